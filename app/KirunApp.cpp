@@ -1,0 +1,5 @@
+#include "app/KirunApp.h"
+
+CKirunApp theApp;
+
+BOOL CKirunApp::InitInstance() { return FALSE; }

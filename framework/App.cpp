@@ -1,0 +1,30 @@
+#include "framework/App.h"
+
+#include <string>
+
+#include "framework/Gdi.h"
+
+namespace fw {
+namespace {
+std::string g_title = "Kirunner";
+HWND g_mainWindow = nullptr;
+}  // namespace
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+const char* AppTitle() { return g_title.c_str(); }
+void SetAppTitle(const char* title) { g_title = title ? title : ""; }
+
+HWND MainWindow() { return g_mainWindow && IsWindow(g_mainWindow) ? g_mainWindow : nullptr; }
+void SetMainWindow(HWND hwnd) { g_mainWindow = hwnd; }
+
+int LogPixelsY() {
+    WindowDC dc(MainWindow());
+    int dpi = dc ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 0;
+    return dpi > 0 ? dpi : 96;
+}
+
+int PointsToPixels(int points) { return MulDiv(points, LogPixelsY(), 72); }
+int PixelsToPoints(int pixels) { return MulDiv(pixels, 72, LogPixelsY()); }
+
+}  // namespace fw

@@ -1,0 +1,23 @@
+#pragma once
+// Process-wide facts every part of the program may ask for: the module, the title used on
+// message boxes, the main window, and the screen resolution for point/pixel conversion.
+#include <windows.h>
+
+namespace fw {
+
+HINSTANCE Instance();
+
+const char* AppTitle();
+void SetAppTitle(const char* title);
+
+// The application's main window; null until it exists and after it is gone.
+HWND MainWindow();
+void SetMainWindow(HWND hwnd);
+
+// LOGPIXELSY of a client-area device context of the main window, or of the screen
+// while there is none.
+int LogPixelsY();
+int PointsToPixels(int points);
+int PixelsToPoints(int pixels);
+
+}  // namespace fw

@@ -1,0 +1,17 @@
+#pragma once
+// The system's font and file-open dialogs.
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+// Runs the font dialog initialised from `font`; on OK copies the choice into it.
+bool ChooseFontDialog(HWND owner, LOGFONTA& font, DWORD flags);
+
+// Runs the file-open dialog. `filter` uses '|' between its parts and ends with "||".
+// On OK stores the chosen full path in `path`.
+bool OpenFileDialog(HWND owner, const std::string& filter, const char* defaultExtension,
+                    const char* initialName, DWORD flags, std::string& path);
+
+}  // namespace fw

@@ -1,0 +1,46 @@
+#pragma once
+// Thin wrappers over the common controls, one line per message used.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+namespace fw {
+
+class Control {
+public:
+    void Attach(HWND hwnd) { m_hWnd = hwnd; }
+    HWND Hwnd() const { return m_hWnd; }
+    LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
+        return m_hWnd ? SendMessageA(m_hWnd, msg, wp, lp) : 0;
+    }
+    BOOL Enable(bool enable) const { return EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
+    bool IsEnabled() const { return IsWindowEnabled(m_hWnd) != FALSE; }
+
+protected:
+    HWND m_hWnd = nullptr;
+};
+
+class UpDown : public Control {
+public:
+    void SetRange32(int low, int high) const { Send(UDM_SETRANGE32, static_cast<WPARAM>(low), high); }
+    void SetPos32(int pos) const { Send(UDM_SETPOS32, 0, pos); }
+    int GetPos32() const { return static_cast<int>(Send(UDM_GETPOS32, 0, 0)); }
+};
+
+class ListView : public Control {
+public:
+    void SetExtendedStyle(DWORD mask, DWORD style) const {
+        Send(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style);
+    }
+    int InsertColumn(int column, const char* header, int format, int width) const;
+    int InsertItem(int row, const char* text) const;
+    bool SetItemText(int row, int column, const char* text) const;
+    std::string GetItemText(int row, int column) const;
+    bool DeleteAllItems() const { return Send(LVM_DELETEALLITEMS) != 0; }
+    int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    int GetSelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
+    void SetRedraw(bool redraw) const { Send(WM_SETREDRAW, redraw ? TRUE : FALSE); }
+};
+
+}  // namespace fw

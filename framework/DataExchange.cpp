@@ -1,0 +1,57 @@
+#include "framework/DataExchange.h"
+
+#include <vector>
+
+#include "framework/Controls.h"
+
+namespace fw {
+
+std::string GetWindowTextString(HWND hwnd) {
+    int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+void DataExchange::Text(int id, std::string& value) {
+    HWND control = GetDlgItem(m_dialog, id);
+    if (!control) return;
+    if (m_save)
+        value = GetWindowTextString(control);
+    else
+        SetWindowTextA(control, value.c_str());
+}
+
+void DataExchange::Check(int id, int& value) {
+    HWND control = GetDlgItem(m_dialog, id);
+    if (!control) return;
+    if (m_save)
+        value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
+    else
+        SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void DataExchange::Radio(int firstId, int& index) {
+    HWND control = GetDlgItem(m_dialog, firstId);
+    if (!control) return;
+    if (m_save) index = -1;
+    int position = 0;
+    do {
+        if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
+            if (m_save) {
+                if (SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED) index = position;
+            } else {
+                SendMessageA(control, BM_SETCHECK, position == index ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            ++position;
+        }
+        control = GetWindow(control, GW_HWNDNEXT);
+    } while (control && !(GetWindowLongA(control, GWL_STYLE) & WS_GROUP));
+}
+
+void DataExchange::Bind(int id, Control& control) {
+    control.Attach(GetDlgItem(m_dialog, id));
+}
+
+}  // namespace fw

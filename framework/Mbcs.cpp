@@ -1,0 +1,38 @@
+#include "framework/Mbcs.h"
+
+#include <windows.h>
+
+namespace fw {
+
+bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+size_t CharBoundaryAtOrBefore(const std::string& s, size_t limit) {
+    if (limit >= s.size()) return s.size();
+    size_t pos = 0;
+    while (pos < limit) {
+        size_t width = (IsLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) ? 2 : 1;
+        if (pos + width > limit) break;
+        pos += width;
+    }
+    return pos;
+}
+
+std::string CutToBytes(const std::string& s, size_t limit) {
+    return s.substr(0, CharBoundaryAtOrBefore(s, limit));
+}
+
+size_t FindLastChar(const std::string& s, char c) {
+    size_t found = std::string::npos;
+    for (size_t pos = 0; pos < s.size();) {
+        unsigned char byte = static_cast<unsigned char>(s[pos]);
+        if (IsLeadByte(byte) && pos + 1 < s.size()) {
+            pos += 2;
+            continue;
+        }
+        if (s[pos] == c) found = pos;
+        ++pos;
+    }
+    return found;
+}
+
+}  // namespace fw

@@ -1,0 +1,21 @@
+#pragma once
+// Multi-byte text in the process's ANSI code page (932 for this program): where a character
+// begins, so that texts are cut and searched between characters, never inside one.
+#include <cstddef>
+#include <string>
+
+namespace fw {
+
+bool IsLeadByte(unsigned char byte);
+
+// The largest length <= limit that ends on a character boundary of s.
+size_t CharBoundaryAtOrBefore(const std::string& s, size_t limit);
+
+// s cut to at most `limit` bytes, back to the last whole character.
+std::string CutToBytes(const std::string& s, size_t limit);
+
+// Position of the last single-byte character c in s (a trail byte equal to c does not count);
+// std::string::npos when there is none.
+size_t FindLastChar(const std::string& s, char c);
+
+}  // namespace fw

@@ -1,0 +1,96 @@
+// Resource ids of Kirunner.rc: templates, icon, strings, and the controls of each template.
+#pragma once
+
+#define IDD_ABOUTBOX            100
+#define IDS_ABOUTBOX            101
+#define IDD_KIRUNNER_DIALOG     102
+#define IDR_MAINFRAME           128
+#define IDD_CAPTION_TEXT        129
+#define IDD_CONTROL_PAGE        130
+#define IDD_APPEARANCE          131
+#define IDD_RGB_SELECT          132
+#define IDD_FILE_INTERFACE      133
+
+#define IDM_ABOUTBOX            0x0010
+
+/* Main window (102) */
+#define IDC_AUTO_EXIT           1029
+#define IDC_HOME_LINK           1035
+
+/* About box (100) */
+#define IDC_VERSION_TEXT        1027
+
+/* Control page (130) */
+#define IDC_CAPTION_LIST        1000
+#define IDC_ADD_TEXT            1001
+#define IDC_CHANGE_TEXT         1002
+#define IDC_DELETE_TEXT         1003
+#define IDC_FILE_INTERFACE      1004
+#define IDC_DISPLAY_ON          1009
+#define IDC_DISPLAY_OFF         1010
+#define IDC_ADD_TO_CAPTION      1011
+#define IDC_REMOVE_FROM_DISPLAY 1012
+#define IDC_CAPTION_SETTINGS    1013
+
+/* Caption text dialog (129) */
+#define IDC_MINUTES_EDIT        1005
+#define IDC_MINUTES_SPIN        1006
+#define IDC_CAPTION_TEXT        1007
+
+/* Appearance dialog (131) */
+#define IDC_COLOR_WHITE         1014
+#define IDC_COLOR_BLACK         1015
+#define IDC_SWATCH_WHITE        1016
+#define IDC_SWATCH_BLACK        1017
+#define IDC_COLOR_YELLOW        1018
+#define IDC_SWATCH_YELLOW       1019
+#define IDC_SIZE_SMALL          1020
+#define IDC_SIZE_NORMAL         1021
+#define IDC_SIZE_LARGE          1022
+#define IDC_POS_TOP             1023
+#define IDC_POS_BOTTOM          1024
+#define IDC_GAP_EDIT            1025
+#define IDC_GAP_SPIN            1026
+#define IDC_SIZE_USER           1027
+#define IDC_COLOR_RED           1028
+#define IDC_SWATCH_RED          1029
+#define IDC_LGAP_EDIT           1030
+#define IDC_FONT_NAME           1031
+#define IDC_FONT_BUTTON         1032
+#define IDC_FONT_SIZE_LABEL     1033
+#define IDC_FONT_SIZE           1034
+#define IDC_LGAP_SPIN           1035
+#define IDC_SPEED_SLOW          1036
+#define IDC_SPEED_NORMAL        1037
+#define IDC_SPEED_RATHER_FAST   1038
+#define IDC_SPEED_FAST          1039
+#define IDC_RGAP_EDIT           1040
+#define IDC_RGAP_SPIN           1041
+#define IDC_COLOR_USER          1042
+#define IDC_SWATCH_USER_TEXT    1043
+#define IDC_TEXT_RGB            1044
+#define IDC_SWATCH_SHADOW       1045
+#define IDC_SHADOW_COMPLEMENT   1046
+#define IDC_SHADOW_WHITE        1047
+#define IDC_SHADOW_BLACK        1049
+#define IDC_SHADOW_RGB          1051
+
+/* Colour dialog (132) */
+#define IDC_RGB_PREVIEW         1043
+#define IDC_RED_EDIT            1046
+#define IDC_GREEN_EDIT          1047
+#define IDC_BLUE_EDIT           1048
+#define IDC_RED_SPIN            1049
+#define IDC_GREEN_SPIN          1050
+#define IDC_BLUE_SPIN           1051
+
+/* Text-file interface dialog (133) */
+#define IDC_FILE_MINUTES_EDIT   1005
+#define IDC_FILE_MINUTES_SPIN   1006
+#define IDC_FILE_ENABLED        1050
+#define IDC_FILE_PATH           1051
+#define IDC_FILE_BROWSE         1052
+
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building and testing Kirunner needs on Debian 12. Safe to run again:
+# it only installs what is missing. Needs root (or sudo).
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+packages=(
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+  cmake make googletest
+  wine wine32:i386
+  xvfb x11-utils imagemagick
+  fonts-ipafont-gothic locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine needs a real ja_JP.UTF-8 locale for code page 932 and Japanese paths.
+if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
+  $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Creates the project's Wine prefix once (needs DISPLAY set, see with-display.sh).
+# Usage: wine-prefix.sh PREFIX
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+prefix="$1"
+marker="$prefix/.kirunner-ready"
+[ -f "$marker" ] && exit 0
+
+. "$here/wine-env.sh" "$prefix"
+mkdir -p "$(dirname "$prefix")"
+wineboot -i >/dev/null 2>&1
+
+reg() { wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+# Without a window manager Wine waits on every window close unless windows are unmanaged.
+reg 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
+# Plain (unsmoothed) glyphs, as on a Japanese desktop without ClearType: exact colours in tests.
+reg 'HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 0
+# The Japanese UI and caption font, served by the IPA fonts.
+reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ Ｐゴシック' REG_SZ IPAPGothic
+reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ ゴシック' REG_SZ IPAGothic
+reg 'HKCU\Software\Wine\Fonts\Replacements' 'MS PGothic' REG_SZ IPAPGothic
+# A crashing program ends at once instead of opening the debugger dialog.
+reg 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
+wineserver -w
+touch "$marker"

@@ -1,0 +1,64 @@
+#include "Pixels.h"
+
+#include "framework/Gdi.h"
+
+namespace testing_support {
+
+int PixelImage::count(COLORREF colour) const {
+    int n = 0;
+    for (COLORREF p : pixels) n += (p == colour);
+    return n;
+}
+
+int PixelImage::firstColumnWith(COLORREF colour) const {
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y)
+            if (at(x, y) == colour) return x;
+    return -1;
+}
+
+int PixelImage::lastColumnWith(COLORREF colour) const {
+    for (int x = width - 1; x >= 0; --x)
+        for (int y = 0; y < height; ++y)
+            if (at(x, y) == colour) return x;
+    return -1;
+}
+
+PixelImage ReadBitmap(HBITMAP bitmap) {
+    PixelImage image;
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return image;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = info.bmWidth;
+    bi.bmiHeader.biHeight = -info.bmHeight;  // top-down
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> raw(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    fw::WindowDC screen(nullptr);
+    if (!GetDIBits(screen.get(), bitmap, 0, info.bmHeight, raw.data(), &bi, DIB_RGB_COLORS))
+        return image;
+    image.width = info.bmWidth;
+    image.height = info.bmHeight;
+    image.pixels.reserve(raw.size());
+    for (DWORD bgra : raw)  // 0x00RRGGBB in memory order B, G, R
+        image.pixels.push_back(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
+    return image;
+}
+
+PixelImage CaptureScreen(const RECT& area) {
+    int width = area.right - area.left;
+    int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return PixelImage();
+    fw::WindowDC screen(nullptr);
+    fw::MemoryDC memory(screen.get());
+    fw::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        fw::SelectGuard select(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+    }
+    return ReadBitmap(bitmap.get());
+}
+
+}  // namespace testing_support

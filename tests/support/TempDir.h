@@ -1,0 +1,29 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with everything in it.
+#include <string>
+
+namespace testing_support {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "\\" + name; }
+
+private:
+    std::string m_path;
+};
+
+// Whole file as bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+
+// "/a/b" (a path of the Linux side, as CMake gives it) as Wine sees it: "Z:\a\b".
+std::string HostPathToWindows(const std::string& path);
+
+}  // namespace testing_support

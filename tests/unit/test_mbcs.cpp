@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "framework/Mbcs.h"
+
+namespace {
+
+// "表" is 0x95 0x5C in code page 932: its trail byte is a backslash.
+const std::string kHyo = "\x95\x5c";
+
+TEST(Mbcs, CutsBackToTheLastWholeCharacter) {
+    std::string text = "ab" + kHyo + "c";
+    EXPECT_EQ("ab", fw::CutToBytes(text, 3));
+    EXPECT_EQ("ab" + kHyo, fw::CutToBytes(text, 4));
+    EXPECT_EQ(text, fw::CutToBytes(text, 100));
+    EXPECT_EQ("", fw::CutToBytes(kHyo, 1));
+}
+
+TEST(Mbcs, TrailByteEqualToBackslashIsNotASeparator) {
+    EXPECT_EQ(std::string::npos, fw::FindLastChar(kHyo, '\\'));
+    EXPECT_EQ(2u, fw::FindLastChar("C:\\" + kHyo, '\\'));
+    EXPECT_EQ(5u, fw::FindLastChar("C:\\" + kHyo + "\\x", '\\'));
+}
+
+TEST(Mbcs, LoneLeadByteAtTheEndCountsAsOneCharacter) {
+    std::string text = "a\x95";
+    EXPECT_EQ(2u, fw::CharBoundaryAtOrBefore(text, 2));
+    EXPECT_EQ(1u, fw::CharBoundaryAtOrBefore(text, 1));
+}
+
+}  // namespace
