@@ -1,0 +1,25 @@
+#pragma once
+// The ordered list of caption items of the control page. Positions count from 0; an
+// operation given a position outside the list changes nothing.
+#include <cstddef>
+#include <vector>
+
+#include "model/KirunData.h"
+
+class CaptionList {
+public:
+    void append(const CKirunData& item) { m_items.push_back(item); }
+    bool replaceAt(int position, const CKirunData& item);
+    bool eraseAt(int position);
+    bool setStateAt(int position, int state);
+
+    int count() const { return static_cast<int>(m_items.size()); }
+    bool contains(int position) const { return position >= 0 && position < count(); }
+    const CKirunData& at(int position) const { return m_items[static_cast<size_t>(position)]; }
+
+    std::vector<CKirunData>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<CKirunData>::const_iterator end() const { return m_items.end(); }
+
+private:
+    std::vector<CKirunData> m_items;
+};

@@ -1,0 +1,5 @@
+#include "model/StartupState.h"
+
+int DebugMode = 0;
+int BatchMode = 0;
+std::vector<int> BatchCaptionNumbers;
