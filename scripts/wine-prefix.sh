@@ -14,8 +14,6 @@ wineboot -i >/dev/null 2>&1
 reg() { wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
 # Without a window manager Wine waits on every window close unless windows are unmanaged.
 reg 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
-# Plain (unsmoothed) glyphs, as on a Japanese desktop without ClearType: exact colours in tests.
-reg 'HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 0
 # The Japanese UI and caption font, served by the IPA fonts.
 reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ Ｐゴシック' REG_SZ IPAPGothic
 reg 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ ゴシック' REG_SZ IPAGothic
