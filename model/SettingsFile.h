@@ -14,9 +14,9 @@ const int kMaxLoadedItems = 60000;
 // "<current directory>\Kirunner.ini".
 std::string settingsFilePath();
 
-// Reads the file at `path`. A missing key leaves its field as it is, except the font keys (read
-// only when a face name is stored) and the items; the stored items are appended to `captions`.
-// No file at all changes nothing but the list, which stays as it was.
+// Reads the file at `path`. A missing number leaves its field as it is and a missing PATH gives
+// the empty path; the font's height, weight and italic are read only when a face name is stored
+// (and default to 0). The stored items are appended to `captions`.
 void loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
                       FileInterfaceSettings& fileInterface);
 
