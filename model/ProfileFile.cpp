@@ -8,8 +8,9 @@
 #include "framework/Mbcs.h"
 
 namespace {
-// The profile functions may split a double-byte character at the end of a full buffer, so a
-// value is read with room beyond the wanted length and cut back to a character boundary.
+// At the end of a full buffer the profile functions may split a double-byte character or leave
+// a byte unwritten, so a value is read into a zeroed buffer with room beyond the wanted length
+// and cut back to a character boundary.
 const size_t kRoomForSplitCharacter = 3;
 
 const DWORD kFirstSectionListSize = 4096;
