@@ -1,0 +1,40 @@
+#include "model/AppearanceRules.h"
+
+#include "model/AppearanceSettings.h"
+
+namespace {
+const CaptionColors kPresetColors[] = {
+    {RGB(255, 255, 255), RGB(0, 0, 0)},        // white
+    {RGB(50, 50, 50), RGB(205, 205, 205)},     // black
+    {RGB(255, 255, 120), RGB(0, 0, 135)},      // yellow
+    {RGB(255, 0, 0), RGB(0, 255, 255)},        // red
+};
+const int kPresetColorCount = sizeof kPresetColors / sizeof kPresetColors[0];
+const int kUserColorChoice = 4;
+
+const LONG kPresetHeights[] = {-12, -16, -21};  // small, normal, large
+const int kPresetSizeCount = sizeof kPresetHeights / sizeof kPresetHeights[0];
+
+const int kSlowestStep = 1;
+const int kFastestStep = 4;
+const int kNormalStep = 2;
+}  // namespace
+
+CaptionColors captionColorsFor(int colorChoice, COLORREF userTextColor, COLORREF userShadowColor) {
+    if (colorChoice == kUserColorChoice) return {userTextColor, userShadowColor};
+    if (colorChoice >= 0 && colorChoice < kPresetColorCount) return kPresetColors[colorChoice];
+    return kPresetColors[0];
+}
+
+void applyFontChoice(LOGFONTA& logFont, int sizeChoice) {
+    if (sizeChoice >= 0 && sizeChoice < kPresetSizeCount) {
+        logFont = defaultCaptionFont();
+        logFont.lfHeight = kPresetHeights[sizeChoice];
+    }
+    logFont.lfWeight = FW_BOLD;
+    logFont.lfWidth = 0;
+}
+
+int scrollStepFor(int deltaX) {
+    return deltaX >= kSlowestStep && deltaX <= kFastestStep ? deltaX : kNormalStep;
+}

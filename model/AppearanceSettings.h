@@ -1,0 +1,21 @@
+#pragma once
+// How captions look on the strip: colours, font, screen edge, offsets and scroll speed, as the
+// operator sets them and as the settings file stores them.
+#include <windows.h>
+
+// The font captions start with and the base of the three fixed sizes: 12 points at the
+// display's vertical resolution, bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.
+LOGFONTA defaultCaptionFont();
+
+struct AppearanceSettings {
+    LOGFONTA logFont = defaultCaptionFont();  // the operator's own font, used with sizeChoice 3
+    int colorChoice = 0;                      // 0 white, 1 black, 2 yellow, 3 red, 4 user colours
+    COLORREF userTextColor = 0xFFFFFF;
+    COLORREF userShadowColor = 0x000000;
+    int sizeChoice = 0;  // 0 small, 1 normal, 2 large, anything else the font in logFont
+    int pos = 0;         // 0 top edge of the screen, anything else the bottom edge
+    int gap = 0;         // pixels between the strip and that edge
+    int lgap = 0;        // left offset of the strip in pixels
+    int rgap = 0;        // right offset of the strip in pixels
+    int deltaX = 2;      // pixels per scroll tick: 1 slow ... 4 fast
+};

@@ -1,0 +1,27 @@
+#pragma once
+// Kirunner.ini: the appearance, the caption list and the text-file interface in one INI-style
+// file. Sections "SYSTEM", "ITEM0", "ITEM1", ... and "FILE"; numbers in decimal, caption texts
+// hex-encoded.
+#include <string>
+
+#include "model/AppearanceSettings.h"
+#include "model/CaptionList.h"
+#include "model/FileInterfaceSettings.h"
+
+// A damaged or hand-edited item count loads no more than this many items.
+const int kMaxLoadedItems = 60000;
+
+// "<current directory>\Kirunner.ini".
+std::string settingsFilePath();
+
+// Reads the file at `path`. A missing number leaves its field as it is and a missing PATH gives
+// the empty path; the font's height, weight and italic are read only when a face name is stored
+// (and default to 0). The stored items are appended to `captions`.
+void loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+                      FileInterfaceSettings& fileInterface);
+
+// Writes every key in the file's order. Sections of items beyond the current count stay in the
+// file; the load never reads them. When the file cannot be written, the operator is told once
+// and false comes back; the records are not changed either way.
+bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
+                      const CaptionList& captions, const FileInterfaceSettings& fileInterface);

@@ -1,0 +1,366 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "model/SettingsFile.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using testing_support::MessageBoxRecorder;
+using testing_support::ReadFileBytes;
+using testing_support::TempDir;
+using testing_support::WriteFileBytes;
+
+struct Settings {
+    AppearanceSettings appearance;
+    CaptionList captions;
+    FileInterfaceSettings fileInterface;
+};
+
+Settings loadFrom(const std::string& path) {
+    Settings s;
+    loadSettingsFile(path, s.appearance, s.captions, s.fileInterface);
+    return s;
+}
+
+bool saveTo(const std::string& path, const Settings& s) {
+    return saveSettingsFile(path, s.appearance, s.captions, s.fileInterface);
+}
+
+void expectSameItems(const CaptionList& expected, const CaptionList& actual) {
+    ASSERT_EQ(expected.count(), actual.count());
+    for (int i = 0; i < expected.count(); ++i) {
+        EXPECT_EQ(expected.at(i).m_text, actual.at(i).m_text) << "item " << i;
+        EXPECT_EQ(expected.at(i).m_minutes, actual.at(i).m_minutes) << "item " << i;
+        EXPECT_EQ(0, actual.at(i).m_state) << "item " << i;
+    }
+}
+
+// A settings file written by hand: the class holds the folder and the file's path.
+class HandWritten {
+public:
+    explicit HandWritten(const std::string& content) { EXPECT_TRUE(WriteFileBytes(path(), content)); }
+    std::string path() const { return m_dir.file("Kirunner.ini"); }
+    Settings load() const { return loadFrom(path()); }
+
+private:
+    TempDir m_dir;
+};
+
+std::string withItems(const std::string& count, const std::string& sections) {
+    return "[SYSTEM]\r\nITEMCOUNT=" + count + "\r\n" + sections;
+}
+
+// The C runtime's standard output goes to a file while the object lives.
+class StdoutCapture {
+public:
+    StdoutCapture() : m_file(m_dir.file("stdout.txt")) {
+        std::fflush(stdout);
+        m_saved = _dup(_fileno(stdout));
+        int fd = _open(m_file.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0600);
+        _dup2(fd, _fileno(stdout));
+        _close(fd);
+    }
+    ~StdoutCapture() {
+        std::fflush(stdout);
+        _dup2(m_saved, _fileno(stdout));
+        _close(m_saved);
+    }
+    std::string text() const {
+        std::fflush(stdout);
+        return ReadFileBytes(m_file);
+    }
+
+private:
+    TempDir m_dir;
+    std::string m_file;
+    int m_saved;
+};
+
+TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
+    TempDir dir;
+    Settings s;
+    s.captions.append(CKirunData("already there", 3));
+    loadSettingsFile(dir.file("Kirunner.ini"), s.appearance, s.captions, s.fileInterface);
+
+    const AppearanceSettings& a = s.appearance;
+    EXPECT_EQ(0, a.colorChoice);
+    EXPECT_EQ(0xFFFFFFu, a.userTextColor);
+    EXPECT_EQ(0x000000u, a.userShadowColor);
+    EXPECT_EQ(0, a.sizeChoice);
+    EXPECT_EQ(0, a.pos + a.gap + a.lgap + a.rgap);
+    EXPECT_EQ(2, a.deltaX);
+    EXPECT_EQ(-16, a.logFont.lfHeight);  // 12 points at 96 pixels per inch
+    EXPECT_EQ(700, a.logFont.lfWeight);
+    EXPECT_STREQ("ＭＳ Ｐゴシック", a.logFont.lfFaceName);
+    ASSERT_EQ(1, s.captions.count());
+    EXPECT_EQ("already there", s.captions.at(0).m_text);
+    EXPECT_EQ(0, s.fileInterface.fileExec);
+    EXPECT_EQ("", s.fileInterface.filePath);
+    EXPECT_EQ(1, s.fileInterface.fileMinute);
+}
+
+TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
+    TempDir dir;
+    Settings s;
+    AppearanceSettings& a = s.appearance;
+    a.colorChoice = 4;
+    a.userTextColor = RGB(255, 255, 120);
+    a.userShadowColor = RGB(0, 0, 135);
+    a.sizeChoice = 3;
+    a.pos = 1;
+    a.gap = -5;
+    a.lgap = 10;
+    a.rgap = -3000;
+    a.deltaX = 4;
+    a.logFont.lfHeight = -21;
+    a.logFont.lfItalic = 255;
+    s.captions.append(CKirunData("abc", 5));
+    s.captions.append(CKirunData("表\r\n", 60000));
+    s.fileInterface = {1, "C:\\データ\\news.txt", 30};
+
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+
+    EXPECT_EQ("[SYSTEM]\r\nCOLOR=4\r\nRGB=7929855\r\nRGBSDW=8847360\r\nPOS=1\r\nGAP=-5\r\nLGAP=10\r\n"
+              "RGAP=-3000\r\nSIZE=3\r\nDELTAX=4\r\nFONTFACENAME=ＭＳ Ｐゴシック\r\nFONTHEIGHT=-21\r\n"
+              "FONTWEIGHT=700\r\nFONTITALIC=255\r\nITEMCOUNT=2\r\n"
+              "[ITEM0]\r\nMINUTE=5\r\nSTRINGS=616263\r\n"
+              "[ITEM1]\r\nMINUTE=60000\r\nSTRINGS=955c0d0a\r\n"
+              "[FILE]\r\nEXEC=1\r\nMINUTE=30\r\nPATH=C:\\データ\\news.txt\r\n",
+              ReadFileBytes(dir.file("Kirunner.ini")));
+}
+
+TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
+    TempDir dir;
+    Settings s;
+    AppearanceSettings& a = s.appearance;
+    a.colorChoice = 3;
+    a.userTextColor = RGB(12, 34, 56);
+    a.userShadowColor = RGB(255, 254, 253);
+    a.sizeChoice = 3;
+    a.pos = 1;
+    a.gap = -1000;
+    a.lgap = -3000;
+    a.rgap = -1;
+    a.deltaX = 1;
+    a.logFont.lfHeight = -37;
+    a.logFont.lfWeight = 400;
+    a.logFont.lfItalic = 1;
+    std::strcpy(a.logFont.lfFaceName, "Arial");
+    std::string longest;  // the longest text the caption text dialog accepts
+    for (int i = 0; i < 45; ++i) longest += "キルン表示テスト0123\r\n";  // 22 bytes each
+    longest += "0123456789";
+    ASSERT_EQ(1000u, longest.size());
+    s.captions.append(CKirunData("line one\r\nline two", 1, 1));  // the on-air state is not stored
+    s.captions.append(CKirunData("key=value; comment", 2));
+    s.captions.append(CKirunData("   leading blanks", 3));
+    s.captions.append(CKirunData("表ソ能", 4));  // every trail byte is 0x5c, a backslash
+    s.captions.append(CKirunData(longest, 60000));
+    s.captions.append(CKirunData("", -7));
+    s.fileInterface = {1, "C:\\表\\ソ.txt", 60000};
+
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+    Settings loaded = loadFrom(dir.file("Kirunner.ini"));
+
+    const AppearanceSettings& b = loaded.appearance;
+    EXPECT_EQ(3, b.colorChoice);
+    EXPECT_EQ(RGB(12, 34, 56), b.userTextColor);
+    EXPECT_EQ(RGB(255, 254, 253), b.userShadowColor);
+    EXPECT_EQ(3, b.sizeChoice);
+    EXPECT_EQ(1, b.pos);
+    EXPECT_EQ(-1000, b.gap);
+    EXPECT_EQ(-3000, b.lgap);
+    EXPECT_EQ(-1, b.rgap);
+    EXPECT_EQ(1, b.deltaX);
+    EXPECT_EQ(-37, b.logFont.lfHeight);
+    EXPECT_EQ(400, b.logFont.lfWeight);
+    EXPECT_EQ(1, b.logFont.lfItalic);
+    EXPECT_STREQ("Arial", b.logFont.lfFaceName);
+    expectSameItems(s.captions, loaded.captions);
+    EXPECT_EQ(1, loaded.fileInterface.fileExec);
+    EXPECT_EQ("C:\\表\\ソ.txt", loaded.fileInterface.filePath);
+    EXPECT_EQ(60000, loaded.fileInterface.fileMinute);
+}
+
+TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
+    HandWritten file(withItems("2", "[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616\r\n"
+                                    "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
+    StdoutCapture out;
+    Settings loaded = file.load();
+    EXPECT_EQ("受信データの文字数が奇数です\n", out.text());
+    ASSERT_EQ(2, loaded.captions.count());
+    EXPECT_EQ("", loaded.captions.at(0).m_text);
+    EXPECT_EQ(7, loaded.captions.at(0).m_minutes);
+    EXPECT_EQ("ab", loaded.captions.at(1).m_text);
+}
+
+TEST(SettingsFile, NonHexDigitsCountAsZeroAndAZeroPairEndsTheText) {
+    HandWritten file(withItems("2", "[ITEM0]\r\nSTRINGS=6z41\r\n[ITEM1]\r\nSTRINGS=6100620063\r\n"));
+    Settings loaded = file.load();
+    ASSERT_EQ(2, loaded.captions.count());
+    EXPECT_EQ("\x60" "A", loaded.captions.at(0).m_text);
+    EXPECT_EQ("a", loaded.captions.at(1).m_text);
+}
+
+TEST(SettingsFile, CountBeyondTheStoredSectionsGivesDefaultItems) {
+    HandWritten file(withItems("3", "[item1]\r\nMINUTE=9\r\nSTRINGS=78\r\n"));
+    Settings loaded = file.load();
+    ASSERT_EQ(3, loaded.captions.count());
+    EXPECT_EQ("", loaded.captions.at(0).m_text);
+    EXPECT_EQ(1, loaded.captions.at(0).m_minutes);
+    EXPECT_EQ("x", loaded.captions.at(1).m_text);  // section names match in any case
+    EXPECT_EQ(9, loaded.captions.at(1).m_minutes);
+    EXPECT_EQ(1, loaded.captions.at(2).m_minutes);
+}
+
+TEST(SettingsFile, HugeCountLoadsAtMostSixtyThousandItems) {
+    HandWritten file(withItems("2147483647", "[ITEM59999]\r\nMINUTE=4\r\nSTRINGS=7a\r\n"
+                                             "[ITEM60000]\r\nMINUTE=5\r\nSTRINGS=79\r\n"));
+    Settings loaded = file.load();
+    ASSERT_EQ(60000, loaded.captions.count());
+    EXPECT_EQ("z", loaded.captions.at(59999).m_text);
+    EXPECT_EQ(4, loaded.captions.at(59999).m_minutes);
+}
+
+TEST(SettingsFile, ShorterListLeavesOldSectionsThatTheLoadIgnores) {
+    TempDir dir;
+    Settings s;
+    s.captions.append(CKirunData("one", 1));
+    s.captions.append(CKirunData("two", 2));
+    s.captions.append(CKirunData("three", 3));
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+    s.captions.eraseAt(2);
+    s.captions.eraseAt(1);
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+
+    std::string bytes = ReadFileBytes(dir.file("Kirunner.ini"));
+    EXPECT_NE(std::string::npos, bytes.find("ITEMCOUNT=1\r\n"));
+    EXPECT_NE(std::string::npos, bytes.find("[ITEM1]\r\nMINUTE=2\r\nSTRINGS=74776f\r\n"));
+    EXPECT_NE(std::string::npos, bytes.find("[ITEM2]\r\nMINUTE=3\r\n"));
+    expectSameItems(s.captions, loadFrom(dir.file("Kirunner.ini")).captions);
+}
+
+TEST(SettingsFile, FaceNameWithoutHeightLoadsHeightZero) {
+    HandWritten file("[SYSTEM]\r\nFONTFACENAME=Arial\r\nFONTITALIC=257\r\n");
+    LOGFONTA font = file.load().appearance.logFont;
+    EXPECT_STREQ("Arial", font.lfFaceName);
+    EXPECT_EQ(0, font.lfHeight);
+    EXPECT_EQ(0, font.lfWeight);
+    EXPECT_EQ(1, font.lfItalic);  // the low eight bits
+    EXPECT_EQ(SHIFTJIS_CHARSET, font.lfCharSet);
+}
+
+TEST(SettingsFile, LongFaceNameAndPathAreCutBetweenCharacters) {
+    const std::string face(30, 'f');
+    const std::string path(1021, 'p');
+    // The byte at each limit (31 and 1,022) is the lead byte of "表": the cut goes one back.
+    HandWritten file("[SYSTEM]\r\nFONTFACENAME=" + face + "表\r\n[FILE]\r\nPATH=" + path + "表\r\n");
+    Settings loaded = file.load();
+    EXPECT_EQ(face, loaded.appearance.logFont.lfFaceName);
+    EXPECT_EQ(path, loaded.fileInterface.filePath);
+}
+
+TEST(SettingsFile, OutOfRangeChoicesAreKeptAsStored) {
+    HandWritten file("[SYSTEM]\r\nCOLOR=9\r\nDELTAX=0\r\nSIZE=-4\r\n");
+    Settings loaded = file.load();
+    EXPECT_EQ(9, loaded.appearance.colorChoice);
+    EXPECT_EQ(0, loaded.appearance.deltaX);
+    EXPECT_EQ(-4, loaded.appearance.sizeChoice);
+    ASSERT_TRUE(saveTo(file.path(), loaded));
+    std::string bytes = ReadFileBytes(file.path());
+    for (const char* line : {"COLOR=9\r\n", "DELTAX=0\r\n", "SIZE=-4\r\n"})
+        EXPECT_NE(std::string::npos, bytes.find(line)) << line;
+}
+
+Settings twoItems() {
+    Settings s;
+    s.captions.append(CKirunData("first", 1));
+    s.captions.append(CKirunData("second", 2));
+    return s;
+}
+
+void expectOneFailureMessage(const MessageBoxRecorder& boxes, const std::string& path) {
+    ASSERT_EQ(1u, boxes.shown().size());
+    EXPECT_EQ("設定ファイルに保存できませんでした\n" + path, boxes.shown()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes.shown()[0].type & MB_TYPEMASK);
+}
+
+TEST(SettingsFileFailure, ReadOnlyFileIsReportedOnceAndKeptUntilItMayBeWritten) {
+    TempDir dir;
+    const std::string path = dir.file("Kirunner.ini");
+    ASSERT_TRUE(saveTo(path, twoItems()));
+    std::string bytesBefore = ReadFileBytes(path);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    Settings changed = twoItems();
+    changed.appearance.colorChoice = 3;
+    changed.captions.append(CKirunData("third", 3));
+
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(saveTo(path, changed));
+    EXPECT_EQ(bytesBefore, ReadFileBytes(path));
+
+    // Once the file may be written again, the next save stores the changes made meanwhile.
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    ASSERT_TRUE(saveTo(path, changed));
+    expectOneFailureMessage(boxes, path);
+    Settings loaded = loadFrom(path);
+    EXPECT_EQ(3, loaded.appearance.colorChoice);
+    expectSameItems(changed.captions, loaded.captions);
+}
+
+TEST(SettingsFileFailure, FileLockedByAnotherProgramIsReportedOnce) {
+    TempDir dir;
+    const std::string path = dir.file("Kirunner.ini");
+    ASSERT_TRUE(saveTo(path, twoItems()));
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    Settings changed = twoItems();
+    changed.captions.append(CKirunData("third", 3));
+
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(saveTo(path, changed));
+    CloseHandle(lock);
+    expectOneFailureMessage(boxes, path);
+    EXPECT_EQ(2, loadFrom(path).captions.count());
+}
+
+TEST(SettingsFileFailure, MissingFolderIsReportedOnce) {
+    TempDir dir;
+    const std::string path = dir.file("gone\\Kirunner.ini");
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(saveTo(path, twoItems()));
+    expectOneFailureMessage(boxes, path);
+}
+
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& path) {
+        char saved[MAX_PATH + 1] = "";
+        GetCurrentDirectoryA(sizeof saved, saved);
+        m_saved = saved;
+        EXPECT_TRUE(SetCurrentDirectoryA(path.c_str()));
+    }
+    ~CurrentDirectory() { SetCurrentDirectoryA(m_saved.c_str()); }
+
+private:
+    std::string m_saved;
+};
+
+TEST(SettingsFilePath, IsTheFileInTheCurrentDirectory) {
+    TempDir dir;
+    {
+        CurrentDirectory cd(dir.path());
+        EXPECT_EQ(dir.path() + "\\Kirunner.ini", settingsFilePath());
+    }
+    CurrentDirectory root("C:\\");
+    EXPECT_EQ("C:\\Kirunner.ini", settingsFilePath());
+}
+
+}  // namespace
