@@ -1,0 +1,196 @@
+// The caption window itself: creation, placement, the two off-screen pictures and painting.
+#include "display/KirunWin.h"
+
+#include <cstdio>
+
+namespace {
+const char kBlankCaption[] = "  ";
+const char kMeasureText[] = "ABC";
+constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+
+SIZE MeasureText(HDC dc, HFONT font, const std::string& text) {
+    fw::SelectGuard selectFont(dc, font);
+    SIZE size{0, 0};
+    if (!GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
+        size = SIZE{0, 0};
+    return size;
+}
+}  // namespace
+
+CKirunWin::CKirunWin() {
+    const char* className = RegisterWindowClass(kClassStyle);
+    RECT empty{0, 0, 0, 0};
+    if (className) CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, empty, nullptr, 0);
+}
+
+void CKirunWin::start() {
+    updateLayout();
+    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
+    Invalidate(TRUE);
+    SetTimer(kScrollTimer, kScrollPeriod);
+    SetTimer(kCountDownTimer, kCountDownPeriod);
+    SetTimer(kLayeredTimer, kLayeredPeriod);
+}
+
+BOOL CKirunWin::DestroyWindow() {
+    if (!m_hWnd) {
+        // The window was never created, so PostNcDestroy will not come: the owner hands the
+        // object over with this call all the same.
+        delete this;
+        return FALSE;
+    }
+    KillTimer(kScrollTimer);
+    KillTimer(kCountDownTimer);
+    KillTimer(kLayeredTimer);
+    return fw::Window::DestroyWindow();
+}
+
+void CKirunWin::PostNcDestroy() {
+    fw::Window::PostNcDestroy();
+    delete this;
+}
+
+LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CREATE: return OnCreate(wp, lp);
+    case WM_PAINT: return OnPaint();
+    case WM_TIMER: return OnTimer(wp, lp);
+    case WM_FONTCHANGE: return OnFontChange(wp, lp);
+    default: return Default(msg, wp, lp);
+    }
+}
+
+LRESULT CKirunWin::OnCreate(WPARAM wp, LPARAM lp) {
+    if (Default(WM_CREATE, wp, lp) == -1) return -1;
+    LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
+    SetWindowLongA(m_hWnd, GWL_STYLE, style & ~static_cast<LONG>(WS_BORDER));
+    LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE,
+                   exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);
+    return 0;
+}
+
+LRESULT CKirunWin::OnPaint() {
+    fw::PaintDC paint(m_hWnd);
+    if (!paint.get() || !m_stripBitmap) return 0;
+    fw::MemoryDC memory(paint.get());
+    if (!memory) return 0;
+    fw::SelectGuard selectStrip(memory.get(), m_stripBitmap.get());
+    // The strip bitmap has the client area's size since the last layout.
+    const int width = m_stripSize.cx;
+    const int height = m_stripSize.cy;
+    SetStretchBltMode(paint.get(), HALFTONE);
+    StretchBlt(paint.get(), 0, 0, width, height, memory.get(), 0, 0, width, height, SRCCOPY);
+    return 0;
+}
+
+LRESULT CKirunWin::OnTimer(WPARAM wp, LPARAM lp) {
+    switch (wp) {
+    case kScrollTimer: onScrollTick(); break;
+    case kCountDownTimer: countDown(); break;
+    case kLayeredTimer: applyLayeredAttributes(); break;
+    default: break;
+    }
+    return Default(WM_TIMER, wp, lp);
+}
+
+LRESULT CKirunWin::OnFontChange(WPARAM wp, LPARAM lp) {
+    LRESULT result = Default(WM_FONTCHANGE, wp, lp);
+    std::printf("OnFontChange\n");
+    std::fflush(stdout);
+    return result;
+}
+
+void CKirunWin::applyLayeredAttributes() {
+    SetLayeredWindowAttributes(m_hWnd, m_keyColor, m_alpha, LWA_COLORKEY | LWA_ALPHA);
+}
+
+void CKirunWin::updateLayout() {
+    // The whole primary screen, not the work area: at the bottom edge the strip may lie over
+    // the taskbar.
+    RECT screen{0, 0, 0, 0};
+    GetWindowRect(GetDesktopWindow(), &screen);
+    int height = 2;
+    {
+        fw::WindowDC dc(m_hWnd);
+        if (dc) height = MeasureText(dc.get(), m_font, kMeasureText).cy + 2;
+    }
+    int top = 0;
+    int bottom = 0;
+    if (m_pos == 0) {
+        top = screen.top + m_gap;
+        bottom = top + height;
+    } else {
+        bottom = screen.bottom - m_gap;
+        top = bottom - height;
+    }
+    const int left = screen.left + m_lgap;
+    const int right = screen.right - m_rgap;
+    SetWindowPos(HWND_TOPMOST, left, top, right - left, bottom - top,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+
+    m_alpha = 200;
+    applyLayeredAttributes();
+
+    m_scrollX = 0;
+    m_next = 0;
+    createStrip();
+    renderCaption();
+}
+
+void CKirunWin::createStrip() {
+    m_stripBitmap.reset();
+    m_stripSize = SIZE{0, 0};
+    RECT client = ClientRect();
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    if (width <= 0 || height <= 0) return;
+
+    fw::WindowDC dc(m_hWnd);
+    if (!dc) return;
+    m_stripBitmap.reset(CreateCompatibleBitmap(dc.get(), width, height));
+    if (!m_stripBitmap) return;
+    m_stripSize = SIZE{width, height};
+    fw::MemoryDC memory(dc.get());
+    fw::SelectGuard selectStrip(memory.get(), m_stripBitmap.get());
+    fillKeyColor(memory.get(), 0, 0, width, height);
+}
+
+void CKirunWin::renderCaption() {
+    const std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
+    fw::WindowDC dc(m_hWnd);
+    const SIZE textSize = dc ? MeasureText(dc.get(), m_font, text) : SIZE{0, 0};
+    // The step + 1 columns right of the text are the gap before the next caption.
+    const int width = textSize.cx + scrollStepWidth() + 1;
+    const int height = textSize.cy + 2;
+    m_captionSize = SIZE{width, height};
+    if (!m_currentText.empty()) m_lastWidth = width;
+
+    m_captionBitmap.reset();
+    if (!dc) return;
+    m_captionBitmap.reset(CreateCompatibleBitmap(dc.get(), width, height));
+    if (!m_captionBitmap) return;  // scrolling then shows the key colour for this pass
+
+    fw::MemoryDC memory(dc.get());
+    fw::SelectGuard selectBitmap(memory.get(), m_captionBitmap.get());
+    fw::SelectGuard selectFont(memory.get(), m_font);
+    fillKeyColor(memory.get(), 0, 0, width, height);
+
+    // The shadow is the text moved one pixel right and down, drawn first so the text stands
+    // on it. Captions are shown verbatim: "&" is no mnemonic prefix here.
+    RECT textRect{0, 1, width, height - 1};
+    RECT shadowRect{1, 2, width + 1, height};
+    const UINT format = DT_SINGLELINE | DT_NOPREFIX;
+    const int length = static_cast<int>(text.size());
+    SetBkMode(memory.get(), TRANSPARENT);
+    SetTextColor(memory.get(), m_shadowColor);
+    DrawTextA(memory.get(), text.data(), length, &shadowRect, format);
+    SetTextColor(memory.get(), m_textColor);
+    DrawTextA(memory.get(), text.data(), length, &textRect, format);
+}
+
+void CKirunWin::fillKeyColor(HDC dc, int x, int y, int width, int height) const {
+    fw::Brush key(CreateSolidBrush(m_keyColor));
+    RECT area{x, y, x + width, y + height};
+    if (key) FillRect(dc, &area, key.get());
+}

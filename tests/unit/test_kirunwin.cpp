@@ -1,0 +1,328 @@
+// The caption window created for real and driven tick by tick; pictures read back as pixels.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "display/KirunWin.h"
+#include "display/ScrollGeometry.h"
+#include "framework/Gdi.h"
+#include "tests/support/Pixels.h"
+
+static bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+static void PrintTo(const RECT& r, std::ostream* os) {
+    *os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
+}
+
+namespace {
+
+using testing_support::PixelImage;
+using testing_support::ReadBitmap;
+
+constexpr COLORREF kKey = RGB(200, 200, 200);
+constexpr COLORREF kText = RGB(255, 0, 0);
+constexpr COLORREF kShadow = RGB(0, 128, 0);
+
+HFONT CreateCaptionFont(int height = -16) {
+    LOGFONTA lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = FW_BOLD;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    return CreateFontIndirectA(&lf);
+}
+
+SIZE Measure(HFONT font, const std::string& text) {
+    fw::WindowDC screen(nullptr);
+    fw::SelectGuard select(screen.get(), font);
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// Live GDI objects of this process. Wine does not implement GetGuiResources; there the
+// count comes from its GDI handle table (PEB offset 0x94, 24-byte entries, type 0 = free),
+// after a brush has shown that the table has that layout. -1 when neither works.
+int CountGdiObjects() {
+    DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (count != 0) return static_cast<int>(count);
+#pragma pack(push, 1)
+    struct Entry { uint64_t object; uint32_t owner; uint16_t unique; uint8_t type, flags; uint64_t user; };
+#pragma pack(pop)
+    struct { LONG status; const char* peb; ULONG_PTR rest[4]; } info{};
+    using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    if (!query || query(GetCurrentProcess(), 0, &info, sizeof info, nullptr) != 0) return -1;
+    const Entry* table = *reinterpret_cast<const Entry* const*>(info.peb + 0x94);
+    if (!table) return -1;
+    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+    const uintptr_t handle = reinterpret_cast<uintptr_t>(probe);
+    const volatile Entry& entry = table[handle & 0xFFFF];
+    const bool live = entry.type != 0 && entry.unique == (handle >> 16);
+    DeleteObject(probe);
+    if (!live || entry.type != 0) return -1;
+    int n = 0;
+    for (int i = 0; i < 0x10000; ++i) n += table[i].type != 0;
+    return n;
+}
+
+bool AllKey(const PixelImage& image) {
+    return !image.empty() && image.count(kKey) == image.width * image.height;
+}
+
+// Columns [x, x + width) of the strip equal columns [0, width) of the caption.
+::testing::AssertionResult StripShowsCaptionStart(const PixelImage& strip, int x,
+                                                  const PixelImage& caption, int width) {
+    for (int c = 0; c < width; ++c)
+        for (int y = 0; y < strip.height; ++y)
+            if (strip.at(x + c, y) != caption.at(c, y))
+                return ::testing::AssertionFailure() << "differs at strip x " << x + c;
+    return ::testing::AssertionSuccess();
+}
+
+struct EndCounter : CKirunEndListener {
+    CKirunWin* restartIn = nullptr;  // puts a caption on air again from within the call
+    int calls = 0;
+    void onAllRollEnd() override {
+        ++calls;
+        if (restartIn) restartIn->addKirun(7, "again", 1, nullptr);
+    }
+};
+
+struct EndRecorder : CKirunListener {
+    std::vector<int> ended;
+    void onKirunEnd(int index) override { ended.push_back(index); }
+};
+
+// A caption window set up as the owner does it: appearance first, then start().
+class KirunWinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        font = CreateCaptionFont();
+        win = new CKirunWin;
+        ASSERT_NE(nullptr, win->Hwnd());
+        win->m_endListener = &ends;
+        win->m_font = font;
+        win->m_textColor = kText;
+        win->m_shadowColor = kShadow;
+        win->m_deltaX = 2;
+        win->start();
+    }
+    void TearDown() override {
+        win->DestroyWindow();  // the object deletes itself
+        DeleteObject(font);
+    }
+    RECT Rect() const {
+        RECT rc{};
+        GetWindowRect(win->Hwnd(), &rc);
+        return rc;
+    }
+    int Width() const { return Rect().right - Rect().left; }
+    PixelImage Strip() const { return ReadBitmap(win->stripBitmap()); }
+    PixelImage Caption() const { return ReadBitmap(win->captionBitmap()); }
+    void TickThroughPass() {
+        int ticks = 0;
+        do win->onScrollTick();
+        while (++ticks < 10000 && win->scrollX() != 0);
+    }
+    int TickUntilStopped() {
+        for (int ticks = 1; ticks <= 10000; ++ticks) {
+            win->onScrollTick();
+            if (!win->rolling()) return ticks;
+        }
+        return -1;
+    }
+
+    HFONT font = nullptr;
+    CKirunWin* win = nullptr;
+    EndCounter ends;
+};
+
+TEST_F(KirunWinTest, IsAClickThroughLayeredPopup) {
+    HWND hwnd = win->Hwnd();
+    EXPECT_EQ(0, GetWindowLongA(hwnd, GWL_STYLE) & WS_BORDER);
+    const LONG wanted = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
+    EXPECT_EQ(wanted, GetWindowLongA(hwnd, GWL_EXSTYLE) & wanted);
+    EXPECT_EQ(static_cast<DWORD>(CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS), GetClassLongA(hwnd, GCL_STYLE));
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+    EXPECT_EQ(kKey, key);
+    EXPECT_EQ(200, alpha);
+    EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA), flags);
+}
+
+TEST_F(KirunWinTest, LiesAtTheChosenEdgeWithGapAndInsets) {
+    RECT screen{};
+    GetWindowRect(GetDesktopWindow(), &screen);
+    const int height = Measure(font, "ABC").cy + 2;
+    EXPECT_EQ(screen.right, Rect().right);
+    EXPECT_EQ(height, Rect().bottom);
+
+    win->m_gap = 15;
+    win->m_lgap = 40;
+    win->m_rgap = 25;
+    win->updateLayout();
+    EXPECT_EQ((RECT{40, 15, screen.right - 25, 15 + height}), Rect());
+    win->m_pos = 1;
+    win->m_gap = 0;
+    win->m_lgap = -10;  // negative insets widen the strip beyond the screen
+    win->updateLayout();
+    EXPECT_EQ((RECT{-10, screen.bottom - height, screen.right - 25, screen.bottom}), Rect());
+
+    const PixelImage strip = Strip();
+    EXPECT_EQ(Width(), strip.width);
+    EXPECT_EQ(height, strip.height);
+    EXPECT_TRUE(AllKey(strip));
+}
+
+TEST_F(KirunWinTest, RendersTextOnItsShadowOverTheKeyColour) {
+    const PixelImage blank = Caption();  // nothing on air: two spaces
+    EXPECT_EQ(Measure(font, "  ").cx + 2 + 1, blank.width);
+    EXPECT_TRUE(AllKey(blank));
+
+    win->addKirun(0, "ABC", 1, nullptr);
+    const SIZE text = Measure(font, "ABC");
+    const PixelImage image = Caption();
+    EXPECT_EQ(text.cx + 2 + 1, image.width);
+    EXPECT_EQ(text.cy + 2, image.height);
+    EXPECT_GT(image.count(kText), 20);
+    EXPECT_EQ(image.width * image.height, image.count(kText) + image.count(kShadow) + image.count(kKey));
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.at(x, y) != kShadow) continue;  // the text's shape, one pixel right and down
+            ASSERT_TRUE(x >= 1 && y >= 1 && image.at(x - 1, y - 1) == kText) << x << "," << y;
+        }
+    }
+    EXPECT_LT(image.lastColumnWith(kText), text.cx);  // the step + 1 columns after it are blank
+
+    // "&" is text, not a mnemonic prefix that would end the text within the width of "AB".
+    win->addKirun(0, "A&B", 1, nullptr);
+    TickThroughPass();
+    EXPECT_GE(Caption().lastColumnWith(kText), Measure(font, "AB").cx);
+}
+
+TEST_F(KirunWinTest, NeverTakesTheFocus) {
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 100,
+                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_EQ(other, GetActiveWindow());
+    win->addKirun(0, "ABC", 1, nullptr);
+    win->updateLayout();
+    EXPECT_EQ(other, GetActiveWindow());
+    DestroyWindow(other);
+}
+
+// m_deltaX as the owner writes it, and the step the strip really moves.
+class ScrollStepTest : public KirunWinTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScrollStepTest, CaptionEntersAtTheRightAndFollowsItself) {
+    const int step = EffectiveScrollStep(GetParam());
+    win->m_deltaX = GetParam();
+    win->updateLayout();
+    win->addKirun(0, "ABC", 1, nullptr);
+    const PixelImage caption = Caption();
+    const int cx = caption.width;
+    EXPECT_EQ(Measure(font, "ABC").cx + step + 1, cx);
+    const int passTicks = cx / step + 1;
+    for (int k = 1; k < passTicks; ++k) {
+        win->onScrollTick();
+        ASSERT_TRUE(StripShowsCaptionStart(Strip(), Width() - k * step, caption, k * step)) << k;
+    }
+    win->onScrollTick();  // the last slice copies only the columns the caption has
+    EXPECT_EQ(0, win->scrollX());
+    const PixelImage strip = Strip();
+    EXPECT_TRUE(StripShowsCaptionStart(strip, Width() - passTicks * step, caption, cx));
+    for (int x = Width() - passTicks * step + cx; x < Width(); ++x)
+        ASSERT_EQ(kKey, strip.at(x, strip.height / 2)) << x;
+    win->onScrollTick();  // the next pass starts right after
+    EXPECT_TRUE(StripShowsCaptionStart(Strip(), Width() - step, caption, step));
+    EXPECT_EQ(GetParam(), win->m_deltaX);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ScrollStepTest, ::testing::Values(1, 2, 3, 4, 0, -5, 100000));
+
+TEST_F(KirunWinTest, CaptionsTakeTurnsAndRenewalsShowFromTheNextPass) {
+    win->addKirun(0, "A", 1, nullptr);
+    win->addKirun(1, "BB", 1, nullptr);
+    win->addKirun(2, "CCC", 1, nullptr);
+    std::vector<std::string> shown{win->currentText()};
+    for (int i = 0; i < 3; ++i) {
+        TickThroughPass();
+        shown.push_back(win->currentText());
+    }
+    win->addKirun(0, "A2", 5, nullptr);
+    EXPECT_EQ(3, win->runList().count());
+    TickThroughPass();
+    shown.push_back(win->currentText());
+    // The first caption starts at once; its pass leaves m_next at the front of the list.
+    EXPECT_EQ((std::vector<std::string>{"A", "A", "BB", "CCC", "A2"}), shown);
+}
+
+TEST_F(KirunWinTest, RollsOnUntilTheLastCaptionHasLeftThenEndsOnce) {
+    EndRecorder listener;
+    win->addKirun(4, "ABC", 1, &listener);
+    for (int i = 0; i < 40; ++i) win->onScrollTick();
+    for (int i = 0; i < 600; ++i) SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kCountDownTimer, 0);
+    EXPECT_EQ(std::vector<int>{4}, listener.ended);
+    EXPECT_TRUE(win->runList().empty());
+    EXPECT_FALSE(AllKey(Strip()));
+    EXPECT_GT(TickUntilStopped(), 0);
+    EXPECT_EQ(1, ends.calls);
+    EXPECT_TRUE(AllKey(Strip()));
+
+    ValidateRect(win->Hwnd(), nullptr);
+    for (int i = 0; i < 50; ++i) SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kScrollTimer, 0);
+    EXPECT_FALSE(GetUpdateRect(win->Hwnd(), nullptr, FALSE));  // idle: nothing repainted
+    EXPECT_EQ(1, ends.calls);
+
+    // Taken off before a single tick, a caption still scrolls out before rolling ends again.
+    win->addKirun(5, "ABCDEFGHIJ", 1, nullptr);
+    EXPECT_TRUE(win->rolling());
+    EXPECT_TRUE(win->removeKirun(5));
+    EXPECT_FALSE(win->removeKirun(5));
+    EXPECT_GT(TickUntilStopped(), Width() / 2);
+    EXPECT_TRUE(AllKey(Strip()));
+    EXPECT_EQ(2, ends.calls);
+}
+
+TEST_F(KirunWinTest, AnEndListenerMayPutACaptionOnAirAgain) {
+    ends.restartIn = win;
+    win->addKirun(0, "A", 1, nullptr);
+    win->removeKirun(0);
+    for (int i = 0; i < 10000 && ends.calls == 0; ++i) win->onScrollTick();
+    EXPECT_EQ(1, ends.calls);
+    EXPECT_TRUE(win->rolling());
+    EXPECT_EQ("again", win->currentText());
+}
+
+TEST_F(KirunWinTest, GdiObjectsStayTheSameOverPassesLayoutsAndDestruction) {
+    win->addKirun(0, "warm-up", 1, nullptr);
+    TickThroughPass();
+    const int before = CountGdiObjects();
+    ASSERT_GT(before, 0);
+    EndRecorder listener;
+    win->addKirun(1, "短いキルン", 1, &listener);
+    win->addKirun(2, "もう少し長いキルンのテキスト", 2, &listener);
+    for (int round = 0; round < 20; ++round) {
+        for (int i = 0; i < 100; ++i) {
+            win->onScrollTick();
+            win->countDown();
+        }
+        win->m_deltaX = round % 5;
+        win->m_pos = round % 2;
+        win->updateLayout();
+    }
+    EXPECT_EQ(before, CountGdiObjects());
+
+    win->DestroyWindow();  // the object goes, and its two bitmaps with it
+    win = new CKirunWin;
+    EXPECT_EQ(before - 2, CountGdiObjects());
+}
+
+}  // namespace
