@@ -6,8 +6,10 @@
 #include "panel/KirunSettingDlg.h"
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/unit/test_rgbsetdlg_steps.h"
 
 using namespace testing_support;
+using namespace dialog_steps;
 
 namespace {
 
@@ -17,23 +19,6 @@ const char kTooLong[] = "表示時間は60000分以下を設定してくださ�
 
 // "表" is 0x95 0x5C in code page 932.
 const std::string kHyo = "\x95\x5c";
-
-std::string ItemText(HWND dialog, int id) {
-    char buffer[4096] = {};
-    GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
-    return buffer;
-}
-
-// A key as the keyboard would deliver it to the focused control, through the dialog's loop.
-DialogStep PressKey(int id, UINT key) {
-    return [id, key](HWND dialog) {
-        HWND control = GetDlgItem(dialog, id);
-        SetFocus(control);
-        LPARAM info = 1 | (static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16);
-        PostMessageA(control, WM_KEYDOWN, key, info);
-        PostMessageA(control, WM_KEYUP, key, info | 0xC0000000);
-    };
-}
 
 // Runs the dialog on `item`, types `text` and `minutes`, presses OK; returns the result.
 INT_PTR RunWith(CKirunSettingDlg& dlg, const CKirunData& item, const std::string& text,
