@@ -1,6 +1,5 @@
 #pragma once
-// Dialog steps for the caption-settings dialog tests: reading a control's text, arrow clicks
-// on an up-down control and keys delivered through the dialog's own loop.
+// Steps and probes shared by the tests of the caption-settings dialogs.
 #include <windows.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/DialogDriver.h"
+#include "tests/support/Pixels.h"
 
 namespace dialog_steps {
 
@@ -29,44 +29,29 @@ inline testing_support::DialogStep ClickArrow(int spinId, bool up) {
     };
 }
 
-// A key as the keyboard would deliver it to the focused control, through the dialog's loop.
-inline testing_support::DialogStep PressKey(int id, UINT key) {
-    return [id, key](HWND dialog) {
-        HWND control = GetDlgItem(dialog, id);
-        SetFocus(control);
-        LPARAM info = 1 | (static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16);
-        PostMessageA(control, WM_KEYDOWN, key, info);
-        PostMessageA(control, WM_KEYUP, key, info | static_cast<LPARAM>(0xC0000000));
-    };
+// Does nothing: the dialog's loop shows the dialog once its queue is first empty, so a script
+// that looks at the screen starts with this step.
+inline void LetItShow(HWND) {}
+
+// The colour in the middle of a control as the screen shows it now.
+inline COLORREF ScreenColorAtCentre(HWND dialog, int id) {
+    RECT rc;
+    GetWindowRect(GetDlgItem(dialog, id), &rc);
+    LONG x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
+    testing_support::PixelImage image = testing_support::CaptureScreen({x, y, x + 1, y + 1});
+    return image.empty() ? CLR_INVALID : image.at(0, 0);
 }
-
-// Gives the dialog's loop a turn: it shows the dialog once its queue is first empty, so a
-// script that looks at the screen starts with this step.
-inline testing_support::DialogStep LetItShow() {
-    return [](HWND) {};
-}
-
-// GDI objects seen during a run, to find out afterwards whether they were all deleted.
-class GdiHandleLog {
-public:
-    void note(HGDIOBJ handle) {
-        if (handle && std::find(m_seen.begin(), m_seen.end(), handle) == m_seen.end())
-            m_seen.push_back(handle);
-    }
-    size_t count() const { return m_seen.size(); }
-    size_t alive() const {
-        return static_cast<size_t>(std::count_if(m_seen.begin(), m_seen.end(),
-                                                 [](HGDIOBJ h) { return GetObjectType(h) != 0; }));
-    }
-
-private:
-    std::vector<HGDIOBJ> m_seen;
-};
 
 inline COLORREF BrushColor(HBRUSH brush) {
     LOGBRUSH info{};
     if (!brush || GetObjectA(brush, sizeof info, &info) != sizeof info) return CLR_INVALID;
     return info.lbColor;
+}
+
+// How many of the GDI objects seen are not deleted yet.
+inline size_t Alive(const std::vector<HGDIOBJ>& seen) {
+    return static_cast<size_t>(
+        std::count_if(seen.begin(), seen.end(), [](HGDIOBJ h) { return GetObjectType(h) != 0; }));
 }
 
 }  // namespace dialog_steps
