@@ -1,5 +1,6 @@
 #include "panel/PropatyDlg.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -26,7 +27,8 @@ const int kCustomColorButtons[] = {IDC_TEXT_RGB, IDC_SHADOW_COMPLEMENT, IDC_SHAD
                                    IDC_SHADOW_BLACK, IDC_SHADOW_RGB};
 
 std::string FaceName(const LOGFONTA& font) {
-    return std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
+    const char* end = std::find(font.lfFaceName, font.lfFaceName + LF_FACESIZE, '\0');
+    return std::string(font.lfFaceName, end);
 }
 
 void SetFaceName(LOGFONTA& font, const char* face) {
