@@ -25,7 +25,11 @@ class UpDown : public Control {
 public:
     void SetRange32(int low, int high) const { Send(UDM_SETRANGE32, static_cast<WPARAM>(low), high); }
     void SetPos32(int pos) const { Send(UDM_SETPOS32, 0, pos); }
-    int GetPos32() const { return static_cast<int>(Send(UDM_GETPOS32, 0, 0)); }
+    // `error` (optional) is set when the buddy's text is not a number within the range; the
+    // position then stays where it was.
+    int GetPos32(BOOL* error = nullptr) const {
+        return static_cast<int>(Send(UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(error)));
+    }
 };
 
 class ListView : public Control {

@@ -1,0 +1,34 @@
+#pragma once
+// The caption text dialog: one caption text and its display time in minutes.
+// The caller hands the item in with setData and reads m_data back after IDOK.
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "model/KirunData.h"
+
+class CKirunSettingDlg : public fw::Dialog {
+public:
+    static constexpr int kMinMinutes = 1;
+    static constexpr int kMaxMinutes = 60000;
+    static constexpr size_t kMaxTextBytes = 1000;
+
+    explicit CKirunSettingDlg(HWND parent = nullptr);
+
+    void setData(CKirunData data);
+
+    fw::UpDown m_spinMinutes;
+    std::string m_editText;
+    CKirunData m_data;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(fw::DataExchange& dx) override;
+    void OnOK() override;
+
+private:
+    int readMinutes() const;
+};

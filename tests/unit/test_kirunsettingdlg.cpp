@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "panel/KirunSettingDlg.h"
+#include "resource.h"
+#include "tests/unit/test_rgbsetdlg_steps.h"
+
+using namespace testing_support;
+
+namespace {
+
+const char kNoText[] = "テキストが設定されていません.";
+const char kTooShort[] = "表示時間は１分以上を設定してください";
+const char kTooLong[] = "表示時間は60000分以下を設定してください";
+
+// Runs the dialog on `item`, types `text` and `minutes` and presses OK.
+INT_PTR RunWith(CKirunSettingDlg& dlg, const CKirunData& item, const std::string& text,
+                const std::string& minutes) {
+    DialogDriver driver;
+    dlg.setData(item);
+    driver.Expect({SetText(IDC_CAPTION_TEXT, text), SetText(IDC_MINUTES_EDIT, minutes),
+                   Click(IDOK), Click(IDCANCEL)});
+    return dlg.DoModal();
+}
+
+TEST(KirunSettingDlg, ChecksTextThenLowerBoundThenUpperBoundAndStaysOpen) {
+    MessageBoxRecorder boxes;
+    DialogDriver driver;
+    CKirunSettingDlg dlg;
+    dlg.setData(CKirunData("", 1, 1));
+    driver.Expect({SetText(IDC_MINUTES_EDIT, "0"), Click(IDOK),      // both wrong: text first
+                   SetText(IDC_CAPTION_TEXT, "abc"), Click(IDOK),    // 0 minutes
+                   SetText(IDC_MINUTES_EDIT, "60001"), Click(IDOK),  // one too many
+                   SetText(IDC_MINUTES_EDIT, "60000"), Click(IDOK), Click(IDCANCEL)});
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ((std::vector<std::string>{kNoText, kTooShort, kTooLong}), boxes.texts());
+    for (const auto& shown : boxes.shown()) EXPECT_EQ(UINT(MB_OK), shown.type & MB_TYPEMASK);
+    EXPECT_EQ(60000, dlg.m_data.m_minutes);
+    EXPECT_EQ("abc", dlg.m_data.m_text);
+    EXPECT_EQ(1, dlg.m_data.m_state) << "the state goes back as it came";
+}
+
+TEST(KirunSettingDlg, AcceptsOneMinuteAndABlankText) {
+    MessageBoxRecorder boxes;
+    CKirunSettingDlg dlg;
+    ASSERT_EQ(IDOK, RunWith(dlg, CKirunData("x", 5), "   ", "1"));
+    EXPECT_EQ("   ", dlg.m_data.m_text);
+    EXPECT_EQ(1, dlg.m_data.m_minutes);
+    EXPECT_TRUE(boxes.texts().empty());
+}
+
+TEST(KirunSettingDlg, LongTextIsCutBetweenCharacters) {
+    const std::string hyo = "\x95\x5c";  // "表": two bytes
+    // Byte 1,000 is the lead byte of "表": the cut goes back to 999 bytes ...
+    CKirunSettingDlg split;
+    ASSERT_EQ(IDOK, RunWith(split, CKirunData(), std::string(999, 'a') + hyo, "1"));
+    EXPECT_EQ(std::string(999, 'a'), split.m_data.m_text);
+    // ... while a character that ends at byte 1,000 stays.
+    CKirunSettingDlg whole;
+    ASSERT_EQ(IDOK, RunWith(whole, CKirunData(), std::string(998, 'a') + hyo + "bc", "1"));
+    EXPECT_EQ(std::string(998, 'a') + hyo, whole.m_data.m_text);
+}
+
+TEST(KirunSettingDlg, EnterInTheTextMakesANewLine) {
+    DialogDriver driver;
+    CKirunSettingDlg dlg;
+    dlg.setData(CKirunData("ab", 2));
+    driver.Expect({[](HWND d) {
+                       HWND edit = GetDlgItem(d, IDC_CAPTION_TEXT);
+                       SetFocus(edit);
+                       SendMessageA(edit, EM_SETSEL, 2, 2);
+                       LPARAM key = 1 | (MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC) << 16);
+                       PostMessageA(edit, WM_KEYDOWN, VK_RETURN, key);  // through the dialog loop
+                   },
+                   [](HWND d) { PostMessageA(GetDlgItem(d, IDC_CAPTION_TEXT), WM_CHAR, 'c', 1); },
+                   Click(IDOK)});
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ("ab\r\nc", dlg.m_data.m_text);
+}
+
+}  // namespace
