@@ -1,5 +1,80 @@
 #include "app/KirunApp.h"
 
-CKirunApp theApp;
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
-BOOL CKirunApp::InitInstance() { return FALSE; }
+#include "app/CommandLine.h"
+#include "app/KirunDlg.h"
+#include "framework/App.h"
+#include "model/StartupState.h"
+
+CKirunApp theApp;
+std::string CurrentDir;
+
+namespace {
+const DWORD kConsoleLingerMs = 1000;
+
+std::vector<std::string> ArgumentsAfterProgram() {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i] ? __argv[i] : "");
+    return arguments;
+}
+
+void UseConsole() {
+    AllocConsole();
+    FILE* stream = nullptr;
+    freopen_s(&stream, "CONOUT$", "w", stdout);
+    freopen_s(&stream, "CONIN$", "r", stdin);
+    SetConsoleCtrlHandler(ConsoleCtrlHandler, TRUE);
+}
+
+void UseNullDevice() {
+    FILE* stream = nullptr;
+    freopen_s(&stream, "/dev/nul", "w", stdout);
+    freopen_s(&stream, "/dev/nul", "r", stdin);
+}
+}  // namespace
+
+// Ctrl+C, Ctrl+Break and closing the console do not end the program.
+BOOL WINAPI ConsoleCtrlHandler(DWORD) { return TRUE; }
+
+BOOL CKirunApp::InitInstance() {
+    BatchCaptionNumbers.clear();
+
+    // The echo goes to the standard output the process inherited, before any redirection.
+    CommandLineScan scan = ScanCommandLine(ArgumentsAfterProgram());
+    std::fputs(scan.echo.c_str(), stdout);
+    std::fflush(stdout);
+    if (scan.debugMode) DebugMode = 1;
+    if (scan.batchMode) BatchMode = 1;
+    if (scan.formatError) return FALSE;
+    BatchCaptionNumbers = scan.captionNumbers;
+
+    if (DebugMode == 1) UseConsole();
+    else UseNullDevice();
+
+    std::printf("********** Start KIRUNNER DEBUG MODE  *******\n");
+    if (DebugMode) std::printf("DEBUG_MODE ON\n");
+    if (BatchMode) {
+        std::printf("BatchMode ON\n");
+        for (int number : BatchCaptionNumbers) std::printf("KirunNo=%d\n", number);
+    }
+
+    CurrentDir = DirectoryOfProgram(__argc > 0 && __argv[0] ? __argv[0] : "");
+    SetCurrentDirectoryA(CurrentDir.c_str());
+    std::printf("CurrentDir=%s", CurrentDir.c_str());
+    std::fflush(stdout);
+
+    {
+        CKirunDlg dlg(nullptr);
+        dlg.DoModal();
+
+        if (DebugMode == 1) {
+            FreeConsole();
+            Sleep(kConsoleLingerMs);
+        }
+        BatchCaptionNumbers.clear();
+    }
+    return FALSE;
+}

@@ -1,8 +1,48 @@
 #include "framework/Controls.h"
 
+#include <algorithm>
+#include <climits>
+#include <string>
 #include <vector>
 
 namespace fw {
+namespace {
+// A decimal number as typed: blanks around it, a sign, digits and thousands separators.
+int TypedNumber(const std::string& text, char thousands) {
+    const char* blanks = " \t";
+    size_t pos = text.find_first_not_of(blanks);
+    if (pos == std::string::npos) return 0;
+    size_t end = text.find_last_not_of(blanks) + 1;
+    bool negative = false;
+    if (text[pos] == '+' || text[pos] == '-') negative = text[pos++] == '-';
+    if (pos >= end) return 0;
+    long long value = 0;
+    for (; pos < end; ++pos) {
+        char c = text[pos];
+        if (c == thousands) continue;
+        if (c < '0' || c > '9') return 0;
+        value = std::min<long long>(value * 10 + (c - '0'), INT_MAX);
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+char ThousandsSeparator() {
+    char separator[8] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, sizeof separator) > 1
+               ? separator[0]
+               : ',';
+}
+}  // namespace
+
+int UpDown::TypedPos32() const {
+    BOOL error = FALSE;
+    int position = GetPos32(&error);
+    if (!error) return position;
+    HWND buddy = reinterpret_cast<HWND>(Send(UDM_GETBUDDY));
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(buddy)) + 1, '\0');
+    GetWindowTextA(buddy, text.data(), static_cast<int>(text.size()));
+    return TypedNumber(text.data(), ThousandsSeparator());
+}
 
 int ListView::InsertColumn(int column, const char* header, int format, int width) const {
     LVCOLUMNA col{};

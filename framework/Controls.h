@@ -30,6 +30,10 @@ public:
     int GetPos32(BOOL* error = nullptr) const {
         return static_cast<int>(Send(UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(error)));
     }
+    // The position, or, when the buddy's text is outside the range, the number as typed
+    // (thousands separators skipped; no number counts as 0, a huge one is saturated), so
+    // that a dialog's own bound checks see what the operator entered.
+    int TypedPos32() const;
 };
 
 class ListView : public Control {

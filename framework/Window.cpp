@@ -83,6 +83,26 @@ RECT Window::ClientRect() const {
     return rc;
 }
 
+void Window::CenterWindow() const {
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    RECT area{};
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+        ::GetWindowRect(owner, &area);
+    } else {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
+        area = info.rcWork;
+    }
+    int width = window.right - window.left;
+    int height = window.bottom - window.top;
+    ::SetWindowPos(m_hWnd, nullptr, area.left + (area.right - area.left - width) / 2,
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return Default(msg, wp, lp);
 }

@@ -39,6 +39,8 @@ public:
     BOOL KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id); }
     void Invalidate(BOOL erase = TRUE) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
     RECT ClientRect() const;
+    // Centres the window over its owner, or over the work area when it has none.
+    void CenterWindow() const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     HWND GetParent() const { return ::GetParent(m_hWnd); }
     LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {

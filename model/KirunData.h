@@ -1,6 +1,7 @@
 #pragma once
 // One caption item: the text as the operator typed it, its display time, whether it is on air.
 #include <string>
+#include <utility>
 
 class CKirunData {
 public:

@@ -1,6 +1,5 @@
 #include "panel/KirunSettingDlg.h"
 
-#include <climits>
 #include <utility>
 
 #include "framework/MessageBox.h"
@@ -12,29 +11,6 @@ namespace {
 const char kNoTextMessage[] = "テキストが設定されていません.";
 const char kTooShortMessage[] = "表示時間は１分以上を設定してください";
 const char kTooLongMessage[] = "表示時間は60000分以下を設定してください";
-
-// A whole decimal number as typed, saturated to the int range; anything else counts as 0,
-// which the lower bound then rejects.
-int TypedNumber(const std::string& text) {
-    const char* blanks = " \t";
-    size_t pos = text.find_first_not_of(blanks);
-    if (pos == std::string::npos) return 0;
-    size_t end = text.find_last_not_of(blanks) + 1;
-    bool negative = false;
-    if (text[pos] == '+' || text[pos] == '-') {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    if (pos >= end) return 0;
-    long long value = 0;
-    for (; pos < end; ++pos) {
-        char c = text[pos];
-        if (c < '0' || c > '9') return 0;
-        value = value * 10 + (c - '0');
-        if (value > INT_MAX) value = INT_MAX;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 }  // namespace
 
@@ -56,14 +32,6 @@ BOOL CKirunSettingDlg::OnInitDialog() {
     return TRUE;
 }
 
-int CKirunSettingDlg::readMinutes() const {
-    BOOL error = FALSE;
-    int minutes = m_spinMinutes.GetPos32(&error);
-    if (!error) return minutes;
-    // The up-down keeps its old position when the typed number lies outside its range;
-    // take the number as typed so that the bound checks see what the operator entered.
-    return TypedNumber(fw::GetWindowTextString(GetDlgItem(IDC_MINUTES_EDIT)));
-}
 
 void CKirunSettingDlg::OnOK() {
     UpdateData(TRUE);
@@ -71,7 +39,7 @@ void CKirunSettingDlg::OnOK() {
         fw::ShowMessage(kNoTextMessage);
         return;
     }
-    int minutes = readMinutes();
+    int minutes = m_spinMinutes.TypedPos32();
     if (minutes < kMinMinutes) {
         fw::ShowMessage(kTooShortMessage);
         return;

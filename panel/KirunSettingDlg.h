@@ -29,6 +29,4 @@ protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnOK() override;
 
-private:
-    int readMinutes() const;
 };

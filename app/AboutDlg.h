@@ -1,0 +1,21 @@
+#pragma once
+// The about box: icon, the version line built from the program's version resource, a notice,
+// OK and a link to the maker's home page.
+#include <string>
+
+#include "framework/Dialog.h"
+
+class CAboutDlg : public fw::Dialog {
+public:
+    CAboutDlg();
+
+    std::string versionText;
+
+protected:
+    void DoDataExchange(fw::DataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    LRESULT OnLinkClick();
+};

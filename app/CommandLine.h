@@ -1,0 +1,24 @@
+#pragma once
+// The command line of the program: "-D586" turns on the debug console, "-T<n>" asks for batch
+// mode with list number n. Pure logic: the scan returns what it found and the lines to echo.
+#include <string>
+#include <vector>
+
+struct CommandLineScan {
+    int debugMode = 0;
+    int batchMode = 0;
+    std::vector<int> captionNumbers;  // valid "-T" numbers in order, duplicates kept
+    bool formatError = false;         // a "-T" without a number of 1 or more: the program ends
+    std::string echo;                 // the lines to write on the inherited standard output
+};
+
+// Scans the arguments after the program path, left to right; stops at the first format error.
+CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments);
+
+// The number after "-T" as the C format "%d" reads it: blanks skipped, a sign accepted,
+// trailing characters ignored. False when there is no number or it does not fit an int.
+bool ScanDecimal(const char* text, int& value);
+
+// The directory part of the program path: everything before its last backslash (a trail byte
+// equal to a backslash inside a double-byte character does not count); empty when there is none.
+std::string DirectoryOfProgram(const std::string& programPath);

@@ -1,0 +1,191 @@
+#include "app/KirunDlg.h"
+
+#include <commctrl.h>
+
+#include "app/AboutDlg.h"
+#include "app/Glass.h"
+#include "app/HomePage.h"
+#include "framework/App.h"
+#include "framework/Gdi.h"
+#include "model/StartupState.h"
+#include "resource.h"
+
+namespace {
+const char kTitle[] = "Kirunner";
+const MARGINS kGlassMargins = {9, 8, 30, 5};  // left, right, top, bottom
+#ifndef WM_DWMCOMPOSITIONCHANGED
+const UINT WM_DWMCOMPOSITIONCHANGED = 0x031E;
+#endif
+}  // namespace
+
+CKirunDlg::CKirunDlg(HWND parent)
+    : fw::Dialog(IDD_KIRUNNER_DIALOG, parent),
+      icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+void CKirunDlg::DoDataExchange(fw::DataExchange& dx) {
+    int checked = autoExitCheck;
+    dx.Check(IDC_AUTO_EXIT, checked);
+    autoExitCheck = checked;
+}
+
+BOOL CKirunDlg::OnInitDialog() {
+    fw::SetMainWindow(m_hWnd);
+    fw::Dialog::OnInitDialog();
+
+    if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE)) {
+        char aboutText[256] = {};
+        if (LoadStringA(fw::Instance(), IDS_ABOUTBOX, aboutText, sizeof aboutText) > 0) {
+            AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+        }
+    }
+
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SetWindowTextA(m_hWnd, kTitle);
+
+    controlPage.Create(m_hWnd);
+
+    if (BatchMode) {
+        controlPage.autoExit = 1;
+        autoExitCheck = TRUE;
+        setVisible(FALSE);
+    } else {
+        CenterWindow();
+        controlPage.ShowWindow(SW_SHOW);
+        controlPage.autoExit = 0;
+        autoExitCheck = FALSE;
+        setVisible(TRUE);
+    }
+
+    queryComposition(&glassEnabled);
+    glassMargins = kGlassMargins;
+    applyGlass();
+    return TRUE;
+}
+
+void CKirunDlg::setVisible(BOOL show) {
+    visible = show;
+    ShowWindow(show ? SW_SHOW : SW_HIDE);
+    if (show) ShowWindow(SW_SHOWNORMAL);
+}
+
+BOOL CKirunDlg::DestroyWindow() {
+    controlPage.DestroyWindow();
+    detachGlassCheck();
+    BOOL destroyed = fw::Dialog::DestroyWindow();
+    fw::SetMainWindow(nullptr);
+    return destroyed;
+}
+
+LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wp, lp);
+    case WM_PAINT:
+        return OnPaint(wp, lp);
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(OnQueryDragIcon());
+    case WM_COMMAND:
+        if (LOWORD(wp) == IDC_AUTO_EXIT && HIWORD(wp) == BN_CLICKED) {
+            OnAutoExitClicked();
+            return 0;
+        }
+        break;
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(wp, lp);
+        return 0;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
+        if (header->idFrom == IDC_HOME_LINK && header->code == NM_CLICK) return OnLinkClick();
+        break;
+    }
+    case WM_DWMCOMPOSITIONCHANGED:
+        return OnCompositionChanged(wp, lp);
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return OnCtlColor(msg, wp, lp);
+    }
+    return fw::Dialog::HandleMessage(msg, wp, lp);
+}
+
+LRESULT CKirunDlg::OnSysCommand(WPARAM command, LPARAM lp) {
+    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+        return 0;
+    }
+    return Default(WM_SYSCOMMAND, command, lp);
+}
+
+LRESULT CKirunDlg::OnPaint(WPARAM wp, LPARAM lp) {
+    if (!IsIconic(m_hWnd)) return Default(WM_PAINT, wp, lp);
+    fw::PaintDC dc(m_hWnd);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.get()), 0);
+    RECT client = ClientRect();
+    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc.get(), x, y, icon);
+    return 0;
+}
+
+HICON CKirunDlg::OnQueryDragIcon() { return icon; }
+
+void CKirunDlg::OnAutoExitClicked() {
+    UpdateData(TRUE);
+    controlPage.autoExit = autoExitCheck;
+}
+
+// Keeps the window hidden in batch mode, although the modal loop shows a hidden dialog once it
+// is idle; while it may be seen, every position change also shows it.
+void CKirunDlg::OnWindowPosChanging(WPARAM wp, LPARAM lp) {
+    DefWindowProcA(m_hWnd, WM_WINDOWPOSCHANGING, wp, lp);
+    WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lp);
+    if (visible) pos->flags |= SWP_SHOWWINDOW;
+    else pos->flags &= ~SWP_SHOWWINDOW;
+}
+
+LRESULT CKirunDlg::OnLinkClick() {
+    OpenHomePage(m_hWnd);
+    return 0;
+}
+
+LRESULT CKirunDlg::OnCompositionChanged(WPARAM wp, LPARAM lp) {
+    queryComposition(&glassEnabled);
+    applyGlass();
+    return Default(WM_DWMCOMPOSITIONCHANGED, wp, lp);
+}
+
+LRESULT CKirunDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT brush = Default(msg, wp, lp);
+    if (!glassEnabled) return brush;
+    SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+}
+
+void CKirunDlg::applyGlass() {
+    if (glassEnabled) {
+        extendGlass(m_hWnd, &glassMargins);
+        attachGlassCheck();
+    } else {
+        detachGlassCheck();
+    }
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CKirunDlg::attachGlassCheck() {
+    if (glassCheckAttached) return;
+    glassCheckAttached = TRUE;
+    glassCheck.SubclassDlgItem(IDC_AUTO_EXIT, m_hWnd);
+}
+
+void CKirunDlg::detachGlassCheck() {
+    if (!glassCheckAttached) return;
+    glassCheckAttached = FALSE;
+    glassCheck.UnsubclassWindow();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The main window: a frame around the control page with the automatic-exit check box and the
+// home page link in a band above it. Hidden for the whole run in batch mode; on systems with
+// desktop composition its border and top band become glass.
+#include <windows.h>
+#include <uxtheme.h>
+
+#include "app/OpaCheck.h"
+#include "framework/Dialog.h"
+#include "panel/ControlDlg.h"
+
+class CKirunDlg : public fw::Dialog {
+public:
+    explicit CKirunDlg(HWND parent);
+
+    void setVisible(BOOL show);
+    BOOL DestroyWindow() override;
+
+    // Glass: extend the frame and attach the check box while composition is on.
+    void applyGlass();
+    void attachGlassCheck();
+    void detachGlassCheck();
+
+    BOOL autoExitCheck = FALSE;
+    HICON icon;
+    CControlDlg controlPage;
+    BOOL visible = FALSE;
+    BOOL glassEnabled = FALSE;
+    MARGINS glassMargins{};
+    BOOL glassCheckAttached = FALSE;
+    COpaCheck glassCheck;
+
+protected:
+    void DoDataExchange(fw::DataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    LRESULT OnSysCommand(WPARAM command, LPARAM lp);
+    LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    HICON OnQueryDragIcon();
+    void OnAutoExitClicked();
+    void OnWindowPosChanging(WPARAM wp, LPARAM lp);
+    LRESULT OnLinkClick();
+    LRESULT OnCompositionChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
+};

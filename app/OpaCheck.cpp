@@ -1,0 +1,83 @@
+#include "app/OpaCheck.h"
+
+#include <string>
+#include <vector>
+
+#include "app/Glass.h"
+#include "app/LateBound.h"
+#include "framework/DataExchange.h"
+#include "framework/Gdi.h"
+
+namespace {
+const int kLabelLeft = 16;          // the label starts right of the check mark box
+const int kCheckBoxPart = 3;        // BP_CHECKBOX
+const DWORD kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;  // 0x0825
+const UINT kDttOptionsSize = 64;    // sizeof(DTTOPTS) on version 6
+
+std::wstring ToWide(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                     nullptr, 0);
+    if (length <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
+}
+
+// A font like the one of the window that holds the control (the dialog font).
+HFONT CopyOfParentFont(HWND control) {
+    HWND parent = GetParent(control);
+    HFONT parentFont = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
+    LOGFONTA font{};
+    if (!parentFont || GetObjectA(parentFont, sizeof font, &font) != sizeof font) return nullptr;
+    return CreateFontIndirectA(&font);
+}
+}  // namespace
+
+LRESULT COpaCheck::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT) {
+        OnPaint();
+        return 0;
+    }
+    return fw::Window::HandleMessage(msg, wp, lp);
+}
+
+void COpaCheck::OnPaint() {
+    fw::PaintDC paint(m_hWnd);
+    fw::WindowDC target(m_hWnd);
+    RECT client = ClientRect();
+
+    HDC buffer = nullptr;
+    HPAINTBUFFER paintBuffer = late::BeginBufferedPaint(target.get(), &client, BPBF_TOPDOWNDIB,
+                                                        nullptr, &buffer);
+    if (!paintBuffer) return;
+
+    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
+
+    std::wstring label = ToWide(fw::GetWindowTextString(m_hWnd));
+    fw::Font font;
+    if (!label.empty()) {
+        HTHEME theme = late::OpenThemeData(m_hWnd, L"Button");
+        font.reset(CopyOfParentFont(m_hWnd));
+        LOGFONTA described{};
+        if (font) GetObjectA(font.get(), sizeof described, &described);
+        fw::SelectGuard selectFont(buffer, font.get());
+
+        SIZE extent{};
+        GetTextExtentPoint32W(buffer, label.c_str(), static_cast<int>(label.size()), &extent);
+        RECT text;
+        text.left = client.left + kLabelLeft;
+        text.right = text.left + extent.cx;
+        text.top = (client.bottom - extent.cy) / 2 + 1;
+        text.bottom = text.top + extent.cy;
+
+        DTTOPTS options{};
+        options.dwSize = kDttOptionsSize;
+        options.dwFlags = DTT_COMPOSITED | DTT_GLOWSIZE;
+        options.iGlowSize = pixelsToPoints(-described.lfHeight);
+        late::DrawThemeTextEx(theme, buffer, kCheckBoxPart, 0, label.c_str(),
+                              static_cast<int>(label.size()), kLabelFormat, &text, &options);
+        if (theme) late::CloseThemeData(theme);
+    }  // the font is selected out of the buffer before the buffer goes
+    late::EndBufferedPaint(paintBuffer, TRUE);
+}

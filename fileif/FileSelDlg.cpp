@@ -1,0 +1,58 @@
+#include "fileif/FileSelDlg.h"
+
+#include <commdlg.h>
+
+#include "framework/CommonDialogs.h"
+#include "framework/MessageBox.h"
+#include "resource.h"
+
+namespace {
+const char kTooShortMessage[] = "表示時間は１分以上を設定してください";
+const char kTooLongMessage[] = "表示時間は60000分以下を設定してください";
+const char kFilter[] = "Txt(*.txt)|*.txt|全て(*.*)|*.*||";
+}  // namespace
+
+CFileSelDlg::CFileSelDlg(HWND parent) : fw::Dialog(IDD_FILE_INTERFACE, parent) {}
+
+void CFileSelDlg::DoDataExchange(fw::DataExchange& dx) {
+    dx.Check(IDC_FILE_ENABLED, fileExec);
+    dx.Text(IDC_FILE_PATH, filePath);
+    dx.Bind(IDC_FILE_MINUTES_SPIN, spin);
+}
+
+BOOL CFileSelDlg::OnInitDialog() {
+    fw::Dialog::OnInitDialog();
+    spin.SetRange32(kMinMinutes, kMaxMinutes);
+    spin.SetPos32(fileMinute);
+    return TRUE;
+}
+
+void CFileSelDlg::OnOK() {
+    fileMinute = spin.TypedPos32();
+    if (fileMinute < kMinMinutes) {
+        fw::ShowMessage(kTooShortMessage);
+        return;
+    }
+    if (fileMinute > kMaxMinutes) {
+        fw::ShowMessage(kTooLongMessage);
+        return;
+    }
+    fw::Dialog::OnOK();
+}
+
+LRESULT CFileSelDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COMMAND && LOWORD(wp) == IDC_FILE_BROWSE && HIWORD(wp) == BN_CLICKED) {
+        OnBrowse();
+        return 0;
+    }
+    return fw::Dialog::HandleMessage(msg, wp, lp);
+}
+
+// Puts the chosen file into the path; every exchanged control is written from the members
+// again, so the check box returns to its value from when the dialog opened.
+void CFileSelDlg::OnBrowse() {
+    std::string chosen;
+    if (!fw::OpenFileDialog(m_hWnd, kFilter, "TXT", "*.txt", OFN_FILEMUSTEXIST, chosen)) return;
+    filePath = chosen;
+    UpdateData(FALSE);
+}

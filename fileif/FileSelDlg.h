@@ -1,0 +1,30 @@
+#pragma once
+// The text-file interface settings: on/off, the watched file's path and the display minutes
+// of the captions made from it. The caller sets the members before the run and reads them
+// back after IDOK.
+#include <string>
+
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+
+class CFileSelDlg : public fw::Dialog {
+public:
+    static constexpr int kMinMinutes = 1;
+    static constexpr int kMaxMinutes = 60000;
+
+    explicit CFileSelDlg(HWND parent = nullptr);
+
+    int fileMinute = 1;
+    int fileExec = 0;
+    std::string filePath;
+    fw::UpDown spin;
+
+protected:
+    void DoDataExchange(fw::DataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void OnBrowse();
+};

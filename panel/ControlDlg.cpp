@@ -1,0 +1,326 @@
+#include "panel/ControlDlg.h"
+
+#include <cstdio>
+
+#include "display/KirunWin.h"
+#include "display/RunList.h"
+#include "fileif/FileSelDlg.h"
+#include "framework/MessageBox.h"
+#include "model/AppearanceRules.h"
+#include "model/SettingsFile.h"
+#include "model/StartupState.h"
+#include "panel/KirunSettingDlg.h"
+#include "panel/PropatyDlg.h"
+#include "resource.h"
+
+namespace {
+const char kSelectToShow[] = "KIRUN表示するデータを一覧で選択してください";
+const char kSelectToChange[] = "設定変更するデータを一覧で選択してください";
+const char kConfirmDelete[] = "選択したデータを削除しますか？";
+const char kSelectToDelete[] = "削除更するデータを一覧で選択してください";
+const char kNotOnDisplay[] = "削除するデータは表示データに含まれていません";
+
+const char kOnAir[] = "表示中";
+const char kOffAir[] = "------";
+const COLORREF kPageColor = RGB(100, 100, 100);
+
+// A copy of the text for the strip: every "\r", then every "\n" removed.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    line.reserve(text.size());
+    for (char c : text)
+        if (c != '\r' && c != '\n') line += c;
+    return line;
+}
+}  // namespace
+
+CControlDlg::CControlDlg()
+    : fw::Dialog(IDD_CONTROL_PAGE), bgBrush(CreateSolidBrush(kPageColor)), iniPath(settingsFilePath()) {}
+
+CControlDlg::~CControlDlg() = default;
+
+void CControlDlg::DoDataExchange(fw::DataExchange& dx) {
+    dx.Bind(IDC_CAPTION_LIST, listCtrl);
+}
+
+BOOL CControlDlg::OnInitDialog() {
+    fw::Dialog::OnInitDialog();
+    SetWindowTextA(m_hWnd, "Kirunner");
+
+    listCtrl.SetExtendedStyle(0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    listCtrl.InsertColumn(0, "No.", LVCFMT_CENTER, 35);
+    listCtrl.InsertColumn(1, "表示(分)", LVCFMT_CENTER, 70);
+    listCtrl.InsertColumn(2, "状態", LVCFMT_CENTER, 50);
+    listCtrl.InsertColumn(3, "ロールテキスト(先頭部)", LVCFMT_LEFT, 300);
+
+    loadSettings();
+    refreshList();
+
+    captionWin = new CKirunWin();
+    if (!captionWin->Hwnd()) {  // no window: the object deletes itself
+        captionWin->DestroyWindow();
+        captionWin = nullptr;
+    }
+    if (captionWin) {
+        captionWin->m_endListener = this;
+        applyAppearance();
+        captionWin->start();
+    }
+
+    if (BatchMode == 1) {
+        for (int number : BatchCaptionNumbers) {
+            int position = number - 1;
+            if (captionList.contains(position)) putOnAir(position);
+        }
+    }
+    SetTimer(kFileCheckTimer, kFileCheckPeriod);
+    return TRUE;
+}
+
+void CControlDlg::loadSettings() {
+    loadSettingsFile(iniPath, appearance, captionList, fileInterface);
+}
+
+void CControlDlg::saveSettings() {
+    saveSettingsFile(iniPath, appearance, captionList, fileInterface);
+}
+
+void CControlDlg::refreshList() {
+    listCtrl.SetRedraw(false);
+    listCtrl.DeleteAllItems();
+    int row = 0;
+    for (const CKirunData& item : captionList) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%d", row + 1);
+        char minutes[16];
+        std::snprintf(minutes, sizeof minutes, "%d", item.m_minutes);
+        listCtrl.InsertItem(row, number);
+        listCtrl.SetItemText(row, 1, minutes);
+        listCtrl.SetItemText(row, 2, item.m_state ? kOnAir : kOffAir);
+        listCtrl.SetItemText(row, 3, item.m_text.c_str());
+        ++row;
+    }
+    listCtrl.SetRedraw(true);
+}
+
+void CControlDlg::putOnAir(int position) {
+    if (!captionList.contains(position)) return;
+    std::string line = OneLine(captionList.at(position).m_text);
+    if (!captionWin) return;
+    captionWin->addKirun(position, line.c_str(), captionList.at(position).m_minutes, this);
+    captionList.setStateAt(position, 1);
+    refreshList();
+}
+
+void CControlDlg::applyAppearance() {
+    if (!captionWin) return;
+    CaptionColors colors = captionColorsFor(appearance.colorChoice, appearance.userTextColor,
+                                            appearance.userShadowColor);
+    captionWin->m_textColor = colors.text;
+    captionWin->m_shadowColor = colors.shadow;
+    captionWin->m_pos = appearance.pos;
+    captionWin->m_gap = appearance.gap;
+    captionWin->m_lgap = appearance.lgap;
+    captionWin->m_rgap = appearance.rgap;
+    applyFontChoice(appearance.logFont, appearance.sizeChoice);
+    captionFont.reset(CreateFontIndirectA(&appearance.logFont));
+    captionWin->m_font = captionFont.get();
+    captionWin->m_deltaX = scrollStepFor(appearance.deltaX);
+}
+
+void CControlDlg::onKirunEnd(int index) {
+    if (!captionList.contains(index)) return;  // the text-file caption among others
+    captionList.setStateAt(index, 0);
+    refreshList();
+}
+
+void CControlDlg::onAllRollEnd() {
+    std::printf("ALL ROLL END\n");
+    std::fflush(stdout);
+    if (autoExit == 1) {
+        SendMessageA(GetParent(), WM_CLOSE, 0, 0);
+        std::printf("●●CLOSE\n");
+        std::fflush(stdout);
+    }
+}
+
+void CControlDlg::checkTextFile() {
+    std::string text;
+    if (::checkTextFile(fileInterface.fileExec, fileInterface.filePath, fileWatch, text) && captionWin)
+        captionWin->addKirun(kFileCaptionIndex, text.c_str(), fileInterface.fileMinute, this);
+}
+
+BOOL CControlDlg::DestroyWindow() {
+    if (captionWin) {
+        captionWin->DestroyWindow();
+        captionWin = nullptr;
+    }
+    KillTimer(kFileCheckTimer);
+    return fw::Dialog::DestroyWindow();
+}
+
+void CControlDlg::PostNcDestroy() {
+    captionFont.reset();
+    fw::Dialog::PostNcDestroy();
+}
+
+LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (HIWORD(wp) == BN_CLICKED && OnCommand(LOWORD(wp))) return 0;
+        break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+        return OnCtlColor(msg, wp, lp);
+    case WM_TIMER:
+        OnTimer(wp);
+        return Default(msg, wp, lp);
+    }
+    return fw::Dialog::HandleMessage(msg, wp, lp);
+}
+
+bool CControlDlg::OnCommand(int id) {
+    switch (id) {
+    case IDC_ADD_TEXT: OnAddText(); return true;
+    case IDC_CHANGE_TEXT: OnChangeText(); return true;
+    case IDC_DELETE_TEXT: OnDeleteText(); return true;
+    case IDC_DISPLAY_ON: OnDisplayOn(); return true;
+    case IDC_DISPLAY_OFF: OnDisplayOff(); return true;
+    case IDC_ADD_TO_CAPTION: OnAddToCaption(); return true;
+    case IDC_REMOVE_FROM_DISPLAY: OnRemoveFromDisplay(); return true;
+    case IDC_CAPTION_SETTINGS: OnCaptionSettings(); return true;
+    case IDC_FILE_INTERFACE: OnFileInterface(); return true;
+    }
+    return false;
+}
+
+int CControlDlg::selectedPosition() const { return listCtrl.GetSelectionMark(); }
+
+void CControlDlg::OnAddToCaption() {
+    int position = selectedPosition();
+    if (position == -1) {
+        fw::ShowMessage(kSelectToShow);
+        return;
+    }
+    putOnAir(position);
+}
+
+void CControlDlg::OnRemoveFromDisplay() {
+    int position = selectedPosition();
+    if (position == -1) {
+        fw::ShowMessage(kSelectToShow);
+        return;
+    }
+    if (!captionList.contains(position) || !captionWin) return;
+    if (!captionWin->removeKirun(position)) {
+        fw::ShowMessage(kNotOnDisplay);
+        return;
+    }
+    captionList.setStateAt(position, 0);
+    refreshList();
+}
+
+void CControlDlg::OnDisplayOn() {
+    if (captionWin) captionWin->ShowWindow(SW_SHOW);
+}
+
+void CControlDlg::OnDisplayOff() {
+    if (captionWin) captionWin->ShowWindow(SW_HIDE);
+}
+
+void CControlDlg::OnCaptionSettings() {
+    CPropatyDlg dlg;
+    dlg.m_colorChoice = appearance.colorChoice;
+    dlg.m_userTextColor = appearance.userTextColor;
+    dlg.m_userShadowColor = appearance.userShadowColor;
+    dlg.m_sizeChoice = appearance.sizeChoice;
+    dlg.m_posChoice = appearance.pos;
+    dlg.m_gap = appearance.gap;
+    dlg.m_lgap = appearance.lgap;
+    dlg.m_rgap = appearance.rgap;
+    dlg.m_logFont = appearance.logFont;
+    dlg.m_speedChoice = appearance.deltaX - 1;
+    if (dlg.DoModal() != IDOK) return;
+
+    appearance.colorChoice = dlg.m_colorChoice;
+    appearance.userTextColor = dlg.m_userTextColor;
+    appearance.userShadowColor = dlg.m_userShadowColor;
+    appearance.sizeChoice = dlg.m_sizeChoice;
+    appearance.pos = dlg.m_posChoice;
+    appearance.gap = dlg.m_gap;
+    appearance.lgap = dlg.m_lgap;
+    appearance.rgap = dlg.m_rgap;
+    appearance.logFont = dlg.m_logFont;
+    appearance.deltaX = dlg.m_speedChoice + 1;
+    saveSettings();
+    applyAppearance();
+    if (captionWin) captionWin->updateLayout();
+}
+
+void CControlDlg::OnAddText() {
+    CKirunSettingDlg dlg;
+    dlg.setData(CKirunData());
+    if (dlg.DoModal() != IDOK) return;
+    captionList.append(dlg.m_data);
+    refreshList();
+    saveSettings();
+}
+
+void CControlDlg::OnChangeText() {
+    int position = selectedPosition();
+    if (position == -1) {
+        fw::ShowMessage(kSelectToChange);
+        return;
+    }
+    if (!captionList.contains(position)) return;
+    CKirunSettingDlg dlg;
+    dlg.setData(captionList.at(position));
+    if (dlg.DoModal() != IDOK) return;
+    // The caption may have ended or gone on air while the dialog was open: keep its state now.
+    CKirunData edited = dlg.m_data;
+    edited.m_state = captionList.at(position).m_state;
+    captionList.replaceAt(position, edited);
+    refreshList();
+    saveSettings();
+}
+
+void CControlDlg::OnDeleteText() {
+    int position = selectedPosition();
+    if (position == -1) {
+        fw::ShowMessage(kSelectToDelete);
+        return;
+    }
+    if (!captionList.contains(position)) return;
+    if (fw::ShowMessage(kConfirmDelete, MB_YESNO) != IDYES) return;
+    if (captionWin) {
+        // The item's own caption leaves the strip; the others stay tied to their items.
+        captionWin->removeKirun(position);
+        captionWin->shiftIndicesAfter(position);
+    }
+    captionList.eraseAt(position);
+    refreshList();
+    saveSettings();
+}
+
+LRESULT CControlDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
+    Default(msg, wp, lp);
+    return reinterpret_cast<LRESULT>(bgBrush.get());
+}
+
+void CControlDlg::OnFileInterface() {
+    CFileSelDlg dlg;
+    dlg.fileExec = fileInterface.fileExec;
+    dlg.filePath = fileInterface.filePath;
+    dlg.fileMinute = fileInterface.fileMinute;
+    if (dlg.DoModal() != IDOK) return;
+    if (dlg.fileExec != fileInterface.fileExec || dlg.filePath != fileInterface.filePath)
+        fileWatch.lastFileDataValid = 0;  // the next check takes a new baseline
+    fileInterface.fileExec = dlg.fileExec;
+    fileInterface.filePath = dlg.filePath;
+    fileInterface.fileMinute = dlg.fileMinute;
+    saveSettings();
+}
+
+void CControlDlg::OnTimer(UINT_PTR id) {
+    if (id == kFileCheckTimer) checkTextFile();
+}

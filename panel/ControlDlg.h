@@ -1,0 +1,72 @@
+#pragma once
+// The operator's page inside the main window: the caption list with its commands on the left
+// and right, the appearance and text-file settings, and the caption window it creates and
+// feeds. It loads the settings file when it opens and saves it after every confirmed change.
+#include <windows.h>
+
+#include <string>
+
+#include "display/KirunListener.h"
+#include "fileif/TextFileWatch.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "model/AppearanceSettings.h"
+#include "model/CaptionList.h"
+#include "model/FileInterfaceSettings.h"
+
+class CKirunWin;
+
+class CControlDlg : public fw::Dialog, public CKirunListener, public CKirunEndListener {
+public:
+    static constexpr UINT_PTR kFileCheckTimer = 104;
+    static constexpr UINT kFileCheckPeriod = 1000;
+
+    CControlDlg();
+    ~CControlDlg() override;
+
+    BOOL DestroyWindow() override;
+
+    void onKirunEnd(int index) override;
+    void onAllRollEnd() override;
+
+    void loadSettings();
+    void saveSettings();
+    void refreshList();
+    void putOnAir(int position);
+    void applyAppearance();
+    void checkTextFile();
+
+    fw::ListView listCtrl;
+    fw::Brush bgBrush;
+    std::string iniPath;
+    CaptionList captionList;
+    CKirunWin* captionWin = nullptr;  // deletes itself once its window is destroyed
+    AppearanceSettings appearance;
+    fw::Font captionFont;             // lent to the caption window
+    int autoExit = 0;                 // 1: close the main window when all rolling has ended
+    FileInterfaceSettings fileInterface;
+    TextFileWatch fileWatch;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(fw::DataExchange& dx) override;
+    void PostNcDestroy() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    bool OnCommand(int id);
+    void OnAddText();
+    void OnChangeText();
+    void OnDeleteText();
+    void OnDisplayOn();
+    void OnDisplayOff();
+    void OnAddToCaption();
+    void OnRemoveFromDisplay();
+    LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
+    void OnCaptionSettings();
+    void OnFileInterface();
+    void OnTimer(UINT_PTR id);
+
+    int selectedPosition() const;
+};

@@ -1,0 +1,36 @@
+#include "GdiCount.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace testing_support {
+
+// Live GDI objects of this process. Wine does not implement GetGuiResources; there the
+// count comes from its GDI handle table (PEB offset 0x94, 24-byte entries, type 0 = free),
+// after a brush has shown that the table has that layout. -1 when neither works.
+int CountGdiObjects() {
+    DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (count != 0) return static_cast<int>(count);
+#pragma pack(push, 1)
+    struct Entry { uint64_t object; uint32_t owner; uint16_t unique; uint8_t type, flags; uint64_t user; };
+#pragma pack(pop)
+    struct { LONG status; const char* peb; ULONG_PTR rest[4]; } info{};
+    using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    if (!query || query(GetCurrentProcess(), 0, &info, sizeof info, nullptr) != 0) return -1;
+    const Entry* table = *reinterpret_cast<const Entry* const*>(info.peb + 0x94);
+    if (!table) return -1;
+    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+    const uintptr_t handle = reinterpret_cast<uintptr_t>(probe);
+    const volatile Entry& entry = table[handle & 0xFFFF];
+    const bool live = entry.type != 0 && entry.unique == (handle >> 16);
+    DeleteObject(probe);
+    if (!live || entry.type != 0) return -1;
+    int n = 0;
+    for (int i = 0; i < 0x10000; ++i) n += table[i].type != 0;
+    return n;
+}
+
+}  // namespace testing_support

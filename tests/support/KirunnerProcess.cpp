@@ -1,0 +1,238 @@
+#include "KirunnerProcess.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "TempDir.h"
+#include "framework/DataExchange.h"
+
+namespace testing_support {
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(stepMs);
+    }
+}
+
+std::string BuiltKirunnerPath() {
+    const char* path = std::getenv("KIRUNNER_EXE");
+    return path ? HostPathToWindows(path) : std::string();
+}
+
+KirunnerProcess::~KirunnerProcess() {
+    Kill();
+    if (m_reader) {
+        WaitForSingleObject(m_reader, 5000);
+        CloseHandle(m_reader);
+    }
+    if (m_outputRead) CloseHandle(m_outputRead);
+    if (m_info.hProcess) CloseHandle(m_info.hProcess);
+    if (m_info.hThread) CloseHandle(m_info.hThread);
+    if (m_lock) {
+        DeleteCriticalSection(m_lock);
+        delete m_lock;
+    }
+}
+
+bool KirunnerProcess::Start(const std::string& folder, const std::string& arguments) {
+    std::string exe = folder + "\\Kirunner.exe";
+    if (!CopyFileA(BuiltKirunnerPath().c_str(), exe.c_str(), FALSE)) return false;
+
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE outputWrite = nullptr;
+    if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return false;
+    SetHandleInformation(m_outputRead, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = outputWrite;
+    startup.hStdError = outputWrite;
+    std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+
+    char home[MAX_PATH];
+    GetTempPathA(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
+    BOOL started = CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
+                                  DETACHED_PROCESS, nullptr, home, &startup, &m_info);
+    CloseHandle(outputWrite);
+    if (!started) return false;
+
+    m_lock = new CRITICAL_SECTION;
+    InitializeCriticalSection(m_lock);
+    m_reader = CreateThread(nullptr, 0, ReadOutput, this, 0, nullptr);
+    return true;
+}
+
+DWORD WINAPI KirunnerProcess::ReadOutput(void* param) {
+    KirunnerProcess* self = static_cast<KirunnerProcess*>(param);
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(self->m_outputRead, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        EnterCriticalSection(self->m_lock);
+        self->m_output.append(buffer, got);
+        LeaveCriticalSection(self->m_lock);
+    }
+    return 0;
+}
+
+std::string KirunnerProcess::Output() {
+    if (!m_lock) return std::string();
+    EnterCriticalSection(m_lock);
+    std::string raw = m_output;
+    LeaveCriticalSection(m_lock);
+    std::string text;
+    for (size_t i = 0; i < raw.size(); ++i)
+        if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')) text += raw[i];
+    return text;
+}
+
+bool KirunnerProcess::WaitForExit(DWORD timeoutMs) {
+    if (!m_info.hProcess) return true;
+    if (WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (m_reader) WaitForSingleObject(m_reader, 5000);
+    return true;
+}
+
+bool KirunnerProcess::Running() const {
+    return m_info.hProcess && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void KirunnerProcess::Kill() {
+    if (Running()) {
+        TerminateProcess(m_info.hProcess, 1);
+        WaitForSingleObject(m_info.hProcess, 5000);
+    }
+}
+
+namespace {
+struct Collect {
+    DWORD pid;
+    std::vector<HWND>* found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    Collect* c = reinterpret_cast<Collect*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == c->pid) c->found->push_back(hwnd);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> KirunnerProcess::TopWindows() const {
+    std::vector<HWND> found;
+    Collect c{m_info.dwProcessId, &found};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&c));
+    return found;
+}
+
+HWND KirunnerProcess::WaitForWindow(const std::function<bool(HWND)>& match, DWORD timeoutMs) const {
+    HWND result = nullptr;
+    WaitUntil([&] {
+        for (HWND hwnd : TopWindows())
+            if (match(hwnd)) {
+                result = hwnd;
+                return true;
+            }
+        return false;
+    }, timeoutMs);
+    return result;
+}
+
+HWND KirunnerProcess::MainWindow(DWORD timeoutMs) const {
+    return WaitForDialog("Kirunner", timeoutMs);
+}
+
+HWND KirunnerProcess::StripWindow(DWORD timeoutMs) const {
+    return WaitForWindow([](HWND hwnd) {
+        return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    }, timeoutMs);
+}
+
+HWND KirunnerProcess::WaitForDialog(const std::string& title, DWORD timeoutMs) const {
+    return WaitForWindow([&](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && WindowText(hwnd) == title;
+    }, timeoutMs);
+}
+
+std::string WindowText(HWND hwnd) { return fw::GetWindowTextString(hwnd); }
+
+std::string ClassName(HWND hwnd) {
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+void PostClick(HWND dialog, int controlId) {
+    PostMessageA(GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
+}
+
+std::string MessageBoxText(HWND box) {
+    const int kMessageTextId = 0xFFFF;
+    return WindowText(GetDlgItem(box, kMessageTextId));
+}
+
+std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
+    std::vector<std::vector<std::string>> rows;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(listView, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return rows;
+    const SIZE_T kTextSize = 4096;
+    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize,
+                                                     MEM_COMMIT, PAGE_READWRITE));
+    if (remote) {
+        int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < count; ++row) {
+            std::vector<std::string> cells;
+            for (int column = 0; column < columns; ++column) {
+                LVITEMA item{};
+                item.iSubItem = column;
+                item.pszText = remote + sizeof(LVITEMA);
+                item.cchTextMax = static_cast<int>(kTextSize);
+                WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+                SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                             reinterpret_cast<LPARAM>(remote));
+                std::vector<char> text(kTextSize + 1, '\0');
+                ReadProcessMemory(process, remote + sizeof(LVITEMA), text.data(), kTextSize, nullptr);
+                cells.emplace_back(text.data());
+            }
+            rows.push_back(cells);
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return rows;
+}
+
+void SelectListRow(HWND listView, int row) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(listView, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
+    if (remote) {
+        LVITEMA item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+        SendMessageA(listView, LVM_SETSELECTIONMARK, 0, row);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+}
+
+PixelImage CaptureWindow(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return CaptureScreen(rect);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,69 @@
+#pragma once
+// Drives the built Kirunner.exe from a second process, as a person would: starts it in a
+// folder of its own, finds its windows, clicks, reads list rows and message boxes, captures
+// the strip's pixels and collects what it writes on standard output.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Pixels.h"
+
+namespace testing_support {
+
+// Polls `condition` every `stepMs` until it holds or `timeoutMs` has passed.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD stepMs = 50);
+
+// The built program, as CMake gives its path in KIRUNNER_EXE.
+std::string BuiltKirunnerPath();
+
+class KirunnerProcess {
+public:
+    KirunnerProcess() = default;
+    ~KirunnerProcess();
+    KirunnerProcess(const KirunnerProcess&) = delete;
+    KirunnerProcess& operator=(const KirunnerProcess&) = delete;
+
+    // Copies Kirunner.exe into `folder` and starts it from there with `arguments`; its
+    // standard output goes into a pipe that this object reads.
+    bool Start(const std::string& folder, const std::string& arguments = "");
+    bool WaitForExit(DWORD timeoutMs);
+    bool Running() const;
+    void Kill();
+    DWORD ProcessId() const { return m_info.dwProcessId; }
+    HANDLE ProcessHandle() const { return m_info.hProcess; }
+
+    // Everything written on standard output so far, "\r\n" turned into "\n".
+    std::string Output();
+
+    // Top-level windows of the process.
+    std::vector<HWND> TopWindows() const;
+    HWND WaitForWindow(const std::function<bool(HWND)>& match, DWORD timeoutMs) const;
+    HWND MainWindow(DWORD timeoutMs = 10000) const;     // the dialog titled "Kirunner"
+    HWND StripWindow(DWORD timeoutMs = 10000) const;    // the layered caption strip
+    HWND WaitForDialog(const std::string& title, DWORD timeoutMs = 10000) const;
+
+private:
+    static DWORD WINAPI ReadOutput(void* self);
+
+    PROCESS_INFORMATION m_info{};
+    HANDLE m_outputRead = nullptr;
+    HANDLE m_reader = nullptr;
+    CRITICAL_SECTION* m_lock = nullptr;
+    std::string m_output;
+};
+
+std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
+// Posts a click to a button, so that a modal dialog it opens does not block the caller.
+void PostClick(HWND dialog, int controlId);
+// The text of a message box (its static text) and a click on one of its buttons.
+std::string MessageBoxText(HWND box);
+// Rows of a report-view list of another process: row by row, column by column.
+std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
+void SelectListRow(HWND listView, int row);
+// The pixels of a window's area on the screen.
+PixelImage CaptureWindow(HWND hwnd);
+
+}  // namespace testing_support

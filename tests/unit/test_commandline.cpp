@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+namespace {
+
+CommandLineScan Scan(std::vector<std::string> args) { return ScanCommandLine(args); }
+
+TEST(CommandLine, NoArgumentsLeavesNormalMode) {
+    CommandLineScan scan = Scan({});
+    EXPECT_EQ(0, scan.debugMode);
+    EXPECT_EQ(0, scan.batchMode);
+    EXPECT_TRUE(scan.captionNumbers.empty());
+    EXPECT_FALSE(scan.formatError);
+    EXPECT_EQ("", scan.echo);
+}
+
+TEST(CommandLine, DebugOptionMatchesOnlyExactly) {
+    EXPECT_EQ(1, Scan({"-D586"}).debugMode);
+    for (const char* near : {"-d586", "-D5860", "-D58", "-D586 ", "D586"})
+        EXPECT_EQ(0, Scan({near}).debugMode) << near;
+    EXPECT_EQ("1番目の引数=-D586\nDEBUGMODE ON\n", Scan({"-D586"}).echo);
+}
+
+TEST(CommandLine, EchoesEveryArgumentWithItsNumber) {
+    EXPECT_EQ("1番目の引数=a\n2番目の引数=\n3番目の引数=-T5\n", Scan({"a", "", "-T5"}).echo);
+}
+
+TEST(CommandLine, BatchNumbersKeepOrderAndDuplicates) {
+    CommandLineScan scan = Scan({"-T3", "-T1", "-T3"});
+    EXPECT_EQ(1, scan.batchMode);
+    EXPECT_EQ((std::vector<int>{3, 1, 3}), scan.captionNumbers);
+}
+
+TEST(CommandLine, NumberIsReadLikeScanfDecimal) {
+    EXPECT_EQ((std::vector<int>{3}), Scan({"-T 3"}).captionNumbers) << "leading blanks skipped";
+    EXPECT_EQ((std::vector<int>{12}), Scan({"-T12abc"}).captionNumbers) << "trailing text ignored";
+    EXPECT_EQ((std::vector<int>{4}), Scan({"-T+4"}).captionNumbers) << "sign accepted";
+    EXPECT_EQ((std::vector<int>{2147483647}), Scan({"-T2147483647"}).captionNumbers);
+}
+
+TEST(CommandLine, NumberBelowOneOrMissingIsAFormatError) {
+    for (const char* bad : {"-T0", "-T", "-Tx", "-T-2", "-T-4", "-Tab", "-T 	", "-T2147483648",
+                            "-T99999999999999999999"}) {
+        CommandLineScan scan = Scan({bad});
+        EXPECT_TRUE(scan.formatError) << bad;
+        EXPECT_EQ(std::string("1番目の引数=") + bad + "\nFormat Error -T\n", scan.echo);
+    }
+}
+
+TEST(CommandLine, FormatErrorStopsTheScan) {
+    CommandLineScan scan = Scan({"-T5", "-Tx", "-D586"});
+    EXPECT_TRUE(scan.formatError);
+    EXPECT_EQ(0, scan.debugMode) << "-D586 after the error is never looked at";
+    EXPECT_EQ("1番目の引数=-T5\n2番目の引数=-Tx\nFormat Error -T\n", scan.echo);
+
+    EXPECT_TRUE(Scan({"-T2", "-Tab"}).formatError) << "an earlier valid number does not help";
+}
+
+TEST(CommandLine, SeparateNumberIsNotPartOfTheOption) {
+    CommandLineScan scan = Scan({"-T", "3"});
+    EXPECT_TRUE(scan.formatError);
+}
+
+TEST(CommandLine, NumberIsCaseSensitivePrefix) {
+    CommandLineScan scan = Scan({"-t3"});
+    EXPECT_EQ(0, scan.batchMode);
+    EXPECT_FALSE(scan.formatError);
+}
+
+TEST(ProgramDirectory, CutAtTheLastRealBackslash) {
+    EXPECT_EQ("C:\\Program Files\\Kirunner", DirectoryOfProgram("C:\\Program Files\\Kirunner\\Kirunner.exe"));
+    EXPECT_EQ("", DirectoryOfProgram("Kirunner.exe"));
+    // "表示" ends in 0x5C inside its first character: not a separator.
+    EXPECT_EQ("C:\\\x95\x5c\x8e\xa6", DirectoryOfProgram("C:\\\x95\x5c\x8e\xa6\\Kirunner.exe"));
+    EXPECT_EQ("", DirectoryOfProgram("\x95\x5cKirunner.exe"));
+}
+
+}  // namespace
