@@ -229,6 +229,28 @@ void SelectListRow(HWND listView, int row) {
     CloseHandle(process);
 }
 
+std::string ReadConsoleOf(DWORD processId) {
+    std::string text;
+    FreeConsole();
+    if (!AttachConsole(processId)) return text;
+    HANDLE screen = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (screen != INVALID_HANDLE_VALUE && GetConsoleScreenBufferInfo(screen, &info)) {
+        std::vector<char> row(static_cast<size_t>(info.dwSize.X) + 1, '\0');
+        for (SHORT y = 0; y <= info.dwCursorPosition.Y; ++y) {
+            DWORD read = 0;
+            ReadConsoleOutputCharacterA(screen, row.data(), info.dwSize.X, COORD{0, y}, &read);
+            std::string line(row.data(), read);
+            line.erase(line.find_last_not_of(' ') + 1);
+            text += line + "\n";
+        }
+    }
+    if (screen != INVALID_HANDLE_VALUE) CloseHandle(screen);
+    FreeConsole();
+    return text;
+}
+
 PixelImage CaptureWindow(HWND hwnd) {
     RECT rect{};
     GetWindowRect(hwnd, &rect);

@@ -63,6 +63,9 @@ std::string MessageBoxText(HWND box);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
 void SelectListRow(HWND listView, int row);
+// The text of the console window of another process, row by row ("\n" between rows, trailing
+// blanks dropped); empty when it has none.
+std::string ReadConsoleOf(DWORD processId);
 // The pixels of a window's area on the screen.
 PixelImage CaptureWindow(HWND hwnd);
 
