@@ -3,9 +3,10 @@
 
 #include "app/KirunApp.h"
 
-int main() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_LINK_CLASS | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_WIN95_CLASSES | ICC_LINK_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     theApp.InitInstance();
     return 0;
 }
