@@ -164,6 +164,20 @@ TEST_F(Reading, HugeLineIsCutBetweenCharacters) {
     EXPECT_EQ('\x5c', text.back());
 }
 
+TEST_F(Reading, HugeMarkedLineIsCutAtSixtyFourKilobytesOfCodePage932) {
+    // "表" takes three bytes in UTF-8, two in UTF-16 and two in code page 932.
+    std::string utf8 = "\xEF\xBB\xBF" "a";
+    while (utf8.size() < 300000) utf8 += "\xE8\xA1\xA8";
+    std::string text = ReadBytes(utf8);
+    EXPECT_EQ(kCaptionLineLimit - 1, text.size()) << "one more character would pass the limit";
+    EXPECT_EQ("a\x95\x5c", text.substr(0, 3));
+    EXPECT_EQ("\x95\x5c", text.substr(text.size() - 2));
+
+    std::string utf16 = "\xFF\xFE";
+    while (utf16.size() < 300000) utf16 += std::string("\x68\x88", 2);
+    EXPECT_EQ(kCaptionLineLimit, ReadBytes(utf16).size());
+}
+
 TEST_F(Reading, NulEndsTheText) {
     EXPECT_EQ("abc", ReadBytes(std::string("abc\0def\r\nmore\r\n", 15)));
     EXPECT_EQ("", ReadBytes(std::string(4096, '\0')));
@@ -189,6 +203,32 @@ TEST_F(Reading, MarkedFilesGiveTheSameBytesAsCodePage932) {
 
 TEST_F(Reading, CharactersCodePage932CannotHoldBecomeQuestionMarks) {
     EXPECT_EQ("a?b", ReadBytes("\xEF\xBB\xBF" "a\xF0\x9F\x98\x80" "b"));  // an emoji
+}
+
+// A named pipe whose writer sends the first line and part of the second and then cuts the
+// connection: the second read fails, as a disk error in the middle of a file would.
+DWORD WINAPI WriteThenCut(void* pipe) {
+    HANDLE server = static_cast<HANDLE>(pipe);
+    ConnectNamedPipe(server, nullptr);  // fails harmlessly when the reader came first
+    DWORD written = 0;
+    WriteFile(server, "first\r\nsec", 10, &written, nullptr);
+    FlushFileBuffers(server);  // returns once the reader has taken all of it
+    DisconnectNamedPipe(server);
+    CloseHandle(server);
+    return 0;
+}
+
+TEST_F(Reading, ReadErrorInTheMiddleOfTheFileIsReported) {
+    const std::string name = "\\\\.\\pipe\\kirunner_read_error_" + std::to_string(GetCurrentProcessId());
+    HANDLE server = CreateNamedPipeA(name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
+                                     4096, 4096, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, server);
+    HANDLE writer = CreateThread(nullptr, 0, WriteThenCut, server, 0, nullptr);
+    ASSERT_TRUE(writer);
+    std::string text;
+    EXPECT_EQ(CaptionFileRead::ReadError, readCaptionText(name, text));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(writer, 10000));
+    CloseHandle(writer);
 }
 
 TEST_F(Reading, MissingFileCannotBeOpened) {

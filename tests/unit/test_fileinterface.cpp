@@ -1,0 +1,222 @@
+// The control page's side of the text-file interface, with the page created for real as the
+// child of a test window in a folder of its own: the settings dialog taken over (baseline kept
+// or renewed, the "FILE" section saved) and the once-a-second check putting the file's text on
+// air under the text-file caption's key. The test ticks the check itself.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "display/KirunWin.h"
+#include "display/RunList.h"
+#include "panel/ControlDlg.h"
+#include "resource.h"
+#include "tests/support/DialogDriver.h"
+
+using namespace testing_support;
+
+namespace {
+
+// Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
+void WriteAt(const std::string& path, const std::string& bytes, int minute) {
+    ASSERT_TRUE(WriteFileBytes(path, bytes));
+    ULARGE_INTEGER t;
+    t.QuadPart = 133000000000000000ULL + static_cast<ULONGLONG>(minute) * 600000000ULL;
+    FILETIME ft{t.LowPart, t.HighPart};
+    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
+    CloseHandle(h);
+}
+
+std::string FileSection(int exec, int minute, const std::string& path) {
+    return "[FILE]\r\nEXEC=" + std::to_string(exec) + "\r\nMINUTE=" + std::to_string(minute) +
+           "\r\nPATH=" + path + "\r\n";
+}
+
+DialogStep SetCheck(int id, bool checked) {
+    return [id, checked](HWND d) { CheckDlgButton(d, id, checked ? BST_CHECKED : BST_UNCHECKED); };
+}
+
+class FilePage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char saved[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, saved);
+        m_savedDirectory = saved;
+        ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));  // the page finds its settings here
+    }
+
+    void TearDown() override {
+        if (page) page->DestroyWindow();
+        page.reset();
+        if (m_host) DestroyWindow(m_host);
+        SetCurrentDirectoryA(m_savedDirectory.c_str());
+        EXPECT_TRUE(boxes.texts().empty()) << "no message was expected";
+    }
+
+    // Opens the page on a settings file with nothing but `settings` in it.
+    void Open(const std::string& settings) {
+        if (!settings.empty()) {
+            ASSERT_TRUE(WriteFileBytes(ini, settings));
+        }
+        m_host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 40, 700, 500, nullptr,
+                                 nullptr, nullptr, nullptr);
+        ASSERT_TRUE(m_host);
+        page = std::make_unique<CControlDlg>();
+        ASSERT_TRUE(page->Create(m_host));
+        ASSERT_TRUE(page->captionWin);
+        page->KillTimer(CControlDlg::kFileCheckTimer);  // the test ticks by hand
+    }
+
+    void OpenWatching(const std::string& path, int minute) { Open(FileSection(1, minute, path)); }
+
+    // One tick of the page's file-check timer.
+    void Tick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
+
+    // Presses "ファイルインタフェース設定"; the settings dialog then runs `steps`.
+    void FileInterfaceDialog(std::vector<DialogStep> steps) {
+        driver.Expect(std::move(steps));
+        int opened = driver.DialogsOpened();
+        HWND button = page->GetDlgItem(IDC_FILE_INTERFACE);
+        SendMessageA(page->Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_FILE_INTERFACE, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        ASSERT_EQ(opened + 1, driver.DialogsOpened());
+    }
+
+    const RunItem* FileCaption() const { return page->captionWin->runList().find(kFileCaptionIndex); }
+
+    TempDir dir;
+    std::string ini = dir.file("Kirunner.ini");
+    std::string news = dir.file("news.txt");
+    MessageBoxRecorder boxes;
+    DialogDriver driver;
+    std::unique_ptr<CControlDlg> page;
+
+private:
+    std::string m_savedDirectory;
+    HWND m_host = nullptr;
+};
+
+TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
+    OpenWatching(news, 3);
+    Tick();  // no file yet: a zero baseline
+    WriteAt(news, "first", 1);
+    Tick();
+    ASSERT_TRUE(FileCaption());
+    EXPECT_EQ("first", page->captionWin->currentText()) << "put on air at once on an idle strip";
+
+    WriteAt(news, "second\r\n\tline\r\n", 2);
+    Tick();
+    ASSERT_EQ(1, page->captionWin->runList().count()) << "renewed in place, not added";
+    EXPECT_EQ("second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
+    EXPECT_EQ(3 * RunList::kTenthsPerMinute, FileCaption()->remaining);
+    EXPECT_EQ(0, page->listCtrl.GetItemCount()) << "the file's text is no list item";
+}
+
+TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
+    OpenWatching(news, 5);
+    WriteAt(news, "one", 1);
+    Tick();
+    EXPECT_FALSE(FileCaption()) << "the file that exists when watching starts is the baseline";
+    WriteAt(news, "two", 2);
+
+    FileInterfaceDialog({SetText(IDC_FILE_MINUTES_EDIT, "7"), Click(IDOK)});
+    EXPECT_EQ(1, page->fileWatch.lastFileDataValid);
+    EXPECT_EQ(7, page->fileInterface.fileMinute);
+    Tick();
+    ASSERT_TRUE(FileCaption()) << "the version written before the change is still newer";
+    EXPECT_EQ("two", FileCaption()->text);
+    EXPECT_EQ(7, FileCaption()->minutes) << "the new minutes apply to the next text";
+}
+
+TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
+    OpenWatching(news, 5);
+    WriteAt(news, "one", 1);
+    Tick();
+    WriteAt(news, "two", 2);
+
+    FileInterfaceDialog({SetText(IDC_FILE_PATH, dir.file("NEWS.TXT")), Click(IDOK)});
+    EXPECT_EQ(0, page->fileWatch.lastFileDataValid);
+    Tick();
+    EXPECT_FALSE(FileCaption()) << "the same file under another spelling starts from its baseline";
+
+    const std::string other = dir.file("other.txt");
+    WriteAt(other, "other", 1);
+    FileInterfaceDialog({SetText(IDC_FILE_PATH, other), Click(IDOK)});
+    Tick();
+    EXPECT_FALSE(FileCaption());
+    WriteAt(other, "other again", 2);
+    Tick();
+    ASSERT_TRUE(FileCaption());
+    EXPECT_EQ("other again", FileCaption()->text);
+}
+
+TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
+    OpenWatching(news, 5);
+    WriteAt(news, "one", 1);
+    Tick();
+    WriteAt(news, "two", 2);
+
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), Click(IDOK)});
+    EXPECT_EQ(0, page->fileInterface.fileExec);
+    Tick();
+    EXPECT_FALSE(FileCaption()) << "switched off";
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), Click(IDOK)});
+    EXPECT_EQ(1, page->fileInterface.fileExec);
+    Tick();
+    EXPECT_FALSE(FileCaption()) << "the version written while off is the new baseline";
+    WriteAt(news, "three", 3);
+    Tick();
+    ASSERT_TRUE(FileCaption());
+    EXPECT_EQ("three", FileCaption()->text);
+}
+
+TEST_F(FilePage, OkSavesTheFileSectionAsTyped) {
+    Open("");  // no settings file: the interface starts off
+    const std::string path = "C:\\データ\\ニュース.txt";
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), SetText(IDC_FILE_MINUTES_EDIT, "1,500"),
+                         SetText(IDC_FILE_PATH, path), Click(IDOK)});
+    std::string saved = ReadFileBytes(ini);
+    std::string section = FileSection(1, 1500, path);
+    ASSERT_GE(saved.size(), section.size());
+    EXPECT_EQ(section, saved.substr(saved.size() - section.size())) << saved;
+    EXPECT_EQ(0u, saved.find("[SYSTEM]\r\n")) << "the whole file is written";
+}
+
+TEST_F(FilePage, CancelChangesNothingAndSavesNothing) {
+    OpenWatching(news, 5);
+    WriteAt(news, "one", 1);
+    Tick();
+    WriteAt(news, "two", 2);
+    const std::string before = ReadFileBytes(ini);
+
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
+                         SetText(IDC_FILE_PATH, dir.file("other.txt")), Click(IDCANCEL)});
+    EXPECT_EQ(before, ReadFileBytes(ini));
+    EXPECT_EQ(1, page->fileInterface.fileExec);
+    EXPECT_EQ(news, page->fileInterface.filePath);
+    EXPECT_EQ(5, page->fileInterface.fileMinute);
+    Tick();
+    ASSERT_TRUE(FileCaption()) << "the baseline was kept";
+    EXPECT_EQ("two", FileCaption()->text);
+}
+
+TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
+    OpenWatching(news, 5);
+    WriteAt(news, "one", 1);
+    Tick();
+    WriteAt(news, "two", 2);
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
+                         [this](HWND) { Tick(); }, Click(IDOK)});
+    ASSERT_TRUE(FileCaption()) << "still on while the dialog was open";
+    EXPECT_EQ("two", FileCaption()->text);
+    EXPECT_EQ(5, FileCaption()->minutes);
+    EXPECT_EQ(0, page->fileInterface.fileExec);
+}
+
+}  // namespace
