@@ -9,6 +9,10 @@ namespace fw {
 // Runs the font dialog initialised from `font`; on OK copies the choice into it.
 bool ChooseFontDialog(HWND owner, LOGFONTA& font, DWORD flags);
 
+// A filter in '|' form as the system wants it: parts separated by NUL, two NULs at the end.
+// A '|' byte inside a double-byte character stays.
+std::string FileDialogFilter(const std::string& filter);
+
 // Runs the file-open dialog. `filter` uses '|' between its parts and ends with "||".
 // On OK stores the chosen full path in `path`.
 bool OpenFileDialog(HWND owner, const std::string& filter, const char* defaultExtension,
