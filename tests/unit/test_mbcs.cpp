@@ -35,7 +35,7 @@ namespace {
 
 TEST(FileDialogFilter, SplitsAtBarsButNotInsideACharacter) {
     EXPECT_EQ(std::string("Txt(*.txt)\0*.txt\0\0", 18), fw::FileDialogFilter("Txt(*.txt)|*.txt||"));
-    EXPECT_EQ(std::string("All\0*.*\0\0", 10), fw::FileDialogFilter("All|*.*"));
+    EXPECT_EQ(std::string("All\0*.*\0\0", 9), fw::FileDialogFilter("All|*.*"));
     // "ソ" is 0x83 0x7C: its trail byte is a bar.
     EXPECT_EQ(std::string("\x83\x7c\0*.*\0\0", 8), fw::FileDialogFilter("\x83\x7c|*.*||"));
 }
