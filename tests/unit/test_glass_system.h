@@ -40,7 +40,8 @@ struct FakeGlassSystem {
 // Puts the fake system in place (counts cleared) for as long as it lives.
 class UseFakeGlassSystem {
 public:
-    explicit UseFakeGlassSystem(DWORD major = 6, BOOL composition = FALSE, int versionFailures = 0) {
+    explicit UseFakeGlassSystem(DWORD major = 6, BOOL composition = FALSE,
+                                int versionFailures = 0) {
         FakeGlassSystem::major = major;
         FakeGlassSystem::composition = composition;
         FakeGlassSystem::versionFailuresLeft = versionFailures;

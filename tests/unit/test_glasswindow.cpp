@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/KirunDlg.h"
 #include "framework/Gdi.h"
 #include "model/StartupState.h"
 #include "resource.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/TempDir.h"
@@ -38,6 +41,31 @@ public:
 private:
     testing_support::TempDir m_folder;
     std::string m_previous;
+};
+
+// Notes whether the glass check box object still held the check box when it was destroyed.
+class DestroyWatch {
+public:
+    explicit DestroyWatch(const COpaCheck& glassCheck) : m_glassCheck(glassCheck) {}
+    void Watch(HWND control) {
+        SetWindowSubclass(control, Proc, kId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    bool destroyed = false;
+    bool subclassedWhenDestroyed = false;
+
+private:
+    static constexpr UINT_PTR kId = 0x7E57;
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                 DWORD_PTR ref) {
+        DestroyWatch* self = reinterpret_cast<DestroyWatch*>(ref);
+        if (msg == WM_DESTROY) {
+            self->destroyed = true;
+            self->subclassedWhenDestroyed = self->m_glassCheck.IsSubclassed();
+        }
+        if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Proc, kId);
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    const COpaCheck& m_glassCheck;
 };
 
 struct CtlColorAnswer {
@@ -242,8 +270,8 @@ TEST_F(GlassWindow, RepeatedCompositionMessagesAttachTheCheckBoxOnce) {
 
     SwitchComposition(FALSE);  // one detach undoes the one attachment
     ExpectCheckBoxAttached(false);
-    EXPECT_TRUE(dlg->glassCheck.SubclassWindow(CheckBox())) << "the check box is free again";
-    dlg->glassCheck.UnsubclassWindow();
+    EXPECT_TRUE(SameImage(PlainCheckBoxImage(), ShownCheckBox()))
+        << "the button paints itself again, without a label drawn over it";
 }
 
 TEST_F(GlassWindow, ClickingTheGlassCheckBoxStillSwitchesAutomaticExit) {
@@ -258,13 +286,26 @@ TEST_F(GlassWindow, ClickingTheGlassCheckBoxStillSwitchesAutomaticExit) {
     EXPECT_EQ(0, dlg->controlPage.autoExit);
 }
 
-TEST_F(GlassWindow, DestroyingTheWindowDetachesTheCheckBoxFirst) {
-    Open(6, TRUE);
-    HWND checkBox = CheckBox();
-    dlg->DestroyWindow();
-    EXPECT_FALSE(IsWindow(checkBox));
+TEST_F(GlassWindow, ModalRunEndsWithTheCheckBoxDetachedBeforeItIsDestroyed) {
+    m_system = std::make_unique<UseFakeGlassSystem>(6, TRUE);
+    BatchMode = 0;
+    dlg = std::make_unique<CKirunDlg>(nullptr);
+    DestroyWatch watch(dlg->glassCheck);
+    bool attachedWhileRunning = false;
+    testing_support::DialogDriver driver;
+    driver.Expect({});  // the control page, a dialog created while the main window starts
+    driver.Expect({[&](HWND main) {
+        HWND checkBox = GetDlgItem(main, IDC_AUTO_EXIT);
+        attachedWhileRunning = dlg->glassCheck.Hwnd() == checkBox;
+        watch.Watch(checkBox);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    }});
+    EXPECT_EQ(IDCANCEL, dlg->DoModal());
+    EXPECT_EQ(2, driver.DialogsOpened());
+    EXPECT_TRUE(attachedWhileRunning);
+    ASSERT_TRUE(watch.destroyed);
+    EXPECT_FALSE(watch.subclassedWhenDestroyed);
     EXPECT_FALSE(dlg->glassCheckAttached);
-    EXPECT_FALSE(dlg->glassCheck.IsSubclassed());
 }
 
 // Without a window manager nothing is rendered as glass: the band shows the black brush.
@@ -322,7 +363,7 @@ TEST_F(GlassWindow, LabelIsDrawnAgainSixteenPixelsFromTheLeft) {
         }
     ASSERT_GT(ink, 0);
     EXPECT_GT(changed, 0) << "the label is drawn over the button's image";
-    EXPECT_EQ(0, changedElsewhere) << "nothing but the label changes; the check mark is the button's";
+    EXPECT_EQ(0, changedElsewhere) << "only the label changes; the check mark is the button's";
     EXPECT_EQ(0, inkInOtherColours) << "every pixel of the label sits where it belongs";
     EXPECT_NE(GetSysColor(COLOR_BTNFACE), textColour);
 }
