@@ -1,10 +1,21 @@
 #include "app/LateBound.h"
 
+#include <string>
+
 namespace late {
 namespace {
 
+// Loads a library of the system by its full path in the system folder: loaded by its bare
+// name, a file of that name beside the program would be taken first.
+HMODULE LoadSystemLibrary(const char* name) {
+    char folder[MAX_PATH];
+    UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return LoadLibraryA((std::string(folder, length) + "\\" + name).c_str());
+}
+
 HMODULE Library(const char* name, HMODULE& cache) {
-    if (!cache) cache = LoadLibraryA(name);
+    if (!cache) cache = LoadSystemLibrary(name);
     return cache;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Window-manager and visual-styles functions, each library loaded at the first call of one of
-// its functions, so that the program starts without either. A function that cannot be had
-// fails with E_NOTIMPL (or a null result).
+// Window-manager and visual-styles functions, each library loaded from the system folder at the
+// first call of one of its functions, so that the program starts without either. A function
+// that cannot be had fails with E_NOTIMPL (or a null result).
 #include <windows.h>
 #include <uxtheme.h>
 

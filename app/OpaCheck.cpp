@@ -24,13 +24,11 @@ std::wstring ToWide(const std::string& text) {
     return wide;
 }
 
-// A font like the one of the window that holds the control (the dialog font).
-HFONT CopyOfParentFont(HWND control) {
-    HWND parent = GetParent(control);
-    HFONT parentFont = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
-    LOGFONTA font{};
-    if (!parentFont || GetObjectA(parentFont, sizeof font, &font) != sizeof font) return nullptr;
-    return CreateFontIndirectA(&font);
+// The description of the font of the window that holds the control (the dialog font).
+bool ParentFont(HWND control, LOGFONTA& font) {
+    HFONT parentFont =
+        reinterpret_cast<HFONT>(SendMessageA(GetParent(control), WM_GETFONT, 0, 0));
+    return parentFont && GetObjectA(parentFont, sizeof font, &font) == sizeof font;
 }
 }  // namespace
 
@@ -58,9 +56,8 @@ void COpaCheck::OnPaint() {
     fw::Font font;
     if (!label.empty()) {
         HTHEME theme = late::OpenThemeData(m_hWnd, L"Button");
-        font.reset(CopyOfParentFont(m_hWnd));
         LOGFONTA described{};
-        if (font) GetObjectA(font.get(), sizeof described, &described);
+        if (ParentFont(m_hWnd, described)) font.reset(CreateFontIndirectA(&described));
         fw::SelectGuard selectFont(buffer, font.get());
 
         SIZE extent{};
