@@ -48,6 +48,10 @@ PixelImage ReadBitmap(HBITMAP bitmap) {
 }
 
 PixelImage CaptureScreen(const RECT& area) {
+    // Wine copies what this thread painted to the X screen when a look into the queue finds
+    // nothing; a look for a message that never comes does it without dispatching anything.
+    MSG none;
+    PeekMessageA(&none, nullptr, WM_APP + 0x3E57, WM_APP + 0x3E57, PM_NOREMOVE);
     int width = area.right - area.left;
     int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return PixelImage();

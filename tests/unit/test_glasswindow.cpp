@@ -118,13 +118,6 @@ protected:
         return {reinterpret_cast<HBRUSH>(brush), GetBkMode(dc.get())};
     }
 
-    // Wine copies what was painted to the X screen when a look into the queue finds nothing
-    // (at the end of a paint only if the thread has not waited for messages lately). A look
-    // for a message that never comes does it without dispatching anything.
-    static void ReachTheScreen() {
-        MSG none;
-        PeekMessageA(&none, nullptr, WM_APP + 0x3E57, WM_APP + 0x3E57, PM_NOREMOVE);
-    }
 
     void ExpectPlainBackgrounds() {
         for (CtlColorAnswer answer : {CtlColor(Main(), WM_CTLCOLORSTATIC, CheckBox()),
@@ -150,7 +143,6 @@ protected:
     // The check box's client area as the screen shows it after a repaint done at once.
     PixelImage ShownCheckBox() const {
         RedrawWindow(CheckBox(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        ReachTheScreen();
         RECT area;
         GetClientRect(CheckBox(), &area);
         MapWindowPoints(CheckBox(), nullptr, reinterpret_cast<POINT*>(&area), 2);
@@ -197,7 +189,6 @@ protected:
     COLORREF ShownBandColour() const {
         RedrawWindow(Main(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        ReachTheScreen();
         POINT at{4, 4};
         ClientToScreen(Main(), &at);
         PixelImage image = CaptureScreen({at.x, at.y, at.x + 1, at.y + 1});
