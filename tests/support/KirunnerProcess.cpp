@@ -111,6 +111,8 @@ void KirunnerProcess::Kill() {
 }
 
 namespace {
+const int kMessageTextId = 0xFFFF;  // the static text of a message box
+
 struct Collect {
     DWORD pid;
     std::vector<HWND>* found;
@@ -161,6 +163,12 @@ HWND KirunnerProcess::WaitForDialog(const std::string& title, DWORD timeoutMs) c
     }, timeoutMs);
 }
 
+HWND KirunnerProcess::WaitForMessageBox(DWORD timeoutMs) const {
+    return WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageTextId) != nullptr;
+    }, timeoutMs);
+}
+
 std::string WindowText(HWND hwnd) { return fw::GetWindowTextString(hwnd); }
 
 std::string ClassName(HWND hwnd) {
@@ -174,8 +182,19 @@ void PostClick(HWND dialog, int controlId) {
 }
 
 std::string MessageBoxText(HWND box) {
-    const int kMessageTextId = 0xFFFF;
     return WindowText(GetDlgItem(box, kMessageTextId));
+}
+
+HWND ControlPage(HWND mainWindow) {
+    return FindWindowExA(mainWindow, nullptr, "#32770", nullptr);
+}
+
+bool WaitForShown(HWND hwnd, DWORD timeoutMs) {
+    return hwnd && WaitUntil([hwnd] { return IsWindowVisible(hwnd) != FALSE; }, timeoutMs);
+}
+
+bool WaitForGone(HWND hwnd, DWORD timeoutMs) {
+    return WaitUntil([hwnd] { return !IsWindow(hwnd); }, timeoutMs);
 }
 
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
