@@ -115,8 +115,8 @@ protected:
 
     // Opens the page over a settings file with these items; the page takes its settings path
     // from the working directory when it is constructed.
-    void Open(const Items& items) {
-        std::string ini = "[SYSTEM]\r\nITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
+    void Open(const Items& items, const std::string& systemKeys = "") {
+        std::string ini = "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
         for (size_t i = 0; i < items.size(); ++i)
             ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].second) +
                    "\r\nSTRINGS=" + Hex(items[i].first) + "\r\n";
@@ -197,11 +197,33 @@ TEST_F(ControlPageTest, ChangeKeepsTheStateTheItemHasWhenTheDialogCloses) {
     EXPECT_EQ((Strings{kOffAir, kOnAir}), States());
     EXPECT_EQ(1, page->captionList.at(1).m_state);
     EXPECT_EQ((Strings{"1:Y"}), OnAir());
+    PressOnRow(1, IDC_ADD_TO_CAPTION);  // how a changed text reaches the strip
+    EXPECT_EQ((Strings{"1:Y2"}), OnAir());
 
     EXPECT_EQ(2, driver.DialogsOpened());
     EXPECT_EQ("4", IniValue("ITEM0", "MINUTE"));
     EXPECT_EQ(Hex("X2"), IniValue("ITEM0", "STRINGS"));
     EXPECT_EQ(Hex("Y2"), IniValue("ITEM1", "STRINGS"));
+}
+
+TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
+    // A preset size replaces the stored face and height when the page opens.
+    Open({{"A", 2}}, "SIZE=1\r\nFONTFACENAME=Arial\r\nFONTHEIGHT=-30\r\nFONTWEIGHT=400\r\n");
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    DialogDriver driver;
+    driver.Expect({SetText(IDC_CAPTION_TEXT, "新しい"), SetText(IDC_MINUTES_EDIT, "9"), Click(IDOK)});
+    Press(IDC_ADD_TEXT);
+    EXPECT_EQ((Strings{"A", "新しい"}), Column(3));
+    EXPECT_EQ((Strings{"2", "9"}), Column(1));
+    EXPECT_EQ((Strings{kOnAir, kOffAir}), States());
+    EXPECT_EQ((Strings{"0:A"}), OnAir());
+
+    EXPECT_EQ("2", IniValue("SYSTEM", "ITEMCOUNT"));
+    EXPECT_EQ("9", IniValue("ITEM1", "MINUTE"));
+    EXPECT_EQ(Hex("新しい"), IniValue("ITEM1", "STRINGS"));
+    EXPECT_EQ("ＭＳ Ｐゴシック", IniValue("SYSTEM", "FONTFACENAME"));
+    EXPECT_EQ("-16", IniValue("SYSTEM", "FONTHEIGHT"));
+    EXPECT_EQ("700", IniValue("SYSTEM", "FONTWEIGHT"));
 }
 
 TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
