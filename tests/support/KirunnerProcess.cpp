@@ -148,7 +148,10 @@ HWND KirunnerProcess::WaitForWindow(const std::function<bool(HWND)>& match, DWOR
 }
 
 HWND KirunnerProcess::MainWindow(DWORD timeoutMs) const {
-    return WaitForDialog("Kirunner", timeoutMs);
+    HWND main = WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && WindowText(hwnd) == "Kirunner" && ControlPage(hwnd);
+    }, timeoutMs);
+    return main && StripWindow(timeoutMs) ? main : nullptr;
 }
 
 HWND KirunnerProcess::StripWindow(DWORD timeoutMs) const {

@@ -40,7 +40,9 @@ public:
     // Top-level windows of the process.
     std::vector<HWND> TopWindows() const;
     HWND WaitForWindow(const std::function<bool(HWND)>& match, DWORD timeoutMs) const;
-    HWND MainWindow(DWORD timeoutMs = 10000) const;     // the dialog titled "Kirunner"
+    // The dialog titled "Kirunner", once its control page has been set up: the page fills its
+    // list before it makes the strip, so the strip's existence is the sign.
+    HWND MainWindow(DWORD timeoutMs = 10000) const;
     HWND StripWindow(DWORD timeoutMs = 10000) const;    // the layered caption strip
     HWND WaitForDialog(const std::string& title, DWORD timeoutMs = 10000) const;
     // A message box of the process: a dialog holding the message text control.
