@@ -111,6 +111,8 @@ void KirunnerProcess::Kill() {
 }
 
 namespace {
+const int kMessageTextId = 0xFFFF;  // the static text of a message box
+
 struct Collect {
     DWORD pid;
     std::vector<HWND>* found;
@@ -146,7 +148,10 @@ HWND KirunnerProcess::WaitForWindow(const std::function<bool(HWND)>& match, DWOR
 }
 
 HWND KirunnerProcess::MainWindow(DWORD timeoutMs) const {
-    return WaitForDialog("Kirunner", timeoutMs);
+    HWND main = WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && WindowText(hwnd) == "Kirunner" && ControlPage(hwnd);
+    }, timeoutMs);
+    return main && StripWindow(timeoutMs) ? main : nullptr;
 }
 
 HWND KirunnerProcess::StripWindow(DWORD timeoutMs) const {
@@ -158,6 +163,12 @@ HWND KirunnerProcess::StripWindow(DWORD timeoutMs) const {
 HWND KirunnerProcess::WaitForDialog(const std::string& title, DWORD timeoutMs) const {
     return WaitForWindow([&](HWND hwnd) {
         return ClassName(hwnd) == "#32770" && WindowText(hwnd) == title;
+    }, timeoutMs);
+}
+
+HWND KirunnerProcess::WaitForMessageBox(DWORD timeoutMs) const {
+    return WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageTextId) != nullptr;
     }, timeoutMs);
 }
 
@@ -174,8 +185,19 @@ void PostClick(HWND dialog, int controlId) {
 }
 
 std::string MessageBoxText(HWND box) {
-    const int kMessageTextId = 0xFFFF;
     return WindowText(GetDlgItem(box, kMessageTextId));
+}
+
+HWND ControlPage(HWND mainWindow) {
+    return FindWindowExA(mainWindow, nullptr, "#32770", nullptr);
+}
+
+bool WaitForShown(HWND hwnd, DWORD timeoutMs) {
+    return hwnd && WaitUntil([hwnd] { return IsWindowVisible(hwnd) != FALSE; }, timeoutMs);
+}
+
+bool WaitForGone(HWND hwnd, DWORD timeoutMs) {
+    return WaitUntil([hwnd] { return !IsWindow(hwnd); }, timeoutMs);
 }
 
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {

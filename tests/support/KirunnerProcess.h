@@ -40,9 +40,13 @@ public:
     // Top-level windows of the process.
     std::vector<HWND> TopWindows() const;
     HWND WaitForWindow(const std::function<bool(HWND)>& match, DWORD timeoutMs) const;
-    HWND MainWindow(DWORD timeoutMs = 10000) const;     // the dialog titled "Kirunner"
+    // The dialog titled "Kirunner", once its control page has been set up: the page fills its
+    // list before it makes the strip, so the strip's existence is the sign.
+    HWND MainWindow(DWORD timeoutMs = 10000) const;
     HWND StripWindow(DWORD timeoutMs = 10000) const;    // the layered caption strip
     HWND WaitForDialog(const std::string& title, DWORD timeoutMs = 10000) const;
+    // A message box of the process: a dialog holding the message text control.
+    HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
 
 private:
     static DWORD WINAPI ReadOutput(void* self);
@@ -60,6 +64,13 @@ std::string ClassName(HWND hwnd);
 void PostClick(HWND dialog, int controlId);
 // The text of a message box (its static text) and a click on one of its buttons.
 std::string MessageBoxText(HWND box);
+// The control page: the child dialog inside the main window.
+HWND ControlPage(HWND mainWindow);
+// Waits until the window is visible: a modal dialog is shown once its initialisation is over
+// and its loop runs, so only then are its fields filled and clicks posted to it handled.
+bool WaitForShown(HWND hwnd, DWORD timeoutMs = 10000);
+// Waits until the window has been destroyed.
+bool WaitForGone(HWND hwnd, DWORD timeoutMs = 10000);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
 void SelectListRow(HWND listView, int row);

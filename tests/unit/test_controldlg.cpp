@@ -1,0 +1,360 @@
+// The control page created for real as the child of a plain window, over a prepared settings
+// file in a temporary working directory. Commands arrive as button clicks, the caption text
+// dialog is worked by the dialog driver, message boxes are recorded, and the caption window's
+// timer work is called directly (its real timers are stopped).
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "display/KirunWin.h"
+#include "model/StartupState.h"
+#include "panel/ControlDlg.h"
+#include "resource.h"
+#include "tests/support/DialogDriver.h"
+#include "tests/support/GdiCount.h"
+#include "tests/support/TempDir.h"
+
+using namespace testing_support;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using Items = std::vector<std::pair<std::string, int>>;  // text and minutes
+
+const char kOnAir[] = "表示中";
+const char kOffAir[] = "------";
+const char kConfirmDelete[] = "選択したデータを削除しますか？";
+const int kTenthsPerMinute = 600;
+
+// A plain top-level window in the main window's place: it counts WM_CLOSE and stays open.
+int g_closeRequests = 0;
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CLOSE) {
+        ++g_closeRequests;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+HWND CreateParent() {
+    static ATOM registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ParentProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ControlPageTestParent";
+        return RegisterClassA(&wc);
+    }();
+    if (!registered) return nullptr;
+    return CreateWindowExA(0, "ControlPageTestParent", "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string Hex(const std::string& bytes) {
+    const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
+// The C runtime's standard output goes to a file while the object lives.
+class StdoutCapture {
+public:
+    StdoutCapture() : m_file(m_dir.file("stdout.txt")) {
+        std::fflush(stdout);
+        m_saved = _dup(_fileno(stdout));
+        int fd = _open(m_file.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0600);
+        _dup2(fd, _fileno(stdout));
+        _close(fd);
+    }
+    ~StdoutCapture() {
+        std::fflush(stdout);
+        _dup2(m_saved, _fileno(stdout));
+        _close(m_saved);
+    }
+    std::string text() const {
+        std::fflush(stdout);
+        return ReadFileBytes(m_file);
+    }
+
+private:
+    TempDir m_dir;
+    std::string m_file;
+    int m_saved;
+};
+
+class ControlPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&icc);
+        GetCurrentDirectoryA(MAX_PATH, savedDirectory);
+        parent = CreateParent();
+        ASSERT_TRUE(parent);
+        g_closeRequests = 0;
+    }
+    void TearDown() override {
+        Close();
+        DestroyWindow(parent);
+        SetCurrentDirectoryA(savedDirectory);
+        BatchMode = 0;
+        BatchCaptionNumbers.clear();
+    }
+
+    // Opens the page over a settings file with these items; the page takes its settings path
+    // from the working directory when it is constructed.
+    void Open(const Items& items, const std::string& systemKeys = "") {
+        std::string ini = "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
+        for (size_t i = 0; i < items.size(); ++i)
+            ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].second) +
+                   "\r\nSTRINGS=" + Hex(items[i].first) + "\r\n";
+        ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), ini));
+        ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
+        page = std::make_unique<CControlDlg>();
+        ASSERT_TRUE(page->Create(parent));
+        ASSERT_NE(nullptr, page->captionWin);
+        HWND strip = page->captionWin->Hwnd();
+        for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
+            KillTimer(strip, id);
+        KillTimer(page->Hwnd(), CControlDlg::kFileCheckTimer);
+    }
+    void Close() {
+        if (!page) return;
+        page->DestroyWindow();
+        page.reset();
+    }
+
+    void Press(int id) {
+        SendMessageA(page->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(page->GetDlgItem(id)));
+    }
+    void PressOnRow(int row, int id) {
+        HWND list = page->listCtrl.Hwnd();
+        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetSelectionMark(list, row);
+        Press(id);
+    }
+
+    Strings Column(int column) const {
+        Strings cells;
+        for (int row = 0; row < page->listCtrl.GetItemCount(); ++row)
+            cells.push_back(page->listCtrl.GetItemText(row, column));
+        return cells;
+    }
+    Strings States() const { return Column(2); }
+    // The captions on air as "index:text", in run-list order.
+    Strings OnAir() const {
+        Strings captions;
+        const RunList& runList = page->captionWin->runList();
+        for (int i = 0; i < runList.count(); ++i)
+            captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
+        return captions;
+    }
+    void CountDown(int tenths) {
+        for (int i = 0; i < tenths; ++i) page->captionWin->countDown();
+    }
+    std::string IniBytes() const { return ReadFileBytes(dir.file("Kirunner.ini")); }
+    std::string IniValue(const char* section, const char* key) const {
+        char value[256] = {};
+        GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, dir.file("Kirunner.ini").c_str());
+        return value;
+    }
+
+    TempDir dir;
+    char savedDirectory[MAX_PATH] = {};
+    HWND parent = nullptr;
+    std::unique_ptr<CControlDlg> page;
+};
+
+TEST_F(ControlPageTest, ChangeKeepsTheStateTheItemHasWhenTheDialogCloses) {
+    Open({{"X", 1}, {"Y", 3}});
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    DialogDriver driver;
+
+    // X's caption ends while its dialog is open: the row must not come back on air.
+    driver.Expect({SetText(IDC_CAPTION_TEXT, "X2"), SetText(IDC_MINUTES_EDIT, "4"),
+                   Check([&](HWND) { CountDown(kTenthsPerMinute); }), Click(IDOK)});
+    PressOnRow(0, IDC_CHANGE_TEXT);
+    EXPECT_EQ((Strings{"1", "4", kOffAir, "X2"}), (Strings{Column(0)[0], Column(1)[0], States()[0], Column(3)[0]}));
+    EXPECT_EQ(0, page->captionList.at(0).m_state);
+    EXPECT_TRUE(OnAir().empty());
+
+    // Y goes on air while its dialog is open: the row stays on air, the strip keeps the old text.
+    driver.Expect({SetText(IDC_CAPTION_TEXT, "Y2"), Check([&](HWND) { page->putOnAir(1); }), Click(IDOK)});
+    PressOnRow(1, IDC_CHANGE_TEXT);
+    EXPECT_EQ((Strings{kOffAir, kOnAir}), States());
+    EXPECT_EQ(1, page->captionList.at(1).m_state);
+    EXPECT_EQ((Strings{"1:Y"}), OnAir());
+    PressOnRow(1, IDC_ADD_TO_CAPTION);  // how a changed text reaches the strip
+    EXPECT_EQ((Strings{"1:Y2"}), OnAir());
+
+    EXPECT_EQ(2, driver.DialogsOpened());
+    EXPECT_EQ("4", IniValue("ITEM0", "MINUTE"));
+    EXPECT_EQ(Hex("X2"), IniValue("ITEM0", "STRINGS"));
+    EXPECT_EQ(Hex("Y2"), IniValue("ITEM1", "STRINGS"));
+}
+
+TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
+    // A preset size replaces the stored face and height when the page opens.
+    Open({{"A", 2}}, "SIZE=1\r\nFONTFACENAME=Arial\r\nFONTHEIGHT=-30\r\nFONTWEIGHT=400\r\n");
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    DialogDriver driver;
+    driver.Expect({SetText(IDC_CAPTION_TEXT, "新しい"), SetText(IDC_MINUTES_EDIT, "9"), Click(IDOK)});
+    Press(IDC_ADD_TEXT);
+    EXPECT_EQ((Strings{"A", "新しい"}), Column(3));
+    EXPECT_EQ((Strings{"2", "9"}), Column(1));
+    EXPECT_EQ((Strings{kOnAir, kOffAir}), States());
+    EXPECT_EQ((Strings{"0:A"}), OnAir());
+
+    EXPECT_EQ("2", IniValue("SYSTEM", "ITEMCOUNT"));
+    EXPECT_EQ("9", IniValue("ITEM1", "MINUTE"));
+    EXPECT_EQ(Hex("新しい"), IniValue("ITEM1", "STRINGS"));
+    EXPECT_EQ("ＭＳ Ｐゴシック", IniValue("SYSTEM", "FONTFACENAME"));
+    EXPECT_EQ("-16", IniValue("SYSTEM", "FONTHEIGHT"));
+    EXPECT_EQ("700", IniValue("SYSTEM", "FONTWEIGHT"));
+}
+
+TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
+    Open({{"A", 2}, {"B", 2}, {"C", 1}, {"D", 2}});
+    for (int row = 0; row < 4; ++row) PressOnRow(row, IDC_ADD_TO_CAPTION);
+    page->captionWin->addKirun(kFileCaptionIndex, "file", 2, page.get());
+
+    MessageBoxRecorder boxes(IDYES);
+    PressOnRow(1, IDC_DELETE_TEXT);
+    ASSERT_EQ((Strings{kConfirmDelete}), boxes.texts());
+    EXPECT_EQ(UINT(MB_YESNO), boxes.shown()[0].type & MB_TYPEMASK);
+    EXPECT_EQ((Strings{"A", "C", "D"}), Column(3));
+    EXPECT_EQ((Strings{"1", "2", "3"}), Column(0));
+    EXPECT_EQ((Strings{"0:A", "1:C", "2:D", "60000:file"}), OnAir()) << "the text-file key never moves";
+    EXPECT_EQ("3", IniValue("SYSTEM", "ITEMCOUNT"));
+
+    // C, now at position 1, ends first: its own row goes off air.
+    CountDown(kTenthsPerMinute);
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
+    EXPECT_EQ((Strings{"0:A", "2:D", "60000:file"}), OnAir());
+
+    // Taking D off through its row takes D's caption.
+    PressOnRow(2, IDC_REMOVE_FROM_DISPLAY);
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir}), States());
+    EXPECT_EQ((Strings{"0:A", "60000:file"}), OnAir());
+
+    CountDown(kTenthsPerMinute);
+    EXPECT_EQ((Strings{kOffAir, kOffAir, kOffAir}), States());
+    EXPECT_TRUE(OnAir().empty());
+    EXPECT_EQ(1u, boxes.texts().size()) << "no other message on the way";
+}
+
+TEST_F(ControlPageTest, DeleteAnsweredNoKeepsEverything) {
+    Open({{"A", 2}, {"B", 2}});
+    PressOnRow(1, IDC_ADD_TO_CAPTION);
+    const std::string before = IniBytes();
+    MessageBoxRecorder boxes(IDNO);
+    PressOnRow(1, IDC_DELETE_TEXT);
+    EXPECT_EQ((Strings{kConfirmDelete}), boxes.texts());
+    EXPECT_EQ((Strings{"A", "B"}), Column(3));
+    EXPECT_EQ((Strings{"1:B"}), OnAir());
+    EXPECT_EQ(before, IniBytes());
+}
+
+TEST_F(ControlPageTest, PutOnAirJoinsTheLinesOfTheCopyAndRenewsACaptionOnAir) {
+    const std::string text = "一行目\r\n二行目\n三\r";
+    Open({{text, 5}});
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    EXPECT_EQ((Strings{"0:一行目二行目三"}), OnAir());
+    EXPECT_EQ(text, page->captionList.at(0).m_text);
+    EXPECT_EQ(text, Column(3)[0]);
+
+    CountDown(100);
+    EXPECT_EQ(5 * kTenthsPerMinute - 100, page->captionWin->runList().at(0).remaining);
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    EXPECT_EQ(1, page->captionWin->runList().count());
+    EXPECT_EQ(5 * kTenthsPerMinute, page->captionWin->runList().at(0).remaining) << "renewed";
+    EXPECT_EQ((Strings{kOnAir}), States());
+}
+
+TEST_F(ControlPageTest, OnAirOffAirAndTheStripSwitchSaveNothing) {
+    Open({{"A", 1}, {"B", 2}});
+    const std::string before = IniBytes();
+    MessageBoxRecorder boxes;
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    PressOnRow(1, IDC_ADD_TO_CAPTION);
+    PressOnRow(1, IDC_REMOVE_FROM_DISPLAY);
+    CountDown(kTenthsPerMinute);  // A ends
+    EXPECT_EQ((Strings{kOffAir, kOffAir}), States());
+
+    HWND strip = page->captionWin->Hwnd();
+    Press(IDC_DISPLAY_OFF);
+    EXPECT_FALSE(IsWindowVisible(strip));
+    Press(IDC_DISPLAY_ON);
+    EXPECT_TRUE(IsWindowVisible(strip));
+
+    EXPECT_TRUE(boxes.texts().empty());
+    EXPECT_EQ(before, IniBytes());
+}
+
+TEST_F(ControlPageTest, BatchNumbersPutTheirItemsOnAirOnceAndSkipTheRest) {
+    BatchMode = 1;
+    BatchCaptionNumbers = {4, 3, 0, 1, 3};
+    Open({{"A", 1}, {"B", 1}, {"C", 1}});
+    EXPECT_EQ((Strings{"2:C", "0:A"}), OnAir());
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
+}
+
+TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
+    for (int autoExit : {0, 1}) {
+        SCOPED_TRACE(autoExit);
+        g_closeRequests = 0;
+        Open({{"A", 1}});
+        page->autoExit = autoExit;
+        PressOnRow(0, IDC_ADD_TO_CAPTION);
+        CountDown(kTenthsPerMinute);
+        EXPECT_TRUE(page->captionWin->rolling()) << "the last caption still has to scroll off";
+        EXPECT_EQ(0, g_closeRequests);
+        std::string printed;
+        {
+            StdoutCapture out;
+            for (int tick = 0; tick < 20000 && page->captionWin->rolling(); ++tick)
+                page->captionWin->onScrollTick();
+            printed = out.text();
+        }
+        EXPECT_FALSE(page->captionWin->rolling());
+        EXPECT_EQ(autoExit, g_closeRequests);
+        EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
+        Close();
+    }
+}
+
+TEST_F(ControlPageTest, LeavesNoGdiObjectBehind) {
+    auto session = [&] {
+        Open({{"A", 1}, {"B", 2}});
+        PressOnRow(0, IDC_ADD_TO_CAPTION);
+        PressOnRow(1, IDC_ADD_TO_CAPTION);
+        for (int tick = 0; tick < 300; ++tick) page->captionWin->onScrollTick();
+        DialogDriver driver;  // the appearance dialog's OK makes a new caption font
+        driver.Expect({Click(IDC_SIZE_LARGE), Click(IDC_COLOR_RED), Click(IDOK)});
+        Press(IDC_CAPTION_SETTINGS);
+        EXPECT_EQ(1, driver.DialogsOpened());
+        CountDown(kTenthsPerMinute);
+        for (int tick = 0; tick < 300; ++tick) page->captionWin->onScrollTick();
+        Close();
+    };
+    session();  // the first run fills the system's caches
+    const int before = CountGdiObjects();
+    ASSERT_GT(before, 0);
+    session();
+    EXPECT_EQ(before, CountGdiObjects());
+}
+
+}  // namespace
