@@ -194,24 +194,25 @@ bool CControlDlg::OnCommand(int id) {
     return false;
 }
 
-int CControlDlg::selectedPosition() const { return listCtrl.GetSelectionMark(); }
+int CControlDlg::selectedItem(const char* noSelectionMessage) const {
+    int position = listCtrl.GetSelectionMark();
+    if (position == -1) {
+        fw::ShowMessage(noSelectionMessage);
+        return -1;
+    }
+    return captionList.contains(position) ? position : -1;
+}
 
 void CControlDlg::OnAddToCaption() {
-    int position = selectedPosition();
-    if (position == -1) {
-        fw::ShowMessage(kSelectToShow);
-        return;
-    }
+    int position = selectedItem(kSelectToShow);
+    if (position == -1) return;
     putOnAir(position);
 }
 
 void CControlDlg::OnRemoveFromDisplay() {
-    int position = selectedPosition();
-    if (position == -1) {
-        fw::ShowMessage(kSelectToShow);
-        return;
-    }
-    if (!captionList.contains(position) || !captionWin) return;
+    int position = selectedItem(kSelectToShow);
+    if (position == -1) return;
+    if (!captionWin) return;
     if (!captionWin->removeKirun(position)) {
         fw::ShowMessage(kNotOnDisplay);
         return;
@@ -267,12 +268,8 @@ void CControlDlg::OnAddText() {
 }
 
 void CControlDlg::OnChangeText() {
-    int position = selectedPosition();
-    if (position == -1) {
-        fw::ShowMessage(kSelectToChange);
-        return;
-    }
-    if (!captionList.contains(position)) return;
+    int position = selectedItem(kSelectToChange);
+    if (position == -1) return;
     CKirunSettingDlg dlg;
     dlg.setData(captionList.at(position));
     if (dlg.DoModal() != IDOK) return;
@@ -285,12 +282,8 @@ void CControlDlg::OnChangeText() {
 }
 
 void CControlDlg::OnDeleteText() {
-    int position = selectedPosition();
-    if (position == -1) {
-        fw::ShowMessage(kSelectToDelete);
-        return;
-    }
-    if (!captionList.contains(position)) return;
+    int position = selectedItem(kSelectToDelete);
+    if (position == -1) return;
     if (fw::ShowMessage(kConfirmDelete, MB_YESNO) != IDYES) return;
     if (captionWin) {
         // The item's own caption leaves the strip; the others stay tied to their items.

@@ -68,5 +68,6 @@ private:
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
 
-    int selectedPosition() const;
+    // The selected item; -1 when none is (after showing the message) or the row is no item.
+    int selectedItem(const char* noSelectionMessage) const;
 };

@@ -66,6 +66,18 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute) {
+    if (!WriteFileBytes(path, bytes)) return false;
+    ULARGE_INTEGER t;
+    t.QuadPart = 133000000000000000ULL + static_cast<ULONGLONG>(minute) * 600000000ULL;
+    FILETIME time{t.LowPart, t.HighPart};
+    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    BOOL set = SetFileTime(h, nullptr, nullptr, &time);
+    CloseHandle(h);
+    return set != FALSE;
+}
+
 std::string HostPathToWindows(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
     std::string out = "Z:" + path;

@@ -22,6 +22,8 @@ private:
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
+bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute);
 
 // "/a/b" (a path of the Linux side, as CMake gives it) as Wine sees it: "Z:\a\b".
 std::string HostPathToWindows(const std::string& path);

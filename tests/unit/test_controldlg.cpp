@@ -21,6 +21,7 @@
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
 
 using namespace testing_support;
@@ -69,31 +70,6 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
-// The C runtime's standard output goes to a file while the object lives.
-class StdoutCapture {
-public:
-    StdoutCapture() : m_file(m_dir.file("stdout.txt")) {
-        std::fflush(stdout);
-        m_saved = _dup(_fileno(stdout));
-        int fd = _open(m_file.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0600);
-        _dup2(fd, _fileno(stdout));
-        _close(fd);
-    }
-    ~StdoutCapture() {
-        std::fflush(stdout);
-        _dup2(m_saved, _fileno(stdout));
-        _close(m_saved);
-    }
-    std::string text() const {
-        std::fflush(stdout);
-        return ReadFileBytes(m_file);
-    }
-
-private:
-    TempDir m_dir;
-    std::string m_file;
-    int m_saved;
-};
 
 class ControlPageTest : public ::testing::Test {
 protected:

@@ -21,17 +21,6 @@ using namespace testing_support;
 
 namespace {
 
-// Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
-void WriteAt(const std::string& path, const std::string& bytes, int minute) {
-    ASSERT_TRUE(WriteFileBytes(path, bytes));
-    ULARGE_INTEGER t;
-    t.QuadPart = 133000000000000000ULL + static_cast<ULONGLONG>(minute) * 600000000ULL;
-    FILETIME ft{t.LowPart, t.HighPart};
-    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h);
-    ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
-    CloseHandle(h);
-}
 
 std::string FileSection(int exec, int minute, const std::string& path) {
     return "[FILE]\r\nEXEC=" + std::to_string(exec) + "\r\nMINUTE=" + std::to_string(minute) +
@@ -105,12 +94,12 @@ private:
 TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
     OpenWatching(news, 3);
     Tick();  // no file yet: a zero baseline
-    WriteAt(news, "first", 1);
+    ASSERT_TRUE(WriteFileAtMinute(news, "first", 1));
     Tick();
     ASSERT_TRUE(FileCaption());
     EXPECT_EQ("first", page->captionWin->currentText()) << "put on air at once on an idle strip";
 
-    WriteAt(news, "second\r\n\tline\r\n", 2);
+    ASSERT_TRUE(WriteFileAtMinute(news, "second\r\n\tline\r\n", 2));
     Tick();
     ASSERT_EQ(1, page->captionWin->runList().count()) << "renewed in place, not added";
     EXPECT_EQ("second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
@@ -120,10 +109,10 @@ TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
 
 TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
     OpenWatching(news, 5);
-    WriteAt(news, "one", 1);
+    ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
     EXPECT_FALSE(FileCaption()) << "the file that exists when watching starts is the baseline";
-    WriteAt(news, "two", 2);
+    ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetText(IDC_FILE_MINUTES_EDIT, "7"), Click(IDOK)});
     EXPECT_EQ(1, page->fileWatch.lastFileDataValid);
@@ -136,9 +125,9 @@ TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
 
 TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
     OpenWatching(news, 5);
-    WriteAt(news, "one", 1);
+    ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
-    WriteAt(news, "two", 2);
+    ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetText(IDC_FILE_PATH, dir.file("NEWS.TXT")), Click(IDOK)});
     EXPECT_EQ(0, page->fileWatch.lastFileDataValid);
@@ -146,11 +135,11 @@ TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
     EXPECT_FALSE(FileCaption()) << "the same file under another spelling starts from its baseline";
 
     const std::string other = dir.file("other.txt");
-    WriteAt(other, "other", 1);
+    ASSERT_TRUE(WriteFileAtMinute(other, "other", 1));
     FileInterfaceDialog({SetText(IDC_FILE_PATH, other), Click(IDOK)});
     Tick();
     EXPECT_FALSE(FileCaption());
-    WriteAt(other, "other again", 2);
+    ASSERT_TRUE(WriteFileAtMinute(other, "other again", 2));
     Tick();
     ASSERT_TRUE(FileCaption());
     EXPECT_EQ("other again", FileCaption()->text);
@@ -158,9 +147,9 @@ TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
 
 TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
     OpenWatching(news, 5);
-    WriteAt(news, "one", 1);
+    ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
-    WriteAt(news, "two", 2);
+    ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), Click(IDOK)});
     EXPECT_EQ(0, page->fileInterface.fileExec);
@@ -170,7 +159,7 @@ TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
     EXPECT_EQ(1, page->fileInterface.fileExec);
     Tick();
     EXPECT_FALSE(FileCaption()) << "the version written while off is the new baseline";
-    WriteAt(news, "three", 3);
+    ASSERT_TRUE(WriteFileAtMinute(news, "three", 3));
     Tick();
     ASSERT_TRUE(FileCaption());
     EXPECT_EQ("three", FileCaption()->text);
@@ -190,9 +179,9 @@ TEST_F(FilePage, OkSavesTheFileSectionAsTyped) {
 
 TEST_F(FilePage, CancelChangesNothingAndSavesNothing) {
     OpenWatching(news, 5);
-    WriteAt(news, "one", 1);
+    ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
-    WriteAt(news, "two", 2);
+    ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
     const std::string before = ReadFileBytes(ini);
 
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
@@ -208,9 +197,9 @@ TEST_F(FilePage, CancelChangesNothingAndSavesNothing) {
 
 TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
     OpenWatching(news, 5);
-    WriteAt(news, "one", 1);
+    ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
-    WriteAt(news, "two", 2);
+    ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
                          [this](HWND) { Tick(); }, Click(IDOK)});
     ASSERT_TRUE(FileCaption()) << "still on while the dialog was open";

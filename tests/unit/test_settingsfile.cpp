@@ -9,6 +9,7 @@
 
 #include "model/SettingsFile.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -17,6 +18,7 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileBytes;
 using testing_support::TempDir;
 using testing_support::WriteFileBytes;
+using testing_support::StdoutCapture;
 
 struct Settings {
     AppearanceSettings appearance;
@@ -58,31 +60,6 @@ std::string withItems(const std::string& count, const std::string& sections) {
     return "[SYSTEM]\r\nITEMCOUNT=" + count + "\r\n" + sections;
 }
 
-// The C runtime's standard output goes to a file while the object lives.
-class StdoutCapture {
-public:
-    StdoutCapture() : m_file(m_dir.file("stdout.txt")) {
-        std::fflush(stdout);
-        m_saved = _dup(_fileno(stdout));
-        int fd = _open(m_file.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, 0600);
-        _dup2(fd, _fileno(stdout));
-        _close(fd);
-    }
-    ~StdoutCapture() {
-        std::fflush(stdout);
-        _dup2(m_saved, _fileno(stdout));
-        _close(m_saved);
-    }
-    std::string text() const {
-        std::fflush(stdout);
-        return ReadFileBytes(m_file);
-    }
-
-private:
-    TempDir m_dir;
-    std::string m_file;
-    int m_saved;
-};
 
 TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     TempDir dir;

@@ -9,21 +9,11 @@
 #include "fileif/TextFileWatch.h"
 
 using testing_support::TempDir;
+using testing_support::WriteFileAtMinute;
 using testing_support::WriteFileBytes;
 
 namespace {
 
-// Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
-void WriteAt(const std::string& path, const std::string& bytes, int minute) {
-    ASSERT_TRUE(WriteFileBytes(path, bytes));
-    ULARGE_INTEGER t;
-    t.QuadPart = 133000000000000000ULL + static_cast<ULONGLONG>(minute) * 600000000ULL;
-    FILETIME ft{t.LowPart, t.HighPart};
-    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h);
-    ASSERT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
-    CloseHandle(h);
-}
 
 std::string Read(const std::string& path) {
     std::string text;
@@ -46,11 +36,11 @@ protected:
 };
 
 TEST_F(Watch, FileThatExistsWhenSwitchedOnIsOnlyTheBaseline) {
-    WriteAt(path, "first", 1);
+    ASSERT_TRUE(WriteFileAtMinute(path, "first", 1));
     std::string text;
     EXPECT_FALSE(Check(text));
     EXPECT_FALSE(Check(text));
-    WriteAt(path, "second", 2);
+    ASSERT_TRUE(WriteFileAtMinute(path, "second", 2));
     EXPECT_TRUE(Check(text));
     EXPECT_EQ("second", text);
     EXPECT_FALSE(Check(text)) << "the same version is not shown twice";
@@ -60,18 +50,18 @@ TEST_F(Watch, FileCreatedAfterSwitchOnIsShownAtTheFirstLook) {
     std::string text;
     EXPECT_FALSE(Check(text));
     EXPECT_EQ(1, watch.lastFileDataValid);
-    WriteAt(path, "hello", 1);
+    ASSERT_TRUE(WriteFileAtMinute(path, "hello", 1));
     EXPECT_TRUE(Check(text));
     EXPECT_EQ("hello", text);
 }
 
 TEST_F(Watch, SameOrOlderWriteTimeIsIgnored) {
-    WriteAt(path, "one", 5);
+    ASSERT_TRUE(WriteFileAtMinute(path, "one", 5));
     std::string text;
     Check(text);
-    WriteAt(path, "two", 5);
+    ASSERT_TRUE(WriteFileAtMinute(path, "two", 5));
     EXPECT_FALSE(Check(text));
-    WriteAt(path, "three", 4);
+    ASSERT_TRUE(WriteFileAtMinute(path, "three", 4));
     EXPECT_FALSE(Check(text));
 }
 
@@ -82,10 +72,10 @@ TEST_F(Watch, SwitchedOffLooksAtNothing) {
 }
 
 TEST_F(Watch, VersionHeldOpenByItsWriterIsReadOnceReleased) {
-    WriteAt(path, "old", 1);
+    ASSERT_TRUE(WriteFileAtMinute(path, "old", 1));
     std::string text;
     Check(text);
-    WriteAt(path, "new text", 2);
+    ASSERT_TRUE(WriteFileAtMinute(path, "new text", 2));
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     EXPECT_FALSE(Check(text));
@@ -98,7 +88,7 @@ TEST_F(Watch, VersionHeldOpenByItsWriterIsReadOnceReleased) {
 TEST_F(Watch, OnlyEmptyLinesPutNothingOnAirButMoveTheBaseline) {
     std::string text;
     Check(text);
-    WriteAt(path, "\r\n\r\n\r\n", 1);
+    ASSERT_TRUE(WriteFileAtMinute(path, "\r\n\r\n\r\n", 1));
     EXPECT_FALSE(Check(text));
     EXPECT_TRUE(text.empty());
     EXPECT_EQ(1, watch.lastFileDataValid);
@@ -109,9 +99,9 @@ TEST_F(Watch, DirectoryOrWildcardPathNeverReads) {
     EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
     EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
     TextFileWatch wildcard;
-    WriteAt(path, "x", 1);
+    ASSERT_TRUE(WriteFileAtMinute(path, "x", 1));
     EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text));
-    WriteAt(path, "y", 2);
+    ASSERT_TRUE(WriteFileAtMinute(path, "y", 2));
     EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text)) << "a pattern is no file to open";
 }
 
