@@ -20,6 +20,8 @@ void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListene
     const std::string caption = text ? text : "";
     m_rolling = TRUE;
     m_runList.add(index, caption, minutes, listener);
+    startScrollTimer();
+    startCountDownTimer();
     if (m_currentText.empty()) {
         // Nothing is being shown: this caption enters at the right edge from the next tick on.
         m_currentText = caption;
@@ -34,7 +36,9 @@ void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListene
 
 BOOL CKirunWin::removeKirun(int index) {
     // The caption being shown finishes its pass; an emptied list drains on the scroll ticks.
-    return m_runList.remove(index, m_next) ? TRUE : FALSE;
+    const bool removed = m_runList.remove(index, m_next);
+    if (m_runList.empty()) stopCountDownTimer();
+    return removed ? TRUE : FALSE;
 }
 
 void CKirunWin::shiftIndicesAfter(int position) {
@@ -43,6 +47,7 @@ void CKirunWin::shiftIndicesAfter(int position) {
 
 void CKirunWin::countDown() {
     m_runList.countDown(m_next);
+    if (m_runList.empty()) stopCountDownTimer();
 }
 
 void CKirunWin::onScrollTick() {
@@ -59,6 +64,7 @@ void CKirunWin::onScrollTick() {
         // Stopped before the listener hears of it: the listener may close the program or put
         // a caption on air again, and neither may be undone here afterwards.
         m_rolling = FALSE;
+        stopScrollTimer();
         if (m_endListener) m_endListener->onAllRollEnd();
     }
 }
@@ -66,26 +72,23 @@ void CKirunWin::onScrollTick() {
 void CKirunWin::scrollStep() {
     const int step = scrollStepWidth();
     const ScrollSlice slice = ComputeSlice(m_stripSize.cx, m_captionSize.cx, m_scrollX, step);
-    if (m_stripBitmap) {
-        fw::WindowDC dc(m_hWnd);
-        fw::MemoryDC strip(dc.get());
-        fw::MemoryDC caption(dc.get());
-        fw::SelectGuard selectStrip(strip.get(), m_stripBitmap.get());
-        fw::SelectGuard selectCaption(caption.get(), m_captionBitmap.get());
+    if (m_strip) {
+        // Both pictures stay selected into their own memory DCs: a tick is two block copies.
+        HDC strip = m_strip.dc();
         const int height = m_stripSize.cy;
         if (slice.moveWidth > 0)
-            BitBlt(strip.get(), 0, 0, slice.moveWidth, height, strip.get(), step, 0, SRCCOPY);
+            BitBlt(strip, 0, 0, slice.moveWidth, height, strip, step, 0, SRCCOPY);
         int blankX = slice.blankX;
         if (slice.copyWidth > 0) {
             const int copyHeight = height < m_captionSize.cy ? height : m_captionSize.cy;
-            if (!m_captionBitmap || !BitBlt(strip.get(), slice.destX, 0, slice.copyWidth,
-                                            copyHeight, caption.get(), slice.sourceX, 0, SRCCOPY))
+            if (!m_caption || !BitBlt(strip, slice.destX, 0, slice.copyWidth, copyHeight,
+                                      m_caption.dc(), slice.sourceX, 0, SRCCOPY))
                 blankX = slice.destX;
         }
         // Entering columns that got nothing from the caption (past its end, or no caption
         // picture) must not keep what scrolled through them before.
         if (blankX < m_stripSize.cx)
-            fillKeyColor(strip.get(), blankX, 0, m_stripSize.cx - blankX, height);
+            fillKeyColor(strip, blankX, 0, m_stripSize.cx - blankX, height);
     }
 
     m_scrollX += step;

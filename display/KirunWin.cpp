@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "framework/Gdi.h"
+
 namespace {
 const char kBlankCaption[] = "  ";
 const char kMeasureText[] = "ABC";
@@ -27,9 +29,30 @@ void CKirunWin::start() {
     updateLayout();
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
     Invalidate(TRUE);
-    SetTimer(kScrollTimer, kScrollPeriod);
-    SetTimer(kCountDownTimer, kCountDownPeriod);
+    m_started = true;
+    // Scrolling and counting down start with the first caption put on air, unless one already is.
+    if (m_rolling) startScrollTimer();
+    if (!m_runList.empty()) startCountDownTimer();
     SetTimer(kLayeredTimer, kLayeredPeriod);
+}
+
+void CKirunWin::startScrollTimer() {
+    if (m_started && !m_scrollTimerOn) m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
+}
+
+void CKirunWin::stopScrollTimer() {
+    if (m_scrollTimerOn) KillTimer(kScrollTimer);
+    m_scrollTimerOn = false;
+}
+
+void CKirunWin::startCountDownTimer() {
+    if (m_started && !m_countDownTimerOn)
+        m_countDownTimerOn = SetTimer(kCountDownTimer, kCountDownPeriod) != 0;
+}
+
+void CKirunWin::stopCountDownTimer() {
+    if (m_countDownTimerOn) KillTimer(kCountDownTimer);
+    m_countDownTimerOn = false;
 }
 
 BOOL CKirunWin::DestroyWindow() {
@@ -39,9 +62,10 @@ BOOL CKirunWin::DestroyWindow() {
         delete this;
         return FALSE;
     }
-    KillTimer(kScrollTimer);
-    KillTimer(kCountDownTimer);
+    stopScrollTimer();
+    stopCountDownTimer();
     KillTimer(kLayeredTimer);
+    m_started = false;  // nothing may start a timer on a window on its way out
     return fw::Window::DestroyWindow();
 }
 
@@ -72,15 +96,12 @@ LRESULT CKirunWin::OnCreate(WPARAM wp, LPARAM lp) {
 
 LRESULT CKirunWin::OnPaint() {
     fw::PaintDC paint(m_hWnd);
-    if (!paint.get() || !m_stripBitmap) return 0;
-    fw::MemoryDC memory(paint.get());
-    if (!memory) return 0;
-    fw::SelectGuard selectStrip(memory.get(), m_stripBitmap.get());
+    if (!paint.get() || !m_strip) return 0;
     // The strip bitmap has the client area's size since the last layout.
     const int width = m_stripSize.cx;
     const int height = m_stripSize.cy;
     SetStretchBltMode(paint.get(), HALFTONE);
-    StretchBlt(paint.get(), 0, 0, width, height, memory.get(), 0, 0, width, height, SRCCOPY);
+    StretchBlt(paint.get(), 0, 0, width, height, m_strip.dc(), 0, 0, width, height, SRCCOPY);
     return 0;
 }
 
@@ -139,42 +160,31 @@ void CKirunWin::updateLayout() {
 }
 
 void CKirunWin::createStrip() {
-    m_stripBitmap.reset();
     m_stripSize = SIZE{0, 0};
     RECT client = ClientRect();
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0) return;
-
-    fw::WindowDC dc(m_hWnd);
-    if (!dc) return;
-    m_stripBitmap.reset(CreateCompatibleBitmap(dc.get(), width, height));
-    if (!m_stripBitmap) return;
+    if (!m_strip.create(width, height)) return;
     m_stripSize = SIZE{width, height};
-    fw::MemoryDC memory(dc.get());
-    fw::SelectGuard selectStrip(memory.get(), m_stripBitmap.get());
-    fillKeyColor(memory.get(), 0, 0, width, height);
+    fillKeyColor(m_strip.dc(), 0, 0, width, height);
 }
 
 void CKirunWin::renderCaption() {
     const std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
-    fw::WindowDC dc(m_hWnd);
-    const SIZE textSize = dc ? MeasureText(dc.get(), m_font, text) : SIZE{0, 0};
+    // The memory DC is compatible with the screen, so the text measures as it would on the
+    // window's own DC.
+    HDC dc = m_caption.dc();
+    const SIZE textSize = dc ? MeasureText(dc, m_font, text) : SIZE{0, 0};
     // The step + 1 columns right of the text are the gap before the next caption.
     const int width = textSize.cx + scrollStepWidth() + 1;
     const int height = textSize.cy + 2;
     m_captionSize = SIZE{width, height};
     if (!m_currentText.empty()) m_lastWidth = width;
 
-    m_captionBitmap.reset();
-    if (!dc) return;
-    m_captionBitmap.reset(CreateCompatibleBitmap(dc.get(), width, height));
-    if (!m_captionBitmap) return;  // scrolling then shows the key colour for this pass
-
-    fw::MemoryDC memory(dc.get());
-    fw::SelectGuard selectBitmap(memory.get(), m_captionBitmap.get());
-    fw::SelectGuard selectFont(memory.get(), m_font);
-    fillKeyColor(memory.get(), 0, 0, width, height);
+    // Without a picture, scrolling shows the key colour for this pass.
+    if (!m_caption.create(width, height)) return;
+    fw::SelectGuard selectFont(dc, m_font);
+    fillKeyColor(dc, 0, 0, width, height);
 
     // The shadow is the text moved one pixel right and down, drawn first so the text stands
     // on it. Captions are shown verbatim: "&" is no mnemonic prefix here.
@@ -182,11 +192,11 @@ void CKirunWin::renderCaption() {
     RECT shadowRect{1, 2, width + 1, height};
     const UINT format = DT_SINGLELINE | DT_NOPREFIX;
     const int length = static_cast<int>(text.size());
-    SetBkMode(memory.get(), TRANSPARENT);
-    SetTextColor(memory.get(), m_shadowColor);
-    DrawTextA(memory.get(), text.data(), length, &shadowRect, format);
-    SetTextColor(memory.get(), m_textColor);
-    DrawTextA(memory.get(), text.data(), length, &textRect, format);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, m_shadowColor);
+    DrawTextA(dc, text.data(), length, &shadowRect, format);
+    SetTextColor(dc, m_textColor);
+    DrawTextA(dc, text.data(), length, &textRect, format);
 }
 
 void CKirunWin::fillKeyColor(HDC dc, int x, int y, int width, int height) const {

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "display/KirunListener.h"
+#include "display/OffscreenPicture.h"
 #include "display/RunList.h"
-#include "framework/Gdi.h"
 #include "framework/Window.h"
 
 class CKirunWin : public fw::Window {
@@ -46,8 +46,8 @@ public:
     void applyLayeredAttributes();
 
     // Read-only views of the engine's state.
-    HBITMAP captionBitmap() const { return m_captionBitmap.get(); }
-    HBITMAP stripBitmap() const { return m_stripBitmap.get(); }
+    HBITMAP captionBitmap() const { return m_caption.bitmap(); }
+    HBITMAP stripBitmap() const { return m_strip.bitmap(); }
     SIZE captionSize() const { return m_captionSize; }
     const std::string& currentText() const { return m_currentText; }
     const RunList& runList() const { return m_runList; }
@@ -75,9 +75,9 @@ public:
     int m_deltaX = 1;  // pixels per scroll tick, as the owner wrote it
 
 private:
-    fw::Bitmap m_captionBitmap;
+    OffscreenPicture m_caption;  // the caption bitmap, kept selected into its memory DC
     SIZE m_captionSize{0, 0};
-    fw::Bitmap m_stripBitmap;
+    OffscreenPicture m_strip;    // the strip bitmap, likewise
     std::string m_currentText;  // empty while the blank caption is shown
     COLORREF m_keyColor = RGB(200, 200, 200);
     BYTE m_alpha = 200;
@@ -86,7 +86,10 @@ private:
     BOOL m_rolling = FALSE;
     int m_drain = 0;      // pixels still to scroll once the run list is empty
     int m_lastWidth = 0;  // width of the last non-blank caption bitmap
-    SIZE m_stripSize{0, 0};  // size of m_stripBitmap
+    SIZE m_stripSize{0, 0};  // size of the strip bitmap
+    bool m_started = false;  // start() has run: the timers are managed from here on
+    bool m_scrollTimerOn = false;     // timer 101 runs: only while rolling
+    bool m_countDownTimerOn = false;  // timer 102 runs: only while the run list is not empty
 
     // To the top of the topmost windows without taking the focus from the operator's window.
     static constexpr UINT kBringToTop = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
@@ -106,4 +109,9 @@ private:
     void scrollStep();
     void selectNextCaption();
     void fillKeyColor(HDC dc, int x, int y, int width, int height) const;
+    // Timers 101 and 102 run only while they have work: an idle strip costs nothing.
+    void startScrollTimer();
+    void stopScrollTimer();
+    void startCountDownTimer();
+    void stopCountDownTimer();
 };

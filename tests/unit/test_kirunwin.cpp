@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "display/KirunWin.h"
+#include "display/OffscreenPicture.h"
 #include "display/ScrollGeometry.h"
 #include "framework/Gdi.h"
 #include "tests/support/GdiCount.h"
@@ -72,6 +74,55 @@ struct EndRecorder : CKirunListener {
     std::vector<int> ended;
     void onKirunEnd(int index) override { ended.push_back(index); }
 };
+
+// The ids of the timers that reach the window while the queue is watched for `ms`. The
+// WM_TIMER messages are taken out without being dispatched, so no timer work runs.
+std::set<UINT_PTR> TimersFiring(HWND hwnd, DWORD ms = 350) {
+    std::set<UINT_PTR> ids;
+    const DWORD start = GetTickCount();
+    MSG msg;
+    do {
+        while (PeekMessageA(&msg, hwnd, WM_TIMER, WM_TIMER, PM_REMOVE)) ids.insert(msg.wParam);
+        Sleep(10);
+    } while (GetTickCount() - start < ms);
+    return ids;
+}
+
+const std::set<UINT_PTR> kNoWork{};
+const std::set<UINT_PTR> kScrolling{CKirunWin::kScrollTimer};
+const std::set<UINT_PTR> kOnAir{CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer};
+
+// The scroll and countdown timers among those that fire (the layered timer runs always).
+std::set<UINT_PTR> WorkTimers(HWND hwnd) {
+    std::set<UINT_PTR> ids = TimersFiring(hwnd);
+    ids.erase(CKirunWin::kLayeredTimer);
+    return ids;
+}
+
+// The caption as a display-compatible bitmap shows it: key colour, shadow one pixel right
+// and down, text on top.
+PixelImage RenderOnScreenBitmap(HFONT font, const std::string& text, SIZE size) {
+    fw::WindowDC screen(nullptr);
+    fw::MemoryDC memory(screen.get());
+    fw::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
+    {
+        fw::SelectGuard selectBitmap(memory.get(), bitmap.get());
+        fw::SelectGuard selectFont(memory.get(), font);
+        fw::Brush key(CreateSolidBrush(kKey));
+        RECT all{0, 0, size.cx, size.cy};
+        FillRect(memory.get(), &all, key.get());
+        RECT textRect{0, 1, size.cx, size.cy - 1};
+        RECT shadowRect{1, 2, size.cx + 1, size.cy};
+        SetBkMode(memory.get(), TRANSPARENT);
+        SetTextColor(memory.get(), kShadow);
+        DrawTextA(memory.get(), text.data(), static_cast<int>(text.size()), &shadowRect,
+                  DT_SINGLELINE | DT_NOPREFIX);
+        SetTextColor(memory.get(), kText);
+        DrawTextA(memory.get(), text.data(), static_cast<int>(text.size()), &textRect,
+                  DT_SINGLELINE | DT_NOPREFIX);
+    }
+    return testing_support::ReadBitmap(bitmap.get());
+}
 
 // A caption window set up as the owner does it: appearance first, then start().
 class KirunWinTest : public ::testing::Test {
@@ -180,6 +231,21 @@ TEST_F(KirunWinTest, RendersTextOnItsShadowOverTheKeyColour) {
     win->addKirun(0, "A&B", 1, nullptr);
     TickThroughPass();
     EXPECT_GE(Caption().lastColumnWith(kText), Measure(font, "AB").cx);
+}
+
+TEST_F(KirunWinTest, CaptionPixelsAreThoseADisplayBitmapWouldHold) {
+    for (const char* text : {"ABC", "キルンの表示テスト &", ""}) {
+        SCOPED_TRACE(text);
+        win->addKirun(0, text, 1, nullptr);
+        TickThroughPass();  // the new text is rendered when its pass begins
+        TickThroughPass();
+        const PixelImage caption = Caption();
+        const std::string drawn = *text ? text : "  ";
+        const PixelImage reference = RenderOnScreenBitmap(font, drawn, win->captionSize());
+        ASSERT_EQ(reference.width, caption.width);
+        ASSERT_EQ(reference.height, caption.height);
+        EXPECT_TRUE(reference.pixels == caption.pixels);
+    }
 }
 
 TEST_F(KirunWinTest, NeverTakesTheFocus) {
@@ -295,9 +361,88 @@ TEST_F(KirunWinTest, GdiObjectsStayTheSameOverPassesLayoutsAndDestruction) {
     }
     EXPECT_EQ(before, CountGdiObjects());
 
-    win->DestroyWindow();  // the object goes, and its two bitmaps with it
+    win->DestroyWindow();  // the object goes, and its two pictures (bitmap and DC each) with it
     win = new CKirunWin;
-    EXPECT_EQ(before - 2, CountGdiObjects());
+    EXPECT_EQ(before - 4, CountGdiObjects());
+}
+
+TEST_F(KirunWinTest, ScrollAndCountDownTimersRunOnlyWhileThereIsWork) {
+    HWND hwnd = win->Hwnd();
+    EXPECT_EQ(kNoWork, WorkTimers(hwnd)) << "started with nothing on air";
+
+    EndRecorder listener;
+    win->addKirun(3, "ABC", 1, &listener);
+    EXPECT_EQ(kOnAir, WorkTimers(hwnd));
+    win->addKirun(3, "ABC renewed", 1, &listener);
+    EXPECT_EQ(kOnAir, WorkTimers(hwnd));
+
+    // The caption's time is up: nothing to count down, but it still has to scroll off.
+    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) win->countDown();
+    ASSERT_EQ(std::vector<int>{3}, listener.ended);
+    EXPECT_EQ(kScrolling, WorkTimers(hwnd));
+    ASSERT_GT(TickUntilStopped(), 0);
+    EXPECT_EQ(kNoWork, WorkTimers(hwnd)) << "rolling has ended";
+
+    // Taken off by hand: the same, without the listener.
+    win->addKirun(4, "DEF", 0, nullptr);
+    EXPECT_EQ(kOnAir, WorkTimers(hwnd));
+    EXPECT_TRUE(win->removeKirun(4));
+    EXPECT_EQ(kScrolling, WorkTimers(hwnd));
+    win->addKirun(5, "back while draining", 1, nullptr);
+    EXPECT_EQ(kOnAir, WorkTimers(hwnd));
+    win->removeKirun(5);
+    ASSERT_GT(TickUntilStopped(), 0);
+    EXPECT_EQ(kNoWork, WorkTimers(hwnd));
+    EXPECT_EQ(2, ends.calls);
+
+    // A caption put on air from within the end of rolling keeps both timers running.
+    ends.restartIn = win;
+    win->addKirun(6, "last", 1, nullptr);
+    win->removeKirun(6);
+    for (int i = 0; i < 10000 && ends.calls < 3; ++i) win->onScrollTick();
+    EXPECT_EQ(3, ends.calls);
+    ASSERT_TRUE(win->rolling());
+    EXPECT_EQ(kOnAir, WorkTimers(hwnd));
+}
+
+TEST(KirunWinTimers, CaptionsPutOnAirBeforeStartGetTheirTimersFromStart) {
+    HFONT font = CreateCaptionFont();
+    CKirunWin* win = new CKirunWin;
+    ASSERT_NE(nullptr, win->Hwnd());
+    win->m_font = font;
+    win->addKirun(0, "early", 1, nullptr);
+    EXPECT_EQ(kNoWork, WorkTimers(win->Hwnd())) << "not started yet";
+    win->start();
+    EXPECT_EQ(kOnAir, WorkTimers(win->Hwnd()));
+    win->DestroyWindow();
+    DeleteObject(font);
+}
+
+TEST(OffscreenPictureTest, ReplacesAndReleasesItsBitmapAndKeepsTheKeyColourExact) {
+    const int before = CountGdiObjects();
+    ASSERT_GT(before, 0);
+    {
+        OffscreenPicture picture;
+        EXPECT_FALSE(picture.create(0, 10));
+        EXPECT_FALSE(picture.create(10, -1));
+        EXPECT_FALSE(picture);
+        ASSERT_TRUE(picture.dc()) << "a DC to measure text in, even without a picture";
+        for (int i = 1; i <= 50; ++i) ASSERT_TRUE(picture.create(i, 2 * i)) << i;
+        EXPECT_EQ(50, picture.width());
+        EXPECT_EQ(100, picture.height());
+        fw::Brush key(CreateSolidBrush(kKey));
+        RECT all{0, 0, 50, 100};
+        FillRect(picture.dc(), &all, key.get());
+        SetPixel(picture.dc(), 49, 0, kText);  // top right: rows run from the top
+        const PixelImage image = ReadBitmap(picture.bitmap());
+        ASSERT_EQ(50, image.width);
+        EXPECT_EQ(kText, image.at(49, 0));
+        EXPECT_EQ(50 * 100 - 1, image.count(kKey));
+        EXPECT_FALSE(picture.create(0, 0)) << "a failed size leaves no picture";
+        EXPECT_EQ(nullptr, picture.bitmap());
+        EXPECT_TRUE(picture.create(5, 5));
+    }
+    EXPECT_EQ(before, CountGdiObjects());
 }
 
 }  // namespace
