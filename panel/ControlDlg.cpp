@@ -68,10 +68,10 @@ BOOL CControlDlg::OnInitDialog() {
     }
 
     if (BatchMode == 1) {
-        for (int number : BatchCaptionNumbers) {
-            int position = number - 1;
-            if (captionList.contains(position)) putOnAir(position);
-        }
+        // However many numbers the command line holds, the list view is rebuilt once.
+        bool anyOnAir = false;
+        for (int number : BatchCaptionNumbers) anyOnAir = sendToStrip(number - 1) || anyOnAir;
+        if (anyOnAir) refreshList();
     }
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
@@ -104,12 +104,15 @@ void CControlDlg::refreshList() {
 }
 
 void CControlDlg::putOnAir(int position) {
-    if (!captionList.contains(position)) return;
+    if (sendToStrip(position)) refreshList();
+}
+
+bool CControlDlg::sendToStrip(int position) {
+    if (!captionList.contains(position) || !captionWin) return false;
     std::string line = OneLine(captionList.at(position).m_text);
-    if (!captionWin) return;
     captionWin->addKirun(position, line.c_str(), captionList.at(position).m_minutes, this);
     captionList.setStateAt(position, 1);
-    refreshList();
+    return true;
 }
 
 void CControlDlg::applyAppearance() {
