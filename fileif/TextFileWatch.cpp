@@ -44,13 +44,15 @@ bool isWatchablePath(const std::string& filePath) {
     const size_t afterPrefix = startsWith(filePath, kLongPathPrefix) ? std::strlen(kLongPathPrefix) : 0;
     if (filePath.find_first_of("*?", afterPrefix) != std::string::npos) return false;
     // The last part starts after the last separator; a backslash byte inside a double-byte
-    // character is none.
-    const size_t backslash = fw::FindLastChar(filePath, '\\');
-    const size_t other = filePath.find_last_of("/:");
+    // character is none. A device may be written with a colon after it ("LPT1:").
+    std::string path = filePath;
+    while (!path.empty() && (path.back() == ':' || path.back() == ' ')) path.pop_back();
+    const size_t backslash = fw::FindLastChar(path, '\\');
+    const size_t other = path.find_last_of("/:");
     size_t start = 0;
     if (backslash != std::string::npos) start = backslash + 1;
     if (other != std::string::npos && other + 1 > start) start = other + 1;
-    const std::string lastPart = filePath.substr(start);
+    const std::string lastPart = path.substr(start);
     return !isDeviceName(lastPart);
 }
 
