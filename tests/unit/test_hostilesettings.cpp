@@ -76,7 +76,7 @@ TEST_F(HostileSettings, EveryNumberAtItsEndsOrNoNumberAtAll) {
         const std::string fileKeys = Line("EXEC", value) + Line("MINUTE", value) + Line("PATH", value);
         ASSERT_TRUE(host.Open(SystemKeys(system, "1", value, fileKeys))) << value;
         ExpectSanePage(Page(), std::string("every key ") + value);
-        host.Roll(40, 20);
+        host.Roll(12, 20);
         Page().checkTextFile();
         ExpectSanePage(Page(), std::string("rolled, every key ") + value);
         EXPECT_TRUE(Strip().rolling()) << value;
@@ -144,7 +144,7 @@ TEST_F(HostileSettings, StripLiesWhereTheOffsetsSayWithinWindowCoordinates) {
         if (want.width == 0) {
             EXPECT_EQ(nullptr, Strip().stripBitmap()) << "an empty strip has no picture";
         }
-        host.Roll(30, 5);
+        host.Roll(12, 5);
         EXPECT_TRUE(Strip().rolling()) << what;
         ExpectSanePage(Page(), what);
     }
@@ -207,7 +207,7 @@ TEST_F(HostileSettings, BinarySettingsFilesOpenWithDefaultsOrWhatTheyHappenToHol
     files.push_back("[SYSTEM]\r\nGAP=" + std::string(100000, '9') + "\r\n");
     for (size_t i = 0; i < files.size(); ++i) {
         ASSERT_TRUE(host.Open(files[i]));
-        host.Roll(20, 10);
+        host.Roll(10, 10);
         ExpectSanePage(Page(), "binary file " + std::to_string(i));
     }
 }

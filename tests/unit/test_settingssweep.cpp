@@ -115,7 +115,7 @@ TEST(SettingsSweep, GeneratedFilesOpenRollAndLeaveNoGdiObjects) {
     for (int file = 0; file < kFiles; ++file) {
         const std::string ini = generate.SettingsFile(file, host.dir().path());
         ASSERT_TRUE(host.Open(ini)) << "file " << file;
-        host.Roll(10, 5);
+        host.Roll(3, 5);
         host.page()->checkTextFile();
         host.page()->checkTextFile();
         ExpectSanePage(*host.page(), "file " + std::to_string(file));
