@@ -53,9 +53,12 @@ public:
         }
     }
 
-    std::string Hex() {
+    // Long texts only where `mayBeLong`: the first item is the one put on air, and a long text
+    // in a font a thousand pixels high gives a caption picture of gigabytes, which fails to be
+    // made only after a while.
+    std::string Hex(bool mayBeLong) {
         std::string hex;
-        const int digits = Below(3) == 0 ? Below(5000) : Below(64);
+        const int digits = mayBeLong && Below(3) == 0 ? Below(5000) : Below(64);
         for (int i = 0; i < digits; ++i) hex += Chance(95) ? "0123456789abcdefABCDEF"[Below(22)] : 'z';
         return hex;
     }
@@ -83,7 +86,7 @@ public:
         for (int i = 0; i < items; ++i) {
             ini += "[ITEM" + std::to_string(Chance(80) ? i : Below(100000)) + "]\r\n";
             if (Chance(80)) ini += "MINUTE=" + Number() + "\r\n";
-            if (Chance(90)) ini += "STRINGS=" + Hex() + "\r\n";
+            if (Chance(90)) ini += "STRINGS=" + Hex(i > 0) + "\r\n";
         }
         ini += "[FILE]\r\nEXEC=" + (Chance(70) ? std::string("1") : Number()) + "\r\nMINUTE=" + Number() + "\r\n";
         const int path = Below(sizeof kPaths / sizeof kPaths[0] + 2);
