@@ -1,6 +1,7 @@
 #include "panel/ControlDlg.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "display/KirunWin.h"
 #include "display/RunList.h"
@@ -68,9 +69,17 @@ BOOL CControlDlg::OnInitDialog() {
     }
 
     if (BatchMode == 1) {
-        // However many numbers the command line holds, the list view is rebuilt once.
+        // However many numbers the command line holds, the list view is rebuilt once. A number
+        // given again would only renew, at the same moment, the caption it put on air: each item
+        // goes to the strip once, in the order of its first number.
+        std::vector<bool> sent(static_cast<size_t>(captionList.count()), false);
         bool anyOnAir = false;
-        for (int number : BatchCaptionNumbers) anyOnAir = sendToStrip(number - 1) || anyOnAir;
+        for (int number : BatchCaptionNumbers) {
+            const int position = number - 1;
+            if (!captionList.contains(position) || sent[static_cast<size_t>(position)]) continue;
+            sent[static_cast<size_t>(position)] = true;
+            anyOnAir = sendToStrip(position) || anyOnAir;
+        }
         if (anyOnAir) refreshList();
     }
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
