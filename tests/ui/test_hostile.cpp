@@ -25,9 +25,13 @@ size_t ArgumentRoom(const std::string& folder) {
     return kLongestCommandLine - (exe.size() + 3);
 }
 
+// The window answers a message within the start-up bound. (A thread that has not looked at its
+// queue for a few seconds counts as hung at once, so the question is asked again until then.)
 bool Responds(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    return WaitUntil([&] {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) != 0;
+    }, kStartTimeout);
 }
 
 void CloseAndWait(KirunnerProcess& program, HWND main) {
