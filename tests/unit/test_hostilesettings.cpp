@@ -19,6 +19,7 @@
 #include "model/StartupState.h"
 #include "tests/support/PageChecks.h"
 #include "tests/support/PageHost.h"
+#include "tests/support/StdoutCapture.h"
 
 using namespace testing_support;
 
@@ -228,10 +229,18 @@ TEST_F(HostileSettings, TenThousandBatchNumbersRebuildTheListOnce) {
     g_listRebuilds = 0;
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountRebuilds, nullptr, GetCurrentThreadId());
     ASSERT_TRUE(hook);
-    const bool opened = host.Open(ini);
+    std::string printed;
+    bool opened = false;
+    {
+        StdoutCapture capture;
+        opened = host.Open(ini);
+        printed = capture.text();
+    }
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(opened);
     EXPECT_EQ(2, g_listRebuilds) << "once after loading, once after all batch numbers";
+    EXPECT_EQ("CKirunWin::addKirun() index=0\nCKirunWin::addKirun() index=1\n", printed)
+        << "each item goes to the strip once, in the order of its first number";
     EXPECT_EQ(1, Page().captionList.at(0).m_state);
     EXPECT_EQ(1, Page().captionList.at(1).m_state);
     EXPECT_EQ(2, Strip().runList().count()) << "a number given again renews its caption";
