@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "display/StripPlacement.h"
 #include "framework/Gdi.h"
 
 namespace {
@@ -136,18 +137,8 @@ void CKirunWin::updateLayout() {
         fw::WindowDC dc(m_hWnd);
         if (dc) height = MeasureText(dc.get(), m_font, kMeasureText).cy + 2;
     }
-    int top = 0;
-    int bottom = 0;
-    if (m_pos == 0) {
-        top = screen.top + m_gap;
-        bottom = top + height;
-    } else {
-        bottom = screen.bottom - m_gap;
-        top = bottom - height;
-    }
-    const int left = screen.left + m_lgap;
-    const int right = screen.right - m_rgap;
-    SetWindowPos(HWND_TOPMOST, left, top, right - left, bottom - top,
+    const StripPlacement place = ComputeStripPlacement(screen, height, m_pos, m_gap, m_lgap, m_rgap);
+    SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
 
     m_alpha = 200;

@@ -1,12 +1,59 @@
 #include "fileif/TextFileWatch.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "fileif/CaptionTextFile.h"
+#include "framework/Mbcs.h"
 
 bool isLaterWriteTime(const FILETIME& later, const FILETIME& earlier) {
     if (later.dwHighDateTime != earlier.dwHighDateTime) return later.dwHighDateTime > earlier.dwHighDateTime;
     return later.dwLowDateTime > earlier.dwLowDateTime;
+}
+
+namespace {
+const char kLongPathPrefix[] = "\\\\?\\";
+const char kDevicePrefix[] = "\\\\.\\";
+const char kDevicePrefixSlashes[] = "//./";
+
+bool startsWith(const std::string& text, const char* prefix) {
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+std::string upperAscii(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The DOS device names stand for their device in any folder and with any extension.
+bool isDeviceName(const std::string& lastPart) {
+    std::string name = upperAscii(lastPart.substr(0, lastPart.find('.')));
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
+    static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+    for (const char* device : kNames)
+        if (name == device) return true;
+    return name.size() == 4 && (name.compare(0, 3, "COM") == 0 || name.compare(0, 3, "LPT") == 0) &&
+           name[3] >= '0' && name[3] <= '9';
+}
+}  // namespace
+
+bool isWatchablePath(const std::string& filePath) {
+    if (filePath.empty()) return false;
+    if (startsWith(filePath, kDevicePrefix) || startsWith(filePath, kDevicePrefixSlashes)) return false;
+    // "*" and "?" are never trail bytes of a double-byte character, so a byte search is safe.
+    const size_t afterPrefix = startsWith(filePath, kLongPathPrefix) ? std::strlen(kLongPathPrefix) : 0;
+    if (filePath.find_first_of("*?", afterPrefix) != std::string::npos) return false;
+    // The last part starts after the last separator; a backslash byte inside a double-byte
+    // character is none. A device may be written with a colon after it ("LPT1:").
+    std::string path = filePath;
+    while (!path.empty() && (path.back() == ':' || path.back() == ' ')) path.pop_back();
+    const size_t backslash = fw::FindLastChar(path, '\\');
+    const size_t other = path.find_last_of("/:");
+    size_t start = 0;
+    if (backslash != std::string::npos) start = backslash + 1;
+    if (other != std::string::npos && other + 1 > start) start = other + 1;
+    const std::string lastPart = path.substr(start);
+    return !isDeviceName(lastPart);
 }
 
 bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text) {
@@ -25,6 +72,7 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     FindClose(find);
 
     if (entry.cFileName[0] == '\0') return false;
+    const bool readable = isWatchablePath(filePath) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     if (!watch.lastFileDataValid) {
         watch.lastFileData = entry;
         watch.lastFileDataValid = 1;
@@ -32,7 +80,7 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     }
     if (!isLaterWriteTime(entry.ftLastWriteTime, watch.lastFileData.ftLastWriteTime)) return false;
 
-    if (readCaptionText(filePath, text) != CaptionFileRead::Read) {
+    if (!readable || readCaptionText(filePath, text) != CaptionFileRead::Read) {
         text.clear();
         return false;
     }

@@ -13,7 +13,14 @@ struct TextFileWatch {
 // True when `later` is after `earlier`: high 32 bits first, then low, both unsigned.
 bool isLaterWriteTime(const FILETIME& later, const FILETIME& earlier);
 
-// One look at the file. Returns true with `text` set when a newer version was read and gave a
+// False for a path that names no ordinary file: a wildcard pattern (the search would find some
+// file, but the pattern itself cannot be opened), a device such as CON, NUL, COM1 or LPT1 (as
+// the last part of the path, with or without an extension; reading a console or a serial port
+// would wait for input) or anything in the device namespace "\\.\".
+bool isWatchablePath(const std::string& filePath);
+
+// One look at the file. A path that is not watchable, or that names a directory, is looked at
+// but never read. Returns true with `text` set when a newer version was read and gave a
 // non-empty text. The first look takes the baseline (zeroes for a missing file, so that a file
 // created later counts as newer). The baseline moves only once a newer version has been read:
 // a version that cannot be opened or read now is tried again at the next look.

@@ -11,6 +11,9 @@ const CaptionColors kPresetColors[] = {
 };
 const int kPresetColorCount = sizeof kPresetColors / sizeof kPresetColors[0];
 const int kUserColorChoice = 4;
+// A COLORREF's high byte selects palette entries instead of red, green and blue: user colours
+// keep only their red, green and blue bytes.
+const COLORREF kRgbMask = 0x00FFFFFF;
 
 const LONG kPresetHeights[] = {-12, -16, -21};  // small, normal, large
 const int kPresetSizeCount = sizeof kPresetHeights / sizeof kPresetHeights[0];
@@ -21,7 +24,7 @@ const int kNormalStep = 2;
 }  // namespace
 
 CaptionColors captionColorsFor(int colorChoice, COLORREF userTextColor, COLORREF userShadowColor) {
-    if (colorChoice == kUserColorChoice) return {userTextColor, userShadowColor};
+    if (colorChoice == kUserColorChoice) return {userTextColor & kRgbMask, userShadowColor & kRgbMask};
     if (colorChoice >= 0 && colorChoice < kPresetColorCount) return kPresetColors[colorChoice];
     return kPresetColors[0];
 }
@@ -31,6 +34,8 @@ void applyFontChoice(LOGFONTA& logFont, int sizeChoice) {
         logFont = defaultCaptionFont();
         logFont.lfHeight = kPresetHeights[sizeChoice];
     }
+    if (logFont.lfHeight > kMaxFontHeight) logFont.lfHeight = kMaxFontHeight;
+    if (logFont.lfHeight < -kMaxFontHeight) logFont.lfHeight = -kMaxFontHeight;
     logFont.lfWeight = FW_BOLD;
     logFont.lfWidth = 0;
 }

@@ -8,13 +8,18 @@ struct CaptionColors {
     COLORREF shadow;
 };
 
-// Choices 0 to 3 are fixed pairs, 4 the user's own colours; any other value (only a
-// hand-edited settings file holds one) gives the pair of choice 0, white on black.
+// Choices 0 to 3 are fixed pairs, 4 the user's own colours (only their red, green and blue
+// bytes); any other value (only a hand-edited settings file holds one) gives the pair of
+// choice 0, white on black.
 CaptionColors captionColorsFor(int colorChoice, COLORREF userTextColor, COLORREF userShadowColor);
 
+// The tallest caption font, in pixels either way: a taller one (only a hand-edited settings file
+// holds one) would make strip and caption pictures of hundreds of megabytes.
+constexpr LONG kMaxFontHeight = 1000;
+
 // Prepares `logFont` for the caption font: sizes 0, 1 and 2 replace it with the default caption
-// font at a height of -12, -16 or -21; any other size keeps the operator's font. The weight is
-// always bold and the width 0.
+// font at a height of -12, -16 or -21; any other size keeps the operator's font, its height
+// held within +-kMaxFontHeight. The weight is always bold and the width 0.
 void applyFontChoice(LOGFONTA& logFont, int sizeChoice);
 
 // The pixels per scroll tick for a stored speed: 1 to 4 as they are, any other value 2.

@@ -1,6 +1,7 @@
 #include "panel/ControlDlg.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "display/KirunWin.h"
 #include "display/RunList.h"
@@ -68,10 +69,18 @@ BOOL CControlDlg::OnInitDialog() {
     }
 
     if (BatchMode == 1) {
+        // However many numbers the command line holds, the list view is rebuilt once. A number
+        // given again would only renew, at the same moment, the caption it put on air: each item
+        // goes to the strip once, in the order of its first number.
+        std::vector<bool> sent(static_cast<size_t>(captionList.count()), false);
+        bool anyOnAir = false;
         for (int number : BatchCaptionNumbers) {
-            int position = number - 1;
-            if (captionList.contains(position)) putOnAir(position);
+            const int position = number - 1;
+            if (!captionList.contains(position) || sent[static_cast<size_t>(position)]) continue;
+            sent[static_cast<size_t>(position)] = true;
+            anyOnAir = sendToStrip(position) || anyOnAir;
         }
+        if (anyOnAir) refreshList();
     }
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
@@ -104,12 +113,15 @@ void CControlDlg::refreshList() {
 }
 
 void CControlDlg::putOnAir(int position) {
-    if (!captionList.contains(position)) return;
+    if (sendToStrip(position)) refreshList();
+}
+
+bool CControlDlg::sendToStrip(int position) {
+    if (!captionList.contains(position) || !captionWin) return false;
     std::string line = OneLine(captionList.at(position).m_text);
-    if (!captionWin) return;
     captionWin->addKirun(position, line.c_str(), captionList.at(position).m_minutes, this);
     captionList.setStateAt(position, 1);
-    refreshList();
+    return true;
 }
 
 void CControlDlg::applyAppearance() {

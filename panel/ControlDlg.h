@@ -68,6 +68,9 @@ private:
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
 
+    // Puts the item at `position` on air without rebuilding the list view; false when there is
+    // no such item or no caption window.
+    bool sendToStrip(int position);
     // The selected item; -1 when none is (after showing the message) or the row is no item.
     int selectedItem(const char* noSelectionMessage) const;
 };

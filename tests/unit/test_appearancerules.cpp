@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "model/AppearanceRules.h"
@@ -64,6 +65,29 @@ TEST(AppearanceFont, FixedSizesResetTheFontOthersKeepItAllBoldOfNaturalWidth) {
         expected.lfWidth = 0;
         EXPECT_TRUE(sameFont(expected, font)) << "size " << size;
     }
+}
+
+TEST(AppearanceFont, OperatorHeightIsHeldWithinAThousandPixelsEitherWay) {
+    const struct {
+        LONG stored;
+        LONG applied;
+    } cases[] = {{-100000, -1000}, {LONG_MIN, -1000}, {-1001, -1000}, {-1000, -1000}, {0, 0},
+                 {999, 999}, {1001, 1000}, {LONG_MAX, 1000}};
+    for (const auto& c : cases) {
+        LOGFONTA font = operatorFont();
+        font.lfHeight = c.stored;
+        applyFontChoice(font, 3);
+        EXPECT_EQ(c.applied, font.lfHeight) << "stored " << c.stored;
+    }
+}
+
+TEST(AppearanceColors, UserColoursKeepOnlyTheirRgbBytes) {
+    CaptionColors colors = captionColorsFor(4, 0xFF123456, 0x01ABCDEF);
+    EXPECT_EQ(0x123456u, colors.text);
+    EXPECT_EQ(0xABCDEFu, colors.shadow);
+    colors = captionColorsFor(4, 0xFFFFFFFF, 0x80000000);
+    EXPECT_EQ(0xFFFFFFu, colors.text);
+    EXPECT_EQ(0u, colors.shadow);
 }
 
 TEST(AppearanceScrollStep, OneToFourAsStoredAnythingElseTwo) {

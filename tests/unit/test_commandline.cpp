@@ -68,6 +68,33 @@ TEST(CommandLine, NumberIsCaseSensitivePrefix) {
     EXPECT_FALSE(scan.formatError);
 }
 
+TEST(CommandLineAtItsLimits, TenThousandArgumentsAreEchoedAndScannedInOrder) {
+    std::vector<std::string> args;
+    for (int i = 0; i < 10000; ++i) args.push_back(i % 2 ? "-T" + std::to_string(i) : "word" + std::to_string(i));
+    CommandLineScan scan = Scan(args);
+    EXPECT_FALSE(scan.formatError);
+    ASSERT_EQ(5000u, scan.captionNumbers.size());
+    EXPECT_EQ(1, scan.captionNumbers.front());
+    EXPECT_EQ(9999, scan.captionNumbers.back());
+    const std::string last = "10000番目の引数=-T9999\n";
+    ASSERT_GE(scan.echo.size(), last.size());
+    EXPECT_EQ(last, scan.echo.substr(scan.echo.size() - last.size()));
+    EXPECT_EQ(0u, scan.echo.find("1番目の引数=word0\n2番目の引数=-T1\n"));
+}
+
+TEST(CommandLineAtItsLimits, HundredThousandByteArguments) {
+    const std::string filler(100000, 'x');
+    CommandLineScan scan = Scan({filler, "-D586"});
+    EXPECT_EQ(1, scan.debugMode);
+    EXPECT_EQ("1番目の引数=" + filler + "\n2番目の引数=-D586\nDEBUGMODE ON\n", scan.echo);
+
+    // Digits beyond any int are no number; leading zeros are still the number after them.
+    EXPECT_TRUE(Scan({"-T" + std::string(100000, '9')}).formatError);
+    EXPECT_EQ((std::vector<int>{7}), Scan({"-T" + std::string(99998, '0') + "7"}).captionNumbers);
+    EXPECT_EQ((std::vector<int>{5}), Scan({"-T5" + filler}).captionNumbers);
+    EXPECT_TRUE(Scan({"-T" + std::string(99998, ' ')}).formatError) << "blanks and no digit";
+}
+
 TEST(ProgramDirectory, CutAtTheLastRealBackslash) {
     EXPECT_EQ("C:\\Program Files\\Kirunner", DirectoryOfProgram("C:\\Program Files\\Kirunner\\Kirunner.exe"));
     EXPECT_EQ("", DirectoryOfProgram("Kirunner.exe"));

@@ -1,0 +1,47 @@
+#include "PageChecks.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "display/KirunWin.h"
+#include "display/StripPlacement.h"
+#include "model/AppearanceRules.h"
+#include "model/SettingsFile.h"
+
+namespace testing_support {
+
+void ExpectSanePage(const CControlDlg& page, const std::string& what) {
+    SCOPED_TRACE(what);
+    const int count = page.captionList.count();
+    EXPECT_GE(count, 0);
+    EXPECT_LE(count, kMaxLoadedItems);
+    EXPECT_EQ(count, page.listCtrl.GetItemCount());
+
+    const LOGFONTA& font = page.appearance.logFont;
+    EXPECT_LE(font.lfHeight, kMaxFontHeight);
+    EXPECT_GE(font.lfHeight, -kMaxFontHeight);
+    EXPECT_NE(nullptr, std::memchr(font.lfFaceName, '\0', sizeof font.lfFaceName));
+
+    ASSERT_NE(nullptr, page.captionWin);
+    const CKirunWin& strip = *page.captionWin;
+    EXPECT_GE(strip.m_deltaX, 1);
+    EXPECT_LE(strip.m_deltaX, 4);
+    EXPECT_EQ(0u, strip.m_textColor & 0xFF000000u);
+    EXPECT_EQ(0u, strip.m_shadowColor & 0xFF000000u);
+
+    RECT rect{};
+    ASSERT_TRUE(GetWindowRect(strip.Hwnd(), &rect));
+    EXPECT_GE(rect.left, -kMaxWindowCoordinate);
+    EXPECT_LE(rect.left, kMaxWindowCoordinate);
+    EXPECT_LE(rect.right, kMaxWindowCoordinate);
+    EXPECT_GE(rect.right, rect.left);
+    EXPECT_GE(rect.top, -kMaxWindowCoordinate);
+    EXPECT_LE(rect.top, kMaxWindowCoordinate);
+    EXPECT_GE(rect.bottom, rect.top);
+    EXPECT_LE(rect.bottom - rect.top, kTallestStrip);
+    EXPECT_LE(strip.captionSize().cy, kTallestStrip);
+    EXPECT_GE(strip.scrollX(), 0);
+}
+
+}  // namespace testing_support

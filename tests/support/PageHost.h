@@ -1,0 +1,40 @@
+#pragma once
+// The control page opened for real over a settings file of any bytes, as the child of a plain
+// window, with the timers of the page and of its caption window stopped so that tests drive
+// the ticks themselves. The settings file lies in a temporary folder made the working folder.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "TempDir.h"
+#include "panel/ControlDlg.h"
+
+namespace testing_support {
+
+class PageHost {
+public:
+    PageHost();
+    ~PageHost();
+    PageHost(const PageHost&) = delete;
+    PageHost& operator=(const PageHost&) = delete;
+
+    // Closes any page, writes `iniBytes` as Kirunner.ini and opens a new page over it.
+    // False when the parent, the file or the page could not be made.
+    bool Open(const std::string& iniBytes);
+    void Close();
+
+    CControlDlg* page() const { return m_page.get(); }
+    const TempDir& dir() const { return m_dir; }
+    // Puts the first item on air, or a caption under the text-file key when the list is empty,
+    // then runs `ticks` scroll ticks and `tenths` countdown steps.
+    void Roll(int ticks, int tenths);
+
+private:
+    TempDir m_dir;
+    char m_savedDirectory[MAX_PATH] = {};
+    HWND m_parent = nullptr;
+    std::unique_ptr<CControlDlg> m_page;
+};
+
+}  // namespace testing_support
