@@ -26,7 +26,7 @@ test: build
 	scripts/with-display.sh $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure -j 1
 
 bench: build
-	scripts/with-display.sh $(PREFIX) scripts/bench.sh $(BUILD)
+	scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
