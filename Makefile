@@ -1,8 +1,10 @@
 # The two commands: `make run` and `make test`. Both install what is missing first.
 BUILD   ?= build
-PREFIX  := $(abspath $(BUILD))/wineprefix
 JOBS    ?= $(shell nproc)
 ARGS    ?=
+# The build whose programs Wine runs here: $(BUILD), or a 64-bit build of the same sources
+# where the machine runs no 32-bit programs (see scripts/runnable-build.sh).
+RUNNABLE = $(shell scripts/runnable-build.sh $(BUILD))
 
 .PHONY: all deps configure build run test bench clean
 
@@ -18,15 +20,16 @@ configure: deps $(BUILD)/CMakeCache.txt
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+	@scripts/runnable-build.sh $(BUILD) --make $(JOBS) >/dev/null
 
 run: build
-	scripts/with-display.sh $(PREFIX) scripts/run.sh $(BUILD) $(ARGS)
+	scripts/with-display.sh $(RUNNABLE)/wineprefix scripts/run.sh $(RUNNABLE) $(ARGS)
 
 test: build
-	scripts/with-display.sh $(PREFIX) ctest --test-dir $(BUILD) --output-on-failure -j 1
+	scripts/with-display.sh $(RUNNABLE)/wineprefix ctest --test-dir $(RUNNABLE) --output-on-failure -j 1
 
 bench: build
-	scripts/bench.sh $(BUILD)
+	scripts/bench.sh $(RUNNABLE)
 
 clean:
 	rm -rf $(BUILD)

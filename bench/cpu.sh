@@ -10,7 +10,7 @@ set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$(cd "$1" && pwd)"
-prefix="$build/wineprefix"
+prefix="$(realpath -m "$build/wineprefix")"
 seconds="${BENCH_CPU_SECONDS:-60}"
 warmup="${BENCH_CPU_WARMUP:-5}"
 speeds="${BENCH_CPU_SPEEDS:-1 2 3 4}"

@@ -29,6 +29,19 @@ if [ "${#missing[@]}" -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# A machine that runs 64-bit user code only cannot start wine32: there the tests run a 64-bit
+# build under wine64 (scripts/runnable-build.sh).
+if ! "$(dirname "$0")/wine32-works.sh"; then
+  extra=()
+  for p in g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || extra+=("$p")
+  done
+  if [ "${#extra[@]}" -gt 0 ]; then
+    $SUDO apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${extra[@]}"
+  fi
+fi
+
 # Wine needs a real ja_JP.UTF-8 locale for code page 932 and Japanese paths.
 if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
   $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8

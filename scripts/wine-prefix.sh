@@ -9,9 +9,9 @@ marker="$prefix/.kirunner-ready"
 
 . "$here/wine-env.sh" "$prefix"
 mkdir -p "$(dirname "$prefix")"
-wineboot -i >/dev/null 2>&1
+"$WINE" wineboot -i >/dev/null 2>&1
 
-reg() { wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+reg() { "$WINE" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
 # Without a window manager Wine waits on every window close unless windows are unmanaged.
 reg 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
 # The Japanese UI and caption font, served by the IPA fonts.

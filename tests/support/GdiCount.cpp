@@ -7,7 +7,8 @@
 namespace testing_support {
 
 // Live GDI objects of this process. Wine does not implement GetGuiResources; there the
-// count comes from its GDI handle table (PEB offset 0x94, 24-byte entries, type 0 = free),
+// count comes from its GDI handle table (PEB offset 0x94, or 0xF8 in a 64-bit process; 24-byte
+// entries, type 0 = free),
 // after a brush has shown that the table has that layout. -1 when neither works.
 int CountGdiObjects() {
     DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
@@ -20,7 +21,8 @@ int CountGdiObjects() {
     auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     if (!query || query(GetCurrentProcess(), 0, &info, sizeof info, nullptr) != 0) return -1;
-    const Entry* table = *reinterpret_cast<const Entry* const*>(info.peb + 0x94);
+    const size_t tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    const Entry* table = *reinterpret_cast<const Entry* const*>(info.peb + tableOffset);
     if (!table) return -1;
     HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
     const uintptr_t handle = reinterpret_cast<uintptr_t>(probe);
