@@ -173,6 +173,38 @@ void PrintSpeedTable(HFONT font, const Config& config) {
     }
 }
 
+// What a tick spends around its two block copies: each platform call it makes, alone.
+void PrintPartsTable(HFONT font, const Config& config) {
+    const std::string text = TextOfWidth(font, kCaptionPixels);
+    Strip strip(font, 1920, 2, text);
+    HWND hwnd = strip.hwnd();
+    HBITMAP bitmap = strip.win().stripBitmap();
+    std::printf("\nParts of a tick, microseconds per call (strip 1920 px)\n");
+    const double getDC = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::WindowDC dc(hwnd);
+    });
+    const double invalidate = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        InvalidateRect(hwnd, nullptr, TRUE);
+    });
+    fw::WindowDC windowDC(hwnd);
+    const double memoryFromWindow = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::MemoryDC memory(windowDC.get());
+    });
+    const double memoryFromScreen = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::MemoryDC memory(nullptr);
+    });
+    fw::MemoryDC memory(windowDC.get());
+    const double select = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::SelectGuard guard(memory.get(), bitmap);
+    });
+    std::printf("%-44s %10.2f\n", "GetDC + ReleaseDC of the window", getDC);
+    std::printf("%-44s %10.2f\n", "InvalidateRect of the window", invalidate);
+    std::printf("%-44s %10.2f\n", "CreateCompatibleDC(window DC) + DeleteDC", memoryFromWindow);
+    std::printf("%-44s %10.2f\n", "CreateCompatibleDC(nullptr) + DeleteDC", memoryFromScreen);
+    std::printf("%-44s %10.2f\n", "SelectObject of the strip bitmap, and back", select);
+    std::fflush(stdout);
+}
+
 void PrintWidthTable(HFONT font, const Config& config) {
     const std::string text = TextOfWidth(font, kCaptionPixels);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -226,6 +258,7 @@ int main(int argc, char** argv) {
     }
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     PrintSpeedTable(font.get(), config);
+    PrintPartsTable(font.get(), config);
     PrintWidthTable(font.get(), config);
     PrintTextTable(font.get(), config);
     return 0;

@@ -10,7 +10,7 @@ set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$(cd "$1" && pwd)"
-prefix="$(realpath -m "$build/wineprefix")"
+prefix="$(realpath -m "${BENCH_PREFIX:-$build/wineprefix}")"
 seconds="${BENCH_CPU_SECONDS:-60}"
 warmup="${BENCH_CPU_WARMUP:-5}"
 speeds="${BENCH_CPU_SPEEDS:-1 2 3 4}"
@@ -35,7 +35,7 @@ prefix_pids() {
   for p in /proc/[0-9]*; do
     comm="$(cat "$p/comm" 2>/dev/null)" || continue
     case "$comm" in "$1"*) ;; *) continue ;; esac
-    tr '\0' '\n' < "$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "${p#/proc/}"
+    { tr '\0' '\n' < "$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "${p#/proc/}"
   done
 }
 
@@ -61,9 +61,9 @@ per_minute() { awk -v t="$1" -v hz="$hz" -v s="$2" 'BEGIN {printf "%.2f", t / hz
 
 # measure LABEL PROGRAM_PIDS SERVER_PIDS : prints one row and sets $total (s/min)
 measure() {
-  local label="$1" prog="$2" server="$3" x="${XVFB_PID:-}" extra0 extra1
-  local extras; extras="$( (prefix_pids explorer.exe; prefix_pids winedevice.exe) | tr '\n' ' ')"
+  local label="$1" prog="$2" server="$3" x="${XVFB_PID:-}"
   sleep "$warmup"
+  local extras; extras="$( (prefix_pids explorer.exe; prefix_pids winedevice.exe) | tr '\n' ' ')"
   local p0 s0 x0 e0 t0 p1 s1 x1 e1 t1
   p0=$(sum_ticks $prog); s0=$(sum_ticks $server); x0=$(sum_ticks $x); e0=$(sum_ticks $extras)
   t0=$(date +%s.%N)

@@ -9,7 +9,7 @@ set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$(cd "$1" && pwd)"
-prefix="$build/wineprefix"
+prefix="${BENCH_PREFIX:-$build/wineprefix}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
