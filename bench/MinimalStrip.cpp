@@ -2,10 +2,11 @@
 // layered strip across the top of the screen in which one caption scrolls right to left,
 // redrawn whole on every 50 ms tick. The CPU benchmark sets Kirunner beside it.
 //
-// Usage: MinimalStrip TEXTFILE STEP [idle]
+// Usage: MinimalStrip TEXTFILE STEP [idle|reapply]
 //   TEXTFILE  the caption, code page 932 bytes on one line
 //   STEP      pixels per tick (1-4 in Kirunner)
 //   idle      draw the caption once and never repaint (no timer)
+//   reapply   also set the layered attributes again every second, as Kirunner's timer 103 does
 // Runs until it is ended from outside, or after an hour.
 #include <windows.h>
 
@@ -18,6 +19,8 @@ namespace {
 constexpr COLORREF kKey = RGB(200, 200, 200);
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT_PTR kLifetimeTimer = 2;
+constexpr UINT_PTR kReapplyTimer = 3;
+constexpr UINT kReapplyPeriod = 1000;
 constexpr UINT kScrollPeriod = 50;
 constexpr DWORD kLifetimeMs = 60 * 60 * 1000;
 constexpr size_t kMaxTextBytes = 4096;
@@ -67,6 +70,8 @@ LRESULT CALLBACK StripProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             g_strip.offset -= g_strip.step;
             if (g_strip.offset <= -g_strip.period) g_strip.offset += g_strip.period;
             InvalidateRect(hwnd, nullptr, FALSE);
+        } else if (wp == kReapplyTimer) {
+            SetLayeredWindowAttributes(hwnd, kKey, 200, LWA_COLORKEY | LWA_ALPHA);
         } else if (wp == kLifetimeTimer) {
             DestroyWindow(hwnd);
         }
@@ -101,7 +106,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     const long step = std::strtol(argv[2], nullptr, 10);
     g_strip.step = step >= 1 && step <= 64 ? static_cast<int>(step) : 1;
-    const bool idle = argc > 3 && std::string(argv[3]) == "idle";
+    const std::string variant = argc > 3 ? argv[3] : "";
+    const bool idle = variant == "idle";
 
     LOGFONTA lf{};
     lf.lfHeight = -16;
@@ -134,6 +140,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(hwnd);
     if (!idle) SetTimer(hwnd, kScrollTimer, kScrollPeriod, nullptr);
+    if (variant == "reapply") SetTimer(hwnd, kReapplyTimer, kReapplyPeriod, nullptr);
     SetTimer(hwnd, kLifetimeTimer, kLifetimeMs, nullptr);
 
     MSG msg;

@@ -165,6 +165,8 @@ for step in $speeds; do
   minimal "MinimalStrip, step $step" "$step"; mini[$step]="$total"
   tickr_run "tickr, shift $step" "$step"; tick[$step]="$total"
 done
+# Does re-applying the layered attributes every second (Kirunner's timer 103) cost by itself?
+minimal "MinimalStrip+attrs 1/s, st 2" 2 reapply
 kirunner "Kirunner idle (nothing on air)" 2; kidle="$total"
 minimal "MinimalStrip idle" 2 idle; midle="$total"
 
