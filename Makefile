@@ -29,7 +29,7 @@ test: build
 	scripts/with-display.sh $(RUNNABLE)/wineprefix ctest --test-dir $(RUNNABLE) --output-on-failure -j 1
 
 bench: build
-	scripts/with-display.sh $(RUNNABLE)/wineprefix scripts/bench.sh $(RUNNABLE)
+	scripts/bench.sh $(RUNNABLE)
 
 clean:
 	rm -rf $(BUILD)

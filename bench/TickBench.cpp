@@ -1,0 +1,265 @@
+// Microseconds per scroll tick of the real caption window, beside the bare cost of one block
+// copy of its strip bitmap (the floor) and a naive scroller that redraws the whole text into
+// the strip on every tick. Prints figures; judges nothing.
+//
+// Usage: TickBench [ticks-per-round] [rounds]    (defaults 2000 and 5)
+// The screen must be at least as wide as the widest strip measured (3840 pixels); narrower
+// screens skip the strips that do not fit.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench/BenchClock.h"
+#include "bench/BenchText.h"
+#include "display/KirunWin.h"
+#include "framework/Gdi.h"
+
+namespace {
+
+constexpr int kCaptionPixels = 300;  // width of the caption text of the speed table
+
+struct Config {
+    int ticks = 2000;
+    int rounds = 5;
+};
+
+// The font the control page makes for the size "普通" with the default face.
+HFONT CreateCaptionFont() {
+    LOGFONTA lf{};
+    lf.lfHeight = -16;
+    lf.lfWeight = FW_BOLD;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    return CreateFontIndirectA(&lf);
+}
+
+int TextWidth(HFONT font, const std::string& text) {
+    fw::WindowDC screen(nullptr);
+    fw::SelectGuard select(screen.get(), font);
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// Caption text at least `pixels` wide, whole characters only.
+std::string TextOfWidth(HFONT font, int pixels) {
+    std::string text;
+    for (int bytes = 2; bytes <= 4000; bytes += 2) {
+        text = bench::CaptionBytes(static_cast<size_t>(bytes));
+        if (TextWidth(font, text) >= pixels) break;
+    }
+    return text;
+}
+
+void DrainMessages() {
+    MSG msg;
+    for (int i = 0; i < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
+        DispatchMessageA(&msg);
+}
+
+// A real caption window, laid out as the control page does it, `stripWidth` wide at the top
+// left of the screen, with one caption on air.
+class Strip {
+public:
+    Strip(HFONT font, int stripWidth, int step, const std::string& text) : m_win(new CKirunWin) {
+        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        m_win->m_font = font;
+        m_win->m_pos = 0;
+        m_win->m_gap = 0;
+        m_win->m_lgap = 0;
+        m_win->m_rgap = screenWidth - stripWidth;
+        m_win->m_deltaX = step;
+        m_win->updateLayout();  // start() without the timers: the loop is the clock
+        m_win->addKirun(0, text.c_str(), 60000, nullptr);
+        ValidateRect(m_win->Hwnd(), nullptr);
+    }
+    ~Strip() {
+        m_win->DestroyWindow();  // deletes itself
+        DrainMessages();
+    }
+    Strip(const Strip&) = delete;
+    Strip& operator=(const Strip&) = delete;
+
+    CKirunWin& win() { return *m_win; }
+    HWND hwnd() const { return m_win->Hwnd(); }
+
+private:
+    CKirunWin* m_win;
+};
+
+double TickMicros(Strip& strip, const Config& config) {
+    for (int i = 0; i < config.ticks / 10; ++i) strip.win().onScrollTick();  // warm up
+    return bench::MedianMicros(config.rounds, config.ticks, [&] { strip.win().onScrollTick(); });
+}
+
+// Each tick painted to the screen at once, as WM_PAINT after the invalidation would.
+double PaintedTickMicros(Strip& strip, const Config& config) {
+    const int ticks = config.ticks / 10 > 0 ? config.ticks / 10 : 1;
+    HWND hwnd = strip.hwnd();
+    return bench::MedianMicros(config.rounds, ticks, [&] {
+        strip.win().onScrollTick();
+        UpdateWindow(hwnd);
+    });
+}
+
+// One block copy of the strip bitmap within itself, a tick's move without anything around it.
+double FloorMicros(Strip& strip, int step, const Config& config) {
+    HBITMAP bitmap = strip.win().stripBitmap();
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return -1.0;
+    fw::WindowDC dc(strip.hwnd());
+    fw::MemoryDC memory(dc.get());
+    fw::SelectGuard select(memory.get(), bitmap);
+    HDC m = memory.get();
+    return bench::MedianMicros(config.rounds, config.ticks, [&] {
+        BitBlt(m, 0, 0, info.bmWidth - step, info.bmHeight, m, step, 0, SRCCOPY);
+    });
+}
+
+// The simplest scroller: every tick fills the strip with the key colour and draws the whole
+// caption (shadow, then text) at its new place, with device contexts and brush made per tick
+// as the window's own tick makes them.
+double NaiveMicros(Strip& strip, HFONT font, const std::string& text, int step,
+                   const Config& config) {
+    HBITMAP bitmap = strip.win().stripBitmap();
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return -1.0;
+    const int width = info.bmWidth;
+    const int height = info.bmHeight;
+    const int textWidth = TextWidth(font, text);
+    const int period = textWidth + step + 1;
+    const int length = static_cast<int>(text.size());
+    int x = width;
+    return bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::WindowDC dc(strip.hwnd());
+        fw::MemoryDC memory(dc.get());
+        fw::SelectGuard selectBitmap(memory.get(), bitmap);
+        fw::SelectGuard selectFont(memory.get(), font);
+        fw::Brush key(CreateSolidBrush(RGB(200, 200, 200)));
+        RECT all{0, 0, width, height};
+        FillRect(memory.get(), &all, key.get());
+        SetBkMode(memory.get(), TRANSPARENT);
+        for (int left = x; left < width; left += period) {
+            RECT shadow{left + 1, 2, left + period + 1, height};
+            RECT face{left, 1, left + period, height - 1};
+            SetTextColor(memory.get(), RGB(0, 0, 0));
+            DrawTextA(memory.get(), text.data(), length, &shadow, DT_SINGLELINE | DT_NOPREFIX);
+            SetTextColor(memory.get(), RGB(255, 255, 255));
+            DrawTextA(memory.get(), text.data(), length, &face, DT_SINGLELINE | DT_NOPREFIX);
+        }
+        x -= step;
+        if (x <= -period) x += period;
+    });
+}
+
+void PrintSpeedTable(HFONT font, const Config& config) {
+    const std::string text = TextOfWidth(font, kCaptionPixels);
+    std::printf("\nStrip 1920 px, caption %d px (%zu bytes); microseconds per tick, median of %d "
+                "rounds of %d ticks\n",
+                TextWidth(font, text), text.size(), config.rounds, config.ticks);
+    std::printf("%-6s %10s %10s %10s %12s %12s %14s\n", "speed", "tick", "floor", "naive",
+                "tick/floor", "naive/tick", "tick+paint");
+    for (int step = 1; step <= 4; ++step) {
+        Strip strip(font, 1920, step, text);
+        const double tick = TickMicros(strip, config);
+        const double painted = PaintedTickMicros(strip, config);
+        const double floor = FloorMicros(strip, step, config);
+        const double naive = NaiveMicros(strip, font, text, step, config);
+        std::printf("%-6d %10.2f %10.2f %10.2f %12.2f %12.2f %14.2f\n", step, tick, floor, naive,
+                    tick / floor, naive / tick, painted);
+        std::fflush(stdout);
+    }
+}
+
+// What a tick spends around its two block copies: each platform call it makes, alone.
+void PrintPartsTable(HFONT font, const Config& config) {
+    const std::string text = TextOfWidth(font, kCaptionPixels);
+    Strip strip(font, 1920, 2, text);
+    HWND hwnd = strip.hwnd();
+    HBITMAP bitmap = strip.win().stripBitmap();
+    std::printf("\nParts of a tick, microseconds per call (strip 1920 px)\n");
+    const double getDC = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::WindowDC dc(hwnd);
+    });
+    const double invalidate = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        InvalidateRect(hwnd, nullptr, TRUE);
+    });
+    fw::WindowDC windowDC(hwnd);
+    const double memoryFromWindow = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::MemoryDC memory(windowDC.get());
+    });
+    const double memoryFromScreen = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::MemoryDC memory(nullptr);
+    });
+    fw::MemoryDC memory(windowDC.get());
+    const double select = bench::MedianMicros(config.rounds, config.ticks, [&] {
+        fw::SelectGuard guard(memory.get(), bitmap);
+    });
+    std::printf("%-44s %10.2f\n", "GetDC + ReleaseDC of the window", getDC);
+    std::printf("%-44s %10.2f\n", "InvalidateRect of the window", invalidate);
+    std::printf("%-44s %10.2f\n", "CreateCompatibleDC(window DC) + DeleteDC", memoryFromWindow);
+    std::printf("%-44s %10.2f\n", "CreateCompatibleDC(nullptr) + DeleteDC", memoryFromScreen);
+    std::printf("%-44s %10.2f\n", "SelectObject of the strip bitmap, and back", select);
+    std::fflush(stdout);
+}
+
+void PrintWidthTable(HFONT font, const Config& config) {
+    const std::string text = TextOfWidth(font, kCaptionPixels);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    std::printf("\nSpeed 2, caption %zu bytes; by strip width (screen %d px)\n", text.size(),
+                screenWidth);
+    std::printf("%-8s %10s %10s %12s\n", "width", "tick", "floor", "tick/floor");
+    for (int width : {640, 1280, 1920, 3840}) {
+        if (width > screenWidth) {
+            std::printf("%-8d skipped: wider than the screen\n", width);
+            continue;
+        }
+        Strip strip(font, width, 2, text);
+        const double tick = TickMicros(strip, config);
+        const double floor = FloorMicros(strip, 2, config);
+        std::printf("%-8d %10.2f %10.2f %12.2f\n", width, tick, floor, tick / floor);
+        std::fflush(stdout);
+    }
+}
+
+void PrintTextTable(HFONT font, const Config& config) {
+    std::printf("\nSpeed 2, strip 1920 px; by caption length\n");
+    std::printf("%-8s %10s %10s %10s %12s\n", "bytes", "pixels", "tick", "floor", "tick/floor");
+    for (size_t bytes : {10, 100, 1000, 2000}) {
+        const std::string text = bench::CaptionBytes(bytes);
+        Strip strip(font, 1920, 2, text);
+        const double tick = TickMicros(strip, config);
+        const double floor = FloorMicros(strip, 2, config);
+        std::printf("%-8zu %10d %10.2f %10.2f %12.2f\n", bytes, TextWidth(font, text), tick,
+                    floor, tick / floor);
+        std::fflush(stdout);
+    }
+}
+
+int PositiveArg(int argc, char** argv, int at, int fallback) {
+    if (argc <= at) return fallback;
+    const long value = std::strtol(argv[at], nullptr, 10);
+    return value > 0 && value <= 1000000 ? static_cast<int>(value) : fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Config config;
+    config.ticks = PositiveArg(argc, argv, 1, config.ticks);
+    config.rounds = PositiveArg(argc, argv, 2, config.rounds);
+
+    fw::Font font(CreateCaptionFont());
+    if (!font) {
+        std::printf("TickBench: no caption font\n");
+        return 1;
+    }
+    std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    PrintSpeedTable(font.get(), config);
+    PrintPartsTable(font.get(), config);
+    PrintWidthTable(font.get(), config);
+    PrintTextTable(font.get(), config);
+    return 0;
+}

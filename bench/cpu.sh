@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# CPU seconds per minute (user + system, from /proc/<pid>/stat) of Kirunner.exe rolling one
+# caption at each speed and idle, beside the bench's minimal layered strip (MinimalStrip.exe) and
+# the ticker program tickr scrolling the same text at the same pixels per second. Counted: the
+# program's own process, the prefix's wineserver (Wine programs only) and the X server.
+# explorer.exe and winedevice.exe of the prefix are shown apart and not counted.
+# Runs inside scripts/with-display.sh (needs DISPLAY, XVFB_PID and a ready prefix).
+# Usage: cpu.sh BUILD
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+build="$(cd "$1" && pwd)"
+prefix="$(realpath -m "${BENCH_PREFIX:-$build/wineprefix}")"
+seconds="${BENCH_CPU_SECONDS:-60}"
+warmup="${BENCH_CPU_WARMUP:-5}"
+speeds="${BENCH_CPU_SPEEDS:-1 2 3 4}"
+hz="$(getconf CLK_TCK)"
+text='本日は晴天なり、ただいまマイクの試験中です。'
+work="$(mktemp -d)"
+launched=""
+trap 'stop_launched; rm -rf "$work"' EXIT
+
+# utime + stime of a process in clock ticks (0 once it is gone). The name field may hold
+# blanks and parentheses, so the fields are counted after its last ')'.
+cpu_ticks() {
+  local stat
+  stat="$(cat "/proc/$1/stat" 2>/dev/null)" || { echo 0; return; }
+  echo "${stat##*) }" | awk '{print $12 + $13}'
+}
+
+# Processes of this prefix whose name starts with $1 (Wine names a program's process after
+# its .exe, cut to 15 characters).
+prefix_pids() {
+  local p comm
+  for p in /proc/[0-9]*; do
+    comm="$(cat "$p/comm" 2>/dev/null)" || continue
+    case "$comm" in "$1"*) ;; *) continue ;; esac
+    { tr '\0' '\n' < "$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "${p#/proc/}"
+  done
+}
+
+wait_for_pid() {  # wait_for_pid NAME : the first process of the prefix by that name, within 30 s
+  local pid=""
+  for _ in $(seq 300); do
+    pid="$(prefix_pids "$1" | head -n1)"
+    [ -n "$pid" ] && break
+    sleep 0.1
+  done
+  echo "$pid"
+}
+
+stop_launched() {
+  [ -n "$launched" ] || return 0
+  kill $launched 2>/dev/null
+  for p in $launched; do wait "$p" 2>/dev/null; done
+  launched=""
+}
+
+sum_ticks() { local t=0 p; for p in "$@"; do t=$((t + $(cpu_ticks "$p"))); done; echo "$t"; }
+per_minute() { awk -v t="$1" -v hz="$hz" -v s="$2" 'BEGIN {printf "%.2f", t / hz / s * 60}'; }
+
+# measure LABEL PROGRAM_PIDS SERVER_PIDS : prints one row and sets $total (s/min)
+measure() {
+  local label="$1" prog="$2" server="$3" x="${XVFB_PID:-}"
+  sleep "$warmup"
+  local extras; extras="$( (prefix_pids explorer.exe; prefix_pids winedevice.exe) | tr '\n' ' ')"
+  local p0 s0 x0 e0 t0 p1 s1 x1 e1 t1
+  p0=$(sum_ticks $prog); s0=$(sum_ticks $server); x0=$(sum_ticks $x); e0=$(sum_ticks $extras)
+  t0=$(date +%s.%N)
+  sleep "$seconds"
+  p1=$(sum_ticks $prog); s1=$(sum_ticks $server); x1=$(sum_ticks $x); e1=$(sum_ticks $extras)
+  t1=$(date +%s.%N)
+  local wall; wall=$(awk -v a="$t0" -v b="$t1" 'BEGIN {print b - a}')
+  local pm sm xm; pm=$(per_minute $((p1 - p0)) "$wall"); sm=$(per_minute $((s1 - s0)) "$wall")
+  xm=$(per_minute $((x1 - x0)) "$wall")
+  total=$(per_minute $((p1 - p0 + s1 - s0 + x1 - x0)) "$wall")
+  printf '%-26s %9s %11s %9s %9s %14s\n' "$label" "$pm" "$sm" "$xm" "$total" \
+    "$(per_minute $((e1 - e0)) "$wall")"
+}
+
+# A Windows program of the bench started in its own folder; sets $prog_pid and $server_pid.
+start_wine() {  # start_wine FOLDER EXE NAME ARGS...
+  local folder="$1" exe="$2" name="$3"; shift 3
+  (cd "$folder" && exec "$root/scripts/wine-run" "$prefix" "$exe" "$@" >/dev/null 2>&1) &
+  launched="$!"
+  prog_pid="$(wait_for_pid "$name")"
+  server_pid="$(wait_for_pid wineserver)"
+  [ -n "$prog_pid" ] && launched="$launched $prog_pid"
+}
+
+kirunner() {  # kirunner LABEL STEP ARGS...
+  local label="$1" step="$2"; shift 2
+  local folder="$work/kirunner-$step-$#"
+  local minutes=$(( (warmup + seconds) / 60 + 5 ))
+  mkdir -p "$folder"
+  cp "$build/Kirunner.exe" "$folder/"
+  printf '[SYSTEM]\r\nDELTAX=%s\r\nSIZE=1\r\nITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=%s\r\nSTRINGS=%s\r\n' \
+    "$step" "$minutes" "$(printf '%s' "$text" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')" \
+    > "$folder/Kirunner.ini"
+  start_wine "$folder" "$folder/Kirunner.exe" Kirunner.exe "$@"
+  if [ -z "$prog_pid" ]; then echo "$label: Kirunner.exe did not start"; total=""; stop_launched; return; fi
+  measure "$label" "$prog_pid" "$server_pid"
+  stop_launched
+}
+
+minimal() {  # minimal LABEL STEP [idle]
+  local label="$1"; shift
+  printf '%s\n' "$text" | iconv -f UTF-8 -t CP932 > "$work/caption-932.txt"
+  start_wine "$work" "$build/bench/MinimalStrip.exe" MinimalStrip "$work/caption-932.txt" "$@"
+  if [ -z "$prog_pid" ]; then echo "$label: MinimalStrip.exe did not start"; total=""; stop_launched; return; fi
+  measure "$label" "$prog_pid" "$server_pid"
+  stop_launched
+}
+
+# tickr reads its settings from the home folder of the user's passwd entry, not from $HOME:
+# a private mount namespace lays a prepared folder over it, so the user's own home is untouched.
+tickr_run() {  # tickr_run LABEL STEP
+  local label="$1" step="$2" home
+  if ! command -v tickr >/dev/null; then echo "$label: tickr not installed (scripts/install-bench-deps.sh)"; total=""; return; fi
+  home="$(getent passwd "$(id -u)" | cut -d: -f6)"
+  local seed="$work/tickr-home-$step"
+  mkdir -p "$seed/.tickr"
+  printf '%s\n' "$text" > "$seed/caption.txt"
+  cat > "$seed/.tickr/tickr-conf" <<CONF
+-delay=50
+-shiftsize=$step
+-fontname="IPAPGothic Bold 12"
+-fontsize=12
+-fgcolor="#ffffffff"
+-bgcolor="#000000ff"
+-setgradientbg=n
+-win_x=0
+-win_y=0
+-win_w=1920
+-win_h=18
+-windec=n
+-alwaysontop=y
+-iconintaskbar=n
+-shadow=y
+-shadowoffset_x=1
+-shadowoffset_y=1
+-disablepopups=y
+-clock=n
+-rssrefresh=0
+CONF
+  printf '%s\n' "$home/caption.txt" > "$seed/.tickr/tickr-url-list"
+  unshare -m sh -c 'mount --bind "$1" "$2" && cd "$2" && exec tickr "$2/caption.txt"' sh "$seed" "$home" \
+    >/dev/null 2>&1 &
+  launched="$!"
+  sleep 0.5
+  if ! kill -0 "$launched" 2>/dev/null; then
+    echo "$label: tickr did not start (a private mount namespace needs root)"; total=""; launched=""; return
+  fi
+  measure "$label" "$launched" ""
+  stop_launched
+}
+
+ratio() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "-"}' || echo "-"; }
+
+echo "one caption: $text; warm-up ${warmup} s, then ${seconds} s per row; CPU s/min"
+printf '%-26s %9s %11s %9s %9s %14s\n' "" program wineserver "X server" total "(explorer+dev)"
+declare -A kir mini tick
+for step in $speeds; do
+  kirunner "Kirunner -T1, step $step" "$step" -T1; kir[$step]="$total"
+  minimal "MinimalStrip, step $step" "$step"; mini[$step]="$total"
+  tickr_run "tickr, shift $step" "$step"; tick[$step]="$total"
+done
+# Does re-applying the layered attributes every second (Kirunner's timer 103) cost by itself?
+minimal "MinimalStrip+attrs 1/s, st 2" 2 reapply
+kirunner "Kirunner idle (nothing on air)" 2; kidle="$total"
+minimal "MinimalStrip idle" 2 idle; midle="$total"
+
+echo
+printf '%-8s %22s %16s\n' step "Kirunner/MinimalStrip" "Kirunner/tickr"
+for step in $speeds; do
+  printf '%-8s %22s %16s\n' "$step" "$(ratio "${kir[$step]}" "${mini[$step]}")" \
+    "$(ratio "${kir[$step]}" "${tick[$step]}")"
+done
+printf '%-8s %22s\n' idle "$(ratio "$kidle" "$midle")"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Start-up time of Kirunner.exe, measured by bench/StartupProbe.exe under the same Wine: from
+# its CreateProcess call to the caption strip placed and to the main window visible, polled
+# every millisecond, over several starts. The wineserver runs already (the probe itself is a
+# Wine process), so this is a warm start; the first start of a prefix's server takes longer.
+# Runs inside scripts/with-display.sh.
+# Usage: startup.sh BUILD
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+build="$(cd "$1" && pwd)"
+prefix="${BENCH_PREFIX:-$build/wineprefix}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+cp "$build/Kirunner.exe" "$work/"
+# One caption in the list, nothing on air: the ordinary start of an operator's session.
+printf '[SYSTEM]\r\nITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=5\r\nSTRINGS=%s\r\n' \
+  "$(printf '本日は晴天なり' | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')" > "$work/Kirunner.ini"
+folder="$(WINEPREFIX="$prefix" winepath -w "$work" 2>/dev/null | tr -d '\r')"
+[ -n "$folder" ] || folder="Z:${work//\//\\}"
+"$root/scripts/wine-run" "$prefix" "$build/bench/StartupProbe.exe" "$folder\\Kirunner.exe" "$folder" \
+  "${BENCH_STARTUP_RUNS:-7}" | tr -d '\r'

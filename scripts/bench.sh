@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs the benchmarks and prints their figures (it judges nothing). Each part runs on a private
+# Xvfb screen of its own size, so a $DISPLAY of the caller is not used.
+# Usage: bench.sh BUILD      (make bench)
+#
+# Settings (environment):
+#   BENCH_PARTS          parts to run, in order           "tick cpu startup"
+#   BENCH_TICKS          ticks per round (tick part)      2000
+#   BENCH_ROUNDS         rounds, the median is printed    5
+#   BENCH_CPU_SECONDS    length of one CPU measurement    60
+#   BENCH_CPU_WARMUP     seconds before it starts         5
+#   BENCH_CPU_SPEEDS     scroll steps measured            "1 2 3 4"
+#   BENCH_STARTUP_RUNS   starts measured                  7
+# A copy of the output goes to BUILD/bench/last-run.txt.
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+build="$(cd "${1:?usage: bench.sh BUILD}" && pwd)"
+# A prefix of the benchmarks' own: its server is stopped between parts, which must not end a
+# test run in the build's prefix.
+export BENCH_PREFIX="$build/bench/wineprefix"
+prefix="$BENCH_PREFIX"
+parts="${BENCH_PARTS:-tick cpu startup}"
+log="$build/bench/last-run.txt"
+mkdir -p "$build/bench"
+
+on_screen() {  # on_screen SIZE COMMAND... : runs the command on a private Xvfb of that size
+  local size="$1"; shift
+  env -u DISPLAY XVFB_SCREEN="$size" "$here/with-display.sh" "$prefix" "$@"
+}
+
+machine() {
+  echo "date:    $(date -u '+%Y-%m-%d %H:%M UTC')"
+  echo "machine: $(nproc) CPUs ($(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')),"\
+       "$(awk '/MemTotal/ {printf "%.1f GiB RAM", $2 / 1048576}' /proc/meminfo),"\
+       "kernel $(uname -r), $(. "$here/wine-env.sh" "$prefix"; "$WINE" --version 2>/dev/null || echo 'wine ?')"
+  echo "load:    $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 min) at start"
+}
+
+{
+  machine
+  for part in $parts; do
+    case "$part" in
+      tick)
+        echo; echo "== Tick cost (screen 3840x1080) =="
+        on_screen 3840x1080x24 "$here/wine-run" "$prefix" "$build/bench/TickBench.exe" \
+          "${BENCH_TICKS:-2000}" "${BENCH_ROUNDS:-5}" | tr -d '\r' | grep -v '^CKirunWin::' ;;
+      cpu)
+        echo; echo "== CPU seconds per minute (screen 1920x200) =="
+        on_screen 1920x200x24 "$root/bench/cpu.sh" "$build" ;;
+      startup)
+        echo; echo "== Start-up (screen 1920x1080) =="
+        on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" ;;
+      *) echo "bench.sh: unknown part '$part'" >&2 ;;
+    esac
+  done
+} 2>&1 | tee "$log"
+echo "(copy in $log)"
