@@ -1,5 +1,7 @@
 #include "PageHost.h"
 
+#include "PageParent.h"
+
 #include <commctrl.h>
 
 #include "display/KirunWin.h"
@@ -7,34 +9,14 @@
 
 namespace testing_support {
 namespace {
-const char kParentClass[] = "PageHostParent";
 const char kRollText[] = "ロールテスト";
-
-// Stays open whatever the page asks of it (the page closes its parent when rolling ends).
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_CLOSE) return 0;
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-bool RegisterParent() {
-    static const ATOM atom = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kParentClass;
-        return RegisterClassA(&wc);
-    }();
-    return atom != 0;
-}
 }  // namespace
 
 PageHost::PageHost() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     GetCurrentDirectoryA(MAX_PATH, m_savedDirectory);
-    if (RegisterParent())
-        m_parent = CreateWindowExA(0, kParentClass, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr,
-                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    m_parent = CreatePageParent();
 }
 
 PageHost::~PageHost() {

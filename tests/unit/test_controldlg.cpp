@@ -23,6 +23,7 @@
 #include "tests/support/GdiCount.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/PageParent.h"
 
 using namespace testing_support;
 
@@ -37,38 +38,7 @@ const char kConfirmDelete[] = "選択したデータを削除しますか？";
 const int kTenthsPerMinute = 600;
 
 // A plain top-level window in the main window's place: it counts WM_CLOSE and stays open.
-int g_closeRequests = 0;
-
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_CLOSE) {
-        ++g_closeRequests;
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-HWND CreateParent() {
-    static ATOM registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ControlPageTestParent";
-        return RegisterClassA(&wc);
-    }();
-    if (!registered) return nullptr;
-    return CreateWindowExA(0, "ControlPageTestParent", "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-std::string Hex(const std::string& bytes) {
-    const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
+int& g_closeRequests = testing_support::PageParentCloseRequests();
 
 
 class ControlPageTest : public ::testing::Test {
@@ -77,7 +47,7 @@ protected:
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&icc);
         GetCurrentDirectoryA(MAX_PATH, savedDirectory);
-        parent = CreateParent();
+        parent = testing_support::CreatePageParent();
         ASSERT_TRUE(parent);
         g_closeRequests = 0;
     }

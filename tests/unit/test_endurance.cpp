@@ -22,6 +22,7 @@
 #include "tests/support/GdiCount.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/PageParent.h"
 
 using namespace testing_support;
 
@@ -49,15 +50,6 @@ const struct {
 constexpr int kForever = 4;
 constexpr int kEverySeven = 5;
 
-std::string Hex(const std::string& bytes) {
-    const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
 
 BOOL CALLBACK CountOne(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
@@ -120,23 +112,6 @@ struct Holdings {
     }
 };
 
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return msg == WM_CLOSE ? 0 : DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-// A plain top-level window in the main window's place; WM_CLOSE leaves it open.
-HWND CreateParent() {
-    static ATOM registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "EnduranceTestParent";
-        return RegisterClassA(&wc);
-    }();
-    if (!registered) return nullptr;
-    return CreateWindowExA(0, "EnduranceTestParent", "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
 
 class OneDay : public ::testing::Test {
 protected:
@@ -144,7 +119,7 @@ protected:
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&icc);
         GetCurrentDirectoryA(MAX_PATH, savedDirectory);
-        parent = CreateParent();
+        parent = testing_support::CreatePageParent();
         ASSERT_TRUE(parent);
 
         std::string ini = "[SYSTEM]\r\nITEMCOUNT=" + std::to_string(std::size(kItems)) + "\r\n";

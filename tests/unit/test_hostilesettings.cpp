@@ -20,6 +20,7 @@
 #include "tests/support/PageChecks.h"
 #include "tests/support/PageHost.h"
 #include "tests/support/StdoutCapture.h"
+#include "tests/support/PageParent.h"
 
 using namespace testing_support;
 
@@ -30,15 +31,6 @@ const char* const kHostileNumbers[] = {"-2147483648", "-1", "0", "99999999999", 
 
 std::string Line(const std::string& key, const std::string& value) { return key + "=" + value + "\r\n"; }
 
-std::string Hex(const std::string& bytes) {
-    const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
 
 // A settings file with these keys in section SYSTEM, one item and these keys in section FILE.
 std::string SystemKeys(const std::string& keys, const std::string& itemCount = "1",

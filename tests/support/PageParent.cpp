@@ -1,0 +1,44 @@
+#include "PageParent.h"
+
+namespace testing_support {
+namespace {
+const char kParentClass[] = "PageParent";
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_CLOSE) {
+        ++PageParentCloseRequests();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+int& PageParentCloseRequests() {
+    static int requests = 0;
+    return requests;
+}
+
+HWND CreatePageParent() {
+    static const ATOM registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ParentProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kParentClass;
+        return RegisterClassA(&wc);
+    }();
+    if (!registered) return nullptr;
+    return CreateWindowExA(0, kParentClass, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string Hex(const std::string& bytes) {
+    const char digits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char c : bytes) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
+}  // namespace testing_support
