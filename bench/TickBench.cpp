@@ -14,6 +14,7 @@
 #include "bench/BenchClock.h"
 #include "bench/BenchText.h"
 #include "display/KirunWin.h"
+#include "display/OffscreenPicture.h"
 #include "framework/Gdi.h"
 
 namespace {
@@ -104,50 +105,53 @@ double PaintedTickMicros(Strip& strip, const Config& config) {
     });
 }
 
-// One block copy of the strip bitmap within itself, a tick's move without anything around it.
-double FloorMicros(Strip& strip, int step, const Config& config) {
+// A picture of the strip's size and kind (32-bit DIB section kept in its own memory DC). The
+// strip's own bitmap stays selected in the window's memory DC and cannot be selected elsewhere.
+bool MakeStripLike(Strip& strip, OffscreenPicture& picture) {
     HBITMAP bitmap = strip.win().stripBitmap();
     BITMAP info{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return -1.0;
-    fw::WindowDC dc(strip.hwnd());
-    fw::MemoryDC memory(dc.get());
-    fw::SelectGuard select(memory.get(), bitmap);
-    HDC m = memory.get();
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return false;
+    return picture.create(info.bmWidth, info.bmHeight) && picture.dc();
+}
+
+// One block copy of a strip-sized picture within itself, a tick's move with nothing around it.
+double FloorMicros(Strip& strip, int step, const Config& config) {
+    OffscreenPicture picture;
+    if (!MakeStripLike(strip, picture)) return -1.0;
+    HDC m = picture.dc();
+    const int width = picture.width();
+    const int height = picture.height();
     return bench::MedianMicros(config.rounds, config.ticks, [&] {
-        BitBlt(m, 0, 0, info.bmWidth - step, info.bmHeight, m, step, 0, SRCCOPY);
+        BitBlt(m, 0, 0, width - step, height, m, step, 0, SRCCOPY);
     });
 }
 
-// The simplest scroller: every tick fills the strip with the key colour and draws the whole
-// caption (shadow, then text) at its new place, with device contexts and brush made per tick
-// as the window's own tick makes them.
+// The simplest scroller: every tick fills a strip-sized picture with the key colour and draws
+// the whole caption (shadow, then text) at its new place.
 double NaiveMicros(Strip& strip, HFONT font, const std::string& text, int step,
                    const Config& config) {
-    HBITMAP bitmap = strip.win().stripBitmap();
-    BITMAP info{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return -1.0;
-    const int width = info.bmWidth;
-    const int height = info.bmHeight;
+    OffscreenPicture picture;
+    if (!MakeStripLike(strip, picture)) return -1.0;
+    HDC m = picture.dc();
+    const int width = picture.width();
+    const int height = picture.height();
     const int textWidth = TextWidth(font, text);
     const int period = textWidth + step + 1;
     const int length = static_cast<int>(text.size());
     int x = width;
+    fw::SelectGuard selectFont(m, font);
+    fw::Brush key(CreateSolidBrush(RGB(200, 200, 200)));
+    SetBkMode(m, TRANSPARENT);
     return bench::MedianMicros(config.rounds, config.ticks, [&] {
-        fw::WindowDC dc(strip.hwnd());
-        fw::MemoryDC memory(dc.get());
-        fw::SelectGuard selectBitmap(memory.get(), bitmap);
-        fw::SelectGuard selectFont(memory.get(), font);
-        fw::Brush key(CreateSolidBrush(RGB(200, 200, 200)));
         RECT all{0, 0, width, height};
-        FillRect(memory.get(), &all, key.get());
-        SetBkMode(memory.get(), TRANSPARENT);
+        FillRect(m, &all, key.get());
         for (int left = x; left < width; left += period) {
             RECT shadow{left + 1, 2, left + period + 1, height};
             RECT face{left, 1, left + period, height - 1};
-            SetTextColor(memory.get(), RGB(0, 0, 0));
-            DrawTextA(memory.get(), text.data(), length, &shadow, DT_SINGLELINE | DT_NOPREFIX);
-            SetTextColor(memory.get(), RGB(255, 255, 255));
-            DrawTextA(memory.get(), text.data(), length, &face, DT_SINGLELINE | DT_NOPREFIX);
+            SetTextColor(m, RGB(0, 0, 0));
+            DrawTextA(m, text.data(), length, &shadow, DT_SINGLELINE | DT_NOPREFIX);
+            SetTextColor(m, RGB(255, 255, 255));
+            DrawTextA(m, text.data(), length, &face, DT_SINGLELINE | DT_NOPREFIX);
         }
         x -= step;
         if (x <= -period) x += period;
@@ -178,7 +182,19 @@ void PrintPartsTable(HFONT font, const Config& config) {
     const std::string text = TextOfWidth(font, kCaptionPixels);
     Strip strip(font, 1920, 2, text);
     HWND hwnd = strip.hwnd();
-    HBITMAP bitmap = strip.win().stripBitmap();
+    // A free-standing bitmap of the strip's size and kind: one already held by a DC cannot be
+    // selected into another.
+    BITMAP stripInfo{};
+    GetObjectA(strip.win().stripBitmap(), sizeof stripInfo, &stripInfo);
+    BITMAPINFO dib{};
+    dib.bmiHeader.biSize = sizeof dib.bmiHeader;
+    dib.bmiHeader.biWidth = stripInfo.bmWidth;
+    dib.bmiHeader.biHeight = -stripInfo.bmHeight;
+    dib.bmiHeader.biPlanes = 1;
+    dib.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    fw::Bitmap free(CreateDIBSection(nullptr, &dib, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HBITMAP bitmap = free.get();
     std::printf("\nParts of a tick, microseconds per call (strip 1920 px)\n");
     const double getDC = bench::MedianMicros(config.rounds, config.ticks, [&] {
         fw::WindowDC dc(hwnd);
@@ -201,7 +217,7 @@ void PrintPartsTable(HFONT font, const Config& config) {
     std::printf("%-44s %10.2f\n", "InvalidateRect of the window", invalidate);
     std::printf("%-44s %10.2f\n", "CreateCompatibleDC(window DC) + DeleteDC", memoryFromWindow);
     std::printf("%-44s %10.2f\n", "CreateCompatibleDC(nullptr) + DeleteDC", memoryFromScreen);
-    std::printf("%-44s %10.2f\n", "SelectObject of the strip bitmap, and back", select);
+    std::printf("%-44s %10.2f\n", "SelectObject of a strip-sized DIB, and back", select);
     std::fflush(stdout);
 }
 
