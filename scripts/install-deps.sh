@@ -3,6 +3,7 @@
 # it only installs what is missing. Needs root (or sudo).
 set -euo pipefail
 
+here="$(cd "$(dirname "$0")" && pwd)"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
@@ -14,32 +15,17 @@ packages=(
   fonts-ipafont-gothic locales
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-
-if [ "${#missing[@]}" -gt 0 ]; then
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
-  fi
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+# Wine's 32-bit half comes from Debian's i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
 fi
+"$here/apt-install-missing.sh" "${packages[@]}"
 
 # A machine that runs 64-bit user code only cannot start wine32: there the tests run a 64-bit
 # build under wine64 (scripts/runnable-build.sh).
-if ! "$(dirname "$0")/wine32-works.sh"; then
-  extra=()
-  for p in g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || extra+=("$p")
-  done
-  if [ "${#extra[@]}" -gt 0 ]; then
-    $SUDO apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${extra[@]}"
-  fi
+if ! "$here/wine32-works.sh"; then
+  "$here/apt-install-missing.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+    mingw-w64-x86-64-dev wine64
 fi
 
 # Wine needs a real ja_JP.UTF-8 locale for code page 932 and Japanese paths.

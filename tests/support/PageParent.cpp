@@ -1,5 +1,9 @@
 #include "PageParent.h"
 
+#include <commctrl.h>
+
+#include "panel/ControlDlg.h"
+
 namespace testing_support {
 namespace {
 const char kParentClass[] = "PageParent";
@@ -29,6 +33,18 @@ HWND CreatePageParent() {
     if (!registered) return nullptr;
     return CreateWindowExA(0, kParentClass, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void PressButton(CControlDlg& page, int id) {
+    SendMessageA(page.Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(page.GetDlgItem(id)));
+}
+
+void PressButtonOnRow(CControlDlg& page, int row, int id) {
+    HWND list = page.listCtrl.Hwnd();
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list, row);
+    PressButton(page, id);
 }
 
 std::string Hex(const std::string& bytes) {

@@ -1,16 +1,24 @@
 #pragma once
-// A plain top-level window in the main window's place, for a control page under test. It stays
+// A plain top-level window in the main window's place, for a control page under test, and the
+// clicks tests give the page. It stays
 // open whatever the page asks of it (the page closes its parent when rolling ends) and counts
 // the close requests.
 #include <windows.h>
 
 #include <string>
 
+class CControlDlg;
+
 namespace testing_support {
 
 HWND CreatePageParent();
 // WM_CLOSE requests received by all page parents; tests reset it themselves.
 int& PageParentCloseRequests();
+
+// Clicks button `id` of the page, as its BN_CLICKED notification.
+void PressButton(CControlDlg& page, int id);
+// Selects list row `row` (selection and focus), then clicks button `id`.
+void PressButtonOnRow(CControlDlg& page, int row, int id);
 
 // Lower-case hex digits of each byte, as the settings file stores caption texts.
 std::string Hex(const std::string& bytes);

@@ -82,16 +82,8 @@ protected:
         page.reset();
     }
 
-    void Press(int id) {
-        SendMessageA(page->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(page->GetDlgItem(id)));
-    }
-    void PressOnRow(int row, int id) {
-        HWND list = page->listCtrl.Hwnd();
-        ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_SetSelectionMark(list, row);
-        Press(id);
-    }
+    void Press(int id) { PressButton(*page, id); }
+    void PressOnRow(int row, int id) { PressButtonOnRow(*page, row, id); }
 
     Strings Column(int column) const {
         Strings cells;
