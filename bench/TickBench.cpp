@@ -16,9 +16,12 @@
 #include "display/KirunWin.h"
 #include "display/OffscreenPicture.h"
 #include "framework/Gdi.h"
+#include "model/AppearanceRules.h"
+#include "model/AppearanceSettings.h"
 
 namespace {
 
+constexpr int kNormalSize = 1;        // the size choice "普通"
 constexpr int kCaptionPixels = 300;  // width of the caption text of the speed table
 
 struct Config {
@@ -28,11 +31,8 @@ struct Config {
 
 // The font the control page makes for the size "普通" with the default face.
 HFONT CreateCaptionFont() {
-    LOGFONTA lf{};
-    lf.lfHeight = -16;
-    lf.lfWeight = FW_BOLD;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    LOGFONTA lf = defaultCaptionFont();
+    applyFontChoice(lf, kNormalSize);
     return CreateFontIndirectA(&lf);
 }
 

@@ -30,7 +30,7 @@ void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListene
     }
     // Should the list empty again before the next tick, the caption that entered still has to
     // leave the strip before rolling stops.
-    m_drain = m_lastWidth + m_stripSize.cx + kDrainMargin;
+    m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
 }
 
@@ -55,12 +55,12 @@ void CKirunWin::onScrollTick() {
     scrollStep();
     Invalidate(TRUE);
     if (!m_runList.empty()) {
-        m_drain = m_lastWidth + m_stripSize.cx + kDrainMargin;
+        m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
         return;
     }
     m_drain -= scrollStepWidth();
     if (m_drain < 0) {
-        m_drain = m_stripSize.cx;
+        m_drain = m_strip.width();
         // Stopped before the listener hears of it: the listener may close the program or put
         // a caption on air again, and neither may be undone here afterwards.
         m_rolling = FALSE;
@@ -71,11 +71,11 @@ void CKirunWin::onScrollTick() {
 
 void CKirunWin::scrollStep() {
     const int step = scrollStepWidth();
-    const ScrollSlice slice = ComputeSlice(m_stripSize.cx, m_captionSize.cx, m_scrollX, step);
+    const ScrollSlice slice = ComputeSlice(m_strip.width(), m_captionSize.cx, m_scrollX, step);
     if (m_strip) {
         // Both pictures stay selected into their own memory DCs: a tick is two block copies.
         HDC strip = m_strip.dc();
-        const int height = m_stripSize.cy;
+        const int height = m_strip.height();
         if (slice.moveWidth > 0)
             BitBlt(strip, 0, 0, slice.moveWidth, height, strip, step, 0, SRCCOPY);
         int blankX = slice.blankX;
@@ -87,8 +87,8 @@ void CKirunWin::scrollStep() {
         }
         // Entering columns that got nothing from the caption (past its end, or no caption
         // picture) must not keep what scrolled through them before.
-        if (blankX < m_stripSize.cx)
-            fillKeyColor(strip, blankX, 0, m_stripSize.cx - blankX, height);
+        if (blankX < m_strip.width())
+            fillKeyColor(strip, blankX, 0, m_strip.width() - blankX, height);
     }
 
     m_scrollX += step;

@@ -99,8 +99,8 @@ LRESULT CKirunWin::OnPaint() {
     fw::PaintDC paint(m_hWnd);
     if (!paint.get() || !m_strip) return 0;
     // The strip bitmap has the client area's size since the last layout.
-    const int width = m_stripSize.cx;
-    const int height = m_stripSize.cy;
+    const int width = m_strip.width();
+    const int height = m_strip.height();
     SetStretchBltMode(paint.get(), HALFTONE);
     StretchBlt(paint.get(), 0, 0, width, height, m_strip.dc(), 0, 0, width, height, SRCCOPY);
     return 0;
@@ -151,12 +151,10 @@ void CKirunWin::updateLayout() {
 }
 
 void CKirunWin::createStrip() {
-    m_stripSize = SIZE{0, 0};
     RECT client = ClientRect();
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (!m_strip.create(width, height)) return;
-    m_stripSize = SIZE{width, height};
     fillKeyColor(m_strip.dc(), 0, 0, width, height);
 }
 

@@ -86,7 +86,6 @@ private:
     BOOL m_rolling = FALSE;
     int m_drain = 0;      // pixels still to scroll once the run list is empty
     int m_lastWidth = 0;  // width of the last non-blank caption bitmap
-    SIZE m_stripSize{0, 0};  // size of the strip bitmap
     bool m_started = false;  // start() has run: the timers are managed from here on
     bool m_scrollTimerOn = false;     // timer 101 runs: only while rolling
     bool m_countDownTimerOn = false;  // timer 102 runs: only while the run list is not empty

@@ -1,6 +1,5 @@
 #include "fileif/TextFileWatch.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "fileif/CaptionTextFile.h"
@@ -20,14 +19,9 @@ bool startsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
-std::string upperAscii(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The DOS device names stand for their device in any folder and with any extension.
 bool isDeviceName(const std::string& lastPart) {
-    std::string name = upperAscii(lastPart.substr(0, lastPart.find('.')));
+    std::string name = fw::UpperAscii(lastPart.substr(0, lastPart.find('.')));
     while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
     static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
     for (const char* device : kNames)

@@ -35,4 +35,10 @@ size_t FindLastChar(const std::string& s, char c) {
     return found;
 }
 
+std::string UpperAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
 }  // namespace fw

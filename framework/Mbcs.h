@@ -18,4 +18,7 @@ std::string CutToBytes(const std::string& s, size_t limit);
 // std::string::npos when there is none.
 size_t FindLastChar(const std::string& s, char c);
 
+// s with a-z made A-Z; every other byte, lead and trail bytes included, as it is.
+std::string UpperAscii(std::string s);
+
 }  // namespace fw

@@ -31,12 +31,6 @@ std::string itemSectionName(int position) {
     return name;
 }
 
-std::string upperAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 // Which sections the file holds, so that a count far beyond the stored items does not cost two
 // file look-ups for every missing one. Section names compare without regard to case.
 class SectionIndex {
@@ -44,10 +38,10 @@ public:
     explicit SectionIndex(const ProfileFile& file) {
         std::vector<std::string> names;
         m_complete = file.readSectionNames(names);
-        for (const std::string& name : names) m_names.insert(upperAscii(name));
+        for (const std::string& name : names) m_names.insert(fw::UpperAscii(name));
     }
     bool mayHold(const std::string& section) const {
-        return !m_complete || m_names.count(upperAscii(section)) != 0;
+        return !m_complete || m_names.count(fw::UpperAscii(section)) != 0;
     }
 
 private:

@@ -2,8 +2,6 @@
 
 #include "PageParent.h"
 
-#include <commctrl.h>
-
 #include "display/KirunWin.h"
 #include "display/RunList.h"
 
@@ -13,8 +11,6 @@ const char kRollText[] = "ロールテスト";
 }  // namespace
 
 PageHost::PageHost() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
     GetCurrentDirectoryA(MAX_PATH, m_savedDirectory);
     m_parent = CreatePageParent();
 }

@@ -23,6 +23,11 @@ int& PageParentCloseRequests() {
 }
 
 HWND CreatePageParent() {
+    // The page's list view and up-down controls need the common control classes.
+    static const bool controls = [] {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        return InitCommonControlsEx(&icc) != FALSE;
+    }();
     static const ATOM registered = [] {
         WNDCLASSA wc{};
         wc.lpfnWndProc = ParentProc;
@@ -30,7 +35,7 @@ HWND CreatePageParent() {
         wc.lpszClassName = kParentClass;
         return RegisterClassA(&wc);
     }();
-    if (!registered) return nullptr;
+    if (!controls || !registered) return nullptr;
     return CreateWindowExA(0, kParentClass, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
 }

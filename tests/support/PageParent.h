@@ -11,6 +11,7 @@ class CControlDlg;
 
 namespace testing_support {
 
+// Registers the common controls the page needs, then makes the window.
 HWND CreatePageParent();
 // WM_CLOSE requests received by all page parents; tests reset it themselves.
 int& PageParentCloseRequests();

@@ -44,8 +44,6 @@ int& g_closeRequests = testing_support::PageParentCloseRequests();
 class ControlPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&icc);
         GetCurrentDirectoryA(MAX_PATH, savedDirectory);
         parent = testing_support::CreatePageParent();
         ASSERT_TRUE(parent);

@@ -116,8 +116,6 @@ struct Holdings {
 class OneDay : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&icc);
         GetCurrentDirectoryA(MAX_PATH, savedDirectory);
         parent = testing_support::CreatePageParent();
         ASSERT_TRUE(parent);
