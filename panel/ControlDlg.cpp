@@ -92,9 +92,11 @@ BOOL CControlDlg::OnInitDialog() {
             anyOnAir = sendToStrip(position) || anyOnAir;
         }
         if (anyOnAir) refreshList();
-        // With nothing to roll, no end of rolling would ever come to end the hidden program.
-        else PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     }
+    for (const CaptionCommand& command : StartCommands) runCommand(command);
+    // With nothing to roll, no end of rolling would ever come to end the hidden program.
+    if (BatchMode == 1 && (!captionWin || captionWin->runList().empty()))
+        PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
 }
@@ -158,7 +160,49 @@ void CControlDlg::onKirunEnd(int index) {
     captionList.setStateAt(index, 0);
     // Only the row's state changes: many captions may end in one tick, and rebuilding the
     // whole list for each would cost the number of rows again per caption.
-    listCtrl.SetItemText(index, 2, kOffAir);
+    showRowState(index);
+}
+
+void CControlDlg::showRowState(int position) {
+    if (captionList.contains(position))
+        listCtrl.SetItemText(position, 2, captionList.at(position).m_state ? kOnAir : kOffAir);
+}
+
+CommandResult CControlDlg::runCommand(const CaptionCommand& command) {
+    const int position = command.number - 1;
+    switch (command.kind) {
+    case CaptionCommand::kShowItem:
+        if (!captionList.contains(position)) return CommandResult::kNoSuchItem;
+        if (sendToStrip(position)) showRowState(position);
+        break;
+    case CaptionCommand::kHideItem:
+        if (!captionList.contains(position)) return CommandResult::kNoSuchItem;
+        if (captionWin && captionWin->removeKirun(position)) {
+            captionList.setStateAt(position, 0);
+            showRowState(position);
+        }
+        break;
+    case CaptionCommand::kClearAll:
+        takeEverythingOffAir();
+        break;
+    case CaptionCommand::kShowText:
+        if (captionWin)
+            captionWin->addKirun(kFreeTextIndex, OneLine(command.text).c_str(), command.minutes, this);
+        break;
+    }
+    return CommandResult::kDone;
+}
+
+void CControlDlg::takeEverythingOffAir() {
+    if (!captionWin) return;
+    for (int position = 0; position < captionList.count(); ++position) {
+        if (!captionList.at(position).m_state) continue;
+        captionWin->removeKirun(position);
+        captionList.setStateAt(position, 0);
+        showRowState(position);
+    }
+    captionWin->removeKirun(kFileCaptionIndex);
+    captionWin->removeKirun(kFreeTextIndex);
 }
 
 void CControlDlg::onAllRollEnd() {
@@ -209,6 +253,7 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnTimer(wp);
         return Default(msg, wp, lp);
     case kNothingOnAirMessage:
+        ProgramExitCode = kExitNothingOnAir;
         closeProgram();
         return 0;
     }
