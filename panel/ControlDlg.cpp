@@ -44,7 +44,7 @@ CControlDlg::~CControlDlg() {
     // that its captions and its end report point to.
     if (captionWin) {
         captionWin->setOwner(nullptr);
-        captionWin->m_endListener = nullptr;
+        captionWin->setEndListener(nullptr);
         captionWin->DestroyWindow();
         captionWin = nullptr;
     }
@@ -74,7 +74,7 @@ BOOL CControlDlg::OnInitDialog() {
     }
     if (captionWin) {
         captionWin->setOwner(this);
-        captionWin->m_endListener = this;
+        captionWin->setEndListener(this);
         applyAppearance();
         captionWin->start();
     }
@@ -143,16 +143,18 @@ void CControlDlg::applyAppearance() {
     if (!captionWin) return;
     CaptionColors colors = captionColorsFor(appearance.colorChoice, appearance.userTextColor,
                                             appearance.userShadowColor);
-    captionWin->m_textColor = colors.text;
-    captionWin->m_shadowColor = colors.shadow;
-    captionWin->m_pos = appearance.pos;
-    captionWin->m_gap = appearance.gap;
-    captionWin->m_lgap = appearance.lgap;
-    captionWin->m_rgap = appearance.rgap;
     applyFontChoice(appearance.logFont, appearance.sizeChoice);
     captionFont.reset(CreateFontIndirectA(&appearance.logFont));
-    captionWin->m_font = captionFont.get();
-    captionWin->m_deltaX = scrollStepFor(appearance.deltaX);
+    StripLook look;
+    look.m_font = captionFont.get();
+    look.m_textColor = colors.text;
+    look.m_shadowColor = colors.shadow;
+    look.m_pos = appearance.pos;
+    look.m_gap = appearance.gap;
+    look.m_lgap = appearance.lgap;
+    look.m_rgap = appearance.rgap;
+    look.m_deltaX = scrollStepFor(appearance.deltaX);
+    captionWin->setLook(look);
 }
 
 void CControlDlg::onKirunEnd(int index) {
@@ -337,8 +339,7 @@ void CControlDlg::OnCaptionSettings() {
     appearance.logFont = dlg.m_logFont;
     appearance.deltaX = dlg.m_speedChoice + 1;
     saveSettings();
-    applyAppearance();
-    if (captionWin) captionWin->updateLayout();
+    applyAppearance();  // lays the strip out again
 }
 
 void CControlDlg::OnAddText() {
