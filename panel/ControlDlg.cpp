@@ -316,28 +316,9 @@ void CControlDlg::OnDisplayOff() {
 
 void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
-    dlg.m_colorChoice = appearance.colorChoice;
-    dlg.m_userTextColor = appearance.userTextColor;
-    dlg.m_userShadowColor = appearance.userShadowColor;
-    dlg.m_sizeChoice = appearance.sizeChoice;
-    dlg.m_posChoice = appearance.pos;
-    dlg.m_gap = appearance.gap;
-    dlg.m_lgap = appearance.lgap;
-    dlg.m_rgap = appearance.rgap;
-    dlg.m_logFont = appearance.logFont;
-    dlg.m_speedChoice = appearance.deltaX - 1;
+    dlg.setSettings(appearance);
     if (dlg.DoModal() != IDOK) return;
-
-    appearance.colorChoice = dlg.m_colorChoice;
-    appearance.userTextColor = dlg.m_userTextColor;
-    appearance.userShadowColor = dlg.m_userShadowColor;
-    appearance.sizeChoice = dlg.m_sizeChoice;
-    appearance.pos = dlg.m_posChoice;
-    appearance.gap = dlg.m_gap;
-    appearance.lgap = dlg.m_lgap;
-    appearance.rgap = dlg.m_rgap;
-    appearance.logFont = dlg.m_logFont;
-    appearance.deltaX = dlg.m_speedChoice + 1;
+    appearance = dlg.settings();
     saveSettings();
     applyAppearance();  // lays the strip out again
 }
