@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "framework/Mbcs.h"
+#include "model/MinutesRule.h"
 
 namespace {
 const char kDebugOption[] = "-D586";
 const char kBatchPrefix[] = "-T";
-const int kMaxMinutes = 60000;
 
 bool HasPrefix(const std::string& argument, const char* prefix) {
     return argument.compare(0, 2, prefix) == 0;
@@ -36,7 +36,7 @@ void ScanCommandOption(const std::string& argument, int& minutes, CommandLineSca
         command.text = argument.substr(2);
         if (command.text.empty()) scan.commandError = true;
     } else if (HasPrefix(argument, "-M")) {
-        if (!ScanBounded(argument, 1, kMaxMinutes, minutes)) scan.commandError = true;
+        if (!ScanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
         return;
     } else {
         return;

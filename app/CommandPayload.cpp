@@ -4,10 +4,10 @@
 #include <string>
 
 #include "framework/Mbcs.h"
+#include "model/MinutesRule.h"
 
 namespace remote {
 namespace {
-constexpr int kMaxMinutes = 60000;
 
 bool KnownKind(std::uint32_t kind) {
     return kind >= CaptionCommand::kShowItem && kind <= CaptionCommand::kShowText;
@@ -60,7 +60,7 @@ bool DecodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
         if (header.textBytes != 0) return false;
         break;
     case CaptionCommand::kShowText:
-        if (header.minutes < 1 || header.minutes > kMaxMinutes) return false;
+        if (minutesProblem(header.minutes)) return false;
         decoded.minutes = header.minutes;
         decoded.text = OneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);
         if (decoded.text.empty()) return false;

@@ -70,9 +70,10 @@ AppearanceSettings CPropatyDlg::settings() const {
 }
 
 void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
-    dx.Bind(IDC_GAP_SPIN, m_spinGap);
-    dx.Bind(IDC_LGAP_SPIN, m_spinLgap);
-    dx.Bind(IDC_RGAP_SPIN, m_spinRgap);
+    using Read = fw::DataExchange::Read;
+    dx.Spin(IDC_GAP_SPIN, m_spinGap, m_gap, -kGapLimit, kGapLimit, Read::kPosition);
+    dx.Spin(IDC_LGAP_SPIN, m_spinLgap, m_lgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
+    dx.Spin(IDC_RGAP_SPIN, m_spinRgap, m_rgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
     dx.Radio(IDC_SIZE_SMALL, m_sizeChoice);
     dx.Radio(IDC_POS_TOP, m_posChoice);
     dx.Radio(IDC_COLOR_WHITE, m_colorChoice);
@@ -82,12 +83,6 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
 BOOL CPropatyDlg::OnInitDialog() {
     m_original = settings();
     fw::Dialog::OnInitDialog();
-    m_spinGap.SetRange32(-kGapLimit, kGapLimit);
-    m_spinGap.SetPos32(m_gap);
-    m_spinRgap.SetRange32(-kOffsetLimit, kOffsetLimit);
-    m_spinRgap.SetPos32(m_rgap);
-    m_spinLgap.SetRange32(-kOffsetLimit, kOffsetLimit);
-    m_spinLgap.SetPos32(m_lgap);
     updateFontLabels();
     updateColorButtons();
     return TRUE;
@@ -234,13 +229,6 @@ LRESULT CPropatyDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
     if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(m_userShadowColor & kColorMask));
     HBRUSH brush = swatchBrush(id);
     return brush ? reinterpret_cast<LRESULT>(brush) : result;
-}
-
-void CPropatyDlg::OnOK() {
-    m_gap = m_spinGap.GetPos32();
-    m_lgap = m_spinLgap.GetPos32();
-    m_rgap = m_spinRgap.GetPos32();
-    fw::Dialog::OnOK();
 }
 
 void CPropatyDlg::OnCancel() {

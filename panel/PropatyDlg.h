@@ -32,7 +32,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
-    void OnOK() override;
     void OnCancel() override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
