@@ -125,7 +125,16 @@ LRESULT CKirunWin::OnFontChange(WPARAM wp, LPARAM lp) {
 }
 
 void CKirunWin::applyLayeredAttributes() {
-    SetLayeredWindowAttributes(m_hWnd, ScrollEngine::kKeyColor, m_alpha, LWA_COLORKEY | LWA_ALPHA);
+    // Applying them costs a reshaping of the whole window under some window systems: once a
+    // second they are only read back, and set again only when something changed them.
+    const DWORD flags = LWA_COLORKEY | LWA_ALPHA;
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD current = 0;
+    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) &&
+        key == ScrollEngine::kKeyColor && alpha == m_alpha && current == flags)
+        return;
+    SetLayeredWindowAttributes(m_hWnd, ScrollEngine::kKeyColor, m_alpha, flags);
 }
 
 void CKirunWin::updateLayout() {

@@ -251,6 +251,29 @@ TEST_F(KirunWinTest, CaptionPixelsAreThoseADisplayBitmapWouldHold) {
     }
 }
 
+// Once a second the strip's transparency is checked and mended when something changed it.
+TEST_F(KirunWinTest, LayeredAttributesAreMendedWhenChangedFromOutside) {
+    struct Attributes {
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+    };
+    auto read = [&] {
+        Attributes a;
+        GetLayeredWindowAttributes(win->Hwnd(), &a.key, &a.alpha, &a.flags);
+        return a;
+    };
+    const DWORD both = LWA_COLORKEY | LWA_ALPHA;
+    for (DWORD flags : {DWORD(LWA_ALPHA), DWORD(LWA_COLORKEY), both}) {
+        SetLayeredWindowAttributes(win->Hwnd(), RGB(1, 2, 3), 255, flags);
+        SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kLayeredTimer, 0);
+        Attributes now = read();
+        EXPECT_EQ(kKey, now.key) << flags;
+        EXPECT_EQ(200, now.alpha) << flags;
+        EXPECT_EQ(both, now.flags) << flags;
+    }
+}
+
 TEST_F(KirunWinTest, NeverTakesTheFocus) {
     HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 100,
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
