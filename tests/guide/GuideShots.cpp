@@ -24,8 +24,9 @@ const DWORD kTimeout = 20000;
 const char kFolder[] = "C:\\Kirunner";
 const char kCaptionDialog[] = "キルン設定";  // the caption text and the appearance dialog
 const UINT kAboutCommand = 0x0010;
-// Long enough for the first caption to have crossed most of a 1024-pixel screen at 40 pixels a second.
-const DWORD kScrollMs = 16000;
+// At 40 pixels a second: the first caption has passed twice (it follows itself once when it
+// starts) and the second has come well in.
+const DWORD kScrollMs = 30000;
 
 std::string g_pictures;
 int g_failures = 0;
