@@ -5,7 +5,8 @@ ARGS    ?=
 # The build whose programs Wine runs here: $(BUILD), or a 64-bit build of the same sources
 # where the machine runs no 32-bit programs (see scripts/runnable-build.sh).
 RUNNABLE = $(shell scripts/runnable-build.sh $(BUILD))
-# The cross toolchain's strip, as CMake found it for $(BUILD).
+# The cross toolchain's strip, as CMake found it for $(BUILD). It stamps the file it writes with
+# SOURCE_DATE_EPOCH, else with the time of day.
 STRIP = $(shell sed -n 's/^CMAKE_STRIP:FILEPATH=//p' $(BUILD)/CMakeCache.txt)
 
 .PHONY: all deps configure build run test bench dist screenshots clean
@@ -42,7 +43,7 @@ dist: configure
 	  { echo "dist: $(BUILD) is not a release build" >&2; exit 1; }
 	cmake --build $(BUILD) --target Kirunner -j $(JOBS)
 	mkdir -p $(BUILD)/dist
-	$(STRIP) -o $(BUILD)/dist/Kirunner.exe $(BUILD)/Kirunner.exe
+	SOURCE_DATE_EPOCH=0 $(STRIP) -o $(BUILD)/dist/Kirunner.exe $(BUILD)/Kirunner.exe
 	python3 scripts/dist.py $(BUILD)/dist/Kirunner.exe docs/ja/guide.md LICENSE dist
 
 # The guide's pictures (docs/ja/images), taken from the program under Wine on a private screen.

@@ -103,6 +103,7 @@ def check_program(checks, program, source):
                   "Kirunner.exe is marked as a 32-bit executable", "0x%04x" % pe.characteristics)
     checks.expect(pe.subsystem == peinfo.SUBSYSTEM_WINDOWS_GUI, "Kirunner.exe is a GUI program",
                   "subsystem %d" % pe.subsystem)
+    checks.expect(pe.time_stamp == 0, "Kirunner.exe carries no time of building", "0x%08x" % pe.time_stamp)
     debug = [s[0] for s in pe.sections if s[0].startswith(".debug")]
     checks.expect(not debug and pe.symbol_count == 0, "Kirunner.exe is stripped (no symbols, no debug sections)",
                   "%d symbols; %s" % (pe.symbol_count, " ".join(debug)))

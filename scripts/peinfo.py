@@ -34,7 +34,7 @@ class PeFile:
         pe = self._u32(0x3C)
         if data[pe:pe + 4] != b"PE\0\0":
             raise PeError("no PE signature")
-        (self.machine, sections, _, symbols_at, self.symbol_count, optional_size,
+        (self.machine, sections, self.time_stamp, symbols_at, self.symbol_count, optional_size,
          self.characteristics) = struct.unpack_from("<HHIIIHH", data, pe + 4)
         strings_at = symbols_at + 18 * self.symbol_count if symbols_at else 0
         optional = pe + 24

@@ -62,6 +62,8 @@ def faults(members):
          "is a 32-bit (i386, PE32) program"),
         ("a console program", with_member(members, dist.PROGRAM_NAME, set_u16(program, pe + 24 + 68, 3)),
          "is a GUI program"),
+        ("the time of linking inside", with_member(members, dist.PROGRAM_NAME, set_u32(program, pe + 8, 0x69368C76)),
+         "carries no time of building"),
         ("a symbol table left in", with_member(members, dist.PROGRAM_NAME, with_symbols(program, 12)),
          "is stripped"),
         ("a MinGW runtime DLL imported",
