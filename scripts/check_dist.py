@@ -9,6 +9,7 @@ Usage: check_dist.py SOURCE      exit status 0 passed, 1 failed, 77 no archive (
 import io
 import os
 import re
+import struct
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
@@ -91,10 +92,12 @@ def check_manifest(checks, manifest, template):
 
 def check_program(checks, program, source):
     try:
-        pe = peinfo.PeFile(program)
-    except peinfo.PeError as error:
-        checks.expect(False, "Kirunner.exe is a PE program", str(error))
-        return
+        inspect_program(checks, peinfo.PeFile(program), source)
+    except (peinfo.PeError, struct.error, IndexError, ValueError) as error:
+        checks.expect(False, "Kirunner.exe can be read as a PE program", str(error))
+
+
+def inspect_program(checks, pe, source):
     checks.expect(pe.machine == peinfo.MACHINE_I386 and pe.magic == 0x10B,
                   "Kirunner.exe is a 32-bit (i386, PE32) program",
                   "machine 0x%04x, optional header 0x%03x" % (pe.machine, pe.magic))
@@ -105,7 +108,8 @@ def check_program(checks, program, source):
                   "subsystem %d" % pe.subsystem)
     checks.expect(pe.time_stamp == 0, "Kirunner.exe carries no time of building", "0x%08x" % pe.time_stamp)
     debug = [s[0] for s in pe.sections if s[0].startswith(".debug")]
-    checks.expect(not debug and pe.symbol_count == 0, "Kirunner.exe is stripped (no symbols, no debug sections)",
+    checks.expect(not debug and pe.symbol_count == 0,
+                  "Kirunner.exe is stripped (no symbols, no debug sections)",
                   "%d symbols; %s" % (pe.symbol_count, " ".join(debug)))
 
     dlls = pe.imported_dlls()

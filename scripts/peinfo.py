@@ -87,29 +87,26 @@ class PeFile:
     def _directory(self, index):
         return self.directories[index] if index < len(self.directories) else (0, 0)
 
+    def _descriptors(self, index, layout):
+        """The records of a data directory that ends with an all-zero record."""
+        rva, size = self._directory(index)
+        if not (rva and size):
+            return
+        at = self.offset(rva)
+        while True:
+            record = struct.unpack_from(layout, self.data, at)
+            if not any(record):
+                return
+            yield record
+            at += struct.calcsize(layout)
+
     def imported_dlls(self):
         """Names of every DLL the loader binds: ordinary and delay-loaded imports, in file order."""
-        names = []
-        rva, size = self._directory(_DIR_IMPORT)
-        if rva and size:
-            at = self.offset(rva)
-            while True:
-                descriptor = struct.unpack_from("<IIIII", self.data, at)
-                if not any(descriptor):
-                    break
-                names.append(self._cstring(descriptor[3]))
-                at += 20
-        rva, size = self._directory(_DIR_DELAY_IMPORT)
-        if rva and size:
-            at = self.offset(rva)
-            while True:
-                descriptor = struct.unpack_from("<8I", self.data, at)
-                if not any(descriptor):
-                    break
-                attributes, name = descriptor[0], descriptor[1]
-                # Old-style descriptors hold addresses, not relative ones.
-                names.append(self._cstring(name if attributes & 1 else name - self.image_base))
-                at += 32
+        names = [self._cstring(record[3]) for record in self._descriptors(_DIR_IMPORT, "<5I")]
+        for record in self._descriptors(_DIR_DELAY_IMPORT, "<8I"):
+            attributes, name = record[0], record[1]
+            # Old-style descriptors hold addresses, not relative ones.
+            names.append(self._cstring(name if attributes & 1 else name - self.image_base))
         return names
 
     def resources(self):
