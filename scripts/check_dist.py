@@ -15,6 +15,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 import zipfile
 
+sys.dont_write_bytecode = True  # no compiled copies in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import dist  # noqa: E402
 import peinfo  # noqa: E402

@@ -12,6 +12,7 @@ import struct
 import sys
 import zipfile
 
+sys.dont_write_bytecode = True  # no compiled copies in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import peinfo  # noqa: E402
 

@@ -14,6 +14,7 @@ import tempfile
 import zipfile
 
 SOURCE = os.path.abspath(sys.argv[1]) if len(sys.argv) == 2 else sys.exit(__doc__)
+sys.dont_write_bytecode = True  # no compiled copies in the source tree
 sys.path.insert(0, os.path.join(SOURCE, "scripts"))
 import check_dist  # noqa: E402
 import dist  # noqa: E402
