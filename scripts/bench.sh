@@ -11,6 +11,8 @@
 #   BENCH_CPU_WARMUP     seconds before it starts         5
 #   BENCH_CPU_SPEEDS     scroll steps measured            "1 2 3 4"
 #   BENCH_STARTUP_RUNS   starts measured                  7
+#   BENCH_BATCH_COUNT    captions of the batchend part    2000
+# The part "batchend" (the end of a large batch run, over a minute) runs only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -51,6 +53,9 @@ machine() {
       startup)
         echo; echo "== Start-up (screen 1920x1080) =="
         on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" ;;
+      batchend)
+        echo; echo "== End of a large batch run (screen 1920x1080) =="
+        on_screen 1920x1080x24 "$root/bench/batchend.sh" "$build" ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done
