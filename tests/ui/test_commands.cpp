@@ -96,28 +96,18 @@ TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
 }
 
-TEST(Commands, WithoutARunningProgramACaptionCommandStartsItWithThatCaptionOnAir) {
-    TempDir dir;
-    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
-    KirunnerProcess program;
-    ASSERT_TRUE(program.Start(dir.path(), "-S3"));
-    HWND main = program.MainWindow(kTimeout);
-    ASSERT_TRUE(main);
-    ASSERT_TRUE(WaitForShown(main));
-    EXPECT_EQ((std::vector<std::string>{"------", "------", "表示中"}), States(main));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit(kTimeout));
-}
-
-// Payloads of every shape, and a flood of them, sent straight at the running program: it keeps
-// answering and scrolling, and writes nothing.
-TEST(Commands, HostilePayloadsChangeNothingAndTheProgramKeepsAnswering) {
+// Without a running program, a caption command starts it with that caption on air. Payloads of
+// every shape, and a flood of them, sent straight at it then: it keeps answering and scrolling,
+// and writes nothing.
+TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
     TempDir dir;
     WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
     KirunnerProcess running;
-    ASSERT_TRUE(running.Start(dir.path(), "-S1"));
+    ASSERT_TRUE(running.Start(dir.path(), "-S3"));
     HWND main = running.MainWindow(kTimeout);
     ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitForShown(main));
+    EXPECT_EQ((std::vector<std::string>{"------", "------", "表示中"}), States(main));
     HWND receiver = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         receiver = FindWindowExA(HWND_MESSAGE, nullptr, "Kirunner.CommandReceiver.1", nullptr);
