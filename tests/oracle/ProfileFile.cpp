@@ -1,4 +1,4 @@
-#include "model/ProfileFile.h"
+#include "tests/oracle/ProfileFile.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #pragma once
-// One INI-style file read and written through the private-profile functions, with values as
-// std::string so that no value can overrun a buffer.
+// The platform's private-profile functions on one file, key by key: the reference that the
+// settings file's own reader and writer are compared with. Values are std::string, so that no
+// value can overrun a buffer.
 #include <cstddef>
 #include <string>
 #include <vector>
