@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -18,9 +19,10 @@ bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool startsWith(const std::string& s, const char* mark) { return s.compare(0, std::strlen(mark), mark) == 0; }
 
+// s[from, to) up to its first NUL byte.
 std::string upTo(const std::string& s, size_t from, size_t to) {
-    size_t nul = s.find('\0', from);
-    return s.substr(from, (nul < to ? nul : to) - from);
+    const char* begin = s.data() + from;
+    return std::string(begin, std::find(begin, s.data() + to, '\0'));
 }
 
 std::wstring widen(const std::string& bytes, UINT codePage) {
@@ -122,8 +124,9 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
     }
 
     m_sections[currentSection].lastLine = lineIndex;
-    size_t equals = m_text.find('=', from);
-    if (equals >= to) equals = kNone;
+    const char* text = m_text.data();
+    size_t equals = static_cast<size_t>(std::find(text + from, text + to, '=') - text);
+    if (equals == to) equals = kNone;
     line.nameEnd = equals == kNone ? to : equals;
     while (line.nameEnd > from && isBlank(m_text[line.nameEnd - 1])) --line.nameEnd;
     line.valueStart = kNone;
@@ -142,8 +145,9 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
 // double-byte character of the ANSI code page.
 size_t ProfileText::lastOf(char c, size_t from, size_t to) const {
     if (m_encoding != Encoding::Ansi) {
-        size_t found = m_text.rfind(c, to - 1);
-        return found != kNone && found >= from ? found : kNone;
+        for (size_t pos = to; pos > from; --pos)
+            if (m_text[pos - 1] == c) return pos - 1;
+        return kNone;
     }
     size_t found = fw::FindLastChar(m_text.substr(from, to - from), c);
     return found == kNone ? kNone : from + found;
@@ -165,13 +169,12 @@ bool ProfileText::find(const std::string& section, const std::string& key, std::
     if (found == m_keyIndex.end()) return false;
     const KeyPlace& place = found->second;
     if (place.isAdded) {
-        const std::string& added = m_sections[place.section].added[place.line];
-        value = toAnsi(added.substr(added.find('=') + 1));
+        value = valueOf(m_sections[place.section].added[place.line]);
         return true;
     }
     const Line& line = m_lines[place.line];
     if (line.isChanged) {
-        value = toAnsi(line.changed.substr(line.valueStart - line.start));
+        value = valueOf(line.changed);
         return true;
     }
     if (line.valueStart == kNone) return false;
@@ -184,7 +187,8 @@ bool ProfileText::find(const std::string& section, const std::string& key, std::
 void ProfileText::set(const std::string& section, const std::string& key, const std::string& rawValue) {
     size_t firstKept = 0;
     while (firstKept < rawValue.size() && isBlank(rawValue[firstKept])) ++firstKept;
-    const std::string value = rawValue.substr(firstKept);
+    const char* value = rawValue.data() + firstKept;
+    const size_t length = rawValue.size() - firstKept;
 
     size_t sectionIndex = findSection(section);
     if (sectionIndex == 0) sectionIndex = addSection(section);
@@ -196,29 +200,51 @@ void ProfileText::set(const std::string& section, const std::string& key, const 
         place.section = sectionIndex;
         place.line = target.added.size();
         place.isAdded = true;
-        target.added.push_back(key + "=" + toStored(value));
+        target.added.push_back(write(key + "=", value, length));
         m_keyIndex.emplace(id, place);
         return;
     }
     const KeyPlace& place = found->second;
     if (place.isAdded) {
-        std::string& added = m_sections[place.section].added[place.line];
-        added = added.substr(0, added.find('=') + 1) + toStored(value);
+        Piece& added = m_sections[place.section].added[place.line];
+        added = write(m_written.substr(added.at, added.valueOffset), value, length);
         return;
     }
-    std::string current;
-    if (find(section, key, current) && current == value) return;
     Line& line = m_lines[place.line];
-    if (line.valueStart == kNone) {
-        line.changed = m_text.substr(line.start, line.nameEnd - line.start) + "=";
-        line.valueStart = line.nameEnd + 1;
-    } else if (!line.isChanged) {
-        line.changed = m_text.substr(line.start, line.valueStart - line.start);
-    } else {
-        line.changed.resize(line.valueStart - line.start);
-    }
-    line.changed += toStored(value);
+    if (holds(line, value, length)) return;
+    std::string prefix;
+    if (line.isChanged) prefix = m_written.substr(line.changed.at, line.changed.valueOffset);
+    else if (line.valueStart == kNone) prefix = m_text.substr(line.start, line.nameEnd - line.start) + "=";
+    else prefix = m_text.substr(line.start, line.valueStart - line.start);
+    line.changed = write(prefix, value, length);
     line.isChanged = true;
+}
+
+// Whether the key's line has this value already: the profile writer then leaves the file alone.
+bool ProfileText::holds(const Line& line, const char* value, size_t length) const {
+    if (line.isChanged) return valueOf(line.changed).compare(0, std::string::npos, value, length) == 0;
+    if (line.valueStart == kNone) return false;
+    size_t to = line.contentEnd;
+    while (to > line.valueStart && isBlank(m_text[to - 1])) --to;
+    const char* begin = m_text.data() + line.valueStart;
+    const char* end = std::find(begin, m_text.data() + to, '\0');
+    if (m_encoding != Encoding::Ansi) return toAnsi(std::string(begin, end)).compare(0, std::string::npos, value, length) == 0;
+    return static_cast<size_t>(end - begin) == length && std::equal(begin, end, value);
+}
+
+ProfileText::Piece ProfileText::write(const std::string& prefix, const char* value, size_t length) {
+    Piece piece;
+    piece.at = m_written.size();
+    piece.valueOffset = prefix.size();
+    m_written += prefix;
+    if (m_encoding == Encoding::Ansi) m_written.append(value, length);
+    else m_written += narrow(widen(std::string(value, length), CP_ACP), CP_UTF8);
+    piece.length = m_written.size() - piece.at;
+    return piece;
+}
+
+std::string ProfileText::valueOf(const Piece& piece) const {
+    return toAnsi(m_written.substr(piece.at + piece.valueOffset, piece.length - piece.valueOffset));
 }
 
 size_t ProfileText::addSection(const std::string& name) {
@@ -236,28 +262,32 @@ std::string ProfileText::bytes() const {
     for (size_t s = 0; s < m_sections.size(); ++s)
         if (!m_sections[s].isNew && !m_sections[s].added.empty()) sectionEndingAt[m_sections[s].lastLine] = s;
 
+    const size_t kHeaderRoom = 32;
     std::string text;
-    text.reserve(m_text.size() + m_text.size() / 8 + 64);
+    text.reserve(m_text.size() + m_written.size() + m_sections.size() * kHeaderRoom);
     auto endLineIfOpen = [&text]() {
         if (!text.empty() && !isLineEnd(text.back())) text += kLineEnd;
     };
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
         if (line.isChanged) {
-            text += line.changed;
+            text.append(m_written, line.changed.at, line.changed.length);
             text.append(m_text, line.contentEnd, line.end - line.contentEnd);
         } else {
             text.append(m_text, line.start, line.end - line.start);
         }
         if (sectionEndingAt[i] == 0) continue;
         endLineIfOpen();
-        for (const std::string& added : m_sections[sectionEndingAt[i]].added) text += added + kLineEnd;
+        appendLines(m_sections[sectionEndingAt[i]].added, text);
     }
     for (const Section& section : m_sections) {
         if (!section.isNew) continue;
         endLineIfOpen();
-        text += "[" + section.name + "]" + kLineEnd;
-        for (const std::string& added : section.added) text += added + kLineEnd;
+        text += '[';
+        text += section.name;
+        text += ']';
+        text += kLineEnd;
+        appendLines(section.added, text);
     }
 
     switch (m_encoding) {
@@ -272,6 +302,9 @@ std::string ProfileText::toAnsi(const std::string& stored) const {
     return m_encoding == Encoding::Ansi ? stored : narrow(widen(stored, CP_UTF8), CP_ACP);
 }
 
-std::string ProfileText::toStored(const std::string& ansi) const {
-    return m_encoding == Encoding::Ansi ? ansi : narrow(widen(ansi, CP_ACP), CP_UTF8);
+void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {
+    for (const Piece& piece : pieces) {
+        text.append(m_written, piece.at, piece.length);
+        text += kLineEnd;
+    }
 }

@@ -37,20 +37,26 @@ public:
 private:
     enum class Encoding { Ansi, Utf8, Utf16Le, Utf16Be };
 
+    // A line this text wrote, in m_written: its content and where its value begins within it.
+    struct Piece {
+        size_t at = 0;
+        size_t length = 0;
+        size_t valueOffset = 0;
+    };
     struct Line {
         size_t start = 0;       // in m_text
         size_t contentEnd = 0;  // where the line's end (CR, LF) begins
         size_t end = 0;         // after the line's end
         size_t valueStart = 0;  // of a key line with "="; std::string::npos without "="
         size_t nameEnd = 0;     // after the key name, blanks dropped
-        std::string changed;    // the new content when `isChanged`
+        Piece changed;          // the new content when `isChanged`
         bool isChanged = false;
     };
     struct Section {
         std::string name;            // as first written, for a section this text adds
         size_t lastLine = 0;         // index of its last non-blank line in m_lines
         bool isNew = false;          // added at the end of the file
-        std::vector<std::string> added;  // key lines added, in order, without line ends
+        std::vector<Piece> added;    // key lines added, in order, without line ends
     };
     // Where a key's line is: an original line, or a line that this text added to a section.
     struct KeyPlace {
@@ -65,11 +71,16 @@ private:
     size_t addSection(const std::string& name);
     std::string keyId(size_t section, const std::string& key) const;
     std::string toAnsi(const std::string& stored) const;
-    std::string toStored(const std::string& ansi) const;
+    // Appends `prefix` and the value in the file's encoding to m_written.
+    Piece write(const std::string& prefix, const char* value, size_t length);
+    std::string valueOf(const Piece& piece) const;
+    bool holds(const Line& line, const char* value, size_t length) const;
+    void appendLines(const std::vector<Piece>& pieces, std::string& text) const;
     size_t lastOf(char c, size_t from, size_t to) const;
 
     Encoding m_encoding = Encoding::Ansi;
-    std::string m_text;  // the file after its byte-order mark: ANSI bytes, or UTF-8
+    std::string m_text;     // the file after its byte-order mark: ANSI bytes, or UTF-8
+    std::string m_written;  // the lines that this text wrote, one after the other
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;
     std::unordered_map<std::string, size_t> m_sectionIndex;  // upper-case name -> first section

@@ -40,9 +40,11 @@ int digitValue(char c) {
 }
 }  // namespace
 
-std::string profileStringValue(const std::string& stored, size_t maxBytes) {
-    bool quoted = stored.size() >= 2 && isQuote(stored[0]) && stored.back() == stored[0];
-    return fw::CutToBytes(quoted ? stored.substr(1, stored.size() - 2) : stored, maxBytes);
+std::string profileStringValue(std::string stored, size_t maxBytes) {
+    if (stored.size() >= 2 && isQuote(stored[0]) && stored.back() == stored[0])
+        stored = stored.substr(1, stored.size() - 2);
+    stored.resize(fw::CharBoundaryAtOrBefore(stored, maxBytes));
+    return stored;
 }
 
 int profileIntValue(const std::string& stored, int defaultValue) {

@@ -5,7 +5,7 @@
 
 // GetPrivateProfileStringA: a value in matching single or double quotes loses them; the text
 // is cut to at most `maxBytes` between characters.
-std::string profileStringValue(const std::string& stored, size_t maxBytes);
+std::string profileStringValue(std::string stored, size_t maxBytes);
 
 // GetPrivateProfileIntA: the first 29 characters of the value read as a number: leading
 // control characters skipped, one sign, "0x", "0o" or "0b" for hex, octal or binary, digits

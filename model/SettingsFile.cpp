@@ -43,7 +43,7 @@ public:
     }
     std::string readString(const std::string& section, const char* key, size_t maxBytes) const {
         std::string stored;
-        return m_text.find(section, key, stored) ? profileStringValue(stored, maxBytes) : std::string();
+        return m_text.find(section, key, stored) ? profileStringValue(std::move(stored), maxBytes) : std::string();
     }
 
 private:
@@ -74,8 +74,8 @@ void loadAppearance(const SettingsReader& file, AppearanceSettings& a) {
 CKirunData loadItem(const SettingsReader& file, const std::string& section) {
     CKirunData item;
     item.m_minutes = file.readInt(section, "MINUTE", item.m_minutes);
-    std::string bytes = decodeHex(file.readString(section, "STRINGS", kMaxHexDigits));
-    item.m_text = bytes.substr(0, bytes.find('\0'));  // a "00" pair ends the text
+    item.m_text = decodeHex(file.readString(section, "STRINGS", kMaxHexDigits));
+    item.m_text.resize(std::min(item.m_text.size(), item.m_text.find('\0')));  // a "00" pair ends the text
     return item;
 }
 

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     const std::string path = argv[1];
     const int items = std::atoi(argv[2]);
     testing_support::Settings versions[2];
-    for (int v = 0; v < 2; ++v) versions[v].captions = testing_support::NumberedCaptions(items, kCrashTestTextBytes, v);
+    for (int v = 0; v < 2; ++v) versions[v].captions = testing_support::NumberedCaptions(items, testing_support::kCrashTestTextBytes, v);
     HANDLE marker = CreateFileA(argv[3], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (marker == INVALID_HANDLE_VALUE) return 3;
     CloseHandle(marker);
