@@ -2,6 +2,7 @@
 // program's one-read, one-write settings file ("after") beside the platform's profile functions
 // key by key ("before"). A save is the one after adding an item to a list already on disk.
 // Usage: SettingsBench [MAX_BEFORE_ITEMS [ITEMS...]]   ("before" only up to MAX_BEFORE_ITEMS)
+//        SettingsBench --write PATH ITEMS              (a settings file of that many items)
 #include <windows.h>
 
 #include <cstdio>
@@ -66,6 +67,10 @@ void Measure(const std::string& path, int items, bool after, double& saveMs, dou
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--write") {
+        oracle::Settings s = ListOf(std::atoi(argv[3]));
+        return saveSettingsFile(argv[2], s.appearance, s.captions, s.fileInterface) ? 0 : 1;
+    }
     const int maxBefore = argc > 1 ? std::atoi(argv[1]) : 10000;
     std::vector<int> sizes;
     for (int i = 2; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));

@@ -228,7 +228,8 @@ bool ProfileText::holds(const Line& line, const char* value, size_t length) cons
     while (to > line.valueStart && isBlank(m_text[to - 1])) --to;
     const char* begin = m_text.data() + line.valueStart;
     const char* end = std::find(begin, m_text.data() + to, '\0');
-    if (m_encoding != Encoding::Ansi) return toAnsi(std::string(begin, end)).compare(0, std::string::npos, value, length) == 0;
+    if (m_encoding != Encoding::Ansi)
+        return toAnsi(std::string(begin, end)).compare(0, std::string::npos, value, length) == 0;
     return static_cast<size_t>(end - begin) == length && std::equal(begin, end, value);
 }
 

@@ -4,12 +4,7 @@
 // hex-encoded.
 #include <string>
 
-#include "model/AppearanceSettings.h"
-#include "model/CaptionList.h"
-#include "model/FileInterfaceSettings.h"
-
-// A damaged or hand-edited item count loads no more than this many items.
-const int kMaxLoadedItems = 60000;
+#include "model/SettingsKeys.h"
 
 // "<current directory>\Kirunner.ini".
 std::string settingsFilePath();

@@ -37,20 +37,10 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-bool isRefusal(DWORD error) {
-    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
-// ReplaceFileA keeps the old file's attributes and security; a file that does not exist yet,
-// or one that ReplaceFileA cannot replace for another reason than a refusal, is replaced by a
-// rename that reaches the disk before it returns.
+// One rename within the folder, which replaces the old file in a single step and reaches the
+// disk before it returns. (ReplaceFileA is not used: Wine's moves the old file aside before it
+// moves the new one in, which leaves a moment with no settings file at all.)
 bool putInPlace(const std::string& temporary, const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        if (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                         nullptr))
-            return true;
-        if (isRefusal(GetLastError())) return false;
-    }
     return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
            FALSE;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The settings file read and written key by key through the platform's private-profile
+// The settings file's keys read and written one by one through the platform's private-profile
 // functions, as the program did before it composed the file in memory: the reference for the
 // equivalence tests and the "before" figures of the settings benchmark.
 #include <string>

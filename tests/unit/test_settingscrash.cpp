@@ -88,7 +88,8 @@ TEST(SettingsCrash, KilledInTheMiddleOfSavesLeavesTheOldOrTheNewFile) {
         const std::string bytes = ReadFileBytes(ini);
         const bool isOld = bytes == versions[0];
         const bool isNew = bytes == versions[1];
-        ASSERT_TRUE(isOld || isNew) << "kill " << kill << ": a file of " << bytes.size() << " bytes, neither version";
+        ASSERT_TRUE(isOld || isNew) << "kill " << kill << ": a file of " << bytes.size() << " bytes, neither version"
+                                    << (FileExists(ini) ? "" : " (no file)") << (FileExists(ini + ".tmp") ? " (temporary file there)" : "");
         ++seen[isNew ? 1 : 0];
         if (FileExists(ini + ".tmp")) ++midSave;
         ASSERT_EQ(kItems, LoadWithReader(ini).captions.count()) << "kill " << kill;
