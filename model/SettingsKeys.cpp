@@ -55,6 +55,7 @@ CKirunData loadItem(const SettingsSource& file, const std::string& section) {
 
 void loadCaptions(const SettingsSource& file, CaptionList& captions) {
     int count = std::min(file.readInt(kSystem, "ITEMCOUNT", 0), kMaxLoadedItems);
+    if (count > 0) captions.reserve(captions.count() + count);
     for (int position = 0; position < count; ++position) captions.append(loadItem(file, itemSectionName(position)));
 }
 
