@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/SettingsFile.h"
 #include "tests/support/SettingsCompare.h"
 
 int main(int argc, char** argv) {
