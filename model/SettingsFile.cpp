@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "framework/Mbcs.h"
-#include "framework/MessageBox.h"
 #include "model/ProfileText.h"
 #include "model/ProfileValues.h"
 #include "model/SettingsKeys.h"
@@ -14,7 +13,6 @@
 
 namespace {
 const char kFileName[] = "Kirunner.ini";
-const char kSaveFailed[] = "設定ファイルに保存できませんでした\n";
 
 // Values of the settings file as the platform's profile readers give them.
 class TextSource : public SettingsSource {
@@ -95,8 +93,9 @@ void loadSettingsFile(const std::string& path, AppearanceSettings& appearance, C
 }
 
 bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
-                      const CaptionList& captions, const FileInterfaceSettings& fileInterface) {
-    bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
-    if (!saved) fw::ShowMessage((kSaveFailed + fullPathOf(path)).c_str(), MB_OK);
+                      const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+                      std::string* failedPath) {
+    const bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
+    if (!saved && failedPath) *failedPath = fullPathOf(path);
     return saved;
 }

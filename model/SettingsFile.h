@@ -20,7 +20,8 @@ void loadSettingsFile(const std::string& path, AppearanceSettings& appearance, C
 // composed in memory from the file on disk and stored in one step: the file is at every moment
 // either the old one or the new one. Sections of items beyond the current count stay in the
 // file; the load never reads them. When the file cannot be written (read-only, locked, disk
-// full), the old file stays, the operator is told once and false comes back; the records are
-// not changed either way.
+// full), the old file stays and false comes back, with the file's full path in `failedPath`
+// when one is given; the records are not changed either way.
 bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
-                      const CaptionList& captions, const FileInterfaceSettings& fileInterface);
+                      const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+                      std::string* failedPath = nullptr);

@@ -10,7 +10,7 @@
 #include "model/FileInterfaceSettings.h"
 
 // A damaged or hand-edited item count loads no more than this many items.
-const int kMaxLoadedItems = 60000;
+const int kMaxLoadedItems = CaptionList::kMaxItems;
 
 class SettingsSource {
 public:

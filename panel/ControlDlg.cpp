@@ -12,6 +12,7 @@
 #include "model/StartupState.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
+#include "panel/SettingsSave.h"
 #include "resource.h"
 
 namespace {
@@ -106,7 +107,7 @@ void CControlDlg::loadSettings() {
 }
 
 void CControlDlg::saveSettings() {
-    saveSettingsFile(iniPath, appearance, captionList, fileInterface);
+    saveSettingsAndReport(iniPath, appearance, captionList, fileInterface);
 }
 
 void CControlDlg::refreshList() {

@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "framework/Mbcs.h"
 #include "model/SettingsFile.h"
+#include "panel/SettingsSave.h"
 
 namespace testing_support {
 namespace {
@@ -46,7 +47,7 @@ Settings LoadWithReader(const std::string& path) {
 }
 
 bool SaveWithWriter(const std::string& path, const Settings& s) {
-    return saveSettingsFile(path, s.appearance, s.captions, s.fileInterface);
+    return saveSettingsAndReport(path, s.appearance, s.captions, s.fileInterface);
 }
 
 void ExpectSameSettings(const Settings& expected, const Settings& actual, const std::string& what) {

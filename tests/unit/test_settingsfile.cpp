@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "model/SettingsFile.h"
+#include "panel/SettingsSave.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
@@ -33,7 +34,7 @@ Settings loadFrom(const std::string& path) {
 }
 
 bool saveTo(const std::string& path, const Settings& s) {
-    return saveSettingsFile(path, s.appearance, s.captions, s.fileInterface);
+    return saveSettingsAndReport(path, s.appearance, s.captions, s.fileInterface);
 }
 
 void expectSameItems(const CaptionList& expected, const CaptionList& actual) {

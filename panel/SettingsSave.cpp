@@ -1,0 +1,16 @@
+#include "panel/SettingsSave.h"
+
+#include "framework/MessageBox.h"
+#include "model/SettingsFile.h"
+
+namespace {
+const char kSaveFailed[] = "設定ファイルに保存できませんでした\n";
+}  // namespace
+
+bool saveSettingsAndReport(const std::string& path, const AppearanceSettings& appearance,
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface) {
+    std::string failedPath;
+    if (saveSettingsFile(path, appearance, captions, fileInterface, &failedPath)) return true;
+    fw::ShowMessage((kSaveFailed + failedPath).c_str(), MB_OK);
+    return false;
+}

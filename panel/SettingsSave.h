@@ -1,0 +1,13 @@
+#pragma once
+// Saving the settings file as the operator sees it: a file that cannot be written is named in
+// a message.
+#include <string>
+
+#include "model/AppearanceSettings.h"
+#include "model/CaptionList.h"
+#include "model/FileInterfaceSettings.h"
+
+// Saves; on failure shows "設定ファイルに保存できませんでした" with the file's full path and
+// returns false.
+bool saveSettingsAndReport(const std::string& path, const AppearanceSettings& appearance,
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface);
