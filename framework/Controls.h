@@ -46,6 +46,10 @@ public:
     bool SetItemText(int row, int column, const char* text) const;
     std::string GetItemText(int row, int column) const;
     bool DeleteAllItems() const { return Send(LVM_DELETEALLITEMS) != 0; }
+    // Room for `count` rows, made once before they are inserted.
+    void ReserveItems(int count) const {
+        Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOINVALIDATEALL);
+    }
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     int GetSelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
     // The first highlighted row, or -1 when none is (the selection mark may outlive it).

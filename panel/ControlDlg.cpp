@@ -1,11 +1,13 @@
 #include "panel/ControlDlg.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "display/KirunWin.h"
 #include "display/RunList.h"
 #include "fileif/FileSelDlg.h"
+#include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
@@ -113,6 +115,7 @@ void CControlDlg::saveSettings() {
 void CControlDlg::refreshList() {
     listCtrl.SetRedraw(false);
     listCtrl.DeleteAllItems();
+    listCtrl.ReserveItems(captionList.count());
     int row = 0;
     for (const CKirunData& item : captionList) {
         char number[16];
@@ -122,10 +125,24 @@ void CControlDlg::refreshList() {
         listCtrl.InsertItem(row, number);
         listCtrl.SetItemText(row, 1, minutes);
         listCtrl.SetItemText(row, 2, item.m_state ? kOnAir : kOffAir);
-        listCtrl.SetItemText(row, 3, item.m_text.c_str());
+        // The text is asked for when a row is drawn or read: the list view keeps no copy of
+        // texts of up to a thousand bytes for each of up to 60,000 rows.
+        listCtrl.SetItemText(row, 3, LPSTR_TEXTCALLBACKA);
         ++row;
     }
     listCtrl.SetRedraw(true);
+}
+
+LRESULT CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
+    LVITEMA& item = info->item;
+    if (!(item.mask & LVIF_TEXT) || item.iSubItem != 3 || !item.pszText || item.cchTextMax <= 0)
+        return 0;
+    item.pszText[0] = '\0';
+    if (!captionList.contains(item.iItem)) return 0;
+    const std::string text = fw::CutToBytes(captionList.at(item.iItem).m_text,
+                                            static_cast<size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, text.c_str(), text.size() + 1);
+    return 0;
 }
 
 void CControlDlg::putOnAir(int position) {
@@ -255,6 +272,12 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
+    case WM_NOTIFY: {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lp);
+        if (header && header->idFrom == IDC_CAPTION_LIST && header->code == LVN_GETDISPINFOA)
+            return OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(lp));
+        break;
+    }
     case kNothingOnAirMessage:
         ProgramExitCode = kExitNothingOnAir;
         closeProgram();

@@ -73,6 +73,7 @@ private:
     void OnAddToCaption();
     void OnRemoveFromDisplay();
     LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnGetDispInfo(NMLVDISPINFOA* info);
     void OnCaptionSettings();
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
