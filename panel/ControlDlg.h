@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/KirunListener.h"
+#include "fileif/TextFileReader.h"
 #include "fileif/TextFileWatch.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -21,6 +22,7 @@ class CControlDlg : public fw::Dialog, public CKirunListener, public CKirunEndLi
 public:
     static constexpr UINT_PTR kFileCheckTimer = 104;
     static constexpr UINT kFileCheckPeriod = 1000;
+    static constexpr UINT kFileLookDoneMessage = WM_APP + 104;  // the file reader's look has ended
 
     CControlDlg();
     ~CControlDlg() override;
@@ -35,6 +37,8 @@ public:
     void refreshList();
     void putOnAir(int position);
     void applyAppearance();
+    // Takes the result of a finished look, then starts the next look on the file reader
+    // unless one is still under way.
     void checkTextFile();
 
     fw::ListView listCtrl;
@@ -47,6 +51,8 @@ public:
     int autoExit = 0;                 // 1: close the main window when all rolling has ended
     FileInterfaceSettings fileInterface;
     TextFileWatch fileWatch;
+    TextFileReader fileReader;      // looks at the watched file away from this thread
+    unsigned fileLookTicket = 0;    // moves when the watched file or its switch changes
 
 protected:
     BOOL OnInitDialog() override;
@@ -66,6 +72,8 @@ private:
     LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
     void OnCaptionSettings();
     void OnFileInterface();
+    // Takes over what a finished look found, if it belongs to the current settings.
+    void takeFileLook();
     void OnTimer(UINT_PTR id);
 
     // Puts the item at `position` on air without rebuilding the list view; false when there is
