@@ -11,6 +11,7 @@
 #   BENCH_CPU_WARMUP     seconds before it starts         5
 #   BENCH_CPU_SPEEDS     scroll steps measured            "1 2 3 4"
 #   BENCH_STARTUP_RUNS   starts measured                  7
+#   BENCH_SHARE_SECONDS  length of one sharing measurement 60 (part "share", not in the default)
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -51,6 +52,9 @@ machine() {
       startup)
         echo; echo "== Start-up (screen 1920x1080) =="
         on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" ;;
+      share)
+        echo; echo "== Sharing violations of a writer saving ten times a second =="
+        "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done
