@@ -204,12 +204,17 @@ TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
     ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
+    RunItem shown{};
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
-                         [this](HWND) { Tick(); }, Click(IDOK)});
-    ASSERT_TRUE(FileCaption()) << "still on while the dialog was open";
-    EXPECT_EQ("two", FileCaption()->text);
-    EXPECT_EQ(5, FileCaption()->minutes);
+                         [&](HWND) {
+                             Tick();
+                             if (FileCaption()) shown = *FileCaption();
+                         },
+                         Click(IDOK)});
+    EXPECT_EQ("two", shown.text) << "still on while the dialog was open";
+    EXPECT_EQ(5, shown.minutes);
     EXPECT_EQ(0, page->fileInterface.fileExec);
+    EXPECT_FALSE(FileCaption()) << "switched off on OK";
 }
 
 TEST_F(FilePage, SwitchingOffOrWatchingAnotherFileTakesTheFileCaptionOffAir) {
