@@ -238,10 +238,10 @@ TEST_F(HeldRead, StripAndWindowsGoOnWhileTheReadIsHeldAndItsTextGoesOnAirWhenItE
 }
 
 TEST_F(HeldRead, TheProgramExitsPromptlyWhileTheReadIsHeld) {
-    Start("30s-exit-" + std::to_string(GetCurrentProcessId()) + ".txt");
+    Start("15s-exit-" + std::to_string(GetCurrentProcessId()) + ".txt");
     WriteUntilHeld("never shown");
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit(8000)) << "ended well before the thirty-second read returns";
+    EXPECT_TRUE(program.WaitForExit(8000)) << "ended well before the fifteen-second read returns";
     EXPECT_TRUE(mirror.holding(name));
 }
 
