@@ -54,7 +54,8 @@ machine() {
         on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" ;;
       share)
         echo; echo "== Sharing violations of a writer saving ten times a second =="
-        "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
+        on_screen 640x480x24 "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
+          "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done
