@@ -61,5 +61,8 @@ CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments) {
 
 std::string DirectoryOfProgram(const std::string& programPath) {
     size_t separator = fw::FindLastChar(programPath, '\\');
-    return separator == std::string::npos ? std::string() : programPath.substr(0, separator);
+    if (separator == std::string::npos) return std::string();
+    // "E:" or "" alone would name the current folder of a drive, not its root.
+    const bool root = separator == 0 || (separator == 2 && programPath[1] == ':');
+    return programPath.substr(0, root ? separator + 1 : separator);
 }

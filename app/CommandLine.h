@@ -20,5 +20,6 @@ CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments);
 bool ScanDecimal(const char* text, int& value);
 
 // The directory part of the program path: everything before its last backslash (a trail byte
-// equal to a backslash inside a double-byte character does not count); empty when there is none.
+// equal to a backslash inside a double-byte character does not count), with the backslash kept
+// for a drive root ("E:\\"); empty when there is none.
 std::string DirectoryOfProgram(const std::string& programPath);

@@ -64,7 +64,9 @@ BOOL CKirunApp::InitInstance() {
         for (int number : BatchCaptionNumbers) std::printf("KirunNo=%d\n", number);
     }
 
-    CurrentDir = DirectoryOfProgram(__argc > 0 && __argv[0] ? __argv[0] : "");
+    // The running program's own file, not argument 0: a caller may pass any argument 0, and a
+    // bare name or forward slashes there would leave the settings file in some other folder.
+    CurrentDir = DirectoryOfProgram(fw::ProgramFilePath());
     SetCurrentDirectoryA(CurrentDir.c_str());
     std::printf("CurrentDir=%s", CurrentDir.c_str());
     std::fflush(stdout);

@@ -1,5 +1,7 @@
 #include "app/OpaCheck.h"
 
+#include <vsstyle.h>
+
 #include <string>
 #include <vector>
 
@@ -9,10 +11,9 @@
 #include "framework/Gdi.h"
 
 namespace {
-const int kLabelLeft = 16;          // the label starts right of the check mark box
-const int kCheckBoxPart = 3;        // BP_CHECKBOX
-const DWORD kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;  // 0x0825
-const UINT kDttOptionsSize = 64;    // sizeof(DTTOPTS) on version 6
+const int kLabelLeft = 16;  // the label starts right of the check mark box
+const DWORD kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+const DWORD kLabelOptions = DTT_COMPOSITED | DTT_GLOWSIZE;
 
 std::wstring ToWide(const std::string& text) {
     if (text.empty()) return std::wstring();
@@ -31,6 +32,14 @@ bool ParentFont(HWND control, LOGFONTA& font) {
     return parentFont && GetObjectA(parentFont, sizeof font, &font) == sizeof font;
 }
 }  // namespace
+
+DTTOPTS GlowLabelOptions(int glowSize) {
+    DTTOPTS options{};
+    options.dwSize = sizeof options;
+    options.dwFlags = kLabelOptions;
+    options.iGlowSize = glowSize;
+    return options;
+}
 
 LRESULT COpaCheck::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PAINT) {
@@ -68,11 +77,8 @@ void COpaCheck::OnPaint() {
         text.top = (client.bottom - extent.cy) / 2 + 1;
         text.bottom = text.top + extent.cy;
 
-        DTTOPTS options{};
-        options.dwSize = kDttOptionsSize;
-        options.dwFlags = DTT_COMPOSITED | DTT_GLOWSIZE;
-        options.iGlowSize = pixelsToPoints(-described.lfHeight);
-        late::DrawThemeTextEx(theme, buffer, kCheckBoxPart, 0, label.c_str(),
+        DTTOPTS options = GlowLabelOptions(pixelsToPoints(-described.lfHeight));
+        late::DrawThemeTextEx(theme, buffer, BP_CHECKBOX, 0, label.c_str(),
                               static_cast<int>(label.size()), kLabelFormat, &text, &options);
         if (theme) late::CloseThemeData(theme);
     }  // the font is selected out of the buffer before the buffer goes

@@ -14,3 +14,9 @@ public:
     // The run list is empty and the last caption has left the strip; scrolling has stopped.
     virtual void onAllRollEnd() {}
 };
+
+class CKirunWinOwner {
+public:
+    // The caption window is gone (its object is about to delete itself): forget the pointer.
+    virtual void onKirunWinGone() {}
+};

@@ -30,8 +30,12 @@ void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListene
     }
     // Should the list empty again before the next tick, the caption that entered still has to
     // leave the strip before rolling stops.
-    m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
+    resetDrain();
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
+}
+
+void CKirunWin::resetDrain() {
+    m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
 }
 
 BOOL CKirunWin::removeKirun(int index) {
@@ -55,7 +59,7 @@ void CKirunWin::onScrollTick() {
     scrollStep();
     Invalidate(TRUE);
     if (!m_runList.empty()) {
-        m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
+        resetDrain();
         return;
     }
     m_drain -= scrollStepWidth();

@@ -72,6 +72,7 @@ BOOL CKirunWin::DestroyWindow() {
 
 void CKirunWin::PostNcDestroy() {
     fw::Window::PostNcDestroy();
+    if (m_owner) m_owner->onKirunWinGone();
     delete this;
 }
 
@@ -81,6 +82,7 @@ LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: return OnPaint();
     case WM_TIMER: return OnTimer(wp, lp);
     case WM_FONTCHANGE: return OnFontChange(wp, lp);
+    case WM_CLOSE: return 0;  // only the owner ends the strip, with DestroyWindow()
     default: return Default(msg, wp, lp);
     }
 }
@@ -148,6 +150,8 @@ void CKirunWin::updateLayout() {
     m_next = 0;
     createStrip();
     renderCaption();
+    // A caption draining out starts again at the right edge: it needs the whole way out anew.
+    if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
 }
 
 void CKirunWin::createStrip() {

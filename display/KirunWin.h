@@ -7,7 +7,10 @@
 //
 // The owner creates it with new, writes the appearance members, calls start() and, after
 // every appearance change, updateLayout(). It never deletes it: DestroyWindow() and forget the
-// pointer; the object deletes itself once its window is gone.
+// pointer; the object deletes itself once its window is gone, and tells the owner set with
+// setOwner() first, so the owner never keeps a pointer to a window that is gone. The strip is
+// the owner's window, not the user's: WM_CLOSE does not close it, and nothing the program does
+// activates it.
 #include <windows.h>
 
 #include <string>
@@ -28,6 +31,7 @@ public:
 
     CKirunWin();
 
+    void setOwner(CKirunWinOwner* owner) { m_owner = owner; }
     void start();
     void updateLayout();
     BOOL DestroyWindow() override;
@@ -81,6 +85,7 @@ private:
     std::string m_currentText;  // empty while the blank caption is shown
     COLORREF m_keyColor = RGB(200, 200, 200);
     BYTE m_alpha = 200;
+    CKirunWinOwner* m_owner = nullptr;  // not owned
     RunList m_runList;
     int m_next = 0;       // run-list position of the caption to show next
     BOOL m_rolling = FALSE;
@@ -102,6 +107,7 @@ private:
     LRESULT OnPaint();
     LRESULT OnTimer(WPARAM wp, LPARAM lp);
     LRESULT OnFontChange(WPARAM wp, LPARAM lp);
+    void resetDrain();
 
     void createStrip();
     void renderCaption();

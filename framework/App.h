@@ -3,9 +3,14 @@
 // message boxes, the main window, and the screen resolution for point/pixel conversion.
 #include <windows.h>
 
+#include <string>
+
 namespace fw {
 
 HINSTANCE Instance();
+
+// The full path of the running program's own file, however long; empty if it cannot be had.
+std::string ProgramFilePath();
 
 const char* AppTitle();
 void SetAppTitle(const char* title);

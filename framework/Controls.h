@@ -48,6 +48,10 @@ public:
     bool DeleteAllItems() const { return Send(LVM_DELETEALLITEMS) != 0; }
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     int GetSelectionMark() const { return static_cast<int>(Send(LVM_GETSELECTIONMARK)); }
+    // The first highlighted row, or -1 when none is (the selection mark may outlive it).
+    int GetFirstSelected() const {
+        return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
     void SetRedraw(bool redraw) const { Send(WM_SETREDRAW, redraw ? TRUE : FALSE); }
 };
 

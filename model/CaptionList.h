@@ -8,12 +8,17 @@
 
 class CaptionList {
 public:
+    // Items the list can hold: list positions are the strip's caption keys, and the next key
+    // belongs to the text-file caption.
+    static constexpr int kMaxItems = 60000;
+
     void append(const CKirunData& item) { m_items.push_back(item); }
     bool replaceAt(int position, const CKirunData& item);
     bool eraseAt(int position);
     bool setStateAt(int position, int state);
 
     int count() const { return static_cast<int>(m_items.size()); }
+    bool full() const { return count() >= kMaxItems; }
     bool contains(int position) const { return position >= 0 && position < count(); }
     const CKirunData& at(int position) const { return m_items[static_cast<size_t>(position)]; }
 

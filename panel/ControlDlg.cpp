@@ -20,6 +20,7 @@ const char kSelectToChange[] = "設定変更するデータを一覧で選択し
 const char kConfirmDelete[] = "選択したデータを削除しますか？";
 const char kSelectToDelete[] = "削除更するデータを一覧で選択してください";
 const char kNotOnDisplay[] = "削除するデータは表示データに含まれていません";
+const char kListFull[] = "これ以上テキストを追加できません（登録できるのは60000件までです）";
 
 const char kOnAir[] = "表示中";
 const char kOffAir[] = "------";
@@ -38,7 +39,16 @@ std::string OneLine(const std::string& text) {
 CControlDlg::CControlDlg()
     : fw::Dialog(IDD_CONTROL_PAGE), bgBrush(CreateSolidBrush(kPageColor)), iniPath(settingsFilePath()) {}
 
-CControlDlg::~CControlDlg() = default;
+CControlDlg::~CControlDlg() {
+    // Normally gone with the page's own DestroyWindow; the strip must never outlive the page
+    // that its captions and its end report point to.
+    if (captionWin) {
+        captionWin->setOwner(nullptr);
+        captionWin->m_endListener = nullptr;
+        captionWin->DestroyWindow();
+        captionWin = nullptr;
+    }
+}
 
 void CControlDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Bind(IDC_CAPTION_LIST, listCtrl);
@@ -63,6 +73,7 @@ BOOL CControlDlg::OnInitDialog() {
         captionWin = nullptr;
     }
     if (captionWin) {
+        captionWin->setOwner(this);
         captionWin->m_endListener = this;
         applyAppearance();
         captionWin->start();
@@ -81,6 +92,8 @@ BOOL CControlDlg::OnInitDialog() {
             anyOnAir = sendToStrip(position) || anyOnAir;
         }
         if (anyOnAir) refreshList();
+        // With nothing to roll, no end of rolling would ever come to end the hidden program.
+        else PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     }
     fileReader.SetTarget(m_hWnd, kFileLookDoneMessage);
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
@@ -144,17 +157,25 @@ void CControlDlg::applyAppearance() {
 void CControlDlg::onKirunEnd(int index) {
     if (!captionList.contains(index)) return;  // the text-file caption among others
     captionList.setStateAt(index, 0);
-    refreshList();
+    // Only the row's state changes: many captions may end in one tick, and rebuilding the
+    // whole list for each would cost the number of rows again per caption.
+    listCtrl.SetItemText(index, 2, kOffAir);
 }
 
 void CControlDlg::onAllRollEnd() {
     std::printf("ALL ROLL END\n");
     std::fflush(stdout);
-    if (autoExit == 1) {
-        SendMessageA(GetParent(), WM_CLOSE, 0, 0);
-        std::printf("●●CLOSE\n");
-        std::fflush(stdout);
-    }
+    if (autoExit == 1) closeProgram();
+}
+
+void CControlDlg::onKirunWinGone() {
+    captionWin = nullptr;
+}
+
+void CControlDlg::closeProgram() {
+    SendMessageA(GetParent(), WM_CLOSE, 0, 0);
+    std::printf("●●CLOSE\n");
+    std::fflush(stdout);
 }
 
 void CControlDlg::checkTextFile() {
@@ -203,6 +224,9 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
+    case kNothingOnAirMessage:
+        closeProgram();
+        return 0;
     case kFileLookDoneMessage:
         takeFileLook();
         return 0;
@@ -226,7 +250,9 @@ bool CControlDlg::OnCommand(int id) {
 }
 
 int CControlDlg::selectedItem(const char* noSelectionMessage) const {
-    int position = listCtrl.GetSelectionMark();
+    // The highlighted row: the selection mark stays behind when a click on the blank area
+    // below the rows takes the highlight away.
+    int position = listCtrl.GetFirstSelected();
     if (position == -1) {
         fw::ShowMessage(noSelectionMessage);
         return -1;
@@ -253,7 +279,7 @@ void CControlDlg::OnRemoveFromDisplay() {
 }
 
 void CControlDlg::OnDisplayOn() {
-    if (captionWin) captionWin->ShowWindow(SW_SHOW);
+    if (captionWin) captionWin->ShowWindow(SW_SHOWNA);  // the operator's window keeps the focus
 }
 
 void CControlDlg::OnDisplayOff() {
@@ -290,6 +316,10 @@ void CControlDlg::OnCaptionSettings() {
 }
 
 void CControlDlg::OnAddText() {
+    if (captionList.full()) {
+        fw::ShowMessage(kListFull);
+        return;
+    }
     CKirunSettingDlg dlg;
     dlg.setData(CKirunData());
     if (dlg.DoModal() != IDOK) return;

@@ -18,10 +18,15 @@
 
 class CKirunWin;
 
-class CControlDlg : public fw::Dialog, public CKirunListener, public CKirunEndListener {
+class CControlDlg : public fw::Dialog,
+                    public CKirunListener,
+                    public CKirunEndListener,
+                    public CKirunWinOwner {
 public:
     static constexpr UINT_PTR kFileCheckTimer = 104;
     static constexpr UINT kFileCheckPeriod = 1000;
+    // Posted by a batch start that put nothing on air: the program ends as after all rolling.
+    static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
     static constexpr UINT kFileLookDoneMessage = WM_APP + 104;  // the file reader's look has ended
 
     CControlDlg();
@@ -31,6 +36,7 @@ public:
 
     void onKirunEnd(int index) override;
     void onAllRollEnd() override;
+    void onKirunWinGone() override;
 
     void loadSettings();
     void saveSettings();
@@ -76,6 +82,8 @@ private:
     void takeFileLook();
     void OnTimer(UINT_PTR id);
 
+    // Closes the main window, which ends the program.
+    void closeProgram();
     // Puts the item at `position` on air without rebuilding the list view; false when there is
     // no such item or no caption window.
     bool sendToStrip(int position);

@@ -11,7 +11,10 @@
 #   BENCH_CPU_WARMUP     seconds before it starts         5
 #   BENCH_CPU_SPEEDS     scroll steps measured            "1 2 3 4"
 #   BENCH_STARTUP_RUNS   starts measured                  7
-#   BENCH_SHARE_SECONDS  length of one sharing measurement 60 (part "share", not in the default)
+#   BENCH_BATCH_COUNT    captions of the batchend part    2000
+#   BENCH_SHARE_SECONDS  length of one sharing measurement 60
+# The parts "batchend" (the end of a large batch run, over a minute) and "share" (sharing
+# violations of a writer, four measurements) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -52,6 +55,9 @@ machine() {
       startup)
         echo; echo "== Start-up (screen 1920x1080) =="
         on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" ;;
+      batchend)
+        echo; echo "== End of a large batch run (screen 1920x1080) =="
+        on_screen 1920x1080x24 "$root/bench/batchend.sh" "$build" ;;
       share)
         echo; echo "== Sharing violations of a writer saving ten times a second =="
         on_screen 640x480x24 "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" \

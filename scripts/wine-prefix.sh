@@ -5,7 +5,14 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 prefix="$1"
 marker="$prefix/.kirunner-ready"
-[ -f "$marker" ] && exit 0
+
+# Drive K: is an empty folder of the prefix's own, for tests of a program at a drive root.
+add_test_drive() {
+  [ -d "$prefix/dosdevices" ] || return 0
+  mkdir -p "$prefix/drive_k"
+  ln -sfn ../drive_k "$prefix/dosdevices/k:"
+}
+if [ -f "$marker" ]; then add_test_drive; exit 0; fi
 
 . "$here/wine-env.sh" "$prefix"
 mkdir -p "$(dirname "$prefix")"
@@ -21,4 +28,5 @@ reg 'HKCU\Software\Wine\Fonts\Replacements' 'MS PGothic' REG_SZ IPAPGothic
 # A crashing program ends at once instead of opening the debugger dialog.
 reg 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
 wineserver -w
+add_test_drive
 touch "$marker"

@@ -41,7 +41,11 @@ KirunnerProcess::~KirunnerProcess() {
 bool KirunnerProcess::Start(const std::string& folder, const std::string& arguments) {
     std::string exe = folder + "\\Kirunner.exe";
     if (!CopyFileA(BuiltKirunnerPath().c_str(), exe.c_str(), FALSE)) return false;
+    return StartProgram(exe, arguments);
+}
 
+bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
+                                   const std::string& currentFolder) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE outputWrite = nullptr;
     if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return false;
@@ -56,10 +60,11 @@ bool KirunnerProcess::Start(const std::string& folder, const std::string& argume
     std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back('\0');
 
-    char home[MAX_PATH];
+    char home[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
+    const char* current = currentFolder.empty() ? home : currentFolder.c_str();
     BOOL started = CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
-                                  DETACHED_PROCESS, nullptr, home, &startup, &m_info);
+                                  DETACHED_PROCESS, nullptr, current, &startup, &m_info);
     CloseHandle(outputWrite);
     if (!started) return false;
 
@@ -101,6 +106,12 @@ bool KirunnerProcess::WaitForExit(DWORD timeoutMs) {
 
 bool KirunnerProcess::Running() const {
     return m_info.hProcess && WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD KirunnerProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (m_info.hProcess) GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
 }
 
 void KirunnerProcess::Kill() {
@@ -249,6 +260,21 @@ void SelectListRow(HWND listView, int row) {
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
     CloseHandle(process);
+}
+
+int SelectedListRow(HWND listView) {
+    return static_cast<int>(SendMessageA(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ClickAt(HWND hwnd, POINT client) {
+    POINT screen = client;
+    ClientToScreen(hwnd, &screen);
+    SetCursorPos(screen.x, screen.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
 }
 
 std::string ReadConsoleOf(DWORD processId) {

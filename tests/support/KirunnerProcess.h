@@ -28,8 +28,14 @@ public:
     // Copies Kirunner.exe into `folder` and starts it from there with `arguments`; its
     // standard output goes into a pipe that this object reads.
     bool Start(const std::string& folder, const std::string& arguments = "");
+    // Starts the program file at `exePath` as it is, in the current folder `currentFolder`
+    // (the temporary folder when empty).
+    bool StartProgram(const std::string& exePath, const std::string& arguments,
+                      const std::string& currentFolder = "");
     bool WaitForExit(DWORD timeoutMs);
     bool Running() const;
+    // The exit code of an ended process; STILL_ACTIVE while it runs.
+    DWORD ExitCode() const;
     void Kill();
     DWORD ProcessId() const { return m_info.dwProcessId; }
     HANDLE ProcessHandle() const { return m_info.hProcess; }
@@ -74,6 +80,10 @@ bool WaitForGone(HWND hwnd, DWORD timeoutMs = 10000);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
 void SelectListRow(HWND listView, int row);
+// The first highlighted row of a list view of any process; -1 when none is.
+int SelectedListRow(HWND listView);
+// A real left click (mouse input through the system) at a point of a window's client area.
+void ClickAt(HWND hwnd, POINT client);
 // The text of the console window of another process, row by row ("\n" between rows, trailing
 // blanks dropped); empty when it has none.
 std::string ReadConsoleOf(DWORD processId);

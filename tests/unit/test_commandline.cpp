@@ -101,6 +101,10 @@ TEST(ProgramDirectory, CutAtTheLastRealBackslash) {
     // "表示" ends in 0x5C inside its first character: not a separator.
     EXPECT_EQ("C:\\\x95\x5c\x8e\xa6", DirectoryOfProgram("C:\\\x95\x5c\x8e\xa6\\Kirunner.exe"));
     EXPECT_EQ("", DirectoryOfProgram("\x95\x5cKirunner.exe"));
+    // A drive root keeps its backslash: "E:" would be that drive's current folder.
+    EXPECT_EQ("E:\\", DirectoryOfProgram("E:\\Kirunner.exe"));
+    EXPECT_EQ("\\", DirectoryOfProgram("\\Kirunner.exe"));
+    EXPECT_EQ("E:\\k", DirectoryOfProgram("E:\\k\\Kirunner.exe"));
 }
 
 }  // namespace

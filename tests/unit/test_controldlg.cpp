@@ -248,6 +248,87 @@ TEST_F(ControlPageTest, BatchNumbersPutTheirItemsOnAirOnceAndSkipTheRest) {
     EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
 }
 
+TEST_F(ControlPageTest, BatchNumbersNamingNoItemEndTheProgramAtOnce) {
+    BatchMode = 1;
+    BatchCaptionNumbers = {4, 9};
+    Open({{"A", 1}});
+    std::string printed;
+    {
+        StdoutCapture out;
+        PumpMessages();
+        printed = out.text();
+    }
+    EXPECT_EQ(1, g_closeRequests);
+    EXPECT_EQ("●●CLOSE\n", printed);
+}
+
+// Counts the rows a list view is given, by subclassing it for as long as it lives.
+class RowInsertCounter {
+public:
+    explicit RowInsertCounter(HWND list) : m_list(list) {
+        s_inserts = 0;
+        m_previous = SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Count));
+        s_previous = reinterpret_cast<WNDPROC>(m_previous);
+    }
+    ~RowInsertCounter() { SetWindowLongPtrA(m_list, GWLP_WNDPROC, m_previous); }
+    RowInsertCounter(const RowInsertCounter&) = delete;
+    RowInsertCounter& operator=(const RowInsertCounter&) = delete;
+    int inserts() const { return s_inserts; }
+
+private:
+    static LRESULT CALLBACK Count(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == LVM_INSERTITEMA || msg == LVM_INSERTITEMW) ++s_inserts;
+        return CallWindowProcA(s_previous, hwnd, msg, wp, lp);
+    }
+    inline static int s_inserts = 0;
+    inline static WNDPROC s_previous = nullptr;
+    HWND m_list;
+    LONG_PTR m_previous;
+};
+
+TEST_F(ControlPageTest, CaptionsEndingInOneTickCostNoMoreThanOneListRefresh) {
+    const int kItems = 300;
+    Items items;
+    BatchMode = 1;
+    for (int i = 0; i < kItems; ++i) {
+        items.push_back({"T" + std::to_string(i), 1});
+        BatchCaptionNumbers.push_back(i + 1);
+    }
+    Open(items);
+    ASSERT_EQ(Strings(kItems, kOnAir), States());
+    RowInsertCounter counter(page->listCtrl.Hwnd());
+    CountDown(kTenthsPerMinute);  // every caption ends in the last of these ticks
+    EXPECT_LE(counter.inserts(), kItems);
+    EXPECT_EQ(Strings(kItems, kOffAir), States());
+    EXPECT_EQ(Column(3)[kItems - 1], "T" + std::to_string(kItems - 1));
+    EXPECT_TRUE(OnAir().empty());
+}
+
+TEST_F(ControlPageTest, AddRefusesItemsBeyondTheListsCapacityAndWritesNothing) {
+    Open({{"A", 1}});
+    for (int i = 1; i < CaptionList::kMaxItems; ++i) page->captionList.append(CKirunData());
+    const std::string before = IniBytes();
+    MessageBoxRecorder messages;
+    DialogDriver driver;
+    Press(IDC_ADD_TEXT);
+    EXPECT_EQ(0, driver.DialogsOpened());
+    EXPECT_EQ((Strings{"これ以上テキストを追加できません（登録できるのは60000件までです）"}), messages.texts());
+    EXPECT_EQ(CaptionList::kMaxItems, page->captionList.count());
+    EXPECT_EQ(before, IniBytes());
+}
+
+// Should the strip's window go from under the page, the page forgets it and its commands go
+// on without it.
+TEST_F(ControlPageTest, AStripGoneFromUnderThePageIsForgotten) {
+    Open({{"A", 1}});
+    page->captionWin->DestroyWindow();
+    EXPECT_EQ(nullptr, page->captionWin);
+    MessageBoxRecorder messages;
+    for (int id : {IDC_DISPLAY_ON, IDC_DISPLAY_OFF, IDC_ADD_TO_CAPTION, IDC_REMOVE_FROM_DISPLAY})
+        PressOnRow(0, id);
+    EXPECT_EQ((Strings{kOffAir}), States());
+}
+
 TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
     for (int autoExit : {0, 1}) {
         SCOPED_TRACE(autoExit);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/KirunDlg.h"
+#include "app/OpaCheck.h"
 #include "framework/Gdi.h"
 #include "model/StartupState.h"
 #include "resource.h"
@@ -367,6 +368,15 @@ TEST_F(GlassWindow, LabelIsDrawnAgainSixteenPixelsFromTheLeft) {
     EXPECT_EQ(0, changedElsewhere) << "only the label changes; the check mark is the button's";
     EXPECT_EQ(0, inkInOtherColours) << "every pixel of the label sits where it belongs";
     EXPECT_NE(GetSysColor(COLOR_BTNFACE), textColour);
+}
+
+// The options must describe the structure of the build they are compiled in: 64 bytes in a
+// 32-bit program, 72 in a 64-bit one.
+TEST(GlowLabel, OptionsCarryThisBuildsStructureSizeAndTheGlow) {
+    DTTOPTS options = GlowLabelOptions(9);
+    EXPECT_EQ(sizeof(DTTOPTS), options.dwSize);
+    EXPECT_EQ(static_cast<DWORD>(0x2800), options.dwFlags);
+    EXPECT_EQ(9, options.iGlowSize);
 }
 
 }  // namespace

@@ -332,6 +332,49 @@ TEST_F(KirunWinTest, RollsOnUntilTheLastCaptionHasLeftThenEndsOnce) {
     EXPECT_EQ(2, ends.calls);
 }
 
+// An appearance change while the last caption drains out restarts it at the right edge; it
+// still leaves the strip wholly before rolling ends, whenever the change comes.
+TEST_F(KirunWinTest, ALayoutWhileDrainingStillLetsTheCaptionLeaveWholly) {
+    // Re-laid out just after the list emptied, and near the end of the caption's pass, when
+    // most of the drain is spent.
+    for (int columnsLeft : {100000, 12}) {
+        win->addKirun(1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1, nullptr);
+        for (int i = 0; i < 30; ++i) win->onScrollTick();
+        ASSERT_TRUE(win->removeKirun(1));
+        while (win->captionSize().cx - win->scrollX() > columnsLeft) win->onScrollTick();
+        ASSERT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZ", win->currentText());
+        win->updateLayout();
+        const int callsBefore = ends.calls;
+        EXPECT_GT(TickUntilStopped(), 0);
+        EXPECT_EQ(callsBefore + 1, ends.calls);
+        EXPECT_TRUE(AllKey(Strip())) << "caption still on the strip; columns left " << columnsLeft;
+    }
+}
+
+struct OwnerRecorder : CKirunWinOwner {
+    int gone = 0;
+    void onKirunWinGone() override { ++gone; }
+};
+
+// WM_CLOSE from outside (a polite kill, Alt+F4) leaves the strip as it is; only its owner
+// ends it, and the owner hears once that it is gone.
+TEST(KirunWinOwnership, CloseFromOutsideIsIgnoredAndTheOwnerHearsOfTheEnd) {
+    OwnerRecorder owner;
+    CKirunWin* win = new CKirunWin;
+    ASSERT_NE(nullptr, win->Hwnd());
+    win->setOwner(&owner);
+    HWND hwnd = win->Hwnd();
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    MSG msg;
+    while (PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_EQ(0, owner.gone);
+    win->DestroyWindow();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(1, owner.gone);
+}
+
 TEST_F(KirunWinTest, AnEndListenerMayPutACaptionOnAirAgain) {
     ends.restartIn = win;
     win->addKirun(0, "A", 1, nullptr);

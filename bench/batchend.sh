@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The end of a large batch run, measured by bench/BatchEndProbe.exe under the same Wine:
+# BENCH_BATCH_COUNT one-minute captions end in one countdown tick; the probe prints when the
+# hidden program ended and how long its main window went unanswered.
+# Runs inside scripts/with-display.sh.
+# Usage: batchend.sh BUILD
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+build="$(cd "$1" && pwd)"
+prefix="${BENCH_PREFIX:-$build/wineprefix}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+folder="$(WINEPREFIX="$prefix" winepath -w "$work" 2>/dev/null | tr -d '\r')"
+[ -n "$folder" ] || folder="Z:${work//\//\\}"
+exe="$(WINEPREFIX="$prefix" winepath -w "$build/Kirunner.exe" 2>/dev/null | tr -d '\r')"
+"$root/scripts/wine-run" "$prefix" "$build/bench/BatchEndProbe.exe" "$exe" "$folder" \
+  "${BENCH_BATCH_COUNT:-2000}" | tr -d '\r'

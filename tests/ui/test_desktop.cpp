@@ -1,0 +1,209 @@
+// What a live desktop does that a quiet one does not: WM_CLOSE sent to every window of the
+// program, the strip shown while the operator works, real clicks on the list's blank area, a
+// program on a drive root or started under another name, a batch run with nothing to show.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "KirunnerProcess.h"
+#include "TempDir.h"
+#include "resource.h"
+
+using namespace testing_support;
+
+namespace {
+
+const DWORD kStartTimeout = 20000;
+const char kSelectToShow[] = "KIRUN表示するデータを一覧で選択してください";
+const char kSelectToDelete[] = "削除更するデータを一覧で選択してください";
+
+// Settings with captions "abc" (7 minutes) and, when `two`, "de" (3 minutes).
+std::string Settings(bool two = false) {
+    return std::string("[SYSTEM]\r\nITEMCOUNT=") + (two ? "2" : "1") +
+           "\r\n[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616263\r\n" +
+           (two ? "[ITEM1]\r\nMINUTE=3\r\nSTRINGS=6465\r\n" : "");
+}
+
+HWND CaptionList(HWND main) { return GetDlgItem(ControlPage(main), IDC_CAPTION_LIST); }
+
+std::vector<std::vector<std::string>> Rows(HWND main) { return ReadListView(CaptionList(main), 4); }
+
+HWND ShownMainWindow(const KirunnerProcess& program) {
+    HWND main = program.MainWindow(kStartTimeout);
+    return WaitForShown(main, kStartTimeout) ? main : nullptr;
+}
+
+HWND ActiveWindowOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndActive;
+}
+
+// Clicks a page button and returns the text of the message box it opens, closing the box.
+std::string MessageAfterClick(const KirunnerProcess& program, HWND main, int button) {
+    PostClick(ControlPage(main), button);
+    HWND box = program.WaitForMessageBox();
+    if (!box) return "(no message)";
+    std::string text = MessageBoxText(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitForGone(box);
+    return text;
+}
+
+TEST(Desktop, StripIgnoresWmCloseAndClosingEveryWindowEndsTheProgramCleanly) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), Settings());
+    KirunnerProcess program;
+    ASSERT_TRUE(program.Start(dir.path()));
+    HWND main = ShownMainWindow(program);
+    ASSERT_TRUE(main);
+    HWND strip = program.StripWindow();
+
+    // What a polite kill or Alt+F4 on the strip sends: the strip stays, and every command that
+    // uses it still works.
+    SendMessageA(strip, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(strip));
+    PostClick(ControlPage(main), IDC_DISPLAY_OFF);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(strip); }, kStartTimeout));
+    PostClick(ControlPage(main), IDC_DISPLAY_ON);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(strip) != FALSE; }, kStartTimeout));
+    SelectListRow(CaptionList(main), 0);
+    PostClick(ControlPage(main), IDC_ADD_TO_CAPTION);
+    EXPECT_TRUE(WaitUntil([&] { return Rows(main)[0][2] == "表示中"; }, kStartTimeout));
+
+    for (HWND window : program.TopWindows()) PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(kStartTimeout));
+    EXPECT_EQ(0u, program.ExitCode());
+}
+
+TEST(Desktop, ShowingTheStripLeavesTheOperatorsWindowActive) {
+    TempDir dir;
+    KirunnerProcess program;
+    ASSERT_TRUE(program.Start(dir.path()));
+    HWND main = ShownMainWindow(program);
+    ASSERT_TRUE(main);
+    HWND strip = program.StripWindow();
+    ASSERT_TRUE(WaitUntil([&] { return ActiveWindowOf(main) == main; }, kStartTimeout));
+
+    for (int round = 0; round < 2; ++round) {
+        PostClick(ControlPage(main), IDC_DISPLAY_OFF);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(strip); }, kStartTimeout));
+        PostClick(ControlPage(main), IDC_DISPLAY_ON);
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(strip) != FALSE; }, kStartTimeout));
+        EXPECT_EQ(main, ActiveWindowOf(main)) << "round " << round;
+    }
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+}
+
+// A click on the blank area below the rows takes the highlight away; the commands then ask
+// for a row instead of acting on the one clicked before.
+TEST(Desktop, CommandsActOnlyOnTheHighlightedRow) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), Settings(true));
+    KirunnerProcess program;
+    ASSERT_TRUE(program.Start(dir.path()));
+    HWND main = ShownMainWindow(program);
+    ASSERT_TRUE(main);
+    HWND list = CaptionList(main);
+    RECT client{};
+    GetClientRect(list, &client);
+    RECT header{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    const POINT firstRow{60, (header.bottom - header.top) + 6};
+    const POINT blank{60, client.bottom - 6};
+
+    ClickAt(list, firstRow);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedListRow(list) == 0; }, kStartTimeout));
+    ClickAt(list, blank);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedListRow(list) == -1; }, kStartTimeout));
+
+    EXPECT_EQ(kSelectToDelete, MessageAfterClick(program, main, IDC_DELETE_TEXT));
+    EXPECT_EQ(kSelectToShow, MessageAfterClick(program, main, IDC_ADD_TO_CAPTION));
+    EXPECT_EQ(kSelectToShow, MessageAfterClick(program, main, IDC_REMOVE_FROM_DISPLAY));
+    auto rows = Rows(main);
+    ASSERT_EQ(2u, rows.size()) << "nothing was deleted";
+    EXPECT_EQ("------", rows[0][2]) << "nothing was put on air";
+
+    // Highlighted again by a click, the row is the one the commands take.
+    ClickAt(list, firstRow);
+    ASSERT_TRUE(WaitUntil([&] { return SelectedListRow(list) == 0; }, kStartTimeout));
+    PostClick(ControlPage(main), IDC_ADD_TO_CAPTION);
+    EXPECT_TRUE(WaitUntil([&] { return Rows(main)[0][2] == "表示中"; }, kStartTimeout));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+}
+
+// The test prefix's spare drive, an empty folder (scripts/wine-prefix.sh makes it).
+const char kTestDrive[] = "K:";
+
+// Removes what a test left on the spare drive.
+void EmptyTestDrive() {
+    const std::string root = std::string(kTestDrive) + "\\";
+    for (const char* name : {"elsewhere\\Kirunner.ini", "Kirunner.ini", "Kirunner.exe"})
+        DeleteFileA((root + name).c_str());
+    RemoveDirectoryA((root + "elsewhere").c_str());
+}
+
+// The settings file is the one beside the program, however the program was started: from a
+// drive root while the current folder lies elsewhere on that drive, or by a command line whose
+// program path has forward slashes.
+TEST(Desktop, SettingsFileIsTheOneBesideTheProgramHoweverItWasStarted) {
+    const std::string drive = kTestDrive;
+    ASSERT_EQ(static_cast<UINT>(DRIVE_FIXED), GetDriveTypeA((drive + "\\").c_str()))
+        << "the test prefix has no drive " << drive;
+    EmptyTestDrive();
+    const std::string root = drive + "\\";
+    WriteFileBytes(root + "Kirunner.ini", Settings());
+    const std::string elsewhere = root + "elsewhere";
+    ASSERT_TRUE(CreateDirectoryA(elsewhere.c_str(), nullptr));
+    WriteFileBytes(elsewhere + "\\Kirunner.ini", Settings(true));
+    ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), (root + "Kirunner.exe").c_str(), FALSE));
+
+    // The same program by a path with forward slashes, started in a folder with settings of
+    // its own.
+    TempDir other;
+    ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), other.file("Kirunner.exe").c_str(), FALSE));
+    WriteFileBytes(other.file("Kirunner.ini"), Settings());
+    std::string slashed = other.file("Kirunner.exe");
+    for (char& c : slashed)
+        if (c == '\\') c = '/';
+    struct Case {
+        std::string program, currentFolder;
+    } cases[] = {
+        {drive + "\\Kirunner.exe", drive + "\\elsewhere"},
+        {slashed, elsewhere},
+    };
+    for (const Case& c : cases) {
+        KirunnerProcess program;
+        ASSERT_TRUE(program.StartProgram(c.program, "", c.currentFolder)) << c.program;
+        HWND main = program.MainWindow(kStartTimeout);
+        ASSERT_TRUE(main) << c.program;
+        auto rows = Rows(main);
+        ASSERT_EQ(1u, rows.size()) << c.program << ": the settings of another folder were read";
+        EXPECT_EQ("abc", rows[0][3]);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+    }
+    EmptyTestDrive();
+}
+
+// A batch run whose numbers name no item has nothing to roll: it ends by itself at once.
+TEST(Desktop, BatchRunWithNothingToShowEndsAtOnce) {
+    for (const char* settings : {"", "[SYSTEM]\r\nITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=1\r\nSTRINGS=41\r\n"}) {
+        TempDir dir;
+        if (*settings) WriteFileBytes(dir.file("Kirunner.ini"), settings);
+        KirunnerProcess program;
+        ASSERT_TRUE(program.Start(dir.path(), "-T5 -T9"));
+        ASSERT_TRUE(program.WaitForExit(kStartTimeout)) << "the hidden program never ended";
+        EXPECT_EQ(0u, program.ExitCode());
+    }
+}
+
+}  // namespace
