@@ -15,14 +15,17 @@ FileBytesResult ReadFileStart(const std::string& path, size_t maxBytes, std::str
                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return FileBytesResult::CouldNotOpen;
 
-    // The size is only a hint (a pipe or a device has none): reading goes on to the end.
+    // No one can write the file while it is open here, so once its size has been read the end
+    // is known. A pipe or a device has no size: reading goes on until it ends.
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
-        bytes.reserve(static_cast<size_t>(std::min<LONGLONG>(size.QuadPart, static_cast<LONGLONG>(maxBytes))));
+    const bool sized = GetFileSizeEx(file, &size) && size.QuadPart > 0;
+    const size_t wanted = sized ? static_cast<size_t>(std::min<LONGLONG>(size.QuadPart, static_cast<LONGLONG>(maxBytes)))
+                                : maxBytes;
+    if (sized) bytes.reserve(wanted);
     FileBytesResult result = FileBytesResult::Read;
-    while (bytes.size() < maxBytes) {
+    while (bytes.size() < wanted) {
         const size_t have = bytes.size();
-        const DWORD want = static_cast<DWORD>(std::min<size_t>(kChunk, maxBytes - have));
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(kChunk, wanted - have));
         bytes.resize(have + want);
         DWORD got = 0;
         const BOOL ok = ReadFile(file, &bytes[have], want, &got, nullptr);
