@@ -8,10 +8,10 @@ namespace fw {
 
 enum class FileBytesResult { Read, CouldNotOpen, ReadError };
 
-// Reads up to maxBytes from the start of the file, then closes it. The file is opened for
-// reading while others may read it or rename or delete it (the handle keeps the version it
-// opened), but not write it: a writer's open fails while the bytes are taken, so they are one
-// whole version. A file already open for writing cannot be opened.
+// Reads up to maxBytes from the start of the file, then closes it. Others may read the file
+// meanwhile, and delete or rename it where the system allows that for an open file (the handle
+// keeps the version it opened), but not write it: a writer's open fails while the bytes are
+// taken, so they are one whole version. A file already open for writing cannot be opened.
 FileBytesResult ReadFileStart(const std::string& path, size_t maxBytes, std::string& bytes);
 
 }  // namespace fw
