@@ -5,8 +5,11 @@ ARGS    ?=
 # The build whose programs Wine runs here: $(BUILD), or a 64-bit build of the same sources
 # where the machine runs no 32-bit programs (see scripts/runnable-build.sh).
 RUNNABLE = $(shell scripts/runnable-build.sh $(BUILD))
+# The cross toolchain's strip, as CMake found it for $(BUILD). It stamps the file it writes with
+# SOURCE_DATE_EPOCH, else with the time of day.
+STRIP = $(shell sed -n 's/^CMAKE_STRIP:FILEPATH=//p' $(BUILD)/CMakeCache.txt)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench dist screenshots clean
 
 all: build
 
@@ -25,11 +28,27 @@ build: configure
 run: build
 	scripts/with-display.sh $(RUNNABLE)/wineprefix scripts/run.sh $(RUNNABLE) $(ARGS)
 
+# The release archive is made first, so that the suite's dist.archive test checks a current one.
 test: build
+	@$(MAKE) --no-print-directory dist
 	scripts/with-display.sh $(RUNNABLE)/wineprefix ctest --test-dir $(RUNNABLE) --output-on-failure -j 1
 
 bench: build
 	scripts/bench.sh $(RUNNABLE)
+
+# dist/Kirunner-<version>.zip: the 32-bit release program (without symbols), the Japanese guide
+# and the licence.
+dist: configure
+	@grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' $(BUILD)/CMakeCache.txt || \
+	  { echo "dist: $(BUILD) is not a release build" >&2; exit 1; }
+	cmake --build $(BUILD) --target Kirunner -j $(JOBS)
+	mkdir -p $(BUILD)/dist
+	SOURCE_DATE_EPOCH=0 $(STRIP) -o $(BUILD)/dist/Kirunner.exe $(BUILD)/Kirunner.exe
+	python3 scripts/dist.py $(BUILD)/dist/Kirunner.exe docs/ja/guide.md LICENSE dist
+
+# The guide's pictures (docs/ja/images), taken from the program under Wine on a private screen.
+screenshots: build
+	scripts/guide-screenshots.sh $(RUNNABLE)
 
 clean:
 	rm -rf $(BUILD)

@@ -5,10 +5,44 @@
 #include <cstring>
 
 #include "framework/Mbcs.h"
+#include "model/MinutesRule.h"
 
 namespace {
 const char kDebugOption[] = "-D586";
 const char kBatchPrefix[] = "-T";
+
+bool HasPrefix(const std::string& argument, const char* prefix) {
+    return argument.compare(0, 2, prefix) == 0;
+}
+
+// A number of at least `low` and at most `high` after the option's two letters.
+bool ScanBounded(const std::string& argument, int low, int high, int& value) {
+    return ScanDecimal(argument.c_str() + 2, value) && value >= low && value <= high;
+}
+
+// Reads a command option into `scan`; other arguments change nothing.
+void ScanCommandOption(const std::string& argument, int& minutes, CommandLineScan& scan) {
+    CaptionCommand command;
+    int value = 0;
+    if (HasPrefix(argument, "-S") || HasPrefix(argument, "-R")) {
+        command.kind = argument[1] == 'S' ? CaptionCommand::kShowItem : CaptionCommand::kHideItem;
+        if (!ScanBounded(argument, 1, INT_MAX, value)) scan.commandError = true;
+        command.number = value;
+    } else if (HasPrefix(argument, "-C")) {
+        command.kind = CaptionCommand::kClearAll;
+        if (argument.size() != 2) scan.commandError = true;
+    } else if (HasPrefix(argument, "-A")) {
+        command.kind = CaptionCommand::kShowText;
+        command.text = argument.substr(2);
+        if (command.text.empty()) scan.commandError = true;
+    } else if (HasPrefix(argument, "-M")) {
+        if (!ScanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
+        return;
+    } else {
+        return;
+    }
+    scan.commands.push_back(command);
+}
 
 bool IsScanBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -34,6 +68,7 @@ bool ScanDecimal(const char* text, int& value) {
 
 CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments) {
     CommandLineScan scan;
+    int textMinutes = 1;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         char label[64];
@@ -55,7 +90,10 @@ CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments) {
             }
             scan.captionNumbers.push_back(number);
         }
+        ScanCommandOption(argument, textMinutes, scan);
     }
+    for (CaptionCommand& command : scan.commands)
+        if (command.kind == CaptionCommand::kShowText) command.minutes = textMinutes;
     return scan;
 }
 

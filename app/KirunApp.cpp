@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/CommandChannel.h"
 #include "app/CommandLine.h"
 #include "app/KirunDlg.h"
 #include "framework/App.h"
@@ -34,6 +35,13 @@ void UseNullDevice() {
     freopen_s(&stream, "/dev/nul", "w", stdout);
     freopen_s(&stream, "/dev/nul", "r", stdin);
 }
+
+bool PutsCaptionOnAir(const std::vector<CaptionCommand>& commands) {
+    for (const CaptionCommand& command : commands)
+        if (command.kind == CaptionCommand::kShowItem || command.kind == CaptionCommand::kShowText)
+            return true;
+    return false;
+}
 }  // namespace
 
 // Ctrl+C, Ctrl+Break and closing the console do not end the program.
@@ -51,8 +59,33 @@ BOOL CKirunApp::InitInstance() {
     std::fflush(stdout);
     if (scan.debugMode) DebugMode = 1;
     if (scan.batchMode) BatchMode = 1;
-    if (scan.formatError) return FALSE;
+    if (scan.formatError) {
+        ProgramExitCode = kExitFormatError;
+        return FALSE;
+    }
+    if (scan.commandError) {
+        ProgramExitCode = kExitMalformedCommand;
+        return FALSE;
+    }
     BatchCaptionNumbers = scan.captionNumbers;
+
+    // The running program's own file, not argument 0: a caller may pass any argument 0, and a
+    // bare name or forward slashes there would leave the settings file in some other folder.
+    const std::string programFolder = DirectoryOfProgram(fw::ProgramFilePath());
+    // Commands go to the Kirunner already running from this folder; without one, those that
+    // put a caption on air start this program with it (a batch run keeps its own copy).
+    if (!scan.commands.empty() && !BatchMode) {
+        const int handedOver = HandOverCommands(programFolder, scan.commands);
+        if (handedOver >= 0) {
+            ProgramExitCode = handedOver;
+            return FALSE;
+        }
+        if (!PutsCaptionOnAir(scan.commands)) {
+            ProgramExitCode = kExitNoRunningKirunner;
+            return FALSE;
+        }
+    }
+    StartCommands = scan.commands;
 
     if (DebugMode == 1) UseConsole();
     else UseNullDevice();
@@ -64,22 +97,23 @@ BOOL CKirunApp::InitInstance() {
         for (int number : BatchCaptionNumbers) std::printf("KirunNo=%d\n", number);
     }
 
-    // The running program's own file, not argument 0: a caller may pass any argument 0, and a
-    // bare name or forward slashes there would leave the settings file in some other folder.
-    CurrentDir = DirectoryOfProgram(fw::ProgramFilePath());
-    SetCurrentDirectoryA(CurrentDir.c_str());
+    CurrentDir = programFolder;
+    const bool entered = SetCurrentDirectoryA(CurrentDir.c_str()) != FALSE;
     std::printf("CurrentDir=%s", CurrentDir.c_str());
     std::fflush(stdout);
+    // Elsewhere the settings file would be read from and written to a folder not the program's.
+    if (!entered) ProgramExitCode = kExitCannotStart;
 
-    {
+    if (entered) {
         CKirunDlg dlg(nullptr);
-        dlg.DoModal();
+        if (dlg.DoModal() == -1) ProgramExitCode = kExitCannotStart;
 
         if (DebugMode == 1) {
             FreeConsole();
             Sleep(kConsoleLingerMs);
         }
         BatchCaptionNumbers.clear();
+        StartCommands.clear();
     }
     return FALSE;
 }

@@ -5,6 +5,7 @@
 #include "app/AboutDlg.h"
 #include "app/Glass.h"
 #include "app/HomePage.h"
+#include "app/KirunApp.h"
 #include "framework/App.h"
 #include "framework/Gdi.h"
 #include "model/StartupState.h"
@@ -45,6 +46,7 @@ BOOL CKirunDlg::OnInitDialog() {
     SetWindowTextA(m_hWnd, kTitle);
 
     controlPage.Create(m_hWnd);
+    commandReceiver.Create(CurrentDir, &controlPage);
 
     if (BatchMode) {
         controlPage.autoExit = 1;
@@ -71,6 +73,7 @@ void CKirunDlg::setVisible(BOOL show) {
 }
 
 BOOL CKirunDlg::DestroyWindow() {
+    commandReceiver.DestroyWindow();
     controlPage.DestroyWindow();
     detachGlassCheck();
     BOOL destroyed = fw::Dialog::DestroyWindow();

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "app/CommandChannel.h"
 #include "app/OpaCheck.h"
 #include "framework/Dialog.h"
 #include "panel/ControlDlg.h"
@@ -29,6 +30,7 @@ public:
     MARGINS glassMargins{};
     BOOL glassCheckAttached = FALSE;
     COpaCheck glassCheck;
+    CCommandReceiver commandReceiver;  // commands from later Kirunner processes
 
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;

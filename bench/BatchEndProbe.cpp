@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     QueryPerformanceCounter(&begin);
-    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    // Detached: the program's echo of its thousands of arguments stays out of the figures.
+    if (!CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                         folder.c_str(), &si, &pi)) {
         std::fprintf(stderr, "BatchEndProbe: cannot start %s\n", exe.c_str());
         return 1;

@@ -13,6 +13,7 @@
 
 #include "bench/BenchClock.h"
 #include "bench/BenchText.h"
+#include "display/CaptionDrawing.h"
 #include "display/KirunWin.h"
 #include "display/OffscreenPicture.h"
 #include "framework/Gdi.h"
@@ -66,12 +67,11 @@ class Strip {
 public:
     Strip(HFONT font, int stripWidth, int step, const std::string& text) : m_win(new CKirunWin) {
         const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        m_win->m_font = font;
-        m_win->m_pos = 0;
-        m_win->m_gap = 0;
-        m_win->m_lgap = 0;
-        m_win->m_rgap = screenWidth - stripWidth;
-        m_win->m_deltaX = step;
+        StripLook look;
+        look.m_font = font;
+        look.m_rgap = screenWidth - stripWidth;
+        look.m_deltaX = step;
+        m_win->setLook(look);
         m_win->updateLayout();  // start() without the timers: the loop is the clock
         m_win->addKirun(0, text.c_str(), 60000, nullptr);
         ValidateRect(m_win->Hwnd(), nullptr);
@@ -137,22 +137,16 @@ double NaiveMicros(Strip& strip, HFONT font, const std::string& text, int step,
     const int height = picture.height();
     const int textWidth = TextWidth(font, text);
     const int period = textWidth + step + 1;
-    const int length = static_cast<int>(text.size());
     int x = width;
-    fw::SelectGuard selectFont(m, font);
     fw::Brush key(CreateSolidBrush(RGB(200, 200, 200)));
-    SetBkMode(m, TRANSPARENT);
     return bench::MedianMicros(config.rounds, config.ticks, [&] {
         RECT all{0, 0, width, height};
         FillRect(m, &all, key.get());
         for (int left = x; left < width; left += period) {
-            RECT shadow{left + 1, 2, left + period + 1, height};
-            RECT face{left, 1, left + period, height - 1};
-            SetTextColor(m, RGB(0, 0, 0));
-            DrawTextA(m, text.data(), length, &shadow, DT_SINGLELINE | DT_NOPREFIX);
-            SetTextColor(m, RGB(255, 255, 255));
-            DrawTextA(m, text.data(), length, &face, DT_SINGLELINE | DT_NOPREFIX);
+            SetViewportOrgEx(m, left, 0, nullptr);
+            DrawCaption(m, font, text, RGB(255, 255, 255), RGB(0, 0, 0), period, height);
         }
+        SetViewportOrgEx(m, 0, 0, nullptr);
         x -= step;
         if (x <= -period) x += period;
     });

@@ -12,8 +12,8 @@ prefix="${BENCH_PREFIX:-$build/wineprefix}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-folder="$(WINEPREFIX="$prefix" winepath -w "$work" 2>/dev/null | tr -d '\r')"
-[ -n "$folder" ] || folder="Z:${work//\//\\}"
-exe="$(WINEPREFIX="$prefix" winepath -w "$build/Kirunner.exe" 2>/dev/null | tr -d '\r')"
+# Wine's drive Z: is the Linux root.
+folder="Z:${work//\//\\}"
+exe="Z:${build//\//\\}\\Kirunner.exe"
 "$root/scripts/wine-run" "$prefix" "$build/bench/BatchEndProbe.exe" "$exe" "$folder" \
   "${BENCH_BATCH_COUNT:-2000}" | tr -d '\r'

@@ -1,23 +1,16 @@
-// The caption window itself: creation, placement, the two off-screen pictures and painting.
+// The caption window itself: creation, placement, timers and painting. The pictures and the
+// captions on air belong to the scrolling engine.
 #include "display/KirunWin.h"
 
 #include <cstdio>
 
+#include "display/CaptionDrawing.h"
 #include "display/StripPlacement.h"
 #include "framework/Gdi.h"
 
 namespace {
-const char kBlankCaption[] = "  ";
 const char kMeasureText[] = "ABC";
 constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-
-SIZE MeasureText(HDC dc, HFONT font, const std::string& text) {
-    fw::SelectGuard selectFont(dc, font);
-    SIZE size{0, 0};
-    if (!GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
-        size = SIZE{0, 0};
-    return size;
-}
 }  // namespace
 
 CKirunWin::CKirunWin() {
@@ -26,14 +19,20 @@ CKirunWin::CKirunWin() {
     if (className) CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, empty, nullptr, 0);
 }
 
+void CKirunWin::setLook(const StripLook& look) {
+    m_look = look;
+    m_engine.setLook(look.m_font, look.m_textColor, look.m_shadowColor, look.m_deltaX);
+    if (m_started) updateLayout();
+}
+
 void CKirunWin::start() {
     updateLayout();
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
     Invalidate(TRUE);
     m_started = true;
     // Scrolling and counting down start with the first caption put on air, unless one already is.
-    if (m_rolling) startScrollTimer();
-    if (!m_runList.empty()) startCountDownTimer();
+    if (m_engine.rolling()) startScrollTimer();
+    if (!m_engine.runList().empty()) startCountDownTimer();
     SetTimer(kLayeredTimer, kLayeredPeriod);
 }
 
@@ -99,12 +98,12 @@ LRESULT CKirunWin::OnCreate(WPARAM wp, LPARAM lp) {
 
 LRESULT CKirunWin::OnPaint() {
     fw::PaintDC paint(m_hWnd);
-    if (!paint.get() || !m_strip) return 0;
-    // The strip bitmap has the client area's size since the last layout.
-    const int width = m_strip.width();
-    const int height = m_strip.height();
+    if (!paint.get() || !m_engine.strip()) return 0;
+    // The strip picture has the client area's size since the last layout.
+    const int width = m_engine.strip().width();
+    const int height = m_engine.strip().height();
     SetStretchBltMode(paint.get(), HALFTONE);
-    StretchBlt(paint.get(), 0, 0, width, height, m_strip.dc(), 0, 0, width, height, SRCCOPY);
+    StretchBlt(paint.get(), 0, 0, width, height, m_engine.stripDC(), 0, 0, width, height, SRCCOPY);
     return 0;
 }
 
@@ -126,7 +125,16 @@ LRESULT CKirunWin::OnFontChange(WPARAM wp, LPARAM lp) {
 }
 
 void CKirunWin::applyLayeredAttributes() {
-    SetLayeredWindowAttributes(m_hWnd, m_keyColor, m_alpha, LWA_COLORKEY | LWA_ALPHA);
+    // Applying them costs a reshaping of the whole window under some window systems: once a
+    // second they are only read back, and set again only when something changed them.
+    const DWORD flags = LWA_COLORKEY | LWA_ALPHA;
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD current = 0;
+    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) &&
+        key == ScrollEngine::kKeyColor && alpha == m_alpha && current == flags)
+        return;
+    SetLayeredWindowAttributes(m_hWnd, ScrollEngine::kKeyColor, m_alpha, flags);
 }
 
 void CKirunWin::updateLayout() {
@@ -137,63 +145,52 @@ void CKirunWin::updateLayout() {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = MeasureText(dc.get(), m_font, kMeasureText).cy + 2;
+        if (dc) height = MeasureCaptionText(dc.get(), m_look.m_font, kMeasureText).cy + 2;
     }
-    const StripPlacement place = ComputeStripPlacement(screen, height, m_pos, m_gap, m_lgap, m_rgap);
+    const StripPlacement place =
+        ComputeStripPlacement(screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
 
     m_alpha = 200;
     applyLayeredAttributes();
 
-    m_scrollX = 0;
-    m_next = 0;
-    createStrip();
-    renderCaption();
-    // A caption draining out starts again at the right edge: it needs the whole way out anew.
-    if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
-}
-
-void CKirunWin::createStrip() {
     RECT client = ClientRect();
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    if (!m_strip.create(width, height)) return;
-    fillKeyColor(m_strip.dc(), 0, 0, width, height);
+    m_engine.layout(client.right - client.left, client.bottom - client.top);
 }
 
-void CKirunWin::renderCaption() {
-    const std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
-    // The memory DC is compatible with the screen, so the text measures as it would on the
-    // window's own DC.
-    HDC dc = m_caption.dc();
-    const SIZE textSize = dc ? MeasureText(dc, m_font, text) : SIZE{0, 0};
-    // The step + 1 columns right of the text are the gap before the next caption.
-    const int width = textSize.cx + scrollStepWidth() + 1;
-    const int height = textSize.cy + 2;
-    m_captionSize = SIZE{width, height};
-    if (!m_currentText.empty()) m_lastWidth = width;
-
-    // Without a picture, scrolling shows the key colour for this pass.
-    if (!m_caption.create(width, height)) return;
-    fw::SelectGuard selectFont(dc, m_font);
-    fillKeyColor(dc, 0, 0, width, height);
-
-    // The shadow is the text moved one pixel right and down, drawn first so the text stands
-    // on it. Captions are shown verbatim: "&" is no mnemonic prefix here.
-    RECT textRect{0, 1, width, height - 1};
-    RECT shadowRect{1, 2, width + 1, height};
-    const UINT format = DT_SINGLELINE | DT_NOPREFIX;
-    const int length = static_cast<int>(text.size());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, m_shadowColor);
-    DrawTextA(dc, text.data(), length, &shadowRect, format);
-    SetTextColor(dc, m_textColor);
-    DrawTextA(dc, text.data(), length, &textRect, format);
+void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListener* listener) {
+    std::printf("CKirunWin::addKirun() index=%d\n", index);
+    std::fflush(stdout);
+    m_engine.add(index, text ? text : "", minutes, listener);
+    startScrollTimer();
+    startCountDownTimer();
+    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
 }
 
-void CKirunWin::fillKeyColor(HDC dc, int x, int y, int width, int height) const {
-    fw::Brush key(CreateSolidBrush(m_keyColor));
-    RECT area{x, y, x + width, y + height};
-    if (key) FillRect(dc, &area, key.get());
+BOOL CKirunWin::removeKirun(int index) {
+    const bool removed = m_engine.remove(index);
+    if (m_engine.runList().empty()) stopCountDownTimer();
+    return removed ? TRUE : FALSE;
+}
+
+void CKirunWin::shiftIndicesAfter(int position) {
+    m_engine.shiftIndicesAfter(position);
+}
+
+void CKirunWin::countDown() {
+    m_engine.countDown();
+    if (m_engine.runList().empty()) stopCountDownTimer();
+}
+
+void CKirunWin::onScrollTick() {
+    const ScrollEngine::Tick tick = m_engine.tick();
+    if (tick == ScrollEngine::Tick::kIdle) return;
+    Invalidate(TRUE);
+    if (tick == ScrollEngine::Tick::kEnded) {
+        // Stopped before the listener hears of it: the listener may close the program or put
+        // a caption on air again, and neither may be undone here afterwards.
+        stopScrollTimer();
+        if (m_endListener) m_endListener->onAllRollEnd();
+    }
 }

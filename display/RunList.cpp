@@ -75,5 +75,5 @@ const RunItem* RunList::selectNext(int& next) const {
 
 void RunList::shiftIndicesAfter(int position) {
     for (RunItem& item : m_items)
-        if (item.index > position && item.index != kFileCaptionIndex) --item.index;
+        if (item.index > position && item.index < kFileCaptionIndex) --item.index;
 }

@@ -8,8 +8,10 @@
 
 #include "display/KirunListener.h"
 
-// The run-list key of the text-file caption; it is never a list position.
+// The run-list keys of the text-file caption and of a text put on air by a command; they are
+// never list positions.
 constexpr int kFileCaptionIndex = 60000;
+constexpr int kFreeTextIndex = 60001;
 
 struct RunItem {
     int index = 0;                        // caption list position, or kFileCaptionIndex
@@ -39,7 +41,7 @@ public:
     const RunItem* selectNext(int& next) const;
 
     // After list position `position` was deleted, later positions move up by one. The
-    // text-file key is not a position and stays.
+    // text-file and free-text keys are no positions and stay.
     void shiftIndicesAfter(int position);
 
     bool empty() const { return m_items.empty(); }

@@ -4,12 +4,12 @@
 
 #include "fileif/TextFileWatch.h"
 #include "framework/CommonDialogs.h"
+#include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
+#include "model/MinutesRule.h"
 #include "resource.h"
 
 namespace {
-const char kTooShortMessage[] = "表示時間は１分以上を設定してください";
-const char kTooLongMessage[] = "表示時間は60000分以下を設定してください";
 const char kFilter[] = "Txt(*.txt)|*.txt|全て(*.*)|*.*||";
 }  // namespace
 
@@ -18,24 +18,14 @@ CFileSelDlg::CFileSelDlg(HWND parent) : fw::Dialog(IDD_FILE_INTERFACE, parent) {
 void CFileSelDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Check(IDC_FILE_ENABLED, fileExec);
     dx.Text(IDC_FILE_PATH, filePath);
-    dx.Bind(IDC_FILE_MINUTES_SPIN, spin);
-}
-
-BOOL CFileSelDlg::OnInitDialog() {
-    fw::Dialog::OnInitDialog();
-    spin.SetRange32(kMinMinutes, kMaxMinutes);
-    spin.SetPos32(fileMinute);
-    return TRUE;
+    dx.Spin(IDC_FILE_MINUTES_SPIN, spin, fileMinute, kMinMinutes, kMaxMinutes,
+            fw::DataExchange::Read::kTyped);
 }
 
 void CFileSelDlg::OnOK() {
-    fileMinute = spin.TypedPos32();
-    if (fileMinute < kMinMinutes) {
-        fw::ShowMessage(kTooShortMessage);
-        return;
-    }
-    if (fileMinute > kMaxMinutes) {
-        fw::ShowMessage(kTooLongMessage);
+    const int typed = spin.TypedPos32();
+    if (const char* problem = minutesProblem(typed)) {
+        fw::ShowMessage(problem);
         return;
     }
     fw::Dialog::OnOK();
@@ -58,5 +48,9 @@ void CFileSelDlg::OnBrowse() {
     std::string chosen;
     if (!fw::OpenFileDialog(m_hWnd, kFilter, "TXT", "*.txt", OFN_FILEMUSTEXIST, chosen)) return;
     filePath = chosen;
+    // The minutes stay as typed: only the path and the check box are written again.
+    HWND minutes = GetDlgItem(IDC_FILE_MINUTES_EDIT);
+    const std::string typed = fw::GetWindowTextString(minutes);
     UpdateData(FALSE);
+    SetWindowTextA(minutes, typed.c_str());
 }

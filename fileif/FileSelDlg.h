@@ -9,9 +9,6 @@
 
 class CFileSelDlg : public fw::Dialog {
 public:
-    static constexpr int kMinMinutes = 1;
-    static constexpr int kMaxMinutes = 60000;
-
     explicit CFileSelDlg(HWND parent = nullptr);
 
     int fileMinute = 1;
@@ -21,7 +18,6 @@ public:
 
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
-    BOOL OnInitDialog() override;
     void OnOK() override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -54,4 +54,14 @@ void DataExchange::Bind(int id, Control& control) {
     control.Attach(GetDlgItem(m_dialog, id));
 }
 
+void DataExchange::Spin(int id, UpDown& control, int& value, int low, int high, Read read) {
+    Bind(id, control);
+    if (m_save) {
+        value = read == Read::kTyped ? control.TypedPos32() : control.GetPos32();
+    } else {
+        control.SetRange32(low, high);
+        control.SetPos32(value);
+    }
+}
+
 }  // namespace fw

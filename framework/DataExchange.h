@@ -8,6 +8,7 @@
 namespace fw {
 
 class Control;
+class UpDown;
 
 class DataExchange {
 public:
@@ -23,6 +24,16 @@ public:
     void Radio(int firstId, int& index);
     // Binds a control wrapper to the control with that id.
     void Bind(int id, Control& control);
+
+    // How an up-down's value is read back.
+    enum class Read {
+        kPosition,  // its position, always within the range
+        kTyped,     // the number typed into its buddy, even outside the range, so that the
+                    // dialog can say what is wrong with it
+    };
+    // Binds the up-down with that id; loading gives it the range and the value as position,
+    // saving reads the value back.
+    void Spin(int id, UpDown& control, int& value, int low, int high, Read read);
 
 private:
     HWND m_dialog;

@@ -42,6 +42,14 @@ const char* Window::RegisterWindowClass(UINT classStyle, HCURSOR cursor, HBRUSH 
     return registered.emplace(key, name).first->second.c_str();
 }
 
+bool Window::RegisterNamedClass(const char* name) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = StaticWindowProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 bool Window::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
                       const RECT& rect, HWND parent, UINT_PTR id) {
     HWND hwnd = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,

@@ -18,6 +18,9 @@ public:
     // Registers (once) a window class routed to Window objects and returns its name.
     static const char* RegisterWindowClass(UINT classStyle, HCURSOR cursor = nullptr,
                                            HBRUSH background = nullptr, HICON icon = nullptr);
+    // Registers (once) a plain class of that name routed to Window objects, for a window that
+    // other programs find by its class.
+    static bool RegisterNamedClass(const char* name);
 
     bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
                   const RECT& rect, HWND parent, UINT_PTR id);

@@ -15,8 +15,7 @@ const int kUserColorChoice = 4;
 // keep only their red, green and blue bytes.
 const COLORREF kRgbMask = 0x00FFFFFF;
 
-const LONG kPresetHeights[] = {-12, -16, -21};  // small, normal, large
-const int kPresetSizeCount = sizeof kPresetHeights / sizeof kPresetHeights[0];
+const LONG kPresetHeights[kFixedSizeCount] = {-12, -16, -21};  // small, normal, large
 
 const int kSlowestStep = 1;
 const int kFastestStep = 4;
@@ -29,8 +28,12 @@ CaptionColors captionColorsFor(int colorChoice, COLORREF userTextColor, COLORREF
     return kPresetColors[0];
 }
 
+LONG fixedFontHeight(int sizeChoice) {
+    return sizeChoice >= 0 && sizeChoice < kFixedSizeCount ? kPresetHeights[sizeChoice] : 0;
+}
+
 void applyFontChoice(LOGFONTA& logFont, int sizeChoice) {
-    if (sizeChoice >= 0 && sizeChoice < kPresetSizeCount) {
+    if (sizeChoice >= 0 && sizeChoice < kFixedSizeCount) {
         logFont = defaultCaptionFont();
         logFont.lfHeight = kPresetHeights[sizeChoice];
     }

@@ -22,5 +22,10 @@ constexpr LONG kMaxFontHeight = 1000;
 // held within +-kMaxFontHeight. The weight is always bold and the width 0.
 void applyFontChoice(LOGFONTA& logFont, int sizeChoice);
 
+// The number of fixed sizes (choices 0 to kFixedSizeCount - 1) and the character height of
+// each; 0 for any other choice.
+constexpr int kFixedSizeCount = 3;
+LONG fixedFontHeight(int sizeChoice);
+
 // The pixels per scroll tick for a stored speed: 1 to 4 as they are, any other value 2.
 int scrollStepFor(int deltaX);

@@ -44,7 +44,7 @@ CControlDlg::~CControlDlg() {
     // that its captions and its end report point to.
     if (captionWin) {
         captionWin->setOwner(nullptr);
-        captionWin->m_endListener = nullptr;
+        captionWin->setEndListener(nullptr);
         captionWin->DestroyWindow();
         captionWin = nullptr;
     }
@@ -74,7 +74,7 @@ BOOL CControlDlg::OnInitDialog() {
     }
     if (captionWin) {
         captionWin->setOwner(this);
-        captionWin->m_endListener = this;
+        captionWin->setEndListener(this);
         applyAppearance();
         captionWin->start();
     }
@@ -92,9 +92,11 @@ BOOL CControlDlg::OnInitDialog() {
             anyOnAir = sendToStrip(position) || anyOnAir;
         }
         if (anyOnAir) refreshList();
-        // With nothing to roll, no end of rolling would ever come to end the hidden program.
-        else PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     }
+    for (const CaptionCommand& command : StartCommands) runCommand(command);
+    // With nothing to roll, no end of rolling would ever come to end the hidden program.
+    if (BatchMode == 1 && (!captionWin || captionWin->runList().empty()))
+        PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     fileReader.SetTarget(m_hWnd, kFileLookDoneMessage);
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
@@ -142,16 +144,18 @@ void CControlDlg::applyAppearance() {
     if (!captionWin) return;
     CaptionColors colors = captionColorsFor(appearance.colorChoice, appearance.userTextColor,
                                             appearance.userShadowColor);
-    captionWin->m_textColor = colors.text;
-    captionWin->m_shadowColor = colors.shadow;
-    captionWin->m_pos = appearance.pos;
-    captionWin->m_gap = appearance.gap;
-    captionWin->m_lgap = appearance.lgap;
-    captionWin->m_rgap = appearance.rgap;
     applyFontChoice(appearance.logFont, appearance.sizeChoice);
     captionFont.reset(CreateFontIndirectA(&appearance.logFont));
-    captionWin->m_font = captionFont.get();
-    captionWin->m_deltaX = scrollStepFor(appearance.deltaX);
+    StripLook look;
+    look.m_font = captionFont.get();
+    look.m_textColor = colors.text;
+    look.m_shadowColor = colors.shadow;
+    look.m_pos = appearance.pos;
+    look.m_gap = appearance.gap;
+    look.m_lgap = appearance.lgap;
+    look.m_rgap = appearance.rgap;
+    look.m_deltaX = scrollStepFor(appearance.deltaX);
+    captionWin->setLook(look);
 }
 
 void CControlDlg::onKirunEnd(int index) {
@@ -159,7 +163,49 @@ void CControlDlg::onKirunEnd(int index) {
     captionList.setStateAt(index, 0);
     // Only the row's state changes: many captions may end in one tick, and rebuilding the
     // whole list for each would cost the number of rows again per caption.
-    listCtrl.SetItemText(index, 2, kOffAir);
+    showRowState(index);
+}
+
+void CControlDlg::showRowState(int position) {
+    if (captionList.contains(position))
+        listCtrl.SetItemText(position, 2, captionList.at(position).m_state ? kOnAir : kOffAir);
+}
+
+CommandResult CControlDlg::runCommand(const CaptionCommand& command) {
+    const int position = command.number - 1;
+    switch (command.kind) {
+    case CaptionCommand::kShowItem:
+        if (!captionList.contains(position)) return CommandResult::kNoSuchItem;
+        if (sendToStrip(position)) showRowState(position);
+        break;
+    case CaptionCommand::kHideItem:
+        if (!captionList.contains(position)) return CommandResult::kNoSuchItem;
+        if (captionWin && captionWin->removeKirun(position)) {
+            captionList.setStateAt(position, 0);
+            showRowState(position);
+        }
+        break;
+    case CaptionCommand::kClearAll:
+        takeEverythingOffAir();
+        break;
+    case CaptionCommand::kShowText:
+        if (captionWin)
+            captionWin->addKirun(kFreeTextIndex, OneLine(command.text).c_str(), command.minutes, this);
+        break;
+    }
+    return CommandResult::kDone;
+}
+
+void CControlDlg::takeEverythingOffAir() {
+    if (!captionWin) return;
+    for (int position = 0; position < captionList.count(); ++position) {
+        if (!captionList.at(position).m_state) continue;
+        captionWin->removeKirun(position);
+        captionList.setStateAt(position, 0);
+        showRowState(position);
+    }
+    captionWin->removeKirun(kFileCaptionIndex);
+    captionWin->removeKirun(kFreeTextIndex);
 }
 
 void CControlDlg::onAllRollEnd() {
@@ -225,6 +271,7 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnTimer(wp);
         return Default(msg, wp, lp);
     case kNothingOnAirMessage:
+        ProgramExitCode = kExitNothingOnAir;
         closeProgram();
         return 0;
     case kFileLookDoneMessage:
@@ -288,31 +335,11 @@ void CControlDlg::OnDisplayOff() {
 
 void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
-    dlg.m_colorChoice = appearance.colorChoice;
-    dlg.m_userTextColor = appearance.userTextColor;
-    dlg.m_userShadowColor = appearance.userShadowColor;
-    dlg.m_sizeChoice = appearance.sizeChoice;
-    dlg.m_posChoice = appearance.pos;
-    dlg.m_gap = appearance.gap;
-    dlg.m_lgap = appearance.lgap;
-    dlg.m_rgap = appearance.rgap;
-    dlg.m_logFont = appearance.logFont;
-    dlg.m_speedChoice = appearance.deltaX - 1;
+    dlg.setSettings(appearance);
     if (dlg.DoModal() != IDOK) return;
-
-    appearance.colorChoice = dlg.m_colorChoice;
-    appearance.userTextColor = dlg.m_userTextColor;
-    appearance.userShadowColor = dlg.m_userShadowColor;
-    appearance.sizeChoice = dlg.m_sizeChoice;
-    appearance.pos = dlg.m_posChoice;
-    appearance.gap = dlg.m_gap;
-    appearance.lgap = dlg.m_lgap;
-    appearance.rgap = dlg.m_rgap;
-    appearance.logFont = dlg.m_logFont;
-    appearance.deltaX = dlg.m_speedChoice + 1;
+    appearance = dlg.settings();
     saveSettings();
-    applyAppearance();
-    if (captionWin) captionWin->updateLayout();
+    applyAppearance();  // lays the strip out again
 }
 
 void CControlDlg::OnAddText() {

@@ -13,6 +13,7 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "model/AppearanceSettings.h"
+#include "model/CaptionCommand.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 
@@ -46,6 +47,8 @@ public:
     // Takes the result of a finished look, then starts the next look on the file reader
     // unless one is still under way.
     void checkTextFile();
+    // Changes what is on air as a command asks; never the list or the settings file.
+    CommandResult runCommand(const CaptionCommand& command);
 
     fw::ListView listCtrl;
     fw::Brush bgBrush;
@@ -84,6 +87,9 @@ private:
 
     // Closes the main window, which ends the program.
     void closeProgram();
+    // Shows the item's state in its row, without rebuilding the list.
+    void showRowState(int position);
+    void takeEverythingOffAir();
     // Puts the item at `position` on air without rebuilding the list view; false when there is
     // no such item or no caption window.
     bool sendToStrip(int position);

@@ -4,13 +4,12 @@
 
 #include "framework/MessageBox.h"
 #include "framework/Mbcs.h"
+#include "model/MinutesRule.h"
 #include "resource.h"
 
 namespace {
 
 const char kNoTextMessage[] = "テキストが設定されていません.";
-const char kTooShortMessage[] = "表示時間は１分以上を設定してください";
-const char kTooLongMessage[] = "表示時間は60000分以下を設定してください";
 
 }  // namespace
 
@@ -19,16 +18,15 @@ CKirunSettingDlg::CKirunSettingDlg(HWND parent) : fw::Dialog(IDD_CAPTION_TEXT, p
 void CKirunSettingDlg::setData(CKirunData data) { m_data = std::move(data); }
 
 void CKirunSettingDlg::DoDataExchange(fw::DataExchange& dx) {
-    dx.Bind(IDC_MINUTES_SPIN, m_spinMinutes);
+    dx.Spin(IDC_MINUTES_SPIN, m_spinMinutes, m_editMinutes, kMinMinutes, kMaxMinutes,
+            fw::DataExchange::Read::kTyped);
     dx.Text(IDC_CAPTION_TEXT, m_editText);
 }
 
 BOOL CKirunSettingDlg::OnInitDialog() {
-    fw::Dialog::OnInitDialog();
-    m_spinMinutes.SetRange32(kMinMinutes, kMaxMinutes);
-    m_spinMinutes.SetPos32(m_data.m_minutes);
+    m_editMinutes = m_data.m_minutes;
     m_editText = m_data.m_text;
-    UpdateData(FALSE);
+    fw::Dialog::OnInitDialog();
     return TRUE;
 }
 
@@ -39,16 +37,11 @@ void CKirunSettingDlg::OnOK() {
         fw::ShowMessage(kNoTextMessage);
         return;
     }
-    int minutes = m_spinMinutes.TypedPos32();
-    if (minutes < kMinMinutes) {
-        fw::ShowMessage(kTooShortMessage);
+    if (const char* problem = minutesProblem(m_editMinutes)) {
+        fw::ShowMessage(problem);
         return;
     }
-    if (minutes > kMaxMinutes) {
-        fw::ShowMessage(kTooLongMessage);
-        return;
-    }
-    m_data.m_minutes = minutes;
+    m_data.m_minutes = m_editMinutes;
     // Cut between characters: a lone lead byte at the end would swallow the next byte
     // wherever the text goes.
     m_data.m_text = fw::CutToBytes(m_editText, kMaxTextBytes);

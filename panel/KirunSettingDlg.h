@@ -12,8 +12,6 @@
 
 class CKirunSettingDlg : public fw::Dialog {
 public:
-    static constexpr int kMinMinutes = 1;
-    static constexpr int kMaxMinutes = 60000;
     static constexpr size_t kMaxTextBytes = 1000;
 
     explicit CKirunSettingDlg(HWND parent = nullptr);
@@ -29,4 +27,6 @@ protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnOK() override;
 
+private:
+    int m_editMinutes = 0;  // as typed, checked on OK
 };

@@ -6,22 +6,16 @@
 
 #include "framework/App.h"
 #include "framework/CommonDialogs.h"
+#include "model/AppearanceRules.h"
 #include "panel/RGBSetDlg.h"
 #include "resource.h"
 
 namespace {
 
-// The text colours of the four preset choices.
-const COLORREF kPresetWhite = RGB(255, 255, 255);
-const COLORREF kPresetBlack = RGB(50, 50, 50);
-const COLORREF kPresetYellow = RGB(255, 255, 120);
-const COLORREF kPresetRed = RGB(255, 0, 0);
-
 const COLORREF kColorMask = 0xFFFFFF;
 
-// The fixed sizes in pixels (character height), whatever the screen resolution.
-const LONG kFixedHeights[] = {-12, -16, -21};
-const char kFixedFace[] = "ＭＳ Ｐゴシック";
+// The text colour of a fixed colour choice, as its swatch shows it.
+COLORREF PresetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
 
 const int kCustomColorButtons[] = {IDC_TEXT_RGB, IDC_SHADOW_COMPLEMENT, IDC_SHADOW_WHITE,
                                    IDC_SHADOW_BLACK, IDC_SHADOW_RGB};
@@ -40,35 +34,46 @@ void SetFaceName(LOGFONTA& font, const char* face) {
 
 CPropatyDlg::CPropatyDlg(HWND parent)
     : fw::Dialog(IDD_APPEARANCE, parent),
-      m_brushWhite(CreateSolidBrush(kPresetWhite)),
-      m_brushBlack(CreateSolidBrush(kPresetBlack)),
-      m_brushYellow(CreateSolidBrush(kPresetYellow)),
-      m_brushRed(CreateSolidBrush(kPresetRed)) {}
+      m_brushWhite(CreateSolidBrush(PresetTextColor(kWhite))),
+      m_brushBlack(CreateSolidBrush(PresetTextColor(kBlack))),
+      m_brushYellow(CreateSolidBrush(PresetTextColor(kYellow))),
+      m_brushRed(CreateSolidBrush(PresetTextColor(kRed))) {}
 
 COLORREF CPropatyDlg::ComplementColor(COLORREF color) { return ~color & kColorMask; }
 
-CPropatyDlg::Values CPropatyDlg::values() const {
-    return Values{m_sizeChoice, m_posChoice, m_colorChoice, m_userTextColor, m_userShadowColor,
-                  m_logFont,    m_gap,       m_lgap,        m_rgap,          m_speedChoice};
+void CPropatyDlg::setSettings(const AppearanceSettings& settings) {
+    m_sizeChoice = settings.sizeChoice;
+    m_posChoice = settings.pos;
+    m_colorChoice = settings.colorChoice;
+    m_userTextColor = settings.userTextColor;
+    m_userShadowColor = settings.userShadowColor;
+    m_logFont = settings.logFont;
+    m_gap = settings.gap;
+    m_lgap = settings.lgap;
+    m_rgap = settings.rgap;
+    m_speedChoice = settings.deltaX - 1;  // the slowest speed is step 1
 }
 
-void CPropatyDlg::restore(const Values& v) {
-    m_sizeChoice = v.sizeChoice;
-    m_posChoice = v.posChoice;
-    m_colorChoice = v.colorChoice;
-    m_userTextColor = v.userTextColor;
-    m_userShadowColor = v.userShadowColor;
-    m_logFont = v.logFont;
-    m_gap = v.gap;
-    m_lgap = v.lgap;
-    m_rgap = v.rgap;
-    m_speedChoice = v.speedChoice;
+AppearanceSettings CPropatyDlg::settings() const {
+    AppearanceSettings settings;
+    settings.sizeChoice = m_sizeChoice;
+    settings.pos = m_posChoice;
+    settings.colorChoice = m_colorChoice;
+    settings.userTextColor = m_userTextColor;
+    settings.userShadowColor = m_userShadowColor;
+    settings.logFont = m_logFont;
+    settings.gap = m_gap;
+    settings.lgap = m_lgap;
+    settings.rgap = m_rgap;
+    settings.deltaX = m_speedChoice + 1;
+    return settings;
 }
 
 void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
-    dx.Bind(IDC_GAP_SPIN, m_spinGap);
-    dx.Bind(IDC_LGAP_SPIN, m_spinLgap);
-    dx.Bind(IDC_RGAP_SPIN, m_spinRgap);
+    using Read = fw::DataExchange::Read;
+    dx.Spin(IDC_GAP_SPIN, m_spinGap, m_gap, -kGapLimit, kGapLimit, Read::kPosition);
+    dx.Spin(IDC_LGAP_SPIN, m_spinLgap, m_lgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
+    dx.Spin(IDC_RGAP_SPIN, m_spinRgap, m_rgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
     dx.Radio(IDC_SIZE_SMALL, m_sizeChoice);
     dx.Radio(IDC_POS_TOP, m_posChoice);
     dx.Radio(IDC_COLOR_WHITE, m_colorChoice);
@@ -76,14 +81,8 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
 }
 
 BOOL CPropatyDlg::OnInitDialog() {
-    m_original = values();
+    m_original = settings();
     fw::Dialog::OnInitDialog();
-    m_spinGap.SetRange32(-kGapLimit, kGapLimit);
-    m_spinGap.SetPos32(m_gap);
-    m_spinRgap.SetRange32(-kOffsetLimit, kOffsetLimit);
-    m_spinRgap.SetPos32(m_rgap);
-    m_spinLgap.SetRange32(-kOffsetLimit, kOffsetLimit);
-    m_spinLgap.SetPos32(m_lgap);
     updateFontLabels();
     updateColorButtons();
     return TRUE;
@@ -177,8 +176,8 @@ void CPropatyDlg::OnSizeChoice() {
     UpdateData(TRUE);
     HWND fontButton = GetDlgItem(IDC_FONT_BUTTON);
     if (m_sizeChoice >= kSmall && m_sizeChoice <= kLarge) {
-        m_logFont.lfHeight = kFixedHeights[m_sizeChoice];
-        SetFaceName(m_logFont, kFixedFace);
+        m_logFont.lfHeight = fixedFontHeight(m_sizeChoice);
+        SetFaceName(m_logFont, defaultCaptionFont().lfFaceName);
         EnableWindow(fontButton, FALSE);
     } else {
         EnableWindow(fontButton, TRUE);
@@ -209,37 +208,30 @@ void CPropatyDlg::updateFontLabels() {
     SetDlgItemTextA(m_hWnd, IDC_FONT_SIZE, value.c_str());
 }
 
+HBRUSH CPropatyDlg::swatchBrush(int swatchId) const {
+    switch (swatchId) {
+    case IDC_SWATCH_WHITE: return m_brushWhite.get();
+    case IDC_SWATCH_BLACK: return m_brushBlack.get();
+    case IDC_SWATCH_YELLOW: return m_brushYellow.get();
+    case IDC_SWATCH_RED: return m_brushRed.get();
+    case IDC_SWATCH_USER_TEXT: return m_brushUserText.get();
+    case IDC_SWATCH_SHADOW: return m_brushShadow.get();
+    default: return nullptr;
+    }
+}
+
 LRESULT CPropatyDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = Default(msg, wp, lp);
     SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-    HBRUSH brush = nullptr;
-    switch (GetDlgCtrlID(reinterpret_cast<HWND>(lp))) {
-    case IDC_SWATCH_WHITE: brush = m_brushWhite.get(); break;
-    case IDC_SWATCH_BLACK: brush = m_brushBlack.get(); break;
-    case IDC_SWATCH_YELLOW: brush = m_brushYellow.get(); break;
-    case IDC_SWATCH_RED: brush = m_brushRed.get(); break;
-    case IDC_SWATCH_USER_TEXT:
-        m_brushUserText.reset(CreateSolidBrush(m_userTextColor & kColorMask));
-        brush = m_brushUserText.get();
-        break;
-    case IDC_SWATCH_SHADOW:
-        m_brushShadow.reset(CreateSolidBrush(m_userShadowColor & kColorMask));
-        brush = m_brushShadow.get();
-        break;
-    default:
-        return result;
-    }
-    return reinterpret_cast<LRESULT>(brush);
-}
-
-void CPropatyDlg::OnOK() {
-    m_gap = m_spinGap.GetPos32();
-    m_lgap = m_spinLgap.GetPos32();
-    m_rgap = m_spinRgap.GetPos32();
-    fw::Dialog::OnOK();
+    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lp));
+    // The custom colours' brushes are made when their swatches paint, in the colour of the moment.
+    if (id == IDC_SWATCH_USER_TEXT) m_brushUserText.reset(CreateSolidBrush(m_userTextColor & kColorMask));
+    if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(m_userShadowColor & kColorMask));
+    HBRUSH brush = swatchBrush(id);
+    return brush ? reinterpret_cast<LRESULT>(brush) : result;
 }
 
 void CPropatyDlg::OnCancel() {
-    restore(m_original);
+    setSettings(m_original);
     fw::Dialog::OnCancel();
 }

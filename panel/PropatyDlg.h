@@ -1,12 +1,14 @@
 #pragma once
 // The appearance dialog: text and shadow colours, font, scroll speed, screen edge and the
-// three pixel offsets of the caption strip. The caller sets the members before the run and
-// reads them back after IDOK; after IDCANCEL they are as they came in.
+// three pixel offsets of the caption strip. The caller gives it the appearance settings with
+// setSettings() before the run and takes them back with settings() after IDOK; after IDCANCEL
+// they are as they came in.
 #include <windows.h>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "model/AppearanceSettings.h"
 
 class CPropatyDlg : public fw::Dialog {
 public:
@@ -22,6 +24,18 @@ public:
     // The shadow that is the complement of a text colour: each component becomes 255 minus itself.
     static COLORREF ComplementColor(COLORREF color);
 
+    void setSettings(const AppearanceSettings& settings);
+    AppearanceSettings settings() const;
+    // The brush a colour swatch (IDC_SWATCH_*) was last painted with; null for any other control.
+    HBRUSH swatchBrush(int swatchId) const;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(fw::DataExchange& dx) override;
+    void OnCancel() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
     fw::UpDown m_spinGap;
     int m_sizeChoice = -1;
     int m_posChoice = -1;
@@ -42,23 +56,6 @@ public:
     fw::UpDown m_spinLgap;
     fw::UpDown m_spinRgap;
 
-protected:
-    BOOL OnInitDialog() override;
-    void DoDataExchange(fw::DataExchange& dx) override;
-    void OnOK() override;
-    void OnCancel() override;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
-private:
-    // What the dialog edits, kept at the start so that Cancel can put it back.
-    struct Values {
-        int sizeChoice, posChoice, colorChoice;
-        COLORREF userTextColor, userShadowColor;
-        LOGFONTA logFont;
-        int gap, lgap, rgap, speedChoice;
-    };
-    Values values() const;
-    void restore(const Values& v);
 
     bool OnButtonClicked(int id);
     void OnColorChoice();
@@ -77,5 +74,5 @@ private:
     void setShadowColor(COLORREF color);
     void repaintSwatch(int id) const;
 
-    Values m_original{};
+    AppearanceSettings m_original;  // as the dialog opened, for Cancel
 };

@@ -17,19 +17,15 @@ void CRGBSetDlg::setColor(COLORREF color) {
 COLORREF CRGBSetDlg::color() const { return ColorFromComponents(m_red, m_green, m_blue); }
 
 void CRGBSetDlg::DoDataExchange(fw::DataExchange& dx) {
-    dx.Bind(IDC_RED_SPIN, m_spinRed);
-    dx.Bind(IDC_GREEN_SPIN, m_spinGreen);
-    dx.Bind(IDC_BLUE_SPIN, m_spinBlue);
+    using Read = fw::DataExchange::Read;
+    dx.Spin(IDC_RED_SPIN, m_spinRed, m_red, kMinComponent, kMaxComponent, Read::kPosition);
+    dx.Spin(IDC_GREEN_SPIN, m_spinGreen, m_green, kMinComponent, kMaxComponent, Read::kPosition);
+    dx.Spin(IDC_BLUE_SPIN, m_spinBlue, m_blue, kMinComponent, kMaxComponent, Read::kPosition);
     dx.Bind(IDC_RGB_PREVIEW, m_preview);
 }
 
 BOOL CRGBSetDlg::OnInitDialog() {
     fw::Dialog::OnInitDialog();
-    for (const fw::UpDown* spin : {&m_spinRed, &m_spinGreen, &m_spinBlue})
-        spin->SetRange32(kMinComponent, kMaxComponent);
-    m_spinRed.SetPos32(m_red);
-    m_spinGreen.SetPos32(m_green);
-    m_spinBlue.SetPos32(m_blue);
     return TRUE;
 }
 
@@ -81,8 +77,5 @@ LRESULT CRGBSetDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CRGBSetDlg::OnOkButton() {
-    m_red = m_spinRed.GetPos32();
-    m_green = m_spinGreen.GetPos32();
-    m_blue = m_spinBlue.GetPos32();
-    fw::Dialog::OnOK();
+    fw::Dialog::OnOK();  // reads the three positions
 }

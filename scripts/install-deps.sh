@@ -9,7 +9,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-  cmake make googletest
+  cmake make googletest python3
   wine wine32:i386
   xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales

@@ -25,10 +25,10 @@ void ExpectSanePage(const CControlDlg& page, const std::string& what) {
 
     ASSERT_NE(nullptr, page.captionWin);
     const CKirunWin& strip = *page.captionWin;
-    EXPECT_GE(strip.m_deltaX, 1);
-    EXPECT_LE(strip.m_deltaX, 4);
-    EXPECT_EQ(0u, strip.m_textColor & 0xFF000000u);
-    EXPECT_EQ(0u, strip.m_shadowColor & 0xFF000000u);
+    EXPECT_GE(strip.look().m_deltaX, 1);
+    EXPECT_LE(strip.look().m_deltaX, 4);
+    EXPECT_EQ(0u, strip.look().m_textColor & 0xFF000000u);
+    EXPECT_EQ(0u, strip.look().m_shadowColor & 0xFF000000u);
 
     RECT rect{};
     ASSERT_TRUE(GetWindowRect(strip.Hwnd(), &rect));

@@ -11,6 +11,7 @@
 
 #include "KirunnerProcess.h"
 #include "TempDir.h"
+#include "model/StartupState.h"
 #include "resource.h"
 
 using namespace testing_support;
@@ -202,7 +203,7 @@ TEST(Desktop, BatchRunWithNothingToShowEndsAtOnce) {
         KirunnerProcess program;
         ASSERT_TRUE(program.Start(dir.path(), "-T5 -T9"));
         ASSERT_TRUE(program.WaitForExit(kStartTimeout)) << "the hidden program never ended";
-        EXPECT_EQ(0u, program.ExitCode());
+        EXPECT_EQ(static_cast<DWORD>(kExitNothingOnAir), program.ExitCode());
     }
 }
 

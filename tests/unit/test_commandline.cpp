@@ -108,3 +108,44 @@ TEST(ProgramDirectory, CutAtTheLastRealBackslash) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string Describe(const std::vector<CaptionCommand>& commands) {
+    std::string text;
+    for (const CaptionCommand& c : commands)
+        text += std::to_string(c.kind) + ":" + std::to_string(c.number) + ":" +
+                std::to_string(c.minutes) + ":" + c.text + " ";
+    return text;
+}
+
+TEST(CommandLine, CommandOptionsKeepTheirOrderAndTextsTakeTheirMinutes) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string commands;
+    } cases[] = {
+        {{"-S3"}, "1:3:1: "},
+        {{"-R12", "-C"}, "2:12:1: 3:0:1: "},
+        {{"-Aお知らせ"}, "4:0:1:お知らせ "},
+        {{"-M5", "-Ahello world", "-S1"}, "4:0:5:hello world 1:1:1: "},
+        {{"-Aa", "-M60000", "-Ab"}, "4:0:60000:a 4:0:60000:b "},
+        {{"-D586", "-x", "-T2"}, ""},
+    };
+    for (const Case& c : cases) {
+        CommandLineScan scan = Scan(c.args);
+        EXPECT_FALSE(scan.commandError) << c.commands;
+        EXPECT_EQ(c.commands, Describe(scan.commands));
+    }
+    EXPECT_EQ("1番目の引数=-S3\n2番目の引数=-C\n", Scan({"-S3", "-C"}).echo) << "echoed like any argument";
+}
+
+TEST(CommandLine, CommandOptionsWithoutAValidValueAreMalformed) {
+    for (const char* bad : {"-S", "-S0", "-Sx", "-S-1", "-R", "-R0", "-Cx", "-C1", "-A", "-M0",
+                            "-M60001", "-Mx", "-S99999999999"}) {
+        CommandLineScan scan = Scan({"-S1", bad});
+        EXPECT_TRUE(scan.commandError) << bad;
+        EXPECT_FALSE(scan.formatError) << bad;
+    }
+}
+
+}  // namespace

@@ -329,6 +329,47 @@ TEST_F(ControlPageTest, AStripGoneFromUnderThePageIsForgotten) {
     EXPECT_EQ((Strings{kOffAir}), States());
 }
 
+CaptionCommand MakeCommand(CaptionCommand::Kind kind, int number = 0, const std::string& text = "") {
+    CaptionCommand command;
+    command.kind = kind;
+    command.number = number;
+    command.text = text;
+    command.minutes = 2;
+    return command;
+}
+
+// Commands change what is on air and the rows' states, never the list or the settings file.
+TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
+    Open({{"A", 1}, {"B", 1}, {"C", 1}});
+    const std::string before = IniBytes();
+    using K = CaptionCommand;
+    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kShowItem, 3)));
+    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kShowItem, 1)));
+    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kShowText, 0, "free\r\ntext")));
+    EXPECT_EQ((Strings{"2:C", "0:A", "60001:freetext"}), OnAir());
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
+
+    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kHideItem, 3)));
+    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kHideItem, 2))) << "not on air";
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir}), States());
+    for (int number : {0, 4, 60001})
+        for (K::Kind kind : {K::kShowItem, K::kHideItem})
+            EXPECT_EQ(CommandResult::kNoSuchItem, page->runCommand(MakeCommand(kind, number))) << number;
+
+    page->captionWin->addKirun(kFileCaptionIndex, "file", 1, page.get());
+    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kClearAll)));
+    EXPECT_TRUE(OnAir().empty());
+    EXPECT_EQ(Strings(3, kOffAir), States());
+    EXPECT_EQ(before, IniBytes());
+
+    // A deleted row moves the captions after it, but never the free text's key.
+    page->runCommand(MakeCommand(K::kShowText, 0, "t"));
+    page->runCommand(MakeCommand(K::kShowItem, 3));
+    MessageBoxRecorder yes(IDYES);
+    PressOnRow(0, IDC_DELETE_TEXT);
+    EXPECT_EQ((Strings{"60001:t", "1:C"}), OnAir());
+}
+
 TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
     for (int autoExit : {0, 1}) {
         SCOPED_TRACE(autoExit);

@@ -153,7 +153,7 @@ TEST_F(HostileSettings, StripLiesWhereTheOffsetsSayWithinWindowCoordinates) {
 TEST_F(HostileSettings, ScrollStepsOutsideTheSpeedsScrollAtNormalSpeed) {
     for (const char* step : {"0", "-5", "100000"}) {
         ASSERT_TRUE(host.Open(SystemKeys(Line("DELTAX", step))));
-        EXPECT_EQ(2, Strip().m_deltaX) << step;
+        EXPECT_EQ(2, Strip().look().m_deltaX) << step;
         Page().putOnAir(0);
         const int before = Strip().scrollX();
         Strip().onScrollTick();
@@ -183,8 +183,8 @@ TEST_F(HostileSettings, CaptionTextsOfOddLengthJunkOrHugeHexLoadBounded) {
 
 TEST_F(HostileSettings, UserColoursWithHighBitsShowTheirRgbBytes) {
     ASSERT_TRUE(host.Open(SystemKeys(Line("COLOR", "4") + Line("RGB", "-1") + Line("RGBSDW", "-16777216"))));
-    EXPECT_EQ(RGB(255, 255, 255), Strip().m_textColor);
-    EXPECT_EQ(RGB(0, 0, 0), Strip().m_shadowColor);
+    EXPECT_EQ(RGB(255, 255, 255), Strip().look().m_textColor);
+    EXPECT_EQ(RGB(0, 0, 0), Strip().look().m_shadowColor);
 }
 
 TEST_F(HostileSettings, BinarySettingsFilesOpenWithDefaultsOrWhatTheyHappenToHold) {

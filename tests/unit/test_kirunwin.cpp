@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "display/CaptionDrawing.h"
 #include "display/KirunWin.h"
 #include "display/OffscreenPicture.h"
 #include "display/ScrollGeometry.h"
@@ -107,19 +109,10 @@ PixelImage RenderOnScreenBitmap(HFONT font, const std::string& text, SIZE size) 
     fw::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
     {
         fw::SelectGuard selectBitmap(memory.get(), bitmap.get());
-        fw::SelectGuard selectFont(memory.get(), font);
         fw::Brush key(CreateSolidBrush(kKey));
         RECT all{0, 0, size.cx, size.cy};
         FillRect(memory.get(), &all, key.get());
-        RECT textRect{0, 1, size.cx, size.cy - 1};
-        RECT shadowRect{1, 2, size.cx + 1, size.cy};
-        SetBkMode(memory.get(), TRANSPARENT);
-        SetTextColor(memory.get(), kShadow);
-        DrawTextA(memory.get(), text.data(), static_cast<int>(text.size()), &shadowRect,
-                  DT_SINGLELINE | DT_NOPREFIX);
-        SetTextColor(memory.get(), kText);
-        DrawTextA(memory.get(), text.data(), static_cast<int>(text.size()), &textRect,
-                  DT_SINGLELINE | DT_NOPREFIX);
+        DrawCaption(memory.get(), font, text, kText, kShadow, size.cx, size.cy);
     }
     return testing_support::ReadBitmap(bitmap.get());
 }
@@ -131,11 +124,13 @@ protected:
         font = CreateCaptionFont();
         win = new CKirunWin;
         ASSERT_NE(nullptr, win->Hwnd());
-        win->m_endListener = &ends;
-        win->m_font = font;
-        win->m_textColor = kText;
-        win->m_shadowColor = kShadow;
-        win->m_deltaX = 2;
+        win->setEndListener(&ends);
+        StripLook look;
+        look.m_font = font;
+        look.m_textColor = kText;
+        look.m_shadowColor = kShadow;
+        look.m_deltaX = 2;
+        win->setLook(look);
         win->start();
     }
     void TearDown() override {
@@ -148,6 +143,12 @@ protected:
         return rc;
     }
     int Width() const { return Rect().right - Rect().left; }
+    // The strip's look with `change` made, laid out again.
+    void Relook(const std::function<void(StripLook&)>& change) {
+        StripLook look = win->look();
+        change(look);
+        win->setLook(look);
+    }
     PixelImage Strip() const { return ReadBitmap(win->stripBitmap()); }
     PixelImage Caption() const { return ReadBitmap(win->captionBitmap()); }
     void TickThroughPass() {
@@ -190,15 +191,17 @@ TEST_F(KirunWinTest, LiesAtTheChosenEdgeWithGapAndInsets) {
     EXPECT_EQ(screen.right, Rect().right);
     EXPECT_EQ(height, Rect().bottom);
 
-    win->m_gap = 15;
-    win->m_lgap = 40;
-    win->m_rgap = 25;
-    win->updateLayout();
+    Relook([](StripLook& look) {
+        look.m_gap = 15;
+        look.m_lgap = 40;
+        look.m_rgap = 25;
+    });
     EXPECT_EQ((RECT{40, 15, screen.right - 25, 15 + height}), Rect());
-    win->m_pos = 1;
-    win->m_gap = 0;
-    win->m_lgap = -10;  // negative insets widen the strip beyond the screen
-    win->updateLayout();
+    Relook([](StripLook& look) {
+        look.m_pos = 1;
+        look.m_gap = 0;
+        look.m_lgap = -10;  // negative insets widen the strip beyond the screen
+    });
     EXPECT_EQ((RECT{-10, screen.bottom - height, screen.right - 25, screen.bottom}), Rect());
 
     const PixelImage strip = Strip();
@@ -248,6 +251,29 @@ TEST_F(KirunWinTest, CaptionPixelsAreThoseADisplayBitmapWouldHold) {
     }
 }
 
+// Once a second the strip's transparency is checked and mended when something changed it.
+TEST_F(KirunWinTest, LayeredAttributesAreMendedWhenChangedFromOutside) {
+    struct Attributes {
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+    };
+    auto read = [&] {
+        Attributes a;
+        GetLayeredWindowAttributes(win->Hwnd(), &a.key, &a.alpha, &a.flags);
+        return a;
+    };
+    const DWORD both = LWA_COLORKEY | LWA_ALPHA;
+    for (DWORD flags : {DWORD(LWA_ALPHA), DWORD(LWA_COLORKEY), both}) {
+        SetLayeredWindowAttributes(win->Hwnd(), RGB(1, 2, 3), 255, flags);
+        SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kLayeredTimer, 0);
+        Attributes now = read();
+        EXPECT_EQ(kKey, now.key) << flags;
+        EXPECT_EQ(200, now.alpha) << flags;
+        EXPECT_EQ(both, now.flags) << flags;
+    }
+}
+
 TEST_F(KirunWinTest, NeverTakesTheFocus) {
     HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 100,
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
@@ -264,8 +290,8 @@ class ScrollStepTest : public KirunWinTest, public ::testing::WithParamInterface
 
 TEST_P(ScrollStepTest, CaptionEntersAtTheRightAndFollowsItself) {
     const int step = EffectiveScrollStep(GetParam());
-    win->m_deltaX = GetParam();
-    win->updateLayout();
+    const int chosen = GetParam();
+    Relook([chosen](StripLook& look) { look.m_deltaX = chosen; });
     win->addKirun(0, "ABC", 1, nullptr);
     const PixelImage caption = Caption();
     const int cx = caption.width;
@@ -283,7 +309,7 @@ TEST_P(ScrollStepTest, CaptionEntersAtTheRightAndFollowsItself) {
         ASSERT_EQ(kKey, strip.at(x, strip.height / 2)) << x;
     win->onScrollTick();  // the next pass starts right after
     EXPECT_TRUE(StripShowsCaptionStart(Strip(), Width() - step, caption, step));
-    EXPECT_EQ(GetParam(), win->m_deltaX);
+    EXPECT_EQ(GetParam(), win->look().m_deltaX);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ScrollStepTest, ::testing::Values(1, 2, 3, 4, 0, -5, 100000));
@@ -398,9 +424,10 @@ TEST_F(KirunWinTest, GdiObjectsStayTheSameOverPassesLayoutsAndDestruction) {
             win->onScrollTick();
             win->countDown();
         }
-        win->m_deltaX = round % 5;
-        win->m_pos = round % 2;
-        win->updateLayout();
+        Relook([round](StripLook& look) {
+            look.m_deltaX = round % 5;
+            look.m_pos = round % 2;
+        });
     }
     EXPECT_EQ(before, CountGdiObjects());
 
@@ -452,7 +479,9 @@ TEST(KirunWinTimers, CaptionsPutOnAirBeforeStartGetTheirTimersFromStart) {
     HFONT font = CreateCaptionFont();
     CKirunWin* win = new CKirunWin;
     ASSERT_NE(nullptr, win->Hwnd());
-    win->m_font = font;
+    StripLook look;
+    look.m_font = font;
+    win->setLook(look);
     win->addKirun(0, "early", 1, nullptr);
     EXPECT_EQ(kNoWork, WorkTimers(win->Hwnd())) << "not started yet";
     win->start();

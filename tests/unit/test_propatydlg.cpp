@@ -24,28 +24,22 @@ const std::string kSize = "サイズ";
 
 // Everything the dialog edits; starts as user colours, a user font, bottom edge, "やや早い" and
 // the offsets at the ends of their ranges.
-struct Settings {
-    int sizeChoice = CPropatyDlg::kUserFont, posChoice = 1, colorChoice = CPropatyDlg::kUserColor;
-    COLORREF text = 0x78FFFF, shadow = 0x123456;
-    LOGFONTA font = {-20, 0, 0, 0, FW_BOLD, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Tahoma"};
-    int gap = 1000, lgap = -3000, rgap = 3000, speedChoice = 2;
+AppearanceSettings Start() {
+    AppearanceSettings s;
+    s.sizeChoice = CPropatyDlg::kUserFont, s.pos = 1, s.colorChoice = CPropatyDlg::kUserColor;
+    s.userTextColor = 0x78FFFF, s.userShadowColor = 0x123456;
+    s.logFont = {-20, 0, 0, 0, FW_BOLD, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Tahoma"};
+    s.gap = 1000, s.lgap = -3000, s.rgap = 3000, s.deltaX = 3;
+    return s;
+}
 
-    static Settings Of(const CPropatyDlg& d) {
-        return {d.m_sizeChoice, d.m_posChoice, d.m_colorChoice, d.m_userTextColor,
-                d.m_userShadowColor, d.m_logFont, d.m_gap, d.m_lgap, d.m_rgap, d.m_speedChoice};
-    }
-    void ApplyTo(CPropatyDlg& d) const {
-        d.m_sizeChoice = sizeChoice, d.m_posChoice = posChoice, d.m_colorChoice = colorChoice;
-        d.m_userTextColor = text, d.m_userShadowColor = shadow, d.m_logFont = font;
-        d.m_gap = gap, d.m_lgap = lgap, d.m_rgap = rgap, d.m_speedChoice = speedChoice;
-    }
-    bool operator==(const Settings& o) const {
-        return std::tie(sizeChoice, posChoice, colorChoice, text, shadow, gap, lgap, rgap, speedChoice) ==
-                   std::tie(o.sizeChoice, o.posChoice, o.colorChoice, o.text, o.shadow, o.gap,
-                            o.lgap, o.rgap, o.speedChoice) &&
-               std::memcmp(&font, &o.font, sizeof font) == 0;
-    }
-};
+bool Same(const AppearanceSettings& a, const AppearanceSettings& o) {
+    return std::tie(a.sizeChoice, a.pos, a.colorChoice, a.userTextColor, a.userShadowColor, a.gap,
+                    a.lgap, a.rgap, a.deltaX) ==
+               std::tie(o.sizeChoice, o.pos, o.colorChoice, o.userTextColor, o.userShadowColor,
+                        o.gap, o.lgap, o.rgap, o.deltaX) &&
+           std::memcmp(&a.logFont, &o.logFont, sizeof a.logFont) == 0;
+}
 
 // "1" or "0" for each control: checked (radios) or enabled (others).
 std::string States(HWND d, std::vector<int> ids, bool checked) {
@@ -66,7 +60,7 @@ Labels FontLabels(HWND d) {
 TEST(PropatyDlg, OpensWithTheStoredSettingsAndOkReadsThemBack) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings().ApplyTo(dlg);
+    dlg.setSettings(Start());
     std::vector<std::string> seen;
     std::vector<COLORREF> swatches;
     driver.Expect({LetItShow, Check([&](HWND d) {
@@ -84,17 +78,17 @@ TEST(PropatyDlg, OpensWithTheStoredSettingsAndOkReadsThemBack) {
     EXPECT_EQ((std::vector<std::string>{"11110", "11111", "1000", "-3000", "3000"}), seen);
     EXPECT_EQ((std::vector<COLORREF>{0xFFFFFF, 0x323232, 0x78FFFF, 0x0000FF, 0x78FFFF, 0x123456}),
               swatches);
-    Settings expected;
+    AppearanceSettings expected = Start();
     expected.rgap = 2999;  // the other two arrows were at the ends of their ranges
-    EXPECT_TRUE(Settings::Of(dlg) == expected);
+    EXPECT_TRUE(Same(dlg.settings(), expected));
 }
 
 TEST(PropatyDlg, CustomColourButtonsFollowEveryColourRadio) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings start;
+    AppearanceSettings start = Start();
     start.colorChoice = CPropatyDlg::kWhite;
-    start.ApplyTo(dlg);
+    dlg.setSettings(start);
     std::string seen;
     auto look = Check([&](HWND d) { seen += CustomButtons(d) + " "; });
     driver.Expect({look, Click(IDC_COLOR_USER), look, Click(IDC_COLOR_WHITE), look,
@@ -103,7 +97,7 @@ TEST(PropatyDlg, CustomColourButtonsFollowEveryColourRadio) {
                    Click(IDOK)});
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ("00000 11111 00000 00000 00000 00000 ", seen);
-    EXPECT_EQ(CPropatyDlg::kRed, dlg.m_colorChoice);
+    EXPECT_EQ(CPropatyDlg::kRed, dlg.settings().colorChoice);
 }
 
 TEST(PropatyDlg, ShadowButtonsRepaintTheSwatchAndNoBrushOutlivesTheDialog) {
@@ -114,23 +108,23 @@ TEST(PropatyDlg, ShadowButtonsRepaintTheSwatchAndNoBrushOutlivesTheDialog) {
         {
             DialogDriver driver;
             CPropatyDlg dlg;
-            Settings start;
-            start.text = text;
-            start.ApplyTo(dlg);
-            for (auto* preset : {&dlg.m_brushWhite, &dlg.m_brushBlack, &dlg.m_brushYellow, &dlg.m_brushRed})
-                brushes.push_back(preset->get());
+            AppearanceSettings start = Start();
+            start.userTextColor = text;
+            dlg.setSettings(start);
+            for (int preset : {IDC_SWATCH_WHITE, IDC_SWATCH_BLACK, IDC_SWATCH_YELLOW, IDC_SWATCH_RED})
+                brushes.push_back(dlg.swatchBrush(preset));
             auto look = Check([&](HWND d) {
-                shadows.push_back(BrushColor(dlg.m_brushShadow.get()));
+                shadows.push_back(BrushColor(dlg.swatchBrush(IDC_SWATCH_SHADOW)));
                 onScreen.push_back(ScreenColorAtCentre(d, IDC_SWATCH_SHADOW));
-                brushes.push_back(dlg.m_brushShadow.get());
+                brushes.push_back(dlg.swatchBrush(IDC_SWATCH_SHADOW));
                 EXPECT_EQ(5u, Alive(brushes)) << "the four presets and the latest shadow brush";
             });
             driver.Expect({LetItShow, Click(IDC_SHADOW_COMPLEMENT), look, Click(IDC_SHADOW_WHITE),
                            look, Click(IDC_SHADOW_BLACK), look, Click(IDC_SHADOW_COMPLEMENT), look,
                            Click(IDOK)});
             ASSERT_EQ(IDOK, dlg.DoModal());
-            EXPECT_EQ(complement, dlg.m_userShadowColor);
-            brushes.push_back(dlg.m_brushUserText.get());
+            EXPECT_EQ(complement, dlg.settings().userShadowColor);
+            brushes.push_back(dlg.swatchBrush(IDC_SWATCH_USER_TEXT));
         }
         const std::vector<COLORREF> expected{complement, 0xFFFFFF, 0x000000, complement};
         EXPECT_EQ(expected, shadows);
@@ -143,7 +137,7 @@ TEST(PropatyDlg, FontLabelsFollowTheSizeChoiceAtOnce) {
     ASSERT_EQ(96, fw::LogPixelsY());
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings().ApplyTo(dlg);
+    dlg.setSettings(Start());
     std::vector<Labels> labels;
     std::string fontButton;
     auto look = Check([&](HWND d) {
@@ -158,14 +152,14 @@ TEST(PropatyDlg, FontLabelsFollowTheSizeChoiceAtOnce) {
                                    {kFixedFace, kSize, "16"}}),
               labels);
     EXPECT_EQ("10001", fontButton);
-    EXPECT_EQ(-21, dlg.m_logFont.lfHeight);
-    EXPECT_STREQ(kFixedFace, dlg.m_logFont.lfFaceName);
+    EXPECT_EQ(-21, dlg.settings().logFont.lfHeight);
+    EXPECT_STREQ(kFixedFace, dlg.settings().logFont.lfFaceName);
 
     for (LONG height : {0, 20}) {
         CPropatyDlg other;
-        Settings start;
-        start.font.lfHeight = height;
-        start.ApplyTo(other);
+        AppearanceSettings start = Start();
+        start.logFont.lfHeight = height;
+        other.setSettings(start);
         Labels shown;
         driver.Expect({Check([&](HWND d) { shown = FontLabels(d); }), Click(IDCANCEL)});
         other.DoModal();
@@ -177,9 +171,9 @@ TEST(PropatyDlg, FontLabelsFollowTheSizeChoiceAtOnce) {
 TEST(PropatyDlg, ChoicesOutsideTheGroupsCheckNoRadio) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings start;
-    start.colorChoice = 7, start.sizeChoice = -1, start.posChoice = 2, start.speedChoice = 4;
-    start.ApplyTo(dlg);
+    AppearanceSettings start = Start();
+    start.colorChoice = 7, start.sizeChoice = -1, start.pos = 2, start.deltaX = 5;
+    dlg.setSettings(start);
     std::string radios, buttons;
     driver.Expect({LetItShow, Check([&](HWND d) {
                        radios = States(d, {IDC_COLOR_WHITE, IDC_COLOR_BLACK, IDC_COLOR_YELLOW,
@@ -195,13 +189,13 @@ TEST(PropatyDlg, ChoicesOutsideTheGroupsCheckNoRadio) {
     EXPECT_EQ(std::string(15, '0'), radios);
     EXPECT_EQ("00000", buttons);
     EXPECT_EQ((std::vector<int>{-1, -1, -1, -1}),
-              (std::vector<int>{dlg.m_colorChoice, dlg.m_sizeChoice, dlg.m_posChoice, dlg.m_speedChoice}));
+              (std::vector<int>{dlg.settings().colorChoice, dlg.settings().sizeChoice, dlg.settings().pos, dlg.settings().deltaX - 1}));
 }
 
 TEST(PropatyDlg, CustomColoursComeFromTheColourDialog) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings().ApplyTo(dlg);
+    dlg.setSettings(Start());
     std::vector<std::string> fields;
     std::vector<COLORREF> swatches;  // brushes are made anew only when the swatches paint
     auto readFields = Check([&](HWND d) {
@@ -209,8 +203,8 @@ TEST(PropatyDlg, CustomColoursComeFromTheColourDialog) {
                          ItemText(d, IDC_BLUE_EDIT));
     });
     auto lookSwatches = Check([&](HWND) {
-        swatches.push_back(BrushColor(dlg.m_brushUserText.get()));
-        swatches.push_back(BrushColor(dlg.m_brushShadow.get()));
+        swatches.push_back(BrushColor(dlg.swatchBrush(IDC_SWATCH_USER_TEXT)));
+        swatches.push_back(BrushColor(dlg.swatchBrush(IDC_SWATCH_SHADOW)));
     });
     driver.Expect({LetItShow, Click(IDC_TEXT_RGB), lookSwatches, Click(IDC_SHADOW_RGB),
                    lookSwatches, Click(IDC_TEXT_RGB), Click(IDOK)});
@@ -220,8 +214,8 @@ TEST(PropatyDlg, CustomColoursComeFromTheColourDialog) {
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ((std::vector<std::string>{"255,255,120", "86,52,18"}), fields);
     EXPECT_EQ((std::vector<COLORREF>{0x77FFFF, 0x123456, 0x77FFFF, 0x123457}), swatches);
-    EXPECT_EQ(0x77FFFFu, dlg.m_userTextColor) << "the cancelled colour dialog changed nothing";
-    EXPECT_EQ(0x123457u, dlg.m_userShadowColor);
+    EXPECT_EQ(0x77FFFFu, dlg.settings().userTextColor) << "the cancelled colour dialog changed nothing";
+    EXPECT_EQ(0x123457u, dlg.settings().userShadowColor);
     EXPECT_EQ(4, driver.DialogsOpened());
 }
 
@@ -253,7 +247,7 @@ std::vector<DialogStep> ChooseFont(std::string& chosen, bool& colourShown) {
 TEST(PropatyDlg, UserFontComesFromTheFontDialog) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings().ApplyTo(dlg);
+    dlg.setSettings(Start());
     std::string chosen;
     bool colourShown = true;
     Labels labels;
@@ -263,27 +257,27 @@ TEST(PropatyDlg, UserFontComesFromTheFontDialog) {
     ASSERT_FALSE(chosen.empty());
     EXPECT_FALSE(colourShown) << "the font dialog offers no effects";
     EXPECT_EQ((Labels{chosen, kSize, "20"}), labels);
-    EXPECT_EQ(chosen, dlg.m_logFont.lfFaceName);
-    EXPECT_EQ(-27, dlg.m_logFont.lfHeight);
+    EXPECT_EQ(chosen, dlg.settings().logFont.lfFaceName);
+    EXPECT_EQ(-27, dlg.settings().logFont.lfHeight);
 }
 
 TEST(PropatyDlg, CancelLeavesEverythingAsItCameIn) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    Settings().ApplyTo(dlg);
+    dlg.setSettings(Start());
     std::string chosen;
     bool colourShown = true;
-    Settings inside;
+    AppearanceSettings inside;
     driver.Expect({Click(IDC_TEXT_RGB), Click(IDC_FONT_BUTTON), Click(IDC_SHADOW_COMPLEMENT),
                    Click(IDC_SPEED_FAST), Click(IDC_POS_TOP), Click(IDC_COLOR_RED),
                    ClickArrow(IDC_GAP_SPIN, false), Click(IDC_SIZE_SMALL),
-                   Check([&](HWND) { inside = Settings::Of(dlg); }), Click(IDCANCEL)});
+                   Check([&](HWND) { inside = dlg.settings(); }), Click(IDCANCEL)});
     driver.Expect({ClickArrow(IDC_RED_SPIN, false), Click(IDOK)});
     driver.Expect(ChooseFont(chosen, colourShown));
     ASSERT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(0x78FFFEu, inside.text) << "the colour dialog was confirmed";
+    EXPECT_EQ(0x78FFFEu, inside.userTextColor) << "the colour dialog was confirmed";
     EXPECT_FALSE(chosen.empty()) << "the font dialog was confirmed";
-    EXPECT_TRUE(Settings::Of(dlg) == Settings());
+    EXPECT_TRUE(Same(dlg.settings(), Start()));
 }
 
 }  // namespace

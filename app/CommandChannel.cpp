@@ -1,0 +1,55 @@
+#include "app/CommandChannel.h"
+
+#include "app/CommandPayload.h"
+#include "framework/Mbcs.h"
+#include "model/StartupState.h"
+#include "panel/ControlDlg.h"
+
+namespace {
+const char kReceiverClass[] = "Kirunner.CommandReceiver.1";
+const UINT kHandOverTimeoutMs = 10000;
+
+// Folders differ in letter case only on paper: one running program per folder.
+std::string ReceiverTitle(const std::string& folder) {
+    return "Kirunner commands: " + fw::UpperAscii(folder);
+}
+}  // namespace
+
+int HandOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands) {
+    HWND receiver = FindWindowExA(HWND_MESSAGE, nullptr, kReceiverClass, ReceiverTitle(folder).c_str());
+    if (!receiver) return -1;
+    for (const CaptionCommand& command : commands) {
+        std::vector<char> payload = remote::EncodeCommand(command);
+        COPYDATASTRUCT data{};
+        data.dwData = remote::kMagic;
+        data.cbData = static_cast<DWORD>(payload.size());
+        data.lpData = payload.data();
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(receiver, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                 SMTO_ABORTIFHUNG, kHandOverTimeoutMs, &answer))
+            return kExitNoRunningKirunner;
+        if (static_cast<LRESULT>(answer) == remote::kAnswerNoSuchItem) return kExitNoSuchItem;
+        if (static_cast<LRESULT>(answer) != remote::kAnswerDone) return kExitMalformedCommand;
+    }
+    return kExitNormal;
+}
+
+bool CCommandReceiver::Create(const std::string& folder, CControlDlg* page) {
+    m_page = page;
+    if (!RegisterNamedClass(kReceiverClass)) return false;
+    RECT none{0, 0, 0, 0};
+    return CreateEx(0, kReceiverClass, ReceiverTitle(folder).c_str(), 0, none, HWND_MESSAGE, 0);
+}
+
+LRESULT CCommandReceiver::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COPYDATA) return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    return fw::Window::HandleMessage(msg, wp, lp);
+}
+
+LRESULT CCommandReceiver::OnCopyData(const COPYDATASTRUCT* data) {
+    CaptionCommand command;
+    if (!data || !m_page || !remote::DecodeCommand(data->dwData, data->lpData, data->cbData, command))
+        return remote::kAnswerMalformed;
+    return m_page->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
+                                                                : remote::kAnswerNoSuchItem;
+}

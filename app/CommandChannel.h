@@ -1,0 +1,32 @@
+#pragma once
+// Commands from one Kirunner process to the one already running from the same program folder
+// on the same desktop. The running program keeps a message-only window whose class and title
+// (the program folder) name it; a new process finds it and hands each command over with
+// WM_COPYDATA, answered at once with the command's result.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/Window.h"
+#include "model/CaptionCommand.h"
+
+class CControlDlg;
+
+// The exit code after handing `commands` to the Kirunner running from `folder`, one by one
+// until one fails; -1 when no Kirunner runs from there.
+int HandOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands);
+
+// The running program's end: carries out what arrives on the control page.
+class CCommandReceiver : public fw::Window {
+public:
+    bool Create(const std::string& folder, CControlDlg* page);
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    LRESULT OnCopyData(const COPYDATASTRUCT* data);
+
+    CControlDlg* m_page = nullptr;  // not owned
+};

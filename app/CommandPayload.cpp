@@ -1,0 +1,73 @@
+#include "app/CommandPayload.h"
+
+#include <cstring>
+#include <string>
+
+#include "framework/Mbcs.h"
+#include "model/MinutesRule.h"
+
+namespace remote {
+namespace {
+
+bool KnownKind(std::uint32_t kind) {
+    return kind >= CaptionCommand::kShowItem && kind <= CaptionCommand::kShowText;
+}
+
+std::string OneSafeLine(const char* text, std::size_t bytes) {
+    const void* nul = std::memchr(text, '\0', bytes);
+    if (nul) bytes = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+    std::string line;
+    for (std::size_t i = 0; i < bytes; ++i)
+        if (text[i] != '\r' && text[i] != '\n') line += text[i];
+    return fw::CutToBytes(line, kMaxTextBytes);
+}
+}  // namespace
+
+std::vector<char> EncodeCommand(const CaptionCommand& command) {
+    const std::string text = command.kind == CaptionCommand::kShowText
+                                 ? fw::CutToBytes(command.text, kMaxTextBytes)
+                                 : std::string();
+    Header header{};
+    header.size = sizeof header;
+    header.version = kVersion;
+    header.kind = static_cast<std::uint32_t>(command.kind);
+    header.number = command.number;
+    header.minutes = command.minutes;
+    header.textBytes = static_cast<std::uint32_t>(text.size());
+    std::vector<char> payload(sizeof header + text.size());
+    std::memcpy(payload.data(), &header, sizeof header);
+    if (!text.empty()) std::memcpy(payload.data() + sizeof header, text.data(), text.size());
+    return payload;
+}
+
+bool DecodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command) {
+    if (tag != kMagic || !data || bytes < sizeof(Header) || bytes > kMaxPayloadBytes) return false;
+    Header header;
+    std::memcpy(&header, data, sizeof header);
+    if (header.size != sizeof header || header.version != kVersion || !KnownKind(header.kind) ||
+        header.textBytes != bytes - sizeof header)
+        return false;
+
+    CaptionCommand decoded;
+    decoded.kind = static_cast<CaptionCommand::Kind>(header.kind);
+    switch (decoded.kind) {
+    case CaptionCommand::kShowItem:
+    case CaptionCommand::kHideItem:
+        if (header.number < 1 || header.textBytes != 0) return false;
+        decoded.number = header.number;
+        break;
+    case CaptionCommand::kClearAll:
+        if (header.textBytes != 0) return false;
+        break;
+    case CaptionCommand::kShowText:
+        if (minutesProblem(header.minutes)) return false;
+        decoded.minutes = header.minutes;
+        decoded.text = OneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);
+        if (decoded.text.empty()) return false;
+        break;
+    }
+    command = decoded;
+    return true;
+}
+
+}  // namespace remote

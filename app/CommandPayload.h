@@ -1,0 +1,41 @@
+#pragma once
+// The bytes one Kirunner process hands another with WM_COPYDATA: a fixed header of 32-bit
+// fields (the same in 32- and 64-bit programs), then the text of a "-A" command without a
+// terminator. The receiver trusts nothing: DecodeCommand accepts only a payload of exactly
+// this form and gives back a command that is safe to carry out.
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "model/CaptionCommand.h"
+
+namespace remote {
+
+constexpr ULONG_PTR kMagic = 0x4B524E31;      // COPYDATASTRUCT.dwData of every command
+constexpr std::uint32_t kVersion = 1;
+constexpr std::size_t kMaxTextBytes = 1000;   // a caption text's limit, as in the list
+constexpr std::size_t kMaxPayloadBytes = 65536;
+
+struct Header {
+    std::uint32_t size;       // sizeof(Header)
+    std::uint32_t version;    // kVersion
+    std::uint32_t kind;       // CaptionCommand::Kind
+    std::int32_t number;      // list number, counted from 1 (show and hide)
+    std::int32_t minutes;     // display time of a text, 1 to 60000
+    std::uint32_t textBytes;  // bytes of text after the header (texts only)
+};
+
+// The receiver's answers; a window that does not know the message answers 0.
+constexpr LRESULT kAnswerDone = 0x4B52;
+constexpr LRESULT kAnswerNoSuchItem = 0x4B53;
+constexpr LRESULT kAnswerMalformed = 0x4B54;
+
+std::vector<char> EncodeCommand(const CaptionCommand& command);
+
+// False for anything but a well-formed payload. A text is taken up to its first NUL byte,
+// loses its line breaks and is cut to kMaxTextBytes at a character boundary.
+bool DecodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command);
+
+}  // namespace remote

@@ -1,0 +1,135 @@
+#include "display/ScrollEngine.h"
+
+#include "display/CaptionDrawing.h"
+#include "display/ScrollGeometry.h"
+#include "framework/Gdi.h"
+
+namespace {
+const char kBlankCaption[] = "  ";
+// Extra pixels scrolled after the last caption, beyond its width and the strip's.
+constexpr int kDrainMargin = 50;
+}  // namespace
+
+void ScrollEngine::setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX) {
+    m_font = font;
+    m_textColor = textColor;
+    m_shadowColor = shadowColor;
+    m_deltaX = deltaX;
+}
+
+int ScrollEngine::stepWidth() const {
+    return EffectiveScrollStep(m_deltaX);
+}
+
+void ScrollEngine::layout(int width, int height) {
+    m_scrollX = 0;
+    m_next = 0;
+    if (m_strip.create(width, height)) fillKeyColor(m_strip.dc(), 0, 0, width, height);
+    renderCaption();
+    // A caption draining out starts again at the right edge: it needs the whole way out anew.
+    if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
+}
+
+void ScrollEngine::add(int index, const std::string& text, int minutes, CKirunListener* listener) {
+    m_rolling = true;
+    m_runList.add(index, text, minutes, listener);
+    if (m_currentText.empty()) {
+        // Nothing is being shown: this caption enters at the right edge from the next tick on.
+        m_currentText = text;
+        m_scrollX = 0;
+        renderCaption();
+    }
+    // Should the list empty again before the next tick, the caption that entered still has to
+    // leave the strip before rolling stops.
+    resetDrain();
+}
+
+bool ScrollEngine::remove(int index) {
+    // The caption being shown finishes its pass; an emptied list drains on the ticks.
+    return m_runList.remove(index, m_next);
+}
+
+void ScrollEngine::shiftIndicesAfter(int position) {
+    m_runList.shiftIndicesAfter(position);
+}
+
+void ScrollEngine::countDown() {
+    m_runList.countDown(m_next);
+}
+
+ScrollEngine::Tick ScrollEngine::tick() {
+    if (!m_rolling) return Tick::kIdle;
+    scrollStep();
+    if (!m_runList.empty()) {
+        resetDrain();
+        return Tick::kMoved;
+    }
+    m_drain -= stepWidth();
+    if (m_drain >= 0) return Tick::kMoved;
+    m_drain = m_strip.width();
+    m_rolling = false;
+    return Tick::kEnded;
+}
+
+void ScrollEngine::resetDrain() {
+    m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
+}
+
+void ScrollEngine::renderCaption() {
+    const std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
+    // The memory DC is compatible with the screen, so the text measures as it would on the
+    // window's own DC.
+    HDC dc = m_caption.dc();
+    const SIZE textSize = dc ? MeasureCaptionText(dc, m_font, text) : SIZE{0, 0};
+    // The step + 1 columns right of the text are the gap before the next caption.
+    const int width = textSize.cx + stepWidth() + 1;
+    const int height = textSize.cy + 2;
+    m_captionSize = SIZE{width, height};
+    if (!m_currentText.empty()) m_lastWidth = width;
+
+    // Without a picture, scrolling shows the key colour for this pass.
+    if (!m_caption.create(width, height)) return;
+    fillKeyColor(dc, 0, 0, width, height);
+    DrawCaption(dc, m_font, text, m_textColor, m_shadowColor, width, height);
+}
+
+void ScrollEngine::scrollStep() {
+    const int step = stepWidth();
+    const ScrollSlice slice = ComputeSlice(m_strip.width(), m_captionSize.cx, m_scrollX, step);
+    if (m_strip) {
+        // Both pictures stay selected into their own memory DCs: a tick is two block copies.
+        HDC strip = m_strip.dc();
+        const int height = m_strip.height();
+        if (slice.moveWidth > 0)
+            BitBlt(strip, 0, 0, slice.moveWidth, height, strip, step, 0, SRCCOPY);
+        int blankX = slice.blankX;
+        if (slice.copyWidth > 0) {
+            const int copyHeight = height < m_captionSize.cy ? height : m_captionSize.cy;
+            if (!m_caption || !BitBlt(strip, slice.destX, 0, slice.copyWidth, copyHeight,
+                                      m_caption.dc(), slice.sourceX, 0, SRCCOPY))
+                blankX = slice.destX;
+        }
+        // Entering columns that got nothing from the caption (past its end, or no caption
+        // picture) must not keep what scrolled through them before.
+        if (blankX < m_strip.width())
+            fillKeyColor(strip, blankX, 0, m_strip.width() - blankX, height);
+    }
+
+    m_scrollX += step;
+    if (m_scrollX > m_captionSize.cx) {
+        m_scrollX = 0;
+        selectNextCaption();
+        renderCaption();
+    }
+}
+
+void ScrollEngine::selectNextCaption() {
+    const RunItem* item = m_runList.selectNext(m_next);
+    m_currentText = item ? item->text : std::string();
+}
+
+void ScrollEngine::fillKeyColor(HDC dc, int x, int y, int width, int height) const {
+    fw::Brush key(CreateSolidBrush(kKeyColor));
+    RECT area{x, y, x + width, y + height};
+    if (key) FillRect(dc, &area, key.get());
+}

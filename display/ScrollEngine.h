@@ -1,0 +1,71 @@
+#pragma once
+// The scrolling engine of the caption strip, without a window: the captions on air, the strip
+// picture that moves left a step each tick, the caption picture that feeds it, and the drain
+// that lets the last caption leave the strip before rolling stops. The caption window owns the
+// timers, the painting and the placement, and asks this engine for everything else.
+#include <windows.h>
+
+#include <string>
+
+#include "display/KirunListener.h"
+#include "display/OffscreenPicture.h"
+#include "display/RunList.h"
+
+class ScrollEngine {
+public:
+    // What one tick did: nothing (not rolling), moved the picture, or moved it for the last time
+    // (rolling has ended).
+    enum class Tick { kIdle, kMoved, kEnded };
+
+    static constexpr COLORREF kKeyColor = RGB(200, 200, 200);
+
+    // The font (not owned), colours and step of the captions rendered from now on.
+    void setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX);
+    // A blank strip picture of that size; the current caption enters again at its right edge and
+    // the next one shown after it is the first on air.
+    void layout(int width, int height);
+
+    // Puts a caption on air, or renews the one on air under that index.
+    void add(int index, const std::string& text, int minutes, CKirunListener* listener);
+    // Takes the caption with that index off air without telling its listener.
+    bool remove(int index);
+    void shiftIndicesAfter(int position);
+    // One tenth of a second passes for every caption on air.
+    void countDown();
+    Tick tick();
+
+    const OffscreenPicture& strip() const { return m_strip; }
+    HDC stripDC() { return m_strip.dc(); }
+    const OffscreenPicture& caption() const { return m_caption; }
+    SIZE captionSize() const { return m_captionSize; }
+    const std::string& currentText() const { return m_currentText; }
+    const RunList& runList() const { return m_runList; }
+    int next() const { return m_next; }
+    bool rolling() const { return m_rolling; }
+    int scrollX() const { return m_scrollX; }
+    int lastWidth() const { return m_lastWidth; }
+    int stepWidth() const;
+
+private:
+    void renderCaption();
+    void scrollStep();
+    void selectNextCaption();
+    void resetDrain();
+    void fillKeyColor(HDC dc, int x, int y, int width, int height) const;
+
+    HFONT m_font = nullptr;
+    COLORREF m_textColor = RGB(255, 255, 255);
+    COLORREF m_shadowColor = RGB(0, 0, 0);
+    int m_deltaX = 1;
+
+    OffscreenPicture m_caption;  // the current caption, kept selected into its memory DC
+    SIZE m_captionSize{0, 0};
+    OffscreenPicture m_strip;    // the strip's whole client area, likewise
+    std::string m_currentText;   // empty while the blank caption is shown
+    RunList m_runList;
+    int m_scrollX = 0;    // caption column from which the next slice is taken
+    int m_next = 0;       // run-list position of the caption to show next
+    bool m_rolling = false;
+    int m_drain = 0;      // pixels still to scroll once the run list is empty
+    int m_lastWidth = 0;  // width of the last non-blank caption picture
+};

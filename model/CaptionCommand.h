@@ -1,0 +1,20 @@
+#pragma once
+// A command that changes what is on air, given on the command line or handed over by another
+// Kirunner process. Commands never change the caption list or the settings file.
+#include <string>
+
+struct CaptionCommand {
+    enum Kind {
+        kShowItem = 1,  // put list item `number` (counted from 1) on air, renewing it
+        kHideItem = 2,  // take list item `number` off air
+        kClearAll = 3,  // take every caption off air
+        kShowText = 4,  // put `text` on air for `minutes` under a key of its own
+    };
+    Kind kind = kClearAll;
+    int number = 0;
+    int minutes = 1;
+    std::string text;  // code page 932, one line
+};
+
+// What a command achieved.
+enum class CommandResult { kDone, kNoSuchItem };

@@ -1,0 +1,183 @@
+// Takes the pictures of the operator's guide. Starts Kirunner.exe in C:\Kirunner with a prepared
+// caption list, works it as an operator would and, for each window to show, writes
+// "SHOT <name> <left> <top> <right> <bottom>" on standard output and waits until <name>.png has
+// appeared in the picture folder: the calling script (scripts/guide-screenshots.sh) cuts that
+// rectangle out of the screen, so the pictures show exactly what X shows.
+// Usage: guide_shots PICTURE_FOLDER   (KIRUNNER_EXE names the program, as for the ui tests)
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "KirunnerProcess.h"
+#include "TempDir.h"
+#include "model/HexCodec.h"
+#include "resource.h"
+
+using namespace testing_support;
+
+namespace {
+
+const DWORD kTimeout = 20000;
+const char kFolder[] = "C:\\Kirunner";
+const char kCaptionDialog[] = "キルン設定";  // the caption text and the appearance dialog
+const UINT kAboutCommand = 0x0010;
+// At 40 pixels a second: the first caption has passed twice (it follows itself once when it
+// starts) and the second has come well in.
+const DWORD kScrollMs = 30000;
+
+std::string g_pictures;
+int g_failures = 0;
+
+void Fail(const char* what) {
+    std::printf("FAILED %s\n", what);
+    std::fflush(stdout);
+    ++g_failures;
+}
+
+// Asks for the picture of a rectangle of the screen and waits until it has been taken.
+void Shot(const char* name, const RECT& area) {
+    Sleep(500);  // the window has painted itself
+    std::printf("SHOT %s %ld %ld %ld %ld\n", name, area.left, area.top, area.right, area.bottom);
+    std::fflush(stdout);
+    std::string picture = g_pictures + "\\" + name + ".png";
+    if (!WaitUntil([&] { return FileExists(picture); }, kTimeout)) Fail(name);
+}
+
+void ShotOf(const char* name, HWND window) {
+    RECT area{};
+    if (!window || !GetWindowRect(window, &area)) return Fail(name);
+    Shot(name, area);
+}
+
+HWND Shown(HWND window) { return WaitForShown(window, kTimeout) ? window : nullptr; }
+
+void CloseWith(HWND window, int button) {
+    PostClick(window, button);
+    WaitForGone(window, kTimeout);
+}
+
+// A settings file with three captions, large white text at the top edge.
+void WriteSettings(const std::vector<std::pair<std::string, int>>& items) {
+    std::string ini = "[SYSTEM]\r\nSIZE=2\r\nITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
+    for (size_t i = 0; i < items.size(); ++i)
+        ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].second) +
+               "\r\nSTRINGS=" + encodeHex(items[i].first) + "\r\n";
+    WriteFileBytes(std::string(kFolder) + "\\Kirunner.ini", ini);
+}
+
+void TakePictures(KirunnerProcess& program) {
+    HWND main = Shown(program.MainWindow(kTimeout));
+    if (!main) return Fail("main window");
+    HWND page = ControlPage(main);
+    HWND list = GetDlgItem(page, IDC_CAPTION_LIST);
+    HWND strip = program.StripWindow(kTimeout);
+
+    // Two captions on air.
+    for (int row : {0, 1}) {
+        SelectListRow(list, row);
+        PostClick(page, IDC_ADD_TO_CAPTION);
+        WaitUntil([&] {
+            auto rows = ReadListView(list, 4);
+            return rows.size() > static_cast<size_t>(row) && rows[row][2] == "表示中";
+        }, kTimeout);
+    }
+    DWORD onAir = GetTickCount();
+    ShotOf("main", main);
+
+    // The caption text dialog, opened on the third item with テキスト変更.
+    SelectListRow(list, 2);
+    PostClick(page, IDC_CHANGE_TEXT);
+    HWND dialog = Shown(program.WaitForDialog(kCaptionDialog, kTimeout));
+    ShotOf("caption-text", dialog);
+    if (dialog) CloseWith(dialog, IDCANCEL);
+
+    // The appearance dialog as it opens, and the colour dialog of the user's text colour.
+    PostClick(page, IDC_CAPTION_SETTINGS);
+    dialog = Shown(program.WaitForDialog(kCaptionDialog, kTimeout));
+    ShotOf("appearance", dialog);
+    if (dialog) {
+        PostClick(dialog, IDC_COLOR_USER);
+        PostClick(dialog, IDC_TEXT_RGB);
+        HWND colour = Shown(program.WaitForDialog("RGB選択", kTimeout));
+        ShotOf("rgb", colour);
+        if (colour) CloseWith(colour, IDCANCEL);
+        CloseWith(dialog, IDCANCEL);
+    }
+
+    // The text-file interface, filled in as an operator would.
+    PostClick(page, IDC_FILE_INTERFACE);
+    dialog = Shown(program.WaitForDialog("テキストファイルインターフェース", kTimeout));
+    if (dialog) {
+        SendMessageA(GetDlgItem(dialog, IDC_FILE_ENABLED), BM_SETCHECK, BST_CHECKED, 0);
+        SetDlgItemTextA(dialog, IDC_FILE_MINUTES_EDIT, "5");
+        SetDlgItemTextA(dialog, IDC_FILE_PATH, "C:\\Kirunner\\news.txt");
+    }
+    ShotOf("file-interface", dialog);
+    if (dialog) CloseWith(dialog, IDCANCEL);
+
+    // The question before a text is deleted, answered with No.
+    SelectListRow(list, 2);
+    PostClick(page, IDC_DELETE_TEXT);
+    HWND box = Shown(program.WaitForMessageBox(kTimeout));
+    ShotOf("delete-confirm", box);
+    if (box) CloseWith(box, IDNO);
+
+    // The message of a settings file that cannot be written.
+    const std::string ini = std::string(kFolder) + "\\Kirunner.ini";
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+    PostClick(page, IDC_ADD_TEXT);
+    dialog = Shown(program.WaitForDialog(kCaptionDialog, kTimeout));
+    if (dialog) {
+        SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, "お知らせ");
+        PostClick(dialog, IDOK);
+        box = Shown(program.WaitForMessageBox(kTimeout));
+        ShotOf("save-failed", box);
+        if (box) CloseWith(box, IDOK);
+    }
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // The about box from the system menu.
+    PostMessageA(main, WM_SYSCOMMAND, kAboutCommand, 0);
+    dialog = Shown(program.WaitForDialog("Kirunnerのﾊﾞｰｼﾞｮﾝ情報", kTimeout));
+    ShotOf("about", dialog);
+    if (dialog) CloseWith(dialog, IDOK);
+
+    // The strip over the picture on the screen, once the first caption has come well in.
+    DWORD elapsed = GetTickCount() - onAir;
+    if (elapsed < kScrollMs) Sleep(kScrollMs - elapsed);
+    RECT area{};
+    if (!strip || !GetWindowRect(strip, &area)) return Fail("strip");
+    Shot("strip", RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), area.bottom + 3 * (area.bottom - area.top)});
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::printf("usage: guide_shots PICTURE_FOLDER\n");
+        return 2;
+    }
+    g_pictures = HostPathToWindows(argv[1]);
+    CreateDirectoryA(kFolder, nullptr);
+    WriteSettings({{"ようこそ。本日の放送予定をお知らせします。", 30},
+                   {"午後3時から臨時ニュースをお伝えします。", 10},
+                   {"会場の駐車場は満車です。公共交通機関をご利用ください。", 5}});
+    {
+        KirunnerProcess program;
+        if (!program.Start(kFolder)) {
+            std::printf("FAILED start %s\n", BuiltKirunnerPath().c_str());
+            return 1;
+        }
+        TakePictures(program);
+        if (!program.WaitForExit(kTimeout)) Fail("exit");
+    }
+    for (const char* name : {"Kirunner.ini", "Kirunner.exe"})
+        DeleteFileA((std::string(kFolder) + "\\" + name).c_str());
+    RemoveDirectoryA(kFolder);
+    return g_failures == 0 ? 0 : 1;
+}

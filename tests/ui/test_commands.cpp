@@ -1,0 +1,166 @@
+// Kirunner driven from scripts: exit codes for every way a run ends, commands handed from a
+// second process to the running program, and payloads of any shape sent straight at it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "KirunnerProcess.h"
+#include "TempDir.h"
+#include "app/CommandPayload.h"
+#include "model/StartupState.h"
+#include "resource.h"
+
+using namespace testing_support;
+
+namespace {
+
+const DWORD kTimeout = 20000;
+const char kThreeCaptions[] =
+    "[SYSTEM]\r\nITEMCOUNT=3\r\n[ITEM0]\r\nMINUTE=5\r\nSTRINGS=616263\r\n"
+    "[ITEM1]\r\nMINUTE=5\r\nSTRINGS=646566\r\n[ITEM2]\r\nMINUTE=5\r\nSTRINGS=676869\r\n";
+
+std::vector<std::string> States(HWND main) {
+    std::vector<std::string> states;
+    for (const auto& row : ReadListView(GetDlgItem(ControlPage(main), IDC_CAPTION_LIST), 4))
+        states.push_back(row[2]);
+    return states;
+}
+
+// Runs the program in `folder` with `arguments` to its end; its exit code, or -1 when it did
+// not end in time.
+long RunToEnd(const std::string& folder, const std::string& arguments) {
+    KirunnerProcess program;
+    if (!program.StartProgram(folder + "\\Kirunner.exe", arguments)) return -2;
+    if (!program.WaitForExit(kTimeout)) return -1;
+    return static_cast<long>(program.ExitCode());
+}
+
+const std::vector<std::string> kOff(3, "------");
+
+TEST(Commands, ExitCodesTellHowEveryRunEnded) {
+    TempDir dir;
+    ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), dir.file("Kirunner.exe").c_str(), FALSE));
+    struct Case {
+        const char* arguments;
+        long code;
+    } cases[] = {
+        {"-T0", kExitFormatError},
+        {"-T4", kExitNothingOnAir},
+        {"-R1", kExitNoRunningKirunner},
+        {"-C", kExitNoRunningKirunner},
+        {"-S0", kExitMalformedCommand},
+        {"-S1 -M0 -Ax", kExitMalformedCommand},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.code, RunToEnd(dir.path(), c.arguments)) << c.arguments;
+    EXPECT_FALSE(FileExists(dir.file("Kirunner.ini"))) << "none of these ran far enough to save";
+}
+
+TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
+    KirunnerProcess running;
+    ASSERT_TRUE(running.Start(dir.path()));
+    HWND main = running.MainWindow(kTimeout);
+    ASSERT_TRUE(main);
+    HWND strip = running.StripWindow();
+
+    struct Step {
+        const char* arguments;
+        long code;
+        std::vector<std::string> states;
+    } steps[] = {
+        {"-S2", kExitNormal, {"------", "表示中", "------"}},
+        {"-S3 -S1", kExitNormal, {"表示中", "表示中", "表示中"}},
+        {"-R2", kExitNormal, {"表示中", "------", "表示中"}},
+        {"-S4", kExitNoSuchItem, {"表示中", "------", "表示中"}},
+        {"-R9 -S2", kExitNoSuchItem, {"表示中", "------", "表示中"}},
+        {"-Sx", kExitMalformedCommand, {"表示中", "------", "表示中"}},
+        {"-C", kExitNormal, kOff},
+        {"-A速報です -M3", kExitNormal, kOff},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(step.code, RunToEnd(dir.path(), step.arguments)) << step.arguments;
+        EXPECT_EQ(step.states, States(main)) << step.arguments;
+    }
+    // The free text rolls on the strip of the running program.
+    EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
+    EXPECT_EQ(std::string(kThreeCaptions), ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
+    EXPECT_TRUE(running.Running());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(running.WaitForExit(kTimeout));
+    EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
+// Without a running program, a caption command starts it with that caption on air. Payloads of
+// every shape, and a flood of them, sent straight at it then: it keeps answering and scrolling,
+// and writes nothing.
+TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
+    KirunnerProcess running;
+    ASSERT_TRUE(running.Start(dir.path(), "-S3"));
+    HWND main = running.MainWindow(kTimeout);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitForShown(main));
+    EXPECT_EQ((std::vector<std::string>{"------", "------", "表示中"}), States(main));
+    HWND receiver = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        receiver = FindWindowExA(HWND_MESSAGE, nullptr, "Kirunner.CommandReceiver.1", nullptr);
+        return receiver != nullptr;
+    }, kTimeout));
+
+    std::srand(12345);
+    std::vector<char> bytes(remote::kMaxPayloadBytes + 64);
+    int refused = 0, sent = 0;
+    const DWORD start = GetTickCount();
+    for (int i = 0; i < 10000; ++i) {
+        size_t size = static_cast<size_t>(std::rand()) % bytes.size();
+        for (size_t b = 0; b < size && b < 64; ++b) bytes[b] = static_cast<char>(std::rand());
+        if (i % 3 == 0 && size >= sizeof(remote::Header)) {
+            // A header that claims the right size and version, with any kind, number and count.
+            remote::Header header{sizeof(remote::Header), remote::kVersion,
+                                  static_cast<std::uint32_t>(std::rand() % 6),
+                                  std::rand() % 8 - 2, std::rand() % 70000 - 5,
+                                  static_cast<std::uint32_t>(std::rand())};
+            std::memcpy(bytes.data(), &header, sizeof header);
+        }
+        std::vector<char> valid;
+        if (i % 10 == 1) {  // well-formed commands mixed in: show, hide or a text
+            CaptionCommand command;
+            command.kind = static_cast<CaptionCommand::Kind>(1 + std::rand() % 4);
+            command.number = 1 + std::rand() % 3;
+            command.text = "flood";
+            valid = remote::EncodeCommand(command);
+        }
+        COPYDATASTRUCT data{};
+        data.dwData = i % 5 == 0 ? 7 : remote::kMagic;
+        data.cbData = static_cast<DWORD>(valid.empty() ? size : valid.size());
+        data.lpData = !valid.empty() ? valid.data() : size ? bytes.data() : nullptr;
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutA(receiver, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                SMTO_ABORTIFHUNG, 5000, &answer)) {
+            ++sent;
+            if (static_cast<LRESULT>(answer) == remote::kAnswerMalformed) ++refused;
+        }
+    }
+    std::printf("10000 payloads in %lu ms, %d answered, %d refused\n",
+                static_cast<unsigned long>(GetTickCount() - start), sent, refused);
+    EXPECT_EQ(10000, sent) << "every payload was answered";
+    EXPECT_GE(refused, 9000) << "only the well-formed ones are carried out";
+    EXPECT_LE(refused, 9000 + 10);
+
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer));
+    EXPECT_EQ(std::string(kThreeCaptions), ReadFileBytes(dir.file("Kirunner.ini")));
+    EXPECT_EQ(kExitNormal, RunToEnd(dir.path(), "-S2")) << "well-formed commands still work";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(running.WaitForExit(kTimeout));
+    EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The payload one Kirunner process hands another: what is encoded comes back decoded, and
+// nothing but a well-formed payload is accepted, whatever bytes arrive.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/CommandPayload.h"
+
+namespace {
+
+using remote::Header;
+
+CaptionCommand Text(const std::string& text, int minutes = 1) {
+    CaptionCommand command;
+    command.kind = CaptionCommand::kShowText;
+    command.text = text;
+    command.minutes = minutes;
+    return command;
+}
+
+CaptionCommand Item(CaptionCommand::Kind kind, int number) {
+    CaptionCommand command;
+    command.kind = kind;
+    command.number = number;
+    return command;
+}
+
+bool Decode(const std::vector<char>& bytes, CaptionCommand& command) {
+    return remote::DecodeCommand(remote::kMagic, bytes.data(), bytes.size(), command);
+}
+
+// The payload of `command` with its header changed by `change` and `extra` bytes of text more.
+std::vector<char> Tampered(const CaptionCommand& command, void (*change)(Header&), int extra = 0) {
+    std::vector<char> bytes = remote::EncodeCommand(command);
+    Header header;
+    std::memcpy(&header, bytes.data(), sizeof header);
+    change(header);
+    std::memcpy(bytes.data(), &header, sizeof header);
+    if (extra > 0) bytes.resize(bytes.size() + static_cast<size_t>(extra), 'x');
+    if (extra < 0) bytes.resize(bytes.size() - static_cast<size_t>(-extra));
+    return bytes;
+}
+
+// A text payload with any bytes, as a sender that does not cut would send it.
+std::vector<char> RawText(const std::string& text) {
+    std::vector<char> bytes = remote::EncodeCommand(Text("x"));
+    Header header;
+    std::memcpy(&header, bytes.data(), sizeof header);
+    header.textBytes = static_cast<std::uint32_t>(text.size());
+    std::memcpy(bytes.data(), &header, sizeof header);
+    bytes.resize(sizeof header);
+    bytes.insert(bytes.end(), text.begin(), text.end());
+    return bytes;
+}
+
+TEST(CommandPayload, EveryCommandComesBackAsItWasSent) {
+    const CaptionCommand sent[] = {Item(CaptionCommand::kShowItem, 3),
+                                   Item(CaptionCommand::kHideItem, 60000),
+                                   Item(CaptionCommand::kClearAll, 0), Text("速報 news", 60000)};
+    for (const CaptionCommand& command : sent) {
+        CaptionCommand got;
+        ASSERT_TRUE(Decode(remote::EncodeCommand(command), got)) << command.kind;
+        EXPECT_EQ(command.kind, got.kind);
+        EXPECT_EQ(command.number, got.number);
+        EXPECT_EQ(command.text, got.text);
+    }
+    EXPECT_EQ(24u, sizeof(Header)) << "the same in 32- and 64-bit programs";
+}
+
+TEST(CommandPayload, TextsArriveAsOneLineCutAtACharacterBoundary) {
+    CaptionCommand got;
+    ASSERT_TRUE(Decode(remote::EncodeCommand(Text("a\r\nb\nc")), got));
+    EXPECT_EQ("abc", got.text);
+
+    // 999 bytes, then a double-byte character that would end past the limit, sent by a
+    // sender that does not cut.
+    ASSERT_TRUE(Decode(RawText(std::string(999, 'x') + "\x82\xa0" + "tail"), got));
+    EXPECT_EQ(std::string(999, 'x'), got.text);
+
+    // No terminator is needed; a NUL ends the text.
+    std::vector<char> bytes = remote::EncodeCommand(Text("abc"));
+    bytes[sizeof(Header) + 1] = '\0';
+    ASSERT_TRUE(Decode(bytes, got));
+    EXPECT_EQ("a", got.text);
+}
+
+TEST(CommandPayload, AnythingButAWellFormedPayloadIsRefused) {
+    const std::vector<char> good = remote::EncodeCommand(Text("abc"));
+    CaptionCommand got;
+    EXPECT_FALSE(remote::DecodeCommand(0x1234, good.data(), good.size(), got)) << "foreign tag";
+    EXPECT_FALSE(remote::DecodeCommand(remote::kMagic, nullptr, good.size(), got)) << "no data";
+    for (size_t size = 0; size < sizeof(Header); ++size)
+        EXPECT_FALSE(remote::DecodeCommand(remote::kMagic, good.data(), size, got)) << size;
+
+    struct Case {
+        const char* what;
+        std::vector<char> bytes;
+    } cases[] = {
+        {"header size", Tampered(Text("abc"), [](Header& h) { h.size = 28; })},
+        {"version", Tampered(Text("abc"), [](Header& h) { h.version = 2; })},
+        {"kind 0", Tampered(Text("abc"), [](Header& h) { h.kind = 0; })},
+        {"kind 5", Tampered(Text("abc"), [](Header& h) { h.kind = 5; })},
+        {"truncated text", Tampered(Text("abc"), [](Header&) {}, -1)},
+        {"oversized", Tampered(Text("abc"), [](Header&) {}, 1)},
+        {"huge count", Tampered(Text("abc"), [](Header& h) { h.textBytes = 0xFFFFFFFFu; })},
+        {"empty text", Tampered(Text("abc"), [](Header& h) { h.textBytes = 0; }, -3)},
+        {"minutes 0", Tampered(Text("abc"), [](Header& h) { h.minutes = 0; })},
+        {"minutes 60001", Tampered(Text("abc"), [](Header& h) { h.minutes = 60001; })},
+        {"number 0", Tampered(Item(CaptionCommand::kShowItem, 1), [](Header& h) { h.number = 0; })},
+        {"number -5", Tampered(Item(CaptionCommand::kHideItem, 1), [](Header& h) { h.number = -5; })},
+        {"text on a show", Tampered(Item(CaptionCommand::kShowItem, 1), [](Header& h) { h.textBytes = 2; }, 2)},
+        {"text on a clear", Tampered(Item(CaptionCommand::kClearAll, 0), [](Header& h) { h.textBytes = 1; }, 1)},
+        {"over the limit", RawText(std::string(70000, 'x'))},
+    };
+    for (const Case& c : cases) EXPECT_FALSE(Decode(c.bytes, got)) << c.what;
+}
+
+}  // namespace

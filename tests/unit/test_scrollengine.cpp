@@ -1,0 +1,78 @@
+// The scrolling engine alone, with no window: what a tick does to the strip picture, when
+// rolling ends, and how display times run out.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "display/ScrollEngine.h"
+#include "framework/Gdi.h"
+#include "tests/support/Pixels.h"
+
+using testing_support::PixelImage;
+using testing_support::ReadBitmap;
+
+namespace {
+
+constexpr COLORREF kText = RGB(255, 0, 0);
+constexpr int kStripWidth = 300;
+
+struct Ended : CKirunListener {
+    std::vector<int> indices;
+    void onKirunEnd(int index) override { indices.push_back(index); }
+};
+
+class ScrollEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        LOGFONTA lf{};
+        lf.lfHeight = -16;
+        lf.lfWeight = FW_BOLD;
+        lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+        font.reset(CreateFontIndirectA(&lf));
+        engine.setLook(font.get(), kText, RGB(0, 0, 0), 2);
+        engine.layout(kStripWidth, 20);
+    }
+    int TextColumns() const { return ReadBitmap(engine.strip().bitmap()).count(kText); }
+
+    fw::Font font;
+    ScrollEngine engine;
+};
+
+TEST_F(ScrollEngineTest, TicksMoveOnlyWhileRollingAndEndOnceTheLastCaptionHasLeft) {
+    EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
+    engine.add(0, "Hello", 1, nullptr);
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(ScrollEngine::Tick::kMoved, engine.tick());
+    EXPECT_GT(TextColumns(), 0) << "the caption has entered at the right";
+    ASSERT_TRUE(engine.remove(0));
+    EXPECT_FALSE(engine.remove(0));
+
+    // The drain: the caption's width, the strip's and 50 pixels, two pixels a tick.
+    const int drainTicks = (engine.lastWidth() + kStripWidth + 50) / 2 + 1;
+    int ticks = 0;
+    ScrollEngine::Tick tick;
+    while ((tick = engine.tick()) == ScrollEngine::Tick::kMoved && ticks < 10000) ++ticks;
+    EXPECT_EQ(ScrollEngine::Tick::kEnded, tick);
+    EXPECT_EQ(drainTicks - 1, ticks);
+    EXPECT_EQ(0, TextColumns()) << "nothing of the caption is left on the strip";
+    EXPECT_FALSE(engine.rolling());
+    EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
+}
+
+TEST_F(ScrollEngineTest, DisplayTimesRunOutInTenthsAndTellTheirListeners) {
+    Ended ended;
+    engine.add(3, "a", 1, &ended);
+    engine.add(kFreeTextIndex, "b", 2, &ended);
+    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) engine.countDown();
+    EXPECT_EQ(std::vector<int>{3}, ended.indices);
+    engine.shiftIndicesAfter(0);
+    ASSERT_EQ(1, engine.runList().count());
+    EXPECT_EQ(kFreeTextIndex, engine.runList().at(0).index) << "no list position: never shifted";
+    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) engine.countDown();
+    EXPECT_EQ((std::vector<int>{3, kFreeTextIndex}), ended.indices);
+    EXPECT_TRUE(engine.runList().empty());
+    EXPECT_TRUE(engine.rolling()) << "the last caption still drains out";
+}
+
+}  // namespace
