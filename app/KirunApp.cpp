@@ -75,13 +75,11 @@ BOOL CKirunApp::InitInstance() {
     // Commands go to the Kirunner already running from this folder; without one, those that
     // put a caption on air start this program with it (a batch run keeps its own copy).
     if (!scan.commands.empty() && !BatchMode) {
+        EnterStartGate(programFolder);
         const int handedOver = HandOverCommands(programFolder, scan.commands);
-        if (handedOver >= 0) {
-            ProgramExitCode = handedOver;
-            return FALSE;
-        }
-        if (!PutsCaptionOnAir(scan.commands)) {
-            ProgramExitCode = kExitNoRunningKirunner;
+        if (handedOver >= 0 || !PutsCaptionOnAir(scan.commands)) {
+            LeaveStartGate();
+            ProgramExitCode = handedOver >= 0 ? handedOver : kExitNoRunningKirunner;
             return FALSE;
         }
     }
@@ -115,5 +113,6 @@ BOOL CKirunApp::InitInstance() {
         BatchCaptionNumbers.clear();
         StartCommands.clear();
     }
+    LeaveStartGate();  // when no window was made
     return FALSE;
 }

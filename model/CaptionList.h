@@ -2,6 +2,7 @@
 // The ordered list of caption items of the control page. Positions count from 0; an
 // operation given a position outside the list changes nothing.
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "model/KirunData.h"
@@ -13,6 +14,8 @@ public:
     static constexpr int kMaxItems = 60000;
 
     void append(const CKirunData& item) { m_items.push_back(item); }
+    void append(CKirunData&& item) { m_items.push_back(std::move(item)); }
+    void reserve(int count) { m_items.reserve(static_cast<size_t>(count)); }
     bool replaceAt(int position, const CKirunData& item);
     bool eraseAt(int position);
     bool setStateAt(int position, int state);

@@ -11,6 +11,8 @@ public:
     virtual ~CKirunData() = default;
     CKirunData(const CKirunData&) = default;
     CKirunData& operator=(const CKirunData&) = default;
+    CKirunData(CKirunData&&) = default;
+    CKirunData& operator=(CKirunData&&) = default;
 
     std::string m_text;  // code page 932; may hold "\r\n"
     int m_minutes = 1;   // display time in minutes

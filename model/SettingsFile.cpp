@@ -2,153 +2,64 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
-#include <set>
+#include <utility>
 #include <vector>
 
 #include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
-#include "model/HexCodec.h"
-#include "model/ProfileFile.h"
+#include "model/ProfileText.h"
+#include "model/ProfileValues.h"
+#include "model/SettingsKeys.h"
+#include "model/WholeFile.h"
 
 namespace {
 const char kFileName[] = "Kirunner.ini";
-const char kSystem[] = "SYSTEM";
-const char kFile[] = "FILE";
-
-const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
-const size_t kMaxPathBytes = 1022;
-// Room for the hex of the longest text the caption text dialog accepts (1,000 bytes) and more.
-const size_t kMaxHexDigits = 4096;
-
 const char kSaveFailed[] = "設定ファイルに保存できませんでした\n";
 
-std::string itemSectionName(int position) {
-    char name[32];
-    std::snprintf(name, sizeof name, "ITEM%d", position);
-    return name;
-}
-
-// Which sections the file holds, so that a count far beyond the stored items does not cost two
-// file look-ups for every missing one. Section names compare without regard to case.
-class SectionIndex {
+// Values of the settings file as the platform's profile readers give them.
+class TextSource : public SettingsSource {
 public:
-    explicit SectionIndex(const ProfileFile& file) {
-        std::vector<std::string> names;
-        m_complete = file.readSectionNames(names);
-        for (const std::string& name : names) m_names.insert(fw::UpperAscii(name));
+    explicit TextSource(const ProfileText& text) : m_text(text) {}
+    int readInt(const std::string& section, const char* key, int defaultValue) const override {
+        std::string stored;
+        return m_text.find(section, key, stored) ? profileIntValue(stored, defaultValue) : defaultValue;
     }
-    bool mayHold(const std::string& section) const {
-        return !m_complete || m_names.count(fw::UpperAscii(section)) != 0;
+    std::string readString(const std::string& section, const char* key, size_t maxBytes) const override {
+        std::string stored;
+        return m_text.find(section, key, stored) ? profileStringValue(std::move(stored), maxBytes) : std::string();
     }
 
 private:
-    bool m_complete = false;
-    std::set<std::string> m_names;
+    const ProfileText& m_text;
 };
 
-void loadAppearance(const ProfileFile& file, AppearanceSettings& a) {
-    a.colorChoice = file.readInt(kSystem, "COLOR", a.colorChoice);
-    a.userTextColor = static_cast<COLORREF>(file.readInt(kSystem, "RGB", static_cast<int>(a.userTextColor)));
-    a.userShadowColor =
-        static_cast<COLORREF>(file.readInt(kSystem, "RGBSDW", static_cast<int>(a.userShadowColor)));
-    a.pos = file.readInt(kSystem, "POS", a.pos);
-    a.gap = file.readInt(kSystem, "GAP", a.gap);
-    a.lgap = file.readInt(kSystem, "LGAP", a.lgap);
-    a.rgap = file.readInt(kSystem, "RGAP", a.rgap);
-    a.sizeChoice = file.readInt(kSystem, "SIZE", a.sizeChoice);
-    a.deltaX = file.readInt(kSystem, "DELTAX", a.deltaX);
-
-    std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
-    if (face.empty()) return;
-    std::memset(a.logFont.lfFaceName, 0, sizeof a.logFont.lfFaceName);
-    std::memcpy(a.logFont.lfFaceName, face.data(), face.size());
-    a.logFont.lfHeight = file.readInt(kSystem, "FONTHEIGHT", 0);
-    a.logFont.lfWeight = file.readInt(kSystem, "FONTWEIGHT", 0);
-    a.logFont.lfItalic = static_cast<BYTE>(file.readInt(kSystem, "FONTITALIC", 0));
-}
-
-CKirunData loadItem(const ProfileFile& file, const std::string& section) {
-    CKirunData item;
-    item.m_minutes = file.readInt(section.c_str(), "MINUTE", item.m_minutes);
-    std::string bytes = decodeHex(file.readString(section.c_str(), "STRINGS", kMaxHexDigits));
-    item.m_text = bytes.substr(0, bytes.find('\0'));  // a "00" pair ends the text
-    return item;
-}
-
-void loadCaptions(const ProfileFile& file, CaptionList& captions) {
-    int count = std::min(file.readInt(kSystem, "ITEMCOUNT", 0), kMaxLoadedItems);
-    if (count <= 0) return;
-    SectionIndex sections(file);
-    for (int position = 0; position < count; ++position) {
-        std::string section = itemSectionName(position);
-        captions.append(sections.mayHold(section) ? loadItem(file, section) : CKirunData());
-    }
-}
-
-void loadFileInterface(const ProfileFile& file, FileInterfaceSettings& f) {
-    f.fileExec = file.readInt(kFile, "EXEC", f.fileExec);
-    f.fileMinute = file.readInt(kFile, "MINUTE", f.fileMinute);
-    f.filePath = file.readString(kFile, "PATH", kMaxPathBytes);
-}
-
-// Writes key after key and stops at the first write that fails.
-class SettingsWriter {
+// The key writes of a save, applied to the file's text in memory.
+class TextSink : public SettingsSink {
 public:
-    explicit SettingsWriter(const ProfileFile& file) : m_file(file) {}
-    void put(const char* section, const char* key, const std::string& value) {
-        if (m_ok) m_ok = m_file.writeString(section, key, value);
+    explicit TextSink(ProfileText& text) : m_text(text) {}
+    void put(const std::string& section, const char* key, const std::string& value) override {
+        m_text.set(section, key, value);
     }
-    void putInt(const char* section, const char* key, int value) {
-        if (m_ok) m_ok = m_file.writeInt(section, key, value);
-    }
-    bool ok() const { return m_ok; }
 
 private:
-    const ProfileFile& m_file;
-    bool m_ok = true;
+    ProfileText& m_text;
 };
-
-std::string faceNameOf(const LOGFONTA& font) {
-    const char* face = font.lfFaceName;
-    return std::string(face, std::find(face, face + LF_FACESIZE, '\0'));
-}
-
-bool writeSettings(const ProfileFile& file, const AppearanceSettings& a, const CaptionList& captions,
-                   const FileInterfaceSettings& f) {
-    SettingsWriter w(file);
-    w.putInt(kSystem, "COLOR", a.colorChoice);
-    w.putInt(kSystem, "RGB", static_cast<int>(a.userTextColor));
-    w.putInt(kSystem, "RGBSDW", static_cast<int>(a.userShadowColor));
-    w.putInt(kSystem, "POS", a.pos);
-    w.putInt(kSystem, "GAP", a.gap);
-    w.putInt(kSystem, "LGAP", a.lgap);
-    w.putInt(kSystem, "RGAP", a.rgap);
-    w.putInt(kSystem, "SIZE", a.sizeChoice);
-    w.putInt(kSystem, "DELTAX", a.deltaX);
-    w.put(kSystem, "FONTFACENAME", faceNameOf(a.logFont));
-    w.putInt(kSystem, "FONTHEIGHT", a.logFont.lfHeight);
-    w.putInt(kSystem, "FONTWEIGHT", a.logFont.lfWeight);
-    w.putInt(kSystem, "FONTITALIC", a.logFont.lfItalic);
-    w.putInt(kSystem, "ITEMCOUNT", captions.count());
-    int position = 0;
-    for (const CKirunData& item : captions) {
-        std::string section = itemSectionName(position++);
-        w.putInt(section.c_str(), "MINUTE", item.m_minutes);
-        w.put(section.c_str(), "STRINGS", encodeHex(item.m_text));
-    }
-    w.putInt(kFile, "EXEC", f.fileExec);
-    w.putInt(kFile, "MINUTE", f.fileMinute);
-    w.put(kFile, "PATH", f.filePath);
-    return w.ok();
-}
 
 // Windows refuses to write a read-only file; Wine run by the super-user writes it all the same.
 bool isReadOnly(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// The whole new file composed from the one on disk and written in one step.
+bool writeSettingsFile(const std::string& path, const AppearanceSettings& appearance, const CaptionList& captions,
+                       const FileInterfaceSettings& fileInterface) {
+    std::string bytes;
+    if (isReadOnly(path) || !readWholeFile(path, bytes)) return false;
+    ProfileText text(std::move(bytes));
+    TextSink sink(text);
+    writeSettings(sink, appearance, captions, fileInterface);
+    return replaceWholeFile(path, text.bytes());
 }
 
 std::string fullPathOf(const std::string& path) {
@@ -177,15 +88,15 @@ std::string settingsFilePath() {
 
 void loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
                       FileInterfaceSettings& fileInterface) {
-    ProfileFile file(path);
-    loadAppearance(file, appearance);
-    loadCaptions(file, captions);
-    loadFileInterface(file, fileInterface);
+    std::string bytes;
+    readWholeFile(path, bytes);  // a file that cannot be read gives the defaults
+    ProfileText text(std::move(bytes));
+    readSettings(TextSource(text), appearance, captions, fileInterface);
 }
 
 bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface) {
-    bool saved = !isReadOnly(path) && writeSettings(ProfileFile(path), appearance, captions, fileInterface);
+    bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
     if (!saved) fw::ShowMessage((kSaveFailed + fullPathOf(path)).c_str(), MB_OK);
     return saved;
 }

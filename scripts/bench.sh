@@ -11,10 +11,13 @@
 #   BENCH_CPU_WARMUP     seconds before it starts         5
 #   BENCH_CPU_SPEEDS     scroll steps measured            "1 2 3 4"
 #   BENCH_STARTUP_RUNS   starts measured                  7
+#   BENCH_STARTUP_ITEMS  captions in the start-up's list   1
+#   BENCH_SETTINGS_ITEMS list lengths of the settings part "100 1000 10000 60000"
+#   BENCH_SETTINGS_BEFORE_MAX  longest list timed key by key as well   10000
 #   BENCH_BATCH_COUNT    captions of the batchend part    2000
 #   BENCH_SHARE_SECONDS  length of one sharing measurement 60
 # The parts "batchend" (the end of a large batch run, over a minute) and "share" (sharing
-# violations of a writer, four measurements) run only when named.
+# violations of a writer, eight measurements) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -24,7 +27,7 @@ build="$(cd "${1:?usage: bench.sh BUILD}" && pwd)"
 # test run in the build's prefix.
 export BENCH_PREFIX="$build/bench/wineprefix"
 prefix="$BENCH_PREFIX"
-parts="${BENCH_PARTS:-tick cpu startup}"
+parts="${BENCH_PARTS:-tick cpu startup settings}"
 log="$build/bench/last-run.txt"
 mkdir -p "$build/bench"
 
@@ -58,6 +61,10 @@ machine() {
       batchend)
         echo; echo "== End of a large batch run (screen 1920x1080) =="
         on_screen 1920x1080x24 "$root/bench/batchend.sh" "$build" ;;
+      settings)
+        echo; echo "== Settings file save and load (screen 1920x1080) =="
+        on_screen 1920x1080x24 "$here/wine-run" "$prefix" "$build/bench/SettingsBench.exe" \
+          "${BENCH_SETTINGS_BEFORE_MAX:-10000}" ${BENCH_SETTINGS_ITEMS:-100 1000 10000 60000} | tr -d '\r' ;;
       share)
         echo; echo "== Sharing violations of a writer saving ten times a second =="
         on_screen 640x480x24 "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" \

@@ -269,12 +269,19 @@ int SelectedListRow(HWND listView) {
 void ClickAt(HWND hwnd, POINT client) {
     POINT screen = client;
     ClientToScreen(hwnd, &screen);
-    SetCursorPos(screen.x, screen.y);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    const LONG x = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    const LONG y = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    INPUT clicks[3] = {};
+    for (INPUT& input : clicks) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x;
+        input.mi.dy = y;
+    }
+    clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    clicks[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, clicks, sizeof(INPUT));
 }
 
 std::string ReadConsoleOf(DWORD processId) {

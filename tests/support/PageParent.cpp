@@ -62,4 +62,13 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
+std::string SettingsText(const std::vector<SettingsItem>& items, const std::string& systemKeys,
+                         const std::string& moreSections) {
+    std::string ini = "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
+    for (size_t i = 0; i < items.size(); ++i)
+        ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].minutes) +
+               "\r\nSTRINGS=" + Hex(items[i].text) + "\r\n";
+    return ini + moreSections;
+}
+
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class CControlDlg;
 
@@ -21,7 +22,18 @@ void PressButton(CControlDlg& page, int id);
 // Selects list row `row` (selection and focus), then clicks button `id`.
 void PressButtonOnRow(CControlDlg& page, int row, int id);
 
-// Lower-case hex digits of each byte, as the settings file stores caption texts.
+// Lower-case hex digits of each byte, as the settings file stores caption texts. Written here
+// apart from the program's own encoder, so that exact-bytes tests do not check it against itself.
 std::string Hex(const std::string& bytes);
+
+// A settings file as the program writes it: SYSTEM with `systemKeys` (whole KEY=value lines
+// ending in CR LF) and ITEMCOUNT, one ITEM section per caption (text, minutes), then
+// `moreSections`.
+struct SettingsItem {
+    std::string text;
+    int minutes;
+};
+std::string SettingsText(const std::vector<SettingsItem>& items, const std::string& systemKeys = "",
+                         const std::string& moreSections = "");
 
 }  // namespace testing_support

@@ -96,6 +96,25 @@ TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
 }
 
+// Two commands started together (a double press on a hot-key pad) find one program between
+// them: the first starts it, the second hands its command to it.
+TEST(Commands, TwoCommandsStartedTogetherShareOneProgram) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
+    KirunnerProcess first, second;
+    ASSERT_TRUE(first.Start(dir.path(), "-S1"));
+    ASSERT_TRUE(second.StartProgram(dir.file("Kirunner.exe"), "-S2"));
+    ASSERT_TRUE(second.WaitForExit(kTimeout)) << "the second process started a program of its own";
+    EXPECT_EQ(static_cast<DWORD>(kExitNormal), second.ExitCode());
+    HWND main = first.MainWindow(kTimeout);
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(WaitUntil([&] {
+        return States(main) == std::vector<std::string>{"表示中", "表示中", "------"};
+    }, kTimeout));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first.WaitForExit(kTimeout));
+}
+
 // Without a running program, a caption command starts it with that caption on air. Payloads of
 // every shape, and a flood of them, sent straight at it then: it keeps answering and scrolling,
 // and writes nothing.

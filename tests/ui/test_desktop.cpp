@@ -119,10 +119,17 @@ TEST(Desktop, CommandsActOnlyOnTheHighlightedRow) {
     const POINT firstRow{60, (header.bottom - header.top) + 6};
     const POINT blank{60, client.bottom - 6};
 
-    ClickAt(list, firstRow);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedListRow(list) == 0; }, kStartTimeout));
-    ClickAt(list, blank);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedListRow(list) == -1; }, kStartTimeout));
+    // A click on a window that is still settling after start may be taken as its activation
+    // only: a person clicks again.
+    auto clickUntil = [&](POINT at, int selected) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            ClickAt(list, at);
+            if (WaitUntil([&] { return SelectedListRow(list) == selected; }, 5000)) return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(clickUntil(firstRow, 0));
+    ASSERT_TRUE(clickUntil(blank, -1));
 
     EXPECT_EQ(kSelectToDelete, MessageAfterClick(program, main, IDC_DELETE_TEXT));
     EXPECT_EQ(kSelectToShow, MessageAfterClick(program, main, IDC_ADD_TO_CAPTION));
@@ -132,8 +139,7 @@ TEST(Desktop, CommandsActOnlyOnTheHighlightedRow) {
     EXPECT_EQ("------", rows[0][2]) << "nothing was put on air";
 
     // Highlighted again by a click, the row is the one the commands take.
-    ClickAt(list, firstRow);
-    ASSERT_TRUE(WaitUntil([&] { return SelectedListRow(list) == 0; }, kStartTimeout));
+    ASSERT_TRUE(clickUntil(firstRow, 0));
     PostClick(ControlPage(main), IDC_ADD_TO_CAPTION);
     EXPECT_TRUE(WaitUntil([&] { return Rows(main)[0][2] == "表示中"; }, kStartTimeout));
 

@@ -23,6 +23,7 @@
 #include "tests/support/GdiCount.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/PageHost.h"
 #include "tests/support/PageParent.h"
 
 using namespace testing_support;
@@ -43,41 +44,23 @@ int& g_closeRequests = testing_support::PageParentCloseRequests();
 
 class ControlPageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        GetCurrentDirectoryA(MAX_PATH, savedDirectory);
-        parent = testing_support::CreatePageParent();
-        ASSERT_TRUE(parent);
-        g_closeRequests = 0;
-    }
+    void SetUp() override { g_closeRequests = 0; }
     void TearDown() override {
         Close();
-        DestroyWindow(parent);
-        SetCurrentDirectoryA(savedDirectory);
         BatchMode = 0;
         BatchCaptionNumbers.clear();
     }
 
-    // Opens the page over a settings file with these items; the page takes its settings path
-    // from the working directory when it is constructed.
+    // Opens the page over a settings file with these items.
     void Open(const Items& items, const std::string& systemKeys = "") {
-        std::string ini = "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
-        for (size_t i = 0; i < items.size(); ++i)
-            ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].second) +
-                   "\r\nSTRINGS=" + Hex(items[i].first) + "\r\n";
-        ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), ini));
-        ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
-        page = std::make_unique<CControlDlg>();
-        ASSERT_TRUE(page->Create(parent));
-        ASSERT_NE(nullptr, page->captionWin);
-        HWND strip = page->captionWin->Hwnd();
-        for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
-            KillTimer(strip, id);
-        KillTimer(page->Hwnd(), CControlDlg::kFileCheckTimer);
+        std::vector<SettingsItem> settingsItems;
+        for (const auto& item : items) settingsItems.push_back({item.first, item.second});
+        ASSERT_TRUE(host.Open(SettingsText(settingsItems, systemKeys)));
+        page = host.page();
     }
     void Close() {
-        if (!page) return;
-        page->DestroyWindow();
-        page.reset();
+        host.Close();
+        page = nullptr;
     }
 
     void Press(int id) { PressButton(*page, id); }
@@ -101,17 +84,16 @@ protected:
     void CountDown(int tenths) {
         for (int i = 0; i < tenths; ++i) page->captionWin->countDown();
     }
-    std::string IniBytes() const { return ReadFileBytes(dir.file("Kirunner.ini")); }
+    std::string IniBytes() const { return ReadFileBytes(host.dir().file("Kirunner.ini")); }
     std::string IniValue(const char* section, const char* key) const {
         char value[256] = {};
-        GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, dir.file("Kirunner.ini").c_str());
+        GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value,
+                                 host.dir().file("Kirunner.ini").c_str());
         return value;
     }
 
-    TempDir dir;
-    char savedDirectory[MAX_PATH] = {};
-    HWND parent = nullptr;
-    std::unique_ptr<CControlDlg> page;
+    PageHost host;
+    CControlDlg* page = nullptr;  // the host's page while open
 };
 
 TEST_F(ControlPageTest, ChangeKeepsTheStateTheItemHasWhenTheDialogCloses) {
@@ -165,7 +147,7 @@ TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
 TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
     Open({{"A", 2}, {"B", 2}, {"C", 1}, {"D", 2}});
     for (int row = 0; row < 4; ++row) PressOnRow(row, IDC_ADD_TO_CAPTION);
-    page->captionWin->addKirun(kFileCaptionIndex, "file", 2, page.get());
+    page->captionWin->addKirun(kFileCaptionIndex, "file", 2, page);
 
     MessageBoxRecorder boxes(IDYES);
     PressOnRow(1, IDC_DELETE_TEXT);
@@ -356,7 +338,7 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
         for (K::Kind kind : {K::kShowItem, K::kHideItem})
             EXPECT_EQ(CommandResult::kNoSuchItem, page->runCommand(MakeCommand(kind, number))) << number;
 
-    page->captionWin->addKirun(kFileCaptionIndex, "file", 1, page.get());
+    page->captionWin->addKirun(kFileCaptionIndex, "file", 1, page);
     EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kClearAll)));
     EXPECT_TRUE(OnAir().empty());
     EXPECT_EQ(Strings(3, kOffAir), States());

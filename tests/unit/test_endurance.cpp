@@ -121,11 +121,10 @@ protected:
         parent = testing_support::CreatePageParent();
         ASSERT_TRUE(parent);
 
-        std::string ini = "[SYSTEM]\r\nITEMCOUNT=" + std::to_string(std::size(kItems)) + "\r\n";
-        for (size_t i = 0; i < std::size(kItems); ++i)
-            ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(kItems[i].minutes) +
-                   "\r\nSTRINGS=" + Hex(kItems[i].text) + "\r\n";
-        ini += "[FILE]\r\nEXEC=1\r\nMINUTE=1\r\nPATH=" + news + "\r\n";
+        std::vector<testing_support::SettingsItem> items;
+        for (const auto& item : kItems) items.push_back({item.text, item.minutes});
+        const std::string ini = testing_support::SettingsText(
+            items, "", "[FILE]\r\nEXEC=1\r\nMINUTE=1\r\nPATH=" + news + "\r\n");
         ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), ini));
         ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
         page = std::make_unique<CControlDlg>();

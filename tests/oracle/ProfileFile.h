@@ -1,9 +1,9 @@
 #pragma once
-// One INI-style file read and written through the private-profile functions, with values as
-// std::string so that no value can overrun a buffer.
+// The platform's private-profile functions on one file, key by key: the reference that the
+// settings file's own reader and writer are compared with. Values are std::string, so that no
+// value can overrun a buffer.
 #include <cstddef>
 #include <string>
-#include <vector>
 
 class ProfileFile {
 public:
@@ -15,12 +15,9 @@ public:
     int readInt(const char* section, const char* key, int defaultValue) const;
     // The value of `key` cut to at most `maxBytes` between characters; empty when missing.
     std::string readString(const char* section, const char* key, size_t maxBytes) const;
-    // All section names; false when the file holds too many to list.
-    bool readSectionNames(std::vector<std::string>& names) const;
 
     // False when the value could not be stored.
     bool writeString(const char* section, const char* key, const std::string& value) const;
-    bool writeInt(const char* section, const char* key, int value) const;
 
 private:
     std::string m_path;

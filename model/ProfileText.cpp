@@ -1,0 +1,311 @@
+#include "model/ProfileText.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "framework/Mbcs.h"
+
+namespace {
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
+const char kUtf16LeMark[] = "\xFF\xFE";
+const char kUtf16BeMark[] = "\xFE\xFF";
+const char kLineEnd[] = "\r\n";
+const size_t kNone = std::string::npos;
+
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool startsWith(const std::string& s, const char* mark) { return s.compare(0, std::strlen(mark), mark) == 0; }
+
+// s[from, to) up to its first NUL byte.
+std::string upTo(const std::string& s, size_t from, size_t to) {
+    const char* begin = s.data() + from;
+    return std::string(begin, std::find(begin, s.data() + to, '\0'));
+}
+
+std::wstring widen(const std::string& bytes, UINT codePage) {
+    if (bytes.empty()) return std::wstring();
+    int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], length);
+    return wide;
+}
+
+std::string narrow(const std::wstring& wide, UINT codePage) {
+    if (wide.empty()) return std::string();
+    int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                     nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0], length, nullptr,
+                            nullptr);
+    return bytes;
+}
+
+std::wstring utf16From(const std::string& bytes, size_t from, bool bigEndian) {
+    std::wstring wide;
+    wide.reserve((bytes.size() - from) / 2);
+    for (size_t i = from; i + 1 < bytes.size(); i += 2) {
+        unsigned char first = static_cast<unsigned char>(bytes[i]);
+        unsigned char second = static_cast<unsigned char>(bytes[i + 1]);
+        wide += static_cast<wchar_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
+    }
+    return wide;
+}
+
+std::string utf16Bytes(const std::wstring& wide, bool bigEndian) {
+    std::string bytes;
+    bytes.reserve(wide.size() * 2);
+    for (wchar_t c : wide) {
+        char high = static_cast<char>((c >> 8) & 0xFF);
+        char low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+}  // namespace
+
+ProfileText::ProfileText(std::string bytes) {
+    if (startsWith(bytes, kUtf8Mark)) {
+        m_encoding = Encoding::Utf8;
+        m_text = bytes.substr(3);
+    } else if (startsWith(bytes, kUtf16LeMark) || startsWith(bytes, kUtf16BeMark)) {
+        bool bigEndian = startsWith(bytes, kUtf16BeMark);
+        m_encoding = bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le;
+        m_text = narrow(utf16From(bytes, 2, bigEndian), CP_UTF8);
+    } else {
+        m_text = std::move(bytes);
+    }
+    parse();
+}
+
+void ProfileText::parse() {
+    // Section 0 holds the lines before the first section header; it has no name to be found by.
+    m_sections.push_back(Section());
+    size_t currentSection = 0;
+    for (size_t start = 0; start < m_text.size();) {
+        Line line;
+        line.start = start;
+        line.contentEnd = start;
+        while (line.contentEnd < m_text.size() && !isLineEnd(m_text[line.contentEnd])) ++line.contentEnd;
+        line.end = line.contentEnd;
+        if (line.end < m_text.size() && m_text[line.end] == '\r') ++line.end;
+        if (line.end < m_text.size() && m_text[line.end] == '\n') ++line.end;
+        start = line.end;
+        m_lines.push_back(line);
+        parseLine(m_lines.size() - 1, currentSection);
+    }
+}
+
+void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
+    Line& line = m_lines[lineIndex];
+    size_t from = line.start;
+    size_t to = line.contentEnd;
+    while (from < to && isBlank(m_text[from])) ++from;
+    while (to > from && isBlank(m_text[to - 1])) --to;
+    if (from == to) return;  // a blank line belongs to no key and ends no section
+
+    size_t closing = m_text[from] == '[' ? lastOf(']', from + 1, to) : kNone;
+    if (closing != kNone) {
+        size_t nameFrom = from + 1;
+        size_t nameTo = closing;
+        while (nameFrom < nameTo && isBlank(m_text[nameFrom])) ++nameFrom;
+        while (nameTo > nameFrom && isBlank(m_text[nameTo - 1])) --nameTo;
+        Section section;
+        section.lastLine = lineIndex;
+        m_sections.push_back(section);
+        currentSection = m_sections.size() - 1;
+        m_sectionIndex.emplace(fw::UpperAscii(upTo(m_text, nameFrom, nameTo)), currentSection);
+        return;
+    }
+
+    m_sections[currentSection].lastLine = lineIndex;
+    const char* text = m_text.data();
+    size_t equals = static_cast<size_t>(std::find(text + from, text + to, '=') - text);
+    if (equals == to) equals = kNone;
+    line.nameEnd = equals == kNone ? to : equals;
+    while (line.nameEnd > from && isBlank(m_text[line.nameEnd - 1])) --line.nameEnd;
+    line.valueStart = kNone;
+    if (equals != kNone) {
+        line.valueStart = equals + 1;
+        while (line.valueStart < to && isBlank(m_text[line.valueStart])) ++line.valueStart;
+    }
+    if (currentSection == 0) return;
+    KeyPlace place;
+    place.section = currentSection;
+    place.line = lineIndex;
+    m_keyIndex.emplace(keyId(currentSection, upTo(m_text, from, line.nameEnd)), place);
+}
+
+// The last `c` in [from, to) that is a character of its own, not the second byte of a
+// double-byte character of the ANSI code page.
+size_t ProfileText::lastOf(char c, size_t from, size_t to) const {
+    if (m_encoding != Encoding::Ansi) {
+        for (size_t pos = to; pos > from; --pos)
+            if (m_text[pos - 1] == c) return pos - 1;
+        return kNone;
+    }
+    size_t found = fw::FindLastChar(m_text.substr(from, to - from), c);
+    return found == kNone ? kNone : from + found;
+}
+
+std::string ProfileText::keyId(size_t section, const std::string& key) const {
+    return std::to_string(section) + '\x01' + fw::UpperAscii(key);
+}
+
+size_t ProfileText::findSection(const std::string& name) const {
+    auto found = m_sectionIndex.find(fw::UpperAscii(name));
+    return found == m_sectionIndex.end() ? 0 : found->second;
+}
+
+bool ProfileText::find(const std::string& section, const std::string& key, std::string& value) const {
+    size_t sectionIndex = findSection(section);
+    if (sectionIndex == 0) return false;
+    auto found = m_keyIndex.find(keyId(sectionIndex, key));
+    if (found == m_keyIndex.end()) return false;
+    const KeyPlace& place = found->second;
+    if (place.isAdded) {
+        value = valueOf(m_sections[place.section].added[place.line]);
+        return true;
+    }
+    const Line& line = m_lines[place.line];
+    if (line.isChanged) {
+        value = valueOf(line.changed);
+        return true;
+    }
+    if (line.valueStart == kNone) return false;
+    size_t to = line.contentEnd;
+    while (to > line.valueStart && isBlank(m_text[to - 1])) --to;
+    value = toAnsi(upTo(m_text, line.valueStart, to));
+    return true;
+}
+
+void ProfileText::set(const std::string& section, const std::string& key, const std::string& rawValue) {
+    size_t firstKept = 0;
+    while (firstKept < rawValue.size() && isBlank(rawValue[firstKept])) ++firstKept;
+    const char* value = rawValue.data() + firstKept;
+    const size_t length = rawValue.size() - firstKept;
+
+    size_t sectionIndex = findSection(section);
+    if (sectionIndex == 0) sectionIndex = addSection(section);
+    const std::string id = keyId(sectionIndex, key);
+    auto found = m_keyIndex.find(id);
+    if (found == m_keyIndex.end()) {
+        Section& target = m_sections[sectionIndex];
+        KeyPlace place;
+        place.section = sectionIndex;
+        place.line = target.added.size();
+        place.isAdded = true;
+        target.added.push_back(write(key + "=", value, length));
+        m_keyIndex.emplace(id, place);
+        return;
+    }
+    const KeyPlace& place = found->second;
+    if (place.isAdded) {
+        Piece& added = m_sections[place.section].added[place.line];
+        added = write(m_written.substr(added.at, added.valueOffset), value, length);
+        return;
+    }
+    Line& line = m_lines[place.line];
+    if (holds(line, value, length)) return;
+    std::string prefix;
+    if (line.isChanged) prefix = m_written.substr(line.changed.at, line.changed.valueOffset);
+    else if (line.valueStart == kNone) prefix = m_text.substr(line.start, line.nameEnd - line.start) + "=";
+    else prefix = m_text.substr(line.start, line.valueStart - line.start);
+    line.changed = write(prefix, value, length);
+    line.isChanged = true;
+}
+
+// Whether the key's line has this value already: the profile writer then leaves the file alone.
+bool ProfileText::holds(const Line& line, const char* value, size_t length) const {
+    if (line.isChanged) return valueOf(line.changed).compare(0, std::string::npos, value, length) == 0;
+    if (line.valueStart == kNone) return false;
+    size_t to = line.contentEnd;
+    while (to > line.valueStart && isBlank(m_text[to - 1])) --to;
+    const char* begin = m_text.data() + line.valueStart;
+    const char* end = std::find(begin, m_text.data() + to, '\0');
+    if (m_encoding != Encoding::Ansi)
+        return toAnsi(std::string(begin, end)).compare(0, std::string::npos, value, length) == 0;
+    return static_cast<size_t>(end - begin) == length && std::equal(begin, end, value);
+}
+
+ProfileText::Piece ProfileText::write(const std::string& prefix, const char* value, size_t length) {
+    Piece piece;
+    piece.at = m_written.size();
+    piece.valueOffset = prefix.size();
+    m_written += prefix;
+    if (m_encoding == Encoding::Ansi) m_written.append(value, length);
+    else m_written += narrow(widen(std::string(value, length), CP_ACP), CP_UTF8);
+    piece.length = m_written.size() - piece.at;
+    return piece;
+}
+
+std::string ProfileText::valueOf(const Piece& piece) const {
+    return toAnsi(m_written.substr(piece.at + piece.valueOffset, piece.length - piece.valueOffset));
+}
+
+size_t ProfileText::addSection(const std::string& name) {
+    Section section;
+    section.name = name;
+    section.isNew = true;
+    m_sections.push_back(section);
+    m_sectionIndex.emplace(fw::UpperAscii(name), m_sections.size() - 1);
+    return m_sections.size() - 1;
+}
+
+std::string ProfileText::bytes() const {
+    // Keys added to a section follow its last non-blank line.
+    std::vector<size_t> sectionEndingAt(m_lines.size(), 0);
+    for (size_t s = 0; s < m_sections.size(); ++s)
+        if (!m_sections[s].isNew && !m_sections[s].added.empty()) sectionEndingAt[m_sections[s].lastLine] = s;
+
+    const size_t kHeaderRoom = 32;
+    std::string text;
+    text.reserve(m_text.size() + m_written.size() + m_sections.size() * kHeaderRoom);
+    auto endLineIfOpen = [&text]() {
+        if (!text.empty() && !isLineEnd(text.back())) text += kLineEnd;
+    };
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.isChanged) {
+            text.append(m_written, line.changed.at, line.changed.length);
+            text.append(m_text, line.contentEnd, line.end - line.contentEnd);
+        } else {
+            text.append(m_text, line.start, line.end - line.start);
+        }
+        if (sectionEndingAt[i] == 0) continue;
+        endLineIfOpen();
+        appendLines(m_sections[sectionEndingAt[i]].added, text);
+    }
+    for (const Section& section : m_sections) {
+        if (!section.isNew) continue;
+        endLineIfOpen();
+        text += '[';
+        text += section.name;
+        text += ']';
+        text += kLineEnd;
+        appendLines(section.added, text);
+    }
+
+    switch (m_encoding) {
+    case Encoding::Utf8: return kUtf8Mark + text;
+    case Encoding::Utf16Le: return kUtf16LeMark + utf16Bytes(widen(text, CP_UTF8), false);
+    case Encoding::Utf16Be: return kUtf16BeMark + utf16Bytes(widen(text, CP_UTF8), true);
+    default: return text;
+    }
+}
+
+std::string ProfileText::toAnsi(const std::string& stored) const {
+    return m_encoding == Encoding::Ansi ? stored : narrow(widen(stored, CP_UTF8), CP_ACP);
+}
+
+void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {
+    for (const Piece& piece : pieces) {
+        text.append(m_written, piece.at, piece.length);
+        text += kLineEnd;
+    }
+}

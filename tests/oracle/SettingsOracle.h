@@ -1,0 +1,26 @@
+#pragma once
+// The settings file's keys read and written one by one through the platform's private-profile
+// functions, as the program did before it composed the file in memory: the reference for the
+// equivalence tests and the "before" figures of the settings benchmark.
+#include <string>
+
+#include "model/AppearanceSettings.h"
+#include "model/CaptionList.h"
+#include "model/FileInterfaceSettings.h"
+
+namespace oracle {
+
+struct Settings {
+    AppearanceSettings appearance;
+    CaptionList captions;
+    FileInterfaceSettings fileInterface;
+};
+
+// Every key through GetPrivateProfileIntA / GetPrivateProfileStringA; items appended.
+void LoadSettings(const std::string& path, Settings& settings);
+
+// Every key through WritePrivateProfileStringA, in the file's order; false at the first
+// write that fails.
+bool WriteSettings(const std::string& path, const Settings& settings);
+
+}  // namespace oracle
