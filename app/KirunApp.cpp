@@ -48,6 +48,9 @@ bool PutsCaptionOnAir(const std::vector<CaptionCommand>& commands) {
 BOOL WINAPI ConsoleCtrlHandler(DWORD) { return TRUE; }
 
 BOOL CKirunApp::InitInstance() {
+    // A drive without media or an unreachable path fails quietly: the watched file is looked
+    // at every second, and a system box each time would stack up.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     BatchCaptionNumbers.clear();
 
     // The echo goes to the standard output the process inherited, before any redirection.

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/FileBytes.h"
 #include "framework/LineReader.h"
 #include "framework/Mbcs.h"
 
@@ -14,11 +15,32 @@ struct Encoding {
     UINT codePage;  // of the raw line bytes; 0 for UTF-16, kCaptionCodePage for no conversion
 };
 
-Encoding DetectEncoding(const std::string& start) {
-    if (start.compare(0, 3, "\xEF\xBB\xBF") == 0) return {3, fw::LineReader::Units::Bytes, CP_UTF8};
-    if (start.compare(0, 2, "\xFF\xFE") == 0) return {2, fw::LineReader::Units::Utf16LittleEndian, 0};
-    if (start.compare(0, 2, "\xFE\xFF") == 0) return {2, fw::LineReader::Units::Utf16BigEndian, 0};
+Encoding DetectEncoding(const std::string& bytes, bool cut) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return {3, fw::LineReader::Units::Bytes, CP_UTF8};
+    if (bytes.compare(0, 2, "\xFF\xFE") == 0) return {2, fw::LineReader::Units::Utf16LittleEndian, 0};
+    if (bytes.compare(0, 2, "\xFE\xFF") == 0) return {2, fw::LineReader::Units::Utf16BigEndian, 0};
+    if (isUtf8WithMultiByte(bytes, cut)) return {0, fw::LineReader::Units::Bytes, CP_UTF8};
     return {0, fw::LineReader::Units::Bytes, kCaptionCodePage};
+}
+
+// A UTF-8 lead byte: the length of its sequence (0 for a byte that starts none) and the range
+// its second byte must fall in, which rules out overlong forms, surrogates and values past
+// U+10FFFF.
+struct Utf8Lead {
+    size_t length;
+    unsigned char secondLow;
+    unsigned char secondHigh;
+};
+
+Utf8Lead Utf8LeadOf(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) return {2, 0x80, 0xBF};
+    if (lead == 0xE0) return {3, 0xA0, 0xBF};
+    if (lead == 0xED) return {3, 0x80, 0x9F};
+    if (lead >= 0xE1 && lead <= 0xEF) return {3, 0x80, 0xBF};
+    if (lead == 0xF0) return {4, 0x90, 0xBF};
+    if (lead >= 0xF1 && lead <= 0xF3) return {4, 0x80, 0xBF};
+    if (lead == 0xF4) return {4, 0x80, 0x8F};
+    return {0, 0, 0};
 }
 
 std::wstring Utf16FromRaw(const std::string& raw, fw::LineReader::Units units) {
@@ -75,18 +97,39 @@ size_t RawLineLimit(const Encoding& encoding) {
 }
 }  // namespace
 
-CaptionFileRead readCaptionText(const std::string& path, std::string& text) {
+bool isUtf8WithMultiByte(const std::string& bytes, bool cut) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t size = bytes.size();
+    bool multiByte = false;
+    for (size_t i = 0; i < size;) {
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        const Utf8Lead lead = Utf8LeadOf(p[i]);
+        if (lead.length == 0) return false;
+        for (size_t k = 1; k < lead.length; ++k) {
+            if (i + k == size) return cut && multiByte;  // the character the cut fell into
+            const unsigned char c = p[i + k];
+            const unsigned char low = k == 1 ? lead.secondLow : 0x80;
+            const unsigned char high = k == 1 ? lead.secondHigh : 0xBF;
+            if (c < low || c > high) return false;
+        }
+        multiByte = true;
+        i += lead.length;
+    }
+    return multiByte;
+}
+
+void captionTextFromBytes(const std::string& bytes, bool cut, std::string& text) {
     text.clear();
-    fw::LineReader reader;
-    if (!reader.Open(path)) return CaptionFileRead::CouldNotOpen;
-    Encoding encoding = DetectEncoding(reader.PeekStart(3));
+    fw::LineReader reader(bytes);
+    const Encoding encoding = DetectEncoding(bytes, cut);
     reader.Begin(encoding.markBytes, encoding.units);
 
     std::string raw;
     for (int lines = 0; lines < kMaxCaptionLines; ++lines) {
-        fw::LineReader::Result result = reader.ReadLine(raw, RawLineLimit(encoding));
-        if (result == fw::LineReader::Result::Error) return CaptionFileRead::ReadError;
-        if (result == fw::LineReader::Result::End) break;
+        if (reader.ReadLine(raw, RawLineLimit(encoding)) == fw::LineReader::Result::End) break;
         std::string line = DecodeLine(raw, encoding);
         size_t nul = line.find('\0');
         if (nul != std::string::npos) {  // the text ends at a NUL, as any caption text does
@@ -96,5 +139,16 @@ CaptionFileRead readCaptionText(const std::string& path, std::string& text) {
         text += line;
         if (text.size() > kCaptionTextLimit) break;
     }
+}
+
+CaptionFileRead readCaptionText(const std::string& path, std::string& text) {
+    text.clear();
+    std::string bytes;
+    switch (fw::ReadFileStart(path, kCaptionFileReadLimit, bytes)) {
+    case fw::FileBytesResult::CouldNotOpen: return CaptionFileRead::CouldNotOpen;
+    case fw::FileBytesResult::ReadError: return CaptionFileRead::ReadError;
+    case fw::FileBytesResult::Read: break;
+    }
+    captionTextFromBytes(bytes, bytes.size() == kCaptionFileReadLimit, text);
     return CaptionFileRead::Read;
 }

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "fileif/TextFileWatch.h"
 #include "framework/CommonDialogs.h"
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
@@ -28,6 +29,9 @@ void CFileSelDlg::OnOK() {
         return;
     }
     fw::Dialog::OnOK();
+    // A pasted "Copy as path" keeps its quotes in the edit; the settings file would drop them
+    // at the next start, so they go now and the running program watches the same file.
+    filePath = watchedPathFromInput(filePath);
 }
 
 LRESULT CFileSelDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

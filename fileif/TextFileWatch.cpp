@@ -5,9 +5,26 @@
 #include "fileif/CaptionTextFile.h"
 #include "framework/Mbcs.h"
 
-bool isLaterWriteTime(const FILETIME& later, const FILETIME& earlier) {
-    if (later.dwHighDateTime != earlier.dwHighDateTime) return later.dwHighDateTime > earlier.dwHighDateTime;
-    return later.dwLowDateTime > earlier.dwLowDateTime;
+bool isNewVersion(const WIN32_FIND_DATAA& entry, const WIN32_FIND_DATAA& last) {
+    return CompareFileTime(&entry.ftLastWriteTime, &last.ftLastWriteTime) != 0 ||
+           entry.nFileSizeHigh != last.nFileSizeHigh || entry.nFileSizeLow != last.nFileSizeLow;
+}
+
+namespace {
+const char kBlanks[] = " \t";
+
+std::string trimBlanks(const std::string& text) {
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+}  // namespace
+
+std::string watchedPathFromInput(const std::string& typed) {
+    std::string path = trimBlanks(typed);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = trimBlanks(path.substr(1, path.size() - 2));
+    return path;
 }
 
 namespace {
@@ -72,7 +89,7 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
         watch.lastFileDataValid = 1;
         return false;
     }
-    if (!isLaterWriteTime(entry.ftLastWriteTime, watch.lastFileData.ftLastWriteTime)) return false;
+    if (!isNewVersion(entry, watch.lastFileData)) return false;
 
     if (!readable || readCaptionText(filePath, text) != CaptionFileRead::Read) {
         text.clear();

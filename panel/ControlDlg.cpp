@@ -100,6 +100,7 @@ BOOL CControlDlg::OnInitDialog() {
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
     if (BatchMode == 1 && (!captionWin || captionWin->runList().empty()))
         PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
+    fileReader.SetTarget(m_hWnd, kFileLookDoneMessage);
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
 }
@@ -242,9 +243,23 @@ void CControlDlg::closeProgram() {
 }
 
 void CControlDlg::checkTextFile() {
-    std::string text;
-    if (::checkTextFile(fileInterface.fileExec, fileInterface.filePath, fileWatch, text) && captionWin)
-        captionWin->addKirun(kFileCaptionIndex, text.c_str(), fileInterface.fileMinute, this);
+    takeFileLook();  // in case its message was lost
+    if (fileInterface.fileExec == 0) return;
+    TextFileLook look;
+    look.fileExec = fileInterface.fileExec;
+    look.filePath = fileInterface.filePath;
+    look.watch = fileWatch;
+    look.ticket = fileLookTicket;
+    fileReader.Start(look);  // refused while a look is under way: this tick is skipped
+}
+
+void CControlDlg::takeFileLook() {
+    TextFileLook look;
+    if (!fileReader.Take(look)) return;
+    if (look.ticket != fileLookTicket) return;  // taken for a file or switch since changed
+    fileWatch = look.watch;
+    if (look.shown && captionWin)
+        captionWin->addKirun(kFileCaptionIndex, look.text.c_str(), fileInterface.fileMinute, this);
 }
 
 BOOL CControlDlg::DestroyWindow() {
@@ -253,6 +268,7 @@ BOOL CControlDlg::DestroyWindow() {
         captionWin = nullptr;
     }
     KillTimer(kFileCheckTimer);
+    fileReader.Stop();
     return fw::Dialog::DestroyWindow();
 }
 
@@ -281,6 +297,9 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kNothingOnAirMessage:
         ProgramExitCode = kExitNothingOnAir;
         closeProgram();
+        return 0;
+    case kFileLookDoneMessage:
+        takeFileLook();
         return 0;
     }
     return fw::Dialog::HandleMessage(msg, wp, lp);
@@ -399,8 +418,14 @@ void CControlDlg::OnFileInterface() {
     dlg.filePath = fileInterface.filePath;
     dlg.fileMinute = fileInterface.fileMinute;
     if (dlg.DoModal() != IDOK) return;
-    if (dlg.fileExec != fileInterface.fileExec || dlg.filePath != fileInterface.filePath)
+    const bool pathChanged = dlg.filePath != fileInterface.filePath;
+    if (dlg.fileExec != fileInterface.fileExec || pathChanged) {
         fileWatch.lastFileDataValid = 0;  // the next check takes a new baseline
+        ++fileLookTicket;                 // and a look still under way counts for nothing
+    }
+    // The file's caption has no row to take it off air: switching the interface off or
+    // watching another file does it here.
+    if (captionWin && (dlg.fileExec == 0 || pathChanged)) captionWin->removeKirun(kFileCaptionIndex);
     fileInterface.fileExec = dlg.fileExec;
     fileInterface.filePath = dlg.filePath;
     fileInterface.fileMinute = dlg.fileMinute;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/KirunListener.h"
+#include "fileif/TextFileReader.h"
 #include "fileif/TextFileWatch.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -27,6 +28,7 @@ public:
     static constexpr UINT kFileCheckPeriod = 1000;
     // Posted by a batch start that put nothing on air: the program ends as after all rolling.
     static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
+    static constexpr UINT kFileLookDoneMessage = WM_APP + 104;  // the file reader's look has ended
 
     CControlDlg();
     ~CControlDlg() override;
@@ -42,6 +44,8 @@ public:
     void refreshList();
     void putOnAir(int position);
     void applyAppearance();
+    // Takes the result of a finished look, then starts the next look on the file reader
+    // unless one is still under way.
     void checkTextFile();
     // Changes what is on air as a command asks; never the list or the settings file.
     CommandResult runCommand(const CaptionCommand& command);
@@ -56,6 +60,8 @@ public:
     int autoExit = 0;                 // 1: close the main window when all rolling has ended
     FileInterfaceSettings fileInterface;
     TextFileWatch fileWatch;
+    TextFileReader fileReader;      // looks at the watched file away from this thread
+    unsigned fileLookTicket = 0;    // moves when the watched file or its switch changes
 
 protected:
     BOOL OnInitDialog() override;
@@ -76,6 +82,8 @@ private:
     LRESULT OnGetDispInfo(NMLVDISPINFOA* info);
     void OnCaptionSettings();
     void OnFileInterface();
+    // Takes over what a finished look found, if it belongs to the current settings.
+    void takeFileLook();
     void OnTimer(UINT_PTR id);
 
     // Closes the main window, which ends the program.

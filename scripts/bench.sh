@@ -15,7 +15,9 @@
 #   BENCH_SETTINGS_ITEMS list lengths of the settings part "100 1000 10000 60000"
 #   BENCH_SETTINGS_BEFORE_MAX  longest list timed key by key as well   10000
 #   BENCH_BATCH_COUNT    captions of the batchend part    2000
-# The part "batchend" (the end of a large batch run, over a minute) runs only when named.
+#   BENCH_SHARE_SECONDS  length of one sharing measurement 60
+# The parts "batchend" (the end of a large batch run, over a minute) and "share" (sharing
+# violations of a writer, eight measurements) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -63,6 +65,10 @@ machine() {
         echo; echo "== Settings file save and load (screen 1920x1080) =="
         on_screen 1920x1080x24 "$here/wine-run" "$prefix" "$build/bench/SettingsBench.exe" \
           "${BENCH_SETTINGS_BEFORE_MAX:-10000}" ${BENCH_SETTINGS_ITEMS:-100 1000 10000 60000} | tr -d '\r' ;;
+      share)
+        echo; echo "== Sharing violations of a writer saving ten times a second =="
+        on_screen 640x480x24 "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
+          "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done

@@ -13,6 +13,7 @@ packages=(
   wine wine32:i386
   xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales
+  fuse3 python3-pyfuse3
 )
 
 # Wine's 32-bit half comes from Debian's i386 architecture.

@@ -5,10 +5,13 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "KirunnerProcess.h"
+#include "PageParent.h"
 #include "TempDir.h"
 
 using namespace testing_support;
@@ -68,6 +71,14 @@ bool NewestAre(HWND strip, int count, bool wide) {
     return true;
 }
 
+// The wholly entered captions as wide as the wide text.
+std::vector<Run> WholeWideRuns(HWND strip) {
+    std::vector<Run> wide;
+    for (const Run& run : WholeRuns(strip))
+        if (run.width() >= kWideAtLeast) wide.push_back(run);
+    return wide;
+}
+
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -119,6 +130,119 @@ TEST(FileInterface, SwitchedOnThroughItsDialogTheFileReachesTheStripAndIsRenewed
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kStartTimeout));
     EXPECT_EQ(kWideText, ReadFileBytes(watched)) << "the program only reads the file";
+}
+
+// The held-file mirror that the test run mounted (tests/support/held-file-fs.sh): files
+// written into its backing folder show in its mount point, and a name that starts with "10s-"
+// answers its first read after ten seconds.
+class HeldFileMirror {
+public:
+    HeldFileMirror() {
+        const char* folder = std::getenv("HELD_FS_DIR");
+        if (!folder) {
+            m_unavailable = "HELD_FS_DIR is not set (run through ctest)";
+            return;
+        }
+        m_folder = HostPathToWindows(folder);
+        const std::string status = ReadFileBytes(m_folder + "\\status");
+        if (status.compare(0, 7, "mounted") != 0) m_unavailable = status.empty() ? "no status" : status;
+    }
+    const std::string& unavailable() const { return m_unavailable; }
+    std::string backing(const std::string& name) const { return m_folder + "\\backing\\" + name; }
+    std::string shown(const std::string& name) const { return m_folder + "\\mnt\\" + name; }
+    // True once a read of `name` is being held.
+    bool holding(const std::string& name) const {
+        return ReadFileBytes(m_folder + "\\fs.log").find("hold " + name + "\n") != std::string::npos;
+    }
+
+private:
+    std::string m_folder;
+    std::string m_unavailable;
+};
+
+// A program that watches a file of the mirror and rolls a caption of its own list.
+class HeldRead : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!mirror.unavailable().empty()) GTEST_SKIP() << "no FUSE mirror: " << mirror.unavailable();
+    }
+    void TearDown() override {
+        if (!name.empty()) DeleteFileA(mirror.backing(name).c_str());
+    }
+
+    void Start(const std::string& heldName) {
+        name = heldName;
+        ASSERT_TRUE(WriteFileBytes(mirror.backing(name), "baseline"));
+        const std::string settings = std::string(kSettings) + "ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=60\r\nSTRINGS=" +
+                                     Hex(kNarrowText) + "\r\n[FILE]\r\nEXEC=1\r\nMINUTE=60\r\nPATH=" +
+                                     mirror.shown(name) + "\r\n";
+        ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), settings));
+        ASSERT_TRUE(program.Start(dir.path()));
+        main = program.MainWindow(kStartTimeout);
+        ASSERT_TRUE(main);
+        strip = program.StripWindow(kStartTimeout);
+        ASSERT_TRUE(strip);
+        HWND page = ControlPage(main);
+        SelectListRow(GetDlgItem(page, 1000), 0);
+        PostClick(page, 1011);  // "キルンに追加（更新）"
+        ASSERT_TRUE(WaitUntil([&] { return !TextRuns(CaptureWindow(strip)).empty(); }, kStartTimeout));
+    }
+
+    // Writes new versions of the file until the program's read of one is held. (The first
+    // check after the start takes the baseline; a version written before it is not read.)
+    void WriteUntilHeld(const std::string& text) {
+        bool held = false;
+        for (int attempt = 0; attempt < 5 && !held; ++attempt) {
+            ASSERT_TRUE(WriteFileBytes(mirror.backing(name), text + std::string(attempt + 1, '\n')));
+            held = WaitUntil([&] { return mirror.holding(name); }, kShownWithin);
+        }
+        ASSERT_TRUE(held) << "the program read the file through the mirror";
+    }
+
+    HeldFileMirror mirror;
+    TempDir dir;
+    KirunnerProcess program;
+    std::string name;
+    HWND main = nullptr;
+    HWND strip = nullptr;
+};
+
+TEST_F(HeldRead, StripAndWindowsGoOnWhileTheReadIsHeldAndItsTextGoesOnAirWhenItEnds) {
+    Start("10s-news-" + std::to_string(GetCurrentProcessId()) + ".txt");
+    WriteUntilHeld(kWideText);
+
+    // For three seconds of the ten: the main window answers and the strip moves.
+    DWORD slowestAnswer = 0;
+    int moves = 0;
+    PixelImage before = CaptureWindow(strip);
+    for (int look = 0; look < 15; ++look) {
+        Sleep(200);
+        const DWORD asked = GetTickCount();
+        DWORD_PTR result = 0;
+        ASSERT_NE(0, SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result))
+            << "the main window answers while the read is held";
+        slowestAnswer = std::max(slowestAnswer, GetTickCount() - asked);
+        PixelImage now = CaptureWindow(strip);
+        if (now.pixels != before.pixels) ++moves;
+        before = now;
+    }
+    std::printf("while the read was held: slowest answer of the main window %lu ms, strip moved in %d of 15 looks\n",
+                static_cast<unsigned long>(slowestAnswer), moves);
+    EXPECT_GE(moves, 10) << "the strip keeps moving";
+    EXPECT_FALSE(WaitUntil([&] { return !WholeWideRuns(strip).empty(); }, 500)) << "not on air before the read ends";
+
+    EXPECT_TRUE(WaitUntil([&] { return !WholeWideRuns(strip).empty(); }, 15000))
+        << "the text goes on air once the read has ended";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+}
+
+TEST_F(HeldRead, TheProgramExitsPromptlyWhileTheReadIsHeld) {
+    Start("15s-exit-" + std::to_string(GetCurrentProcessId()) + ".txt");
+    WriteUntilHeld("never shown");
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(8000)) << "ended well before the fifteen-second read returns";
+    EXPECT_TRUE(mirror.holding(name));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "panel/ControlDlg.h"
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/FileLooks.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
@@ -131,7 +132,7 @@ protected:
         ASSERT_NE(nullptr, page->captionWin);
         strip = page->captionWin->Hwnd();
         page->KillTimer(CControlDlg::kFileCheckTimer);  // the day checks the file itself
-        page->checkTextFile();                           // no file yet: a zero baseline
+        CheckTextFileNow(*page);  // no file yet: a zero baseline
     }
     void TearDown() override {
         if (page) page->DestroyWindow();
@@ -148,7 +149,7 @@ protected:
         const int minuteOfHour = m % kMinutesPerHour;
         if (minuteOfHour < kBusyMinutesPerHour) {
             ASSERT_TRUE(WriteFileAtMinute(news, "ニュース " + std::to_string(m) + "\r\n二行目\r\n", m + 1));
-            page->checkTextFile();
+            CheckTextFileNow(*page);
             page->putOnAir(m % 4);  // on air, or renewed while still on air
             if (m % 7 == 0) page->putOnAir(kEverySeven);
             if (minuteOfHour == 0) PressOnRow(kForever, IDC_ADD_TO_CAPTION);

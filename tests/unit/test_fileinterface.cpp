@@ -16,6 +16,7 @@
 #include "panel/ControlDlg.h"
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/FileLooks.h"
 
 using namespace testing_support;
 
@@ -64,8 +65,11 @@ protected:
 
     void OpenWatching(const std::string& path, int minute) { Open(FileSection(1, minute, path)); }
 
-    // One tick of the page's file-check timer.
-    void Tick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
+    // One tick of the page's file-check timer, and the end of the look it started.
+    void Tick() {
+        SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0);
+        EXPECT_TRUE(FinishFileLook(*page));
+    }
 
     // Presses "ファイルインタフェース設定"; the settings dialog then runs `steps`.
     void FileInterfaceDialog(std::vector<DialogStep> steps) {
@@ -200,12 +204,140 @@ TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
     ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
+    RunItem shown{};
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
-                         [this](HWND) { Tick(); }, Click(IDOK)});
-    ASSERT_TRUE(FileCaption()) << "still on while the dialog was open";
-    EXPECT_EQ("two", FileCaption()->text);
-    EXPECT_EQ(5, FileCaption()->minutes);
+                         [&](HWND) {
+                             Tick();
+                             if (FileCaption()) shown = *FileCaption();
+                         },
+                         Click(IDOK)});
+    EXPECT_EQ("two", shown.text) << "still on while the dialog was open";
+    EXPECT_EQ(5, shown.minutes);
     EXPECT_EQ(0, page->fileInterface.fileExec);
+    EXPECT_FALSE(FileCaption()) << "switched off on OK";
+}
+
+TEST_F(FilePage, SwitchingOffOrWatchingAnotherFileTakesTheFileCaptionOffAir) {
+    OpenWatching(news, 60000);
+    Tick();
+    ASSERT_TRUE(WriteFileAtMinute(news, "rolling", 1));
+    Tick();
+    ASSERT_TRUE(FileCaption());
+
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), Click(IDOK)});
+    EXPECT_FALSE(FileCaption()) << "off: its caption leaves the strip at once";
+
+    FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), Click(IDOK)});
+    Tick();
+    ASSERT_TRUE(WriteFileAtMinute(news, "rolling again", 2));
+    Tick();
+    ASSERT_TRUE(FileCaption());
+
+    const std::string other = dir.file("other.txt");
+    ASSERT_TRUE(WriteFileAtMinute(other, "other", 1));
+    FileInterfaceDialog({SetText(IDC_FILE_PATH, other), Click(IDOK)});
+    EXPECT_FALSE(FileCaption()) << "the old file's caption goes with the old path";
+    Tick();
+    ASSERT_TRUE(WriteFileAtMinute(other, "other, read", 2));
+    Tick();
+    ASSERT_TRUE(FileCaption());
+    EXPECT_EQ("other, read", FileCaption()->text);
+
+    FileInterfaceDialog({SetText(IDC_FILE_MINUTES_EDIT, "5"), Click(IDOK)});
+    EXPECT_TRUE(FileCaption()) << "other minutes alone leave it on air";
+}
+
+TEST_F(FilePage, QuotedPathIsWatchedAsTheNextStartWillReadIt) {
+    const std::string watched = dir.file("now.txt");
+    const std::string typed[] = {"\"" + watched + "\"", "  \"" + watched + "\" \t", " " + watched + " "};
+    for (const std::string& path : typed) {
+        Open("");
+        FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), SetText(IDC_FILE_PATH, path), Click(IDOK)});
+        EXPECT_EQ(watched, page->fileInterface.filePath) << path;
+        Tick();
+        ASSERT_TRUE(WriteFileAtMinute(watched, "from " + path, 1));
+        Tick();
+        ASSERT_TRUE(FileCaption()) << "the running program reads the file: " << path;
+        EXPECT_EQ("from " + path, FileCaption()->text);
+
+        page->DestroyWindow();  // the next start, over the file this one saved
+        page.reset();
+        Open("");
+        EXPECT_EQ(watched, page->fileInterface.filePath) << path;
+        page->DestroyWindow();
+        page.reset();
+        ASSERT_TRUE(DeleteFileA(watched.c_str()));
+        ASSERT_TRUE(DeleteFileA(ini.c_str()));
+    }
+}
+
+// The look stands in for an open that does not return until the test lets it go.
+class HeldFilePage : public FilePage {
+protected:
+    void SetUp() override {
+        FilePage::SetUp();
+        HeldLook::Reset();
+    }
+    void TearDown() override {
+        HeldLook::Release();
+        FilePage::TearDown();
+    }
+    void OpenHeld() {
+        OpenWatching(news, 5);
+        page->fileReader.SetLookFunction(HeldLook::Look);
+    }
+    void StartTick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
+};
+
+TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWhenItEnds) {
+    OpenHeld();
+    StartTick();  // no file yet: the zero baseline, once let go
+    ASSERT_TRUE(HeldLook::WaitEntered(5000));
+    HeldLook::Release();
+    ASSERT_TRUE(FinishFileLook(*page));
+
+    HeldLook::Reset();
+    ASSERT_TRUE(WriteFileAtMinute(news, "late news", 1));
+    StartTick();
+    ASSERT_TRUE(HeldLook::WaitEntered(5000));
+    for (int tick = 0; tick < 5; ++tick) StartTick();  // each returns while the look is held
+    EXPECT_EQ(1, HeldLook::Entries()) << "never more than one look under way";
+    EXPECT_FALSE(FileCaption());
+    EXPECT_TRUE(page->fileReader.Busy());
+
+    HeldLook::Release();
+    ASSERT_TRUE(FinishFileLook(*page));
+    ASSERT_TRUE(FileCaption()) << "the text goes on air when the look ends";
+    EXPECT_EQ("late news", FileCaption()->text);
+    EXPECT_EQ(1, HeldLook::Entries());
+}
+
+TEST_F(HeldFilePage, ALookForASwitchOrPathSinceChangedCountsForNothing) {
+    OpenHeld();
+    const std::string other = dir.file("other.txt");
+    HeldLook::Release();
+    Tick();  // zero baseline for news.txt
+    HeldLook::Reset();
+    ASSERT_TRUE(WriteFileAtMinute(news, "old path", 1));
+    StartTick();
+    ASSERT_TRUE(HeldLook::WaitEntered(5000));
+    FileInterfaceDialog({SetText(IDC_FILE_PATH, other), Click(IDOK)});
+    HeldLook::Release();
+    ASSERT_TRUE(FinishFileLook(*page));
+    EXPECT_FALSE(FileCaption()) << "what was found under the old path stays off air";
+    EXPECT_EQ(0, page->fileWatch.lastFileDataValid) << "the new path still takes its baseline";
+}
+
+TEST_F(HeldFilePage, ThePageClosesPromptlyWhileALookIsHeldAndTheLookEndsHarmlessly) {
+    OpenHeld();
+    StartTick();
+    ASSERT_TRUE(HeldLook::WaitEntered(5000));
+    EXPECT_TRUE(page->DestroyWindow()) << "returns after at most the reader's stop wait";
+    page.reset();
+    HeldLook::Release();
+    ASSERT_TRUE(HeldLook::WaitLeft(5000));
+    // The worker, left behind, ends on its own data; give it a moment to do so.
+    Sleep(200);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
 #include "model/StartupState.h"
+#include "tests/support/FileLooks.h"
 #include "tests/support/PageChecks.h"
 #include "tests/support/PageHost.h"
 #include "tests/support/StdoutCapture.h"
@@ -70,7 +71,7 @@ TEST_F(HostileSettings, EveryNumberAtItsEndsOrNoNumberAtAll) {
         ASSERT_TRUE(host.Open(SystemKeys(system, "1", value, fileKeys))) << value;
         ExpectSanePage(Page(), std::string("every key ") + value);
         host.Roll(12, 20);
-        Page().checkTextFile();
+        CheckTextFileNow(Page());
         ExpectSanePage(Page(), std::string("rolled, every key ") + value);
         EXPECT_TRUE(Strip().rolling()) << value;
     }

@@ -12,6 +12,7 @@
 
 #include "display/KirunWin.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/FileLooks.h"
 #include "tests/support/PageChecks.h"
 #include "tests/support/PageHost.h"
 
@@ -119,8 +120,8 @@ TEST(SettingsSweep, GeneratedFilesOpenRollAndLeaveNoGdiObjects) {
         const std::string ini = generate.SettingsFile(file, host.dir().path());
         ASSERT_TRUE(host.Open(ini)) << "file " << file;
         host.Roll(3, 5);
-        host.page()->checkTextFile();
-        host.page()->checkTextFile();
+        CheckTextFileNow(*host.page());
+        CheckTextFileNow(*host.page());
         ExpectSanePage(*host.page(), "file " + std::to_string(file));
         if (HasFailure()) {
             ADD_FAILURE() << "settings file " << file << " of seed " << kSeed << " was:\n" << ini;

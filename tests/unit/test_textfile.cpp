@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
+#include "PageParent.h"
 #include "TempDir.h"
 #include "fileif/CaptionTextFile.h"
 #include "fileif/TextFileWatch.h"
 
+using testing_support::Hex;
 using testing_support::TempDir;
 using testing_support::WriteFileAtMinute;
 using testing_support::WriteFileBytes;
@@ -55,14 +58,23 @@ TEST_F(Watch, FileCreatedAfterSwitchOnIsShownAtTheFirstLook) {
     EXPECT_EQ("hello", text);
 }
 
-TEST_F(Watch, SameOrOlderWriteTimeIsIgnored) {
+TEST_F(Watch, AnotherTimeOrSizeIsANewVersionEvenWhenTheTimeGoesBack) {
     ASSERT_TRUE(WriteFileAtMinute(path, "one", 5));
     std::string text;
     Check(text);
     ASSERT_TRUE(WriteFileAtMinute(path, "two", 5));
-    EXPECT_FALSE(Check(text));
-    ASSERT_TRUE(WriteFileAtMinute(path, "three", 4));
-    EXPECT_FALSE(Check(text));
+    EXPECT_FALSE(Check(text)) << "same time, same size";
+    ASSERT_TRUE(WriteFileAtMinute(path, "three", 5));
+    EXPECT_TRUE(Check(text)) << "same time, another size";
+    EXPECT_EQ("three", text);
+
+    // A prepared file copied over the watched one keeps its own, older time.
+    const std::string prepared = dir.file("prepared.txt");
+    ASSERT_TRUE(WriteFileAtMinute(prepared, "prepared earlier", 1));
+    ASSERT_TRUE(CopyFileA(prepared.c_str(), path.c_str(), FALSE));
+    EXPECT_TRUE(Check(text));
+    EXPECT_EQ("prepared earlier", text);
+    EXPECT_FALSE(Check(text)) << "and once only";
 }
 
 TEST_F(Watch, SwitchedOffLooksAtNothing) {
@@ -105,11 +117,69 @@ TEST_F(Watch, DirectoryOrWildcardPathNeverReads) {
     EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text)) << "a pattern is no file to open";
 }
 
-TEST(WriteTime, ComparesHighPartFirstThenLowPartUnsigned) {
-    EXPECT_TRUE(isLaterWriteTime(FILETIME{0, 2}, FILETIME{0xFFFFFFFF, 1}));
-    EXPECT_TRUE(isLaterWriteTime(FILETIME{0x80000000, 1}, FILETIME{0x7FFFFFFF, 1}));
-    EXPECT_FALSE(isLaterWriteTime(FILETIME{5, 1}, FILETIME{5, 1}));
-    EXPECT_FALSE(isLaterWriteTime(FILETIME{0xFFFFFFFF, 0}, FILETIME{0, 1}));
+TEST_F(Watch, OtherReadersDoNotStopTheLookButAWriterDoes) {
+    std::string text;
+    Check(text);
+    ASSERT_TRUE(WriteFileAtMinute(path, "shared", 1));
+    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    EXPECT_TRUE(Check(text)) << "another reader does not stop the look";
+    CloseHandle(reader);
+
+    // A writer that lets everyone in could change the file under the read: no half versions.
+    ASSERT_TRUE(WriteFileAtMinute(path, "half", 2));
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, writer);
+    EXPECT_FALSE(Check(text));
+    CloseHandle(writer);
+    EXPECT_TRUE(Check(text));
+    EXPECT_EQ("half", text);
+}
+
+TEST(Version, AnotherWriteTimeOrSizeEitherWay) {
+    const struct {
+        FILETIME time;
+        DWORD sizeLow, sizeHigh;
+        bool isNew;
+    } cases[] = {
+        {{1, 5}, 10, 0, false},          // the same version
+        {{2, 5}, 10, 0, true},           // later
+        {{0, 5}, 10, 0, true},           // earlier: a copy of an older file
+        {{1, 6}, 10, 0, true},           // another high part
+        {{1, 5}, 11, 0, true},           // same time, another size
+        {{1, 5}, 10, 1, true},           // another high size part
+    };
+    WIN32_FIND_DATAA last{};
+    last.ftLastWriteTime = FILETIME{1, 5};
+    last.nFileSizeLow = 10;
+    for (const auto& c : cases) {
+        WIN32_FIND_DATAA entry = last;
+        entry.ftLastWriteTime = c.time;
+        entry.nFileSizeLow = c.sizeLow;
+        entry.nFileSizeHigh = c.sizeHigh;
+        EXPECT_EQ(c.isNew, isNewVersion(entry, last)) << c.time.dwLowDateTime << "/" << c.time.dwHighDateTime
+                                                       << " size " << c.sizeLow << "/" << c.sizeHigh;
+    }
+}
+
+TEST(TypedPath, SurroundingBlanksAndOnePairOfQuotesGo) {
+    const struct {
+        const char* typed;
+        const char* watched;
+    } cases[] = {
+        {"\"C:\\news\\now.txt\"", "C:\\news\\now.txt"},
+        {"  \t\"C:\\news\\now.txt\"  ", "C:\\news\\now.txt"},
+        {"\" C:\\my news\\now.txt \"", "C:\\my news\\now.txt"},
+        {" C:\\my news\\now.txt\t", "C:\\my news\\now.txt"},
+        {"\"C:\\ニュース\\速報.txt\"", "C:\\ニュース\\速報.txt"},
+        {"\"C:\\news\\now.txt", "\"C:\\news\\now.txt"},  // no pair: left as typed
+        {"\"", "\""},
+        {"\"\"", ""},
+        {"   ", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.watched, watchedPathFromInput(c.typed)) << c.typed;
 }
 
 class Reading : public ::testing::Test {
@@ -189,6 +259,82 @@ TEST_F(Reading, MarkedFilesGiveTheSameBytesAsCodePage932) {
     EXPECT_EQ(cp932 + cp932, ReadBytes("\xEF\xBB\xBF" + utf8 + "\r\n" + utf8 + "\r\n"));
     EXPECT_EQ(cp932 + cp932, ReadBytes("\xFF\xFE" + utf16le + crlfLe + utf16le + crlfLe));
     EXPECT_EQ(cp932 + cp932, ReadBytes("\xFE\xFF" + utf16be + crlfBe + utf16be));
+}
+
+// Japanese captions as newsrooms write them: kanji, hiragana, katakana, half-width kana,
+// symbols, the NEC and IBM extensions, and ASCII among them.
+const char* const kJapaneseCorpus[] = {
+    "本日の天気は晴れ、最高気温は２５℃の予報です。",
+    "【速報】東京都で震度３の地震がありました。津波の心配はありません",
+    "ｺﾝﾋﾟｭｰﾀｰ ｼｽﾃﾑ ﾒﾝﾃﾅﾝｽのお知らせ",
+    "ｱｲｳｴｵ ｶｷｸｹｺ ｻｼｽｾｿ ﾊﾝｶｸｶﾅ ﾃｽﾄ",
+    "ﾃﾚﾋﾞ東京 ｱﾅｳﾝｻｰ 山田花子",
+    "JR山手線 渋谷駅 10:30発 Tokyo行き (約5分遅れ) <運転再開>",
+    "★☆○●◎◇◆□■△▲▽▼※〒→←↑↓♪",
+    "①②③ ㈱キルン №12 髙橋 﨑山 ⅰⅱⅲ",
+    "鬱蒼とした森の奥、齋藤さんの邸宅で鑑定会が開かれた",
+    "ニュース・ヘッドライン：スポーツ／経済／国際",
+    "「明日は雨」と気象庁。傘をお忘れなく！",
+    "ｶﾞｷﾞｸﾞｹﾞｺﾞ ﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ｡｢ﾃｽﾄ｣､･",
+    "価格 1,980円（税込） 送料無料 ※一部地域を除く",
+    "第１問 次の漢字の読みを答えよ 薔薇 檸檬 憂鬱 麒麟",
+};
+
+// The corpus is compiled in code page 932, as every program text is; its UTF-8 form is made
+// here, and the way back must give the same bytes.
+std::string Utf8FromCp932(const std::string& cp932) {
+    const int wideLength = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, cp932.data(),
+                                               static_cast<int>(cp932.size()), nullptr, 0);
+    EXPECT_GT(wideLength, 0) << cp932;
+    std::wstring wide(static_cast<size_t>(std::max(wideLength, 0)), L'\0');
+    MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), &wide[0], wideLength);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(std::max(length, 0)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, &utf8[0], length, nullptr, nullptr);
+    return utf8;
+}
+
+TEST_F(Reading, JapaneseTextInCodePage932PassesUnchangedAndInUtf8WithoutAMarkIsConverted) {
+    for (const std::string cp932 : kJapaneseCorpus) {
+        const std::string utf8 = Utf8FromCp932(cp932);
+        EXPECT_EQ(cp932, ReadBytes(cp932)) << "code page 932, byte for byte: " << cp932;
+        EXPECT_EQ(cp932, ReadBytes(utf8)) << "UTF-8 without a mark: " << cp932;
+        EXPECT_EQ(cp932 + cp932, ReadBytes(cp932 + "\r\n" + cp932 + "\r\n")) << cp932;
+        EXPECT_EQ(cp932 + cp932, ReadBytes(utf8 + "\r\n" + utf8 + "\r\n")) << cp932;
+    }
+    // The whole corpus as one file, as a script would write a bulletin.
+    std::string cp932File, utf8File, joined;
+    for (const std::string cp932 : kJapaneseCorpus) {
+        cp932File += cp932 + "\r\n";
+        utf8File += Utf8FromCp932(cp932) + "\n";
+        joined += cp932;
+    }
+    EXPECT_EQ(joined, ReadBytes(cp932File));
+    EXPECT_EQ(joined, ReadBytes(utf8File));
+}
+
+TEST(Utf8WithoutMark, ValidWithAMultiByteCharacterOnly) {
+    const struct {
+        const char* bytes;
+        bool cut;
+        bool utf8;
+    } cases[] = {
+        {"plain ASCII", false, false},        // nothing to convert
+        {"caf\xC3\xA9", false, true},         // café
+        {"\xF0\x9F\x98\x80", false, true},     // a character beyond the basic plane
+        {"\xC0\x80", false, false},            // overlong NUL
+        {"\xE0\x80\xAF", false, false},        // overlong "/"
+        {"\xED\xA0\x80", false, false},        // a surrogate
+        {"\xF4\x90\x80\x80", false, false},    // past U+10FFFF
+        {"\xF5\x80\x80\x80", false, false},
+        {"\xC3", false, false},                // broken off at the end of the file
+        {"\xC3\xA9\xE3\x81", false, false},
+        {"\xC3\xA9\xE3\x81", true, true},     // broken off where reading stopped
+        {"\xC3\xA9\x81", true, false},         // a stray continuation byte is never a cut
+        {"\x83\x65\x83\x58\x83\x67", false, false},  // テスト in code page 932
+        {"\xC3\xB1", false, true},             // ﾃｱ in code page 932 is ñ in UTF-8: two half-width kana alone
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.utf8, isUtf8WithMultiByte(c.bytes, c.cut)) << Hex(c.bytes);
 }
 
 TEST_F(Reading, CharactersCodePage932CannotHoldBecomeQuestionMarks) {

@@ -1,0 +1,132 @@
+#include "fileif/TextFileReader.h"
+
+#include <process.h>
+
+#include <utility>
+
+namespace {
+enum class LookState { Idle, Asked, Running, Done };
+
+class Lock {
+public:
+    explicit Lock(CRITICAL_SECTION& section) : m_section(section) { EnterCriticalSection(&m_section); }
+    ~Lock() { LeaveCriticalSection(&m_section); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+private:
+    CRITICAL_SECTION& m_section;
+};
+}  // namespace
+
+// What the page and the worker share, on the heap and counted, so that a worker left behind
+// by Stop still finds it when its look returns.
+struct TextFileReader::Shared {
+    LONG references = 2;  // the reader and the worker
+    CRITICAL_SECTION lock;
+    HANDLE wake = nullptr;  // set when there is a look to take or the worker is to end
+    TextFileLookFunction look = nullptr;
+    HWND target = nullptr;
+    UINT doneMessage = 0;
+    bool quit = false;
+    LookState state = LookState::Idle;
+    TextFileLook job;
+};
+
+TextFileReader::~TextFileReader() { Stop(); }
+
+void TextFileReader::SetTarget(HWND target, UINT doneMessage) {
+    m_target = target;
+    m_doneMessage = doneMessage;
+}
+
+void TextFileReader::SetLookFunction(TextFileLookFunction look) { m_look = look; }
+
+void TextFileReader::Release(Shared* shared) {
+    if (InterlockedDecrement(&shared->references) != 0) return;
+    DeleteCriticalSection(&shared->lock);
+    CloseHandle(shared->wake);
+    delete shared;
+}
+
+unsigned __stdcall TextFileReader::Work(void* parameter) {
+    Shared* shared = static_cast<Shared*>(parameter);
+    for (;;) {
+        WaitForSingleObject(shared->wake, INFINITE);
+        TextFileLook job;
+        {
+            Lock lock(shared->lock);
+            if (shared->quit) break;
+            if (shared->state != LookState::Asked) continue;
+            job = shared->job;
+            shared->state = LookState::Running;
+        }
+        job.shown = shared->look(job.fileExec, job.filePath, job.watch, job.text);
+        Lock lock(shared->lock);
+        if (shared->quit) break;
+        shared->job = std::move(job);
+        shared->state = LookState::Done;
+        PostMessageA(shared->target, shared->doneMessage, 0, 0);
+    }
+    Release(shared);
+    return 0;
+}
+
+bool TextFileReader::Start(const TextFileLook& look) {
+    if (m_stopped) return false;
+    if (!m_shared) {
+        Shared* shared = new Shared;
+        InitializeCriticalSection(&shared->lock);
+        shared->wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        shared->look = m_look;
+        shared->target = m_target;
+        shared->doneMessage = m_doneMessage;
+        uintptr_t thread = shared->wake ? _beginthreadex(nullptr, 0, Work, shared, 0, nullptr) : 0;
+        if (!thread) {
+            shared->references = 1;
+            Release(shared);
+            return false;
+        }
+        m_shared = shared;
+        m_thread = reinterpret_cast<HANDLE>(thread);
+    }
+    {
+        Lock lock(m_shared->lock);
+        if (m_shared->state != LookState::Idle) return false;
+        m_shared->job = look;
+        m_shared->state = LookState::Asked;
+    }
+    SetEvent(m_shared->wake);
+    return true;
+}
+
+bool TextFileReader::Busy() const {
+    if (!m_shared) return false;
+    Lock lock(m_shared->lock);
+    return m_shared->state != LookState::Idle;
+}
+
+bool TextFileReader::Take(TextFileLook& look) {
+    if (!m_shared) return false;
+    Lock lock(m_shared->lock);
+    if (m_shared->state != LookState::Done) return false;
+    look = std::move(m_shared->job);
+    m_shared->job = TextFileLook();
+    m_shared->state = LookState::Idle;
+    return true;
+}
+
+void TextFileReader::Stop() {
+    m_stopped = true;
+    if (!m_shared) return;
+    {
+        Lock lock(m_shared->lock);
+        m_shared->quit = true;
+    }
+    SetEvent(m_shared->wake);
+    WaitForSingleObject(m_thread, kStopWaitMs);
+    CloseHandle(m_thread);
+    m_thread = nullptr;
+    Release(m_shared);
+    m_shared = nullptr;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The look at the watched file, taken on a worker thread so that a path on an unreachable
+// share, a slow device or a read that never returns holds up only the worker, never the
+// strip or the dialogs. One look at a time: the page starts one, the worker posts a message
+// when it is done, and the page takes the result on its own thread.
+#include <windows.h>
+
+#include <string>
+
+#include "fileif/TextFileWatch.h"
+
+// One look: what it needs going in, what it found coming out.
+struct TextFileLook {
+    int fileExec = 0;
+    std::string filePath;
+    TextFileWatch watch;   // the baseline going in; the baseline as the look left it coming out
+    std::string text;      // the text to put on air (when `shown`)
+    bool shown = false;
+    unsigned ticket = 0;   // the caller's mark, handed back unchanged
+};
+
+// How one look is taken; checkTextFile, or a stand-in in tests.
+using TextFileLookFunction = bool (*)(int fileExec, const std::string& filePath, TextFileWatch& watch,
+                                      std::string& text);
+
+class TextFileReader {
+public:
+    // How long Stop waits for a look that is under way before it leaves the worker behind.
+    static constexpr DWORD kStopWaitMs = 500;
+
+    TextFileReader() = default;
+    ~TextFileReader();
+    TextFileReader(const TextFileReader&) = delete;
+    TextFileReader& operator=(const TextFileReader&) = delete;
+
+    // Before the first look: where the end of a look is announced, and how a look is taken.
+    void SetTarget(HWND target, UINT doneMessage);
+    void SetLookFunction(TextFileLookFunction look);
+
+    // Hands a look to the worker (started with the first one). False while a look is under
+    // way or its result has not been taken, after Stop, or when no worker could be started.
+    bool Start(const TextFileLook& look);
+    // A look is under way or its result waits to be taken.
+    bool Busy() const;
+    // The finished look, if there is one; the reader is then free for the next.
+    bool Take(TextFileLook& look);
+
+    // Ends the worker. A look that is under way gets kStopWaitMs to finish; one held longer
+    // (an open or a read that does not return) is left behind and announces nothing: the
+    // worker's data is its own, freed by whichever of the two lets go last.
+    void Stop();
+
+private:
+    struct Shared;
+    static unsigned __stdcall Work(void* shared);
+    static void Release(Shared* shared);
+
+    Shared* m_shared = nullptr;
+    HANDLE m_thread = nullptr;
+    HWND m_target = nullptr;
+    UINT m_doneMessage = 0;
+    TextFileLookFunction m_look = checkTextFile;
+    bool m_stopped = false;
+};
