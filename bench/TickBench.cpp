@@ -39,10 +39,7 @@ HFONT CreateCaptionFont() {
 
 int TextWidth(HFONT font, const std::string& text) {
     fw::WindowDC screen(nullptr);
-    fw::SelectGuard select(screen.get(), font);
-    SIZE size{0, 0};
-    GetTextExtentPoint32A(screen.get(), text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
+    return MeasureCaptionText(screen.get(), font, text).cx;
 }
 
 // Caption text at least `pixels` wide, whole characters only.

@@ -43,10 +43,7 @@ HFONT CreateCaptionFont(int height = -16) {
 
 SIZE Measure(HFONT font, const std::string& text) {
     fw::WindowDC screen(nullptr);
-    fw::SelectGuard select(screen.get(), font);
-    SIZE size{0, 0};
-    GetTextExtentPoint32A(screen.get(), text.data(), static_cast<int>(text.size()), &size);
-    return size;
+    return MeasureCaptionText(screen.get(), font, text);
 }
 
 bool AllKey(const PixelImage& image) {
