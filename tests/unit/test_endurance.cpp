@@ -23,6 +23,7 @@
 #include "tests/support/GdiCount.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/PageHost.h"
 #include "tests/support/PageParent.h"
 
 using namespace testing_support;
@@ -116,29 +117,15 @@ struct Holdings {
 
 class OneDay : public ::testing::Test {
 protected:
+    // The page's timers and the strip's are stopped: the day ticks them itself.
     void SetUp() override {
-        GetCurrentDirectoryA(MAX_PATH, savedDirectory);
-        parent = testing_support::CreatePageParent();
-        ASSERT_TRUE(parent);
-
         std::vector<testing_support::SettingsItem> items;
         for (const auto& item : kItems) items.push_back({item.text, item.minutes});
-        const std::string ini = testing_support::SettingsText(
-            items, "", "[FILE]\r\nEXEC=1\r\nMINUTE=1\r\nPATH=" + news + "\r\n");
-        ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), ini));
-        ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
-        page = std::make_unique<CControlDlg>();
-        ASSERT_TRUE(page->Create(parent));
-        ASSERT_NE(nullptr, page->captionWin);
+        ASSERT_TRUE(host.Open(testing_support::SettingsText(
+            items, "", "[FILE]\r\nEXEC=1\r\nMINUTE=1\r\nPATH=" + news + "\r\n")));
+        page = host.page();
         strip = page->captionWin->Hwnd();
-        page->KillTimer(CControlDlg::kFileCheckTimer);  // the day checks the file itself
         CheckTextFileNow(*page);  // no file yet: a zero baseline
-    }
-    void TearDown() override {
-        if (page) page->DestroyWindow();
-        page.reset();
-        if (parent) DestroyWindow(parent);
-        SetCurrentDirectoryA(savedDirectory);
     }
 
     void Press(int id) { PressButton(*page, id); }
@@ -188,12 +175,10 @@ protected:
             DispatchMessageA(&msg);
     }
 
-    TempDir dir;
-    std::string news = dir.file("news.txt");
-    char savedDirectory[MAX_PATH] = {};
-    HWND parent = nullptr;
+    testing_support::PageHost host;
+    std::string news = host.dir().file("news.txt");
     HWND strip = nullptr;
-    std::unique_ptr<CControlDlg> page;
+    CControlDlg* page = nullptr;  // the host's page
 };
 
 int Occurrences(const std::string& text, const std::string& what) {
