@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "model/SettingsFile.h"
-#include "panel/SettingsSave.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/SettingsCompare.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
 
@@ -21,21 +21,10 @@ using testing_support::TempDir;
 using testing_support::WriteFileBytes;
 using testing_support::StdoutCapture;
 
-struct Settings {
-    AppearanceSettings appearance;
-    CaptionList captions;
-    FileInterfaceSettings fileInterface;
-};
-
-Settings loadFrom(const std::string& path) {
-    Settings s;
-    loadSettingsFile(path, s.appearance, s.captions, s.fileInterface);
-    return s;
-}
-
-bool saveTo(const std::string& path, const Settings& s) {
-    return saveSettingsAndReport(path, s.appearance, s.captions, s.fileInterface);
-}
+using testing_support::Settings;
+// The program's own reader, and its writer as the control page saves (a failure is reported).
+Settings loadFrom(const std::string& path) { return testing_support::LoadWithReader(path); }
+bool saveTo(const std::string& path, const Settings& s) { return testing_support::SaveWithWriter(path, s); }
 
 void expectSameItems(const CaptionList& expected, const CaptionList& actual) {
     ASSERT_EQ(expected.count(), actual.count());
