@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   cmake make googletest python3
   wine wine32:i386
-  xvfb x11-utils imagemagick
+  xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
   fonts-ipafont-gothic locales
   fuse3 python3-pyfuse3
 )
