@@ -145,10 +145,10 @@ void CKirunWin::updateLayout() {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = MeasureCaptionText(dc.get(), m_look.m_font, kMeasureText).cy + 2;
+        if (dc) height = measureCaptionText(dc.get(), m_look.m_font, kMeasureText).cy + 2;
     }
     const StripPlacement place =
-        ComputeStripPlacement(screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+        computeStripPlacement(screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
 

@@ -268,7 +268,7 @@ protected:
     }
     void OpenHeld() {
         OpenWatching(news, 5);
-        page->fileReader.SetLookFunction(HeldLook::Look);
+        page->fileReader.setLookFunction(HeldLook::Look);
     }
     void StartTick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
 };
@@ -287,7 +287,7 @@ TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWh
     for (int tick = 0; tick < 5; ++tick) StartTick();  // each returns while the look is held
     EXPECT_EQ(1, HeldLook::Entries()) << "never more than one look under way";
     EXPECT_FALSE(FileCaption());
-    EXPECT_TRUE(page->fileReader.Busy());
+    EXPECT_TRUE(page->fileReader.busy());
 
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
