@@ -12,6 +12,7 @@
 #include "KirunnerProcess.h"
 #include "TempDir.h"
 #include "resource.h"
+#include "PageParent.h"
 
 using namespace testing_support;
 
@@ -26,8 +27,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 // tick, so that the last pass leaves it soon; `placement` puts the strips apart.
 void WriteOneMinuteCaption(const std::string& folder, const std::string& placement) {
     WriteFileBytes(folder + "\\Kirunner.ini",
-                   "[SYSTEM]\r\nLGAP=1400\r\nDELTAX=4\r\n" + placement +
-                       "ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=1\r\nSTRINGS=836f83628360\r\n");
+                   SettingsText({{"\x83\x6f\x83\x62\x83\x60", 1}}, "LGAP=1400\r\nDELTAX=4\r\n" + placement));
 }
 
 std::string RowState(HWND main) {

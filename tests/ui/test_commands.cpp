@@ -14,15 +14,14 @@
 #include "app/CommandPayload.h"
 #include "model/StartupState.h"
 #include "resource.h"
+#include "PageParent.h"
 
 using namespace testing_support;
 
 namespace {
 
 const DWORD kTimeout = 20000;
-const char kThreeCaptions[] =
-    "[SYSTEM]\r\nITEMCOUNT=3\r\n[ITEM0]\r\nMINUTE=5\r\nSTRINGS=616263\r\n"
-    "[ITEM1]\r\nMINUTE=5\r\nSTRINGS=646566\r\n[ITEM2]\r\nMINUTE=5\r\nSTRINGS=676869\r\n";
+const std::string kThreeCaptions = SettingsText({{"abc", 5}, {"def", 5}, {"ghi", 5}});
 
 std::vector<std::string> States(HWND main) {
     std::vector<std::string> states;
@@ -89,7 +88,7 @@ TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
     }
     // The free text rolls on the strip of the running program.
     EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
-    EXPECT_EQ(std::string(kThreeCaptions), ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
+    EXPECT_EQ(kThreeCaptions, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
     EXPECT_TRUE(running.Running());
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(running.WaitForExit(kTimeout));
@@ -179,7 +178,7 @@ TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
 
     DWORD_PTR answer = 0;
     EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer));
-    EXPECT_EQ(std::string(kThreeCaptions), ReadFileBytes(dir.file("Kirunner.ini")));
+    EXPECT_EQ(kThreeCaptions, ReadFileBytes(dir.file("Kirunner.ini")));
     EXPECT_EQ(kExitNormal, RunToEnd(dir.path(), "-S2")) << "well-formed commands still work";
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(running.WaitForExit(kTimeout));

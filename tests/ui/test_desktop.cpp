@@ -13,6 +13,7 @@
 #include "TempDir.h"
 #include "model/StartupState.h"
 #include "resource.h"
+#include "PageParent.h"
 
 using namespace testing_support;
 
@@ -24,9 +25,7 @@ const char kSelectToDelete[] = "削除更するデータを一覧で選択して
 
 // Settings with captions "abc" (7 minutes) and, when `two`, "de" (3 minutes).
 std::string Settings(bool two = false) {
-    return std::string("[SYSTEM]\r\nITEMCOUNT=") + (two ? "2" : "1") +
-           "\r\n[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616263\r\n" +
-           (two ? "[ITEM1]\r\nMINUTE=3\r\nSTRINGS=6465\r\n" : "");
+    return two ? SettingsText({{"abc", 7}, {"de", 3}}) : SettingsText({{"abc", 7}});
 }
 
 HWND CaptionList(HWND main) { return GetDlgItem(ControlPage(main), IDC_CAPTION_LIST); }

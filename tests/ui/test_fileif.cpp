@@ -173,9 +173,8 @@ protected:
     void Start(const std::string& heldName) {
         name = heldName;
         ASSERT_TRUE(WriteFileBytes(mirror.backing(name), "baseline"));
-        const std::string settings = std::string(kSettings) + "ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=60\r\nSTRINGS=" +
-                                     Hex(kNarrowText) + "\r\n[FILE]\r\nEXEC=1\r\nMINUTE=60\r\nPATH=" +
-                                     mirror.shown(name) + "\r\n";
+        const std::string settings = SettingsText({{kNarrowText, 60}}, "DELTAX=4\r\nSIZE=2\r\n",
+                                                  "[FILE]\r\nEXEC=1\r\nMINUTE=60\r\nPATH=" + mirror.shown(name) + "\r\n");
         ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), settings));
         ASSERT_TRUE(program.Start(dir.path()));
         main = program.MainWindow(kStartTimeout);

@@ -15,6 +15,7 @@
 #include "KirunnerProcess.h"
 #include "TempDir.h"
 #include "resource.h"
+#include "PageParent.h"
 
 using namespace testing_support;
 
@@ -78,20 +79,9 @@ Section Item(int minutes, const std::string& hex) {
 const Section kDefaultFile = {{"EXEC", "0"}, {"MINUTE", "1"}, {"PATH", ""}};
 
 // A prepared settings file: white text at the top edge and the given items (text, minutes).
-void WriteSettings(const std::string& folder, const std::vector<std::pair<std::string, int>>& items,
+void WriteSettings(const std::string& folder, const std::vector<SettingsItem>& items,
                    const std::string& extraSystemKeys = "") {
-    std::string ini = "[SYSTEM]\r\n" + extraSystemKeys + "ITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
-    for (size_t i = 0; i < items.size(); ++i) {
-        std::string hex;
-        for (unsigned char c : items[i].first) {
-            const char digits[] = "0123456789abcdef";
-            hex += digits[c >> 4];
-            hex += digits[c & 15];
-        }
-        ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].second) +
-               "\r\nSTRINGS=" + hex + "\r\n";
-    }
-    WriteFileBytes(folder + "\\Kirunner.ini", ini);
+    WriteFileBytes(folder + "\\Kirunner.ini", SettingsText(items, extraSystemKeys));
 }
 
 // The program with its main window shown, worked through its control page.

@@ -9,6 +9,7 @@
 
 #include "KirunnerProcess.h"
 #include "TempDir.h"
+#include "PageParent.h"
 
 using namespace testing_support;
 
@@ -18,8 +19,7 @@ const DWORD kStartTimeout = 20000;
 
 // A settings file with one caption item, so that a list row proves where it was read from.
 void WriteSettingsWithOneItem(const std::string& folder) {
-    WriteFileBytes(folder + "\\Kirunner.ini",
-                   "[SYSTEM]\r\nITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616263\r\n");
+    WriteFileBytes(folder + "\\Kirunner.ini", SettingsText({{"abc", 7}}));
 }
 
 std::vector<std::vector<std::string>> ListRows(HWND mainWindow) {
