@@ -173,6 +173,7 @@ void CControlDlg::applyAppearance() {
     look.m_lgap = appearance.lgap;
     look.m_rgap = appearance.rgap;
     look.m_deltaX = scrollStepFor(appearance.deltaX);
+    look.m_monitor = appearance.monitorName;
     captionWin->setLook(look);
 }
 

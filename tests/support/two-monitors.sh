@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# A screen of two monitors side by side for the tests of the strip on any monitor: one Xvfb
+# screen of 2304x768 split into the RandR monitors A (1280x720 at 0,0, the primary) and B
+# (1024x768 at 1280,0), seen by Wine as \\.\DISPLAY1 and \\.\DISPLAY2. Wine sees the monitors
+# only with its use of XRandR switched off, and the monitors stay only with -noreset; both are
+# set in a Wine prefix of its own, so the other tests' prefix keeps one monitor and 96 DPI.
+#
+# Usage: two-monitors.sh run PREFIX DPI COMMAND [ARGS...]
+#          Starts the screen, prepares PREFIX at DPI, runs COMMAND, stops both.
+#        two-monitors.sh set NAME GEOMETRY OUTPUT DONE_FILE
+#        two-monitors.sh remove NAME DONE_FILE
+#          Change a monitor while a test runs (started by the test through Wine, which does
+#          not wait for it: DONE_FILE appears when the change is made).
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+scripts="$here/../../scripts"
+
+case "${1:-}" in
+set)
+  xrandr --delmonitor "$2" >/dev/null 2>&1
+  xrandr --setmonitor "$2" "$3" "$4" >/dev/null 2>&1
+  touch "$5"
+  exit 0 ;;
+remove)
+  xrandr --delmonitor "$2" >/dev/null 2>&1
+  touch "$3"
+  exit 0 ;;
+run) shift ;;
+*) echo "usage: $0 run PREFIX DPI COMMAND... | set NAME GEOMETRY OUTPUT DONE | remove NAME DONE" >&2; exit 2 ;;
+esac
+
+prefix="$(realpath -m "$1")"; dpi="$2"; shift 2
+xvfb_pid=""
+stop() {
+  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+}
+trap stop EXIT
+
+fdfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 2304x768x24 -noreset -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
+num="$(head -n1 "$fdfile")"; rm -f "$fdfile"
+if [ -z "$num" ]; then echo "two-monitors: Xvfb did not start" >&2; exit 1; fi
+export DISPLAY=":$num"
+xrandr --setmonitor A 1280/338x720/190+0+0 screen >/dev/null
+xrandr --setmonitor B 1024/270x768/203+1280+0 none >/dev/null
+
+# Wine keeps the display its server started with: begin from a stopped server.
+WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+"$scripts/wine-prefix.sh" "$prefix" || exit 1
+. "$scripts/wine-env.sh" "$prefix"
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1
+"$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+# The resolution is read when the server starts.
+wineserver -k >/dev/null 2>&1 || true
+export TWO_MONITORS_SCRIPT="$here/two-monitors.sh"
+export TWO_MONITORS_DPI="$dpi"
+"$@"
