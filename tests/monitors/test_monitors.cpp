@@ -21,36 +21,55 @@ const DWORD kTimeout = 20000;
 const COLORREF kWhite = RGB(255, 255, 255);
 const RECT kFirst{0, 0, 1280, 720};       // \\.\DISPLAY1, the primary monitor
 const RECT kSecond{1280, 0, 2304, 768};   // \\.\DISPLAY2, to its right
-const char kFirstGeometry[] = "A 1280/338x720/190+0+0 screen";
-const char kSecondGeometry[] = "B 1024/270x768/203+1280+0 none";
+// The monitors as tests/support/two-monitors.sh makes them: RandR geometries of A and B.
+const char kBothMonitors[] = "1280/338x720/190+0+0 1024/270x768/203+1280+0";
 
 // A settings file with one caption "abc" for 5 minutes and these SYSTEM keys before the count.
 std::string Settings(const std::string& systemKeys) {
     return "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=5\r\nSTRINGS=616263\r\n";
 }
 
-// Runs the fixture script's change of the monitors and has Wine read them again. With its use
-// of XRandR off, Wine reads the monitors only when display settings change; it then sends
-// WM_DISPLAYCHANGE to every window, as Windows does when a monitor comes or goes.
-bool ChangeMonitors(const std::string& change) {
+const char kRereadMonitors[] = "--reread-monitors";
+
+// Starts a program and waits for its exit code; STILL_ACTIVE when it could not be started.
+DWORD RunProgram(std::string commandLine, bool wait) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return STILL_ACTIVE;
+    DWORD code = 0;
+    if (wait && WaitForSingleObject(info.hProcess, kTimeout) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return code;
+}
+
+// Sets the RandR monitors anew with the fixture script (A's geometry, and B's unless left out) and has Wine read them again. With its use
+// of XRandR off, Wine reads the monitors when a process starts, and takes them over from a
+// process that changes the display settings, sending WM_DISPLAYCHANGE to every window as
+// Windows does when a monitor comes or goes: a new process of this program does that.
+bool ChangeMonitors(const std::string& geometries) {
     const char* script = std::getenv("TWO_MONITORS_SCRIPT");
     if (!script) return false;
     static int serial = 0;
     const std::string done = "/tmp/kirunner-monitors-" + std::to_string(GetCurrentProcessId()) + "-" +
                              std::to_string(++serial);
-    std::string command = HostPathToWindows(script) + " " + change + " " + done;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    if (RunProgram(HostPathToWindows(script) + " monitors " + done + " " + geometries, false) == STILL_ACTIVE)
         return false;
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
     // Wine does not wait for a program of the host: the script leaves a file when it is done.
     const std::string doneFile = HostPathToWindows(done);
-    if (!WaitUntil([&] { return FileExists(doneFile); }, kTimeout)) return false;
+    if (!WaitUntil([&] { return FileExists(doneFile); }, kTimeout)) {
+        ADD_FAILURE() << "the script did not set the monitors " << geometries;
+        return false;
+    }
     DeleteFileA(doneFile.c_str());
-    return ChangeDisplaySettingsExA(nullptr, nullptr, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL;
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const DWORD code = RunProgram(std::string("\"") + self + "\" " + kRereadMonitors, true);
+    // DISP_CHANGE_SUCCESSFUL, offset by 100: the new monitors were taken over.
+    EXPECT_EQ(100u, code) << "reading the monitors again";
+    return code == 100;
 }
 
 int MonitorCount() { return GetSystemMetrics(SM_CMONITORS); }
@@ -63,9 +82,9 @@ protected:
     }
     // Every test starts from the two monitors as the fixture made them.
     void TearDown() override {
-        if (MonitorCount() == 2 && GetSystemMetrics(SM_CXSCREEN) == kFirst.right) return;
-        EXPECT_TRUE(ChangeMonitors(std::string("set ") + kFirstGeometry));
-        EXPECT_TRUE(ChangeMonitors(std::string("set ") + kSecondGeometry));
+        if (GetSystemMetrics(SM_CXVIRTUALSCREEN) == kSecond.right && GetSystemMetrics(SM_CYVIRTUALSCREEN) == kSecond.bottom)
+            return;
+        EXPECT_TRUE(ChangeMonitors(kBothMonitors));
     }
 };
 
@@ -124,9 +143,12 @@ public:
         HWND list = GetDlgItem(dialog, IDC_MONITOR_LIST);
         const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
+            // Texts of another process's list come across in UTF-16.
+            wchar_t wide[128] = L"";
+            if (SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 128)
+                SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
             char text[256] = "";
-            if (SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof text))
-                SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
             labels.push_back(text);
         }
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -163,16 +185,19 @@ TEST_F(TwoMonitors, MonitorChosenInTheDialogHoldsTheStripAndIsStoredByDeviceName
     EXPECT_EQ(std::string::npos, ReadFileBytes(dir.file("Kirunner.ini")).find("MONITOR"));
 }
 
+// The second monitor goes from 1024x768 to 800x600. (Wine refuses a new size of the primary
+// monitor when it reads the monitors again: the mode it keeps for it no longer fits.)
 TEST_F(TwoMonitors, ResolutionChangeMovesTheStripToTheNewBottomEdgeWhileCaptionsRoll) {
     TempDir dir;
-    Program program(dir, Settings("POS=1\r\n"));
+    Program program(dir, Settings("POS=1\r\nMONITOR=\\\\.\\DISPLAY2\r\n"));
     ASSERT_TRUE(program.ready());
-    ASSERT_TRUE(program.waitForStrip(0, 1280, true, 720));
+    ASSERT_TRUE(program.waitForStrip(kSecond.left, kSecond.right, true, kSecond.bottom));
     program.putFirstCaptionOnAir();
     ASSERT_TRUE(program.rolling());
 
-    ASSERT_TRUE(ChangeMonitors("set A 1024/338x600/190+0+0 screen"));
-    EXPECT_TRUE(program.waitForStrip(0, 1024, true, 600)) << program.stripRect().right << "," << program.stripRect().bottom;
+    ASSERT_TRUE(ChangeMonitors("1280/338x720/190+0+0 800/211x600/159+1280+0"));
+    EXPECT_TRUE(program.waitForStrip(kSecond.left, kSecond.left + 800, true, 600))
+        << program.stripRect().right << "," << program.stripRect().bottom;
     EXPECT_TRUE(program.onAir());
     EXPECT_TRUE(program.rolling()) << "the caption rolls on after the change";
 }
@@ -186,13 +211,13 @@ TEST_F(TwoMonitors, StripFallsBackToThePrimaryWhileItsMonitorIsGoneAndReturns) {
     program.putFirstCaptionOnAir();
     ASSERT_TRUE(program.rolling());
 
-    ASSERT_TRUE(ChangeMonitors("remove B"));
+    ASSERT_TRUE(ChangeMonitors("1280/338x720/190+0+0"));
     ASSERT_EQ(1, MonitorCount());
     EXPECT_TRUE(program.waitForStrip(kFirst.left, kFirst.right, false, 0)) << program.stripRect().left;
     EXPECT_TRUE(program.rolling()) << "the caption rolls on on the primary monitor";
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini"))) << "the stored choice stays";
 
-    ASSERT_TRUE(ChangeMonitors(std::string("set ") + kSecondGeometry));
+    ASSERT_TRUE(ChangeMonitors(kBothMonitors));
     EXPECT_TRUE(program.waitForStrip(kSecond.left, kSecond.right, false, 0)) << program.stripRect().left;
     EXPECT_TRUE(program.onAir());
     EXPECT_TRUE(program.rolling());
@@ -255,10 +280,31 @@ TEST_F(TwoMonitors, CaptionHeightIsScaledToTheMonitorsResolution) {
         EXPECT_EQ(c.points, WindowText(GetDlgItem(dialog, IDC_FONT_SIZE))) << c.keys;
         PostClick(dialog, IDOK);
         ASSERT_TRUE(WaitForGone(dialog, kTimeout));
-        EXPECT_NE(std::string::npos,
-                  ReadFileBytes(dir.file("Kirunner.ini")).find("FONTHEIGHT=" + std::to_string(c.height) + "\r\n"))
+        // The file is saved once the dialog has gone.
+        const std::string stored = "FONTHEIGHT=" + std::to_string(c.height) + "\r\n";
+        EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(dir.file("Kirunner.ini")).find(stored) != std::string::npos; },
+                              kTimeout))
             << c.keys;
     }
 }
 
 }  // namespace
+
+// The test program, or, started by a test with kRereadMonitors, the process that has Wine read
+// the monitors again.
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == kRereadMonitors) {
+        // The primary monitor's size, as this process found it, set as its mode.
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) return 1;
+        DEVMODEA mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(info.rcMonitor.right - info.rcMonitor.left);
+        mode.dmPelsHeight = static_cast<DWORD>(info.rcMonitor.bottom - info.rcMonitor.top);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return 100 + ChangeDisplaySettingsExA(nullptr, &mode, nullptr, 0, nullptr);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

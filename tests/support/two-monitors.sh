@@ -7,26 +7,29 @@
 #
 # Usage: two-monitors.sh run PREFIX DPI COMMAND [ARGS...]
 #          Starts the screen, prepares PREFIX at DPI, runs COMMAND, stops both.
-#        two-monitors.sh set NAME GEOMETRY OUTPUT DONE_FILE
-#        two-monitors.sh remove NAME DONE_FILE
-#          Change a monitor while a test runs (started by the test through Wine, which does
-#          not wait for it: DONE_FILE appears when the change is made).
+#        two-monitors.sh monitors DONE_FILE GEOMETRY_A [GEOMETRY_B]
+#          Sets the monitors anew while a test runs: A, and B unless it is left out (started by
+#          the test through Wine, which does not wait for it: DONE_FILE appears when the change
+#          is made). Both are made again in this order, so that A stays the first monitor, which
+#          Wine takes for the primary one.
 set -u
 here="$(cd "$(dirname "$0")" && pwd)"
 scripts="$here/../../scripts"
 
+set_monitors() {
+  xrandr --delmonitor B >/dev/null 2>&1
+  xrandr --delmonitor A >/dev/null 2>&1
+  xrandr --setmonitor A "$1" screen >/dev/null
+  if [ -n "${2:-}" ]; then xrandr --setmonitor B "$2" none >/dev/null; fi
+}
+
 case "${1:-}" in
-set)
-  xrandr --delmonitor "$2" >/dev/null 2>&1
-  xrandr --setmonitor "$2" "$3" "$4" >/dev/null 2>&1
-  touch "$5"
-  exit 0 ;;
-remove)
-  xrandr --delmonitor "$2" >/dev/null 2>&1
-  touch "$3"
+monitors)
+  set_monitors "$3" "${4:-}"
+  touch "$2"
   exit 0 ;;
 run) shift ;;
-*) echo "usage: $0 run PREFIX DPI COMMAND... | set NAME GEOMETRY OUTPUT DONE | remove NAME DONE" >&2; exit 2 ;;
+*) echo "usage: $0 run PREFIX DPI COMMAND... | monitors DONE_FILE GEOMETRY_A [GEOMETRY_B]" >&2; exit 2 ;;
 esac
 
 prefix="$(realpath -m "$1")"; dpi="$2"; shift 2
@@ -44,8 +47,7 @@ for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
 num="$(head -n1 "$fdfile")"; rm -f "$fdfile"
 if [ -z "$num" ]; then echo "two-monitors: Xvfb did not start" >&2; exit 1; fi
 export DISPLAY=":$num"
-xrandr --setmonitor A 1280/338x720/190+0+0 screen >/dev/null
-xrandr --setmonitor B 1024/270x768/203+1280+0 none >/dev/null
+set_monitors 1280/338x720/190+0+0 1024/270x768/203+1280+0
 
 # Wine keeps the display its server started with: begin from a stopped server.
 WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
