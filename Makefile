@@ -2,9 +2,10 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 ARGS    ?=
-# The build whose programs Wine runs here: $(BUILD), or a 64-bit build of the same sources
-# where the machine runs no 32-bit programs (see scripts/runnable-build.sh).
-RUNNABLE = $(shell scripts/runnable-build.sh $(BUILD))
+# The build whose programs Wine runs here: $(BUILD), or a 64-bit copy of the same sources in
+# $(BUILD)/x86_64 where Wine runs no 32-bit programs. Decided when $(BUILD) is first configured
+# (cmake/tests-build.cmake) and read from $(BUILD)/tests-build.
+RUNNABLE = $(shell cat $(BUILD)/tests-build)
 # The cross toolchain's strip, as CMake found it for $(BUILD). It stamps the file it writes with
 # SOURCE_DATE_EPOCH, else with the time of day.
 STRIP = $(shell sed -n 's/^CMAKE_STRIP:FILEPATH=//p' $(BUILD)/CMakeCache.txt)
@@ -16,17 +17,25 @@ all: build
 deps:
 	@scripts/install-deps.sh
 
-$(BUILD)/CMakeCache.txt:
+$(BUILD)/CMakeCache.txt $(BUILD)/tests-build &:
 	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 
-configure: deps $(BUILD)/CMakeCache.txt
+configure: deps $(BUILD)/CMakeCache.txt $(BUILD)/tests-build
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
-	@scripts/runnable-build.sh $(BUILD) --make $(JOBS) >/dev/null
+	@if [ "$(RUNNABLE)" != "$(abspath $(BUILD))" ]; then \
+	  echo "make build: Wine on this machine runs no 32-bit programs (found when $(BUILD) was configured);"; \
+	  echo "make build: the tests run from a 64-bit copy of the same sources, built in $(RUNNABLE)"; \
+	  [ -f $(RUNNABLE)/CMakeCache.txt ] || cmake -S . -B $(RUNNABLE) \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; \
+	  cmake --build $(RUNNABLE) -j $(JOBS); \
+	fi
 
+# On a private screen (no DISPLAY of the caller's) the run takes a screenshot and ends.
 run: build
-	scripts/with-display.sh $(RUNNABLE)/wineprefix scripts/run.sh $(RUNNABLE) $(ARGS)
+	scripts/with-display.sh $(RUNNABLE)/wineprefix \
+	  scripts/run.sh $(if $(DISPLAY),,--screenshot) $(RUNNABLE) $(ARGS)
 
 # The release archive is made first, so that the suite's dist.archive test checks a current one.
 test: build

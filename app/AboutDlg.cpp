@@ -29,6 +29,6 @@ LRESULT CAboutDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CAboutDlg::OnLinkClick() {
-    OpenHomePage(m_hWnd);
+    openHomePage(m_hWnd);
     return 0;
 }

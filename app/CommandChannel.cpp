@@ -14,12 +14,12 @@ const DWORD kStartGateWaitMs = 20000;
 HANDLE g_startGate = nullptr;  // held by this process while not null
 
 // Folders differ in letter case only on paper: one running program per folder.
-std::string ReceiverTitle(const std::string& folder) {
+std::string receiverTitle(const std::string& folder) {
     return "Kirunner commands: " + fw::UpperAscii(folder);
 }
 }  // namespace
 
-void EnterStartGate(const std::string& folder) {
+void enterStartGate(const std::string& folder) {
     if (g_startGate) return;
     // The folder's name, folded to upper case, as a 64-bit FNV-1a hash: any folder gives a
     // short mutex name without backslashes.
@@ -37,18 +37,18 @@ void EnterStartGate(const std::string& folder) {
     }
 }
 
-void LeaveStartGate() {
+void leaveStartGate() {
     if (!g_startGate) return;
     ReleaseMutex(g_startGate);
     CloseHandle(g_startGate);
     g_startGate = nullptr;
 }
 
-int HandOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands) {
-    HWND receiver = FindWindowExA(HWND_MESSAGE, nullptr, kReceiverClass, ReceiverTitle(folder).c_str());
+int handOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands) {
+    HWND receiver = FindWindowExA(HWND_MESSAGE, nullptr, kReceiverClass, receiverTitle(folder).c_str());
     if (!receiver) return -1;
     for (const CaptionCommand& command : commands) {
-        std::vector<char> payload = remote::EncodeCommand(command);
+        std::vector<char> payload = remote::encodeCommand(command);
         COPYDATASTRUCT data{};
         data.dwData = remote::kMagic;
         data.cbData = static_cast<DWORD>(payload.size());
@@ -68,8 +68,8 @@ bool CCommandReceiver::Create(const std::string& folder, CControlDlg* page) {
     if (!RegisterNamedClass(kReceiverClass)) return false;
     RECT none{0, 0, 0, 0};
     const bool created =
-        CreateEx(0, kReceiverClass, ReceiverTitle(folder).c_str(), 0, none, HWND_MESSAGE, 0);
-    LeaveStartGate();  // from now on later processes find this one
+        CreateEx(0, kReceiverClass, receiverTitle(folder).c_str(), 0, none, HWND_MESSAGE, 0);
+    leaveStartGate();  // from now on later processes find this one
     return created;
 }
 
@@ -80,7 +80,7 @@ LRESULT CCommandReceiver::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CCommandReceiver::OnCopyData(const COPYDATASTRUCT* data) {
     CaptionCommand command;
-    if (!data || !m_page || !remote::DecodeCommand(data->dwData, data->lpData, data->cbData, command))
+    if (!data || !m_page || !remote::decodeCommand(data->dwData, data->lpData, data->cbData, command))
         return remote::kAnswerMalformed;
     return m_page->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
                                                                 : remote::kAnswerNoSuchItem;

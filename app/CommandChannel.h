@@ -15,14 +15,14 @@ class CControlDlg;
 
 // The exit code after handing `commands` to the Kirunner running from `folder`, one by one
 // until one fails; -1 when no Kirunner runs from there.
-int HandOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands);
+int handOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands);
 
 // A process that looks for the running Kirunner of `folder` holds this gate until its own
 // receiver exists or it ends, so that two commands started together (a double press on a
 // hot-key pad) find one program between them, never none twice. Waits a bounded time for a
 // process that holds it; leaving is safe when not held.
-void EnterStartGate(const std::string& folder);
-void LeaveStartGate();
+void enterStartGate(const std::string& folder);
+void leaveStartGate();
 
 // The running program's end: carries out what arrives on the control page.
 class CCommandReceiver : public fw::Window {

@@ -11,32 +11,32 @@ namespace {
 const char kDebugOption[] = "-D586";
 const char kBatchPrefix[] = "-T";
 
-bool HasPrefix(const std::string& argument, const char* prefix) {
+bool hasPrefix(const std::string& argument, const char* prefix) {
     return argument.compare(0, 2, prefix) == 0;
 }
 
 // A number of at least `low` and at most `high` after the option's two letters.
-bool ScanBounded(const std::string& argument, int low, int high, int& value) {
-    return ScanDecimal(argument.c_str() + 2, value) && value >= low && value <= high;
+bool scanBounded(const std::string& argument, int low, int high, int& value) {
+    return scanDecimal(argument.c_str() + 2, value) && value >= low && value <= high;
 }
 
 // Reads a command option into `scan`; other arguments change nothing.
-void ScanCommandOption(const std::string& argument, int& minutes, CommandLineScan& scan) {
+void scanCommandOption(const std::string& argument, int& minutes, CommandLineScan& scan) {
     CaptionCommand command;
     int value = 0;
-    if (HasPrefix(argument, "-S") || HasPrefix(argument, "-R")) {
+    if (hasPrefix(argument, "-S") || hasPrefix(argument, "-R")) {
         command.kind = argument[1] == 'S' ? CaptionCommand::kShowItem : CaptionCommand::kHideItem;
-        if (!ScanBounded(argument, 1, INT_MAX, value)) scan.commandError = true;
+        if (!scanBounded(argument, 1, INT_MAX, value)) scan.commandError = true;
         command.number = value;
-    } else if (HasPrefix(argument, "-C")) {
+    } else if (hasPrefix(argument, "-C")) {
         command.kind = CaptionCommand::kClearAll;
         if (argument.size() != 2) scan.commandError = true;
-    } else if (HasPrefix(argument, "-A")) {
+    } else if (hasPrefix(argument, "-A")) {
         command.kind = CaptionCommand::kShowText;
         command.text = argument.substr(2);
         if (command.text.empty()) scan.commandError = true;
-    } else if (HasPrefix(argument, "-M")) {
-        if (!ScanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
+    } else if (hasPrefix(argument, "-M")) {
+        if (!scanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
         return;
     } else {
         return;
@@ -44,14 +44,14 @@ void ScanCommandOption(const std::string& argument, int& minutes, CommandLineSca
     scan.commands.push_back(command);
 }
 
-bool IsScanBlank(char c) {
+bool isScanBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 }  // namespace
 
-bool ScanDecimal(const char* text, int& value) {
+bool scanDecimal(const char* text, int& value) {
     const char* p = text;
-    while (IsScanBlank(*p)) ++p;
+    while (isScanBlank(*p)) ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     if (*p < '0' || *p > '9') return false;
@@ -66,7 +66,7 @@ bool ScanDecimal(const char* text, int& value) {
     return true;
 }
 
-CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments) {
+CommandLineScan scanCommandLine(const std::vector<std::string>& arguments) {
     CommandLineScan scan;
     int textMinutes = 1;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -82,7 +82,7 @@ CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments) {
         if (argument.compare(0, 2, kBatchPrefix) == 0) {
             scan.batchMode = 1;
             int number = -1;
-            if (!ScanDecimal(argument.c_str() + 2, number)) number = -1;
+            if (!scanDecimal(argument.c_str() + 2, number)) number = -1;
             if (number < 1) {
                 scan.echo += "Format Error -T\n";
                 scan.formatError = true;
@@ -90,14 +90,14 @@ CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments) {
             }
             scan.captionNumbers.push_back(number);
         }
-        ScanCommandOption(argument, textMinutes, scan);
+        scanCommandOption(argument, textMinutes, scan);
     }
     for (CaptionCommand& command : scan.commands)
         if (command.kind == CaptionCommand::kShowText) command.minutes = textMinutes;
     return scan;
 }
 
-std::string DirectoryOfProgram(const std::string& programPath) {
+std::string directoryOfProgram(const std::string& programPath) {
     size_t separator = fw::FindLastChar(programPath, '\\');
     if (separator == std::string::npos) return std::string();
     // "E:" or "" alone would name the current folder of a drive, not its root.

@@ -18,13 +18,13 @@ struct CommandLineScan {
 };
 
 // Scans the arguments after the program path, left to right; stops at the first format error.
-CommandLineScan ScanCommandLine(const std::vector<std::string>& arguments);
+CommandLineScan scanCommandLine(const std::vector<std::string>& arguments);
 
 // The number after "-T" as the C format "%d" reads it: blanks skipped, a sign accepted,
 // trailing characters ignored. False when there is no number or it does not fit an int.
-bool ScanDecimal(const char* text, int& value);
+bool scanDecimal(const char* text, int& value);
 
 // The directory part of the program path: everything before its last backslash (a trail byte
 // equal to a backslash inside a double-byte character does not count), with the backslash kept
 // for a drive root ("E:\\"); empty when there is none.
-std::string DirectoryOfProgram(const std::string& programPath);
+std::string directoryOfProgram(const std::string& programPath);

@@ -9,11 +9,11 @@
 namespace remote {
 namespace {
 
-bool KnownKind(std::uint32_t kind) {
+bool knownKind(std::uint32_t kind) {
     return kind >= CaptionCommand::kShowItem && kind <= CaptionCommand::kShowText;
 }
 
-std::string OneSafeLine(const char* text, std::size_t bytes) {
+std::string oneSafeLine(const char* text, std::size_t bytes) {
     const void* nul = std::memchr(text, '\0', bytes);
     if (nul) bytes = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
     std::string line;
@@ -23,7 +23,7 @@ std::string OneSafeLine(const char* text, std::size_t bytes) {
 }
 }  // namespace
 
-std::vector<char> EncodeCommand(const CaptionCommand& command) {
+std::vector<char> encodeCommand(const CaptionCommand& command) {
     const std::string text = command.kind == CaptionCommand::kShowText
                                  ? fw::CutToBytes(command.text, kMaxTextBytes)
                                  : std::string();
@@ -40,11 +40,11 @@ std::vector<char> EncodeCommand(const CaptionCommand& command) {
     return payload;
 }
 
-bool DecodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command) {
+bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command) {
     if (tag != kMagic || !data || bytes < sizeof(Header) || bytes > kMaxPayloadBytes) return false;
     Header header;
     std::memcpy(&header, data, sizeof header);
-    if (header.size != sizeof header || header.version != kVersion || !KnownKind(header.kind) ||
+    if (header.size != sizeof header || header.version != kVersion || !knownKind(header.kind) ||
         header.textBytes != bytes - sizeof header)
         return false;
 
@@ -62,7 +62,7 @@ bool DecodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
     case CaptionCommand::kShowText:
         if (minutesProblem(header.minutes)) return false;
         decoded.minutes = header.minutes;
-        decoded.text = OneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);
+        decoded.text = oneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);
         if (decoded.text.empty()) return false;
         break;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The bytes one Kirunner process hands another with WM_COPYDATA: a fixed header of 32-bit
 // fields (the same in 32- and 64-bit programs), then the text of a "-A" command without a
-// terminator. The receiver trusts nothing: DecodeCommand accepts only a payload of exactly
+// terminator. The receiver trusts nothing: decodeCommand accepts only a payload of exactly
 // this form and gives back a command that is safe to carry out.
 #include <windows.h>
 
@@ -32,10 +32,10 @@ constexpr LRESULT kAnswerDone = 0x4B52;
 constexpr LRESULT kAnswerNoSuchItem = 0x4B53;
 constexpr LRESULT kAnswerMalformed = 0x4B54;
 
-std::vector<char> EncodeCommand(const CaptionCommand& command);
+std::vector<char> encodeCommand(const CaptionCommand& command);
 
 // False for anything but a well-formed payload. A text is taken up to its first NUL byte,
 // loses its line breaks and is cut to kMaxTextBytes at a character boundary.
-bool DecodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command);
+bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command);
 
 }  // namespace remote

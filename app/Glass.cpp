@@ -10,15 +10,15 @@ const DWORD kVersionRecordSize = 148;  // OSVERSIONINFOA
 
 OSVERSIONINFOA g_version;
 int g_versionKnown = 0;
-GlassSystem g_system = DefaultGlassSystem();
+GlassSystem g_system = defaultGlassSystem();
 }  // namespace
 
-GlassSystem DefaultGlassSystem() {
+GlassSystem defaultGlassSystem() {
     return GlassSystem{::GetVersionExA, late::DwmIsCompositionEnabled,
                        late::DwmExtendFrameIntoClientArea};
 }
 
-GlassSystem SetGlassSystem(const GlassSystem& system) {
+GlassSystem setGlassSystem(const GlassSystem& system) {
     GlassSystem previous = g_system;
     g_system = system;
     g_versionKnown = 0;

@@ -15,11 +15,11 @@ int pixelsToPoints(int pixels);
 int pixelsToPointsAt(int pixels, int logPixelsY);
 
 // The system functions the gate stands before. Tests replace them to drive both composition
-// states and to count the calls; SetGlassSystem also forgets the version already read.
+// states and to count the calls; setGlassSystem also forgets the version already read.
 struct GlassSystem {
     BOOL(WINAPI* getVersionEx)(OSVERSIONINFOA* info);
     HRESULT(WINAPI* isCompositionEnabled)(BOOL* enabled);
     HRESULT(WINAPI* extendFrameIntoClientArea)(HWND hwnd, const MARGINS* margins);
 };
-GlassSystem DefaultGlassSystem();
-GlassSystem SetGlassSystem(const GlassSystem& system);
+GlassSystem defaultGlassSystem();
+GlassSystem setGlassSystem(const GlassSystem& system);

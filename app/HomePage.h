@@ -5,6 +5,6 @@
 // The maker's home page, opened through the shell by the links of the main window and the about box.
 constexpr const char kHomePageAddress[] = "https://www.pomelux.example/";
 
-inline void OpenHomePage(HWND owner) {
+inline void openHomePage(HWND owner) {
     ShellExecuteA(owner, "open", kHomePageAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -16,13 +16,13 @@ std::string CurrentDir;
 namespace {
 const DWORD kConsoleLingerMs = 1000;
 
-std::vector<std::string> ArgumentsAfterProgram() {
+std::vector<std::string> argumentsAfterProgram() {
     std::vector<std::string> arguments;
     for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i] ? __argv[i] : "");
     return arguments;
 }
 
-void UseConsole() {
+void useConsole() {
     AllocConsole();
     FILE* stream = nullptr;
     freopen_s(&stream, "CONOUT$", "w", stdout);
@@ -30,13 +30,13 @@ void UseConsole() {
     SetConsoleCtrlHandler(ConsoleCtrlHandler, TRUE);
 }
 
-void UseNullDevice() {
+void useNullDevice() {
     FILE* stream = nullptr;
     freopen_s(&stream, "/dev/nul", "w", stdout);
     freopen_s(&stream, "/dev/nul", "r", stdin);
 }
 
-bool PutsCaptionOnAir(const std::vector<CaptionCommand>& commands) {
+bool putsCaptionOnAir(const std::vector<CaptionCommand>& commands) {
     for (const CaptionCommand& command : commands)
         if (command.kind == CaptionCommand::kShowItem || command.kind == CaptionCommand::kShowText)
             return true;
@@ -54,7 +54,7 @@ BOOL CKirunApp::InitInstance() {
     BatchCaptionNumbers.clear();
 
     // The echo goes to the standard output the process inherited, before any redirection.
-    CommandLineScan scan = ScanCommandLine(ArgumentsAfterProgram());
+    CommandLineScan scan = scanCommandLine(argumentsAfterProgram());
     std::fputs(scan.echo.c_str(), stdout);
     std::fflush(stdout);
     if (scan.debugMode) DebugMode = 1;
@@ -71,22 +71,22 @@ BOOL CKirunApp::InitInstance() {
 
     // The running program's own file, not argument 0: a caller may pass any argument 0, and a
     // bare name or forward slashes there would leave the settings file in some other folder.
-    const std::string programFolder = DirectoryOfProgram(fw::ProgramFilePath());
+    const std::string programFolder = directoryOfProgram(fw::ProgramFilePath());
     // Commands go to the Kirunner already running from this folder; without one, those that
     // put a caption on air start this program with it (a batch run keeps its own copy).
     if (!scan.commands.empty() && !BatchMode) {
-        EnterStartGate(programFolder);
-        const int handedOver = HandOverCommands(programFolder, scan.commands);
-        if (handedOver >= 0 || !PutsCaptionOnAir(scan.commands)) {
-            LeaveStartGate();
+        enterStartGate(programFolder);
+        const int handedOver = handOverCommands(programFolder, scan.commands);
+        if (handedOver >= 0 || !putsCaptionOnAir(scan.commands)) {
+            leaveStartGate();
             ProgramExitCode = handedOver >= 0 ? handedOver : kExitNoRunningKirunner;
             return FALSE;
         }
     }
     StartCommands = scan.commands;
 
-    if (DebugMode == 1) UseConsole();
-    else UseNullDevice();
+    if (DebugMode == 1) useConsole();
+    else useNullDevice();
 
     std::printf("********** Start KIRUNNER DEBUG MODE  *******\n");
     if (DebugMode) std::printf("DEBUG_MODE ON\n");
@@ -113,6 +113,6 @@ BOOL CKirunApp::InitInstance() {
         BatchCaptionNumbers.clear();
         StartCommands.clear();
     }
-    LeaveStartGate();  // when no window was made
+    leaveStartGate();  // when no window was made
     return FALSE;
 }

@@ -154,7 +154,7 @@ void CKirunDlg::OnWindowPosChanging(WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CKirunDlg::OnLinkClick() {
-    OpenHomePage(m_hWnd);
+    openHomePage(m_hWnd);
     return 0;
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 // Loads a library of the system by its full path in the system folder: loaded by its bare
 // name, a file of that name beside the program would be taken first.
-HMODULE LoadSystemLibrary(const char* name) {
+HMODULE loadSystemLibrary(const char* name) {
     char folder[MAX_PATH];
     UINT length = GetSystemDirectoryA(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;
@@ -15,22 +15,22 @@ HMODULE LoadSystemLibrary(const char* name) {
 }
 
 HMODULE Library(const char* name, HMODULE& cache) {
-    if (!cache) cache = LoadSystemLibrary(name);
+    if (!cache) cache = loadSystemLibrary(name);
     return cache;
 }
 
-HMODULE Dwm() {
+HMODULE dwmLibrary() {
     static HMODULE module = nullptr;
     return Library("dwmapi.dll", module);
 }
 
-HMODULE Theme() {
+HMODULE themeLibrary() {
     static HMODULE module = nullptr;
     return Library("uxtheme.dll", module);
 }
 
 template <class Function>
-Function Bind(HMODULE module, const char* name) {
+Function bind(HMODULE module, const char* name) {
     return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
                   : nullptr;
 }
@@ -40,28 +40,28 @@ Function Bind(HMODULE module, const char* name) {
 HRESULT WINAPI DwmIsCompositionEnabled(BOOL* enabled) {
     using Fn = HRESULT(WINAPI*)(BOOL*);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Dwm(), "DwmIsCompositionEnabled");
+    if (!fn) fn = bind<Fn>(dwmLibrary(), "DwmIsCompositionEnabled");
     return fn ? fn(enabled) : E_NOTIMPL;
 }
 
 HRESULT WINAPI DwmExtendFrameIntoClientArea(HWND hwnd, const MARGINS* margins) {
     using Fn = HRESULT(WINAPI*)(HWND, const MARGINS*);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Dwm(), "DwmExtendFrameIntoClientArea");
+    if (!fn) fn = bind<Fn>(dwmLibrary(), "DwmExtendFrameIntoClientArea");
     return fn ? fn(hwnd, margins) : E_NOTIMPL;
 }
 
 HTHEME OpenThemeData(HWND hwnd, LPCWSTR classList) {
     using Fn = HTHEME(WINAPI*)(HWND, LPCWSTR);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Theme(), "OpenThemeData");
+    if (!fn) fn = bind<Fn>(themeLibrary(), "OpenThemeData");
     return fn ? fn(hwnd, classList) : nullptr;
 }
 
 HRESULT CloseThemeData(HTHEME theme) {
     using Fn = HRESULT(WINAPI*)(HTHEME);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Theme(), "CloseThemeData");
+    if (!fn) fn = bind<Fn>(themeLibrary(), "CloseThemeData");
     return fn ? fn(theme) : E_NOTIMPL;
 }
 
@@ -69,7 +69,7 @@ HRESULT DrawThemeTextEx(HTHEME theme, HDC dc, int part, int state, LPCWSTR text,
                         DWORD flags, RECT* rect, const DTTOPTS* options) {
     using Fn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, RECT*, const DTTOPTS*);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Theme(), "DrawThemeTextEx");
+    if (!fn) fn = bind<Fn>(themeLibrary(), "DrawThemeTextEx");
     return fn ? fn(theme, dc, part, state, text, length, flags, rect, options) : E_NOTIMPL;
 }
 
@@ -77,14 +77,14 @@ HPAINTBUFFER BeginBufferedPaint(HDC target, const RECT* rect, BP_BUFFERFORMAT fo
                                 BP_PAINTPARAMS* params, HDC* bufferDC) {
     using Fn = HPAINTBUFFER(WINAPI*)(HDC, const RECT*, BP_BUFFERFORMAT, BP_PAINTPARAMS*, HDC*);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Theme(), "BeginBufferedPaint");
+    if (!fn) fn = bind<Fn>(themeLibrary(), "BeginBufferedPaint");
     return fn ? fn(target, rect, format, params, bufferDC) : nullptr;
 }
 
 HRESULT EndBufferedPaint(HPAINTBUFFER buffer, BOOL updateTarget) {
     using Fn = HRESULT(WINAPI*)(HPAINTBUFFER, BOOL);
     static Fn fn = nullptr;
-    if (!fn) fn = Bind<Fn>(Theme(), "EndBufferedPaint");
+    if (!fn) fn = bind<Fn>(themeLibrary(), "EndBufferedPaint");
     return fn ? fn(buffer, updateTarget) : E_NOTIMPL;
 }
 

@@ -15,7 +15,7 @@ const int kLabelLeft = 16;  // the label starts right of the check mark box
 const DWORD kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 const DWORD kLabelOptions = DTT_COMPOSITED | DTT_GLOWSIZE;
 
-std::wstring ToWide(const std::string& text) {
+std::wstring toWide(const std::string& text) {
     if (text.empty()) return std::wstring();
     int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()),
                                      nullptr, 0);
@@ -26,14 +26,14 @@ std::wstring ToWide(const std::string& text) {
 }
 
 // The description of the font of the window that holds the control (the dialog font).
-bool ParentFont(HWND control, LOGFONTA& font) {
+bool parentFontOf(HWND control, LOGFONTA& font) {
     HFONT parentFont =
         reinterpret_cast<HFONT>(SendMessageA(GetParent(control), WM_GETFONT, 0, 0));
     return parentFont && GetObjectA(parentFont, sizeof font, &font) == sizeof font;
 }
 }  // namespace
 
-DTTOPTS GlowLabelOptions(int glowSize) {
+DTTOPTS glowLabelOptions(int glowSize) {
     DTTOPTS options{};
     options.dwSize = sizeof options;
     options.dwFlags = kLabelOptions;
@@ -61,12 +61,12 @@ void COpaCheck::OnPaint() {
 
     Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
 
-    std::wstring label = ToWide(fw::GetWindowTextString(m_hWnd));
+    std::wstring label = toWide(fw::GetWindowTextString(m_hWnd));
     fw::Font font;
     if (!label.empty()) {
         HTHEME theme = late::OpenThemeData(m_hWnd, L"Button");
         LOGFONTA described{};
-        if (ParentFont(m_hWnd, described)) font.reset(CreateFontIndirectA(&described));
+        if (parentFontOf(m_hWnd, described)) font.reset(CreateFontIndirectA(&described));
         fw::SelectGuard selectFont(buffer, font.get());
 
         SIZE extent{};
@@ -77,7 +77,7 @@ void COpaCheck::OnPaint() {
         text.top = (client.bottom - extent.cy) / 2 + 1;
         text.bottom = text.top + extent.cy;
 
-        DTTOPTS options = GlowLabelOptions(pixelsToPoints(-described.lfHeight));
+        DTTOPTS options = glowLabelOptions(pixelsToPoints(-described.lfHeight));
         late::DrawThemeTextEx(theme, buffer, BP_CHECKBOX, 0, label.c_str(),
                               static_cast<int>(label.size()), kLabelFormat, &text, &options);
         if (theme) late::CloseThemeData(theme);

@@ -8,7 +8,7 @@
 #include "framework/Window.h"
 
 // The theme-text options for the label: composited text with a glow of `glowSize`.
-DTTOPTS GlowLabelOptions(int glowSize);
+DTTOPTS glowLabelOptions(int glowSize);
 
 class COpaCheck : public fw::Window {
 protected:

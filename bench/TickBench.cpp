@@ -39,7 +39,7 @@ HFONT CreateCaptionFont() {
 
 int TextWidth(HFONT font, const std::string& text) {
     fw::WindowDC screen(nullptr);
-    return MeasureCaptionText(screen.get(), font, text).cx;
+    return measureCaptionText(screen.get(), font, text).cx;
 }
 
 // Caption text at least `pixels` wide, whole characters only.
@@ -141,7 +141,7 @@ double NaiveMicros(Strip& strip, HFONT font, const std::string& text, int step,
         FillRect(m, &all, key.get());
         for (int left = x; left < width; left += period) {
             SetViewportOrgEx(m, left, 0, nullptr);
-            DrawCaption(m, font, text, RGB(255, 255, 255), RGB(0, 0, 0), period, height);
+            drawCaption(m, font, text, RGB(255, 255, 255), RGB(0, 0, 0), period, height);
         }
         SetViewportOrgEx(m, 0, 0, nullptr);
         x -= step;

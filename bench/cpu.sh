@@ -4,13 +4,13 @@
 # the ticker program tickr scrolling the same text at the same pixels per second. Counted: the
 # program's own process, the prefix's wineserver (Wine programs only) and the X server.
 # explorer.exe and winedevice.exe of the prefix are shown apart and not counted.
-# Runs inside scripts/with-display.sh (needs DISPLAY, XVFB_PID and a ready prefix).
-# Usage: cpu.sh BUILD
-set -u
+# Runs inside scripts/with-display.sh; the X server counted is the one of $DISPLAY.
+# Usage: cpu.sh BUILD PREFIX
+set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$(cd "$1" && pwd)"
-prefix="$(realpath -m "${BENCH_PREFIX:-$build/wineprefix}")"
+prefix="$(realpath -m "$2")"
 seconds="${BENCH_CPU_SECONDS:-60}"
 warmup="${BENCH_CPU_WARMUP:-5}"
 speeds="${BENCH_CPU_SPEEDS:-1 2 3 4}"
@@ -35,7 +35,9 @@ prefix_pids() {
   for p in /proc/[0-9]*; do
     comm="$(cat "$p/comm" 2>/dev/null)" || continue
     case "$comm" in "$1"*) ;; *) continue ;; esac
-    { tr '\0' '\n' < "$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "${p#/proc/}"
+    if { tr '\0' '\n' < "$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix"; then
+      echo "${p#/proc/}"
+    fi
   done
 }
 
@@ -51,17 +53,28 @@ wait_for_pid() {  # wait_for_pid NAME : the first process of the prefix by that 
 
 stop_launched() {
   [ -n "$launched" ] || return 0
-  kill $launched 2>/dev/null
-  for p in $launched; do wait "$p" 2>/dev/null; done
+  kill $launched 2>/dev/null || true
+  for p in $launched; do wait "$p" 2>/dev/null || true; done
   launched=""
 }
 
+# The X server of $DISPLAY: the process holding its listening socket.
+x_server_pid() {
+  local n="${DISPLAY#*:}" inode pid fd
+  inode="$(awk -v path="/tmp/.X11-unix/X${n%%.*}" '$8 == path {print $7; exit}' /proc/net/unix)"
+  [ -n "$inode" ] || return 0
+  for pid in $(pgrep -x 'Xvfb|Xorg|X' || true); do
+    for fd in /proc/"$pid"/fd/*; do
+      if [ "$(readlink "$fd" 2>/dev/null)" = "socket:[$inode]" ]; then echo "$pid"; return 0; fi
+    done
+  done
+}
 sum_ticks() { local t=0 p; for p in "$@"; do t=$((t + $(cpu_ticks "$p"))); done; echo "$t"; }
 per_minute() { awk -v t="$1" -v hz="$hz" -v s="$2" 'BEGIN {printf "%.2f", t / hz / s * 60}'; }
 
 # measure LABEL PROGRAM_PIDS SERVER_PIDS : prints one row and sets $total (s/min)
 measure() {
-  local label="$1" prog="$2" server="$3" x="${XVFB_PID:-}"
+  local label="$1" prog="$2" server="$3" x; x="$(x_server_pid)"
   sleep "$warmup"
   local extras; extras="$( (prefix_pids explorer.exe; prefix_pids winedevice.exe) | tr '\n' ' ')"
   local p0 s0 x0 e0 t0 p1 s1 x1 e1 t1
@@ -81,11 +94,11 @@ measure() {
 # A Windows program of the bench started in its own folder; sets $prog_pid and $server_pid.
 start_wine() {  # start_wine FOLDER EXE NAME ARGS...
   local folder="$1" exe="$2" name="$3"; shift 3
-  (cd "$folder" && exec "$root/scripts/wine-run" "$prefix" "$exe" "$@" >/dev/null 2>&1) &
+  (cd "$folder" && exec "$build/wine-run" "$prefix" "$exe" "$@" >/dev/null 2>&1) &
   launched="$!"
   prog_pid="$(wait_for_pid "$name")"
   server_pid="$(wait_for_pid wineserver)"
-  [ -n "$prog_pid" ] && launched="$launched $prog_pid"
+  if [ -n "$prog_pid" ]; then launched="$launched $prog_pid"; fi
 }
 
 kirunner() {  # kirunner LABEL STEP ARGS...

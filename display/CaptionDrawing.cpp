@@ -2,7 +2,7 @@
 
 #include "framework/Gdi.h"
 
-SIZE MeasureCaptionText(HDC dc, HFONT font, const std::string& text) {
+SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text) {
     fw::SelectGuard selectFont(dc, font);
     SIZE size{0, 0};
     if (!GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
@@ -10,7 +10,7 @@ SIZE MeasureCaptionText(HDC dc, HFONT font, const std::string& text) {
     return size;
 }
 
-void DrawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
+void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
                  COLORREF shadowColor, int width, int height) {
     fw::SelectGuard selectFont(dc, font);
     RECT textRect{0, 1, width, height - 1};

@@ -6,9 +6,9 @@
 #include <string>
 
 // The size of `text` in `font`; empty when it cannot be measured.
-SIZE MeasureCaptionText(HDC dc, HFONT font, const std::string& text);
+SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text);
 
 // Draws `text` into the area (0, 0, width, height): the shadow first, one pixel right and down,
 // then the text on it. Captions are shown verbatim: "&" is no mnemonic prefix here.
-void DrawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
+void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
                  COLORREF shadowColor, int width, int height);

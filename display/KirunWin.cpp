@@ -203,10 +203,10 @@ void CKirunWin::updateLayout() {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = MeasureCaptionText(dc.get(), captionFont(), kMeasureText).cy + 2;
+        if (dc) height = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy + 2;
     }
     const StripPlacement place =
-        ComputeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+        computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     m_layingOut = false;

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-int RunList::TenthsFor(int minutes) {
+int RunList::tenthsFor(int minutes) {
     // A hand-edited settings file may hold any number: saturate instead of overflowing.
     long long tenths = static_cast<long long>(minutes) * kTenthsPerMinute;
     if (tenths > INT_MAX) return INT_MAX;
@@ -17,10 +17,10 @@ void RunList::add(int index, const std::string& text, int minutes, CKirunListene
         item.text = text;
         item.minutes = minutes;
         item.listener = listener;
-        item.remaining = TenthsFor(minutes);
+        item.remaining = tenthsFor(minutes);
         renewed = true;
     }
-    if (!renewed) m_items.push_back(RunItem{index, minutes, text, listener, TenthsFor(minutes)});
+    if (!renewed) m_items.push_back(RunItem{index, minutes, text, listener, tenthsFor(minutes)});
 }
 
 const RunItem* RunList::find(int index) const {

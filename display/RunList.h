@@ -50,7 +50,7 @@ public:
     const RunItem* find(int index) const;
 
 private:
-    static int TenthsFor(int minutes);
+    static int tenthsFor(int minutes);
     void removeAt(size_t position, int& next);
 
     std::vector<RunItem> m_items;

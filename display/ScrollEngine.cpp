@@ -18,7 +18,7 @@ void ScrollEngine::setLook(HFONT font, COLORREF textColor, COLORREF shadowColor,
 }
 
 int ScrollEngine::stepWidth() const {
-    return EffectiveScrollStep(m_deltaX);
+    return effectiveScrollStep(m_deltaX);
 }
 
 void ScrollEngine::layout(int width, int height) {
@@ -80,7 +80,7 @@ void ScrollEngine::renderCaption() {
     // The memory DC is compatible with the screen, so the text measures as it would on the
     // window's own DC.
     HDC dc = m_caption.dc();
-    const SIZE textSize = dc ? MeasureCaptionText(dc, m_font, text) : SIZE{0, 0};
+    const SIZE textSize = dc ? measureCaptionText(dc, m_font, text) : SIZE{0, 0};
     // The step + 1 columns right of the text are the gap before the next caption.
     const int width = textSize.cx + stepWidth() + 1;
     const int height = textSize.cy + 2;
@@ -90,12 +90,12 @@ void ScrollEngine::renderCaption() {
     // Without a picture, scrolling shows the key colour for this pass.
     if (!m_caption.create(width, height)) return;
     fillKeyColor(dc, 0, 0, width, height);
-    DrawCaption(dc, m_font, text, m_textColor, m_shadowColor, width, height);
+    drawCaption(dc, m_font, text, m_textColor, m_shadowColor, width, height);
 }
 
 void ScrollEngine::scrollStep() {
     const int step = stepWidth();
-    const ScrollSlice slice = ComputeSlice(m_strip.width(), m_captionSize.cx, m_scrollX, step);
+    const ScrollSlice slice = computeSlice(m_strip.width(), m_captionSize.cx, m_scrollX, step);
     if (m_strip) {
         // Both pictures stay selected into their own memory DCs: a tick is two block copies.
         HDC strip = m_strip.dc();

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-int EffectiveScrollStep(int deltaX) {
+int effectiveScrollStep(int deltaX) {
     if (deltaX < 1) return kDefaultScrollStep;
     return std::min(deltaX, kMaxScrollStep);
 }
 
-ScrollSlice ComputeSlice(int stripWidth, int captionWidth, int scrollX, int step) {
+ScrollSlice computeSlice(int stripWidth, int captionWidth, int scrollX, int step) {
     ScrollSlice slice;
     if (stripWidth <= 0 || step <= 0) return slice;
     slice.moveWidth = std::max(0, stripWidth - step);

@@ -7,7 +7,7 @@
 // holds one) is capped, which keeps the caption bitmap's blank tail and all arithmetic small.
 constexpr int kDefaultScrollStep = 2;
 constexpr int kMaxScrollStep = 64;
-int EffectiveScrollStep(int deltaX);
+int effectiveScrollStep(int deltaX);
 
 // One tick on a strip `stripWidth` columns wide: the picture moves left by `step`, and the
 // `step` columns that enter at the right are columns scrollX .. scrollX + step - 1 of the
@@ -20,4 +20,4 @@ struct ScrollSlice {
     int copyWidth = 0;   // caption columns copied
     int blankX = 0;      // strip columns from blankX to the right edge become key colour
 };
-ScrollSlice ComputeSlice(int stripWidth, int captionWidth, int scrollX, int step);
+ScrollSlice computeSlice(int stripWidth, int captionWidth, int scrollX, int step);

@@ -3,16 +3,16 @@
 #include <algorithm>
 
 namespace {
-int ClampCoordinate(long long value) {
+int clampCoordinate(long long value) {
     return static_cast<int>(std::clamp<long long>(value, -kMaxWindowCoordinate, kMaxWindowCoordinate));
 }
 
-int ClampSize(long long value) {
+int clampSize(long long value) {
     return static_cast<int>(std::clamp<long long>(value, 0, kMaxWindowCoordinate));
 }
 }  // namespace
 
-StripPlacement ComputeStripPlacement(const RECT& screen, int stripHeight, int pos, int gap, int lgap,
+StripPlacement computeStripPlacement(const RECT& screen, int stripHeight, int pos, int gap, int lgap,
                                      int rgap) {
     const long long height = std::max(0, stripHeight);
     long long top = 0;
@@ -25,12 +25,12 @@ StripPlacement ComputeStripPlacement(const RECT& screen, int stripHeight, int po
     const long long right = static_cast<long long>(screen.right) - rgap;
 
     StripPlacement placement;
-    placement.y = ClampCoordinate(top);
-    placement.height = ClampSize(height);
+    placement.y = clampCoordinate(top);
+    placement.height = clampSize(height);
     // Captions enter at the right edge, so a strip too wide for a window keeps that edge.
-    const int rightEdge = ClampCoordinate(right);
-    const int leftEdge = std::max(ClampCoordinate(left), rightEdge - kMaxWindowCoordinate);
+    const int rightEdge = clampCoordinate(right);
+    const int leftEdge = std::max(clampCoordinate(left), rightEdge - kMaxWindowCoordinate);
     placement.x = leftEdge;
-    placement.width = ClampSize(static_cast<long long>(rightEdge) - leftEdge);
+    placement.width = clampSize(static_cast<long long>(rightEdge) - leftEdge);
     return placement;
 }

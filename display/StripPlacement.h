@@ -18,5 +18,5 @@ struct StripPlacement {
 // pos 0 puts the strip `gap` pixels below the screen's top edge, any other value `gap` pixels
 // above its bottom edge; the strip runs from `lgap` right of the screen's left edge to `rgap`
 // left of its right edge.
-StripPlacement ComputeStripPlacement(const RECT& screen, int stripHeight, int pos, int gap, int lgap,
+StripPlacement computeStripPlacement(const RECT& screen, int stripHeight, int pos, int gap, int lgap,
                                      int rgap);

@@ -15,7 +15,7 @@ struct Encoding {
     UINT codePage;  // of the raw line bytes; 0 for UTF-16, kCaptionCodePage for no conversion
 };
 
-Encoding DetectEncoding(const std::string& bytes, bool cut) {
+Encoding detectEncoding(const std::string& bytes, bool cut) {
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return {3, fw::LineReader::Units::Bytes, CP_UTF8};
     if (bytes.compare(0, 2, "\xFF\xFE") == 0) return {2, fw::LineReader::Units::Utf16LittleEndian, 0};
     if (bytes.compare(0, 2, "\xFE\xFF") == 0) return {2, fw::LineReader::Units::Utf16BigEndian, 0};
@@ -32,7 +32,7 @@ struct Utf8Lead {
     unsigned char secondHigh;
 };
 
-Utf8Lead Utf8LeadOf(unsigned char lead) {
+Utf8Lead utf8LeadOf(unsigned char lead) {
     if (lead >= 0xC2 && lead <= 0xDF) return {2, 0x80, 0xBF};
     if (lead == 0xE0) return {3, 0xA0, 0xBF};
     if (lead == 0xED) return {3, 0x80, 0x9F};
@@ -43,7 +43,7 @@ Utf8Lead Utf8LeadOf(unsigned char lead) {
     return {0, 0, 0};
 }
 
-std::wstring Utf16FromRaw(const std::string& raw, fw::LineReader::Units units) {
+std::wstring utf16FromRaw(const std::string& raw, fw::LineReader::Units units) {
     std::wstring wide;
     wide.reserve(raw.size() / 2);
     for (size_t i = 0; i + 1 < raw.size(); i += 2) {
@@ -55,13 +55,13 @@ std::wstring Utf16FromRaw(const std::string& raw, fw::LineReader::Units units) {
     return wide;
 }
 
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-std::string ToCaptionCodePage(std::wstring wide) {
+std::string toCaptionCodePage(std::wstring wide) {
     // A character beyond the basic plane is one character, so it becomes one "?".
     for (size_t i = 0; i + 1 < wide.size(); ++i)
-        if (IsHighSurrogate(wide[i]) && IsLowSurrogate(wide[i + 1])) wide.replace(i, 2, 1, L'?');
+        if (isHighSurrogate(wide[i]) && isLowSurrogate(wide[i + 1])) wide.replace(i, 2, 1, L'?');
     if (wide.empty()) return std::string();
     int length = WideCharToMultiByte(kCaptionCodePage, 0, wide.data(), static_cast<int>(wide.size()),
                                      nullptr, 0, "?", nullptr);
@@ -73,7 +73,7 @@ std::string ToCaptionCodePage(std::wstring wide) {
 }
 
 // One line of the file as caption text in code page 932, cut at kCaptionLineLimit.
-std::string DecodeLine(const std::string& raw, const Encoding& encoding) {
+std::string decodeLine(const std::string& raw, const Encoding& encoding) {
     std::string line;
     if (encoding.codePage == kCaptionCodePage) {
         line = raw;
@@ -82,16 +82,16 @@ std::string DecodeLine(const std::string& raw, const Encoding& encoding) {
         std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
         if (length > 0)
             MultiByteToWideChar(CP_UTF8, 0, raw.data(), static_cast<int>(raw.size()), &wide[0], length);
-        line = ToCaptionCodePage(wide);
+        line = toCaptionCodePage(wide);
     } else {
-        line = ToCaptionCodePage(Utf16FromRaw(raw, encoding.units));
+        line = toCaptionCodePage(utf16FromRaw(raw, encoding.units));
     }
     return fw::CutToBytes(line, kCaptionLineLimit);
 }
 
 // How many raw bytes of one line to read: enough for more than kCaptionLineLimit bytes of
 // caption text, so that the cut falls between whole characters (at most 4 raw bytes make one).
-size_t RawLineLimit(const Encoding& encoding) {
+size_t rawLineLimit(const Encoding& encoding) {
     if (encoding.codePage == kCaptionCodePage) return kCaptionLineLimit + 1;
     return 4 * kCaptionLineLimit + 4;
 }
@@ -106,7 +106,7 @@ bool isUtf8WithMultiByte(const std::string& bytes, bool cut) {
             ++i;
             continue;
         }
-        const Utf8Lead lead = Utf8LeadOf(p[i]);
+        const Utf8Lead lead = utf8LeadOf(p[i]);
         if (lead.length == 0) return false;
         for (size_t k = 1; k < lead.length; ++k) {
             if (i + k == size) return cut && multiByte;  // the character the cut fell into
@@ -124,13 +124,13 @@ bool isUtf8WithMultiByte(const std::string& bytes, bool cut) {
 void captionTextFromBytes(const std::string& bytes, bool cut, std::string& text) {
     text.clear();
     fw::LineReader reader(bytes);
-    const Encoding encoding = DetectEncoding(bytes, cut);
+    const Encoding encoding = detectEncoding(bytes, cut);
     reader.Begin(encoding.markBytes, encoding.units);
 
     std::string raw;
     for (int lines = 0; lines < kMaxCaptionLines; ++lines) {
-        if (reader.ReadLine(raw, RawLineLimit(encoding)) == fw::LineReader::Result::End) break;
-        std::string line = DecodeLine(raw, encoding);
+        if (reader.ReadLine(raw, rawLineLimit(encoding)) == fw::LineReader::Result::End) break;
+        std::string line = decodeLine(raw, encoding);
         size_t nul = line.find('\0');
         if (nul != std::string::npos) {  // the text ends at a NUL, as any caption text does
             text += line.substr(0, nul);

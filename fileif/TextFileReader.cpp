@@ -20,7 +20,7 @@ private:
 }  // namespace
 
 // What the page and the worker share, on the heap and counted, so that a worker left behind
-// by Stop still finds it when its look returns.
+// by stop still finds it when its look returns.
 struct TextFileReader::Shared {
     LONG references = 2;  // the reader and the worker
     CRITICAL_SECTION lock;
@@ -33,23 +33,23 @@ struct TextFileReader::Shared {
     TextFileLook job;
 };
 
-TextFileReader::~TextFileReader() { Stop(); }
+TextFileReader::~TextFileReader() { stop(); }
 
-void TextFileReader::SetTarget(HWND target, UINT doneMessage) {
+void TextFileReader::setTarget(HWND target, UINT doneMessage) {
     m_target = target;
     m_doneMessage = doneMessage;
 }
 
-void TextFileReader::SetLookFunction(TextFileLookFunction look) { m_look = look; }
+void TextFileReader::setLookFunction(TextFileLookFunction look) { m_look = look; }
 
-void TextFileReader::Release(Shared* shared) {
+void TextFileReader::release(Shared* shared) {
     if (InterlockedDecrement(&shared->references) != 0) return;
     DeleteCriticalSection(&shared->lock);
     CloseHandle(shared->wake);
     delete shared;
 }
 
-unsigned __stdcall TextFileReader::Work(void* parameter) {
+unsigned __stdcall TextFileReader::work(void* parameter) {
     Shared* shared = static_cast<Shared*>(parameter);
     for (;;) {
         WaitForSingleObject(shared->wake, INFINITE);
@@ -68,11 +68,11 @@ unsigned __stdcall TextFileReader::Work(void* parameter) {
         shared->state = LookState::Done;
         PostMessageA(shared->target, shared->doneMessage, 0, 0);
     }
-    Release(shared);
+    release(shared);
     return 0;
 }
 
-bool TextFileReader::Start(const TextFileLook& look) {
+bool TextFileReader::start(const TextFileLook& look) {
     if (m_stopped) return false;
     if (!m_shared) {
         Shared* shared = new Shared;
@@ -81,10 +81,10 @@ bool TextFileReader::Start(const TextFileLook& look) {
         shared->look = m_look;
         shared->target = m_target;
         shared->doneMessage = m_doneMessage;
-        uintptr_t thread = shared->wake ? _beginthreadex(nullptr, 0, Work, shared, 0, nullptr) : 0;
+        uintptr_t thread = shared->wake ? _beginthreadex(nullptr, 0, work, shared, 0, nullptr) : 0;
         if (!thread) {
             shared->references = 1;
-            Release(shared);
+            release(shared);
             return false;
         }
         m_shared = shared;
@@ -100,13 +100,13 @@ bool TextFileReader::Start(const TextFileLook& look) {
     return true;
 }
 
-bool TextFileReader::Busy() const {
+bool TextFileReader::busy() const {
     if (!m_shared) return false;
     Lock lock(m_shared->lock);
     return m_shared->state != LookState::Idle;
 }
 
-bool TextFileReader::Take(TextFileLook& look) {
+bool TextFileReader::take(TextFileLook& look) {
     if (!m_shared) return false;
     Lock lock(m_shared->lock);
     if (m_shared->state != LookState::Done) return false;
@@ -116,7 +116,7 @@ bool TextFileReader::Take(TextFileLook& look) {
     return true;
 }
 
-void TextFileReader::Stop() {
+void TextFileReader::stop() {
     m_stopped = true;
     if (!m_shared) return;
     {
@@ -127,6 +127,6 @@ void TextFileReader::Stop() {
     WaitForSingleObject(m_thread, kStopWaitMs);
     CloseHandle(m_thread);
     m_thread = nullptr;
-    Release(m_shared);
+    release(m_shared);
     m_shared = nullptr;
 }

@@ -25,7 +25,7 @@ using TextFileLookFunction = bool (*)(int fileExec, const std::string& filePath,
 
 class TextFileReader {
 public:
-    // How long Stop waits for a look that is under way before it leaves the worker behind.
+    // How long stop waits for a look that is under way before it leaves the worker behind.
     static constexpr DWORD kStopWaitMs = 500;
 
     TextFileReader() = default;
@@ -34,26 +34,26 @@ public:
     TextFileReader& operator=(const TextFileReader&) = delete;
 
     // Before the first look: where the end of a look is announced, and how a look is taken.
-    void SetTarget(HWND target, UINT doneMessage);
-    void SetLookFunction(TextFileLookFunction look);
+    void setTarget(HWND target, UINT doneMessage);
+    void setLookFunction(TextFileLookFunction look);
 
     // Hands a look to the worker (started with the first one). False while a look is under
-    // way or its result has not been taken, after Stop, or when no worker could be started.
-    bool Start(const TextFileLook& look);
+    // way or its result has not been taken, after stop, or when no worker could be started.
+    bool start(const TextFileLook& look);
     // A look is under way or its result waits to be taken.
-    bool Busy() const;
+    bool busy() const;
     // The finished look, if there is one; the reader is then free for the next.
-    bool Take(TextFileLook& look);
+    bool take(TextFileLook& look);
 
     // Ends the worker. A look that is under way gets kStopWaitMs to finish; one held longer
     // (an open or a read that does not return) is left behind and announces nothing: the
     // worker's data is its own, freed by whichever of the two lets go last.
-    void Stop();
+    void stop();
 
 private:
     struct Shared;
-    static unsigned __stdcall Work(void* shared);
-    static void Release(Shared* shared);
+    static unsigned __stdcall work(void* shared);
+    static void release(Shared* shared);
 
     Shared* m_shared = nullptr;
     HANDLE m_thread = nullptr;

@@ -30,7 +30,7 @@ const char kOffAir[] = "------";
 const COLORREF kPageColor = RGB(100, 100, 100);
 
 // A copy of the text for the strip: every "\r", then every "\n" removed.
-std::string OneLine(const std::string& text) {
+std::string oneLine(const std::string& text) {
     std::string line;
     line.reserve(text.size());
     for (char c : text)
@@ -100,7 +100,7 @@ BOOL CControlDlg::OnInitDialog() {
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
     if (BatchMode == 1 && (!captionWin || captionWin->runList().empty()))
         PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
-    fileReader.SetTarget(m_hWnd, kFileLookDoneMessage);
+    fileReader.setTarget(m_hWnd, kFileLookDoneMessage);
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
 }
@@ -152,7 +152,7 @@ void CControlDlg::putOnAir(int position) {
 
 bool CControlDlg::sendToStrip(int position) {
     if (!captionList.contains(position) || !captionWin) return false;
-    std::string line = OneLine(captionList.at(position).m_text);
+    std::string line = oneLine(captionList.at(position).m_text);
     captionWin->addKirun(position, line.c_str(), captionList.at(position).m_minutes, this);
     captionList.setStateAt(position, 1);
     return true;
@@ -209,7 +209,7 @@ CommandResult CControlDlg::runCommand(const CaptionCommand& command) {
         break;
     case CaptionCommand::kShowText:
         if (captionWin)
-            captionWin->addKirun(kFreeTextIndex, OneLine(command.text).c_str(), command.minutes, this);
+            captionWin->addKirun(kFreeTextIndex, oneLine(command.text).c_str(), command.minutes, this);
         break;
     }
     return CommandResult::kDone;
@@ -251,12 +251,12 @@ void CControlDlg::checkTextFile() {
     look.filePath = fileInterface.filePath;
     look.watch = fileWatch;
     look.ticket = fileLookTicket;
-    fileReader.Start(look);  // refused while a look is under way: this tick is skipped
+    fileReader.start(look);  // refused while a look is under way: this tick is skipped
 }
 
 void CControlDlg::takeFileLook() {
     TextFileLook look;
-    if (!fileReader.Take(look)) return;
+    if (!fileReader.take(look)) return;
     if (look.ticket != fileLookTicket) return;  // taken for a file or switch since changed
     fileWatch = look.watch;
     if (look.shown && captionWin)
@@ -269,7 +269,7 @@ BOOL CControlDlg::DestroyWindow() {
         captionWin = nullptr;
     }
     KillTimer(kFileCheckTimer);
-    fileReader.Stop();
+    fileReader.stop();
     return fw::Dialog::DestroyWindow();
 }
 

@@ -16,17 +16,17 @@ const COLORREF kColorMask = 0xFFFFFF;
 const int kPointsPerInch = 72;
 
 // The text colour of a fixed colour choice, as its swatch shows it.
-COLORREF PresetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
+COLORREF presetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
 
 const int kCustomColorButtons[] = {IDC_TEXT_RGB, IDC_SHADOW_COMPLEMENT, IDC_SHADOW_WHITE,
                                    IDC_SHADOW_BLACK, IDC_SHADOW_RGB};
 
-std::string FaceName(const LOGFONTA& font) {
+std::string faceName(const LOGFONTA& font) {
     const char* end = std::find(font.lfFaceName, font.lfFaceName + LF_FACESIZE, '\0');
     return std::string(font.lfFaceName, end);
 }
 
-void SetFaceName(LOGFONTA& font, const char* face) {
+void setFaceName(LOGFONTA& font, const char* face) {
     std::strncpy(font.lfFaceName, face, LF_FACESIZE - 1);
     font.lfFaceName[LF_FACESIZE - 1] = '\0';
 }
@@ -35,12 +35,12 @@ void SetFaceName(LOGFONTA& font, const char* face) {
 
 CPropatyDlg::CPropatyDlg(HWND parent)
     : fw::Dialog(IDD_APPEARANCE, parent),
-      m_brushWhite(CreateSolidBrush(PresetTextColor(kWhite))),
-      m_brushBlack(CreateSolidBrush(PresetTextColor(kBlack))),
-      m_brushYellow(CreateSolidBrush(PresetTextColor(kYellow))),
-      m_brushRed(CreateSolidBrush(PresetTextColor(kRed))) {}
+      m_brushWhite(CreateSolidBrush(presetTextColor(kWhite))),
+      m_brushBlack(CreateSolidBrush(presetTextColor(kBlack))),
+      m_brushYellow(CreateSolidBrush(presetTextColor(kYellow))),
+      m_brushRed(CreateSolidBrush(presetTextColor(kRed))) {}
 
-COLORREF CPropatyDlg::ComplementColor(COLORREF color) { return ~color & kColorMask; }
+COLORREF CPropatyDlg::complementColor(COLORREF color) { return ~color & kColorMask; }
 
 void CPropatyDlg::setSettings(const AppearanceSettings& settings) {
     m_sizeChoice = settings.sizeChoice;
@@ -184,7 +184,7 @@ void CPropatyDlg::setShadowColor(COLORREF color) {
     repaintSwatch(IDC_SWATCH_SHADOW);
 }
 
-void CPropatyDlg::OnShadowComplement() { setShadowColor(ComplementColor(m_userTextColor)); }
+void CPropatyDlg::OnShadowComplement() { setShadowColor(complementColor(m_userTextColor)); }
 void CPropatyDlg::OnShadowWhite() { setShadowColor(RGB(255, 255, 255)); }
 void CPropatyDlg::OnShadowBlack() { setShadowColor(RGB(0, 0, 0)); }
 
@@ -193,7 +193,7 @@ void CPropatyDlg::OnSizeChoice() {
     HWND fontButton = GetDlgItem(IDC_FONT_BUTTON);
     if (m_sizeChoice >= kSmall && m_sizeChoice <= kLarge) {
         m_logFont.lfHeight = fixedFontHeight(m_sizeChoice);
-        SetFaceName(m_logFont, defaultCaptionFont().lfFaceName);
+        setFaceName(m_logFont, defaultCaptionFont().lfFaceName);
         EnableWindow(fontButton, FALSE);
     } else {
         EnableWindow(fontButton, TRUE);
@@ -213,7 +213,7 @@ void CPropatyDlg::OnFontButton() {
 }
 
 void CPropatyDlg::updateFontLabels() {
-    SetDlgItemTextA(m_hWnd, IDC_FONT_NAME, FaceName(m_logFont).c_str());
+    SetDlgItemTextA(m_hWnd, IDC_FONT_NAME, faceName(m_logFont).c_str());
     const LONG height = m_logFont.lfHeight;
     std::string label = "サイズ";
     std::string value;

@@ -25,7 +25,7 @@ public:
     explicit CPropatyDlg(HWND parent = nullptr);
 
     // The shadow that is the complement of a text colour: each component becomes 255 minus itself.
-    static COLORREF ComplementColor(COLORREF color);
+    static COLORREF complementColor(COLORREF color);
 
     void setSettings(const AppearanceSettings& settings);
     AppearanceSettings settings() const;

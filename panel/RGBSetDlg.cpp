@@ -4,7 +4,7 @@
 
 CRGBSetDlg::CRGBSetDlg(HWND parent) : fw::Dialog(IDD_RGB_SELECT, parent) {}
 
-COLORREF CRGBSetDlg::ColorFromComponents(int red, int green, int blue) {
+COLORREF CRGBSetDlg::colorFromComponents(int red, int green, int blue) {
     return RGB(static_cast<BYTE>(red), static_cast<BYTE>(green), static_cast<BYTE>(blue));
 }
 
@@ -14,7 +14,7 @@ void CRGBSetDlg::setColor(COLORREF color) {
     m_blue = GetBValue(color);
 }
 
-COLORREF CRGBSetDlg::color() const { return ColorFromComponents(m_red, m_green, m_blue); }
+COLORREF CRGBSetDlg::color() const { return colorFromComponents(m_red, m_green, m_blue); }
 
 void CRGBSetDlg::DoDataExchange(fw::DataExchange& dx) {
     using Read = fw::DataExchange::Read;
@@ -64,7 +64,7 @@ LRESULT CRGBSetDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
     SetBkMode(dc, TRANSPARENT);
     switch (GetDlgCtrlID(reinterpret_cast<HWND>(lp))) {
     case IDC_RGB_PREVIEW:
-        m_brushPreview.reset(CreateSolidBrush(ColorFromComponents(
+        m_brushPreview.reset(CreateSolidBrush(colorFromComponents(
             m_spinRed.GetPos32(), m_spinGreen.GetPos32(), m_spinBlue.GetPos32())));
         return reinterpret_cast<LRESULT>(m_brushPreview.get());
     case IDC_RED_EDIT:

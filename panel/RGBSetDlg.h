@@ -18,7 +18,7 @@ public:
     // The components of a COLORREF (red in the low byte) and back, each taken as a byte.
     void setColor(COLORREF color);
     COLORREF color() const;
-    static COLORREF ColorFromComponents(int red, int green, int blue);
+    static COLORREF colorFromComponents(int red, int green, int blue);
 
     int m_red = 0;
     int m_green = 0;

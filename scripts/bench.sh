@@ -19,28 +19,27 @@
 # The parts "batchend" (the end of a large batch run, over a minute) and "share" (sharing
 # violations of a writer, eight measurements) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
-set -u
+set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="$(cd "${1:?usage: bench.sh BUILD}" && pwd)"
 # A prefix of the benchmarks' own: its server is stopped between parts, which must not end a
 # test run in the build's prefix.
-export BENCH_PREFIX="$build/bench/wineprefix"
-prefix="$BENCH_PREFIX"
+prefix="$build/bench/wineprefix"
 parts="${BENCH_PARTS:-tick cpu startup settings}"
 log="$build/bench/last-run.txt"
 mkdir -p "$build/bench"
 
 on_screen() {  # on_screen SIZE COMMAND... : runs the command on a private Xvfb of that size
   local size="$1"; shift
-  env -u DISPLAY XVFB_SCREEN="$size" "$here/with-display.sh" "$prefix" "$@"
+  env -u DISPLAY "$here/with-display.sh" --screen "$size" "$prefix" "$@"
 }
 
 machine() {
   echo "date:    $(date -u '+%Y-%m-%d %H:%M UTC')"
   echo "machine: $(nproc) CPUs ($(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')),"\
        "$(awk '/MemTotal/ {printf "%.1f GiB RAM", $2 / 1048576}' /proc/meminfo),"\
-       "kernel $(uname -r), $(. "$here/wine-env.sh" "$prefix"; "$WINE" --version 2>/dev/null || echo 'wine ?')"
+       "kernel $(uname -r), $(wine --version 2>/dev/null || echo 'wine ?')"
   echo "load:    $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 min) at start"
 }
 
@@ -50,24 +49,24 @@ machine() {
     case "$part" in
       tick)
         echo; echo "== Tick cost (screen 3840x1080) =="
-        on_screen 3840x1080x24 "$here/wine-run" "$prefix" "$build/bench/TickBench.exe" \
+        on_screen 3840x1080x24 "$build/wine-run" "$prefix" "$build/bench/TickBench.exe" \
           "${BENCH_TICKS:-2000}" "${BENCH_ROUNDS:-5}" | tr -d '\r' | grep -v '^CKirunWin::' ;;
       cpu)
         echo; echo "== CPU seconds per minute (screen 1920x200) =="
-        on_screen 1920x200x24 "$root/bench/cpu.sh" "$build" ;;
+        on_screen 1920x200x24 "$root/bench/cpu.sh" "$build" "$prefix" ;;
       startup)
         echo; echo "== Start-up (screen 1920x1080) =="
-        on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" ;;
+        on_screen 1920x1080x24 "$root/bench/startup.sh" "$build" "$prefix" ;;
       batchend)
         echo; echo "== End of a large batch run (screen 1920x1080) =="
-        on_screen 1920x1080x24 "$root/bench/batchend.sh" "$build" ;;
+        on_screen 1920x1080x24 "$root/bench/batchend.sh" "$build" "$prefix" ;;
       settings)
         echo; echo "== Settings file save and load (screen 1920x1080) =="
-        on_screen 1920x1080x24 "$here/wine-run" "$prefix" "$build/bench/SettingsBench.exe" \
+        on_screen 1920x1080x24 "$build/wine-run" "$prefix" "$build/bench/SettingsBench.exe" \
           "${BENCH_SETTINGS_BEFORE_MAX:-10000}" ${BENCH_SETTINGS_ITEMS:-100 1000 10000 60000} | tr -d '\r' ;;
       share)
         echo; echo "== Sharing violations of a writer saving ten times a second =="
-        on_screen 640x480x24 "$here/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
+        on_screen 640x480x24 "$build/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
           "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac

@@ -18,7 +18,7 @@ if [ "${1:-}" = --inside ]; then
   # Sets the screen's background and ends with status 1 even when it has done so.
   display -window root "$shots/background.png" || true
   export KIRUNNER_EXE="$build/Kirunner.exe"
-  "$here/wine-run" "$build/guide-wineprefix" "$build/tests/guide_shots.exe" "$shots" |
+  "$build/wine-run" "$build/guide-wineprefix" "$build/tests/guide_shots.exe" "$shots" |
   while read -r word name left top right bottom; do
     bottom="${bottom%$'\r'}"
     if [ "$word" != SHOT ]; then echo "guide_shots: $word $name $left $top $right $bottom"; continue; fi
@@ -29,11 +29,11 @@ if [ "${1:-}" = --inside ]; then
   exit 0
 fi
 
-build="$(cd "${1:-$("$here/runnable-build.sh" "$root/build")}" && pwd)"
+build="$(cd "${1:-$(cat "$root/build/tests-build")}" && pwd)"
 cmake --build "$build" --target Kirunner guide_shots -j 2 >/dev/null
 shots="$(mktemp -d)"
 trap 'rm -rf "$shots"' EXIT
-(unset DISPLAY; XVFB_SCREEN=1024x768x24 "$here/with-display.sh" "$build/guide-wineprefix" \
+(unset DISPLAY; "$here/with-display.sh" --screen 1024x768x24 "$build/guide-wineprefix" \
   "$0" --inside "$build" "$shots")
 
 out="$root/docs/ja/images"

@@ -22,12 +22,11 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 "$here/apt-install-missing.sh" "${packages[@]}"
 
-# A machine that runs 64-bit user code only cannot start wine32: there the tests run a 64-bit
-# build under wine64 (scripts/runnable-build.sh).
-if ! "$here/wine32-works.sh"; then
-  "$here/apt-install-missing.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-    mingw-w64-x86-64-dev wine64
-fi
+# Where Wine runs no 32-bit programs the tests run from a 64-bit copy of the program, so its
+# toolchain and wine64 are installed too; which build the tests use is decided at configure time
+# (cmake/tests-build.cmake).
+"$here/apt-install-missing.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+  mingw-w64-x86-64-dev wine64
 
 # Wine needs a real ja_JP.UTF-8 locale for code page 932 and Japanese paths.
 if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then

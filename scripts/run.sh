@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Starts Kirunner.exe from BUILD/run so that its Kirunner.ini lands there.
-# On a private Xvfb (no display of the caller's) it takes a screenshot after a few seconds and ends.
-# Usage: run.sh BUILD [ARGS...]
+# With --screenshot it takes a screenshot after a few seconds and ends.
+# Usage: run.sh [--screenshot] BUILD [ARGS...]
 # A first run (no Kirunner.ini in the run folder yet) gets a small sample list with its first
 # caption on air, so that the operator window and a moving caption are both on screen; an
 # existing settings file is never touched.
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
+screenshot=0
+if [ "${1:-}" = --screenshot ]; then screenshot=1; shift; fi
 build="$(cd "$1" && pwd)"; shift
 rundir="$build/run"
 mkdir -p "$rundir"
@@ -23,8 +24,8 @@ if [ ! -e Kirunner.ini ]; then
   } > Kirunner.ini
   [ "$#" -gt 0 ] || set -- -S1
 fi
-if [ "${PRIVATE_DISPLAY:-0}" = 1 ]; then
-  "$here/wine-run" "$build/wineprefix" Kirunner.exe "$@" &
+if [ "$screenshot" = 1 ]; then
+  "$build/wine-run" "$build/wineprefix" Kirunner.exe "$@" &
   pid=$!
   sleep "${KIRUNNER_SHOT_AFTER:-6}"
   import -window root "$rundir/screenshot.png" && echo "screenshot: $rundir/screenshot.png"
@@ -32,4 +33,4 @@ if [ "${PRIVATE_DISPLAY:-0}" = 1 ]; then
   wait "$pid" 2>/dev/null || true
   exit 0
 fi
-exec "$here/wine-run" "$build/wineprefix" Kirunner.exe "$@"
+exec "$build/wine-run" "$build/wineprefix" Kirunner.exe "$@"

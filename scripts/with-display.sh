@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Runs a command with an X display and stops the Wine prefix's server afterwards.
+# Runs a command with an X display and stops the Wine prefix's server before and afterwards.
 # Uses $DISPLAY when set; otherwise starts a private Xvfb for the length of the command, with the
-# screen size $XVFB_SCREEN (default 1920x1080x24).
-# Usage: with-display.sh PREFIX COMMAND [ARGS...]
-set -u
-here="$(cd "$(dirname "$0")" && pwd)"
+# screen size given by --screen (default 1920x1080x24).
+# Usage: with-display.sh [--screen WxHxD] PREFIX COMMAND [ARGS...]
+set -euo pipefail
+screen=1920x1080x24
+if [ "${1:-}" = --screen ]; then screen="$2"; shift 2; fi
 prefix="$1"; shift
-screen="${XVFB_SCREEN:-1920x1080x24}"
 xvfb_pid=""
 
 stop() {
   WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
 }
 trap stop EXIT
 
@@ -23,11 +26,8 @@ if [ -z "${DISPLAY:-}" ]; then
   num="$(head -n1 "$fdfile")"; rm -f "$fdfile"
   if [ -z "$num" ]; then echo "with-display: Xvfb did not start" >&2; exit 1; fi
   export DISPLAY=":$num"
-  export PRIVATE_DISPLAY=1
-  export XVFB_PID="$xvfb_pid"   # the benchmarks count the X server's CPU time
 fi
 
 # Wine keeps the display its server started with: begin from a stopped server.
 WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
-"$here/wine-prefix.sh" "$prefix"
 "$@"

@@ -23,8 +23,12 @@ PageHost::~PageHost() {
 
 bool PageHost::Open(const std::string& iniBytes) {
     Close();
+    return WriteFileBytes(m_dir.file("Kirunner.ini"), iniBytes) && Reopen();
+}
+
+bool PageHost::Reopen() {
+    Close();
     if (!m_parent) return false;
-    if (!WriteFileBytes(m_dir.file("Kirunner.ini"), iniBytes)) return false;
     if (!SetCurrentDirectoryA(m_dir.path().c_str())) return false;
     m_page = std::make_unique<CControlDlg>();
     if (!m_page->Create(m_parent) || !m_page->captionWin) return false;
@@ -35,10 +39,11 @@ bool PageHost::Open(const std::string& iniBytes) {
     return true;
 }
 
-void PageHost::Close() {
-    if (!m_page) return;
-    m_page->DestroyWindow();
+bool PageHost::Close() {
+    if (!m_page) return true;
+    bool destroyed = m_page->DestroyWindow();
     m_page.reset();
+    return destroyed;
 }
 
 void PageHost::Roll(int ticks, int tenths) {

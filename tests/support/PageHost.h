@@ -22,7 +22,11 @@ public:
     // Closes any page, writes `iniBytes` as Kirunner.ini and opens a new page over it.
     // False when the parent, the file or the page could not be made.
     bool Open(const std::string& iniBytes);
-    void Close();
+    // Closes any page and opens a new one over the folder as it stands: the settings file an
+    // earlier page saved, or none.
+    bool Reopen();
+    // Destroys the page; false only when the window would not go.
+    bool Close();
 
     CControlDlg* page() const { return m_page.get(); }
     const TempDir& dir() const { return m_dir; }

@@ -4,7 +4,7 @@
 # FOLDER/status says "mounted" or why the mirror is not there; the tests skip on anything but
 # "mounted". Mounting never fails the run: a machine without FUSE only skips those tests.
 # Usage: held-file-fs.sh mount|unmount FOLDER
-set -uo pipefail
+set -euo pipefail
 action="$1"
 folder="$2"
 here="$(cd "$(dirname "$0")" && pwd)"

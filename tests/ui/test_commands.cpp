@@ -158,7 +158,7 @@ TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
             command.kind = static_cast<CaptionCommand::Kind>(1 + std::rand() % 4);
             command.number = 1 + std::rand() % 3;
             command.text = "flood";
-            valid = remote::EncodeCommand(command);
+            valid = remote::encodeCommand(command);
         }
         COPYDATASTRUCT data{};
         data.dwData = i % 5 == 0 ? 7 : remote::kMagic;

@@ -4,7 +4,7 @@
 
 namespace {
 
-CommandLineScan Scan(std::vector<std::string> args) { return ScanCommandLine(args); }
+CommandLineScan Scan(std::vector<std::string> args) { return scanCommandLine(args); }
 
 TEST(CommandLine, NoArgumentsLeavesNormalMode) {
     CommandLineScan scan = Scan({});
@@ -96,15 +96,15 @@ TEST(CommandLineAtItsLimits, HundredThousandByteArguments) {
 }
 
 TEST(ProgramDirectory, CutAtTheLastRealBackslash) {
-    EXPECT_EQ("C:\\Program Files\\Kirunner", DirectoryOfProgram("C:\\Program Files\\Kirunner\\Kirunner.exe"));
-    EXPECT_EQ("", DirectoryOfProgram("Kirunner.exe"));
+    EXPECT_EQ("C:\\Program Files\\Kirunner", directoryOfProgram("C:\\Program Files\\Kirunner\\Kirunner.exe"));
+    EXPECT_EQ("", directoryOfProgram("Kirunner.exe"));
     // "表示" ends in 0x5C inside its first character: not a separator.
-    EXPECT_EQ("C:\\\x95\x5c\x8e\xa6", DirectoryOfProgram("C:\\\x95\x5c\x8e\xa6\\Kirunner.exe"));
-    EXPECT_EQ("", DirectoryOfProgram("\x95\x5cKirunner.exe"));
+    EXPECT_EQ("C:\\\x95\x5c\x8e\xa6", directoryOfProgram("C:\\\x95\x5c\x8e\xa6\\Kirunner.exe"));
+    EXPECT_EQ("", directoryOfProgram("\x95\x5cKirunner.exe"));
     // A drive root keeps its backslash: "E:" would be that drive's current folder.
-    EXPECT_EQ("E:\\", DirectoryOfProgram("E:\\Kirunner.exe"));
-    EXPECT_EQ("\\", DirectoryOfProgram("\\Kirunner.exe"));
-    EXPECT_EQ("E:\\k", DirectoryOfProgram("E:\\k\\Kirunner.exe"));
+    EXPECT_EQ("E:\\", directoryOfProgram("E:\\Kirunner.exe"));
+    EXPECT_EQ("\\", directoryOfProgram("\\Kirunner.exe"));
+    EXPECT_EQ("E:\\k", directoryOfProgram("E:\\k\\Kirunner.exe"));
 }
 
 }  // namespace

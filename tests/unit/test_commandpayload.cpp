@@ -28,12 +28,12 @@ CaptionCommand Item(CaptionCommand::Kind kind, int number) {
 }
 
 bool Decode(const std::vector<char>& bytes, CaptionCommand& command) {
-    return remote::DecodeCommand(remote::kMagic, bytes.data(), bytes.size(), command);
+    return remote::decodeCommand(remote::kMagic, bytes.data(), bytes.size(), command);
 }
 
 // The payload of `command` with its header changed by `change` and `extra` bytes of text more.
 std::vector<char> Tampered(const CaptionCommand& command, void (*change)(Header&), int extra = 0) {
-    std::vector<char> bytes = remote::EncodeCommand(command);
+    std::vector<char> bytes = remote::encodeCommand(command);
     Header header;
     std::memcpy(&header, bytes.data(), sizeof header);
     change(header);
@@ -45,7 +45,7 @@ std::vector<char> Tampered(const CaptionCommand& command, void (*change)(Header&
 
 // A text payload with any bytes, as a sender that does not cut would send it.
 std::vector<char> RawText(const std::string& text) {
-    std::vector<char> bytes = remote::EncodeCommand(Text("x"));
+    std::vector<char> bytes = remote::encodeCommand(Text("x"));
     Header header;
     std::memcpy(&header, bytes.data(), sizeof header);
     header.textBytes = static_cast<std::uint32_t>(text.size());
@@ -61,7 +61,7 @@ TEST(CommandPayload, EveryCommandComesBackAsItWasSent) {
                                    Item(CaptionCommand::kClearAll, 0), Text("速報 news", 60000)};
     for (const CaptionCommand& command : sent) {
         CaptionCommand got;
-        ASSERT_TRUE(Decode(remote::EncodeCommand(command), got)) << command.kind;
+        ASSERT_TRUE(Decode(remote::encodeCommand(command), got)) << command.kind;
         EXPECT_EQ(command.kind, got.kind);
         EXPECT_EQ(command.number, got.number);
         EXPECT_EQ(command.text, got.text);
@@ -71,7 +71,7 @@ TEST(CommandPayload, EveryCommandComesBackAsItWasSent) {
 
 TEST(CommandPayload, TextsArriveAsOneLineCutAtACharacterBoundary) {
     CaptionCommand got;
-    ASSERT_TRUE(Decode(remote::EncodeCommand(Text("a\r\nb\nc")), got));
+    ASSERT_TRUE(Decode(remote::encodeCommand(Text("a\r\nb\nc")), got));
     EXPECT_EQ("abc", got.text);
 
     // 999 bytes, then a double-byte character that would end past the limit, sent by a
@@ -80,19 +80,19 @@ TEST(CommandPayload, TextsArriveAsOneLineCutAtACharacterBoundary) {
     EXPECT_EQ(std::string(999, 'x'), got.text);
 
     // No terminator is needed; a NUL ends the text.
-    std::vector<char> bytes = remote::EncodeCommand(Text("abc"));
+    std::vector<char> bytes = remote::encodeCommand(Text("abc"));
     bytes[sizeof(Header) + 1] = '\0';
     ASSERT_TRUE(Decode(bytes, got));
     EXPECT_EQ("a", got.text);
 }
 
 TEST(CommandPayload, AnythingButAWellFormedPayloadIsRefused) {
-    const std::vector<char> good = remote::EncodeCommand(Text("abc"));
+    const std::vector<char> good = remote::encodeCommand(Text("abc"));
     CaptionCommand got;
-    EXPECT_FALSE(remote::DecodeCommand(0x1234, good.data(), good.size(), got)) << "foreign tag";
-    EXPECT_FALSE(remote::DecodeCommand(remote::kMagic, nullptr, good.size(), got)) << "no data";
+    EXPECT_FALSE(remote::decodeCommand(0x1234, good.data(), good.size(), got)) << "foreign tag";
+    EXPECT_FALSE(remote::decodeCommand(remote::kMagic, nullptr, good.size(), got)) << "no data";
     for (size_t size = 0; size < sizeof(Header); ++size)
-        EXPECT_FALSE(remote::DecodeCommand(remote::kMagic, good.data(), size, got)) << size;
+        EXPECT_FALSE(remote::decodeCommand(remote::kMagic, good.data(), size, got)) << size;
 
     struct Case {
         const char* what;

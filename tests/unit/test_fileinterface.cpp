@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/FileLooks.h"
+#include "tests/support/PageHost.h"
 
 using namespace testing_support;
 
@@ -34,33 +34,22 @@ DialogStep SetCheck(int id, bool checked) {
 
 class FilePage : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char saved[MAX_PATH] = {};
-        GetCurrentDirectoryA(MAX_PATH, saved);
-        m_savedDirectory = saved;
-        ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));  // the page finds its settings here
-    }
-
     void TearDown() override {
-        if (page) page->DestroyWindow();
-        page.reset();
-        if (m_host) DestroyWindow(m_host);
-        SetCurrentDirectoryA(m_savedDirectory.c_str());
+        host.Close();
         EXPECT_TRUE(boxes.texts().empty()) << "no message was expected";
     }
 
-    // Opens the page on a settings file with nothing but `settings` in it.
+    // Opens the page on a settings file with nothing but `settings` in it, or on the folder as
+    // it stands when `settings` is empty (no file, or the one an earlier page saved).
     void Open(const std::string& settings) {
-        if (!settings.empty()) {
-            ASSERT_TRUE(WriteFileBytes(ini, settings));
-        }
-        m_host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 40, 700, 500, nullptr,
-                                 nullptr, nullptr, nullptr);
-        ASSERT_TRUE(m_host);
-        page = std::make_unique<CControlDlg>();
-        ASSERT_TRUE(page->Create(m_host));
-        ASSERT_TRUE(page->captionWin);
-        page->KillTimer(CControlDlg::kFileCheckTimer);  // the test ticks by hand
+        ASSERT_TRUE(settings.empty() ? host.Reopen() : host.Open(settings));
+        page = host.page();
+    }
+
+    // Closes the page as the program's end does.
+    bool Close() {
+        page = nullptr;
+        return host.Close();
     }
 
     void OpenWatching(const std::string& path, int minute) { Open(FileSection(1, minute, path)); }
@@ -83,16 +72,13 @@ protected:
 
     const RunItem* FileCaption() const { return page->captionWin->runList().find(kFileCaptionIndex); }
 
-    TempDir dir;
+    PageHost host;
+    const TempDir& dir = host.dir();
     std::string ini = dir.file("Kirunner.ini");
     std::string news = dir.file("news.txt");
     MessageBoxRecorder boxes;
     DialogDriver driver;
-    std::unique_ptr<CControlDlg> page;
-
-private:
-    std::string m_savedDirectory;
-    HWND m_host = nullptr;
+    CControlDlg* page = nullptr;
 };
 
 TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
@@ -260,12 +246,10 @@ TEST_F(FilePage, QuotedPathIsWatchedAsTheNextStartWillReadIt) {
         ASSERT_TRUE(FileCaption()) << "the running program reads the file: " << path;
         EXPECT_EQ("from " + path, FileCaption()->text);
 
-        page->DestroyWindow();  // the next start, over the file this one saved
-        page.reset();
+        ASSERT_TRUE(Close());  // the next start, over the file this one saved
         Open("");
         EXPECT_EQ(watched, page->fileInterface.filePath) << path;
-        page->DestroyWindow();
-        page.reset();
+        ASSERT_TRUE(Close());
         ASSERT_TRUE(DeleteFileA(watched.c_str()));
         ASSERT_TRUE(DeleteFileA(ini.c_str()));
     }
@@ -284,7 +268,7 @@ protected:
     }
     void OpenHeld() {
         OpenWatching(news, 5);
-        page->fileReader.SetLookFunction(HeldLook::Look);
+        page->fileReader.setLookFunction(HeldLook::Look);
     }
     void StartTick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
 };
@@ -303,7 +287,7 @@ TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWh
     for (int tick = 0; tick < 5; ++tick) StartTick();  // each returns while the look is held
     EXPECT_EQ(1, HeldLook::Entries()) << "never more than one look under way";
     EXPECT_FALSE(FileCaption());
-    EXPECT_TRUE(page->fileReader.Busy());
+    EXPECT_TRUE(page->fileReader.busy());
 
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
@@ -332,8 +316,7 @@ TEST_F(HeldFilePage, ThePageClosesPromptlyWhileALookIsHeldAndTheLookEndsHarmless
     OpenHeld();
     StartTick();
     ASSERT_TRUE(HeldLook::WaitEntered(5000));
-    EXPECT_TRUE(page->DestroyWindow()) << "returns after at most the reader's stop wait";
-    page.reset();
+    EXPECT_TRUE(Close()) << "returns after at most the reader's stop wait";
     HeldLook::Release();
     ASSERT_TRUE(HeldLook::WaitLeft(5000));
     // The worker, left behind, ends on its own data; give it a moment to do so.

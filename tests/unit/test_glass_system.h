@@ -49,11 +49,11 @@ public:
         FakeGlassSystem::extendCalls = 0;
         FakeGlassSystem::extendedWindow = nullptr;
         FakeGlassSystem::extendedMargins = MARGINS{};
-        m_previous = SetGlassSystem({FakeGlassSystem::GetVersionEx,
+        m_previous = setGlassSystem({FakeGlassSystem::GetVersionEx,
                                      FakeGlassSystem::IsCompositionEnabled,
                                      FakeGlassSystem::ExtendFrame});
     }
-    ~UseFakeGlassSystem() { SetGlassSystem(m_previous); }
+    ~UseFakeGlassSystem() { setGlassSystem(m_previous); }
     UseFakeGlassSystem(const UseFakeGlassSystem&) = delete;
     UseFakeGlassSystem& operator=(const UseFakeGlassSystem&) = delete;
 

@@ -88,15 +88,15 @@ TEST(GlassLibraries, ProgramDoesNotImportThem) {
 TEST(GlassLibraries, WindowManagerLoadedAtItsFirstCallFromTheSystemFolder) {
     ASSERT_EQ(nullptr, GetModuleHandleA("dwmapi.dll"));
 
-    GlassSystem older = DefaultGlassSystem();
+    GlassSystem older = defaultGlassSystem();
     older.getVersionEx = VersionFive;
-    GlassSystem real = SetGlassSystem(older);
+    GlassSystem real = setGlassSystem(older);
     BOOL enabled = TRUE;
     const MARGINS margins{9, 8, 30, 5};
     queryComposition(&enabled);
     extendGlass(nullptr, &margins);
     EXPECT_EQ(nullptr, GetModuleHandleA("dwmapi.dll")) << "an older system never loads it";
-    SetGlassSystem(real);
+    setGlassSystem(real);
 
     PlantedLibrary fake("dwmapi.dll");
     ASSERT_TRUE(fake.planted());

@@ -373,7 +373,7 @@ TEST_F(GlassWindow, LabelIsDrawnAgainSixteenPixelsFromTheLeft) {
 // The options must describe the structure of the build they are compiled in: 64 bytes in a
 // 32-bit program, 72 in a 64-bit one.
 TEST(GlowLabel, OptionsCarryThisBuildsStructureSizeAndTheGlow) {
-    DTTOPTS options = GlowLabelOptions(9);
+    DTTOPTS options = glowLabelOptions(9);
     EXPECT_EQ(sizeof(DTTOPTS), options.dwSize);
     EXPECT_EQ(static_cast<DWORD>(0x2800), options.dwFlags);
     EXPECT_EQ(9, options.iGlowSize);

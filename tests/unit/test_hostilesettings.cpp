@@ -129,7 +129,7 @@ TEST_F(HostileSettings, StripLiesWhereTheOffsetsSayWithinWindowCoordinates) {
         ASSERT_TRUE(host.Open(SystemKeys(keys)));
         const RECT rect = StripRect();
         const StripPlacement want =
-            ComputeStripPlacement(screen, rect.bottom - rect.top, c.pos, c.gap, c.lgap, c.rgap);
+            computeStripPlacement(screen, rect.bottom - rect.top, c.pos, c.gap, c.lgap, c.rgap);
         const std::string what = "POS " + std::to_string(c.pos) + " GAP " + std::to_string(c.gap) + " LGAP " +
                                  std::to_string(c.lgap) + " RGAP " + std::to_string(c.rgap);
         EXPECT_EQ(want.x, rect.left) << what;

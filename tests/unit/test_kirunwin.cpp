@@ -43,7 +43,7 @@ HFONT CreateCaptionFont(int height = -16) {
 
 SIZE Measure(HFONT font, const std::string& text) {
     fw::WindowDC screen(nullptr);
-    return MeasureCaptionText(screen.get(), font, text);
+    return measureCaptionText(screen.get(), font, text);
 }
 
 bool AllKey(const PixelImage& image) {
@@ -109,7 +109,7 @@ PixelImage RenderOnScreenBitmap(HFONT font, const std::string& text, SIZE size) 
         fw::Brush key(CreateSolidBrush(kKey));
         RECT all{0, 0, size.cx, size.cy};
         FillRect(memory.get(), &all, key.get());
-        DrawCaption(memory.get(), font, text, kText, kShadow, size.cx, size.cy);
+        drawCaption(memory.get(), font, text, kText, kShadow, size.cx, size.cy);
     }
     return testing_support::ReadBitmap(bitmap.get());
 }
@@ -286,7 +286,7 @@ TEST_F(KirunWinTest, NeverTakesTheFocus) {
 class ScrollStepTest : public KirunWinTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ScrollStepTest, CaptionEntersAtTheRightAndFollowsItself) {
-    const int step = EffectiveScrollStep(GetParam());
+    const int step = effectiveScrollStep(GetParam());
     const int chosen = GetParam();
     Relook([chosen](StripLook& look) { look.m_deltaX = chosen; });
     win->addKirun(0, "ABC", 1, nullptr);

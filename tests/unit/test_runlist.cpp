@@ -111,21 +111,21 @@ TEST(RunList, ShiftFollowsADeletedPositionButNotTheFileCaption) {
 }
 
 TEST(ScrollGeometry, StepsAreTamedAndSlicesStayInsideBothBitmaps) {
-    EXPECT_EQ(kDefaultScrollStep, EffectiveScrollStep(0));
-    EXPECT_EQ(kDefaultScrollStep, EffectiveScrollStep(-7));
-    EXPECT_EQ(kMaxScrollStep, EffectiveScrollStep(INT_MAX));
+    EXPECT_EQ(kDefaultScrollStep, effectiveScrollStep(0));
+    EXPECT_EQ(kDefaultScrollStep, effectiveScrollStep(-7));
+    EXPECT_EQ(kMaxScrollStep, effectiveScrollStep(INT_MAX));
 
-    ScrollSlice last = ComputeSlice(100, 50, 48, 4);  // two caption columns left
+    ScrollSlice last = computeSlice(100, 50, 48, 4);  // two caption columns left
     EXPECT_EQ(96, last.destX);
     EXPECT_EQ(2, last.copyWidth);
     EXPECT_EQ(98, last.blankX);
 
-    ScrollSlice wide = ComputeSlice(30, 200, 64, 64);  // step wider than the strip
+    ScrollSlice wide = computeSlice(30, 200, 64, 64);  // step wider than the strip
     EXPECT_EQ(0, wide.moveWidth);
     EXPECT_EQ(98, wide.sourceX);
     EXPECT_EQ(30, wide.copyWidth);
 
-    EXPECT_EQ(0, ComputeSlice(0, 200, 0, 2).copyWidth);  // no strip at all
+    EXPECT_EQ(0, computeSlice(0, 200, 0, 2).copyWidth);  // no strip at all
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ const RECT kScreen{0, 0, 1024, 768};
 const int kHeight = 18;
 
 StripPlacement Place(int pos, int gap, int lgap, int rgap, int height = kHeight) {
-    return ComputeStripPlacement(kScreen, height, pos, gap, lgap, rgap);
+    return computeStripPlacement(kScreen, height, pos, gap, lgap, rgap);
 }
 
 TEST(StripPlacement, TopAndBottomEdgesWithGapAndInsets) {
@@ -27,7 +27,7 @@ TEST(StripPlacement, TopAndBottomEdgesWithGapAndInsets) {
     EXPECT_EQ(1024 + 30, bottom.width) << "negative insets widen the strip beyond the screen";
 
     EXPECT_EQ(768 - kHeight, Place(-7, 0, 0, 0).y) << "every pos but 0 is the bottom edge";
-    StripPlacement offset = ComputeStripPlacement(RECT{-100, 50, 900, 850}, kHeight, 0, 0, 0, 0);
+    StripPlacement offset = computeStripPlacement(RECT{-100, 50, 900, 850}, kHeight, 0, 0, 0, 0);
     EXPECT_EQ(-100, offset.x);
     EXPECT_EQ(50, offset.y);
     EXPECT_EQ(1000, offset.width);
