@@ -157,22 +157,22 @@ CKirunWin::StripScreen CKirunWin::currentScreen() const {
     if (!m_look.m_monitor.empty()) {
         const std::vector<MonitorInfo> monitors = connectedMonitors();
         const MonitorInfo* monitor = stripMonitor(monitors, m_look.m_monitor);
-        if (monitor && !monitor->primary) {
-            screen.rect = monitor->rect;
-            screen.dpi = monitorDpi(monitor->handle);
+        if (monitor && !monitor->m_primary) {
+            screen.m_rect = monitor->m_rect;
+            screen.m_dpi = monitorDpi(monitor->m_handle);
             return screen;
         }
     }
     // The whole primary screen, not the work area: at the bottom edge the strip may lie over
     // the taskbar.
-    GetWindowRect(GetDesktopWindow(), &screen.rect);
-    screen.dpi = monitorDpi(MonitorFromWindow(GetDesktopWindow(), MONITOR_DEFAULTTOPRIMARY));
+    GetWindowRect(GetDesktopWindow(), &screen.m_rect);
+    screen.m_dpi = monitorDpi(MonitorFromWindow(GetDesktopWindow(), MONITOR_DEFAULTTOPRIMARY));
     return screen;
 }
 
 void CKirunWin::followScreen() {
     const StripScreen screen = currentScreen();
-    if (EqualRect(&screen.rect, &m_screen) && screen.dpi == m_dpi) return;
+    if (EqualRect(&screen.m_rect, &m_screen) && screen.m_dpi == m_dpi) return;
     updateLayout();
 }
 
@@ -195,9 +195,9 @@ void CKirunWin::updateLayout() {
     if (m_layingOut) return;
     m_layingOut = true;
     const StripScreen screen = currentScreen();
-    m_screen = screen.rect;
-    if (screen.dpi != m_dpi) {
-        m_dpi = screen.dpi;
+    m_screen = screen.m_rect;
+    if (screen.m_dpi != m_dpi) {
+        m_dpi = screen.m_dpi;
         applyEngineLook();
     }
     int height = 2;

@@ -89,8 +89,8 @@ private:
 
     // The rectangle the strip is placed in and its resolution.
     struct StripScreen {
-        RECT rect{0, 0, 0, 0};
-        UINT dpi = 0;
+        RECT m_rect{0, 0, 0, 0};
+        UINT m_dpi = 0;
     };
     StripScreen currentScreen() const;
     // Lays the strip out again if the rectangle or resolution it lies on has changed.

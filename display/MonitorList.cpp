@@ -10,10 +10,10 @@ BOOL CALLBACK addMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(handle, &info)) return TRUE;
     MonitorInfo monitor;
-    monitor.deviceName = info.szDevice;
-    monitor.rect = info.rcMonitor;
-    monitor.primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
-    monitor.handle = handle;
+    monitor.m_deviceName = info.szDevice;
+    monitor.m_rect = info.rcMonitor;
+    monitor.m_primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    monitor.m_handle = handle;
     reinterpret_cast<std::vector<MonitorInfo>*>(list)->push_back(monitor);
     return TRUE;
 }
@@ -28,9 +28,9 @@ std::vector<MonitorInfo> connectedMonitors() {
 const MonitorInfo* stripMonitor(const std::vector<MonitorInfo>& monitors, const std::string& deviceName) {
     const MonitorInfo* primary = monitors.empty() ? nullptr : &monitors.front();
     for (const MonitorInfo& monitor : monitors) {
-        if (!deviceName.empty() && fw::UpperAscii(monitor.deviceName) == fw::UpperAscii(deviceName))
+        if (!deviceName.empty() && fw::UpperAscii(monitor.m_deviceName) == fw::UpperAscii(deviceName))
             return &monitor;
-        if (monitor.primary) primary = &monitor;
+        if (monitor.m_primary) primary = &monitor;
     }
     return primary;
 }
@@ -47,7 +47,7 @@ std::string monitorSide(const RECT& rect, const RECT& primaryRect, bool primary)
 
 std::string monitorLabel(int number, const MonitorInfo& monitor, const RECT& primaryRect) {
     char size[64];
-    std::snprintf(size, sizeof size, "%d: %ld×%ld ", number, monitor.rect.right - monitor.rect.left,
-                  monitor.rect.bottom - monitor.rect.top);
-    return size + monitorSide(monitor.rect, primaryRect, monitor.primary);
+    std::snprintf(size, sizeof size, "%d: %ld×%ld ", number, monitor.m_rect.right - monitor.m_rect.left,
+                  monitor.m_rect.bottom - monitor.m_rect.top);
+    return size + monitorSide(monitor.m_rect, primaryRect, monitor.m_primary);
 }

@@ -7,10 +7,10 @@
 #include <vector>
 
 struct MonitorInfo {
-    std::string deviceName;  // "\\.\DISPLAY2": what the settings file stores
-    RECT rect{0, 0, 0, 0};   // the whole monitor in desktop coordinates, not its work area
-    bool primary = false;
-    HMONITOR handle = nullptr;
+    std::string m_deviceName;  // "\\.\DISPLAY2": what the settings file stores
+    RECT m_rect{0, 0, 0, 0};   // the whole monitor in desktop coordinates, not its work area
+    bool m_primary = false;
+    HMONITOR m_handle = nullptr;
 };
 
 // The connected monitors in the system's order; empty when they cannot be listed.

@@ -10,21 +10,21 @@ const char kNotConnected[] = "（未接続）";
 
 MonitorChoices monitorChoices(const std::vector<MonitorInfo>& monitors, const std::string& storedName) {
     MonitorChoices choices;
-    choices.labels.push_back(kPrimaryMonitorLabel);
-    choices.names.push_back("");
+    choices.m_labels.push_back(kPrimaryMonitorLabel);
+    choices.m_names.push_back("");
     const MonitorInfo* primary = stripMonitor(monitors, "");
-    const RECT primaryRect = primary ? primary->rect : RECT{0, 0, 0, 0};
+    const RECT primaryRect = primary ? primary->m_rect : RECT{0, 0, 0, 0};
     int number = 0;
     for (const MonitorInfo& monitor : monitors) {
-        choices.labels.push_back(monitorLabel(++number, monitor, primaryRect));
-        choices.names.push_back(monitor.deviceName);
-        if (!storedName.empty() && fw::UpperAscii(monitor.deviceName) == fw::UpperAscii(storedName))
-            choices.selected = number;
+        choices.m_labels.push_back(monitorLabel(++number, monitor, primaryRect));
+        choices.m_names.push_back(monitor.m_deviceName);
+        if (!storedName.empty() && fw::UpperAscii(monitor.m_deviceName) == fw::UpperAscii(storedName))
+            choices.m_selected = number;
     }
-    if (!storedName.empty() && choices.selected == 0) {
-        choices.labels.push_back(storedName + kNotConnected);
-        choices.names.push_back(storedName);
-        choices.selected = static_cast<int>(choices.names.size()) - 1;
+    if (!storedName.empty() && choices.m_selected == 0) {
+        choices.m_labels.push_back(storedName + kNotConnected);
+        choices.m_names.push_back(storedName);
+        choices.m_selected = static_cast<int>(choices.m_names.size()) - 1;
     }
     return choices;
 }

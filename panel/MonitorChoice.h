@@ -10,9 +10,9 @@
 extern const char kPrimaryMonitorLabel[];
 
 struct MonitorChoices {
-    std::vector<std::string> labels;  // as the list shows them
-    std::vector<std::string> names;   // the device name each entry stores; "" for the primary
-    int selected = 0;                 // the entry of the stored name
+    std::vector<std::string> m_labels;  // as the list shows them
+    std::vector<std::string> m_names;   // the device name each entry stores; "" for the primary
+    int m_selected = 0;                 // the entry of the stored name
 };
 
 MonitorChoices monitorChoices(const std::vector<MonitorInfo>& monitors, const std::string& storedName);

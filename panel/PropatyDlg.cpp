@@ -82,17 +82,17 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Radio(IDC_COLOR_WHITE, m_colorChoice);
     dx.Radio(IDC_SPEED_SLOW, m_speedChoice);
     dx.ComboIndex(IDC_MONITOR_LIST, m_monitorIndex);
-    if (dx.Saving() && m_monitorIndex >= 0 && m_monitorIndex < static_cast<int>(m_monitorChoices.names.size()))
-        m_monitorName = m_monitorChoices.names[static_cast<size_t>(m_monitorIndex)];
+    if (dx.Saving() && m_monitorIndex >= 0 && m_monitorIndex < static_cast<int>(m_monitorChoices.m_names.size()))
+        m_monitorName = m_monitorChoices.m_names[static_cast<size_t>(m_monitorIndex)];
 }
 
 void CPropatyDlg::fillMonitorList() {
     m_monitorChoices = monitorChoices(connectedMonitors(), m_monitorName);
     HWND list = GetDlgItem(IDC_MONITOR_LIST);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
-    for (const std::string& label : m_monitorChoices.labels)
+    for (const std::string& label : m_monitorChoices.m_labels)
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
-    m_monitorIndex = m_monitorChoices.selected;
+    m_monitorIndex = m_monitorChoices.m_selected;
 }
 
 BOOL CPropatyDlg::OnInitDialog() {

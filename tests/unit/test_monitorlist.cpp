@@ -13,9 +13,9 @@ namespace {
 
 MonitorInfo Monitor(const char* name, RECT rect, bool primary = false) {
     MonitorInfo monitor;
-    monitor.deviceName = name;
-    monitor.rect = rect;
-    monitor.primary = primary;
+    monitor.m_deviceName = name;
+    monitor.m_rect = rect;
+    monitor.m_primary = primary;
     return monitor;
 }
 
@@ -40,7 +40,7 @@ TEST(MonitorList, StripTakesTheNamedMonitorElseThePrimary) {
     for (const auto& c : cases) {
         const MonitorInfo* taken = stripMonitor(kMonitors, c.stored);
         ASSERT_TRUE(taken) << c.stored;
-        EXPECT_EQ(c.taken, taken->deviceName) << c.stored;
+        EXPECT_EQ(c.taken, taken->m_deviceName) << c.stored;
     }
     EXPECT_EQ(nullptr, stripMonitor({}, "\\\\.\\DISPLAY1"));
     // No monitor marked primary (a list the system should not give): the first.
@@ -84,18 +84,18 @@ TEST(MonitorChoice, ListsThePrimaryEveryMonitorAndAStoredOneThatIsGone) {
     };
     for (const auto& c : cases) {
         const MonitorChoices choices = monitorChoices(kMonitors, c.stored);
-        ASSERT_EQ(c.count, choices.labels.size()) << c.stored;
-        ASSERT_EQ(c.count, choices.names.size()) << c.stored;
-        EXPECT_EQ(connected, std::vector<std::string>(choices.labels.begin(), choices.labels.begin() + 4));
-        EXPECT_EQ(c.selected, choices.selected) << c.stored;
-        EXPECT_EQ(c.storedLabel, choices.labels[static_cast<size_t>(c.selected)]) << c.stored;
-        EXPECT_EQ("", choices.names[0]) << "the first entry stores no name";
+        ASSERT_EQ(c.count, choices.m_labels.size()) << c.stored;
+        ASSERT_EQ(c.count, choices.m_names.size()) << c.stored;
+        EXPECT_EQ(connected, std::vector<std::string>(choices.m_labels.begin(), choices.m_labels.begin() + 4));
+        EXPECT_EQ(c.selected, choices.m_selected) << c.stored;
+        EXPECT_EQ(c.storedLabel, choices.m_labels[static_cast<size_t>(c.selected)]) << c.stored;
+        EXPECT_EQ("", choices.m_names[0]) << "the first entry stores no name";
         // An unplugged monitor keeps its name, so OK does not lose the choice.
         if (c.count == 5) {
-            EXPECT_EQ(c.stored, choices.names[4]);
+            EXPECT_EQ(c.stored, choices.m_names[4]);
         }
     }
-    EXPECT_EQ(1u, monitorChoices({}, "").labels.size());
+    EXPECT_EQ(1u, monitorChoices({}, "").m_labels.size());
 }
 
 TEST(MonitorDpi, FontHeightsScaleFrom96Dpi) {
