@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <string>
@@ -286,6 +287,19 @@ TEST_F(TwoMonitors, CaptionHeightIsScaledToTheMonitorsResolution) {
                               kTimeout))
             << c.keys;
     }
+}
+
+// The list's columns are 35, 70, 50 and 300 pixels at 96 DPI, and wider in proportion above it.
+TEST_F(TwoMonitors, ListColumnsAreScaledToTheResolution) {
+    const int dpi = ScreenDpi();
+    TempDir dir;
+    Program program(dir, Settings(""));
+    ASSERT_TRUE(program.ready());
+    HWND list = GetDlgItem(program.page, IDC_CAPTION_LIST);
+    int column = 0;
+    for (int width : {35, 70, 50, 300})
+        EXPECT_EQ(MulDiv(width, dpi, 96), SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column++), 0))
+            << "column " << column;
 }
 
 }  // namespace
