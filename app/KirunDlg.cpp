@@ -13,10 +13,20 @@
 
 namespace {
 const char kTitle[] = "Kirunner";
-const MARGINS kGlassMargins = {9, 8, 30, 5};  // left, right, top, bottom
+const MARGINS kGlassMargins = {9, 8, 30, 5};  // left, right, top, bottom, in pixels at 96 DPI
 #ifndef WM_DWMCOMPOSITIONCHANGED
 const UINT WM_DWMCOMPOSITIONCHANGED = 0x031E;
 #endif
+#ifndef WM_DPICHANGED
+const UINT WM_DPICHANGED = 0x02E0;
+#endif
+
+// The glass margins at the window's resolution.
+MARGINS glassMarginsFor(HWND hwnd) {
+    return {fw::scaledForWindow(hwnd, kGlassMargins.cxLeftWidth), fw::scaledForWindow(hwnd, kGlassMargins.cxRightWidth),
+            fw::scaledForWindow(hwnd, kGlassMargins.cyTopHeight),
+            fw::scaledForWindow(hwnd, kGlassMargins.cyBottomHeight)};
+}
 }  // namespace
 
 CKirunDlg::CKirunDlg(HWND parent)
@@ -61,7 +71,7 @@ BOOL CKirunDlg::OnInitDialog() {
     }
 
     queryComposition(&glassEnabled);
-    glassMargins = kGlassMargins;
+    glassMargins = glassMarginsFor(m_hWnd);
     applyGlass();
     return TRUE;
 }
@@ -105,6 +115,12 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_DWMCOMPOSITIONCHANGED:
         return OnCompositionChanged(wp, lp);
+    case WM_DPICHANGED:
+        // Moved to a monitor of another resolution: the system scales the dialog, the glass
+        // follows here.
+        glassMargins = glassMarginsFor(m_hWnd);
+        applyGlass();
+        break;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

@@ -5,12 +5,16 @@
 #include <cstdio>
 
 #include "display/CaptionDrawing.h"
+#include "display/MonitorList.h"
 #include "display/StripPlacement.h"
 #include "framework/Gdi.h"
 
 namespace {
 const char kMeasureText[] = "ABC";
 constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 }  // namespace
 
 CKirunWin::CKirunWin() {
@@ -21,8 +25,21 @@ CKirunWin::CKirunWin() {
 
 void CKirunWin::setLook(const StripLook& look) {
     m_look = look;
-    m_engine.setLook(look.m_font, look.m_textColor, look.m_shadowColor, look.m_deltaX);
+    applyEngineLook();
     if (m_started) updateLayout();
+}
+
+HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
+
+void CKirunWin::applyEngineLook() {
+    m_scaledFont.reset();
+    LOGFONTA font;
+    if (m_dpi != kBaseDpi && m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
+        font.lfHeight = scaledFontHeight(font.lfHeight, m_dpi);
+        font.lfWidth = scaledFontHeight(font.lfWidth, m_dpi);
+        m_scaledFont.reset(CreateFontIndirectA(&font));
+    }
+    m_engine.setLook(captionFont(), m_look.m_textColor, m_look.m_shadowColor, m_look.m_deltaX);
 }
 
 void CKirunWin::start() {
@@ -81,6 +98,11 @@ LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: return OnPaint();
     case WM_TIMER: return OnTimer(wp, lp);
     case WM_FONTCHANGE: return OnFontChange(wp, lp);
+    case WM_DISPLAYCHANGE: return OnDisplayChange(msg, wp, lp);
+    case WM_DPICHANGED:
+        // The strip places and sizes itself: the rectangle the system suggests is not taken.
+        if (m_started) followScreen();
+        return 0;
     case WM_CLOSE: return 0;  // only the owner ends the strip, with DestroyWindow()
     default: return Default(msg, wp, lp);
     }
@@ -124,6 +146,36 @@ LRESULT CKirunWin::OnFontChange(WPARAM wp, LPARAM lp) {
     return result;
 }
 
+LRESULT CKirunWin::OnDisplayChange(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = Default(msg, wp, lp);
+    if (m_started) followScreen();
+    return result;
+}
+
+CKirunWin::StripScreen CKirunWin::currentScreen() const {
+    StripScreen screen;
+    if (!m_look.m_monitor.empty()) {
+        const std::vector<MonitorInfo> monitors = connectedMonitors();
+        const MonitorInfo* monitor = stripMonitor(monitors, m_look.m_monitor);
+        if (monitor && !monitor->m_primary) {
+            screen.m_rect = monitor->m_rect;
+            screen.m_dpi = monitorDpi(monitor->m_handle);
+            return screen;
+        }
+    }
+    // The whole primary screen, not the work area: at the bottom edge the strip may lie over
+    // the taskbar.
+    GetWindowRect(GetDesktopWindow(), &screen.m_rect);
+    screen.m_dpi = monitorDpi(MonitorFromWindow(GetDesktopWindow(), MONITOR_DEFAULTTOPRIMARY));
+    return screen;
+}
+
+void CKirunWin::followScreen() {
+    const StripScreen screen = currentScreen();
+    if (EqualRect(&screen.m_rect, &m_screen) && screen.m_dpi == m_dpi) return;
+    updateLayout();
+}
+
 void CKirunWin::applyLayeredAttributes() {
     // Applying them costs a reshaping of the whole window under some window systems: once a
     // second they are only read back, and set again only when something changed them.
@@ -138,19 +190,26 @@ void CKirunWin::applyLayeredAttributes() {
 }
 
 void CKirunWin::updateLayout() {
-    // The whole primary screen, not the work area: at the bottom edge the strip may lie over
-    // the taskbar.
-    RECT screen{0, 0, 0, 0};
-    GetWindowRect(GetDesktopWindow(), &screen);
+    // Moving to a monitor of another resolution brings WM_DPICHANGED within SetWindowPos: this
+    // layout already is for that monitor.
+    if (m_layingOut) return;
+    m_layingOut = true;
+    const StripScreen screen = currentScreen();
+    m_screen = screen.m_rect;
+    if (screen.m_dpi != m_dpi) {
+        m_dpi = screen.m_dpi;
+        applyEngineLook();
+    }
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = measureCaptionText(dc.get(), m_look.m_font, kMeasureText).cy + 2;
+        if (dc) height = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy + 2;
     }
     const StripPlacement place =
-        computeStripPlacement(screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+        computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    m_layingOut = false;
 
     m_alpha = 200;
     applyLayeredAttributes();

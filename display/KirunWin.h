@@ -1,6 +1,6 @@
 #pragma once
 // The caption strip: a borderless, click-through, topmost layered window at the top or bottom
-// edge of the screen. Pixels of the key colour are transparent, so only the caption text and
+// edge of a monitor (the primary one unless the look names another). Pixels of the key colour are transparent, so only the caption text and
 // its shadow show over the desktop. The scrolling engine keeps the pictures and the captions
 // on air; this window runs its timers, paints its strip picture and places it on the screen.
 //
@@ -9,13 +9,18 @@
 // the object deletes itself once its window is gone, and tells the owner set with setOwner()
 // first, so the owner never keeps a pointer to a window that is gone. The strip is the owner's
 // window, not the user's: WM_CLOSE does not close it, and nothing the program does activates it.
+// It follows the screen: when the display changes (a resolution, a monitor added or removed) or
+// its monitor's resolution in DPI changes, it is laid out again on the monitor it should lie
+// on, or on the primary one while that monitor is gone; captions on air keep rolling.
 #include <windows.h>
 
 #include <string>
 
 #include "display/KirunListener.h"
+#include "display/MonitorDpi.h"
 #include "display/ScrollEngine.h"
 #include "display/StripLook.h"
+#include "framework/Gdi.h"
 #include "framework/Window.h"
 
 class CKirunWin : public fw::Window {
@@ -64,6 +69,8 @@ public:
     int lastWidth() const { return m_engine.lastWidth(); }
     // The step a tick really scrolls (the look keeps what the owner chose).
     int scrollStepWidth() const { return m_engine.stepWidth(); }
+    // The resolution of the monitor at the last layout, which the caption font is scaled to.
+    UINT dpi() const { return m_dpi; }
 
 private:
     // To the top of the topmost windows without taking the focus from the operator's window.
@@ -78,6 +85,19 @@ private:
     LRESULT OnPaint();
     LRESULT OnTimer(WPARAM wp, LPARAM lp);
     LRESULT OnFontChange(WPARAM wp, LPARAM lp);
+    LRESULT OnDisplayChange(UINT msg, WPARAM wp, LPARAM lp);
+
+    // The rectangle the strip is placed in and its resolution.
+    struct StripScreen {
+        RECT m_rect{0, 0, 0, 0};
+        UINT m_dpi = 0;
+    };
+    StripScreen currentScreen() const;
+    // Lays the strip out again if the rectangle or resolution it lies on has changed.
+    void followScreen();
+    // Gives the engine the look, with the font scaled to m_dpi.
+    void applyEngineLook();
+    HFONT captionFont() const;
 
     // Timers 101 and 102 run only while they have work: an idle strip costs nothing.
     void startScrollTimer();
@@ -93,4 +113,8 @@ private:
     bool m_started = false;           // start() has run: the timers are managed from here on
     bool m_scrollTimerOn = false;     // timer 101 runs: only while rolling
     bool m_countDownTimerOn = false;  // timer 102 runs: only while the run list is not empty
+    UINT m_dpi = kBaseDpi;            // of the monitor at the last layout
+    RECT m_screen{0, 0, 0, 0};        // the rectangle of the last layout
+    fw::Font m_scaledFont;            // m_look.m_font at m_dpi; none at kBaseDpi
+    bool m_layingOut = false;         // a layout is under way (moving may bring WM_DPICHANGED)
 };

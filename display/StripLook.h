@@ -3,13 +3,20 @@
 // fields keep the names the caption window has always given them.
 #include <windows.h>
 
+#include <string>
+
 struct StripLook {
-    HFONT m_font = nullptr;                     // not owned: the owner keeps it alive
+    // Not owned: the owner keeps it alive. Its height is in pixels at 96 DPI; the strip draws
+    // with a copy scaled to the resolution of its monitor.
+    HFONT m_font = nullptr;
     COLORREF m_textColor = RGB(255, 255, 255);
     COLORREF m_shadowColor = RGB(0, 0, 0);
-    int m_pos = 0;     // 0: top edge of the screen; otherwise the bottom edge
+    int m_pos = 0;     // 0: top edge of the monitor; otherwise the bottom edge
     int m_gap = 0;     // distance from that edge
-    int m_lgap = 0;    // inset from the screen's left edge
-    int m_rgap = 0;    // inset from the screen's right edge
+    int m_lgap = 0;    // inset from the monitor's left edge
+    int m_rgap = 0;    // inset from the monitor's right edge
     int m_deltaX = 1;  // pixels per scroll tick, as the owner chose it
+    // Device name of the monitor the strip lies on; empty, or a monitor that is not connected:
+    // the primary monitor.
+    std::string m_monitor;
 };

@@ -40,6 +40,16 @@ int LogPixelsY() {
     return dpi > 0 ? dpi : 96;
 }
 
+int windowDpi(HWND hwnd) {
+    typedef UINT(WINAPI * GetDpiForWindowFunction)(HWND);
+    static const GetDpiForWindowFunction getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = hwnd && getDpiForWindow ? getDpiForWindow(hwnd) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : LogPixelsY();
+}
+
+int scaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, windowDpi(hwnd), 96); }
+
 int PointsToPixels(int points) { return MulDiv(points, LogPixelsY(), 72); }
 int PixelsToPoints(int pixels) { return MulDiv(pixels, 72, LogPixelsY()); }
 

@@ -22,6 +22,11 @@ void SetMainWindow(HWND hwnd);
 // LOGPIXELSY of a client-area device context of the main window, or of the screen
 // while there is none.
 int LogPixelsY();
+// The resolution the system scales `hwnd` to: its monitor's under per-monitor awareness
+// (GetDpiForWindow, Windows 10 and later), else LogPixelsY().
+int windowDpi(HWND hwnd);
+// A length in pixels at 96 DPI as pixels of that window.
+int scaledForWindow(HWND hwnd, int pixels);
 int PointsToPixels(int points);
 int PixelsToPoints(int pixels);
 

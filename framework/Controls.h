@@ -42,6 +42,9 @@ public:
         Send(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style);
     }
     int InsertColumn(int column, const char* header, int format, int width) const;
+    bool SetColumnWidth(int column, int width) const {
+        return Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)) != 0;
+    }
     int InsertItem(int row, const char* text) const;
     bool SetItemText(int row, int column, const char* text) const;
     std::string GetItemText(int row, int column) const;

@@ -23,6 +23,15 @@ void DataExchange::Text(int id, std::string& value) {
         SetWindowTextA(control, value.c_str());
 }
 
+void DataExchange::ComboIndex(int id, int& index) {
+    HWND control = GetDlgItem(m_dialog, id);
+    if (!control) return;
+    if (m_save)
+        index = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
+    else
+        SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 void DataExchange::Check(int id, int& value) {
     HWND control = GetDlgItem(m_dialog, id);
     if (!control) return;

@@ -22,6 +22,8 @@ public:
     // A radio group from the control `firstId` (the group start) to the next group start;
     // the value is the index of the checked radio button, -1 when none is checked.
     void Radio(int firstId, int& index);
+    // A drop-down list: the index of the selected entry, -1 when none is selected.
+    void ComboIndex(int id, int& index);
     // Binds a control wrapper to the control with that id.
     void Bind(int id, Control& control);
 

@@ -3,8 +3,14 @@
 // operator sets them and as the settings file stores them.
 #include <windows.h>
 
-// The font captions start with and the base of the three fixed sizes: 12 points at the
-// display's vertical resolution, bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.
+#include <string>
+
+// Caption font heights are stored as pixels at this resolution; the strip scales them to the
+// resolution of its monitor, so a settings file means the same on every display.
+constexpr int kStoredFontDpi = 96;
+
+// The font captions start with and the base of the three fixed sizes: 12 points at the stored
+// resolution (16 pixels), bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.
 LOGFONTA defaultCaptionFont();
 
 struct AppearanceSettings {
@@ -18,4 +24,5 @@ struct AppearanceSettings {
     int lgap = 0;        // left offset of the strip in pixels
     int rgap = 0;        // right offset of the strip in pixels
     int deltaX = 2;      // pixels per scroll tick: 1 slow ... 4 fast
+    std::string monitorName;  // device name of the strip's monitor; empty: the primary monitor
 };

@@ -135,6 +135,8 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
         while (line.valueStart < to && isBlank(m_text[line.valueStart])) ++line.valueStart;
     }
     if (currentSection == 0) return;
+    line.section = currentSection;
+    line.isKey = true;
     KeyPlace place;
     place.section = currentSection;
     place.line = lineIndex;
@@ -220,6 +222,37 @@ void ProfileText::set(const std::string& section, const std::string& key, const 
     line.isChanged = true;
 }
 
+void ProfileText::remove(const std::string& section, const std::string& key) {
+    const size_t sectionIndex = findSection(section);
+    if (sectionIndex == 0) return;
+    const std::string id = keyId(sectionIndex, key);
+    auto found = m_keyIndex.find(id);
+    if (found == m_keyIndex.end()) return;
+    const KeyPlace place = found->second;
+    m_keyIndex.erase(found);
+    if (place.isAdded) {
+        m_sections[place.section].added[place.line].isRemoved = true;
+        return;
+    }
+    m_lines[place.line].isRemoved = true;
+    KeyPlace next = place;
+    if (findLaterLine(place.section, key, place.line, next.line)) m_keyIndex.emplace(id, next);
+}
+
+bool ProfileText::findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const {
+    const std::string wanted = fw::UpperAscii(key);
+    for (size_t i = after + 1; i < m_lines.size(); ++i) {
+        const Line& candidate = m_lines[i];
+        if (!candidate.isKey || candidate.isRemoved || candidate.section != section) continue;
+        size_t from = candidate.start;
+        while (from < candidate.nameEnd && isBlank(m_text[from])) ++from;
+        if (fw::UpperAscii(upTo(m_text, from, candidate.nameEnd)) != wanted) continue;
+        line = i;
+        return true;
+    }
+    return false;
+}
+
 // Whether the key's line has this value already: the profile writer then leaves the file alone.
 bool ProfileText::holds(const Line& line, const char* value, size_t length) const {
     if (line.isChanged) return valueOf(line.changed).compare(0, std::string::npos, value, length) == 0;
@@ -271,10 +304,10 @@ std::string ProfileText::bytes() const {
     };
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (line.isChanged) {
+        if (line.isChanged && !line.isRemoved) {
             text.append(m_written, line.changed.at, line.changed.length);
             text.append(m_text, line.contentEnd, line.end - line.contentEnd);
-        } else {
+        } else if (!line.isRemoved) {
             text.append(m_text, line.start, line.end - line.start);
         }
         if (sectionEndingAt[i] == 0) continue;
@@ -305,6 +338,7 @@ std::string ProfileText::toAnsi(const std::string& stored) const {
 
 void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {
     for (const Piece& piece : pieces) {
+        if (piece.isRemoved) continue;
         text.append(m_written, piece.at, piece.length);
         text += kLineEnd;
     }

@@ -30,6 +30,9 @@ public:
 
     // One key write of the profile writer. Blanks at the start of `value` are not stored.
     void set(const std::string& section, const std::string& key, const std::string& value);
+    // The profile writer's deletion of a key: the key's first line goes, line end and all; a
+    // later line of the same key in that section is the key from then on.
+    void remove(const std::string& section, const std::string& key);
 
     // The whole file as it is to be stored.
     std::string bytes() const;
@@ -42,6 +45,7 @@ private:
         size_t at = 0;
         size_t length = 0;
         size_t valueOffset = 0;
+        bool isRemoved = false;
     };
     struct Line {
         size_t start = 0;       // in m_text
@@ -50,7 +54,10 @@ private:
         size_t valueStart = 0;  // of a key line with "="; std::string::npos without "="
         size_t nameEnd = 0;     // after the key name, blanks dropped
         Piece changed;          // the new content when `isChanged`
+        size_t section = 0;     // of a key line: the section it belongs to
+        bool isKey = false;     // a line with a key name, in a section
         bool isChanged = false;
+        bool isRemoved = false;
     };
     struct Section {
         std::string name;            // as first written, for a section this text adds
@@ -68,6 +75,8 @@ private:
     void parse();
     void parseLine(size_t lineIndex, size_t& currentSection);
     size_t findSection(const std::string& name) const;
+    // The first line of `key` in the section after line `after` that is still there.
+    bool findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const;
     size_t addSection(const std::string& name);
     std::string keyId(size_t section, const std::string& key) const;
     std::string toAnsi(const std::string& stored) const;

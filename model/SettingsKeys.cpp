@@ -15,6 +15,9 @@ const char kFile[] = "FILE";
 
 const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
 const size_t kMaxPathBytes = 1022;
+const char kMonitorKey[] = "MONITOR";
+// A display device name is at most 31 characters; a longer value names no monitor.
+const size_t kMaxMonitorNameBytes = 63;
 // Room for the hex of the longest text the caption text dialog accepts (1,000 bytes) and more.
 const size_t kMaxHexDigits = 4096;
 
@@ -35,6 +38,7 @@ void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
     a.rgap = file.readInt(kSystem, "RGAP", a.rgap);
     a.sizeChoice = file.readInt(kSystem, "SIZE", a.sizeChoice);
     a.deltaX = file.readInt(kSystem, "DELTAX", a.deltaX);
+    a.monitorName = file.readString(kSystem, kMonitorKey, kMaxMonitorNameBytes);
 
     std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (face.empty()) return;
@@ -70,6 +74,11 @@ public:
     explicit KeyWriter(SettingsSink& sink) : m_sink(sink) {}
     void put(const std::string& section, const char* key, const std::string& value) { m_sink.put(section, key, value); }
     void putInt(const std::string& section, const char* key, int value) { put(section, key, std::to_string(value)); }
+    // A key that older programs do not know: present only while it differs from its default.
+    void putUnlessEmpty(const std::string& section, const char* key, const std::string& value) {
+        if (value.empty()) m_sink.remove(section, key);
+        else put(section, key, value);
+    }
 
 private:
     SettingsSink& m_sink;
@@ -99,6 +108,7 @@ void writeSettings(SettingsSink& sink, const AppearanceSettings& a, const Captio
     w.putInt(kSystem, "FONTWEIGHT", a.logFont.lfWeight);
     w.putInt(kSystem, "FONTITALIC", a.logFont.lfItalic);
     w.putInt(kSystem, "ITEMCOUNT", captions.count());
+    w.putUnlessEmpty(kSystem, kMonitorKey, a.monitorName);
     int position = 0;
     for (const CKirunData& item : captions) {
         std::string section = itemSectionName(position++);

@@ -25,6 +25,8 @@ class SettingsSink {
 public:
     virtual ~SettingsSink() = default;
     virtual void put(const std::string& section, const char* key, const std::string& value) = 0;
+    // Deletes the key, as the profile writer does when given no value.
+    virtual void remove(const std::string& section, const char* key) = 0;
 };
 
 // A missing number leaves its field as it is and a missing PATH gives the empty path; the
@@ -33,6 +35,8 @@ public:
 void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
                   FileInterfaceSettings& fileInterface);
 
-// Every key in the file's order: SYSTEM, then ITEM0, ITEM1, ..., then FILE.
+// Every key in the file's order: SYSTEM, then ITEM0, ITEM1, ..., then FILE. Keys added after
+// the first release (MONITOR) are written only when they differ from their default and deleted
+// when they hold it, so a file with default values is the file the first release wrote.
 void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
                    const FileInterfaceSettings& fileInterface);

@@ -7,6 +7,7 @@
 #include "display/KirunWin.h"
 #include "display/RunList.h"
 #include "fileif/FileSelDlg.h"
+#include "framework/App.h"
 #include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
 #include "model/AppearanceRules.h"
@@ -28,6 +29,22 @@ const char kListFull[] = "これ以上テキストを追加できません（登
 const char kOnAir[] = "表示中";
 const char kOffAir[] = "------";
 const COLORREF kPageColor = RGB(100, 100, 100);
+
+// The list's columns, their widths in pixels at 96 DPI.
+struct ListColumn {
+    const char* header;
+    int format;
+    int width;
+};
+const ListColumn kListColumns[] = {
+    {"No.", LVCFMT_CENTER, 35},
+    {"表示(分)", LVCFMT_CENTER, 70},
+    {"状態", LVCFMT_CENTER, 50},
+    {"ロールテキスト(先頭部)", LVCFMT_LEFT, 300},
+};
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 // A copy of the text for the strip: every "\r", then every "\n" removed.
 std::string oneLine(const std::string& text) {
@@ -62,10 +79,9 @@ BOOL CControlDlg::OnInitDialog() {
     SetWindowTextA(m_hWnd, "Kirunner");
 
     listCtrl.SetExtendedStyle(0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    listCtrl.InsertColumn(0, "No.", LVCFMT_CENTER, 35);
-    listCtrl.InsertColumn(1, "表示(分)", LVCFMT_CENTER, 70);
-    listCtrl.InsertColumn(2, "状態", LVCFMT_CENTER, 50);
-    listCtrl.InsertColumn(3, "ロールテキスト(先頭部)", LVCFMT_LEFT, 300);
+    int column = 0;
+    for (const ListColumn& c : kListColumns)
+        listCtrl.InsertColumn(column++, c.header, c.format, fw::scaledForWindow(m_hWnd, c.width));
 
     loadSettings();
     refreshList();
@@ -173,6 +189,7 @@ void CControlDlg::applyAppearance() {
     look.m_lgap = appearance.lgap;
     look.m_rgap = appearance.rgap;
     look.m_deltaX = scrollStepFor(appearance.deltaX);
+    look.m_monitor = appearance.monitorName;
     captionWin->setLook(look);
 }
 
@@ -272,6 +289,12 @@ BOOL CControlDlg::DestroyWindow() {
     return fw::Dialog::DestroyWindow();
 }
 
+void CControlDlg::scaleListColumns() {
+    int column = 0;
+    for (const ListColumn& c : kListColumns)
+        listCtrl.SetColumnWidth(column++, fw::scaledForWindow(m_hWnd, c.width));
+}
+
 void CControlDlg::PostNcDestroy() {
     captionFont.reset();
     fw::Dialog::PostNcDestroy();
@@ -287,6 +310,10 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnCtlColor(msg, wp, lp);
     case WM_TIMER:
         OnTimer(wp);
+        return Default(msg, wp, lp);
+    case WM_DPICHANGED_AFTERPARENT:
+        // The system scales the page's controls to its new monitor, but not the columns.
+        scaleListColumns();
         return Default(msg, wp, lp);
     case WM_NOTIFY: {
         NMHDR* header = reinterpret_cast<NMHDR*>(lp);

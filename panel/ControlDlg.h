@@ -86,6 +86,8 @@ private:
     void takeFileLook();
     void OnTimer(UINT_PTR id);
 
+    // Gives the list's columns their widths at the page's resolution.
+    void scaleListColumns();
     // Closes the main window, which ends the program.
     void closeProgram();
     // Shows the item's state in its row, without rebuilding the list.

@@ -13,6 +13,7 @@
 namespace {
 
 const COLORREF kColorMask = 0xFFFFFF;
+const int kPointsPerInch = 72;
 
 // The text colour of a fixed colour choice, as its swatch shows it.
 COLORREF presetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
@@ -52,6 +53,7 @@ void CPropatyDlg::setSettings(const AppearanceSettings& settings) {
     m_lgap = settings.lgap;
     m_rgap = settings.rgap;
     m_speedChoice = settings.deltaX - 1;  // the slowest speed is step 1
+    m_monitorName = settings.monitorName;
 }
 
 AppearanceSettings CPropatyDlg::settings() const {
@@ -66,6 +68,7 @@ AppearanceSettings CPropatyDlg::settings() const {
     settings.lgap = m_lgap;
     settings.rgap = m_rgap;
     settings.deltaX = m_speedChoice + 1;
+    settings.monitorName = m_monitorName;
     return settings;
 }
 
@@ -78,10 +81,23 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Radio(IDC_POS_TOP, m_posChoice);
     dx.Radio(IDC_COLOR_WHITE, m_colorChoice);
     dx.Radio(IDC_SPEED_SLOW, m_speedChoice);
+    dx.ComboIndex(IDC_MONITOR_LIST, m_monitorIndex);
+    if (dx.Saving() && m_monitorIndex >= 0 && m_monitorIndex < static_cast<int>(m_monitorChoices.m_names.size()))
+        m_monitorName = m_monitorChoices.m_names[static_cast<size_t>(m_monitorIndex)];
+}
+
+void CPropatyDlg::fillMonitorList() {
+    m_monitorChoices = monitorChoices(connectedMonitors(), m_monitorName);
+    HWND list = GetDlgItem(IDC_MONITOR_LIST);
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    for (const std::string& label : m_monitorChoices.m_labels)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+    m_monitorIndex = m_monitorChoices.m_selected;
 }
 
 BOOL CPropatyDlg::OnInitDialog() {
     m_original = settings();
+    fillMonitorList();
     fw::Dialog::OnInitDialog();
     updateFontLabels();
     updateColorButtons();
@@ -186,7 +202,14 @@ void CPropatyDlg::OnSizeChoice() {
 }
 
 void CPropatyDlg::OnFontButton() {
-    if (fw::ChooseFontDialog(m_hWnd, m_logFont, CF_SCREENFONTS)) updateFontLabels();
+    // The font dialog speaks in pixels of the display; the settings keep pixels at the stored
+    // resolution.
+    LOGFONTA shown = m_logFont;
+    shown.lfHeight = MulDiv(shown.lfHeight, fw::LogPixelsY(), kStoredFontDpi);
+    if (!fw::ChooseFontDialog(m_hWnd, shown, CF_SCREENFONTS)) return;
+    shown.lfHeight = MulDiv(shown.lfHeight, kStoredFontDpi, fw::LogPixelsY());
+    m_logFont = shown;
+    updateFontLabels();
 }
 
 void CPropatyDlg::updateFontLabels() {
@@ -195,9 +218,9 @@ void CPropatyDlg::updateFontLabels() {
     std::string label = "サイズ";
     std::string value;
     if (height < 0) {
-        // A negative height is the character height in pixels; MulDiv rounds both signs
-        // alike, so negating the points is safe even for the most negative height.
-        value = std::to_string(-fw::PixelsToPoints(height));
+        // A negative height is the character height in pixels at the stored resolution; MulDiv
+        // rounds both signs alike, so negating the points is safe even for the most negative height.
+        value = std::to_string(-MulDiv(height, kPointsPerInch, kStoredFontDpi));
     } else if (height == 0) {
         value = "デフォルト";
     } else {

@@ -1,14 +1,17 @@
 #pragma once
-// The appearance dialog: text and shadow colours, font, scroll speed, screen edge and the
-// three pixel offsets of the caption strip. The caller gives it the appearance settings with
+// The appearance dialog: text and shadow colours, font, scroll speed, screen edge, the
+// three pixel offsets and the monitor of the caption strip. The caller gives it the appearance settings with
 // setSettings() before the run and takes them back with settings() after IDOK; after IDCANCEL
 // they are as they came in.
 #include <windows.h>
+
+#include <string>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "model/AppearanceSettings.h"
+#include "panel/MonitorChoice.h"
 
 class CPropatyDlg : public fw::Dialog {
 public:
@@ -56,7 +59,6 @@ private:
     fw::UpDown m_spinLgap;
     fw::UpDown m_spinRgap;
 
-
     bool OnButtonClicked(int id);
     void OnColorChoice();
     void OnSizeChoice();
@@ -73,6 +75,10 @@ private:
     bool pickColor(COLORREF& color);
     void setShadowColor(COLORREF color);
     void repaintSwatch(int id) const;
+    void fillMonitorList();
 
     AppearanceSettings m_original;  // as the dialog opened, for Cancel
+    std::string m_monitorName;      // device name of the strip's monitor; "" the primary
+    MonitorChoices m_monitorChoices;
+    int m_monitorIndex = 0;         // entry of the monitor list
 };

@@ -74,6 +74,7 @@
 #define IDC_SHADOW_WHITE        1047
 #define IDC_SHADOW_BLACK        1049
 #define IDC_SHADOW_RGB          1051
+#define IDC_MONITOR_LIST        1200
 
 /* Colour dialog (132) */
 #define IDC_RGB_PREVIEW         1043

@@ -18,6 +18,8 @@ public:
 
     // False when the value could not be stored.
     bool writeString(const char* section, const char* key, const std::string& value) const;
+    // Deletes the key (a write without a value); false when the file could not be changed.
+    bool deleteKey(const char* section, const char* key) const;
 
 private:
     std::string m_path;

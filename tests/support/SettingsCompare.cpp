@@ -66,6 +66,7 @@ void ExpectSameSettings(const Settings& expected, const Settings& actual, const 
     EXPECT_EQ(a.logFont.lfHeight, b.logFont.lfHeight) << what;
     EXPECT_EQ(a.logFont.lfWeight, b.logFont.lfWeight) << what;
     EXPECT_EQ(a.logFont.lfItalic, b.logFont.lfItalic) << what;
+    EXPECT_EQ(a.monitorName, b.monitorName) << what;
     EXPECT_EQ(expected.fileInterface.fileExec, actual.fileInterface.fileExec) << what;
     EXPECT_EQ(expected.fileInterface.fileMinute, actual.fileInterface.fileMinute) << what;
     EXPECT_EQ(expected.fileInterface.filePath, actual.fileInterface.filePath) << what;

@@ -107,6 +107,8 @@ std::vector<CorpusFile> Corpus() {
                     "SIZE=\r\nDELTAX=0o17\r\nITEMCOUNT=\"1234567890123456789012345678\"\r\n", true},
         {"texts", "[SYSTEM]\r\nITEMCOUNT=5\r\n[ITEM0]\r\nSTRINGS=616\r\n[ITEM1]\r\nSTRINGS=6z41\r\n[ITEM2]\r\nSTRINGS=" +
                       longHex + "\r\n[ITEM3]\r\nSTRINGS=61006263\r\n[ITEM4]\r\nSTRINGS='6162'\r\nMINUTE=-3\r\n", true},
+        {"monitor keys", "[SYSTEM]\r\nMONITOR=\\\\.\\DISPLAY2\r\nCOLOR=1\r\nmonitor = \\\\.\\DISPLAY3\r\n[ITEM0]\r\n"
+                         "MONITOR=x\r\n[SYSTEM]\r\nMONITOR=\\\\.\\DISPLAY4\r\n", true},
         {"long face name and path", "[SYSTEM]\r\nFONTFACENAME=" + std::string(30, 'f') + "表\r\n[FILE]\r\nPATH=" +
                                         std::string(1021, 'p') + "表\r\n", true},
     };
@@ -118,7 +120,8 @@ public:
     explicit Changes(unsigned seed) : m_random(seed) {}
 
     Settings Next(Settings s) {
-        switch (Below(5)) {
+        switch (Below(6)) {
+        case 5: s.appearance.monitorName = Below(2) ? "" : "\\\\.\\DISPLAY" + std::to_string(1 + Below(3)); break;
         case 0: s.captions.append(CKirunData(Text(), 1 + Below(60000))); break;
         case 1:
             if (s.captions.count() > 0) s.captions.replaceAt(Below(s.captions.count()), CKirunData(Text(), 1 + Below(60)));

@@ -104,6 +104,30 @@ TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
               ReadFileBytes(dir.file("Kirunner.ini")));
 }
 
+// The strip's monitor is a key older programs do not know: written after every other SYSTEM key
+// while a monitor is chosen, and gone again with the primary monitor, so the file is then byte
+// for byte the one written without it.
+TEST(SettingsFile, MonitorKeyFollowsTheOtherSystemKeysOnlyWhileAMonitorIsChosen) {
+    TempDir dir;
+    const std::string path = dir.file("Kirunner.ini");
+    Settings s;
+    s.captions.append(CKirunData("abc", 5));
+    ASSERT_TRUE(saveTo(path, s));
+    const std::string withoutMonitor = ReadFileBytes(path);
+    EXPECT_EQ(std::string::npos, withoutMonitor.find("MONITOR"));
+
+    s.appearance.monitorName = "\\\\.\\DISPLAY2";
+    ASSERT_TRUE(saveTo(path, s));
+    const std::string withMonitor = ReadFileBytes(path);
+    EXPECT_NE(std::string::npos, withMonitor.find("ITEMCOUNT=1\r\nMONITOR=\\\\.\\DISPLAY2\r\n[ITEM0]")) << withMonitor;
+    EXPECT_EQ("\\\\.\\DISPLAY2", loadFrom(path).appearance.monitorName);
+
+    s.appearance.monitorName.clear();
+    ASSERT_TRUE(saveTo(path, s));
+    EXPECT_EQ(withoutMonitor, ReadFileBytes(path));
+    EXPECT_EQ("", loadFrom(path).appearance.monitorName);
+}
+
 TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     TempDir dir;
     Settings s;

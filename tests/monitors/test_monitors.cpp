@@ -1,0 +1,324 @@
+// The strip on a screen of two monitors side by side (run through tests/support/two-monitors.sh):
+// the monitor chosen in the appearance dialog, a resolution change, a monitor unplugged and
+// plugged in again, and the caption's size at the screen's resolution.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "KirunnerProcess.h"
+#include "TempDir.h"
+#include "resource.h"
+
+using namespace testing_support;
+
+namespace {
+
+const DWORD kTimeout = 20000;
+const COLORREF kWhite = RGB(255, 255, 255);
+const RECT kFirst{0, 0, 1280, 720};       // \\.\DISPLAY1, the primary monitor
+const RECT kSecond{1280, 0, 2304, 768};   // \\.\DISPLAY2, to its right
+// The monitors as tests/support/two-monitors.sh makes them: RandR geometries of A and B.
+const char kBothMonitors[] = "1280/338x720/190+0+0 1024/270x768/203+1280+0";
+
+// A settings file with one caption "abc" for 5 minutes and these SYSTEM keys before the count.
+std::string Settings(const std::string& systemKeys) {
+    return "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=5\r\nSTRINGS=616263\r\n";
+}
+
+const char kRereadMonitors[] = "--reread-monitors";
+
+// Starts a program and waits for its exit code; STILL_ACTIVE when it could not be started.
+DWORD RunProgram(std::string commandLine, bool wait) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return STILL_ACTIVE;
+    DWORD code = 0;
+    if (wait && WaitForSingleObject(info.hProcess, kTimeout) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return code;
+}
+
+// Sets the RandR monitors anew with the fixture script (A's geometry, and B's unless left out) and has Wine read them again. With its use
+// of XRandR off, Wine reads the monitors when a process starts, and takes them over from a
+// process that changes the display settings, sending WM_DISPLAYCHANGE to every window as
+// Windows does when a monitor comes or goes: a new process of this program does that.
+bool ChangeMonitors(const std::string& geometries) {
+    const char* script = std::getenv("TWO_MONITORS_SCRIPT");
+    if (!script) return false;
+    static int serial = 0;
+    const std::string done = "/tmp/kirunner-monitors-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++serial);
+    if (RunProgram(HostPathToWindows(script) + " monitors " + done + " " + geometries, false) == STILL_ACTIVE)
+        return false;
+    // Wine does not wait for a program of the host: the script leaves a file when it is done.
+    const std::string doneFile = HostPathToWindows(done);
+    if (!WaitUntil([&] { return FileExists(doneFile); }, kTimeout)) {
+        ADD_FAILURE() << "the script did not set the monitors " << geometries;
+        return false;
+    }
+    DeleteFileA(doneFile.c_str());
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const DWORD code = RunProgram(std::string("\"") + self + "\" " + kRereadMonitors, true);
+    // DISP_CHANGE_SUCCESSFUL, offset by 100: the new monitors were taken over.
+    EXPECT_EQ(100u, code) << "reading the monitors again";
+    return code == 100;
+}
+
+int MonitorCount() { return GetSystemMetrics(SM_CMONITORS); }
+
+class TwoMonitors : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::getenv("TWO_MONITORS_SCRIPT")) << "run through tests/support/two-monitors.sh";
+        ASSERT_EQ(2, MonitorCount()) << "Wine sees one monitor: is its use of XRandR off?";
+    }
+    // Every test starts from the two monitors as the fixture made them.
+    void TearDown() override {
+        if (GetSystemMetrics(SM_CXVIRTUALSCREEN) == kSecond.right && GetSystemMetrics(SM_CYVIRTUALSCREEN) == kSecond.bottom)
+            return;
+        EXPECT_TRUE(ChangeMonitors(kBothMonitors));
+    }
+};
+
+// The program started in a folder with a prepared settings file, its strip and control page.
+class Program {
+public:
+    Program(const TempDir& dir, const std::string& settings) {
+        WriteFileBytes(dir.file("Kirunner.ini"), settings);
+        if (!process.Start(dir.path())) return;
+        main = process.MainWindow(kTimeout);
+        if (!WaitForShown(main, kTimeout)) return;
+        page = ControlPage(main);
+        strip = process.StripWindow(kTimeout);
+    }
+    ~Program() {
+        if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+        process.WaitForExit(kTimeout);
+    }
+    bool ready() const { return main && page && strip; }
+
+    RECT stripRect() const {
+        RECT rect{};
+        GetWindowRect(strip, &rect);
+        return rect;
+    }
+    // Waits until the strip runs from `left` to `right`, with its top or bottom edge at `edge`.
+    bool waitForStrip(LONG left, LONG right, bool atBottom, LONG edge) const {
+        return WaitUntil([&] {
+            RECT r = stripRect();
+            return r.left == left && r.right == right && (atBottom ? r.bottom : r.top) == edge;
+        }, kTimeout);
+    }
+    void putFirstCaptionOnAir() const {
+        SelectListRow(GetDlgItem(page, IDC_CAPTION_LIST), 0);
+        PostClick(page, IDC_ADD_TO_CAPTION);
+    }
+    bool onAir() const { return ReadListView(GetDlgItem(page, IDC_CAPTION_LIST), 4)[0][2] == "表示中"; }
+    // The caption's white text shows on the strip, and moves left.
+    bool rolling() const {
+        int entered = -1;
+        if (!WaitUntil([&] { return (entered = CaptureWindow(strip).firstColumnWith(kWhite)) >= 0; }, kTimeout))
+            return false;
+        return WaitUntil([&] {
+            const int now = CaptureWindow(strip).firstColumnWith(kWhite);
+            return now >= 0 && now < entered;
+        }, kTimeout);
+    }
+
+    // Opens the appearance dialog, chooses entry `index` of its monitor list and presses OK;
+    // the list's texts as the dialog showed them.
+    std::vector<std::string> chooseMonitor(int index) const {
+        std::vector<std::string> labels;
+        PostClick(page, IDC_CAPTION_SETTINGS);
+        HWND dialog = process.WaitForDialog("キルン設定", kTimeout);
+        if (!WaitForShown(dialog, kTimeout)) return labels;
+        HWND list = GetDlgItem(dialog, IDC_MONITOR_LIST);
+        const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            // Texts of another process's list come across in UTF-16.
+            wchar_t wide[128] = L"";
+            if (SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 128)
+                SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+            char text[256] = "";
+            WideCharToMultiByte(932, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+            labels.push_back(text);
+        }
+        SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        PostClick(dialog, IDOK);
+        WaitForGone(dialog, kTimeout);
+        return labels;
+    }
+
+    KirunnerProcess process;
+    HWND main = nullptr, page = nullptr, strip = nullptr;
+};
+
+TEST_F(TwoMonitors, MonitorChosenInTheDialogHoldsTheStripAndIsStoredByDeviceName) {
+    TempDir dir;
+    Program program(dir, Settings("POS=1\r\nGAP=5\r\nLGAP=10\r\nRGAP=20\r\n"));
+    ASSERT_TRUE(program.ready());
+    // Without the key: the primary monitor, as before.
+    EXPECT_TRUE(program.waitForStrip(kFirst.left + 10, kFirst.right - 20, true, kFirst.bottom - 5));
+
+    const std::vector<std::string> labels = program.chooseMonitor(2);
+    const std::vector<std::string> expected{"メインモニタ", "1: 1280×720 メイン", "2: 1024×768 右"};
+    EXPECT_EQ(expected, labels);
+    // Edge, distance and insets within the second monitor's rectangle.
+    EXPECT_TRUE(program.waitForStrip(kSecond.left + 10, kSecond.right - 20, true, kSecond.bottom - 5))
+        << program.stripRect().left << "," << program.stripRect().bottom;
+    const std::string saved = ReadFileBytes(dir.file("Kirunner.ini"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nMONITOR=\\\\.\\DISPLAY2\r\n[ITEM0]")) << saved;
+    program.putFirstCaptionOnAir();
+    EXPECT_TRUE(program.rolling()) << "the caption rolls on the second monitor";
+
+    // Back to the primary monitor: the key goes, the file is as a program without it writes it.
+    EXPECT_EQ(3u, program.chooseMonitor(0).size());
+    EXPECT_TRUE(program.waitForStrip(kFirst.left + 10, kFirst.right - 20, true, kFirst.bottom - 5));
+    EXPECT_EQ(std::string::npos, ReadFileBytes(dir.file("Kirunner.ini")).find("MONITOR"));
+}
+
+// The second monitor goes from 1024x768 to 800x600. (Wine refuses a new size of the primary
+// monitor when it reads the monitors again: the mode it keeps for it no longer fits.)
+TEST_F(TwoMonitors, ResolutionChangeMovesTheStripToTheNewBottomEdgeWhileCaptionsRoll) {
+    TempDir dir;
+    Program program(dir, Settings("POS=1\r\nMONITOR=\\\\.\\DISPLAY2\r\n"));
+    ASSERT_TRUE(program.ready());
+    ASSERT_TRUE(program.waitForStrip(kSecond.left, kSecond.right, true, kSecond.bottom));
+    program.putFirstCaptionOnAir();
+    ASSERT_TRUE(program.rolling());
+
+    ASSERT_TRUE(ChangeMonitors("1280/338x720/190+0+0 800/211x600/159+1280+0"));
+    EXPECT_TRUE(program.waitForStrip(kSecond.left, kSecond.left + 800, true, 600))
+        << program.stripRect().right << "," << program.stripRect().bottom;
+    EXPECT_TRUE(program.onAir());
+    EXPECT_TRUE(program.rolling()) << "the caption rolls on after the change";
+}
+
+TEST_F(TwoMonitors, StripFallsBackToThePrimaryWhileItsMonitorIsGoneAndReturns) {
+    TempDir dir;
+    const std::string settings = Settings("MONITOR=\\\\.\\DISPLAY2\r\n");
+    Program program(dir, settings);
+    ASSERT_TRUE(program.ready());
+    ASSERT_TRUE(program.waitForStrip(kSecond.left, kSecond.right, false, 0));
+    program.putFirstCaptionOnAir();
+    ASSERT_TRUE(program.rolling());
+
+    ASSERT_TRUE(ChangeMonitors("1280/338x720/190+0+0"));
+    ASSERT_EQ(1, MonitorCount());
+    EXPECT_TRUE(program.waitForStrip(kFirst.left, kFirst.right, false, 0)) << program.stripRect().left;
+    EXPECT_TRUE(program.rolling()) << "the caption rolls on on the primary monitor";
+    EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini"))) << "the stored choice stays";
+
+    ASSERT_TRUE(ChangeMonitors(kBothMonitors));
+    EXPECT_TRUE(program.waitForStrip(kSecond.left, kSecond.right, false, 0)) << program.stripRect().left;
+    EXPECT_TRUE(program.onAir());
+    EXPECT_TRUE(program.rolling());
+}
+
+// The height a caption font of `height` pixels at 96 DPI gives the strip at `dpi`: the height
+// of "ABC" in the scaled font, and a pixel above and below for the shadow.
+LONG StripHeightFor(LONG height, int dpi, const char* face) {
+    HFONT font = CreateFontA(MulDiv(height, dpi, 96), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0,
+                             0, 0, 0, face);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(dc, "ABC", 3, &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return size.cy + 2;
+}
+
+int ScreenDpi() {
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    return dpi;
+}
+
+// Run at 96 and at 144 DPI: the stored heights are pixels at 96 DPI, the strip scales them to
+// its monitor, and the dialog shows and saves them unscaled.
+TEST_F(TwoMonitors, CaptionHeightIsScaledToTheMonitorsResolution) {
+    const int dpi = ScreenDpi();
+    ASSERT_EQ(std::atoi(std::getenv("TWO_MONITORS_DPI")), dpi);
+    const struct {
+        const char* keys;
+        LONG height;
+        const char* face;
+        const char* points;  // as the appearance dialog shows the size
+    } cases[] = {
+        {"SIZE=0\r\n", -12, "ＭＳ Ｐゴシック", "9"},
+        {"SIZE=2\r\n", -21, "ＭＳ Ｐゴシック", "16"},
+        {"SIZE=3\r\nFONTFACENAME=Arial\r\nFONTHEIGHT=-40\r\nFONTWEIGHT=400\r\n", -40, "Arial", "30"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        Program program(dir, Settings(std::string("MONITOR=\\\\.\\DISPLAY2\r\n") + c.keys));
+        ASSERT_TRUE(program.ready()) << c.keys;
+        const LONG expected = StripHeightFor(c.height, dpi, c.face);
+        EXPECT_TRUE(WaitUntil([&] {
+            RECT r = program.stripRect();
+            return r.left == kSecond.left && r.bottom - r.top == expected;
+        }, kTimeout)) << c.keys << ": height " << program.stripRect().bottom - program.stripRect().top
+                      << ", expected " << expected;
+        if (dpi > 96) {
+            EXPECT_GT(expected, StripHeightFor(c.height, 96, c.face)) << c.keys;
+        }
+
+        PostClick(program.page, IDC_CAPTION_SETTINGS);
+        HWND dialog = program.process.WaitForDialog("キルン設定", kTimeout);
+        ASSERT_TRUE(WaitForShown(dialog, kTimeout));
+        EXPECT_EQ(c.points, WindowText(GetDlgItem(dialog, IDC_FONT_SIZE))) << c.keys;
+        PostClick(dialog, IDOK);
+        ASSERT_TRUE(WaitForGone(dialog, kTimeout));
+        // The file is saved once the dialog has gone.
+        const std::string stored = "FONTHEIGHT=" + std::to_string(c.height) + "\r\n";
+        EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(dir.file("Kirunner.ini")).find(stored) != std::string::npos; },
+                              kTimeout))
+            << c.keys;
+    }
+}
+
+// The list's columns are 35, 70, 50 and 300 pixels at 96 DPI, and wider in proportion above it.
+TEST_F(TwoMonitors, ListColumnsAreScaledToTheResolution) {
+    const int dpi = ScreenDpi();
+    TempDir dir;
+    Program program(dir, Settings(""));
+    ASSERT_TRUE(program.ready());
+    HWND list = GetDlgItem(program.page, IDC_CAPTION_LIST);
+    int column = 0;
+    for (int width : {35, 70, 50, 300})
+        EXPECT_EQ(MulDiv(width, dpi, 96), SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column++), 0))
+            << "column " << column;
+}
+
+}  // namespace
+
+// The test program, or, started by a test with kRereadMonitors, the process that has Wine read
+// the monitors again.
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == kRereadMonitors) {
+        // The primary monitor's size, as this process found it, set as its mode.
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) return 1;
+        DEVMODEA mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(info.rcMonitor.right - info.rcMonitor.left);
+        mode.dmPelsHeight = static_cast<DWORD>(info.rcMonitor.bottom - info.rcMonitor.top);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        return 100 + ChangeDisplaySettingsExA(nullptr, &mode, nullptr, 0, nullptr);
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
