@@ -50,7 +50,6 @@ int windowDpi(HWND hwnd) {
 
 int scaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, windowDpi(hwnd), 96); }
 
-int PointsToPixels(int points) { return MulDiv(points, LogPixelsY(), 72); }
 int PixelsToPoints(int pixels) { return MulDiv(pixels, 72, LogPixelsY()); }
 
 }  // namespace fw

@@ -27,7 +27,6 @@ int LogPixelsY();
 int windowDpi(HWND hwnd);
 // A length in pixels at 96 DPI as pixels of that window.
 int scaledForWindow(HWND hwnd, int pixels);
-int PointsToPixels(int points);
 int PixelsToPoints(int pixels);
 
 }  // namespace fw
