@@ -23,9 +23,9 @@ const UINT WM_DPICHANGED = 0x02E0;
 
 // The glass margins at the window's resolution.
 MARGINS glassMarginsFor(HWND hwnd) {
-    return {fw::scaledForWindow(hwnd, kGlassMargins.cxLeftWidth), fw::scaledForWindow(hwnd, kGlassMargins.cxRightWidth),
-            fw::scaledForWindow(hwnd, kGlassMargins.cyTopHeight),
-            fw::scaledForWindow(hwnd, kGlassMargins.cyBottomHeight)};
+    return {fw::ScaledForWindow(hwnd, kGlassMargins.cxLeftWidth), fw::ScaledForWindow(hwnd, kGlassMargins.cxRightWidth),
+            fw::ScaledForWindow(hwnd, kGlassMargins.cyTopHeight),
+            fw::ScaledForWindow(hwnd, kGlassMargins.cyBottomHeight)};
 }
 }  // namespace
 

@@ -40,7 +40,7 @@ int LogPixelsY() {
     return dpi > 0 ? dpi : 96;
 }
 
-int windowDpi(HWND hwnd) {
+int WindowDpi(HWND hwnd) {
     typedef UINT(WINAPI * GetDpiForWindowFunction)(HWND);
     static const GetDpiForWindowFunction getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
@@ -48,7 +48,7 @@ int windowDpi(HWND hwnd) {
     return dpi > 0 ? static_cast<int>(dpi) : LogPixelsY();
 }
 
-int scaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, windowDpi(hwnd), 96); }
+int ScaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, WindowDpi(hwnd), 96); }
 
 int PixelsToPoints(int pixels) { return MulDiv(pixels, 72, LogPixelsY()); }
 

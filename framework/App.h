@@ -24,9 +24,9 @@ void SetMainWindow(HWND hwnd);
 int LogPixelsY();
 // The resolution the system scales `hwnd` to: its monitor's under per-monitor awareness
 // (GetDpiForWindow, Windows 10 and later), else LogPixelsY().
-int windowDpi(HWND hwnd);
+int WindowDpi(HWND hwnd);
 // A length in pixels at 96 DPI as pixels of that window.
-int scaledForWindow(HWND hwnd, int pixels);
+int ScaledForWindow(HWND hwnd, int pixels);
 int PixelsToPoints(int pixels);
 
 }  // namespace fw

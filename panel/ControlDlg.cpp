@@ -81,7 +81,7 @@ BOOL CControlDlg::OnInitDialog() {
     listCtrl.SetExtendedStyle(0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     int column = 0;
     for (const ListColumn& c : kListColumns)
-        listCtrl.InsertColumn(column++, c.header, c.format, fw::scaledForWindow(m_hWnd, c.width));
+        listCtrl.InsertColumn(column++, c.header, c.format, fw::ScaledForWindow(m_hWnd, c.width));
 
     loadSettings();
     refreshList();
@@ -292,7 +292,7 @@ BOOL CControlDlg::DestroyWindow() {
 void CControlDlg::scaleListColumns() {
     int column = 0;
     for (const ListColumn& c : kListColumns)
-        listCtrl.SetColumnWidth(column++, fw::scaledForWindow(m_hWnd, c.width));
+        listCtrl.SetColumnWidth(column++, fw::ScaledForWindow(m_hWnd, c.width));
 }
 
 void CControlDlg::PostNcDestroy() {
