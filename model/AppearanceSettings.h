@@ -3,6 +3,8 @@
 // operator sets them and as the settings file stores them.
 #include <windows.h>
 
+#include <string>
+
 // The font captions start with and the base of the three fixed sizes: 12 points at the
 // display's vertical resolution, bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.
 LOGFONTA defaultCaptionFont();
@@ -18,4 +20,13 @@ struct AppearanceSettings {
     int lgap = 0;        // left offset of the strip in pixels
     int rgap = 0;        // right offset of the strip in pixels
     int deltaX = 2;      // pixels per scroll tick: 1 slow ... 4 fast
+    // Options that all default to the transparent strip with the one-pixel shadow:
+    int bandOn = 0;                 // 1: the strip is a band of bandColor instead of transparent
+    COLORREF bandColor = 0x000000;
+    int bandOpacity = 100;          // of the band, in percent; the text stays fully opaque
+    int outline = 0;                // 1: an outline of the shadow colour around every glyph
+    std::string separator;          // drawn between consecutive captions; empty: none
 };
+
+// The longest separator kept, in bytes.
+constexpr size_t kMaxSeparatorBytes = 64;

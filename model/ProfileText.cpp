@@ -119,7 +119,12 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
         section.lastLine = lineIndex;
         m_sections.push_back(section);
         currentSection = m_sections.size() - 1;
-        m_sectionIndex.emplace(fw::UpperAscii(upTo(m_text, nameFrom, nameTo)), currentSection);
+        auto first = m_sectionIndex.emplace(fw::UpperAscii(upTo(m_text, nameFrom, nameTo)), currentSection);
+        if (!first.second) {
+            size_t last = first.first->second;
+            while (m_sections[last].nextSameName != 0) last = m_sections[last].nextSameName;
+            m_sections[last].nextSameName = currentSection;
+        }
         return;
     }
 
@@ -220,6 +225,18 @@ void ProfileText::set(const std::string& section, const std::string& key, const 
     line.isChanged = true;
 }
 
+void ProfileText::remove(const std::string& section, const std::string& key) {
+    for (size_t s = findSection(section); s != 0; s = m_sections[s].nextSameName) {
+        auto found = m_keyIndex.find(keyId(s, key));
+        if (found == m_keyIndex.end()) continue;
+        const KeyPlace& place = found->second;
+        if (place.isAdded) m_sections[place.section].added[place.line].removed = true;
+        else m_lines[place.line].isRemoved = true;
+        m_keyIndex.erase(found);
+        return;
+    }
+}
+
 // Whether the key's line has this value already: the profile writer then leaves the file alone.
 bool ProfileText::holds(const Line& line, const char* value, size_t length) const {
     if (line.isChanged) return valueOf(line.changed).compare(0, std::string::npos, value, length) == 0;
@@ -271,7 +288,9 @@ std::string ProfileText::bytes() const {
     };
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
-        if (line.isChanged) {
+        if (line.isRemoved) {
+            // nothing of the deleted key's line stays
+        } else if (line.isChanged) {
             text.append(m_written, line.changed.at, line.changed.length);
             text.append(m_text, line.contentEnd, line.end - line.contentEnd);
         } else {
@@ -305,6 +324,7 @@ std::string ProfileText::toAnsi(const std::string& stored) const {
 
 void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {
     for (const Piece& piece : pieces) {
+        if (piece.removed) continue;
         text.append(m_written, piece.at, piece.length);
         text += kLineEnd;
     }

@@ -30,6 +30,9 @@ public:
 
     // One key write of the profile writer. Blanks at the start of `value` are not stored.
     void set(const std::string& section, const std::string& key, const std::string& value);
+    // Deletes the key's line, as the profile writer does when given no value: the first key of
+    // that name in the first section of that name that holds one. Nothing when there is none.
+    void remove(const std::string& section, const std::string& key);
 
     // The whole file as it is to be stored.
     std::string bytes() const;
@@ -42,6 +45,7 @@ private:
         size_t at = 0;
         size_t length = 0;
         size_t valueOffset = 0;
+        bool removed = false;
     };
     struct Line {
         size_t start = 0;       // in m_text
@@ -51,11 +55,13 @@ private:
         size_t nameEnd = 0;     // after the key name, blanks dropped
         Piece changed;          // the new content when `isChanged`
         bool isChanged = false;
+        bool isRemoved = false;
     };
     struct Section {
         std::string name;            // as first written, for a section this text adds
         size_t lastLine = 0;         // index of its last non-blank line in m_lines
         bool isNew = false;          // added at the end of the file
+        size_t nextSameName = 0;     // the next section of the same name in the file; 0: none
         std::vector<Piece> added;    // key lines added, in order, without line ends
     };
     // Where a key's line is: an original line, or a line that this text added to a section.

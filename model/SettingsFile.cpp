@@ -38,6 +38,7 @@ public:
     void put(const std::string& section, const char* key, const std::string& value) override {
         m_text.set(section, key, value);
     }
+    void remove(const std::string& section, const char* key) override { m_text.remove(section, key); }
 
 private:
     ProfileText& m_text;

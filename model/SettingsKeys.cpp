@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "framework/Mbcs.h"
 #include "model/HexCodec.h"
 
 namespace {
@@ -24,6 +25,23 @@ std::string itemSectionName(int position) {
     return name;
 }
 
+// Text stored as hex pairs, so that any byte survives; a "00" pair ends it.
+std::string decodeHexText(const std::string& hex) {
+    std::string text = decodeHex(hex);
+    text.resize(std::min(text.size(), text.find('\0')));
+    return text;
+}
+
+void loadStripOptions(const SettingsSource& file, AppearanceSettings& a) {
+    a.bandOn = file.readInt(kSystem, "BAND", a.bandOn);
+    a.bandColor = static_cast<COLORREF>(file.readInt(kSystem, "BANDRGB", static_cast<int>(a.bandColor)));
+    a.bandOpacity = file.readInt(kSystem, "BANDOPACITY", a.bandOpacity);
+    a.outline = file.readInt(kSystem, "OUTLINE", a.outline);
+    std::string separator =
+        fw::CutToBytes(decodeHexText(file.readString(kSystem, "SEPARATOR", kMaxHexDigits)), kMaxSeparatorBytes);
+    if (!separator.empty()) a.separator = separator;
+}
+
 void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
     a.colorChoice = file.readInt(kSystem, "COLOR", a.colorChoice);
     a.userTextColor = static_cast<COLORREF>(file.readInt(kSystem, "RGB", static_cast<int>(a.userTextColor)));
@@ -35,6 +53,8 @@ void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
     a.rgap = file.readInt(kSystem, "RGAP", a.rgap);
     a.sizeChoice = file.readInt(kSystem, "SIZE", a.sizeChoice);
     a.deltaX = file.readInt(kSystem, "DELTAX", a.deltaX);
+
+    loadStripOptions(file, a);
 
     std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (face.empty()) return;
@@ -48,8 +68,7 @@ void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
 CKirunData loadItem(const SettingsSource& file, const std::string& section) {
     CKirunData item;
     item.m_minutes = file.readInt(section, "MINUTE", item.m_minutes);
-    item.m_text = decodeHex(file.readString(section, "STRINGS", kMaxHexDigits));
-    item.m_text.resize(std::min(item.m_text.size(), item.m_text.find('\0')));  // a "00" pair ends the text
+    item.m_text = decodeHexText(file.readString(section, "STRINGS", kMaxHexDigits));
     return item;
 }
 
@@ -70,6 +89,16 @@ public:
     explicit KeyWriter(SettingsSink& sink) : m_sink(sink) {}
     void put(const std::string& section, const char* key, const std::string& value) { m_sink.put(section, key, value); }
     void putInt(const std::string& section, const char* key, int value) { put(section, key, std::to_string(value)); }
+    // A value equal to its default is not stored, and goes if it was: a file saved with every
+    // option at its default holds exactly the keys it held before the options existed.
+    void putUnlessDefault(const std::string& section, const char* key, const std::string& value,
+                          const std::string& defaultValue) {
+        if (value == defaultValue) m_sink.remove(section, key);
+        else put(section, key, value);
+    }
+    void putIntUnlessDefault(const std::string& section, const char* key, int value, int defaultValue) {
+        putUnlessDefault(section, key, std::to_string(value), std::to_string(defaultValue));
+    }
 
 private:
     SettingsSink& m_sink;
@@ -78,6 +107,17 @@ private:
 std::string faceNameOf(const LOGFONTA& font) {
     const char* face = font.lfFaceName;
     return std::string(face, std::find(face, face + LF_FACESIZE, '\0'));
+}
+
+// After every other key of SYSTEM, each only when it differs from its default.
+void writeStripOptions(KeyWriter& w, const AppearanceSettings& a) {
+    const AppearanceSettings defaults;
+    w.putIntUnlessDefault(kSystem, "BAND", a.bandOn, defaults.bandOn);
+    w.putIntUnlessDefault(kSystem, "BANDRGB", static_cast<int>(a.bandColor), static_cast<int>(defaults.bandColor));
+    w.putIntUnlessDefault(kSystem, "BANDOPACITY", a.bandOpacity, defaults.bandOpacity);
+    w.putIntUnlessDefault(kSystem, "OUTLINE", a.outline, defaults.outline);
+    w.putUnlessDefault(kSystem, "SEPARATOR", encodeHex(fw::CutToBytes(a.separator, kMaxSeparatorBytes)),
+                       encodeHex(defaults.separator));
 }
 
 }  // namespace
@@ -108,6 +148,7 @@ void writeSettings(SettingsSink& sink, const AppearanceSettings& a, const Captio
     w.putInt(kFile, "EXEC", f.fileExec);
     w.putInt(kFile, "MINUTE", f.fileMinute);
     w.put(kFile, "PATH", f.filePath);
+    writeStripOptions(w, a);
 }
 
 void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,

@@ -25,6 +25,8 @@ class SettingsSink {
 public:
     virtual ~SettingsSink() = default;
     virtual void put(const std::string& section, const char* key, const std::string& value) = 0;
+    // Deletes the key; nothing when it is missing.
+    virtual void remove(const std::string& section, const char* key) = 0;
 };
 
 // A missing number leaves its field as it is and a missing PATH gives the empty path; the
@@ -33,6 +35,7 @@ public:
 void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
                   FileInterfaceSettings& fileInterface);
 
-// Every key in the file's order: SYSTEM, then ITEM0, ITEM1, ..., then FILE.
+// Every key in the file's order: SYSTEM, then ITEM0, ITEM1, ..., then FILE; the strip options
+// last, in SYSTEM after its other keys, and only those that differ from their defaults.
 void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
                    const FileInterfaceSettings& fileInterface);

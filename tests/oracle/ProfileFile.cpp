@@ -28,3 +28,7 @@ std::string ProfileFile::readString(const char* section, const char* key, size_t
 bool ProfileFile::writeString(const char* section, const char* key, const std::string& value) const {
     return WritePrivateProfileStringA(section, key, value.c_str(), m_path.c_str()) != FALSE;
 }
+
+bool ProfileFile::removeKey(const char* section, const char* key) const {
+    return WritePrivateProfileStringA(section, key, nullptr, m_path.c_str()) != FALSE;
+}

@@ -18,6 +18,8 @@ public:
 
     // False when the value could not be stored.
     bool writeString(const char* section, const char* key, const std::string& value) const;
+    // False when the key could not be deleted (a missing key counts as deleted).
+    bool removeKey(const char* section, const char* key) const;
 
 private:
     std::string m_path;

@@ -27,6 +27,9 @@ public:
     void put(const std::string& section, const char* key, const std::string& value) override {
         if (m_ok) m_ok = m_file.writeString(section.c_str(), key, value);
     }
+    void remove(const std::string& section, const char* key) override {
+        if (m_ok) m_ok = m_file.removeKey(section.c_str(), key);
+    }
     bool ok() const { return m_ok; }
 
 private:

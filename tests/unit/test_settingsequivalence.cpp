@@ -107,6 +107,10 @@ std::vector<CorpusFile> Corpus() {
                     "SIZE=\r\nDELTAX=0o17\r\nITEMCOUNT=\"1234567890123456789012345678\"\r\n", true},
         {"texts", "[SYSTEM]\r\nITEMCOUNT=5\r\n[ITEM0]\r\nSTRINGS=616\r\n[ITEM1]\r\nSTRINGS=6z41\r\n[ITEM2]\r\nSTRINGS=" +
                       longHex + "\r\n[ITEM3]\r\nSTRINGS=61006263\r\n[ITEM4]\r\nSTRINGS='6162'\r\nMINUTE=-3\r\n", true},
+        {"strip options in odd places",
+         "[SYSTEM]\r\nBAND=1\r\nCOLOR=2\r\n outline = 1 \r\nITEMCOUNT=0\r\nSEPARATOR=8140819f\r\nBAND=0\r\n"
+         "[FILE]\r\nBANDRGB=5\r\n[SYSTEM]\r\nBANDOPACITY=40\r\n",
+         true},
         {"long face name and path", "[SYSTEM]\r\nFONTFACENAME=" + std::string(30, 'f') + "表\r\n[FILE]\r\nPATH=" +
                                         std::string(1021, 'p') + "表\r\n", true},
     };
@@ -133,6 +137,10 @@ public:
             s.appearance.deltaX = 1 + Below(4);
             s.appearance.logFont.lfHeight = -Below(100);
             std::strcpy(s.appearance.logFont.lfFaceName, Below(2) ? "Arial" : "ＭＳ ゴシック");
+            s.appearance.bandOn = Below(2);
+            s.appearance.bandOpacity = Below(2) ? 100 : Below(101);
+            s.appearance.outline = Below(2);
+            s.appearance.separator = Below(2) ? "" : Text();
             break;
         default:
             s.fileInterface.fileExec = Below(2);
