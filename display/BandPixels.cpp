@@ -42,8 +42,9 @@ void fillPixels(OffscreenPicture& picture, int x, int y, int width, int height, 
     const int right = std::min(picture.width(), x + width);
     const int top = std::max(0, y);
     const int bottom = std::min(picture.height(), y + height);
+    if (left >= right) return;
     for (int row = top; row < bottom; ++row) {
         DWORD* line = pixels + static_cast<size_t>(row) * static_cast<size_t>(picture.width());
-        std::fill(line + std::max(left, 0), line + std::max(right, left), pixel);
+        std::fill(line + left, line + right, pixel);
     }
 }
