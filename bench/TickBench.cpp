@@ -62,12 +62,15 @@ void DrainMessages() {
 // left of the screen, with one caption on air.
 class Strip {
 public:
-    Strip(HFONT font, int stripWidth, int step, const std::string& text) : m_win(new CKirunWin) {
+    // `options` sets the band, outline or separator of the look; null leaves them off.
+    Strip(HFONT font, int stripWidth, int step, const std::string& text, void (*options)(StripLook&) = nullptr)
+        : m_win(new CKirunWin) {
         const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
         StripLook look;
         look.m_font = font;
         look.m_rgap = screenWidth - stripWidth;
         look.m_deltaX = step;
+        if (options) options(look);
         m_win->setLook(look);
         m_win->updateLayout();  // start() without the timers: the loop is the clock
         m_win->addKirun(0, text.c_str(), 60000, nullptr);
@@ -245,6 +248,37 @@ void PrintTextTable(HFONT font, const Config& config) {
     }
 }
 
+// The tick with each option of the look, a pass's rendering of the caption included (the tick
+// that ends a pass renders the next one). A translucent band hands its picture to the screen
+// within the tick (UpdateLayeredWindow), so its "tick" is already a painted tick.
+void PrintLookTable(HFONT font, const Config& config) {
+    const std::string text = TextOfWidth(font, kCaptionPixels);
+    const struct {
+        const char* name;
+        void (*options)(StripLook&);
+    } looks[] = {
+        {"transparent (default)", nullptr},
+        {"outline", [](StripLook& l) { l.m_outline = true; }},
+        {"separator", [](StripLook& l) { l.m_separator = "\x81\x40\x81\x9f\x81\x40"; }},
+        {"band 100%", [](StripLook& l) { l.m_bandOn = true; }},
+        {"band 100% + outline", [](StripLook& l) { l.m_bandOn = true, l.m_outline = true; }},
+        {"band 60%", [](StripLook& l) { l.m_bandOn = true, l.m_bandOpacity = 60; }},
+    };
+    std::printf("\nSpeed 2, strip 1920 px, caption %d px; microseconds per tick by look, median of %d "
+                "rounds of %d ticks (a pass is %d ticks)\n",
+                TextWidth(font, text), config.rounds, config.ticks, (TextWidth(font, text) + 3) / 2 + 1);
+    std::printf("%-24s %10s %12s %14s\n", "look", "tick", "tick/default", "tick+paint");
+    double plain = 0;
+    for (const auto& look : looks) {
+        Strip strip(font, 1920, 2, text, look.options);
+        const double tick = TickMicros(strip, config);
+        const double painted = PaintedTickMicros(strip, config);
+        if (plain == 0) plain = tick;
+        std::printf("%-24s %10.2f %12.2f %14.2f\n", look.name, tick, tick / plain, painted);
+        std::fflush(stdout);
+    }
+}
+
 int PositiveArg(int argc, char** argv, int at, int fallback) {
     if (argc <= at) return fallback;
     const long value = std::strtol(argv[at], nullptr, 10);
@@ -265,6 +299,7 @@ int main(int argc, char** argv) {
     }
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     PrintSpeedTable(font.get(), config);
+    PrintLookTable(font.get(), config);
     PrintPartsTable(font.get(), config);
     PrintWidthTable(font.get(), config);
     PrintTextTable(font.get(), config);

@@ -101,13 +101,19 @@ start_wine() {  # start_wine FOLDER EXE NAME ARGS...
   if [ -n "$prog_pid" ]; then launched="$launched $prog_pid"; fi
 }
 
+# The strip's look for the next kirunner rows: extra SYSTEM keys, one "KEY=VALUE" per word
+# (empty: the transparent strip of the defaults).
+look=""
+
 kirunner() {  # kirunner LABEL STEP ARGS...
   local label="$1" step="$2"; shift 2
-  local folder="$work/kirunner-$step-$#"
+  local folder="$work/kirunner-$step-$#-${look// /-}"
   local minutes=$(( (warmup + seconds) / 60 + 5 ))
+  local keys="" key
+  for key in $look; do keys="$keys$key\r\n"; done
   mkdir -p "$folder"
   cp "$build/Kirunner.exe" "$folder/"
-  printf '[SYSTEM]\r\nDELTAX=%s\r\nSIZE=1\r\nITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=%s\r\nSTRINGS=%s\r\n' \
+  printf "[SYSTEM]\r\nDELTAX=%s\r\nSIZE=1\r\n${keys}ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=%s\r\nSTRINGS=%s\r\n" \
     "$step" "$minutes" "$(printf '%s' "$text" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')" \
     > "$folder/Kirunner.ini"
   start_wine "$folder" "$folder/Kirunner.exe" Kirunner.exe "$@"
@@ -172,11 +178,16 @@ ratio() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN {if (b > 
 
 echo "one caption: $text; warm-up ${warmup} s, then ${seconds} s per row; CPU s/min"
 printf '%-26s %9s %11s %9s %9s %14s\n' "" program wineserver "X server" total "(explorer+dev)"
-declare -A kir mini tick
+declare -A kir mini tick band half
 for step in $speeds; do
   kirunner "Kirunner -T1, step $step" "$step" -T1; kir[$step]="$total"
   minimal "MinimalStrip, step $step" "$step"; mini[$step]="$total"
   tickr_run "tickr, shift $step" "$step"; tick[$step]="$total"
+  look="BAND=1"
+  kirunner "Kirunner band 100%, st $step" "$step" -T1; band[$step]="$total"
+  look="BAND=1 BANDOPACITY=60"
+  kirunner "Kirunner band 60%, st $step" "$step" -T1; half[$step]="$total"
+  look=""
 done
 # Does re-applying the layered attributes every second (Kirunner's timer 103) cost by itself?
 minimal "MinimalStrip+attrs 1/s, st 2" 2 reapply
@@ -184,9 +195,11 @@ kirunner "Kirunner idle (nothing on air)" 2; kidle="$total"
 minimal "MinimalStrip idle" 2 idle; midle="$total"
 
 echo
-printf '%-8s %22s %16s\n' step "Kirunner/MinimalStrip" "Kirunner/tickr"
+printf '%-8s %22s %16s %14s %14s %14s\n' step "Kirunner/MinimalStrip" "Kirunner/tickr" \
+  "band/Minimal" "band/tickr" "60%/Minimal"
 for step in $speeds; do
-  printf '%-8s %22s %16s\n' "$step" "$(ratio "${kir[$step]}" "${mini[$step]}")" \
-    "$(ratio "${kir[$step]}" "${tick[$step]}")"
+  printf '%-8s %22s %16s %14s %14s %14s\n' "$step" "$(ratio "${kir[$step]}" "${mini[$step]}")" \
+    "$(ratio "${kir[$step]}" "${tick[$step]}")" "$(ratio "${band[$step]}" "${mini[$step]}")" \
+    "$(ratio "${band[$step]}" "${tick[$step]}")" "$(ratio "${half[$step]}" "${mini[$step]}")"
 done
 printf '%-8s %22s\n' idle "$(ratio "$kidle" "$midle")"

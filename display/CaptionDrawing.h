@@ -1,6 +1,7 @@
 #pragma once
 // A caption as the strip shows it, drawn into any device context: the text on its shadow one
-// pixel right and down, over whatever the context already holds.
+// pixel right and down, or inside an outline of the shadow colour, over whatever the context
+// already holds.
 #include <windows.h>
 
 #include <string>
@@ -8,7 +9,13 @@
 // The size of `text` in `font`; empty when it cannot be measured.
 SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text);
 
+// The columns an outline adds to a caption: one left of the text (the one right of it falls in
+// the shadow's column).
+int captionOutlineWidth(bool outline);
+
 // Draws `text` into the area (0, 0, width, height): the shadow first, one pixel right and down,
-// then the text on it. Captions are shown verbatim: "&" is no mnemonic prefix here.
+// then the text on it. With `outline` the shadow is drawn in all eight one-pixel directions
+// around the text, which then starts one column further right. Captions are shown verbatim:
+// "&" is no mnemonic prefix here.
 void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
-                 COLORREF shadowColor, int width, int height);
+                 COLORREF shadowColor, int width, int height, bool outline = false);

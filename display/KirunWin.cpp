@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "display/BandPixels.h"
 #include "display/CaptionDrawing.h"
 #include "display/MonitorList.h"
 #include "display/StripPlacement.h"
@@ -26,6 +27,8 @@ CKirunWin::CKirunWin() {
 void CKirunWin::setLook(const StripLook& look) {
     m_look = look;
     applyEngineLook();
+    m_engine.setBand(look.m_bandOn, look.m_bandColor, bandAlphaFor(look.m_bandOpacity));
+    m_engine.setDecoration(look.m_outline, look.m_separator);
     if (m_started) updateLayout();
 }
 
@@ -45,7 +48,7 @@ void CKirunWin::applyEngineLook() {
 void CKirunWin::start() {
     updateLayout();
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
-    Invalidate(TRUE);
+    present();
     m_started = true;
     // Scrolling and counting down start with the first caption put on air, unless one already is.
     if (m_engine.rolling()) startScrollTimer();
@@ -120,7 +123,7 @@ LRESULT CKirunWin::OnCreate(WPARAM wp, LPARAM lp) {
 
 LRESULT CKirunWin::OnPaint() {
     fw::PaintDC paint(m_hWnd);
-    if (!paint.get() || !m_engine.strip()) return 0;
+    if (!paint.get() || !m_engine.strip() || m_perPixelAlpha) return 0;
     // The strip picture has the client area's size since the last layout.
     const int width = m_engine.strip().width();
     const int height = m_engine.strip().height();
@@ -177,16 +180,42 @@ void CKirunWin::followScreen() {
 }
 
 void CKirunWin::applyLayeredAttributes() {
+    // A translucent band carries its alpha in its pixels, handed over with every picture.
+    if (m_perPixelAlpha) return;
     // Applying them costs a reshaping of the whole window under some window systems: once a
-    // second they are only read back, and set again only when something changed them.
-    const DWORD flags = LWA_COLORKEY | LWA_ALPHA;
+    // second they are only read back, and set again only when something changed them. A band
+    // is an opaque window: no colour key, full alpha.
+    const bool keyed = !m_look.m_bandOn;
+    const DWORD flags = keyed ? LWA_COLORKEY | LWA_ALPHA : LWA_ALPHA;
+    const BYTE wanted = keyed ? m_alpha : ScrollEngine::kOpaqueAlpha;
     COLORREF key = 0;
     BYTE alpha = 0;
     DWORD current = 0;
-    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) &&
-        key == ScrollEngine::kKeyColor && alpha == m_alpha && current == flags)
+    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) && alpha == wanted &&
+        current == flags && (!keyed || key == ScrollEngine::kKeyColor))
         return;
-    SetLayeredWindowAttributes(m_hWnd, ScrollEngine::kKeyColor, m_alpha, flags);
+    SetLayeredWindowAttributes(m_hWnd, ScrollEngine::kKeyColor, wanted, flags);
+}
+
+void CKirunWin::matchLayeredMode() {
+    if (m_engine.translucent() == m_perPixelAlpha) return;
+    const LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG>(WS_EX_LAYERED));
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    m_perPixelAlpha = m_engine.translucent();
+}
+
+void CKirunWin::present() {
+    if (!m_perPixelAlpha) {
+        Invalidate(TRUE);
+        return;
+    }
+    OffscreenPicture& strip = m_engine.stripPicture();
+    if (!strip) return;
+    SIZE size{strip.width(), strip.height()};
+    POINT origin{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, ScrollEngine::kOpaqueAlpha, AC_SRC_ALPHA};
+    UpdateLayeredWindow(m_hWnd, nullptr, nullptr, &size, strip.dc(), &origin, 0, &blend, ULW_ALPHA);
 }
 
 void CKirunWin::updateLayout() {
@@ -212,10 +241,12 @@ void CKirunWin::updateLayout() {
     m_layingOut = false;
 
     m_alpha = 200;
+    matchLayeredMode();
     applyLayeredAttributes();
 
     RECT client = ClientRect();
     m_engine.layout(client.right - client.left, client.bottom - client.top);
+    if (m_perPixelAlpha) present();  // such a window shows nothing until it is handed a picture
 }
 
 void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListener* listener) {
@@ -245,7 +276,7 @@ void CKirunWin::countDown() {
 void CKirunWin::onScrollTick() {
     const ScrollEngine::Tick tick = m_engine.tick();
     if (tick == ScrollEngine::Tick::kIdle) return;
-    Invalidate(TRUE);
+    present();
     if (tick == ScrollEngine::Tick::kEnded) {
         // Stopped before the listener hears of it: the listener may close the program or put
         // a caption on air again, and neither may be undone here afterwards.

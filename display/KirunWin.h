@@ -1,7 +1,10 @@
 #pragma once
 // The caption strip: a borderless, click-through, topmost layered window at the top or bottom
-// edge of a monitor (the primary one unless the look names another). Pixels of the key colour are transparent, so only the caption text and
-// its shadow show over the desktop. The scrolling engine keeps the pictures and the captions
+// edge of a monitor (the primary one unless the look names another). Pixels of the key colour
+// are transparent, so only the caption text and its shadow show over the desktop; or, as its
+// look may choose, the captions run on a band that is opaque (no colour key: the cheapest strip
+// to show) or translucent (per-pixel alpha, the text fully opaque). The scrolling engine keeps
+// the pictures and the captions
 // on air; this window runs its timers, paints its strip picture and places it on the screen.
 //
 // The owner creates it with new, gives it its look with setLook() (before start() or at any
@@ -104,12 +107,19 @@ private:
     void stopScrollTimer();
     void startCountDownTimer();
     void stopCountDownTimer();
+    // Brings the strip picture to the screen: a repaint, or for a translucent band the picture
+    // with its alpha handed to UpdateLayeredWindow.
+    void present();
+    // A window updated with UpdateLayeredWindow takes no layered attributes and the other way
+    // round until it is made layered anew: done whenever the band turns translucent or back.
+    void matchLayeredMode();
 
     CKirunEndListener* m_endListener = nullptr;  // not owned
     CKirunWinOwner* m_owner = nullptr;           // not owned
     StripLook m_look;
     ScrollEngine m_engine;
     BYTE m_alpha = 200;
+    bool m_perPixelAlpha = false;     // the window is updated with UpdateLayeredWindow
     bool m_started = false;           // start() has run: the timers are managed from here on
     bool m_scrollTimerOn = false;     // timer 101 runs: only while rolling
     bool m_countDownTimerOn = false;  // timer 102 runs: only while the run list is not empty

@@ -26,9 +26,15 @@ bool OffscreenPicture::create(int width, int height) {
     }
     m_bitmap = bitmap;
     m_displaced = displaced;
+    m_pixels = static_cast<DWORD*>(bits);
     m_width = width;
     m_height = height;
     return true;
+}
+
+DWORD* OffscreenPicture::pixels() {
+    if (m_pixels) GdiFlush();
+    return m_pixels;
 }
 
 void OffscreenPicture::releaseBitmap() {
@@ -39,6 +45,7 @@ void OffscreenPicture::releaseBitmap() {
     }
     m_bitmap = nullptr;
     m_displaced = nullptr;
+    m_pixels = nullptr;
     m_width = 0;
     m_height = 0;
 }

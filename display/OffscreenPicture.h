@@ -23,6 +23,9 @@ public:
     // text can be measured in it before there is a picture.
     HDC dc();
     HBITMAP bitmap() const { return m_bitmap; }
+    // The pixels, row 0 first, each 0xAARRGGBB, after every drawing call still pending in GDI
+    // has reached them; null without a picture.
+    DWORD* pixels();
     int width() const { return m_width; }
     int height() const { return m_height; }
     explicit operator bool() const { return m_bitmap != nullptr; }
@@ -34,6 +37,7 @@ private:
     HDC m_dc = nullptr;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_displaced = nullptr;
+    DWORD* m_pixels = nullptr;
     int m_width = 0;
     int m_height = 0;
 };

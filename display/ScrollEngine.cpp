@@ -1,5 +1,6 @@
 #include "display/ScrollEngine.h"
 
+#include "display/BandPixels.h"
 #include "display/CaptionDrawing.h"
 #include "display/ScrollGeometry.h"
 #include "framework/Gdi.h"
@@ -8,6 +9,12 @@ namespace {
 const char kBlankCaption[] = "  ";
 // Extra pixels scrolled after the last caption, beyond its width and the strip's.
 constexpr int kDrainMargin = 50;
+
+void fillColor(HDC dc, COLORREF color, int x, int y, int width, int height) {
+    fw::Brush brush(CreateSolidBrush(color));
+    RECT area{x, y, x + width, y + height};
+    if (brush) FillRect(dc, &area, brush.get());
+}
 }  // namespace
 
 void ScrollEngine::setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX) {
@@ -17,6 +24,17 @@ void ScrollEngine::setLook(HFONT font, COLORREF textColor, COLORREF shadowColor,
     m_deltaX = deltaX;
 }
 
+void ScrollEngine::setBand(bool bandOn, COLORREF bandColor, BYTE bandAlpha) {
+    m_bandOn = bandOn;
+    m_bandColor = bandColor;
+    m_bandAlpha = bandAlpha;
+}
+
+void ScrollEngine::setDecoration(bool outline, const std::string& separator) {
+    m_outline = outline;
+    m_separator = separator;
+}
+
 int ScrollEngine::stepWidth() const {
     return effectiveScrollStep(m_deltaX);
 }
@@ -24,7 +42,8 @@ int ScrollEngine::stepWidth() const {
 void ScrollEngine::layout(int width, int height) {
     m_scrollX = 0;
     m_next = 0;
-    if (m_strip.create(width, height)) fillKeyColor(m_strip.dc(), 0, 0, width, height);
+    m_followsCaption = false;  // the current caption starts again on a blank strip
+    if (m_strip.create(width, height)) fillGround(m_strip, 0, 0, width, height);
     renderCaption();
     // A caption draining out starts again at the right edge: it needs the whole way out anew.
     if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
@@ -37,6 +56,7 @@ void ScrollEngine::add(int index, const std::string& text, int minutes, CKirunLi
         // Nothing is being shown: this caption enters at the right edge from the next tick on.
         m_currentText = text;
         m_scrollX = 0;
+        m_followsCaption = false;
         renderCaption();
     }
     // Should the list empty again before the next tick, the caption that entered still has to
@@ -76,21 +96,25 @@ void ScrollEngine::resetDrain() {
 }
 
 void ScrollEngine::renderCaption() {
-    const std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
+    std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
+    if (m_followsCaption && !m_currentText.empty()) text = m_separator + text;
     // The memory DC is compatible with the screen, so the text measures as it would on the
     // window's own DC.
     HDC dc = m_caption.dc();
     const SIZE textSize = dc ? measureCaptionText(dc, m_font, text) : SIZE{0, 0};
     // The step + 1 columns right of the text are the gap before the next caption.
-    const int width = textSize.cx + stepWidth() + 1;
+    const int width = captionOutlineWidth(m_outline) + textSize.cx + stepWidth() + 1;
     const int height = textSize.cy + 2;
     m_captionSize = SIZE{width, height};
     if (!m_currentText.empty()) m_lastWidth = width;
 
     // Without a picture, scrolling shows the key colour for this pass.
     if (!m_caption.create(width, height)) return;
-    fillKeyColor(dc, 0, 0, width, height);
-    drawCaption(dc, m_font, text, m_textColor, m_shadowColor, width, height);
+    // A translucent band gets its alpha once the caption is drawn on it: the pixels still of
+    // the band's colour are the band.
+    fillColor(dc, groundColor(), 0, 0, width, height);
+    drawCaption(dc, m_font, text, m_textColor, m_shadowColor, width, height, m_outline);
+    if (translucent()) makeBandTranslucent(m_caption, m_bandColor, m_bandAlpha);
 }
 
 void ScrollEngine::scrollStep() {
@@ -112,12 +136,13 @@ void ScrollEngine::scrollStep() {
         // Entering columns that got nothing from the caption (past its end, or no caption
         // picture) must not keep what scrolled through them before.
         if (blankX < m_strip.width())
-            fillKeyColor(strip, blankX, 0, m_strip.width() - blankX, height);
+            fillGround(m_strip, blankX, 0, m_strip.width() - blankX, height);
     }
 
     m_scrollX += step;
     if (m_scrollX > m_captionSize.cx) {
         m_scrollX = 0;
+        m_followsCaption = !m_currentText.empty();
         selectNextCaption();
         renderCaption();
     }
@@ -128,8 +153,11 @@ void ScrollEngine::selectNextCaption() {
     m_currentText = item ? item->text : std::string();
 }
 
-void ScrollEngine::fillKeyColor(HDC dc, int x, int y, int width, int height) const {
-    fw::Brush key(CreateSolidBrush(kKeyColor));
-    RECT area{x, y, x + width, y + height};
-    if (key) FillRect(dc, &area, key.get());
+void ScrollEngine::fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const {
+    if (translucent()) {
+        // GDI would leave the alpha byte 0: the premultiplied band goes in directly.
+        fillPixels(picture, x, y, width, height, premultipliedPixel(m_bandColor, m_bandAlpha));
+        return;
+    }
+    fillColor(picture.dc(), groundColor(), x, y, width, height);
 }

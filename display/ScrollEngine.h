@@ -18,9 +18,19 @@ public:
     enum class Tick { kIdle, kMoved, kEnded };
 
     static constexpr COLORREF kKeyColor = RGB(200, 200, 200);
+    static constexpr BYTE kOpaqueAlpha = 255;
 
     // The font (not owned), colours and step of the captions rendered from now on.
     void setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX);
+    // The ground the captions scroll on: the key colour when `bandOn` is false, else a band of
+    // `bandColor` at `bandAlpha` (below 255 the pictures hold premultiplied alpha). Taken at the
+    // next layout.
+    void setBand(bool bandOn, COLORREF bandColor, BYTE bandAlpha);
+    // An outline around every glyph, and a text drawn between consecutive captions (empty: none),
+    // for the captions rendered from now on.
+    void setDecoration(bool outline, const std::string& separator);
+    // The pictures hold per-pixel alpha: the window shows them with UpdateLayeredWindow.
+    bool translucent() const { return m_bandOn && m_bandAlpha < kOpaqueAlpha; }
     // A blank strip picture of that size; the current caption enters again at its right edge and
     // the next one shown after it is the first on air.
     void layout(int width, int height);
@@ -36,6 +46,7 @@ public:
 
     const OffscreenPicture& strip() const { return m_strip; }
     HDC stripDC() { return m_strip.dc(); }
+    OffscreenPicture& stripPicture() { return m_strip; }
     const OffscreenPicture& caption() const { return m_caption; }
     SIZE captionSize() const { return m_captionSize; }
     const std::string& currentText() const { return m_currentText; }
@@ -51,12 +62,20 @@ private:
     void scrollStep();
     void selectNextCaption();
     void resetDrain();
-    void fillKeyColor(HDC dc, int x, int y, int width, int height) const;
+    // Fills the area with the ground: the key colour, or the band.
+    void fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const;
+    COLORREF groundColor() const { return m_bandOn ? m_bandColor : kKeyColor; }
 
     HFONT m_font = nullptr;
     COLORREF m_textColor = RGB(255, 255, 255);
     COLORREF m_shadowColor = RGB(0, 0, 0);
     int m_deltaX = 1;
+    bool m_bandOn = false;
+    COLORREF m_bandColor = RGB(0, 0, 0);
+    BYTE m_bandAlpha = kOpaqueAlpha;
+    bool m_outline = false;
+    std::string m_separator;
+    bool m_followsCaption = false;  // the caption being shown came right after another one
 
     OffscreenPicture m_caption;  // the current caption, kept selected into its memory DC
     SIZE m_captionSize{0, 0};

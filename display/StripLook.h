@@ -19,4 +19,10 @@ struct StripLook {
     // Device name of the monitor the strip lies on; empty, or a monitor that is not connected:
     // the primary monitor.
     std::string m_monitor;
+    // Off by default: the transparent strip with the one-pixel shadow.
+    bool m_bandOn = false;             // captions on a band of m_bandColor, not transparent
+    COLORREF m_bandColor = RGB(0, 0, 0);
+    int m_bandOpacity = 100;           // percent; below 100 the band is translucent
+    bool m_outline = false;            // the shadow colour all around every glyph
+    std::string m_separator;           // drawn between consecutive captions
 };

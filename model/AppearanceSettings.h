@@ -25,4 +25,13 @@ struct AppearanceSettings {
     int rgap = 0;        // right offset of the strip in pixels
     int deltaX = 2;      // pixels per scroll tick: 1 slow ... 4 fast
     std::string monitorName;  // device name of the strip's monitor; empty: the primary monitor
+    // Options that all default to the transparent strip with the one-pixel shadow:
+    int bandOn = 0;                 // 1: the strip is a band of bandColor instead of transparent
+    COLORREF bandColor = 0x000000;
+    int bandOpacity = 100;          // of the band, in percent; the text stays fully opaque
+    int outline = 0;                // 1: an outline of the shadow colour around every glyph
+    std::string separator;          // drawn between consecutive captions; empty: none
 };
+
+// The longest separator kept, in bytes.
+constexpr size_t kMaxSeparatorBytes = 64;

@@ -119,7 +119,12 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
         section.lastLine = lineIndex;
         m_sections.push_back(section);
         currentSection = m_sections.size() - 1;
-        m_sectionIndex.emplace(fw::UpperAscii(upTo(m_text, nameFrom, nameTo)), currentSection);
+        auto first = m_sectionIndex.emplace(fw::UpperAscii(upTo(m_text, nameFrom, nameTo)), currentSection);
+        if (!first.second) {
+            size_t last = first.first->second;
+            while (m_sections[last].nextSameName != 0) last = m_sections[last].nextSameName;
+            m_sections[last].nextSameName = currentSection;
+        }
         return;
     }
 
@@ -223,20 +228,21 @@ void ProfileText::set(const std::string& section, const std::string& key, const 
 }
 
 void ProfileText::remove(const std::string& section, const std::string& key) {
-    const size_t sectionIndex = findSection(section);
-    if (sectionIndex == 0) return;
-    const std::string id = keyId(sectionIndex, key);
-    auto found = m_keyIndex.find(id);
-    if (found == m_keyIndex.end()) return;
-    const KeyPlace place = found->second;
-    m_keyIndex.erase(found);
-    if (place.isAdded) {
-        m_sections[place.section].added[place.line].isRemoved = true;
+    for (size_t s = findSection(section); s != 0; s = m_sections[s].nextSameName) {
+        const std::string id = keyId(s, key);
+        auto found = m_keyIndex.find(id);
+        if (found == m_keyIndex.end()) continue;
+        const KeyPlace place = found->second;
+        m_keyIndex.erase(found);
+        if (place.isAdded) {
+            m_sections[place.section].added[place.line].isRemoved = true;
+            return;
+        }
+        m_lines[place.line].isRemoved = true;
+        KeyPlace next = place;
+        if (findLaterLine(place.section, key, place.line, next.line)) m_keyIndex.emplace(id, next);
         return;
     }
-    m_lines[place.line].isRemoved = true;
-    KeyPlace next = place;
-    if (findLaterLine(place.section, key, place.line, next.line)) m_keyIndex.emplace(id, next);
 }
 
 bool ProfileText::findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const {

@@ -30,8 +30,9 @@ public:
 
     // One key write of the profile writer. Blanks at the start of `value` are not stored.
     void set(const std::string& section, const std::string& key, const std::string& value);
-    // The profile writer's deletion of a key: the key's first line goes, line end and all; a
-    // later line of the same key in that section is the key from then on.
+    // The profile writer's deletion of a key: its first line in the first section of that name
+    // that holds it goes, line end and all; a later line of the same key in that section is the
+    // key from then on. Nothing when there is none.
     void remove(const std::string& section, const std::string& key);
 
     // The whole file as it is to be stored.
@@ -63,6 +64,7 @@ private:
         std::string name;            // as first written, for a section this text adds
         size_t lastLine = 0;         // index of its last non-blank line in m_lines
         bool isNew = false;          // added at the end of the file
+        size_t nextSameName = 0;     // the next section of the same name in the file; 0: none
         std::vector<Piece> added;    // key lines added, in order, without line ends
     };
     // Where a key's line is: an original line, or a line that this text added to a section.

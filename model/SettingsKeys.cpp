@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "framework/Mbcs.h"
 #include "model/HexCodec.h"
 
 namespace {
@@ -27,6 +28,23 @@ std::string itemSectionName(int position) {
     return name;
 }
 
+// Text stored as hex pairs, so that any byte survives; a "00" pair ends it.
+std::string decodeHexText(const std::string& hex) {
+    std::string text = decodeHex(hex);
+    text.resize(std::min(text.size(), text.find('\0')));
+    return text;
+}
+
+void loadStripOptions(const SettingsSource& file, AppearanceSettings& a) {
+    a.bandOn = file.readInt(kSystem, "BAND", a.bandOn);
+    a.bandColor = static_cast<COLORREF>(file.readInt(kSystem, "BANDRGB", static_cast<int>(a.bandColor)));
+    a.bandOpacity = file.readInt(kSystem, "BANDOPACITY", a.bandOpacity);
+    a.outline = file.readInt(kSystem, "OUTLINE", a.outline);
+    std::string separator =
+        fw::CutToBytes(decodeHexText(file.readString(kSystem, "SEPARATOR", kMaxHexDigits)), kMaxSeparatorBytes);
+    if (!separator.empty()) a.separator = separator;
+}
+
 void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
     a.colorChoice = file.readInt(kSystem, "COLOR", a.colorChoice);
     a.userTextColor = static_cast<COLORREF>(file.readInt(kSystem, "RGB", static_cast<int>(a.userTextColor)));
@@ -40,6 +58,8 @@ void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
     a.deltaX = file.readInt(kSystem, "DELTAX", a.deltaX);
     a.monitorName = file.readString(kSystem, kMonitorKey, kMaxMonitorNameBytes);
 
+    loadStripOptions(file, a);
+
     std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (face.empty()) return;
     std::memset(a.logFont.lfFaceName, 0, sizeof a.logFont.lfFaceName);
@@ -52,8 +72,7 @@ void loadAppearance(const SettingsSource& file, AppearanceSettings& a) {
 CKirunData loadItem(const SettingsSource& file, const std::string& section) {
     CKirunData item;
     item.m_minutes = file.readInt(section, "MINUTE", item.m_minutes);
-    item.m_text = decodeHex(file.readString(section, "STRINGS", kMaxHexDigits));
-    item.m_text.resize(std::min(item.m_text.size(), item.m_text.find('\0')));  // a "00" pair ends the text
+    item.m_text = decodeHexText(file.readString(section, "STRINGS", kMaxHexDigits));
     return item;
 }
 
@@ -74,10 +93,15 @@ public:
     explicit KeyWriter(SettingsSink& sink) : m_sink(sink) {}
     void put(const std::string& section, const char* key, const std::string& value) { m_sink.put(section, key, value); }
     void putInt(const std::string& section, const char* key, int value) { put(section, key, std::to_string(value)); }
-    // A key that older programs do not know: present only while it differs from its default.
-    void putUnlessEmpty(const std::string& section, const char* key, const std::string& value) {
-        if (value.empty()) m_sink.remove(section, key);
+    // A value equal to its default is not stored, and goes if it was: a file saved with every
+    // key added after the first release at its default holds exactly the keys it held before.
+    void putUnlessDefault(const std::string& section, const char* key, const std::string& value,
+                          const std::string& defaultValue) {
+        if (value == defaultValue) m_sink.remove(section, key);
         else put(section, key, value);
+    }
+    void putIntUnlessDefault(const std::string& section, const char* key, int value, int defaultValue) {
+        putUnlessDefault(section, key, std::to_string(value), std::to_string(defaultValue));
     }
 
 private:
@@ -87,6 +111,17 @@ private:
 std::string faceNameOf(const LOGFONTA& font) {
     const char* face = font.lfFaceName;
     return std::string(face, std::find(face, face + LF_FACESIZE, '\0'));
+}
+
+// After every other key of SYSTEM, each only when it differs from its default.
+void writeStripOptions(KeyWriter& w, const AppearanceSettings& a) {
+    const AppearanceSettings defaults;
+    w.putIntUnlessDefault(kSystem, "BAND", a.bandOn, defaults.bandOn);
+    w.putIntUnlessDefault(kSystem, "BANDRGB", static_cast<int>(a.bandColor), static_cast<int>(defaults.bandColor));
+    w.putIntUnlessDefault(kSystem, "BANDOPACITY", a.bandOpacity, defaults.bandOpacity);
+    w.putIntUnlessDefault(kSystem, "OUTLINE", a.outline, defaults.outline);
+    w.putUnlessDefault(kSystem, "SEPARATOR", encodeHex(fw::CutToBytes(a.separator, kMaxSeparatorBytes)),
+                       encodeHex(defaults.separator));
 }
 
 }  // namespace
@@ -108,7 +143,7 @@ void writeSettings(SettingsSink& sink, const AppearanceSettings& a, const Captio
     w.putInt(kSystem, "FONTWEIGHT", a.logFont.lfWeight);
     w.putInt(kSystem, "FONTITALIC", a.logFont.lfItalic);
     w.putInt(kSystem, "ITEMCOUNT", captions.count());
-    w.putUnlessEmpty(kSystem, kMonitorKey, a.monitorName);
+    w.putUnlessDefault(kSystem, kMonitorKey, a.monitorName, "");
     int position = 0;
     for (const CKirunData& item : captions) {
         std::string section = itemSectionName(position++);
@@ -118,6 +153,7 @@ void writeSettings(SettingsSink& sink, const AppearanceSettings& a, const Captio
     w.putInt(kFile, "EXEC", f.fileExec);
     w.putInt(kFile, "MINUTE", f.fileMinute);
     w.put(kFile, "PATH", f.filePath);
+    writeStripOptions(w, a);
 }
 
 void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,

@@ -25,7 +25,7 @@ class SettingsSink {
 public:
     virtual ~SettingsSink() = default;
     virtual void put(const std::string& section, const char* key, const std::string& value) = 0;
-    // Deletes the key, as the profile writer does when given no value.
+    // Deletes the key, as the profile writer does when given no value; nothing when it is missing.
     virtual void remove(const std::string& section, const char* key) = 0;
 };
 
@@ -36,7 +36,8 @@ void readSettings(const SettingsSource& source, AppearanceSettings& appearance, 
                   FileInterfaceSettings& fileInterface);
 
 // Every key in the file's order: SYSTEM, then ITEM0, ITEM1, ..., then FILE. Keys added after
-// the first release (MONITOR) are written only when they differ from their default and deleted
-// when they hold it, so a file with default values is the file the first release wrote.
+// the first release (MONITOR, then the strip options) come last in SYSTEM, written only when
+// they differ from their default and deleted when they hold it, so a file with default values
+// is the file the first release wrote.
 void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
                    const FileInterfaceSettings& fileInterface);

@@ -190,6 +190,11 @@ void CControlDlg::applyAppearance() {
     look.m_rgap = appearance.rgap;
     look.m_deltaX = scrollStepFor(appearance.deltaX);
     look.m_monitor = appearance.monitorName;
+    look.m_bandOn = appearance.bandOn != 0;
+    look.m_bandColor = appearance.bandColor & 0xFFFFFF;
+    look.m_bandOpacity = appearance.bandOpacity;
+    look.m_outline = appearance.outline != 0;
+    look.m_separator = appearance.separator;
     captionWin->setLook(look);
 }
 

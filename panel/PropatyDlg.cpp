@@ -54,6 +54,11 @@ void CPropatyDlg::setSettings(const AppearanceSettings& settings) {
     m_rgap = settings.rgap;
     m_speedChoice = settings.deltaX - 1;  // the slowest speed is step 1
     m_monitorName = settings.monitorName;
+    m_bandOn = settings.bandOn;
+    m_bandColor = settings.bandColor;
+    m_bandOpacity = settings.bandOpacity;
+    m_outline = settings.outline;
+    m_separator = settings.separator;
 }
 
 AppearanceSettings CPropatyDlg::settings() const {
@@ -69,6 +74,11 @@ AppearanceSettings CPropatyDlg::settings() const {
     settings.rgap = m_rgap;
     settings.deltaX = m_speedChoice + 1;
     settings.monitorName = m_monitorName;
+    settings.bandOn = m_bandOn;
+    settings.bandColor = m_bandColor;
+    settings.bandOpacity = m_bandOpacity;
+    settings.outline = m_outline;
+    settings.separator = m_separator;
     return settings;
 }
 
@@ -84,6 +94,10 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.ComboIndex(IDC_MONITOR_LIST, m_monitorIndex);
     if (dx.Saving() && m_monitorIndex >= 0 && m_monitorIndex < static_cast<int>(m_monitorChoices.m_names.size()))
         m_monitorName = m_monitorChoices.m_names[static_cast<size_t>(m_monitorIndex)];
+    dx.Check(IDC_BAND_ON, m_bandOn);
+    dx.Spin(IDC_BAND_OPACITY_SPIN, m_spinBandOpacity, m_bandOpacity, 0, kMaxOpacity, Read::kPosition);
+    dx.Check(IDC_OUTLINE, m_outline);
+    dx.Text(IDC_SEPARATOR_EDIT, m_separator);
 }
 
 void CPropatyDlg::fillMonitorList() {
@@ -98,6 +112,7 @@ void CPropatyDlg::fillMonitorList() {
 BOOL CPropatyDlg::OnInitDialog() {
     m_original = settings();
     fillMonitorList();
+    SendDlgItemMessageA(m_hWnd, IDC_SEPARATOR_EDIT, EM_LIMITTEXT, kMaxSeparatorBytes, 0);
     fw::Dialog::OnInitDialog();
     updateFontLabels();
     updateColorButtons();
@@ -148,6 +163,9 @@ bool CPropatyDlg::OnButtonClicked(int id) {
     case IDC_SHADOW_RGB:
         OnShadowRgb();
         return true;
+    case IDC_BAND_RGB:
+        OnBandRgb();
+        return true;
     default:
         return false;
     }
@@ -177,6 +195,10 @@ void CPropatyDlg::OnTextRgb() {
 
 void CPropatyDlg::OnShadowRgb() {
     if (pickColor(m_userShadowColor)) repaintSwatch(IDC_SWATCH_SHADOW);
+}
+
+void CPropatyDlg::OnBandRgb() {
+    if (pickColor(m_bandColor)) repaintSwatch(IDC_SWATCH_BAND);
 }
 
 void CPropatyDlg::setShadowColor(COLORREF color) {
@@ -239,6 +261,7 @@ HBRUSH CPropatyDlg::swatchBrush(int swatchId) const {
     case IDC_SWATCH_RED: return m_brushRed.get();
     case IDC_SWATCH_USER_TEXT: return m_brushUserText.get();
     case IDC_SWATCH_SHADOW: return m_brushShadow.get();
+    case IDC_SWATCH_BAND: return m_brushBand.get();
     default: return nullptr;
     }
 }
@@ -250,6 +273,7 @@ LRESULT CPropatyDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
     // The custom colours' brushes are made when their swatches paint, in the colour of the moment.
     if (id == IDC_SWATCH_USER_TEXT) m_brushUserText.reset(CreateSolidBrush(m_userTextColor & kColorMask));
     if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(m_userShadowColor & kColorMask));
+    if (id == IDC_SWATCH_BAND) m_brushBand.reset(CreateSolidBrush(m_bandColor & kColorMask));
     HBRUSH brush = swatchBrush(id);
     return brush ? reinterpret_cast<LRESULT>(brush) : result;
 }

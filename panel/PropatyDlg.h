@@ -1,6 +1,7 @@
 #pragma once
-// The appearance dialog: text and shadow colours, font, scroll speed, screen edge, the
-// three pixel offsets and the monitor of the caption strip. The caller gives it the appearance settings with
+// The appearance dialog: text and shadow colours, font, scroll speed, screen edge, the three
+// pixel offsets and the monitor of the caption strip; its band, outline and separator. The
+// caller gives it the appearance settings with
 // setSettings() before the run and takes them back with settings() after IDOK; after IDCANCEL
 // they are as they came in.
 #include <windows.h>
@@ -17,6 +18,7 @@ class CPropatyDlg : public fw::Dialog {
 public:
     static constexpr int kGapLimit = 1000;     // edge distance: -1000 ... 1000
     static constexpr int kOffsetLimit = 3000;  // left and right offsets: -3000 ... 3000
+    static constexpr int kMaxOpacity = 100;    // band opacity: 0 ... 100 percent
 
     // Colour choices and size choices as the radio groups number them.
     enum ColorChoice { kWhite, kBlack, kYellow, kRed, kUserColor };
@@ -58,6 +60,13 @@ private:
     int m_speedChoice = 0;
     fw::UpDown m_spinLgap;
     fw::UpDown m_spinRgap;
+    int m_bandOn = 0;
+    COLORREF m_bandColor = RGB(0, 0, 0);
+    int m_bandOpacity = 100;
+    fw::UpDown m_spinBandOpacity;
+    int m_outline = 0;
+    std::string m_separator;
+    fw::Brush m_brushBand;
 
     bool OnButtonClicked(int id);
     void OnColorChoice();
@@ -68,6 +77,7 @@ private:
     void OnShadowComplement();
     void OnShadowWhite();
     void OnShadowBlack();
+    void OnBandRgb();
     LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
 
     void updateColorButtons();

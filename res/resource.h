@@ -75,6 +75,14 @@
 #define IDC_SHADOW_BLACK        1049
 #define IDC_SHADOW_RGB          1051
 #define IDC_MONITOR_LIST        1200
+/* Band, outline and separator of the caption strip (right column) */
+#define IDC_BAND_ON             1250
+#define IDC_SWATCH_BAND         1251
+#define IDC_BAND_RGB            1252
+#define IDC_BAND_OPACITY_EDIT   1253
+#define IDC_BAND_OPACITY_SPIN   1254
+#define IDC_OUTLINE             1255
+#define IDC_SEPARATOR_EDIT      1256
 
 /* Colour dialog (132) */
 #define IDC_RGB_PREVIEW         1043

@@ -47,6 +47,25 @@ PixelImage ReadBitmap(HBITMAP bitmap) {
     return image;
 }
 
+std::vector<DWORD> ReadRawPixels(HBITMAP dibSection) {
+    DIBSECTION dib{};
+    if (!dibSection || GetObjectA(dibSection, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits ||
+        dib.dsBm.bmBitsPixel != 32)
+        return {};
+    GdiFlush();
+    const int width = dib.dsBm.bmWidth;
+    const int height = dib.dsBm.bmHeight;
+    const bool topDown = dib.dsBmih.biHeight < 0;
+    const DWORD* bits = static_cast<const DWORD*>(dib.dsBm.bmBits);
+    std::vector<DWORD> pixels;
+    pixels.reserve(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const DWORD* row = bits + static_cast<size_t>(topDown ? y : height - 1 - y) * width;
+        pixels.insert(pixels.end(), row, row + width);
+    }
+    return pixels;
+}
+
 PixelImage CaptureScreen(const RECT& area) {
     // Wine copies what this thread painted to the X screen when a look into the queue finds
     // nothing; a look for a message that never comes does it without dispatching anything.

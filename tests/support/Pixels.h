@@ -20,6 +20,9 @@ struct PixelImage {
 };
 
 PixelImage ReadBitmap(HBITMAP bitmap);
+// The stored 32-bit values of a DIB section (0xAARRGGBB, alpha included), row by row from the
+// top as the picture shows them; empty for any other bitmap.
+std::vector<DWORD> ReadRawPixels(HBITMAP dibSection);
 // A rectangle of the screen as it is shown now.
 PixelImage CaptureScreen(const RECT& area);
 

@@ -28,11 +28,13 @@ std::vector<std::string> LinesWithEnds(const std::string& bytes) {
     return lines;
 }
 
-// A line "NAME = value" whose name is one the settings file writes.
+// A line "NAME = value" whose name is one the settings file writes (or deletes: an option of the
+// strip at its default).
 bool IsWrittenKeyLine(const std::string& line) {
     static const std::set<std::string> kWritten = {
         "COLOR", "RGB", "RGBSDW", "POS", "GAP", "LGAP", "RGAP", "SIZE", "DELTAX", "FONTFACENAME", "FONTHEIGHT",
-        "FONTWEIGHT", "FONTITALIC", "ITEMCOUNT", "MINUTE", "STRINGS", "EXEC", "PATH"};
+        "FONTWEIGHT", "FONTITALIC", "ITEMCOUNT", "MINUTE", "STRINGS", "EXEC", "PATH",
+        "BAND", "BANDRGB", "BANDOPACITY", "OUTLINE", "SEPARATOR"};
     std::string name = line.substr(0, line.find_first_of("=\r\n"));
     name.erase(0, name.find_first_not_of(" \t\v\f\x1a"));
     name.erase(name.find_last_not_of(" \t\v\f\x1a") + 1);
@@ -67,6 +69,11 @@ void ExpectSameSettings(const Settings& expected, const Settings& actual, const 
     EXPECT_EQ(a.logFont.lfWeight, b.logFont.lfWeight) << what;
     EXPECT_EQ(a.logFont.lfItalic, b.logFont.lfItalic) << what;
     EXPECT_EQ(a.monitorName, b.monitorName) << what;
+    EXPECT_EQ(a.bandOn, b.bandOn) << what;
+    EXPECT_EQ(a.bandColor, b.bandColor) << what;
+    EXPECT_EQ(a.bandOpacity, b.bandOpacity) << what;
+    EXPECT_EQ(a.outline, b.outline) << what;
+    EXPECT_EQ(a.separator, b.separator) << what;
     EXPECT_EQ(expected.fileInterface.fileExec, actual.fileInterface.fileExec) << what;
     EXPECT_EQ(expected.fileInterface.fileMinute, actual.fileInterface.fileMinute) << what;
     EXPECT_EQ(expected.fileInterface.filePath, actual.fileInterface.filePath) << what;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "display/BandPixels.h"
 #include "display/CaptionDrawing.h"
 #include "display/KirunWin.h"
 #include "display/OffscreenPicture.h"
@@ -512,6 +513,145 @@ TEST(OffscreenPictureTest, ReplacesAndReleasesItsBitmapAndKeepsTheKeyColourExact
         EXPECT_TRUE(picture.create(5, 5));
     }
     EXPECT_EQ(before, CountGdiObjects());
+}
+
+// ---- Band, outline and separator ----
+
+constexpr COLORREF kBand = RGB(0, 0, 160);
+constexpr DWORD kAlphaMask = 0xFF000000;
+
+COLORREF RgbOf(DWORD pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
+
+// After every option was on and off again the strip is as it has always been: colour key and
+// alpha 200, a blank strip of the key colour, captions as a display bitmap holds them.
+TEST_F(KirunWinTest, WithEveryOptionOffAgainTheStripIsAsEver) {
+    Relook([](StripLook& look) {
+        look.m_bandOn = true, look.m_bandOpacity = 50, look.m_outline = true, look.m_separator = "*";
+    });
+    win->addKirun(0, "ABC", 1, nullptr);
+    TickThroughPass();
+    Relook([](StripLook& look) {
+        look.m_bandOn = false, look.m_bandOpacity = 100, look.m_outline = false, look.m_separator.clear();
+    });
+    EXPECT_TRUE(AllKey(Strip()));
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(win->Hwnd(), &key, &alpha, &flags));
+    EXPECT_EQ(kKey, key);
+    EXPECT_EQ(200, alpha);
+    EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA), flags);
+    TickThroughPass();  // the caption following itself: no separator
+    EXPECT_EQ(Measure(font, "ABC").cx + 3, win->captionSize().cx);
+    EXPECT_TRUE(RenderOnScreenBitmap(font, "ABC", win->captionSize()).pixels == Caption().pixels);
+}
+
+// A band at each opacity: at 100 % an opaque window without colour key whose pixels the screen
+// shows as they are; below, per-pixel alpha in the window's own picture, the band at its
+// opacity and the text fully opaque.
+TEST_F(KirunWinTest, BandIsOpaqueAtFullOpacityAndTranslucentBelowWithOpaqueText) {
+    for (int opacity : {100, 60, 0}) {
+        SCOPED_TRACE(opacity);
+        Relook([opacity](StripLook& look) {
+            look.m_bandOn = true, look.m_bandColor = kBand, look.m_bandOpacity = opacity;
+        });
+        win->addKirun(0, "ABC", 1, nullptr);
+        TickThroughPass();
+        const std::vector<DWORD> raw = testing_support::ReadRawPixels(win->stripBitmap());
+        ASSERT_EQ(static_cast<size_t>(Strip().width * Strip().height), raw.size());
+        const BYTE alpha = bandAlphaFor(opacity);
+        const DWORD band = opacity == 100 ? 0x000000A0 : premultipliedPixel(kBand, alpha);
+        int bandPixels = 0, textPixels = 0, others = 0;
+        for (DWORD pixel : raw) {
+            if (pixel == band) ++bandPixels;
+            else if (RgbOf(pixel) == kText || RgbOf(pixel) == kShadow) textPixels += RgbOf(pixel) == kText;
+            else ++others;
+            if (opacity < 100 && pixel != band) {
+                ASSERT_EQ(kAlphaMask, pixel & kAlphaMask) << std::hex << pixel;
+            }
+        }
+        EXPECT_EQ(0, others);
+        EXPECT_GT(textPixels, 20);
+        EXPECT_GT(bandPixels, static_cast<int>(raw.size()) / 2);
+
+        COLORREF key = 0;
+        BYTE windowAlpha = 0;
+        DWORD flags = 0;
+        const BOOL attributes = GetLayeredWindowAttributes(win->Hwnd(), &key, &windowAlpha, &flags);
+        if (opacity == 100) {
+            ASSERT_TRUE(attributes);
+            EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags);
+            EXPECT_EQ(255, windowAlpha);
+            UpdateWindow(win->Hwnd());
+            const PixelImage screen = testing_support::CaptureScreen(Rect());
+            EXPECT_EQ(screen.width * screen.height,
+                      screen.count(kBand) + screen.count(kText) + screen.count(kShadow));
+            EXPECT_GT(screen.count(kText), 20);
+        } else {
+            EXPECT_FALSE(attributes) << "a window that takes its alpha from its pixels has no attributes";
+        }
+        win->removeKirun(0);
+        TickUntilStopped();
+    }
+}
+
+// Every pixel of a glyph has only text or outline around it; without the outline some touch the
+// key colour, so the check tells the two apart.
+TEST_F(KirunWinTest, OutlineSurroundsEveryGlyphPixelWithTheShadowColour) {
+    const std::string text = "ABC Wg キルン";
+    for (bool outline : {true, false}) {
+        SCOPED_TRACE(outline);
+        Relook([outline](StripLook& look) { look.m_outline = outline; });
+        win->addKirun(0, text.c_str(), 1, nullptr);
+        const PixelImage caption = Caption();
+        EXPECT_EQ(Measure(font, text).cx + 3 + (outline ? 1 : 0), caption.width);
+        int glyphPixels = 0, bare = 0;
+        for (int y = 0; y < caption.height; ++y) {
+            for (int x = 0; x < caption.width; ++x) {
+                if (caption.at(x, y) != kText) continue;
+                ++glyphPixels;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        const bool inside = nx >= 0 && ny >= 0 && nx < caption.width && ny < caption.height;
+                        const COLORREF n = inside ? caption.at(nx, ny) : kKey;
+                        if (n != kText && n != kShadow) ++bare;
+                    }
+                }
+            }
+        }
+        EXPECT_GT(glyphPixels, 50);
+        if (outline) {
+            EXPECT_EQ(0, bare);
+        } else {
+            EXPECT_GT(bare, 0);
+        }
+        win->removeKirun(0);
+        TickUntilStopped();
+    }
+}
+
+// The distance from the ink of one caption to the ink of the next (here a caption following
+// itself) grows by the separator's width; the first caption after a blank strip has none.
+TEST_F(KirunWinTest, SeparatorStandsBetweenConsecutiveCaptions) {
+    std::vector<int> distances;
+    for (const std::string separator : {"", "　　", "　◆　"}) {
+        SCOPED_TRACE(separator);
+        Relook([&separator](StripLook& look) { look.m_separator = separator; });
+        win->addKirun(0, "A", 1, nullptr);
+        const PixelImage first = Caption();
+        EXPECT_EQ(Measure(font, "A").cx + 3, first.width) << "nothing before the first caption";
+        TickThroughPass();
+        const PixelImage second = Caption();
+        EXPECT_EQ(Measure(font, separator + "A").cx + 3, second.width);
+        distances.push_back(first.width - 1 - first.lastColumnWith(kText) + second.firstColumnWith(kText));
+        win->removeKirun(0);
+        TickUntilStopped();
+    }
+    EXPECT_EQ(Measure(font, "　　").cx, distances[1] - distances[0]);
+    // "◆" is ink: the next caption's first ink is the separator's, within the two spaces' width.
+    EXPECT_GT(distances[2], distances[0]);
+    EXPECT_LT(distances[2], distances[1]);
 }
 
 }  // namespace

@@ -35,9 +35,11 @@ AppearanceSettings Start() {
 
 bool Same(const AppearanceSettings& a, const AppearanceSettings& o) {
     return std::tie(a.sizeChoice, a.pos, a.colorChoice, a.userTextColor, a.userShadowColor, a.gap,
-                    a.lgap, a.rgap, a.deltaX) ==
+                    a.lgap, a.rgap, a.deltaX, a.bandOn, a.bandColor, a.bandOpacity, a.outline,
+                    a.separator) ==
                std::tie(o.sizeChoice, o.pos, o.colorChoice, o.userTextColor, o.userShadowColor,
-                        o.gap, o.lgap, o.rgap, o.deltaX) &&
+                        o.gap, o.lgap, o.rgap, o.deltaX, o.bandOn, o.bandColor, o.bandOpacity,
+                        o.outline, o.separator) &&
            std::memcmp(&a.logFont, &o.logFont, sizeof a.logFont) == 0;
 }
 
@@ -278,6 +280,44 @@ TEST(PropatyDlg, CancelLeavesEverythingAsItCameIn) {
     EXPECT_EQ(0x78FFFEu, inside.userTextColor) << "the colour dialog was confirmed";
     EXPECT_FALSE(chosen.empty()) << "the font dialog was confirmed";
     EXPECT_TRUE(Same(dlg.settings(), Start()));
+}
+
+// The right-hand column: band on/off, its colour and opacity, the outline and the separator,
+// shown as stored, changed, and kept by OK or dropped by Cancel.
+TEST(PropatyDlg, BandOutlineAndSeparatorAreShownAndKeptOnlyByOk) {
+    AppearanceSettings start = Start();
+    start.bandOn = 1, start.bandColor = 0x123456, start.bandOpacity = 100, start.outline = 1;
+    start.separator = "　◆　";
+    for (int button : {IDOK, IDCANCEL}) {
+        SCOPED_TRACE(button);
+        DialogDriver driver;
+        CPropatyDlg dlg;
+        dlg.setSettings(start);
+        std::vector<std::string> shown, inside;
+        COLORREF swatch = CLR_INVALID;
+        auto look = [](HWND d) {
+            return std::vector<std::string>{States(d, {IDC_BAND_ON, IDC_OUTLINE}, true),
+                                            ItemText(d, IDC_BAND_OPACITY_EDIT), ItemText(d, IDC_SEPARATOR_EDIT)};
+        };
+        driver.Expect({LetItShow, Check([&](HWND d) {
+                           shown = look(d);
+                           swatch = ScreenColorAtCentre(d, IDC_SWATCH_BAND);
+                       }),
+                       ClickArrow(IDC_BAND_OPACITY_SPIN, true), ClickArrow(IDC_BAND_OPACITY_SPIN, false),
+                       Click(IDC_BAND_ON), Click(IDC_OUTLINE), SetText(IDC_SEPARATOR_EDIT, " | "),
+                       Click(IDC_BAND_RGB), Check([&](HWND d) { inside = look(d); }), Click(button)});
+        driver.Expect({ClickArrow(IDC_RED_SPIN, false), Click(IDOK)});
+        ASSERT_EQ(button, dlg.DoModal());
+        EXPECT_EQ((std::vector<std::string>{"11", "100", "　◆　"}), shown);
+        EXPECT_EQ(0x123456u, swatch);
+        EXPECT_EQ((std::vector<std::string>{"00", "99", " | "}), inside) << "100 is the top of the range";
+        AppearanceSettings expected = start;
+        if (button == IDOK) {
+            expected.bandOn = 0, expected.bandColor = 0x123455, expected.bandOpacity = 99;
+            expected.outline = 0, expected.separator = " | ";
+        }
+        EXPECT_TRUE(Same(dlg.settings(), expected));
+    }
 }
 
 }  // namespace

@@ -109,6 +109,10 @@ std::vector<CorpusFile> Corpus() {
                       longHex + "\r\n[ITEM3]\r\nSTRINGS=61006263\r\n[ITEM4]\r\nSTRINGS='6162'\r\nMINUTE=-3\r\n", true},
         {"monitor keys", "[SYSTEM]\r\nMONITOR=\\\\.\\DISPLAY2\r\nCOLOR=1\r\nmonitor = \\\\.\\DISPLAY3\r\n[ITEM0]\r\n"
                          "MONITOR=x\r\n[SYSTEM]\r\nMONITOR=\\\\.\\DISPLAY4\r\n", true},
+        {"strip options in odd places",
+         "[SYSTEM]\r\nBAND=1\r\nCOLOR=2\r\n outline = 1 \r\nITEMCOUNT=0\r\nSEPARATOR=8140819f\r\nBAND=0\r\n"
+         "[FILE]\r\nBANDRGB=5\r\n[SYSTEM]\r\nBANDOPACITY=40\r\n",
+         true},
         {"long face name and path", "[SYSTEM]\r\nFONTFACENAME=" + std::string(30, 'f') + "表\r\n[FILE]\r\nPATH=" +
                                         std::string(1021, 'p') + "表\r\n", true},
     };
@@ -136,6 +140,10 @@ public:
             s.appearance.deltaX = 1 + Below(4);
             s.appearance.logFont.lfHeight = -Below(100);
             std::strcpy(s.appearance.logFont.lfFaceName, Below(2) ? "Arial" : "ＭＳ ゴシック");
+            s.appearance.bandOn = Below(2);
+            s.appearance.bandOpacity = Below(2) ? 100 : Below(101);
+            s.appearance.outline = Below(2);
+            s.appearance.separator = Below(2) ? "" : Text();
             break;
         default:
             s.fileInterface.fileExec = Below(2);

@@ -180,6 +180,58 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     EXPECT_EQ(60000, loaded.fileInterface.fileMinute);
 }
 
+// Each option of the strip is stored only while it differs from its default, after every other
+// key of SYSTEM; it reads back as saved, and once back at its default the file is again byte for
+// byte the one saved without it.
+TEST(SettingsFile, StripOptionsAreStoredOnlyWhileTheyDifferFromTheirDefaults) {
+    const struct {
+        const char* lines;
+        void (*set)(AppearanceSettings&);
+    } cases[] = {
+        {"BAND=1\r\n", [](AppearanceSettings& a) { a.bandOn = 1; }},
+        {"BANDRGB=1193046\r\n", [](AppearanceSettings& a) { a.bandColor = 0x123456; }},
+        {"BANDOPACITY=0\r\n", [](AppearanceSettings& a) { a.bandOpacity = 0; }},
+        {"OUTLINE=1\r\n", [](AppearanceSettings& a) { a.outline = 1; }},
+        {"SEPARATOR=8140819f8140\r\n", [](AppearanceSettings& a) { a.separator = "　◆　"; }},
+        {"SEPARATOR=207c3d3b20\r\n", [](AppearanceSettings& a) { a.separator = " |=; "; }},
+        {"BAND=1\r\nBANDRGB=255\r\nBANDOPACITY=60\r\nOUTLINE=1\r\nSEPARATOR=2a\r\n",
+         [](AppearanceSettings& a) {
+             a.bandOn = 1, a.bandColor = RGB(255, 0, 0), a.bandOpacity = 60, a.outline = 1, a.separator = "*";
+         }},
+    };
+    TempDir dir;
+    const std::string path = dir.file("Kirunner.ini");
+    Settings plain;
+    plain.captions.append(CKirunData("abc", 5));
+    ASSERT_TRUE(saveTo(path, plain));
+    const std::string withoutOptions = ReadFileBytes(path);
+    const std::string lastSystemKey = "ITEMCOUNT=1\r\n";
+    ASSERT_NE(std::string::npos, withoutOptions.find(lastSystemKey));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines);
+        Settings s = plain;
+        c.set(s.appearance);
+        ASSERT_TRUE(saveTo(path, s));
+        std::string expected = withoutOptions;
+        expected.insert(expected.find(lastSystemKey) + lastSystemKey.size(), c.lines);
+        EXPECT_EQ(expected, ReadFileBytes(path));
+        testing_support::ExpectSameSettings(s, loadFrom(path), c.lines);
+        ASSERT_TRUE(saveTo(path, plain));
+        EXPECT_EQ(withoutOptions, ReadFileBytes(path));
+    }
+    // A separator longer than the dialog takes is cut between characters, on saving and on loading.
+    std::string diamonds;
+    for (int i = 0; i < 40; ++i) diamonds += "◆";
+    std::string hex = "78";
+    for (int i = 0; i < 40; ++i) hex += "819f";
+    HandWritten file("[SYSTEM]\r\nSEPARATOR=" + hex + "\r\n");
+    EXPECT_EQ("x" + diamonds.substr(0, 62), file.load().appearance.separator);
+    Settings s = plain;
+    s.appearance.separator = "x" + diamonds;
+    ASSERT_TRUE(saveTo(path, s));
+    EXPECT_EQ("x" + diamonds.substr(0, 62), loadFrom(path).appearance.separator);
+}
+
 TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
     HandWritten file(withItems("2", "[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616\r\n"
                                     "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
