@@ -39,7 +39,7 @@ machine() {
   echo "date:    $(date -u '+%Y-%m-%d %H:%M UTC')"
   echo "machine: $(nproc) CPUs ($(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')),"\
        "$(awk '/MemTotal/ {printf "%.1f GiB RAM", $2 / 1048576}' /proc/meminfo),"\
-       "kernel $(uname -r), $(wine --version 2>/dev/null || echo 'wine ?')"
+       "kernel $(uname -r), $(/usr/lib/wine/wine64 --version 2>/dev/null || wine --version 2>/dev/null || echo 'wine ?')"
   echo "load:    $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 min) at start"
 }
 
