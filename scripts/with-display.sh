@@ -20,7 +20,7 @@ trap stop EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
   fdfile="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
   num="$(head -n1 "$fdfile")"; rm -f "$fdfile"
