@@ -1,38 +1,23 @@
 #include "app/LateBound.h"
 
-#include <string>
+#include "framework/SystemLibrary.h"
 
 namespace late {
 namespace {
 
-// Loads a library of the system by its full path in the system folder: loaded by its bare
-// name, a file of that name beside the program would be taken first.
-HMODULE loadSystemLibrary(const char* name) {
-    char folder[MAX_PATH];
-    UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryA((std::string(folder, length) + "\\" + name).c_str());
-}
-
-HMODULE Library(const char* name, HMODULE& cache) {
-    if (!cache) cache = loadSystemLibrary(name);
+HMODULE cachedLibrary(const char* name, HMODULE& cache) {
+    if (!cache) cache = fw::LoadSystemLibrary(name);
     return cache;
 }
 
 HMODULE dwmLibrary() {
     static HMODULE module = nullptr;
-    return Library("dwmapi.dll", module);
+    return cachedLibrary("dwmapi.dll", module);
 }
 
 HMODULE themeLibrary() {
     static HMODULE module = nullptr;
-    return Library("uxtheme.dll", module);
-}
-
-template <class Function>
-Function bind(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                  : nullptr;
+    return cachedLibrary("uxtheme.dll", module);
 }
 
 }  // namespace
@@ -40,28 +25,28 @@ Function bind(HMODULE module, const char* name) {
 HRESULT WINAPI DwmIsCompositionEnabled(BOOL* enabled) {
     using Fn = HRESULT(WINAPI*)(BOOL*);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(dwmLibrary(), "DwmIsCompositionEnabled");
+    if (!fn) fn = fw::BindFunction<Fn>(dwmLibrary(), "DwmIsCompositionEnabled");
     return fn ? fn(enabled) : E_NOTIMPL;
 }
 
 HRESULT WINAPI DwmExtendFrameIntoClientArea(HWND hwnd, const MARGINS* margins) {
     using Fn = HRESULT(WINAPI*)(HWND, const MARGINS*);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(dwmLibrary(), "DwmExtendFrameIntoClientArea");
+    if (!fn) fn = fw::BindFunction<Fn>(dwmLibrary(), "DwmExtendFrameIntoClientArea");
     return fn ? fn(hwnd, margins) : E_NOTIMPL;
 }
 
 HTHEME OpenThemeData(HWND hwnd, LPCWSTR classList) {
     using Fn = HTHEME(WINAPI*)(HWND, LPCWSTR);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(themeLibrary(), "OpenThemeData");
+    if (!fn) fn = fw::BindFunction<Fn>(themeLibrary(), "OpenThemeData");
     return fn ? fn(hwnd, classList) : nullptr;
 }
 
 HRESULT CloseThemeData(HTHEME theme) {
     using Fn = HRESULT(WINAPI*)(HTHEME);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(themeLibrary(), "CloseThemeData");
+    if (!fn) fn = fw::BindFunction<Fn>(themeLibrary(), "CloseThemeData");
     return fn ? fn(theme) : E_NOTIMPL;
 }
 
@@ -69,7 +54,7 @@ HRESULT DrawThemeTextEx(HTHEME theme, HDC dc, int part, int state, LPCWSTR text,
                         DWORD flags, RECT* rect, const DTTOPTS* options) {
     using Fn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, RECT*, const DTTOPTS*);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(themeLibrary(), "DrawThemeTextEx");
+    if (!fn) fn = fw::BindFunction<Fn>(themeLibrary(), "DrawThemeTextEx");
     return fn ? fn(theme, dc, part, state, text, length, flags, rect, options) : E_NOTIMPL;
 }
 
@@ -77,14 +62,14 @@ HPAINTBUFFER BeginBufferedPaint(HDC target, const RECT* rect, BP_BUFFERFORMAT fo
                                 BP_PAINTPARAMS* params, HDC* bufferDC) {
     using Fn = HPAINTBUFFER(WINAPI*)(HDC, const RECT*, BP_BUFFERFORMAT, BP_PAINTPARAMS*, HDC*);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(themeLibrary(), "BeginBufferedPaint");
+    if (!fn) fn = fw::BindFunction<Fn>(themeLibrary(), "BeginBufferedPaint");
     return fn ? fn(target, rect, format, params, bufferDC) : nullptr;
 }
 
 HRESULT EndBufferedPaint(HPAINTBUFFER buffer, BOOL updateTarget) {
     using Fn = HRESULT(WINAPI*)(HPAINTBUFFER, BOOL);
     static Fn fn = nullptr;
-    if (!fn) fn = bind<Fn>(themeLibrary(), "EndBufferedPaint");
+    if (!fn) fn = fw::BindFunction<Fn>(themeLibrary(), "EndBufferedPaint");
     return fn ? fn(buffer, updateTarget) : E_NOTIMPL;
 }
 

@@ -1,27 +1,18 @@
 #include "display/MonitorDpi.h"
 
+#include "framework/App.h"
+#include "framework/SystemLibrary.h"
+
 namespace {
 // MDT_EFFECTIVE_DPI of GetDpiForMonitor.
 const int kEffectiveDpi = 0;
 typedef HRESULT(WINAPI* GetDpiForMonitorFunction)(HMONITOR, int, UINT*, UINT*);
 
-// Bound at run time: shcore.dll exists from Windows 8.1 on.
+// shcore.dll exists from Windows 8.1 on.
 GetDpiForMonitorFunction getDpiForMonitor() {
-    static GetDpiForMonitorFunction function = [] {
-        HMODULE library = LoadLibraryA("shcore.dll");
-        return library ? reinterpret_cast<GetDpiForMonitorFunction>(
-                             reinterpret_cast<void*>(GetProcAddress(library, "GetDpiForMonitor")))
-                       : nullptr;
-    }();
+    static const GetDpiForMonitorFunction function =
+        fw::BindFunction<GetDpiForMonitorFunction>(fw::LoadSystemLibrary("shcore.dll"), "GetDpiForMonitor");
     return function;
-}
-
-UINT systemDpi() {
-    HDC screen = GetDC(nullptr);
-    if (!screen) return kBaseDpi;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : kBaseDpi;
 }
 }  // namespace
 
@@ -31,7 +22,7 @@ UINT monitorDpi(HMONITOR monitor) {
     GetDpiForMonitorFunction function = getDpiForMonitor();
     if (monitor && function && SUCCEEDED(function(monitor, kEffectiveDpi, &dpiX, &dpiY)) && dpiY > 0)
         return dpiY;
-    return systemDpi();
+    return static_cast<UINT>(fw::LogPixelsY());
 }
 
 LONG scaledFontHeight(LONG height, UINT dpi) {

@@ -1,4 +1,5 @@
 #include "framework/App.h"
+#include "framework/SystemLibrary.h"
 
 #include <string>
 
@@ -42,8 +43,8 @@ int LogPixelsY() {
 
 int WindowDpi(HWND hwnd) {
     typedef UINT(WINAPI * GetDpiForWindowFunction)(HWND);
-    static const GetDpiForWindowFunction getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    static const GetDpiForWindowFunction getDpiForWindow =
+        BindFunction<GetDpiForWindowFunction>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
     const UINT dpi = hwnd && getDpiForWindow ? getDpiForWindow(hwnd) : 0;
     return dpi > 0 ? static_cast<int>(dpi) : LogPixelsY();
 }
