@@ -11,6 +11,9 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   cmake make googletest python3
   wine wine32:i386
+  libxinerama1:i386 libxrandr2:i386 libxrender1:i386 libxext6:i386 libxi6:i386
+  libxcursor1:i386 libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
+  libfreetype6:i386 libfontconfig1:i386
   xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
   fonts-ipafont-gothic locales
   fuse3 python3-pyfuse3
