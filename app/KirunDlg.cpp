@@ -108,6 +108,9 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(wp, lp);
         return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
         if (header->idFrom == IDC_HOME_LINK && header->code == NM_CLICK) return OnLinkClick();
@@ -154,6 +157,15 @@ LRESULT CKirunDlg::OnPaint(WPARAM wp, LPARAM lp) {
 }
 
 HICON CKirunDlg::OnQueryDragIcon() { return icon; }
+
+// Enter and Esc reach the main window as OK and Cancel: pressed on the list or anywhere in the
+// window they must not end the show. Only closing the window ends it.
+void CKirunDlg::OnOK() {}
+void CKirunDlg::OnCancel() {}
+
+// The close box, the system menu's close, Alt+F4, WM_CLOSE from another program and automatic
+// exit all arrive here.
+void CKirunDlg::OnClose() { EndDialog(IDCANCEL); }
 
 void CKirunDlg::OnAutoExitClicked() {
     UpdateData(TRUE);

@@ -35,12 +35,15 @@ public:
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     LRESULT OnSysCommand(WPARAM command, LPARAM lp);
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
     HICON OnQueryDragIcon();
+    void OnClose();
     void OnAutoExitClicked();
     void OnWindowPosChanging(WPARAM wp, LPARAM lp);
     LRESULT OnLinkClick();

@@ -284,6 +284,16 @@ void ClickAt(HWND hwnd, POINT client) {
     SendInput(3, clicks, sizeof(INPUT));
 }
 
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    for (INPUT& input : keys) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 std::string ReadConsoleOf(DWORD processId) {
     std::string text;
     FreeConsole();

@@ -84,6 +84,8 @@ void SelectListRow(HWND listView, int row);
 int SelectedListRow(HWND listView);
 // A real left click (mouse input through the system) at a point of a window's client area.
 void ClickAt(HWND hwnd, POINT client);
+// A real key press and release, through the system to the window that has the keyboard focus.
+void PressKey(WORD virtualKey);
 // The text of the console window of another process, row by row ("\n" between rows, trailing
 // blanks dropped); empty when it has none.
 std::string ReadConsoleOf(DWORD processId);

@@ -37,12 +37,15 @@ HWND ShownMainWindow(const KirunnerProcess& program) {
     return WaitForShown(main, kStartTimeout) ? main : nullptr;
 }
 
-HWND ActiveWindowOf(HWND window) {
+// What the thread of a window of the program has active and focused.
+GUITHREADINFO ThreadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-    return info.hwndActive;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) info = GUITHREADINFO{};
+    return info;
 }
+HWND ActiveWindowOf(HWND window) { return ThreadInfoOf(window).hwndActive; }
+HWND FocusedWindowOf(HWND window) { return ThreadInfoOf(window).hwndFocus; }
 
 // Clicks a page button and returns the text of the message box it opens, closing the box.
 std::string MessageAfterClick(const KirunnerProcess& program, HWND main, int button) {
@@ -99,6 +102,45 @@ TEST(Desktop, ShowingTheStripLeavesTheOperatorsWindowActive) {
     }
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+}
+
+// Enter and Esc, pressed on the list or on the automatic-exit box, leave the show running;
+// the close box still ends it.
+TEST(Desktop, EnterAndEscNeverEndTheShowButTheCloseBoxDoes) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), Settings());
+    KirunnerProcess program;
+    ASSERT_TRUE(program.Start(dir.path()));
+    HWND main = ShownMainWindow(program);
+    ASSERT_TRUE(main);
+    HWND list = CaptionList(main);
+    RECT header{};
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &header);
+    struct Focus {
+        const char* name;
+        HWND window;
+        POINT click;
+    };
+    const Focus focuses[] = {{"list row", list, {60, (header.bottom - header.top) + 6}},
+                             {"automatic exit", GetDlgItem(main, IDC_AUTO_EXIT), {6, 6}}};
+    for (const Focus& focus : focuses) {
+        // A click on a window that is still settling may be taken as its activation only.
+        bool focused = false;
+        for (int attempt = 0; attempt < 3 && !focused; ++attempt) {
+            ClickAt(focus.window, focus.click);
+            focused = WaitUntil([&] { return FocusedWindowOf(main) == focus.window; }, 5000);
+        }
+        ASSERT_TRUE(focused) << focus.name;
+        for (WORD key : {WORD(VK_RETURN), WORD(VK_ESCAPE)}) {
+            PressKey(key);
+            EXPECT_FALSE(program.WaitForExit(1500)) << focus.name << ", key " << key;
+            ASSERT_TRUE(program.Running());
+        }
+    }
+    EXPECT_TRUE(IsWindowVisible(main));
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(program.WaitForExit(kStartTimeout));
+    EXPECT_EQ(0u, program.ExitCode());
 }
 
 // A click on the blank area below the rows takes the highlight away; the commands then ask
