@@ -2,6 +2,9 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 ARGS    ?=
+# More options for the first configure, e.g. CMAKE_ARGS=-DKIRUNNER_WINE_RUNS_32BIT=OFF to test the
+# 64-bit copy on a machine whose Wine runs 32-bit programs.
+CMAKE_ARGS ?=
 # The build whose programs Wine runs here: $(BUILD), or a 64-bit copy of the same sources in
 # $(BUILD)/x86_64 where Wine runs no 32-bit programs. Decided when $(BUILD) is first configured
 # (cmake/tests-build.cmake) and read from $(BUILD)/tests-build.
@@ -18,7 +21,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/CMakeCache.txt $(BUILD)/tests-build &:
-	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
 configure: deps $(BUILD)/CMakeCache.txt $(BUILD)/tests-build
 
@@ -38,9 +41,10 @@ run: build
 	  scripts/run.sh $(if $(DISPLAY),,--screenshot) $(RUNNABLE) $(ARGS)
 
 # The release archive is made first, so that the suite's dist.archive test checks a current one.
+# The run ends by saying which program it tested: the shipped 32-bit one, or the 64-bit copy.
 test: build
 	@$(MAKE) --no-print-directory dist
-	scripts/with-display.sh $(RUNNABLE)/wineprefix ctest --test-dir $(RUNNABLE) --output-on-failure -j 1
+	scripts/run-tests.sh $(BUILD) $(RUNNABLE)
 
 bench: build
 	scripts/bench.sh $(RUNNABLE)

@@ -11,13 +11,17 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   cmake make googletest python3
   wine wine32:i386
-  libxinerama1:i386 libxrandr2:i386 libxrender1:i386 libxext6:i386 libxi6:i386
-  libxcursor1:i386 libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
-  libfreetype6:i386 libfontconfig1:i386
   xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
   fonts-ipafont-gothic locales
   fuse3 python3-pyfuse3
 )
+
+# The X libraries Wine loads at run time (only recommended by its packages, so not installed
+# with them): without Xinerama and XRandR it sees one monitor, without the others it lacks
+# cursors, input, shapes and video modes. Each Wine needs those of its own architecture.
+x_libraries=(libxinerama1 libxrandr2 libxrender1 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxxf86vm1)
+native="$(dpkg --print-architecture)"
+packages+=("${x_libraries[@]/%/:$native}" "${x_libraries[@]/%/:i386}")
 
 # Wine's 32-bit half comes from Debian's i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

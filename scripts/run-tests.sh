@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs the whole suite of the build that Wine runs here, then says which program it tested, so
+# that a reader of a CI log knows, and repeats ctest's count as the last line.
+# Usage: run-tests.sh BUILD TESTS_BUILD [CTEST_ARGS...]
+set -euo pipefail
+build="$(realpath -m "$1")"; tests_build="$(realpath -m "$2")"; shift 2
+log="$tests_build/ctest-output.txt"
+mkdir -p "$tests_build"
+
+status=0
+"$(dirname "$0")/with-display.sh" "$tests_build/wineprefix" \
+  ctest --test-dir "$tests_build" --output-on-failure -j 1 "$@" 2>&1 | tee "$log" || status=$?
+
+if [ "$tests_build" = "$build" ]; then
+  echo "make test: tested the 32-bit program that ships ($build/Kirunner.exe)"
+else
+  echo "make test: tested the 64-bit copy of the same sources ($tests_build/Kirunner.exe):" \
+       "Wine here runs no 32-bit programs; the shipped 32-bit program was built, not run"
+fi
+total="$(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$log" | tail -n1)"
+failed="$(sed -n 's/.*, \([0-9]*\) tests\{0,1\} failed out of .*/\1/p' "$log" | tail -n1)"
+skipped="$(grep -c '(Skipped)$' "$log" || true)"
+if [ -n "$total" ] && [ -n "$failed" ]; then
+  echo "kirunner: $((total - failed - skipped)) passed, $failed failed, $skipped skipped"
+fi
+exit "$status"
