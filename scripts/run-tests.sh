@@ -14,8 +14,8 @@ status=0
 if [ "$tests_build" = "$build" ]; then
   echo "make test: tested the 32-bit program that ships ($build/Kirunner.exe)"
 else
-  echo "make test: tested the 64-bit copy of the same sources ($tests_build/Kirunner.exe):" \
-       "Wine here runs no 32-bit programs; the shipped 32-bit program was built, not run"
+  echo "make test: tested the 64-bit copy of the same sources ($tests_build/Kirunner.exe)," \
+       "as configured in $build/tests-build; the shipped 32-bit program was built, not run"
 fi
 total="$(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$log" | tail -n1)"
 failed="$(sed -n 's/.*, \([0-9]*\) tests\{0,1\} failed out of .*/\1/p' "$log" | tail -n1)"
