@@ -25,6 +25,10 @@ bool FileExists(const std::string& path);
 // Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
 bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute);
 
+// The same file or folder by a second path: drive Z:, where Wine shows the whole host file
+// system. Empty outside Wine or when the path cannot be had.
+std::string PathByDriveZ(const std::string& path);
+
 // "/a/b" (a path of the Linux side, as CMake gives it) as Wine sees it: "Z:\a\b".
 std::string HostPathToWindows(const std::string& path);
 
