@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace testing_support {
@@ -87,19 +88,9 @@ std::string HostPathToWindows(const std::string& path) {
 }
 
 std::string PathByDriveZ(const std::string& path) {
-    typedef char*(CDECL * UnixName)(const WCHAR*);
-    const UnixName unixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    WCHAR wide[MAX_PATH];
-    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH)) return std::string();
-    char* host = unixName(wide);  // UTF-8, from the process heap
-    if (!host) return std::string();
-    WCHAR hostWide[MAX_PATH];
-    char text[MAX_PATH * 2];
-    const bool converted = MultiByteToWideChar(CP_UTF8, 0, host, -1, hostWide, MAX_PATH) &&
-                           WideCharToMultiByte(CP_ACP, 0, hostWide, -1, text, sizeof text, nullptr, nullptr);
-    HeapFree(GetProcessHeap(), 0, host);
-    return converted ? HostPathToWindows(text) : std::string();
+    const char* prefix = std::getenv("WINEPREFIX");  // drive C: is its folder drive_c
+    if (!prefix || path.compare(0, 3, "C:\\") != 0) return std::string();
+    return HostPathToWindows(prefix) + "\\drive_c" + path.substr(2);
 }
 
 }  // namespace testing_support

@@ -48,76 +48,15 @@ std::string Channel(const std::string& folder) {
     return fw::FolderIdentity(folder, identity) ? identity : "(none)";
 }
 
-// Command receivers of `channel` (of any when empty), only those of process `pid` when given.
-int Receivers(const std::string& channel, DWORD pid = 0) {
-    const std::string title = "Kirunner commands: " + channel;
-    int count = 0;
-    for (HWND w = nullptr; (w = FindWindowExA(HWND_MESSAGE, w, "Kirunner.CommandReceiver.1",
-                                              channel.empty() ? nullptr : title.c_str()));) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        count += !pid || owner == pid;
+// The processes whose command receivers carry the channel of `folder`, one per receiver.
+std::vector<DWORD> Holders(const std::string& folder) {
+    const std::string title = "Kirunner commands: " + Channel(folder);
+    std::vector<DWORD> owners;
+    for (HWND w = nullptr; (w = FindWindowExA(HWND_MESSAGE, w, "Kirunner.CommandReceiver.1", title.c_str()));) {
+        owners.push_back(0);
+        GetWindowThreadProcessId(w, &owners.back());
     }
-    return count;
-}
-
-// Once a started process has handed its commands over and ended, or shows its main window.
-bool Settled(const KirunnerProcess& program) {
-    return WaitUntil([&] { return !program.Running() || WaitForShown(program.MainWindow(0), 0); }, kTimeout);
-}
-
-TEST(Commands, ExitCodesTellHowEveryRunEnded) {
-    TempDir dir;
-    ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), dir.file("Kirunner.exe").c_str(), FALSE));
-    struct Case {
-        const char* arguments;
-        long code;
-    } cases[] = {
-        {"-T0", kExitFormatError},
-        {"-T4", kExitNothingOnAir},
-        {"-R1", kExitNoRunningKirunner},
-        {"-C", kExitNoRunningKirunner},
-        {"-S0", kExitMalformedCommand},
-        {"-S1 -M0 -Ax", kExitMalformedCommand},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.code, RunToEnd(dir.path(), c.arguments)) << c.arguments;
-    EXPECT_FALSE(FileExists(dir.file("Kirunner.ini"))) << "none of these ran far enough to save";
-}
-
-TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
-    TempDir dir;
-    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
-    KirunnerProcess running;
-    ASSERT_TRUE(running.Start(dir.path()));
-    HWND main = running.MainWindow(kTimeout);
-    ASSERT_TRUE(main);
-    HWND strip = running.StripWindow();
-
-    struct Step {
-        const char* arguments;
-        long code;
-        std::vector<std::string> states;
-    } steps[] = {
-        {"-S2", kExitNormal, {"------", "表示中", "------"}},
-        {"-S3 -S1", kExitNormal, {"表示中", "表示中", "表示中"}},
-        {"-R2", kExitNormal, {"表示中", "------", "表示中"}},
-        {"-S4", kExitNoSuchItem, {"表示中", "------", "表示中"}},
-        {"-R9 -S2", kExitNoSuchItem, {"表示中", "------", "表示中"}},
-        {"-Sx", kExitMalformedCommand, {"表示中", "------", "表示中"}},
-        {"-C", kExitNormal, kOff},
-        {"-A速報です -M3", kExitNormal, kOff},
-    };
-    for (const Step& step : steps) {
-        EXPECT_EQ(step.code, RunToEnd(dir.path(), step.arguments)) << step.arguments;
-        EXPECT_EQ(step.states, States(main)) << step.arguments;
-    }
-    // The free text rolls on the strip of the running program.
-    EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
-    EXPECT_EQ(kThreeCaptions, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
-    EXPECT_TRUE(running.Running());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(running.WaitForExit(kTimeout));
-    EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+    return owners;
 }
 
 // Commands reach the copy the operator started in their program folder, by whatever path they
@@ -154,12 +93,13 @@ TEST(Commands, CommandsReachTheOperatorsCopyOfTheirFolderByAnyPath) {
         {toByZ, "-C", kOff, third},
     };
     for (const Step& step : steps) {
-        EXPECT_EQ(kExitNormal, RunToEnd(step.folder, step.arguments)) << step.folder << " " << step.arguments;
-        EXPECT_EQ(step.toStates, States(toMain)) << step.folder << " " << step.arguments;
-        EXPECT_EQ(step.eStates, States(eMain)) << step.folder << " " << step.arguments;
-        EXPECT_EQ(third, States(batchMain)) << step.arguments << " reached the batch run";
+        SCOPED_TRACE(step.folder + " " + step.arguments);
+        EXPECT_EQ(kExitNormal, RunToEnd(step.folder, step.arguments));
+        EXPECT_EQ(step.toStates, States(toMain));
+        EXPECT_EQ(step.eStates, States(eMain));
+        EXPECT_EQ(third, States(batchMain)) << "reached the batch run";
     }
-    EXPECT_EQ(0, Receivers("", batch.ProcessId())) << "a batch run takes no commands";
+    EXPECT_EQ(std::vector<DWORD>{toCopy.ProcessId()}, Holders(to));
 }
 
 // A start gate held elsewhere (a copy hanging while it becomes the holder) delays a command by
@@ -179,10 +119,9 @@ TEST(Commands, AHeldStartGateNeitherHoldsUpCommandsNorHandsOnTheChannel) {
     EXPECT_EQ((std::vector<std::string>{"------", "表示中", "------"}), States(main));
     ASSERT_TRUE(later.StartProgram(dir.file("Kirunner.exe"), ""));
     ASSERT_TRUE(WaitForShown(later.MainWindow(kTimeout)));
-    EXPECT_EQ(0, Receivers("", later.ProcessId())) << "a copy outside the gate took the channel";
     ReleaseMutex(gate);
     CloseHandle(gate);
-    EXPECT_EQ(1, Receivers(Channel(dir.path())));
+    EXPECT_EQ(std::vector<DWORD>{holder.ProcessId()}, Holders(dir.path())) << "a copy outside the gate took it";
 }
 
 // A double-click and a hot-key press at one moment: one copy holds the channel.
@@ -192,9 +131,9 @@ TEST(Commands, APlainStartAndACommandTogetherGiveOneHolder) {
     KirunnerProcess plain, command;
     ASSERT_TRUE(plain.Start(dir.path()));
     ASSERT_TRUE(command.StartProgram(dir.file("Kirunner.exe"), "-A速報"));
-    ASSERT_TRUE(Settled(plain) && Settled(command));
-    EXPECT_EQ(1, Receivers(Channel(dir.path())));
-    EXPECT_EQ(1, Receivers("", plain.ProcessId()) + Receivers("", command.ProcessId()));
+    for (const KirunnerProcess* program : {&plain, &command})  // handed over and ended, or shown
+        ASSERT_TRUE(WaitUntil([&] { return !program->Running() || WaitForShown(program->MainWindow(0), 0); }, kTimeout));
+    EXPECT_EQ(1u, Holders(dir.path()).size());
 }
 
 // Two commands started together (a double press on a hot-key pad) find one program between
