@@ -15,7 +15,10 @@ bool FolderIdentity(const std::string& folder, std::string& identity) {
     BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(handle, &info) != FALSE;
     CloseHandle(handle);
-    if (!known || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    // Some network file systems give every file the index 0: that names no folder.
+    if (!known || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (info.nFileIndexHigh == 0 && info.nFileIndexLow == 0))
+        return false;
     char text[32];
     std::snprintf(text, sizeof text, "%08lX-%08lX%08lX", static_cast<unsigned long>(info.dwVolumeSerialNumber),
                   static_cast<unsigned long>(info.nFileIndexHigh), static_cast<unsigned long>(info.nFileIndexLow));
