@@ -59,6 +59,60 @@ std::vector<DWORD> Holders(const std::string& folder) {
     return owners;
 }
 
+TEST(Commands, ExitCodesTellHowEveryRunEnded) {
+    TempDir dir;
+    ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), dir.file("Kirunner.exe").c_str(), FALSE));
+    struct Case {
+        const char* arguments;
+        long code;
+    } cases[] = {
+        {"-T0", kExitFormatError},
+        {"-T4", kExitNothingOnAir},
+        {"-R1", kExitNoRunningKirunner},
+        {"-C", kExitNoRunningKirunner},
+        {"-S0", kExitMalformedCommand},
+        {"-S1 -M0 -Ax", kExitMalformedCommand},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.code, RunToEnd(dir.path(), c.arguments)) << c.arguments;
+    EXPECT_FALSE(FileExists(dir.file("Kirunner.ini"))) << "none of these ran far enough to save";
+}
+
+TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
+    KirunnerProcess running;
+    ASSERT_TRUE(running.Start(dir.path()));
+    HWND main = running.MainWindow(kTimeout);
+    ASSERT_TRUE(main);
+    HWND strip = running.StripWindow();
+
+    struct Step {
+        const char* arguments;
+        long code;
+        std::vector<std::string> states;
+    } steps[] = {
+        {"-S2", kExitNormal, {"------", "表示中", "------"}},
+        {"-S3 -S1", kExitNormal, {"表示中", "表示中", "表示中"}},
+        {"-R2", kExitNormal, {"表示中", "------", "表示中"}},
+        {"-S4", kExitNoSuchItem, {"表示中", "------", "表示中"}},
+        {"-R9 -S2", kExitNoSuchItem, {"表示中", "------", "表示中"}},
+        {"-Sx", kExitMalformedCommand, {"表示中", "------", "表示中"}},
+        {"-C", kExitNormal, kOff},
+        {"-A速報です -M3", kExitNormal, kOff},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(step.code, RunToEnd(dir.path(), step.arguments)) << step.arguments;
+        EXPECT_EQ(step.states, States(main)) << step.arguments;
+    }
+    // The free text rolls on the strip of the running program.
+    EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
+    EXPECT_EQ(kThreeCaptions, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
+    EXPECT_TRUE(running.Running());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(running.WaitForExit(kTimeout));
+    EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
 // Commands reach the copy the operator started in their program folder, by whatever path they
 // were started, not a batch run there nor the copy of a folder whose name differs in one
 // double-byte character ("ト" 83 67, "エ" 83 47).
