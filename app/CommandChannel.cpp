@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/CommandPayload.h"
+#include "framework/FolderIdentity.h"
 #include "framework/Mbcs.h"
 #include "model/StartupState.h"
 #include "panel/ControlDlg.h"
@@ -10,31 +11,53 @@
 namespace {
 const char kReceiverClass[] = "Kirunner.CommandReceiver.1";
 const UINT kHandOverTimeoutMs = 10000;
-const DWORD kStartGateWaitMs = 20000;
+const DWORD kStartGateWaitMs = 2000;
 HANDLE g_startGate = nullptr;  // held by this process while not null
 
-// Folders differ in letter case only on paper: one running program per folder.
-std::string receiverTitle(const std::string& folder) {
-    return "Kirunner commands: " + fw::UpperAscii(folder);
+std::string receiverTitle(const std::string& channel) { return "Kirunner commands: " + channel; }
+
+HWND findHolder(const std::string& channel) {
+    return FindWindowExA(HWND_MESSAGE, nullptr, kReceiverClass, receiverTitle(channel).c_str());
+}
+
+// A 64-bit FNV-1a hash as 16 upper-case hex digits: a short name without backslashes.
+std::string hashText(const std::string& text) {
+    unsigned long long hash = 14695981039346656037ull;
+    for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+    char digits[20];
+    std::snprintf(digits, sizeof digits, "%016llX", hash);
+    return digits;
+}
+
+std::string fullPath(const std::string& path) {
+    const DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::vector<char> buffer(needed + 1, '\0');
+    const DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    return length > 0 && length < buffer.size() ? std::string(buffer.data(), length) : path;
 }
 }  // namespace
 
-void enterStartGate(const std::string& folder) {
-    if (g_startGate) return;
-    // The folder's name, folded to upper case, as a 64-bit FNV-1a hash: any folder gives a
-    // short mutex name without backslashes.
-    unsigned long long hash = 14695981039346656037ull;
-    for (unsigned char c : fw::UpperAscii(folder)) hash = (hash ^ c) * 1099511628211ull;
-    char name[64];
-    std::snprintf(name, sizeof name, "Local\\Kirunner.Start.%016llx", hash);
-    HANDLE gate = CreateMutexA(nullptr, FALSE, name);
-    if (!gate) return;
+std::string channelName(const std::string& folder) {
+    std::string identity;
+    if (fw::FolderIdentity(folder, identity)) return identity;
+    return "PATH-" + hashText(fw::UpperAscii(fullPath(folder)));
+}
+
+bool channelHeld(const std::string& channel) { return findHolder(channel) != nullptr; }
+
+bool enterStartGate(const std::string& channel) {
+    if (g_startGate) return true;
+    const std::string name = "Local\\Kirunner.Start." + channel;
+    HANDLE gate = CreateMutexA(nullptr, FALSE, name.c_str());
+    if (!gate) return false;
     const DWORD waited = WaitForSingleObject(gate, kStartGateWaitMs);
-    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-        g_startGate = gate;
-    } else {
-        CloseHandle(gate);  // the holder hangs: go on without the gate
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        CloseHandle(gate);  // another process hangs while it becomes the holder
+        return false;
     }
+    g_startGate = gate;
+    return true;
 }
 
 void leaveStartGate() {
@@ -44,8 +67,8 @@ void leaveStartGate() {
     g_startGate = nullptr;
 }
 
-int handOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands) {
-    HWND receiver = FindWindowExA(HWND_MESSAGE, nullptr, kReceiverClass, receiverTitle(folder).c_str());
+int handOverCommands(const std::string& channel, const std::vector<CaptionCommand>& commands) {
+    HWND receiver = findHolder(channel);
     if (!receiver) return -1;
     for (const CaptionCommand& command : commands) {
         std::vector<char> payload = remote::encodeCommand(command);
@@ -63,13 +86,12 @@ int handOverCommands(const std::string& folder, const std::vector<CaptionCommand
     return kExitNormal;
 }
 
-bool CCommandReceiver::Create(const std::string& folder, CControlDlg* page) {
+bool CCommandReceiver::Create(const std::string& channel, CControlDlg* page) {
     m_page = page;
-    if (!RegisterNamedClass(kReceiverClass)) return false;
     RECT none{0, 0, 0, 0};
-    const bool created =
-        CreateEx(0, kReceiverClass, receiverTitle(folder).c_str(), 0, none, HWND_MESSAGE, 0);
-    leaveStartGate();  // from now on later processes find this one
+    const bool created = RegisterNamedClass(kReceiverClass) &&
+                         CreateEx(0, kReceiverClass, receiverTitle(channel).c_str(), 0, none, HWND_MESSAGE, 0);
+    leaveStartGate();  // from now on later processes find this one, or none
     return created;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Commands from one Kirunner process to the one already running from the same program folder
-// on the same desktop. The running program keeps a message-only window whose class and title
-// (the program folder) name it; a new process finds it and hands each command over with
-// WM_COPYDATA, answered at once with the command's result.
+// Commands from one Kirunner process to the copy that holds the command channel of its program
+// folder. The holder keeps a message-only window whose class and title (the channel's name)
+// name it; a new process finds it and hands each command over with WM_COPYDATA, answered at
+// once with the command's result. One copy per folder holds the channel: the first normal
+// start, never a batch run, and no later copy takes it over.
 #include <windows.h>
 
 #include <string>
@@ -13,21 +14,31 @@
 
 class CControlDlg;
 
-// The exit code after handing `commands` to the Kirunner running from `folder`, one by one
-// until one fails; -1 when no Kirunner runs from there.
-int handOverCommands(const std::string& folder, const std::vector<CaptionCommand>& commands);
+// The channel's name for a program folder: the folder's identity on its volume, so that every
+// path to the folder names one channel. When the file system gives none, "PATH-" and a hash
+// of the folder's full path with its ASCII letters in upper case.
+std::string channelName(const std::string& folder);
 
-// A process that looks for the running Kirunner of `folder` holds this gate until its own
-// receiver exists or it ends, so that two commands started together (a double press on a
-// hot-key pad) find one program between them, never none twice. Waits a bounded time for a
-// process that holds it; leaving is safe when not held.
-void enterStartGate(const std::string& folder);
+// True while a copy holds the channel.
+bool channelHeld(const std::string& channel);
+
+// The exit code after handing `commands` to the holder of `channel`, one by one until one
+// fails; -1 when no copy holds it.
+int handOverCommands(const std::string& channel, const std::vector<CaptionCommand>& commands);
+
+// A process decides "hand over to the holder, or become it" inside this gate and leaves it as
+// soon as its receiver exists or it has handed its commands over, so that two starts at the
+// same moment (a double-click and a hot-key press) find one holder between them. Waits about
+// two seconds for a process that holds it; false when that one did not let go, and then this
+// process must not take the channel. Leaving is safe when not held.
+bool enterStartGate(const std::string& channel);
 void leaveStartGate();
 
-// The running program's end: carries out what arrives on the control page.
+// The holder's end: carries out what arrives on the control page. Creating it leaves the start
+// gate, whether it succeeds or not.
 class CCommandReceiver : public fw::Window {
 public:
-    bool Create(const std::string& folder, CControlDlg* page);
+    bool Create(const std::string& channel, CControlDlg* page);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

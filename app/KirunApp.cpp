@@ -12,6 +12,7 @@
 
 CKirunApp theApp;
 std::string CurrentDir;
+std::string CommandChannel;
 
 namespace {
 const DWORD kConsoleLingerMs = 1000;
@@ -72,16 +73,25 @@ BOOL CKirunApp::InitInstance() {
     // The running program's own file, not argument 0: a caller may pass any argument 0, and a
     // bare name or forward slashes there would leave the settings file in some other folder.
     const std::string programFolder = directoryOfProgram(fw::ProgramFilePath());
-    // Commands go to the Kirunner already running from this folder; without one, those that
-    // put a caption on air start this program with it (a batch run keeps its own copy).
-    if (!scan.commands.empty() && !BatchMode) {
-        enterStartGate(programFolder);
-        const int handedOver = handOverCommands(programFolder, scan.commands);
-        if (handedOver >= 0 || !putsCaptionOnAir(scan.commands)) {
-            leaveStartGate();
-            ProgramExitCode = handedOver >= 0 ? handedOver : kExitNoRunningKirunner;
-            return FALSE;
+    // Commands go to the copy that holds this folder's channel; without one, those that put a
+    // caption on air start this program with it. A normal start takes the channel when no copy
+    // holds it; a batch run keeps to itself and never takes it.
+    CommandChannel.clear();
+    if (!BatchMode) {
+        const std::string channel = channelName(programFolder);
+        const bool gateEntered = enterStartGate(channel);
+        if (!scan.commands.empty()) {
+            const int handedOver = handOverCommands(channel, scan.commands);
+            if (handedOver >= 0 || !putsCaptionOnAir(scan.commands)) {
+                leaveStartGate();
+                ProgramExitCode = handedOver >= 0 ? handedOver : kExitNoRunningKirunner;
+                return FALSE;
+            }
         }
+        // Inside the gate the channel is free until this copy's receiver exists; outside it,
+        // another process is taking the channel right now.
+        if (gateEntered && !channelHeld(channel)) CommandChannel = channel;
+        else leaveStartGate();
     }
     StartCommands = scan.commands;
 
@@ -113,6 +123,6 @@ BOOL CKirunApp::InitInstance() {
         BatchCaptionNumbers.clear();
         StartCommands.clear();
     }
-    leaveStartGate();  // when no window was made
+    leaveStartGate();  // when the window failed before its receiver was made
     return FALSE;
 }

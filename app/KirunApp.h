@@ -6,6 +6,8 @@
 #include <string>
 
 extern std::string CurrentDir;  // directory part of the program path
+// The command channel this copy is to hold; empty when another copy holds it, or in a batch run.
+extern std::string CommandChannel;
 
 class CKirunApp {
 public:

@@ -56,7 +56,7 @@ BOOL CKirunDlg::OnInitDialog() {
     SetWindowTextA(m_hWnd, kTitle);
 
     controlPage.Create(m_hWnd);
-    commandReceiver.Create(CurrentDir, &controlPage);
+    if (!CommandChannel.empty()) commandReceiver.Create(CommandChannel, &controlPage);
 
     if (BatchMode) {
         controlPage.autoExit = 1;

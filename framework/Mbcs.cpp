@@ -36,8 +36,12 @@ size_t FindLastChar(const std::string& s, char c) {
 }
 
 std::string UpperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (size_t pos = 0; pos < s.size(); ++pos) {
+        char& c = s[pos];
+        // A trail byte may lie in a-z ("\x83\x67" is one character): the pair stays as it is.
+        if (IsLeadByte(static_cast<unsigned char>(c))) ++pos;
+        else if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
     return s;
 }
 

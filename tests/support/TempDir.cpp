@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace testing_support {
@@ -84,6 +85,12 @@ std::string HostPathToWindows(const std::string& path) {
     for (char& c : out)
         if (c == '/') c = '\\';
     return out;
+}
+
+std::string PathByDriveZ(const std::string& path) {
+    const char* prefix = std::getenv("WINEPREFIX");  // drive C: is its folder drive_c
+    if (!prefix || path.compare(0, 3, "C:\\") != 0) return std::string();
+    return HostPathToWindows(prefix) + "\\drive_c" + path.substr(2);
 }
 
 }  // namespace testing_support

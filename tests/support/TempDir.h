@@ -25,6 +25,10 @@ bool FileExists(const std::string& path);
 // Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
 bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute);
 
+// A path on drive C: by a second path, through drive Z: where Wine shows the host's whole file
+// system; empty outside Wine or for another drive.
+std::string PathByDriveZ(const std::string& path);
+
 // "/a/b" (a path of the Linux side, as CMake gives it) as Wine sees it: "Z:\a\b".
 std::string HostPathToWindows(const std::string& path);
 

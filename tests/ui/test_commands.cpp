@@ -12,6 +12,8 @@
 #include "KirunnerProcess.h"
 #include "TempDir.h"
 #include "app/CommandPayload.h"
+#include "framework/FolderIdentity.h"
+#include "framework/Mbcs.h"
 #include "model/StartupState.h"
 #include "resource.h"
 #include "PageParent.h"
@@ -40,6 +42,22 @@ long RunToEnd(const std::string& folder, const std::string& arguments) {
 }
 
 const std::vector<std::string> kOff(3, "------");
+
+std::string Channel(const std::string& folder) {
+    std::string identity;
+    return fw::FolderIdentity(folder, identity) ? identity : "(none)";
+}
+
+// The processes whose command receivers carry the channel of `folder`, one per receiver.
+std::vector<DWORD> Holders(const std::string& folder) {
+    const std::string title = "Kirunner commands: " + Channel(folder);
+    std::vector<DWORD> owners;
+    for (HWND w = nullptr; (w = FindWindowExA(HWND_MESSAGE, w, "Kirunner.CommandReceiver.1", title.c_str()));) {
+        owners.push_back(0);
+        GetWindowThreadProcessId(w, &owners.back());
+    }
+    return owners;
+}
 
 TEST(Commands, ExitCodesTellHowEveryRunEnded) {
     TempDir dir;
@@ -93,6 +111,83 @@ TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(running.WaitForExit(kTimeout));
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
+// Commands reach the copy the operator started in their program folder, by whatever path they
+// were started, not a batch run there nor the copy of a folder whose name differs in one
+// double-byte character ("ト" 83 67, "エ" 83 47).
+TEST(Commands, CommandsReachTheOperatorsCopyOfTheirFolderByAnyPath) {
+    TempDir root;
+    const std::string to = root.file("\x83\x67"), e = root.file("\x83\x47");
+    KirunnerProcess toCopy, eCopy, batch;
+    for (const std::string& folder : {to, e}) {
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        WriteFileBytes(folder + "\\Kirunner.ini", kThreeCaptions);
+    }
+    ASSERT_TRUE(toCopy.Start(to) && eCopy.Start(e));
+    HWND toMain = toCopy.MainWindow(kTimeout), eMain = eCopy.MainWindow(kTimeout);
+    ASSERT_TRUE(WaitForShown(toMain) && WaitForShown(eMain));
+    ASSERT_TRUE(batch.StartProgram(to + "\\Kirunner.exe", "-T3"));
+    const std::vector<std::string> third{"------", "------", "表示中"};
+    HWND batchMain = batch.MainWindow(kTimeout);
+    ASSERT_TRUE(WaitUntil([&] { return States(batchMain) == third; }, kTimeout));
+    const std::string toByZ = PathByDriveZ(to);
+    ASSERT_FALSE(toByZ.empty());
+
+    struct Step {
+        std::string folder;
+        const char* arguments;
+        std::vector<std::string> toStates, eStates;
+    } steps[] = {
+        {to, "-S1", {"表示中", "------", "------"}, kOff},
+        {toByZ, "-S2", {"表示中", "表示中", "------"}, kOff},
+        {fw::UpperAscii(to), "-R1", {"------", "表示中", "------"}, kOff},
+        {e, "-S3", {"------", "表示中", "------"}, third},
+        {toByZ, "-A速報 -M3", {"------", "表示中", "------"}, third},
+        {toByZ, "-C", kOff, third},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.folder + " " + step.arguments);
+        EXPECT_EQ(kExitNormal, RunToEnd(step.folder, step.arguments));
+        EXPECT_EQ(step.toStates, States(toMain));
+        EXPECT_EQ(step.eStates, States(eMain));
+        EXPECT_EQ(third, States(batchMain)) << "reached the batch run";
+    }
+    EXPECT_EQ(std::vector<DWORD>{toCopy.ProcessId()}, Holders(to));
+}
+
+// A start gate held elsewhere (a copy hanging while it becomes the holder) delays a command by
+// seconds at most, and a copy started meanwhile runs without taking the channel.
+TEST(Commands, AHeldStartGateNeitherHoldsUpCommandsNorHandsOnTheChannel) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
+    KirunnerProcess holder, command, later;
+    ASSERT_TRUE(holder.Start(dir.path()));
+    HWND main = holder.MainWindow(kTimeout);
+    ASSERT_TRUE(WaitForShown(main));
+    HANDLE gate = CreateMutexA(nullptr, TRUE, ("Local\\Kirunner.Start." + Channel(dir.path())).c_str());
+    ASSERT_TRUE(gate);
+    ASSERT_TRUE(command.StartProgram(dir.file("Kirunner.exe"), "-S2"));
+    EXPECT_TRUE(command.WaitForExit(10000)) << "the command waited on the gate";
+    EXPECT_EQ(static_cast<DWORD>(kExitNormal), command.ExitCode());
+    EXPECT_EQ((std::vector<std::string>{"------", "表示中", "------"}), States(main));
+    ASSERT_TRUE(later.StartProgram(dir.file("Kirunner.exe"), ""));
+    ASSERT_TRUE(WaitForShown(later.MainWindow(kTimeout)));
+    ReleaseMutex(gate);
+    CloseHandle(gate);
+    EXPECT_EQ(std::vector<DWORD>{holder.ProcessId()}, Holders(dir.path())) << "a copy outside the gate took it";
+}
+
+// A double-click and a hot-key press at one moment: one copy holds the channel.
+TEST(Commands, APlainStartAndACommandTogetherGiveOneHolder) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
+    KirunnerProcess plain, command;
+    ASSERT_TRUE(plain.Start(dir.path()));
+    ASSERT_TRUE(command.StartProgram(dir.file("Kirunner.exe"), "-A速報"));
+    for (const KirunnerProcess* program : {&plain, &command})  // handed over and ended, or shown
+        ASSERT_TRUE(WaitUntil([&] { return !program->Running() || WaitForShown(program->MainWindow(0), 0); }, kTimeout));
+    EXPECT_EQ(1u, Holders(dir.path()).size());
 }
 
 // Two commands started together (a double press on a hot-key pad) find one program between

@@ -27,6 +27,15 @@ TEST(Mbcs, LoneLeadByteAtTheEndCountsAsOneCharacter) {
     EXPECT_EQ(1u, fw::CharBoundaryAtOrBefore(text, 1));
 }
 
+TEST(Mbcs, UpperAsciiLeavesDoubleByteCharactersAsTheyAre) {
+    // "ト" is 0x83 0x67 and "エ" 0x83 0x47: a trail byte "g" made "G" would turn one into the other.
+    const struct {
+        const char* text;
+        const char* upper;
+    } cases[] = {{"ab\x83\x67z", "AB\x83\x67Z"}, {"\x83\x67\x83\x61", "\x83\x67\x83\x61"}, {"a\x95", "A\x95"}};
+    for (const auto& c : cases) EXPECT_EQ(c.upper, fw::UpperAscii(c.text)) << c.text;
+}
+
 }  // namespace
 
 #include "framework/CommonDialogs.h"
