@@ -1,6 +1,7 @@
 #pragma once
 // Another program's hold on a file, as a viewer, a sync agent or a backup takes it: the file
-// open with the given sharing until Release or the end of the object.
+// open with the given sharing until Release or the end of the object (an empty path holds
+// nothing).
 #include <windows.h>
 
 #include <string>
@@ -14,18 +15,13 @@ public:
     ~HeldFile() { Release(); }
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE handle() const { return m_handle; }
     void Release() {
-        if (held()) CloseHandle(m_handle);
+        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
         m_handle = INVALID_HANDLE_VALUE;
     }
 
 private:
     HANDLE m_handle;
 };
-
-// The temporary files beside `ini` that a save may leave: "<ini>.tmp" and "<ini>.*.tmp".
-int TemporaryFilesBeside(const std::string& ini);
 
 }  // namespace testing_support

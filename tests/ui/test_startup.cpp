@@ -124,27 +124,22 @@ TEST(Startup, DebugConsoleShowsTheBannerButNotTheEcho) {
     EXPECT_TRUE(program.WaitForExit(kStartTimeout));
 }
 
+// A batch run has no window to own a message box: the line goes to the debug console instead.
 TEST(Startup, SettingsFileHeldByAnotherProgramIsNamedAndKept) {
-    const std::string unreadable =
-        "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
-    const struct {
-        const char* arguments;
-        bool batch;  // no window to own a message box: the line goes to the debug console instead
-    } starts[] = {{"-T1", true}, {"x", false}};
-    for (const auto& start : starts) {
+    for (const char* arguments : {"-T1", "x"}) {
         TempDir dir;
         WriteSettingsWithOneItem(dir.path());
-        const std::string before = ReadFileBytes(dir.file("Kirunner.ini"));
-        HeldFile hold(dir.file("Kirunner.ini"), GENERIC_READ, 0);
-        ASSERT_TRUE(hold.held());
+        const std::string ini = dir.file("Kirunner.ini"), before = ReadFileBytes(ini);
+        HeldFile hold(ini, GENERIC_READ, 0);
         KirunnerProcess program;
-        ASSERT_TRUE(program.Start(dir.path(), start.arguments));
-        if (start.batch) {
+        ASSERT_TRUE(program.Start(dir.path(), arguments));
+        if (arguments[0] == '-') {
             EXPECT_TRUE(program.WaitForExit(kStartTimeout)) << "no box waits: nothing on air ends a batch run";
         } else {
             HWND box = program.WaitForMessageBox(kStartTimeout);
             ASSERT_TRUE(box);
-            EXPECT_EQ(unreadable + dir.file("Kirunner.ini"), MessageBoxText(box));
+            EXPECT_EQ("設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n" + ini,
+                      MessageBoxText(box));
             PostClick(box, IDOK);
             HWND main = program.MainWindow(kStartTimeout);
             ASSERT_TRUE(main);
@@ -153,7 +148,7 @@ TEST(Startup, SettingsFileHeldByAnotherProgramIsNamedAndKept) {
             EXPECT_TRUE(program.WaitForExit(kStartTimeout));
         }
         hold.Release();
-        EXPECT_EQ(before, ReadFileBytes(dir.file("Kirunner.ini"))) << start.arguments;
+        EXPECT_EQ(before, ReadFileBytes(ini)) << arguments;
     }
 }
 

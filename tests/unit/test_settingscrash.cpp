@@ -9,7 +9,6 @@
 #include <random>
 #include <string>
 
-#include "tests/support/HeldFile.h"
 #include "tests/support/KirunnerProcess.h"
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/TempDir.h"

@@ -3,24 +3,18 @@
 // again and the operator chooses to replace it.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include "panel/GuardedSettings.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/HeldFile.h"
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/StdoutCapture.h"
-#include "tests/support/TempDir.h"
 
 using namespace testing_support;
 
 namespace {
 
-const char kUnreadable[] =
+const std::string kUnreadable =
     "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
-const char kStillUnreadable[] = "設定ファイルを読み込めないため、保存しませんでした\n";
-const char kReadableAgain[] =
-    "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
 
 Settings Items(int n) {
     Settings s;
@@ -28,46 +22,34 @@ Settings Items(int n) {
     return s;
 }
 
-struct Page {
-    GuardedSettings file;
-    Settings settings;
-    void load(const std::string& ini, bool quiet = false) {
-        file.load(ini, settings.appearance, settings.captions, settings.fileInterface, quiet);
-    }
-    bool save(const std::string& ini, const Settings& s) {
-        return file.save(ini, s.appearance, s.captions, s.fileInterface);
-    }
-};
-
 DWORD WINAPI ReleaseSoon(void* hold) {
     Sleep(400);
     static_cast<HeldFile*>(hold)->Release();
     return 0;
 }
 
-TEST(SettingsGuard, HoldEndingWithinTheWaitLoadsTheList) {
+TEST(SettingsGuard, LoadWaitsForAShortHoldAndNamesALongOne) {
     const struct {
-        const char* what;
-        DWORD share;
-        bool locked;
-    } holds[] = {{"no sharing", 0, false}, {"locked range", FILE_SHARE_READ | FILE_SHARE_WRITE, true}};
-    for (const auto& h : holds) {
+        bool shortHold, quiet;
+    } cases[] = {{true, false}, {false, false}, {false, true}};
+    for (const auto& c : cases) {
         TempDir dir;
         const std::string ini = dir.file("Kirunner.ini");
         ASSERT_TRUE(SaveWithWriter(ini, Items(4)));
-        HeldFile hold(ini, GENERIC_READ | GENERIC_WRITE, h.share);
-        ASSERT_TRUE(hold.held());
-        ASSERT_TRUE(!h.locked || LockFile(hold.handle(), 0, 0, MAXDWORD, MAXDWORD));
-        HANDLE release = CreateThread(nullptr, 0, ReleaseSoon, &hold, 0, nullptr);
-        ASSERT_TRUE(release);
+        HeldFile hold(ini, GENERIC_READ, 0);
+        HANDLE release = c.shortHold ? CreateThread(nullptr, 0, ReleaseSoon, &hold, 0, nullptr) : nullptr;
         MessageBoxRecorder boxes;
-        Page page;
-        page.load(ini);
-        WaitForSingleObject(release, INFINITE);
-        CloseHandle(release);
-        EXPECT_TRUE(boxes.shown().empty()) << h.what;
-        EXPECT_FALSE(page.file.guarded()) << h.what;
-        ExpectSameSettings(Items(4), page.settings, "loaded once the hold ended");
+        StdoutCapture output;
+        GuardedSettings file;
+        Settings s;
+        file.load(ini, s.appearance, s.captions, s.fileInterface, c.quiet);
+        if (release) WaitForSingleObject(release, INFINITE);
+        if (release) CloseHandle(release);
+        const std::vector<std::string> told = c.shortHold ? std::vector<std::string>() : std::vector<std::string>{kUnreadable + ini};
+        EXPECT_EQ(!c.shortHold, file.guarded()) << c.shortHold;
+        EXPECT_EQ(c.shortHold ? 4 : 0, s.captions.count()) << c.shortHold;
+        EXPECT_EQ(c.quiet ? std::vector<std::string>() : told, boxes.texts()) << c.quiet;
+        EXPECT_EQ(c.quiet ? told[0] + "\n" : "", output.text()) << c.quiet;
     }
 }
 
@@ -77,36 +59,27 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     ASSERT_TRUE(SaveWithWriter(ini, Items(4)));
     const std::string onDisk = ReadFileBytes(ini);
     HeldFile hold(ini, GENERIC_READ, 0);
-    ASSERT_TRUE(hold.held());
     MessageBoxRecorder boxes(IDNO);
-    Page page;
-    page.load(ini);
-    EXPECT_EQ(0, page.settings.captions.count());
-    EXPECT_FALSE(page.save(ini, Items(1))) << "still held";
+    GuardedSettings file;
+    Settings s;
+    file.load(ini, s.appearance, s.captions, s.fileInterface, false);
+    const auto save = [&](int items) {
+        const Settings page = Items(items);
+        return file.save(ini, page.appearance, page.captions, page.fileInterface);
+    };
+    EXPECT_FALSE(save(1)) << "still held";
     hold.Release();
-    EXPECT_FALSE(page.save(ini, Items(1))) << "いいえ";
+    EXPECT_FALSE(save(1)) << "いいえ";
     EXPECT_EQ(onDisk, ReadFileBytes(ini));
     boxes.SetAnswer(IDYES);
-    EXPECT_TRUE(page.save(ini, Items(1))) << "はい";
-    EXPECT_TRUE(page.save(ini, Items(2))) << "no longer guarded: no question";
+    EXPECT_TRUE(save(1)) << "はい";
+    EXPECT_TRUE(save(2)) << "no longer guarded: no question";
     ExpectSameSettings(Items(2), LoadWithReader(ini), "after the operator chose the page's list");
-    EXPECT_EQ((std::vector<std::string>{kUnreadable + ini, kStillUnreadable + ini, kReadableAgain + ini,
-                                        kReadableAgain + ini}),
+    const std::string readable =
+        "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n" + ini;
+    EXPECT_EQ((std::vector<std::string>{kUnreadable + ini, "設定ファイルを読み込めないため、保存しませんでした\n" + ini,
+                                        readable, readable}),
               boxes.texts());
-}
-
-TEST(SettingsGuard, QuietLoadNamesTheFileOnTheStandardOutput) {
-    TempDir dir;
-    const std::string ini = dir.file("Kirunner.ini");
-    ASSERT_TRUE(SaveWithWriter(ini, Items(4)));
-    HeldFile hold(ini, GENERIC_READ, 0);
-    MessageBoxRecorder boxes;
-    StdoutCapture output;
-    Page page;
-    page.load(ini, true);
-    EXPECT_TRUE(page.file.guarded());
-    EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_EQ(kUnreadable + ini + "\n", output.text());
 }
 
 }  // namespace
