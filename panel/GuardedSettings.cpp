@@ -7,11 +7,9 @@
 #include "panel/SettingsSave.h"
 
 namespace {
-const char kUnreadableAtStart[] =
-    "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
+const char kUnreadableAtStart[] = "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
 const char kStillUnreadable[] = "設定ファイルを読み込めないため、保存しませんでした\n";
-const char kReadableAgain[] =
-    "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
+const char kReadableAgain[] = "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
 }  // namespace
 
 void GuardedSettings::load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
