@@ -92,8 +92,6 @@ bool writeInPlace(const std::string& path, const std::string& bytes) {
 }
 }  // namespace
 
-bool readWholeFile(const std::string& path, std::string& bytes) { return readOnce(path, bytes) != FileRead::Unreadable; }
-
 FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWORD patienceMs, DWORD stepMs) {
     const DWORD start = GetTickCount();
     for (;;) {

@@ -7,12 +7,10 @@
 
 enum class FileRead { Read, Missing, Unreadable };
 
-// The whole content of `path`; true with empty `bytes` when the file does not exist, false
-// when it exists but cannot be read (locked by another program, no access).
-bool readWholeFile(const std::string& path, std::string& bytes);
-
-// As readWholeFile, but a file that exists and cannot be read is tried again every `stepMs`
-// until `patienceMs` have passed: another program may hold it only for a moment.
+// The whole content of `path`: Missing with empty `bytes` when the file does not exist,
+// Unreadable when it exists but cannot be read (locked by another program, no access). Such a
+// file is tried again every `stepMs` until `patienceMs` have passed: another program may hold
+// it only for a moment.
 FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWORD patienceMs, DWORD stepMs);
 
 // Writes `bytes` to a temporary file of its own beside `path`, flushes it to the disk and puts
