@@ -9,10 +9,16 @@
 #include "model/ProfileText.h"
 #include "model/ProfileValues.h"
 #include "model/SettingsKeys.h"
+#include "model/TemporarySibling.h"
 #include "model/WholeFile.h"
 
 namespace {
 const char kFileName[] = "Kirunner.ini";
+// A sync agent, a virus scanner or a backup may hold the file for a moment: at start the load
+// waits for it, a save a little.
+const DWORD kLoadPatienceMs = 2000;
+const DWORD kSavePatienceMs = 500;
+const DWORD kRetryStepMs = 50;
 
 // Values of the settings file as the platform's profile readers give them.
 class TextSource : public SettingsSource {
@@ -54,19 +60,20 @@ bool isReadOnly(const std::string& path) {
 bool writeSettingsFile(const std::string& path, const AppearanceSettings& appearance, const CaptionList& captions,
                        const FileInterfaceSettings& fileInterface) {
     std::string bytes;
-    if (isReadOnly(path) || !readWholeFile(path, bytes)) return false;
+    if (isReadOnly(path) || readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs) == FileRead::Unreadable)
+        return false;
     ProfileText text(std::move(bytes));
     TextSink sink(text);
     writeSettings(sink, appearance, captions, fileInterface);
     return replaceWholeFile(path, text.bytes());
 }
 
-std::string fullPathOf(const std::string& path) {
-    DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::vector<char> buffer(needed, '\0');
-    DWORD length = GetFullPathNameA(path.c_str(), needed, buffer.data(), nullptr);
-    return length > 0 && length < needed ? std::string(buffer.data(), length) : path;
+SettingsLoad loadResult(FileRead read) {
+    switch (read) {
+    case FileRead::Read: return SettingsLoad::Loaded;
+    case FileRead::Missing: return SettingsLoad::NoFile;
+    default: return SettingsLoad::Unreadable;
+    }
 }
 
 std::string currentDirectory() {
@@ -85,18 +92,34 @@ std::string settingsFilePath() {
     return directory + kFileName;
 }
 
-void loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
-                      FileInterfaceSettings& fileInterface) {
+std::string fullPathOf(const std::string& path) {
+    DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::vector<char> buffer(needed, '\0');
+    DWORD length = GetFullPathNameA(path.c_str(), needed, buffer.data(), nullptr);
+    return length > 0 && length < needed ? std::string(buffer.data(), length) : path;
+}
+
+SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+                              FileInterfaceSettings& fileInterface) {
+    removeLeftoverTemporaryFiles(path);
     std::string bytes;
-    readWholeFile(path, bytes);  // a file that cannot be read gives the defaults
-    ProfileText text(std::move(bytes));
+    const FileRead read = readWholeFilePatiently(path, bytes, kLoadPatienceMs, kRetryStepMs);
+    ProfileText text(std::move(bytes));  // a file that cannot be read gives the defaults
     readSettings(TextSource(text), appearance, captions, fileInterface);
+    return loadResult(read);
+}
+
+SettingsLoad probeSettingsFile(const std::string& path) {
+    std::string bytes;
+    return loadResult(readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs));
 }
 
 bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::string* failedPath) {
     const bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
+    if (saved) removeLeftoverTemporaryFiles(path);
     if (!saved && failedPath) *failedPath = fullPathOf(path);
     return saved;
 }

@@ -1,12 +1,14 @@
 #include "model/WholeFile.h"
 
-#include <windows.h>
+#include "model/FileTraits.h"
+#include "model/TemporarySibling.h"
 
 namespace {
-// Beside the file, so that the final step is a rename within one folder.
-const char kTemporarySuffix[] = ".tmp";
 // ReadFile and WriteFile take at most a DWORD: large files go in pieces.
 const size_t kLargestPiece = 64u * 1024 * 1024;
+// A viewer or a reader of another process that has the file open blocks the rename.
+const int kRenameAttempts = 6;
+const DWORD kRenameStepMs = 120;
 
 class FileHandle {
 public:
@@ -37,48 +39,77 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
-// One rename within the folder, which replaces the old file in a single step and reaches the
-// disk before it returns. (ReplaceFileA is not used: Wine's moves the old file aside before it
-// moves the new one in, which leaves a moment with no settings file at all.)
-bool putInPlace(const std::string& temporary, const std::string& path) {
-    return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-           FALSE;
-}
-}  // namespace
-
-bool readWholeFile(const std::string& path, std::string& bytes) {
+FileRead readOnce(const std::string& path, std::string& bytes) {
     bytes.clear();
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND;
-    }
+    if (!file.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND ? FileRead::Missing : FileRead::Unreadable;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) >= bytes.max_size())
-        return false;
+        return FileRead::Unreadable;
     bytes.resize(static_cast<size_t>(size.QuadPart));
     size_t done = 0;
     while (done < bytes.size()) {
         size_t piece = bytes.size() - done < kLargestPiece ? bytes.size() - done : kLargestPiece;
         DWORD got = 0;
-        if (!ReadFile(file.get(), &bytes[done], static_cast<DWORD>(piece), &got, nullptr)) return false;
+        if (!ReadFile(file.get(), &bytes[done], static_cast<DWORD>(piece), &got, nullptr)) {
+            bytes.clear();
+            return FileRead::Unreadable;
+        }
         if (got == 0) break;  // the file shrank meanwhile
         done += got;
     }
     bytes.resize(done);
-    return true;
+    return FileRead::Read;
+}
+
+bool isHeldByAnother(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// One rename within the folder, which replaces the old file in a single step and reaches the
+// disk before it returns. (ReplaceFileA is not used: Wine's moves the old file aside before it
+// moves the new one in, which leaves a moment with no settings file at all.) A file that
+// another program has open cannot be renamed over, so that is tried again for a moment.
+bool putInPlace(const std::string& temporary, const std::string& path) {
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        if (attempt == kRenameAttempts || !isHeldByAnother(GetLastError())) return false;
+        Sleep(kRenameStepMs);
+    }
+}
+
+// The new bytes over the old ones through one handle that a viewer's sharing allows, then the
+// end cut: a kill can leave a mixed file only during the write itself.
+bool writeInPlace(const std::string& path, const std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    const bool written = writeAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+    return file.close() && written;
+}
+}  // namespace
+
+FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWORD patienceMs, DWORD stepMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const FileRead read = readOnce(path, bytes);
+        if (read != FileRead::Unreadable || GetTickCount() - start >= patienceMs) return read;
+        Sleep(stepMs);
+    }
 }
 
 bool replaceWholeFile(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + kTemporarySuffix;
-    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    const FileTraits traits = traitsOf(path);
+    std::string temporary;
+    FileHandle file(createTemporarySibling(path, temporary));
     if (!file.valid()) return false;
     bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get()) != FALSE;
-    written = file.close() && written;
+    written = file.close() && written && applyTraits(temporary, traits);
     if (written && putInPlace(temporary, path)) return true;
+    const bool held = written && isHeldByAnother(GetLastError());
     DeleteFileA(temporary.c_str());
-    return false;
+    return held && writeInPlace(path, bytes);
 }

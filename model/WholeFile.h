@@ -1,12 +1,22 @@
 #pragma once
 // A file read in one piece and replaced in one step, so that at every moment the file on disk
 // is either all of its old content or all of its new content.
+#include <windows.h>
+
 #include <string>
 
-// The whole content of `path`; true with empty `bytes` when the file does not exist, false
-// when it exists but cannot be read (locked by another program, no access).
-bool readWholeFile(const std::string& path, std::string& bytes);
+enum class FileRead { Read, Missing, Unreadable };
 
-// Writes `bytes` to a temporary file beside `path`, flushes it to the disk and puts it in the
-// place of `path`. On failure `path` is as it was and the temporary file is gone.
+// The whole content of `path`: Missing with empty `bytes` when the file does not exist,
+// Unreadable when it exists but cannot be read (locked by another program, no access). Such a
+// file is tried again every `stepMs` until `patienceMs` have passed: another program may hold
+// it only for a moment.
+FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWORD patienceMs, DWORD stepMs);
+
+// Writes `bytes` to a temporary file of its own beside `path`, flushes it to the disk and puts
+// it in the place of `path`; the new file keeps the old one's attributes and security. While
+// another program holds `path` open, the rename is tried again for a moment; if it still
+// cannot be done, the bytes are written into the existing file through one handle instead
+// (then only a kill in the middle of that write can leave a mixed file). On failure `path` is
+// as it was and the temporary file is gone.
 bool replaceWholeFile(const std::string& path, const std::string& bytes);

@@ -15,7 +15,6 @@
 #include "model/StartupState.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
-#include "panel/SettingsSave.h"
 #include "resource.h"
 
 namespace {
@@ -122,11 +121,12 @@ BOOL CControlDlg::OnInitDialog() {
 }
 
 void CControlDlg::loadSettings() {
-    loadSettingsFile(iniPath, appearance, captionList, fileInterface);
+    // A batch run has no visible window to own a message box.
+    settingsFile.load(iniPath, appearance, captionList, fileInterface, BatchMode == 1);
 }
 
 void CControlDlg::saveSettings() {
-    saveSettingsAndReport(iniPath, appearance, captionList, fileInterface);
+    settingsFile.save(iniPath, appearance, captionList, fileInterface);
 }
 
 void CControlDlg::refreshList() {

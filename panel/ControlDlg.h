@@ -16,6 +16,7 @@
 #include "model/CaptionCommand.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
+#include "panel/GuardedSettings.h"
 
 class CKirunWin;
 
@@ -53,6 +54,7 @@ public:
     fw::ListView listCtrl;
     fw::Brush bgBrush;
     std::string iniPath;
+    GuardedSettings settingsFile;   // not written over while it could not be read
     CaptionList captionList;
     CKirunWin* captionWin = nullptr;  // deletes itself once its window is destroyed
     AppearanceSettings appearance;

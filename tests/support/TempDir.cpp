@@ -67,6 +67,17 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+int TemporaryFilesBeside(const std::string& path) {
+    int count = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
 bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute) {
     if (!WriteFileBytes(path, bytes)) return false;
     ULARGE_INTEGER t;

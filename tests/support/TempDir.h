@@ -22,6 +22,8 @@ private:
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// Files (not folders) named "<path>*.tmp": the temporary files a save of `path` may leave.
+int TemporaryFilesBeside(const std::string& path);
 // Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
 bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute);
 

@@ -1,12 +1,13 @@
 // Start-up as a person sees it: the command line's echo, format errors ending the program at
 // once, the strip and the main window of a normal start, the debug console, and the program's
-// own folder as its working directory.
+// own folder as its working directory, and a settings file held by another program at start.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <string>
 
+#include "HeldFile.h"
 #include "KirunnerProcess.h"
 #include "TempDir.h"
 #include "PageParent.h"
@@ -121,6 +122,34 @@ TEST(Startup, DebugConsoleShowsTheBannerButNotTheEcho) {
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+}
+
+// A batch run has no window to own a message box: the line goes to the debug console instead.
+TEST(Startup, SettingsFileHeldByAnotherProgramIsNamedAndKept) {
+    for (const char* arguments : {"-T1", "x"}) {
+        TempDir dir;
+        WriteSettingsWithOneItem(dir.path());
+        const std::string ini = dir.file("Kirunner.ini"), before = ReadFileBytes(ini);
+        HeldFile hold(ini, GENERIC_READ, 0);
+        KirunnerProcess program;
+        ASSERT_TRUE(program.Start(dir.path(), arguments));
+        if (arguments[0] == '-') {
+            EXPECT_TRUE(program.WaitForExit(kStartTimeout)) << "no box waits: nothing on air ends a batch run";
+        } else {
+            HWND box = program.WaitForMessageBox(kStartTimeout);
+            ASSERT_TRUE(box);
+            EXPECT_EQ("設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n" + ini,
+                      MessageBoxText(box));
+            PostClick(box, IDOK);
+            HWND main = program.MainWindow(kStartTimeout);
+            ASSERT_TRUE(main);
+            EXPECT_TRUE(ListRows(main).empty());
+            PostMessageA(main, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(program.WaitForExit(kStartTimeout));
+        }
+        hold.Release();
+        EXPECT_EQ(before, ReadFileBytes(ini)) << arguments;
+    }
 }
 
 }  // namespace

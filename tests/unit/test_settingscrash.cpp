@@ -1,5 +1,6 @@
 // A process saving a 5,000-item list over and over is killed at random moments: after every
-// kill the settings file must be exactly the version before or after the save it was in.
+// kill the settings file must be exactly the version before or after the save it was in. Two
+// such processes saving at once never make each other's saves fail.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -89,9 +90,9 @@ TEST(SettingsCrash, KilledInTheMiddleOfSavesLeavesTheOldOrTheNewFile) {
         const bool isOld = bytes == versions[0];
         const bool isNew = bytes == versions[1];
         ASSERT_TRUE(isOld || isNew) << "kill " << kill << ": a file of " << bytes.size() << " bytes, neither version"
-                                    << (FileExists(ini) ? "" : " (no file)") << (FileExists(ini + ".tmp") ? " (temporary file there)" : "");
+                                    << (FileExists(ini) ? "" : " (no file)") << (TemporaryFilesBeside(ini) ? " (temporary file there)" : "");
         ++seen[isNew ? 1 : 0];
-        if (FileExists(ini + ".tmp")) ++midSave;
+        if (TemporaryFilesBeside(ini) > 0) ++midSave;
         ASSERT_EQ(kItems, LoadWithReader(ini).captions.count()) << "kill " << kill;
     }
     // Both versions were found, so the kills fell among saves, not only before the first.
@@ -99,6 +100,21 @@ TEST(SettingsCrash, KilledInTheMiddleOfSavesLeavesTheOldOrTheNewFile) {
     EXPECT_GT(seen[1], 0);
     std::printf("%d kills: old version %d, new version %d, %d during a write of the temporary file\n", kKills,
                 seen[0], seen[1], midSave);
+}
+
+TEST(SettingsCrash, TwoWritersAtOnceNeverFailEachOthersSaves) {
+    const std::string exe = SaverPath();
+    ASSERT_FALSE(exe.empty()) << "SETTINGS_SAVER_EXE is not set";
+    TempDir dir;
+    const std::string ini = dir.file("Kirunner.ini");
+    ASSERT_TRUE(WriteFileBytes(ini, SavedBytes(0)));
+    Saver first(exe, ini, dir.file("first")), second(exe, ini, dir.file("second"));
+    ASSERT_TRUE(first.started() && second.started());
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(dir.file("first")) && FileExists(dir.file("second")); }, 30000, 5));
+    // A saver stops by itself only when a save fails.
+    EXPECT_FALSE(WaitUntil([&] { return !first.running() || !second.running(); }, 3000, 20));
+    ASSERT_TRUE(first.kill() && second.kill());
+    EXPECT_EQ(kItems, LoadWithReader(ini).captions.count());
 }
 
 }  // namespace

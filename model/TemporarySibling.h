@@ -1,0 +1,20 @@
+#pragma once
+// Temporary files beside a file that is replaced in one step: each writer takes a name of its
+// own, "<file>.<process id>-<counter>.tmp", so that two writers never share one, and leftovers of
+// writers that died are recognised by that pattern (or by the older fixed "<file>.tmp").
+#include <windows.h>
+
+#include <string>
+
+// A new temporary file beside `path`, opened for writing by this handle alone; its name goes
+// into `temporary`. INVALID_HANDLE_VALUE when none could be made.
+HANDLE createTemporarySibling(const std::string& path, std::string& temporary);
+
+// Whether `name` (a bare file name) is one of the temporary names of the file named
+// `baseName`; `ownerId` receives the process id in the name (0 for the older fixed name).
+bool isTemporarySiblingName(const std::string& name, const std::string& baseName, unsigned long long& ownerId);
+
+// Deletes the temporary files beside `path` that no running writer holds: those of processes
+// that have ended and the older fixed name, read-only or hidden ones too. Files of this process
+// and of other running processes stay.
+void removeLeftoverTemporaryFiles(const std::string& path);

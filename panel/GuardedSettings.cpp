@@ -1,0 +1,45 @@
+#include "panel/GuardedSettings.h"
+
+#include <cstdio>
+
+#include "framework/MessageBox.h"
+#include "model/SettingsFile.h"
+#include "panel/SettingsSave.h"
+
+namespace {
+const char kUnreadableAtStart[] = "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
+const char kStillUnreadable[] = "設定ファイルを読み込めないため、保存しませんでした\n";
+const char kReadableAgain[] = "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
+}  // namespace
+
+void GuardedSettings::load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+                           FileInterfaceSettings& fileInterface, bool quiet) {
+    m_guarded = loadSettingsFile(path, appearance, captions, fileInterface) == SettingsLoad::Unreadable;
+    if (!m_guarded) return;
+    const std::string message = kUnreadableAtStart + fullPathOf(path);
+    if (quiet)
+        std::printf("%s\n", message.c_str());
+    else
+        fw::ShowMessage(message.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+bool GuardedSettings::mayWrite(const std::string& path) {
+    switch (probeSettingsFile(path)) {
+    case SettingsLoad::Unreadable:
+        fw::ShowMessage((kStillUnreadable + fullPathOf(path)).c_str(), MB_OK | MB_ICONWARNING);
+        return false;
+    case SettingsLoad::Loaded:
+        if (fw::ShowMessage((kReadableAgain + fullPathOf(path)).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return false;
+        break;
+    case SettingsLoad::NoFile: break;  // no list there to lose
+    }
+    m_guarded = false;
+    return true;
+}
+
+bool GuardedSettings::save(const std::string& path, const AppearanceSettings& appearance,
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface) {
+    if (m_guarded && !mayWrite(path)) return false;
+    return saveSettingsAndReport(path, appearance, captions, fileInterface);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The control page's settings file as the operator sees it, guarded: a file that exists but
+// could not be read at start may hold a list that the page does not show, so it is not written
+// over until it has been read again and the operator has chosen to replace it.
+#include <string>
+
+#include "model/AppearanceSettings.h"
+#include "model/CaptionList.h"
+#include "model/FileInterfaceSettings.h"
+
+class GuardedSettings {
+public:
+    // Loads the file at `path`. When it exists but cannot be read, tells the operator with a
+    // message box, or with a line on the standard output when `quiet` (no window to own a box).
+    void load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+              FileInterfaceSettings& fileInterface, bool quiet);
+    // Saves as saveSettingsAndReport does. While guarded, the file is tried first: still
+    // unreadable, nothing is saved and the operator is told; readable, the operator is asked
+    // whether the page's settings replace the file's (はい) or the file stays as it is (いいえ,
+    // asked again at the next save); gone, the save goes ahead. True when the file was saved.
+    bool save(const std::string& path, const AppearanceSettings& appearance, const CaptionList& captions,
+              const FileInterfaceSettings& fileInterface);
+    bool guarded() const { return m_guarded; }
+
+private:
+    bool mayWrite(const std::string& path);
+
+    bool m_guarded = false;
+};
