@@ -16,7 +16,7 @@ namespace {
 const char kFileName[] = "Kirunner.ini";
 // A sync agent, a virus scanner or a backup may hold the file for a moment: at start the load
 // waits for it, a save a little.
-const DWORD kLoadPatienceMs = 2000;
+const DWORD kLoadPatienceMs = 1000;
 const DWORD kSavePatienceMs = 500;
 const DWORD kRetryStepMs = 50;
 

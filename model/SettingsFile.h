@@ -21,7 +21,7 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 // reader would (see ProfileText, ProfileValues). A missing number leaves its field as it is and a missing PATH gives
 // the empty path; the font's height, weight and italic are read only when a face name is stored
 // (and default to 0). The stored items are appended to `captions`. A file held by another
-// program is waited for up to two seconds. Temporary files that earlier saves left beside it
+// program is waited for up to a second. Temporary files that earlier saves left beside it
 // (the writer was killed) are removed first.
 SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface);

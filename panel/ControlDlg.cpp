@@ -121,8 +121,10 @@ BOOL CControlDlg::OnInitDialog() {
 }
 
 void CControlDlg::loadSettings() {
-    // A batch run has no visible window to own a message box.
-    settingsFile.load(iniPath, appearance, captionList, fileInterface, BatchMode == 1);
+    settingsFile.load(iniPath, appearance, captionList, fileInterface);
+    // Told once the start is over: a box shown now would keep this program from taking its
+    // command channel for as long as it is open.
+    if (settingsFile.guarded()) PostMessageA(m_hWnd, kSettingsUnreadableMessage, 0, 0);
 }
 
 void CControlDlg::saveSettings() {
@@ -332,6 +334,10 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case kFileLookDoneMessage:
         takeFileLook();
+        return 0;
+    case kSettingsUnreadableMessage:
+        // A batch run has no visible window to own a message box.
+        settingsFile.reportUnreadable(iniPath, BatchMode == 1);
         return 0;
     }
     return fw::Dialog::HandleMessage(msg, wp, lp);

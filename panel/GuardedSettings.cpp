@@ -13,9 +13,11 @@ const char kReadableAgain[] = "設定ファイルを読み込めるようにな�
 }  // namespace
 
 void GuardedSettings::load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
-                           FileInterfaceSettings& fileInterface, bool quiet) {
+                           FileInterfaceSettings& fileInterface) {
     m_guarded = loadSettingsFile(path, appearance, captions, fileInterface) == SettingsLoad::Unreadable;
-    if (!m_guarded) return;
+}
+
+void GuardedSettings::reportUnreadable(const std::string& path, bool quiet) const {
     const std::string message = kUnreadableAtStart + fullPathOf(path);
     if (quiet)
         std::printf("%s\n", message.c_str());

@@ -10,10 +10,13 @@
 
 class GuardedSettings {
 public:
-    // Loads the file at `path`. When it exists but cannot be read, tells the operator with a
-    // message box, or with a line on the standard output when `quiet` (no window to own a box).
+    // Loads the file at `path`; when it exists but cannot be read, the file is guarded from
+    // now on and the operator is to be told (reportUnreadable).
     void load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
-              FileInterfaceSettings& fileInterface, bool quiet);
+              FileInterfaceSettings& fileInterface);
+    // Tells the operator that the file could not be read and will not be written over: a
+    // message box, or a line on the standard output when `quiet` (no window to own a box).
+    void reportUnreadable(const std::string& path, bool quiet) const;
     // Saves as saveSettingsAndReport does. While guarded, the file is tried first: still
     // unreadable, nothing is saved and the operator is told; readable, the operator is asked
     // whether the page's settings replace the file's (はい) or the file stays as it is (いいえ,

@@ -42,7 +42,8 @@ TEST(SettingsGuard, LoadWaitsForAShortHoldAndNamesALongOne) {
         StdoutCapture output;
         GuardedSettings file;
         Settings s;
-        file.load(ini, s.appearance, s.captions, s.fileInterface, c.quiet);
+        file.load(ini, s.appearance, s.captions, s.fileInterface);
+        if (file.guarded()) file.reportUnreadable(ini, c.quiet);
         if (release) WaitForSingleObject(release, INFINITE);
         if (release) CloseHandle(release);
         const std::vector<std::string> told = c.shortHold ? std::vector<std::string>() : std::vector<std::string>{kUnreadable + ini};
@@ -62,7 +63,8 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     MessageBoxRecorder boxes(IDNO);
     GuardedSettings file;
     Settings s;
-    file.load(ini, s.appearance, s.captions, s.fileInterface, false);
+    file.load(ini, s.appearance, s.captions, s.fileInterface);
+    file.reportUnreadable(ini, false);
     const auto save = [&](int items) {
         const Settings page = Items(items);
         return file.save(ini, page.appearance, page.captions, page.fileInterface);
