@@ -62,7 +62,8 @@ public:
     void countDown();
     void applyLayeredAttributes();
 
-    // Read-only views of the engine's state.
+    // Read-only views of the engine's state. The caption bitmap is the piece of the caption
+    // drawn last: the whole caption unless it is wider than the strip and a margin.
     HBITMAP captionBitmap() const { return m_engine.caption().bitmap(); }
     HBITMAP stripBitmap() const { return m_engine.strip().bitmap(); }
     SIZE captionSize() const { return m_engine.captionSize(); }
