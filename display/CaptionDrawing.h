@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "display/CaptionText.h"
+
 // The size of `text` in `font`; empty when it cannot be measured.
 SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text);
 
@@ -19,3 +21,11 @@ int captionOutlineWidth(bool outline);
 // "&" is no mnemonic prefix here.
 void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
                  COLORREF shadowColor, int width, int height, bool outline = false);
+
+// Draws columns [firstColumn, firstColumn + width) of the caption that drawCaption draws for
+// the measured text into an area captionWidth wide, pixel for pixel, into the area (0, 0,
+// width, height): only the characters that reach those columns, so a caption of any length
+// costs no more than the piece drawn.
+void drawCaptionColumns(HDC dc, HFONT font, const CaptionText& text, int firstColumn, int width,
+                        int captionWidth, int height, COLORREF textColor, COLORREF shadowColor,
+                        bool outline);

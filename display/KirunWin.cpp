@@ -176,7 +176,8 @@ CKirunWin::StripScreen CKirunWin::currentScreen() const {
 void CKirunWin::followScreen() {
     const StripScreen screen = currentScreen();
     if (EqualRect(&screen.m_rect, &m_screen) && screen.m_dpi == m_dpi) return;
-    updateLayout();
+    // Following the screen never puts a strip the operator hid back on air.
+    layOut(false);
 }
 
 void CKirunWin::applyLayeredAttributes() {
@@ -218,7 +219,9 @@ void CKirunWin::present() {
     UpdateLayeredWindow(m_hWnd, nullptr, nullptr, &size, strip.dc(), &origin, 0, &blend, ULW_ALPHA);
 }
 
-void CKirunWin::updateLayout() {
+void CKirunWin::updateLayout() { layOut(true); }
+
+void CKirunWin::layOut(bool show) {
     // Moving to a monitor of another resolution brings WM_DPICHANGED within SetWindowPos: this
     // layout already is for that monitor.
     if (m_layingOut) return;
@@ -237,7 +240,7 @@ void CKirunWin::updateLayout() {
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
-                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+                 (show ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
     m_layingOut = false;
 
     m_alpha = 200;

@@ -14,7 +14,8 @@
 // window, not the user's: WM_CLOSE does not close it, and nothing the program does activates it.
 // It follows the screen: when the display changes (a resolution, a monitor added or removed) or
 // its monitor's resolution in DPI changes, it is laid out again on the monitor it should lie
-// on, or on the primary one while that monitor is gone; captions on air keep rolling.
+// on, or on the primary one while that monitor is gone; captions on air keep rolling, and a
+// strip hidden with ShowWindow stays hidden. start() and updateLayout() show it.
 #include <windows.h>
 
 #include <string>
@@ -44,6 +45,7 @@ public:
     const StripLook& look() const { return m_look; }
 
     void start();
+    // Lays the strip out with its look and shows it.
     void updateLayout();
     BOOL DestroyWindow() override;
 
@@ -60,7 +62,8 @@ public:
     void countDown();
     void applyLayeredAttributes();
 
-    // Read-only views of the engine's state.
+    // Read-only views of the engine's state. The caption bitmap is the piece of the caption
+    // drawn last: the whole caption unless it is wider than the strip and a margin.
     HBITMAP captionBitmap() const { return m_engine.caption().bitmap(); }
     HBITMAP stripBitmap() const { return m_engine.strip().bitmap(); }
     SIZE captionSize() const { return m_engine.captionSize(); }
@@ -98,6 +101,9 @@ private:
     StripScreen currentScreen() const;
     // Lays the strip out again if the rectangle or resolution it lies on has changed.
     void followScreen();
+    // Places and sizes the strip on its screen and starts the current caption again; `show`
+    // also shows it, else it stays shown or hidden as it is.
+    void layOut(bool show);
     // Gives the engine the look, with the font scaled to m_dpi.
     void applyEngineLook();
     HFONT captionFont() const;

@@ -1,5 +1,7 @@
 #include "display/ScrollEngine.h"
 
+#include <algorithm>
+
 #include "display/BandPixels.h"
 #include "display/CaptionDrawing.h"
 #include "display/ScrollGeometry.h"
@@ -100,20 +102,27 @@ void ScrollEngine::renderCaption() {
     if (m_followsCaption && !m_currentText.empty()) text = m_separator + text;
     // The memory DC is compatible with the screen, so the text measures as it would on the
     // window's own DC.
-    HDC dc = m_caption.dc();
-    const SIZE textSize = dc ? measureCaptionText(dc, m_font, text) : SIZE{0, 0};
+    m_captionText.measure(m_caption.dc(), m_font, text);
+    const SIZE textSize = m_captionText.size();
     // The step + 1 columns right of the text are the gap before the next caption.
     const int width = captionOutlineWidth(m_outline) + textSize.cx + stepWidth() + 1;
     const int height = textSize.cy + 2;
     m_captionSize = SIZE{width, height};
     if (!m_currentText.empty()) m_lastWidth = width;
 
-    // Without a picture, scrolling shows the key colour for this pass.
-    if (!m_caption.create(width, height)) return;
+    // Without a picture, scrolling shows the ground for this pass.
+    if (!m_caption.create(std::min(width, m_strip.width() + kPieceMargin), height)) return;
+    drawPiece(0);
+}
+
+void ScrollEngine::drawPiece(int x) {
+    m_pieceX = x;
+    HDC dc = m_caption.dc();
     // A translucent band gets its alpha once the caption is drawn on it: the pixels still of
     // the band's colour are the band.
-    fillColor(dc, groundColor(), 0, 0, width, height);
-    drawCaption(dc, m_font, text, m_textColor, m_shadowColor, width, height, m_outline);
+    fillColor(dc, groundColor(), 0, 0, m_caption.width(), m_caption.height());
+    drawCaptionColumns(dc, m_font, m_captionText, x, m_caption.width(), m_captionSize.cx,
+                       m_caption.height(), m_textColor, m_shadowColor, m_outline);
     if (translucent()) makeBandTranslucent(m_caption, m_bandColor, m_bandAlpha);
 }
 
@@ -128,9 +137,13 @@ void ScrollEngine::scrollStep() {
             BitBlt(strip, 0, 0, slice.moveWidth, height, strip, step, 0, SRCCOPY);
         int blankX = slice.blankX;
         if (slice.copyWidth > 0) {
+            // A new piece only when the slice leaves the one drawn: most ticks draw no text.
+            if (m_caption && (slice.sourceX < m_pieceX ||
+                              slice.sourceX + slice.copyWidth > m_pieceX + m_caption.width()))
+                drawPiece(slice.sourceX);
             const int copyHeight = height < m_captionSize.cy ? height : m_captionSize.cy;
             if (!m_caption || !BitBlt(strip, slice.destX, 0, slice.copyWidth, copyHeight,
-                                      m_caption.dc(), slice.sourceX, 0, SRCCOPY))
+                                      m_caption.dc(), slice.sourceX - m_pieceX, 0, SRCCOPY))
                 blankX = slice.destX;
         }
         // Entering columns that got nothing from the caption (past its end, or no caption

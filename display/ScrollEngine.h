@@ -1,12 +1,16 @@
 #pragma once
 // The scrolling engine of the caption strip, without a window: the captions on air, the strip
-// picture that moves left a step each tick, the caption picture that feeds it, and the drain
-// that lets the last caption leave the strip before rolling stops. The caption window owns the
+// picture that moves left a step each tick, the caption piece that feeds it, and the drain
+// that lets the last caption leave the strip before rolling stops. A caption is measured whole
+// but drawn a piece at a time, at most the strip's width and kPieceMargin columns, when the
+// columns entering the strip pass the piece drawn last: a caption of any length and height
+// needs no more memory than the strip. The caption window owns the
 // timers, the painting and the placement, and asks this engine for everything else.
 #include <windows.h>
 
 #include <string>
 
+#include "display/CaptionText.h"
 #include "display/KirunListener.h"
 #include "display/OffscreenPicture.h"
 #include "display/RunList.h"
@@ -19,6 +23,8 @@ public:
 
     static constexpr COLORREF kKeyColor = RGB(200, 200, 200);
     static constexpr BYTE kOpaqueAlpha = 255;
+    // Columns a caption piece may have beyond the strip's width.
+    static constexpr int kPieceMargin = 256;
 
     // The font (not owned), colours and step of the captions rendered from now on.
     void setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX);
@@ -47,7 +53,11 @@ public:
     const OffscreenPicture& strip() const { return m_strip; }
     HDC stripDC() { return m_strip.dc(); }
     OffscreenPicture& stripPicture() { return m_strip; }
+    // The piece of the current caption drawn last, from caption column captionPieceX() on; the
+    // whole caption while it is no wider than the strip and kPieceMargin.
     const OffscreenPicture& caption() const { return m_caption; }
+    int captionPieceX() const { return m_pieceX; }
+    // The whole caption's size.
     SIZE captionSize() const { return m_captionSize; }
     const std::string& currentText() const { return m_currentText; }
     const RunList& runList() const { return m_runList; }
@@ -59,6 +69,8 @@ public:
 
 private:
     void renderCaption();
+    // Draws the piece of the current caption that starts at caption column x.
+    void drawPiece(int x);
     void scrollStep();
     void selectNextCaption();
     void resetDrain();
@@ -77,7 +89,9 @@ private:
     std::string m_separator;
     bool m_followsCaption = false;  // the caption being shown came right after another one
 
-    OffscreenPicture m_caption;  // the current caption, kept selected into its memory DC
+    CaptionText m_captionText;   // the current caption's text, separator included, measured
+    OffscreenPicture m_caption;  // a piece of the current caption, kept selected into its memory DC
+    int m_pieceX = 0;            // caption column of the piece's first column
     SIZE m_captionSize{0, 0};
     OffscreenPicture m_strip;    // the strip's whole client area, likewise
     std::string m_currentText;   // empty while the blank caption is shown

@@ -1,5 +1,6 @@
 #include "fileif/TextFileWatch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "fileif/CaptionTextFile.h"
@@ -96,5 +97,9 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
         return false;
     }
     watch.lastFileData = entry;
+    // A carriage return without a line feed ends no line: it is dropped, as the control page
+    // drops every line end from its captions, so the strip never shows it as a glyph. No
+    // double-byte character of code page 932 holds the byte.
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return !text.empty();
 }

@@ -28,7 +28,7 @@ bool isWatchablePath(const std::string& filePath);
 
 // One look at the file. A path that is not watchable, or that names a directory, is looked at
 // but never read. Returns true with `text` set when a newer version was read and gave a
-// non-empty text. The first look takes the baseline (zeroes for a missing file, so that a file
-// created later counts as new). The baseline moves only once a new version has been read:
+// non-empty text, without the carriage returns that stood alone in the file. The first look
+// takes the baseline (zeroes for a missing file, so that a file created later counts as new). The baseline moves only once a new version has been read:
 // a version that cannot be opened or read now is tried again at the next look.
 bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text);

@@ -224,6 +224,34 @@ TEST_F(TwoMonitors, StripFallsBackToThePrimaryWhileItsMonitorIsGoneAndReturns) {
     EXPECT_TRUE(program.rolling());
 }
 
+// 表示OFF holds while the screen changes under the strip: it is laid out again where it should
+// lie (the rectangle shows it), hidden; 表示ON then shows it there.
+TEST_F(TwoMonitors, AHiddenStripStaysHiddenThroughDisplayChangesUntilShownAgain) {
+    TempDir dir;
+    Program program(dir, Settings("MONITOR=\\\\.\\DISPLAY2\r\n"));
+    ASSERT_TRUE(program.ready());
+    ASSERT_TRUE(program.waitForStrip(kSecond.left, kSecond.right, false, 0));
+    const struct {
+        const char* geometries;
+        LONG left, right;  // where the strip is laid out
+    } changes[] = {
+        {"1280/338x720/190+0+0", kFirst.left, kFirst.right},  // its monitor unplugged
+        {kBothMonitors, kSecond.left, kSecond.right},         // and plugged in again
+        {"1280/338x720/190+0+0 800/211x600/159+1280+0", kSecond.left, kSecond.left + 800},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.geometries);
+        PostClick(program.page, IDC_DISPLAY_OFF);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(program.strip); }, kTimeout));
+        ASSERT_TRUE(ChangeMonitors(change.geometries));
+        EXPECT_TRUE(program.waitForStrip(change.left, change.right, false, 0)) << program.stripRect().left;
+        EXPECT_FALSE(IsWindowVisible(program.strip)) << "the display change showed the hidden strip";
+        PostClick(program.page, IDC_DISPLAY_ON);
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(program.strip) != FALSE; }, kTimeout));
+        EXPECT_TRUE(program.waitForStrip(change.left, change.right, false, 0));
+    }
+}
+
 // The height a caption font of `height` pixels at 96 DPI gives the strip at `dpi`: the height
 // of "ABC" in the scaled font, and a pixel above and below for the shadow.
 LONG StripHeightFor(LONG height, int dpi, const char* face) {

@@ -51,10 +51,10 @@ bool AllKey(const PixelImage& image) {
     return !image.empty() && image.count(kKey) == image.width * image.height;
 }
 
-// Columns [x, x + width) of the strip equal columns [0, width) of the caption.
+// Columns [x + from, x + width) of the strip equal columns [from, width) of the caption.
 ::testing::AssertionResult StripShowsCaptionStart(const PixelImage& strip, int x,
-                                                  const PixelImage& caption, int width) {
-    for (int c = 0; c < width; ++c)
+                                                  const PixelImage& caption, int width, int from = 0) {
+    for (int c = from; c < width; ++c)
         for (int y = 0; y < strip.height; ++y)
             if (strip.at(x + c, y) != caption.at(c, y))
                 return ::testing::AssertionFailure() << "differs at strip x " << x + c;
@@ -652,6 +652,70 @@ TEST_F(KirunWinTest, SeparatorStandsBetweenConsecutiveCaptions) {
     // "◆" is ink: the next caption's first ink is the separator's, within the two spaces' width.
     EXPECT_GT(distances[2], distances[0]);
     EXPECT_LT(distances[2], distances[1]);
+}
+
+// ---- Captions of any length and height ----
+
+// `bytes` bytes of `pattern` repeated (whole characters only), then `last`.
+std::string RepeatedText(const std::string& pattern, size_t bytes, const std::string& last) {
+    std::string text;
+    while (text.size() + pattern.size() <= bytes - last.size()) text += pattern;
+    return text + pattern.substr(0, bytes - last.size() - text.size()) + last;
+}
+
+// A caption many strips long is drawn a piece at a time as it enters: every strip full of it
+// holds ink, its last two characters arrive as a display bitmap holds them, and the piece stays
+// within the strip's width and a margin. Wine's text calls draw at most 1,024 characters.
+TEST_F(KirunWinTest, LongCaptionsAreDrawnWhollyInPiecesAsWideAsTheStrip) {
+    const struct {
+        LONG fontHeight;
+        std::string text;
+        size_t tailBytes;  // the last characters compared
+        int stripWidth;
+    } cases[] = {
+        {1000, RepeatedText("あいうえおかきくけこさしすせそ", 1000, "終"), 2, 1200},  // the largest height
+        {-16, RepeatedText("0123456789", 2000, "Z"), 4, 600},                          // a file's 2,000 bytes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fontHeight);
+        HFONT captionFont = CreateCaptionFont(c.fontHeight);
+        Relook([&](StripLook& look) {
+            look.m_font = captionFont;
+            look.m_deltaX = kMaxScrollStep;
+            look.m_rgap = GetSystemMetrics(SM_CXSCREEN) - c.stripWidth;
+        });
+        ASSERT_EQ(c.stripWidth, Width());
+        win->addKirun(0, c.text.c_str(), 1, nullptr);
+        const int step = win->scrollStepWidth();
+        const int textWidth = win->captionSize().cx - step - 1;
+        ASSERT_GT(textWidth, 20 * c.stripWidth);
+
+        // After k ticks caption columns [0, k * step) fill the strip's right end.
+        int k = 0;
+        for (int stretch = 1; stretch * c.stripWidth <= textWidth; ++stretch) {
+            while (k * step < stretch * c.stripWidth) win->onScrollTick(), ++k;
+            const PixelImage strip = Strip();
+            ASSERT_GT(strip.count(kText), 0) << "a blank strip " << stretch << " strips into the caption";
+            const PixelImage piece = Caption();
+            ASSERT_LE(piece.width, c.stripWidth + ScrollEngine::kPieceMargin);
+            ASSERT_EQ(strip.height, piece.height);
+        }
+        while (k * step < textWidth + 2) win->onScrollTick(), ++k;  // the shadow too
+        const std::string tail = c.text.substr(c.text.size() - c.tailBytes);
+        const int tailWidth = Measure(captionFont, tail).cx;
+        const PixelImage strip = Strip();
+        const PixelImage reference = RenderOnScreenBitmap(captionFont, tail, SIZE{tailWidth + 3, strip.height});
+        const int tailX = Width() - k * step + textWidth - tailWidth;
+        ASSERT_GE(tailX, 0);
+        // The tail's first column may hold the shadow of the glyph before it.
+        EXPECT_TRUE(StripShowsCaptionStart(strip, tailX, reference, tailWidth + 2, 1));
+        EXPECT_GT(reference.count(kText), 0);
+
+        win->removeKirun(0);
+        TickUntilStopped();
+        Relook([this](StripLook& look) { look.m_font = font; });
+        DeleteObject(captionFont);
+    }
 }
 
 }  // namespace

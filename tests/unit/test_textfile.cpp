@@ -106,6 +106,30 @@ TEST_F(Watch, OnlyEmptyLinesPutNothingOnAirButMoveTheBaseline) {
     EXPECT_EQ(1, watch.lastFileDataValid);
 }
 
+// A carriage return that ends no line never reaches the strip: it is dropped, as the control
+// page drops line ends; the characters around it stay whole, in every encoding.
+TEST_F(Watch, LoneCarriageReturnsAreDroppedFromTheStripText) {
+    const struct {
+        std::string bytes;
+        std::string shown;
+    } cases[] = {
+        {"a\rb", "ab"},
+        {"first\r\r\nsecond\r", "firstsecond"},
+        {"\x95\x5c\r\x8e\xa6", "\x95\x5c\x8e\xa6"},  // 表, CR, 示
+        {"\xEF\xBB\xBF" "a\rb\r\n", "ab"},
+        {std::string("\xFF\xFE" "a\0\r\0b\0", 8), "ab"},
+        {"\r\r\n\r", ""},  // nothing but carriage returns: nothing goes on air
+    };
+    std::string text;
+    Check(text);
+    int minute = 1;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteFileAtMinute(path, c.bytes, ++minute));
+        EXPECT_EQ(!c.shown.empty(), Check(text)) << Hex(c.bytes);
+        EXPECT_EQ(c.shown, text) << Hex(c.bytes);
+    }
+}
+
 TEST_F(Watch, DirectoryOrWildcardPathNeverReads) {
     std::string text;
     EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
