@@ -1,16 +1,11 @@
 #pragma once
-// Which keys the settings file holds, in which sections and in which order, and how the
-// records become values and back; where the values are read from and written to is left to
-// a source and a sink (the settings file in memory, or the platform's profile functions).
+// The records become the settings file's values and back, row by row of the settings table;
+// where the values are read from and written to is left to a source and a sink (the settings
+// file in memory, or the platform's profile functions).
 #include <cstddef>
 #include <string>
 
-#include "model/AppearanceSettings.h"
-#include "model/CaptionList.h"
-#include "model/FileInterfaceSettings.h"
-
-// A damaged or hand-edited item count loads no more than this many items.
-const int kMaxLoadedItems = CaptionList::kMaxItems;
+#include "model/SettingsTable.h"
 
 class SettingsSource {
 public:
@@ -29,15 +24,13 @@ public:
     virtual void remove(const std::string& section, const char* key) = 0;
 };
 
-// A missing number leaves its field as it is and a missing PATH gives the empty path; the
-// font's height, weight and italic are read only when a face name is stored (and default
-// to 0). The stored items are appended to `captions`.
+// Every row's key, as its load rule says (see SettingLoad); the stored items are appended to
+// `captions`, read after every other key.
 void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
                   FileInterfaceSettings& fileInterface);
 
-// Every key in the file's order: SYSTEM, then ITEM0, ITEM1, ..., then FILE. Keys added after
-// the first release (MONITOR, then the strip options) come last in SYSTEM, written only when
-// they differ from their default and deleted when they hold it, so a file with default values
-// is the file the first release wrote.
+// Every row's key in the rows' order: SYSTEM, then ITEM0, ITEM1, ..., then FILE, then the strip
+// options in SYSTEM again. A row written only when not at its default is deleted when it holds
+// it, so a file with default values is the file the first release wrote.
 void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
                    const FileInterfaceSettings& fileInterface);

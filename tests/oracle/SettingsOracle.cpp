@@ -1,52 +1,134 @@
 #include "tests/oracle/SettingsOracle.h"
 
-#include "model/SettingsKeys.h"
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/Mbcs.h"
+#include "model/HexCodec.h"
 #include "tests/oracle/ProfileFile.h"
 
 namespace oracle {
 namespace {
+const char kSystem[] = "SYSTEM";
+const char kFile[] = "FILE";
+const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
+const size_t kMaxPathBytes = 1022;
+const size_t kMaxMonitorNameBytes = 63;
+const size_t kMaxHexDigits = 4096;
+const int kMaxItems = 60000;
 
-class PlatformSource : public SettingsSource {
-public:
-    explicit PlatformSource(const std::string& path) : m_file(path) {}
-    int readInt(const std::string& section, const char* key, int defaultValue) const override {
-        return m_file.readInt(section.c_str(), key, defaultValue);
-    }
-    std::string readString(const std::string& section, const char* key, size_t maxBytes) const override {
-        return m_file.readString(section.c_str(), key, maxBytes);
-    }
+std::string ItemSection(int position) { return "ITEM" + std::to_string(position); }
 
-private:
-    ProfileFile m_file;
-};
+std::string HexText(const ProfileFile& file, const char* section, const char* key) {
+    const std::string bytes = decodeHex(file.readString(section, key, kMaxHexDigits));
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+int Colour(COLORREF colour) { return static_cast<int>(colour); }
 
 // Writes key after key and stops at the first write that fails.
-class PlatformSink : public SettingsSink {
+class Writer {
 public:
-    explicit PlatformSink(const std::string& path) : m_file(path) {}
-    void put(const std::string& section, const char* key, const std::string& value) override {
+    explicit Writer(const ProfileFile& file) : m_file(file) {}
+    void Put(const std::string& section, const char* key, const std::string& value) {
         if (m_ok) m_ok = m_file.writeString(section.c_str(), key, value);
     }
-    void remove(const std::string& section, const char* key) override {
-        if (m_ok) m_ok = m_file.deleteKey(section.c_str(), key);
+    void PutInt(const std::string& section, const char* key, int value) { Put(section, key, std::to_string(value)); }
+    // Keys added after the first release: deleted while they hold their default.
+    void PutUnless(const char* key, const std::string& value, const std::string& defaultValue) {
+        if (value != defaultValue) Put(kSystem, key, value);
+        else if (m_ok) m_ok = m_file.deleteKey(kSystem, key);
+    }
+    void PutIntUnless(const char* key, int value, int defaultValue) {
+        PutUnless(key, std::to_string(value), std::to_string(defaultValue));
     }
     bool ok() const { return m_ok; }
 
 private:
-    ProfileFile m_file;
+    const ProfileFile& m_file;
     bool m_ok = true;
 };
-
 }  // namespace
 
 void LoadSettings(const std::string& path, Settings& s) {
-    readSettings(PlatformSource(path), s.appearance, s.captions, s.fileInterface);
+    const ProfileFile file(path);
+    AppearanceSettings& a = s.appearance;
+    a.colorChoice = file.readInt(kSystem, "COLOR", a.colorChoice);
+    a.userTextColor = static_cast<COLORREF>(file.readInt(kSystem, "RGB", Colour(a.userTextColor)));
+    a.userShadowColor = static_cast<COLORREF>(file.readInt(kSystem, "RGBSDW", Colour(a.userShadowColor)));
+    a.pos = file.readInt(kSystem, "POS", a.pos);
+    a.gap = file.readInt(kSystem, "GAP", a.gap);
+    a.lgap = file.readInt(kSystem, "LGAP", a.lgap);
+    a.rgap = file.readInt(kSystem, "RGAP", a.rgap);
+    a.sizeChoice = file.readInt(kSystem, "SIZE", a.sizeChoice);
+    a.deltaX = file.readInt(kSystem, "DELTAX", a.deltaX);
+    a.monitorName = file.readString(kSystem, "MONITOR", kMaxMonitorNameBytes);
+    a.bandOn = file.readInt(kSystem, "BAND", a.bandOn);
+    a.bandColor = static_cast<COLORREF>(file.readInt(kSystem, "BANDRGB", Colour(a.bandColor)));
+    a.bandOpacity = file.readInt(kSystem, "BANDOPACITY", a.bandOpacity);
+    a.outline = file.readInt(kSystem, "OUTLINE", a.outline);
+    const std::string separator = fw::CutToBytes(HexText(file, kSystem, "SEPARATOR"), kMaxSeparatorBytes);
+    if (!separator.empty()) a.separator = separator;
+    const std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
+    if (!face.empty()) {
+        std::memset(a.logFont.lfFaceName, 0, sizeof a.logFont.lfFaceName);
+        std::memcpy(a.logFont.lfFaceName, face.data(), face.size());
+        a.logFont.lfHeight = file.readInt(kSystem, "FONTHEIGHT", 0);
+        a.logFont.lfWeight = file.readInt(kSystem, "FONTWEIGHT", 0);
+        a.logFont.lfItalic = static_cast<BYTE>(file.readInt(kSystem, "FONTITALIC", 0));
+    }
+    const int count = std::min(file.readInt(kSystem, "ITEMCOUNT", 0), kMaxItems);
+    for (int i = 0; i < count; ++i) {
+        const std::string section = ItemSection(i);
+        CKirunData item;
+        item.m_minutes = file.readInt(section.c_str(), "MINUTE", item.m_minutes);
+        item.m_text = HexText(file, section.c_str(), "STRINGS");
+        s.captions.append(item);
+    }
+    s.fileInterface.fileExec = file.readInt(kFile, "EXEC", s.fileInterface.fileExec);
+    s.fileInterface.fileMinute = file.readInt(kFile, "MINUTE", s.fileInterface.fileMinute);
+    s.fileInterface.filePath = file.readString(kFile, "PATH", kMaxPathBytes);
 }
 
 bool WriteSettings(const std::string& path, const Settings& s) {
-    PlatformSink sink(path);
-    writeSettings(sink, s.appearance, s.captions, s.fileInterface);
-    return sink.ok();
+    const ProfileFile file(path);
+    Writer writer(file);
+    const AppearanceSettings& a = s.appearance;
+    const AppearanceSettings defaults;
+    writer.PutInt(kSystem, "COLOR", a.colorChoice);
+    writer.PutInt(kSystem, "RGB", Colour(a.userTextColor));
+    writer.PutInt(kSystem, "RGBSDW", Colour(a.userShadowColor));
+    writer.PutInt(kSystem, "POS", a.pos);
+    writer.PutInt(kSystem, "GAP", a.gap);
+    writer.PutInt(kSystem, "LGAP", a.lgap);
+    writer.PutInt(kSystem, "RGAP", a.rgap);
+    writer.PutInt(kSystem, "SIZE", a.sizeChoice);
+    writer.PutInt(kSystem, "DELTAX", a.deltaX);
+    const char* face = a.logFont.lfFaceName;
+    writer.Put(kSystem, "FONTFACENAME", std::string(face, std::find(face, face + LF_FACESIZE, '\0')));
+    writer.PutInt(kSystem, "FONTHEIGHT", a.logFont.lfHeight);
+    writer.PutInt(kSystem, "FONTWEIGHT", a.logFont.lfWeight);
+    writer.PutInt(kSystem, "FONTITALIC", a.logFont.lfItalic);
+    writer.PutInt(kSystem, "ITEMCOUNT", s.captions.count());
+    writer.PutUnless("MONITOR", a.monitorName, defaults.monitorName);
+    int position = 0;
+    for (const CKirunData& item : s.captions) {
+        const std::string section = ItemSection(position++);
+        writer.PutInt(section, "MINUTE", item.m_minutes);
+        writer.Put(section, "STRINGS", encodeHex(item.m_text));
+    }
+    writer.PutInt(kFile, "EXEC", s.fileInterface.fileExec);
+    writer.PutInt(kFile, "MINUTE", s.fileInterface.fileMinute);
+    writer.Put(kFile, "PATH", s.fileInterface.filePath);
+    writer.PutIntUnless("BAND", a.bandOn, defaults.bandOn);
+    writer.PutIntUnless("BANDRGB", Colour(a.bandColor), Colour(defaults.bandColor));
+    writer.PutIntUnless("BANDOPACITY", a.bandOpacity, defaults.bandOpacity);
+    writer.PutIntUnless("OUTLINE", a.outline, defaults.outline);
+    writer.PutUnless("SEPARATOR", encodeHex(fw::CutToBytes(a.separator, kMaxSeparatorBytes)),
+                     encodeHex(defaults.separator));
+    return writer.ok();
 }
 
 }  // namespace oracle

@@ -1,6 +1,7 @@
 #pragma once
 // The settings file's keys read and written one by one through the platform's private-profile
-// functions, as the program did before it composed the file in memory: the reference for the
+// functions, as the program did before it composed the file in memory, each key written out
+// here rather than taken from the program's settings table: the reference for the
 // equivalence tests and the "before" figures of the settings benchmark.
 #include <string>
 

@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "framework/Mbcs.h"
 #include "model/SettingsFile.h"
+#include "model/SettingsTable.h"
 #include "panel/SettingsSave.h"
 
 namespace testing_support {
@@ -28,13 +29,33 @@ std::vector<std::string> LinesWithEnds(const std::string& bytes) {
     return lines;
 }
 
+std::set<std::string> WrittenKeyNames() {
+    std::set<std::string> names;
+    for (const SettingRow& row : settingRows()) names.insert(row.key);
+    for (const ItemSettingRow& row : itemSettingRows()) names.insert(row.key);
+    names.erase("");
+    return names;
+}
+
+void ExpectSameItems(const CaptionList& expected, const CaptionList& actual, const std::string& what) {
+    ASSERT_EQ(expected.count(), actual.count()) << what;
+    for (int i = 0; i < expected.count(); ++i) {
+        for (const ItemSettingRow& row : itemSettingRows()) {
+            const CKirunData& a = expected.at(i);
+            const CKirunData& b = actual.at(i);
+            if (row.number) {
+                EXPECT_EQ(a.*row.number, b.*row.number) << what << ", item " << i << " " << row.key;
+            } else {
+                EXPECT_EQ(a.*row.text, b.*row.text) << what << ", item " << i << " " << row.key;
+            }
+        }
+    }
+}
+
 // A line "NAME = value" whose name is one the settings file writes (or deletes: an option of the
 // strip at its default).
 bool IsWrittenKeyLine(const std::string& line) {
-    static const std::set<std::string> kWritten = {
-        "COLOR", "RGB", "RGBSDW", "POS", "GAP", "LGAP", "RGAP", "SIZE", "DELTAX", "FONTFACENAME", "FONTHEIGHT",
-        "FONTWEIGHT", "FONTITALIC", "ITEMCOUNT", "MINUTE", "STRINGS", "EXEC", "PATH",
-        "BAND", "BANDRGB", "BANDOPACITY", "OUTLINE", "SEPARATOR"};
+    static const std::set<std::string> kWritten = WrittenKeyNames();
     std::string name = line.substr(0, line.find_first_of("=\r\n"));
     name.erase(0, name.find_first_not_of(" \t\v\f\x1a"));
     name.erase(name.find_last_not_of(" \t\v\f\x1a") + 1);
@@ -53,35 +74,18 @@ bool SaveWithWriter(const std::string& path, const Settings& s) {
 }
 
 void ExpectSameSettings(const Settings& expected, const Settings& actual, const std::string& what) {
-    const AppearanceSettings& a = expected.appearance;
-    const AppearanceSettings& b = actual.appearance;
-    EXPECT_EQ(a.colorChoice, b.colorChoice) << what;
-    EXPECT_EQ(a.userTextColor, b.userTextColor) << what;
-    EXPECT_EQ(a.userShadowColor, b.userShadowColor) << what;
-    EXPECT_EQ(a.sizeChoice, b.sizeChoice) << what;
-    EXPECT_EQ(a.pos, b.pos) << what;
-    EXPECT_EQ(a.gap, b.gap) << what;
-    EXPECT_EQ(a.lgap, b.lgap) << what;
-    EXPECT_EQ(a.rgap, b.rgap) << what;
-    EXPECT_EQ(a.deltaX, b.deltaX) << what;
-    EXPECT_STREQ(a.logFont.lfFaceName, b.logFont.lfFaceName) << what;
-    EXPECT_EQ(a.logFont.lfHeight, b.logFont.lfHeight) << what;
-    EXPECT_EQ(a.logFont.lfWeight, b.logFont.lfWeight) << what;
-    EXPECT_EQ(a.logFont.lfItalic, b.logFont.lfItalic) << what;
-    EXPECT_EQ(a.monitorName, b.monitorName) << what;
-    EXPECT_EQ(a.bandOn, b.bandOn) << what;
-    EXPECT_EQ(a.bandColor, b.bandColor) << what;
-    EXPECT_EQ(a.bandOpacity, b.bandOpacity) << what;
-    EXPECT_EQ(a.outline, b.outline) << what;
-    EXPECT_EQ(a.separator, b.separator) << what;
-    EXPECT_EQ(expected.fileInterface.fileExec, actual.fileInterface.fileExec) << what;
-    EXPECT_EQ(expected.fileInterface.fileMinute, actual.fileInterface.fileMinute) << what;
-    EXPECT_EQ(expected.fileInterface.filePath, actual.fileInterface.filePath) << what;
-    ASSERT_EQ(expected.captions.count(), actual.captions.count()) << what;
-    for (int i = 0; i < expected.captions.count(); ++i) {
-        EXPECT_EQ(expected.captions.at(i).m_text, actual.captions.at(i).m_text) << what << ", item " << i;
-        EXPECT_EQ(expected.captions.at(i).m_minutes, actual.captions.at(i).m_minutes) << what << ", item " << i;
+    const ConstSettingsRecords a{expected.appearance, expected.fileInterface};
+    const ConstSettingsRecords b{actual.appearance, actual.fileInterface};
+    for (const SettingRow& row : settingRows()) {
+        const std::string key = what + ", " + row.section + " " + row.key;
+        if (row.field.number) {
+            EXPECT_EQ(row.field.number(a), row.field.number(b)) << key;
+        }
+        if (row.field.text) {
+            EXPECT_EQ(row.field.text(a), row.field.text(b)) << key;
+        }
     }
+    ExpectSameItems(expected.captions, actual.captions, what);
 }
 
 std::string AsRewrittenByPlatform(const std::string& bytes) {

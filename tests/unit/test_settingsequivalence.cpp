@@ -141,6 +141,7 @@ public:
             s.appearance.logFont.lfHeight = -Below(100);
             std::strcpy(s.appearance.logFont.lfFaceName, Below(2) ? "Arial" : "ＭＳ ゴシック");
             s.appearance.bandOn = Below(2);
+            s.appearance.bandColor = Below(2) ? 0 : static_cast<COLORREF>(m_random() & 0xFFFFFF);
             s.appearance.bandOpacity = Below(2) ? 100 : Below(101);
             s.appearance.outline = Below(2);
             s.appearance.separator = Below(2) ? "" : Text();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "display/KirunWin.h"
+#include "model/SettingsTable.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/FileLooks.h"
 #include "tests/support/PageChecks.h"
@@ -25,8 +26,14 @@ const unsigned kSeed = 20261208;
 // Only one file gets an item count in the billions: it loads tens of thousands of items.
 const int kHugeCountFile = 99;
 
-const char* const kSystemKeys[] = {"COLOR", "RGB", "RGBSDW", "POS", "GAP", "LGAP", "RGAP", "SIZE",
-                                   "DELTAX", "FONTFACENAME", "FONTHEIGHT", "FONTWEIGHT", "FONTITALIC"};
+// Every key of SYSTEM that holds a value of its own; ITEMCOUNT is made apart.
+std::vector<std::string> SystemKeys() {
+    std::vector<std::string> keys;
+    for (const SettingRow& row : settingRows()) {
+        if (std::string(row.section) == "SYSTEM" && row.load != SettingLoad::ItemCount) keys.push_back(row.key);
+    }
+    return keys;
+}
 const char* const kHostileValues[] = {"-2147483648", "-1", "0", "1", "4", "99999999999", "2147483647",
                                       "-100000", "100000", "abc", "", "0x10", "3e4", "-0", "+7"};
 const char* const kPaths[] = {"CON", "NUL", "COM1", "LPT1", "*.txt", "?", ".", "..", "C:\\", "aux.txt",
@@ -77,10 +84,10 @@ public:
     std::string SettingsFile(int file, const std::string& folder) {
         if (Chance(10)) return Bytes(8192, false);
         std::string ini = "[SYSTEM]\r\n";
-        for (const char* key : kSystemKeys) {
+        for (const std::string& key : SystemKeys()) {
             if (Chance(15)) continue;
-            std::string value = std::string(key) == "FONTFACENAME" ? Bytes(Chance(20) ? 1000 : 40, true) : Number();
-            ini += std::string(key) + "=" + value + "\r\n";
+            std::string value = key == "FONTFACENAME" ? Bytes(Chance(20) ? 1000 : 40, true) : Number();
+            ini += key + "=" + value + "\r\n";
         }
         ini += "ITEMCOUNT=" + ItemCount(file) + "\r\n";
         const int items = Below(6);

@@ -1,0 +1,120 @@
+#include "model/SettingsTable.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+const char kSystem[] = "SYSTEM";
+const char kFile[] = "FILE";
+const char kItemSections[] = "ITEM";
+
+const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
+const size_t kMaxPathBytes = 1022;
+// A display device name is at most 31 characters; a longer value names no monitor.
+const size_t kMaxMonitorNameBytes = 63;
+
+// The record that holds a field of type Record.
+template <typename Record> struct RecordIn;
+template <> struct RecordIn<AppearanceSettings> {
+    static const AppearanceSettings& of(const ConstSettingsRecords& r) { return r.appearance; }
+    static AppearanceSettings& of(SettingsRecords& r) { return r.appearance; }
+};
+template <> struct RecordIn<FileInterfaceSettings> {
+    static const FileInterfaceSettings& of(const ConstSettingsRecords& r) { return r.fileInterface; }
+    static FileInterfaceSettings& of(SettingsRecords& r) { return r.fileInterface; }
+};
+template <> struct RecordIn<LOGFONTA> {
+    static const LOGFONTA& of(const ConstSettingsRecords& r) { return r.appearance.logFont; }
+    static LOGFONTA& of(SettingsRecords& r) { return r.appearance.logFont; }
+};
+
+template <typename> struct MemberOf;
+template <typename R, typename T> struct MemberOf<T R::*> {
+    using Record = R;
+    using Type = T;
+};
+
+// A numeric field of any width, stored as the int the profile functions read and write.
+template <auto Member> SettingField numberField() {
+    using Record = typename MemberOf<decltype(Member)>::Record;
+    using Type = typename MemberOf<decltype(Member)>::Type;
+    return {[](const ConstSettingsRecords& r) { return static_cast<int>(RecordIn<Record>::of(r).*Member); },
+            [](SettingsRecords& r, int value) { RecordIn<Record>::of(r).*Member = static_cast<Type>(value); },
+            nullptr, nullptr};
+}
+
+template <auto Member> SettingField textField() {
+    using Record = typename MemberOf<decltype(Member)>::Record;
+    return {nullptr, nullptr, [](const ConstSettingsRecords& r) { return RecordIn<Record>::of(r).*Member; },
+            [](SettingsRecords& r, const std::string& value) { RecordIn<Record>::of(r).*Member = value; }};
+}
+
+std::string faceName(const ConstSettingsRecords& r) {
+    const char* face = r.appearance.logFont.lfFaceName;
+    return std::string(face, std::find(face, face + LF_FACESIZE, '\0'));
+}
+
+void setFaceName(SettingsRecords& r, const std::string& face) {
+    char* stored = r.appearance.logFont.lfFaceName;
+    std::memset(stored, 0, LF_FACESIZE);
+    std::memcpy(stored, face.data(), std::min(face.size(), kMaxFaceNameBytes));
+}
+
+const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr};
+
+using A = AppearanceSettings;
+using F = FileInterfaceSettings;
+using K = SettingKind;
+using L = SettingLoad;
+const bool kAlways = false;
+const bool kUnlessDefault = true;
+}  // namespace
+
+const std::vector<SettingRow>& settingRows() {
+    static const std::vector<SettingRow> rows = {
+        {kSystem, "COLOR", K::Int, numberField<&A::colorChoice>(), L::Plain, kAlways, 0},
+        {kSystem, "RGB", K::Colour, numberField<&A::userTextColor>(), L::Plain, kAlways, 0},
+        {kSystem, "RGBSDW", K::Colour, numberField<&A::userShadowColor>(), L::Plain, kAlways, 0},
+        {kSystem, "POS", K::Int, numberField<&A::pos>(), L::Plain, kAlways, 0},
+        {kSystem, "GAP", K::Int, numberField<&A::gap>(), L::Plain, kAlways, 0},
+        {kSystem, "LGAP", K::Int, numberField<&A::lgap>(), L::Plain, kAlways, 0},
+        {kSystem, "RGAP", K::Int, numberField<&A::rgap>(), L::Plain, kAlways, 0},
+        {kSystem, "SIZE", K::Int, numberField<&A::sizeChoice>(), L::Plain, kAlways, 0},
+        {kSystem, "DELTAX", K::Int, numberField<&A::deltaX>(), L::Plain, kAlways, 0},
+        {kSystem, "FONTFACENAME", K::Text, {nullptr, nullptr, faceName, setFaceName}, L::FaceName, kAlways,
+         kMaxFaceNameBytes},
+        {kSystem, "FONTHEIGHT", K::Int, numberField<&LOGFONTA::lfHeight>(), L::FontDetail, kAlways, 0},
+        {kSystem, "FONTWEIGHT", K::Int, numberField<&LOGFONTA::lfWeight>(), L::FontDetail, kAlways, 0},
+        {kSystem, "FONTITALIC", K::Int, numberField<&LOGFONTA::lfItalic>(), L::FontDetail, kAlways, 0},
+        {kSystem, "ITEMCOUNT", K::Int, kNoField, L::ItemCount, kAlways, 0},
+        {kSystem, "MONITOR", K::Text, textField<&A::monitorName>(), L::Plain, kUnlessDefault, kMaxMonitorNameBytes},
+        {kItemSections, "", K::ItemSections, kNoField, L::Plain, kAlways, 0},
+        {kFile, "EXEC", K::Int, numberField<&F::fileExec>(), L::Plain, kAlways, 0},
+        {kFile, "MINUTE", K::Int, numberField<&F::fileMinute>(), L::Plain, kAlways, 0},
+        {kFile, "PATH", K::Text, textField<&F::filePath>(), L::Plain, kAlways, kMaxPathBytes},
+        {kSystem, "BAND", K::Int, numberField<&A::bandOn>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "BANDRGB", K::Colour, numberField<&A::bandColor>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "BANDOPACITY", K::Int, numberField<&A::bandOpacity>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "OUTLINE", K::Int, numberField<&A::outline>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "SEPARATOR", K::HexText, textField<&A::separator>(), L::KeepWhenEmpty, kUnlessDefault,
+         kMaxSeparatorBytes},
+    };
+    return rows;
+}
+
+const std::vector<ItemSettingRow>& itemSettingRows() {
+    static const std::vector<ItemSettingRow> rows = {
+        {"MINUTE", K::Int, &CKirunData::m_minutes, nullptr},
+        {"STRINGS", K::HexText, nullptr, &CKirunData::m_text},
+    };
+    return rows;
+}
+
+std::string itemSectionName(int position) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%d", kItemSections, position);
+    return name;
+}
