@@ -37,6 +37,12 @@ HWND ShownMainWindow(const KirunnerProcess& program) {
     return WaitForShown(main, kStartTimeout) ? main : nullptr;
 }
 
+// Starts the program in `dir` over `settings` (none when empty); its shown main window, or null.
+HWND StartShown(KirunnerProcess& program, const TempDir& dir, const std::string& settings) {
+    if (!settings.empty()) WriteFileBytes(dir.file("Kirunner.ini"), settings);
+    return program.Start(dir.path()) ? ShownMainWindow(program) : nullptr;
+}
+
 // What the thread of a window of the program has active and focused.
 GUITHREADINFO ThreadInfoOf(HWND window) {
     GUITHREADINFO info{};
@@ -60,10 +66,8 @@ std::string MessageAfterClick(const KirunnerProcess& program, HWND main, int but
 
 TEST(Desktop, StripIgnoresWmCloseAndClosingEveryWindowEndsTheProgramCleanly) {
     TempDir dir;
-    WriteFileBytes(dir.file("Kirunner.ini"), Settings());
     KirunnerProcess program;
-    ASSERT_TRUE(program.Start(dir.path()));
-    HWND main = ShownMainWindow(program);
+    HWND main = StartShown(program, dir, Settings());
     ASSERT_TRUE(main);
     HWND strip = program.StripWindow();
 
@@ -87,8 +91,7 @@ TEST(Desktop, StripIgnoresWmCloseAndClosingEveryWindowEndsTheProgramCleanly) {
 TEST(Desktop, ShowingTheStripLeavesTheOperatorsWindowActive) {
     TempDir dir;
     KirunnerProcess program;
-    ASSERT_TRUE(program.Start(dir.path()));
-    HWND main = ShownMainWindow(program);
+    HWND main = StartShown(program, dir, "");
     ASSERT_TRUE(main);
     HWND strip = program.StripWindow();
     ASSERT_TRUE(WaitUntil([&] { return ActiveWindowOf(main) == main; }, kStartTimeout));
@@ -108,10 +111,8 @@ TEST(Desktop, ShowingTheStripLeavesTheOperatorsWindowActive) {
 // the close box still ends it.
 TEST(Desktop, EnterAndEscNeverEndTheShowButTheCloseBoxDoes) {
     TempDir dir;
-    WriteFileBytes(dir.file("Kirunner.ini"), Settings());
     KirunnerProcess program;
-    ASSERT_TRUE(program.Start(dir.path()));
-    HWND main = ShownMainWindow(program);
+    HWND main = StartShown(program, dir, Settings());
     ASSERT_TRUE(main);
     HWND list = CaptionList(main);
     RECT header{};
@@ -147,10 +148,8 @@ TEST(Desktop, EnterAndEscNeverEndTheShowButTheCloseBoxDoes) {
 // for a row instead of acting on the one clicked before.
 TEST(Desktop, CommandsActOnlyOnTheHighlightedRow) {
     TempDir dir;
-    WriteFileBytes(dir.file("Kirunner.ini"), Settings(true));
     KirunnerProcess program;
-    ASSERT_TRUE(program.Start(dir.path()));
-    HWND main = ShownMainWindow(program);
+    HWND main = StartShown(program, dir, Settings(true));
     ASSERT_TRUE(main);
     HWND list = CaptionList(main);
     RECT client{};
