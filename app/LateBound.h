@@ -20,17 +20,13 @@ HPAINTBUFFER BeginBufferedPaint(HDC target, const RECT* rect, BP_BUFFERFORMAT fo
                                 BP_PAINTPARAMS* params, HDC* bufferDC);
 HRESULT EndBufferedPaint(HPAINTBUFFER buffer, BOOL updateTarget);
 
-struct ThemeTraits {
-    using Handle = HTHEME;
-    static Handle none() { return nullptr; }
-    static void close(Handle h) { late::CloseThemeData(h); }
+struct ThemeTraits : fw::NullIsNone<HTHEME> {
+    static void close(HTHEME h) { late::CloseThemeData(h); }
 };
 
 // Ends the buffered paint by copying the buffer to the target.
-struct PaintBufferTraits {
-    using Handle = HPAINTBUFFER;
-    static Handle none() { return nullptr; }
-    static void close(Handle h) { late::EndBufferedPaint(h, TRUE); }
+struct PaintBufferTraits : fw::NullIsNone<HPAINTBUFFER> {
+    static void close(HPAINTBUFFER h) { late::EndBufferedPaint(h, TRUE); }
 };
 
 using ThemeHandle = fw::UniqueHandle<ThemeTraits>;

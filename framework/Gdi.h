@@ -9,16 +9,12 @@
 namespace fw {
 
 template <class H>
-struct GdiObjectTraits {
-    using Handle = H;
-    static Handle none() { return nullptr; }
-    static void close(Handle h) { DeleteObject(h); }
+struct GdiObjectTraits : NullIsNone<H> {
+    static void close(H h) { DeleteObject(h); }
 };
 
-struct CreatedDCTraits {
-    using Handle = HDC;
-    static Handle none() { return nullptr; }
-    static void close(Handle h) { DeleteDC(h); }
+struct CreatedDCTraits : NullIsNone<HDC> {
+    static void close(HDC h) { DeleteDC(h); }
 };
 
 template <class Handle>

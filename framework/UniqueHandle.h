@@ -38,28 +38,32 @@ private:
     Handle m_h = Traits::none();
 };
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
+// The value that owns nothing, for traits to inherit.
+template <class H>
+struct NullIsNone {
+    using Handle = H;
     static Handle none() { return nullptr; }
+};
+
+struct InvalidIsNone {
+    using Handle = HANDLE;
+    static Handle none() { return INVALID_HANDLE_VALUE; }
+};
+
+struct KernelHandleTraits : NullIsNone<HANDLE> {
     static void close(Handle h) { CloseHandle(h); }
 };
 
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static Handle none() { return INVALID_HANDLE_VALUE; }
+struct FileHandleTraits : InvalidIsNone {
     static void close(Handle h) { CloseHandle(h); }
 };
 
-struct FindHandleTraits {
-    using Handle = HANDLE;
-    static Handle none() { return INVALID_HANDLE_VALUE; }
+struct FindHandleTraits : InvalidIsNone {
     static void close(Handle h) { FindClose(h); }
 };
 
 // A mutex this thread has waited for: released, then closed.
-struct HeldMutexTraits {
-    using Handle = HANDLE;
-    static Handle none() { return nullptr; }
+struct HeldMutexTraits : NullIsNone<HANDLE> {
     static void close(Handle h) {
         ReleaseMutex(h);
         CloseHandle(h);
