@@ -74,15 +74,15 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     if (fileExec == 0) return false;
 
     WIN32_FIND_DATAA entry;
-    // Only the entry counts: the search ends at once.
-    const bool found = static_cast<bool>(fw::FindHandle(FindFirstFileA(filePath.c_str(), &entry)));
-    if (!found) {
+    fw::FindHandle search(FindFirstFileA(filePath.c_str(), &entry));
+    if (!search) {
         if (!watch.lastFileDataValid) {
             std::memset(&watch.lastFileData, 0, sizeof watch.lastFileData);
             watch.lastFileDataValid = 1;
         }
         return false;
     }
+    search.reset();  // only the entry counts
 
     if (entry.cFileName[0] == '\0') return false;
     const bool readable = isWatchablePath(filePath) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -23,6 +23,8 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
+// Whole, whatever its size (one too large for memory is unreadable), and also while another
+// program holds it open for writing.
 FileRead readOnce(const std::string& path, std::string& bytes) {
     switch (fw::ReadFileStart(path, fw::FileSharing::Writers, bytes.max_size(), bytes)) {
     case fw::FileBytesResult::Read: return FileRead::Read;
