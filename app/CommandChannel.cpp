@@ -5,6 +5,7 @@
 #include "app/CommandPayload.h"
 #include "framework/FolderIdentity.h"
 #include "framework/Mbcs.h"
+#include "framework/UniqueHandle.h"
 #include "model/StartupState.h"
 #include "panel/ControlDlg.h"
 
@@ -12,7 +13,7 @@ namespace {
 const char kReceiverClass[] = "Kirunner.CommandReceiver.1";
 const UINT kHandOverTimeoutMs = 10000;
 const DWORD kStartGateWaitMs = 2000;
-HANDLE g_startGate = nullptr;  // held by this process while not null
+fw::HeldMutex g_startGate;  // held by this process while it owns one
 
 std::string receiverTitle(const std::string& channel) { return "Kirunner commands: " + channel; }
 
@@ -49,23 +50,16 @@ bool channelHeld(const std::string& channel) { return findHolder(channel) != nul
 bool enterStartGate(const std::string& channel) {
     if (g_startGate) return true;
     const std::string name = "Local\\Kirunner.Start." + channel;
-    HANDLE gate = CreateMutexA(nullptr, FALSE, name.c_str());
+    fw::KernelHandle gate(CreateMutexA(nullptr, FALSE, name.c_str()));
     if (!gate) return false;
-    const DWORD waited = WaitForSingleObject(gate, kStartGateWaitMs);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        CloseHandle(gate);  // another process hangs while it becomes the holder
-        return false;
-    }
-    g_startGate = gate;
+    const DWORD waited = WaitForSingleObject(gate.get(), kStartGateWaitMs);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+        return false;  // another process hangs while it becomes the holder
+    g_startGate.reset(gate.release());
     return true;
 }
 
-void leaveStartGate() {
-    if (!g_startGate) return;
-    ReleaseMutex(g_startGate);
-    CloseHandle(g_startGate);
-    g_startGate = nullptr;
-}
+void leaveStartGate() { g_startGate.reset(); }
 
 int handOverCommands(const std::string& channel, const std::vector<CaptionCommand>& commands) {
     HWND receiver = findHolder(channel);

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "framework/UniqueHandle.h"
+
 namespace late {
 
 HRESULT WINAPI DwmIsCompositionEnabled(BOOL* enabled);
@@ -17,5 +19,17 @@ HRESULT DrawThemeTextEx(HTHEME theme, HDC dc, int part, int state, LPCWSTR text,
 HPAINTBUFFER BeginBufferedPaint(HDC target, const RECT* rect, BP_BUFFERFORMAT format,
                                 BP_PAINTPARAMS* params, HDC* bufferDC);
 HRESULT EndBufferedPaint(HPAINTBUFFER buffer, BOOL updateTarget);
+
+struct ThemeTraits : fw::NullIsNone<HTHEME> {
+    static void close(HTHEME h) { late::CloseThemeData(h); }
+};
+
+// Ends the buffered paint by copying the buffer to the target.
+struct PaintBufferTraits : fw::NullIsNone<HPAINTBUFFER> {
+    static void close(HPAINTBUFFER h) { late::EndBufferedPaint(h, TRUE); }
+};
+
+using ThemeHandle = fw::UniqueHandle<ThemeTraits>;
+using PaintBuffer = fw::UniqueHandle<PaintBufferTraits>;
 
 }  // namespace late

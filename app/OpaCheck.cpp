@@ -54,17 +54,17 @@ void COpaCheck::OnPaint() {
     fw::WindowDC target(m_hWnd);
     RECT client = ClientRect();
 
+    fw::Font font;  // deleted only once the buffer has ended
     HDC buffer = nullptr;
-    HPAINTBUFFER paintBuffer = late::BeginBufferedPaint(target.get(), &client, BPBF_TOPDOWNDIB,
-                                                        nullptr, &buffer);
+    const late::PaintBuffer paintBuffer(late::BeginBufferedPaint(target.get(), &client, BPBF_TOPDOWNDIB,
+                                                                 nullptr, &buffer));
     if (!paintBuffer) return;
 
     Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
 
     std::wstring label = toWide(fw::GetWindowTextString(m_hWnd));
-    fw::Font font;
     if (!label.empty()) {
-        HTHEME theme = late::OpenThemeData(m_hWnd, L"Button");
+        const late::ThemeHandle theme(late::OpenThemeData(m_hWnd, L"Button"));
         LOGFONTA described{};
         if (parentFontOf(m_hWnd, described)) font.reset(CreateFontIndirectA(&described));
         fw::SelectGuard selectFont(buffer, font.get());
@@ -78,9 +78,7 @@ void COpaCheck::OnPaint() {
         text.bottom = text.top + extent.cy;
 
         DTTOPTS options = glowLabelOptions(pixelsToPoints(-described.lfHeight));
-        late::DrawThemeTextEx(theme, buffer, BP_CHECKBOX, 0, label.c_str(),
+        late::DrawThemeTextEx(theme.get(), buffer, BP_CHECKBOX, 0, label.c_str(),
                               static_cast<int>(label.size()), kLabelFormat, &text, &options);
-        if (theme) late::CloseThemeData(theme);
     }  // the font is selected out of the buffer before the buffer goes
-    late::EndBufferedPaint(paintBuffer, TRUE);
 }

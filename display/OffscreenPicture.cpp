@@ -1,8 +1,10 @@
 #include "display/OffscreenPicture.h"
 
+#include <utility>
+
 HDC OffscreenPicture::dc() {
-    if (!m_dc) m_dc = CreateCompatibleDC(nullptr);
-    return m_dc;
+    if (!m_dc) m_dc.reset(CreateCompatibleDC(nullptr));
+    return m_dc.get();
 }
 
 bool OffscreenPicture::create(int width, int height) {
@@ -17,14 +19,11 @@ bool OffscreenPicture::create(int width, int height) {
     info.bmiHeader.biBitCount = 32;     // exact 8-bit channels: the key colour stays the key
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    fw::Bitmap bitmap(CreateDIBSection(m_dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) return false;
-    HGDIOBJ displaced = SelectObject(m_dc, bitmap);
-    if (!displaced || displaced == HGDI_ERROR) {
-        DeleteObject(bitmap);
-        return false;
-    }
-    m_bitmap = bitmap;
+    HGDIOBJ displaced = SelectObject(m_dc.get(), bitmap.get());
+    if (!displaced || displaced == HGDI_ERROR) return false;
+    m_bitmap = std::move(bitmap);
     m_displaced = displaced;
     m_pixels = static_cast<DWORD*>(bits);
     m_width = width;
@@ -40,10 +39,9 @@ DWORD* OffscreenPicture::pixels() {
 void OffscreenPicture::releaseBitmap() {
     if (m_bitmap) {
         // A bitmap still selected into a device context cannot be deleted.
-        SelectObject(m_dc, m_displaced);
-        DeleteObject(m_bitmap);
+        SelectObject(m_dc.get(), m_displaced);
+        m_bitmap.reset();
     }
-    m_bitmap = nullptr;
     m_displaced = nullptr;
     m_pixels = nullptr;
     m_width = 0;
@@ -52,6 +50,5 @@ void OffscreenPicture::releaseBitmap() {
 
 void OffscreenPicture::reset() {
     releaseBitmap();
-    if (m_dc) DeleteDC(m_dc);
-    m_dc = nullptr;
+    m_dc.reset();
 }

@@ -6,6 +6,8 @@
 // its time on.
 #include <windows.h>
 
+#include "framework/Gdi.h"
+
 class OffscreenPicture {
 public:
     OffscreenPicture() = default;
@@ -22,20 +24,20 @@ public:
     // The memory device context, made on first use and kept (null only when it cannot be made):
     // text can be measured in it before there is a picture.
     HDC dc();
-    HBITMAP bitmap() const { return m_bitmap; }
+    HBITMAP bitmap() const { return m_bitmap.get(); }
     // The pixels, row 0 first, each 0xAARRGGBB, after every drawing call still pending in GDI
     // has reached them; null without a picture.
     DWORD* pixels();
     int width() const { return m_width; }
     int height() const { return m_height; }
-    explicit operator bool() const { return m_bitmap != nullptr; }
+    explicit operator bool() const { return static_cast<bool>(m_bitmap); }
 
 private:
     void releaseBitmap();
 
     // In acquisition order: the device context, the bitmap, the bitmap it displaced.
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
+    fw::CreatedDC m_dc;
+    fw::Bitmap m_bitmap;
     HGDIOBJ m_displaced = nullptr;
     DWORD* m_pixels = nullptr;
     int m_width = 0;

@@ -144,7 +144,8 @@ void captionTextFromBytes(const std::string& bytes, bool cut, std::string& text)
 CaptionFileRead readCaptionText(const std::string& path, std::string& text) {
     text.clear();
     std::string bytes;
-    switch (fw::ReadFileStart(path, kCaptionFileReadLimit, bytes)) {
+    switch (fw::ReadFileStart(path, fw::FileSharing::NoWriters, kCaptionFileReadLimit, bytes)) {
+    case fw::FileBytesResult::Missing:
     case fw::FileBytesResult::CouldNotOpen: return CaptionFileRead::CouldNotOpen;
     case fw::FileBytesResult::ReadError: return CaptionFileRead::ReadError;
     case fw::FileBytesResult::Read: break;

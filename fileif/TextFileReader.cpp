@@ -24,7 +24,7 @@ private:
 struct TextFileReader::Shared {
     LONG references = 2;  // the reader and the worker
     CRITICAL_SECTION lock;
-    HANDLE wake = nullptr;  // set when there is a look to take or the worker is to end
+    fw::KernelHandle wake;  // set when there is a look to take or the worker is to end
     TextFileLookFunction look = nullptr;
     HWND target = nullptr;
     UINT doneMessage = 0;
@@ -45,14 +45,13 @@ void TextFileReader::setLookFunction(TextFileLookFunction look) { m_look = look;
 void TextFileReader::release(Shared* shared) {
     if (InterlockedDecrement(&shared->references) != 0) return;
     DeleteCriticalSection(&shared->lock);
-    CloseHandle(shared->wake);
     delete shared;
 }
 
 unsigned __stdcall TextFileReader::work(void* parameter) {
     Shared* shared = static_cast<Shared*>(parameter);
     for (;;) {
-        WaitForSingleObject(shared->wake, INFINITE);
+        WaitForSingleObject(shared->wake.get(), INFINITE);
         TextFileLook job;
         {
             Lock lock(shared->lock);
@@ -77,7 +76,7 @@ bool TextFileReader::start(const TextFileLook& look) {
     if (!m_shared) {
         Shared* shared = new Shared;
         InitializeCriticalSection(&shared->lock);
-        shared->wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        shared->wake.reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
         shared->look = m_look;
         shared->target = m_target;
         shared->doneMessage = m_doneMessage;
@@ -88,7 +87,7 @@ bool TextFileReader::start(const TextFileLook& look) {
             return false;
         }
         m_shared = shared;
-        m_thread = reinterpret_cast<HANDLE>(thread);
+        m_thread.reset(reinterpret_cast<HANDLE>(thread));
     }
     {
         Lock lock(m_shared->lock);
@@ -96,7 +95,7 @@ bool TextFileReader::start(const TextFileLook& look) {
         m_shared->job = look;
         m_shared->state = LookState::Asked;
     }
-    SetEvent(m_shared->wake);
+    SetEvent(m_shared->wake.get());
     return true;
 }
 
@@ -123,10 +122,9 @@ void TextFileReader::stop() {
         Lock lock(m_shared->lock);
         m_shared->quit = true;
     }
-    SetEvent(m_shared->wake);
-    WaitForSingleObject(m_thread, kStopWaitMs);
-    CloseHandle(m_thread);
-    m_thread = nullptr;
+    SetEvent(m_shared->wake.get());
+    WaitForSingleObject(m_thread.get(), kStopWaitMs);
+    m_thread.reset();
     release(m_shared);
     m_shared = nullptr;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fileif/TextFileWatch.h"
+#include "framework/UniqueHandle.h"
 
 // One look: what it needs going in, what it found coming out.
 struct TextFileLook {
@@ -56,7 +57,7 @@ private:
     static void release(Shared* shared);
 
     Shared* m_shared = nullptr;
-    HANDLE m_thread = nullptr;
+    fw::KernelHandle m_thread;
     HWND m_target = nullptr;
     UINT m_doneMessage = 0;
     TextFileLookFunction m_look = checkTextFile;

@@ -5,6 +5,7 @@
 
 #include "fileif/CaptionTextFile.h"
 #include "framework/Mbcs.h"
+#include "framework/UniqueHandle.h"
 
 bool isNewVersion(const WIN32_FIND_DATAA& entry, const WIN32_FIND_DATAA& last) {
     return CompareFileTime(&entry.ftLastWriteTime, &last.ftLastWriteTime) != 0 ||
@@ -73,15 +74,15 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     if (fileExec == 0) return false;
 
     WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA(filePath.c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
+    fw::FindHandle search(FindFirstFileA(filePath.c_str(), &entry));
+    if (!search) {
         if (!watch.lastFileDataValid) {
             std::memset(&watch.lastFileData, 0, sizeof watch.lastFileData);
             watch.lastFileDataValid = 1;
         }
         return false;
     }
-    FindClose(find);
+    search.reset();  // only the entry counts
 
     if (entry.cFileName[0] == '\0') return false;
     const bool readable = isWatchablePath(filePath) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -4,25 +4,26 @@
 
 #include <algorithm>
 
+#include "framework/UniqueHandle.h"
+
 namespace fw {
 namespace {
 const DWORD kChunk = 64 * 1024;
-}  // namespace
 
-FileBytesResult ReadFileStart(const std::string& path, size_t maxBytes, std::string& bytes) {
-    bytes.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return FileBytesResult::CouldNotOpen;
+DWORD shareMode(FileSharing sharing) {
+    const DWORD readers = FILE_SHARE_READ | FILE_SHARE_DELETE;
+    return sharing == FileSharing::Writers ? readers | FILE_SHARE_WRITE : readers;
+}
 
-    // No one can write the file while it is open here, so once its size has been read the end
-    // is known. A pipe or a device has no size: reading goes on until it ends.
+bool readInto(HANDLE file, size_t maxBytes, std::string& bytes) {
+    // The size read once the file is open bounds the read: with writers kept out it is the
+    // end, with writers let in what they add meanwhile is left. A pipe or a device has no
+    // size: reading goes on until it ends.
     LARGE_INTEGER size{};
     const bool sized = GetFileSizeEx(file, &size) && size.QuadPart > 0;
     const size_t wanted = sized ? static_cast<size_t>(std::min<LONGLONG>(size.QuadPart, static_cast<LONGLONG>(maxBytes)))
                                 : maxBytes;
     if (sized) bytes.reserve(wanted);
-    FileBytesResult result = FileBytesResult::Read;
     while (bytes.size() < wanted) {
         const size_t have = bytes.size();
         const DWORD want = static_cast<DWORD>(std::min<size_t>(kChunk, wanted - have));
@@ -30,15 +31,27 @@ FileBytesResult ReadFileStart(const std::string& path, size_t maxBytes, std::str
         DWORD got = 0;
         const BOOL ok = ReadFile(file, &bytes[have], want, &got, nullptr);
         bytes.resize(have + got);
-        if (!ok) {
-            result = FileBytesResult::ReadError;
-            break;
-        }
-        if (got == 0) break;
+        if (!ok) return false;
+        if (got == 0) break;  // the file shrank meanwhile, or a pipe ended
     }
-    CloseHandle(file);
-    if (result != FileBytesResult::Read) bytes.clear();
-    return result;
+    return true;
+}
+}  // namespace
+
+FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, shareMode(sharing), nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND ? FileBytesResult::Missing : FileBytesResult::CouldNotOpen;
+    bool read = false;
+    try {
+        read = readInto(file.get(), maxBytes, bytes);
+    } catch (...) {
+        // More bytes than memory holds.
+    }
+    if (read) return FileBytesResult::Read;
+    bytes.clear();
+    return FileBytesResult::ReadError;
 }
 
 }  // namespace fw

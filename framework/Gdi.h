@@ -4,51 +4,31 @@
 // selection) so that destruction deselects before it deletes.
 #include <windows.h>
 
-#include <utility>
+#include "framework/UniqueHandle.h"
 
 namespace fw {
 
-template <class Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle h) : m_h(h) {}
-    ~GdiObject() { reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : m_h(std::exchange(other.m_h, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.m_h, nullptr));
-        return *this;
-    }
-
-    void reset(Handle h = nullptr) {
-        if (m_h && m_h != h) DeleteObject(m_h);
-        m_h = h;
-    }
-    Handle get() const { return m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
-
-private:
-    Handle m_h = nullptr;
+template <class H>
+struct GdiObjectTraits : NullIsNone<H> {
+    static void close(H h) { DeleteObject(h); }
 };
 
+struct CreatedDCTraits : NullIsNone<HDC> {
+    static void close(HDC h) { DeleteDC(h); }
+};
+
+template <class Handle>
+using GdiObject = UniqueHandle<GdiObjectTraits<Handle>>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
+// A device context of CreateDC or CreateCompatibleDC.
+using CreatedDC = UniqueHandle<CreatedDCTraits>;
 
 // A memory device context compatible with `compatibleWith` (the screen when null).
-class MemoryDC {
+class MemoryDC : public CreatedDC {
 public:
-    explicit MemoryDC(HDC compatibleWith) : m_dc(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() { if (m_dc) DeleteDC(m_dc); }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const { return m_dc; }
-    explicit operator bool() const { return m_dc != nullptr; }
-
-private:
-    HDC m_dc;
+    explicit MemoryDC(HDC compatibleWith) : CreatedDC(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // GetDC / ReleaseDC of a window (the screen when hwnd is null).

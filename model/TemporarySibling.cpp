@@ -36,11 +36,9 @@ bool processRuns(unsigned long long id) {
     if (id > 0xFFFFFFFFull) return false;
     const DWORD pid = static_cast<DWORD>(id);
     if (pid == GetCurrentProcessId()) return true;
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    const fw::KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
     if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // there, but not ours to open
-    const bool runs = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    CloseHandle(process);
-    return runs;
+    return WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
 std::string folderOf(const std::string& path) {
@@ -49,20 +47,20 @@ std::string folderOf(const std::string& path) {
 }
 }  // namespace
 
-HANDLE createTemporarySibling(const std::string& path, std::string& temporary) {
+fw::FileHandle createTemporarySibling(const std::string& path, std::string& temporary) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         char middle[48];
         std::snprintf(middle, sizeof middle, ".%lu-%ld", static_cast<unsigned long>(GetCurrentProcessId()),
                       InterlockedIncrement(&temporaryCounter));
         temporary = path + middle + kSuffix;
-        HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file != INVALID_HANDLE_VALUE) return file;
+        fw::FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return file;
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) break;
     }
     temporary.clear();
-    return INVALID_HANDLE_VALUE;
+    return fw::FileHandle();
 }
 
 bool isTemporarySiblingName(const std::string& name, const std::string& baseName, unsigned long long& ownerId) {
@@ -82,8 +80,8 @@ void removeLeftoverTemporaryFiles(const std::string& path) {
     const std::string folder = folderOf(path);
     const std::string baseName = path.substr(folder.size());
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "*" + kSuffix).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    const fw::FindHandle search(FindFirstFileA((path + "*" + kSuffix).c_str(), &found));
+    if (!search) return;
     do {
         unsigned long long ownerId = 0;
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
@@ -93,6 +91,5 @@ void removeLeftoverTemporaryFiles(const std::string& path) {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
             SetFileAttributesA(leftover.c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
         DeleteFileA(leftover.c_str());  // one held open by a writer stays; it is not a leftover
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.get(), &found));
 }

@@ -6,9 +6,11 @@
 
 #include <string>
 
+#include "framework/UniqueHandle.h"
+
 // A new temporary file beside `path`, opened for writing by this handle alone; its name goes
-// into `temporary`. INVALID_HANDLE_VALUE when none could be made.
-HANDLE createTemporarySibling(const std::string& path, std::string& temporary);
+// into `temporary`. Empty when none could be made.
+fw::FileHandle createTemporarySibling(const std::string& path, std::string& temporary);
 
 // Whether `name` (a bare file name) is one of the temporary names of the file named
 // `baseName`; `ownerId` receives the process id in the name (0 for the older fixed name).

@@ -1,32 +1,16 @@
 #include "model/WholeFile.h"
 
+#include "framework/FileBytes.h"
+#include "framework/UniqueHandle.h"
 #include "model/FileTraits.h"
 #include "model/TemporarySibling.h"
 
 namespace {
-// ReadFile and WriteFile take at most a DWORD: large files go in pieces.
+// WriteFile takes at most a DWORD: large files go in pieces.
 const size_t kLargestPiece = 64u * 1024 * 1024;
 // A viewer or a reader of another process that has the file open blocks the rename.
 const int kRenameAttempts = 6;
 const DWORD kRenameStepMs = 120;
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle() { close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return m_handle; }
-    bool close() {
-        bool closed = !valid() || CloseHandle(m_handle) != FALSE;
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
 
 bool writeAll(HANDLE file, const std::string& bytes) {
     for (size_t done = 0; done < bytes.size();) {
@@ -39,29 +23,16 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
+// Whole, whatever its size (one too large for memory is unreadable), and also while another
+// program holds it open for writing.
 FileRead readOnce(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) return GetLastError() == ERROR_FILE_NOT_FOUND ? FileRead::Missing : FileRead::Unreadable;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) >= bytes.max_size())
-        return FileRead::Unreadable;
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    size_t done = 0;
-    while (done < bytes.size()) {
-        size_t piece = bytes.size() - done < kLargestPiece ? bytes.size() - done : kLargestPiece;
-        DWORD got = 0;
-        if (!ReadFile(file.get(), &bytes[done], static_cast<DWORD>(piece), &got, nullptr)) {
-            bytes.clear();
-            return FileRead::Unreadable;
-        }
-        if (got == 0) break;  // the file shrank meanwhile
-        done += got;
+    switch (fw::ReadFileStart(path, fw::FileSharing::Writers, bytes.max_size(), bytes)) {
+    case fw::FileBytesResult::Read: return FileRead::Read;
+    case fw::FileBytesResult::Missing: return FileRead::Missing;
+    case fw::FileBytesResult::CouldNotOpen:
+    case fw::FileBytesResult::ReadError: break;
     }
-    bytes.resize(done);
-    return FileRead::Read;
+    return FileRead::Unreadable;
 }
 
 bool isHeldByAnother(DWORD error) {
@@ -84,11 +55,11 @@ bool putInPlace(const std::string& temporary, const std::string& path) {
 // The new bytes over the old ones through one handle that a viewer's sharing allows, then the
 // end cut: a kill can leave a mixed file only during the write itself.
 bool writeInPlace(const std::string& path, const std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+    fw::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     const bool written = writeAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
-    return file.close() && written;
+    return CloseHandle(file.release()) && written;
 }
 }  // namespace
 
@@ -104,10 +75,10 @@ FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWO
 bool replaceWholeFile(const std::string& path, const std::string& bytes) {
     const FileTraits traits = traitsOf(path);
     std::string temporary;
-    FileHandle file(createTemporarySibling(path, temporary));
-    if (!file.valid()) return false;
+    fw::FileHandle file = createTemporarySibling(path, temporary);
+    if (!file) return false;
     bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get()) != FALSE;
-    written = file.close() && written && applyTraits(temporary, traits);
+    written = CloseHandle(file.release()) && written && applyTraits(temporary, traits);
     if (written && putInPlace(temporary, path)) return true;
     const bool held = written && isHeldByAnother(GetLastError());
     DeleteFileA(temporary.c_str());

@@ -6,22 +6,18 @@
 
 #include <string>
 
+#include "framework/UniqueHandle.h"
+
 namespace testing_support {
 
 class HeldFile {
 public:
     HeldFile(const std::string& path, DWORD access, DWORD share)
         : m_handle(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { Release(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    void Release() {
-        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-    }
+    void Release() { m_handle.reset(); }
 
 private:
-    HANDLE m_handle;
+    fw::FileHandle m_handle;
 };
 
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 
 #include "TempDir.h"
 #include "framework/DataExchange.h"
+#include "framework/UniqueHandle.h"
 
 namespace testing_support {
 
@@ -215,7 +216,8 @@ std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
     std::vector<std::vector<std::string>> rows;
     DWORD pid = 0;
     GetWindowThreadProcessId(listView, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    const fw::KernelHandle owned(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    const HANDLE process = owned.get();
     if (!process) return rows;
     const SIZE_T kTextSize = 4096;
     char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize,
@@ -240,14 +242,14 @@ std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
         }
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
-    CloseHandle(process);
     return rows;
 }
 
 void SelectListRow(HWND listView, int row) {
     DWORD pid = 0;
     GetWindowThreadProcessId(listView, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    const fw::KernelHandle owned(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
+    const HANDLE process = owned.get();
     if (!process) return;
     void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
     if (remote) {
@@ -259,7 +261,6 @@ void SelectListRow(HWND listView, int row) {
         SendMessageA(listView, LVM_SETSELECTIONMARK, 0, row);
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
-    CloseHandle(process);
 }
 
 int SelectedListRow(HWND listView) {
@@ -298,20 +299,20 @@ std::string ReadConsoleOf(DWORD processId) {
     std::string text;
     FreeConsole();
     if (!AttachConsole(processId)) return text;
-    HANDLE screen = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    fw::FileHandle screen(CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
     CONSOLE_SCREEN_BUFFER_INFO info{};
-    if (screen != INVALID_HANDLE_VALUE && GetConsoleScreenBufferInfo(screen, &info)) {
+    if (screen && GetConsoleScreenBufferInfo(screen.get(), &info)) {
         std::vector<char> row(static_cast<size_t>(info.dwSize.X) + 1, '\0');
         for (SHORT y = 0; y <= info.dwCursorPosition.Y; ++y) {
             DWORD read = 0;
-            ReadConsoleOutputCharacterA(screen, row.data(), info.dwSize.X, COORD{0, y}, &read);
+            ReadConsoleOutputCharacterA(screen.get(), row.data(), info.dwSize.X, COORD{0, y}, &read);
             std::string line(row.data(), read);
             line.erase(line.find_last_not_of(' ') + 1);
             text += line + "\n";
         }
     }
-    if (screen != INVALID_HANDLE_VALUE) CloseHandle(screen);
+    screen.reset();  // before the console goes
     FreeConsole();
     return text;
 }

@@ -6,12 +6,14 @@
 #include <cstdlib>
 #include <vector>
 
+#include "framework/UniqueHandle.h"
+
 namespace testing_support {
 namespace {
 void RemoveTree(const std::string& dir) {
     WIN32_FIND_DATAA fd;
-    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &fd);
-    if (find != INVALID_HANDLE_VALUE) {
+    const fw::FindHandle find(FindFirstFileA((dir + "\\*").c_str(), &fd));
+    if (find) {
         do {
             std::string name = fd.cFileName;
             if (name == "." || name == "..") continue;
@@ -19,8 +21,7 @@ void RemoveTree(const std::string& dir) {
             SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full);
             else DeleteFileA(full.c_str());
-        } while (FindNextFileA(find, &fd));
-        FindClose(find);
+        } while (FindNextFileA(find.get(), &fd));
     }
     RemoveDirectoryA(dir.c_str());
 }
@@ -44,23 +45,21 @@ TempDir::~TempDir() { RemoveTree(m_path); }
 
 std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return bytes;
+    const fw::FileHandle h(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
+    if (!h) return bytes;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(h);
+    while (ReadFile(h.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
     return bytes;
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    fw::FileHandle h(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!h) return false;
     DWORD written = 0;
-    BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-    return ok && written == bytes.size();
+    const BOOL ok = WriteFile(h.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return CloseHandle(h.release()) && ok && written == bytes.size();
 }
 
 bool FileExists(const std::string& path) {
@@ -70,11 +69,10 @@ bool FileExists(const std::string& path) {
 int TemporaryFilesBeside(const std::string& path) {
     int count = 0;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "*.tmp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    const fw::FindHandle search(FindFirstFileA((path + "*.tmp").c_str(), &found));
+    if (!search) return 0;
     do count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
-    while (FindNextFileA(search, &found));
-    FindClose(search);
+    while (FindNextFileA(search.get(), &found));
     return count;
 }
 
@@ -83,11 +81,8 @@ bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int mi
     ULARGE_INTEGER t;
     t.QuadPart = 133000000000000000ULL + static_cast<ULONGLONG>(minute) * 600000000ULL;
     FILETIME time{t.LowPart, t.HighPart};
-    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    BOOL set = SetFileTime(h, nullptr, nullptr, &time);
-    CloseHandle(h);
-    return set != FALSE;
+    const fw::FileHandle h(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    return h && SetFileTime(h.get(), nullptr, nullptr, &time);
 }
 
 std::string HostPathToWindows(const std::string& path) {
