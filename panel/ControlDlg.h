@@ -34,7 +34,6 @@ public:
     void putOnAir(int position) { m_controller.putOnAir(position); }
     void applyAppearance() { m_controller.applyAppearance(); }
     void checkTextFile() { m_controller.checkTextFile(); }
-    void refreshList();
 
 protected:
     BOOL OnInitDialog() override;
@@ -42,6 +41,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // Shows every row again, with redrawing off while it does.
+    void refreshList();
     void rowChanged(int position) override;
     void listChanged() override { refreshList(); }
     // Closes the main window, which ends the program.

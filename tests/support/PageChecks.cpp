@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "display/KirunWin.h"
+#include "display/RunList.h"
 #include "display/StripPlacement.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
@@ -42,6 +43,14 @@ void ExpectSanePage(const CControlDlg& page, const std::string& what) {
     EXPECT_LE(rect.bottom - rect.top, kTallestStrip);
     EXPECT_LE(strip.captionSize().cy, kTallestStrip);
     EXPECT_GE(strip.scrollX(), 0);
+}
+
+std::vector<std::string> CaptionsOnAir(const CKirunWin& strip) {
+    std::vector<std::string> captions;
+    const RunList& runList = strip.runList();
+    for (int i = 0; i < runList.count(); ++i)
+        captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
+    return captions;
 }
 
 }  // namespace testing_support

@@ -21,6 +21,7 @@
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/PageChecks.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/PageHost.h"
@@ -72,13 +73,7 @@ protected:
     }
     Strings States() const { return Column(2); }
     // The captions on air as "index:text", in run-list order.
-    Strings OnAir() const {
-        Strings captions;
-        const RunList& runList = page->captionWin()->runList();
-        for (int i = 0; i < runList.count(); ++i)
-            captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
-        return captions;
-    }
+    Strings OnAir() const { return CaptionsOnAir(*page->captionWin()); }
     void CountDown(int tenths) {
         for (int i = 0; i < tenths; ++i) page->captionWin()->countDown();
     }

@@ -12,6 +12,7 @@
 #include "display/KirunWin.h"
 #include "display/RunList.h"
 #include "panel/KirunController.h"
+#include "tests/support/PageChecks.h"
 #include "tests/support/PageParent.h"
 #include "tests/support/StdoutCapture.h"
 
@@ -59,13 +60,7 @@ protected:
         return report;
     }
     // The captions on air as "index:text", in run-list order.
-    Strings OnAir() const {
-        Strings captions;
-        const RunList& runList = controller->captionWin()->runList();
-        for (int i = 0; i < runList.count(); ++i)
-            captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
-        return captions;
-    }
+    Strings OnAir() const { return CaptionsOnAir(*controller->captionWin()); }
 
     TempDir dir;
     RecordedEvents events;
