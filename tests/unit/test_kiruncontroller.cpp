@@ -155,8 +155,10 @@ TEST_F(ControllerTest, WatchedFileGoesOnAirUnderItsOwnKey) {
     Start({"A"}, {}, "[FILE]\r\nEXEC=1\r\nMINUTE=2\r\nPATH=" + news + "\r\n");
     auto check = [&] {
         controller->checkTextFile();
-        for (int wait = 0; wait < 1000 && controller->fileReader().busy(); ++wait) Sleep(10);
-        controller->takeFileLook();
+        for (int wait = 0; wait < 1000 && controller->fileReader().busy(); ++wait) {
+            Sleep(10);
+            controller->takeFileLook();
+        }
     };
     check();
     EXPECT_TRUE(OnAir().empty()) << "the file there when watching starts is the baseline";
