@@ -40,7 +40,8 @@ bool GuardedSettings::mayWrite(const std::string& path, OperatorMessages& messag
 }
 
 bool GuardedSettings::save(const std::string& path, const AppearanceSettings& appearance,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface, OperatorMessages& messages) {
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+                           OperatorMessages& messages) {
     if (m_guarded && !mayWrite(path, messages)) return false;
     return saveSettingsAndReport(path, appearance, captions, fileInterface, messages);
 }
