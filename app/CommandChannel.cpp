@@ -7,7 +7,7 @@
 #include "framework/Mbcs.h"
 #include "framework/UniqueHandle.h"
 #include "model/StartupState.h"
-#include "panel/ControlDlg.h"
+#include "panel/KirunController.h"
 
 namespace {
 const char kReceiverClass[] = "Kirunner.CommandReceiver.1";
@@ -80,8 +80,8 @@ int handOverCommands(const std::string& channel, const std::vector<CaptionComman
     return kExitNormal;
 }
 
-bool CCommandReceiver::Create(const std::string& channel, CControlDlg* page) {
-    m_page = page;
+bool CCommandReceiver::Create(const std::string& channel, KirunController* controller) {
+    m_controller = controller;
     RECT none{0, 0, 0, 0};
     const bool created = RegisterNamedClass(kReceiverClass) &&
                          CreateEx(0, kReceiverClass, receiverTitle(channel).c_str(), 0, none, HWND_MESSAGE, 0);
@@ -96,8 +96,8 @@ LRESULT CCommandReceiver::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CCommandReceiver::OnCopyData(const COPYDATASTRUCT* data) {
     CaptionCommand command;
-    if (!data || !m_page || !remote::decodeCommand(data->dwData, data->lpData, data->cbData, command))
+    if (!data || !m_controller || !remote::decodeCommand(data->dwData, data->lpData, data->cbData, command))
         return remote::kAnswerMalformed;
-    return m_page->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
+    return m_controller->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
                                                                 : remote::kAnswerNoSuchItem;
 }

@@ -12,7 +12,7 @@
 #include "framework/Window.h"
 #include "model/CaptionCommand.h"
 
-class CControlDlg;
+class KirunController;
 
 // The channel's name for a program folder: the folder's identity on its volume, so that every
 // path to the folder names one channel. When the file system gives none, "PATH-" and a hash
@@ -34,11 +34,11 @@ int handOverCommands(const std::string& channel, const std::vector<CaptionComman
 bool enterStartGate(const std::string& channel);
 void leaveStartGate();
 
-// The holder's end: carries out what arrives on the control page. Creating it leaves the start
+// The holder's end: carries out what arrives through the program's controller. Creating it leaves the start
 // gate, whether it succeeds or not.
 class CCommandReceiver : public fw::Window {
 public:
-    bool Create(const std::string& channel, CControlDlg* page);
+    bool Create(const std::string& channel, KirunController* controller);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -46,5 +46,5 @@ protected:
 private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
 
-    CControlDlg* m_page = nullptr;  // not owned
+    KirunController* m_controller = nullptr;  // not owned
 };

@@ -43,6 +43,61 @@ bool putsCaptionOnAir(const std::vector<CaptionCommand>& commands) {
             return true;
     return false;
 }
+
+// The exit code of a command line the program cannot run; kExitNormal when it can.
+int commandLineFault(const CommandLineScan& scan) {
+    if (scan.formatError) return kExitFormatError;
+    if (scan.commandError) return kExitMalformedCommand;
+    return kExitNormal;
+}
+
+// Commands go to the copy that holds this folder's channel; without one, those that put a
+// caption on air start this program with it. A normal start takes the channel when no copy
+// holds it; a batch run keeps to itself and never takes it. False when the commands were
+// handed over, or could not be, and this program is to end with `exitCode`.
+bool settleCommandChannel(const CommandLineScan& scan, const std::string& programFolder, int& exitCode) {
+    CommandChannel.clear();
+    if (scan.batchMode) return true;
+    const std::string channel = channelName(programFolder);
+    const bool gateEntered = enterStartGate(channel);
+    if (!scan.commands.empty()) {
+        const int handedOver = handOverCommands(channel, scan.commands);
+        if (handedOver >= 0 || !putsCaptionOnAir(scan.commands)) {
+            leaveStartGate();
+            exitCode = handedOver >= 0 ? handedOver : kExitNoRunningKirunner;
+            return false;
+        }
+    }
+    // Inside the gate the channel is free until this copy's receiver exists; outside it,
+    // another process is taking the channel right now.
+    if (gateEntered && !channelHeld(channel)) CommandChannel = channel;
+    else leaveStartGate();
+    return true;
+}
+
+void printStartLines(const CommandLineScan& scan) {
+    std::printf("********** Start KIRUNNER DEBUG MODE  *******\n");
+    if (scan.debugMode) std::printf("DEBUG_MODE ON\n");
+    if (scan.batchMode) {
+        std::printf("BatchMode ON\n");
+        for (int number : scan.captionNumbers) std::printf("KirunNo=%d\n", number);
+    }
+}
+
+// Elsewhere the settings file would be read from and written to a folder not the program's.
+bool enterProgramFolder(const std::string& programFolder) {
+    CurrentDir = programFolder;
+    const bool entered = SetCurrentDirectoryA(CurrentDir.c_str()) != FALSE;
+    std::printf("CurrentDir=%s", CurrentDir.c_str());
+    std::fflush(stdout);
+    return entered;
+}
+
+int runMainWindow(const StartOptions& start) {
+    CKirunDlg dlg(nullptr, start);
+    if (dlg.DoModal() == -1) return kExitCannotStart;
+    return dlg.exitCode();
+}
 }  // namespace
 
 // Ctrl+C, Ctrl+Break and closing the console do not end the program.
@@ -52,76 +107,31 @@ BOOL CKirunApp::InitInstance() {
     // A drive without media or an unreachable path fails quietly: the watched file is looked
     // at every second, and a system box each time would stack up.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    BatchCaptionNumbers.clear();
 
     // The echo goes to the standard output the process inherited, before any redirection.
-    CommandLineScan scan = scanCommandLine(argumentsAfterProgram());
+    const CommandLineScan scan = scanCommandLine(argumentsAfterProgram());
     std::fputs(scan.echo.c_str(), stdout);
     std::fflush(stdout);
-    if (scan.debugMode) DebugMode = 1;
-    if (scan.batchMode) BatchMode = 1;
-    if (scan.formatError) {
-        ProgramExitCode = kExitFormatError;
-        return FALSE;
-    }
-    if (scan.commandError) {
-        ProgramExitCode = kExitMalformedCommand;
-        return FALSE;
-    }
-    BatchCaptionNumbers = scan.captionNumbers;
+    ProgramExitCode = commandLineFault(scan);
+    if (ProgramExitCode != kExitNormal) return FALSE;
 
     // The running program's own file, not argument 0: a caller may pass any argument 0, and a
     // bare name or forward slashes there would leave the settings file in some other folder.
     const std::string programFolder = directoryOfProgram(fw::ProgramFilePath());
-    // Commands go to the copy that holds this folder's channel; without one, those that put a
-    // caption on air start this program with it. A normal start takes the channel when no copy
-    // holds it; a batch run keeps to itself and never takes it.
-    CommandChannel.clear();
-    if (!BatchMode) {
-        const std::string channel = channelName(programFolder);
-        const bool gateEntered = enterStartGate(channel);
-        if (!scan.commands.empty()) {
-            const int handedOver = handOverCommands(channel, scan.commands);
-            if (handedOver >= 0 || !putsCaptionOnAir(scan.commands)) {
-                leaveStartGate();
-                ProgramExitCode = handedOver >= 0 ? handedOver : kExitNoRunningKirunner;
-                return FALSE;
-            }
-        }
-        // Inside the gate the channel is free until this copy's receiver exists; outside it,
-        // another process is taking the channel right now.
-        if (gateEntered && !channelHeld(channel)) CommandChannel = channel;
-        else leaveStartGate();
-    }
-    StartCommands = scan.commands;
+    if (!settleCommandChannel(scan, programFolder, ProgramExitCode)) return FALSE;
 
-    if (DebugMode == 1) useConsole();
+    if (scan.debugMode) useConsole();
     else useNullDevice();
+    printStartLines(scan);
 
-    std::printf("********** Start KIRUNNER DEBUG MODE  *******\n");
-    if (DebugMode) std::printf("DEBUG_MODE ON\n");
-    if (BatchMode) {
-        std::printf("BatchMode ON\n");
-        for (int number : BatchCaptionNumbers) std::printf("KirunNo=%d\n", number);
-    }
-
-    CurrentDir = programFolder;
-    const bool entered = SetCurrentDirectoryA(CurrentDir.c_str()) != FALSE;
-    std::printf("CurrentDir=%s", CurrentDir.c_str());
-    std::fflush(stdout);
-    // Elsewhere the settings file would be read from and written to a folder not the program's.
-    if (!entered) ProgramExitCode = kExitCannotStart;
-
-    if (entered) {
-        CKirunDlg dlg(nullptr);
-        if (dlg.DoModal() == -1) ProgramExitCode = kExitCannotStart;
-
-        if (DebugMode == 1) {
+    if (enterProgramFolder(programFolder)) {
+        ProgramExitCode = runMainWindow(StartOptions{scan.batchMode != 0, scan.captionNumbers, scan.commands});
+        if (scan.debugMode) {
             FreeConsole();
             Sleep(kConsoleLingerMs);
         }
-        BatchCaptionNumbers.clear();
-        StartCommands.clear();
+    } else {
+        ProgramExitCode = kExitCannotStart;
     }
     leaveStartGate();  // when the window failed before its receiver was made
     return FALSE;

@@ -29,14 +29,14 @@ MARGINS glassMarginsFor(HWND hwnd) {
 }
 }  // namespace
 
-CKirunDlg::CKirunDlg(HWND parent)
+CKirunDlg::CKirunDlg(HWND parent, const StartOptions& start)
     : fw::Dialog(IDD_KIRUNNER_DIALOG, parent),
-      icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+      icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))), controlPage(start) {}
 
 void CKirunDlg::DoDataExchange(fw::DataExchange& dx) {
-    int checked = autoExitCheck;
+    int checked = controlPage.controller().autoExit();
     dx.Check(IDC_AUTO_EXIT, checked);
-    autoExitCheck = checked;
+    controlPage.controller().setAutoExit(checked);
 }
 
 BOOL CKirunDlg::OnInitDialog() {
@@ -56,17 +56,14 @@ BOOL CKirunDlg::OnInitDialog() {
     SetWindowTextA(m_hWnd, kTitle);
 
     controlPage.Create(m_hWnd);
-    if (!CommandChannel.empty()) commandReceiver.Create(CommandChannel, &controlPage);
+    if (!CommandChannel.empty()) commandReceiver.Create(CommandChannel, &controlPage.controller());
 
-    if (BatchMode) {
-        controlPage.autoExit = 1;
-        autoExitCheck = TRUE;
+    // Automatic exit is on from the start in batch mode: the controller set it so.
+    if (controlPage.controller().batchMode()) {
         setVisible(FALSE);
     } else {
         CenterWindow();
         controlPage.ShowWindow(SW_SHOW);
-        controlPage.autoExit = 0;
-        autoExitCheck = FALSE;
         setVisible(TRUE);
     }
 
@@ -168,8 +165,7 @@ void CKirunDlg::OnCancel() {}
 void CKirunDlg::OnClose() { EndDialog(IDCANCEL); }
 
 void CKirunDlg::OnAutoExitClicked() {
-    UpdateData(TRUE);
-    controlPage.autoExit = autoExitCheck;
+    UpdateData(TRUE);  // the check box's state goes to the controller
 }
 
 // Keeps the window hidden in batch mode, although the modal loop shows a hidden dialog once it

@@ -8,11 +8,12 @@
 #include "app/CommandChannel.h"
 #include "app/OpaCheck.h"
 #include "framework/Dialog.h"
+#include "model/StartupState.h"
 #include "panel/ControlDlg.h"
 
 class CKirunDlg : public fw::Dialog {
 public:
-    explicit CKirunDlg(HWND parent);
+    explicit CKirunDlg(HWND parent, const StartOptions& start = StartOptions());
 
     void setVisible(BOOL show);
     BOOL DestroyWindow() override;
@@ -21,8 +22,11 @@ public:
     void applyGlass();
     void attachGlassCheck();
     void detachGlassCheck();
+    // The automatic-exit check box as the controller keeps it.
+    BOOL autoExitCheck() { return controlPage.controller().autoExit() == 1; }
+    // The controller's exit code once the modal run is over.
+    int exitCode() { return controlPage.controller().exitCode(); }
 
-    BOOL autoExitCheck = FALSE;
     HICON icon;
     CControlDlg controlPage;
     BOOL visible = FALSE;

@@ -1,14 +1,15 @@
 #pragma once
-// Process-wide start-up state: set once from the command line before the main window
-// exists, read-only while it runs.
+// What a start asks of the program, taken once from the command line before the main window
+// exists and handed down to the page; and the program's exit code.
 #include <vector>
 
 #include "model/CaptionCommand.h"
 
-extern int DebugMode;                          // 1: diagnostic lines go to a console window
-extern int BatchMode;                          // 1: run hidden, put captions on air, end by itself
-extern std::vector<int> BatchCaptionNumbers;   // 1-based list numbers, in command-line order
-extern std::vector<CaptionCommand> StartCommands;  // carried out once the page is set up
+struct StartOptions {
+    bool batchMode = false;                 // run hidden, put captions on air, end by itself
+    std::vector<int> captionNumbers;        // batch mode: 1-based list numbers, in command-line order
+    std::vector<CaptionCommand> commands;   // carried out once the page is set up
+};
 
 // The program's exit codes.
 enum ExitCode {

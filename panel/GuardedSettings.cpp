@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "framework/MessageBox.h"
 #include "model/SettingsFile.h"
 #include "panel/SettingsSave.h"
 
@@ -17,21 +16,21 @@ void GuardedSettings::load(const std::string& path, AppearanceSettings& appearan
     m_guarded = loadSettingsFile(path, appearance, captions, fileInterface) == SettingsLoad::Unreadable;
 }
 
-void GuardedSettings::reportUnreadable(const std::string& path, bool quiet) const {
+void GuardedSettings::reportUnreadable(const std::string& path, bool quiet, OperatorMessages& messages) const {
     const std::string message = kUnreadableAtStart + fullPathOf(path);
     if (quiet)
         std::printf("%s\n", message.c_str());
     else
-        fw::ShowMessage(message.c_str(), MB_OK | MB_ICONWARNING);
+        messages.showMessage(message.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-bool GuardedSettings::mayWrite(const std::string& path) {
+bool GuardedSettings::mayWrite(const std::string& path, OperatorMessages& messages) {
     switch (probeSettingsFile(path)) {
     case SettingsLoad::Unreadable:
-        fw::ShowMessage((kStillUnreadable + fullPathOf(path)).c_str(), MB_OK | MB_ICONWARNING);
+        messages.showMessage((kStillUnreadable + fullPathOf(path)).c_str(), MB_OK | MB_ICONWARNING);
         return false;
     case SettingsLoad::Loaded:
-        if (fw::ShowMessage((kReadableAgain + fullPathOf(path)).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (messages.showMessage((kReadableAgain + fullPathOf(path)).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
             return false;
         break;
     case SettingsLoad::NoFile: break;  // no list there to lose
@@ -41,7 +40,8 @@ bool GuardedSettings::mayWrite(const std::string& path) {
 }
 
 bool GuardedSettings::save(const std::string& path, const AppearanceSettings& appearance,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface) {
-    if (m_guarded && !mayWrite(path)) return false;
-    return saveSettingsAndReport(path, appearance, captions, fileInterface);
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+                           OperatorMessages& messages) {
+    if (m_guarded && !mayWrite(path, messages)) return false;
+    return saveSettingsAndReport(path, appearance, captions, fileInterface, messages);
 }

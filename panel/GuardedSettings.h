@@ -7,6 +7,7 @@
 #include "model/AppearanceSettings.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
+#include "panel/OperatorMessages.h"
 
 class GuardedSettings {
 public:
@@ -16,17 +17,17 @@ public:
               FileInterfaceSettings& fileInterface);
     // Tells the operator that the file could not be read and will not be written over: a
     // message box, or a line on the standard output when `quiet` (no window to own a box).
-    void reportUnreadable(const std::string& path, bool quiet) const;
+    void reportUnreadable(const std::string& path, bool quiet, OperatorMessages& messages = messageBoxes()) const;
     // Saves as saveSettingsAndReport does. While guarded, the file is tried first: still
     // unreadable, nothing is saved and the operator is told; readable, the operator is asked
     // whether the page's settings replace the file's (はい) or the file stays as it is (いいえ,
     // asked again at the next save); gone, the save goes ahead. True when the file was saved.
     bool save(const std::string& path, const AppearanceSettings& appearance, const CaptionList& captions,
-              const FileInterfaceSettings& fileInterface);
+              const FileInterfaceSettings& fileInterface, OperatorMessages& messages = messageBoxes());
     bool guarded() const { return m_guarded; }
 
 private:
-    bool mayWrite(const std::string& path);
+    bool mayWrite(const std::string& path, OperatorMessages& messages);
 
     bool m_guarded = false;
 };

@@ -1,6 +1,5 @@
 #include "panel/SettingsSave.h"
 
-#include "framework/MessageBox.h"
 #include "model/SettingsFile.h"
 
 namespace {
@@ -8,9 +7,10 @@ const char kSaveFailed[] = "設定ファイルに保存できませんでした\
 }  // namespace
 
 bool saveSettingsAndReport(const std::string& path, const AppearanceSettings& appearance,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface) {
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+                           OperatorMessages& messages) {
     std::string failedPath;
     if (saveSettingsFile(path, appearance, captions, fileInterface, &failedPath)) return true;
-    fw::ShowMessage((kSaveFailed + failedPath).c_str(), MB_OK);
+    messages.showMessage((kSaveFailed + failedPath).c_str(), MB_OK);
     return false;
 }

@@ -6,8 +6,10 @@
 #include "model/AppearanceSettings.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
+#include "panel/OperatorMessages.h"
 
-// Saves; on failure shows "設定ファイルに保存できませんでした" with the file's full path and
+// Saves; on failure tells `messages` "設定ファイルに保存できませんでした" with the file's full path and
 // returns false.
 bool saveSettingsAndReport(const std::string& path, const AppearanceSettings& appearance,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface);
+                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+                           OperatorMessages& messages = messageBoxes());

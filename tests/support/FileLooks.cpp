@@ -6,7 +6,7 @@ namespace testing_support {
 
 bool FinishFileLook(CControlDlg& page, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (page.fileReader.busy()) {
+    while (page.controller().fileReader().busy()) {
         if (GetTickCount() - start > timeoutMs) return false;
         MSG msg;
         while (PeekMessageA(&msg, page.Hwnd(), CControlDlg::kFileLookDoneMessage,

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "display/KirunWin.h"
+#include "display/RunList.h"
 #include "display/StripPlacement.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
@@ -13,18 +14,18 @@ namespace testing_support {
 
 void ExpectSanePage(const CControlDlg& page, const std::string& what) {
     SCOPED_TRACE(what);
-    const int count = page.captionList.count();
+    const int count = page.captionList().count();
     EXPECT_GE(count, 0);
     EXPECT_LE(count, kMaxLoadedItems);
-    EXPECT_EQ(count, page.listCtrl.GetItemCount());
+    EXPECT_EQ(count, page.listCtrl().GetItemCount());
 
-    const LOGFONTA& font = page.appearance.logFont;
+    const LOGFONTA& font = page.controller().appearance().logFont;
     EXPECT_LE(font.lfHeight, kMaxFontHeight);
     EXPECT_GE(font.lfHeight, -kMaxFontHeight);
     EXPECT_NE(nullptr, std::memchr(font.lfFaceName, '\0', sizeof font.lfFaceName));
 
-    ASSERT_NE(nullptr, page.captionWin);
-    const CKirunWin& strip = *page.captionWin;
+    ASSERT_NE(nullptr, page.captionWin());
+    const CKirunWin& strip = *page.captionWin();
     EXPECT_GE(strip.look().m_deltaX, 1);
     EXPECT_LE(strip.look().m_deltaX, 4);
     EXPECT_EQ(0u, strip.look().m_textColor & 0xFF000000u);
@@ -42,6 +43,14 @@ void ExpectSanePage(const CControlDlg& page, const std::string& what) {
     EXPECT_LE(rect.bottom - rect.top, kTallestStrip);
     EXPECT_LE(strip.captionSize().cy, kTallestStrip);
     EXPECT_GE(strip.scrollX(), 0);
+}
+
+std::vector<std::string> CaptionsOnAir(const CKirunWin& strip) {
+    std::vector<std::string> captions;
+    const RunList& runList = strip.runList();
+    for (int i = 0; i < runList.count(); ++i)
+        captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
+    return captions;
 }
 
 }  // namespace testing_support

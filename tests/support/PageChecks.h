@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "panel/ControlDlg.h"
 
@@ -14,5 +15,8 @@ namespace testing_support {
 constexpr int kTallestStrip = 2100;
 
 void ExpectSanePage(const CControlDlg& page, const std::string& what);
+
+// The captions on the strip's run list as "index:text", in run-list order.
+std::vector<std::string> CaptionsOnAir(const CKirunWin& strip);
 
 }  // namespace testing_support

@@ -30,9 +30,9 @@ bool PageHost::Reopen() {
     Close();
     if (!m_parent) return false;
     if (!SetCurrentDirectoryA(m_dir.path().c_str())) return false;
-    m_page = std::make_unique<CControlDlg>();
-    if (!m_page->Create(m_parent) || !m_page->captionWin) return false;
-    HWND strip = m_page->captionWin->Hwnd();
+    m_page = std::make_unique<CControlDlg>(m_start);
+    if (!m_page->Create(m_parent) || !m_page->captionWin()) return false;
+    HWND strip = m_page->captionWin()->Hwnd();
     for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
         KillTimer(strip, id);
     KillTimer(m_page->Hwnd(), CControlDlg::kFileCheckTimer);
@@ -47,11 +47,18 @@ bool PageHost::Close() {
 }
 
 void PageHost::Roll(int ticks, int tenths) {
-    if (!m_page || !m_page->captionWin) return;
-    if (m_page->captionList.count() > 0) m_page->putOnAir(0);
-    else m_page->captionWin->addKirun(kFileCaptionIndex, kRollText, 1, m_page.get());
-    for (int i = 0; i < ticks; ++i) m_page->captionWin->onScrollTick();
-    for (int i = 0; i < tenths; ++i) m_page->captionWin->countDown();
+    if (!m_page || !m_page->captionWin()) return;
+    if (m_page->captionList().count() > 0) m_page->putOnAir(0);
+    else m_page->captionWin()->addKirun(kFileCaptionIndex, kRollText, 1, &m_page->controller());
+    for (int i = 0; i < ticks; ++i) m_page->captionWin()->onScrollTick();
+    for (int i = 0; i < tenths; ++i) m_page->captionWin()->countDown();
+}
+
+StartOptions BatchStart(const std::vector<int>& numbers) {
+    StartOptions start;
+    start.batchMode = true;
+    start.captionNumbers = numbers;
+    return start;
 }
 
 }  // namespace testing_support

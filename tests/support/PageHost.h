@@ -6,8 +6,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "TempDir.h"
+#include "model/StartupState.h"
 #include "panel/ControlDlg.h"
 
 namespace testing_support {
@@ -28,6 +30,8 @@ public:
     // Destroys the page; false only when the window would not go.
     bool Close();
 
+    // The start options the pages opened from now on are given; a normal start until set.
+    void SetStart(const StartOptions& start) { m_start = start; }
     CControlDlg* page() const { return m_page.get(); }
     const TempDir& dir() const { return m_dir; }
     // Puts the first item on air, or a caption under the text-file key when the list is empty,
@@ -38,7 +42,11 @@ private:
     TempDir m_dir;
     char m_savedDirectory[MAX_PATH] = {};
     HWND m_parent = nullptr;
+    StartOptions m_start;
     std::unique_ptr<CControlDlg> m_page;
 };
+
+// A batch start with these 1-based list numbers.
+StartOptions BatchStart(const std::vector<int>& numbers);
 
 }  // namespace testing_support

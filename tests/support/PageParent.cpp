@@ -46,7 +46,7 @@ void PressButton(CControlDlg& page, int id) {
 }
 
 void PressButtonOnRow(CControlDlg& page, int row, int id) {
-    HWND list = page.listCtrl.Hwnd();
+    HWND list = page.listCtrl().Hwnd();
     ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_SetSelectionMark(list, row);
     PressButton(page, id);

@@ -21,6 +21,7 @@
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/PageChecks.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/PageHost.h"
@@ -47,8 +48,6 @@ protected:
     void SetUp() override { g_closeRequests = 0; }
     void TearDown() override {
         Close();
-        BatchMode = 0;
-        BatchCaptionNumbers.clear();
     }
 
     // Opens the page over a settings file with these items.
@@ -68,21 +67,15 @@ protected:
 
     Strings Column(int column) const {
         Strings cells;
-        for (int row = 0; row < page->listCtrl.GetItemCount(); ++row)
-            cells.push_back(page->listCtrl.GetItemText(row, column));
+        for (int row = 0; row < page->listCtrl().GetItemCount(); ++row)
+            cells.push_back(page->listCtrl().GetItemText(row, column));
         return cells;
     }
     Strings States() const { return Column(2); }
     // The captions on air as "index:text", in run-list order.
-    Strings OnAir() const {
-        Strings captions;
-        const RunList& runList = page->captionWin->runList();
-        for (int i = 0; i < runList.count(); ++i)
-            captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
-        return captions;
-    }
+    Strings OnAir() const { return CaptionsOnAir(*page->captionWin()); }
     void CountDown(int tenths) {
-        for (int i = 0; i < tenths; ++i) page->captionWin->countDown();
+        for (int i = 0; i < tenths; ++i) page->captionWin()->countDown();
     }
     std::string IniBytes() const { return ReadFileBytes(host.dir().file("Kirunner.ini")); }
     std::string IniValue(const char* section, const char* key) const {
@@ -106,14 +99,14 @@ TEST_F(ControlPageTest, ChangeKeepsTheStateTheItemHasWhenTheDialogCloses) {
                    Check([&](HWND) { CountDown(kTenthsPerMinute); }), Click(IDOK)});
     PressOnRow(0, IDC_CHANGE_TEXT);
     EXPECT_EQ((Strings{"1", "4", kOffAir, "X2"}), (Strings{Column(0)[0], Column(1)[0], States()[0], Column(3)[0]}));
-    EXPECT_EQ(0, page->captionList.at(0).m_state);
+    EXPECT_EQ(0, page->captionList().at(0).m_state);
     EXPECT_TRUE(OnAir().empty());
 
     // Y goes on air while its dialog is open: the row stays on air, the strip keeps the old text.
     driver.Expect({SetText(IDC_CAPTION_TEXT, "Y2"), Check([&](HWND) { page->putOnAir(1); }), Click(IDOK)});
     PressOnRow(1, IDC_CHANGE_TEXT);
     EXPECT_EQ((Strings{kOffAir, kOnAir}), States());
-    EXPECT_EQ(1, page->captionList.at(1).m_state);
+    EXPECT_EQ(1, page->captionList().at(1).m_state);
     EXPECT_EQ((Strings{"1:Y"}), OnAir());
     PressOnRow(1, IDC_ADD_TO_CAPTION);  // how a changed text reaches the strip
     EXPECT_EQ((Strings{"1:Y2"}), OnAir());
@@ -147,7 +140,7 @@ TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
 TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
     Open({{"A", 2}, {"B", 2}, {"C", 1}, {"D", 2}});
     for (int row = 0; row < 4; ++row) PressOnRow(row, IDC_ADD_TO_CAPTION);
-    page->captionWin->addKirun(kFileCaptionIndex, "file", 2, page);
+    page->captionWin()->addKirun(kFileCaptionIndex, "file", 2, &page->controller());
 
     MessageBoxRecorder boxes(IDYES);
     PressOnRow(1, IDC_DELETE_TEXT);
@@ -191,14 +184,14 @@ TEST_F(ControlPageTest, PutOnAirJoinsTheLinesOfTheCopyAndRenewsACaptionOnAir) {
     Open({{text, 5}});
     PressOnRow(0, IDC_ADD_TO_CAPTION);
     EXPECT_EQ((Strings{"0:一行目二行目三"}), OnAir());
-    EXPECT_EQ(text, page->captionList.at(0).m_text);
+    EXPECT_EQ(text, page->captionList().at(0).m_text);
     EXPECT_EQ(text, Column(3)[0]);
 
     CountDown(100);
-    EXPECT_EQ(5 * kTenthsPerMinute - 100, page->captionWin->runList().at(0).remaining);
+    EXPECT_EQ(5 * kTenthsPerMinute - 100, page->captionWin()->runList().at(0).remaining);
     PressOnRow(0, IDC_ADD_TO_CAPTION);
-    EXPECT_EQ(1, page->captionWin->runList().count());
-    EXPECT_EQ(5 * kTenthsPerMinute, page->captionWin->runList().at(0).remaining) << "renewed";
+    EXPECT_EQ(1, page->captionWin()->runList().count());
+    EXPECT_EQ(5 * kTenthsPerMinute, page->captionWin()->runList().at(0).remaining) << "renewed";
     EXPECT_EQ((Strings{kOnAir}), States());
 }
 
@@ -212,7 +205,7 @@ TEST_F(ControlPageTest, OnAirOffAirAndTheStripSwitchSaveNothing) {
     CountDown(kTenthsPerMinute);  // A ends
     EXPECT_EQ((Strings{kOffAir, kOffAir}), States());
 
-    HWND strip = page->captionWin->Hwnd();
+    HWND strip = page->captionWin()->Hwnd();
     Press(IDC_DISPLAY_OFF);
     EXPECT_FALSE(IsWindowVisible(strip));
     Press(IDC_DISPLAY_ON);
@@ -223,16 +216,14 @@ TEST_F(ControlPageTest, OnAirOffAirAndTheStripSwitchSaveNothing) {
 }
 
 TEST_F(ControlPageTest, BatchNumbersPutTheirItemsOnAirOnceAndSkipTheRest) {
-    BatchMode = 1;
-    BatchCaptionNumbers = {4, 3, 0, 1, 3};
+    host.SetStart(BatchStart({4, 3, 0, 1, 3}));
     Open({{"A", 1}, {"B", 1}, {"C", 1}});
     EXPECT_EQ((Strings{"2:C", "0:A"}), OnAir());
     EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
 }
 
 TEST_F(ControlPageTest, BatchNumbersNamingNoItemEndTheProgramAtOnce) {
-    BatchMode = 1;
-    BatchCaptionNumbers = {4, 9};
+    host.SetStart(BatchStart({4, 9}));
     Open({{"A", 1}});
     std::string printed;
     {
@@ -271,14 +262,15 @@ private:
 TEST_F(ControlPageTest, CaptionsEndingInOneTickCostNoMoreThanOneListRefresh) {
     const int kItems = 300;
     Items items;
-    BatchMode = 1;
+    std::vector<int> numbers;
     for (int i = 0; i < kItems; ++i) {
         items.push_back({"T" + std::to_string(i), 1});
-        BatchCaptionNumbers.push_back(i + 1);
+        numbers.push_back(i + 1);
     }
+    host.SetStart(BatchStart(numbers));
     Open(items);
     ASSERT_EQ(Strings(kItems, kOnAir), States());
-    RowInsertCounter counter(page->listCtrl.Hwnd());
+    RowInsertCounter counter(page->listCtrl().Hwnd());
     CountDown(kTenthsPerMinute);  // every caption ends in the last of these ticks
     EXPECT_LE(counter.inserts(), kItems);
     EXPECT_EQ(Strings(kItems, kOffAir), States());
@@ -288,14 +280,14 @@ TEST_F(ControlPageTest, CaptionsEndingInOneTickCostNoMoreThanOneListRefresh) {
 
 TEST_F(ControlPageTest, AddRefusesItemsBeyondTheListsCapacityAndWritesNothing) {
     Open({{"A", 1}});
-    for (int i = 1; i < CaptionList::kMaxItems; ++i) page->captionList.append(CKirunData());
+    for (int i = 1; i < CaptionList::kMaxItems; ++i) page->captionList().append(CKirunData());
     const std::string before = IniBytes();
     MessageBoxRecorder messages;
     DialogDriver driver;
     Press(IDC_ADD_TEXT);
     EXPECT_EQ(0, driver.DialogsOpened());
     EXPECT_EQ((Strings{"これ以上テキストを追加できません（登録できるのは60000件までです）"}), messages.texts());
-    EXPECT_EQ(CaptionList::kMaxItems, page->captionList.count());
+    EXPECT_EQ(CaptionList::kMaxItems, page->captionList().count());
     EXPECT_EQ(before, IniBytes());
 }
 
@@ -303,8 +295,8 @@ TEST_F(ControlPageTest, AddRefusesItemsBeyondTheListsCapacityAndWritesNothing) {
 // on without it.
 TEST_F(ControlPageTest, AStripGoneFromUnderThePageIsForgotten) {
     Open({{"A", 1}});
-    page->captionWin->DestroyWindow();
-    EXPECT_EQ(nullptr, page->captionWin);
+    page->captionWin()->DestroyWindow();
+    EXPECT_EQ(nullptr, page->captionWin());
     MessageBoxRecorder messages;
     for (int id : {IDC_DISPLAY_ON, IDC_DISPLAY_OFF, IDC_ADD_TO_CAPTION, IDC_REMOVE_FROM_DISPLAY})
         PressOnRow(0, id);
@@ -325,28 +317,28 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
     Open({{"A", 1}, {"B", 1}, {"C", 1}});
     const std::string before = IniBytes();
     using K = CaptionCommand;
-    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kShowItem, 3)));
-    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kShowItem, 1)));
-    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kShowText, 0, "free\r\ntext")));
+    EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kShowItem, 3)));
+    EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kShowItem, 1)));
+    EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kShowText, 0, "free\r\ntext")));
     EXPECT_EQ((Strings{"2:C", "0:A", "60001:freetext"}), OnAir());
     EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
 
-    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kHideItem, 3)));
-    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kHideItem, 2))) << "not on air";
+    EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kHideItem, 3)));
+    EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kHideItem, 2))) << "not on air";
     EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir}), States());
     for (int number : {0, 4, 60001})
         for (K::Kind kind : {K::kShowItem, K::kHideItem})
-            EXPECT_EQ(CommandResult::kNoSuchItem, page->runCommand(MakeCommand(kind, number))) << number;
+            EXPECT_EQ(CommandResult::kNoSuchItem, page->controller().runCommand(MakeCommand(kind, number))) << number;
 
-    page->captionWin->addKirun(kFileCaptionIndex, "file", 1, page);
-    EXPECT_EQ(CommandResult::kDone, page->runCommand(MakeCommand(K::kClearAll)));
+    page->captionWin()->addKirun(kFileCaptionIndex, "file", 1, &page->controller());
+    EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kClearAll)));
     EXPECT_TRUE(OnAir().empty());
     EXPECT_EQ(Strings(3, kOffAir), States());
     EXPECT_EQ(before, IniBytes());
 
     // A deleted row moves the captions after it, but never the free text's key.
-    page->runCommand(MakeCommand(K::kShowText, 0, "t"));
-    page->runCommand(MakeCommand(K::kShowItem, 3));
+    page->controller().runCommand(MakeCommand(K::kShowText, 0, "t"));
+    page->controller().runCommand(MakeCommand(K::kShowItem, 3));
     MessageBoxRecorder yes(IDYES);
     PressOnRow(0, IDC_DELETE_TEXT);
     EXPECT_EQ((Strings{"60001:t", "1:C"}), OnAir());
@@ -357,19 +349,19 @@ TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
         SCOPED_TRACE(autoExit);
         g_closeRequests = 0;
         Open({{"A", 1}});
-        page->autoExit = autoExit;
+        page->controller().setAutoExit(autoExit);
         PressOnRow(0, IDC_ADD_TO_CAPTION);
         CountDown(kTenthsPerMinute);
-        EXPECT_TRUE(page->captionWin->rolling()) << "the last caption still has to scroll off";
+        EXPECT_TRUE(page->captionWin()->rolling()) << "the last caption still has to scroll off";
         EXPECT_EQ(0, g_closeRequests);
         std::string printed;
         {
             StdoutCapture out;
-            for (int tick = 0; tick < 20000 && page->captionWin->rolling(); ++tick)
-                page->captionWin->onScrollTick();
+            for (int tick = 0; tick < 20000 && page->captionWin()->rolling(); ++tick)
+                page->captionWin()->onScrollTick();
             printed = out.text();
         }
-        EXPECT_FALSE(page->captionWin->rolling());
+        EXPECT_FALSE(page->captionWin()->rolling());
         EXPECT_EQ(autoExit, g_closeRequests);
         EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
         Close();
@@ -381,13 +373,13 @@ TEST_F(ControlPageTest, LeavesNoGdiObjectBehind) {
         Open({{"A", 1}, {"B", 2}});
         PressOnRow(0, IDC_ADD_TO_CAPTION);
         PressOnRow(1, IDC_ADD_TO_CAPTION);
-        for (int tick = 0; tick < 300; ++tick) page->captionWin->onScrollTick();
+        for (int tick = 0; tick < 300; ++tick) page->captionWin()->onScrollTick();
         DialogDriver driver;  // the appearance dialog's OK makes a new caption font
         driver.Expect({Click(IDC_SIZE_LARGE), Click(IDC_COLOR_RED), Click(IDOK)});
         Press(IDC_CAPTION_SETTINGS);
         EXPECT_EQ(1, driver.DialogsOpened());
         CountDown(kTenthsPerMinute);
-        for (int tick = 0; tick < 300; ++tick) page->captionWin->onScrollTick();
+        for (int tick = 0; tick < 300; ++tick) page->captionWin()->onScrollTick();
         Close();
     };
     session();  // the first run fills the system's caches

@@ -124,7 +124,7 @@ protected:
         ASSERT_TRUE(host.Open(testing_support::SettingsText(
             items, "", "[FILE]\r\nEXEC=1\r\nMINUTE=1\r\nPATH=" + news + "\r\n")));
         page = host.page();
-        strip = page->captionWin->Hwnd();
+        strip = page->captionWin()->Hwnd();
         CheckTextFileNow(*page);  // no file yet: a zero baseline
     }
 
@@ -146,20 +146,20 @@ protected:
         }
         if (m % kRelayoutEvery == 2) {
             const int step = m / kRelayoutEvery;
-            page->appearance.pos = step % 2;
-            page->appearance.sizeChoice = step % 3;
-            page->appearance.colorChoice = step % 5;
-            page->appearance.deltaX = 1 + step % 4;
-            page->appearance.gap = step % 7;
+            page->controller().appearance().pos = step % 2;
+            page->controller().appearance().sizeChoice = step % 3;
+            page->controller().appearance().colorChoice = step % 5;
+            page->controller().appearance().deltaX = 1 + step % 4;
+            page->controller().appearance().gap = step % 7;
             page->applyAppearance();
-            page->captionWin->updateLayout();
+            page->captionWin()->updateLayout();
         }
     }
 
     // Six hundred tenths of a second, with the scroll ticks and paints that go with them.
     void RunMinute(int m) {
         const bool busy = m % kMinutesPerHour < kBusyMinutesPerHour;
-        CKirunWin* win = page->captionWin;
+        CKirunWin* win = page->captionWin();
         for (int tenth = 0; tenth < RunList::kTenthsPerMinute; ++tenth) {
             if (busy) {
                 if (tenth % kScrollEvery == 0) win->onScrollTick();
@@ -206,8 +206,8 @@ TEST_F(OneDay, NothingGrowsOverADayOfRolling) {
                 firstMinuteBytes = PrivateBytes();
             }
             if (m == kHours * kMinutesPerHour / 2 - 1) middayBytes = PrivateBytes();
-            if (m % kMinutesPerHour == kMinutesPerHour - 1 && !page->captionWin->rolling() &&
-                page->captionWin->runList().empty())
+            if (m % kMinutesPerHour == kMinutesPerHour - 1 && !page->captionWin()->rolling() &&
+                page->captionWin()->runList().empty())
                 ++quietEndsSeen;
         }
         // Counted before the capture ends: its file handle and the text read from it are no
@@ -227,7 +227,7 @@ TEST_F(OneDay, NothingGrowsOverADayOfRolling) {
     EXPECT_EQ(kHours, Occurrences(printed, "ALL ROLL END\n"));
     EXPECT_TRUE(boxes.texts().empty());
     for (size_t i = 0; i < std::size(kItems); ++i)
-        EXPECT_EQ(0, page->captionList.at(static_cast<int>(i)).m_state) << "item " << i;
+        EXPECT_EQ(0, page->captionList().at(static_cast<int>(i)).m_state) << "item " << i;
 
     ASSERT_GT(afterFirstMinute.gdiObjects, 0);
     EXPECT_EQ(afterFirstMinute.gdiObjects, atEnd.gdiObjects);

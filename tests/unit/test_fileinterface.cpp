@@ -70,7 +70,7 @@ protected:
         ASSERT_EQ(opened + 1, driver.DialogsOpened());
     }
 
-    const RunItem* FileCaption() const { return page->captionWin->runList().find(kFileCaptionIndex); }
+    const RunItem* FileCaption() const { return page->captionWin()->runList().find(kFileCaptionIndex); }
 
     PageHost host;
     const TempDir& dir = host.dir();
@@ -87,14 +87,14 @@ TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
     ASSERT_TRUE(WriteFileAtMinute(news, "first", 1));
     Tick();
     ASSERT_TRUE(FileCaption());
-    EXPECT_EQ("first", page->captionWin->currentText()) << "put on air at once on an idle strip";
+    EXPECT_EQ("first", page->captionWin()->currentText()) << "put on air at once on an idle strip";
 
     ASSERT_TRUE(WriteFileAtMinute(news, "second\r\n\tline\r\n", 2));
     Tick();
-    ASSERT_EQ(1, page->captionWin->runList().count()) << "renewed in place, not added";
+    ASSERT_EQ(1, page->captionWin()->runList().count()) << "renewed in place, not added";
     EXPECT_EQ("second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
     EXPECT_EQ(3 * RunList::kTenthsPerMinute, FileCaption()->remaining);
-    EXPECT_EQ(0, page->listCtrl.GetItemCount()) << "the file's text is no list item";
+    EXPECT_EQ(0, page->listCtrl().GetItemCount()) << "the file's text is no list item";
 }
 
 TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
@@ -105,8 +105,8 @@ TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetText(IDC_FILE_MINUTES_EDIT, "7"), Click(IDOK)});
-    EXPECT_EQ(1, page->fileWatch.lastFileDataValid);
-    EXPECT_EQ(7, page->fileInterface.fileMinute);
+    EXPECT_EQ(1, page->controller().fileWatch().lastFileDataValid);
+    EXPECT_EQ(7, page->controller().fileInterface().fileMinute);
     Tick();
     ASSERT_TRUE(FileCaption()) << "the version written before the change is still newer";
     EXPECT_EQ("two", FileCaption()->text);
@@ -120,7 +120,7 @@ TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetText(IDC_FILE_PATH, dir.file("NEWS.TXT")), Click(IDOK)});
-    EXPECT_EQ(0, page->fileWatch.lastFileDataValid);
+    EXPECT_EQ(0, page->controller().fileWatch().lastFileDataValid);
     Tick();
     EXPECT_FALSE(FileCaption()) << "the same file under another spelling starts from its baseline";
 
@@ -142,11 +142,11 @@ TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), Click(IDOK)});
-    EXPECT_EQ(0, page->fileInterface.fileExec);
+    EXPECT_EQ(0, page->controller().fileInterface().fileExec);
     Tick();
     EXPECT_FALSE(FileCaption()) << "switched off";
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), Click(IDOK)});
-    EXPECT_EQ(1, page->fileInterface.fileExec);
+    EXPECT_EQ(1, page->controller().fileInterface().fileExec);
     Tick();
     EXPECT_FALSE(FileCaption()) << "the version written while off is the new baseline";
     ASSERT_TRUE(WriteFileAtMinute(news, "three", 3));
@@ -177,9 +177,9 @@ TEST_F(FilePage, CancelChangesNothingAndSavesNothing) {
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
                          SetText(IDC_FILE_PATH, dir.file("other.txt")), Click(IDCANCEL)});
     EXPECT_EQ(before, ReadFileBytes(ini));
-    EXPECT_EQ(1, page->fileInterface.fileExec);
-    EXPECT_EQ(news, page->fileInterface.filePath);
-    EXPECT_EQ(5, page->fileInterface.fileMinute);
+    EXPECT_EQ(1, page->controller().fileInterface().fileExec);
+    EXPECT_EQ(news, page->controller().fileInterface().filePath);
+    EXPECT_EQ(5, page->controller().fileInterface().fileMinute);
     Tick();
     ASSERT_TRUE(FileCaption()) << "the baseline was kept";
     EXPECT_EQ("two", FileCaption()->text);
@@ -199,7 +199,7 @@ TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
                          Click(IDOK)});
     EXPECT_EQ("two", shown.text) << "still on while the dialog was open";
     EXPECT_EQ(5, shown.minutes);
-    EXPECT_EQ(0, page->fileInterface.fileExec);
+    EXPECT_EQ(0, page->controller().fileInterface().fileExec);
     EXPECT_FALSE(FileCaption()) << "switched off on OK";
 }
 
@@ -239,7 +239,7 @@ TEST_F(FilePage, QuotedPathIsWatchedAsTheNextStartWillReadIt) {
     for (const std::string& path : typed) {
         Open("");
         FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), SetText(IDC_FILE_PATH, path), Click(IDOK)});
-        EXPECT_EQ(watched, page->fileInterface.filePath) << path;
+        EXPECT_EQ(watched, page->controller().fileInterface().filePath) << path;
         Tick();
         ASSERT_TRUE(WriteFileAtMinute(watched, "from " + path, 1));
         Tick();
@@ -248,7 +248,7 @@ TEST_F(FilePage, QuotedPathIsWatchedAsTheNextStartWillReadIt) {
 
         ASSERT_TRUE(Close());  // the next start, over the file this one saved
         Open("");
-        EXPECT_EQ(watched, page->fileInterface.filePath) << path;
+        EXPECT_EQ(watched, page->controller().fileInterface().filePath) << path;
         ASSERT_TRUE(Close());
         ASSERT_TRUE(DeleteFileA(watched.c_str()));
         ASSERT_TRUE(DeleteFileA(ini.c_str()));
@@ -268,7 +268,7 @@ protected:
     }
     void OpenHeld() {
         OpenWatching(news, 5);
-        page->fileReader.setLookFunction(HeldLook::Look);
+        page->controller().fileReader().setLookFunction(HeldLook::Look);
     }
     void StartTick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
 };
@@ -287,7 +287,7 @@ TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWh
     for (int tick = 0; tick < 5; ++tick) StartTick();  // each returns while the look is held
     EXPECT_EQ(1, HeldLook::Entries()) << "never more than one look under way";
     EXPECT_FALSE(FileCaption());
-    EXPECT_TRUE(page->fileReader.busy());
+    EXPECT_TRUE(page->controller().fileReader().busy());
 
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
@@ -309,7 +309,7 @@ TEST_F(HeldFilePage, ALookForASwitchOrPathSinceChangedCountsForNothing) {
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
     EXPECT_FALSE(FileCaption()) << "what was found under the old path stays off air";
-    EXPECT_EQ(0, page->fileWatch.lastFileDataValid) << "the new path still takes its baseline";
+    EXPECT_EQ(0, page->controller().fileWatch().lastFileDataValid) << "the new path still takes its baseline";
 }
 
 TEST_F(HeldFilePage, ThePageClosesPromptlyWhileALookIsHeldAndTheLookEndsHarmlessly) {

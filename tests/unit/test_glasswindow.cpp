@@ -92,7 +92,6 @@ class GlassWindow : public ::testing::Test {
 protected:
     void Open(DWORD major, BOOL composition) {
         m_system = std::make_unique<UseFakeGlassSystem>(major, composition);
-        BatchMode = 0;
         dlg = std::make_unique<CKirunDlg>(nullptr);
         ASSERT_TRUE(dlg->Create(nullptr));
     }
@@ -279,18 +278,17 @@ TEST_F(GlassWindow, RepeatedCompositionMessagesAttachTheCheckBoxOnce) {
 TEST_F(GlassWindow, ClickingTheGlassCheckBoxStillSwitchesAutomaticExit) {
     Open(6, TRUE);
     ASSERT_TRUE(dlg->glassCheck.IsSubclassed());
-    EXPECT_EQ(0, dlg->controlPage.autoExit);
+    EXPECT_EQ(0, dlg->controlPage.controller().autoExit());
     SendMessageA(CheckBox(), BM_CLICK, 0, 0);
     EXPECT_EQ(BST_CHECKED, SendMessageA(CheckBox(), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(1, dlg->controlPage.autoExit);
-    EXPECT_TRUE(dlg->autoExitCheck);
+    EXPECT_EQ(1, dlg->controlPage.controller().autoExit());
+    EXPECT_TRUE(dlg->autoExitCheck());
     SendMessageA(CheckBox(), BM_CLICK, 0, 0);
-    EXPECT_EQ(0, dlg->controlPage.autoExit);
+    EXPECT_EQ(0, dlg->controlPage.controller().autoExit());
 }
 
 TEST_F(GlassWindow, ModalRunEndsWithTheCheckBoxDetachedBeforeItIsDestroyed) {
     m_system = std::make_unique<UseFakeGlassSystem>(6, TRUE);
-    BatchMode = 0;
     dlg = std::make_unique<CKirunDlg>(nullptr);
     DestroyWatch watch(dlg->glassCheck);
     bool attachedWhileRunning = false;

@@ -45,11 +45,9 @@ protected:
     void SetUp() override { GetWindowRect(GetDesktopWindow(), &screen); }
     void TearDown() override {
         host.Close();
-        BatchMode = 0;
-        BatchCaptionNumbers.clear();
     }
     CControlDlg& Page() { return *host.page(); }
-    CKirunWin& Strip() { return *host.page()->captionWin; }
+    CKirunWin& Strip() { return *host.page()->captionWin(); }
     RECT StripRect() {
         RECT rect{};
         GetWindowRect(Strip().Hwnd(), &rect);
@@ -84,11 +82,11 @@ TEST_F(HostileSettings, ItemCountIsBoundedAndNeverNegative) {
     } cases[] = {{"2147483647", kMaxLoadedItems}, {"-1", 0}, {"-2147483648", 0}, {"abc", 0}, {"3", 3}};
     for (const auto& c : cases) {
         ASSERT_TRUE(host.Open(SystemKeys("", c.stored)));
-        EXPECT_EQ(c.loaded, Page().captionList.count()) << c.stored;
-        EXPECT_EQ(c.loaded, Page().listCtrl.GetItemCount()) << c.stored;
+        EXPECT_EQ(c.loaded, Page().captionList().count()) << c.stored;
+        EXPECT_EQ(c.loaded, Page().listCtrl().GetItemCount()) << c.stored;
         if (c.loaded > 0) {
-            EXPECT_EQ("キャプション", Page().captionList.at(0).m_text) << "the stored item comes first";
-            EXPECT_EQ("", Page().captionList.at(c.loaded - 1).m_text) << "missing sections are empty items";
+            EXPECT_EQ("キャプション", Page().captionList().at(0).m_text) << "the stored item comes first";
+            EXPECT_EQ("", Page().captionList().at(c.loaded - 1).m_text) << "missing sections are empty items";
         }
         host.Roll(10, 10);
         ExpectSanePage(Page(), std::string("ITEMCOUNT ") + c.stored);
@@ -100,7 +98,7 @@ TEST_F(HostileSettings, LongFaceNamesAreCutToTheFaceField) {
     for (int i = 0; i < 500; ++i) twoByte += "あ";  // 1,000 bytes of double-byte characters
     for (const std::string& face : {std::string(1000, 'F'), twoByte}) {
         ASSERT_TRUE(host.Open(SystemKeys(Line("SIZE", "3") + Line("FONTFACENAME", face) + Line("FONTHEIGHT", "-20"))));
-        const std::string loaded = Page().appearance.logFont.lfFaceName;
+        const std::string loaded = Page().controller().appearance().logFont.lfFaceName;
         EXPECT_GE(loaded.size(), 30u);
         EXPECT_LE(loaded.size(), static_cast<size_t>(LF_FACESIZE - 1));
         EXPECT_EQ(face.substr(0, loaded.size()), loaded) << "cut between whole characters";
@@ -110,7 +108,7 @@ TEST_F(HostileSettings, LongFaceNamesAreCutToTheFaceField) {
 
 TEST_F(HostileSettings, AbsurdFontHeightIsHeldAtAThousandPixels) {
     ASSERT_TRUE(host.Open(SystemKeys(Line("SIZE", "3") + Line("FONTFACENAME", "Arial") + Line("FONTHEIGHT", "-100000"))));
-    EXPECT_EQ(-kMaxFontHeight, Page().appearance.logFont.lfHeight);
+    EXPECT_EQ(-kMaxFontHeight, Page().controller().appearance().logFont.lfHeight);
     const RECT rect = StripRect();
     EXPECT_GT(rect.bottom - rect.top, kMaxFontHeight / 2) << "the tall font is used, only bounded";
     host.Roll(5, 5);
@@ -167,11 +165,11 @@ TEST_F(HostileSettings, CaptionTextsOfOddLengthJunkOrHugeHexLoadBounded) {
     const std::string ini = "[SYSTEM]\r\nITEMCOUNT=4\r\n[ITEM0]\r\nSTRINGS=616\r\n[ITEM1]\r\nSTRINGS=zz41\r\n"
                             "[ITEM2]\r\nSTRINGS=41zz42\r\n[ITEM3]\r\nSTRINGS=" + hugeHex + "\r\n";
     ASSERT_TRUE(host.Open(ini));
-    ASSERT_EQ(4, Page().captionList.count());
-    EXPECT_EQ("", Page().captionList.at(0).m_text) << "odd length decodes nothing";
-    EXPECT_EQ("", Page().captionList.at(1).m_text) << "a junk pair is a NUL, which ends the text";
-    EXPECT_EQ("A", Page().captionList.at(2).m_text);
-    const std::string& huge = Page().captionList.at(3).m_text;
+    ASSERT_EQ(4, Page().captionList().count());
+    EXPECT_EQ("", Page().captionList().at(0).m_text) << "odd length decodes nothing";
+    EXPECT_EQ("", Page().captionList().at(1).m_text) << "a junk pair is a NUL, which ends the text";
+    EXPECT_EQ("A", Page().captionList().at(2).m_text);
+    const std::string& huge = Page().captionList().at(3).m_text;
     EXPECT_GE(huge.size(), 511u);
     EXPECT_LE(huge.size(), 2048u);
     EXPECT_EQ(std::string(huge.size(), 'A'), huge);
@@ -215,8 +213,9 @@ LRESULT CALLBACK CountRebuilds(int code, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(HostileSettings, TenThousandBatchNumbersRebuildTheListOnce) {
-    BatchMode = 1;
-    for (int i = 0; i < 10000; ++i) BatchCaptionNumbers.push_back(i % 3 + 1);  // 3 is beyond the list
+    std::vector<int> numbers;
+    for (int i = 0; i < 10000; ++i) numbers.push_back(i % 3 + 1);  // 3 is beyond the list
+    host.SetStart(BatchStart(numbers));
     const std::string ini = "[SYSTEM]\r\nITEMCOUNT=2\r\n[ITEM0]\r\nSTRINGS=" + Hex("A") + "\r\n[ITEM1]\r\nSTRINGS=" +
                             Hex("B") + "\r\n";
     g_listRebuilds = 0;
@@ -234,10 +233,10 @@ TEST_F(HostileSettings, TenThousandBatchNumbersRebuildTheListOnce) {
     EXPECT_EQ(2, g_listRebuilds) << "once after loading, once after all batch numbers";
     EXPECT_EQ("CKirunWin::addKirun() index=0\nCKirunWin::addKirun() index=1\n", printed)
         << "each item goes to the strip once, in the order of its first number";
-    EXPECT_EQ(1, Page().captionList.at(0).m_state);
-    EXPECT_EQ(1, Page().captionList.at(1).m_state);
+    EXPECT_EQ(1, Page().captionList().at(0).m_state);
+    EXPECT_EQ(1, Page().captionList().at(1).m_state);
     EXPECT_EQ(2, Strip().runList().count()) << "a number given again renews its caption";
-    EXPECT_EQ("表示中", Page().listCtrl.GetItemText(1, 2));
+    EXPECT_EQ("表示中", Page().listCtrl().GetItemText(1, 2));
 }
 
 }  // namespace

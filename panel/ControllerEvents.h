@@ -1,0 +1,17 @@
+#pragma once
+// How the program's controller reports to the page that shows it.
+#include "panel/OperatorMessages.h"
+
+class ControllerEvents : public OperatorMessages {
+public:
+    // The on-air state of the item at `position` changed; nothing else in its row did.
+    virtual void rowChanged(int position) = 0;
+    // Items were added, changed, removed or loaded, or many states changed at once: every row
+    // is to be shown again.
+    virtual void listChanged() = 0;
+    // The program is to end, as when the operator closes the main window.
+    virtual void closeRequested() = 0;
+
+protected:
+    ~ControllerEvents() = default;
+};

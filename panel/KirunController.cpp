@@ -1,0 +1,277 @@
+#include "panel/KirunController.h"
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "display/KirunWin.h"
+#include "display/RunList.h"
+#include "model/AppearanceRules.h"
+#include "model/SettingsFile.h"
+
+namespace {
+// A copy of the text for the strip: every "\r", then every "\n" removed.
+std::string oneLine(const std::string& text) {
+    std::string line;
+    line.reserve(text.size());
+    for (char c : text)
+        if (c != '\r' && c != '\n') line += c;
+    return line;
+}
+}  // namespace
+
+KirunController::KirunController(ControllerEvents& events, StartOptions start)
+    : m_events(events), m_start(std::move(start)), m_iniPath(settingsFilePath()),
+      m_autoExit(m_start.batchMode ? 1 : 0) {}
+
+KirunController::~KirunController() {
+    // Normally gone with stop(); the strip must never outlive the controller that its captions
+    // and its end report point to.
+    if (m_captionWin) {
+        m_captionWin->setOwner(nullptr);
+        m_captionWin->setEndListener(nullptr);
+        m_captionWin->DestroyWindow();
+        m_captionWin = nullptr;
+    }
+}
+
+KirunController::StartReport KirunController::start() {
+    StartReport report;
+    m_settingsFile.load(m_iniPath, m_appearance, m_captionList, m_fileInterface);
+    report.settingsUnreadable = m_settingsFile.guarded();
+    m_events.listChanged();
+
+    createStrip();
+    if (m_start.batchMode && putBatchOnAir()) m_events.listChanged();
+    for (const CaptionCommand& command : m_start.commands) runCommand(command);
+    // With nothing to roll, no end of rolling would ever come to end the hidden program.
+    report.nothingOnAir = m_start.batchMode && (!m_captionWin || m_captionWin->runList().empty());
+    return report;
+}
+
+void KirunController::createStrip() {
+    m_captionWin = new CKirunWin();
+    if (!m_captionWin->Hwnd()) {  // no window: the object deletes itself
+        m_captionWin->DestroyWindow();
+        m_captionWin = nullptr;
+        return;
+    }
+    m_captionWin->setOwner(this);
+    m_captionWin->setEndListener(this);
+    applyAppearance();
+    m_captionWin->start();
+}
+
+bool KirunController::putBatchOnAir() {
+    // However many numbers the command line holds, the list is shown again once. A number
+    // given again would only renew, at the same moment, the caption it put on air: each item
+    // goes to the strip once, in the order of its first number.
+    std::vector<bool> sent(static_cast<size_t>(m_captionList.count()), false);
+    bool anyOnAir = false;
+    for (int number : m_start.captionNumbers) {
+        const int position = number - 1;
+        if (!m_captionList.contains(position) || sent[static_cast<size_t>(position)]) continue;
+        sent[static_cast<size_t>(position)] = true;
+        anyOnAir = sendToStrip(position) || anyOnAir;
+    }
+    return anyOnAir;
+}
+
+void KirunController::stop() {
+    if (m_captionWin) {
+        m_captionWin->DestroyWindow();
+        m_captionWin = nullptr;
+    }
+    m_fileReader.stop();
+    m_captionFont.reset();  // no strip is left to use it
+}
+
+void KirunController::reportUnreadableSettings() {
+    // A batch run has no visible window to own a message box.
+    m_settingsFile.reportUnreadable(m_iniPath, m_start.batchMode, m_events);
+}
+
+void KirunController::endNothingOnAir() {
+    m_exitCode = kExitNothingOnAir;
+    closeProgram();
+}
+
+void KirunController::saveSettings() {
+    m_settingsFile.save(m_iniPath, m_appearance, m_captionList, m_fileInterface, m_events);
+}
+
+void KirunController::putOnAir(int position) {
+    if (sendToStrip(position)) m_events.listChanged();
+}
+
+bool KirunController::sendToStrip(int position) {
+    if (!m_captionList.contains(position) || !m_captionWin) return false;
+    std::string line = oneLine(m_captionList.at(position).m_text);
+    m_captionWin->addKirun(position, line.c_str(), m_captionList.at(position).m_minutes, this);
+    m_captionList.setStateAt(position, 1);
+    return true;
+}
+
+bool KirunController::takeOffAir(int position) {
+    if (!m_captionList.contains(position) || !m_captionWin || !m_captionWin->removeKirun(position))
+        return false;
+    m_captionList.setStateAt(position, 0);
+    m_events.listChanged();
+    return true;
+}
+
+void KirunController::showStrip(bool shown) {
+    // SW_SHOWNA: the operator's window keeps the focus.
+    if (m_captionWin) m_captionWin->ShowWindow(shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void KirunController::addItem(const CKirunData& item) {
+    m_captionList.append(item);
+    m_events.listChanged();
+    saveSettings();
+}
+
+void KirunController::changeItem(int position, const CKirunData& edited) {
+    if (!m_captionList.contains(position)) return;
+    // The caption may have ended or gone on air while the item was edited: keep its state now.
+    CKirunData item = edited;
+    item.m_state = m_captionList.at(position).m_state;
+    m_captionList.replaceAt(position, item);
+    m_events.listChanged();
+    saveSettings();
+}
+
+void KirunController::deleteItem(int position) {
+    if (!m_captionList.contains(position)) return;
+    if (m_captionWin) {
+        m_captionWin->removeKirun(position);
+        m_captionWin->shiftIndicesAfter(position);
+    }
+    m_captionList.eraseAt(position);
+    m_events.listChanged();
+    saveSettings();
+}
+
+void KirunController::setAppearance(const AppearanceSettings& appearance) {
+    m_appearance = appearance;
+    saveSettings();
+    applyAppearance();  // lays the strip out again
+}
+
+void KirunController::applyAppearance() {
+    if (!m_captionWin) return;
+    CaptionColors colors = captionColorsFor(m_appearance.colorChoice, m_appearance.userTextColor,
+                                            m_appearance.userShadowColor);
+    applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
+    m_captionFont.reset(CreateFontIndirectA(&m_appearance.logFont));
+    StripLook look;
+    look.m_font = m_captionFont.get();
+    look.m_textColor = colors.text;
+    look.m_shadowColor = colors.shadow;
+    look.m_pos = m_appearance.pos;
+    look.m_gap = m_appearance.gap;
+    look.m_lgap = m_appearance.lgap;
+    look.m_rgap = m_appearance.rgap;
+    look.m_deltaX = scrollStepFor(m_appearance.deltaX);
+    look.m_monitor = m_appearance.monitorName;
+    look.m_bandOn = m_appearance.bandOn != 0;
+    look.m_bandColor = m_appearance.bandColor & 0xFFFFFF;
+    look.m_bandOpacity = m_appearance.bandOpacity;
+    look.m_outline = m_appearance.outline != 0;
+    look.m_separator = m_appearance.separator;
+    m_captionWin->setLook(look);
+}
+
+void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
+    const bool pathChanged = settings.filePath != m_fileInterface.filePath;
+    if (settings.fileExec != m_fileInterface.fileExec || pathChanged) {
+        m_fileWatch.lastFileDataValid = 0;  // the next check takes a new baseline
+        ++m_fileLookTicket;                 // and a look still under way counts for nothing
+    }
+    // The file's caption has no row to take it off air: switching the interface off or
+    // watching another file does it here.
+    if (m_captionWin && (settings.fileExec == 0 || pathChanged)) m_captionWin->removeKirun(kFileCaptionIndex);
+    m_fileInterface = settings;
+    saveSettings();
+}
+
+CommandResult KirunController::runCommand(const CaptionCommand& command) {
+    const int position = command.number - 1;
+    switch (command.kind) {
+    case CaptionCommand::kShowItem:
+        if (!m_captionList.contains(position)) return CommandResult::kNoSuchItem;
+        if (sendToStrip(position)) m_events.rowChanged(position);
+        break;
+    case CaptionCommand::kHideItem:
+        if (!m_captionList.contains(position)) return CommandResult::kNoSuchItem;
+        if (m_captionWin && m_captionWin->removeKirun(position)) {
+            m_captionList.setStateAt(position, 0);
+            m_events.rowChanged(position);
+        }
+        break;
+    case CaptionCommand::kClearAll:
+        takeEverythingOffAir();
+        break;
+    case CaptionCommand::kShowText:
+        if (m_captionWin)
+            m_captionWin->addKirun(kFreeTextIndex, oneLine(command.text).c_str(), command.minutes, this);
+        break;
+    }
+    return CommandResult::kDone;
+}
+
+void KirunController::takeEverythingOffAir() {
+    if (!m_captionWin) return;
+    for (int position = 0; position < m_captionList.count(); ++position) {
+        if (!m_captionList.at(position).m_state) continue;
+        m_captionWin->removeKirun(position);
+        m_captionList.setStateAt(position, 0);
+        m_events.rowChanged(position);
+    }
+    m_captionWin->removeKirun(kFileCaptionIndex);
+    m_captionWin->removeKirun(kFreeTextIndex);
+}
+
+void KirunController::onKirunEnd(int index) {
+    if (!m_captionList.contains(index)) return;  // the text-file caption among others
+    m_captionList.setStateAt(index, 0);
+    // Only the row's state changes: many captions may end in one tick, and showing the whole
+    // list again for each would cost the number of rows again per caption.
+    m_events.rowChanged(index);
+}
+
+void KirunController::onAllRollEnd() {
+    std::printf("ALL ROLL END\n");
+    std::fflush(stdout);
+    if (m_autoExit == 1) closeProgram();
+}
+
+void KirunController::onKirunWinGone() {
+    m_captionWin = nullptr;
+}
+
+void KirunController::closeProgram() {
+    m_events.closeRequested();
+    std::printf("●●CLOSE\n");
+    std::fflush(stdout);
+}
+
+void KirunController::checkTextFile() {
+    takeFileLook();  // in case its message was lost
+    if (m_fileInterface.fileExec == 0) return;
+    TextFileLook look;
+    look.fileExec = m_fileInterface.fileExec;
+    look.filePath = m_fileInterface.filePath;
+    look.watch = m_fileWatch;
+    look.ticket = m_fileLookTicket;
+    m_fileReader.start(look);  // refused while a look is under way: this tick is skipped
+}
+
+void KirunController::takeFileLook() {
+    TextFileLook look;
+    if (!m_fileReader.take(look)) return;
+    if (look.ticket != m_fileLookTicket) return;  // taken for a file or switch since changed
+    m_fileWatch = look.watch;
+    if (look.shown && m_captionWin)
+        m_captionWin->addKirun(kFileCaptionIndex, look.text.c_str(), m_fileInterface.fileMinute, this);
+}

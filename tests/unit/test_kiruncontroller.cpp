@@ -1,0 +1,182 @@
+// The program's controller with no page: a stand-in for the page records what it is told, and
+// the test drives the strip's ticks and the file checks itself.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "display/KirunWin.h"
+#include "display/RunList.h"
+#include "panel/KirunController.h"
+#include "tests/support/PageChecks.h"
+#include "tests/support/PageParent.h"
+#include "tests/support/StdoutCapture.h"
+
+using namespace testing_support;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// What the page would have been told, one line per report.
+class RecordedEvents : public ControllerEvents {
+public:
+    void rowChanged(int position) override { log.push_back("row " + std::to_string(position)); }
+    void listChanged() override { log.push_back("list"); }
+    void closeRequested() override { log.push_back("close"); }
+    int showMessage(const char* text, UINT) override {
+        log.push_back(std::string("message ") + text);
+        return IDNO;
+    }
+    Strings log;
+};
+
+class ControllerTest : public ::testing::Test {
+protected:
+    ControllerTest() { GetCurrentDirectoryA(MAX_PATH, m_savedDirectory); }
+    ~ControllerTest() override {
+        if (controller) controller->stop();
+        controller.reset();
+        SetCurrentDirectoryA(m_savedDirectory);
+    }
+
+    // Starts a controller over a settings file with these items, the strip's timers stopped.
+    KirunController::StartReport Start(const Strings& texts, const StartOptions& options = {},
+                                       const std::string& moreSections = "") {
+        std::vector<SettingsItem> items;
+        for (const std::string& text : texts) items.push_back({text, 1});
+        EXPECT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText(items, "", moreSections)));
+        EXPECT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
+        controller = std::make_unique<KirunController>(events, options);
+        const KirunController::StartReport report = controller->start();
+        if (CKirunWin* strip = controller->captionWin())
+            for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
+                KillTimer(strip->Hwnd(), id);
+        events.log.clear();
+        return report;
+    }
+    // The captions on air as "index:text", in run-list order.
+    Strings OnAir() const { return CaptionsOnAir(*controller->captionWin()); }
+
+    TempDir dir;
+    RecordedEvents events;
+    std::unique_ptr<KirunController> controller;
+
+private:
+    char m_savedDirectory[MAX_PATH] = {};
+};
+
+CaptionCommand Command(CaptionCommand::Kind kind, int number, const std::string& text = "") {
+    CaptionCommand command;
+    command.kind = kind;
+    command.number = number;
+    command.text = text;
+    return command;
+}
+
+TEST_F(ControllerTest, CommandsReportTheRowsTheyChange) {
+    using K = CaptionCommand;
+    struct Case {
+        CaptionCommand command;
+        CommandResult result;
+        Strings reports;
+        Strings onAir;
+    };
+    const Case cases[] = {
+        {Command(K::kShowItem, 2), CommandResult::kDone, {"row 1"}, {"1:B"}},
+        {Command(K::kShowText, 0, "free\r\ntext"), CommandResult::kDone, {}, {"1:B", "60001:freetext"}},
+        {Command(K::kShowItem, 3), CommandResult::kNoSuchItem, {}, {"1:B", "60001:freetext"}},
+        {Command(K::kHideItem, 1), CommandResult::kDone, {}, {"1:B", "60001:freetext"}},
+        {Command(K::kShowItem, 1), CommandResult::kDone, {"row 0"}, {"1:B", "60001:freetext", "0:A"}},
+        {Command(K::kClearAll, 0), CommandResult::kDone, {"row 0", "row 1"}, {}},
+    };
+    Start({"A", "B"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command.kind * 100 + c.command.number);
+        events.log.clear();
+        EXPECT_EQ(c.result, controller->runCommand(c.command));
+        EXPECT_EQ(c.reports, events.log);
+        EXPECT_EQ(c.onAir, OnAir());
+    }
+}
+
+TEST_F(ControllerTest, BatchStartPutsItsItemsOnAirOrAsksToEnd) {
+    struct Case {
+        std::vector<int> numbers;
+        bool nothingOnAir;
+        Strings onAir;
+    };
+    const Case cases[] = {
+        {{2, 9, 2}, false, {"1:B"}},
+        {{9}, true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.numbers.front());
+        StartOptions options;
+        options.batchMode = true;
+        options.captionNumbers = c.numbers;
+        EXPECT_EQ(c.nothingOnAir, Start({"A", "B"}, options).nothingOnAir);
+        EXPECT_EQ(c.onAir, OnAir());
+        EXPECT_EQ(1, controller->autoExit()) << "a batch run ends by itself";
+        EXPECT_EQ(kExitNormal, controller->exitCode());
+    }
+    controller->endNothingOnAir();
+    EXPECT_EQ(Strings{"close"}, events.log);
+    EXPECT_EQ(kExitNothingOnAir, controller->exitCode());
+}
+
+TEST_F(ControllerTest, AllRolledAsksToCloseOnlyWithAutoExit) {
+    for (int autoExit : {0, 1}) {
+        SCOPED_TRACE(autoExit);
+        Start({"A"});
+        controller->setAutoExit(autoExit);
+        controller->putOnAir(0);
+        EXPECT_EQ(Strings{"list"}, events.log);
+        for (int i = 0; i < RunList::kTenthsPerMinute; ++i) controller->captionWin()->countDown();
+        std::string printed;
+        {
+            StdoutCapture out;
+            for (int tick = 0; tick < 20000 && controller->captionWin()->rolling(); ++tick)
+                controller->captionWin()->onScrollTick();
+            printed = out.text();
+        }
+        EXPECT_EQ(autoExit ? (Strings{"list", "row 0", "close"}) : (Strings{"list", "row 0"}), events.log);
+        EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
+    }
+}
+
+TEST_F(ControllerTest, WatchedFileGoesOnAirUnderItsOwnKey) {
+    const std::string news = dir.file("news.txt");
+    ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
+    Start({"A"}, {}, "[FILE]\r\nEXEC=1\r\nMINUTE=2\r\nPATH=" + news + "\r\n");
+    auto check = [&] {
+        controller->checkTextFile();
+        for (int wait = 0; wait < 1000 && controller->fileReader().busy(); ++wait) {
+            Sleep(10);
+            controller->takeFileLook();
+        }
+    };
+    check();
+    EXPECT_TRUE(OnAir().empty()) << "the file there when watching starts is the baseline";
+    ASSERT_TRUE(WriteFileAtMinute(news, "two\r\nlines", 2));
+    check();
+    EXPECT_EQ((Strings{"60000:twolines"}), OnAir());
+    EXPECT_TRUE(events.log.empty()) << "the file's caption has no row";
+}
+
+TEST_F(ControllerTest, SettingsMessagesGoToTheEventsNotToABox) {
+    Start({"A"});
+    ASSERT_TRUE(DeleteFileA(dir.file("Kirunner.ini").c_str()));
+    ASSERT_TRUE(CreateDirectoryA(dir.file("Kirunner.ini").c_str(), nullptr));
+    controller->addItem(CKirunData());
+    ASSERT_EQ(2u, events.log.size());
+    EXPECT_EQ("list", events.log[0]);
+    EXPECT_EQ(0u, events.log[1].rfind("message 設定ファイルに保存できませんでした", 0)) << events.log[1];
+    RemoveDirectoryA(dir.file("Kirunner.ini").c_str());
+}
+
+}  // namespace
