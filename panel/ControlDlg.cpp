@@ -178,26 +178,9 @@ bool CControlDlg::sendToStrip(int position) {
 
 void CControlDlg::applyAppearance() {
     if (!captionWin) return;
-    CaptionColors colors = captionColorsFor(appearance.colorChoice, appearance.userTextColor,
-                                            appearance.userShadowColor);
     applyFontChoice(appearance.logFont, appearance.sizeChoice);
     captionFont.reset(CreateFontIndirectA(&appearance.logFont));
-    StripLook look;
-    look.m_font = captionFont.get();
-    look.m_textColor = colors.text;
-    look.m_shadowColor = colors.shadow;
-    look.m_pos = appearance.pos;
-    look.m_gap = appearance.gap;
-    look.m_lgap = appearance.lgap;
-    look.m_rgap = appearance.rgap;
-    look.m_deltaX = scrollStepFor(appearance.deltaX);
-    look.m_monitor = appearance.monitorName;
-    look.m_bandOn = appearance.bandOn != 0;
-    look.m_bandColor = appearance.bandColor & 0xFFFFFF;
-    look.m_bandOpacity = appearance.bandOpacity;
-    look.m_outline = appearance.outline != 0;
-    look.m_separator = appearance.separator;
-    captionWin->setLook(look);
+    captionWin->setLook(stripLookFor(appearance, captionFont.get()));
 }
 
 void CControlDlg::onKirunEnd(int index) {
