@@ -184,14 +184,15 @@ void CKirunWin::applyLayeredAttributes() {
     // Applying them costs a reshaping of the whole window under some window systems: once a
     // second they are only read back, and set again only when something changed them.
     const DWORD flags = m_presentation.m_flags;
+    const BYTE wanted = m_presentation.m_alpha;
     const bool keyed = (flags & LWA_COLORKEY) != 0;
     COLORREF key = 0;
     BYTE alpha = 0;
     DWORD current = 0;
-    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) && alpha == m_presentation.m_alpha &&
+    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) && alpha == wanted &&
         current == flags && (!keyed || key == kStripKeyColor))
         return;
-    SetLayeredWindowAttributes(m_hWnd, kStripKeyColor, m_presentation.m_alpha, flags);
+    SetLayeredWindowAttributes(m_hWnd, kStripKeyColor, wanted, flags);
 }
 
 void CKirunWin::matchLayeredMode() {

@@ -73,7 +73,9 @@ private:
     void resetDrain();
     // Fills the area with the ground: the key colour, or the band.
     void fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const;
-    COLORREF groundColor() const { return m_mode == StripMode::ColourKeyed ? kStripKeyColor : m_look.m_bandColor; }
+    COLORREF groundColor() const {
+        return m_mode == StripMode::ColourKeyed ? kStripKeyColor : m_look.m_bandColor;
+    }
 
     StripLook m_look;
     HFONT m_font = nullptr;

@@ -33,11 +33,14 @@ TEST(StripLookFor, HoldsEveryValueWithinItsBoundsAndDecidesTheStripOnce) {
         {"any band flag, opacity beyond", With([](AppearanceSettings& s) {
              s.bandOn = -7, s.bandOpacity = INT_MAX, s.deltaX = 4;
          }), RGB(255, 255, 255), RGB(0, 0, 0), 0, 4, 100, M::OpaqueBand},
-        {"just below full", With([](AppearanceSettings& s) { s.bandOn = 1, s.bandOpacity = 99, s.deltaX = 1; }),
+        {"just below full",
+         With([](AppearanceSettings& s) { s.bandOn = 1, s.bandOpacity = 99, s.deltaX = 1; }),
          RGB(255, 255, 255), RGB(0, 0, 0), 0, 1, 99, M::TranslucentBand},
-        {"opacity below 0", With([](AppearanceSettings& s) { s.bandOn = 1, s.bandOpacity = INT_MIN, s.deltaX = 5; }),
+        {"opacity below 0",
+         With([](AppearanceSettings& s) { s.bandOn = 1, s.bandOpacity = INT_MIN, s.deltaX = 5; }),
          RGB(255, 255, 255), RGB(0, 0, 0), 0, 2, 0, M::TranslucentBand},
-        {"band off at any opacity", With([](AppearanceSettings& s) { s.bandOpacity = 10, s.deltaX = INT_MIN; }),
+        {"band off at any opacity",
+         With([](AppearanceSettings& s) { s.bandOpacity = 10, s.deltaX = INT_MIN; }),
          RGB(255, 255, 255), RGB(0, 0, 0), 0, 2, 10, M::ColourKeyed},
     };
     for (const LookCase& c : cases) {
