@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "model/AppearanceRules.h"
+
 namespace {
-constexpr DWORD kRgbMask = 0x00FFFFFF;
 constexpr DWORD kOpaque = 0xFF000000;
 
 // COLORREF is 0x00BBGGRR; a pixel is 0x00RRGGBB.

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "display/BandPixels.h"
 #include "display/CaptionDrawing.h"
 #include "display/MonitorList.h"
 #include "display/StripPlacement.h"
@@ -27,8 +26,7 @@ CKirunWin::CKirunWin() {
 void CKirunWin::setLook(const StripLook& look) {
     m_look = look;
     applyEngineLook();
-    m_engine.setBand(look.m_bandOn, look.m_bandColor, bandAlphaFor(look.m_bandOpacity));
-    m_engine.setDecoration(look.m_outline, look.m_separator);
+    m_presentation = presentationFor(m_engine.mode());
     if (m_started) updateLayout();
 }
 
@@ -42,7 +40,7 @@ void CKirunWin::applyEngineLook() {
         font.lfWidth = scaledFontHeight(font.lfWidth, m_dpi);
         m_scaledFont.reset(CreateFontIndirectA(&font));
     }
-    m_engine.setLook(captionFont(), m_look.m_textColor, m_look.m_shadowColor, m_look.m_deltaX);
+    m_engine.setLook(m_look, captionFont());
 }
 
 void CKirunWin::start() {
@@ -181,29 +179,28 @@ void CKirunWin::followScreen() {
 }
 
 void CKirunWin::applyLayeredAttributes() {
-    // A translucent band carries its alpha in its pixels, handed over with every picture.
+    // A window updated with UpdateLayeredWindow gets its alpha with every picture.
     if (m_perPixelAlpha) return;
     // Applying them costs a reshaping of the whole window under some window systems: once a
-    // second they are only read back, and set again only when something changed them. A band
-    // is an opaque window: no colour key, full alpha.
-    const bool keyed = !m_look.m_bandOn;
-    const DWORD flags = keyed ? LWA_COLORKEY | LWA_ALPHA : LWA_ALPHA;
-    const BYTE wanted = keyed ? m_alpha : ScrollEngine::kOpaqueAlpha;
+    // second they are only read back, and set again only when something changed them.
+    const DWORD flags = m_presentation.m_flags;
+    const BYTE wanted = m_presentation.m_alpha;
+    const bool keyed = (flags & LWA_COLORKEY) != 0;
     COLORREF key = 0;
     BYTE alpha = 0;
     DWORD current = 0;
     if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) && alpha == wanted &&
-        current == flags && (!keyed || key == ScrollEngine::kKeyColor))
+        current == flags && (!keyed || key == kStripKeyColor))
         return;
-    SetLayeredWindowAttributes(m_hWnd, ScrollEngine::kKeyColor, wanted, flags);
+    SetLayeredWindowAttributes(m_hWnd, kStripKeyColor, wanted, flags);
 }
 
 void CKirunWin::matchLayeredMode() {
-    if (m_engine.translucent() == m_perPixelAlpha) return;
+    if (m_presentation.m_perPixelAlpha == m_perPixelAlpha) return;
     const LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
     SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG>(WS_EX_LAYERED));
     SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    m_perPixelAlpha = m_engine.translucent();
+    m_perPixelAlpha = m_presentation.m_perPixelAlpha;
 }
 
 void CKirunWin::present() {
@@ -215,7 +212,7 @@ void CKirunWin::present() {
     if (!strip) return;
     SIZE size{strip.width(), strip.height()};
     POINT origin{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, ScrollEngine::kOpaqueAlpha, AC_SRC_ALPHA};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, kOpaqueAlpha, AC_SRC_ALPHA};
     UpdateLayeredWindow(m_hWnd, nullptr, nullptr, &size, strip.dc(), &origin, 0, &blend, ULW_ALPHA);
 }
 
@@ -243,7 +240,6 @@ void CKirunWin::layOut(bool show) {
                  (show ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
     m_layingOut = false;
 
-    m_alpha = 200;
     matchLayeredMode();
     applyLayeredAttributes();
 

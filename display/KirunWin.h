@@ -24,6 +24,7 @@
 #include "display/MonitorDpi.h"
 #include "display/ScrollEngine.h"
 #include "display/StripLook.h"
+#include "display/StripPresentation.h"
 #include "framework/Gdi.h"
 #include "framework/Window.h"
 
@@ -113,18 +114,19 @@ private:
     void stopScrollTimer();
     void startCountDownTimer();
     void stopCountDownTimer();
-    // Brings the strip picture to the screen: a repaint, or for a translucent band the picture
-    // with its alpha handed to UpdateLayeredWindow.
+    // Brings the strip picture to the screen as the window is set up to show it: a repaint, or
+    // the picture with its alpha handed to UpdateLayeredWindow.
     void present();
     // A window updated with UpdateLayeredWindow takes no layered attributes and the other way
-    // round until it is made layered anew: done whenever the band turns translucent or back.
+    // round until it is made layered anew: done whenever the look's presentation asks for the
+    // other way.
     void matchLayeredMode();
 
     CKirunEndListener* m_endListener = nullptr;  // not owned
     CKirunWinOwner* m_owner = nullptr;           // not owned
     StripLook m_look;
     ScrollEngine m_engine;
-    BYTE m_alpha = 200;
+    StripPresentation m_presentation = presentationFor(StripMode::ColourKeyed);  // as the look asks
     bool m_perPixelAlpha = false;     // the window is updated with UpdateLayeredWindow
     bool m_started = false;           // start() has run: the timers are managed from here on
     bool m_scrollTimerOn = false;     // timer 101 runs: only while rolling

@@ -2,8 +2,10 @@
 // The resolution of a monitor, and caption font heights scaled to it.
 #include <windows.h>
 
-// Font heights are given as pixels at this resolution.
-constexpr UINT kBaseDpi = 96;
+#include "model/AppearanceSettings.h"
+
+// Font heights are given as pixels at the resolution the settings store them at.
+constexpr UINT kBaseDpi = kStoredFontDpi;
 
 // The monitor's effective resolution where the system reports one per monitor (Windows 8.1
 // and later); the system's resolution otherwise, or for a null monitor.

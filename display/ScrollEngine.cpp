@@ -19,26 +19,15 @@ void fillColor(HDC dc, COLORREF color, int x, int y, int width, int height) {
 }
 }  // namespace
 
-void ScrollEngine::setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX) {
+void ScrollEngine::setLook(const StripLook& look, HFONT font) {
+    m_look = look;
     m_font = font;
-    m_textColor = textColor;
-    m_shadowColor = shadowColor;
-    m_deltaX = deltaX;
-}
-
-void ScrollEngine::setBand(bool bandOn, COLORREF bandColor, BYTE bandAlpha) {
-    m_bandOn = bandOn;
-    m_bandColor = bandColor;
-    m_bandAlpha = bandAlpha;
-}
-
-void ScrollEngine::setDecoration(bool outline, const std::string& separator) {
-    m_outline = outline;
-    m_separator = separator;
+    m_mode = look.mode();
+    m_bandAlpha = bandAlphaFor(look.m_bandOpacity);
 }
 
 int ScrollEngine::stepWidth() const {
-    return effectiveScrollStep(m_deltaX);
+    return effectiveScrollStep(m_look.m_deltaX);
 }
 
 void ScrollEngine::layout(int width, int height) {
@@ -99,13 +88,13 @@ void ScrollEngine::resetDrain() {
 
 void ScrollEngine::renderCaption() {
     std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
-    if (m_followsCaption && !m_currentText.empty()) text = m_separator + text;
+    if (m_followsCaption && !m_currentText.empty()) text = m_look.m_separator + text;
     // The memory DC is compatible with the screen, so the text measures as it would on the
     // window's own DC.
     m_captionText.measure(m_caption.dc(), m_font, text);
     const SIZE textSize = m_captionText.size();
     // The step + 1 columns right of the text are the gap before the next caption.
-    const int width = captionOutlineWidth(m_outline) + textSize.cx + stepWidth() + 1;
+    const int width = captionOutlineWidth(m_look.m_outline) + textSize.cx + stepWidth() + 1;
     const int height = textSize.cy + 2;
     m_captionSize = SIZE{width, height};
     if (!m_currentText.empty()) m_lastWidth = width;
@@ -122,8 +111,8 @@ void ScrollEngine::drawPiece(int x) {
     // the band's colour are the band.
     fillColor(dc, groundColor(), 0, 0, m_caption.width(), m_caption.height());
     drawCaptionColumns(dc, m_font, m_captionText, x, m_caption.width(), m_captionSize.cx,
-                       m_caption.height(), m_textColor, m_shadowColor, m_outline);
-    if (translucent()) makeBandTranslucent(m_caption, m_bandColor, m_bandAlpha);
+                       m_caption.height(), m_look.m_textColor, m_look.m_shadowColor, m_look.m_outline);
+    if (translucent()) makeBandTranslucent(m_caption, m_look.m_bandColor, m_bandAlpha);
 }
 
 void ScrollEngine::scrollStep() {
@@ -169,7 +158,7 @@ void ScrollEngine::selectNextCaption() {
 void ScrollEngine::fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const {
     if (translucent()) {
         // GDI would leave the alpha byte 0: the premultiplied band goes in directly.
-        fillPixels(picture, x, y, width, height, premultipliedPixel(m_bandColor, m_bandAlpha));
+        fillPixels(picture, x, y, width, height, premultipliedPixel(m_look.m_bandColor, m_bandAlpha));
         return;
     }
     fillColor(picture.dc(), groundColor(), x, y, width, height);

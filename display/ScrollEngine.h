@@ -14,6 +14,7 @@
 #include "display/KirunListener.h"
 #include "display/OffscreenPicture.h"
 #include "display/RunList.h"
+#include "display/StripLook.h"
 
 class ScrollEngine {
 public:
@@ -21,22 +22,18 @@ public:
     // (rolling has ended).
     enum class Tick { kIdle, kMoved, kEnded };
 
-    static constexpr COLORREF kKeyColor = RGB(200, 200, 200);
-    static constexpr BYTE kOpaqueAlpha = 255;
     // Columns a caption piece may have beyond the strip's width.
     static constexpr int kPieceMargin = 256;
 
-    // The font (not owned), colours and step of the captions rendered from now on.
-    void setLook(HFONT font, COLORREF textColor, COLORREF shadowColor, int deltaX);
-    // The ground the captions scroll on: the key colour when `bandOn` is false, else a band of
-    // `bandColor` at `bandAlpha` (below 255 the pictures hold premultiplied alpha). Taken at the
-    // next layout.
-    void setBand(bool bandOn, COLORREF bandColor, BYTE bandAlpha);
-    // An outline around every glyph, and a text drawn between consecutive captions (empty: none),
-    // for the captions rendered from now on.
-    void setDecoration(bool outline, const std::string& separator);
+    // The look of the captions rendered from now on, drawn in `font` (not owned: the look's own
+    // font, or its copy at the strip's resolution). The ground they scroll on (the key colour,
+    // or the band; a translucent band's pictures hold premultiplied alpha) is taken at the next
+    // layout.
+    void setLook(const StripLook& look, HFONT font);
+    // Which of the three strips the look gives.
+    StripMode mode() const { return m_mode; }
     // The pictures hold per-pixel alpha: the window shows them with UpdateLayeredWindow.
-    bool translucent() const { return m_bandOn && m_bandAlpha < kOpaqueAlpha; }
+    bool translucent() const { return m_mode == StripMode::TranslucentBand; }
     // A blank strip picture of that size; the current caption enters again at its right edge and
     // the next one shown after it is the first on air.
     void layout(int width, int height);
@@ -76,17 +73,14 @@ private:
     void resetDrain();
     // Fills the area with the ground: the key colour, or the band.
     void fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const;
-    COLORREF groundColor() const { return m_bandOn ? m_bandColor : kKeyColor; }
+    COLORREF groundColor() const {
+        return m_mode == StripMode::ColourKeyed ? kStripKeyColor : m_look.m_bandColor;
+    }
 
+    StripLook m_look;
     HFONT m_font = nullptr;
-    COLORREF m_textColor = RGB(255, 255, 255);
-    COLORREF m_shadowColor = RGB(0, 0, 0);
-    int m_deltaX = 1;
-    bool m_bandOn = false;
-    COLORREF m_bandColor = RGB(0, 0, 0);
-    BYTE m_bandAlpha = kOpaqueAlpha;
-    bool m_outline = false;
-    std::string m_separator;
+    StripMode m_mode = StripMode::ColourKeyed;
+    BYTE m_bandAlpha = kOpaqueAlpha;  // of a translucent band
     bool m_followsCaption = false;  // the caption being shown came right after another one
 
     CaptionText m_captionText;   // the current caption's text, separator included, measured

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 int effectiveScrollStep(int deltaX) {
-    if (deltaX < 1) return kDefaultScrollStep;
+    if (deltaX < kSlowestStep) return kDefaultScrollStep;
     return std::min(deltaX, kMaxScrollStep);
 }
 

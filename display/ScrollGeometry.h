@@ -1,11 +1,13 @@
 #pragma once
 // Where one scroll tick moves and copies columns: pure arithmetic, so that no step and no
 // caption width can lead a copy outside the strip or the caption bitmap.
+#include "model/AppearanceRules.h"
 
 // The step a tick really scrolls. Below 1 the strip would freeze (or run backwards), so such a
 // step scrolls at the default speed; a step above the maximum (only a hand-edited settings file
 // holds one) is capped, which keeps the caption bitmap's blank tail and all arithmetic small.
-constexpr int kDefaultScrollStep = 2;
+// The owner's own speeds (scrollStepFor) all lie within these bounds.
+constexpr int kDefaultScrollStep = kNormalStep;
 constexpr int kMaxScrollStep = 64;
 int effectiveScrollStep(int deltaX);
 

@@ -5,6 +5,16 @@
 
 #include <string>
 
+#include "model/AppearanceSettings.h"
+
+// The three strips there are: transparent but for the captions (pixels of kStripKeyColor show
+// the desktop), a band of one colour, or a band the desktop shows through.
+enum class StripMode { ColourKeyed, OpaqueBand, TranslucentBand };
+
+constexpr COLORREF kStripKeyColor = RGB(200, 200, 200);
+constexpr BYTE kOpaqueAlpha = 255;
+constexpr int kFullOpacity = 100;  // percent
+
 struct StripLook {
     // Not owned: the owner keeps it alive. Its height is in pixels at 96 DPI; the strip draws
     // with a copy scaled to the resolution of its monitor.
@@ -22,7 +32,19 @@ struct StripLook {
     // Off by default: the transparent strip with the one-pixel shadow.
     bool m_bandOn = false;             // captions on a band of m_bandColor, not transparent
     COLORREF m_bandColor = RGB(0, 0, 0);
-    int m_bandOpacity = 100;           // percent; below 100 the band is translucent
+    int m_bandOpacity = kFullOpacity;  // percent; below 100 the band is translucent
     bool m_outline = false;            // the shadow colour all around every glyph
     std::string m_separator;           // drawn between consecutive captions
+
+    // Which of the three strips this look gives; the only place that tells them apart.
+    StripMode mode() const {
+        if (!m_bandOn) return StripMode::ColourKeyed;
+        return m_bandOpacity < kFullOpacity ? StripMode::TranslucentBand : StripMode::OpaqueBand;
+    }
 };
+
+// What the strip shows for the settings, every value held within its bounds here: the colours
+// of the colour choice, the band colour's red, green and blue bytes, the opacity 0 ... 100, the
+// scroll step 1 ... 4. The font is `font` (not owned), made from the settings' font as
+// applyFontChoice prepares it.
+StripLook stripLookFor(const AppearanceSettings& settings, HFONT font);

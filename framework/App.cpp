@@ -38,7 +38,7 @@ void SetMainWindow(HWND hwnd) { g_mainWindow = hwnd; }
 int LogPixelsY() {
     WindowDC dc(MainWindow());
     int dpi = dc ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : 96;
+    return dpi > 0 ? dpi : kDefaultDpi;
 }
 
 int WindowDpi(HWND hwnd) {
@@ -49,7 +49,7 @@ int WindowDpi(HWND hwnd) {
     return dpi > 0 ? static_cast<int>(dpi) : LogPixelsY();
 }
 
-int ScaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, WindowDpi(hwnd), 96); }
+int ScaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, WindowDpi(hwnd), kDefaultDpi); }
 
 int PixelsToPoints(int pixels) { return MulDiv(pixels, 72, LogPixelsY()); }
 

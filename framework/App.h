@@ -19,13 +19,17 @@ void SetAppTitle(const char* title);
 HWND MainWindow();
 void SetMainWindow(HWND hwnd);
 
+// The resolution at which a display shows a pixel as a pixel: lengths given "at 96 DPI" are
+// pixels at this resolution.
+constexpr int kDefaultDpi = 96;
+
 // LOGPIXELSY of a client-area device context of the main window, or of the screen
-// while there is none.
+// while there is none (kDefaultDpi when it cannot be read).
 int LogPixelsY();
 // The resolution the system scales `hwnd` to: its monitor's under per-monitor awareness
 // (GetDpiForWindow, Windows 10 and later), else LogPixelsY().
 int WindowDpi(HWND hwnd);
-// A length in pixels at 96 DPI as pixels of that window.
+// A length in pixels at kDefaultDpi as pixels of that window.
 int ScaledForWindow(HWND hwnd, int pixels);
 int PixelsToPoints(int pixels);
 

@@ -11,19 +11,12 @@ const CaptionColors kPresetColors[] = {
 };
 const int kPresetColorCount = sizeof kPresetColors / sizeof kPresetColors[0];
 const int kUserColorChoice = 4;
-// A COLORREF's high byte selects palette entries instead of red, green and blue: user colours
-// keep only their red, green and blue bytes.
-const COLORREF kRgbMask = 0x00FFFFFF;
 
 const LONG kPresetHeights[kFixedSizeCount] = {-12, -16, -21};  // small, normal, large
-
-const int kSlowestStep = 1;
-const int kFastestStep = 4;
-const int kNormalStep = 2;
 }  // namespace
 
 CaptionColors captionColorsFor(int colorChoice, COLORREF userTextColor, COLORREF userShadowColor) {
-    if (colorChoice == kUserColorChoice) return {userTextColor & kRgbMask, userShadowColor & kRgbMask};
+    if (colorChoice == kUserColorChoice) return {rgbOnly(userTextColor), rgbOnly(userShadowColor)};
     if (colorChoice >= 0 && colorChoice < kPresetColorCount) return kPresetColors[colorChoice];
     return kPresetColors[0];
 }

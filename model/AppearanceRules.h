@@ -3,6 +3,11 @@
 // font of a size choice, and the scroll step actually used.
 #include <windows.h>
 
+// A COLORREF's high byte selects palette entries instead of red, green and blue: colours the
+// operator chooses keep only their red, green and blue bytes.
+constexpr COLORREF kRgbMask = 0x00FFFFFF;
+constexpr COLORREF rgbOnly(COLORREF color) { return color & kRgbMask; }
+
 struct CaptionColors {
     COLORREF text;
     COLORREF shadow;
@@ -27,5 +32,9 @@ void applyFontChoice(LOGFONTA& logFont, int sizeChoice);
 constexpr int kFixedSizeCount = 3;
 LONG fixedFontHeight(int sizeChoice);
 
-// The pixels per scroll tick for a stored speed: 1 to 4 as they are, any other value 2.
+// The pixels per scroll tick for a stored speed: kSlowestStep to kFastestStep as they are, any
+// other value kNormalStep.
+constexpr int kSlowestStep = 1;
+constexpr int kNormalStep = 2;
+constexpr int kFastestStep = 4;
 int scrollStepFor(int deltaX);

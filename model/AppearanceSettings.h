@@ -5,9 +5,11 @@
 
 #include <string>
 
+#include "framework/App.h"
+
 // Caption font heights are stored as pixels at this resolution; the strip scales them to the
 // resolution of its monitor, so a settings file means the same on every display.
-constexpr int kStoredFontDpi = 96;
+constexpr int kStoredFontDpi = fw::kDefaultDpi;
 
 // The font captions start with and the base of the three fixed sizes: 12 points at the stored
 // resolution (16 pixels), bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.

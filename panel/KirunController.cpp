@@ -160,26 +160,9 @@ void KirunController::setAppearance(const AppearanceSettings& appearance) {
 
 void KirunController::applyAppearance() {
     if (!m_captionWin) return;
-    CaptionColors colors = captionColorsFor(m_appearance.colorChoice, m_appearance.userTextColor,
-                                            m_appearance.userShadowColor);
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_captionFont.reset(CreateFontIndirectA(&m_appearance.logFont));
-    StripLook look;
-    look.m_font = m_captionFont.get();
-    look.m_textColor = colors.text;
-    look.m_shadowColor = colors.shadow;
-    look.m_pos = m_appearance.pos;
-    look.m_gap = m_appearance.gap;
-    look.m_lgap = m_appearance.lgap;
-    look.m_rgap = m_appearance.rgap;
-    look.m_deltaX = scrollStepFor(m_appearance.deltaX);
-    look.m_monitor = m_appearance.monitorName;
-    look.m_bandOn = m_appearance.bandOn != 0;
-    look.m_bandColor = m_appearance.bandColor & 0xFFFFFF;
-    look.m_bandOpacity = m_appearance.bandOpacity;
-    look.m_outline = m_appearance.outline != 0;
-    look.m_separator = m_appearance.separator;
-    m_captionWin->setLook(look);
+    m_captionWin->setLook(stripLookFor(m_appearance, m_captionFont.get()));
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {

@@ -12,7 +12,6 @@
 
 namespace {
 
-const COLORREF kColorMask = 0xFFFFFF;
 const int kPointsPerInch = 72;
 
 // The text colour of a fixed colour choice, as its swatch shows it.
@@ -40,68 +39,36 @@ CPropatyDlg::CPropatyDlg(HWND parent)
       m_brushYellow(CreateSolidBrush(presetTextColor(kYellow))),
       m_brushRed(CreateSolidBrush(presetTextColor(kRed))) {}
 
-COLORREF CPropatyDlg::complementColor(COLORREF color) { return ~color & kColorMask; }
+COLORREF CPropatyDlg::complementColor(COLORREF color) { return rgbOnly(~color); }
 
-void CPropatyDlg::setSettings(const AppearanceSettings& settings) {
-    m_sizeChoice = settings.sizeChoice;
-    m_posChoice = settings.pos;
-    m_colorChoice = settings.colorChoice;
-    m_userTextColor = settings.userTextColor;
-    m_userShadowColor = settings.userShadowColor;
-    m_logFont = settings.logFont;
-    m_gap = settings.gap;
-    m_lgap = settings.lgap;
-    m_rgap = settings.rgap;
-    m_speedChoice = settings.deltaX - 1;  // the slowest speed is step 1
-    m_monitorName = settings.monitorName;
-    m_bandOn = settings.bandOn;
-    m_bandColor = settings.bandColor;
-    m_bandOpacity = settings.bandOpacity;
-    m_outline = settings.outline;
-    m_separator = settings.separator;
-}
+void CPropatyDlg::setSettings(const AppearanceSettings& settings) { m_settings = settings; }
 
-AppearanceSettings CPropatyDlg::settings() const {
-    AppearanceSettings settings;
-    settings.sizeChoice = m_sizeChoice;
-    settings.pos = m_posChoice;
-    settings.colorChoice = m_colorChoice;
-    settings.userTextColor = m_userTextColor;
-    settings.userShadowColor = m_userShadowColor;
-    settings.logFont = m_logFont;
-    settings.gap = m_gap;
-    settings.lgap = m_lgap;
-    settings.rgap = m_rgap;
-    settings.deltaX = m_speedChoice + 1;
-    settings.monitorName = m_monitorName;
-    settings.bandOn = m_bandOn;
-    settings.bandColor = m_bandColor;
-    settings.bandOpacity = m_bandOpacity;
-    settings.outline = m_outline;
-    settings.separator = m_separator;
-    return settings;
-}
+AppearanceSettings CPropatyDlg::settings() const { return m_settings; }
 
 void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     using Read = fw::DataExchange::Read;
-    dx.Spin(IDC_GAP_SPIN, m_spinGap, m_gap, -kGapLimit, kGapLimit, Read::kPosition);
-    dx.Spin(IDC_LGAP_SPIN, m_spinLgap, m_lgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
-    dx.Spin(IDC_RGAP_SPIN, m_spinRgap, m_rgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
-    dx.Radio(IDC_SIZE_SMALL, m_sizeChoice);
-    dx.Radio(IDC_POS_TOP, m_posChoice);
-    dx.Radio(IDC_COLOR_WHITE, m_colorChoice);
-    dx.Radio(IDC_SPEED_SLOW, m_speedChoice);
+    AppearanceSettings& s = m_settings;
+    dx.Spin(IDC_GAP_SPIN, m_spinGap, s.gap, -kGapLimit, kGapLimit, Read::kPosition);
+    dx.Spin(IDC_LGAP_SPIN, m_spinLgap, s.lgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
+    dx.Spin(IDC_RGAP_SPIN, m_spinRgap, s.rgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
+    dx.Radio(IDC_SIZE_SMALL, s.sizeChoice);
+    dx.Radio(IDC_POS_TOP, s.pos);
+    dx.Radio(IDC_COLOR_WHITE, s.colorChoice);
+    // The speed buttons count from the slowest step; no button stands for a step below it.
+    int speedButton = s.deltaX >= kSlowestStep ? s.deltaX - kSlowestStep : -1;
+    dx.Radio(IDC_SPEED_SLOW, speedButton);
+    if (dx.Saving()) s.deltaX = speedButton + kSlowestStep;
     dx.ComboIndex(IDC_MONITOR_LIST, m_monitorIndex);
     if (dx.Saving() && m_monitorIndex >= 0 && m_monitorIndex < static_cast<int>(m_monitorChoices.m_names.size()))
-        m_monitorName = m_monitorChoices.m_names[static_cast<size_t>(m_monitorIndex)];
-    dx.Check(IDC_BAND_ON, m_bandOn);
-    dx.Spin(IDC_BAND_OPACITY_SPIN, m_spinBandOpacity, m_bandOpacity, 0, kMaxOpacity, Read::kPosition);
-    dx.Check(IDC_OUTLINE, m_outline);
-    dx.Text(IDC_SEPARATOR_EDIT, m_separator);
+        s.monitorName = m_monitorChoices.m_names[static_cast<size_t>(m_monitorIndex)];
+    dx.Check(IDC_BAND_ON, s.bandOn);
+    dx.Spin(IDC_BAND_OPACITY_SPIN, m_spinBandOpacity, s.bandOpacity, 0, kMaxOpacity, Read::kPosition);
+    dx.Check(IDC_OUTLINE, s.outline);
+    dx.Text(IDC_SEPARATOR_EDIT, s.separator);
 }
 
 void CPropatyDlg::fillMonitorList() {
-    m_monitorChoices = monitorChoices(connectedMonitors(), m_monitorName);
+    m_monitorChoices = monitorChoices(connectedMonitors(), m_settings.monitorName);
     HWND list = GetDlgItem(IDC_MONITOR_LIST);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     for (const std::string& label : m_monitorChoices.m_labels)
@@ -173,7 +140,7 @@ bool CPropatyDlg::OnButtonClicked(int id) {
 
 void CPropatyDlg::updateColorButtons() {
     UpdateData(TRUE);
-    bool enable = m_colorChoice == kUserColor;
+    bool enable = m_settings.colorChoice == kUserColor;
     for (int id : kCustomColorButtons) EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE);
 }
 
@@ -190,32 +157,32 @@ bool CPropatyDlg::pickColor(COLORREF& color) {
 }
 
 void CPropatyDlg::OnTextRgb() {
-    if (pickColor(m_userTextColor)) repaintSwatch(IDC_SWATCH_USER_TEXT);
+    if (pickColor(m_settings.userTextColor)) repaintSwatch(IDC_SWATCH_USER_TEXT);
 }
 
 void CPropatyDlg::OnShadowRgb() {
-    if (pickColor(m_userShadowColor)) repaintSwatch(IDC_SWATCH_SHADOW);
+    if (pickColor(m_settings.userShadowColor)) repaintSwatch(IDC_SWATCH_SHADOW);
 }
 
 void CPropatyDlg::OnBandRgb() {
-    if (pickColor(m_bandColor)) repaintSwatch(IDC_SWATCH_BAND);
+    if (pickColor(m_settings.bandColor)) repaintSwatch(IDC_SWATCH_BAND);
 }
 
 void CPropatyDlg::setShadowColor(COLORREF color) {
-    m_userShadowColor = color;
+    m_settings.userShadowColor = color;
     repaintSwatch(IDC_SWATCH_SHADOW);
 }
 
-void CPropatyDlg::OnShadowComplement() { setShadowColor(complementColor(m_userTextColor)); }
+void CPropatyDlg::OnShadowComplement() { setShadowColor(complementColor(m_settings.userTextColor)); }
 void CPropatyDlg::OnShadowWhite() { setShadowColor(RGB(255, 255, 255)); }
 void CPropatyDlg::OnShadowBlack() { setShadowColor(RGB(0, 0, 0)); }
 
 void CPropatyDlg::OnSizeChoice() {
     UpdateData(TRUE);
     HWND fontButton = GetDlgItem(IDC_FONT_BUTTON);
-    if (m_sizeChoice >= kSmall && m_sizeChoice <= kLarge) {
-        m_logFont.lfHeight = fixedFontHeight(m_sizeChoice);
-        setFaceName(m_logFont, defaultCaptionFont().lfFaceName);
+    if (m_settings.sizeChoice >= kSmall && m_settings.sizeChoice <= kLarge) {
+        m_settings.logFont.lfHeight = fixedFontHeight(m_settings.sizeChoice);
+        setFaceName(m_settings.logFont, defaultCaptionFont().lfFaceName);
         EnableWindow(fontButton, FALSE);
     } else {
         EnableWindow(fontButton, TRUE);
@@ -226,17 +193,17 @@ void CPropatyDlg::OnSizeChoice() {
 void CPropatyDlg::OnFontButton() {
     // The font dialog speaks in pixels of the display; the settings keep pixels at the stored
     // resolution.
-    LOGFONTA shown = m_logFont;
+    LOGFONTA shown = m_settings.logFont;
     shown.lfHeight = MulDiv(shown.lfHeight, fw::LogPixelsY(), kStoredFontDpi);
     if (!fw::ChooseFontDialog(m_hWnd, shown, CF_SCREENFONTS)) return;
     shown.lfHeight = MulDiv(shown.lfHeight, kStoredFontDpi, fw::LogPixelsY());
-    m_logFont = shown;
+    m_settings.logFont = shown;
     updateFontLabels();
 }
 
 void CPropatyDlg::updateFontLabels() {
-    SetDlgItemTextA(m_hWnd, IDC_FONT_NAME, faceName(m_logFont).c_str());
-    const LONG height = m_logFont.lfHeight;
+    SetDlgItemTextA(m_hWnd, IDC_FONT_NAME, faceName(m_settings.logFont).c_str());
+    const LONG height = m_settings.logFont.lfHeight;
     std::string label = "サイズ";
     std::string value;
     if (height < 0) {
@@ -271,9 +238,9 @@ LRESULT CPropatyDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
     SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
     const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lp));
     // The custom colours' brushes are made when their swatches paint, in the colour of the moment.
-    if (id == IDC_SWATCH_USER_TEXT) m_brushUserText.reset(CreateSolidBrush(m_userTextColor & kColorMask));
-    if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(m_userShadowColor & kColorMask));
-    if (id == IDC_SWATCH_BAND) m_brushBand.reset(CreateSolidBrush(m_bandColor & kColorMask));
+    if (id == IDC_SWATCH_USER_TEXT) m_brushUserText.reset(CreateSolidBrush(rgbOnly(m_settings.userTextColor)));
+    if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(rgbOnly(m_settings.userShadowColor)));
+    if (id == IDC_SWATCH_BAND) m_brushBand.reset(CreateSolidBrush(rgbOnly(m_settings.bandColor)));
     HBRUSH brush = swatchBrush(id);
     return brush ? reinterpret_cast<LRESULT>(brush) : result;
 }

@@ -42,30 +42,15 @@ protected:
 
 private:
     fw::UpDown m_spinGap;
-    int m_sizeChoice = -1;
-    int m_posChoice = -1;
-    int m_colorChoice = -1;
-    COLORREF m_userTextColor = RGB(255, 255, 255);
-    COLORREF m_userShadowColor = RGB(0, 0, 0);
+    fw::UpDown m_spinLgap;
+    fw::UpDown m_spinRgap;
+    fw::UpDown m_spinBandOpacity;
     fw::Brush m_brushWhite;
     fw::Brush m_brushBlack;
     fw::Brush m_brushYellow;
     fw::Brush m_brushRed;
-    LOGFONTA m_logFont{};
     fw::Brush m_brushUserText;
     fw::Brush m_brushShadow;
-    int m_gap = 0;
-    int m_lgap = 0;
-    int m_rgap = 0;
-    int m_speedChoice = 0;
-    fw::UpDown m_spinLgap;
-    fw::UpDown m_spinRgap;
-    int m_bandOn = 0;
-    COLORREF m_bandColor = RGB(0, 0, 0);
-    int m_bandOpacity = 100;
-    fw::UpDown m_spinBandOpacity;
-    int m_outline = 0;
-    std::string m_separator;
     fw::Brush m_brushBand;
 
     bool OnButtonClicked(int id);
@@ -87,8 +72,8 @@ private:
     void repaintSwatch(int id) const;
     void fillMonitorList();
 
+    AppearanceSettings m_settings;  // what the controls show, exchanged with them directly
     AppearanceSettings m_original;  // as the dialog opened, for Cancel
-    std::string m_monitorName;      // device name of the strip's monitor; "" the primary
     MonitorChoices m_monitorChoices;
     int m_monitorIndex = 0;         // entry of the monitor list
 };

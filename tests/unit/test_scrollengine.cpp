@@ -31,7 +31,11 @@ protected:
         lf.lfWeight = FW_BOLD;
         lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
         font.reset(CreateFontIndirectA(&lf));
-        engine.setLook(font.get(), kText, RGB(0, 0, 0), 2);
+        StripLook look;
+        look.m_textColor = kText;
+        look.m_shadowColor = RGB(0, 0, 0);
+        look.m_deltaX = 2;
+        engine.setLook(look, font.get());
         engine.layout(kStripWidth, 20);
     }
     int TextColumns() const { return ReadBitmap(engine.strip().bitmap()).count(kText); }
