@@ -35,7 +35,10 @@ void CaptionText::measure(HDC dc, HFONT font, const std::string& text) {
 }
 
 bool CaptionText::measureRun(HDC dc, size_t offset, size_t length) {
-    std::vector<INT> extents(length);
+    // Room for two extents a byte: Wine writes two extents for every character that starts with
+    // a lead byte, also for a lead byte alone at the end of the run, whose second extent would
+    // lie past an array of one extent a byte (a hostile settings or watched file holds such text).
+    std::vector<INT> extents(2 * length);
     INT fit = 0;
     SIZE size{0, 0};
     if (!GetTextExtentExPointA(dc, m_text.data() + offset, static_cast<int>(length), INT_MAX, &fit,

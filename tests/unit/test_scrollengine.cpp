@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
+#include "display/CaptionText.h"
 #include "display/ScrollEngine.h"
 #include "framework/Gdi.h"
 #include "tests/support/Pixels.h"
@@ -43,6 +46,30 @@ protected:
     fw::Font font;
     ScrollEngine engine;
 };
+
+// A text from a hostile file may end in a lead byte alone. The system then writes one extent
+// more than the text has bytes (Wine writes two for it); the measure's array has room for two a
+// byte, and such a caption measures and rolls.
+TEST_F(ScrollEngineTest, ALoneLeadByteAtTheEndStaysWithinTheMeasuresExtents) {
+    fw::MemoryDC dc(nullptr);
+    fw::SelectGuard selectFont(dc.get(), font.get());
+    const std::string text = "ab\x82";
+    const INT kUnwritten = -7;
+    std::vector<INT> extents(3 * text.size(), kUnwritten);
+    INT fit = 0;
+    SIZE size{0, 0};
+    ASSERT_TRUE(GetTextExtentExPointA(dc.get(), text.data(), static_cast<int>(text.size()), INT_MAX, &fit,
+                                      extents.data(), &size));
+    const size_t written = extents.size() - static_cast<size_t>(std::count(extents.begin(), extents.end(), kUnwritten));
+    EXPECT_LE(written, 2 * text.size());
+
+    CaptionText measured;
+    measured.measure(dc.get(), font.get(), text);
+    EXPECT_EQ(size.cx, measured.size().cx);
+    engine.add(0, text, 1, nullptr);
+    for (int tick = 0; tick < 20; ++tick) engine.tick();
+    EXPECT_GT(TextColumns(), 0);
+}
 
 TEST_F(ScrollEngineTest, TicksMoveOnlyWhileRollingAndEndOnceTheLastCaptionHasLeft) {
     EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
