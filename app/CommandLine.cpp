@@ -5,15 +5,12 @@
 #include <cstring>
 
 #include "framework/Mbcs.h"
+#include "framework/Text.h"
 #include "model/MinutesRule.h"
 
 namespace {
 const char kDebugOption[] = "-D586";
 const char kBatchPrefix[] = "-T";
-
-bool hasPrefix(const std::string& argument, const char* prefix) {
-    return argument.compare(0, 2, prefix) == 0;
-}
 
 // A number of at least `low` and at most `high` after the option's two letters.
 bool scanBounded(const std::string& argument, int low, int high, int& value) {
@@ -24,18 +21,18 @@ bool scanBounded(const std::string& argument, int low, int high, int& value) {
 void scanCommandOption(const std::string& argument, int& minutes, CommandLineScan& scan) {
     CaptionCommand command;
     int value = 0;
-    if (hasPrefix(argument, "-S") || hasPrefix(argument, "-R")) {
+    if (fw::StartsWith(argument, "-S") || fw::StartsWith(argument, "-R")) {
         command.kind = argument[1] == 'S' ? CaptionCommand::kShowItem : CaptionCommand::kHideItem;
         if (!scanBounded(argument, 1, INT_MAX, value)) scan.commandError = true;
         command.number = value;
-    } else if (hasPrefix(argument, "-C")) {
+    } else if (fw::StartsWith(argument, "-C")) {
         command.kind = CaptionCommand::kClearAll;
         if (argument.size() != 2) scan.commandError = true;
-    } else if (hasPrefix(argument, "-A")) {
+    } else if (fw::StartsWith(argument, "-A")) {
         command.kind = CaptionCommand::kShowText;
         command.text = argument.substr(2);
         if (command.text.empty()) scan.commandError = true;
-    } else if (hasPrefix(argument, "-M")) {
+    } else if (fw::StartsWith(argument, "-M")) {
         if (!scanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
         return;
     } else {
@@ -79,7 +76,7 @@ CommandLineScan scanCommandLine(const std::vector<std::string>& arguments) {
             scan.debugMode = 1;
             scan.echo += "DEBUGMODE ON\n";
         }
-        if (argument.compare(0, 2, kBatchPrefix) == 0) {
+        if (fw::StartsWith(argument, kBatchPrefix)) {
             scan.batchMode = 1;
             int number = -1;
             if (!scanDecimal(argument.c_str() + 2, number)) number = -1;

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "framework/Mbcs.h"
+#include "framework/Text.h"
+#include "model/KirunData.h"
 #include "model/MinutesRule.h"
 
 namespace remote {
@@ -16,16 +18,13 @@ bool knownKind(std::uint32_t kind) {
 std::string oneSafeLine(const char* text, std::size_t bytes) {
     const void* nul = std::memchr(text, '\0', bytes);
     if (nul) bytes = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
-    std::string line;
-    for (std::size_t i = 0; i < bytes; ++i)
-        if (text[i] != '\r' && text[i] != '\n') line += text[i];
-    return fw::CutToBytes(line, kMaxTextBytes);
+    return fw::CutToBytes(fw::WithoutLineBreaks(std::string(text, bytes)), kMaxCaptionTextBytes);
 }
 }  // namespace
 
 std::vector<char> encodeCommand(const CaptionCommand& command) {
     const std::string text = command.kind == CaptionCommand::kShowText
-                                 ? fw::CutToBytes(command.text, kMaxTextBytes)
+                                 ? fw::CutToBytes(command.text, kMaxCaptionTextBytes)
                                  : std::string();
     Header header{};
     header.size = sizeof header;

@@ -15,7 +15,6 @@ namespace remote {
 
 constexpr ULONG_PTR kMagic = 0x4B524E31;      // COPYDATASTRUCT.dwData of every command
 constexpr std::uint32_t kVersion = 1;
-constexpr std::size_t kMaxTextBytes = 1000;   // a caption text's limit, as in the list
 constexpr std::size_t kMaxPayloadBytes = 65536;
 
 struct Header {
@@ -35,7 +34,7 @@ constexpr LRESULT kAnswerMalformed = 0x4B54;
 std::vector<char> encodeCommand(const CaptionCommand& command);
 
 // False for anything but a well-formed payload. A text is taken up to its first NUL byte,
-// loses its line breaks and is cut to kMaxTextBytes at a character boundary.
+// loses its line breaks and is cut to kMaxCaptionTextBytes at a character boundary.
 bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command);
 
 }  // namespace remote

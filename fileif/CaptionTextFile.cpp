@@ -5,6 +5,7 @@
 #include "framework/FileBytes.h"
 #include "framework/LineReader.h"
 #include "framework/Mbcs.h"
+#include "framework/Text.h"
 
 namespace {
 const UINT kCaptionCodePage = 932;
@@ -16,9 +17,9 @@ struct Encoding {
 };
 
 Encoding detectEncoding(const std::string& bytes, bool cut) {
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return {3, fw::LineReader::Units::Bytes, CP_UTF8};
-    if (bytes.compare(0, 2, "\xFF\xFE") == 0) return {2, fw::LineReader::Units::Utf16LittleEndian, 0};
-    if (bytes.compare(0, 2, "\xFE\xFF") == 0) return {2, fw::LineReader::Units::Utf16BigEndian, 0};
+    if (fw::StartsWith(bytes, "\xEF\xBB\xBF")) return {3, fw::LineReader::Units::Bytes, CP_UTF8};
+    if (fw::StartsWith(bytes, "\xFF\xFE")) return {2, fw::LineReader::Units::Utf16LittleEndian, 0};
+    if (fw::StartsWith(bytes, "\xFE\xFF")) return {2, fw::LineReader::Units::Utf16BigEndian, 0};
     if (isUtf8WithMultiByte(bytes, cut)) return {0, fw::LineReader::Units::Bytes, CP_UTF8};
     return {0, fw::LineReader::Units::Bytes, kCaptionCodePage};
 }

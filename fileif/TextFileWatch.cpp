@@ -5,6 +5,7 @@
 
 #include "fileif/CaptionTextFile.h"
 #include "framework/Mbcs.h"
+#include "framework/Text.h"
 #include "framework/UniqueHandle.h"
 
 bool isNewVersion(const WIN32_FIND_DATAA& entry, const WIN32_FIND_DATAA& last) {
@@ -34,10 +35,6 @@ const char kLongPathPrefix[] = "\\\\?\\";
 const char kDevicePrefix[] = "\\\\.\\";
 const char kDevicePrefixSlashes[] = "//./";
 
-bool startsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
 // The DOS device names stand for their device in any folder and with any extension.
 bool isDeviceName(const std::string& lastPart) {
     std::string name = fw::UpperAscii(lastPart.substr(0, lastPart.find('.')));
@@ -52,9 +49,9 @@ bool isDeviceName(const std::string& lastPart) {
 
 bool isWatchablePath(const std::string& filePath) {
     if (filePath.empty()) return false;
-    if (startsWith(filePath, kDevicePrefix) || startsWith(filePath, kDevicePrefixSlashes)) return false;
+    if (fw::StartsWith(filePath, kDevicePrefix) || fw::StartsWith(filePath, kDevicePrefixSlashes)) return false;
     // "*" and "?" are never trail bytes of a double-byte character, so a byte search is safe.
-    const size_t afterPrefix = startsWith(filePath, kLongPathPrefix) ? std::strlen(kLongPathPrefix) : 0;
+    const size_t afterPrefix = fw::StartsWith(filePath, kLongPathPrefix) ? std::strlen(kLongPathPrefix) : 0;
     if (filePath.find_first_of("*?", afterPrefix) != std::string::npos) return false;
     // The last part starts after the last separator; a backslash byte inside a double-byte
     // character is none. A device may be written with a colon after it ("LPT1:").

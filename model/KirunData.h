@@ -1,7 +1,11 @@
 #pragma once
 // One caption item: the text as the operator typed it, its display time, whether it is on air.
+#include <cstddef>
 #include <string>
 #include <utility>
+
+// A caption text's limit in bytes, wherever a text enters the list or a strip.
+constexpr std::size_t kMaxCaptionTextBytes = 1000;
 
 class CKirunData {
 public:

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "framework/Mbcs.h"
+#include "framework/Text.h"
 
 namespace {
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
@@ -17,7 +18,6 @@ const size_t kNone = std::string::npos;
 
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool startsWith(const std::string& s, const char* mark) { return s.compare(0, std::strlen(mark), mark) == 0; }
 
 // s[from, to) up to its first NUL byte.
 std::string upTo(const std::string& s, size_t from, size_t to) {
@@ -70,11 +70,11 @@ std::string utf16Bytes(const std::wstring& wide, bool bigEndian) {
 }  // namespace
 
 ProfileText::ProfileText(std::string bytes) {
-    if (startsWith(bytes, kUtf8Mark)) {
+    if (fw::StartsWith(bytes, kUtf8Mark)) {
         m_encoding = Encoding::Utf8;
         m_text = bytes.substr(3);
-    } else if (startsWith(bytes, kUtf16LeMark) || startsWith(bytes, kUtf16BeMark)) {
-        bool bigEndian = startsWith(bytes, kUtf16BeMark);
+    } else if (fw::StartsWith(bytes, kUtf16LeMark) || fw::StartsWith(bytes, kUtf16BeMark)) {
+        bool bigEndian = fw::StartsWith(bytes, kUtf16BeMark);
         m_encoding = bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le;
         m_text = narrow(utf16From(bytes, 2, bigEndian), CP_UTF8);
     } else {

@@ -6,19 +6,9 @@
 
 #include "display/KirunWin.h"
 #include "display/RunList.h"
+#include "framework/Text.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
-
-namespace {
-// A copy of the text for the strip: every "\r", then every "\n" removed.
-std::string oneLine(const std::string& text) {
-    std::string line;
-    line.reserve(text.size());
-    for (char c : text)
-        if (c != '\r' && c != '\n') line += c;
-    return line;
-}
-}  // namespace
 
 KirunController::KirunController(ControllerEvents& events, StartOptions start)
     : m_events(events), m_start(std::move(start)), m_iniPath(settingsFilePath()),
@@ -106,7 +96,7 @@ void KirunController::putOnAir(int position) {
 
 bool KirunController::sendToStrip(int position) {
     if (!m_captionList.contains(position) || !m_captionWin) return false;
-    std::string line = oneLine(m_captionList.at(position).m_text);
+    std::string line = fw::WithoutLineBreaks(m_captionList.at(position).m_text);
     m_captionWin->addKirun(position, line.c_str(), m_captionList.at(position).m_minutes, this);
     m_captionList.setStateAt(position, 1);
     return true;
@@ -197,7 +187,7 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         break;
     case CaptionCommand::kShowText:
         if (m_captionWin)
-            m_captionWin->addKirun(kFreeTextIndex, oneLine(command.text).c_str(), command.minutes, this);
+            m_captionWin->addKirun(kFreeTextIndex, fw::WithoutLineBreaks(command.text).c_str(), command.minutes, this);
         break;
     }
     return CommandResult::kDone;

@@ -44,6 +44,6 @@ void CKirunSettingDlg::OnOK() {
     m_data.m_minutes = m_editMinutes;
     // Cut between characters: a lone lead byte at the end would swallow the next byte
     // wherever the text goes.
-    m_data.m_text = fw::CutToBytes(m_editText, kMaxTextBytes);
+    m_data.m_text = fw::CutToBytes(m_editText, kMaxCaptionTextBytes);
     EndDialog(IDOK);
 }

@@ -12,8 +12,6 @@
 
 class CKirunSettingDlg : public fw::Dialog {
 public:
-    static constexpr size_t kMaxTextBytes = 1000;
-
     explicit CKirunSettingDlg(HWND parent = nullptr);
 
     void setData(CKirunData data);

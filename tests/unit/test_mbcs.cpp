@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Mbcs.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -47,6 +48,20 @@ TEST(FileDialogFilter, SplitsAtBarsButNotInsideACharacter) {
     EXPECT_EQ(std::string("All\0*.*\0\0", 9), fw::FileDialogFilter("All|*.*"));
     // "ソ" is 0x83 0x7C: its trail byte is a bar.
     EXPECT_EQ(std::string("\x83\x7c\0*.*\0\0", 8), fw::FileDialogFilter("\x83\x7c|*.*||"));
+}
+
+TEST(Text, LineBreaksGoWhereverTheyStand) {
+    const struct { std::string text, line; } kCases[] = {
+        {"a\r\nb", "ab"}, {"\n\ra\n", "a"}, {"\r\r\n\n", ""}, {kHyo + "\r\n" + kHyo, kHyo + kHyo}, {"a b", "a b"},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(c.line, fw::WithoutLineBreaks(c.text)) << c.text;
+}
+
+TEST(Text, StartsWithComparesTheWholePrefix) {
+    const struct { std::string text; const char* prefix; bool starts; } kCases[] = {
+        {"-T5", "-T", true}, {"-", "-T", false}, {"\xEF\xBB", "\xEF\xBB\xBF", false}, {"abc", "", true}, {"xab", "ab", false},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(c.starts, fw::StartsWith(c.text, c.prefix)) << c.text;
 }
 
 }  // namespace
