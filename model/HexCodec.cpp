@@ -1,7 +1,5 @@
 #include "model/HexCodec.h"
 
-#include <cstdio>
-
 std::string encodeHex(const std::string& text) {
     static const char kDigits[] = "0123456789abcdef";
     std::string hex;
@@ -14,11 +12,9 @@ std::string encodeHex(const std::string& text) {
     return hex;
 }
 
-std::string decodeHex(const std::string& hex) {
-    if (hex.size() % 2 != 0) {
-        std::printf("受信データの文字数が奇数です\n");
-        return std::string();
-    }
+std::string decodeHex(const std::string& hex, bool* oddLength) {
+    if (oddLength) *oddLength = hex.size() % 2 != 0;
+    if (hex.size() % 2 != 0) return std::string();
     std::string bytes;
     bytes.reserve(hex.size() / 2);
     for (size_t i = 0; i < hex.size(); i += 2)

@@ -101,12 +101,13 @@ std::string fullPathOf(const std::string& path) {
 }
 
 SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
-                              FileInterfaceSettings& fileInterface) {
+                              FileInterfaceSettings& fileInterface, int* oddHexTexts) {
     removeLeftoverTemporaryFiles(path);
     std::string bytes;
     const FileRead read = readWholeFilePatiently(path, bytes, kLoadPatienceMs, kRetryStepMs);
     ProfileText text(std::move(bytes));  // a file that cannot be read gives the defaults
-    readSettings(TextSource(text), appearance, captions, fileInterface);
+    const int oddTexts = readSettings(TextSource(text), appearance, captions, fileInterface);
+    if (oddHexTexts) *oddHexTexts = oddTexts;
     return loadResult(read);
 }
 

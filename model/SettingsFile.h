@@ -22,9 +22,10 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 // the empty path; the font's height, weight and italic are read only when a face name is stored
 // (and default to 0). The stored items are appended to `captions`. A file held by another
 // program is waited for up to a second. Temporary files that earlier saves left beside it
-// (the writer was killed) are removed first.
+// (the writer was killed) are removed first. *oddHexTexts (when given) counts the hex texts of
+// odd length, each read as empty.
 SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
-                              FileInterfaceSettings& fileInterface);
+                              FileInterfaceSettings& fileInterface, int* oddHexTexts = nullptr);
 
 // Whether the file can be read now (waiting a little for a file held by another program),
 // without taking anything from it.

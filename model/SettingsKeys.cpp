@@ -8,8 +8,10 @@
 namespace {
 
 // Text stored as hex pairs, so that any byte survives; a "00" pair ends it.
-std::string decodeHexText(const std::string& hex) {
-    std::string text = decodeHex(hex);
+std::string decodeHexText(const std::string& hex, int& oddTexts) {
+    bool odd = false;
+    std::string text = decodeHex(hex, &odd);
+    if (odd) ++oddTexts;
     text.resize(std::min(text.size(), text.find('\0')));
     return text;
 }
@@ -24,24 +26,24 @@ std::string storedValue(const SettingRow& row, const ConstSettingsRecords& recor
 }
 
 std::string readText(const SettingsSource& source, const std::string& section, const char* key, SettingKind kind,
-                     size_t maxBytes) {
+                     size_t maxBytes, int& oddTexts) {
     if (kind != SettingKind::HexText) return source.readString(section, key, maxBytes);
-    return fw::CutToBytes(decodeHexText(source.readString(section, key, kMaxHexDigits)), maxBytes);
+    return fw::CutToBytes(decodeHexText(source.readString(section, key, kMaxHexDigits), oddTexts), maxBytes);
 }
 
-CKirunData loadItem(const SettingsSource& source, const std::string& section) {
+CKirunData loadItem(const SettingsSource& source, const std::string& section, int& oddTexts) {
     CKirunData item;
     for (const ItemSettingRow& row : itemSettingRows()) {
         if (row.number) item.*row.number = source.readInt(section, row.key, item.*row.number);
-        else item.*row.text = readText(source, section, row.key, row.kind, std::string::npos);
+        else item.*row.text = readText(source, section, row.key, row.kind, std::string::npos, oddTexts);
     }
     return item;
 }
 
-void loadCaptions(const SettingsSource& source, int count, CaptionList& captions) {
+void loadCaptions(const SettingsSource& source, int count, CaptionList& captions, int& oddTexts) {
     if (count > 0) captions.reserve(captions.count() + count);
     for (int position = 0; position < count; ++position)
-        captions.append(loadItem(source, itemSectionName(position)));
+        captions.append(loadItem(source, itemSectionName(position), oddTexts));
 }
 
 void writeItems(SettingsSink& sink, const CaptionList& captions) {
@@ -55,9 +57,10 @@ void writeItems(SettingsSink& sink, const CaptionList& captions) {
 
 }  // namespace
 
-void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
-                  FileInterfaceSettings& fileInterface) {
+int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
+                 FileInterfaceSettings& fileInterface) {
     SettingsRecords records{appearance, fileInterface};
+    int oddTexts = 0;
     bool faceStored = false;
     int itemCount = 0;
     for (const SettingRow& row : settingRows()) {
@@ -70,14 +73,15 @@ void readSettings(const SettingsSource& source, AppearanceSettings& appearance, 
             ConstSettingsRecords current{appearance, fileInterface};
             row.field.setNumber(records, source.readInt(row.section, row.key, row.field.number(current)));
         } else {
-            std::string text = readText(source, row.section, row.key, row.kind, row.maxBytes);
+            std::string text = readText(source, row.section, row.key, row.kind, row.maxBytes, oddTexts);
             const bool keep = row.load == SettingLoad::KeepWhenEmpty || row.load == SettingLoad::FaceName;
             if (keep && text.empty()) continue;
             row.field.setText(records, text);
             faceStored = faceStored || row.load == SettingLoad::FaceName;
         }
     }
-    loadCaptions(source, itemCount, captions);
+    loadCaptions(source, itemCount, captions, oddTexts);
+    return oddTexts;
 }
 
 void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,

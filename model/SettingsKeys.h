@@ -25,9 +25,10 @@ public:
 };
 
 // Every row's key, as its load rule says (see SettingLoad); the stored items are appended to
-// `captions`, read after every other key.
-void readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
-                  FileInterfaceSettings& fileInterface);
+// `captions`, read after every other key. Returns how many hex texts were of odd length (each
+// read as empty).
+int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
+                 FileInterfaceSettings& fileInterface);
 
 // Every row's key in the rows' order: SYSTEM, then ITEM0, ITEM1, ..., then FILE, then the strip
 // options in SYSTEM again. A row written only when not at its default is deleted when it holds

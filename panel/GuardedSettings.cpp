@@ -8,12 +8,15 @@
 namespace {
 const char kUnreadableAtStart[] = "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
 const char kStillUnreadable[] = "設定ファイルを読み込めないため、保存しませんでした\n";
+const char kOddHexText[] = "受信データの文字数が奇数です\n";
 const char kReadableAgain[] = "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
 }  // namespace
 
 void GuardedSettings::load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
                            FileInterfaceSettings& fileInterface) {
-    m_guarded = loadSettingsFile(path, appearance, captions, fileInterface) == SettingsLoad::Unreadable;
+    int oddHexTexts = 0;
+    m_guarded = loadSettingsFile(path, appearance, captions, fileInterface, &oddHexTexts) == SettingsLoad::Unreadable;
+    for (int i = 0; i < oddHexTexts; ++i) std::printf("%s", kOddHexText);
 }
 
 void GuardedSettings::reportUnreadable(const std::string& path, bool quiet, OperatorMessages& messages) const {

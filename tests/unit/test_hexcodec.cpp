@@ -27,6 +27,12 @@ TEST(HexCodec, DecodesEitherCaseAndCountsOtherCharactersAsZero) {
 TEST(HexCodec, OddLengthDecodesNothing) {
     EXPECT_EQ("", decodeHex("616"));
     EXPECT_EQ("", decodeHex("6"));
+    const struct { const char* hex; bool odd; } kCases[] = {{"616", true}, {"6", true}, {"61", false}, {"", false}};
+    for (const auto& c : kCases) {
+        bool odd = !c.odd;
+        decodeHex(c.hex, &odd);
+        EXPECT_EQ(c.odd, odd) << c.hex;
+    }
 }
 
 }  // namespace

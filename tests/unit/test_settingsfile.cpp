@@ -12,6 +12,7 @@
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
+#include "panel/GuardedSettings.h"
 
 namespace {
 
@@ -214,7 +215,8 @@ TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
     HandWritten file(withItems("2", "[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616\r\n"
                                     "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
     StdoutCapture out;
-    Settings loaded = file.load();
+    Settings loaded;
+    GuardedSettings().load(file.path(), loaded.appearance, loaded.captions, loaded.fileInterface);
     EXPECT_EQ("受信データの文字数が奇数です\n", out.text());
     ASSERT_EQ(2, loaded.captions.count());
     EXPECT_EQ("", loaded.captions.at(0).m_text);
