@@ -1,6 +1,6 @@
 #pragma once
 // The monitors the strip can lie on: the connected ones as the system lists them, and the pure
-// rules over that list (which one the strip takes, how a person tells them apart).
+// rule over that list of which one the strip takes.
 #include <windows.h>
 
 #include <string>
@@ -19,10 +19,3 @@ std::vector<MonitorInfo> connectedMonitors();
 // The monitor called `deviceName` (compared without regard to ASCII case); the primary monitor
 // when the name is empty or no connected monitor has it; null only for an empty list.
 const MonitorInfo* stripMonitor(const std::vector<MonitorInfo>& monitors, const std::string& deviceName);
-
-// Where `rect` lies seen from the primary monitor's rectangle: "メイン" for the primary itself,
-// else "左", "右", "上", "下" or two of them ("右上"); "重なり" for one that overlaps it.
-std::string monitorSide(const RECT& rect, const RECT& primaryRect, bool primary);
-
-// "2: 1024×768 右": the monitor's number (counting from 1), its size and its side.
-std::string monitorLabel(int number, const MonitorInfo& monitor, const RECT& primaryRect);

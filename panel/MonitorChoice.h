@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/MonitorList.h"
+#include "panel/MonitorLabel.h"
 
 extern const char kPrimaryMonitorLabel[];
 
