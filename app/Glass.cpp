@@ -45,6 +45,3 @@ int extendGlass(HWND hwnd, const MARGINS* margins) {
     return -1;
 }
 
-int pixelsToPointsAt(int pixels, int logPixelsY) { return MulDiv(pixels, 72, logPixelsY); }
-
-int pixelsToPoints(int pixels) { return pixelsToPointsAt(pixels, fw::LogPixelsY()); }

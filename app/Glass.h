@@ -10,9 +10,6 @@ int isVistaOrLater();
 int queryComposition(BOOL* enabled);
 // Behind the gate the result of DwmExtendFrameIntoClientArea; otherwise -1 without a call.
 int extendGlass(HWND hwnd, const MARGINS* margins);
-// Pixels to points at the main window's resolution, and at a given one.
-int pixelsToPoints(int pixels);
-int pixelsToPointsAt(int pixels, int logPixelsY);
 
 // The system functions the gate stands before. Tests replace them to drive both composition
 // states and to count the calls; setGlassSystem also forgets the version already read.

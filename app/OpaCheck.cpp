@@ -7,6 +7,7 @@
 
 #include "app/Glass.h"
 #include "app/LateBound.h"
+#include "framework/App.h"
 #include "framework/DataExchange.h"
 #include "framework/Gdi.h"
 
@@ -77,7 +78,7 @@ void COpaCheck::OnPaint() {
         text.top = (client.bottom - extent.cy) / 2 + 1;
         text.bottom = text.top + extent.cy;
 
-        DTTOPTS options = glowLabelOptions(pixelsToPoints(-described.lfHeight));
+        DTTOPTS options = glowLabelOptions(fw::PixelsToPoints(-described.lfHeight));
         late::DrawThemeTextEx(theme.get(), buffer, BP_CHECKBOX, 0, label.c_str(),
                               static_cast<int>(label.size()), kLabelFormat, &text, &options);
     }  // the font is selected out of the buffer before the buffer goes

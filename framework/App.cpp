@@ -51,6 +51,8 @@ int WindowDpi(HWND hwnd) {
 
 int ScaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, WindowDpi(hwnd), kDefaultDpi); }
 
-int PixelsToPoints(int pixels) { return MulDiv(pixels, 72, LogPixelsY()); }
+int PixelsToPointsAt(int pixels, int logPixelsY) { return MulDiv(pixels, 72, logPixelsY); }
+
+int PixelsToPoints(int pixels) { return PixelsToPointsAt(pixels, LogPixelsY()); }
 
 }  // namespace fw

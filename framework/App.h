@@ -32,5 +32,6 @@ int WindowDpi(HWND hwnd);
 // A length in pixels at kDefaultDpi as pixels of that window.
 int ScaledForWindow(HWND hwnd, int pixels);
 int PixelsToPoints(int pixels);
+int PixelsToPointsAt(int pixels, int logPixelsY);  // rounded as MulDiv rounds
 
 }  // namespace fw

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/Glass.h"
+#include "framework/App.h"
 #include "tests/unit/test_glass_system.h"
 
 namespace {
@@ -60,9 +61,9 @@ TEST(GlassGate, VersionIsAskedAgainAfterTheSystemIsReplaced) {
 }
 
 TEST(PixelsToPoints, NinePointDialogFontGivesGlowNine) {
-    EXPECT_EQ(9, pixelsToPointsAt(12, 96));
-    EXPECT_EQ(9, pixelsToPointsAt(15, 120));
-    EXPECT_EQ(10, pixelsToPointsAt(13, 96)) << "rounded, not truncated";
+    EXPECT_EQ(9, fw::PixelsToPointsAt(12, 96));
+    EXPECT_EQ(9, fw::PixelsToPointsAt(15, 120));
+    EXPECT_EQ(10, fw::PixelsToPointsAt(13, 96)) << "rounded, not truncated";
 }
 
 TEST(GlassOnWine, RealWindowManagerAnswersWithoutComposition) {
