@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/CommandPayload.h"
+#include "framework/FileBytes.h"
 #include "framework/FolderIdentity.h"
 #include "framework/Mbcs.h"
 #include "framework/UniqueHandle.h"
@@ -30,19 +31,12 @@ std::string hashText(const std::string& text) {
     return digits;
 }
 
-std::string fullPath(const std::string& path) {
-    const DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::vector<char> buffer(needed + 1, '\0');
-    const DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    return length > 0 && length < buffer.size() ? std::string(buffer.data(), length) : path;
-}
 }  // namespace
 
 std::string channelName(const std::string& folder) {
     std::string identity;
     if (fw::FolderIdentity(folder, identity)) return identity;
-    return "PATH-" + hashText(fw::UpperAscii(fullPath(folder)));
+    return "PATH-" + hashText(fw::UpperAscii(fw::FullPathOf(folder)));
 }
 
 bool channelHeld(const std::string& channel) { return findHolder(channel) != nullptr; }

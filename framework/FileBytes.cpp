@@ -1,5 +1,7 @@
 #include "framework/FileBytes.h"
 
+#include <vector>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -52,6 +54,14 @@ FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size
     if (read) return FileBytesResult::Read;
     bytes.clear();
     return FileBytesResult::ReadError;
+}
+
+std::string FullPathOf(const std::string& path) {
+    DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::vector<char> buffer(needed, '\0');
+    DWORD length = GetFullPathNameA(path.c_str(), needed, buffer.data(), nullptr);
+    return length > 0 && length < needed ? std::string(buffer.data(), length) : path;
 }
 
 }  // namespace fw

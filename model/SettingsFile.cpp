@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/FileBytes.h"
 #include "framework/Mbcs.h"
 #include "model/ProfileText.h"
 #include "model/ProfileValues.h"
@@ -92,13 +93,6 @@ std::string settingsFilePath() {
     return directory + kFileName;
 }
 
-std::string fullPathOf(const std::string& path) {
-    DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::vector<char> buffer(needed, '\0');
-    DWORD length = GetFullPathNameA(path.c_str(), needed, buffer.data(), nullptr);
-    return length > 0 && length < needed ? std::string(buffer.data(), length) : path;
-}
 
 SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts) {
@@ -121,6 +115,6 @@ bool saveSettingsFile(const std::string& path, const AppearanceSettings& appeara
                       std::string* failedPath) {
     const bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
     if (saved) removeLeftoverTemporaryFiles(path);
-    if (!saved && failedPath) *failedPath = fullPathOf(path);
+    if (!saved && failedPath) *failedPath = fw::FullPathOf(path);
     return saved;
 }

@@ -9,9 +9,6 @@
 // "<current directory>\Kirunner.ini".
 std::string settingsFilePath();
 
-// `path` made absolute, as messages name the file.
-std::string fullPathOf(const std::string& path);
-
 // NoFile: there is none yet, the defaults apply. Unreadable: there is one, but another program
 // holds it locked or it may not be read; the defaults apply too, and writing over that file
 // would lose the list it holds.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "framework/FileBytes.h"
+
 #include "model/SettingsFile.h"
 #include "panel/SettingsSave.h"
 
@@ -20,7 +22,7 @@ void GuardedSettings::load(const std::string& path, AppearanceSettings& appearan
 }
 
 void GuardedSettings::reportUnreadable(const std::string& path, bool quiet, OperatorMessages& messages) const {
-    const std::string message = kUnreadableAtStart + fullPathOf(path);
+    const std::string message = kUnreadableAtStart + fw::FullPathOf(path);
     if (quiet)
         std::printf("%s\n", message.c_str());
     else
@@ -30,10 +32,10 @@ void GuardedSettings::reportUnreadable(const std::string& path, bool quiet, Oper
 bool GuardedSettings::mayWrite(const std::string& path, OperatorMessages& messages) {
     switch (probeSettingsFile(path)) {
     case SettingsLoad::Unreadable:
-        messages.showMessage((kStillUnreadable + fullPathOf(path)).c_str(), MB_OK | MB_ICONWARNING);
+        messages.showMessage((kStillUnreadable + fw::FullPathOf(path)).c_str(), MB_OK | MB_ICONWARNING);
         return false;
     case SettingsLoad::Loaded:
-        if (messages.showMessage((kReadableAgain + fullPathOf(path)).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (messages.showMessage((kReadableAgain + fw::FullPathOf(path)).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
             return false;
         break;
     case SettingsLoad::NoFile: break;  // no list there to lose
