@@ -64,6 +64,8 @@ bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
         decoded.text = oneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);
         if (decoded.text.empty()) return false;
         break;
+    default:  // kinds that only other channels carry
+        return false;
     }
     command = decoded;
     return true;

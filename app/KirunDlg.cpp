@@ -57,6 +57,9 @@ BOOL CKirunDlg::OnInitDialog() {
 
     controlPage.Create(m_hWnd);
     if (!CommandChannel.empty()) commandReceiver.Create(CommandChannel, &controlPage.controller());
+    // A batch run rolls its entries and ends: it takes no commands from outside.
+    if (!controlPage.controller().batchMode())
+        oscReceiver.start(controlPage.controller().fileInterface().osc, &controlPage.controller());
 
     // Automatic exit is on from the start in batch mode: the controller set it so.
     if (controlPage.controller().batchMode()) {
@@ -80,6 +83,7 @@ void CKirunDlg::setVisible(BOOL show) {
 }
 
 BOOL CKirunDlg::DestroyWindow() {
+    oscReceiver.stop();
     commandReceiver.DestroyWindow();
     controlPage.DestroyWindow();
     detachGlassCheck();

@@ -7,6 +7,7 @@
 
 #include "app/CommandChannel.h"
 #include "app/OpaCheck.h"
+#include "app/OscReceiver.h"
 #include "framework/Dialog.h"
 #include "model/StartupState.h"
 #include "panel/ControlDlg.h"
@@ -35,6 +36,7 @@ public:
     BOOL glassCheckAttached = FALSE;
     COpaCheck glassCheck;
     CCommandReceiver commandReceiver;  // commands from later Kirunner processes
+    OscReceiver oscReceiver;           // commands from show-control systems, when configured
 
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;

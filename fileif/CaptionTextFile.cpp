@@ -56,23 +56,6 @@ std::wstring utf16FromRaw(const std::string& raw, fw::LineReader::Units units) {
     return wide;
 }
 
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-std::string toCaptionCodePage(std::wstring wide) {
-    // A character beyond the basic plane is one character, so it becomes one "?".
-    for (size_t i = 0; i + 1 < wide.size(); ++i)
-        if (isHighSurrogate(wide[i]) && isLowSurrogate(wide[i + 1])) wide.replace(i, 2, 1, L'?');
-    if (wide.empty()) return std::string();
-    int length = WideCharToMultiByte(kCaptionCodePage, 0, wide.data(), static_cast<int>(wide.size()),
-                                     nullptr, 0, "?", nullptr);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(kCaptionCodePage, 0, wide.data(), static_cast<int>(wide.size()), &text[0],
-                        length, "?", nullptr);
-    return text;
-}
-
 // One line of the file as caption text in code page 932, cut at kCaptionLineLimit.
 std::string decodeLine(const std::string& raw, const Encoding& encoding) {
     std::string line;
@@ -83,9 +66,9 @@ std::string decodeLine(const std::string& raw, const Encoding& encoding) {
         std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
         if (length > 0)
             MultiByteToWideChar(CP_UTF8, 0, raw.data(), static_cast<int>(raw.size()), &wide[0], length);
-        line = toCaptionCodePage(wide);
+        line = fw::CodePage932FromWide(wide);
     } else {
-        line = toCaptionCodePage(utf16FromRaw(raw, encoding.units));
+        line = fw::CodePage932FromWide(utf16FromRaw(raw, encoding.units));
     }
     return fw::CutToBytes(line, kCaptionLineLimit);
 }

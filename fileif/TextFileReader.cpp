@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "fileif/FolderChangeNotice.h"
+
 namespace {
 enum class LookState { Idle, Asked, Running, Done };
 
@@ -17,6 +19,40 @@ public:
 private:
     CRITICAL_SECTION& m_section;
 };
+
+// The folder notification the worker holds, closed when it lets go.
+class FolderNotice {
+public:
+    FolderNotice() = default;
+    ~FolderNotice() { close(); }
+    FolderNotice(const FolderNotice&) = delete;
+    FolderNotice& operator=(const FolderNotice&) = delete;
+
+    void open(const TextFileLook& file) {
+        close();
+        if (file.fileExec != 0 && !file.filePath.empty()) m_handle = openFolderChangeNotice(file.filePath);
+    }
+    void close() {
+        if (valid()) FindCloseChangeNotification(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+    }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
+    HANDLE get() const { return m_handle; }
+    // Signals again at the next change; a notification that cannot is given up.
+    void again() {
+        if (valid() && !FindNextChangeNotification(m_handle)) close();
+    }
+
+private:
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+};
+
+// The look moved the baseline (the file was read, or a first baseline taken): the page must
+// have it, or its next look would read the same version again.
+bool baselineMoved(const TextFileWatch& before, const TextFileWatch& after) {
+    if (before.lastFileDataValid != after.lastFileDataValid) return true;
+    return after.lastFileDataValid && isNewVersion(after.lastFileData, before.lastFileData);
+}
 }  // namespace
 
 // What the page and the worker share, on the heap and counted, so that a worker left behind
@@ -31,6 +67,10 @@ struct TextFileReader::Shared {
     bool quit = false;
     LookState state = LookState::Idle;
     TextFileLook job;
+    TextFileLook watched;      // the file the notification is for, with the latest baseline
+    bool watchedMoved = false; // watch() named another file: the notification is opened anew
+    bool folderWatched = false;
+    bool changeWaiting = false;  // a change came while a result waited to be taken
 };
 
 TextFileReader::~TextFileReader() { stop(); }
@@ -50,19 +90,70 @@ void TextFileReader::release(Shared* shared) {
 
 unsigned __stdcall TextFileReader::work(void* parameter) {
     Shared* shared = static_cast<Shared*>(parameter);
+    FolderNotice notice;
+    int retriesLeft = 0;
+    DWORD retryMs = kFirstRetryMs;
     for (;;) {
-        WaitForSingleObject(shared->wake.get(), INFINITE);
+        const HANDLE handles[2] = {shared->wake.get(), notice.get()};
+        const DWORD waited = WaitForMultipleObjects(notice.valid() ? 2 : 1, handles, FALSE,
+                                                    retriesLeft > 0 ? retryMs : INFINITE);
+        bool changed = false;
+        if (waited == WAIT_OBJECT_0 + 1) {
+            notice.again();
+            changed = true;
+            retriesLeft = kRetries;
+            retryMs = kFirstRetryMs;
+        } else if (waited == WAIT_TIMEOUT) {
+            changed = true;
+            --retriesLeft;
+            retryMs *= 2;
+        }
+
         TextFileLook job;
+        bool asked = false;
+        bool reopen = false;
         {
             Lock lock(shared->lock);
             if (shared->quit) break;
-            if (shared->state != LookState::Asked) continue;
-            job = shared->job;
+            if (shared->watchedMoved) {
+                shared->watchedMoved = false;
+                reopen = true;
+                job = shared->watched;
+            }
+        }
+        if (reopen) {
+            notice.open(job);  // may take long on a slow share: outside the lock
+            retriesLeft = 0;
+            Lock lock(shared->lock);
+            shared->folderWatched = notice.valid() && !shared->watchedMoved;
+        }
+        {
+            Lock lock(shared->lock);
+            if (shared->quit) break;
+            const bool lookForChange = changed || shared->changeWaiting;
+            if (shared->state == LookState::Asked) {
+                job = shared->job;
+                asked = true;
+            } else if (lookForChange && shared->state == LookState::Idle && shared->watched.fileExec != 0) {
+                job = shared->watched;
+                shared->changeWaiting = false;
+            } else {
+                if (changed && shared->state != LookState::Idle) shared->changeWaiting = true;
+                continue;
+            }
             shared->state = LookState::Running;
         }
+
+        const TextFileWatch before = job.watch;
         job.shown = shared->look(job.fileExec, job.filePath, job.watch, job.text);
         Lock lock(shared->lock);
         if (shared->quit) break;
+        if (job.ticket == shared->watched.ticket) shared->watched.watch = job.watch;
+        if (job.shown) retriesLeft = 0;
+        if (!asked && !job.shown && !baselineMoved(before, job.watch)) {
+            shared->state = LookState::Idle;  // nothing new: the page hears nothing
+            continue;
+        }
         shared->job = std::move(job);
         shared->state = LookState::Done;
         PostMessageA(shared->target, shared->doneMessage, 0, 0);
@@ -71,24 +162,28 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
     return 0;
 }
 
-bool TextFileReader::start(const TextFileLook& look) {
+bool TextFileReader::startWorker() {
     if (m_stopped) return false;
-    if (!m_shared) {
-        Shared* shared = new Shared;
-        InitializeCriticalSection(&shared->lock);
-        shared->wake.reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
-        shared->look = m_look;
-        shared->target = m_target;
-        shared->doneMessage = m_doneMessage;
-        uintptr_t thread = shared->wake ? _beginthreadex(nullptr, 0, work, shared, 0, nullptr) : 0;
-        if (!thread) {
-            shared->references = 1;
-            release(shared);
-            return false;
-        }
-        m_shared = shared;
-        m_thread.reset(reinterpret_cast<HANDLE>(thread));
+    if (m_shared) return true;
+    Shared* shared = new Shared;
+    InitializeCriticalSection(&shared->lock);
+    shared->wake.reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    shared->look = m_look;
+    shared->target = m_target;
+    shared->doneMessage = m_doneMessage;
+    uintptr_t thread = shared->wake ? _beginthreadex(nullptr, 0, work, shared, 0, nullptr) : 0;
+    if (!thread) {
+        shared->references = 1;
+        release(shared);
+        return false;
     }
+    m_shared = shared;
+    m_thread.reset(reinterpret_cast<HANDLE>(thread));
+    return true;
+}
+
+bool TextFileReader::start(const TextFileLook& look) {
+    if (!startWorker()) return false;
     {
         Lock lock(m_shared->lock);
         if (m_shared->state != LookState::Idle) return false;
@@ -99,6 +194,25 @@ bool TextFileReader::start(const TextFileLook& look) {
     return true;
 }
 
+void TextFileReader::watch(const TextFileLook& look) {
+    if (!startWorker()) return;
+    {
+        Lock lock(m_shared->lock);
+        m_shared->watched = look;
+        m_shared->watched.text.clear();
+        m_shared->watchedMoved = true;
+        m_shared->folderWatched = false;
+        m_shared->changeWaiting = false;
+    }
+    SetEvent(m_shared->wake.get());
+}
+
+bool TextFileReader::folderWatched() const {
+    if (!m_shared) return false;
+    Lock lock(m_shared->lock);
+    return m_shared->folderWatched;
+}
+
 bool TextFileReader::busy() const {
     if (!m_shared) return false;
     Lock lock(m_shared->lock);
@@ -107,11 +221,16 @@ bool TextFileReader::busy() const {
 
 bool TextFileReader::take(TextFileLook& look) {
     if (!m_shared) return false;
-    Lock lock(m_shared->lock);
-    if (m_shared->state != LookState::Done) return false;
-    look = std::move(m_shared->job);
-    m_shared->job = TextFileLook();
-    m_shared->state = LookState::Idle;
+    bool changeWaiting = false;
+    {
+        Lock lock(m_shared->lock);
+        if (m_shared->state != LookState::Done) return false;
+        look = std::move(m_shared->job);
+        m_shared->job = TextFileLook();
+        m_shared->state = LookState::Idle;
+        changeWaiting = m_shared->changeWaiting;
+    }
+    if (changeWaiting) SetEvent(m_shared->wake.get());  // the change is looked at now
     return true;
 }
 

@@ -3,6 +3,12 @@
 // share, a slow device or a read that never returns holds up only the worker, never the
 // strip or the dialogs. One look at a time: the page starts one, the worker posts a message
 // when it is done, and the page takes the result on its own thread.
+//
+// Between the page's looks the worker also waits on a change notification of the watched
+// file's folder. When it fires, the worker looks at once with the baseline of the last look
+// (so a save is taken once, by whichever look comes first), then again after short pauses while
+// the look finds nothing new (a writer that still holds the file), and reports a look that
+// found a new version the same way. A folder that cannot notify leaves the page's looks alone.
 #include <windows.h>
 
 #include <string>
@@ -28,6 +34,9 @@ class TextFileReader {
 public:
     // How long stop waits for a look that is under way before it leaves the worker behind.
     static constexpr DWORD kStopWaitMs = 500;
+    // After a notification: looks again after 10, 20, 40 ... ms while nothing new was read.
+    static constexpr DWORD kFirstRetryMs = 10;
+    static constexpr int kRetries = 7;
 
     TextFileReader() = default;
     ~TextFileReader();
@@ -41,6 +50,13 @@ public:
     // Hands a look to the worker (started with the first one). False while a look is under
     // way or its result has not been taken, after stop, or when no worker could be started.
     bool start(const TextFileLook& look);
+    // Which file the notification watches: the look's switch, path, ticket and baseline (a
+    // switch of 0 or an empty path watches none). Called when they change; the worker then
+    // opens the notification for the new folder.
+    void watch(const TextFileLook& look);
+    // The worker holds a notification for the file last given to watch().
+    bool folderWatched() const;
+    bool workerStarted() const { return m_shared != nullptr; }
     // A look is under way or its result waits to be taken.
     bool busy() const;
     // The finished look, if there is one; the reader is then free for the next.
@@ -55,6 +71,7 @@ private:
     struct Shared;
     static unsigned __stdcall work(void* shared);
     static void release(Shared* shared);
+    bool startWorker();
 
     Shared* m_shared = nullptr;
     fw::KernelHandle m_thread;

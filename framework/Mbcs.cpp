@@ -4,6 +4,24 @@
 
 namespace fw {
 
+namespace {
+const UINT kCodePage932 = 932;
+bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+}  // namespace
+
+std::string CodePage932FromWide(std::wstring wide) {
+    for (size_t i = 0; i + 1 < wide.size(); ++i)
+        if (isHighSurrogate(wide[i]) && isLowSurrogate(wide[i + 1])) wide.replace(i, 2, 1, L'?');
+    if (wide.empty()) return std::string();
+    int length = WideCharToMultiByte(kCodePage932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, "?",
+                                     nullptr);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(kCodePage932, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, "?", nullptr);
+    return text;
+}
+
 bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 size_t CharBoundaryAtOrBefore(const std::string& s, size_t limit) {

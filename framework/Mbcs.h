@@ -18,6 +18,10 @@ std::string CutToBytes(const std::string& s, size_t limit);
 // std::string::npos when there is none.
 size_t FindLastChar(const std::string& s, char c);
 
+// UTF-16 text in code page 932, the program's caption code page: a character it lacks becomes
+// one "?", a character beyond the basic plane (a surrogate pair) too.
+std::string CodePage932FromWide(std::wstring wide);
+
 // s with a-z made A-Z; every other byte, lead and trail bytes included, as it is.
 std::string UpperAscii(std::string s);
 

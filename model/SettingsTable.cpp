@@ -15,6 +15,9 @@ const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
 const size_t kMaxPathBytes = 1022;
 // A display device name is at most 31 characters; a longer value names no monitor.
 const size_t kMaxMonitorNameBytes = 63;
+// A dotted IPv4 address is at most 15 characters; the list of senders is cut at this length.
+const size_t kMaxOscAddressBytes = 63;
+const size_t kMaxOscAllowedBytes = 1022;
 
 // The record that holds a field of type Record.
 template <typename Record> struct RecordIn;
@@ -25,6 +28,10 @@ template <> struct RecordIn<AppearanceSettings> {
 template <> struct RecordIn<FileInterfaceSettings> {
     static const FileInterfaceSettings& of(const ConstSettingsRecords& r) { return r.fileInterface; }
     static FileInterfaceSettings& of(SettingsRecords& r) { return r.fileInterface; }
+};
+template <> struct RecordIn<OscSettings> {
+    static const OscSettings& of(const ConstSettingsRecords& r) { return r.fileInterface.osc; }
+    static OscSettings& of(SettingsRecords& r) { return r.fileInterface.osc; }
 };
 template <> struct RecordIn<LOGFONTA> {
     static const LOGFONTA& of(const ConstSettingsRecords& r) { return r.appearance.logFont; }
@@ -67,6 +74,7 @@ const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr};
 
 using A = AppearanceSettings;
 using F = FileInterfaceSettings;
+using O = OscSettings;
 using K = SettingKind;
 using L = SettingLoad;
 const bool kAlways = false;
@@ -101,6 +109,10 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OUTLINE", K::Int, numberField<&A::outline>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "SEPARATOR", K::HexText, textField<&A::separator>(), L::KeepWhenEmpty, kUnlessDefault,
          kMaxSeparatorBytes},
+        {kSystem, "OSCPORT", K::Int, numberField<&O::port>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "OSCADDRESS", K::Text, textField<&O::address>(), L::KeepWhenEmpty, kUnlessDefault,
+         kMaxOscAddressBytes},
+        {kSystem, "OSCALLOW", K::Text, textField<&O::allowed>(), L::Plain, kUnlessDefault, kMaxOscAllowedBytes},
     };
     return rows;
 }

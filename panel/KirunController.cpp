@@ -30,6 +30,7 @@ KirunController::StartReport KirunController::start() {
     m_settingsFile.load(m_iniPath, m_appearance, m_captionList, m_fileInterface);
     report.settingsUnreadable = m_settingsFile.guarded();
     m_events.listChanged();
+    watchFileFolder();
 
     createStrip();
     if (m_start.batchMode && putBatchOnAir()) m_events.listChanged();
@@ -164,7 +165,9 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
     // The file's caption has no row to take it off air: switching the interface off or
     // watching another file does it here.
     if (m_captionWin && (settings.fileExec == 0 || pathChanged)) m_captionWin->removeKirun(kFileCaptionIndex);
+    const bool watchMoved = settings.fileExec != m_fileInterface.fileExec || pathChanged;
     m_fileInterface = settings;
+    if (watchMoved) watchFileFolder();
     saveSettings();
 }
 
@@ -189,6 +192,13 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         if (m_captionWin)
             m_captionWin->addKirun(kFreeTextIndex, fw::WithoutLineBreaks(command.text).c_str(), command.minutes, this);
         break;
+    case CaptionCommand::kShowStrip:
+        showStrip(command.number != 0);
+        break;
+    case CaptionCommand::kCutIn:
+        // A caption that runs ahead of the cycle needs the strip's run list to make room for
+        // it; until it can, the command is answered and leaves the strip as it is.
+        return CommandResult::kNotSupported;
     }
     return CommandResult::kDone;
 }
@@ -229,15 +239,24 @@ void KirunController::closeProgram() {
     std::fflush(stdout);
 }
 
-void KirunController::checkTextFile() {
-    takeFileLook();  // in case its message was lost
-    if (m_fileInterface.fileExec == 0) return;
+TextFileLook KirunController::nextFileLook() const {
     TextFileLook look;
     look.fileExec = m_fileInterface.fileExec;
     look.filePath = m_fileInterface.filePath;
     look.watch = m_fileWatch;
     look.ticket = m_fileLookTicket;
-    m_fileReader.start(look);  // refused while a look is under way: this tick is skipped
+    return look;
+}
+
+void KirunController::watchFileFolder() {
+    // Only a file that is watched at all gets a notification (and starts the worker).
+    if (m_fileInterface.fileExec != 0 || m_fileReader.workerStarted()) m_fileReader.watch(nextFileLook());
+}
+
+void KirunController::checkTextFile() {
+    takeFileLook();  // in case its message was lost
+    if (m_fileInterface.fileExec == 0) return;
+    m_fileReader.start(nextFileLook());  // refused while a look is under way: this tick is skipped
 }
 
 void KirunController::takeFileLook() {

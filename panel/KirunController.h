@@ -1,7 +1,8 @@
 #pragma once
 // The program's behaviour behind the operator's page, knowing no window of it: the caption
 // list and the settings file it is kept in, the appearance and text-file settings, the caption
-// strip it creates and feeds, the once-a-second look at the watched file, the start in batch
+// strip it creates and feeds, the looks at the watched file (once a second, and when its folder
+// reports a change), the start in batch
 // mode and with commands, remote commands, automatic exit and the exit code. What the page is
 // to show it reports through ControllerEvents.
 //
@@ -93,6 +94,10 @@ private:
     bool sendToStrip(int position);
     void takeEverythingOffAir();
     void closeProgram();
+    // The next look at the watched file, with the baseline and ticket of now.
+    TextFileLook nextFileLook() const;
+    // Points the reader's folder notification at the watched file, or at none when it is off.
+    void watchFileFolder();
 
     ControllerEvents& m_events;
     StartOptions m_start;

@@ -90,6 +90,11 @@ void LoadSettings(const std::string& path, Settings& s) {
     s.fileInterface.fileExec = file.readInt(kFile, "EXEC", s.fileInterface.fileExec);
     s.fileInterface.fileMinute = file.readInt(kFile, "MINUTE", s.fileInterface.fileMinute);
     s.fileInterface.filePath = file.readString(kFile, "PATH", kMaxPathBytes);
+    OscSettings& o = s.fileInterface.osc;
+    o.port = file.readInt(kSystem, "OSCPORT", o.port);
+    const std::string address = file.readString(kSystem, "OSCADDRESS", 63);
+    if (!address.empty()) o.address = address;
+    o.allowed = file.readString(kSystem, "OSCALLOW", 1022);
 }
 
 bool WriteSettings(const std::string& path, const Settings& s) {
@@ -128,6 +133,11 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     writer.PutIntUnless("OUTLINE", a.outline, defaults.outline);
     writer.PutUnless("SEPARATOR", encodeHex(fw::CutToBytes(a.separator, kMaxSeparatorBytes)),
                      encodeHex(defaults.separator));
+    const OscSettings& o = s.fileInterface.osc;
+    const OscSettings oscDefaults;
+    writer.PutIntUnless("OSCPORT", o.port, oscDefaults.port);
+    writer.PutUnless("OSCADDRESS", o.address, oscDefaults.address);
+    writer.PutUnless("OSCALLOW", o.allowed, oscDefaults.allowed);
     return writer.ok();
 }
 

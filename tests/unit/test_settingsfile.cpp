@@ -164,6 +164,7 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     const struct {
         const char* lines;
         void (*set)(AppearanceSettings&);
+        void (*setOsc)(OscSettings&) = nullptr;
     } cases[] = {
         {"MONITOR=\\\\.\\DISPLAY2\r\n", [](AppearanceSettings& a) { a.monitorName = "\\\\.\\DISPLAY2"; }},
         {"BAND=1\r\n", [](AppearanceSettings& a) { a.bandOn = 1; }},
@@ -177,6 +178,8 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
              a.monitorName = "x", a.bandOn = 1, a.bandColor = RGB(255, 0, 0), a.bandOpacity = 60, a.outline = 1,
              a.separator = "*";
          }},
+        {"OSCPORT=9000\r\nOSCADDRESS=0.0.0.0\r\nOSCALLOW=10.0.0.5,10.0.0.6\r\n", nullptr,
+         [](OscSettings& o) { o.port = 9000, o.address = "0.0.0.0", o.allowed = "10.0.0.5,10.0.0.6"; }},
     };
     TempDir dir;
     const std::string path = dir.file("Kirunner.ini");
@@ -189,7 +192,8 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines);
         Settings s = plain;
-        c.set(s.appearance);
+        if (c.set) c.set(s.appearance);
+        if (c.setOsc) c.setOsc(s.fileInterface.osc);
         ASSERT_TRUE(saveTo(path, s));
         std::string expected = withoutOptions;
         expected.insert(expected.find(lastSystemKey) + lastSystemKey.size(), c.lines);

@@ -1,0 +1,254 @@
+// Winsock 2 before anything that brings in windows.h, which would declare the older Winsock.
+#include <winsock2.h>
+
+#include "app/OscReceiver.h"
+
+#include <process.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include "model/OscMessage.h"
+#include "model/OscSenders.h"
+#include "panel/KirunController.h"
+
+namespace {
+const char kWindowClass[] = "KirunnerOscReceiver";
+const UINT kCommandsMessage = WM_APP + 1;  // the worker queued commands
+const DWORD kStopWaitMs = 3000;
+
+class Lock {
+public:
+    explicit Lock(CRITICAL_SECTION& section) : m_section(section) { EnterCriticalSection(&m_section); }
+    ~Lock() { LeaveCriticalSection(&m_section); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+private:
+    CRITICAL_SECTION& m_section;
+};
+
+// What was dropped, or not carried out, since the last line about it.
+struct Drops {
+    unsigned long malformed = 0;
+    unsigned long unknownAddress = 0;
+    unsigned long notAllowed = 0;
+    unsigned long queueFull = 0;
+    unsigned long noSuchItem = 0;    // counted on the program's thread
+    unsigned long notSupported = 0;  // counted on the program's thread
+
+    unsigned long packets() const { return malformed + unknownAddress + notAllowed + queueFull; }
+    unsigned long commands() const { return noSuchItem + notSupported; }
+};
+
+void printDrops(const Drops& drops) {
+    if (drops.packets() == 0 && drops.commands() == 0) return;
+    if (drops.packets() > 0)
+        std::printf("OSC: %lu packets dropped (malformed %lu, unknown address %lu, not allowed %lu, queue full %lu)\n",
+                    drops.packets(), drops.malformed, drops.unknownAddress, drops.notAllowed, drops.queueFull);
+    if (drops.commands() > 0)
+        std::printf("OSC: %lu commands not carried out (no such entry %lu, not supported %lu)\n", drops.commands(),
+                    drops.noSuchItem, drops.notSupported);
+    std::fflush(stdout);
+}
+
+std::string dotted(std::uint32_t address) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 255u, (address >> 8) & 255u,
+                  address & 255u);
+    return text;
+}
+}  // namespace
+
+// What the program's thread and the worker share, counted, so that a worker that outlives
+// stop's wait still finds it.
+struct OscReceiver::Shared {
+    LONG references = 2;  // the receiver and the worker
+    CRITICAL_SECTION lock;
+    SOCKET socket = INVALID_SOCKET;
+    OscSenders senders;
+    HWND target = nullptr;
+    bool quit = false;
+    bool posted = false;  // a message for the queue is on its way
+    std::deque<CaptionCommand> queue;
+    Drops drops;
+    ULONGLONG lastReport = 0;
+};
+
+OscReceiver::~OscReceiver() { stop(); }
+
+void OscReceiver::release(Shared* shared) {
+    if (InterlockedDecrement(&shared->references) != 0) return;
+    DeleteCriticalSection(&shared->lock);
+    delete shared;
+}
+
+bool OscReceiver::start(const OscSettings& settings, KirunController* controller) {
+    if (settings.port == 0 || m_shared) return false;
+    if (settings.port < 0 || settings.port > 65535) {
+        std::printf("OSC: OSCPORT %d is outside 1-65535, no OSC receiver\n", settings.port);
+        std::fflush(stdout);
+        return false;
+    }
+    std::uint32_t address = 0;
+    if (!parseIpv4(settings.address, address)) {
+        std::printf("OSC: OSCADDRESS %s is no IPv4 address, no OSC receiver\n", settings.address.c_str());
+        std::fflush(stdout);
+        return false;
+    }
+    OscSenders senders = parseOscSenders(settings.allowed);
+    for (const std::string& entry : senders.rejected) std::printf("OSC: OSCALLOW entry ignored: %s\n", entry.c_str());
+
+    WSADATA data;
+    m_winsock = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    SOCKET listener = m_winsock ? socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP) : INVALID_SOCKET;
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(static_cast<u_short>(settings.port));
+    local.sin_addr.s_addr = htonl(address);
+    const DWORD timeout = kReportPeriodMs;
+    const bool bound = listener != INVALID_SOCKET &&
+                       bind(listener, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
+                       setsockopt(listener, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout),
+                                  sizeof timeout) == 0;
+    const RECT none{0, 0, 0, 0};
+    const bool windowMade =
+        bound && RegisterNamedClass(kWindowClass) && CreateEx(0, kWindowClass, "", 0, none, HWND_MESSAGE, 0);
+    if (!windowMade) {
+        std::printf("OSC: cannot listen on %s port %d (error %d), no OSC receiver\n", dotted(address).c_str(),
+                    settings.port, m_winsock ? WSAGetLastError() : -1);
+        std::fflush(stdout);
+        if (listener != INVALID_SOCKET) closesocket(listener);
+        stop();
+        return false;
+    }
+
+    Shared* shared = new Shared;
+    InitializeCriticalSection(&shared->lock);
+    shared->socket = listener;
+    shared->senders = std::move(senders);
+    shared->target = m_hWnd;
+    const uintptr_t thread = _beginthreadex(nullptr, 0, work, shared, 0, nullptr);
+    if (!thread) {
+        std::printf("OSC: no thread for the OSC receiver\n");
+        std::fflush(stdout);
+        closesocket(listener);
+        shared->references = 1;
+        release(shared);
+        stop();
+        return false;
+    }
+    m_shared = shared;
+    m_thread.reset(reinterpret_cast<HANDLE>(thread));
+    m_controller = controller;
+    std::printf("OSC: listening on %s port %d\n", dotted(address).c_str(), settings.port);
+    std::fflush(stdout);
+    return true;
+}
+
+void OscReceiver::stop() {
+    if (m_shared) {
+        {
+            Lock lock(m_shared->lock);
+            m_shared->quit = true;
+            closesocket(m_shared->socket);  // ends the worker's wait
+            m_shared->socket = INVALID_SOCKET;
+        }
+        WaitForSingleObject(m_thread.get(), kStopWaitMs);
+        m_thread.reset();
+        release(m_shared);
+        m_shared = nullptr;
+    }
+    if (m_hWnd) DestroyWindow();
+    if (m_winsock) WSACleanup();
+    m_winsock = false;
+    m_controller = nullptr;
+}
+
+// Counts the packet's drop, or queues its command. Called with the lock held.
+void OscReceiver::takePacket(Shared& shared, const char* packet, int bytes, int error, const sockaddr_in& from,
+                             int fromBytes) {
+    Drops& drops = shared.drops;
+    if (bytes < 0) {
+        // A datagram longer than the largest packet taken arrives cut and is reported so.
+        if (error == WSAEMSGSIZE) ++drops.malformed;
+        return;
+    }
+    if (fromBytes != sizeof from || !shared.senders.allows(ntohl(from.sin_addr.s_addr))) {
+        ++drops.notAllowed;
+        return;
+    }
+    CaptionCommand command;
+    const OscParse parse = parseOscMessage(packet, static_cast<std::size_t>(bytes), command);
+    if (parse == OscParse::kMalformed) {
+        ++drops.malformed;
+    } else if (parse == OscParse::kUnknownAddress) {
+        ++drops.unknownAddress;
+    } else if (shared.queue.size() >= kMaxQueued) {
+        ++drops.queueFull;
+    } else {
+        shared.queue.push_back(std::move(command));
+        if (!shared.posted) shared.posted = PostMessageA(shared.target, kCommandsMessage, 0, 0) != FALSE;
+    }
+}
+
+unsigned __stdcall OscReceiver::work(void* parameter) {
+    Shared* shared = static_cast<Shared*>(parameter);
+    std::vector<char> packet(kMaxOscPacketBytes);
+    SOCKET listener = shared->socket;
+    for (;;) {
+        sockaddr_in from{};
+        int fromBytes = sizeof from;
+        const int bytes = recvfrom(listener, packet.data(), static_cast<int>(packet.size()), 0,
+                                   reinterpret_cast<sockaddr*>(&from), &fromBytes);
+        const int error = bytes < 0 ? WSAGetLastError() : 0;
+        Drops due;
+        {
+            Lock lock(shared->lock);
+            if (shared->quit) break;
+            takePacket(*shared, packet.data(), bytes, error, from, fromBytes);
+            const ULONGLONG now = GetTickCount64();
+            Drops& drops = shared->drops;
+            if ((drops.packets() > 0 || drops.commands() > 0) && now - shared->lastReport >= kReportPeriodMs) {
+                due = drops;
+                drops = Drops();
+                shared->lastReport = now;
+            }
+        }
+        // Printed outside the lock: a standard output nobody reads must not hold up the page.
+        printDrops(due);
+        if (bytes < 0 && error != WSAETIMEDOUT && error != WSAECONNRESET && error != WSAEMSGSIZE)
+            Sleep(10);  // a failing socket is not spun on
+    }
+    release(shared);
+    return 0;
+}
+
+LRESULT OscReceiver::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != kCommandsMessage) return fw::Window::HandleMessage(msg, wp, lp);
+    runQueued();
+    return 0;
+}
+
+void OscReceiver::runQueued() {
+    if (!m_shared) return;
+    std::deque<CaptionCommand> commands;
+    {
+        Lock lock(m_shared->lock);
+        commands.swap(m_shared->queue);
+        m_shared->posted = false;
+    }
+    Drops undone;
+    for (const CaptionCommand& command : commands) {
+        const CommandResult result = m_controller ? m_controller->runCommand(command) : CommandResult::kDone;
+        if (result == CommandResult::kNoSuchItem) ++undone.noSuchItem;
+        if (result == CommandResult::kNotSupported) ++undone.notSupported;
+    }
+    if (undone.commands() == 0) return;
+    Lock lock(m_shared->lock);
+    m_shared->drops.noSuchItem += undone.noSuchItem;
+    m_shared->drops.notSupported += undone.notSupported;
+}

@@ -1,0 +1,76 @@
+// The reader's worker takes a save as soon as the watched file's folder reports it, with no
+// look started by the page (its once-a-second timer is not running here).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "KirunnerProcess.h"
+#include "TempDir.h"
+#include "fileif/TextFileReader.h"
+
+using testing_support::TempDir;
+using testing_support::WaitUntil;
+using testing_support::WriteFileBytes;
+
+namespace {
+
+class FolderNotice : public ::testing::Test {
+protected:
+    // The file as the page hands it over: switched on, with a baseline taken.
+    TextFileLook Watched(const std::string& file, int fileExec = 1) {
+        TextFileLook look;
+        look.fileExec = fileExec;
+        look.filePath = file;
+        look.ticket = 7;
+        std::string text;
+        checkTextFile(1, file, look.watch, text);
+        return look;
+    }
+    // A look of the page's, taken to its end; the worker may be busy with one of its own.
+    TextFileLook PageLook(const TextFileLook& look) {
+        TextFileLook found;
+        EXPECT_TRUE(WaitUntil([&] { return reader.take(found) || reader.start(look); }, 5000, 5));
+        EXPECT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5));
+        return found;
+    }
+    TempDir dir;
+    std::string path = dir.file("news.txt");
+    TextFileReader reader;
+};
+
+TEST_F(FolderNotice, ASaveIsReadAndReportedOnceWithoutALookOfThePage) {
+    ASSERT_TRUE(WriteFileBytes(path, "first"));
+    reader.watch(Watched(path));
+    ASSERT_TRUE(WaitUntil([&] { return reader.folderWatched(); }, 5000, 5));
+
+    ASSERT_TRUE(WriteFileBytes(path, "second save"));
+    TextFileLook found;
+    ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5));
+    EXPECT_TRUE(found.shown);
+    EXPECT_EQ("second save", found.text);
+    EXPECT_EQ(7u, found.ticket);
+    // The page's next look starts from the baseline it was handed: the save is not shown again.
+    EXPECT_FALSE(PageLook(found).shown);
+}
+
+TEST_F(FolderNotice, SwitchedOffOrAFolderThatCannotNotifyLeavesOnlyThePagesLooks) {
+    ASSERT_TRUE(WriteFileBytes(path, "first"));
+    const TextFileLook missing = Watched(dir.file("gone\\news.txt"));
+    const TextFileLook off = Watched(path, 0);
+    for (const TextFileLook& look : {missing, off}) {
+        SCOPED_TRACE(look.filePath + (look.fileExec ? " on" : " off"));
+        reader.watch(Watched(path));
+        ASSERT_TRUE(WaitUntil([&] { return reader.folderWatched(); }, 5000, 5));
+        reader.watch(look);
+        PageLook(look);  // the worker has taken the new file before this look
+        EXPECT_FALSE(reader.folderWatched());
+
+        ASSERT_TRUE(WriteFileBytes(path, "saved " + look.filePath));
+        TextFileLook found;
+        EXPECT_FALSE(WaitUntil([&] { return reader.take(found); }, 300, 5));
+    }
+}
+
+}  // namespace
