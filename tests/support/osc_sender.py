@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Sends OSC 1.0 messages over UDP to 127.0.0.1, as a show-control system does.
 
-  osc_sender.py PORT ADDRESS [ARG ...]   one message; an ARG is i:<int>, f:<float> or s:<UTF-8 text>
-  osc_sender.py PORT --flood RATE SECONDS  hostile packets at RATE a second for SECONDS, then ends
+  osc_sender.py PORT DONE ADDRESS [ARG ...]   one message; an ARG is i:<int>, f:<float> or s:<text>
+  osc_sender.py PORT DONE --flood RATE SECONDS  hostile packets at RATE a second for SECONDS
+Creates the file DONE when it has sent everything.
 """
 import socket
 import struct
@@ -46,13 +47,17 @@ def hostile_packets():
 
 
 def main():
-    port = int(sys.argv[1])
-    sender = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-    target = ("127.0.0.1", port)
-    if sys.argv[2] != "--flood":
-        sender.sendto(message(sys.argv[2], *sys.argv[3:]), target)
-        return
-    rate, seconds = int(sys.argv[3]), float(sys.argv[4])
+    port, done, what = int(sys.argv[1]), sys.argv[2], sys.argv[3:]
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as sender:
+        if what[0] == "--flood":
+            flood(sender, ("127.0.0.1", port), int(what[1]), float(what[2]))
+        else:
+            sender.sendto(message(what[0], *what[1:]), ("127.0.0.1", port))
+    with open(done, "w"):
+        pass
+
+
+def flood(sender, target, rate, seconds):
     packets = hostile_packets()
     start = time.monotonic()
     sent = 0
@@ -62,7 +67,7 @@ def main():
             sender.sendto(packets[sent % len(packets)], target)
             sent += 1
         time.sleep(0.001)
-    print(f"sent {sent} packets in {time.monotonic() - start:.2f} s")
+    print(f"sent {sent} packets in {time.monotonic() - start:.2f} s", file=sys.stderr)
 
 
 if __name__ == "__main__":
