@@ -2,7 +2,8 @@
 // Kirunner in FOLDER (whose Kirunner.ini watches FILE), then SAVES times: waits until the strip
 // is empty, writes FILE with a new text and closes it, and polls the strip's pixels every
 // millisecond until the caption's colour shows. After each save a -C command (as a second
-// process would send it) takes the caption off air and its pass drains the strip. Prints every
+// process would send it) takes the caption off air, and the next save waits until the strip
+// has emptied and stopped rolling. Prints every
 // save and the median and worst.
 //
 // Usage: FileLatencyProbe KIRUNNER_EXE FOLDER FILE [SAVES]
@@ -25,6 +26,8 @@ namespace {
 
 const COLORREF kTextColour = RGB(255, 255, 255);  // the default caption colour
 const DWORD kTimeoutMs = 30000;
+// The strip's scroll speed as the script sets it (DELTAX=4): 4 pixels every 50 ms.
+const int kPixelsPerSecond = 80;
 
 bool TextShown(HWND strip) { return CaptureWindow(strip).count(kTextColour) > 0; }
 
@@ -61,6 +64,11 @@ int main(int argc, char** argv) {
     const std::string channel = channelName(folder);
     Sleep(1500);  // the program's first look takes the file's baseline
 
+    // Once the run list is empty the strip rolls on for its width before it stops; only a
+    // stopped strip puts a new caption on at once.
+    RECT stripRect{};
+    GetWindowRect(strip, &stripRect);
+    const DWORD drainMs = static_cast<DWORD>((stripRect.right - stripRect.left) * 1000 / kPixelsPerSecond) + 500;
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     std::vector<double> latencies;
@@ -69,8 +77,8 @@ int main(int argc, char** argv) {
             std::printf("save %d: the strip did not empty\n", i + 1);
             break;
         }
-        // A random phase against the program's once-a-second timer.
-        Sleep(static_cast<DWORD>(std::rand() % 1000));
+        // Then a random phase against the program's once-a-second timer.
+        Sleep(drainMs + static_cast<DWORD>(std::rand() % 1000));
         char text[32];
         std::snprintf(text, sizeof text, "save %d", i + 1);
         LARGE_INTEGER closed;

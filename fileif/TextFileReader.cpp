@@ -78,9 +78,19 @@ TextFileReader::~TextFileReader() { stop(); }
 void TextFileReader::setTarget(HWND target, UINT doneMessage) {
     m_target = target;
     m_doneMessage = doneMessage;
+    if (!m_shared) return;
+    // The worker may already run for the folder notification.
+    Lock lock(m_shared->lock);
+    m_shared->target = target;
+    m_shared->doneMessage = doneMessage;
 }
 
-void TextFileReader::setLookFunction(TextFileLookFunction look) { m_look = look; }
+void TextFileReader::setLookFunction(TextFileLookFunction look) {
+    m_look = look;
+    if (!m_shared) return;
+    Lock lock(m_shared->lock);
+    m_shared->look = look;
+}
 
 void TextFileReader::release(Shared* shared) {
     if (InterlockedDecrement(&shared->references) != 0) return;
@@ -110,6 +120,7 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
         }
 
         TextFileLook job;
+        TextFileLookFunction look = nullptr;
         bool asked = false;
         bool reopen = false;
         {
@@ -134,7 +145,9 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
             if (shared->state == LookState::Asked) {
                 job = shared->job;
                 asked = true;
-            } else if (lookForChange && shared->state == LookState::Idle && shared->watched.fileExec != 0) {
+            } else if (lookForChange && shared->state == LookState::Idle && shared->watched.fileExec != 0 &&
+                       shared->watched.watch.lastFileDataValid) {
+                // Only the page's look takes the first baseline, as it always has.
                 job = shared->watched;
                 shared->changeWaiting = false;
             } else {
@@ -142,10 +155,11 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
                 continue;
             }
             shared->state = LookState::Running;
+            look = shared->look;
         }
 
         const TextFileWatch before = job.watch;
-        job.shown = shared->look(job.fileExec, job.filePath, job.watch, job.text);
+        job.shown = look(job.fileExec, job.filePath, job.watch, job.text);
         Lock lock(shared->lock);
         if (shared->quit) break;
         if (job.ticket == shared->watched.ticket) shared->watched.watch = job.watch;

@@ -43,7 +43,8 @@ public:
     TextFileReader(const TextFileReader&) = delete;
     TextFileReader& operator=(const TextFileReader&) = delete;
 
-    // Before the first look: where the end of a look is announced, and how a look is taken.
+    // Where the end of a look is announced, and how a look is taken; the next look of a worker
+    // already running (for the folder notification) follows them.
     void setTarget(HWND target, UINT doneMessage);
     void setLookFunction(TextFileLookFunction look);
 

@@ -16,8 +16,10 @@
 #   BENCH_SETTINGS_BEFORE_MAX  longest list timed key by key as well   10000
 #   BENCH_BATCH_COUNT    captions of the batchend part    2000
 #   BENCH_SHARE_SECONDS  length of one sharing measurement 60
-# The parts "batchend" (the end of a large batch run, over a minute) and "share" (sharing
-# violations of a writer, eight measurements) run only when named.
+#   BENCH_FILE_SAVES     saves per measurement (filelatency) 50
+# The parts "batchend" (the end of a large batch run, over a minute), "share" (sharing
+# violations of a writer, eight measurements) and "filelatency" (from a save of the watched file
+# to its caption on the strip, four measurements of some minutes each) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -68,6 +70,9 @@ machine() {
         echo; echo "== Sharing violations of a writer saving ten times a second =="
         on_screen 640x480x24 "$build/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
           "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
+      filelatency)
+        echo; echo "== From a save of the watched file to its caption on the strip (screen 1280x1024) =="
+        on_screen 1280x1024x24 "$root/bench/filelatency.sh" "$build" "$prefix" ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done
