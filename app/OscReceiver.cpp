@@ -11,25 +11,16 @@
 #include <utility>
 #include <vector>
 
+#include "framework/Lock.h"
 #include "model/OscMessage.h"
 #include "model/OscSenders.h"
 #include "panel/KirunController.h"
 
 namespace {
+using fw::Lock;
 const char kWindowClass[] = "KirunnerOscReceiver";
 const UINT kCommandsMessage = WM_APP + 1;  // the worker queued commands
 const DWORD kStopWaitMs = 3000;
-
-class Lock {
-public:
-    explicit Lock(CRITICAL_SECTION& section) : m_section(section) { EnterCriticalSection(&m_section); }
-    ~Lock() { LeaveCriticalSection(&m_section); }
-    Lock(const Lock&) = delete;
-    Lock& operator=(const Lock&) = delete;
-
-private:
-    CRITICAL_SECTION& m_section;
-};
 
 // What was dropped, or not carried out, since the last line about it.
 struct Drops {

@@ -5,20 +5,11 @@
 #include <utility>
 
 #include "fileif/FolderChangeNotice.h"
+#include "framework/Lock.h"
 
 namespace {
+using fw::Lock;
 enum class LookState { Idle, Asked, Running, Done };
-
-class Lock {
-public:
-    explicit Lock(CRITICAL_SECTION& section) : m_section(section) { EnterCriticalSection(&m_section); }
-    ~Lock() { LeaveCriticalSection(&m_section); }
-    Lock(const Lock&) = delete;
-    Lock& operator=(const Lock&) = delete;
-
-private:
-    CRITICAL_SECTION& m_section;
-};
 
 // The folder notification the worker holds, closed when it lets go.
 class FolderNotice {
