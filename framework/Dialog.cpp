@@ -115,20 +115,11 @@ bool Dialog::OnButtonClicked(int id) {
     }
 }
 
-bool Dialog::OnCommand(int id, int code, HWND control) {
-    (void)id, (void)code, (void)control;
-    return false;
-}
+bool Dialog::OnCommand(int, int, HWND) { return false; }
 
-bool Dialog::OnNotify(int id, NMHDR* header, LRESULT& result) {
-    (void)id, (void)header, (void)result;
-    return false;
-}
+bool Dialog::OnNotify(int, NMHDR*, LRESULT&) { return false; }
 
-HBRUSH Dialog::OnCtlColor(HDC dc, HWND control, UINT msg) {
-    (void)dc, (void)control, (void)msg;
-    return nullptr;
-}
+HBRUSH Dialog::OnCtlColor(HDC, HWND, UINT) { return nullptr; }
 
 bool Dialog::RouteCommand(WPARAM wp, LPARAM lp) {
     const int id = LOWORD(wp);
