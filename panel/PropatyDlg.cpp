@@ -12,8 +12,6 @@
 
 namespace {
 
-const int kPointsPerInch = 72;
-
 // The text colour of a fixed colour choice, as its swatch shows it.
 COLORREF presetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
 
@@ -198,7 +196,7 @@ void CPropatyDlg::updateFontLabels() {
     if (height < 0) {
         // A negative height is the character height in pixels at the stored resolution; MulDiv
         // rounds both signs alike, so negating the points is safe even for the most negative height.
-        value = std::to_string(-MulDiv(height, kPointsPerInch, kStoredFontDpi));
+        value = std::to_string(-fw::PixelsToPointsAt(height, kStoredFontDpi));
     } else if (height == 0) {
         value = "デフォルト";
     } else {
