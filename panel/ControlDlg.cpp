@@ -87,16 +87,15 @@ void CControlDlg::refreshList() {
     m_listCtrl.SetRedraw(true);
 }
 
-LRESULT CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
+void CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
     LVITEMA& item = info->item;
     if (!(item.mask & LVIF_TEXT) || item.iSubItem != 3 || !item.pszText || item.cchTextMax <= 0)
-        return 0;
+        return;
     item.pszText[0] = '\0';
-    if (!m_controller.captionList().contains(item.iItem)) return 0;
+    if (!m_controller.captionList().contains(item.iItem)) return;
     const std::string text = fw::CutToBytes(m_controller.captionList().at(item.iItem).m_text,
                                             static_cast<size_t>(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.c_str(), text.size() + 1);
-    return 0;
 }
 
 void CControlDlg::rowChanged(int position) {
@@ -127,12 +126,6 @@ void CControlDlg::scaleListColumns() {
 
 LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_COMMAND:
-        if (HIWORD(wp) == BN_CLICKED && OnCommand(LOWORD(wp))) return 0;
-        break;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-        return OnCtlColor(msg, wp, lp);
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
@@ -140,12 +133,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // The system scales the page's controls to its new monitor, but not the columns.
         scaleListColumns();
         return Default(msg, wp, lp);
-    case WM_NOTIFY: {
-        NMHDR* header = reinterpret_cast<NMHDR*>(lp);
-        if (header && header->idFrom == IDC_CAPTION_LIST && header->code == LVN_GETDISPINFOA)
-            return OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(lp));
-        break;
-    }
     case kNothingOnAirMessage:
         m_controller.endNothingOnAir();
         return 0;
@@ -159,7 +146,14 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return fw::Dialog::HandleMessage(msg, wp, lp);
 }
 
-bool CControlDlg::OnCommand(int id) {
+bool CControlDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
+    if (id != IDC_CAPTION_LIST || header->code != LVN_GETDISPINFOA) return false;
+    OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+    result = 0;
+    return true;
+}
+
+bool CControlDlg::OnButtonClicked(int id) {
     switch (id) {
     case IDC_ADD_TEXT: OnAddText(); return true;
     case IDC_CHANGE_TEXT: OnChangeText(); return true;
@@ -171,7 +165,7 @@ bool CControlDlg::OnCommand(int id) {
     case IDC_CAPTION_SETTINGS: OnCaptionSettings(); return true;
     case IDC_FILE_INTERFACE: OnFileInterface(); return true;
     }
-    return false;
+    return fw::Dialog::OnButtonClicked(id);
 }
 
 int CControlDlg::selectedItem(const char* noSelectionMessage) const {
@@ -235,9 +229,8 @@ void CControlDlg::OnDeleteText() {
     m_controller.deleteItem(position);
 }
 
-LRESULT CControlDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
-    Default(msg, wp, lp);
-    return reinterpret_cast<LRESULT>(m_bgBrush.get());
+HBRUSH CControlDlg::OnCtlColor(HDC, HWND, UINT msg) {
+    return msg == WM_CTLCOLORBTN || msg == WM_CTLCOLORDLG ? m_bgBrush.get() : nullptr;
 }
 
 void CControlDlg::OnFileInterface() {
