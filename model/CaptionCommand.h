@@ -9,6 +9,7 @@ struct CaptionCommand {
         kHideItem = 2,  // take list item `number` off air
         kClearAll = 3,  // take every caption off air
         kShowText = 4,  // put `text` on air for `minutes` under a key of its own
+        kCutIn = 6,     // put `text` on air for `minutes` ahead of the cycle, repeating
     };
     Kind kind = kClearAll;
     int number = 0;

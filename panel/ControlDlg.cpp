@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include <windowsx.h>
+
 #include "fileif/FileSelDlg.h"
 #include "framework/App.h"
 #include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
+#include "framework/UniqueHandle.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
 #include "resource.h"
@@ -20,6 +23,8 @@ const char kNotOnDisplay[] = "削除するデータは表示データに含ま�
 const char kListFull[] = "これ以上テキストを追加できません（登録できるのは60000件までです）";
 
 const char kOnAir[] = "表示中";
+const char kCutInShow[] = "割り込み表示";
+const char kCutInEnd[] = "割り込み終了";
 const char kOffAir[] = "------";
 const COLORREF kPageColor = RGB(100, 100, 100);
 
@@ -142,6 +147,10 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kSettingsUnreadableMessage:
         m_controller.reportUnreadableSettings();
         return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wp) != m_listCtrl.Hwnd()) break;
+        OnListContextMenu(lp);
+        return 0;
     }
     return fw::Dialog::HandleMessage(msg, wp, lp);
 }
@@ -164,6 +173,8 @@ bool CControlDlg::OnButtonClicked(int id) {
     case IDC_REMOVE_FROM_DISPLAY: OnRemoveFromDisplay(); return true;
     case IDC_CAPTION_SETTINGS: OnCaptionSettings(); return true;
     case IDC_FILE_INTERFACE: OnFileInterface(); return true;
+    case ID_CUTIN_SHOW: OnCutIn(); return true;
+    case ID_CUTIN_END: OnEndCutIn(); return true;
     }
     return fw::Dialog::OnButtonClicked(id);
 }
@@ -190,6 +201,32 @@ void CControlDlg::OnRemoveFromDisplay() {
     if (position == -1 || !captionWin()) return;
     if (!m_controller.takeOffAir(position)) fw::ShowMessage(kNotOnDisplay);
 }
+
+void CControlDlg::OnListContextMenu(LPARAM lp) {
+    const HWND list = m_listCtrl.Hwnd();
+    const int selected = m_listCtrl.GetFirstSelected();
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (at.x == -1 && at.y == -1) {
+        RECT anchor{0, 0, 0, 0};
+        if (selected == -1 || !ListView_GetItemRect(list, selected, &anchor, LVIR_LABEL)) GetClientRect(list, &anchor);
+        at = POINT{anchor.left, anchor.top};
+        ClientToScreen(list, &at);
+    }
+    fw::Menu menu(CreatePopupMenu());
+    if (!menu) return;
+    const bool itemChosen = m_controller.captionList().contains(selected);
+    AppendMenuA(menu.get(), MF_STRING | (itemChosen ? 0u : MF_GRAYED), ID_CUTIN_SHOW, kCutInShow);
+    AppendMenuA(menu.get(), MF_STRING | (m_controller.cutInOnAir() ? 0u : MF_GRAYED), ID_CUTIN_END, kCutInEnd);
+    // The chosen command comes back as a WM_COMMAND of the page.
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
+}
+
+void CControlDlg::OnCutIn() {
+    const int position = selectedItem(kSelectToShow);
+    if (position != -1) m_controller.cutInItem(position);
+}
+
+void CControlDlg::OnEndCutIn() { m_controller.endCutIn(); }
 
 void CControlDlg::OnDisplayOn() { m_controller.showStrip(true); }
 

@@ -63,6 +63,10 @@ private:
     void OnCaptionSettings();
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
+    // The list's context menu at the screen point packed in `lp` (-1, -1: from the keyboard).
+    void OnListContextMenu(LPARAM lp);
+    void OnCutIn();
+    void OnEndCutIn();
 
     // Gives the list's columns their widths at the page's resolution.
     void scaleListColumns();

@@ -189,6 +189,9 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         if (m_captionWin)
             m_captionWin->addKirun(kFreeTextIndex, fw::WithoutLineBreaks(command.text).c_str(), command.minutes, this);
         break;
+    case CaptionCommand::kCutIn:
+        cutIn(command.text, command.minutes);
+        break;
     }
     return CommandResult::kDone;
 }
@@ -203,6 +206,26 @@ void KirunController::takeEverythingOffAir() {
     }
     m_captionWin->removeKirun(kFileCaptionIndex);
     m_captionWin->removeKirun(kFreeTextIndex);
+    m_captionWin->removeKirun(kCutInIndex);
+}
+
+void KirunController::cutIn(const std::string& text, int minutes) {
+    const std::string line = fw::WithoutLineBreaks(text);
+    if (!m_captionWin || line.empty()) return;
+    m_captionWin->cutInKirun(line.c_str(), minutes, this, m_appearance.cutInAfterCurrent == 1);
+}
+
+bool KirunController::cutInItem(int position) {
+    if (!m_captionList.contains(position)) return false;
+    const CKirunData& item = m_captionList.at(position);
+    cutIn(item.m_text, item.m_minutes);
+    return m_captionWin != nullptr;
+}
+
+bool KirunController::endCutIn() { return m_captionWin && m_captionWin->removeKirun(kCutInIndex); }
+
+bool KirunController::cutInOnAir() const {
+    return m_captionWin && m_captionWin->runList().find(kCutInIndex) != nullptr;
 }
 
 void KirunController::onKirunEnd(int index) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -278,6 +279,78 @@ TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(running.WaitForExit(kTimeout));
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
+// Captions told apart on the strip by where their glyphs lie: "_" low, "-" in the middle,
+// "|" from top to bottom.
+enum class Glyphs { kNone, kLow, kMiddle, kFull };
+
+Glyphs GlyphsIn(const PixelImage& strip, int fromX, int toX) {
+    int top = strip.height, bottom = -1;
+    for (int y = 0; y < strip.height; ++y)
+        for (int x = std::max(fromX, 0); x < std::min(toX, strip.width); ++x)
+            if (strip.at(x, y) == RGB(255, 255, 255)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (bottom < 0) return Glyphs::kNone;
+    if (bottom - top + 1 > strip.height / 2) return Glyphs::kFull;
+    return (top + bottom) / 2 > strip.height * 2 / 3 ? Glyphs::kLow : Glyphs::kMiddle;
+}
+
+// The captions that enter at the strip's right edge, in order, until `count` have or `waitMs`
+// have passed.
+std::vector<Glyphs> Entering(HWND strip, size_t count, DWORD waitMs = kTimeout) {
+    std::vector<Glyphs> entered;
+    const DWORD start = GetTickCount();
+    while (entered.size() < count && GetTickCount() - start < waitMs) {
+        const PixelImage picture = CaptureWindow(strip);
+        const Glyphs now = GlyphsIn(picture, picture.width - 24, picture.width);
+        if (now != Glyphs::kNone && (entered.empty() || entered.back() != now)) entered.push_back(now);
+        Sleep(20);
+    }
+    return entered;
+}
+
+// "-" is half-way in when "|" cuts in: it leaves at once and is due again once the cut-in is
+// over, or (CUTINAFTER=1) it rolls on, and "_" is due.
+TEST(Commands, ACutInComesAheadOfTheCycleWhichThenGoesOnWhereItWas) {
+    using G = Glyphs;
+    for (bool afterCurrent : {false, true}) {
+        SCOPED_TRACE(afterCurrent ? "after the current caption" : "at once");
+        TempDir dir;
+        const std::string system = std::string("DELTAX=4\r\nSIZE=2\r\n") + (afterCurrent ? "CUTINAFTER=1\r\n" : "");
+        WriteFileBytes(dir.file("Kirunner.ini"),
+                       SettingsText({{std::string(12, '_'), 5}, {std::string(30, '-'), 5}}, system));
+        KirunnerProcess running;
+        ASSERT_TRUE(running.Start(dir.path(), "-S1 -S2"));
+        HWND main = running.MainWindow(kTimeout);
+        ASSERT_TRUE(main);
+        HWND strip = running.StripWindow();
+        ASSERT_EQ((std::vector<G>{G::kLow, G::kMiddle}), Entering(strip, 2));
+        // "-" well on its way in.
+        ASSERT_TRUE(WaitUntil([&] {
+            const PixelImage picture = CaptureWindow(strip);
+            return GlyphsIn(picture, picture.width - 200, picture.width - 150) == G::kMiddle;
+        }, kTimeout, 20));
+
+        EXPECT_EQ(kExitNormal, RunToEnd(dir.path(), "-I|||||||||||| -M5"));
+        // Within a tick or two; "-" would take many seconds to roll out of the strip.
+        const bool cleared = WaitUntil([&] {
+            const PixelImage picture = CaptureWindow(strip);
+            return GlyphsIn(picture, 0, picture.width - 120) == G::kNone;
+        }, 1000, 20);
+        EXPECT_EQ(!afterCurrent, cleared) << "the caption under way leaves at once, or rolls on";
+        const std::vector<G> during = afterCurrent ? std::vector<G>{G::kMiddle, G::kFull} : std::vector<G>{G::kFull};
+        EXPECT_EQ(during, Entering(strip, 3, 5000)) << "then only the cut-in enters, pass after pass";
+
+        PostMessageA(ControlPage(main), WM_COMMAND, MAKEWPARAM(ID_CUTIN_END, 0), 0);
+        const std::vector<G> due = afterCurrent ? std::vector<G>{G::kFull, G::kLow, G::kMiddle}
+                                                : std::vector<G>{G::kFull, G::kMiddle, G::kLow};
+        EXPECT_EQ(due, Entering(strip, 3));
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(running.WaitForExit(kTimeout));
+    }
 }
 
 }  // namespace
