@@ -20,15 +20,9 @@ BOOL CAboutDlg::OnInitDialog() {
     return TRUE;
 }
 
-LRESULT CAboutDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NOTIFY) {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
-        if (header->idFrom == IDC_HOME_LINK && header->code == NM_CLICK) return OnLinkClick();
-    }
-    return fw::Dialog::HandleMessage(msg, wp, lp);
-}
-
-LRESULT CAboutDlg::OnLinkClick() {
+bool CAboutDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
+    if (id != IDC_HOME_LINK || header->code != NM_CLICK) return false;
     openHomePage(m_hWnd);
-    return 0;
+    result = 0;
+    return true;
 }

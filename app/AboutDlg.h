@@ -14,8 +14,5 @@ public:
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     BOOL OnInitDialog() override;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
-private:
-    LRESULT OnLinkClick();
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
 };

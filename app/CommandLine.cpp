@@ -28,8 +28,8 @@ void scanCommandOption(const std::string& argument, int& minutes, CommandLineSca
     } else if (fw::StartsWith(argument, "-C")) {
         command.kind = CaptionCommand::kClearAll;
         if (argument.size() != 2) scan.commandError = true;
-    } else if (fw::StartsWith(argument, "-A")) {
-        command.kind = CaptionCommand::kShowText;
+    } else if (fw::StartsWith(argument, "-A") || fw::StartsWith(argument, "-I")) {
+        command.kind = argument[1] == 'A' ? CaptionCommand::kShowText : CaptionCommand::kCutIn;
         command.text = argument.substr(2);
         if (command.text.empty()) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-M")) {
@@ -90,7 +90,8 @@ CommandLineScan scanCommandLine(const std::vector<std::string>& arguments) {
         scanCommandOption(argument, textMinutes, scan);
     }
     for (CaptionCommand& command : scan.commands)
-        if (command.kind == CaptionCommand::kShowText) command.minutes = textMinutes;
+        if (command.kind == CaptionCommand::kShowText || command.kind == CaptionCommand::kCutIn)
+            command.minutes = textMinutes;
     return scan;
 }
 

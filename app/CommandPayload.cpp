@@ -12,7 +12,12 @@ namespace remote {
 namespace {
 
 bool knownKind(std::uint32_t kind) {
-    return kind >= CaptionCommand::kShowItem && kind <= CaptionCommand::kShowText;
+    return (kind >= CaptionCommand::kShowItem && kind <= CaptionCommand::kShowText) ||
+           kind == CaptionCommand::kCutIn;
+}
+
+bool carriesText(CaptionCommand::Kind kind) {
+    return kind == CaptionCommand::kShowText || kind == CaptionCommand::kCutIn;
 }
 
 std::string oneSafeLine(const char* text, std::size_t bytes) {
@@ -23,9 +28,8 @@ std::string oneSafeLine(const char* text, std::size_t bytes) {
 }  // namespace
 
 std::vector<char> encodeCommand(const CaptionCommand& command) {
-    const std::string text = command.kind == CaptionCommand::kShowText
-                                 ? fw::CutToBytes(command.text, kMaxCaptionTextBytes)
-                                 : std::string();
+    const std::string text =
+        carriesText(command.kind) ? fw::CutToBytes(command.text, kMaxCaptionTextBytes) : std::string();
     Header header{};
     header.size = sizeof header;
     header.version = kVersion;
@@ -59,6 +63,7 @@ bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
         if (header.textBytes != 0) return false;
         break;
     case CaptionCommand::kShowText:
+    case CaptionCommand::kCutIn:
         if (minutesProblem(header.minutes)) return false;
         decoded.minutes = header.minutes;
         decoded.text = oneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);

@@ -39,7 +39,8 @@ void useNullDevice() {
 
 bool putsCaptionOnAir(const std::vector<CaptionCommand>& commands) {
     for (const CaptionCommand& command : commands)
-        if (command.kind == CaptionCommand::kShowItem || command.kind == CaptionCommand::kShowText)
+        if (command.kind == CaptionCommand::kShowItem || command.kind == CaptionCommand::kShowText ||
+            command.kind == CaptionCommand::kCutIn)
             return true;
     return false;
 }

@@ -31,7 +31,12 @@ MARGINS glassMarginsFor(HWND hwnd) {
 
 CKirunDlg::CKirunDlg(HWND parent, const StartOptions& start)
     : fw::Dialog(IDD_KIRUNNER_DIALOG, parent),
-      icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))), controlPage(start) {}
+      icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))), controlPage(start) {
+    // The system's modal loop destroys the window itself; this one's DestroyWindow must run
+    // first, while the control page is still there, to stop the strip, the file reader and the
+    // command receiver and to undo the glass subclass.
+    UseOwnModalLoop();
+}
 
 void CKirunDlg::DoDataExchange(fw::DataExchange& dx) {
     int checked = controlPage.controller().autoExit();
@@ -100,23 +105,12 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return OnPaint(wp, lp);
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(OnQueryDragIcon());
-    case WM_COMMAND:
-        if (LOWORD(wp) == IDC_AUTO_EXIT && HIWORD(wp) == BN_CLICKED) {
-            OnAutoExitClicked();
-            return 0;
-        }
-        break;
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(wp, lp);
         return 0;
     case WM_CLOSE:
         OnClose();
         return 0;
-    case WM_NOTIFY: {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
-        if (header->idFrom == IDC_HOME_LINK && header->code == NM_CLICK) return OnLinkClick();
-        break;
-    }
     case WM_DWMCOMPOSITIONCHANGED:
         return OnCompositionChanged(wp, lp);
     case WM_DPICHANGED:
@@ -125,14 +119,6 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         glassMargins = glassMarginsFor(m_hWnd);
         applyGlass();
         break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        return OnCtlColor(msg, wp, lp);
     }
     return fw::Dialog::HandleMessage(msg, wp, lp);
 }
@@ -168,6 +154,12 @@ void CKirunDlg::OnCancel() {}
 // exit all arrive here.
 void CKirunDlg::OnClose() { EndDialog(IDCANCEL); }
 
+bool CKirunDlg::OnButtonClicked(int id) {
+    if (id != IDC_AUTO_EXIT) return fw::Dialog::OnButtonClicked(id);
+    OnAutoExitClicked();
+    return true;
+}
+
 void CKirunDlg::OnAutoExitClicked() {
     UpdateData(TRUE);  // the check box's state goes to the controller
 }
@@ -181,9 +173,11 @@ void CKirunDlg::OnWindowPosChanging(WPARAM wp, LPARAM lp) {
     else pos->flags &= ~SWP_SHOWWINDOW;
 }
 
-LRESULT CKirunDlg::OnLinkClick() {
+bool CKirunDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
+    if (id != IDC_HOME_LINK || header->code != NM_CLICK) return false;
     openHomePage(m_hWnd);
-    return 0;
+    result = 0;
+    return true;
 }
 
 LRESULT CKirunDlg::OnCompositionChanged(WPARAM wp, LPARAM lp) {
@@ -192,11 +186,10 @@ LRESULT CKirunDlg::OnCompositionChanged(WPARAM wp, LPARAM lp) {
     return Default(WM_DWMCOMPOSITIONCHANGED, wp, lp);
 }
 
-LRESULT CKirunDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT brush = Default(msg, wp, lp);
-    if (!glassEnabled) return brush;
-    SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-    return reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+HBRUSH CKirunDlg::OnCtlColor(HDC dc, HWND, UINT) {
+    if (!glassEnabled) return nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 }
 
 void CKirunDlg::applyGlass() {

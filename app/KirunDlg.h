@@ -43,6 +43,9 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    bool OnButtonClicked(int id) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
@@ -52,7 +55,5 @@ private:
     void OnClose();
     void OnAutoExitClicked();
     void OnWindowPosChanging(WPARAM wp, LPARAM lp);
-    LRESULT OnLinkClick();
     LRESULT OnCompositionChanged(WPARAM wp, LPARAM lp);
-    LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
 };

@@ -10,21 +10,12 @@
 #include "framework/App.h"
 #include "framework/DataExchange.h"
 #include "framework/Gdi.h"
+#include "framework/TextCodec.h"
 
 namespace {
 const int kLabelLeft = 16;  // the label starts right of the check mark box
 const DWORD kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 const DWORD kLabelOptions = DTT_COMPOSITED | DTT_GLOWSIZE;
-
-std::wstring toWide(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
 
 // The description of the font of the window that holds the control (the dialog font).
 bool parentFontOf(HWND control, LOGFONTA& font) {
@@ -63,7 +54,7 @@ void COpaCheck::OnPaint() {
 
     Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
 
-    std::wstring label = toWide(fw::GetWindowTextString(m_hWnd));
+    std::wstring label = fw::Widen(fw::GetWindowTextString(m_hWnd), CP_THREAD_ACP);
     if (!label.empty()) {
         const late::ThemeHandle theme(late::OpenThemeData(m_hWnd, L"Button"));
         LOGFONTA described{};

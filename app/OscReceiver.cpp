@@ -28,11 +28,10 @@ struct Drops {
     unsigned long unknownAddress = 0;
     unsigned long notAllowed = 0;
     unsigned long queueFull = 0;
-    unsigned long noSuchItem = 0;    // counted on the program's thread
-    unsigned long notSupported = 0;  // counted on the program's thread
+    unsigned long noSuchItem = 0;  // counted on the program's thread
 
     unsigned long packets() const { return malformed + unknownAddress + notAllowed + queueFull; }
-    unsigned long commands() const { return noSuchItem + notSupported; }
+    unsigned long commands() const { return noSuchItem; }
 };
 
 void printDrops(const Drops& drops) {
@@ -40,9 +39,7 @@ void printDrops(const Drops& drops) {
     if (drops.packets() > 0)
         std::printf("OSC: %lu packets dropped (malformed %lu, unknown address %lu, not allowed %lu, queue full %lu)\n",
                     drops.packets(), drops.malformed, drops.unknownAddress, drops.notAllowed, drops.queueFull);
-    if (drops.commands() > 0)
-        std::printf("OSC: %lu commands not carried out (no such entry %lu, not supported %lu)\n", drops.commands(),
-                    drops.noSuchItem, drops.notSupported);
+    if (drops.commands() > 0) std::printf("OSC: %lu commands not carried out (no such entry)\n", drops.commands());
     std::fflush(stdout);
 }
 
@@ -232,14 +229,10 @@ void OscReceiver::runQueued() {
         commands.swap(m_shared->queue);
         m_shared->posted = false;
     }
-    Drops undone;
-    for (const CaptionCommand& command : commands) {
-        const CommandResult result = m_controller ? m_controller->runCommand(command) : CommandResult::kDone;
-        if (result == CommandResult::kNoSuchItem) ++undone.noSuchItem;
-        if (result == CommandResult::kNotSupported) ++undone.notSupported;
-    }
-    if (undone.commands() == 0) return;
+    unsigned long noSuchItem = 0;
+    for (const CaptionCommand& command : commands)
+        if (m_controller && m_controller->runCommand(command) == CommandResult::kNoSuchItem) ++noSuchItem;
+    if (noSuchItem == 0) return;
     Lock lock(m_shared->lock);
-    m_shared->drops.noSuchItem += undone.noSuchItem;
-    m_shared->drops.notSupported += undone.notSupported;
+    m_shared->drops.noSuchItem += noSuchItem;
 }

@@ -252,6 +252,17 @@ void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListene
     std::printf("CKirunWin::addKirun() index=%d\n", index);
     std::fflush(stdout);
     m_engine.add(index, text ? text : "", minutes, listener);
+    startRolling();
+}
+
+void CKirunWin::cutInKirun(const char* text, int minutes, CKirunListener* listener, bool afterCurrent) {
+    std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
+    std::fflush(stdout);
+    m_engine.cutIn(text ? text : "", minutes, listener, afterCurrent);
+    startRolling();
+}
+
+void CKirunWin::startRolling() {
     startScrollTimer();
     startCountDownTimer();
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);

@@ -52,6 +52,8 @@ public:
 
     // Puts a caption on air, or renews the one on air under that index.
     void addKirun(int index, const char* text, int minutes, CKirunListener* listener);
+    // Puts the caption that cuts in on air, under kCutInIndex (see ScrollEngine::cutIn).
+    void cutInKirun(const char* text, int minutes, CKirunListener* listener, bool afterCurrent);
     // Takes the caption with that index off air without telling its listener.
     BOOL removeKirun(int index);
     // The caption list lost position `position`: captions on air under later positions move up
@@ -114,6 +116,8 @@ private:
     void stopScrollTimer();
     void startCountDownTimer();
     void stopCountDownTimer();
+    // A caption went on air: both timers run and the strip comes to the top.
+    void startRolling();
     // Brings the strip picture to the screen as the window is set up to show it: a repaint, or
     // the picture with its alpha handed to UpdateLayeredWindow.
     void present();

@@ -24,9 +24,8 @@ void RunList::add(int index, const std::string& text, int minutes, CKirunListene
 }
 
 const RunItem* RunList::find(int index) const {
-    for (const RunItem& item : m_items)
-        if (item.index == index) return &item;
-    return nullptr;
+    const int position = positionOf(index);
+    return position < 0 ? nullptr : &m_items[static_cast<size_t>(position)];
 }
 
 bool RunList::remove(int index, int& next) {
@@ -64,8 +63,15 @@ void RunList::countDown(int& next) {
     }
 }
 
+int RunList::positionOf(int index) const {
+    for (size_t position = 0; position < m_items.size(); ++position)
+        if (m_items[position].index == index) return static_cast<int>(position);
+    return -1;
+}
+
 const RunItem* RunList::selectNext(int& next) const {
     if (m_items.empty()) return nullptr;
+    if (const RunItem* cutIn = find(kCutInIndex)) return cutIn;
     // Past the end means the cycle is over: start again at the front.
     if (next < 0 || next >= count()) next = 0;
     const RunItem* item = &m_items[static_cast<size_t>(next)];

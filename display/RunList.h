@@ -8,10 +8,11 @@
 
 #include "display/KirunListener.h"
 
-// The run-list keys of the text-file caption and of a text put on air by a command; they are
-// never list positions.
+// The run-list keys of the text-file caption, of a text put on air by a command and of the
+// caption that cuts in; they are never list positions.
 constexpr int kFileCaptionIndex = 60000;
 constexpr int kFreeTextIndex = 60001;
+constexpr int kCutInIndex = 60002;
 
 struct RunItem {
     int index = 0;                        // caption list position, or kFileCaptionIndex
@@ -38,7 +39,11 @@ public:
     void countDown(int& next);
 
     // The item to show next (null when the list is empty); `next` then moves on cyclically.
+    // While the cut-in caption is on air it is the one shown, pass after pass, and `next` waits
+    // on the caption of the cycle that is due.
     const RunItem* selectNext(int& next) const;
+    // The run-list position of the item with that index; -1 when none is on air.
+    int positionOf(int index) const;
 
     // After list position `position` was deleted, later positions move up by one. The
     // text-file and free-text keys are no positions and stay.

@@ -45,6 +45,7 @@ void ScrollEngine::add(int index, const std::string& text, int minutes, CKirunLi
     m_runList.add(index, text, minutes, listener);
     if (m_currentText.empty()) {
         // Nothing is being shown: this caption enters at the right edge from the next tick on.
+        m_currentIndex = index;
         m_currentText = text;
         m_scrollX = 0;
         m_followsCaption = false;
@@ -52,6 +53,25 @@ void ScrollEngine::add(int index, const std::string& text, int minutes, CKirunLi
     }
     // Should the list empty again before the next tick, the caption that entered still has to
     // leave the strip before rolling stops.
+    resetDrain();
+}
+
+void ScrollEngine::cutIn(const std::string& text, int minutes, CKirunListener* listener, bool afterCurrent) {
+    const bool showing = !m_currentText.empty();
+    add(kCutInIndex, text, minutes, listener);
+    if (!showing || afterCurrent) return;
+    const int interrupted = m_runList.positionOf(m_currentIndex);
+    if (m_currentIndex != kCutInIndex && interrupted >= 0) m_next = interrupted;
+    showFromStart(kCutInIndex, text);
+}
+
+void ScrollEngine::showFromStart(int index, const std::string& text) {
+    m_currentIndex = index;
+    m_currentText = text;
+    m_scrollX = 0;
+    m_followsCaption = false;
+    if (m_strip) fillGround(m_strip, 0, 0, m_strip.width(), m_strip.height());
+    renderCaption();
     resetDrain();
 }
 
@@ -152,6 +172,7 @@ void ScrollEngine::scrollStep() {
 
 void ScrollEngine::selectNextCaption() {
     const RunItem* item = m_runList.selectNext(m_next);
+    m_currentIndex = item ? item->index : -1;
     m_currentText = item ? item->text : std::string();
 }
 

@@ -40,6 +40,11 @@ public:
 
     // Puts a caption on air, or renews the one on air under that index.
     void add(int index, const std::string& text, int minutes, CKirunListener* listener);
+    // Puts the caption that cuts in on air (or renews it): it is shown pass after pass until its
+    // time is up or it is removed, then the cycle goes on with the caption that was due. The
+    // caption being shown leaves the strip at once, or with `afterCurrent` finishes its pass
+    // first; a caption that had to leave is the one due afterwards.
+    void cutIn(const std::string& text, int minutes, CKirunListener* listener, bool afterCurrent);
     // Takes the caption with that index off air without telling its listener.
     bool remove(int index);
     void shiftIndicesAfter(int position);
@@ -70,6 +75,8 @@ private:
     void drawPiece(int x);
     void scrollStep();
     void selectNextCaption();
+    // The strip shows the ground only, and `text` enters at its right edge from the next tick on.
+    void showFromStart(int index, const std::string& text);
     void resetDrain();
     // Fills the area with the ground: the key colour, or the band.
     void fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const;
@@ -89,6 +96,7 @@ private:
     SIZE m_captionSize{0, 0};
     OffscreenPicture m_strip;    // the strip's whole client area, likewise
     std::string m_currentText;   // empty while the blank caption is shown
+    int m_currentIndex = -1;     // run-list key of the caption being shown; -1 for the blank one
     RunList m_runList;
     int m_scrollX = 0;    // caption column from which the next slice is taken
     int m_next = 0;       // run-list position of the caption to show next

@@ -24,7 +24,3 @@ CaptionFileRead readCaptionText(const std::string& path, std::string& text);
 // `cut` says that the bytes end where reading stopped, not at the end of the file.
 void captionTextFromBytes(const std::string& bytes, bool cut, std::string& text);
 
-// True when the bytes are valid UTF-8 (no overlong form, surrogate or value past U+10FFFF)
-// and hold at least one multi-byte sequence. With `cut`, a sequence broken off at the very end
-// counts as valid.
-bool isUtf8WithMultiByte(const std::string& bytes, bool cut);

@@ -5,7 +5,6 @@
 #include "fileif/TextFileWatch.h"
 #include "framework/CommonDialogs.h"
 #include "framework/DataExchange.h"
-#include "framework/MessageBox.h"
 #include "model/MinutesRule.h"
 #include "resource.h"
 
@@ -16,30 +15,24 @@ const char kFilter[] = "Txt(*.txt)|*.txt|全て(*.*)|*.*||";
 CFileSelDlg::CFileSelDlg(HWND parent) : fw::Dialog(IDD_FILE_INTERFACE, parent) {}
 
 void CFileSelDlg::DoDataExchange(fw::DataExchange& dx) {
+    // Refused minutes leave every member as it was: Browse writes the members back.
+    if (dx.Saving()) {
+        dx.Bind(IDC_FILE_MINUTES_SPIN, spin);
+        if (!dx.Validate(IDC_FILE_MINUTES_EDIT, minutesProblem(spin.TypedPos32()))) return;
+    }
     dx.Check(IDC_FILE_ENABLED, fileExec);
     dx.Text(IDC_FILE_PATH, filePath);
     dx.Spin(IDC_FILE_MINUTES_SPIN, spin, fileMinute, kMinMinutes, kMaxMinutes,
             fw::DataExchange::Read::kTyped);
-}
-
-void CFileSelDlg::OnOK() {
-    const int typed = spin.TypedPos32();
-    if (const char* problem = minutesProblem(typed)) {
-        fw::ShowMessage(problem);
-        return;
-    }
-    fw::Dialog::OnOK();
     // A pasted "Copy as path" keeps its quotes in the edit; the settings file would drop them
     // at the next start, so they go now and the running program watches the same file.
-    filePath = watchedPathFromInput(filePath);
+    if (dx.Saving()) filePath = watchedPathFromInput(filePath);
 }
 
-LRESULT CFileSelDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_COMMAND && LOWORD(wp) == IDC_FILE_BROWSE && HIWORD(wp) == BN_CLICKED) {
-        OnBrowse();
-        return 0;
-    }
-    return fw::Dialog::HandleMessage(msg, wp, lp);
+bool CFileSelDlg::OnButtonClicked(int id) {
+    if (id != IDC_FILE_BROWSE) return fw::Dialog::OnButtonClicked(id);
+    OnBrowse();
+    return true;
 }
 
 // Puts the chosen file into the path; every exchanged control is written from the members

@@ -18,8 +18,7 @@ public:
 
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
-    void OnOK() override;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnButtonClicked(int id) override;
 
 private:
     void OnBrowse();

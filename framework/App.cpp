@@ -51,7 +51,8 @@ int WindowDpi(HWND hwnd) {
 
 int ScaledForWindow(HWND hwnd, int pixels) { return MulDiv(pixels, WindowDpi(hwnd), kDefaultDpi); }
 
-int PixelsToPointsAt(int pixels, int logPixelsY) { return MulDiv(pixels, 72, logPixelsY); }
+int PixelsToPointsAt(int pixels, int logPixelsY) { return MulDiv(pixels, kPointsPerInch, logPixelsY); }
+int PointsToPixelsAt(int points, int logPixelsY) { return MulDiv(points, logPixelsY, kPointsPerInch); }
 
 int PixelsToPoints(int pixels) { return PixelsToPointsAt(pixels, LogPixelsY()); }
 

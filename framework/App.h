@@ -22,6 +22,7 @@ void SetMainWindow(HWND hwnd);
 // The resolution at which a display shows a pixel as a pixel: lengths given "at 96 DPI" are
 // pixels at this resolution.
 constexpr int kDefaultDpi = 96;
+constexpr int kPointsPerInch = 72;
 
 // LOGPIXELSY of a client-area device context of the main window, or of the screen
 // while there is none (kDefaultDpi when it cannot be read).
@@ -32,6 +33,8 @@ int WindowDpi(HWND hwnd);
 // A length in pixels at kDefaultDpi as pixels of that window.
 int ScaledForWindow(HWND hwnd, int pixels);
 int PixelsToPoints(int pixels);
-int PixelsToPointsAt(int pixels, int logPixelsY);  // rounded as MulDiv rounds
+// Both rounded as MulDiv rounds.
+int PixelsToPointsAt(int pixels, int logPixelsY);
+int PointsToPixelsAt(int points, int logPixelsY);
 
 }  // namespace fw

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/Controls.h"
+#include "framework/MessageBox.h"
 
 namespace fw {
 
@@ -71,6 +72,22 @@ void DataExchange::Spin(int id, UpDown& control, int& value, int low, int high, 
         control.SetRange32(low, high);
         control.SetPos32(value);
     }
+}
+
+bool DataExchange::Validate(int id, const char* problem) {
+    if (!m_save || m_failed || !problem) return !m_failed;
+    m_failed = true;
+    ShowMessage(problem);
+    FocusOn(id);
+    return false;
+}
+
+void DataExchange::FocusOn(int id) const {
+    HWND control = GetDlgItem(m_dialog, id);
+    if (!control) return;
+    SendMessageA(m_dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(control, EM_SETSEL, 0, -1);
 }
 
 }  // namespace fw

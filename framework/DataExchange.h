@@ -1,6 +1,6 @@
 #pragma once
 // Moves values between a dialog's controls and its members, one small function per control
-// kind, used in both directions.
+// kind, used in both directions; while saving, a check may fail the exchange.
 #include <windows.h>
 
 #include <string>
@@ -37,9 +37,19 @@ public:
     // saving reads the value back.
     void Spin(int id, UpDown& control, int& value, int low, int high, Read read);
 
+    // While saving, a `problem` (a message; null when there is none) fails the exchange: the
+    // message is shown, the control `id` gets the focus (an edit with its text selected) and
+    // UpdateData(TRUE) returns FALSE, so that the dialog stays open. Only the first problem of
+    // an exchange is shown. Returns whether the exchange has not failed.
+    bool Validate(int id, const char* problem);
+    bool Failed() const { return m_failed; }
+
 private:
+    void FocusOn(int id) const;
+
     HWND m_dialog;
     bool m_save;
+    bool m_failed = false;
 };
 
 std::string GetWindowTextString(HWND hwnd);

@@ -16,12 +16,20 @@ HWND Dialog::ModalOwner() const {
 
 INT_PTR Dialog::DoModal() {
     HWND owner = ModalOwner();
-    bool reenableOwner = owner && IsWindowEnabled(owner);
-    if (reenableOwner) EnableWindow(owner, FALSE);
-
     m_modal = true;
     m_ended = false;
     m_result = -1;
+    INT_PTR result = m_ownLoop ? RunOwnModal(owner)
+                               : DialogBoxParamA(Instance(), MAKEINTRESOURCEA(m_templateId), owner,
+                                                 StaticDialogProc, reinterpret_cast<LPARAM>(this));
+    m_modal = false;
+    return result;
+}
+
+INT_PTR Dialog::RunOwnModal(HWND owner) {
+    bool reenableOwner = owner && IsWindowEnabled(owner);
+    if (reenableOwner) EnableWindow(owner, FALSE);
+
     HWND hwnd = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(m_templateId), owner,
                                    StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (hwnd) {
@@ -33,7 +41,6 @@ INT_PTR Dialog::DoModal() {
     if (reenableOwner) EnableWindow(owner, TRUE);
     if (owner && hwnd && GetActiveWindow() == hwnd) SetActiveWindow(owner);
     if (m_hWnd) DestroyWindow();
-    m_modal = false;
     return m_result;
 }
 
@@ -72,13 +79,17 @@ BOOL Dialog::UpdateData(BOOL saveAndValidate) {
     if (!m_hWnd) return FALSE;
     DataExchange dx(m_hWnd, saveAndValidate != FALSE);
     DoDataExchange(dx);
-    return TRUE;
+    return dx.Failed() ? FALSE : TRUE;
 }
 
 void Dialog::EndDialog(INT_PTR result) {
     m_result = result;
     m_ended = true;
-    if (m_hWnd) PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the modal loop
+    if (!m_hWnd) return;
+    if (m_modal && !m_ownLoop)
+        ::EndDialog(m_hWnd, result);
+    else
+        PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the own modal loop
 }
 
 BOOL Dialog::OnInitDialog() {
@@ -96,14 +107,45 @@ void Dialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
+bool Dialog::OnButtonClicked(int id) {
+    switch (id) {
+    case IDOK: OnOK(); return true;
+    case IDCANCEL: OnCancel(); return true;
+    default: return false;
+    }
+}
+
+bool Dialog::OnCommand(int, int, HWND) { return false; }
+
+bool Dialog::OnNotify(int, NMHDR*, LRESULT&) { return false; }
+
+HBRUSH Dialog::OnCtlColor(HDC, HWND, UINT) { return nullptr; }
+
+bool Dialog::RouteCommand(WPARAM wp, LPARAM lp) {
+    const int id = LOWORD(wp);
+    const int code = HIWORD(wp);
+    if (code == BN_CLICKED) return OnButtonClicked(id);
+    return OnCommand(id, code, reinterpret_cast<HWND>(lp));
+}
+
 LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
-        if (HIWORD(wp) == BN_CLICKED) {
-            if (LOWORD(wp) == IDOK) { OnOK(); return 0; }
-            if (LOWORD(wp) == IDCANCEL) { OnCancel(); return 0; }
+        if (RouteCommand(wp, lp)) return 0;
+        break;
+    case WM_NOTIFY: {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lp);
+        LRESULT result = 0;
+        if (header && OnNotify(static_cast<int>(header->idFrom), header, result)) return result;
+        break;
+    }
+    default:
+        if (IsCtlColor(msg)) {
+            LRESULT standard = Default(msg, wp, lp);
+            HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), msg);
+            return brush ? reinterpret_cast<LRESULT>(brush) : standard;
         }
         break;
     }
@@ -111,8 +153,7 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Dialog::Default(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)
-        return DefWindowProcA(m_hWnd, msg, wp, lp);  // the brush the dialog would get
+    if (IsCtlColor(msg)) return DefWindowProcA(m_hWnd, msg, wp, lp);  // the brush the dialog would get
     if (m_defaulted) *m_defaulted = true;  // let the dialog manager do the rest
     return 0;
 }
@@ -126,7 +167,7 @@ bool Dialog::ReturnsResultDirectly(UINT msg) {
     case WM_QUERYDRAGICON:
         return true;
     default:
-        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+        return IsCtlColor(msg);
     }
 }
 

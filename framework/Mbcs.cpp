@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/TextCodec.h"
+
 namespace fw {
 
 namespace {
@@ -13,13 +15,7 @@ bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 std::string CodePage932FromWide(std::wstring wide) {
     for (size_t i = 0; i + 1 < wide.size(); ++i)
         if (isHighSurrogate(wide[i]) && isLowSurrogate(wide[i + 1])) wide.replace(i, 2, 1, L'?');
-    if (wide.empty()) return std::string();
-    int length = WideCharToMultiByte(kCodePage932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, "?",
-                                     nullptr);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(kCodePage932, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, "?", nullptr);
-    return text;
+    return Narrow(wide, kCodePage932, "?");
 }
 
 bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }

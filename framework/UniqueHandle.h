@@ -70,6 +70,10 @@ struct HeldMutexTraits : NullIsNone<HANDLE> {
     }
 };
 
+struct MenuTraits : NullIsNone<HMENU> {
+    static void close(Handle h) { DestroyMenu(h); }
+};
+
 // Events, threads, processes and mutexes: null when there is none.
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 // What CreateFile opens.
@@ -77,5 +81,7 @@ using FileHandle = UniqueHandle<FileHandleTraits>;
 // A search of FindFirstFile.
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using HeldMutex = UniqueHandle<HeldMutexTraits>;
+// A menu made by the program and not given to a window.
+using Menu = UniqueHandle<MenuTraits>;
 
 }  // namespace fw

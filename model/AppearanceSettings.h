@@ -33,6 +33,7 @@ struct AppearanceSettings {
     int bandOpacity = 100;          // of the band, in percent; the text stays fully opaque
     int outline = 0;                // 1: an outline of the shadow colour around every glyph
     std::string separator;          // drawn between consecutive captions; empty: none
+    int cutInAfterCurrent = 0;      // 1: a caption that cuts in waits for the one being shown
 };
 
 // The longest separator kept, in bytes.

@@ -10,7 +10,7 @@ struct CaptionCommand {
         kClearAll = 3,  // take every caption off air
         kShowText = 4,  // put `text` on air for `minutes` under a key of its own
         kShowStrip = 5, // show the strip (`number` 1) or hide it (`number` 0), as 表示ON/表示OFF
-        kCutIn = 6,     // put `text` on air at once, ahead of the cycle (not carried out yet)
+        kCutIn = 6,     // put `text` on air for `minutes` ahead of the cycle, repeating
     };
     Kind kind = kClearAll;
     int number = 0;
@@ -19,4 +19,4 @@ struct CaptionCommand {
 };
 
 // What a command achieved.
-enum class CommandResult { kDone, kNoSuchItem, kNotSupported };
+enum class CommandResult { kDone, kNoSuchItem };

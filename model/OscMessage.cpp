@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +11,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
+#include "framework/TextCodec.h"
 #include "model/KirunData.h"
 #include "model/MinutesRule.h"
 
@@ -85,16 +87,10 @@ bool readArguments(Reader& reader, const std::string& tags, std::vector<Argument
 
 // UTF-8 as code page 932; false for bytes that are not UTF-8.
 bool toCodePage932(const std::string& utf8, std::string& text) {
-    text.clear();
-    if (utf8.empty()) return true;
-    const int size = static_cast<int>(utf8.size());
-    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
-    if (wide <= 0) return false;
-    std::wstring characters(static_cast<std::size_t>(wide), L'\0');
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, &characters[0], wide) != wide)
-        return false;
-    text = fw::CodePage932FromWide(characters);
-    return !text.empty();
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii && !fw::IsUtf8WithMultiByte(utf8, false)) return false;
+    text = ascii ? utf8 : fw::CodePage932FromWide(fw::Widen(utf8, CP_UTF8));
+    return true;
 }
 
 bool wholeMinutes(const Argument& argument, int& minutes) {

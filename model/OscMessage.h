@@ -7,7 +7,7 @@
 //   /kirunner/hide <int n>          list entry n off air                (-R<n>)
 //   /kirunner/clear                 every caption off air               (-C)
 //   /kirunner/text <s> [<minutes>]  a free text on air, 1 minute unless given (-A<s> -M<minutes>)
-//   /kirunner/cutin <s> [<minutes>] a caption ahead of the cycle
+//   /kirunner/cutin <s> [<minutes>] a caption ahead of the cycle    (-I<s> -M<minutes>)
 //   /kirunner/strip <int 0|1>       the strip hidden or shown           (表示OFF / 表示ON)
 //
 // Minutes come as an int or a float (rounded to the nearest minute) and must lie in 1..60000.

@@ -8,11 +8,9 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
+#include "framework/TextCodec.h"
 
 namespace {
-const char kUtf8Mark[] = "\xEF\xBB\xBF";
-const char kUtf16LeMark[] = "\xFF\xFE";
-const char kUtf16BeMark[] = "\xFE\xFF";
 const char kLineEnd[] = "\r\n";
 const size_t kNone = std::string::npos;
 
@@ -24,59 +22,17 @@ std::string upTo(const std::string& s, size_t from, size_t to) {
     const char* begin = s.data() + from;
     return std::string(begin, std::find(begin, s.data() + to, '\0'));
 }
-
-std::wstring widen(const std::string& bytes, UINT codePage) {
-    if (bytes.empty()) return std::wstring();
-    int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], length);
-    return wide;
-}
-
-std::string narrow(const std::wstring& wide, UINT codePage) {
-    if (wide.empty()) return std::string();
-    int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                     nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0], length, nullptr,
-                            nullptr);
-    return bytes;
-}
-
-std::wstring utf16From(const std::string& bytes, size_t from, bool bigEndian) {
-    std::wstring wide;
-    wide.reserve((bytes.size() - from) / 2);
-    for (size_t i = from; i + 1 < bytes.size(); i += 2) {
-        unsigned char first = static_cast<unsigned char>(bytes[i]);
-        unsigned char second = static_cast<unsigned char>(bytes[i + 1]);
-        wide += static_cast<wchar_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
-    }
-    return wide;
-}
-
-std::string utf16Bytes(const std::wstring& wide, bool bigEndian) {
-    std::string bytes;
-    bytes.reserve(wide.size() * 2);
-    for (wchar_t c : wide) {
-        char high = static_cast<char>((c >> 8) & 0xFF);
-        char low = static_cast<char>(c & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
-    }
-    return bytes;
-}
 }  // namespace
 
 ProfileText::ProfileText(std::string bytes) {
-    if (fw::StartsWith(bytes, kUtf8Mark)) {
+    const fw::TextMark mark = fw::MarkOf(bytes);
+    if (mark == fw::TextMark::Utf8) {
         m_encoding = Encoding::Utf8;
-        m_text = bytes.substr(3);
-    } else if (fw::StartsWith(bytes, kUtf16LeMark) || fw::StartsWith(bytes, kUtf16BeMark)) {
-        bool bigEndian = fw::StartsWith(bytes, kUtf16BeMark);
+        m_text = bytes.substr(fw::MarkLength(mark));
+    } else if (mark != fw::TextMark::None) {
+        bool bigEndian = mark == fw::TextMark::Utf16BigEndian;
         m_encoding = bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le;
-        m_text = narrow(utf16From(bytes, 2, bigEndian), CP_UTF8);
+        m_text = fw::Narrow(fw::Utf16FromBytes(bytes, fw::MarkLength(mark), bigEndian), CP_UTF8);
     } else {
         m_text = std::move(bytes);
     }
@@ -278,7 +234,7 @@ ProfileText::Piece ProfileText::write(const std::string& prefix, const char* val
     piece.valueOffset = prefix.size();
     m_written += prefix;
     if (m_encoding == Encoding::Ansi) m_written.append(value, length);
-    else m_written += narrow(widen(std::string(value, length), CP_ACP), CP_UTF8);
+    else m_written += fw::Narrow(fw::Widen(std::string(value, length), CP_ACP), CP_UTF8);
     piece.length = m_written.size() - piece.at;
     return piece;
 }
@@ -331,15 +287,17 @@ std::string ProfileText::bytes() const {
     }
 
     switch (m_encoding) {
-    case Encoding::Utf8: return kUtf8Mark + text;
-    case Encoding::Utf16Le: return kUtf16LeMark + utf16Bytes(widen(text, CP_UTF8), false);
-    case Encoding::Utf16Be: return kUtf16BeMark + utf16Bytes(widen(text, CP_UTF8), true);
+    case Encoding::Utf8: return fw::MarkBytes(fw::TextMark::Utf8) + text;
+    case Encoding::Utf16Le:
+        return fw::MarkBytes(fw::TextMark::Utf16LittleEndian) + fw::Utf16Bytes(fw::Widen(text, CP_UTF8), false);
+    case Encoding::Utf16Be:
+        return fw::MarkBytes(fw::TextMark::Utf16BigEndian) + fw::Utf16Bytes(fw::Widen(text, CP_UTF8), true);
     default: return text;
     }
 }
 
 std::string ProfileText::toAnsi(const std::string& stored) const {
-    return m_encoding == Encoding::Ansi ? stored : narrow(widen(stored, CP_UTF8), CP_ACP);
+    return m_encoding == Encoding::Ansi ? stored : fw::Narrow(fw::Widen(stored, CP_UTF8), CP_ACP);
 }
 
 void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {

@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include <windowsx.h>
+
 #include "fileif/FileSelDlg.h"
 #include "framework/App.h"
 #include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
+#include "framework/UniqueHandle.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
 #include "resource.h"
@@ -20,6 +23,8 @@ const char kNotOnDisplay[] = "削除するデータは表示データに含ま�
 const char kListFull[] = "これ以上テキストを追加できません（登録できるのは60000件までです）";
 
 const char kOnAir[] = "表示中";
+const char kCutInShow[] = "割り込み表示";
+const char kCutInEnd[] = "割り込み終了";
 const char kOffAir[] = "------";
 const COLORREF kPageColor = RGB(100, 100, 100);
 
@@ -87,16 +92,15 @@ void CControlDlg::refreshList() {
     m_listCtrl.SetRedraw(true);
 }
 
-LRESULT CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
+void CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
     LVITEMA& item = info->item;
     if (!(item.mask & LVIF_TEXT) || item.iSubItem != 3 || !item.pszText || item.cchTextMax <= 0)
-        return 0;
+        return;
     item.pszText[0] = '\0';
-    if (!m_controller.captionList().contains(item.iItem)) return 0;
+    if (!m_controller.captionList().contains(item.iItem)) return;
     const std::string text = fw::CutToBytes(m_controller.captionList().at(item.iItem).m_text,
                                             static_cast<size_t>(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.c_str(), text.size() + 1);
-    return 0;
 }
 
 void CControlDlg::rowChanged(int position) {
@@ -127,12 +131,6 @@ void CControlDlg::scaleListColumns() {
 
 LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_COMMAND:
-        if (HIWORD(wp) == BN_CLICKED && OnCommand(LOWORD(wp))) return 0;
-        break;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-        return OnCtlColor(msg, wp, lp);
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
@@ -140,12 +138,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // The system scales the page's controls to its new monitor, but not the columns.
         scaleListColumns();
         return Default(msg, wp, lp);
-    case WM_NOTIFY: {
-        NMHDR* header = reinterpret_cast<NMHDR*>(lp);
-        if (header && header->idFrom == IDC_CAPTION_LIST && header->code == LVN_GETDISPINFOA)
-            return OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(lp));
-        break;
-    }
     case kNothingOnAirMessage:
         m_controller.endNothingOnAir();
         return 0;
@@ -155,11 +147,22 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kSettingsUnreadableMessage:
         m_controller.reportUnreadableSettings();
         return 0;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wp) != m_listCtrl.Hwnd()) break;
+        OnListContextMenu(lp);
+        return 0;
     }
     return fw::Dialog::HandleMessage(msg, wp, lp);
 }
 
-bool CControlDlg::OnCommand(int id) {
+bool CControlDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
+    if (id != IDC_CAPTION_LIST || header->code != LVN_GETDISPINFOA) return false;
+    OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+    result = 0;
+    return true;
+}
+
+bool CControlDlg::OnButtonClicked(int id) {
     switch (id) {
     case IDC_ADD_TEXT: OnAddText(); return true;
     case IDC_CHANGE_TEXT: OnChangeText(); return true;
@@ -170,8 +173,10 @@ bool CControlDlg::OnCommand(int id) {
     case IDC_REMOVE_FROM_DISPLAY: OnRemoveFromDisplay(); return true;
     case IDC_CAPTION_SETTINGS: OnCaptionSettings(); return true;
     case IDC_FILE_INTERFACE: OnFileInterface(); return true;
+    case ID_CUTIN_SHOW: OnCutIn(); return true;
+    case ID_CUTIN_END: OnEndCutIn(); return true;
     }
-    return false;
+    return fw::Dialog::OnButtonClicked(id);
 }
 
 int CControlDlg::selectedItem(const char* noSelectionMessage) const {
@@ -196,6 +201,32 @@ void CControlDlg::OnRemoveFromDisplay() {
     if (position == -1 || !captionWin()) return;
     if (!m_controller.takeOffAir(position)) fw::ShowMessage(kNotOnDisplay);
 }
+
+void CControlDlg::OnListContextMenu(LPARAM lp) {
+    const HWND list = m_listCtrl.Hwnd();
+    const int selected = m_listCtrl.GetFirstSelected();
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (at.x == -1 && at.y == -1) {
+        RECT anchor{0, 0, 0, 0};
+        if (selected == -1 || !ListView_GetItemRect(list, selected, &anchor, LVIR_LABEL)) GetClientRect(list, &anchor);
+        at = POINT{anchor.left, anchor.top};
+        ClientToScreen(list, &at);
+    }
+    fw::Menu menu(CreatePopupMenu());
+    if (!menu) return;
+    const bool itemChosen = m_controller.captionList().contains(selected);
+    AppendMenuA(menu.get(), MF_STRING | (itemChosen ? 0u : MF_GRAYED), ID_CUTIN_SHOW, kCutInShow);
+    AppendMenuA(menu.get(), MF_STRING | (m_controller.cutInOnAir() ? 0u : MF_GRAYED), ID_CUTIN_END, kCutInEnd);
+    // The chosen command comes back as a WM_COMMAND of the page.
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
+}
+
+void CControlDlg::OnCutIn() {
+    const int position = selectedItem(kSelectToShow);
+    if (position != -1) m_controller.cutInItem(position);
+}
+
+void CControlDlg::OnEndCutIn() { m_controller.endCutIn(); }
 
 void CControlDlg::OnDisplayOn() { m_controller.showStrip(true); }
 
@@ -235,9 +266,8 @@ void CControlDlg::OnDeleteText() {
     m_controller.deleteItem(position);
 }
 
-LRESULT CControlDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
-    Default(msg, wp, lp);
-    return reinterpret_cast<LRESULT>(m_bgBrush.get());
+HBRUSH CControlDlg::OnCtlColor(HDC, HWND, UINT msg) {
+    return msg == WM_CTLCOLORBTN || msg == WM_CTLCOLORDLG ? m_bgBrush.get() : nullptr;
 }
 
 void CControlDlg::OnFileInterface() {

@@ -38,6 +38,9 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
+    bool OnButtonClicked(int id) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
@@ -49,7 +52,6 @@ private:
     void closeRequested() override;
     int showMessage(const char* text, UINT type) override;
 
-    bool OnCommand(int id);
     void OnAddText();
     void OnChangeText();
     void OnDeleteText();
@@ -57,11 +59,14 @@ private:
     void OnDisplayOff();
     void OnAddToCaption();
     void OnRemoveFromDisplay();
-    LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnGetDispInfo(NMLVDISPINFOA* info);
+    void OnGetDispInfo(NMLVDISPINFOA* info);
     void OnCaptionSettings();
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
+    // The list's context menu at the screen point packed in `lp` (-1, -1: from the keyboard).
+    void OnListContextMenu(LPARAM lp);
+    void OnCutIn();
+    void OnEndCutIn();
 
     // Gives the list's columns their widths at the page's resolution.
     void scaleListColumns();

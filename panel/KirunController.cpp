@@ -158,14 +158,14 @@ void KirunController::applyAppearance() {
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
     const bool pathChanged = settings.filePath != m_fileInterface.filePath;
-    if (settings.fileExec != m_fileInterface.fileExec || pathChanged) {
+    const bool watchMoved = settings.fileExec != m_fileInterface.fileExec || pathChanged;
+    if (watchMoved) {
         m_fileWatch.lastFileDataValid = 0;  // the next check takes a new baseline
         ++m_fileLookTicket;                 // and a look still under way counts for nothing
     }
     // The file's caption has no row to take it off air: switching the interface off or
     // watching another file does it here.
     if (m_captionWin && (settings.fileExec == 0 || pathChanged)) m_captionWin->removeKirun(kFileCaptionIndex);
-    const bool watchMoved = settings.fileExec != m_fileInterface.fileExec || pathChanged;
     m_fileInterface = settings;
     if (watchMoved) watchFileFolder();
     saveSettings();
@@ -196,9 +196,8 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         showStrip(command.number != 0);
         break;
     case CaptionCommand::kCutIn:
-        // A caption that runs ahead of the cycle needs the strip's run list to make room for
-        // it; until it can, the command is answered and leaves the strip as it is.
-        return CommandResult::kNotSupported;
+        cutIn(command.text, command.minutes);
+        break;
     }
     return CommandResult::kDone;
 }
@@ -213,6 +212,26 @@ void KirunController::takeEverythingOffAir() {
     }
     m_captionWin->removeKirun(kFileCaptionIndex);
     m_captionWin->removeKirun(kFreeTextIndex);
+    m_captionWin->removeKirun(kCutInIndex);
+}
+
+void KirunController::cutIn(const std::string& text, int minutes) {
+    const std::string line = fw::WithoutLineBreaks(text);
+    if (!m_captionWin || line.empty()) return;
+    m_captionWin->cutInKirun(line.c_str(), minutes, this, m_appearance.cutInAfterCurrent == 1);
+}
+
+bool KirunController::cutInItem(int position) {
+    if (!m_captionList.contains(position)) return false;
+    const CKirunData& item = m_captionList.at(position);
+    cutIn(item.m_text, item.m_minutes);
+    return m_captionWin != nullptr;
+}
+
+bool KirunController::endCutIn() { return m_captionWin && m_captionWin->removeKirun(kCutInIndex); }
+
+bool KirunController::cutInOnAir() const {
+    return m_captionWin && m_captionWin->runList().find(kCutInIndex) != nullptr;
 }
 
 void KirunController::onKirunEnd(int index) {

@@ -60,6 +60,13 @@ public:
     void setFileInterface(const FileInterfaceSettings& settings);
     // Gives the strip the look the appearance settings describe.
     void applyAppearance();
+    // The caption that cuts in ahead of the cycle: a text, or the text and minutes of a list item
+    // (false when there is no such item or no strip); it ends with its time, with endCutIn() or
+    // when everything is taken off air.
+    void cutIn(const std::string& text, int minutes);
+    bool cutInItem(int position);
+    bool endCutIn();
+    bool cutInOnAir() const;
     // Changes what is on air as a command asks; never the list or the settings file.
     CommandResult runCommand(const CaptionCommand& command);
     // Takes the result of a finished look, then starts the next look on the file reader

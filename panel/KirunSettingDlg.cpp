@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "framework/MessageBox.h"
 #include "framework/Mbcs.h"
 #include "model/MinutesRule.h"
 #include "resource.h"
@@ -21,6 +20,14 @@ void CKirunSettingDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Spin(IDC_MINUTES_SPIN, m_spinMinutes, m_editMinutes, kMinMinutes, kMaxMinutes,
             fw::DataExchange::Read::kTyped);
     dx.Text(IDC_CAPTION_TEXT, m_editText);
+    if (!dx.Saving()) return;
+    if (!dx.Validate(IDC_CAPTION_TEXT, m_editText.empty() ? kNoTextMessage : nullptr) ||
+        !dx.Validate(IDC_MINUTES_EDIT, minutesProblem(m_editMinutes)))
+        return;
+    m_data.m_minutes = m_editMinutes;
+    // Cut between characters: a lone lead byte at the end would swallow the next byte
+    // wherever the text goes.
+    m_data.m_text = fw::CutToBytes(m_editText, kMaxCaptionTextBytes);
 }
 
 BOOL CKirunSettingDlg::OnInitDialog() {
@@ -30,20 +37,3 @@ BOOL CKirunSettingDlg::OnInitDialog() {
     return TRUE;
 }
 
-
-void CKirunSettingDlg::OnOK() {
-    UpdateData(TRUE);
-    if (m_editText.empty()) {
-        fw::ShowMessage(kNoTextMessage);
-        return;
-    }
-    if (const char* problem = minutesProblem(m_editMinutes)) {
-        fw::ShowMessage(problem);
-        return;
-    }
-    m_data.m_minutes = m_editMinutes;
-    // Cut between characters: a lone lead byte at the end would swallow the next byte
-    // wherever the text goes.
-    m_data.m_text = fw::CutToBytes(m_editText, kMaxCaptionTextBytes);
-    EndDialog(IDOK);
-}

@@ -23,8 +23,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
-    void OnOK() override;
 
 private:
-    int m_editMinutes = 0;  // as typed, checked on OK
+    int m_editMinutes = 0;  // as typed, checked when saved
 };

@@ -12,8 +12,6 @@
 
 namespace {
 
-const int kPointsPerInch = 72;
-
 // The text colour of a fixed colour choice, as its swatch shows it.
 COLORREF presetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
 
@@ -86,17 +84,6 @@ BOOL CPropatyDlg::OnInitDialog() {
     return TRUE;
 }
 
-LRESULT CPropatyDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_COMMAND:
-        if (HIWORD(wp) == BN_CLICKED && OnButtonClicked(LOWORD(wp))) return 0;
-        break;
-    case WM_CTLCOLORSTATIC:
-        return OnCtlColor(msg, wp, lp);
-    }
-    return fw::Dialog::HandleMessage(msg, wp, lp);
-}
-
 bool CPropatyDlg::OnButtonClicked(int id) {
     switch (id) {
     case IDC_COLOR_WHITE:
@@ -134,7 +121,7 @@ bool CPropatyDlg::OnButtonClicked(int id) {
         OnBandRgb();
         return true;
     default:
-        return false;
+        return fw::Dialog::OnButtonClicked(id);
     }
 }
 
@@ -209,7 +196,7 @@ void CPropatyDlg::updateFontLabels() {
     if (height < 0) {
         // A negative height is the character height in pixels at the stored resolution; MulDiv
         // rounds both signs alike, so negating the points is safe even for the most negative height.
-        value = std::to_string(-MulDiv(height, kPointsPerInch, kStoredFontDpi));
+        value = std::to_string(-fw::PixelsToPointsAt(height, kStoredFontDpi));
     } else if (height == 0) {
         value = "デフォルト";
     } else {
@@ -233,16 +220,15 @@ HBRUSH CPropatyDlg::swatchBrush(int swatchId) const {
     }
 }
 
-LRESULT CPropatyDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = Default(msg, wp, lp);
-    SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
-    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lp));
+HBRUSH CPropatyDlg::OnCtlColor(HDC dc, HWND control, UINT msg) {
+    if (msg != WM_CTLCOLORSTATIC) return nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    const int id = GetDlgCtrlID(control);
     // The custom colours' brushes are made when their swatches paint, in the colour of the moment.
     if (id == IDC_SWATCH_USER_TEXT) m_brushUserText.reset(CreateSolidBrush(rgbOnly(m_settings.userTextColor)));
     if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(rgbOnly(m_settings.userShadowColor)));
     if (id == IDC_SWATCH_BAND) m_brushBand.reset(CreateSolidBrush(rgbOnly(m_settings.bandColor)));
-    HBRUSH brush = swatchBrush(id);
-    return brush ? reinterpret_cast<LRESULT>(brush) : result;
+    return swatchBrush(id);
 }
 
 void CPropatyDlg::OnCancel() {

@@ -38,7 +38,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnCancel() override;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnButtonClicked(int id) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
 
 private:
     fw::UpDown m_spinGap;
@@ -53,7 +54,6 @@ private:
     fw::Brush m_brushShadow;
     fw::Brush m_brushBand;
 
-    bool OnButtonClicked(int id);
     void OnColorChoice();
     void OnSizeChoice();
     void OnFontButton();
@@ -63,7 +63,6 @@ private:
     void OnShadowWhite();
     void OnShadowBlack();
     void OnBandRgb();
-    LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
 
     void updateColorButtons();
     void updateFontLabels();

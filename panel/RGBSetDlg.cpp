@@ -24,58 +24,26 @@ void CRGBSetDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Bind(IDC_RGB_PREVIEW, m_preview);
 }
 
-BOOL CRGBSetDlg::OnInitDialog() {
-    fw::Dialog::OnInitDialog();
-    return TRUE;
+bool CRGBSetDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
+    if (header->code != static_cast<UINT>(UDN_DELTAPOS)) return false;
+    if (id != IDC_RED_SPIN && id != IDC_GREEN_SPIN && id != IDC_BLUE_SPIN) return false;
+    OnDeltaPos();
+    result = 0;  // let the change happen
+    return true;
 }
 
-LRESULT CRGBSetDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-    case WM_COMMAND:
-        if (LOWORD(wp) == IDOK && HIWORD(wp) == BN_CLICKED) {
-            OnOkButton();
-            return 0;
-        }
-        break;
-    case WM_NOTIFY: {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
-        if (header->code == static_cast<UINT>(UDN_DELTAPOS) &&
-            (header->idFrom == IDC_RED_SPIN || header->idFrom == IDC_GREEN_SPIN ||
-             header->idFrom == IDC_BLUE_SPIN))
-            return OnDeltaPos();
-        break;
-    }
-    case WM_CTLCOLORSTATIC:
-        return OnCtlColor(msg, wp, lp);
-    }
-    return fw::Dialog::HandleMessage(msg, wp, lp);
-}
-
-LRESULT CRGBSetDlg::OnDeltaPos() {
+void CRGBSetDlg::OnDeltaPos() {
     // The up-down moves after this notification returns; the preview paints later, from
     // the new positions.
     InvalidateRect(m_preview.Hwnd(), nullptr, TRUE);
-    return 0;  // let the change happen
 }
 
-LRESULT CRGBSetDlg::OnCtlColor(UINT msg, WPARAM wp, LPARAM lp) {
-    LRESULT result = Default(msg, wp, lp);
-    HDC dc = reinterpret_cast<HDC>(wp);
+HBRUSH CRGBSetDlg::OnCtlColor(HDC dc, HWND control, UINT msg) {
+    if (msg != WM_CTLCOLORSTATIC) return nullptr;
     SetBkMode(dc, TRANSPARENT);
-    switch (GetDlgCtrlID(reinterpret_cast<HWND>(lp))) {
-    case IDC_RGB_PREVIEW:
-        m_brushPreview.reset(CreateSolidBrush(colorFromComponents(
-            m_spinRed.GetPos32(), m_spinGreen.GetPos32(), m_spinBlue.GetPos32())));
-        return reinterpret_cast<LRESULT>(m_brushPreview.get());
-    case IDC_RED_EDIT:
-    case IDC_GREEN_EDIT:
-    case IDC_BLUE_EDIT:
-        return 0;  // the platform's own background behind the transparent digits
-    default:
-        return result;
-    }
-}
-
-void CRGBSetDlg::OnOkButton() {
-    fw::Dialog::OnOK();  // reads the three positions
+    if (GetDlgCtrlID(control) != IDC_RGB_PREVIEW)
+        return nullptr;  // the platform's own background, also behind the edits' transparent digits
+    m_brushPreview.reset(CreateSolidBrush(colorFromComponents(
+        m_spinRed.GetPos32(), m_spinGreen.GetPos32(), m_spinBlue.GetPos32())));
+    return m_brushPreview.get();
 }

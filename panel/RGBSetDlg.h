@@ -30,12 +30,10 @@ public:
     fw::Control m_preview;
 
 protected:
-    BOOL OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
 
 private:
-    void OnOkButton();
-    LRESULT OnDeltaPos();
-    LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
+    void OnDeltaPos();
 };

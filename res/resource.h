@@ -31,6 +31,9 @@
 #define IDC_ADD_TO_CAPTION      1011
 #define IDC_REMOVE_FROM_DISPLAY 1012
 #define IDC_CAPTION_SETTINGS    1013
+// Commands of the caption list's context menu.
+#define ID_CUTIN_SHOW           40001
+#define ID_CUTIN_END            40002
 
 /* Caption text dialog (129) */
 #define IDC_MINUTES_EDIT        1005

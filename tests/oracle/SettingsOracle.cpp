@@ -71,6 +71,7 @@ void LoadSettings(const std::string& path, Settings& s) {
     a.outline = file.readInt(kSystem, "OUTLINE", a.outline);
     const std::string separator = fw::CutToBytes(HexText(file, kSystem, "SEPARATOR"), kMaxSeparatorBytes);
     if (!separator.empty()) a.separator = separator;
+    a.cutInAfterCurrent = file.readInt(kSystem, "CUTINAFTER", a.cutInAfterCurrent);
     const std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (!face.empty()) {
         std::memset(a.logFont.lfFaceName, 0, sizeof a.logFont.lfFaceName);
@@ -133,6 +134,7 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     writer.PutIntUnless("OUTLINE", a.outline, defaults.outline);
     writer.PutUnless("SEPARATOR", encodeHex(fw::CutToBytes(a.separator, kMaxSeparatorBytes)),
                      encodeHex(defaults.separator));
+    writer.PutIntUnless("CUTINAFTER", a.cutInAfterCurrent, defaults.cutInAfterCurrent);
     const OscSettings& o = s.fileInterface.osc;
     const OscSettings oscDefaults;
     writer.PutIntUnless("OSCPORT", o.port, oscDefaults.port);

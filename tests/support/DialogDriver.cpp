@@ -89,6 +89,16 @@ DialogStep Command(int id) {
 
 DialogStep Check(const std::function<void(HWND)>& inspect) { return inspect; }
 
+DialogStep NoteFocus(int id, FocusNote& note) {
+    return [id, &note](HWND dialog) {
+        note.control = GetDlgItem(dialog, id);
+        note.focused = GetFocus();
+        SendMessageA(note.focused, EM_GETSEL, reinterpret_cast<WPARAM>(&note.selStart),
+                     reinterpret_cast<LPARAM>(&note.selEnd));
+        note.textLength = GetWindowTextLengthA(note.focused);
+    };
+}
+
 MessageBoxRecorder::MessageBoxRecorder(int answer) : m_answer(answer) {
     fw::SetMessageBoxFunction([this](HWND, const char* text, const char* title, UINT type) {
         m_shown.push_back({text ? text : "", title ? title : "", type});

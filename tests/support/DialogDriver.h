@@ -44,6 +44,16 @@ DialogStep Click(int id);             // BM_CLICK on a button, as the mouse woul
 DialogStep Command(int id);           // WM_COMMAND BN_CLICKED from the control with that id
 DialogStep Check(const std::function<void(HWND)>& inspect);  // look without changing anything
 
+// Where the keyboard focus was when a NoteFocus step ran, and what of its text was selected.
+struct FocusNote {
+    HWND control = nullptr;  // the control with the id the step was given
+    HWND focused = nullptr;
+    DWORD selStart = 0;
+    DWORD selEnd = 0;
+    int textLength = -1;  // of the focused control
+};
+DialogStep NoteFocus(int id, FocusNote& note);
+
 // Records message boxes instead of showing them; answers each with `answer`.
 class MessageBoxRecorder {
 public:

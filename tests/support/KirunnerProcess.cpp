@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "framework/DataExchange.h"
 #include "framework/UniqueHandle.h"
+#include "resource.h"
 
 namespace testing_support {
 
@@ -202,6 +203,13 @@ std::string MessageBoxText(HWND box) {
 
 HWND ControlPage(HWND mainWindow) {
     return FindWindowExA(mainWindow, nullptr, "#32770", nullptr);
+}
+
+std::vector<std::string> CaptionStates(HWND mainWindow) {
+    std::vector<std::string> states;
+    for (const auto& row : ReadListView(GetDlgItem(ControlPage(mainWindow), IDC_CAPTION_LIST), 4))
+        states.push_back(row[2]);
+    return states;
 }
 
 bool WaitForShown(HWND hwnd, DWORD timeoutMs) {

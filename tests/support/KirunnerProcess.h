@@ -79,6 +79,8 @@ bool WaitForShown(HWND hwnd, DWORD timeoutMs = 10000);
 bool WaitForGone(HWND hwnd, DWORD timeoutMs = 10000);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
+// The on-air column of the caption list on the main window's page, row by row.
+std::vector<std::string> CaptionStates(HWND mainWindow);
 void SelectListRow(HWND listView, int row);
 // The first highlighted row of a list view of any process; -1 when none is.
 int SelectedListRow(HWND listView);

@@ -17,18 +17,10 @@ def osc_string(text):
 
 
 def message(address, *arguments):
-    tags = ","
-    payload = b""
-    for argument in arguments:
-        kind, _, value = argument.partition(":")
-        tags += kind
-        if kind == "i":
-            payload += struct.pack(">i", int(value))
-        elif kind == "f":
-            payload += struct.pack(">f", float(value))
-        else:
-            payload += osc_string(value)
-    return osc_string(address) + osc_string(tags) + payload
+    pack = {"i": lambda v: struct.pack(">i", int(v)), "f": lambda v: struct.pack(">f", float(v)), "s": osc_string}
+    split = [argument.partition(":") for argument in arguments]
+    tags = "," + "".join(kind for kind, _, _ in split)
+    return osc_string(address) + osc_string(tags) + b"".join(pack[kind](value) for kind, _, value in split)
 
 
 def hostile_packets():
@@ -53,8 +45,7 @@ def main():
             flood(sender, ("127.0.0.1", port), int(what[1]), float(what[2]))
         else:
             sender.sendto(message(what[0], *what[1:]), ("127.0.0.1", port))
-    with open(done, "w"):
-        pass
+    open(done, "w").close()
 
 
 def flood(sender, target, rate, seconds):

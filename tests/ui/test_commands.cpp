@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -24,13 +25,6 @@ namespace {
 
 const DWORD kTimeout = 20000;
 const std::string kThreeCaptions = SettingsText({{"abc", 5}, {"def", 5}, {"ghi", 5}});
-
-std::vector<std::string> States(HWND main) {
-    std::vector<std::string> states;
-    for (const auto& row : ReadListView(GetDlgItem(ControlPage(main), IDC_CAPTION_LIST), 4))
-        states.push_back(row[2]);
-    return states;
-}
 
 // Runs the program in `folder` with `arguments` to its end; its exit code, or -1 when it did
 // not end in time.
@@ -102,7 +96,7 @@ TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
     };
     for (const Step& step : steps) {
         EXPECT_EQ(step.code, RunToEnd(dir.path(), step.arguments)) << step.arguments;
-        EXPECT_EQ(step.states, States(main)) << step.arguments;
+        EXPECT_EQ(step.states, CaptionStates(main)) << step.arguments;
     }
     // The free text rolls on the strip of the running program.
     EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
@@ -130,7 +124,7 @@ TEST(Commands, CommandsReachTheOperatorsCopyOfTheirFolderByAnyPath) {
     ASSERT_TRUE(batch.StartProgram(to + "\\Kirunner.exe", "-T3"));
     const std::vector<std::string> third{"------", "------", "表示中"};
     HWND batchMain = batch.MainWindow(kTimeout);
-    ASSERT_TRUE(WaitUntil([&] { return States(batchMain) == third; }, kTimeout));
+    ASSERT_TRUE(WaitUntil([&] { return CaptionStates(batchMain) == third; }, kTimeout));
     const std::string toByZ = PathByDriveZ(to);
     ASSERT_FALSE(toByZ.empty());
 
@@ -149,9 +143,9 @@ TEST(Commands, CommandsReachTheOperatorsCopyOfTheirFolderByAnyPath) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.folder + " " + step.arguments);
         EXPECT_EQ(kExitNormal, RunToEnd(step.folder, step.arguments));
-        EXPECT_EQ(step.toStates, States(toMain));
-        EXPECT_EQ(step.eStates, States(eMain));
-        EXPECT_EQ(third, States(batchMain)) << "reached the batch run";
+        EXPECT_EQ(step.toStates, CaptionStates(toMain));
+        EXPECT_EQ(step.eStates, CaptionStates(eMain));
+        EXPECT_EQ(third, CaptionStates(batchMain)) << "reached the batch run";
     }
     EXPECT_EQ(std::vector<DWORD>{toCopy.ProcessId()}, Holders(to));
 }
@@ -170,7 +164,7 @@ TEST(Commands, AHeldStartGateNeitherHoldsUpCommandsNorHandsOnTheChannel) {
     ASSERT_TRUE(command.StartProgram(dir.file("Kirunner.exe"), "-S2"));
     EXPECT_TRUE(command.WaitForExit(10000)) << "the command waited on the gate";
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), command.ExitCode());
-    EXPECT_EQ((std::vector<std::string>{"------", "表示中", "------"}), States(main));
+    EXPECT_EQ((std::vector<std::string>{"------", "表示中", "------"}), CaptionStates(main));
     ASSERT_TRUE(later.StartProgram(dir.file("Kirunner.exe"), ""));
     ASSERT_TRUE(WaitForShown(later.MainWindow(kTimeout)));
     ReleaseMutex(gate);
@@ -206,7 +200,7 @@ TEST(Commands, TwoCommandsStartedTogetherShareOneProgram) {
     HWND main = program.MainWindow(kTimeout);
     ASSERT_TRUE(main);
     EXPECT_TRUE(WaitUntil([&] {
-        return States(main) == std::vector<std::string>{"表示中", "表示中", "------"};
+        return CaptionStates(main) == std::vector<std::string>{"表示中", "表示中", "------"};
     }, kTimeout));
     EXPECT_TRUE(program.Running()) << "one program stays";
     PostMessageA(main, WM_CLOSE, 0, 0);
@@ -224,7 +218,7 @@ TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
     HWND main = running.MainWindow(kTimeout);
     ASSERT_TRUE(main);
     ASSERT_TRUE(WaitForShown(main));
-    EXPECT_EQ((std::vector<std::string>{"------", "------", "表示中"}), States(main));
+    EXPECT_EQ((std::vector<std::string>{"------", "------", "表示中"}), CaptionStates(main));
     HWND receiver = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         receiver = FindWindowExA(HWND_MESSAGE, nullptr, "Kirunner.CommandReceiver.1", nullptr);
@@ -278,6 +272,78 @@ TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(running.WaitForExit(kTimeout));
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
+// Captions told apart on the strip by where their glyphs lie: "_" low, "-" in the middle,
+// "|" from top to bottom.
+enum class Glyphs { kNone, kLow, kMiddle, kFull };
+
+Glyphs GlyphsIn(const PixelImage& strip, int fromX, int toX) {
+    int top = strip.height, bottom = -1;
+    for (int y = 0; y < strip.height; ++y)
+        for (int x = std::max(fromX, 0); x < std::min(toX, strip.width); ++x)
+            if (strip.at(x, y) == RGB(255, 255, 255)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (bottom < 0) return Glyphs::kNone;
+    if (bottom - top + 1 > strip.height / 2) return Glyphs::kFull;
+    return (top + bottom) / 2 > strip.height * 2 / 3 ? Glyphs::kLow : Glyphs::kMiddle;
+}
+
+// The captions that enter at the strip's right edge, in order, until `count` have or `waitMs`
+// have passed.
+std::vector<Glyphs> Entering(HWND strip, size_t count, DWORD waitMs = kTimeout) {
+    std::vector<Glyphs> entered;
+    const DWORD start = GetTickCount();
+    while (entered.size() < count && GetTickCount() - start < waitMs) {
+        const PixelImage picture = CaptureWindow(strip);
+        const Glyphs now = GlyphsIn(picture, picture.width - 24, picture.width);
+        if (now != Glyphs::kNone && (entered.empty() || entered.back() != now)) entered.push_back(now);
+        Sleep(20);
+    }
+    return entered;
+}
+
+// "-" is half-way in when "|" cuts in: it leaves at once and is due again once the cut-in is
+// over, or (CUTINAFTER=1) it rolls on, and "_" is due.
+TEST(Commands, ACutInComesAheadOfTheCycleWhichThenGoesOnWhereItWas) {
+    using G = Glyphs;
+    for (bool afterCurrent : {false, true}) {
+        SCOPED_TRACE(afterCurrent ? "after the current caption" : "at once");
+        TempDir dir;
+        const std::string system = std::string("DELTAX=4\r\nSIZE=2\r\n") + (afterCurrent ? "CUTINAFTER=1\r\n" : "");
+        WriteFileBytes(dir.file("Kirunner.ini"),
+                       SettingsText({{std::string(12, '_'), 5}, {std::string(30, '-'), 5}}, system));
+        KirunnerProcess running;
+        ASSERT_TRUE(running.Start(dir.path(), "-S1 -S2"));
+        HWND main = running.MainWindow(kTimeout);
+        ASSERT_TRUE(main);
+        HWND strip = running.StripWindow();
+        ASSERT_EQ((std::vector<G>{G::kLow, G::kMiddle}), Entering(strip, 2));
+        // "-" well on its way in.
+        ASSERT_TRUE(WaitUntil([&] {
+            const PixelImage picture = CaptureWindow(strip);
+            return GlyphsIn(picture, picture.width - 200, picture.width - 150) == G::kMiddle;
+        }, kTimeout, 20));
+
+        EXPECT_EQ(kExitNormal, RunToEnd(dir.path(), "-I|||||||||||| -M5"));
+        // Within a tick or two; "-" would take many seconds to roll out of the strip.
+        const bool cleared = WaitUntil([&] {
+            const PixelImage picture = CaptureWindow(strip);
+            return GlyphsIn(picture, 0, picture.width - 120) == G::kNone;
+        }, 1000, 20);
+        EXPECT_EQ(!afterCurrent, cleared) << "the caption under way leaves at once, or rolls on";
+        const std::vector<G> during = afterCurrent ? std::vector<G>{G::kMiddle, G::kFull} : std::vector<G>{G::kFull};
+        EXPECT_EQ(during, Entering(strip, 3, 5000)) << "then only the cut-in enters, pass after pass";
+
+        PostMessageA(ControlPage(main), WM_COMMAND, MAKEWPARAM(ID_CUTIN_END, 0), 0);
+        const std::vector<G> due = afterCurrent ? std::vector<G>{G::kFull, G::kLow, G::kMiddle}
+                                                : std::vector<G>{G::kFull, G::kMiddle, G::kLow};
+        EXPECT_EQ(due, Entering(strip, 3));
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(running.WaitForExit(kTimeout));
+    }
 }
 
 }  // namespace

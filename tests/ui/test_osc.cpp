@@ -21,13 +21,6 @@ namespace {
 
 const DWORD kTimeout = 20000;
 
-std::vector<std::string> States(HWND main) {
-    std::vector<std::string> states;
-    for (const auto& row : ReadListView(GetDlgItem(ControlPage(main), IDC_CAPTION_LIST), 4))
-        states.push_back(row[2]);
-    return states;
-}
-
 // Starts tests/support/osc_sender.py with `arguments`. A program of the host gets no process
 // handle under Wine, so the sender marks its end with a file: Ended() tells.
 class Sender {
@@ -99,6 +92,16 @@ protected:
 };
 
 const std::vector<std::string> kOff(3, "------");
+
+// A column of caption pixels higher than half the strip: "|", which no list caption here has.
+bool TallGlyphShown(const PixelImage& strip) {
+    for (int x = 0; x < strip.width; ++x) {
+        int lit = 0;
+        for (int y = 0; y < strip.height; ++y) lit += strip.at(x, y) == RGB(255, 255, 255);
+        if (lit > strip.height / 2) return true;
+    }
+    return false;
+}
 const std::vector<std::string> kSecond = {"------", "表示中", "------"};
 
 TEST_F(Osc, EveryAddressChangesWhatIsOnAirAndNeverTheListOrTheFile) {
@@ -109,9 +112,7 @@ TEST_F(Osc, EveryAddressChangesWhatIsOnAirAndNeverTheListOrTheFile) {
         const char* line;  // for a command that changes nothing: the line that counts it
     } steps[] = {
         {"/kirunner/show i:2", kSecond, true, nullptr},
-        {"/kirunner/show i:9", kSecond, true, "OSC: 1 commands not carried out (no such entry 1, not supported 0)"},
-        {"/kirunner/cutin s:臨時 i:5", kSecond, true,
-         "OSC: 1 commands not carried out (no such entry 0, not supported 1)"},
+        {"/kirunner/show i:9", kSecond, true, "OSC: 1 commands not carried out (no such entry)"},
         {"/kirunner/strip i:0", kSecond, false, nullptr},
         {"/kirunner/hide i:2", kOff, false, nullptr},
         {"/kirunner/strip i:1", kOff, true, nullptr},
@@ -121,23 +122,27 @@ TEST_F(Osc, EveryAddressChangesWhatIsOnAirAndNeverTheListOrTheFile) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.message);
         ASSERT_TRUE(Send(port, step.message));
-        EXPECT_TRUE(WaitUntil([&] { return States(main) == step.states; }, kTimeout));
+        EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == step.states; }, kTimeout));
         EXPECT_TRUE(WaitUntil([&] { return (IsWindowVisible(strip) != FALSE) == step.stripShown; }, kTimeout));
         if (step.line) {
             EXPECT_TRUE(WaitUntil([&] { return ConsoleShows(step.line); }, kTimeout))
                 << Console();
         }
     }
-    // A free text, its minutes as a float, rolls with no list row.
+    // A cut-in of tall glyphs, then a free text with its minutes as a float: each rolls on the
+    // strip with no list row.
+    ASSERT_TRUE(Send(port, "/kirunner/cutin s:|||||||||| i:5"));
+    EXPECT_TRUE(WaitUntil([&] { return TallGlyphShown(CaptureWindow(strip)); }, kTimeout));
+    ASSERT_TRUE(Send(port, "/kirunner/clear"));
     ASSERT_TRUE(Send(port, "/kirunner/text s:速報です f:2.0"));
     EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
-    EXPECT_EQ(kOff, States(main));
+    EXPECT_EQ(kOff, CaptionStates(main));
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
 }
 
 TEST_F(Osc, AFloodOfHostilePacketsChangesNothingAndThePageKeepsAnswering) {
     ASSERT_TRUE(Send(port, "/kirunner/show i:2"));
-    ASSERT_TRUE(WaitUntil([&] { return States(main) == kSecond; }, kTimeout));
+    ASSERT_TRUE(WaitUntil([&] { return CaptionStates(main) == kSecond; }, kTimeout));
 
     Sender flood(port, "--flood 10000 2");
     ASSERT_TRUE(flood.Started());
@@ -152,12 +157,12 @@ TEST_F(Osc, AFloodOfHostilePacketsChangesNothingAndThePageKeepsAnswering) {
     EXPECT_TRUE(WaitUntil([&] { return ConsoleShows(" packets dropped (malformed "); },
                           kTimeout))
         << Console();
-    EXPECT_EQ(kSecond, States(main));
+    EXPECT_EQ(kSecond, CaptionStates(main));
     EXPECT_TRUE(IsWindowVisible(strip));
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
     // The receiver still takes a good command after the flood.
     ASSERT_TRUE(Send(port, "/kirunner/clear"));
-    EXPECT_TRUE(WaitUntil([&] { return States(main) == kOff; }, kTimeout));
+    EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == kOff; }, kTimeout));
 }
 
 }  // namespace

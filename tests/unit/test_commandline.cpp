@@ -129,6 +129,7 @@ TEST(CommandLine, CommandOptionsKeepTheirOrderAndTextsTakeTheirMinutes) {
         {{"-Aお知らせ"}, "4:0:1:お知らせ "},
         {{"-M5", "-Ahello world", "-S1"}, "4:0:5:hello world 1:1:1: "},
         {{"-Aa", "-M60000", "-Ab"}, "4:0:60000:a 4:0:60000:b "},
+        {{"-I臨時ニュース", "-M3", "-Aa"}, "6:0:3:臨時ニュース 4:0:3:a "},
         {{"-D586", "-x", "-T2"}, ""},
     };
     for (const Case& c : cases) {
@@ -140,7 +141,7 @@ TEST(CommandLine, CommandOptionsKeepTheirOrderAndTextsTakeTheirMinutes) {
 }
 
 TEST(CommandLine, CommandOptionsWithoutAValidValueAreMalformed) {
-    for (const char* bad : {"-S", "-S0", "-Sx", "-S-1", "-R", "-R0", "-Cx", "-C1", "-A", "-M0",
+    for (const char* bad : {"-S", "-S0", "-Sx", "-S-1", "-R", "-R0", "-Cx", "-C1", "-A", "-I", "-M0",
                             "-M60001", "-Mx", "-S99999999999"}) {
         CommandLineScan scan = Scan({"-S1", bad});
         EXPECT_TRUE(scan.commandError) << bad;

@@ -20,6 +20,12 @@ CaptionCommand Text(const std::string& text, int minutes = 1) {
     return command;
 }
 
+CaptionCommand CutIn(const std::string& text, int minutes) {
+    CaptionCommand command = Text(text, minutes);
+    command.kind = CaptionCommand::kCutIn;
+    return command;
+}
+
 CaptionCommand Item(CaptionCommand::Kind kind, int number) {
     CaptionCommand command;
     command.kind = kind;
@@ -58,13 +64,15 @@ std::vector<char> RawText(const std::string& text) {
 TEST(CommandPayload, EveryCommandComesBackAsItWasSent) {
     const CaptionCommand sent[] = {Item(CaptionCommand::kShowItem, 3),
                                    Item(CaptionCommand::kHideItem, 60000),
-                                   Item(CaptionCommand::kClearAll, 0), Text("速報 news", 60000)};
+                                   Item(CaptionCommand::kClearAll, 0), Text("速報 news", 60000),
+                                   CutIn("臨時ニュース", 5)};
     for (const CaptionCommand& command : sent) {
         CaptionCommand got;
         ASSERT_TRUE(Decode(remote::encodeCommand(command), got)) << command.kind;
         EXPECT_EQ(command.kind, got.kind);
         EXPECT_EQ(command.number, got.number);
         EXPECT_EQ(command.text, got.text);
+        EXPECT_EQ(command.minutes, got.minutes);
     }
     EXPECT_EQ(24u, sizeof(Header)) << "the same in 32- and 64-bit programs";
 }

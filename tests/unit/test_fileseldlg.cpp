@@ -69,6 +69,25 @@ TEST(FileSelDlg, MinutesOutsideOneToSixtyThousandAreRefusedWithTheirMessage) {
     EXPECT_EQ(60000, dlg.fileMinute);
 }
 
+TEST(FileSelDlg, RefusedMinutesTakeTheFocusAndChangeNoMember) {
+    MessageBoxRecorder boxes;
+    DialogDriver driver;
+    FocusNote note;
+    CFileSelDlg dlg;
+    Prepare(dlg, 0, "C:\\old.txt", 15);
+    driver.Expect({SetCheck(IDC_FILE_ENABLED, true), SetText(IDC_FILE_PATH, "\"C:\\new.txt\""),
+                   SetText(IDC_FILE_MINUTES_EDIT, "60001"), Click(IDOK),
+                   NoteFocus(IDC_FILE_MINUTES_EDIT, note), Click(IDCANCEL)});
+    ASSERT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ((std::vector<std::string>{kTooLong}), boxes.texts());
+    EXPECT_EQ(note.control, note.focused);
+    EXPECT_EQ(0u, note.selStart);
+    EXPECT_EQ(static_cast<DWORD>(note.textLength), note.selEnd);
+    EXPECT_EQ(0, dlg.fileExec);
+    EXPECT_EQ("C:\\old.txt", dlg.filePath);
+    EXPECT_EQ(15, dlg.fileMinute);
+}
+
 TEST(FileSelDlg, OneMinuteIsAccepted) {
     MessageBoxRecorder boxes;
     DialogDriver driver;

@@ -92,6 +92,7 @@ TEST_F(ControllerTest, CommandsReportTheRowsTheyChange) {
         {Command(K::kShowItem, 3), CommandResult::kNoSuchItem, {}, {"1:B", "60001:freetext"}},
         {Command(K::kHideItem, 1), CommandResult::kDone, {}, {"1:B", "60001:freetext"}},
         {Command(K::kShowItem, 1), CommandResult::kDone, {"row 0"}, {"1:B", "60001:freetext", "0:A"}},
+        {Command(K::kCutIn, 0, "cut\nin"), CommandResult::kDone, {}, {"1:B", "60001:freetext", "0:A", "60002:cutin"}},
         {Command(K::kClearAll, 0), CommandResult::kDone, {"row 0", "row 1"}, {}},
     };
     Start({"A", "B"});

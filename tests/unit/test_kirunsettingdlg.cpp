@@ -42,6 +42,35 @@ TEST(KirunSettingDlg, ChecksTextThenLowerBoundThenUpperBoundAndStaysOpen) {
     EXPECT_EQ(1, dlg.m_data.m_state) << "the state goes back as it came";
 }
 
+TEST(KirunSettingDlg, ARefusedFieldTakesTheFocusWithItsTextSelectedAndNothingIsKept) {
+    struct Case {
+        const char* text;
+        const char* minutes;
+        int refused;
+    };
+    const Case cases[] = {{"", "5", IDC_CAPTION_TEXT},
+                          {"abc", "0", IDC_MINUTES_EDIT},
+                          {"abc", "60001", IDC_MINUTES_EDIT}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " / " + c.minutes);
+        MessageBoxRecorder boxes;
+        DialogDriver driver;
+        FocusNote note;
+        CKirunSettingDlg dlg;
+        dlg.setData(CKirunData("old", 7));
+        driver.Expect({SetText(IDC_CAPTION_TEXT, c.text), SetText(IDC_MINUTES_EDIT, c.minutes),
+                       Click(IDOK), NoteFocus(c.refused, note), Click(IDCANCEL)});
+        ASSERT_EQ(IDCANCEL, dlg.DoModal());
+        EXPECT_EQ(1u, boxes.texts().size());
+        ASSERT_NE(nullptr, note.control);
+        EXPECT_EQ(note.control, note.focused);
+        EXPECT_EQ(0u, note.selStart);
+        EXPECT_EQ(static_cast<DWORD>(note.textLength), note.selEnd);
+        EXPECT_EQ("old", dlg.m_data.m_text);
+        EXPECT_EQ(7, dlg.m_data.m_minutes);
+    }
+}
+
 TEST(KirunSettingDlg, AcceptsOneMinuteAndABlankText) {
     MessageBoxRecorder boxes;
     CKirunSettingDlg dlg;

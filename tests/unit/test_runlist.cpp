@@ -101,13 +101,32 @@ TEST(RunList, RemovalKeepsTheNextCaption) {
     EXPECT_EQ((Texts{"D", "A", "D"}), Passes(list, next, 3));
 }
 
+// A cut-in caption is shown pass after pass while it is on air; the cycle then goes on with
+// the caption that was due, whatever was added, removed or ended meanwhile.
+TEST(RunList, ACutInHoldsTheCycleWhereItWas) {
+    RunList list = ListOf({"A", "B", "C"});
+    int next = 0;
+    Passes(list, next, 1);  // "A" shown, "B" due
+    EndRecorder listener;
+    listener.list = &list;
+    list.add(kCutInIndex, "X", 1, &listener);
+    EXPECT_EQ((Texts{"X", "X", "X"}), Passes(list, next, 3));
+    list.add(3, "D", 1, nullptr);
+    ASSERT_TRUE(list.remove(0, next));
+    EXPECT_EQ((Texts{"X"}), Passes(list, next, 1));
+    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) list.countDown(next);
+    EXPECT_EQ(std::vector<int>{kCutInIndex}, listener.ended);
+    EXPECT_EQ((Texts{"B", "C", "D", "B"}), Passes(list, next, 4));
+    EXPECT_EQ(-1, list.positionOf(kCutInIndex));
+}
+
 TEST(RunList, ShiftFollowsADeletedPositionButNotTheFileCaption) {
     RunList list;
-    for (int index : {0, 2, 3, kFileCaptionIndex, 7}) list.add(index, "t", 1, nullptr);
+    for (int index : {0, 2, 3, kFileCaptionIndex, kCutInIndex, 7}) list.add(index, "t", 1, nullptr);
     list.shiftIndicesAfter(2);
     std::vector<int> indices;
     for (int i = 0; i < list.count(); ++i) indices.push_back(list.at(i).index);
-    EXPECT_EQ((std::vector<int>{0, 2, 2, kFileCaptionIndex, 6}), indices);
+    EXPECT_EQ((std::vector<int>{0, 2, 2, kFileCaptionIndex, kCutInIndex, 6}), indices);
 }
 
 TEST(ScrollGeometry, StepsAreTamedAndSlicesStayInsideBothBitmaps) {

@@ -21,6 +21,17 @@ namespace {
 constexpr COLORREF kText = RGB(255, 0, 0);
 constexpr int kStripWidth = 300;
 
+// The captions that begin a pass during `ticks` ticks, in order.
+std::vector<std::string> PassesIn(ScrollEngine& engine, int ticks) {
+    std::vector<std::string> passes;
+    for (int i = 0; i < ticks; ++i) {
+        const int before = engine.scrollX();
+        engine.tick();
+        if (engine.scrollX() < before) passes.push_back(engine.currentText());
+    }
+    return passes;
+}
+
 struct Ended : CKirunListener {
     std::vector<int> indices;
     void onKirunEnd(int index) override { indices.push_back(index); }
@@ -104,6 +115,37 @@ TEST_F(ScrollEngineTest, DisplayTimesRunOutInTenthsAndTellTheirListeners) {
     EXPECT_EQ((std::vector<int>{3, kFreeTextIndex}), ended.indices);
     EXPECT_TRUE(engine.runList().empty());
     EXPECT_TRUE(engine.rolling()) << "the last caption still drains out";
+}
+
+// "B" is half-way through its pass when "X" cuts in: either "B" leaves at once and is due
+// again once "X" is over, or it finishes and "A" is due.
+TEST_F(ScrollEngineTest, ACutInLeavesAtOnceOrAfterThePassAndTheCycleGoesOn) {
+    for (bool afterCurrent : {false, true}) {
+        ScrollEngine cut;
+        StripLook look;
+        look.m_textColor = kText;
+        look.m_deltaX = 2;
+        cut.setLook(look, font.get());
+        cut.layout(kStripWidth, 20);
+        cut.add(0, "AAAA", 1, nullptr);
+        cut.add(1, "BBBB", 1, nullptr);
+        for (int ticks = 0; cut.currentText() != "BBBB" && ticks < 1000; ++ticks) cut.tick();
+        while (cut.scrollX() < cut.captionSize().cx / 2) cut.tick();
+        cut.cutIn("XX", 1, nullptr, afterCurrent);
+        EXPECT_EQ(afterCurrent ? "BBBB" : "XX", cut.currentText());
+        EXPECT_EQ(afterCurrent, cut.scrollX() > 0);
+        EXPECT_EQ(afterCurrent, ReadBitmap(cut.strip().bitmap()).count(kText) > 0) << "left at once";
+        const std::vector<std::string> during = PassesIn(cut, 200);
+        ASSERT_GE(during.size(), 3u);
+        EXPECT_EQ(std::vector<std::string>(during.size(), "XX"), during) << "the cut-in repeats";
+        ASSERT_TRUE(cut.remove(kCutInIndex));
+        std::vector<std::string> after = PassesIn(cut, 200);
+        ASSERT_GE(after.size(), 3u);
+        after.resize(3);
+        const std::vector<std::string> expected = afterCurrent ? std::vector<std::string>{"AAAA", "BBBB", "AAAA"}
+                                                               : std::vector<std::string>{"BBBB", "AAAA", "BBBB"};
+        EXPECT_EQ(expected, after) << "the pass under way ends, then the cycle goes on";
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "fileif/CaptionTextFile.h"
 #include "fileif/TextFileWatch.h"
+#include "framework/TextCodec.h"
 
 using testing_support::Hex;
 using testing_support::TempDir;
@@ -358,7 +359,7 @@ TEST(Utf8WithoutMark, ValidWithAMultiByteCharacterOnly) {
         {"\x83\x65\x83\x58\x83\x67", false, false},  // テスト in code page 932
         {"\xC3\xB1", false, true},             // ﾃｱ in code page 932 is ñ in UTF-8: two half-width kana alone
     };
-    for (const auto& c : cases) EXPECT_EQ(c.utf8, isUtf8WithMultiByte(c.bytes, c.cut)) << Hex(c.bytes);
+    for (const auto& c : cases) EXPECT_EQ(c.utf8, fw::IsUtf8WithMultiByte(c.bytes, c.cut)) << Hex(c.bytes);
 }
 
 TEST_F(Reading, CharactersCodePage932CannotHoldBecomeQuestionMarks) {
