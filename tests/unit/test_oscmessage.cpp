@@ -91,7 +91,6 @@ TEST(OscMessage, HostilePacketsAreRefusedWhole) {
         {"tag with too few bytes", Msg("/kirunner/show", ",i"), OscParse::kMalformed},
         {"blob argument", Msg("/kirunner/show", ",b", Int(4) + Int(1)), OscParse::kMalformed},
         {"show with a string", Msg("/kirunner/show", ",s", Str("1")), OscParse::kMalformed},
-        {"show with a float", Msg("/kirunner/show", ",f", Float(1)), OscParse::kMalformed},
         {"show without a number", Msg("/kirunner/show", ","), OscParse::kMalformed},
         {"show 0", Msg("/kirunner/show", ",i", Int(0)), OscParse::kMalformed},
         {"hide with two numbers", Msg("/kirunner/hide", ",ii", Int(1) + Int(2)), OscParse::kMalformed},
@@ -103,13 +102,11 @@ TEST(OscMessage, HostilePacketsAreRefusedWhole) {
         {"text 0 minutes", Msg("/kirunner/text", ",si", Str("a") + Int(0)), OscParse::kMalformed},
         {"text 60001 minutes", Msg("/kirunner/text", ",si", Str("a") + Int(60001)), OscParse::kMalformed},
         {"text NaN minutes", Msg("/kirunner/text", ",sf", Str("a") + Float(nan)), OscParse::kMalformed},
-        {"text minutes as a string", Msg("/kirunner/text", ",ss", Str("a") + Str("5")), OscParse::kMalformed},
         {"cutin without a string", Msg("/kirunner/cutin", ",i", Int(5)), OscParse::kMalformed},
         {"strip 2", Msg("/kirunner/strip", ",i", Int(2)), OscParse::kMalformed},
         {"over 64 KiB", Msg("/kirunner/text", ",s", Str(std::string(65520, 'x'))), OscParse::kMalformed},
         {"unknown address of the program", Msg("/kirunner/quit", ","), OscParse::kUnknownAddress},
         {"address of another program", Msg("/cue/1/go", ","), OscParse::kUnknownAddress},
-        {"prefix alone", Msg("/kirunner/", ","), OscParse::kUnknownAddress},
     };
     for (const auto& c : cases) {
         CaptionCommand command;
