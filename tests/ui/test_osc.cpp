@@ -163,6 +163,10 @@ TEST_F(Osc, AFloodOfHostilePacketsChangesNothingAndThePageKeepsAnswering) {
     // The receiver still takes a good command after the flood.
     ASSERT_TRUE(Send(port, "/kirunner/clear"));
     EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == kOff; }, kTimeout));
+    // Closing ends the receiver's wait and the program.
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(kTimeout));
+    EXPECT_EQ(0u, program.ExitCode());
 }
 
 }  // namespace
