@@ -5,6 +5,7 @@
 
 #include <process.h>
 
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
@@ -22,6 +23,16 @@ const char kWindowClass[] = "KirunnerOscReceiver";
 const UINT kCommandsMessage = WM_APP + 1;  // the worker queued commands
 const DWORD kStopWaitMs = 3000;
 
+// One diagnostic line on standard output (the debug console), written out at once.
+void say(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    std::vprintf(format, arguments);
+    va_end(arguments);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
 // What was dropped, or not carried out, since the last line about it.
 struct Drops {
     unsigned long malformed = 0;
@@ -35,12 +46,32 @@ struct Drops {
 };
 
 void printDrops(const Drops& drops) {
-    if (drops.packets() == 0 && drops.commands() == 0) return;
     if (drops.packets() > 0)
-        std::printf("OSC: %lu packets dropped (malformed %lu, unknown address %lu, not allowed %lu, queue full %lu)\n",
-                    drops.packets(), drops.malformed, drops.unknownAddress, drops.notAllowed, drops.queueFull);
-    if (drops.commands() > 0) std::printf("OSC: %lu commands not carried out (no such entry)\n", drops.commands());
-    std::fflush(stdout);
+        say("OSC: %lu packets dropped (malformed %lu, unknown address %lu, not allowed %lu, queue full %lu)",
+            drops.packets(), drops.malformed, drops.unknownAddress, drops.notAllowed, drops.queueFull);
+    if (drops.commands() > 0) say("OSC: %lu commands not carried out (no such entry)", drops.commands());
+}
+
+// A UDP socket bound to the address and port, its waits ending after kReportPeriodMs; no other
+// program may bind the port beside it. INVALID_SOCKET (and WSAGetLastError) on failure.
+SOCKET openSocket(std::uint32_t address, int port) {
+    const SOCKET listener = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    if (listener == INVALID_SOCKET) return listener;
+    const BOOL exclusive = TRUE;
+    setsockopt(listener, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
+               sizeof exclusive);  // refused by some stacks: binding alone still fails on a port in use
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(static_cast<u_short>(port));
+    local.sin_addr.s_addr = htonl(address);
+    const DWORD timeout = OscReceiver::kReportPeriodMs;
+    if (bind(listener, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
+        setsockopt(listener, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout) == 0)
+        return listener;
+    const int error = WSAGetLastError();
+    closesocket(listener);
+    WSASetLastError(error);
+    return INVALID_SOCKET;
 }
 
 std::string dotted(std::uint32_t address) {
@@ -76,39 +107,27 @@ void OscReceiver::release(Shared* shared) {
 
 bool OscReceiver::start(const OscSettings& settings, KirunController* controller) {
     if (settings.port == 0 || m_shared) return false;
+    std::uint32_t address = 0;
     if (settings.port < 0 || settings.port > 65535) {
-        std::printf("OSC: OSCPORT %d is outside 1-65535, no OSC receiver\n", settings.port);
-        std::fflush(stdout);
+        say("OSC: OSCPORT %d is outside 1-65535, no OSC receiver", settings.port);
         return false;
     }
-    std::uint32_t address = 0;
     if (!parseIpv4(settings.address, address)) {
-        std::printf("OSC: OSCADDRESS %s is no IPv4 address, no OSC receiver\n", settings.address.c_str());
-        std::fflush(stdout);
+        say("OSC: OSCADDRESS %s is no IPv4 address, no OSC receiver", settings.address.c_str());
         return false;
     }
     OscSenders senders = parseOscSenders(settings.allowed);
-    for (const std::string& entry : senders.rejected) std::printf("OSC: OSCALLOW entry ignored: %s\n", entry.c_str());
+    for (const std::string& entry : senders.rejected) say("OSC: OSCALLOW entry ignored: %s", entry.c_str());
 
     WSADATA data;
     m_winsock = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    SOCKET listener = m_winsock ? socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP) : INVALID_SOCKET;
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_port = htons(static_cast<u_short>(settings.port));
-    local.sin_addr.s_addr = htonl(address);
-    const DWORD timeout = kReportPeriodMs;
-    const bool bound = listener != INVALID_SOCKET &&
-                       bind(listener, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
-                       setsockopt(listener, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout),
-                                  sizeof timeout) == 0;
+    const SOCKET listener = m_winsock ? openSocket(address, settings.port) : INVALID_SOCKET;
+    const int error = m_winsock ? WSAGetLastError() : -1;
     const RECT none{0, 0, 0, 0};
-    const bool windowMade =
-        bound && RegisterNamedClass(kWindowClass) && CreateEx(0, kWindowClass, "", 0, none, HWND_MESSAGE, 0);
-    if (!windowMade) {
-        std::printf("OSC: cannot listen on %s port %d (error %d), no OSC receiver\n", dotted(address).c_str(),
-                    settings.port, m_winsock ? WSAGetLastError() : -1);
-        std::fflush(stdout);
+    if (listener == INVALID_SOCKET || !RegisterNamedClass(kWindowClass) ||
+        !CreateEx(0, kWindowClass, "", 0, none, HWND_MESSAGE, 0)) {
+        say("OSC: cannot listen on %s port %d (error %d), no OSC receiver", dotted(address).c_str(), settings.port,
+            error);
         if (listener != INVALID_SOCKET) closesocket(listener);
         stop();
         return false;
@@ -121,8 +140,7 @@ bool OscReceiver::start(const OscSettings& settings, KirunController* controller
     shared->target = m_hWnd;
     const uintptr_t thread = _beginthreadex(nullptr, 0, work, shared, 0, nullptr);
     if (!thread) {
-        std::printf("OSC: no thread for the OSC receiver\n");
-        std::fflush(stdout);
+        say("OSC: no thread for the OSC receiver");
         closesocket(listener);
         shared->references = 1;
         release(shared);
@@ -132,8 +150,7 @@ bool OscReceiver::start(const OscSettings& settings, KirunController* controller
     m_shared = shared;
     m_thread.reset(reinterpret_cast<HANDLE>(thread));
     m_controller = controller;
-    std::printf("OSC: listening on %s port %d\n", dotted(address).c_str(), settings.port);
-    std::fflush(stdout);
+    say("OSC: listening on %s port %d", dotted(address).c_str(), settings.port);
     return true;
 }
 

@@ -75,14 +75,15 @@ protected:
     std::string Console() const { return ReadConsoleOf(program.ProcessId()); }
     // Whether the console shows `line`: rows wrap at the console's width and lose their
     // trailing blanks, so blanks and row ends are left out on both sides.
-    bool ConsoleShows(const std::string& line) const {
+    static bool ConsoleShows(const KirunnerProcess& process, const std::string& line) {
         auto squeezed = [](std::string text) {
             text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\n'; }),
                        text.end());
             return text;
         };
-        return squeezed(Console()).find(squeezed(line)) != std::string::npos;
+        return squeezed(ReadConsoleOf(process.ProcessId())).find(squeezed(line)) != std::string::npos;
     }
+    bool ConsoleShows(const std::string& line) const { return ConsoleShows(program, line); }
     const int port = 39000 + static_cast<int>(GetCurrentProcessId() % 1000);
     TempDir dir;
     std::string settings;
@@ -138,6 +139,19 @@ TEST_F(Osc, EveryAddressChangesWhatIsOnAirAndNeverTheListOrTheFile) {
     EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
     EXPECT_EQ(kOff, CaptionStates(main));
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
+}
+
+TEST_F(Osc, ACopyFindingThePortInUseSaysSoAndRunsOn) {
+    TempDir other;
+    ASSERT_TRUE(WriteFileBytes(other.file("Kirunner.ini"), settings));
+    KirunnerProcess second;
+    ASSERT_TRUE(second.Start(other.path(), "-D586"));
+    ASSERT_TRUE(second.MainWindow(kTimeout));
+    const std::string line = "OSC: cannot listen on 127.0.0.1 port " + std::to_string(port) + " (error 10048)";
+    EXPECT_TRUE(WaitUntil([&] { return ConsoleShows(second, line); }, kTimeout)) << ReadConsoleOf(second.ProcessId());
+    EXPECT_TRUE(Send(port, "/kirunner/show i:1"));
+    EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == std::vector<std::string>{"表示中", "------", "------"}; },
+                          kTimeout)) << "the first copy keeps the port";
 }
 
 TEST_F(Osc, AFloodOfHostilePacketsChangesNothingAndThePageKeepsAnswering) {
