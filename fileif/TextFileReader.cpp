@@ -108,6 +108,8 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
             changed = true;
             --retriesLeft;
             retryMs *= 2;
+        } else if (waited == WAIT_FAILED) {
+            notice.close();  // the page's looks go on; a failing wait is not spun on
         }
 
         TextFileLook job;
