@@ -6,6 +6,8 @@
 
 #include "display/CaptionDrawing.h"
 #include "display/MonitorList.h"
+#include "display/DesktopComposition.h"
+#include "display/SmoothPicture.h"
 #include "display/StripPlacement.h"
 #include "framework/Gdi.h"
 
@@ -15,6 +17,18 @@ constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+
+LONGLONG counterNow() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+LONGLONG counterFrequency() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart;
+}
 }  // namespace
 
 CKirunWin::CKirunWin() {
@@ -24,10 +38,15 @@ CKirunWin::CKirunWin() {
 }
 
 void CKirunWin::setLook(const StripLook& look) {
+    // The motion changes from the timer to frames or the other way round.
+    const bool switching = look.m_smooth != m_look.m_smooth && (m_scrollTimerOn || m_framesOn);
+    if (switching) stopScrollTimer();
     m_look = look;
+    m_look.m_alphaComposed = desktopCompositor().composing;
     applyEngineLook();
     m_presentation = presentationFor(m_engine.mode());
     if (m_started) updateLayout();
+    if (switching) startScrollTimer();
 }
 
 HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
@@ -35,9 +54,10 @@ HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() 
 void CKirunWin::applyEngineLook() {
     m_scaledFont.reset();
     LOGFONTA font;
-    if (m_dpi != kBaseDpi && m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
+    if (m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
         font.lfHeight = scaledFontHeight(font.lfHeight, m_dpi);
         font.lfWidth = scaledFontHeight(font.lfWidth, m_dpi);
+        font.lfQuality = glyphQualityFor(m_look.mode(), font.lfQuality);
         m_scaledFont.reset(CreateFontIndirectA(&font));
     }
     m_engine.setLook(m_look, captionFont());
@@ -55,12 +75,21 @@ void CKirunWin::start() {
 }
 
 void CKirunWin::startScrollTimer() {
-    if (m_started && !m_scrollTimerOn) m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
+    if (!m_started || m_scrollTimerOn || m_framesOn) return;
+    if (!m_look.m_smooth) {
+        m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
+        return;
+    }
+    m_motion.start(counterNow(), counterFrequency(), m_look.m_speedPx);
+    m_framesOn = m_pacer.start(m_hWnd, kFrameMessage, refreshRateOf(m_look.m_monitor));
 }
 
 void CKirunWin::stopScrollTimer() {
     if (m_scrollTimerOn) KillTimer(kScrollTimer);
     m_scrollTimerOn = false;
+    m_pacer.stop();
+    m_motion.stop();
+    m_framesOn = false;
 }
 
 void CKirunWin::startCountDownTimer() {
@@ -105,6 +134,9 @@ LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (m_started) followScreen();
         return 0;
     case WM_CLOSE: return 0;  // only the owner ends the strip, with DestroyWindow()
+    case kFrameMessage:
+        onFrame();
+        return 0;
     default: return Default(msg, wp, lp);
     }
 }
@@ -115,7 +147,7 @@ LRESULT CKirunWin::OnCreate(WPARAM wp, LPARAM lp) {
     SetWindowLongA(m_hWnd, GWL_STYLE, style & ~static_cast<LONG>(WS_BORDER));
     LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
     SetWindowLongA(m_hWnd, GWL_EXSTYLE,
-                   exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);
+                   exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE);
     return 0;
 }
 
@@ -206,9 +238,12 @@ void CKirunWin::matchLayeredMode() {
 void CKirunWin::present() {
     if (!m_perPixelAlpha) {
         Invalidate(TRUE);
+        // A frame of the smooth look is shown at once, not whenever the queue is empty.
+        if (m_framesOn) UpdateWindow(m_hWnd);
         return;
     }
-    OffscreenPicture& strip = m_engine.stripPicture();
+    // One call hands the whole picture over: no frame is shown half drawn.
+    OffscreenPicture& strip = m_engine.framePicture(m_fraction);
     if (!strip) return;
     SIZE size{strip.width(), strip.height()};
     POINT origin{0, 0};
@@ -232,7 +267,7 @@ void CKirunWin::layOut(bool show) {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy + 2;
+        if (dc) height = captionHeightFor(m_engine.smoothPicture(), measureCaptionText(dc.get(), captionFont(), kMeasureText).cy);
     }
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
@@ -245,6 +280,9 @@ void CKirunWin::layOut(bool show) {
 
     RECT client = ClientRect();
     m_engine.layout(client.right - client.left, client.bottom - client.top);
+    // The caption starts again at the right edge: its motion starts there anew.
+    if (m_framesOn) m_motion.start(counterNow(), counterFrequency(), m_look.m_speedPx);
+    m_fraction = 0;
     if (m_perPixelAlpha) present();  // such a window shows nothing until it is handed a picture
 }
 
@@ -279,6 +317,21 @@ void CKirunWin::onScrollTick() {
     if (tick == ScrollEngine::Tick::kEnded) {
         // Stopped before the listener hears of it: the listener may close the program or put
         // a caption on air again, and neither may be undone here afterwards.
+        stopScrollTimer();
+        if (m_endListener) m_endListener->onAllRollEnd();
+    }
+}
+
+void CKirunWin::onFrame() {
+    m_pacer.frameTaken();
+    if (!m_framesOn) return;  // posted before the frames stopped
+    const SmoothMotion::Frame frame = m_motion.frameAt(counterNow());
+    const ScrollEngine::Tick tick = m_engine.advance(frame.pixels);
+    if (tick == ScrollEngine::Tick::kIdle) return;
+    m_fraction = frame.fraction;
+    present();
+    if (tick == ScrollEngine::Tick::kEnded) {
+        // As with the timer: stopped before the listener may start or end anything.
         stopScrollTimer();
         if (m_endListener) m_endListener->onAllRollEnd();
     }
