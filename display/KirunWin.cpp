@@ -280,9 +280,13 @@ void CKirunWin::layOut(bool show) {
 
     RECT client = ClientRect();
     m_engine.layout(client.right - client.left, client.bottom - client.top);
-    // The caption starts again at the right edge: its motion starts there anew.
-    if (m_framesOn) m_motion.start(counterNow(), counterFrequency(), m_look.m_speedPx);
     m_fraction = 0;
+    if (m_framesOn) {
+        // The caption starts again at the right edge, its motion with it, at the refresh rate
+        // of the monitor the strip now lies on.
+        stopScrollTimer();
+        startScrollTimer();
+    }
     if (m_perPixelAlpha) present();  // such a window shows nothing until it is handed a picture
 }
 
