@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "display/DesktopComposition.h"
+#include "display/SmoothMotion.h"
 #include "framework/SystemLibrary.h"
 
 namespace {
@@ -14,21 +15,10 @@ using TimePeriodFunction = UINT(WINAPI*)(UINT);
 
 // DwmFlush waits for the compositor's next frame only where composition is on; elsewhere (and
 // under Wine, where it returns at once) a loop on it would spin. It counts as waiting when
-// this many calls take at least this share of as many refresh periods.
+// kFlushProbes calls take at least kFlushProbes - 1 refresh periods, and stops counting after
+// kQuickFlushesBeforeTimer calls in a row that return within a quarter of one.
 constexpr int kFlushProbes = 3;
 constexpr int kQuickFlushesBeforeTimer = 3;
-
-LONGLONG counterNow() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-LONGLONG counterFrequency() {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return frequency.QuadPart;
-}
 
 // The 1 ms timer resolution while a normal waitable timer paces frames (where the system has no
 // high-resolution timer, its timers otherwise fire at 15.6 ms steps).
@@ -89,7 +79,7 @@ DWORD WINAPI FramePacer::threadMain(void* self) {
 }
 
 void FramePacer::run() {
-    const LONGLONG period = std::max<LONGLONG>(counterFrequency() / m_refreshHz, 1);
+    const LONGLONG period = std::max<LONGLONG>(performanceFrequency() / m_refreshHz, 1);
     if (runOnCompositor(period)) return;
     runOnTimer(period);
 }
@@ -102,18 +92,18 @@ void FramePacer::post() {
 bool FramePacer::runOnCompositor(LONGLONG period) {
     const DesktopCompositor dwm = desktopCompositor();
     if (!dwm.composing || !dwm.flush) return false;
-    const LONGLONG probeStart = counterNow();
+    const LONGLONG probeStart = performanceCounter();
     for (int i = 0; i < kFlushProbes; ++i)
         if (FAILED(dwm.flush())) return false;
-    if (counterNow() - probeStart < period * (kFlushProbes - 1)) return false;
+    if (performanceCounter() - probeStart < period * (kFlushProbes - 1)) return false;
     m_source.store(PacingSource::DwmFlush);
     // Composition may be turned off while the strip runs (Windows 7): DwmFlush then fails or
     // returns at once, and the timer takes over.
     int quick = 0;
     while (!stopRequested()) {
-        const LONGLONG before = counterNow();
+        const LONGLONG before = performanceCounter();
         if (FAILED(dwm.flush())) return false;
-        quick = counterNow() - before < period / 4 ? quick + 1 : 0;
+        quick = performanceCounter() - before < period / 4 ? quick + 1 : 0;
         if (quick >= kQuickFlushesBeforeTimer) return false;
         post();
     }
@@ -131,12 +121,12 @@ void FramePacer::runOnTimer(LONGLONG period) {
         finePeriod = std::make_unique<FineTimerPeriod>();
     }
     if (!timer) return;
-    const LONGLONG frequency = counterFrequency();
+    const LONGLONG frequency = performanceFrequency();
     const HANDLE waits[] = {m_stop.get(), timer.get()};
     // Deadlines on a fixed grid: a late wake-up delays one frame, not every one after it.
-    LONGLONG next = counterNow() + period;
+    LONGLONG next = performanceCounter() + period;
     for (;;) {
-        const LONGLONG now = counterNow();
+        const LONGLONG now = performanceCounter();
         if (next <= now) next += ((now - next) / period + 1) * period;
         LARGE_INTEGER due;
         due.QuadPart = -std::max<LONGLONG>((next - now) * 10000000 / frequency, 1);  // 100 ns units

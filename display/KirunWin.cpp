@@ -17,18 +17,6 @@ constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
-
-LONGLONG counterNow() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-LONGLONG counterFrequency() {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return frequency.QuadPart;
-}
 }  // namespace
 
 CKirunWin::CKirunWin() {
@@ -80,7 +68,7 @@ void CKirunWin::startScrollTimer() {
         m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
         return;
     }
-    m_motion.start(counterNow(), counterFrequency(), m_look.m_speedPx);
+    m_motion.start(performanceCounter(), performanceFrequency(), m_look.m_speedPx);
     m_framesOn = m_pacer.start(m_hWnd, kFrameMessage, refreshRateOf(m_look.m_monitor));
 }
 
@@ -329,7 +317,7 @@ void CKirunWin::onScrollTick() {
 void CKirunWin::onFrame() {
     m_pacer.frameTaken();
     if (!m_framesOn) return;  // posted before the frames stopped
-    const SmoothMotion::Frame frame = m_motion.frameAt(counterNow());
+    const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
     const ScrollEngine::Tick tick = m_engine.advance(frame.pixels);
     if (tick == ScrollEngine::Tick::kIdle) return;
     m_fraction = frame.fraction;

@@ -10,6 +10,18 @@ int smoothSpeedFor(int presetStep, int customSpeed) {
     return kSpeedPerStep * scrollStepFor(presetStep);
 }
 
+LONGLONG performanceCounter() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+LONGLONG performanceFrequency() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart;
+}
+
 void SmoothMotion::start(LONGLONG now, LONGLONG frequency, int speed) {
     m_origin = now;
     m_frequency = std::max<LONGLONG>(frequency, 0);

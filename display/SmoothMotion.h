@@ -12,6 +12,10 @@ constexpr int kSpeedPerStep = 20;
 // speed of the button step `presetStep`.
 int smoothSpeedFor(int presetStep, int customSpeed);
 
+// QueryPerformanceCounter's value and frequency.
+LONGLONG performanceCounter();
+LONGLONG performanceFrequency();
+
 class SmoothMotion {
 public:
     // Fractions of a pixel a frame is drawn at.
