@@ -73,6 +73,8 @@ public:
     // drawn last: the whole caption unless it is wider than the strip and a margin.
     HBITMAP captionBitmap() const { return m_engine.caption().bitmap(); }
     HBITMAP stripBitmap() const { return m_engine.strip().bitmap(); }
+    // The picture shown last: the smooth picture's frame, else the strip picture.
+    HBITMAP shownBitmap() const { return m_engine.shown().bitmap(); }
     SIZE captionSize() const { return m_engine.captionSize(); }
     const std::string& currentText() const { return m_engine.currentText(); }
     const RunList& runList() const { return m_engine.runList(); }

@@ -60,6 +60,8 @@ public:
     // The smooth picture's frame at `fraction` / SmoothMotion::kFractionSteps of a pixel beyond
     // the strip picture's position; the strip picture itself for every other look.
     OffscreenPicture& framePicture(int fraction);
+    // The frame made last, or the strip picture where there is none.
+    const OffscreenPicture& shown() const { return m_frame ? m_frame : m_strip; }
     // The piece of the current caption drawn last, from caption column captionPieceX() on; the
     // whole caption while it is no wider than the strip and kPieceMargin.
     const OffscreenPicture& caption() const { return m_caption; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A screen with a compositing manager for the tests of the smooth look's per-pixel alpha: an
 # Xvfb screen of its own with xcompmgr running, and a Wine prefix of its own in which Kirunner.exe
-# is told it runs on Windows 10 (Wine's DwmIsCompositionEnabled answers by the Windows version,
+# (and the motion benchmark, bench/MotionBench.exe) is told it runs on Windows 10 (Wine's DwmIsCompositionEnabled answers by the Windows version,
 # and the program shows per-pixel alpha only where it says composition is on). The other tests'
 # screen and prefix stay as they are.
 #
@@ -27,5 +27,7 @@ xcompmgr -a >/dev/null 2>&1 &
 xcompmgr_pid=$!
 
 WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
-"$wine_run" "$prefix" reg add 'HKCU\Software\Wine\AppDefaults\Kirunner.exe' /v Version /t REG_SZ /d win10 /f >/dev/null
+for program in Kirunner.exe MotionBench.exe; do
+  "$wine_run" "$prefix" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program" /v Version /t REG_SZ /d win10 /f >/dev/null
+done
 "$wine_run" "$prefix" "$@"

@@ -1,0 +1,145 @@
+// How evenly the real caption window moves its picture: the colour-keyed strip on its 50 ms
+// timer and the smooth look on its frames, at 20, 40, 60 and 80 pixels a second. One short
+// caption crosses a strip as wide as the screen; while it lies wholly inside, the centre of mass
+// of the picture the window shows (alpha-weighted, or its non-key pixels) is taken after every
+// frame the window presents. Reported: frames, the median and 99th-percentile interval between
+// them, the share of frames whose displacement differs from the look's step (speed / refresh rate
+// for the smooth look, speed / 20 for the timer's ticks) by more than 0.25 px, and this
+// process's CPU seconds per minute (not the X server's or wineserver's). Prints figures; judges
+// nothing.
+//
+// Usage: MotionBench [seconds-per-run]    (default 30)
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "display/FramePacer.h"
+#include "display/KirunWin.h"
+#include "display/SmoothMotion.h"
+#include "model/AppearanceRules.h"
+#include "model/AppearanceSettings.h"
+
+namespace {
+
+constexpr int kNormalSize = 1;
+constexpr double kTolerance = 0.25;  // pixels
+constexpr COLORREF kKey = kStripKeyColor;
+
+struct Sample {
+    double seconds;
+    double centroid;
+};
+
+// The shown picture's centre of mass, its leftmost and rightmost columns with content.
+struct Mass {
+    double centroid = 0;
+    int left = -1, right = -1;
+};
+
+Mass MassOf(HBITMAP bitmap, bool alpha) {
+    Mass mass;
+    DIBSECTION dib{};
+    if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return mass;
+    GdiFlush();
+    const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
+    const DWORD* pixels = static_cast<const DWORD*>(dib.dsBm.bmBits);
+    const DWORD key = static_cast<DWORD>(GetRValue(kKey)) << 16 | GetGValue(kKey) << 8 | GetBValue(kKey);
+    double total = 0, moment = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const DWORD p = pixels[static_cast<size_t>(y) * width + x];
+            const double weight = alpha ? (p >> 24) : ((p & 0xFFFFFF) != key ? 1 : 0);
+            if (weight <= 0) continue;
+            total += weight;
+            moment += weight * x;
+            if (mass.left < 0 || x < mass.left) mass.left = x;
+            mass.right = std::max(mass.right, x);
+        }
+    mass.centroid = total > 0 ? moment / total : 0;
+    return mass;
+}
+
+double CpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto seconds = [](FILETIME t) {
+        return static_cast<double>(static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+double Percentile(std::vector<double> values, double share) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, static_cast<size_t>(share * static_cast<double>(values.size())))];
+}
+
+void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh) {
+    AppearanceSettings settings;
+    settings.smooth = smooth ? 1 : 0;
+    settings.deltaX = speed / kSpeedPerStep;
+    CKirunWin* win = new CKirunWin;
+    win->setLook(stripLookFor(settings, font));
+    win->start();
+    const bool alpha = win->look().mode() == StripMode::SmoothAlpha;
+    win->addKirun(1, "ABC", 1, nullptr);
+    win->removeKirun(1);  // one pass: nothing follows the caption into the strip
+
+    const LONGLONG frequency = performanceFrequency();
+    const LONGLONG start = performanceCounter();
+    const double cpuStart = CpuSeconds();
+    std::vector<Sample> samples;
+    MSG msg;
+    while ((performanceCounter() - start) < static_cast<LONGLONG>(seconds * static_cast<double>(frequency)) &&
+           win->rolling() && GetMessageA(&msg, nullptr, 0, 0)) {
+        DispatchMessageA(&msg);
+        const bool frame = msg.hwnd == win->Hwnd() &&
+                           (msg.message == CKirunWin::kFrameMessage ||
+                            (msg.message == WM_TIMER && msg.wParam == CKirunWin::kScrollTimer));
+        if (!frame) continue;
+        const Mass mass = MassOf(win->shownBitmap(), alpha);
+        RECT client;
+        GetClientRect(win->Hwnd(), &client);
+        if (mass.left <= 0 || mass.right >= client.right - 1) continue;  // not wholly inside
+        samples.push_back({static_cast<double>(performanceCounter() - start) / static_cast<double>(frequency),
+                           mass.centroid});
+    }
+    const double elapsed = static_cast<double>(performanceCounter() - start) / static_cast<double>(frequency);
+    const double cpu = (CpuSeconds() - cpuStart) / elapsed * 60;
+    win->DestroyWindow();
+
+    std::vector<double> intervals;
+    for (size_t i = 1; i < samples.size(); ++i) intervals.push_back((samples[i].seconds - samples[i - 1].seconds) * 1000);
+    // Each frame's displacement against the step the look means to make: speed / refresh rate
+    // for the smooth look's frames, speed / 20 for the timer's 50 ms ticks.
+    const double step = static_cast<double>(speed) / (smooth ? refresh : 1000.0 / CKirunWin::kScrollPeriod);
+    int off = 0;
+    for (size_t i = 1; i < samples.size(); ++i)
+        if (std::fabs(samples[i - 1].centroid - samples[i].centroid - step) > kTolerance) ++off;
+    const size_t steps = samples.size() > 1 ? samples.size() - 1 : 0;
+    std::printf("%-22s %3d px/s %6zu %8.2f %8.2f %9.1f %%  %6.2f\n", smooth ? (alpha ? "smooth (alpha)" : "smooth (colour key)") : "colour-keyed, timer",
+                speed, samples.size(), Percentile(intervals, 0.5), Percentile(intervals, 0.99),
+                steps ? 100.0 * off / static_cast<double>(steps) : 0.0, cpu);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 30;
+    LOGFONTA lf = defaultCaptionFont();
+    applyFontChoice(lf, kNormalSize);
+    HFONT font = CreateFontIndirectA(&lf);
+    const UINT refresh = refreshRateOf("");
+    std::printf("refresh %u Hz; %.0f s a run at most, while the caption lies wholly inside the strip\n", refresh, seconds);
+    std::printf("%-22s %8s %6s %8s %8s %11s  %6s\n", "look", "speed", "frames", "median", "p99 ms", "off>0.25px",
+                "CPU s/min");
+    for (bool smooth : {false, true})
+        for (int speed : {20, 40, 60, 80}) Run(smooth, speed, seconds, font, refresh);
+    DeleteObject(font);
+    return 0;
+}
