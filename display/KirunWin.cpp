@@ -30,11 +30,23 @@ void CKirunWin::setLook(const StripLook& look) {
     const bool switching = look.m_smooth != m_look.m_smooth && (m_scrollTimerOn || m_framesOn);
     if (switching) stopScrollTimer();
     m_look = look;
-    m_look.m_alphaComposed = desktopCompositor().composing;
-    applyEngineLook();
-    m_presentation = presentationFor(m_engine.mode());
+    takeComposition(desktopCompositor().composing);
     if (m_started) updateLayout();
     if (switching) startScrollTimer();
+}
+
+void CKirunWin::takeComposition(bool composed) {
+    m_look.m_alphaComposed = composed;
+    applyEngineLook();
+    m_presentation = presentationFor(m_engine.mode());
+}
+
+void CKirunWin::followComposition() {
+    const bool composed = desktopCompositor().composing;
+    if (!m_look.m_smooth || composed == m_look.m_alphaComposed) return;
+    takeComposition(composed);
+    // Laid out again as it is: a strip the operator hid stays hidden.
+    if (m_started) layOut(false);
 }
 
 HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
@@ -125,6 +137,9 @@ LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kFrameMessage:
         onFrame();
         return 0;
+    case WM_DWMCOMPOSITIONCHANGED:
+        followComposition();  // on or off (Windows 7): the smooth look's picture follows
+        return Default(msg, wp, lp);
     default: return Default(msg, wp, lp);
     }
 }
@@ -320,8 +335,11 @@ void CKirunWin::onFrame() {
     const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
     const ScrollEngine::Tick tick = m_engine.advance(frame.pixels);
     if (tick == ScrollEngine::Tick::kIdle) return;
+    // The colour-keyed picture moves by whole pixels only: a frame that moved none is not
+    // painted again (each repaint of a colour-keyed window reshapes it).
+    const bool moved = frame.pixels > 0 || (m_perPixelAlpha && frame.fraction != m_fraction);
     m_fraction = frame.fraction;
-    present();
+    if (moved) present();
     if (tick == ScrollEngine::Tick::kEnded) {
         // As with the timer: stopped before the listener may start or end anything.
         stopScrollTimer();

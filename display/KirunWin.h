@@ -119,6 +119,10 @@ private:
     // as the look's picture can show them.
     void applyEngineLook();
     HFONT captionFont() const;
+    // The look's picture as the desktop composes (or not), given to the engine.
+    void takeComposition(bool composed);
+    // Takes a change of the desktop's composition.
+    void followComposition();
 
     // Timers 101 and 102 (or the smooth look's frames in place of 101) run only while they
     // have work: an idle strip costs nothing.
