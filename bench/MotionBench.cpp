@@ -6,7 +6,9 @@
 // them, the share of frames whose displacement differs from the look's step (speed / refresh rate
 // for the smooth look, speed / 20 for the timer's ticks) by more than 0.25 px, and this
 // process's CPU seconds per minute (not the X server's or wineserver's). Prints figures; judges
-// nothing.
+// nothing. Beside them, the floor: a minimal per-pixel-alpha strip of the same size and frame
+// rate that only moves one prepared caption picture by the time elapsed and hands the frame to
+// UpdateLayeredWindow.
 //
 // Usage: MotionBench [seconds-per-run]    (default 30)
 #include <windows.h>
@@ -17,10 +19,14 @@
 #include <cstdlib>
 #include <vector>
 
+#include "display/CaptionDrawing.h"
 #include "display/FramePacer.h"
 #include "display/KirunWin.h"
+#include "display/OffscreenPicture.h"
 #include "display/SmoothMotion.h"
+#include "display/SmoothPicture.h"
 #include "model/AppearanceRules.h"
+#include "framework/Gdi.h"
 #include "model/AppearanceSettings.h"
 
 namespace {
@@ -127,6 +133,74 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh) {
     std::fflush(stdout);
 }
 
+// The floor: a layered window, one premultiplied caption picture drawn once, and at every frame
+// a cleared frame with the caption blended in at its fractional position, handed over whole.
+void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    fw::MemoryDC measure(nullptr);
+    const int textHeight = measureCaptionText(measure.get(), font, "ABC").cy;
+    const int height = captionHeightFor(true, textHeight);
+    CaptionText text;
+    OffscreenPicture caption, mask, frame;
+    text.measure(caption.dc(), font, "ABC");
+    SmoothCaptionStyle style;
+    style.edge = smoothEdgeFor(textHeight);
+    const int captionWidth = text.size().cx + 2 * style.edge;
+    if (!caption.create(captionWidth + 1, height) || !frame.create(width, height)) return;
+    drawSmoothCaption(caption, mask, font, text, 0, style);
+    const DWORD* source = caption.pixels();
+    HWND window = CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW |
+                                      WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    FramePacer pacer;
+    if (!window || !pacer.start(window, WM_APP + 7, refresh)) return;
+    SmoothMotion motion;
+    const LONGLONG frequency = performanceFrequency();
+    const LONGLONG start = performanceCounter();
+    motion.start(start, frequency, speed);
+    const double cpuStart = CpuSeconds();
+    std::vector<double> intervals;
+    LONGLONG last = start, moved = 0;
+    MSG msg;
+    while (performanceCounter() - start < static_cast<LONGLONG>(seconds * static_cast<double>(frequency)) &&
+           GetMessageA(&msg, nullptr, 0, 0)) {
+        if (msg.message != WM_APP + 7) {
+            DispatchMessageA(&msg);
+            continue;
+        }
+        pacer.frameTaken();
+        const LONGLONG now = performanceCounter();
+        const SmoothMotion::Frame f = motion.frameAt(now);
+        moved += f.pixels;
+        intervals.push_back(static_cast<double>(now - last) * 1000 / static_cast<double>(frequency));
+        last = now;
+        DWORD* pixels = frame.pixels();
+        std::fill(pixels, pixels + static_cast<size_t>(width) * height, 0);
+        const int x0 = width - static_cast<int>(moved % width);
+        const DWORD right = static_cast<DWORD>(f.fraction), left = SmoothMotion::kFractionSteps - right;
+        for (int y = 0; y < height; ++y)
+            for (int x = std::max(0, -x0); x < captionWidth && x0 + x < width; ++x) {
+                const DWORD p = source[static_cast<size_t>(y) * (captionWidth + 1) + x];
+                const DWORD q = source[static_cast<size_t>(y) * (captionWidth + 1) + x + 1];
+                const DWORD rb = (((p & 0xFF00FF) * left + (q & 0xFF00FF) * right + 0x800080) >> 8) & 0xFF00FF;
+                const DWORD ag = (((p >> 8) & 0xFF00FF) * left + ((q >> 8) & 0xFF00FF) * right + 0x800080) & 0xFF00FF00;
+                pixels[static_cast<size_t>(y) * width + x0 + x] = ag | rb;
+            }
+        SIZE size{width, height};
+        POINT origin{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        UpdateLayeredWindow(window, nullptr, nullptr, &size, frame.dc(), &origin, 0, &blend, ULW_ALPHA);
+    }
+    const double elapsed = static_cast<double>(performanceCounter() - start) / static_cast<double>(frequency);
+    const double cpu = (CpuSeconds() - cpuStart) / elapsed * 60;
+    pacer.stop();
+    DestroyWindow(window);
+    if (!intervals.empty()) intervals.erase(intervals.begin());
+    std::printf("%-22s %3d px/s %6zu %8.2f %8.2f %11s  %6.2f\n", "floor (minimal alpha)", speed, intervals.size() + 1,
+                Percentile(intervals, 0.5), Percentile(intervals, 0.99), "-", cpu);
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,6 +214,7 @@ int main(int argc, char** argv) {
                 "CPU s/min");
     for (bool smooth : {false, true})
         for (int speed : {20, 40, 60, 80}) Run(smooth, speed, seconds, font, refresh);
+    for (int speed : {20, 40, 60, 80}) RunFloor(speed, seconds, font, refresh);
     DeleteObject(font);
     return 0;
 }
