@@ -10,13 +10,14 @@
 // rate that only moves one prepared caption picture by the time elapsed and hands the frame to
 // UpdateLayeredWindow.
 //
-// Usage: MotionBench [seconds-per-run]    (default 30)
+// Usage: MotionBench [seconds-per-run [frames-file]]    (default 30; no pictures)
 #include <windows.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "display/CaptionDrawing.h"
@@ -84,7 +85,44 @@ double Percentile(std::vector<double> values, double share) {
     return values[std::min(values.size() - 1, static_cast<size_t>(share * static_cast<double>(values.size())))];
 }
 
-void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh) {
+// Consecutive frames of the shown picture, a band of kCropWidth columns from where the caption
+// stood in the first, over mid grey, one row of frames under the other: a picture of how the
+// text moves (written as PPM when the bench is given a file name).
+struct FrameStrip {
+    static constexpr int kFrames = 8, kCropWidth = 48, kMargin = 4;
+    int left = -1;
+    int height = 0;
+    std::vector<unsigned char> rgb;  // rows of kCropWidth pixels, three bytes each
+    int frames = 0;
+
+    void add(HBITMAP bitmap, bool alpha, int captionLeft) {
+        DIBSECTION dib{};
+        if (frames >= kFrames || GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return;
+        if (left < 0) left = std::max(0, captionLeft - kMargin);
+        const int width = dib.dsBm.bmWidth;
+        height = std::abs(dib.dsBm.bmHeight);
+        const DWORD* pixels = static_cast<const DWORD*>(dib.dsBm.bmBits);
+        const DWORD key = static_cast<DWORD>(GetRValue(kKey)) << 16 | GetGValue(kKey) << 8 | GetBValue(kKey);
+        for (int y = 0; y < height; ++y)
+            for (int x = left; x < left + kCropWidth; ++x) {
+                const DWORD p = x < width ? pixels[static_cast<size_t>(y) * width + x] : 0;
+                const DWORD rest = alpha ? 255 - (p >> 24) : ((p & 0xFFFFFF) == key ? 255 : 0);
+                for (int shift : {16, 8, 0})
+                    rgb.push_back(static_cast<unsigned char>(((rest == 255 && !alpha) ? 0 : ((p >> shift) & 0xFF)) +
+                                                             rest * 128 / 255));
+            }
+        ++frames;
+    }
+    void write(const char* path) const {
+        FILE* file = std::fopen(path, "wb");
+        if (!file) return;
+        std::fprintf(file, "P6\n%d %d\n255\n", kCropWidth, height * frames);
+        std::fwrite(rgb.data(), 1, rgb.size(), file);
+        std::fclose(file);
+    }
+};
+
+void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, FrameStrip* frames) {
     AppearanceSettings settings;
     settings.smooth = smooth ? 1 : 0;
     settings.deltaX = speed / kSpeedPerStep;
@@ -111,6 +149,7 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh) {
         RECT client;
         GetClientRect(win->Hwnd(), &client);
         if (mass.left <= 0 || mass.right >= client.right - 1) continue;  // not wholly inside
+        if (frames && mass.left + FrameStrip::kCropWidth < client.right) frames->add(win->shownBitmap(), alpha, mass.left);
         samples.push_back({static_cast<double>(performanceCounter() - start) / static_cast<double>(frequency),
                            mass.centroid});
     }
@@ -127,8 +166,9 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh) {
     for (size_t i = 1; i < samples.size(); ++i)
         if (std::fabs(samples[i - 1].centroid - samples[i].centroid - step) > kTolerance) ++off;
     const size_t steps = samples.size() > 1 ? samples.size() - 1 : 0;
-    std::printf("%-22s %3d px/s %6zu %8.2f %8.2f %9.1f %%  %6.2f\n", smooth ? (alpha ? "smooth (alpha)" : "smooth (colour key)") : "colour-keyed, timer",
-                speed, samples.size(), Percentile(intervals, 0.5), Percentile(intervals, 0.99),
+    const char* name = smooth ? (alpha ? "smooth (alpha)" : "smooth (colour key)") : "colour-keyed, timer";
+    std::printf("%-22s %3d px/s %6zu %8.2f %8.2f %9.1f %%  %6.2f\n", name, speed, samples.size(),
+                Percentile(intervals, 0.5), Percentile(intervals, 0.99),
                 steps ? 100.0 * off / static_cast<double>(steps) : 0.0, cpu);
     std::fflush(stdout);
 }
@@ -212,8 +252,15 @@ int main(int argc, char** argv) {
     std::printf("refresh %u Hz; %.0f s a run at most, while the caption lies wholly inside the strip\n", refresh, seconds);
     std::printf("%-22s %8s %6s %8s %8s %11s  %6s\n", "look", "speed", "frames", "median", "p99 ms", "off>0.25px",
                 "CPU s/min");
+    // With a file name: consecutive frames at 40 px/s, the colour-keyed strip's and the smooth
+    // look's, written as FILE-keyed.ppm and FILE-smooth.ppm.
+    const std::string frames = argc > 2 ? argv[2] : "";
     for (bool smooth : {false, true})
-        for (int speed : {20, 40, 60, 80}) Run(smooth, speed, seconds, font, refresh);
+        for (int speed : {20, 40, 60, 80}) {
+            FrameStrip strip;
+            Run(smooth, speed, seconds, font, refresh, frames.empty() || speed != 40 ? nullptr : &strip);
+            if (strip.frames > 0) strip.write((frames + (smooth ? "-smooth.ppm" : "-keyed.ppm")).c_str());
+        }
     for (int speed : {20, 40, 60, 80}) RunFloor(speed, seconds, font, refresh);
     DeleteObject(font);
     return 0;

@@ -270,7 +270,10 @@ void CKirunWin::layOut(bool show) {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = captionHeightFor(m_engine.smoothPicture(), measureCaptionText(dc.get(), captionFont(), kMeasureText).cy);
+        if (dc) {
+            const int textHeight = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy;
+            height = captionHeightFor(m_engine.smoothPicture(), textHeight);
+        }
     }
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);

@@ -6,6 +6,9 @@
 // to show) or translucent (per-pixel alpha, the text fully opaque). The scrolling engine keeps
 // the pictures and the captions
 // on air; this window runs its timers, paints its strip picture and places it on the screen.
+// In the smooth look a pacing thread asks for a frame at every display refresh instead of the
+// scroll timer, the position comes from the time elapsed, and where the desktop composes
+// per-pixel alpha the frame is the smooth picture at its fraction of a pixel.
 //
 // The owner creates it with new, gives it its look with setLook() (before start() or at any
 // time after), and calls start(). It never deletes it: DestroyWindow() and forget the pointer;

@@ -22,7 +22,8 @@ std::vector<BYTE> coverageOf(OffscreenPicture& mask) {
     std::vector<BYTE> coverage(count, 0);
     if (!pixels) return coverage;
     for (size_t i = 0; i < count; ++i)
-        coverage[i] = static_cast<BYTE>(std::max({channel(pixels[i], 16), channel(pixels[i], 8), channel(pixels[i], 0)}));
+        coverage[i] =
+            static_cast<BYTE>(std::max({channel(pixels[i], 16), channel(pixels[i], 8), channel(pixels[i], 0)}));
     return coverage;
 }
 

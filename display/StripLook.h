@@ -61,6 +61,6 @@ BYTE glyphQualityFor(StripMode mode, BYTE fontQuality);
 
 // What the strip shows for the settings, every value held within its bounds here: the colours
 // of the colour choice, the band colour's red, green and blue bytes, the opacity 0 ... 100, the
-// scroll step 1 ... 4, the smooth look's speed (smoothSpeedFor). The font is `font` (not owned), made from the settings' font as
-// applyFontChoice prepares it.
+// scroll step 1 ... 4, the smooth look's speed (smoothSpeedFor). The font is `font` (not
+// owned), made from the settings' font as applyFontChoice prepares it.
 StripLook stripLookFor(const AppearanceSettings& settings, HFONT font);
