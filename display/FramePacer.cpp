@@ -120,8 +120,14 @@ void FramePacer::runOnTimer(LONGLONG period) {
         m_source.store(PacingSource::Timer);
         finePeriod = std::make_unique<FineTimerPeriod>();
     }
-    if (!timer) return;
     const LONGLONG frequency = performanceFrequency();
+    // Without a timer the frames still come, at whole milliseconds.
+    auto waitOnStopEvent = [&] {
+        m_source.store(PacingSource::Timer);
+        const DWORD ms = static_cast<DWORD>(std::max<LONGLONG>(period * 1000 / frequency, 1));
+        while (WaitForSingleObject(m_stop.get(), ms) == WAIT_TIMEOUT) post();
+    };
+    if (!timer) return waitOnStopEvent();
     const HANDLE waits[] = {m_stop.get(), timer.get()};
     // Deadlines on a fixed grid: a late wake-up delays one frame, not every one after it.
     LONGLONG next = performanceCounter() + period;
@@ -130,7 +136,7 @@ void FramePacer::runOnTimer(LONGLONG period) {
         if (next <= now) next += ((now - next) / period + 1) * period;
         LARGE_INTEGER due;
         due.QuadPart = -std::max<LONGLONG>((next - now) * 10000000 / frequency, 1);  // 100 ns units
-        if (!SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE)) return;
+        if (!SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE)) return waitOnStopEvent();
         if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0 + 1) return;
         post();
         next += period;
