@@ -17,9 +17,11 @@
 #   BENCH_BATCH_COUNT    captions of the batchend part    2000
 #   BENCH_SHARE_SECONDS  length of one sharing measurement 60
 #   BENCH_FILE_SAVES     saves per measurement (filelatency) 50
+#   BENCH_MOTION_SECONDS longest run of the motion part   30
 # The parts "batchend" (the end of a large batch run, over a minute), "share" (sharing
-# violations of a writer, eight measurements) and "filelatency" (from a save of the watched file
-# to its caption on the strip, four measurements of some minutes each) run only when named.
+# violations of a writer, eight measurements), "motion" (the colour-keyed strip and the smooth
+# look at four speeds, about five minutes) and "filelatency" (from a save of the watched file to
+# its caption on the strip, four measurements of some minutes each) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -70,6 +72,9 @@ machine() {
         echo; echo "== Sharing violations of a writer saving ten times a second =="
         on_screen 640x480x24 "$build/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
           "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
+      motion)
+        echo; echo "== Motion: frame intervals and displacement (screen 1280x720, xcompmgr) =="
+        "$root/bench/motion.sh" "$build" "${BENCH_MOTION_SECONDS:-30}" | tr -d '\r' | grep -v '^CKirunWin::' ;;
       filelatency)
         echo; echo "== From a save of the watched file to its caption on the strip (screen 1280x1024) =="
         on_screen 1280x1024x24 "$root/bench/filelatency.sh" "$build" "$prefix" ;;
