@@ -75,7 +75,11 @@ BOOL CKirunDlg::OnInitDialog() {
     queryComposition(&glassEnabled);
     glassMargins = glassMarginsFor(m_hWnd);
     applyGlass();
-    return TRUE;
+    if (!visible) return TRUE;
+    // The operator starts in the caption list, where the keys work the captions; a key
+    // pressed at once must not tick automatic exit.
+    Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(controlPage.listCtrl().Hwnd()), TRUE);
+    return FALSE;
 }
 
 void CKirunDlg::setVisible(BOOL show) {

@@ -9,6 +9,8 @@ public:
     // Items were added, changed, removed or loaded, or many states changed at once: every row
     // is to be shown again.
     virtual void listChanged() = 0;
+    // The watched file's caption went on air, was renewed or went off air.
+    virtual void fileCaptionChanged() {}
     // The program is to end, as when the operator closes the main window.
     virtual void closeRequested() = 0;
 

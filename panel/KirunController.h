@@ -8,6 +8,8 @@
 // It owns the strip object (CKirunWin, created with new, deleting itself once its window is
 // gone) and listens to it; the page lends it nothing but the events.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "display/KirunListener.h"
 #include "fileif/TextFileReader.h"
@@ -57,6 +59,10 @@ public:
     void deleteItem(int position);
     void setAppearance(const AppearanceSettings& appearance);
     void setFileInterface(const FileInterfaceSettings& settings);
+    // The watched file is an ordinary file with bytes in it (its size, not its text, is looked at).
+    bool watchedFileHoldsText() const;
+    // Puts the watched file's text on air at once, as if it had just been saved.
+    void showWatchedFileNow();
     // Gives the strip the look the appearance settings describe.
     void applyAppearance();
     // The caption that cuts in ahead of the cycle: a text, or the text and minutes of a list item
@@ -66,6 +72,14 @@ public:
     bool cutInItem(int position);
     bool endCutIn();
     bool cutInOnAir() const;
+    // Tenths of a second left for the caption on air under the run-list index; -1 when none is.
+    int tenthsLeft(int index) const;
+    // The captions on air as (run-list index, tenths left), in run-list order.
+    std::vector<std::pair<int, int>> timesLeft() const;
+    // The watched file's caption as it is on air; false when it is not.
+    bool fileCaptionOnAir(std::string& text) const;
+    // Takes the watched file's caption off air; false when it was not on air.
+    bool takeFileCaptionOffAir();
     // Changes what is on air as a command asks; never the list or the settings file.
     CommandResult runCommand(const CaptionCommand& command);
     // Takes the result of a finished look, then starts the next look on the file reader
