@@ -102,7 +102,8 @@ void CControlDlg::refreshList() {
         ++row;
     }
     m_fileRowShown = false;
-    showFileRow();
+    std::string fileText;
+    showFileRow(m_controller.fileCaptionOnAir(fileText) ? &fileText : nullptr);
     showTimesLeft();
     if (selected != -1) selectRow(selected);
     m_listCtrl.SetRedraw(true);
@@ -138,12 +139,10 @@ void CControlDlg::rowChanged(int position) {
     m_listCtrl.SetItemText(position, kTimeLeftColumn, onAir && tenths >= 0 ? timeLeftText(tenths).c_str() : "");
 }
 
-void CControlDlg::showFileRow() {
-    std::string text;
-    const bool onAir = m_controller.fileCaptionOnAir(text);
+void CControlDlg::showFileRow(const std::string* text) {
     const int row = m_controller.captionList().count();
     const HWND list = m_listCtrl.Hwnd();
-    if (!onAir) {
+    if (!text) {
         if (!m_fileRowShown) return;
         const bool wasSelected = ListView_GetItemState(list, row, LVIS_SELECTED) != 0;
         ListView_DeleteItem(list, row);
@@ -159,7 +158,7 @@ void CControlDlg::showFileRow() {
     std::snprintf(minutes, sizeof minutes, "%d", m_controller.fileInterface().fileMinute);
     m_listCtrl.SetItemText(row, 1, minutes);
     m_listCtrl.SetItemText(row, 2, kOnAir);
-    m_listCtrl.SetItemText(row, kTextColumn, text.c_str());
+    m_listCtrl.SetItemText(row, kTextColumn, text->c_str());
     m_listCtrl.SetItemText(row, kTimeLeftColumn,
                            timeLeftText(m_controller.tenthsLeft(kFileCaptionIndex)).c_str());
 }
@@ -395,7 +394,7 @@ void CControlDlg::OnFileInterface() {
     chosen.fileExec = dlg.fileExec;
     chosen.filePath = dlg.filePath;
     chosen.fileMinute = dlg.fileMinute;
-    const bool switchedOn = chosen.fileExec != 0 && (current.fileExec == 0 || chosen.filePath != current.filePath);
+    const bool switchedOn = chosen.fileExec != 0 && current.fileExec == 0;
     m_controller.setFileInterface(chosen);
     // No: the text already in the file waits for its next save, as ever.
     if (switchedOn && m_controller.watchedFileHoldsText() && fw::ShowMessage(kShowFileNow, MB_YESNO) == IDYES)

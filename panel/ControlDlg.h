@@ -49,9 +49,10 @@ private:
     void refreshList();
     void rowChanged(int position) override;
     void listChanged() override { refreshList(); }
-    void fileCaptionChanged() override { showFileRow(); }
-    // The watched file's caption as a row below the items while it is on air; no row otherwise.
-    void showFileRow();
+    void fileCaptionChanged(const std::string* text) override { showFileRow(text); }
+    // The watched file's caption (`text`, null when it is off air) as a row below the items
+    // while it is on air; no row otherwise.
+    void showFileRow(const std::string* text);
     // The row of the watched file's caption; -1 when it has none.
     int fileRow() const { return m_fileRowShown ? m_controller.captionList().count() : -1; }
     // Sets the time-left column of the rows on air, and nothing else.

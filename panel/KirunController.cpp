@@ -164,7 +164,7 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
     // The file's caption has no row to take it off air: switching the interface off or
     // watching another file does it here.
     if (m_captionWin && (settings.fileExec == 0 || pathChanged) && m_captionWin->removeKirun(kFileCaptionIndex))
-        m_events.fileCaptionChanged();
+        m_events.fileCaptionChanged(nullptr);
     m_fileInterface = settings;
     saveSettings();
 }
@@ -203,6 +203,9 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     case CaptionCommand::kClearAll:
         takeEverythingOffAir();
         break;
+    case CaptionCommand::kClearNow:
+        clearNow();
+        break;
     case CaptionCommand::kShowText:
         if (m_captionWin)
             m_captionWin->addKirun(kFreeTextIndex, fw::WithoutLineBreaks(command.text).c_str(), command.minutes, this);
@@ -222,9 +225,25 @@ void KirunController::takeEverythingOffAir() {
         m_captionList.setStateAt(position, 0);
         m_events.rowChanged(position);
     }
-    if (m_captionWin->removeKirun(kFileCaptionIndex)) m_events.fileCaptionChanged();
+    if (m_captionWin->removeKirun(kFileCaptionIndex)) m_events.fileCaptionChanged(nullptr);
     m_captionWin->removeKirun(kFreeTextIndex);
     m_captionWin->removeKirun(kCutInIndex);
+}
+
+void KirunController::clearNow() {
+    if (!m_captionWin) return;
+    takeEverythingOffAir();
+    // The strip would scroll its last caption out; a strip made anew is blank at once.
+    const bool wasRolling = m_captionWin->rolling() != FALSE;
+    const bool shown = IsWindowVisible(m_captionWin->Hwnd()) != FALSE;
+    m_captionWin->setOwner(nullptr);
+    m_captionWin->setEndListener(nullptr);
+    m_captionWin->DestroyWindow();
+    m_captionWin = nullptr;
+    createStrip();
+    if (m_captionWin && !shown) m_captionWin->ShowWindow(SW_HIDE);
+    // Rolling has ended, as after the last caption had scrolled out.
+    if (wasRolling) onAllRollEnd();
 }
 
 void KirunController::cutIn(const std::string& text, int minutes) {
@@ -270,12 +289,12 @@ bool KirunController::fileCaptionOnAir(std::string& text) const {
 
 bool KirunController::takeFileCaptionOffAir() {
     if (!m_captionWin || !m_captionWin->removeKirun(kFileCaptionIndex)) return false;
-    m_events.fileCaptionChanged();
+    m_events.fileCaptionChanged(nullptr);
     return true;
 }
 
 void KirunController::onKirunEnd(int index) {
-    if (index == kFileCaptionIndex) m_events.fileCaptionChanged();
+    if (index == kFileCaptionIndex) m_events.fileCaptionChanged(nullptr);  // still listed until this returns
     if (!m_captionList.contains(index)) return;  // the text-file caption among others
     m_captionList.setStateAt(index, 0);
     // Only the row's state changes: many captions may end in one tick, and showing the whole
@@ -317,6 +336,6 @@ void KirunController::takeFileLook() {
     m_fileWatch = look.watch;
     if (look.shown && m_captionWin) {
         m_captionWin->addKirun(kFileCaptionIndex, look.text.c_str(), m_fileInterface.fileMinute, this);
-        m_events.fileCaptionChanged();
+        m_events.fileCaptionChanged(&look.text);
     }
 }

@@ -52,6 +52,8 @@ public:
     // Takes the item off air; false when it was not on air (or there is no strip).
     bool takeOffAir(int position);
     void showStrip(bool shown);
+    // Takes every caption off air and blanks the strip at once, without letting it scroll out.
+    void clearNow();
     void addItem(const CKirunData& item);
     // Replaces the item's text and minutes; its on-air state stays as it is now.
     void changeItem(int position, const CKirunData& edited);
