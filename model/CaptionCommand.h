@@ -10,6 +10,7 @@ struct CaptionCommand {
         kClearAll = 3,  // take every caption off air
         kShowText = 4,  // put `text` on air for `minutes` under a key of its own
         kCutIn = 6,     // put `text` on air for `minutes` ahead of the cycle, repeating
+        kClearNow = 7,  // take every caption off air and blank the strip at once, without draining
     };
     Kind kind = kClearAll;
     int number = 0;
