@@ -276,6 +276,7 @@ bool CControlDlg::OnButtonClicked(int id) {
     case IDC_FILE_INTERFACE: OnFileInterface(); return true;
     case ID_CUTIN_SHOW: OnCutIn(); return true;
     case ID_CUTIN_END: OnEndCutIn(); return true;
+    case IDC_CLEAR_NOW: m_controller.clearNow(); return true;
     }
     return fw::Dialog::OnButtonClicked(id);
 }
