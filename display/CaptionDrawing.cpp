@@ -81,3 +81,14 @@ void drawCaptionColumns(HDC dc, HFONT font, const CaptionText& text, int firstCo
     SetTextColor(dc, previousColor);
     SetBkMode(dc, previousMode);
 }
+
+void drawCaptionTextColumns(HDC dc, HFONT font, const CaptionText& text, int textLeft, int top, int width,
+                            COLORREF color) {
+    fw::SelectGuard selectFont(dc, font);
+    const std::vector<CaptionRun> runs = text.runsReaching(-textLeft, width - textLeft);
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF previousColor = SetTextColor(dc, color);
+    drawRuns(dc, text, runs, textLeft, RECT{0, top, width, top + SHRT_MAX});
+    SetTextColor(dc, previousColor);
+    SetBkMode(dc, previousMode);
+}

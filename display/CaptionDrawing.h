@@ -29,3 +29,8 @@ void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor
 void drawCaptionColumns(HDC dc, HFONT font, const CaptionText& text, int firstColumn, int width,
                         int captionWidth, int height, COLORREF textColor, COLORREF shadowColor,
                         bool outline);
+
+// Draws in `color` the characters of `text` that reach columns [0, width) of `dc`, the text's
+// column 0 at x = textLeft and its top at y = top: the text alone, no shadow.
+void drawCaptionTextColumns(HDC dc, HFONT font, const CaptionText& text, int textLeft, int top, int width,
+                            COLORREF color);

@@ -6,6 +6,8 @@
 
 #include "display/CaptionDrawing.h"
 #include "display/MonitorList.h"
+#include "display/DesktopComposition.h"
+#include "display/SmoothPicture.h"
 #include "display/StripPlacement.h"
 #include "framework/Gdi.h"
 
@@ -24,10 +26,27 @@ CKirunWin::CKirunWin() {
 }
 
 void CKirunWin::setLook(const StripLook& look) {
+    // The motion changes from the timer to frames or the other way round.
+    const bool switching = look.m_smooth != m_look.m_smooth && (m_scrollTimerOn || m_framesOn);
+    if (switching) stopScrollTimer();
     m_look = look;
+    takeComposition(desktopCompositor().composing);
+    if (m_started) updateLayout();
+    if (switching) startScrollTimer();
+}
+
+void CKirunWin::takeComposition(bool composed) {
+    m_look.m_alphaComposed = composed;
     applyEngineLook();
     m_presentation = presentationFor(m_engine.mode());
-    if (m_started) updateLayout();
+}
+
+void CKirunWin::followComposition() {
+    const bool composed = desktopCompositor().composing;
+    if (!m_look.m_smooth || composed == m_look.m_alphaComposed) return;
+    takeComposition(composed);
+    // Laid out again as it is: a strip the operator hid stays hidden.
+    if (m_started) layOut(false);
 }
 
 HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
@@ -35,9 +54,10 @@ HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() 
 void CKirunWin::applyEngineLook() {
     m_scaledFont.reset();
     LOGFONTA font;
-    if (m_dpi != kBaseDpi && m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
+    if (m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
         font.lfHeight = scaledFontHeight(font.lfHeight, m_dpi);
         font.lfWidth = scaledFontHeight(font.lfWidth, m_dpi);
+        font.lfQuality = glyphQualityFor(m_look.mode(), font.lfQuality);
         m_scaledFont.reset(CreateFontIndirectA(&font));
     }
     m_engine.setLook(m_look, captionFont());
@@ -55,12 +75,21 @@ void CKirunWin::start() {
 }
 
 void CKirunWin::startScrollTimer() {
-    if (m_started && !m_scrollTimerOn) m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
+    if (!m_started || m_scrollTimerOn || m_framesOn) return;
+    if (!m_look.m_smooth) {
+        m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
+        return;
+    }
+    m_motion.start(performanceCounter(), performanceFrequency(), m_look.m_speedPx);
+    m_framesOn = m_pacer.start(m_hWnd, kFrameMessage, refreshRateOf(m_look.m_monitor));
 }
 
 void CKirunWin::stopScrollTimer() {
     if (m_scrollTimerOn) KillTimer(kScrollTimer);
     m_scrollTimerOn = false;
+    m_pacer.stop();
+    m_motion.stop();
+    m_framesOn = false;
 }
 
 void CKirunWin::startCountDownTimer() {
@@ -105,6 +134,12 @@ LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (m_started) followScreen();
         return 0;
     case WM_CLOSE: return 0;  // only the owner ends the strip, with DestroyWindow()
+    case kFrameMessage:
+        onFrame();
+        return 0;
+    case WM_DWMCOMPOSITIONCHANGED:
+        followComposition();  // on or off (Windows 7): the smooth look's picture follows
+        return Default(msg, wp, lp);
     default: return Default(msg, wp, lp);
     }
 }
@@ -203,12 +238,22 @@ void CKirunWin::matchLayeredMode() {
     m_perPixelAlpha = m_presentation.m_perPixelAlpha;
 }
 
+void CKirunWin::matchActivationStyle() {
+    const LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    const LONG noActivate = static_cast<LONG>(WS_EX_NOACTIVATE);
+    const LONG wanted = m_look.m_smooth ? (exStyle | noActivate) : (exStyle & ~noActivate);
+    if (wanted != exStyle) SetWindowLongA(m_hWnd, GWL_EXSTYLE, wanted);
+}
+
 void CKirunWin::present() {
     if (!m_perPixelAlpha) {
         Invalidate(TRUE);
+        // A frame of the smooth look is shown at once, not whenever the queue is empty.
+        if (m_framesOn) UpdateWindow(m_hWnd);
         return;
     }
-    OffscreenPicture& strip = m_engine.stripPicture();
+    // One call hands the whole picture over: no frame is shown half drawn.
+    OffscreenPicture& strip = m_engine.framePicture(m_fraction);
     if (!strip) return;
     SIZE size{strip.width(), strip.height()};
     POINT origin{0, 0};
@@ -232,7 +277,10 @@ void CKirunWin::layOut(bool show) {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) height = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy + 2;
+        if (dc) {
+            const int textHeight = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy;
+            height = captionHeightFor(m_engine.smoothPicture(), textHeight);
+        }
     }
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
@@ -241,10 +289,18 @@ void CKirunWin::layOut(bool show) {
     m_layingOut = false;
 
     matchLayeredMode();
+    matchActivationStyle();
     applyLayeredAttributes();
 
     RECT client = ClientRect();
     m_engine.layout(client.right - client.left, client.bottom - client.top);
+    m_fraction = 0;
+    if (m_framesOn) {
+        // The caption starts again at the right edge, its motion with it, at the refresh rate
+        // of the monitor the strip now lies on.
+        stopScrollTimer();
+        startScrollTimer();
+    }
     if (m_perPixelAlpha) present();  // such a window shows nothing until it is handed a picture
 }
 
@@ -290,6 +346,24 @@ void CKirunWin::onScrollTick() {
     if (tick == ScrollEngine::Tick::kEnded) {
         // Stopped before the listener hears of it: the listener may close the program or put
         // a caption on air again, and neither may be undone here afterwards.
+        stopScrollTimer();
+        if (m_endListener) m_endListener->onAllRollEnd();
+    }
+}
+
+void CKirunWin::onFrame() {
+    m_pacer.frameTaken();
+    if (!m_framesOn) return;  // posted before the frames stopped
+    const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
+    const ScrollEngine::Tick tick = m_engine.advance(frame.pixels);
+    if (tick == ScrollEngine::Tick::kIdle) return;
+    // The colour-keyed picture moves by whole pixels only: a frame that moved none is not
+    // painted again (each repaint of a colour-keyed window reshapes it).
+    const bool moved = frame.pixels > 0 || (m_perPixelAlpha && frame.fraction != m_fraction);
+    m_fraction = frame.fraction;
+    if (moved) present();
+    if (tick == ScrollEngine::Tick::kEnded) {
+        // As with the timer: stopped before the listener may start or end anything.
         stopScrollTimer();
         if (m_endListener) m_endListener->onAllRollEnd();
     }

@@ -6,6 +6,9 @@
 // to show) or translucent (per-pixel alpha, the text fully opaque). The scrolling engine keeps
 // the pictures and the captions
 // on air; this window runs its timers, paints its strip picture and places it on the screen.
+// In the smooth look a pacing thread asks for a frame at every display refresh instead of the
+// scroll timer, the position comes from the time elapsed, and where the desktop composes
+// per-pixel alpha the frame is the smooth picture at its fraction of a pixel.
 //
 // The owner creates it with new, gives it its look with setLook() (before start() or at any
 // time after), and calls start(). It never deletes it: DestroyWindow() and forget the pointer;
@@ -20,9 +23,11 @@
 
 #include <string>
 
+#include "display/FramePacer.h"
 #include "display/KirunListener.h"
 #include "display/MonitorDpi.h"
 #include "display/ScrollEngine.h"
+#include "display/SmoothMotion.h"
 #include "display/StripLook.h"
 #include "display/StripPresentation.h"
 #include "framework/Gdi.h"
@@ -36,6 +41,8 @@ public:
     static constexpr UINT kScrollPeriod = 50;
     static constexpr UINT kCountDownPeriod = 100;
     static constexpr UINT kLayeredPeriod = 1000;
+    // The smooth look's frame, posted by its pacing thread at every display refresh.
+    static constexpr UINT kFrameMessage = WM_APP + 1;
 
     CKirunWin();
 
@@ -62,6 +69,8 @@ public:
 
     // Timer work, also called directly by tests.
     void onScrollTick();
+    // The smooth look's frame: the position the time elapsed gives.
+    void onFrame();
     void countDown();
     void applyLayeredAttributes();
 
@@ -69,6 +78,8 @@ public:
     // drawn last: the whole caption unless it is wider than the strip and a margin.
     HBITMAP captionBitmap() const { return m_engine.caption().bitmap(); }
     HBITMAP stripBitmap() const { return m_engine.strip().bitmap(); }
+    // The picture shown last: the smooth picture's frame, else the strip picture.
+    HBITMAP shownBitmap() const { return m_engine.shown().bitmap(); }
     SIZE captionSize() const { return m_engine.captionSize(); }
     const std::string& currentText() const { return m_engine.currentText(); }
     const RunList& runList() const { return m_engine.runList(); }
@@ -78,6 +89,8 @@ public:
     int lastWidth() const { return m_engine.lastWidth(); }
     // The step a tick really scrolls (the look keeps what the owner chose).
     int scrollStepWidth() const { return m_engine.stepWidth(); }
+    // What the smooth look's frames wait on; None while no frames run.
+    PacingSource pacing() const { return m_pacer.running() ? m_pacer.source() : PacingSource::None; }
     // The resolution of the monitor at the last layout, which the caption font is scaled to.
     UINT dpi() const { return m_dpi; }
 
@@ -107,11 +120,17 @@ private:
     // Places and sizes the strip on its screen and starts the current caption again; `show`
     // also shows it, else it stays shown or hidden as it is.
     void layOut(bool show);
-    // Gives the engine the look, with the font scaled to m_dpi.
+    // Gives the engine the look, with the font scaled to m_dpi and its glyphs smoothed or not
+    // as the look's picture can show them.
     void applyEngineLook();
     HFONT captionFont() const;
+    // The look's picture as the desktop composes (or not), given to the engine.
+    void takeComposition(bool composed);
+    // Takes a change of the desktop's composition.
+    void followComposition();
 
-    // Timers 101 and 102 run only while they have work: an idle strip costs nothing.
+    // Timers 101 and 102 (or the smooth look's frames in place of 101) run only while they
+    // have work: an idle strip costs nothing.
     void startScrollTimer();
     void stopScrollTimer();
     void startCountDownTimer();
@@ -125,6 +144,9 @@ private:
     // round until it is made layered anew: done whenever the look's presentation asks for the
     // other way.
     void matchLayeredMode();
+    // The smooth look's window refuses activation outright (WS_EX_NOACTIVATE); the other looks
+    // keep the styles the strip has always had.
+    void matchActivationStyle();
 
     CKirunEndListener* m_endListener = nullptr;  // not owned
     CKirunWinOwner* m_owner = nullptr;           // not owned
@@ -134,9 +156,13 @@ private:
     bool m_perPixelAlpha = false;     // the window is updated with UpdateLayeredWindow
     bool m_started = false;           // start() has run: the timers are managed from here on
     bool m_scrollTimerOn = false;     // timer 101 runs: only while rolling
+    bool m_framesOn = false;          // the smooth look's frames run: only while rolling
+    FramePacer m_pacer;
+    SmoothMotion m_motion;
+    int m_fraction = 0;               // of a pixel beyond the strip picture, at the last frame
     bool m_countDownTimerOn = false;  // timer 102 runs: only while the run list is not empty
     UINT m_dpi = kBaseDpi;            // of the monitor at the last layout
     RECT m_screen{0, 0, 0, 0};        // the rectangle of the last layout
-    fw::Font m_scaledFont;            // m_look.m_font at m_dpi; none at kBaseDpi
+    fw::Font m_scaledFont;            // m_look.m_font at m_dpi, with the glyph quality of the look
     bool m_layingOut = false;         // a layout is under way (moving may bring WM_DPICHANGED)
 };

@@ -5,10 +5,13 @@
 #include "display/BandPixels.h"
 #include "display/CaptionDrawing.h"
 #include "display/ScrollGeometry.h"
+#include "display/SmoothMotion.h"
+#include "display/SmoothPicture.h"
 #include "framework/Gdi.h"
 
 namespace {
 const char kBlankCaption[] = "  ";
+const char kFullWidthSpace[] = "\x81\x40";  // code page 932
 // Extra pixels scrolled after the last caption, beyond its width and the strip's.
 constexpr int kDrainMargin = 50;
 
@@ -34,7 +37,9 @@ void ScrollEngine::layout(int width, int height) {
     m_scrollX = 0;
     m_next = 0;
     m_followsCaption = false;  // the current caption starts again on a blank strip
-    if (m_strip.create(width, height)) fillGround(m_strip, 0, 0, width, height);
+    const int stripWidth = smoothPicture() && width > 0 ? width + 1 : width;
+    if (m_strip.create(stripWidth, height)) fillGround(m_strip, 0, 0, stripWidth, height);
+    if (!smoothPicture() || !m_frame.create(width, height)) m_frame.reset();
     renderCaption();
     // A caption draining out starts again at the right edge: it needs the whole way out anew.
     if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
@@ -90,12 +95,32 @@ void ScrollEngine::countDown() {
 
 ScrollEngine::Tick ScrollEngine::tick() {
     if (!m_rolling) return Tick::kIdle;
-    scrollStep();
+    scrollStep(stepWidth());
+    return afterMove(stepWidth());
+}
+
+ScrollEngine::Tick ScrollEngine::advance(int pixels) {
+    if (!m_rolling) return Tick::kIdle;
+    for (int left = pixels; left > 0;) {
+        const int step = std::min(left, std::max(1, static_cast<int>(m_captionSize.cx) + 1 - m_scrollX));
+        scrollStep(step);
+        left -= step;
+    }
+    return afterMove(std::max(pixels, 0));
+}
+
+OffscreenPicture& ScrollEngine::framePicture(int fraction) {
+    if (!smoothPicture() || !m_frame) return m_strip;
+    blendNeighbourColumns(m_strip, fraction, SmoothMotion::kFractionSteps, m_frame);
+    return m_frame;
+}
+
+ScrollEngine::Tick ScrollEngine::afterMove(int pixels) {
     if (!m_runList.empty()) {
         resetDrain();
         return Tick::kMoved;
     }
-    m_drain -= stepWidth();
+    m_drain -= pixels;
     if (m_drain >= 0) return Tick::kMoved;
     m_drain = m_strip.width();
     m_rolling = false;
@@ -113,9 +138,12 @@ void ScrollEngine::renderCaption() {
     // window's own DC.
     m_captionText.measure(m_caption.dc(), m_font, text);
     const SIZE textSize = m_captionText.size();
-    // The step + 1 columns right of the text are the gap before the next caption.
-    const int width = captionOutlineWidth(m_look.m_outline) + textSize.cx + stepWidth() + 1;
-    const int height = textSize.cy + 2;
+    m_edge = smoothEdgeFor(textSize.cy);
+    // The smooth picture has an edge of shadow or outline either side of the text; the
+    // colour-keyed one the outline's column left of it (its shadow falls into the gap).
+    const int sides = smoothPicture() ? 2 * m_edge : captionOutlineWidth(m_look.m_outline);
+    const int width = sides + textSize.cx + trailingGap();
+    const int height = captionHeightFor(smoothPicture(), textSize.cy);
     m_captionSize = SIZE{width, height};
     if (!m_currentText.empty()) m_lastWidth = width;
 
@@ -124,8 +152,22 @@ void ScrollEngine::renderCaption() {
     drawPiece(0);
 }
 
+int ScrollEngine::trailingGap() {
+    // The step + 1 columns right of the text; in the smooth look at least a full-width space
+    // unless a separator keeps the captions apart, so that two of them never read as one.
+    const int gap = stepWidth() + 1;
+    if (!m_look.m_smooth || !m_look.m_separator.empty()) return gap;
+    return std::max<int>(gap, measureCaptionText(m_caption.dc(), m_font, kFullWidthSpace).cx);
+}
+
 void ScrollEngine::drawPiece(int x) {
     m_pieceX = x;
+    if (smoothPicture()) {
+        const SmoothCaptionStyle style{m_look.m_textColor, m_look.m_shadowColor, m_look.m_outline, m_edge,
+                                       smoothGround()};
+        drawSmoothCaption(m_caption, m_mask, m_font, m_captionText, x, style);
+        return;
+    }
     HDC dc = m_caption.dc();
     // A translucent band gets its alpha once the caption is drawn on it: the pixels still of
     // the band's colour are the band.
@@ -135,8 +177,7 @@ void ScrollEngine::drawPiece(int x) {
     if (translucent()) makeBandTranslucent(m_caption, m_look.m_bandColor, m_bandAlpha);
 }
 
-void ScrollEngine::scrollStep() {
-    const int step = stepWidth();
+void ScrollEngine::scrollStep(int step) {
     const ScrollSlice slice = computeSlice(m_strip.width(), m_captionSize.cx, m_scrollX, step);
     if (m_strip) {
         // Both pictures stay selected into their own memory DCs: a tick is two block copies.
@@ -176,7 +217,15 @@ void ScrollEngine::selectNextCaption() {
     m_currentText = item ? item->text : std::string();
 }
 
+DWORD ScrollEngine::smoothGround() const {
+    return m_look.m_bandOn ? premultipliedPixel(m_look.m_bandColor, m_bandAlpha) : 0;
+}
+
 void ScrollEngine::fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const {
+    if (smoothPicture()) {
+        fillPixels(picture, x, y, width, height, smoothGround());
+        return;
+    }
     if (translucent()) {
         // GDI would leave the alpha byte 0: the premultiplied band goes in directly.
         fillPixels(picture, x, y, width, height, premultipliedPixel(m_look.m_bandColor, m_bandAlpha));

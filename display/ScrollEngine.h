@@ -30,12 +30,14 @@ public:
     // or the band; a translucent band's pictures hold premultiplied alpha) is taken at the next
     // layout.
     void setLook(const StripLook& look, HFONT font);
-    // Which of the three strips the look gives.
+    // Which strip the look gives.
     StripMode mode() const { return m_mode; }
     // The pictures hold per-pixel alpha: the window shows them with UpdateLayeredWindow.
     bool translucent() const { return m_mode == StripMode::TranslucentBand; }
-    // A blank strip picture of that size; the current caption enters again at its right edge and
-    // the next one shown after it is the first on air.
+    bool smoothPicture() const { return m_mode == StripMode::SmoothAlpha; }
+    // A blank strip picture for a window of that size (in the smooth picture a column wider:
+    // the column a fraction of a pixel brings in); the current caption enters again at its
+    // right edge and the next one shown after it is the first on air.
     void layout(int width, int height);
 
     // Puts a caption on air, or renews the one on air under that index.
@@ -50,11 +52,21 @@ public:
     void shiftIndicesAfter(int position);
     // One tenth of a second passes for every caption on air.
     void countDown();
+    // One step of the look's scroll step.
     Tick tick();
+    // The smooth look's move: `pixels` columns at once, cut where the current caption ends, so
+    // that the next one follows at the distance a caption keeps behind it however far a frame
+    // moves.
+    Tick advance(int pixels);
 
     const OffscreenPicture& strip() const { return m_strip; }
     HDC stripDC() { return m_strip.dc(); }
     OffscreenPicture& stripPicture() { return m_strip; }
+    // The smooth picture's frame at `fraction` / SmoothMotion::kFractionSteps of a pixel beyond
+    // the strip picture's position; the strip picture itself for every other look.
+    OffscreenPicture& framePicture(int fraction);
+    // The frame made last, or the strip picture where there is none.
+    const OffscreenPicture& shown() const { return m_frame ? m_frame : m_strip; }
     // The piece of the current caption drawn last, from caption column captionPieceX() on; the
     // whole caption while it is no wider than the strip and kPieceMargin.
     const OffscreenPicture& caption() const { return m_caption; }
@@ -73,13 +85,19 @@ private:
     void renderCaption();
     // Draws the piece of the current caption that starts at caption column x.
     void drawPiece(int x);
-    void scrollStep();
+    void scrollStep(int step);
+    // Rolling goes on, or ends once the drain has run out.
+    Tick afterMove(int pixels);
+    // Columns between the end of a caption's text and the next caption.
+    int trailingGap();
     void selectNextCaption();
     // The strip shows the ground only, and `text` enters at its right edge from the next tick on.
     void showFromStart(int index, const std::string& text);
     void resetDrain();
-    // Fills the area with the ground: the key colour, or the band.
+    // Fills the area with the ground: the key colour, or the band (in the smooth picture, the
+    // desktop seen through where there is no band).
     void fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const;
+    DWORD smoothGround() const;
     COLORREF groundColor() const {
         return m_mode == StripMode::ColourKeyed ? kStripKeyColor : m_look.m_bandColor;
     }
@@ -95,6 +113,9 @@ private:
     int m_pieceX = 0;            // caption column of the piece's first column
     SIZE m_captionSize{0, 0};
     OffscreenPicture m_strip;    // the strip's whole client area, likewise
+    OffscreenPicture m_frame;    // the smooth picture's frame, the client area's size
+    OffscreenPicture m_mask;     // scratch space of the smooth picture's glyph coverage
+    int m_edge = 1;              // the smooth picture's shadow offset and outline width
     std::string m_currentText;   // empty while the blank caption is shown
     int m_currentIndex = -1;     // run-list key of the caption being shown; -1 for the blank one
     RunList m_runList;

@@ -22,5 +22,15 @@ StripLook stripLookFor(const AppearanceSettings& settings, HFONT font) {
     look.m_bandOpacity = std::clamp(settings.bandOpacity, 0, kFullOpacity);
     look.m_outline = settings.outline != 0;
     look.m_separator = settings.separator;
+    look.m_smooth = settings.smooth != 0;
+    look.m_speedPx = smoothSpeedFor(settings.deltaX, settings.speedPx);
     return look;
+}
+
+BYTE glyphQualityFor(StripMode mode, BYTE fontQuality) {
+    switch (mode) {
+    case StripMode::ColourKeyed: return NONANTIALIASED_QUALITY;
+    case StripMode::SmoothAlpha: return ANTIALIASED_QUALITY;
+    default: return fontQuality;
+    }
 }

@@ -5,11 +5,14 @@
 
 #include <string>
 
+#include "display/SmoothMotion.h"
 #include "model/AppearanceSettings.h"
 
-// The three strips there are: transparent but for the captions (pixels of kStripKeyColor show
-// the desktop), a band of one colour, or a band the desktop shows through.
-enum class StripMode { ColourKeyed, OpaqueBand, TranslucentBand };
+// The strips there are: transparent but for the captions (pixels of kStripKeyColor show the
+// desktop), a band of one colour, a band the desktop shows through, or the smooth look's
+// picture, whose every pixel carries its own alpha (smoothed glyph edges over the desktop or
+// over a band of any opacity).
+enum class StripMode { ColourKeyed, OpaqueBand, TranslucentBand, SmoothAlpha };
 
 constexpr COLORREF kStripKeyColor = RGB(200, 200, 200);
 constexpr BYTE kOpaqueAlpha = 255;
@@ -35,16 +38,29 @@ struct StripLook {
     int m_bandOpacity = kFullOpacity;  // percent; below 100 the band is translucent
     bool m_outline = false;            // the shadow colour all around every glyph
     std::string m_separator;           // drawn between consecutive captions
+    // The smooth look: a frame at every display refresh, the position from the time elapsed.
+    bool m_smooth = false;
+    int m_speedPx = 0;                 // its speed, pixels a second
+    // The screen composes pixels of partial alpha (a fact of the system, not a choice: the
+    // caption window fills it in). Without it the smooth look moves the colour-keyed picture.
+    bool m_alphaComposed = false;
 
-    // Which of the three strips this look gives; the only place that tells them apart.
+    // Which strip this look gives; the only place that tells them apart.
     StripMode mode() const {
+        if (m_smooth && m_alphaComposed) return StripMode::SmoothAlpha;
         if (!m_bandOn) return StripMode::ColourKeyed;
         return m_bandOpacity < kFullOpacity ? StripMode::TranslucentBand : StripMode::OpaqueBand;
     }
 };
 
+// The glyph quality the strip's font is made with for a mode: a colour key can show a pixel
+// only as text, shadow or desktop, so the colour-keyed strip draws glyphs without smoothing
+// (smoothed edges would blend with the key colour into a fringe); the smooth look's picture
+// smooths them; the bands keep the font's own.
+BYTE glyphQualityFor(StripMode mode, BYTE fontQuality);
+
 // What the strip shows for the settings, every value held within its bounds here: the colours
 // of the colour choice, the band colour's red, green and blue bytes, the opacity 0 ... 100, the
-// scroll step 1 ... 4. The font is `font` (not owned), made from the settings' font as
-// applyFontChoice prepares it.
+// scroll step 1 ... 4, the smooth look's speed (smoothSpeedFor). The font is `font` (not
+// owned), made from the settings' font as applyFontChoice prepares it.
 StripLook stripLookFor(const AppearanceSettings& settings, HFONT font);

@@ -12,6 +12,7 @@ StripPresentation presentationFor(StripMode mode) {
         presentation.m_flags = LWA_ALPHA;
         break;
     case StripMode::TranslucentBand:
+    case StripMode::SmoothAlpha:
         presentation.m_perPixelAlpha = true;
         break;
     }

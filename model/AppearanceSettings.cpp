@@ -1,5 +1,7 @@
 #include "model/AppearanceSettings.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -16,4 +18,18 @@ LOGFONTA defaultCaptionFont() {
     font.lfCharSet = SHIFTJIS_CHARSET;
     std::memcpy(font.lfFaceName, kDefaultFaceName, sizeof kDefaultFaceName);
     return font;
+}
+
+std::string speedPxText(int speedPx) {
+    return speedPx >= kMinSpeedPx && speedPx <= kMaxSpeedPx ? std::to_string(speedPx) : std::string();
+}
+
+int speedPxFromText(const std::string& text) {
+    if (text.empty()) return 0;
+    int speed = 0;
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return 0;
+        speed = std::min(speed * 10 + (c - '0'), kMaxSpeedPx);
+    }
+    return speed;
 }

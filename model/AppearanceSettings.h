@@ -33,8 +33,20 @@ struct AppearanceSettings {
     int bandOpacity = 100;          // of the band, in percent; the text stays fully opaque
     int outline = 0;                // 1: an outline of the shadow colour around every glyph
     std::string separator;          // drawn between consecutive captions; empty: none
+    int smooth = 0;                 // 1: the smooth look (a frame every refresh, smoothed glyphs)
+    int speedPx = 0;                // the smooth look's speed in pixels a second; 0: from deltaX
     int cutInAfterCurrent = 0;      // 1: a caption that cuts in waits for the one being shown
 };
+
+// The custom speeds the smooth look takes, in pixels a second; a stored value outside them
+// leaves the speed to deltaX.
+constexpr int kMinSpeedPx = 1;
+constexpr int kMaxSpeedPx = 2000;
+
+// The custom speed as the appearance dialog shows it (empty while unset) and as it reads it
+// back: digits up to kMaxSpeedPx, more held to it; anything else, or 0, leaves it unset.
+std::string speedPxText(int speedPx);
+int speedPxFromText(const std::string& text);
 
 // The longest separator kept, in bytes.
 constexpr size_t kMaxSeparatorBytes = 64;

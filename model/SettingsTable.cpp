@@ -101,6 +101,8 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OUTLINE", K::Int, numberField<&A::outline>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "SEPARATOR", K::HexText, textField<&A::separator>(), L::KeepWhenEmpty, kUnlessDefault,
          kMaxSeparatorBytes},
+        {kSystem, "SMOOTH", K::Int, numberField<&A::smooth>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "SPEEDPX", K::Int, numberField<&A::speedPx>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "CUTINAFTER", K::Int, numberField<&A::cutInAfterCurrent>(), L::Plain, kUnlessDefault, 0},
     };
     return rows;

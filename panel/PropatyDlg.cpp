@@ -63,6 +63,11 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Spin(IDC_BAND_OPACITY_SPIN, m_spinBandOpacity, s.bandOpacity, 0, kMaxOpacity, Read::kPosition);
     dx.Check(IDC_OUTLINE, s.outline);
     dx.Text(IDC_SEPARATOR_EDIT, s.separator);
+    dx.Check(IDC_SMOOTH, s.smooth);
+    std::string speed = speedPxText(s.speedPx);  // empty: the speed buttons' speed
+    dx.Text(IDC_SPEED_PX_EDIT, speed);
+    if (dx.Saving()) s.speedPx = speedPxFromText(speed);
+    dx.Check(IDC_CUTIN_AFTER, s.cutInAfterCurrent);
 }
 
 void CPropatyDlg::fillMonitorList() {

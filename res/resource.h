@@ -87,6 +87,9 @@
 #define IDC_BAND_OPACITY_SPIN   1254
 #define IDC_OUTLINE             1255
 #define IDC_SEPARATOR_EDIT      1256
+#define IDC_SMOOTH              1257
+#define IDC_SPEED_PX_EDIT       1258
+#define IDC_CUTIN_AFTER         1259
 
 /* Colour dialog (132) */
 #define IDC_RGB_PREVIEW         1043

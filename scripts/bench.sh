@@ -16,8 +16,10 @@
 #   BENCH_SETTINGS_BEFORE_MAX  longest list timed key by key as well   10000
 #   BENCH_BATCH_COUNT    captions of the batchend part    2000
 #   BENCH_SHARE_SECONDS  length of one sharing measurement 60
-# The parts "batchend" (the end of a large batch run, over a minute) and "share" (sharing
-# violations of a writer, eight measurements) run only when named.
+#   BENCH_MOTION_SECONDS longest run of the motion part   30
+# The parts "batchend" (the end of a large batch run, over a minute), "share" (sharing
+# violations of a writer, eight measurements) and "motion" (the colour-keyed strip and the smooth
+# look at four speeds, about five minutes) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -68,6 +70,9 @@ machine() {
         echo; echo "== Sharing violations of a writer saving ten times a second =="
         on_screen 640x480x24 "$build/wine-run" "$prefix" "$build/bench/ShareBench.exe" \
           "${BENCH_SHARE_SECONDS:-60}" | tr -d '\r' ;;
+      motion)
+        echo; echo "== Motion: frame intervals and displacement (screen 1280x720, xcompmgr) =="
+        "$root/bench/motion.sh" "$build" "${BENCH_MOTION_SECONDS:-30}" | tr -d '\r' | grep -v '^CKirunWin::' ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done

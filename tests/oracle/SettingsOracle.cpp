@@ -71,6 +71,8 @@ void LoadSettings(const std::string& path, Settings& s) {
     a.outline = file.readInt(kSystem, "OUTLINE", a.outline);
     const std::string separator = fw::CutToBytes(HexText(file, kSystem, "SEPARATOR"), kMaxSeparatorBytes);
     if (!separator.empty()) a.separator = separator;
+    a.smooth = file.readInt(kSystem, "SMOOTH", a.smooth);
+    a.speedPx = file.readInt(kSystem, "SPEEDPX", a.speedPx);
     a.cutInAfterCurrent = file.readInt(kSystem, "CUTINAFTER", a.cutInAfterCurrent);
     const std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (!face.empty()) {
@@ -129,6 +131,8 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     writer.PutIntUnless("OUTLINE", a.outline, defaults.outline);
     writer.PutUnless("SEPARATOR", encodeHex(fw::CutToBytes(a.separator, kMaxSeparatorBytes)),
                      encodeHex(defaults.separator));
+    writer.PutIntUnless("SMOOTH", a.smooth, defaults.smooth);
+    writer.PutIntUnless("SPEEDPX", a.speedPx, defaults.speedPx);
     writer.PutIntUnless("CUTINAFTER", a.cutInAfterCurrent, defaults.cutInAfterCurrent);
     return writer.ok();
 }

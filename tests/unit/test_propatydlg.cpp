@@ -36,10 +36,10 @@ AppearanceSettings Start() {
 bool Same(const AppearanceSettings& a, const AppearanceSettings& o) {
     return std::tie(a.sizeChoice, a.pos, a.colorChoice, a.userTextColor, a.userShadowColor, a.gap,
                     a.lgap, a.rgap, a.deltaX, a.bandOn, a.bandColor, a.bandOpacity, a.outline,
-                    a.separator) ==
+                    a.separator, a.smooth, a.speedPx, a.cutInAfterCurrent) ==
                std::tie(o.sizeChoice, o.pos, o.colorChoice, o.userTextColor, o.userShadowColor,
                         o.gap, o.lgap, o.rgap, o.deltaX, o.bandOn, o.bandColor, o.bandOpacity,
-                        o.outline, o.separator) &&
+                        o.outline, o.separator, o.smooth, o.speedPx, o.cutInAfterCurrent) &&
            std::memcmp(&a.logFont, &o.logFont, sizeof a.logFont) == 0;
 }
 
@@ -316,6 +316,38 @@ TEST(PropatyDlg, BandOutlineAndSeparatorAreShownAndKeptOnlyByOk) {
             expected.bandOn = 0, expected.bandColor = 0x123455, expected.bandOpacity = 99;
             expected.outline = 0, expected.separator = " | ";
         }
+        EXPECT_TRUE(Same(dlg.settings(), expected));
+    }
+}
+
+// The smooth look's box and speed: shown as stored, and what is typed read back as a speed
+// within its bounds, or none; the cut-in's box beside them.
+TEST(PropatyDlg, SmoothLookItsSpeedAndTheCutInChoiceAreReadBack) {
+    const struct {
+        int smooth, speedPx;
+        const char* shown;
+        const char* typed;
+        int saved;
+    } cases[] = {{1, 35, "35", "99999", kMaxSpeedPx}, {0, 0, "", "0", 0}, {1, 9999, "", "7", 7}, {0, 20, "20", "", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        AppearanceSettings start = Start();
+        start.smooth = c.smooth, start.speedPx = c.speedPx, start.cutInAfterCurrent = c.smooth;
+        DialogDriver driver;
+        CPropatyDlg dlg;
+        dlg.setSettings(start);
+        std::string shown, checked;
+        driver.Expect({LetItShow, Check([&](HWND d) {
+                           checked = States(d, {IDC_SMOOTH, IDC_CUTIN_AFTER}, true);
+                           shown = ItemText(d, IDC_SPEED_PX_EDIT);
+                       }),
+                       Click(IDC_SMOOTH), Click(IDC_CUTIN_AFTER), SetText(IDC_SPEED_PX_EDIT, c.typed),
+                       Click(IDOK)});
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(c.smooth ? "11" : "00", checked);
+        EXPECT_EQ(c.shown, shown);
+        AppearanceSettings expected = start;
+        expected.smooth = !c.smooth, expected.speedPx = c.saved, expected.cutInAfterCurrent = !c.smooth;
         EXPECT_TRUE(Same(dlg.settings(), expected));
     }
 }

@@ -145,6 +145,8 @@ public:
             s.appearance.bandOpacity = Below(2) ? 100 : Below(101);
             s.appearance.outline = Below(2);
             s.appearance.separator = Below(2) ? "" : Text();
+            s.appearance.smooth = Below(2);
+            s.appearance.speedPx = Below(2) ? 0 : Below(2001);
             break;
         default:
             s.fileInterface.fileExec = Below(2);

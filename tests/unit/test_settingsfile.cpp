@@ -172,6 +172,10 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
         {"OUTLINE=1\r\n", [](AppearanceSettings& a) { a.outline = 1; }},
         {"SEPARATOR=8140819f8140\r\n", [](AppearanceSettings& a) { a.separator = "　◆　"; }},
         {"SEPARATOR=207c3d3b20\r\n", [](AppearanceSettings& a) { a.separator = " |=; "; }},
+        {"SMOOTH=1\r\n", [](AppearanceSettings& a) { a.smooth = 1; }},
+        {"SPEEDPX=35\r\n", [](AppearanceSettings& a) { a.speedPx = 35; }},
+        {"SEPARATOR=2a\r\nSMOOTH=1\r\nSPEEDPX=2000\r\n",
+         [](AppearanceSettings& a) { a.separator = "*", a.smooth = 1, a.speedPx = 2000; }},
         {"MONITOR=x\r\nBAND=1\r\nBANDRGB=255\r\nBANDOPACITY=60\r\nOUTLINE=1\r\nSEPARATOR=2a\r\n",
          [](AppearanceSettings& a) {
              a.monitorName = "x", a.bandOn = 1, a.bandColor = RGB(255, 0, 0), a.bandOpacity = 60, a.outline = 1,
