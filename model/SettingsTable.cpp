@@ -104,6 +104,8 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "SMOOTH", K::Int, numberField<&A::smooth>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "SPEEDPX", K::Int, numberField<&A::speedPx>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "CUTINAFTER", K::Int, numberField<&A::cutInAfterCurrent>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "WINDOWW", K::Int, numberField<&A::windowWidth>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "WINDOWH", K::Int, numberField<&A::windowHeight>(), L::Plain, kUnlessDefault, 0},
     };
     return rows;
 }

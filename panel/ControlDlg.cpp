@@ -68,6 +68,7 @@ BOOL CControlDlg::OnInitDialog() {
 
     m_listCtrl.SetExtendedStyle(0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     m_listKeys.attach(m_listCtrl.Hwnd());
+    m_anchors.record(m_hWnd, m_listCtrl.Hwnd());
     int column = 0;
     for (const ListColumn& c : kListColumns)
         m_listCtrl.InsertColumn(column++, c.header, c.format, fw::ScaledForWindow(m_hWnd, c.width));
@@ -197,6 +198,9 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_TIMER:
         OnTimer(wp);
+        return Default(msg, wp, lp);
+    case WM_SIZE:
+        m_anchors.follow(m_hWnd);
         return Default(msg, wp, lp);
     case WM_DPICHANGED_AFTERPARENT:
         // The system scales the page's controls to its new monitor, but not the columns.

@@ -10,6 +10,7 @@
 #include "framework/Gdi.h"
 #include "model/StartupState.h"
 #include "panel/CaptionListKeys.h"
+#include "panel/ChildAnchors.h"
 #include "panel/ControllerEvents.h"
 #include "panel/KirunController.h"
 
@@ -90,6 +91,7 @@ private:
 
     fw::ListView m_listCtrl;
     CaptionListKeys m_listKeys;
+    ChildAnchors m_anchors;  // the list grows with the page, the buttons keep to its right edge
     bool m_fileRowShown = false;
     fw::Brush m_bgBrush;
     KirunController m_controller;

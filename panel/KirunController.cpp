@@ -148,6 +148,13 @@ void KirunController::setAppearance(const AppearanceSettings& appearance) {
     applyAppearance();  // lays the strip out again
 }
 
+void KirunController::setWindowSize(int width, int height) {
+    if (width == m_appearance.windowWidth && height == m_appearance.windowHeight) return;
+    m_appearance.windowWidth = width;
+    m_appearance.windowHeight = height;
+    saveSettings();
+}
+
 void KirunController::applyAppearance() {
     if (!m_captionWin) return;
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);

@@ -60,6 +60,8 @@ public:
     // Erases the item; its caption leaves the strip, later captions stay tied to their items.
     void deleteItem(int position);
     void setAppearance(const AppearanceSettings& appearance);
+    // The main window's size as the operator left it, in pixels at 96 DPI; saved.
+    void setWindowSize(int width, int height);
     void setFileInterface(const FileInterfaceSettings& settings);
     // The watched file is an ordinary file with bytes in it (its size, not its text, is looked at).
     bool watchedFileHoldsText() const;

@@ -328,6 +328,24 @@ void DoubleClickAt(HWND hwnd, POINT client) {
     ClickAt(hwnd, client);
 }
 
+void DragOnScreen(POINT from, POINT to) {
+    auto send = [](POINT at, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+        Sleep(50);  // each step reaches the window's sizing loop on its own
+    };
+    send(from, 0);
+    send(from, MOUSEEVENTF_LEFTDOWN);
+    const int steps = 5;
+    for (int i = 1; i <= steps; ++i)
+        send(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0);
+    send(to, MOUSEEVENTF_LEFTUP);
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

@@ -93,6 +93,8 @@ void PressKey(WORD virtualKey);
 void PressChord(WORD modifier, WORD virtualKey);
 // Two real left clicks at a point of a window's client area, within the double-click time.
 void DoubleClickAt(HWND hwnd, POINT client);
+// A real drag with the left button from one screen point to another, in a few steps.
+void DragOnScreen(POINT from, POINT to);
 // The window with the keyboard focus in the thread that owns `window` (any process).
 HWND FocusOf(HWND window);
 // The text of the console window of another process, row by row ("\n" between rows, trailing

@@ -164,3 +164,49 @@ TEST(PageKeys, TimeLeftCountsDownOnTheRowsOnAirAndTheFileCaptionHasARowOfItsOwn)
 }
 
 }  // namespace
+
+namespace {
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+TEST(PageSize, DraggingTheBorderGrowsTheListKeepsTheButtonsAtTheEdgeAndIsRemembered) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText({{"ONE", 5}})));
+    SIZE grown{0, 0};
+    {
+        Desk desk(dir.path());
+        ASSERT_TRUE(desk.ready());
+        ASSERT_TRUE(BringToFront(desk));
+        const RECT window = ScreenRect(desk.main), list = ScreenRect(desk.list);
+        const RECT button = ScreenRect(GetDlgItem(desk.page, IDC_ADD_TO_CAPTION));
+        DragOnScreen(POINT{window.right - 2, window.bottom - 2}, POINT{window.right + 118, window.bottom + 78});
+        ASSERT_TRUE(WaitUntil([&] { return ScreenRect(desk.main).right > window.right + 100; }, kTimeout));
+        const RECT after = ScreenRect(desk.main);
+        const int dx = after.right - window.right, dy = after.bottom - window.bottom;
+        EXPECT_GT(dy, 60);
+        EXPECT_TRUE(WaitUntil([&] {
+            const RECT l = ScreenRect(desk.list);
+            return l.right - l.left == list.right - list.left + dx && l.bottom - l.top == list.bottom - list.top + dy;
+        }, kTimeout)) << "the list grows by as much as the window";
+        const RECT moved = ScreenRect(GetDlgItem(desk.page, IDC_ADD_TO_CAPTION));
+        EXPECT_EQ(button.left + dx, moved.left) << "the buttons keep their distance from the right edge";
+        EXPECT_EQ(button.top, moved.top);
+        EXPECT_EQ(button.right - button.left, moved.right - moved.left);
+        grown = SIZE{after.right - after.left, after.bottom - after.top};
+        EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(dir.file("Kirunner.ini")).find("WINDOWW=") != std::string::npos; },
+                              kTimeout));
+        PostMessageA(desk.main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(desk.program.WaitForExit(kTimeout));
+    }
+    Desk again(dir.path());
+    ASSERT_TRUE(again.ready());
+    const RECT reopened = ScreenRect(again.main);
+    EXPECT_EQ(grown.cx, reopened.right - reopened.left) << "at 96 DPI the size comes back as it was left";
+    EXPECT_EQ(grown.cy, reopened.bottom - reopened.top);
+}
+
+}  // namespace
