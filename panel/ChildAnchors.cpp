@@ -33,4 +33,7 @@ void ChildAnchors::follow(HWND parent) const {
         const int height = r.bottom - r.top + (c.grows ? dy : 0);
         SetWindowPos(c.hwnd, nullptr, x, r.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    // The parent's background is painted after the children moved, over them: all of it is
+    // drawn again, children included.
+    RedrawWindow(parent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -87,6 +87,11 @@ void TakePictures(KirunnerProcess& program) {
         }, kTimeout);
     }
     DWORD onAir = GetTickCount();
+    // Wider than it opens, so that the list shows its last column, the time left.
+    RECT opened{};
+    GetWindowRect(main, &opened);
+    SetWindowPos(main, nullptr, 0, 0, opened.right - opened.left + 240, opened.bottom - opened.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShotOf("main", main);
 
     // The caption text dialog, opened on the third item with テキスト変更.
