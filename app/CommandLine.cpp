@@ -25,8 +25,8 @@ void scanCommandOption(const std::string& argument, int& minutes, CommandLineSca
         command.kind = argument[1] == 'S' ? CaptionCommand::kShowItem : CaptionCommand::kHideItem;
         if (!scanBounded(argument, 1, INT_MAX, value)) scan.commandError = true;
         command.number = value;
-    } else if (fw::StartsWith(argument, "-C")) {
-        command.kind = CaptionCommand::kClearAll;
+    } else if (fw::StartsWith(argument, "-C") || fw::StartsWith(argument, "-X")) {
+        command.kind = argument[1] == 'C' ? CaptionCommand::kClearAll : CaptionCommand::kClearNow;
         if (argument.size() != 2) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-A") || fw::StartsWith(argument, "-I")) {
         command.kind = argument[1] == 'A' ? CaptionCommand::kShowText : CaptionCommand::kCutIn;

@@ -13,7 +13,7 @@ namespace {
 
 bool knownKind(std::uint32_t kind) {
     return (kind >= CaptionCommand::kShowItem && kind <= CaptionCommand::kShowText) ||
-           kind == CaptionCommand::kCutIn;
+           kind == CaptionCommand::kCutIn || kind == CaptionCommand::kClearNow;
 }
 
 bool carriesText(CaptionCommand::Kind kind) {
@@ -60,6 +60,7 @@ bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
         decoded.number = header.number;
         break;
     case CaptionCommand::kClearAll:
+    case CaptionCommand::kClearNow:
         if (header.textBytes != 0) return false;
         break;
     case CaptionCommand::kShowText:

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/AboutDlg.h"
 #include "app/Glass.h"
 #include "app/HomePage.h"
@@ -70,6 +72,7 @@ BOOL CKirunDlg::OnInitDialog() {
     if (controlPage.controller().batchMode()) {
         setVisible(FALSE);
     } else {
+        makeResizable();
         CenterWindow();
         controlPage.ShowWindow(SW_SHOW);
         setVisible(TRUE);
@@ -78,7 +81,48 @@ BOOL CKirunDlg::OnInitDialog() {
     queryComposition(&glassEnabled);
     glassMargins = glassMarginsFor(m_hWnd);
     applyGlass();
-    return TRUE;
+    if (!visible) return TRUE;
+    // The operator starts in the caption list, where the keys work the captions; a key
+    // pressed at once must not tick automatic exit.
+    Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(controlPage.listCtrl().Hwnd()), TRUE);
+    return FALSE;
+}
+
+void CKirunDlg::makeResizable() {
+    const RECT client = ClientRect();
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE)) | WS_THICKFRAME | WS_MAXIMIZEBOX;
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+    SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
+    RECT frame = client;
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    SetWindowPos(nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    m_anchors.record(m_hWnd, controlPage.Hwnd());
+    m_leastSize = SIZE{frame.right - frame.left, frame.bottom - frame.top};
+
+    const AppearanceSettings& stored = controlPage.controller().appearance();
+    if (stored.windowWidth <= 0 || stored.windowHeight <= 0) return;
+    // Stored at 96 DPI; never smaller than the window opens, never larger than its monitor's work area.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    auto bounded = [](int value, int least, int most) { return value < least ? least : value > most ? most : value; };
+    const int width = bounded(fw::ScaledForWindow(m_hWnd, stored.windowWidth), m_leastSize.cx,
+                              std::max<int>(m_leastSize.cx, work.right - work.left));
+    const int height = bounded(fw::ScaledForWindow(m_hWnd, stored.windowHeight), m_leastSize.cy,
+                               std::max<int>(m_leastSize.cy, work.bottom - work.top));
+    SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CKirunDlg::OnExitSizeMove() {
+    if (!m_sizing) return;  // moved, not resized
+    m_sizing = false;
+    RECT window{};
+    if (IsZoomed(m_hWnd) || !GetWindowRect(m_hWnd, &window)) return;
+    const int dpi = fw::ScaledForWindow(m_hWnd, 96);
+    controlPage.controller().setWindowSize(MulDiv(window.right - window.left, 96, dpi),
+                                           MulDiv(window.bottom - window.top, 96, dpi));
 }
 
 void CKirunDlg::setVisible(BOOL show) {
@@ -113,6 +157,18 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DWMCOMPOSITIONCHANGED:
         return OnCompositionChanged(wp, lp);
+    case WM_SIZE:
+        m_anchors.follow(m_hWnd);
+        break;
+    case WM_SIZING:
+        m_sizing = true;
+        break;
+    case WM_EXITSIZEMOVE:
+        OnExitSizeMove();
+        break;
+    case WM_GETMINMAXINFO:
+        if (m_leastSize.cx > 0) reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = POINT{m_leastSize.cx, m_leastSize.cy};
+        break;
     case WM_DPICHANGED:
         // Moved to a monitor of another resolution: the system scales the dialog, the glass
         // follows here.

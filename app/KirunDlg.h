@@ -10,6 +10,7 @@
 #include "app/OscReceiver.h"
 #include "framework/Dialog.h"
 #include "model/StartupState.h"
+#include "panel/ChildAnchors.h"
 #include "panel/ControlDlg.h"
 
 class CKirunDlg : public fw::Dialog {
@@ -56,4 +57,12 @@ private:
     void OnAutoExitClicked();
     void OnWindowPosChanging(WPARAM wp, LPARAM lp);
     LRESULT OnCompositionChanged(WPARAM wp, LPARAM lp);
+    // Gives the window a sizing border, keeping its client area, and takes the stored size.
+    void makeResizable();
+    // Keeps the size the operator gave the window by dragging its border.
+    void OnExitSizeMove();
+
+    ChildAnchors m_anchors;   // the control page grows with the window
+    SIZE m_leastSize{0, 0};   // the window as it opened
+    bool m_sizing = false;    // the operator is dragging the border
 };

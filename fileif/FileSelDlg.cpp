@@ -35,15 +35,11 @@ bool CFileSelDlg::OnButtonClicked(int id) {
     return true;
 }
 
-// Puts the chosen file into the path; every exchanged control is written from the members
-// again, so the check box returns to its value from when the dialog opened.
+// Puts the chosen file into the path; the tick of 機能有効 and the minutes stay as the
+// operator left them.
 void CFileSelDlg::OnBrowse() {
     std::string chosen;
     if (!fw::OpenFileDialog(m_hWnd, kFilter, "TXT", "*.txt", OFN_FILEMUSTEXIST, chosen)) return;
     filePath = chosen;
-    // The minutes stay as typed: only the path and the check box are written again.
-    HWND minutes = GetDlgItem(IDC_FILE_MINUTES_EDIT);
-    const std::string typed = fw::GetWindowTextString(minutes);
-    UpdateData(FALSE);
-    SetWindowTextA(minutes, typed.c_str());
+    SetDlgItemTextA(m_hWnd, IDC_FILE_PATH, filePath.c_str());
 }

@@ -11,6 +11,7 @@ struct CaptionCommand {
         kShowText = 4,  // put `text` on air for `minutes` under a key of its own
         kShowStrip = 5, // show the strip (`number` 1) or hide it (`number` 0), as 表示ON/表示OFF
         kCutIn = 6,     // put `text` on air for `minutes` ahead of the cycle, repeating
+        kClearNow = 7,  // take every caption off air and blank the strip at once, without draining
     };
     Kind kind = kClearAll;
     int number = 0;

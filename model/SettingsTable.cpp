@@ -116,6 +116,8 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OSCADDRESS", K::Text, textField<&O::address>(), L::KeepWhenEmpty, kUnlessDefault,
          kMaxOscAddressBytes},
         {kSystem, "OSCALLOW", K::Text, textField<&O::allowed>(), L::Plain, kUnlessDefault, kMaxOscAllowedBytes},
+        {kSystem, "WINDOWW", K::Int, numberField<&A::windowWidth>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "WINDOWH", K::Int, numberField<&A::windowHeight>(), L::Plain, kUnlessDefault, 0},
     };
     return rows;
 }

@@ -10,8 +10,10 @@
 #include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
 #include "framework/UniqueHandle.h"
+#include "display/RunList.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
+#include "panel/TimeLeftText.h"
 #include "resource.h"
 
 namespace {
@@ -20,13 +22,20 @@ const char kSelectToChange[] = "設定変更するデータを一覧で選択し
 const char kConfirmDelete[] = "選択したデータを削除しますか？";
 const char kSelectToDelete[] = "削除更するデータを一覧で選択してください";
 const char kNotOnDisplay[] = "削除するデータは表示データに含まれていません";
+const char kShowFileNow[] = "ファイルにあるテキストを今すぐ表示しますか？";
 const char kListFull[] = "これ以上テキストを追加できません（登録できるのは60000件までです）";
 
 const char kOnAir[] = "表示中";
 const char kCutInShow[] = "割り込み表示";
 const char kCutInEnd[] = "割り込み終了";
 const char kOffAir[] = "------";
+const char kFileRowMark[] = "ファイル";  // the number column of the watched file's caption
+const int kTextColumn = 3;
+const int kTimeLeftColumn = 4;
 const COLORREF kPageColor = RGB(100, 100, 100);
+const COLORREF kUnfocusedSelectionText = RGB(255, 255, 255);
+const char kAddTextTitle[] = "テキスト追加";
+const char kChangeTextTitle[] = "テキスト変更";
 
 // The list's columns, their widths in pixels at 96 DPI.
 struct ListColumn {
@@ -39,6 +48,7 @@ const ListColumn kListColumns[] = {
     {"表示(分)", LVCFMT_CENTER, 70},
     {"状態", LVCFMT_CENTER, 50},
     {"ロールテキスト(先頭部)", LVCFMT_LEFT, 300},
+    {"残り時間", LVCFMT_CENTER, 60},
 };
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3
@@ -57,6 +67,8 @@ BOOL CControlDlg::OnInitDialog() {
     SetWindowTextA(m_hWnd, "Kirunner");
 
     m_listCtrl.SetExtendedStyle(0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    m_listKeys.attach(m_listCtrl.Hwnd());
+    m_anchors.record(m_hWnd, m_listCtrl.Hwnd());
     int column = 0;
     for (const ListColumn& c : kListColumns)
         m_listCtrl.InsertColumn(column++, c.header, c.format, fw::ScaledForWindow(m_hWnd, c.width));
@@ -72,6 +84,7 @@ BOOL CControlDlg::OnInitDialog() {
 }
 
 void CControlDlg::refreshList() {
+    const int selected = m_listCtrl.GetFirstSelected();
     m_listCtrl.SetRedraw(false);
     m_listCtrl.DeleteAllItems();
     m_listCtrl.ReserveItems(m_controller.captionList().count());
@@ -86,15 +99,30 @@ void CControlDlg::refreshList() {
         m_listCtrl.SetItemText(row, 2, item.m_state ? kOnAir : kOffAir);
         // The text is asked for when a row is drawn or read: the list view keeps no copy of
         // texts of up to a thousand bytes for each of up to 60,000 rows.
-        m_listCtrl.SetItemText(row, 3, LPSTR_TEXTCALLBACKA);
+        m_listCtrl.SetItemText(row, kTextColumn, LPSTR_TEXTCALLBACKA);
         ++row;
     }
+    m_fileRowShown = false;
+    std::string fileText;
+    showFileRow(m_controller.fileCaptionOnAir(fileText) ? &fileText : nullptr);
+    showTimesLeft();
+    if (selected != -1) selectRow(selected);
     m_listCtrl.SetRedraw(true);
+}
+
+void CControlDlg::selectRow(int row) {
+    const int rows = m_listCtrl.GetItemCount();
+    if (rows == 0) return;
+    if (row >= rows) row = rows - 1;
+    const HWND list = m_listCtrl.Hwnd();
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list, row);
+    ListView_EnsureVisible(list, row, FALSE);
 }
 
 void CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
     LVITEMA& item = info->item;
-    if (!(item.mask & LVIF_TEXT) || item.iSubItem != 3 || !item.pszText || item.cchTextMax <= 0)
+    if (!(item.mask & LVIF_TEXT) || item.iSubItem != kTextColumn || !item.pszText || item.cchTextMax <= 0)
         return;
     item.pszText[0] = '\0';
     if (!m_controller.captionList().contains(item.iItem)) return;
@@ -105,8 +133,45 @@ void CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
 
 void CControlDlg::rowChanged(int position) {
     const CaptionList& captions = m_controller.captionList();
-    if (captions.contains(position))
-        m_listCtrl.SetItemText(position, 2, captions.at(position).m_state ? kOnAir : kOffAir);
+    if (!captions.contains(position)) return;
+    const bool onAir = captions.at(position).m_state != 0;
+    m_listCtrl.SetItemText(position, 2, onAir ? kOnAir : kOffAir);
+    const int tenths = m_controller.tenthsLeft(position);
+    m_listCtrl.SetItemText(position, kTimeLeftColumn, onAir && tenths >= 0 ? timeLeftText(tenths).c_str() : "");
+}
+
+void CControlDlg::showFileRow(const std::string* text) {
+    const int row = m_controller.captionList().count();
+    const HWND list = m_listCtrl.Hwnd();
+    if (!text) {
+        if (!m_fileRowShown) return;
+        const bool wasSelected = ListView_GetItemState(list, row, LVIS_SELECTED) != 0;
+        ListView_DeleteItem(list, row);
+        m_fileRowShown = false;
+        if (wasSelected) selectRow(row);
+        return;
+    }
+    if (!m_fileRowShown) {
+        m_listCtrl.InsertItem(row, kFileRowMark);
+        m_fileRowShown = true;
+    }
+    char minutes[16];
+    std::snprintf(minutes, sizeof minutes, "%d", m_controller.fileInterface().fileMinute);
+    m_listCtrl.SetItemText(row, 1, minutes);
+    m_listCtrl.SetItemText(row, 2, kOnAir);
+    m_listCtrl.SetItemText(row, kTextColumn, text->c_str());
+    m_listCtrl.SetItemText(row, kTimeLeftColumn,
+                           timeLeftText(m_controller.tenthsLeft(kFileCaptionIndex)).c_str());
+}
+
+void CControlDlg::showTimesLeft() {
+    const CaptionList& captions = m_controller.captionList();
+    for (const auto& onAir : m_controller.timesLeft()) {
+        const int index = onAir.first;
+        const int row = index == kFileCaptionIndex ? fileRow() : captions.contains(index) ? index : -1;
+        if (row == -1) continue;
+        m_listCtrl.SetItemText(row, kTimeLeftColumn, timeLeftText(onAir.second).c_str());
+    }
 }
 
 void CControlDlg::closeRequested() {
@@ -134,6 +199,9 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
+    case WM_SIZE:
+        m_anchors.follow(m_hWnd);
+        return Default(msg, wp, lp);
     case WM_DPICHANGED_AFTERPARENT:
         // The system scales the page's controls to its new monitor, but not the columns.
         scaleListColumns();
@@ -156,10 +224,47 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 bool CControlDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
-    if (id != IDC_CAPTION_LIST || header->code != LVN_GETDISPINFOA) return false;
-    OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+    if (id != IDC_CAPTION_LIST) return false;
     result = 0;
-    return true;
+    switch (header->code) {
+    case LVN_GETDISPINFOA:
+        OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+        return true;
+    case NM_CUSTOMDRAW:
+        result = OnListCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+        return true;
+    case NM_RETURN:
+        OnAddToCaption();
+        return true;
+    case NM_DBLCLK:
+        // A double-click below the rows hits none.
+        if (reinterpret_cast<NMITEMACTIVATE*>(header)->iItem >= 0) OnAddToCaption();
+        return true;
+    case LVN_KEYDOWN:
+        OnListKey(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+        return true;
+    }
+    return false;
+}
+
+void CControlDlg::OnListKey(WORD key) {
+    if (key == VK_DELETE) OnDeleteText();
+    else if (key == VK_F2) OnChangeText();
+    else if (key == 'N' && GetKeyState(VK_CONTROL) < 0) OnAddText();
+}
+
+// The list keeps showing its selection while the focus is elsewhere; the system's pale colour
+// for it is hardly seen, so it is drawn in the page's own grey.
+LRESULT CControlDlg::OnListCustomDraw(NMLVCUSTOMDRAW* draw) const {
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    const HWND list = m_listCtrl.Hwnd();
+    const int row = static_cast<int>(draw->nmcd.dwItemSpec);
+    if (GetFocus() == list || !ListView_GetItemState(list, row, LVIS_SELECTED)) return CDRF_DODEFAULT;
+    draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+    draw->clrText = kUnfocusedSelectionText;
+    draw->clrTextBk = kPageColor;
+    return CDRF_NEWFONT;
 }
 
 bool CControlDlg::OnButtonClicked(int id) {
@@ -175,6 +280,7 @@ bool CControlDlg::OnButtonClicked(int id) {
     case IDC_FILE_INTERFACE: OnFileInterface(); return true;
     case ID_CUTIN_SHOW: OnCutIn(); return true;
     case ID_CUTIN_END: OnEndCutIn(); return true;
+    case IDC_CLEAR_NOW: m_controller.clearNow(); return true;
     }
     return fw::Dialog::OnButtonClicked(id);
 }
@@ -182,8 +288,9 @@ bool CControlDlg::OnButtonClicked(int id) {
 int CControlDlg::selectedItem(const char* noSelectionMessage) const {
     // The highlighted row: the selection mark stays behind when a click on the blank area
     // below the rows takes the highlight away.
+    // The watched file's row is no item: it counts as no selection.
     int position = m_listCtrl.GetFirstSelected();
-    if (position == -1) {
+    if (position == -1 || position == fileRow()) {
         fw::ShowMessage(noSelectionMessage);
         return -1;
     }
@@ -197,6 +304,11 @@ void CControlDlg::OnAddToCaption() {
 }
 
 void CControlDlg::OnRemoveFromDisplay() {
+    const int row = m_listCtrl.GetFirstSelected();
+    if (row != -1 && row == fileRow()) {
+        m_controller.takeFileCaptionOffAir();
+        return;
+    }
     int position = selectedItem(kSelectToShow);
     if (position == -1 || !captionWin()) return;
     if (!m_controller.takeOffAir(position)) fw::ShowMessage(kNotOnDisplay);
@@ -246,8 +358,10 @@ void CControlDlg::OnAddText() {
     }
     CKirunSettingDlg dlg;
     dlg.setData(CKirunData());
+    dlg.setTitle(kAddTextTitle);
     if (dlg.DoModal() != IDOK) return;
     m_controller.addItem(dlg.m_data);
+    selectRow(m_controller.captionList().count() - 1);
 }
 
 void CControlDlg::OnChangeText() {
@@ -255,8 +369,10 @@ void CControlDlg::OnChangeText() {
     if (position == -1) return;
     CKirunSettingDlg dlg;
     dlg.setData(m_controller.captionList().at(position));
+    dlg.setTitle(kChangeTextTitle);
     if (dlg.DoModal() != IDOK) return;
     m_controller.changeItem(position, dlg.m_data);
+    selectRow(position);
 }
 
 void CControlDlg::OnDeleteText() {
@@ -264,6 +380,8 @@ void CControlDlg::OnDeleteText() {
     if (position == -1) return;
     if (fw::ShowMessage(kConfirmDelete, MB_YESNO) != IDYES) return;
     m_controller.deleteItem(position);
+    // The row that moved up into its place, or the new last row.
+    selectRow(position);
 }
 
 HBRUSH CControlDlg::OnCtlColor(HDC, HWND, UINT msg) {
@@ -281,9 +399,15 @@ void CControlDlg::OnFileInterface() {
     chosen.fileExec = dlg.fileExec;
     chosen.filePath = dlg.filePath;
     chosen.fileMinute = dlg.fileMinute;
+    const bool switchedOn = chosen.fileExec != 0 && current.fileExec == 0;
     m_controller.setFileInterface(chosen);
+    // No: the text already in the file waits for its next save, as ever.
+    if (switchedOn && m_controller.watchedFileHoldsText() && fw::ShowMessage(kShowFileNow, MB_YESNO) == IDYES)
+        m_controller.showWatchedFileNow();
 }
 
 void CControlDlg::OnTimer(UINT_PTR id) {
-    if (id == kFileCheckTimer) m_controller.checkTextFile();
+    if (id != kFileCheckTimer) return;
+    m_controller.checkTextFile();
+    showTimesLeft();
 }

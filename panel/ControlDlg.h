@@ -9,6 +9,8 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "model/StartupState.h"
+#include "panel/CaptionListKeys.h"
+#include "panel/ChildAnchors.h"
 #include "panel/ControllerEvents.h"
 #include "panel/KirunController.h"
 
@@ -48,6 +50,14 @@ private:
     void refreshList();
     void rowChanged(int position) override;
     void listChanged() override { refreshList(); }
+    void fileCaptionChanged(const std::string* text) override { showFileRow(text); }
+    // The watched file's caption (`text`, null when it is off air) as a row below the items
+    // while it is on air; no row otherwise.
+    void showFileRow(const std::string* text);
+    // The row of the watched file's caption; -1 when it has none.
+    int fileRow() const { return m_fileRowShown ? m_controller.captionList().count() : -1; }
+    // Sets the time-left column of the rows on air, and nothing else.
+    void showTimesLeft();
     // Closes the main window, which ends the program.
     void closeRequested() override;
     int showMessage(const char* text, UINT type) override;
@@ -60,6 +70,9 @@ private:
     void OnAddToCaption();
     void OnRemoveFromDisplay();
     void OnGetDispInfo(NMLVDISPINFOA* info);
+    // Delete, F2 and Ctrl+N on the list: as テキスト削除, テキスト変更 and テキスト追加.
+    void OnListKey(WORD key);
+    LRESULT OnListCustomDraw(NMLVCUSTOMDRAW* draw) const;
     void OnCaptionSettings();
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
@@ -72,8 +85,14 @@ private:
     void scaleListColumns();
     // The selected item; -1 when none is (after showing the message) or the row is no item.
     int selectedItem(const char* noSelectionMessage) const;
+    // Selects the row (the last one when `row` lies beyond it), gives it the list's focus mark
+    // and scrolls it into view; nothing when the list is empty.
+    void selectRow(int row);
 
     fw::ListView m_listCtrl;
+    CaptionListKeys m_listKeys;
+    ChildAnchors m_anchors;  // the list grows with the page, the buttons keep to its right edge
+    bool m_fileRowShown = false;
     fw::Brush m_bgBrush;
     KirunController m_controller;
 };

@@ -1,5 +1,7 @@
 #pragma once
 // How the program's controller reports to the page that shows it.
+#include <string>
+
 #include "panel/OperatorMessages.h"
 
 class ControllerEvents : public OperatorMessages {
@@ -9,6 +11,8 @@ public:
     // Items were added, changed, removed or loaded, or many states changed at once: every row
     // is to be shown again.
     virtual void listChanged() = 0;
+    // The watched file's caption went on air or was renewed with `text`, or went off air (null).
+    virtual void fileCaptionChanged(const std::string* text) { (void)text; }
     // The program is to end, as when the operator closes the main window.
     virtual void closeRequested() = 0;
 

@@ -149,6 +149,13 @@ void KirunController::setAppearance(const AppearanceSettings& appearance) {
     applyAppearance();  // lays the strip out again
 }
 
+void KirunController::setWindowSize(int width, int height) {
+    if (width == m_appearance.windowWidth && height == m_appearance.windowHeight) return;
+    m_appearance.windowWidth = width;
+    m_appearance.windowHeight = height;
+    saveSettings();
+}
+
 void KirunController::applyAppearance() {
     if (!m_captionWin) return;
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
@@ -165,10 +172,28 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
     }
     // The file's caption has no row to take it off air: switching the interface off or
     // watching another file does it here.
-    if (m_captionWin && (settings.fileExec == 0 || pathChanged)) m_captionWin->removeKirun(kFileCaptionIndex);
+    if (m_captionWin && (settings.fileExec == 0 || pathChanged) && m_captionWin->removeKirun(kFileCaptionIndex))
+        m_events.fileCaptionChanged(nullptr);
     m_fileInterface = settings;
     if (watchMoved) watchFileFolder();
     saveSettings();
+}
+
+bool KirunController::watchedFileHoldsText() const {
+    if (!isWatchablePath(m_fileInterface.filePath)) return false;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(m_fileInterface.filePath.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    return data.nFileSizeHigh != 0 || data.nFileSizeLow != 0;
+}
+
+void KirunController::showWatchedFileNow() {
+    if (m_fileInterface.fileExec == 0) return;
+    // A baseline of zeroes: the file as it is counts as a new version.
+    m_fileWatch = TextFileWatch();
+    m_fileWatch.lastFileDataValid = 1;
+    ++m_fileLookTicket;
+    checkTextFile();
 }
 
 CommandResult KirunController::runCommand(const CaptionCommand& command) {
@@ -187,6 +212,9 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         break;
     case CaptionCommand::kClearAll:
         takeEverythingOffAir();
+        break;
+    case CaptionCommand::kClearNow:
+        clearNow();
         break;
     case CaptionCommand::kShowText:
         if (m_captionWin)
@@ -210,9 +238,25 @@ void KirunController::takeEverythingOffAir() {
         m_captionList.setStateAt(position, 0);
         m_events.rowChanged(position);
     }
-    m_captionWin->removeKirun(kFileCaptionIndex);
+    if (m_captionWin->removeKirun(kFileCaptionIndex)) m_events.fileCaptionChanged(nullptr);
     m_captionWin->removeKirun(kFreeTextIndex);
     m_captionWin->removeKirun(kCutInIndex);
+}
+
+void KirunController::clearNow() {
+    if (!m_captionWin) return;
+    takeEverythingOffAir();
+    // The strip would scroll its last caption out; a strip made anew is blank at once.
+    const bool wasRolling = m_captionWin->rolling() != FALSE;
+    const bool shown = IsWindowVisible(m_captionWin->Hwnd()) != FALSE;
+    m_captionWin->setOwner(nullptr);
+    m_captionWin->setEndListener(nullptr);
+    m_captionWin->DestroyWindow();
+    m_captionWin = nullptr;
+    createStrip();
+    if (m_captionWin && !shown) m_captionWin->ShowWindow(SW_HIDE);
+    // Rolling has ended, as after the last caption had scrolled out.
+    if (wasRolling) onAllRollEnd();
 }
 
 void KirunController::cutIn(const std::string& text, int minutes) {
@@ -234,7 +278,36 @@ bool KirunController::cutInOnAir() const {
     return m_captionWin && m_captionWin->runList().find(kCutInIndex) != nullptr;
 }
 
+int KirunController::tenthsLeft(int index) const {
+    const RunItem* item = m_captionWin ? m_captionWin->runList().find(index) : nullptr;
+    return item ? item->remaining : -1;
+}
+
+std::vector<std::pair<int, int>> KirunController::timesLeft() const {
+    std::vector<std::pair<int, int>> times;
+    if (!m_captionWin) return times;
+    const RunList& run = m_captionWin->runList();
+    times.reserve(static_cast<size_t>(run.count()));
+    for (int position = 0; position < run.count(); ++position)
+        times.emplace_back(run.at(position).index, run.at(position).remaining);
+    return times;
+}
+
+bool KirunController::fileCaptionOnAir(std::string& text) const {
+    const RunItem* item = m_captionWin ? m_captionWin->runList().find(kFileCaptionIndex) : nullptr;
+    if (!item) return false;
+    text = item->text;
+    return true;
+}
+
+bool KirunController::takeFileCaptionOffAir() {
+    if (!m_captionWin || !m_captionWin->removeKirun(kFileCaptionIndex)) return false;
+    m_events.fileCaptionChanged(nullptr);
+    return true;
+}
+
 void KirunController::onKirunEnd(int index) {
+    if (index == kFileCaptionIndex) m_events.fileCaptionChanged(nullptr);  // still listed until this returns
     if (!m_captionList.contains(index)) return;  // the text-file caption among others
     m_captionList.setStateAt(index, 0);
     // Only the row's state changes: many captions may end in one tick, and showing the whole
@@ -283,6 +356,8 @@ void KirunController::takeFileLook() {
     if (!m_fileReader.take(look)) return;
     if (look.ticket != m_fileLookTicket) return;  // taken for a file or switch since changed
     m_fileWatch = look.watch;
-    if (look.shown && m_captionWin)
+    if (look.shown && m_captionWin) {
         m_captionWin->addKirun(kFileCaptionIndex, look.text.c_str(), m_fileInterface.fileMinute, this);
+        m_events.fileCaptionChanged(&look.text);
+    }
 }

@@ -9,6 +9,8 @@
 // It owns the strip object (CKirunWin, created with new, deleting itself once its window is
 // gone) and listens to it; the page lends it nothing but the events.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "display/KirunListener.h"
 #include "fileif/TextFileReader.h"
@@ -51,13 +53,21 @@ public:
     // Takes the item off air; false when it was not on air (or there is no strip).
     bool takeOffAir(int position);
     void showStrip(bool shown);
+    // Takes every caption off air and blanks the strip at once, without letting it scroll out.
+    void clearNow();
     void addItem(const CKirunData& item);
     // Replaces the item's text and minutes; its on-air state stays as it is now.
     void changeItem(int position, const CKirunData& edited);
     // Erases the item; its caption leaves the strip, later captions stay tied to their items.
     void deleteItem(int position);
     void setAppearance(const AppearanceSettings& appearance);
+    // The main window's size as the operator left it, in pixels at 96 DPI; saved.
+    void setWindowSize(int width, int height);
     void setFileInterface(const FileInterfaceSettings& settings);
+    // The watched file is an ordinary file with bytes in it (its size, not its text, is looked at).
+    bool watchedFileHoldsText() const;
+    // Puts the watched file's text on air at once, as if it had just been saved.
+    void showWatchedFileNow();
     // Gives the strip the look the appearance settings describe.
     void applyAppearance();
     // The caption that cuts in ahead of the cycle: a text, or the text and minutes of a list item
@@ -67,6 +77,14 @@ public:
     bool cutInItem(int position);
     bool endCutIn();
     bool cutInOnAir() const;
+    // Tenths of a second left for the caption on air under the run-list index; -1 when none is.
+    int tenthsLeft(int index) const;
+    // The captions on air as (run-list index, tenths left), in run-list order.
+    std::vector<std::pair<int, int>> timesLeft() const;
+    // The watched file's caption as it is on air; false when it is not.
+    bool fileCaptionOnAir(std::string& text) const;
+    // Takes the watched file's caption off air; false when it was not on air.
+    bool takeFileCaptionOffAir();
     // Changes what is on air as a command asks; never the list or the settings file.
     CommandResult runCommand(const CaptionCommand& command);
     // Takes the result of a finished look, then starts the next look on the file reader

@@ -34,6 +34,12 @@ BOOL CKirunSettingDlg::OnInitDialog() {
     m_editMinutes = m_data.m_minutes;
     m_editText = m_data.m_text;
     fw::Dialog::OnInitDialog();
-    return TRUE;
+    if (!m_title.empty()) SetWindowTextA(m_hWnd, m_title.c_str());
+    // The operator types the text first: the focus is in its box, the caret after its end.
+    HWND text = GetDlgItem(IDC_CAPTION_TEXT);
+    SetFocus(text);
+    const int end = GetWindowTextLengthA(text);
+    SendMessageA(text, EM_SETSEL, static_cast<WPARAM>(end), end);
+    return FALSE;
 }
 

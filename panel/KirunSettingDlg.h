@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -15,6 +16,8 @@ public:
     explicit CKirunSettingDlg(HWND parent = nullptr);
 
     void setData(CKirunData data);
+    // The window's title: what the dialog is opened for; the template's title when none is given.
+    void setTitle(std::string title) { m_title = std::move(title); }
 
     fw::UpDown m_spinMinutes;
     std::string m_editText;
@@ -26,4 +29,5 @@ protected:
 
 private:
     int m_editMinutes = 0;  // as typed, checked when saved
+    std::string m_title;
 };

@@ -1,16 +1,20 @@
 #include "panel/PropatyDlg.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "framework/App.h"
 #include "framework/CommonDialogs.h"
+#include "framework/MessageBox.h"
 #include "model/AppearanceRules.h"
+#include "panel/CaptionPreview.h"
 #include "panel/RGBSetDlg.h"
 #include "resource.h"
 
 namespace {
+const char kFontTooLarge[] = "文字の大きさは%dポイントまでです";
 
 // The text colour of a fixed colour choice, as its swatch shows it.
 COLORREF presetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
@@ -89,7 +93,30 @@ BOOL CPropatyDlg::OnInitDialog() {
     return TRUE;
 }
 
+LRESULT CPropatyDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DRAWITEM && wp == IDC_PREVIEW) {
+        OnDrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        return TRUE;
+    }
+    return fw::Dialog::HandleMessage(msg, wp, lp);
+}
+
+void CPropatyDlg::OnDrawPreview(const DRAWITEMSTRUCT& draw) const {
+    AppearanceSettings shown = m_settings;
+    // The check boxes are taken by OK; the sample follows them at once.
+    shown.bandOn = IsDlgButtonChecked(m_hWnd, IDC_BAND_ON) == BST_CHECKED ? 1 : 0;
+    shown.outline = IsDlgButtonChecked(m_hWnd, IDC_OUTLINE) == BST_CHECKED ? 1 : 0;
+    drawCaptionPreview(draw.hDC, draw.rcItem, shown, fw::LogPixelsY());
+}
+
 bool CPropatyDlg::OnButtonClicked(int id) {
+    const bool handled = routeButton(id);
+    // Whatever a button changed, the sample shows it.
+    if (m_hWnd) InvalidateRect(GetDlgItem(IDC_PREVIEW), nullptr, FALSE);
+    return handled;
+}
+
+bool CPropatyDlg::routeButton(int id) {
     switch (id) {
     case IDC_COLOR_WHITE:
     case IDC_COLOR_BLACK:
@@ -188,9 +215,29 @@ void CPropatyDlg::OnFontButton() {
     LOGFONTA shown = m_settings.logFont;
     shown.lfHeight = MulDiv(shown.lfHeight, fw::LogPixelsY(), kStoredFontDpi);
     if (!fw::ChooseFontDialog(m_hWnd, shown, CF_SCREENFONTS)) return;
+    // A caption taller than a quarter of its monitor would cover the picture it runs over.
+    const int tallest = tallestCaptionPixels();
+    if (shown.lfHeight < -tallest || shown.lfHeight > tallest) {
+        char message[96];
+        // Rounded down: the bound named is one the dialog takes.
+        std::snprintf(message, sizeof message, kFontTooLarge, tallest * 72 / fw::LogPixelsY());
+        fw::ShowMessage(message);
+        return;
+    }
     shown.lfHeight = MulDiv(shown.lfHeight, kStoredFontDpi, fw::LogPixelsY());
     m_settings.logFont = shown;
     updateFontLabels();
+}
+
+int CPropatyDlg::tallestCaptionPixels() const {
+    const std::vector<MonitorInfo> monitors = connectedMonitors();
+    // The monitor chosen in the list now, not yet taken by OK.
+    const int entry = static_cast<int>(SendDlgItemMessageA(m_hWnd, IDC_MONITOR_LIST, CB_GETCURSEL, 0, 0));
+    const bool chosen = entry >= 0 && entry < static_cast<int>(m_monitorChoices.m_names.size());
+    const MonitorInfo* monitor =
+        stripMonitor(monitors, chosen ? m_monitorChoices.m_names[static_cast<size_t>(entry)] : std::string());
+    const int height = monitor ? monitor->m_rect.bottom - monitor->m_rect.top : GetSystemMetrics(SM_CYSCREEN);
+    return height / 4;
 }
 
 void CPropatyDlg::updateFontLabels() {

@@ -40,6 +40,7 @@ protected:
     void OnCancel() override;
     bool OnButtonClicked(int id) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     fw::UpDown m_spinGap;
@@ -54,6 +55,7 @@ private:
     fw::Brush m_brushShadow;
     fw::Brush m_brushBand;
 
+    bool routeButton(int id);
     void OnColorChoice();
     void OnSizeChoice();
     void OnFontButton();
@@ -66,6 +68,10 @@ private:
 
     void updateColorButtons();
     void updateFontLabels();
+    // The sample caption in the look the controls show now.
+    void OnDrawPreview(const DRAWITEMSTRUCT& draw) const;
+    // The tallest caption font, in pixels of the display, for the monitor chosen in the list.
+    int tallestCaptionPixels() const;
     bool pickColor(COLORREF& color);
     void setShadowColor(COLORREF color);
     void repaintSwatch(int id) const;

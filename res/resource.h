@@ -34,6 +34,9 @@
 // Commands of the caption list's context menu.
 #define ID_CUTIN_SHOW           40001
 #define ID_CUTIN_END            40002
+#define IDC_CLEAR_NOW           1300
+/* Appearance dialog (131): the sample caption */
+#define IDC_PREVIEW             1301
 
 /* Caption text dialog (129) */
 #define IDC_MINUTES_EDIT        1005

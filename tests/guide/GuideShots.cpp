@@ -22,7 +22,9 @@ namespace {
 
 const DWORD kTimeout = 20000;
 const char kFolder[] = "C:\\Kirunner";
-const char kCaptionDialog[] = "キルン設定";  // the caption text and the appearance dialog
+const char kAppearanceDialog[] = "キルン設定";
+const char kAddTextDialog[] = "テキスト追加";  // the caption text dialog, as each command opens it
+const char kChangeTextDialog[] = "テキスト変更";
 const UINT kAboutCommand = 0x0010;
 // At 40 pixels a second: the first caption has passed twice (it follows itself once when it
 // starts) and the second has come well in.
@@ -85,18 +87,23 @@ void TakePictures(KirunnerProcess& program) {
         }, kTimeout);
     }
     DWORD onAir = GetTickCount();
+    // Wider than it opens, so that the list shows its last column, the time left.
+    RECT opened{};
+    GetWindowRect(main, &opened);
+    SetWindowPos(main, nullptr, 0, 0, opened.right - opened.left + 240, opened.bottom - opened.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShotOf("main", main);
 
     // The caption text dialog, opened on the third item with テキスト変更.
     SelectListRow(list, 2);
     PostClick(page, IDC_CHANGE_TEXT);
-    HWND dialog = Shown(program.WaitForDialog(kCaptionDialog, kTimeout));
+    HWND dialog = Shown(program.WaitForDialog(kChangeTextDialog, kTimeout));
     ShotOf("caption-text", dialog);
     if (dialog) CloseWith(dialog, IDCANCEL);
 
     // The appearance dialog as it opens, and the colour dialog of the user's text colour.
     PostClick(page, IDC_CAPTION_SETTINGS);
-    dialog = Shown(program.WaitForDialog(kCaptionDialog, kTimeout));
+    dialog = Shown(program.WaitForDialog(kAppearanceDialog, kTimeout));
     ShotOf("appearance", dialog);
     if (dialog) {
         PostClick(dialog, IDC_COLOR_USER);
@@ -129,7 +136,7 @@ void TakePictures(KirunnerProcess& program) {
     const std::string ini = std::string(kFolder) + "\\Kirunner.ini";
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
     PostClick(page, IDC_ADD_TEXT);
-    dialog = Shown(program.WaitForDialog(kCaptionDialog, kTimeout));
+    dialog = Shown(program.WaitForDialog(kAddTextDialog, kTimeout));
     if (dialog) {
         SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, "お知らせ");
         PostClick(dialog, IDOK);

@@ -74,6 +74,8 @@ void LoadSettings(const std::string& path, Settings& s) {
     a.smooth = file.readInt(kSystem, "SMOOTH", a.smooth);
     a.speedPx = file.readInt(kSystem, "SPEEDPX", a.speedPx);
     a.cutInAfterCurrent = file.readInt(kSystem, "CUTINAFTER", a.cutInAfterCurrent);
+    a.windowWidth = file.readInt(kSystem, "WINDOWW", a.windowWidth);
+    a.windowHeight = file.readInt(kSystem, "WINDOWH", a.windowHeight);
     const std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (!face.empty()) {
         std::memset(a.logFont.lfFaceName, 0, sizeof a.logFont.lfFaceName);
@@ -144,6 +146,8 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     writer.PutIntUnless("OSCPORT", o.port, oscDefaults.port);
     writer.PutUnless("OSCADDRESS", o.address, oscDefaults.address);
     writer.PutUnless("OSCALLOW", o.allowed, oscDefaults.allowed);
+    writer.PutIntUnless("WINDOWW", a.windowWidth, defaults.windowWidth);
+    writer.PutIntUnless("WINDOWH", a.windowHeight, defaults.windowHeight);
     return writer.ok();
 }
 

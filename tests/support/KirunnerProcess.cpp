@@ -271,6 +271,23 @@ void SelectListRow(HWND listView, int row) {
     }
 }
 
+POINT ListRowPoint(HWND listView, int row) {
+    POINT point{-1, -1};
+    DWORD pid = 0;
+    GetWindowThreadProcessId(listView, &pid);
+    const fw::KernelHandle owned(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (!owned.get()) return point;
+    void* remote = VirtualAllocEx(owned.get(), nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return point;
+    RECT rect{LVIR_LABEL, 0, 0, 0};
+    if (WriteProcessMemory(owned.get(), remote, &rect, sizeof rect, nullptr) &&
+        SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(owned.get(), remote, &rect, sizeof rect, nullptr))
+        point = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    VirtualFreeEx(owned.get(), remote, 0, MEM_RELEASE);
+    return point;
+}
+
 int SelectedListRow(HWND listView) {
     return static_cast<int>(SendMessageA(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
@@ -301,6 +318,47 @@ void PressKey(WORD virtualKey) {
     }
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
+}
+
+void PressChord(WORD modifier, WORD virtualKey) {
+    INPUT keys[4] = {};
+    const WORD order[4] = {modifier, virtualKey, virtualKey, modifier};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+}
+
+void DoubleClickAt(HWND hwnd, POINT client) {
+    ClickAt(hwnd, client);
+    ClickAt(hwnd, client);
+}
+
+void DragOnScreen(POINT from, POINT to) {
+    auto send = [](POINT at, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+        Sleep(50);  // each step reaches the window's sizing loop on its own
+    };
+    send(from, 0);
+    send(from, MOUSEEVENTF_LEFTDOWN);
+    const int steps = 5;
+    for (int i = 1; i <= steps; ++i)
+        send(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}, 0);
+    send(to, MOUSEEVENTF_LEFTUP);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
 }
 
 std::string ReadConsoleOf(DWORD processId) {

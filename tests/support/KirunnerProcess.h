@@ -82,12 +82,23 @@ std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
 // The on-air column of the caption list on the main window's page, row by row.
 std::vector<std::string> CaptionStates(HWND mainWindow);
 void SelectListRow(HWND listView, int row);
+// The middle of a row's label in a list view of any process (client coordinates); (-1, -1)
+// when it cannot be had.
+POINT ListRowPoint(HWND listView, int row);
 // The first highlighted row of a list view of any process; -1 when none is.
 int SelectedListRow(HWND listView);
 // A real left click (mouse input through the system) at a point of a window's client area.
 void ClickAt(HWND hwnd, POINT client);
 // A real key press and release, through the system to the window that has the keyboard focus.
 void PressKey(WORD virtualKey);
+// The key pressed and released while `modifier` (such as VK_CONTROL) is held down.
+void PressChord(WORD modifier, WORD virtualKey);
+// Two real left clicks at a point of a window's client area, within the double-click time.
+void DoubleClickAt(HWND hwnd, POINT client);
+// A real drag with the left button from one screen point to another, in a few steps.
+void DragOnScreen(POINT from, POINT to);
+// The window with the keyboard focus in the thread that owns `window` (any process).
+HWND FocusOf(HWND window);
 // The text of the console window of another process, row by row ("\n" between rows, trailing
 // blanks dropped); empty when it has none.
 std::string ReadConsoleOf(DWORD processId);

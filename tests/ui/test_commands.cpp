@@ -64,6 +64,8 @@ TEST(Commands, ExitCodesTellHowEveryRunEnded) {
         {"-T4", kExitNothingOnAir},
         {"-R1", kExitNoRunningKirunner},
         {"-C", kExitNoRunningKirunner},
+        {"-X", kExitNoRunningKirunner},
+        {"-Xy", kExitMalformedCommand},
         {"-S0", kExitMalformedCommand},
         {"-S1 -M0 -Ax", kExitMalformedCommand},
     };
@@ -105,6 +107,35 @@ TEST(Commands, ASecondProcessHandsItsCommandsToTheRunningProgram) {
     PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(running.WaitForExit(kTimeout));
     EXPECT_EQ(static_cast<DWORD>(kExitNormal), running.ExitCode());
+}
+
+TEST(Commands, ClearNowAndItsButtonBlankTheStripAtOnceWhereClearLetsItScrollOut) {
+    // The slowest step and a long caption: scrolling it out would take most of a minute.
+    const std::string settings = SettingsText({{std::string(80, 'W'), 5}}, "DELTAX=0\r\n");
+    // A command, or the page's 今すぐ消去 when there is none.
+    const struct {
+        const char* command;
+        bool stillShown;
+    } cases[] = {{"-C", true}, {"-X", false}, {nullptr, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command ? c.command : "今すぐ消去");
+        TempDir dir;
+        WriteFileBytes(dir.file("Kirunner.ini"), settings);
+        KirunnerProcess running;
+        ASSERT_TRUE(running.Start(dir.path(), "-S1"));
+        HWND main = running.MainWindow(kTimeout);
+        ASSERT_TRUE(main);
+        auto shown = [&] { return CaptureWindow(running.StripWindow()).count(RGB(255, 255, 255)) > 0; };
+        ASSERT_TRUE(WaitUntil(shown, kTimeout));
+        if (c.command) EXPECT_EQ(kExitNormal, RunToEnd(dir.path(), c.command));
+        else PostClick(ControlPage(main), IDC_CLEAR_NOW);
+        EXPECT_TRUE(WaitUntil([&] { return States(main) == std::vector<std::string>{"------"}; }, kTimeout));
+        if (c.stillShown) EXPECT_TRUE(shown()) << "the caption scrolls on to its end";
+        else EXPECT_TRUE(WaitUntil([&] { return !shown(); }, kTimeout));
+        EXPECT_TRUE(IsWindowVisible(running.StripWindow())) << "the strip stays, blank";
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(running.WaitForExit(kTimeout));
+    }
 }
 
 // Commands reach the copy the operator started in their program folder, by whatever path they

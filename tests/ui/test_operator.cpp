@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "KirunnerProcess.h"
+#include "OperatorDesk.h"
 #include "TempDir.h"
 #include "resource.h"
 #include "PageParent.h"
@@ -21,7 +22,7 @@ using namespace testing_support;
 
 namespace {
 
-const DWORD kTimeout = 20000;
+const DWORD kTimeout = kDeskTimeout;
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kCyan = RGB(0, 255, 255);
@@ -84,69 +85,6 @@ void WriteSettings(const std::string& folder, const std::vector<SettingsItem>& i
     WriteFileBytes(folder + "\\Kirunner.ini", SettingsText(items, extraSystemKeys));
 }
 
-// The program with its main window shown, worked through its control page.
-class Desk {
-public:
-    explicit Desk(const std::string& folder, const std::string& arguments = "") {
-        if (!program.Start(folder, arguments)) return;
-        main = program.MainWindow(kTimeout);
-        // Shown once its initialisation, which creates the page and the strip, is over.
-        if (!WaitForShown(main, kTimeout)) return;
-        page = ControlPage(main);
-        list = GetDlgItem(page, IDC_CAPTION_LIST);
-        strip = program.StripWindow(kTimeout);
-    }
-    bool ready() const { return main && page && list && strip && IsWindowVisible(main); }
-
-    Rows rows() const { return ReadListView(list, 4); }
-    bool waitForRows(const Rows& expected) const {
-        return WaitUntil([&] { return rows() == expected; }, kTimeout);
-    }
-    void click(int id) const { PostClick(page, id); }
-    void clickOnRow(int row, int id) const {
-        SelectListRow(list, row);
-        click(id);
-    }
-
-    // The caption text or appearance dialog (both are titled so), once it is shown.
-    HWND dialog() const {
-        HWND found = program.WaitForDialog("キルン設定", kTimeout);
-        return WaitForShown(found, kTimeout) ? found : nullptr;
-    }
-
-    // Types a text and minutes into the caption text dialog and presses its OK.
-    bool enterCaption(const std::string& text, const std::string& minutes) const {
-        HWND dialog = this->dialog();
-        if (!dialog) return false;
-        SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, text.c_str());
-        SetDlgItemTextA(dialog, IDC_MINUTES_EDIT, minutes.c_str());
-        PostClick(dialog, IDOK);
-        return WaitForGone(dialog, kTimeout);
-    }
-
-    // The text of the message box that opened, answered with `button`; empty when none came.
-    std::string answerMessage(int button, bool* offersYesNo = nullptr) const {
-        HWND box = program.WaitForMessageBox(kTimeout);
-        if (!WaitForShown(box, kTimeout)) return std::string();
-        std::string text = MessageBoxText(box);
-        if (offersYesNo) *offersYesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
-        PostClick(box, button);
-        WaitForGone(box, kTimeout);
-        return text;
-    }
-
-    PixelImage stripPixels() const { return CaptureWindow(strip); }
-    // Waits until the strip shows pixels of the colour; their leftmost column, or -1.
-    int waitForColour(COLORREF colour) const {
-        int column = -1;
-        WaitUntil([&] { return (column = stripPixels().firstColumnWith(colour)) >= 0; }, kTimeout);
-        return column;
-    }
-
-    KirunnerProcess program;
-    HWND main = nullptr, page = nullptr, list = nullptr, strip = nullptr;
-};
-
 TEST(Operator, AddChangeAndDeleteSaveTheFileAfterEachStep) {
     TempDir dir;
     const std::string ini = dir.file("Kirunner.ini");
@@ -177,11 +115,11 @@ TEST(Operator, AddChangeAndDeleteSaveTheFileAfterEachStep) {
 
     // The change dialog opens with the row's values.
     desk.clickOnRow(1, IDC_CHANGE_TEXT);
-    HWND dialog = desk.dialog();
+    HWND dialog = desk.dialog(kChangeTextTitle);
     ASSERT_TRUE(dialog);
     EXPECT_EQ("一行目\r\n二行目", ControlText(dialog, IDC_CAPTION_TEXT));
     EXPECT_EQ("60000", ControlText(dialog, IDC_MINUTES_EDIT));
-    ASSERT_TRUE(desk.enterCaption("変更後のキルン", "7"));
+    ASSERT_TRUE(desk.enterCaption("変更後のキルン", "7", kChangeTextTitle));
     expected["ITEM1"] = Item(7, "95cf8d588ce382cc834c838b8393");
     EXPECT_TRUE(WaitUntil([&] { return ReadIni(ini) == expected; }, kTimeout));
     EXPECT_EQ(expected, ReadIni(ini));
@@ -201,7 +139,7 @@ TEST(Operator, AddChangeAndDeleteSaveTheFileAfterEachStep) {
     // A cancelled dialog changes nothing and saves nothing.
     const std::string saved = ReadFileBytes(ini);
     desk.clickOnRow(0, IDC_CHANGE_TEXT);
-    dialog = desk.dialog();
+    dialog = desk.dialog(kChangeTextTitle);
     ASSERT_TRUE(dialog);
     SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, "捨てる");
     PostClick(dialog, IDCANCEL);
@@ -298,7 +236,7 @@ TEST(Operator, AppearanceOkMovesTheStripToTheBottomInTheNewColour) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(desk.strip); }, kTimeout));
 
     desk.click(IDC_CAPTION_SETTINGS);
-    HWND dialog = desk.dialog();
+    HWND dialog = desk.dialog(kAppearanceTitle);
     ASSERT_TRUE(dialog);
     PostClick(dialog, IDC_POS_BOTTOM);
     PostClick(dialog, IDC_COLOR_RED);

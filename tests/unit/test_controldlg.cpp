@@ -146,19 +146,20 @@ TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems
     PressOnRow(1, IDC_DELETE_TEXT);
     ASSERT_EQ((Strings{kConfirmDelete}), boxes.texts());
     EXPECT_EQ(UINT(MB_YESNO), boxes.shown()[0].type & MB_TYPEMASK);
-    EXPECT_EQ((Strings{"A", "C", "D"}), Column(3));
-    EXPECT_EQ((Strings{"1", "2", "3"}), Column(0));
+    // The text-file caption has the row below the items.
+    EXPECT_EQ((Strings{"A", "C", "D", "file"}), Column(3));
+    EXPECT_EQ((Strings{"1", "2", "3", "ファイル"}), Column(0));
     EXPECT_EQ((Strings{"0:A", "1:C", "2:D", "60000:file"}), OnAir()) << "the text-file key never moves";
     EXPECT_EQ("3", IniValue("SYSTEM", "ITEMCOUNT"));
 
     // C, now at position 1, ends first: its own row goes off air.
     CountDown(kTenthsPerMinute);
-    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir, kOnAir}), States());
     EXPECT_EQ((Strings{"0:A", "2:D", "60000:file"}), OnAir());
 
     // Taking D off through its row takes D's caption.
     PressOnRow(2, IDC_REMOVE_FROM_DISPLAY);
-    EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir}), States());
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir, kOnAir}), States());
     EXPECT_EQ((Strings{"0:A", "60000:file"}), OnAir());
 
     CountDown(kTenthsPerMinute);

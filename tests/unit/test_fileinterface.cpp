@@ -23,6 +23,8 @@ using namespace testing_support;
 namespace {
 
 
+const char kShowFileNow[] = "ファイルにあるテキストを今すぐ表示しますか？";
+
 std::string FileSection(int exec, int minute, const std::string& path) {
     return "[FILE]\r\nEXEC=" + std::to_string(exec) + "\r\nMINUTE=" + std::to_string(minute) +
            "\r\nPATH=" + path + "\r\n";
@@ -36,7 +38,7 @@ class FilePage : public ::testing::Test {
 protected:
     void TearDown() override {
         host.Close();
-        EXPECT_TRUE(boxes.texts().empty()) << "no message was expected";
+        EXPECT_EQ(expectedMessages, boxes.texts()) << "no other message was expected";
     }
 
     // Opens the page on a settings file with nothing but `settings` in it, or on the folder as
@@ -77,6 +79,7 @@ protected:
     std::string ini = dir.file("Kirunner.ini");
     std::string news = dir.file("news.txt");
     MessageBoxRecorder boxes;
+    std::vector<std::string> expectedMessages;
     DialogDriver driver;
     CControlDlg* page = nullptr;
 };
@@ -94,7 +97,9 @@ TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
     ASSERT_EQ(1, page->captionWin()->runList().count()) << "renewed in place, not added";
     EXPECT_EQ("second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
     EXPECT_EQ(3 * RunList::kTenthsPerMinute, FileCaption()->remaining);
-    EXPECT_EQ(0, page->listCtrl().GetItemCount()) << "the file's text is no list item";
+    EXPECT_EQ(0, page->captionList().count()) << "the file's text is no list item";
+    EXPECT_EQ(1, page->listCtrl().GetItemCount()) << "but it has a row while it is on air";
+    EXPECT_EQ("ファイル", page->listCtrl().GetItemText(0, 0));
 }
 
 TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
@@ -145,6 +150,8 @@ TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
     EXPECT_EQ(0, page->controller().fileInterface().fileExec);
     Tick();
     EXPECT_FALSE(FileCaption()) << "switched off";
+    boxes.SetAnswer(IDNO);  // not now: the text waits for the next save
+    expectedMessages.push_back(kShowFileNow);
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), Click(IDOK)});
     EXPECT_EQ(1, page->controller().fileInterface().fileExec);
     Tick();
@@ -153,6 +160,31 @@ TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
     Tick();
     ASSERT_TRUE(FileCaption());
     EXPECT_EQ("three", FileCaption()->text);
+}
+
+TEST_F(FilePage, SwitchingOnForAFileWithTextOffersItsTextNow) {
+    const struct {
+        const char* text;
+        int answer;
+        bool asked;
+        bool onAir;
+    } cases[] = {{"now", IDYES, true, true}, {"now", IDNO, true, false}, {"", IDYES, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + (c.answer == IDYES ? " yes" : " no"));
+        Open(FileSection(0, 4, news));
+        ASSERT_TRUE(WriteFileAtMinute(news, c.text, 1));
+        boxes.SetAnswer(c.answer);
+        const size_t before = boxes.texts().size();
+        FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), Click(IDOK)});
+        EXPECT_EQ(c.asked ? before + 1 : before, boxes.texts().size());
+        if (c.asked) expectedMessages.push_back(kShowFileNow);
+        Tick();
+        EXPECT_TRUE(FinishFileLook(*page));
+        EXPECT_EQ(c.onAir, FileCaption() != nullptr);
+        if (!c.onAir) continue;
+        EXPECT_EQ(std::string(c.text), FileCaption()->text);
+        EXPECT_EQ(4, FileCaption()->minutes);
+    }
 }
 
 TEST_F(FilePage, OkSavesTheFileSectionAsTyped) {
@@ -213,6 +245,8 @@ TEST_F(FilePage, SwitchingOffOrWatchingAnotherFileTakesTheFileCaptionOffAir) {
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), Click(IDOK)});
     EXPECT_FALSE(FileCaption()) << "off: its caption leaves the strip at once";
 
+    boxes.SetAnswer(IDNO);
+    expectedMessages.push_back(kShowFileNow);
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), Click(IDOK)});
     Tick();
     ASSERT_TRUE(WriteFileAtMinute(news, "rolling again", 2));

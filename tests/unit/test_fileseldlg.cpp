@@ -143,7 +143,7 @@ std::vector<DialogStep> ChooseFile(const std::string& path, std::string& filter)
             Click(IDOK)};
 }
 
-TEST(FileSelDlg, BrowsePutsTheChosenPathInAndTheCheckBoxBackToItsOpeningValue) {
+TEST(FileSelDlg, BrowsePutsTheChosenPathInAndKeepsTheTickAsTheOperatorLeftIt) {
     TempDir dir;
     const std::string chosen = dir.file("ニュース.txt");
     ASSERT_TRUE(WriteFileBytes(chosen, "text"));
@@ -167,10 +167,10 @@ TEST(FileSelDlg, BrowsePutsTheChosenPathInAndTheCheckBoxBackToItsOpeningValue) {
     ASSERT_EQ(2, driver.DialogsOpened()) << "the file-open dialog came up";
     EXPECT_EQ("Txt(*.txt)", filter);
     EXPECT_EQ(chosen, pathShown);
-    EXPECT_EQ(UINT(BST_UNCHECKED), checkedAfterBrowse) << "back to the value the dialog opened with";
+    EXPECT_EQ(UINT(BST_CHECKED), checkedAfterBrowse) << "ticked before the browse, ticked after it";
     EXPECT_EQ("20", minutesShown) << "the minutes box is not exchanged";
     EXPECT_EQ(chosen, dlg.filePath);
-    EXPECT_EQ(0, dlg.fileExec);
+    EXPECT_EQ(1, dlg.fileExec) << "the OK after the browse keeps watching on";
     EXPECT_EQ(20, dlg.fileMinute);
 }
 

@@ -8,7 +8,9 @@
 #include <windows.h>
 #include <dlgs.h>
 
+#include "KirunnerProcess.h"
 #include "framework/App.h"
+#include "panel/CaptionPreview.h"
 #include "panel/PropatyDlg.h"
 #include "resource.h"
 #include "tests/unit/test_rgbsetdlg_steps.h"
@@ -349,6 +351,69 @@ TEST(PropatyDlg, SmoothLookItsSpeedAndTheCutInChoiceAreReadBack) {
         AppearanceSettings expected = start;
         expected.smooth = !c.smooth, expected.speedPx = c.saved, expected.cutInAfterCurrent = !c.smooth;
         EXPECT_TRUE(Same(dlg.settings(), expected));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The font dialog with a size typed into its size box, and OK.
+std::vector<DialogStep> TypeFontSize(const std::string& points) {
+    return {[points](HWND d) {
+                // A face first: the dialog may open with none chosen.
+                SendDlgItemMessageA(d, cmb1, CB_SETCURSEL, 0, 0);
+                SendMessageA(d, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), LPARAM(GetDlgItem(d, cmb1)));
+                SendDlgItemMessageA(d, cmb3, CB_SETCURSEL, WPARAM(-1), 0);
+                SetDlgItemTextA(d, cmb3, points.c_str());
+                SendMessageA(d, WM_COMMAND, MAKEWPARAM(cmb3, CBN_EDITCHANGE), LPARAM(GetDlgItem(d, cmb3)));
+            },
+            Click(IDOK)};
+}
+
+TEST(PropatyDlg, AFontTallerThanAQuarterOfTheMonitorIsRefusedWithItsBound) {
+    const int tallest = GetSystemMetrics(SM_CYSCREEN) / 4;  // pixels of the primary monitor's quarter
+    const int bound = tallest * 72 / fw::LogPixelsY();  // the most points within it
+    const std::string message = "文字の大きさは" + std::to_string(bound) + "ポイントまでです";
+    const struct {
+        int points;
+        bool taken;
+    } cases[] = {{1648, false}, {bound + 1, false}, {bound, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.points);
+        MessageBoxRecorder boxes;
+        DialogDriver driver;
+        CPropatyDlg dlg;
+        dlg.setSettings(Start());
+        driver.Expect({Click(IDC_FONT_BUTTON), Click(IDOK)});
+        driver.Expect(TypeFontSize(std::to_string(c.points)));
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(c.taken ? std::vector<std::string>{} : std::vector<std::string>{message}, boxes.texts());
+        const LONG expected = c.taken ? -MulDiv(MulDiv(c.points, fw::LogPixelsY(), 72), 96, fw::LogPixelsY())
+                                      : Start().logFont.lfHeight;
+        EXPECT_EQ(expected, dlg.settings().logFont.lfHeight);
+    }
+}
+
+TEST(PropatyDlg, TheSampleShowsTheChosenColoursAtOnce) {
+    const struct {
+        int radio;
+        COLORREF text;
+        COLORREF shadow;
+    } cases[] = {{IDC_COLOR_WHITE, RGB(255, 255, 255), RGB(0, 0, 0)}, {IDC_COLOR_RED, RGB(255, 0, 0), RGB(0, 255, 255)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.radio);
+        DialogDriver driver;
+        CPropatyDlg dlg;
+        dlg.setSettings(Start());
+        PixelImage sample;
+        driver.Expect({Click(c.radio), Check([&](HWND d) { sample = CaptureWindow(GetDlgItem(d, IDC_PREVIEW)); }),
+                       Click(IDCANCEL)});
+        ASSERT_EQ(IDCANCEL, dlg.DoModal());
+        ASSERT_FALSE(sample.empty());
+        EXPECT_GT(sample.count(c.text), 0);
+        EXPECT_GT(sample.count(c.shadow), 0);
+        EXPECT_GT(sample.count(kPreviewDesktop), sample.width) << "the grey stands for the desktop";
     }
 }
 

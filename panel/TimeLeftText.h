@@ -1,0 +1,6 @@
+#pragma once
+// A caption's time left as the page's list shows it: minutes and seconds ("4:59"), the
+// seconds rounded up, so that a caption shows "0:01" until its time is up.
+#include <string>
+
+std::string timeLeftText(int tenths);

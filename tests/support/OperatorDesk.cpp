@@ -1,0 +1,57 @@
+#include "OperatorDesk.h"
+
+#include "resource.h"
+
+namespace testing_support {
+
+Desk::Desk(const std::string& folder, const std::string& arguments) {
+    if (!program.Start(folder, arguments)) return;
+    main = program.MainWindow(kDeskTimeout);
+    // Shown once its initialisation, which creates the page and the strip, is over.
+    if (!WaitForShown(main, kDeskTimeout)) return;
+    page = ControlPage(main);
+    list = GetDlgItem(page, IDC_CAPTION_LIST);
+    strip = program.StripWindow(kDeskTimeout);
+}
+
+bool Desk::waitForRows(const Rows& expected, int columns) const {
+    return WaitUntil([&] { return rows(columns) == expected; }, kDeskTimeout);
+}
+
+std::string Desk::cell(int row, int column) const {
+    const Rows shown = rows(column + 1);
+    return row >= 0 && row < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(row)][static_cast<size_t>(column)]
+                                                             : std::string();
+}
+
+HWND Desk::dialog(const std::string& title) const {
+    HWND found = program.WaitForDialog(title, kDeskTimeout);
+    return WaitForShown(found, kDeskTimeout) ? found : nullptr;
+}
+
+bool Desk::enterCaption(const std::string& text, const std::string& minutes, const std::string& title) const {
+    HWND dialog = this->dialog(title);
+    if (!dialog) return false;
+    SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, text.c_str());
+    SetDlgItemTextA(dialog, IDC_MINUTES_EDIT, minutes.c_str());
+    PostClick(dialog, IDOK);
+    return WaitForGone(dialog, kDeskTimeout);
+}
+
+std::string Desk::answerMessage(int button, bool* offersYesNo) const {
+    HWND box = program.WaitForMessageBox(kDeskTimeout);
+    if (!WaitForShown(box, kDeskTimeout)) return std::string();
+    std::string text = MessageBoxText(box);
+    if (offersYesNo) *offersYesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
+    PostClick(box, button);
+    WaitForGone(box, kDeskTimeout);
+    return text;
+}
+
+int Desk::waitForColour(COLORREF colour) const {
+    int column = -1;
+    WaitUntil([&] { return (column = stripPixels().firstColumnWith(colour)) >= 0; }, kDeskTimeout);
+    return column;
+}
+
+}  // namespace testing_support
