@@ -330,6 +330,15 @@ BOOL CKirunWin::removeKirun(int index) {
     return removed ? TRUE : FALSE;
 }
 
+bool CKirunWin::blankNow() {
+    const bool wasRolling = m_engine.rolling();
+    if (!m_engine.blank()) return false;
+    stopScrollTimer();
+    m_fraction = 0;
+    present();
+    return wasRolling;
+}
+
 void CKirunWin::shiftIndicesAfter(int position) {
     m_engine.shiftIndicesAfter(position);
 }

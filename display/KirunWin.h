@@ -63,6 +63,9 @@ public:
     void cutInKirun(const char* text, int minutes, CKirunListener* listener, bool afterCurrent);
     // Takes the caption with that index off air without telling its listener.
     BOOL removeKirun(int index);
+    // With nothing on air, the strip is blank at once instead of letting the last caption scroll
+    // out; true when it was still rolling (the end listener is not told).
+    bool blankNow();
     // The caption list lost position `position`: captions on air under later positions move up
     // one, so that each stays tied to its item. The text-file caption keeps its key.
     void shiftIndicesAfter(int position);

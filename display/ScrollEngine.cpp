@@ -85,6 +85,14 @@ bool ScrollEngine::remove(int index) {
     return m_runList.remove(index, m_next);
 }
 
+bool ScrollEngine::blank() {
+    if (!m_runList.empty()) return false;
+    showFromStart(-1, std::string());
+    m_next = 0;
+    m_rolling = false;
+    return true;
+}
+
 void ScrollEngine::shiftIndicesAfter(int position) {
     m_runList.shiftIndicesAfter(position);
 }

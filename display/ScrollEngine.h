@@ -49,6 +49,9 @@ public:
     void cutIn(const std::string& text, int minutes, CKirunListener* listener, bool afterCurrent);
     // Takes the caption with that index off air without telling its listener.
     bool remove(int index);
+    // With nothing on air: the strip shows the ground at once and rolling stops, with no caption
+    // left to scroll out. False (and nothing changes) while a caption is still on air.
+    bool blank();
     void shiftIndicesAfter(int position);
     // One tenth of a second passes for every caption on air.
     void countDown();

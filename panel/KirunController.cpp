@@ -246,17 +246,8 @@ void KirunController::takeEverythingOffAir() {
 void KirunController::clearNow() {
     if (!m_captionWin) return;
     takeEverythingOffAir();
-    // The strip would scroll its last caption out; a strip made anew is blank at once.
-    const bool wasRolling = m_captionWin->rolling() != FALSE;
-    const bool shown = IsWindowVisible(m_captionWin->Hwnd()) != FALSE;
-    m_captionWin->setOwner(nullptr);
-    m_captionWin->setEndListener(nullptr);
-    m_captionWin->DestroyWindow();
-    m_captionWin = nullptr;
-    createStrip();
-    if (m_captionWin && !shown) m_captionWin->ShowWindow(SW_HIDE);
     // Rolling has ended, as after the last caption had scrolled out.
-    if (wasRolling) onAllRollEnd();
+    if (m_captionWin->blankNow()) onAllRollEnd();
 }
 
 void KirunController::cutIn(const std::string& text, int minutes) {

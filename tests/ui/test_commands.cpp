@@ -129,7 +129,7 @@ TEST(Commands, ClearNowAndItsButtonBlankTheStripAtOnceWhereClearLetsItScrollOut)
         ASSERT_TRUE(WaitUntil(shown, kTimeout));
         if (c.command) EXPECT_EQ(kExitNormal, RunToEnd(dir.path(), c.command));
         else PostClick(ControlPage(main), IDC_CLEAR_NOW);
-        EXPECT_TRUE(WaitUntil([&] { return States(main) == std::vector<std::string>{"------"}; }, kTimeout));
+        EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == std::vector<std::string>{"------"}; }, kTimeout));
         if (c.stillShown) EXPECT_TRUE(shown()) << "the caption scrolls on to its end";
         else EXPECT_TRUE(WaitUntil([&] { return !shown(); }, kTimeout));
         EXPECT_TRUE(IsWindowVisible(running.StripWindow())) << "the strip stays, blank";

@@ -102,6 +102,20 @@ TEST_F(ScrollEngineTest, TicksMoveOnlyWhileRollingAndEndOnceTheLastCaptionHasLef
     EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
 }
 
+TEST_F(ScrollEngineTest, BlankingClearsTheStripAtOnceButOnlyWithNothingOnAir) {
+    engine.add(0, "Hello", 1, nullptr);
+    for (int i = 0; i < 20; ++i) engine.tick();
+    EXPECT_FALSE(engine.blank()) << "a caption on air is never blanked away";
+    EXPECT_GT(TextColumns(), 0);
+    ASSERT_TRUE(engine.remove(0));
+    ASSERT_TRUE(engine.blank());
+    EXPECT_EQ(0, TextColumns());
+    EXPECT_FALSE(engine.rolling());
+    EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
+    engine.add(1, "Again", 1, nullptr);
+    EXPECT_EQ("Again", engine.currentText()) << "the next caption enters as on a fresh strip";
+}
+
 TEST_F(ScrollEngineTest, DisplayTimesRunOutInTenthsAndTellTheirListeners) {
     Ended ended;
     engine.add(3, "a", 1, &ended);
