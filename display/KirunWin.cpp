@@ -33,6 +33,7 @@ void CKirunWin::setLook(const StripLook& look) {
     takeComposition(desktopCompositor().composing);
     if (m_started) updateLayout();
     if (switching) startScrollTimer();
+    if (m_started) followMonitors(true);
 }
 
 void CKirunWin::takeComposition(bool composed) {
@@ -72,10 +73,84 @@ void CKirunWin::start() {
     if (m_engine.rolling()) startScrollTimer();
     if (!m_engine.runList().empty()) startCountDownTimer();
     SetTimer(kLayeredTimer, kLayeredPeriod);
+    followMonitors(true);
+}
+
+void CKirunWin::followMonitors(bool relaidOut) {
+    std::vector<std::string> wanted;
+    if (leadsMirrors())
+        for (const MonitorInfo& monitor : connectedMonitors())
+            if (!monitor.m_primary) wanted.push_back(monitor.m_deviceName);
+    // Mirrors of monitors that are gone go; the others follow this strip's look.
+    for (size_t i = m_mirrors.size(); i-- > 0;) {
+        CKirunWin* mirror = m_mirrors[i];
+        bool kept = false;
+        for (const std::string& name : wanted) kept = kept || name == mirror->m_look.m_monitor;
+        if (kept) continue;
+        m_mirrors.erase(m_mirrors.begin() + static_cast<std::ptrdiff_t>(i));
+        mirror->DestroyWindow();
+    }
+    const bool shown = IsWindowVisible(m_hWnd) != FALSE;
+    for (const std::string& name : wanted) {
+        StripLook look = m_look;
+        look.m_monitor = name;
+        CKirunWin* mirror = nullptr;
+        for (CKirunWin* existing : m_mirrors)
+            if (existing->m_look.m_monitor == name) mirror = existing;
+        if (mirror) {
+            const StripScreen screen = mirror->currentScreen();
+            const bool moved = !EqualRect(&screen.m_rect, &mirror->m_screen) || screen.m_dpi != mirror->m_dpi;
+            if (!moved && !relaidOut) continue;  // the others do not jump
+            mirror->setLook(look);
+            mirror->m_engine.follow(m_engine);
+            if (!shown) mirror->ShowWindow(SW_HIDE);
+            continue;
+        }
+        mirror = new CKirunWin;
+        if (!mirror->Hwnd()) {
+            mirror->DestroyWindow();  // deletes an object whose window could not be made
+            continue;
+        }
+        mirror->m_isMirror = true;
+        mirror->setLook(look);
+        mirror->start();
+        mirror->m_engine.follow(m_engine);
+        if (!shown) mirror->ShowWindow(SW_HIDE);
+        m_mirrors.push_back(mirror);
+    }
+    presentMirrors();
+}
+
+void CKirunWin::destroyMirrors() {
+    std::vector<CKirunWin*> mirrors;
+    mirrors.swap(m_mirrors);
+    for (CKirunWin* mirror : mirrors) mirror->DestroyWindow();
+}
+
+void CKirunWin::presentMirrors() {
+    for (CKirunWin* mirror : m_mirrors) {
+        mirror->m_fraction = m_fraction;
+        mirror->present();
+    }
+}
+
+void CKirunWin::dropEndedFromMirrors() {
+    for (CKirunWin* mirror : m_mirrors) {
+        const RunList& theirs = mirror->m_engine.runList();
+        for (int i = theirs.count(); i-- > 0;) {
+            const int index = theirs.at(i).index;
+            if (!m_engine.runList().find(index)) mirror->m_engine.remove(index);
+        }
+    }
+}
+
+void CKirunWin::showStrip(bool shown) {
+    ShowWindow(shown ? SW_SHOWNA : SW_HIDE);
+    for (CKirunWin* mirror : m_mirrors) mirror->ShowWindow(shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void CKirunWin::startScrollTimer() {
-    if (!m_started || m_scrollTimerOn || m_framesOn) return;
+    if (!m_started || m_isMirror || m_scrollTimerOn || m_framesOn) return;
     if (!m_look.m_smooth) {
         m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
         return;
@@ -93,7 +168,7 @@ void CKirunWin::stopScrollTimer() {
 }
 
 void CKirunWin::startCountDownTimer() {
-    if (m_started && !m_countDownTimerOn)
+    if (m_started && !m_isMirror && !m_countDownTimerOn)
         m_countDownTimerOn = SetTimer(kCountDownTimer, kCountDownPeriod) != 0;
 }
 
@@ -109,6 +184,7 @@ BOOL CKirunWin::DestroyWindow() {
         delete this;
         return FALSE;
     }
+    destroyMirrors();
     stopScrollTimer();
     stopCountDownTimer();
     KillTimer(kLayeredTimer);
@@ -184,7 +260,8 @@ LRESULT CKirunWin::OnFontChange(WPARAM wp, LPARAM lp) {
 
 LRESULT CKirunWin::OnDisplayChange(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = Default(msg, wp, lp);
-    if (m_started) followScreen();
+    // A mirror is laid out by its leader, which follows the monitors as a whole.
+    if (m_started && !m_isMirror) followMonitors(followScreen());
     return result;
 }
 
@@ -206,11 +283,12 @@ CKirunWin::StripScreen CKirunWin::currentScreen() const {
     return screen;
 }
 
-void CKirunWin::followScreen() {
+bool CKirunWin::followScreen() {
     const StripScreen screen = currentScreen();
-    if (EqualRect(&screen.m_rect, &m_screen) && screen.m_dpi == m_dpi) return;
+    if (EqualRect(&screen.m_rect, &m_screen) && screen.m_dpi == m_dpi) return false;
     // Following the screen never puts a strip the operator hid back on air.
     layOut(false);
+    return true;
 }
 
 void CKirunWin::applyLayeredAttributes() {
@@ -308,6 +386,7 @@ void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListene
     std::printf("CKirunWin::addKirun() index=%d\n", index);
     std::fflush(stdout);
     m_engine.add(index, text ? text : "", minutes, listener);
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.add(index, text ? text : "", minutes, nullptr);
     startRolling();
 }
 
@@ -315,6 +394,7 @@ void CKirunWin::cutInKirun(const char* text, int minutes, CKirunListener* listen
     std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
     std::fflush(stdout);
     m_engine.cutIn(text ? text : "", minutes, listener, afterCurrent);
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.cutIn(text ? text : "", minutes, nullptr, afterCurrent);
     startRolling();
 }
 
@@ -326,6 +406,7 @@ void CKirunWin::startRolling() {
 
 BOOL CKirunWin::removeKirun(int index) {
     const bool removed = m_engine.remove(index);
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.remove(index);
     if (m_engine.runList().empty()) stopCountDownTimer();
     return removed ? TRUE : FALSE;
 }
@@ -336,22 +417,28 @@ bool CKirunWin::blankNow() {
     stopScrollTimer();
     m_fraction = 0;
     present();
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.blank();
+    presentMirrors();
     return wasRolling;
 }
 
 void CKirunWin::shiftIndicesAfter(int position) {
     m_engine.shiftIndicesAfter(position);
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.shiftIndicesAfter(position);
 }
 
 void CKirunWin::countDown() {
     m_engine.countDown();
+    dropEndedFromMirrors();
     if (m_engine.runList().empty()) stopCountDownTimer();
 }
 
 void CKirunWin::onScrollTick() {
     const ScrollEngine::Tick tick = m_engine.tick();
     if (tick == ScrollEngine::Tick::kIdle) return;
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.tick();
     present();
+    presentMirrors();
     if (tick == ScrollEngine::Tick::kEnded) {
         // Stopped before the listener hears of it: the listener may close the program or put
         // a caption on air again, and neither may be undone here afterwards.
@@ -366,11 +453,15 @@ void CKirunWin::onFrame() {
     const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
     const ScrollEngine::Tick tick = m_engine.advance(frame.pixels);
     if (tick == ScrollEngine::Tick::kIdle) return;
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.advance(frame.pixels);
     // The colour-keyed picture moves by whole pixels only: a frame that moved none is not
     // painted again (each repaint of a colour-keyed window reshapes it).
     const bool moved = frame.pixels > 0 || (m_perPixelAlpha && frame.fraction != m_fraction);
     m_fraction = frame.fraction;
-    if (moved) present();
+    if (moved) {
+        present();
+        presentMirrors();
+    }
     if (tick == ScrollEngine::Tick::kEnded) {
         // As with the timer: stopped before the listener may start or end anything.
         stopScrollTimer();

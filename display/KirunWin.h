@@ -22,9 +22,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "display/FramePacer.h"
 #include "display/KirunListener.h"
+#include "display/MonitorList.h"
 #include "display/MonitorDpi.h"
 #include "display/ScrollEngine.h"
 #include "display/SmoothMotion.h"
@@ -53,6 +55,15 @@ public:
     const StripLook& look() const { return m_look; }
 
     void start();
+    // With the look's monitor "*" (kEveryMonitor), this strip lies on the primary monitor and
+    // leads one mirror strip on every other connected monitor: each has the same captions and
+    // moves at this strip's ticks and frames, with a picture of its own at its monitor's edge,
+    // insets and resolution; only this strip counts down and tells its listeners. Monitors
+    // plugged in or out get or lose their mirror.
+    int mirrorCount() const { return static_cast<int>(m_mirrors.size()); }
+    const CKirunWin* mirror(int i) const { return m_mirrors[static_cast<size_t>(i)]; }
+    // Shows or hides the strip and its mirrors without activating them.
+    void showStrip(bool shown);
     // Lays the strip out with its look and shows it.
     void updateLayout();
     BOOL DestroyWindow() override;
@@ -112,14 +123,23 @@ private:
     LRESULT OnFontChange(WPARAM wp, LPARAM lp);
     LRESULT OnDisplayChange(UINT msg, WPARAM wp, LPARAM lp);
 
+    bool leadsMirrors() const { return !m_isMirror && m_look.m_monitor == kEveryMonitor; }
+    // Makes the mirrors match the connected monitors and this strip's look; `relaidOut`: this
+    // strip was laid out anew (its caption starts again), so every mirror follows it anew.
+    void followMonitors(bool relaidOut);
+    void destroyMirrors();
+    // After this strip's engine moved or lost captions: the mirrors show the same.
+    void presentMirrors();
+    void dropEndedFromMirrors();
+
     // The rectangle the strip is placed in and its resolution.
     struct StripScreen {
         RECT m_rect{0, 0, 0, 0};
         UINT m_dpi = 0;
     };
     StripScreen currentScreen() const;
-    // Lays the strip out again if the rectangle or resolution it lies on has changed.
-    void followScreen();
+    // Lays the strip out again if the rectangle or resolution it lies on has changed; whether it did.
+    bool followScreen();
     // Places and sizes the strip on its screen and starts the current caption again; `show`
     // also shows it, else it stays shown or hidden as it is.
     void layOut(bool show);
@@ -168,4 +188,6 @@ private:
     RECT m_screen{0, 0, 0, 0};        // the rectangle of the last layout
     fw::Font m_scaledFont;            // m_look.m_font at m_dpi, with the glyph quality of the look
     bool m_layingOut = false;         // a layout is under way (moving may bring WM_DPICHANGED)
+    bool m_isMirror = false;          // driven by a leading strip: no timers, no listeners
+    std::vector<CKirunWin*> m_mirrors;  // led by this strip; each deletes itself when destroyed
 };

@@ -17,6 +17,8 @@ BOOL CALLBACK addMonitor(HMONITOR handle, HDC, LPRECT, LPARAM list) {
 }
 }  // namespace
 
+const char kEveryMonitor[] = "*";
+
 std::vector<MonitorInfo> connectedMonitors() {
     std::vector<MonitorInfo> monitors;
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));

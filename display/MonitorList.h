@@ -13,6 +13,9 @@ struct MonitorInfo {
     HMONITOR m_handle = nullptr;
 };
 
+// The stored monitor name that asks for one strip on every connected monitor.
+extern const char kEveryMonitor[];
+
 // The connected monitors in the system's order; empty when they cannot be listed.
 std::vector<MonitorInfo> connectedMonitors();
 

@@ -85,6 +85,21 @@ bool ScrollEngine::remove(int index) {
     return m_runList.remove(index, m_next);
 }
 
+void ScrollEngine::follow(const ScrollEngine& leader) {
+    m_runList = RunList();
+    for (int i = 0; i < leader.m_runList.count(); ++i) {
+        const RunItem& item = leader.m_runList.at(i);
+        m_runList.add(item.index, item.text, item.minutes, nullptr);
+    }
+    showFromStart(leader.m_currentIndex, leader.m_currentText);
+    m_followsCaption = leader.m_followsCaption;
+    if (m_followsCaption) renderCaption();  // with the separator the leader drew
+    m_scrollX = leader.m_scrollX;
+    m_next = leader.m_next;
+    m_rolling = leader.m_rolling;
+    m_drain = leader.m_drain;
+}
+
 bool ScrollEngine::blank() {
     if (!m_runList.empty()) return false;
     showFromStart(-1, std::string());

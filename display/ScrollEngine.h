@@ -47,6 +47,10 @@ public:
     // caption being shown leaves the strip at once, or with `afterCurrent` finishes its pass
     // first; a caption that had to leave is the one due afterwards.
     void cutIn(const std::string& text, int minutes, CKirunListener* listener, bool afterCurrent);
+    // Takes the captions on air and the point of the current one from `leader`, so that this
+    // engine shows what it shows from now on, tick for tick; no listener is told by this copy.
+    // The strip picture starts blank, the current caption where the leader has it.
+    void follow(const ScrollEngine& leader);
     // Takes the caption with that index off air without telling its listener.
     bool remove(int index);
     // With nothing on air: the strip shows the ground at once and rolling stops, with no caption

@@ -113,7 +113,7 @@ bool KirunController::takeOffAir(int position) {
 
 void KirunController::showStrip(bool shown) {
     // SW_SHOWNA: the operator's window keeps the focus.
-    if (m_captionWin) m_captionWin->ShowWindow(shown ? SW_SHOWNA : SW_HIDE);
+    if (m_captionWin) m_captionWin->showStrip(shown);
 }
 
 void KirunController::addItem(const CKirunData& item) {

@@ -6,6 +6,7 @@ const char kPrimaryMonitorLabel[] = "メインモニタ";
 
 namespace {
 const char kNotConnected[] = "（未接続）";
+const char kEveryMonitorLabel[] = "全モニタ";
 }  // namespace
 
 MonitorChoices monitorChoices(const std::vector<MonitorInfo>& monitors, const std::string& storedName) {
@@ -20,6 +21,11 @@ MonitorChoices monitorChoices(const std::vector<MonitorInfo>& monitors, const st
         choices.m_names.push_back(monitor.m_deviceName);
         if (!storedName.empty() && fw::UpperAscii(monitor.m_deviceName) == fw::UpperAscii(storedName))
             choices.m_selected = number;
+    }
+    if (!monitors.empty()) {
+        choices.m_labels.push_back(kEveryMonitorLabel);
+        choices.m_names.push_back(kEveryMonitor);
+        if (storedName == kEveryMonitor) choices.m_selected = static_cast<int>(choices.m_names.size()) - 1;
     }
     if (!storedName.empty() && choices.m_selected == 0) {
         choices.m_labels.push_back(storedName + kNotConnected);

@@ -1,7 +1,8 @@
 #pragma once
 // The entries of the appearance dialog's monitor list: the primary monitor (whichever it is,
-// stored as no name), each connected monitor, and a stored monitor that is not connected now,
-// so that the choice survives an OK while it is unplugged.
+// stored as no name), each connected monitor, every monitor at once (stored as "*"), and a
+// stored monitor that is not connected now, so that the choice survives an OK while it is
+// unplugged.
 #include <string>
 #include <vector>
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -170,7 +171,7 @@ TEST_F(TwoMonitors, MonitorChosenInTheDialogHoldsTheStripAndIsStoredByDeviceName
     EXPECT_TRUE(program.waitForStrip(kFirst.left + 10, kFirst.right - 20, true, kFirst.bottom - 5));
 
     const std::vector<std::string> labels = program.chooseMonitor(2);
-    const std::vector<std::string> expected{"メインモニタ", "1: 1280×720 メイン", "2: 1024×768 右"};
+    const std::vector<std::string> expected{"メインモニタ", "1: 1280×720 メイン", "2: 1024×768 右", "全モニタ"};
     EXPECT_EQ(expected, labels);
     // Edge, distance and insets within the second monitor's rectangle.
     EXPECT_TRUE(program.waitForStrip(kSecond.left + 10, kSecond.right - 20, true, kSecond.bottom - 5))
@@ -181,7 +182,7 @@ TEST_F(TwoMonitors, MonitorChosenInTheDialogHoldsTheStripAndIsStoredByDeviceName
     EXPECT_TRUE(program.rolling()) << "the caption rolls on the second monitor";
 
     // Back to the primary monitor: the key goes, the file is as a program without it writes it.
-    EXPECT_EQ(3u, program.chooseMonitor(0).size());
+    EXPECT_EQ(4u, program.chooseMonitor(0).size());
     EXPECT_TRUE(program.waitForStrip(kFirst.left + 10, kFirst.right - 20, true, kFirst.bottom - 5));
     EXPECT_EQ(std::string::npos, ReadFileBytes(dir.file("Kirunner.ini")).find("MONITOR"));
 }
@@ -250,6 +251,74 @@ TEST_F(TwoMonitors, AHiddenStripStaysHiddenThroughDisplayChangesUntilShownAgain)
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(program.strip) != FALSE; }, kTimeout));
         EXPECT_TRUE(program.waitForStrip(change.left, change.right, false, 0));
     }
+}
+
+// The visible strips of the program (windows of the strip's class), left to right.
+std::vector<HWND> Strips(const KirunnerProcess& process, const std::string& stripClass) {
+    std::vector<HWND> strips;
+    for (HWND w : process.TopWindows())
+        if (IsWindowVisible(w) && ClassName(w) == stripClass) strips.push_back(w);
+    std::sort(strips.begin(), strips.end(), [](HWND a, HWND b) {
+        RECT ra{}, rb{};
+        GetWindowRect(a, &ra);
+        GetWindowRect(b, &rb);
+        return ra.left < rb.left;
+    });
+    return strips;
+}
+
+// The two strips show the same point of the same caption: their rightmost columns, where the
+// text enters, hold the same pixels (taken again should a tick fall between the two captures).
+bool SameCaptionPoint(HWND first, HWND second) {
+    return WaitUntil([&] {
+        const PixelImage a = CaptureWindow(first), b = CaptureWindow(second);
+        const int columns = 200;
+        if (a.empty() || b.empty() || a.height != b.height || a.count(kWhite) == 0) return false;
+        for (int y = 0; y < a.height; ++y)
+            for (int x = 0; x < columns; ++x)
+                if ((a.at(a.width - columns + x, y) == kWhite) != (b.at(b.width - columns + x, y) == kWhite)) return false;
+        return true;
+    }, kTimeout, 10);
+}
+
+// 全モニタ: a strip on each monitor at its own edge, the same caption at the same point of its
+// text; a monitor unplugged loses its strip and gets it back, the other rolls on unmoved; the
+// choice is stored as MONITOR=* and comes back at the next start.
+TEST_F(TwoMonitors, EveryMonitorGetsAStripShowingTheSamePointOfTheSameCaption) {
+    TempDir dir;
+    {
+        Program program(dir, Settings("GAP=3\r\n"));
+        ASSERT_TRUE(program.ready());
+        const std::vector<std::string> labels = program.chooseMonitor(3);
+        ASSERT_EQ(4u, labels.size());
+        EXPECT_EQ("全モニタ", labels[3]);
+        EXPECT_TRUE(WaitUntil([&] {
+            return ReadFileBytes(dir.file("Kirunner.ini")).find("\r\nMONITOR=*\r\n") != std::string::npos;
+        }, kTimeout)) << "stored as MONITOR=*";
+    }
+    Program program(dir, ReadFileBytes(dir.file("Kirunner.ini")));
+    ASSERT_TRUE(program.ready());
+    const std::string stripClass = ClassName(program.strip);
+    std::vector<HWND> strips;
+    ASSERT_TRUE(WaitUntil([&] { return (strips = Strips(program.process, stripClass)).size() == 2; }, kTimeout));
+    program.strip = strips[0];  // the primary monitor's, which leads the other
+    RECT first{}, second{};
+    GetWindowRect(strips[0], &first);
+    GetWindowRect(strips[1], &second);
+    EXPECT_EQ((std::vector<LONG>{kFirst.left, kFirst.right, 3}), (std::vector<LONG>{first.left, first.right, first.top}));
+    EXPECT_EQ((std::vector<LONG>{kSecond.left, kSecond.right, 3}), (std::vector<LONG>{second.left, second.right, second.top}));
+    program.putFirstCaptionOnAir();
+    ASSERT_TRUE(program.rolling());
+    EXPECT_TRUE(SameCaptionPoint(strips[0], strips[1]));
+
+    ASSERT_TRUE(ChangeMonitors("1280/338x720/190+0+0"));
+    EXPECT_TRUE(WaitUntil([&] { return Strips(program.process, stripClass).size() == 1; }, kTimeout));
+    EXPECT_TRUE(program.rolling()) << "the primary's strip rolls on";
+    ASSERT_TRUE(ChangeMonitors(kBothMonitors));
+    ASSERT_TRUE(WaitUntil([&] { return (strips = Strips(program.process, stripClass)).size() == 2; }, kTimeout));
+    EXPECT_EQ(program.strip, strips[0]) << "the primary's strip is the same window throughout";
+    EXPECT_TRUE(program.onAir());
+    EXPECT_TRUE(SameCaptionPoint(strips[0], strips[1])) << "the strip plugged in again shows the same point";
 }
 
 // The height a caption font of `height` pixels at 96 DPI gives the strip at `dpi`: the height

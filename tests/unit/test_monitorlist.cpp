@@ -77,10 +77,11 @@ TEST(MonitorChoice, ListsThePrimaryEveryMonitorAndAStoredOneThatIsGone) {
         int selected;
         const char* storedLabel;
     } cases[] = {
-        {"", 4, 0, "メインモニタ"},
-        {"\\\\.\\DISPLAY1", 4, 2, "2: 1920×1080 メイン"},
-        {"\\\\.\\Display3", 4, 3, "3: 1280×1024 左上"},
-        {"\\\\.\\DISPLAY7", 5, 4, "\\\\.\\DISPLAY7（未接続）"},
+        {"", 5, 0, "メインモニタ"},
+        {"\\\\.\\DISPLAY1", 5, 2, "2: 1920×1080 メイン"},
+        {"\\\\.\\Display3", 5, 3, "3: 1280×1024 左上"},
+        {"*", 5, 4, "全モニタ"},
+        {"\\\\.\\DISPLAY7", 6, 5, "\\\\.\\DISPLAY7（未接続）"},
     };
     for (const auto& c : cases) {
         const MonitorChoices choices = monitorChoices(kMonitors, c.stored);
@@ -90,9 +91,10 @@ TEST(MonitorChoice, ListsThePrimaryEveryMonitorAndAStoredOneThatIsGone) {
         EXPECT_EQ(c.selected, choices.m_selected) << c.stored;
         EXPECT_EQ(c.storedLabel, choices.m_labels[static_cast<size_t>(c.selected)]) << c.stored;
         EXPECT_EQ("", choices.m_names[0]) << "the first entry stores no name";
+        EXPECT_EQ("*", choices.m_names[4]) << "every monitor at once";
         // An unplugged monitor keeps its name, so OK does not lose the choice.
-        if (c.count == 5) {
-            EXPECT_EQ(c.stored, choices.m_names[4]);
+        if (c.count == 6) {
+            EXPECT_EQ(c.stored, choices.m_names[5]);
         }
     }
     EXPECT_EQ(1u, monitorChoices({}, "").m_labels.size());
