@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "display/DesktopComposition.h"
+#include "display/MonitorList.h"
 #include "display/SmoothMotion.h"
 #include "framework/SystemLibrary.h"
 
@@ -45,7 +46,9 @@ private:
 UINT refreshRateOf(const std::string& deviceName) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
-    if (!EnumDisplaySettingsA(deviceName.empty() ? nullptr : deviceName.c_str(), ENUM_CURRENT_SETTINGS, &mode) ||
+    // The primary monitor's rate for no name and for every monitor (whose leading strip lies there).
+    const bool primary = deviceName.empty() || deviceName == kEveryMonitor;
+    if (!EnumDisplaySettingsA(primary ? nullptr : deviceName.c_str(), ENUM_CURRENT_SETTINGS, &mode) ||
         mode.dmDisplayFrequency <= 1)
         return kDefaultRefreshRate;
     return mode.dmDisplayFrequency;
