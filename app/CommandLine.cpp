@@ -6,6 +6,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
+#include "framework/WideText.h"
 #include "model/MinutesRule.h"
 
 namespace {
@@ -30,7 +31,7 @@ void scanCommandOption(const std::string& argument, int& minutes, CommandLineSca
         if (argument.size() != 2) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-A") || fw::StartsWith(argument, "-I")) {
         command.kind = argument[1] == 'A' ? CaptionCommand::kShowText : CaptionCommand::kCutIn;
-        command.text = argument.substr(2);
+        command.text = fw::WideFromCodePage932(argument.substr(2));
         if (command.text.empty()) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-M")) {
         if (!scanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;

@@ -5,6 +5,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
+#include "framework/WideText.h"
 #include "model/KirunData.h"
 #include "model/MinutesRule.h"
 
@@ -20,16 +21,18 @@ bool carriesText(CaptionCommand::Kind kind) {
     return kind == CaptionCommand::kShowText || kind == CaptionCommand::kCutIn;
 }
 
-std::string oneSafeLine(const char* text, std::size_t bytes) {
+std::wstring oneSafeLine(const char* text, std::size_t bytes) {
     const void* nul = std::memchr(text, '\0', bytes);
     if (nul) bytes = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
-    return fw::CutToBytes(fw::WithoutLineBreaks(std::string(text, bytes)), kMaxCaptionTextBytes);
+    return fw::CutToCells(fw::WithoutLineBreaks(fw::WideFromCodePage932(std::string(text, bytes))),
+                          kMaxCaptionTextCells);
 }
 }  // namespace
 
 std::vector<char> encodeCommand(const CaptionCommand& command) {
-    const std::string text =
-        carriesText(command.kind) ? fw::CutToBytes(command.text, kMaxCaptionTextBytes) : std::string();
+    const std::string text = carriesText(command.kind)
+                                 ? fw::CodePage932FromWide(fw::CutToCells(command.text, kMaxCaptionTextCells))
+                                 : std::string();
     Header header{};
     header.size = sizeof header;
     header.version = kVersion;

@@ -130,7 +130,7 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, Frame
     win->setLook(stripLookFor(settings, font));
     win->start();
     const bool alpha = win->look().mode() == StripMode::SmoothAlpha;
-    win->addKirun(1, "ABC", 1, nullptr);
+    win->addKirun(1, L"ABC", 1, nullptr);
     win->removeKirun(1);  // one pass: nothing follows the caption into the strip
 
     const LONGLONG frequency = performanceFrequency();

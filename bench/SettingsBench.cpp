@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 #include "BenchClock.h"
 #include "BenchText.h"
 #include "model/SettingsFile.h"
@@ -30,7 +32,7 @@ std::string TempFolder() {
 oracle::Settings ListOf(int items) {
     oracle::Settings s;
     const std::string text = bench::CaptionBytes(kTextBytes);
-    for (int i = 0; i < items; ++i) s.captions.append(CKirunData(text, 1 + i % 100));
+    for (int i = 0; i < items; ++i) s.captions.append(CKirunData(fw::WideFromCodePage932(text), 1 + i % 100));
     return s;
 }
 

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 #include "bench/BenchClock.h"
 #include "bench/BenchText.h"
 #include "display/CaptionDrawing.h"
@@ -73,7 +75,7 @@ public:
         if (options) options(look);
         m_win->setLook(look);
         m_win->updateLayout();  // start() without the timers: the loop is the clock
-        m_win->addKirun(0, text.c_str(), 60000, nullptr);
+        m_win->addKirun(0, fw::WideFromCodePage932(text).c_str(), 60000, nullptr);
         ValidateRect(m_win->Hwnd(), nullptr);
     }
     ~Strip() {

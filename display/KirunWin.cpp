@@ -382,19 +382,19 @@ void CKirunWin::layOut(bool show) {
     if (m_perPixelAlpha) present();  // such a window shows nothing until it is handed a picture
 }
 
-void CKirunWin::addKirun(int index, const char* text, int minutes, CKirunListener* listener) {
+void CKirunWin::addKirun(int index, const wchar_t* text, int minutes, CKirunListener* listener) {
     std::printf("CKirunWin::addKirun() index=%d\n", index);
     std::fflush(stdout);
-    m_engine.add(index, text ? text : "", minutes, listener);
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.add(index, text ? text : "", minutes, nullptr);
+    m_engine.add(index, text ? text : L"", minutes, listener);
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.add(index, text ? text : L"", minutes, nullptr);
     startRolling();
 }
 
-void CKirunWin::cutInKirun(const char* text, int minutes, CKirunListener* listener, bool afterCurrent) {
+void CKirunWin::cutInKirun(const wchar_t* text, int minutes, CKirunListener* listener, bool afterCurrent) {
     std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
     std::fflush(stdout);
-    m_engine.cutIn(text ? text : "", minutes, listener, afterCurrent);
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.cutIn(text ? text : "", minutes, nullptr, afterCurrent);
+    m_engine.cutIn(text ? text : L"", minutes, listener, afterCurrent);
+    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.cutIn(text ? text : L"", minutes, nullptr, afterCurrent);
     startRolling();
 }
 

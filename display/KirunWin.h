@@ -69,9 +69,9 @@ public:
     BOOL DestroyWindow() override;
 
     // Puts a caption on air, or renews the one on air under that index.
-    void addKirun(int index, const char* text, int minutes, CKirunListener* listener);
+    void addKirun(int index, const wchar_t* text, int minutes, CKirunListener* listener);
     // Puts the caption that cuts in on air, under kCutInIndex (see ScrollEngine::cutIn).
-    void cutInKirun(const char* text, int minutes, CKirunListener* listener, bool afterCurrent);
+    void cutInKirun(const wchar_t* text, int minutes, CKirunListener* listener, bool afterCurrent);
     // Takes the caption with that index off air without telling its listener.
     BOOL removeKirun(int index);
     // With nothing on air, the strip is blank at once instead of letting the last caption scroll
@@ -95,7 +95,7 @@ public:
     // The picture shown last: the smooth picture's frame, else the strip picture.
     HBITMAP shownBitmap() const { return m_engine.shown().bitmap(); }
     SIZE captionSize() const { return m_engine.captionSize(); }
-    const std::string& currentText() const { return m_engine.currentText(); }
+    const std::wstring& currentText() const { return m_engine.currentText(); }
     const RunList& runList() const { return m_engine.runList(); }
     int next() const { return m_engine.next(); }
     BOOL rolling() const { return m_engine.rolling() ? TRUE : FALSE; }

@@ -10,7 +10,7 @@ int RunList::tenthsFor(int minutes) {
     return static_cast<int>(tenths);
 }
 
-void RunList::add(int index, const std::string& text, int minutes, CKirunListener* listener) {
+void RunList::add(int index, const std::wstring& text, int minutes, CKirunListener* listener) {
     bool renewed = false;
     for (RunItem& item : m_items) {
         if (item.index != index) continue;

@@ -17,7 +17,7 @@ constexpr int kCutInIndex = 60002;
 struct RunItem {
     int index = 0;                        // caption list position, or kFileCaptionIndex
     int minutes = 0;                      // display time as given
-    std::string text;                     // one line, code page 932
+    std::wstring text;                    // one line
     CKirunListener* listener = nullptr;   // not owned; told when the time is up
     int remaining = 0;                    // tenths of a second left
 };
@@ -28,7 +28,7 @@ public:
 
     // Renews every item with that index (text, minutes, listener, time restarted);
     // appends a new item when none has it.
-    void add(int index, const std::string& text, int minutes, CKirunListener* listener);
+    void add(int index, const std::wstring& text, int minutes, CKirunListener* listener);
 
     // Takes off the first item with that index; false when none is on air.
     bool remove(int index, int& next);

@@ -8,6 +8,7 @@
 #include "display/SmoothMotion.h"
 #include "display/SmoothPicture.h"
 #include "framework/Gdi.h"
+#include "framework/Mbcs.h"
 
 namespace {
 const char kBlankCaption[] = "  ";
@@ -45,7 +46,7 @@ void ScrollEngine::layout(int width, int height) {
     if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
 }
 
-void ScrollEngine::add(int index, const std::string& text, int minutes, CKirunListener* listener) {
+void ScrollEngine::add(int index, const std::wstring& text, int minutes, CKirunListener* listener) {
     m_rolling = true;
     m_runList.add(index, text, minutes, listener);
     if (m_currentText.empty()) {
@@ -61,7 +62,7 @@ void ScrollEngine::add(int index, const std::string& text, int minutes, CKirunLi
     resetDrain();
 }
 
-void ScrollEngine::cutIn(const std::string& text, int minutes, CKirunListener* listener, bool afterCurrent) {
+void ScrollEngine::cutIn(const std::wstring& text, int minutes, CKirunListener* listener, bool afterCurrent) {
     const bool showing = !m_currentText.empty();
     add(kCutInIndex, text, minutes, listener);
     if (!showing || afterCurrent) return;
@@ -70,7 +71,7 @@ void ScrollEngine::cutIn(const std::string& text, int minutes, CKirunListener* l
     showFromStart(kCutInIndex, text);
 }
 
-void ScrollEngine::showFromStart(int index, const std::string& text) {
+void ScrollEngine::showFromStart(int index, const std::wstring& text) {
     m_currentIndex = index;
     m_currentText = text;
     m_scrollX = 0;
@@ -102,7 +103,7 @@ void ScrollEngine::follow(const ScrollEngine& leader) {
 
 bool ScrollEngine::blank() {
     if (!m_runList.empty()) return false;
-    showFromStart(-1, std::string());
+    showFromStart(-1, std::wstring());
     m_next = 0;
     m_rolling = false;
     return true;
@@ -155,7 +156,7 @@ void ScrollEngine::resetDrain() {
 }
 
 void ScrollEngine::renderCaption() {
-    std::string text = m_currentText.empty() ? kBlankCaption : m_currentText;
+    std::string text = m_currentText.empty() ? kBlankCaption : fw::CodePage932FromWide(m_currentText);
     if (m_followsCaption && !m_currentText.empty()) text = m_look.m_separator + text;
     // The memory DC is compatible with the screen, so the text measures as it would on the
     // window's own DC.
@@ -237,7 +238,7 @@ void ScrollEngine::scrollStep(int step) {
 void ScrollEngine::selectNextCaption() {
     const RunItem* item = m_runList.selectNext(m_next);
     m_currentIndex = item ? item->index : -1;
-    m_currentText = item ? item->text : std::string();
+    m_currentText = item ? item->text : std::wstring();
 }
 
 DWORD ScrollEngine::smoothGround() const {

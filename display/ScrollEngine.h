@@ -41,12 +41,12 @@ public:
     void layout(int width, int height);
 
     // Puts a caption on air, or renews the one on air under that index.
-    void add(int index, const std::string& text, int minutes, CKirunListener* listener);
+    void add(int index, const std::wstring& text, int minutes, CKirunListener* listener);
     // Puts the caption that cuts in on air (or renews it): it is shown pass after pass until its
     // time is up or it is removed, then the cycle goes on with the caption that was due. The
     // caption being shown leaves the strip at once, or with `afterCurrent` finishes its pass
     // first; a caption that had to leave is the one due afterwards.
-    void cutIn(const std::string& text, int minutes, CKirunListener* listener, bool afterCurrent);
+    void cutIn(const std::wstring& text, int minutes, CKirunListener* listener, bool afterCurrent);
     // Takes the captions on air and the point of the current one from `leader`, so that this
     // engine shows what it shows from now on, tick for tick; no listener is told by this copy.
     // The strip picture starts blank, the current caption where the leader has it.
@@ -80,7 +80,7 @@ public:
     int captionPieceX() const { return m_pieceX; }
     // The whole caption's size.
     SIZE captionSize() const { return m_captionSize; }
-    const std::string& currentText() const { return m_currentText; }
+    const std::wstring& currentText() const { return m_currentText; }
     const RunList& runList() const { return m_runList; }
     int next() const { return m_next; }
     bool rolling() const { return m_rolling; }
@@ -99,7 +99,7 @@ private:
     int trailingGap();
     void selectNextCaption();
     // The strip shows the ground only, and `text` enters at its right edge from the next tick on.
-    void showFromStart(int index, const std::string& text);
+    void showFromStart(int index, const std::wstring& text);
     void resetDrain();
     // Fills the area with the ground: the key colour, or the band (in the smooth picture, the
     // desktop seen through where there is no band).
@@ -123,7 +123,7 @@ private:
     OffscreenPicture m_frame;    // the smooth picture's frame, the client area's size
     OffscreenPicture m_mask;     // scratch space of the smooth picture's glyph coverage
     int m_edge = 1;              // the smooth picture's shadow offset and outline width
-    std::string m_currentText;   // empty while the blank caption is shown
+    std::wstring m_currentText;   // empty while the blank caption is shown
     int m_currentIndex = -1;     // run-list key of the caption being shown; -1 for the blank one
     RunList m_runList;
     int m_scrollX = 0;    // caption column from which the next slice is taken

@@ -6,6 +6,7 @@
 
 #include "fileif/FolderChangeNotice.h"
 #include "framework/Lock.h"
+#include "framework/Mbcs.h"
 
 namespace {
 using fw::Lock;
@@ -21,7 +22,7 @@ public:
 
     void open(const TextFileLook& file) {
         close();
-        if (file.fileExec != 0 && !file.filePath.empty()) m_handle = openFolderChangeNotice(file.filePath);
+        if (file.fileExec != 0 && !file.filePath.empty()) m_handle = openFolderChangeNotice(fw::CodePage932FromWide(file.filePath));
     }
     void close() {
         if (valid()) FindCloseChangeNotification(m_handle);

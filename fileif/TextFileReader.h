@@ -19,16 +19,16 @@
 // One look: what it needs going in, what it found coming out.
 struct TextFileLook {
     int fileExec = 0;
-    std::string filePath;
+    std::wstring filePath;
     TextFileWatch watch;   // the baseline going in; the baseline as the look left it coming out
-    std::string text;      // the text to put on air (when `shown`)
+    std::wstring text;     // the text to put on air (when `shown`)
     bool shown = false;
     unsigned ticket = 0;   // the caller's mark, handed back unchanged
 };
 
 // How one look is taken; checkTextFile, or a stand-in in tests.
-using TextFileLookFunction = bool (*)(int fileExec, const std::string& filePath, TextFileWatch& watch,
-                                      std::string& text);
+using TextFileLookFunction = bool (*)(int fileExec, const std::wstring& filePath, TextFileWatch& watch,
+                                      std::wstring& text);
 
 class TextFileReader {
 public:

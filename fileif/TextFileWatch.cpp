@@ -7,6 +7,7 @@
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
 #include "framework/UniqueHandle.h"
+#include "framework/WideText.h"
 
 bool isNewVersion(const WIN32_FIND_DATAA& entry, const WIN32_FIND_DATAA& last) {
     return CompareFileTime(&entry.ftLastWriteTime, &last.ftLastWriteTime) != 0 ||
@@ -100,4 +101,14 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     // double-byte character of code page 932 holds the byte.
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return !text.empty();
+}
+
+// Interim: the watched file is still read through its code page 932 path and text.
+bool isWatchablePath(const std::wstring& filePath) { return isWatchablePath(fw::CodePage932FromWide(filePath)); }
+
+bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text) {
+    std::string bytes;
+    const bool shown = checkTextFile(fileExec, fw::CodePage932FromWide(filePath), watch, bytes);
+    text = fw::WideFromCodePage932(bytes);
+    return shown;
 }

@@ -25,6 +25,7 @@ std::string watchedPathFromInput(const std::string& typed);
 // the last part of the path, with or without an extension; reading a console or a serial port
 // would wait for input) or anything in the device namespace "\\.\".
 bool isWatchablePath(const std::string& filePath);
+bool isWatchablePath(const std::wstring& filePath);
 
 // One look at the file. A path that is not watchable, or that names a directory, is looked at
 // but never read. Returns true with `text` set when a newer version was read and gave a
@@ -32,3 +33,4 @@ bool isWatchablePath(const std::string& filePath);
 // takes the baseline (zeroes for a missing file, so that a file created later counts as new). The baseline moves only once a new version has been read:
 // a version that cannot be opened or read now is tried again at the next look.
 bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text);
+bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text);

@@ -70,6 +70,13 @@ bool ListView::SetItemText(int row, int column, const char* text) const {
     return Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)) != 0;
 }
 
+bool ListView::SetItemText(int row, int column, const wchar_t* text) const {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(text);
+    return Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)) != 0;
+}
+
 std::string ListView::GetItemText(int row, int column) const {
     std::vector<char> buffer(4096, '\0');
     LVITEMA item{};

@@ -47,6 +47,7 @@ public:
     }
     int InsertItem(int row, const char* text) const;
     bool SetItemText(int row, int column, const char* text) const;
+    bool SetItemText(int row, int column, const wchar_t* text) const;
     std::string GetItemText(int row, int column) const;
     bool DeleteAllItems() const { return Send(LVM_DELETEALLITEMS) != 0; }
     // Room for `count` rows, made once before they are inserted.

@@ -15,6 +15,23 @@ std::string GetWindowTextString(HWND hwnd) {
     return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
+std::wstring GetWindowTextWide(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    if (length <= 0) return std::wstring();
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+    int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
+    return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+void DataExchange::Text(int id, std::wstring& value) {
+    HWND control = GetDlgItem(m_dialog, id);
+    if (!control) return;
+    if (m_save)
+        value = GetWindowTextWide(control);
+    else
+        SetWindowTextW(control, value.c_str());
+}
+
 void DataExchange::Text(int id, std::string& value) {
     HWND control = GetDlgItem(m_dialog, id);
     if (!control) return;

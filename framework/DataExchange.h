@@ -18,6 +18,7 @@ public:
     bool Saving() const { return m_save; }
 
     void Text(int id, std::string& value);
+    void Text(int id, std::wstring& value);
     void Check(int id, int& value);
     // A radio group from the control `firstId` (the group start) to the next group start;
     // the value is the index of the checked radio button, -1 when none is checked.
@@ -53,5 +54,6 @@ private:
 };
 
 std::string GetWindowTextString(HWND hwnd);
+std::wstring GetWindowTextWide(HWND hwnd);
 
 }  // namespace fw

@@ -16,7 +16,7 @@ struct CaptionCommand {
     Kind kind = kClearAll;
     int number = 0;
     int minutes = 1;
-    std::string text;  // code page 932, one line
+    std::wstring text;  // UTF-16, one line
 };
 
 // What a command achieved.

@@ -7,7 +7,7 @@
 
 struct FileInterfaceSettings {
     int fileExec = 0;      // non-zero: the watched file is checked
-    std::string filePath;  // code page 932
+    std::wstring filePath;  // any character
     int fileMinute = 1;    // display time of the file's caption in minutes
     OscSettings osc{};     // no dialog changes it: only the settings file
 };

@@ -11,6 +11,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
+#include "framework/WideText.h"
 #include "framework/TextCodec.h"
 #include "model/KirunData.h"
 #include "model/MinutesRule.h"
@@ -85,11 +86,11 @@ bool readArguments(Reader& reader, const std::string& tags, std::vector<Argument
     return reader.atEnd();
 }
 
-// UTF-8 as code page 932; false for bytes that are not UTF-8.
-bool toCodePage932(const std::string& utf8, std::string& text) {
+// UTF-8 as UTF-16; false for bytes that are not UTF-8.
+bool fromUtf8(const std::string& utf8, std::wstring& text) {
     const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
     if (!ascii && !fw::IsUtf8WithMultiByte(utf8, false)) return false;
-    text = ascii ? utf8 : fw::CodePage932FromWide(fw::Widen(utf8, CP_UTF8));
+    text = fw::Widen(utf8, CP_UTF8);
     return true;
 }
 
@@ -110,9 +111,9 @@ bool wholeMinutes(const Argument& argument, int& minutes) {
 bool textArguments(const std::vector<Argument>& arguments, CaptionCommand& command) {
     if (arguments.empty() || arguments.size() > 2 || arguments[0].tag != 's') return false;
     if (arguments.size() == 2 && !wholeMinutes(arguments[1], command.minutes)) return false;
-    std::string text;
-    if (!toCodePage932(arguments[0].text, text)) return false;
-    command.text = fw::CutToBytes(fw::WithoutLineBreaks(text), kMaxCaptionTextBytes);
+    std::wstring text;
+    if (!fromUtf8(arguments[0].text, text)) return false;
+    command.text = fw::CutToCells(fw::WithoutLineBreaks(text), kMaxCaptionTextCells);
     return !command.text.empty();
 }
 

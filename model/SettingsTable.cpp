@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
+
 namespace {
 const char kSystem[] = "SYSTEM";
 const char kFile[] = "FILE";
@@ -50,13 +53,28 @@ template <auto Member> SettingField numberField() {
     using Type = typename MemberOf<decltype(Member)>::Type;
     return {[](const ConstSettingsRecords& r) { return static_cast<int>(RecordIn<Record>::of(r).*Member); },
             [](SettingsRecords& r, int value) { RecordIn<Record>::of(r).*Member = static_cast<Type>(value); },
-            nullptr, nullptr};
+            nullptr, nullptr, nullptr, nullptr};
 }
 
 template <auto Member> SettingField textField() {
     using Record = typename MemberOf<decltype(Member)>::Record;
     return {nullptr, nullptr, [](const ConstSettingsRecords& r) { return RecordIn<Record>::of(r).*Member; },
-            [](SettingsRecords& r, const std::string& value) { RecordIn<Record>::of(r).*Member = value; }};
+            [](SettingsRecords& r, const std::string& value) { RecordIn<Record>::of(r).*Member = value; }, nullptr,
+            nullptr};
+}
+
+// A UTF-16 field: its code page 932 bytes for the row of its code page 932 text, and the exact
+// text for the ExactHexText row after it.
+template <auto Member> SettingField wideTextField() {
+    using Record = typename MemberOf<decltype(Member)>::Record;
+    return {nullptr,
+            nullptr,
+            [](const ConstSettingsRecords& r) { return fw::CodePage932FromWide(RecordIn<Record>::of(r).*Member); },
+            [](SettingsRecords& r, const std::string& value) {
+                RecordIn<Record>::of(r).*Member = fw::WideFromCodePage932(value);
+            },
+            [](const ConstSettingsRecords& r) { return RecordIn<Record>::of(r).*Member; },
+            [](SettingsRecords& r, const std::wstring& value) { RecordIn<Record>::of(r).*Member = value; }};
 }
 
 std::string faceName(const ConstSettingsRecords& r) {
@@ -70,7 +88,7 @@ void setFaceName(SettingsRecords& r, const std::string& face) {
     std::memcpy(stored, face.data(), std::min(face.size(), kMaxFaceNameBytes));
 }
 
-const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr};
+const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 
 using A = AppearanceSettings;
 using F = FileInterfaceSettings;
@@ -92,7 +110,7 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "RGAP", K::Int, numberField<&A::rgap>(), L::Plain, kAlways, 0},
         {kSystem, "SIZE", K::Int, numberField<&A::sizeChoice>(), L::Plain, kAlways, 0},
         {kSystem, "DELTAX", K::Int, numberField<&A::deltaX>(), L::Plain, kAlways, 0},
-        {kSystem, "FONTFACENAME", K::Text, {nullptr, nullptr, faceName, setFaceName}, L::FaceName, kAlways,
+        {kSystem, "FONTFACENAME", K::Text, {nullptr, nullptr, faceName, setFaceName, nullptr, nullptr}, L::FaceName, kAlways,
          kMaxFaceNameBytes},
         {kSystem, "FONTHEIGHT", K::Int, numberField<&LOGFONTA::lfHeight>(), L::FontDetail, kAlways, 0},
         {kSystem, "FONTWEIGHT", K::Int, numberField<&LOGFONTA::lfWeight>(), L::FontDetail, kAlways, 0},
@@ -102,7 +120,8 @@ const std::vector<SettingRow>& settingRows() {
         {kItemSections, "", K::ItemSections, kNoField, L::Plain, kAlways, 0},
         {kFile, "EXEC", K::Int, numberField<&F::fileExec>(), L::Plain, kAlways, 0},
         {kFile, "MINUTE", K::Int, numberField<&F::fileMinute>(), L::Plain, kAlways, 0},
-        {kFile, "PATH", K::Text, textField<&F::filePath>(), L::Plain, kAlways, kMaxPathBytes},
+        {kFile, "PATH", K::Text, wideTextField<&F::filePath>(), L::Plain, kAlways, kMaxPathBytes},
+        {kFile, "UPATH", K::ExactHexText, wideTextField<&F::filePath>(), L::Plain, kAlways, 0},
         {kSystem, "BAND", K::Int, numberField<&A::bandOn>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "BANDRGB", K::Colour, numberField<&A::bandColor>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "BANDOPACITY", K::Int, numberField<&A::bandOpacity>(), L::Plain, kUnlessDefault, 0},
@@ -124,8 +143,9 @@ const std::vector<SettingRow>& settingRows() {
 
 const std::vector<ItemSettingRow>& itemSettingRows() {
     static const std::vector<ItemSettingRow> rows = {
-        {"MINUTE", K::Int, &CKirunData::m_minutes, nullptr},
-        {"STRINGS", K::HexText, nullptr, &CKirunData::m_text},
+        {"MINUTE", K::Int, &CKirunData::m_minutes},
+        {"STRINGS", K::HexText, nullptr},
+        {"USTRINGS", K::ExactHexText, nullptr},
     };
     return rows;
 }

@@ -11,9 +11,13 @@
 #include "model/FileInterfaceSettings.h"
 
 // How a value is stored: a number in decimal (a colour as its COLORREF), a text as it is, or a
-// text as hex pairs so that any byte survives. ItemSections stands for the ITEM0, ITEM1, ...
-// sections, one per caption item, each with the keys of itemSettingRows().
-enum class SettingKind { Int, Colour, Text, HexText, ItemSections };
+// text as hex pairs so that any byte survives. A UTF-16 text is stored in code page 932 by the
+// row before an ExactHexText row, which holds the exact text as hex of its UTF-8 bytes only
+// where code page 932 cannot hold it; the exact text is loaded only while the row before still
+// holds what this program writes for it (else a program that knows only code page 932 changed
+// it since). ItemSections stands for the ITEM0, ITEM1, ... sections, one per caption item,
+// each with the keys of itemSettingRows().
+enum class SettingKind { Int, Colour, Text, HexText, ExactHexText, ItemSections };
 
 // What a load does beyond reading the value. A missing number leaves its field as it is and a
 // missing text gives the empty text, unless the row says otherwise.
@@ -35,12 +39,15 @@ struct ConstSettingsRecords {
     const FileInterfaceSettings& fileInterface;
 };
 
-// A row's field, as a number (Int, Colour) or as a text (Text, HexText).
+// A row's field, as a number (Int, Colour) or as a text (Text, HexText; a UTF-16 field gives
+// and takes its code page 932 bytes there, and its exact text as `wideText`).
 struct SettingField {
     int (*number)(const ConstSettingsRecords&);
     void (*setNumber)(SettingsRecords&, int);
     std::string (*text)(const ConstSettingsRecords&);
     void (*setText)(SettingsRecords&, const std::string&);
+    std::wstring (*wideText)(const ConstSettingsRecords&);
+    void (*setWideText)(SettingsRecords&, const std::wstring&);
 };
 
 struct SettingRow {
@@ -56,12 +63,12 @@ struct SettingRow {
     size_t maxBytes;
 };
 
-// The keys of one item section.
+// The keys of one item section: the display time (Int), the text in code page 932 (HexText)
+// and the exact text (ExactHexText).
 struct ItemSettingRow {
     const char* key;
-    SettingKind kind;  // Int or HexText
+    SettingKind kind;
     int CKirunData::*number;
-    std::string CKirunData::*text;
 };
 
 // A damaged or hand-edited item count loads no more than this many items.

@@ -1,6 +1,7 @@
 #include "panel/ControlDlg.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 #include <windowsx.h>
@@ -10,6 +11,7 @@
 #include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
 #include "framework/UniqueHandle.h"
+#include "framework/WideText.h"
 #include "display/RunList.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
@@ -103,7 +105,7 @@ void CControlDlg::refreshList() {
         ++row;
     }
     m_fileRowShown = false;
-    std::string fileText;
+    std::wstring fileText;
     showFileRow(m_controller.fileCaptionOnAir(fileText) ? &fileText : nullptr);
     showTimesLeft();
     if (selected != -1) selectRow(selected);
@@ -120,13 +122,28 @@ void CControlDlg::selectRow(int row) {
     ListView_EnsureVisible(list, row, FALSE);
 }
 
+// The row's text as the list view asks for it, cut to its buffer between characters.
+void CControlDlg::OnGetDispInfo(NMLVDISPINFOW* info) {
+    LVITEMW& item = info->item;
+    if (!(item.mask & LVIF_TEXT) || item.iSubItem != kTextColumn || !item.pszText || item.cchTextMax <= 0)
+        return;
+    item.pszText[0] = L'\0';
+    if (!m_controller.captionList().contains(item.iItem)) return;
+    const std::wstring& text = m_controller.captionList().at(item.iItem).m_text;
+    size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+    if (length > 0 && length < text.size() && fw::IsHighSurrogate(text[length - 1])) --length;
+    std::memcpy(item.pszText, text.data(), length * sizeof(wchar_t));
+    item.pszText[length] = L'\0';
+}
+
+// The same for a list view that asks in the ANSI code page.
 void CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
     LVITEMA& item = info->item;
     if (!(item.mask & LVIF_TEXT) || item.iSubItem != kTextColumn || !item.pszText || item.cchTextMax <= 0)
         return;
     item.pszText[0] = '\0';
     if (!m_controller.captionList().contains(item.iItem)) return;
-    const std::string text = fw::CutToBytes(m_controller.captionList().at(item.iItem).m_text,
+    const std::string text = fw::CutToBytes(fw::CodePage932FromWide(m_controller.captionList().at(item.iItem).m_text),
                                             static_cast<size_t>(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.c_str(), text.size() + 1);
 }
@@ -140,7 +157,7 @@ void CControlDlg::rowChanged(int position) {
     m_listCtrl.SetItemText(position, kTimeLeftColumn, onAir && tenths >= 0 ? timeLeftText(tenths).c_str() : "");
 }
 
-void CControlDlg::showFileRow(const std::string* text) {
+void CControlDlg::showFileRow(const std::wstring* text) {
     const int row = m_controller.captionList().count();
     const HWND list = m_listCtrl.Hwnd();
     if (!text) {
@@ -227,6 +244,9 @@ bool CControlDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
     if (id != IDC_CAPTION_LIST) return false;
     result = 0;
     switch (header->code) {
+    case LVN_GETDISPINFOW:
+        OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(header));
+        return true;
     case LVN_GETDISPINFOA:
         OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
         return true;
@@ -392,12 +412,12 @@ void CControlDlg::OnFileInterface() {
     const FileInterfaceSettings& current = m_controller.fileInterface();
     CFileSelDlg dlg;
     dlg.fileExec = current.fileExec;
-    dlg.filePath = current.filePath;
+    dlg.filePath = fw::CodePage932FromWide(current.filePath);
     dlg.fileMinute = current.fileMinute;
     if (dlg.DoModal() != IDOK) return;
     FileInterfaceSettings chosen = current;
     chosen.fileExec = dlg.fileExec;
-    chosen.filePath = dlg.filePath;
+    chosen.filePath = fw::WideFromCodePage932(dlg.filePath);
     chosen.fileMinute = dlg.fileMinute;
     const bool switchedOn = chosen.fileExec != 0 && current.fileExec == 0;
     m_controller.setFileInterface(chosen);

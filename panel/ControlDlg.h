@@ -50,10 +50,10 @@ private:
     void refreshList();
     void rowChanged(int position) override;
     void listChanged() override { refreshList(); }
-    void fileCaptionChanged(const std::string* text) override { showFileRow(text); }
+    void fileCaptionChanged(const std::wstring* text) override { showFileRow(text); }
     // The watched file's caption (`text`, null when it is off air) as a row below the items
     // while it is on air; no row otherwise.
-    void showFileRow(const std::string* text);
+    void showFileRow(const std::wstring* text);
     // The row of the watched file's caption; -1 when it has none.
     int fileRow() const { return m_fileRowShown ? m_controller.captionList().count() : -1; }
     // Sets the time-left column of the rows on air, and nothing else.
@@ -69,6 +69,7 @@ private:
     void OnDisplayOff();
     void OnAddToCaption();
     void OnRemoveFromDisplay();
+    void OnGetDispInfo(NMLVDISPINFOW* info);
     void OnGetDispInfo(NMLVDISPINFOA* info);
     // Delete, F2 and Ctrl+N on the list: as テキスト削除, テキスト変更 and テキスト追加.
     void OnListKey(WORD key);

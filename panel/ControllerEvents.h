@@ -12,7 +12,7 @@ public:
     // is to be shown again.
     virtual void listChanged() = 0;
     // The watched file's caption went on air or was renewed with `text`, or went off air (null).
-    virtual void fileCaptionChanged(const std::string* text) { (void)text; }
+    virtual void fileCaptionChanged(const std::wstring* text) { (void)text; }
     // The program is to end, as when the operator closes the main window.
     virtual void closeRequested() = 0;
 

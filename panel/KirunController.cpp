@@ -7,6 +7,7 @@
 #include "display/KirunWin.h"
 #include "display/RunList.h"
 #include "framework/Text.h"
+#include "framework/WideText.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
 
@@ -97,7 +98,7 @@ void KirunController::putOnAir(int position) {
 
 bool KirunController::sendToStrip(int position) {
     if (!m_captionList.contains(position) || !m_captionWin) return false;
-    std::string line = fw::WithoutLineBreaks(m_captionList.at(position).m_text);
+    const std::wstring line = fw::WithoutLineBreaks(m_captionList.at(position).m_text);
     m_captionWin->addKirun(position, line.c_str(), m_captionList.at(position).m_minutes, this);
     m_captionList.setStateAt(position, 1);
     return true;
@@ -182,7 +183,7 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
 bool KirunController::watchedFileHoldsText() const {
     if (!isWatchablePath(m_fileInterface.filePath)) return false;
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(m_fileInterface.filePath.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(m_fileInterface.filePath.c_str(), GetFileExInfoStandard, &data)) return false;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     return data.nFileSizeHigh != 0 || data.nFileSizeLow != 0;
 }
@@ -250,8 +251,8 @@ void KirunController::clearNow() {
     if (m_captionWin->blankNow()) onAllRollEnd();
 }
 
-void KirunController::cutIn(const std::string& text, int minutes) {
-    const std::string line = fw::WithoutLineBreaks(text);
+void KirunController::cutIn(const std::wstring& text, int minutes) {
+    const std::wstring line = fw::WithoutLineBreaks(text);
     if (!m_captionWin || line.empty()) return;
     m_captionWin->cutInKirun(line.c_str(), minutes, this, m_appearance.cutInAfterCurrent == 1);
 }
@@ -284,7 +285,7 @@ std::vector<std::pair<int, int>> KirunController::timesLeft() const {
     return times;
 }
 
-bool KirunController::fileCaptionOnAir(std::string& text) const {
+bool KirunController::fileCaptionOnAir(std::wstring& text) const {
     const RunItem* item = m_captionWin ? m_captionWin->runList().find(kFileCaptionIndex) : nullptr;
     if (!item) return false;
     text = item->text;

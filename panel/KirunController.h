@@ -73,7 +73,7 @@ public:
     // The caption that cuts in ahead of the cycle: a text, or the text and minutes of a list item
     // (false when there is no such item or no strip); it ends with its time, with endCutIn() or
     // when everything is taken off air.
-    void cutIn(const std::string& text, int minutes);
+    void cutIn(const std::wstring& text, int minutes);
     bool cutInItem(int position);
     bool endCutIn();
     bool cutInOnAir() const;
@@ -82,7 +82,7 @@ public:
     // The captions on air as (run-list index, tenths left), in run-list order.
     std::vector<std::pair<int, int>> timesLeft() const;
     // The watched file's caption as it is on air; false when it is not.
-    bool fileCaptionOnAir(std::string& text) const;
+    bool fileCaptionOnAir(std::wstring& text) const;
     // Takes the watched file's caption off air; false when it was not on air.
     bool takeFileCaptionOffAir();
     // Changes what is on air as a command asks; never the list or the settings file.

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 #include "model/MinutesRule.h"
 #include "resource.h"
 
@@ -25,9 +25,8 @@ void CKirunSettingDlg::DoDataExchange(fw::DataExchange& dx) {
         !dx.Validate(IDC_MINUTES_EDIT, minutesProblem(m_editMinutes)))
         return;
     m_data.m_minutes = m_editMinutes;
-    // Cut between characters: a lone lead byte at the end would swallow the next byte
-    // wherever the text goes.
-    m_data.m_text = fw::CutToBytes(m_editText, kMaxCaptionTextBytes);
+    // Cut between characters: half a surrogate pair would stand for nothing wherever it goes.
+    m_data.m_text = fw::CutToCells(m_editText, kMaxCaptionTextCells);
 }
 
 BOOL CKirunSettingDlg::OnInitDialog() {
@@ -38,7 +37,7 @@ BOOL CKirunSettingDlg::OnInitDialog() {
     // The operator types the text first: the focus is in its box, the caret after its end.
     HWND text = GetDlgItem(IDC_CAPTION_TEXT);
     SetFocus(text);
-    const int end = GetWindowTextLengthA(text);
+    const int end = GetWindowTextLengthW(text);
     SendMessageA(text, EM_SETSEL, static_cast<WPARAM>(end), end);
     return FALSE;
 }

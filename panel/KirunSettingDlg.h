@@ -20,7 +20,7 @@ public:
     void setTitle(std::string title) { m_title = std::move(title); }
 
     fw::UpDown m_spinMinutes;
-    std::string m_editText;
+    std::wstring m_editText;
     CKirunData m_data;
 
 protected:

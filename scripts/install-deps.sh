@@ -12,7 +12,7 @@ packages=(
   cmake make googletest python3
   wine wine32:i386
   xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
-  fonts-ipafont-gothic locales
+  fonts-ipafont-gothic fonts-dejavu-core fonts-nanum fonts-babelstone-han locales
   fuse3 python3-pyfuse3
 )
 

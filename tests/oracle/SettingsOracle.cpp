@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "framework/Mbcs.h"
+#include "framework/TextCodec.h"
 #include "model/HexCodec.h"
 #include "tests/oracle/ProfileFile.h"
 
@@ -26,6 +27,14 @@ std::string HexText(const ProfileFile& file, const char* section, const char* ke
     return bytes.substr(0, bytes.find('\0'));
 }
 
+// A text kept in code page 932 under one key and, where that code page cannot hold it, exactly
+// (UTF-8 hex) under another, which counts only while the first still holds its code page 932 form.
+std::wstring ExactText(const std::string& stored, const std::string& utf8) {
+    const std::wstring exact = fw::Widen(utf8, CP_UTF8);
+    if (!utf8.empty() && fw::CodePage932FromWide(exact) == stored) return exact;
+    return fw::Widen(stored, 932);
+}
+
 int Colour(COLORREF colour) { return static_cast<int>(colour); }
 
 // Writes key after key and stops at the first write that fails.
@@ -40,6 +49,11 @@ public:
     void PutUnless(const char* key, const std::string& value, const std::string& defaultValue) {
         if (value != defaultValue) Put(kSystem, key, value);
         else if (m_ok) m_ok = m_file.deleteKey(kSystem, key);
+    }
+    // The exact form of a text code page 932 cannot hold; deleted where it can.
+    void PutExact(const std::string& section, const char* key, const std::wstring& text) {
+        if (fw::Widen(fw::CodePage932FromWide(text), 932) != text) Put(section, key, encodeHex(fw::Narrow(text, CP_UTF8)));
+        else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), key);
     }
     void PutIntUnless(const char* key, int value, int defaultValue) {
         PutUnless(key, std::to_string(value), std::to_string(defaultValue));
@@ -89,12 +103,12 @@ void LoadSettings(const std::string& path, Settings& s) {
         const std::string section = ItemSection(i);
         CKirunData item;
         item.m_minutes = file.readInt(section.c_str(), "MINUTE", item.m_minutes);
-        item.m_text = HexText(file, section.c_str(), "STRINGS");
+        item.m_text = ExactText(HexText(file, section.c_str(), "STRINGS"), HexText(file, section.c_str(), "USTRINGS"));
         s.captions.append(item);
     }
     s.fileInterface.fileExec = file.readInt(kFile, "EXEC", s.fileInterface.fileExec);
     s.fileInterface.fileMinute = file.readInt(kFile, "MINUTE", s.fileInterface.fileMinute);
-    s.fileInterface.filePath = file.readString(kFile, "PATH", kMaxPathBytes);
+    s.fileInterface.filePath = ExactText(file.readString(kFile, "PATH", kMaxPathBytes), HexText(file, kFile, "UPATH"));
     OscSettings& o = s.fileInterface.osc;
     o.port = file.readInt(kSystem, "OSCPORT", o.port);
     const std::string address = file.readString(kSystem, "OSCADDRESS", 63);
@@ -127,11 +141,13 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     for (const CKirunData& item : s.captions) {
         const std::string section = ItemSection(position++);
         writer.PutInt(section, "MINUTE", item.m_minutes);
-        writer.Put(section, "STRINGS", encodeHex(item.m_text));
+        writer.Put(section, "STRINGS", encodeHex(fw::CodePage932FromWide(item.m_text)));
+        writer.PutExact(section, "USTRINGS", item.m_text);
     }
     writer.PutInt(kFile, "EXEC", s.fileInterface.fileExec);
     writer.PutInt(kFile, "MINUTE", s.fileInterface.fileMinute);
-    writer.Put(kFile, "PATH", s.fileInterface.filePath);
+    writer.Put(kFile, "PATH", fw::CodePage932FromWide(s.fileInterface.filePath));
+    writer.PutExact(kFile, "UPATH", s.fileInterface.filePath);
     writer.PutIntUnless("BAND", a.bandOn, defaults.bandOn);
     writer.PutIntUnless("BANDRGB", Colour(a.bandColor), Colour(defaults.bandColor));
     writer.PutIntUnless("BANDOPACITY", a.bandOpacity, defaults.bandOpacity);

@@ -35,7 +35,7 @@ HANDLE g_left = nullptr;
 LONG g_entries = 0;
 }  // namespace
 
-bool HeldLook::Look(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text) {
+bool HeldLook::Look(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text) {
     InterlockedIncrement(&g_entries);
     SetEvent(Event(g_entered));
     WaitForSingleObject(Event(g_released), kLongestHold);

@@ -21,7 +21,7 @@ bool FinishFileLook(CControlDlg& page, DWORD timeoutMs = 10000);
 // A look that waits like an open that does not return: it signals entered(), waits until
 // Release() (or a minute at most), then looks at the file for real.
 struct HeldLook {
-    static bool Look(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text);
+    static bool Look(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text);
     static void Reset();     // a new hold: not entered, not released
     static bool WaitEntered(DWORD timeoutMs);
     static void Release();

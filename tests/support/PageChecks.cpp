@@ -9,6 +9,8 @@
 #include "display/StripPlacement.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 
 namespace testing_support {
 
@@ -49,7 +51,7 @@ std::vector<std::string> CaptionsOnAir(const CKirunWin& strip) {
     std::vector<std::string> captions;
     const RunList& runList = strip.runList();
     for (int i = 0; i < runList.count(); ++i)
-        captions.push_back(std::to_string(runList.at(i).index) + ":" + runList.at(i).text);
+        captions.push_back(std::to_string(runList.at(i).index) + ":" + fw::CodePage932FromWide(runList.at(i).text));
     return captions;
 }
 

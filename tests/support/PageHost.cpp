@@ -7,7 +7,7 @@
 
 namespace testing_support {
 namespace {
-const char kRollText[] = "ロールテスト";
+const wchar_t kRollText[] = L"ロールテスト";
 }  // namespace
 
 PageHost::PageHost() {

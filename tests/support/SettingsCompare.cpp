@@ -11,6 +11,7 @@
 #include "model/SettingsFile.h"
 #include "model/SettingsTable.h"
 #include "panel/SettingsSave.h"
+#include "framework/WideText.h"
 
 namespace testing_support {
 namespace {
@@ -43,11 +44,8 @@ void ExpectSameItems(const CaptionList& expected, const CaptionList& actual, con
         for (const ItemSettingRow& row : itemSettingRows()) {
             const CKirunData& a = expected.at(i);
             const CKirunData& b = actual.at(i);
-            if (row.number) {
-                EXPECT_EQ(a.*row.number, b.*row.number) << what << ", item " << i << " " << row.key;
-            } else {
-                EXPECT_EQ(a.*row.text, b.*row.text) << what << ", item " << i << " " << row.key;
-            }
+            if (row.number) EXPECT_EQ(a.*row.number, b.*row.number) << what << ", item " << i << " " << row.key;
+            else EXPECT_EQ(a.m_text, b.m_text) << what << ", item " << i << " " << row.key;
         }
     }
 }
@@ -118,7 +116,7 @@ CaptionList NumberedCaptions(int n, size_t bytes, int version) {
         std::snprintf(head, sizeof head, "v%d 項目%d ", version, i);
         std::string text = head;
         while (text.size() < bytes) text += "表示テスト";
-        list.append(CKirunData(fw::CutToBytes(text, bytes), 1 + i % 60000));
+        list.append(CKirunData(fw::WideFromCodePage932(fw::CutToBytes(text, bytes)), 1 + i % 60000));
     }
     return list;
 }

@@ -276,7 +276,7 @@ TEST(Commands, StartedByACommandItTakesHostilePayloadsWithoutHarm) {
             CaptionCommand command;
             command.kind = static_cast<CaptionCommand::Kind>(1 + std::rand() % 4);
             command.number = 1 + std::rand() % 3;
-            command.text = "flood";
+            command.text = L"flood";
             valid = remote::encodeCommand(command);
         }
         COPYDATASTRUCT data{};

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -115,7 +117,7 @@ std::string Describe(const std::vector<CaptionCommand>& commands) {
     std::string text;
     for (const CaptionCommand& c : commands)
         text += std::to_string(c.kind) + ":" + std::to_string(c.number) + ":" +
-                std::to_string(c.minutes) + ":" + c.text + " ";
+                std::to_string(c.minutes) + ":" + fw::CodePage932FromWide(c.text) + " ";
     return text;
 }
 

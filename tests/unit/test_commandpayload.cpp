@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/CommandPayload.h"
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -15,7 +17,7 @@ using remote::Header;
 CaptionCommand Text(const std::string& text, int minutes = 1) {
     CaptionCommand command;
     command.kind = CaptionCommand::kShowText;
-    command.text = text;
+    command.text = fw::WideFromCodePage932(text);
     command.minutes = minutes;
     return command;
 }
@@ -80,18 +82,18 @@ TEST(CommandPayload, EveryCommandComesBackAsItWasSent) {
 TEST(CommandPayload, TextsArriveAsOneLineCutAtACharacterBoundary) {
     CaptionCommand got;
     ASSERT_TRUE(Decode(remote::encodeCommand(Text("a\r\nb\nc")), got));
-    EXPECT_EQ("abc", got.text);
+    EXPECT_EQ(L"abc", got.text);
 
     // 999 bytes, then a double-byte character that would end past the limit, sent by a
     // sender that does not cut.
     ASSERT_TRUE(Decode(RawText(std::string(999, 'x') + "\x82\xa0" + "tail"), got));
-    EXPECT_EQ(std::string(999, 'x'), got.text);
+    EXPECT_EQ(std::wstring(999, L'x'), got.text);
 
     // No terminator is needed; a NUL ends the text.
     std::vector<char> bytes = remote::encodeCommand(Text("abc"));
     bytes[sizeof(Header) + 1] = '\0';
     ASSERT_TRUE(Decode(bytes, got));
-    EXPECT_EQ("a", got.text);
+    EXPECT_EQ(L"a", got.text);
 }
 
 TEST(CommandPayload, AnythingButAWellFormedPayloadIsRefused) {

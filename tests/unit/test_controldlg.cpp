@@ -26,6 +26,9 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/PageHost.h"
 #include "tests/support/PageParent.h"
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
+#include "Cp932.h"
 
 using namespace testing_support;
 
@@ -140,7 +143,7 @@ TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
 TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
     Open({{"A", 2}, {"B", 2}, {"C", 1}, {"D", 2}});
     for (int row = 0; row < 4; ++row) PressOnRow(row, IDC_ADD_TO_CAPTION);
-    page->captionWin()->addKirun(kFileCaptionIndex, "file", 2, &page->controller());
+    page->captionWin()->addKirun(kFileCaptionIndex, L"file", 2, &page->controller());
 
     MessageBoxRecorder boxes(IDYES);
     PressOnRow(1, IDC_DELETE_TEXT);
@@ -185,7 +188,7 @@ TEST_F(ControlPageTest, PutOnAirJoinsTheLinesOfTheCopyAndRenewsACaptionOnAir) {
     Open({{text, 5}});
     PressOnRow(0, IDC_ADD_TO_CAPTION);
     EXPECT_EQ((Strings{"0:一行目二行目三"}), OnAir());
-    EXPECT_EQ(text, page->captionList().at(0).m_text);
+    EXPECT_EQ(Wide932(text), page->captionList().at(0).m_text);
     EXPECT_EQ(text, Column(3)[0]);
 
     CountDown(100);
@@ -308,7 +311,7 @@ CaptionCommand MakeCommand(CaptionCommand::Kind kind, int number = 0, const std:
     CaptionCommand command;
     command.kind = kind;
     command.number = number;
-    command.text = text;
+    command.text = fw::WideFromCodePage932(text);
     command.minutes = 2;
     return command;
 }
@@ -331,7 +334,7 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
         for (K::Kind kind : {K::kShowItem, K::kHideItem})
             EXPECT_EQ(CommandResult::kNoSuchItem, page->controller().runCommand(MakeCommand(kind, number))) << number;
 
-    page->captionWin()->addKirun(kFileCaptionIndex, "file", 1, &page->controller());
+    page->captionWin()->addKirun(kFileCaptionIndex, L"file", 1, &page->controller());
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kClearAll)));
     EXPECT_TRUE(OnAir().empty());
     EXPECT_EQ(Strings(3, kOffAir), States());

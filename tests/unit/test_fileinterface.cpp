@@ -17,6 +17,7 @@
 #include "tests/support/DialogDriver.h"
 #include "tests/support/FileLooks.h"
 #include "tests/support/PageHost.h"
+#include "Cp932.h"
 
 using namespace testing_support;
 
@@ -90,12 +91,12 @@ TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
     ASSERT_TRUE(WriteFileAtMinute(news, "first", 1));
     Tick();
     ASSERT_TRUE(FileCaption());
-    EXPECT_EQ("first", page->captionWin()->currentText()) << "put on air at once on an idle strip";
+    EXPECT_EQ(L"first", page->captionWin()->currentText()) << "put on air at once on an idle strip";
 
     ASSERT_TRUE(WriteFileAtMinute(news, "second\r\n\tline\r\n", 2));
     Tick();
     ASSERT_EQ(1, page->captionWin()->runList().count()) << "renewed in place, not added";
-    EXPECT_EQ("second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
+    EXPECT_EQ(L"second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
     EXPECT_EQ(3 * RunList::kTenthsPerMinute, FileCaption()->remaining);
     EXPECT_EQ(0, page->captionList().count()) << "the file's text is no list item";
     EXPECT_EQ(1, page->listCtrl().GetItemCount()) << "but it has a row while it is on air";
@@ -114,7 +115,7 @@ TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
     EXPECT_EQ(7, page->controller().fileInterface().fileMinute);
     Tick();
     ASSERT_TRUE(FileCaption()) << "the version written before the change is still newer";
-    EXPECT_EQ("two", FileCaption()->text);
+    EXPECT_EQ(L"two", FileCaption()->text);
     EXPECT_EQ(7, FileCaption()->minutes) << "the new minutes apply to the next text";
 }
 
@@ -137,7 +138,7 @@ TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
     ASSERT_TRUE(WriteFileAtMinute(other, "other again", 2));
     Tick();
     ASSERT_TRUE(FileCaption());
-    EXPECT_EQ("other again", FileCaption()->text);
+    EXPECT_EQ(L"other again", FileCaption()->text);
 }
 
 TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
@@ -159,7 +160,7 @@ TEST_F(FilePage, SwitchingOffAndOnTakesANewBaseline) {
     ASSERT_TRUE(WriteFileAtMinute(news, "three", 3));
     Tick();
     ASSERT_TRUE(FileCaption());
-    EXPECT_EQ("three", FileCaption()->text);
+    EXPECT_EQ(L"three", FileCaption()->text);
 }
 
 TEST_F(FilePage, SwitchingOnForAFileWithTextOffersItsTextNow) {
@@ -182,7 +183,7 @@ TEST_F(FilePage, SwitchingOnForAFileWithTextOffersItsTextNow) {
         EXPECT_TRUE(FinishFileLook(*page));
         EXPECT_EQ(c.onAir, FileCaption() != nullptr);
         if (!c.onAir) continue;
-        EXPECT_EQ(std::string(c.text), FileCaption()->text);
+        EXPECT_EQ(Wide932(c.text), FileCaption()->text);
         EXPECT_EQ(4, FileCaption()->minutes);
     }
 }
@@ -210,11 +211,11 @@ TEST_F(FilePage, CancelChangesNothingAndSavesNothing) {
                          SetText(IDC_FILE_PATH, dir.file("other.txt")), Click(IDCANCEL)});
     EXPECT_EQ(before, ReadFileBytes(ini));
     EXPECT_EQ(1, page->controller().fileInterface().fileExec);
-    EXPECT_EQ(news, page->controller().fileInterface().filePath);
+    EXPECT_EQ(Wide932(news), page->controller().fileInterface().filePath);
     EXPECT_EQ(5, page->controller().fileInterface().fileMinute);
     Tick();
     ASSERT_TRUE(FileCaption()) << "the baseline was kept";
-    EXPECT_EQ("two", FileCaption()->text);
+    EXPECT_EQ(L"two", FileCaption()->text);
 }
 
 TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
@@ -229,7 +230,7 @@ TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
                              if (FileCaption()) shown = *FileCaption();
                          },
                          Click(IDOK)});
-    EXPECT_EQ("two", shown.text) << "still on while the dialog was open";
+    EXPECT_EQ(L"two", shown.text) << "still on while the dialog was open";
     EXPECT_EQ(5, shown.minutes);
     EXPECT_EQ(0, page->controller().fileInterface().fileExec);
     EXPECT_FALSE(FileCaption()) << "switched off on OK";
@@ -261,7 +262,7 @@ TEST_F(FilePage, SwitchingOffOrWatchingAnotherFileTakesTheFileCaptionOffAir) {
     ASSERT_TRUE(WriteFileAtMinute(other, "other, read", 2));
     Tick();
     ASSERT_TRUE(FileCaption());
-    EXPECT_EQ("other, read", FileCaption()->text);
+    EXPECT_EQ(L"other, read", FileCaption()->text);
 
     FileInterfaceDialog({SetText(IDC_FILE_MINUTES_EDIT, "5"), Click(IDOK)});
     EXPECT_TRUE(FileCaption()) << "other minutes alone leave it on air";
@@ -273,16 +274,16 @@ TEST_F(FilePage, QuotedPathIsWatchedAsTheNextStartWillReadIt) {
     for (const std::string& path : typed) {
         Open("");
         FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, true), SetText(IDC_FILE_PATH, path), Click(IDOK)});
-        EXPECT_EQ(watched, page->controller().fileInterface().filePath) << path;
+        EXPECT_EQ(Wide932(watched), page->controller().fileInterface().filePath) << path;
         Tick();
         ASSERT_TRUE(WriteFileAtMinute(watched, "from " + path, 1));
         Tick();
         ASSERT_TRUE(FileCaption()) << "the running program reads the file: " << path;
-        EXPECT_EQ("from " + path, FileCaption()->text);
+        EXPECT_EQ(Wide932("from " + path), FileCaption()->text);
 
         ASSERT_TRUE(Close());  // the next start, over the file this one saved
         Open("");
-        EXPECT_EQ(watched, page->controller().fileInterface().filePath) << path;
+        EXPECT_EQ(Wide932(watched), page->controller().fileInterface().filePath) << path;
         ASSERT_TRUE(Close());
         ASSERT_TRUE(DeleteFileA(watched.c_str()));
         ASSERT_TRUE(DeleteFileA(ini.c_str()));
@@ -326,7 +327,7 @@ TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWh
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
     ASSERT_TRUE(FileCaption()) << "the text goes on air when the look ends";
-    EXPECT_EQ("late news", FileCaption()->text);
+    EXPECT_EQ(L"late news", FileCaption()->text);
     EXPECT_EQ(1, HeldLook::Entries());
 }
 

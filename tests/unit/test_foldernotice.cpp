@@ -9,6 +9,8 @@
 #include "KirunnerProcess.h"
 #include "TempDir.h"
 #include "fileif/TextFileReader.h"
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 
 using testing_support::TempDir;
 using testing_support::WaitUntil;
@@ -22,10 +24,10 @@ protected:
     TextFileLook Watched(const std::string& file, int fileExec = 1) {
         TextFileLook look;
         look.fileExec = fileExec;
-        look.filePath = file;
+        look.filePath = fw::WideFromCodePage932(file);
         look.ticket = 7;
-        std::string text;
-        checkTextFile(1, file, look.watch, text);
+        std::wstring text;
+        checkTextFile(1, look.filePath, look.watch, text);
         return look;
     }
     // A look of the page's, taken to its end; the worker may be busy with one of its own.
@@ -49,7 +51,7 @@ TEST_F(FolderNotice, ASaveIsReadAndReportedOnceWithoutALookOfThePage) {
     TextFileLook found;
     ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5));
     EXPECT_TRUE(found.shown);
-    EXPECT_EQ("second save", found.text);
+    EXPECT_EQ(L"second save", found.text);
     EXPECT_EQ(7u, found.ticket);
     // The page's next look starts from the baseline it was handed: the save is not shown again.
     EXPECT_FALSE(PageLook(found).shown);
@@ -60,14 +62,14 @@ TEST_F(FolderNotice, SwitchedOffOrAFolderThatCannotNotifyLeavesOnlyThePagesLooks
     const TextFileLook missing = Watched(dir.file("gone\\news.txt"));
     const TextFileLook off = Watched(path, 0);
     for (const TextFileLook& look : {missing, off}) {
-        SCOPED_TRACE(look.filePath + (look.fileExec ? " on" : " off"));
+        SCOPED_TRACE(fw::CodePage932FromWide(look.filePath) + (look.fileExec ? " on" : " off"));
         reader.watch(Watched(path));
         ASSERT_TRUE(WaitUntil([&] { return reader.folderWatched(); }, 5000, 5));
         reader.watch(look);
         PageLook(look);  // the worker has taken the new file before this look
         EXPECT_FALSE(reader.folderWatched());
 
-        ASSERT_TRUE(WriteFileBytes(path, "saved " + look.filePath));
+        ASSERT_TRUE(WriteFileBytes(path, "saved " + fw::CodePage932FromWide(look.filePath)));
         TextFileLook found;
         EXPECT_FALSE(WaitUntil([&] { return reader.take(found); }, 300, 5));
     }

@@ -22,6 +22,7 @@
 #include "tests/support/PageHost.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/PageParent.h"
+#include "Cp932.h"
 
 using namespace testing_support;
 
@@ -85,8 +86,8 @@ TEST_F(HostileSettings, ItemCountIsBoundedAndNeverNegative) {
         EXPECT_EQ(c.loaded, Page().captionList().count()) << c.stored;
         EXPECT_EQ(c.loaded, Page().listCtrl().GetItemCount()) << c.stored;
         if (c.loaded > 0) {
-            EXPECT_EQ("キャプション", Page().captionList().at(0).m_text) << "the stored item comes first";
-            EXPECT_EQ("", Page().captionList().at(c.loaded - 1).m_text) << "missing sections are empty items";
+            EXPECT_EQ(L"キャプション", Page().captionList().at(0).m_text) << "the stored item comes first";
+            EXPECT_EQ(L"", Page().captionList().at(c.loaded - 1).m_text) << "missing sections are empty items";
         }
         host.Roll(10, 10);
         ExpectSanePage(Page(), std::string("ITEMCOUNT ") + c.stored);
@@ -166,13 +167,13 @@ TEST_F(HostileSettings, CaptionTextsOfOddLengthJunkOrHugeHexLoadBounded) {
                             "[ITEM2]\r\nSTRINGS=41zz42\r\n[ITEM3]\r\nSTRINGS=" + hugeHex + "\r\n";
     ASSERT_TRUE(host.Open(ini));
     ASSERT_EQ(4, Page().captionList().count());
-    EXPECT_EQ("", Page().captionList().at(0).m_text) << "odd length decodes nothing";
-    EXPECT_EQ("", Page().captionList().at(1).m_text) << "a junk pair is a NUL, which ends the text";
-    EXPECT_EQ("A", Page().captionList().at(2).m_text);
-    const std::string& huge = Page().captionList().at(3).m_text;
+    EXPECT_EQ(L"", Page().captionList().at(0).m_text) << "odd length decodes nothing";
+    EXPECT_EQ(L"", Page().captionList().at(1).m_text) << "a junk pair is a NUL, which ends the text";
+    EXPECT_EQ(L"A", Page().captionList().at(2).m_text);
+    const std::wstring& huge = Page().captionList().at(3).m_text;
     EXPECT_GE(huge.size(), 511u);
     EXPECT_LE(huge.size(), 2048u);
-    EXPECT_EQ(std::string(huge.size(), 'A'), huge);
+    EXPECT_EQ(std::wstring(huge.size(), L'A'), huge);
     Page().putOnAir(3);
     for (int i = 0; i < 50; ++i) Strip().onScrollTick();
     EXPECT_EQ(huge, Strip().currentText());

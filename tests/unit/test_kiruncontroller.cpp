@@ -15,6 +15,8 @@
 #include "tests/support/PageChecks.h"
 #include "tests/support/PageParent.h"
 #include "tests/support/StdoutCapture.h"
+#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 
 using namespace testing_support;
 
@@ -74,7 +76,7 @@ CaptionCommand Command(CaptionCommand::Kind kind, int number, const std::string&
     CaptionCommand command;
     command.kind = kind;
     command.number = number;
-    command.text = text;
+    command.text = fw::WideFromCodePage932(text);
     return command;
 }
 

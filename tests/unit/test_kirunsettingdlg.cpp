@@ -6,6 +6,7 @@
 #include "panel/KirunSettingDlg.h"
 #include "resource.h"
 #include "tests/unit/test_rgbsetdlg_steps.h"
+#include "Cp932.h"
 
 using namespace testing_support;
 
@@ -29,7 +30,7 @@ TEST(KirunSettingDlg, ChecksTextThenLowerBoundThenUpperBoundAndStaysOpen) {
     MessageBoxRecorder boxes;
     DialogDriver driver;
     CKirunSettingDlg dlg;
-    dlg.setData(CKirunData("", 1, 1));
+    dlg.setData(CKirunData(L"", 1, 1));
     driver.Expect({SetText(IDC_MINUTES_EDIT, "0"), Click(IDOK),      // both wrong: text first
                    SetText(IDC_CAPTION_TEXT, "abc"), Click(IDOK),    // 0 minutes
                    SetText(IDC_MINUTES_EDIT, "60001"), Click(IDOK),  // one too many
@@ -38,7 +39,7 @@ TEST(KirunSettingDlg, ChecksTextThenLowerBoundThenUpperBoundAndStaysOpen) {
     EXPECT_EQ((std::vector<std::string>{kNoText, kTooShort, kTooLong}), boxes.texts());
     for (const auto& shown : boxes.shown()) EXPECT_EQ(UINT(MB_OK), shown.type & MB_TYPEMASK);
     EXPECT_EQ(60000, dlg.m_data.m_minutes);
-    EXPECT_EQ("abc", dlg.m_data.m_text);
+    EXPECT_EQ(L"abc", dlg.m_data.m_text);
     EXPECT_EQ(1, dlg.m_data.m_state) << "the state goes back as it came";
 }
 
@@ -57,7 +58,7 @@ TEST(KirunSettingDlg, ARefusedFieldTakesTheFocusWithItsTextSelectedAndNothingIsK
         DialogDriver driver;
         FocusNote note;
         CKirunSettingDlg dlg;
-        dlg.setData(CKirunData("old", 7));
+        dlg.setData(CKirunData(L"old", 7));
         driver.Expect({SetText(IDC_CAPTION_TEXT, c.text), SetText(IDC_MINUTES_EDIT, c.minutes),
                        Click(IDOK), NoteFocus(c.refused, note), Click(IDCANCEL)});
         ASSERT_EQ(IDCANCEL, dlg.DoModal());
@@ -66,7 +67,7 @@ TEST(KirunSettingDlg, ARefusedFieldTakesTheFocusWithItsTextSelectedAndNothingIsK
         EXPECT_EQ(note.control, note.focused);
         EXPECT_EQ(0u, note.selStart);
         EXPECT_EQ(static_cast<DWORD>(note.textLength), note.selEnd);
-        EXPECT_EQ("old", dlg.m_data.m_text);
+        EXPECT_EQ(L"old", dlg.m_data.m_text);
         EXPECT_EQ(7, dlg.m_data.m_minutes);
     }
 }
@@ -74,8 +75,8 @@ TEST(KirunSettingDlg, ARefusedFieldTakesTheFocusWithItsTextSelectedAndNothingIsK
 TEST(KirunSettingDlg, AcceptsOneMinuteAndABlankText) {
     MessageBoxRecorder boxes;
     CKirunSettingDlg dlg;
-    ASSERT_EQ(IDOK, RunWith(dlg, CKirunData("x", 5), "   ", "1"));
-    EXPECT_EQ("   ", dlg.m_data.m_text);
+    ASSERT_EQ(IDOK, RunWith(dlg, CKirunData(L"x", 5), "   ", "1"));
+    EXPECT_EQ(L"   ", dlg.m_data.m_text);
     EXPECT_EQ(1, dlg.m_data.m_minutes);
     EXPECT_TRUE(boxes.texts().empty());
 }
@@ -85,17 +86,17 @@ TEST(KirunSettingDlg, LongTextIsCutBetweenCharacters) {
     // Byte 1,000 is the lead byte of "表": the cut goes back to 999 bytes ...
     CKirunSettingDlg split;
     ASSERT_EQ(IDOK, RunWith(split, CKirunData(), std::string(999, 'a') + hyo, "1"));
-    EXPECT_EQ(std::string(999, 'a'), split.m_data.m_text);
+    EXPECT_EQ(std::wstring(999, L'a'), split.m_data.m_text);
     // ... while a character that ends at byte 1,000 stays.
     CKirunSettingDlg whole;
     ASSERT_EQ(IDOK, RunWith(whole, CKirunData(), std::string(998, 'a') + hyo + "bc", "1"));
-    EXPECT_EQ(std::string(998, 'a') + hyo, whole.m_data.m_text);
+    EXPECT_EQ(Wide932(std::string(998, 'a') + hyo), whole.m_data.m_text);
 }
 
 TEST(KirunSettingDlg, EnterInTheTextMakesANewLine) {
     DialogDriver driver;
     CKirunSettingDlg dlg;
-    dlg.setData(CKirunData("ab", 2));
+    dlg.setData(CKirunData(L"ab", 2));
     driver.Expect({[](HWND d) {
                        HWND edit = GetDlgItem(d, IDC_CAPTION_TEXT);
                        SetFocus(edit);
@@ -106,7 +107,7 @@ TEST(KirunSettingDlg, EnterInTheTextMakesANewLine) {
                    [](HWND d) { PostMessageA(GetDlgItem(d, IDC_CAPTION_TEXT), WM_CHAR, 'c', 1); },
                    Click(IDOK)});
     ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ("ab\r\nc", dlg.m_data.m_text);
+    EXPECT_EQ(L"ab\r\nc", dlg.m_data.m_text);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "framework/Gdi.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/Pixels.h"
+#include "Cp932.h"
 
 static bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 static void PrintTo(const RECT& r, std::ostream* os) {
@@ -66,7 +67,7 @@ struct EndCounter : CKirunEndListener {
     int calls = 0;
     void onAllRollEnd() override {
         ++calls;
-        if (restartIn) restartIn->addKirun(7, "again", 1, nullptr);
+        if (restartIn) restartIn->addKirun(7, L"again", 1, nullptr);
     }
 };
 
@@ -213,7 +214,7 @@ TEST_F(KirunWinTest, RendersTextOnItsShadowOverTheKeyColour) {
     EXPECT_EQ(Measure(font, "  ").cx + 2 + 1, blank.width);
     EXPECT_TRUE(AllKey(blank));
 
-    win->addKirun(0, "ABC", 1, nullptr);
+    win->addKirun(0, L"ABC", 1, nullptr);
     const SIZE text = Measure(font, "ABC");
     const PixelImage image = Caption();
     EXPECT_EQ(text.cx + 2 + 1, image.width);
@@ -229,7 +230,7 @@ TEST_F(KirunWinTest, RendersTextOnItsShadowOverTheKeyColour) {
     EXPECT_LT(image.lastColumnWith(kText), text.cx);  // the step + 1 columns after it are blank
 
     // "&" is text, not a mnemonic prefix that would end the text within the width of "AB".
-    win->addKirun(0, "A&B", 1, nullptr);
+    win->addKirun(0, L"A&B", 1, nullptr);
     TickThroughPass();
     EXPECT_GE(Caption().lastColumnWith(kText), Measure(font, "AB").cx);
 }
@@ -237,7 +238,7 @@ TEST_F(KirunWinTest, RendersTextOnItsShadowOverTheKeyColour) {
 TEST_F(KirunWinTest, CaptionPixelsAreThoseADisplayBitmapWouldHold) {
     for (const char* text : {"ABC", "キルンの表示テスト &", ""}) {
         SCOPED_TRACE(text);
-        win->addKirun(0, text, 1, nullptr);
+        win->addKirun(0, Wide932(text).c_str(), 1, nullptr);
         TickThroughPass();  // the new text is rendered when its pass begins
         TickThroughPass();
         const PixelImage caption = Caption();
@@ -277,7 +278,7 @@ TEST_F(KirunWinTest, NeverTakesTheFocus) {
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     ASSERT_EQ(other, GetActiveWindow());
-    win->addKirun(0, "ABC", 1, nullptr);
+    win->addKirun(0, L"ABC", 1, nullptr);
     win->updateLayout();
     EXPECT_EQ(other, GetActiveWindow());
     DestroyWindow(other);
@@ -290,7 +291,7 @@ TEST_P(ScrollStepTest, CaptionEntersAtTheRightAndFollowsItself) {
     const int step = effectiveScrollStep(GetParam());
     const int chosen = GetParam();
     Relook([chosen](StripLook& look) { look.m_deltaX = chosen; });
-    win->addKirun(0, "ABC", 1, nullptr);
+    win->addKirun(0, L"ABC", 1, nullptr);
     const PixelImage caption = Caption();
     const int cx = caption.width;
     EXPECT_EQ(Measure(font, "ABC").cx + step + 1, cx);
@@ -313,25 +314,25 @@ TEST_P(ScrollStepTest, CaptionEntersAtTheRightAndFollowsItself) {
 INSTANTIATE_TEST_SUITE_P(Steps, ScrollStepTest, ::testing::Values(1, 2, 3, 4, 0, -5, 100000));
 
 TEST_F(KirunWinTest, CaptionsTakeTurnsAndRenewalsShowFromTheNextPass) {
-    win->addKirun(0, "A", 1, nullptr);
-    win->addKirun(1, "BB", 1, nullptr);
-    win->addKirun(2, "CCC", 1, nullptr);
-    std::vector<std::string> shown{win->currentText()};
+    win->addKirun(0, L"A", 1, nullptr);
+    win->addKirun(1, L"BB", 1, nullptr);
+    win->addKirun(2, L"CCC", 1, nullptr);
+    std::vector<std::string> shown{Cp932(win->currentText())};
     for (int i = 0; i < 3; ++i) {
         TickThroughPass();
-        shown.push_back(win->currentText());
+        shown.push_back(Cp932(win->currentText()));
     }
-    win->addKirun(0, "A2", 5, nullptr);
+    win->addKirun(0, L"A2", 5, nullptr);
     EXPECT_EQ(3, win->runList().count());
     TickThroughPass();
-    shown.push_back(win->currentText());
+    shown.push_back(Cp932(win->currentText()));
     // The first caption starts at once; its pass leaves m_next at the front of the list.
     EXPECT_EQ((std::vector<std::string>{"A", "A", "BB", "CCC", "A2"}), shown);
 }
 
 TEST_F(KirunWinTest, RollsOnUntilTheLastCaptionHasLeftThenEndsOnce) {
     EndRecorder listener;
-    win->addKirun(4, "ABC", 1, &listener);
+    win->addKirun(4, L"ABC", 1, &listener);
     for (int i = 0; i < 40; ++i) win->onScrollTick();
     for (int i = 0; i < 600; ++i) SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kCountDownTimer, 0);
     EXPECT_EQ(std::vector<int>{4}, listener.ended);
@@ -347,7 +348,7 @@ TEST_F(KirunWinTest, RollsOnUntilTheLastCaptionHasLeftThenEndsOnce) {
     EXPECT_EQ(1, ends.calls);
 
     // Taken off before a single tick, a caption still scrolls out before rolling ends again.
-    win->addKirun(5, "ABCDEFGHIJ", 1, nullptr);
+    win->addKirun(5, L"ABCDEFGHIJ", 1, nullptr);
     EXPECT_TRUE(win->rolling());
     EXPECT_TRUE(win->removeKirun(5));
     EXPECT_FALSE(win->removeKirun(5));
@@ -362,11 +363,11 @@ TEST_F(KirunWinTest, ALayoutWhileDrainingStillLetsTheCaptionLeaveWholly) {
     // Re-laid out just after the list emptied, and near the end of the caption's pass, when
     // most of the drain is spent.
     for (int columnsLeft : {100000, 12}) {
-        win->addKirun(1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1, nullptr);
+        win->addKirun(1, L"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1, nullptr);
         for (int i = 0; i < 30; ++i) win->onScrollTick();
         ASSERT_TRUE(win->removeKirun(1));
         while (win->captionSize().cx - win->scrollX() > columnsLeft) win->onScrollTick();
-        ASSERT_EQ("ABCDEFGHIJKLMNOPQRSTUVWXYZ", win->currentText());
+        ASSERT_EQ(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ", win->currentText());
         win->updateLayout();
         const int callsBefore = ends.calls;
         EXPECT_GT(TickUntilStopped(), 0);
@@ -401,22 +402,22 @@ TEST(KirunWinOwnership, CloseFromOutsideIsIgnoredAndTheOwnerHearsOfTheEnd) {
 
 TEST_F(KirunWinTest, AnEndListenerMayPutACaptionOnAirAgain) {
     ends.restartIn = win;
-    win->addKirun(0, "A", 1, nullptr);
+    win->addKirun(0, L"A", 1, nullptr);
     win->removeKirun(0);
     for (int i = 0; i < 10000 && ends.calls == 0; ++i) win->onScrollTick();
     EXPECT_EQ(1, ends.calls);
     EXPECT_TRUE(win->rolling());
-    EXPECT_EQ("again", win->currentText());
+    EXPECT_EQ(L"again", win->currentText());
 }
 
 TEST_F(KirunWinTest, GdiObjectsStayTheSameOverPassesLayoutsAndDestruction) {
-    win->addKirun(0, "warm-up", 1, nullptr);
+    win->addKirun(0, L"warm-up", 1, nullptr);
     TickThroughPass();
     const int before = CountGdiObjects();
     ASSERT_GT(before, 0);
     EndRecorder listener;
-    win->addKirun(1, "短いキルン", 1, &listener);
-    win->addKirun(2, "もう少し長いキルンのテキスト", 2, &listener);
+    win->addKirun(1, L"短いキルン", 1, &listener);
+    win->addKirun(2, L"もう少し長いキルンのテキスト", 2, &listener);
     for (int round = 0; round < 20; ++round) {
         for (int i = 0; i < 100; ++i) {
             win->onScrollTick();
@@ -441,9 +442,9 @@ TEST_F(KirunWinTest, ScrollAndCountDownTimersRunOnlyWhileThereIsWork) {
     EXPECT_EQ(kNoWork, WorkTimers(hwnd)) << "started with nothing on air";
 
     EndRecorder listener;
-    win->addKirun(3, "ABC", 1, &listener);
+    win->addKirun(3, L"ABC", 1, &listener);
     EXPECT_EQ(kOnAir, WorkTimers(hwnd));
-    win->addKirun(3, "ABC renewed", 1, &listener);
+    win->addKirun(3, L"ABC renewed", 1, &listener);
     EXPECT_EQ(kOnAir, WorkTimers(hwnd));
 
     // The caption's time is up: nothing to count down, but it still has to scroll off.
@@ -454,11 +455,11 @@ TEST_F(KirunWinTest, ScrollAndCountDownTimersRunOnlyWhileThereIsWork) {
     EXPECT_EQ(kNoWork, WorkTimers(hwnd)) << "rolling has ended";
 
     // Taken off by hand: the same, without the listener.
-    win->addKirun(4, "DEF", 0, nullptr);
+    win->addKirun(4, L"DEF", 0, nullptr);
     EXPECT_EQ(kOnAir, WorkTimers(hwnd));
     EXPECT_TRUE(win->removeKirun(4));
     EXPECT_EQ(kScrolling, WorkTimers(hwnd));
-    win->addKirun(5, "back while draining", 1, nullptr);
+    win->addKirun(5, L"back while draining", 1, nullptr);
     EXPECT_EQ(kOnAir, WorkTimers(hwnd));
     win->removeKirun(5);
     ASSERT_GT(TickUntilStopped(), 0);
@@ -467,7 +468,7 @@ TEST_F(KirunWinTest, ScrollAndCountDownTimersRunOnlyWhileThereIsWork) {
 
     // A caption put on air from within the end of rolling keeps both timers running.
     ends.restartIn = win;
-    win->addKirun(6, "last", 1, nullptr);
+    win->addKirun(6, L"last", 1, nullptr);
     win->removeKirun(6);
     for (int i = 0; i < 10000 && ends.calls < 3; ++i) win->onScrollTick();
     EXPECT_EQ(3, ends.calls);
@@ -482,7 +483,7 @@ TEST(KirunWinTimers, CaptionsPutOnAirBeforeStartGetTheirTimersFromStart) {
     StripLook look;
     look.m_font = font;
     win->setLook(look);
-    win->addKirun(0, "early", 1, nullptr);
+    win->addKirun(0, L"early", 1, nullptr);
     EXPECT_EQ(kNoWork, WorkTimers(win->Hwnd())) << "not started yet";
     win->start();
     EXPECT_EQ(kOnAir, WorkTimers(win->Hwnd()));
@@ -530,7 +531,7 @@ TEST_F(KirunWinTest, WithEveryOptionOffAgainTheStripIsAsEver) {
     Relook([](StripLook& look) {
         look.m_bandOn = true, look.m_bandOpacity = 50, look.m_outline = true, look.m_separator = "*";
     });
-    win->addKirun(0, "ABC", 1, nullptr);
+    win->addKirun(0, L"ABC", 1, nullptr);
     TickThroughPass();
     Relook([](StripLook& look) {
         look.m_bandOn = false, look.m_bandOpacity = 100, look.m_outline = false, look.m_separator.clear();
@@ -557,7 +558,7 @@ TEST_F(KirunWinTest, BandIsOpaqueAtFullOpacityAndTranslucentBelowWithOpaqueText)
         Relook([opacity](StripLook& look) {
             look.m_bandOn = true, look.m_bandColor = kBand, look.m_bandOpacity = opacity;
         });
-        win->addKirun(0, "ABC", 1, nullptr);
+        win->addKirun(0, L"ABC", 1, nullptr);
         TickThroughPass();
         const std::vector<DWORD> raw = testing_support::ReadRawPixels(win->stripBitmap());
         ASSERT_EQ(static_cast<size_t>(Strip().width * Strip().height), raw.size());
@@ -604,7 +605,7 @@ TEST_F(KirunWinTest, OutlineSurroundsEveryGlyphPixelWithTheShadowColour) {
     for (bool outline : {true, false}) {
         SCOPED_TRACE(outline);
         Relook([outline](StripLook& look) { look.m_outline = outline; });
-        win->addKirun(0, text.c_str(), 1, nullptr);
+        win->addKirun(0, Wide932(text).c_str(), 1, nullptr);
         const PixelImage caption = Caption();
         EXPECT_EQ(Measure(font, text).cx + 3 + (outline ? 1 : 0), caption.width);
         int glyphPixels = 0, bare = 0;
@@ -640,7 +641,7 @@ TEST_F(KirunWinTest, SeparatorStandsBetweenConsecutiveCaptions) {
     for (const std::string separator : {"", "　　", "　◆　"}) {
         SCOPED_TRACE(separator);
         Relook([&separator](StripLook& look) { look.m_separator = separator; });
-        win->addKirun(0, "A", 1, nullptr);
+        win->addKirun(0, L"A", 1, nullptr);
         const PixelImage first = Caption();
         EXPECT_EQ(Measure(font, "A").cx + 3, first.width) << "nothing before the first caption";
         TickThroughPass();
@@ -687,7 +688,7 @@ TEST_F(KirunWinTest, LongCaptionsAreDrawnWhollyInPiecesAsWideAsTheStrip) {
             look.m_rgap = GetSystemMetrics(SM_CXSCREEN) - c.stripWidth;
         });
         ASSERT_EQ(c.stripWidth, Width());
-        win->addKirun(0, c.text.c_str(), 1, nullptr);
+        win->addKirun(0, Wide932(c.text).c_str(), 1, nullptr);
         const int step = win->scrollStepWidth();
         const int textWidth = win->captionSize().cx - step - 1;
         ASSERT_GT(textWidth, 20 * c.stripWidth);

@@ -9,6 +9,7 @@
 
 #include "model/OscMessage.h"
 #include "model/OscSenders.h"
+#include "Cp932.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST(OscMessage, EveryAddressGivesItsCommand) {
         EXPECT_EQ(c.kind, command.kind);
         EXPECT_EQ(c.number, command.number);
         EXPECT_EQ(c.minutes, command.minutes);
-        EXPECT_EQ(c.text, command.text);
+        EXPECT_EQ(Wide932(c.text), command.text);
     }
 }
 
@@ -110,9 +111,9 @@ TEST(OscMessage, HostilePacketsAreRefusedWhole) {
     };
     for (const auto& c : cases) {
         CaptionCommand command;
-        command.text = "untouched";
+        command.text = L"untouched";
         EXPECT_EQ(c.outcome, parseOscMessage(c.packet.data(), c.packet.size(), command)) << c.what;
-        EXPECT_EQ("untouched", command.text) << c.what;
+        EXPECT_EQ(L"untouched", command.text) << c.what;
     }
 }
 

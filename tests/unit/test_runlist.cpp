@@ -6,6 +6,7 @@
 
 #include "display/RunList.h"
 #include "display/ScrollGeometry.h"
+#include "Cp932.h"
 
 namespace {
 
@@ -24,13 +25,13 @@ struct EndRecorder : CKirunListener {
 
 RunList ListOf(const Texts& texts) {
     RunList list;
-    for (size_t i = 0; i < texts.size(); ++i) list.add(static_cast<int>(i), texts[i], 1, nullptr);
+    for (size_t i = 0; i < texts.size(); ++i) list.add(static_cast<int>(i), Wide932(texts[i]), 1, nullptr);
     return list;
 }
 
 Texts Passes(const RunList& list, int& next, int count) {
     Texts shown;
-    for (int i = 0; i < count; ++i) shown.push_back(list.selectNext(next)->text);
+    for (int i = 0; i < count; ++i) shown.push_back(Cp932(list.selectNext(next)->text));
     return shown;
 }
 
@@ -39,15 +40,15 @@ TEST(RunList, RenewsInPlaceAndShowsCaptionsInTurn) {
     int next = 0;
     list.countDown(next);
     EndRecorder listener;
-    list.add(1, "B2", 2, &listener);
+    list.add(1, L"B2", 2, &listener);
     ASSERT_EQ(3, list.count());
-    EXPECT_EQ("B2", list.at(1).text);
+    EXPECT_EQ(L"B2", list.at(1).text);
     EXPECT_EQ(&listener, list.at(1).listener);
     EXPECT_EQ(1200, list.at(1).remaining);
     EXPECT_EQ(599, list.at(0).remaining);
     EXPECT_EQ((Texts{"A", "B2", "C", "A"}), Passes(list, next, 4));
 
-    list.add(9, "hand-edited", INT_MAX, nullptr);  // saturates instead of overflowing
+    list.add(9, L"hand-edited", INT_MAX, nullptr);  // saturates instead of overflowing
     EXPECT_EQ(INT_MAX, list.at(3).remaining);
 }
 
@@ -55,12 +56,12 @@ TEST(RunList, CountdownEndsTimedCaptionsWithAListenerOnly) {
     RunList list;
     EndRecorder listener;
     listener.list = &list;
-    list.add(0, "a", 1, &listener);
-    list.add(1, "long", 2, &listener);
-    list.add(2, "b", 1, &listener);
-    list.add(3, "unheard", 1, nullptr);
-    list.add(4, "zero", 0, &listener);
-    list.add(5, "negative", -1, &listener);
+    list.add(0, L"a", 1, &listener);
+    list.add(1, L"long", 2, &listener);
+    list.add(2, L"b", 1, &listener);
+    list.add(3, L"unheard", 1, nullptr);
+    list.add(4, L"zero", 0, &listener);
+    list.add(5, L"negative", -1, &listener);
     int next = 0;
     for (int i = 0; i < 599; ++i) list.countDown(next);
     EXPECT_TRUE(listener.ended.empty());
@@ -71,7 +72,7 @@ TEST(RunList, CountdownEndsTimedCaptionsWithAListenerOnly) {
     for (int i = 0; i < 5000; ++i) list.countDown(next);
     EXPECT_EQ((std::vector<int>{0, 2, 1}), listener.ended);
     ASSERT_EQ(3, list.count());
-    EXPECT_EQ("unheard", list.at(0).text);
+    EXPECT_EQ(L"unheard", list.at(0).text);
     EXPECT_EQ(0, list.at(0).remaining);
     EXPECT_EQ(0, list.at(1).remaining);
     EXPECT_EQ(-600, list.at(2).remaining);
@@ -94,7 +95,7 @@ TEST(RunList, RemovalKeepsTheNextCaption) {
     RunList list;
     EndRecorder listener;
     listener.list = &list;
-    for (int minutes : {2, 1, 1, 2}) list.add(list.count(), abcd[list.count()], minutes, &listener);
+    for (int minutes : {2, 1, 1, 2}) list.add(list.count(), Wide932(abcd[list.count()]), minutes, &listener);
     int next = 0;
     Passes(list, next, 2);  // "B" on screen, "C" due next; both end
     for (int i = 0; i < 600; ++i) list.countDown(next);
@@ -109,9 +110,9 @@ TEST(RunList, ACutInHoldsTheCycleWhereItWas) {
     Passes(list, next, 1);  // "A" shown, "B" due
     EndRecorder listener;
     listener.list = &list;
-    list.add(kCutInIndex, "X", 1, &listener);
+    list.add(kCutInIndex, L"X", 1, &listener);
     EXPECT_EQ((Texts{"X", "X", "X"}), Passes(list, next, 3));
-    list.add(3, "D", 1, nullptr);
+    list.add(3, L"D", 1, nullptr);
     ASSERT_TRUE(list.remove(0, next));
     EXPECT_EQ((Texts{"X"}), Passes(list, next, 1));
     for (int i = 0; i < RunList::kTenthsPerMinute; ++i) list.countDown(next);
@@ -122,7 +123,7 @@ TEST(RunList, ACutInHoldsTheCycleWhereItWas) {
 
 TEST(RunList, ShiftFollowsADeletedPositionButNotTheFileCaption) {
     RunList list;
-    for (int index : {0, 2, 3, kFileCaptionIndex, kCutInIndex, 7}) list.add(index, "t", 1, nullptr);
+    for (int index : {0, 2, 3, kFileCaptionIndex, kCutInIndex, 7}) list.add(index, L"t", 1, nullptr);
     list.shiftIndicesAfter(2);
     std::vector<int> indices;
     for (int i = 0; i < list.count(); ++i) indices.push_back(list.at(i).index);

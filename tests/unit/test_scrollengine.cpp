@@ -12,6 +12,7 @@
 #include "display/ScrollEngine.h"
 #include "framework/Gdi.h"
 #include "tests/support/Pixels.h"
+#include "Cp932.h"
 
 using testing_support::PixelImage;
 using testing_support::ReadBitmap;
@@ -27,7 +28,7 @@ std::vector<std::string> PassesIn(ScrollEngine& engine, int ticks) {
     for (int i = 0; i < ticks; ++i) {
         const int before = engine.scrollX();
         engine.tick();
-        if (engine.scrollX() < before) passes.push_back(engine.currentText());
+        if (engine.scrollX() < before) passes.push_back(Cp932(engine.currentText()));
     }
     return passes;
 }
@@ -77,14 +78,14 @@ TEST_F(ScrollEngineTest, ALoneLeadByteAtTheEndStaysWithinTheMeasuresExtents) {
     CaptionText measured;
     measured.measure(dc.get(), font.get(), text);
     EXPECT_EQ(size.cx, measured.size().cx);
-    engine.add(0, text, 1, nullptr);
+    engine.add(0, Wide932(text), 1, nullptr);
     for (int tick = 0; tick < 20; ++tick) engine.tick();
     EXPECT_GT(TextColumns(), 0);
 }
 
 TEST_F(ScrollEngineTest, TicksMoveOnlyWhileRollingAndEndOnceTheLastCaptionHasLeft) {
     EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
-    engine.add(0, "Hello", 1, nullptr);
+    engine.add(0, L"Hello", 1, nullptr);
     for (int i = 0; i < 20; ++i) ASSERT_EQ(ScrollEngine::Tick::kMoved, engine.tick());
     EXPECT_GT(TextColumns(), 0) << "the caption has entered at the right";
     ASSERT_TRUE(engine.remove(0));
@@ -103,7 +104,7 @@ TEST_F(ScrollEngineTest, TicksMoveOnlyWhileRollingAndEndOnceTheLastCaptionHasLef
 }
 
 TEST_F(ScrollEngineTest, BlankingClearsTheStripAtOnceButOnlyWithNothingOnAir) {
-    engine.add(0, "Hello", 1, nullptr);
+    engine.add(0, L"Hello", 1, nullptr);
     for (int i = 0; i < 20; ++i) engine.tick();
     EXPECT_FALSE(engine.blank()) << "a caption on air is never blanked away";
     EXPECT_GT(TextColumns(), 0);
@@ -112,14 +113,14 @@ TEST_F(ScrollEngineTest, BlankingClearsTheStripAtOnceButOnlyWithNothingOnAir) {
     EXPECT_EQ(0, TextColumns());
     EXPECT_FALSE(engine.rolling());
     EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
-    engine.add(1, "Again", 1, nullptr);
-    EXPECT_EQ("Again", engine.currentText()) << "the next caption enters as on a fresh strip";
+    engine.add(1, L"Again", 1, nullptr);
+    EXPECT_EQ(L"Again", engine.currentText()) << "the next caption enters as on a fresh strip";
 }
 
 TEST_F(ScrollEngineTest, DisplayTimesRunOutInTenthsAndTellTheirListeners) {
     Ended ended;
-    engine.add(3, "a", 1, &ended);
-    engine.add(kFreeTextIndex, "b", 2, &ended);
+    engine.add(3, L"a", 1, &ended);
+    engine.add(kFreeTextIndex, L"b", 2, &ended);
     for (int i = 0; i < RunList::kTenthsPerMinute; ++i) engine.countDown();
     EXPECT_EQ(std::vector<int>{3}, ended.indices);
     engine.shiftIndicesAfter(0);
@@ -141,12 +142,12 @@ TEST_F(ScrollEngineTest, ACutInLeavesAtOnceOrAfterThePassAndTheCycleGoesOn) {
         look.m_deltaX = 2;
         cut.setLook(look, font.get());
         cut.layout(kStripWidth, 20);
-        cut.add(0, "AAAA", 1, nullptr);
-        cut.add(1, "BBBB", 1, nullptr);
-        for (int ticks = 0; cut.currentText() != "BBBB" && ticks < 1000; ++ticks) cut.tick();
+        cut.add(0, L"AAAA", 1, nullptr);
+        cut.add(1, L"BBBB", 1, nullptr);
+        for (int ticks = 0; cut.currentText() != L"BBBB" && ticks < 1000; ++ticks) cut.tick();
         while (cut.scrollX() < cut.captionSize().cx / 2) cut.tick();
-        cut.cutIn("XX", 1, nullptr, afterCurrent);
-        EXPECT_EQ(afterCurrent ? "BBBB" : "XX", cut.currentText());
+        cut.cutIn(L"XX", 1, nullptr, afterCurrent);
+        EXPECT_EQ(afterCurrent ? L"BBBB" : L"XX", cut.currentText());
         EXPECT_EQ(afterCurrent, cut.scrollX() > 0);
         EXPECT_EQ(afterCurrent, ReadBitmap(cut.strip().bitmap()).count(kText) > 0) << "left at once";
         const std::vector<std::string> during = PassesIn(cut, 200);

@@ -14,6 +14,7 @@
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
+#include "Cp932.h"
 
 using namespace testing_support;
 
@@ -126,9 +127,9 @@ public:
     Settings Next(Settings s) {
         switch (Below(6)) {
         case 5: s.appearance.monitorName = Below(2) ? "" : "\\\\.\\DISPLAY" + std::to_string(1 + Below(3)); break;
-        case 0: s.captions.append(CKirunData(Text(), 1 + Below(60000))); break;
+        case 0: s.captions.append(CKirunData(Wide932(Text()), 1 + Below(60000))); break;
         case 1:
-            if (s.captions.count() > 0) s.captions.replaceAt(Below(s.captions.count()), CKirunData(Text(), 1 + Below(60)));
+            if (s.captions.count() > 0) s.captions.replaceAt(Below(s.captions.count()), CKirunData(Wide932(Text()), 1 + Below(60)));
             break;
         case 2:
             if (s.captions.count() > 0) s.captions.eraseAt(Below(s.captions.count()));
@@ -151,7 +152,7 @@ public:
         default:
             s.fileInterface.fileExec = Below(2);
             s.fileInterface.fileMinute = 1 + Below(60000);
-            s.fileInterface.filePath = Below(2) ? "C:\\表\\ソ.txt" : "";
+            s.fileInterface.filePath = Below(2) ? L"C:\\表\\ソ.txt" : L"";
             break;
         }
         return s;
@@ -232,12 +233,12 @@ TEST(SettingsEquivalence, CorpusSavedLikeThePlatformSavesIt) {
         }
         Settings loaded = LoadWithReader(path);
         Settings added = loaded;
-        added.captions.append(CKirunData("追加", 7));
+        added.captions.append(CKirunData(L"追加", 7));
         added.appearance.colorChoice = 2;
         Settings deleted = added;
         deleted.captions.eraseAt(0);
         Settings fresh;
-        fresh.captions.append(CKirunData("one", 1));
+        fresh.captions.append(CKirunData(L"one", 1));
         ExpectSavesLikeThePlatform(file, {loaded, added, deleted, fresh, loaded});
         if (HasFailure()) return;
     }

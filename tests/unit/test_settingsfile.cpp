@@ -13,6 +13,7 @@
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
 #include "panel/GuardedSettings.h"
+#include "Cp932.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ std::string withItems(const std::string& count, const std::string& sections) {
 TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     TempDir dir;
     Settings s;
-    s.captions.append(CKirunData("already there", 3));
+    s.captions.append(CKirunData(L"already there", 3));
     loadSettingsFile(dir.file("Kirunner.ini"), s.appearance, s.captions, s.fileInterface);
 
     const AppearanceSettings& a = s.appearance;
@@ -69,9 +70,9 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     EXPECT_EQ(700, a.logFont.lfWeight);
     EXPECT_STREQ("ＭＳ Ｐゴシック", a.logFont.lfFaceName);
     ASSERT_EQ(1, s.captions.count());
-    EXPECT_EQ("already there", s.captions.at(0).m_text);
+    EXPECT_EQ(L"already there", s.captions.at(0).m_text);
     EXPECT_EQ(0, s.fileInterface.fileExec);
-    EXPECT_EQ("", s.fileInterface.filePath);
+    EXPECT_EQ(L"", s.fileInterface.filePath);
     EXPECT_EQ(1, s.fileInterface.fileMinute);
 }
 
@@ -90,9 +91,9 @@ TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
     a.deltaX = 4;
     a.logFont.lfHeight = -21;
     a.logFont.lfItalic = 255;
-    s.captions.append(CKirunData("abc", 5));
-    s.captions.append(CKirunData("表\r\n", 60000));
-    s.fileInterface = {1, "C:\\データ\\news.txt", 30};
+    s.captions.append(CKirunData(L"abc", 5));
+    s.captions.append(CKirunData(L"表\r\n", 60000));
+    s.fileInterface = {1, L"C:\\データ\\news.txt", 30};
 
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
 
@@ -126,13 +127,13 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     for (int i = 0; i < 45; ++i) longest += "キルン表示テスト0123\r\n";  // 22 bytes each
     longest += "0123456789";
     ASSERT_EQ(1000u, longest.size());
-    s.captions.append(CKirunData("line one\r\nline two", 1, 1));  // the on-air state is not stored
-    s.captions.append(CKirunData("key=value; comment", 2));
-    s.captions.append(CKirunData("   leading blanks", 3));
-    s.captions.append(CKirunData("表ソ能", 4));  // every trail byte is 0x5c, a backslash
-    s.captions.append(CKirunData(longest, 60000));
-    s.captions.append(CKirunData("", -7));
-    s.fileInterface = {1, "C:\\表\\ソ.txt", 60000};
+    s.captions.append(CKirunData(L"line one\r\nline two", 1, 1));  // the on-air state is not stored
+    s.captions.append(CKirunData(L"key=value; comment", 2));
+    s.captions.append(CKirunData(L"   leading blanks", 3));
+    s.captions.append(CKirunData(L"表ソ能", 4));  // every trail byte is 0x5c, a backslash
+    s.captions.append(CKirunData(Wide932(longest), 60000));
+    s.captions.append(CKirunData(L"", -7));
+    s.fileInterface = {1, L"C:\\表\\ソ.txt", 60000};
 
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
     Settings loaded = loadFrom(dir.file("Kirunner.ini"));
@@ -153,7 +154,7 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     EXPECT_STREQ("Arial", b.logFont.lfFaceName);
     expectSameItems(s.captions, loaded.captions);
     EXPECT_EQ(1, loaded.fileInterface.fileExec);
-    EXPECT_EQ("C:\\表\\ソ.txt", loaded.fileInterface.filePath);
+    EXPECT_EQ(L"C:\\表\\ソ.txt", loaded.fileInterface.filePath);
     EXPECT_EQ(60000, loaded.fileInterface.fileMinute);
 }
 
@@ -188,7 +189,7 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     TempDir dir;
     const std::string path = dir.file("Kirunner.ini");
     Settings plain;
-    plain.captions.append(CKirunData("abc", 5));
+    plain.captions.append(CKirunData(L"abc", 5));
     ASSERT_TRUE(saveTo(path, plain));
     const std::string withoutOptions = ReadFileBytes(path);
     const std::string lastSystemKey = "ITEMCOUNT=1\r\n";
@@ -227,26 +228,26 @@ TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
     GuardedSettings().load(file.path(), loaded.appearance, loaded.captions, loaded.fileInterface);
     EXPECT_EQ("受信データの文字数が奇数です\n", out.text());
     ASSERT_EQ(2, loaded.captions.count());
-    EXPECT_EQ("", loaded.captions.at(0).m_text);
+    EXPECT_EQ(L"", loaded.captions.at(0).m_text);
     EXPECT_EQ(7, loaded.captions.at(0).m_minutes);
-    EXPECT_EQ("ab", loaded.captions.at(1).m_text);
+    EXPECT_EQ(L"ab", loaded.captions.at(1).m_text);
 }
 
 TEST(SettingsFile, NonHexDigitsCountAsZeroAndAZeroPairEndsTheText) {
     HandWritten file(withItems("2", "[ITEM0]\r\nSTRINGS=6z41\r\n[ITEM1]\r\nSTRINGS=6100620063\r\n"));
     Settings loaded = file.load();
     ASSERT_EQ(2, loaded.captions.count());
-    EXPECT_EQ("\x60" "A", loaded.captions.at(0).m_text);
-    EXPECT_EQ("a", loaded.captions.at(1).m_text);
+    EXPECT_EQ(L"\x60" L"A", loaded.captions.at(0).m_text);
+    EXPECT_EQ(L"a", loaded.captions.at(1).m_text);
 }
 
 TEST(SettingsFile, CountBeyondTheStoredSectionsGivesDefaultItems) {
     HandWritten file(withItems("3", "[item1]\r\nMINUTE=9\r\nSTRINGS=78\r\n"));
     Settings loaded = file.load();
     ASSERT_EQ(3, loaded.captions.count());
-    EXPECT_EQ("", loaded.captions.at(0).m_text);
+    EXPECT_EQ(L"", loaded.captions.at(0).m_text);
     EXPECT_EQ(1, loaded.captions.at(0).m_minutes);
-    EXPECT_EQ("x", loaded.captions.at(1).m_text);  // section names match in any case
+    EXPECT_EQ(L"x", loaded.captions.at(1).m_text);  // section names match in any case
     EXPECT_EQ(9, loaded.captions.at(1).m_minutes);
     EXPECT_EQ(1, loaded.captions.at(2).m_minutes);
 }
@@ -256,16 +257,16 @@ TEST(SettingsFile, HugeCountLoadsAtMostSixtyThousandItems) {
                                              "[ITEM60000]\r\nMINUTE=5\r\nSTRINGS=79\r\n"));
     Settings loaded = file.load();
     ASSERT_EQ(60000, loaded.captions.count());
-    EXPECT_EQ("z", loaded.captions.at(59999).m_text);
+    EXPECT_EQ(L"z", loaded.captions.at(59999).m_text);
     EXPECT_EQ(4, loaded.captions.at(59999).m_minutes);
 }
 
 TEST(SettingsFile, ShorterListLeavesOldSectionsThatTheLoadIgnores) {
     TempDir dir;
     Settings s;
-    s.captions.append(CKirunData("one", 1));
-    s.captions.append(CKirunData("two", 2));
-    s.captions.append(CKirunData("three", 3));
+    s.captions.append(CKirunData(L"one", 1));
+    s.captions.append(CKirunData(L"two", 2));
+    s.captions.append(CKirunData(L"three", 3));
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
     s.captions.eraseAt(2);
     s.captions.eraseAt(1);
@@ -295,7 +296,7 @@ TEST(SettingsFile, LongFaceNameAndPathAreCutBetweenCharacters) {
     HandWritten file("[SYSTEM]\r\nFONTFACENAME=" + face + "表\r\n[FILE]\r\nPATH=" + path + "表\r\n");
     Settings loaded = file.load();
     EXPECT_EQ(face, loaded.appearance.logFont.lfFaceName);
-    EXPECT_EQ(path, loaded.fileInterface.filePath);
+    EXPECT_EQ(Wide932(path), loaded.fileInterface.filePath);
 }
 
 TEST(SettingsFile, OutOfRangeChoicesAreKeptAsStored) {
@@ -312,8 +313,8 @@ TEST(SettingsFile, OutOfRangeChoicesAreKeptAsStored) {
 
 Settings twoItems() {
     Settings s;
-    s.captions.append(CKirunData("first", 1));
-    s.captions.append(CKirunData("second", 2));
+    s.captions.append(CKirunData(L"first", 1));
+    s.captions.append(CKirunData(L"second", 2));
     return s;
 }
 
@@ -331,7 +332,7 @@ TEST(SettingsFileFailure, ReadOnlyFileIsReportedOnceAndKeptUntilItMayBeWritten) 
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     Settings changed = twoItems();
     changed.appearance.colorChoice = 3;
-    changed.captions.append(CKirunData("third", 3));
+    changed.captions.append(CKirunData(L"third", 3));
 
     MessageBoxRecorder boxes;
     EXPECT_FALSE(saveTo(path, changed));
@@ -353,7 +354,7 @@ TEST(SettingsFileFailure, FileLockedByAnotherProgramIsReportedOnce) {
     HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     Settings changed = twoItems();
-    changed.captions.append(CKirunData("third", 3));
+    changed.captions.append(CKirunData(L"third", 3));
 
     MessageBoxRecorder boxes;
     EXPECT_FALSE(saveTo(path, changed));

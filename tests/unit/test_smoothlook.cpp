@@ -17,6 +17,7 @@
 #include "tests/support/DialogDriver.h"
 #include "tests/support/KirunnerProcess.h"
 #include "tests/support/Pixels.h"
+#include "Cp932.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ protected:
         height = captionHeightFor(true, measureCaptionText(dc.get(), font.get(), "ABC").cy);
         engine.layout(kWidth, height);
         // Shown for one pass, then blank: nothing enters the strip while a test measures it.
-        engine.add(1, text, 5, nullptr);
+        engine.add(1, Wide932(text), 5, nullptr);
         engine.remove(1);
     }
     std::vector<DWORD> Frame(int fraction) {
@@ -205,7 +206,7 @@ TEST(SmoothWindow, FramesGoOnInsideAModalLoopAndStopWhenRollingEnds) {
     win->setLook(stripLookFor(settings, font.get()));
     win->start();
     EXPECT_EQ(PacingSource::None, win->pacing()) << "no frames while nothing is on air";
-    win->addKirun(1, std::string(200, 'W').c_str(), 1, nullptr);  // no pass ends while it is watched
+    win->addKirun(1, std::wstring(200, L'W').c_str(), 1, nullptr);  // no pass ends while it is watched
     EXPECT_TRUE(testing_support::WaitUntil([&] { return win->pacing() != PacingSource::None; }, 2000))
         << "the pacing thread chose no source";
 
