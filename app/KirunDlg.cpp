@@ -223,7 +223,7 @@ void CKirunDlg::OnAutoExitClicked() {
 // Keeps the window hidden in batch mode, although the modal loop shows a hidden dialog once it
 // is idle; while it may be seen, every position change also shows it.
 void CKirunDlg::OnWindowPosChanging(WPARAM wp, LPARAM lp) {
-    DefWindowProcA(m_hWnd, WM_WINDOWPOSCHANGING, wp, lp);
+    DefWindowProcW(m_hWnd, WM_WINDOWPOSCHANGING, wp, lp);
     WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lp);
     if (visible) pos->flags |= SWP_SHOWWINDOW;
     else pos->flags &= ~SWP_SHOWWINDOW;

@@ -20,7 +20,7 @@ INT_PTR Dialog::DoModal() {
     m_ended = false;
     m_result = -1;
     INT_PTR result = m_ownLoop ? RunOwnModal(owner)
-                               : DialogBoxParamA(Instance(), MAKEINTRESOURCEA(m_templateId), owner,
+                               : DialogBoxParamW(Instance(), MAKEINTRESOURCEW(m_templateId), owner,
                                                  StaticDialogProc, reinterpret_cast<LPARAM>(this));
     m_modal = false;
     return result;
@@ -30,7 +30,7 @@ INT_PTR Dialog::RunOwnModal(HWND owner) {
     bool reenableOwner = owner && IsWindowEnabled(owner);
     if (reenableOwner) EnableWindow(owner, FALSE);
 
-    HWND hwnd = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(m_templateId), owner,
+    HWND hwnd = CreateDialogParamW(Instance(), MAKEINTRESOURCEW(m_templateId), owner,
                                    StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (hwnd) {
         RunModalLoop();
@@ -47,23 +47,23 @@ INT_PTR Dialog::RunOwnModal(HWND owner) {
 void Dialog::RunModalLoop() {
     // Like the system's modal loop: a dialog that is not visible is shown once the queue is
     // first empty (a window may still refuse to be shown, see WM_WINDOWPOSCHANGING).
-    bool showWhenIdle = !(GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE);
+    bool showWhenIdle = !(GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE);
     MSG msg;
     while (!m_ended && m_hWnd) {
-        if (showWhenIdle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (showWhenIdle && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             showWhenIdle = false;
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
             UpdateWindow(m_hWnd);
         }
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {  // WM_QUIT: leave it for the outer loop
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
         if (got == -1) break;
-        if (!IsDialogMessageA(m_hWnd, &msg)) {
+        if (!IsDialogMessageW(m_hWnd, &msg)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
 }
@@ -71,7 +71,7 @@ void Dialog::RunModalLoop() {
 bool Dialog::Create(HWND parent) {
     m_modal = false;
     m_parent = parent;
-    return CreateDialogParamA(Instance(), MAKEINTRESOURCEA(m_templateId), parent,
+    return CreateDialogParamW(Instance(), MAKEINTRESOURCEW(m_templateId), parent,
                               StaticDialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -89,7 +89,7 @@ void Dialog::EndDialog(INT_PTR result) {
     if (m_modal && !m_ownLoop)
         ::EndDialog(m_hWnd, result);
     else
-        PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the own modal loop
+        PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wakes the own modal loop
 }
 
 BOOL Dialog::OnInitDialog() {
@@ -153,7 +153,7 @@ LRESULT Dialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT Dialog::Default(UINT msg, WPARAM wp, LPARAM lp) {
-    if (IsCtlColor(msg)) return DefWindowProcA(m_hWnd, msg, wp, lp);  // the brush the dialog would get
+    if (IsCtlColor(msg)) return DefWindowProcW(m_hWnd, msg, wp, lp);  // the brush the dialog would get
     if (m_defaulted) *m_defaulted = true;  // let the dialog manager do the rest
     return 0;
 }
@@ -176,9 +176,9 @@ INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lp);
         self->m_hWnd = hwnd;
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     } else {
-        self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }
     if (!self) return FALSE;
 
@@ -189,14 +189,14 @@ INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     self->m_defaulted = outer;
 
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;
         self->PostNcDestroy();  // may delete self
         return FALSE;
     }
     if (defaulted) return FALSE;
     if (ReturnsResultDirectly(msg)) return static_cast<INT_PTR>(result);
-    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
 }
 

@@ -8,10 +8,15 @@
 #include <tuple>
 
 #include "framework/App.h"
+#include "framework/TextCodec.h"
 
 namespace fw {
 namespace {
 constexpr UINT_PTR kSubclassId = 1;
+
+// The program's own names and titles are in the ANSI code page; its windows are Unicode
+// windows, so that typed and pasted text reaches them whole.
+std::wstring wide(const char* text) { return text ? Widen(text, CP_ACP) : std::wstring(); }
 }
 
 Window::~Window() {
@@ -30,29 +35,31 @@ const char* Window::RegisterWindowClass(UINT classStyle, HCURSOR cursor, HBRUSH 
     std::snprintf(name, sizeof name, "KirunnerWnd:%x:%p:%p:%p", classStyle,
                   static_cast<void*>(cursor), static_cast<void*>(background),
                   static_cast<void*>(icon));
-    WNDCLASSA wc{};
+    const std::wstring wideName = wide(name);
+    WNDCLASSW wc{};
     wc.style = classStyle;
     wc.lpfnWndProc = StaticWindowProc;
     wc.hInstance = Instance();
     wc.hCursor = cursor;
     wc.hbrBackground = background;
     wc.hIcon = icon;
-    wc.lpszClassName = name;
-    if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    wc.lpszClassName = wideName.c_str();
+    if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
     return registered.emplace(key, name).first->second.c_str();
 }
 
 bool Window::RegisterNamedClass(const char* name) {
-    WNDCLASSA wc{};
+    const std::wstring wideName = wide(name);
+    WNDCLASSW wc{};
     wc.lpfnWndProc = StaticWindowProc;
     wc.hInstance = Instance();
-    wc.lpszClassName = name;
-    return RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    wc.lpszClassName = wideName.c_str();
+    return RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 bool Window::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
                       const RECT& rect, HWND parent, UINT_PTR id) {
-    HWND hwnd = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
+    HWND hwnd = CreateWindowExW(exStyle, wide(className).c_str(), wide(title).c_str(), style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent,
                                 reinterpret_cast<HMENU>(id), Instance(), this);
     return hwnd != nullptr;
@@ -117,7 +124,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT Window::Default(UINT msg, WPARAM wp, LPARAM lp) {
     if (m_subclassed) return DefSubclassProc(m_hWnd, msg, wp, lp);
-    return DefWindowProcA(m_hWnd, msg, wp, lp);
+    return DefWindowProcW(m_hWnd, msg, wp, lp);
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
@@ -132,19 +139,19 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Window* self = nullptr;
     if (msg == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         if (self) {
             self->m_hWnd = hwnd;
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
     } else {
-        self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
 
     LRESULT result = self->Dispatch(msg, wp, lp);
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hWnd = nullptr;
         self->PostNcDestroy();  // may delete self
     }

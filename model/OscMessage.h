@@ -11,8 +11,8 @@
 //   /kirunner/strip <int 0|1>       the strip hidden or shown           (表示OFF / 表示ON)
 //
 // Minutes come as an int or a float (rounded to the nearest minute) and must lie in 1..60000.
-// Strings are UTF-8 and become code page 932 (a character it lacks becomes '?'), lose their line
-// breaks and are cut to the longest caption text between characters. Bundles are refused.
+// Strings are UTF-8 and are taken as they are (as UTF-16), lose their line breaks and are cut to
+// the longest caption text between characters. Bundles are refused.
 #include <cstddef>
 
 #include "model/CaptionCommand.h"

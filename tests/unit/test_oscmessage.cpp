@@ -34,7 +34,6 @@ std::string Msg(const std::string& address, const std::string& tags, const std::
 }
 
 const char kRinji[] = "\xE8\x87\xA8\xE6\x99\x82";  // 臨時 in UTF-8
-const char kRinji932[] = "\x97\xD5\x8E\x9E";        // 臨時 in code page 932
 
 TEST(OscMessage, EveryAddressGivesItsCommand) {
     const struct {
@@ -42,21 +41,22 @@ TEST(OscMessage, EveryAddressGivesItsCommand) {
         CaptionCommand::Kind kind;
         int number;
         int minutes;
-        std::string text;
+        std::wstring text;
     } cases[] = {
-        {Msg("/kirunner/show", ",i", Int(3)), CaptionCommand::kShowItem, 3, 1, ""},
-        {Msg("/kirunner/hide", ",i", Int(12)), CaptionCommand::kHideItem, 12, 1, ""},
-        {Msg("/kirunner/clear", ","), CaptionCommand::kClearAll, 0, 1, ""},
-        {Msg("/kirunner/text", ",s", Str(kRinji)), CaptionCommand::kShowText, 0, 1, kRinji932},
-        {Msg("/kirunner/text", ",si", Str("abc") + Int(60000)), CaptionCommand::kShowText, 0, 60000, "abc"},
-        {Msg("/kirunner/text", ",sf", Str("abc") + Float(2.6f)), CaptionCommand::kShowText, 0, 3, "abc"},
-        {Msg("/kirunner/text", ",s", Str("a\r\nb\xF0\x9F\x98\x80")), CaptionCommand::kShowText, 0, 1, "ab?"},
-        {Msg("/kirunner/cutin", ",si", Str(kRinji) + Int(5)), CaptionCommand::kCutIn, 0, 5, kRinji932},
-        {Msg("/kirunner/strip", ",i", Int(0)), CaptionCommand::kShowStrip, 0, 1, ""},
-        {Msg("/kirunner/strip", ",i", Int(1)), CaptionCommand::kShowStrip, 1, 1, ""},
+        {Msg("/kirunner/show", ",i", Int(3)), CaptionCommand::kShowItem, 3, 1, L""},
+        {Msg("/kirunner/hide", ",i", Int(12)), CaptionCommand::kHideItem, 12, 1, L""},
+        {Msg("/kirunner/clear", ","), CaptionCommand::kClearAll, 0, 1, L""},
+        {Msg("/kirunner/text", ",s", Str(kRinji)), CaptionCommand::kShowText, 0, 1, L"臨時"},
+        {Msg("/kirunner/text", ",si", Str("abc") + Int(60000)), CaptionCommand::kShowText, 0, 60000, L"abc"},
+        {Msg("/kirunner/text", ",sf", Str("abc") + Float(2.6f)), CaptionCommand::kShowText, 0, 3, L"abc"},
+        {Msg("/kirunner/text", ",s", Str("a\r\nb\xF0\x9F\x98\x80")), CaptionCommand::kShowText, 0, 1, L"ab\U0001F600"},
+        {Msg("/kirunner/text", ",s", Str("\xED\x95\x9C\xEA\xB5\xAD")), CaptionCommand::kShowText, 0, 1, L"한국"},
+        {Msg("/kirunner/cutin", ",si", Str(kRinji) + Int(5)), CaptionCommand::kCutIn, 0, 5, L"臨時"},
+        {Msg("/kirunner/strip", ",i", Int(0)), CaptionCommand::kShowStrip, 0, 1, L""},
+        {Msg("/kirunner/strip", ",i", Int(1)), CaptionCommand::kShowStrip, 1, 1, L""},
         // A datagram of nearly 64 KiB is taken; its text is cut like a command line's.
         {Msg("/kirunner/text", ",s", Str(std::string(65000, 'x'))), CaptionCommand::kShowText, 0, 1,
-         std::string(1000, 'x')},
+         std::wstring(1000, L'x')},
     };
     for (const auto& c : cases) {
         CaptionCommand command;
@@ -65,7 +65,7 @@ TEST(OscMessage, EveryAddressGivesItsCommand) {
         EXPECT_EQ(c.kind, command.kind);
         EXPECT_EQ(c.number, command.number);
         EXPECT_EQ(c.minutes, command.minutes);
-        EXPECT_EQ(Wide932(c.text), command.text);
+        EXPECT_EQ(c.text, command.text);
     }
 }
 

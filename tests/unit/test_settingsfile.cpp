@@ -14,6 +14,9 @@
 #include "tests/support/TempDir.h"
 #include "panel/GuardedSettings.h"
 #include "Cp932.h"
+#include "ScriptTexts.h"
+#include "framework/TextCodec.h"
+#include "model/HexCodec.h"
 
 namespace {
 
@@ -393,6 +396,85 @@ TEST(SettingsFilePath, IsTheFileInTheCurrentDirectory) {
     }
     CurrentDirectory root("C:\\");
     EXPECT_EQ("C:\\Kirunner.ini", settingsFilePath());
+}
+
+std::string utf8Hex(const std::wstring& text) { return encodeHex(fw::Narrow(text, CP_UTF8)); }
+
+// What an older program shows is the code page 932 text; the exact one comes beside it.
+TEST(SettingsFileScripts, TextsCodePage932CannotHoldAreStoredExactlyBesideTheirCodePage932Bytes) {
+    for (const testing_support::ScriptText& t : testing_support::TextsBeyondCodePage932()) {
+        SCOPED_TRACE(t.what);
+        TempDir dir;
+        Settings s;
+        s.captions.append(CKirunData(t.text, 2));
+        s.fileInterface.filePath = L"C:\\ニュース\\" + t.text + L".txt";
+        ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+        const std::string bytes = ReadFileBytes(dir.file("Kirunner.ini"));
+        EXPECT_NE(std::string::npos, bytes.find("[ITEM0]\r\nMINUTE=2\r\nSTRINGS=" + encodeHex(Cp932(t.text)) +
+                                                "\r\nUSTRINGS=" + utf8Hex(t.text) + "\r\n[FILE]"))
+            << bytes;
+        EXPECT_NE(std::string::npos, bytes.find("PATH=" + Cp932(s.fileInterface.filePath) + "\r\nUPATH=" +
+                                                utf8Hex(s.fileInterface.filePath) + "\r\n"))
+            << bytes;
+        const Settings loaded = loadFrom(dir.file("Kirunner.ini"));
+        ASSERT_EQ(1, loaded.captions.count());
+        EXPECT_EQ(t.text, loaded.captions.at(0).m_text);
+        EXPECT_EQ(s.fileInterface.filePath, loaded.fileInterface.filePath);
+    }
+    // One "?" for each character code page 932 lacks, a surrogate pair included.
+    EXPECT_EQ("??? ?? ??", Cp932(L"한국어 뉴스 속보"));
+    EXPECT_EQ("?野家の牛丼", Cp932(L"𠮷野家の牛丼"));
+    EXPECT_EQ("436166c3a9", utf8Hex(L"Café"));
+}
+
+TEST(SettingsFileScripts, CodePage932TextsWriteNoExactKeyAndAChangedTextLosesItsOwn) {
+    TempDir dir;
+    Settings s;
+    for (const std::string& caption : testing_support::JapaneseCorpus()) s.captions.append(CKirunData(Wide932(caption), 1));
+    s.captions.append(CKirunData(L"東京 Tokyo 2026", 1));
+    s.fileInterface.filePath = L"C:\\한국\\news.txt";
+    s.captions.replaceAt(0, CKirunData(L"한국", 1));
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+    ASSERT_NE(std::string::npos, ReadFileBytes(dir.file("Kirunner.ini")).find("USTRINGS=ed959ceab5ad\r\n"));
+
+    s.captions.replaceAt(0, CKirunData(Wide932(testing_support::JapaneseCorpus()[0]), 1));
+    s.fileInterface.filePath = L"C:\\データ\\news.txt";
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
+    const std::string bytes = ReadFileBytes(dir.file("Kirunner.ini"));
+    EXPECT_EQ(std::string::npos, bytes.find("USTRINGS")) << bytes;
+    EXPECT_EQ(std::string::npos, bytes.find("UPATH")) << bytes;
+    expectSameItems(s.captions, loadFrom(dir.file("Kirunner.ini")).captions);
+}
+
+// An older program keeps STRINGS and PATH up to date and knows nothing of the exact keys: an exact
+// text counts only while the code page 932 text beside it is still its own.
+TEST(SettingsFileScripts, AnOlderVersionsFileAndItsEditOfANewerFileAreReadAsTheyStand) {
+    const struct {
+        const char* what;
+        std::string strings;
+        std::string ustrings;
+        std::wstring loaded;
+    } cases[] = {
+        {"an older version's file", "3f3f", "", L"??"},
+        {"a newer file as written", "3f3f", "\r\nUSTRINGS=ed959ceab5ad", L"한국"},
+        {"upper-case digits", "3F3F", "\r\nUSTRINGS=ED959CEAB5AD", L"한국"},
+        {"changed by an older version", "616263", "\r\nUSTRINGS=ed959ceab5ad", L"abc"},
+        {"changed to as many question marks", "3f41", "\r\nUSTRINGS=ed959ceab5ad", L"?A"},
+        {"odd digits", "3f3f", "\r\nUSTRINGS=ed959ceab5a", L"??"},
+        {"not UTF-8", "3f", "\r\nUSTRINGS=ff", L"?"},
+        {"empty", "3f3f", "\r\nUSTRINGS=", L"??"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const HandWritten file(withItems("1", "[ITEM0]\r\nMINUTE=3\r\nSTRINGS=" + c.strings + c.ustrings + "\r\n"));
+        const Settings loaded = file.load();
+        ASSERT_EQ(1, loaded.captions.count());
+        EXPECT_EQ(c.loaded, loaded.captions.at(0).m_text);
+        EXPECT_EQ(3, loaded.captions.at(0).m_minutes);
+    }
+    const std::string upath = "\r\nUPATH=" + utf8Hex(L"C:\\한\\a.txt") + "\r\n";
+    EXPECT_EQ(L"C:\\한\\a.txt", HandWritten("[FILE]\r\nPATH=C:\\?\\a.txt" + upath).load().fileInterface.filePath);
+    EXPECT_EQ(L"C:\\b\\a.txt", HandWritten("[FILE]\r\nPATH=C:\\b\\a.txt" + upath).load().fileInterface.filePath);
 }
 
 }  // namespace

@@ -22,6 +22,12 @@ std::vector<std::string> RowValues(const AppearanceSettings& a, const FileInterf
     return values;
 }
 
+// An exact text's row stores the field of the code page 932 row before it.
+bool SameField(const std::vector<SettingRow>& rows, size_t i, size_t j) {
+    if (i > j) std::swap(i, j);
+    return i == j || (j == i + 1 && rows[j].kind == SettingKind::ExactHexText);
+}
+
 TEST(SettingsTable, EachRowChangesItsOwnFieldAndNoOther) {
     const std::vector<SettingRow>& rows = settingRows();
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -35,7 +41,7 @@ TEST(SettingsTable, EachRowChangesItsOwnFieldAndNoOther) {
         else row.field.setText(records, "x");
         const std::vector<std::string> after = RowValues(a, f);
         for (size_t j = 0; j < rows.size(); ++j)
-            EXPECT_EQ(i == j, before[j] != after[j]) << "set " << row.key << ", looked at " << rows[j].key;
+            EXPECT_EQ(SameField(rows, i, j), before[j] != after[j]) << "set " << row.key << ", looked at " << rows[j].key;
     }
 }
 
