@@ -1,0 +1,70 @@
+#include "display/CaptionFonts.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
+
+namespace {
+// Windows' own faces first, then faces a Wine system is likely to serve.
+const wchar_t* const kStandInFaces[] = {
+    L"Segoe UI",        L"Arial",          L"Tahoma",      L"Malgun Gothic", L"Gulim",
+    L"Segoe UI Symbol", L"Segoe UI Emoji", L"SimSun-ExtB", L"MS Gothic",     L"DejaVu Sans",
+    L"NanumGothic",     L"BabelStone Han",
+};
+}  // namespace
+
+CaptionFonts::CaptionFonts(HFONT captionFont) : m_entries(count()) {
+    m_entries[0].font = captionFont;
+    m_entries[0].tried = true;
+    if (!GetObjectW(captionFont, sizeof m_captionLogFont, &m_captionLogFont) || !measure(captionFont, m_entries[0]))
+        m_entries[0].font = nullptr;
+}
+
+CaptionFonts::~CaptionFonts() {
+    for (Entry& entry : m_entries) ScriptFreeCache(&entry.cache);
+}
+
+size_t CaptionFonts::count() { return 1 + std::size(kStandInFaces); }
+
+HFONT CaptionFonts::font(size_t index) {
+    Entry& entry = m_entries[index];
+    if (entry.tried) return entry.font;
+    entry.tried = true;
+    if (!m_entries[0].font) return nullptr;
+    LOGFONTW logFont = m_captionLogFont;
+    // Any character set: the caption font's (often Shift JIS) would make the system prefer
+    // another face of that set to the one asked for.
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(logFont.lfFaceName, kStandInFaces[index - 1], LF_FACESIZE - 1);
+    logFont.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    entry.owned.reset(CreateFontIndirectW(&logFont));
+    if (entry.owned && measure(entry.owned.get(), entry)) entry.font = entry.owned.get();
+    else entry.owned.reset();
+    return entry.font;
+}
+
+// The font's ascent and reach; false when the system gave another face than the one asked for
+// (a stand-in of a stand-in, tried later under its own name if it is in the list).
+bool CaptionFonts::measure(HFONT font, Entry& entry) {
+    fw::MemoryDC dc(nullptr);
+    if (!dc) return false;
+    fw::SelectGuard select(dc.get(), font);
+    TEXTMETRICW metrics{};
+    wchar_t face[LF_FACESIZE] = {};
+    if (!GetTextMetricsW(dc.get(), &metrics) || !GetTextFaceW(dc.get(), LF_FACESIZE, face)) return false;
+    if (&entry != &m_entries[0] && _wcsicmp(face, kStandInFaces[&entry - &m_entries[1]]) != 0) return false;
+    entry.ascent = metrics.tmAscent;
+    // The widest glyph, its overhang and the pixel of shadow or outline beyond it.
+    m_reach = std::max<int>(m_reach, metrics.tmMaxCharWidth + metrics.tmOverhang + 2);
+    return true;
+}
+
+void CaptionFonts::keepOnly(const std::vector<bool>& used) {
+    for (size_t index = 1; index < m_entries.size(); ++index) {
+        Entry& entry = m_entries[index];
+        if (index < used.size() && used[index]) continue;
+        ScriptFreeCache(&entry.cache);
+        entry.owned.reset();
+        entry.font = nullptr;
+    }
+}
