@@ -11,6 +11,24 @@ const wchar_t* const kStandInFaces[] = {
     L"Segoe UI Symbol", L"Segoe UI Emoji", L"SimSun-ExtB", L"MS Gothic",     L"DejaVu Sans",
     L"NanumGothic",     L"BabelStone Han",
 };
+
+int CALLBACK onFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+// Whether the system has the face, under its own or its localized name; a face it lacks would
+// be made as some other face and tried twice.
+bool hasFace(const wchar_t* face) {
+    fw::MemoryDC dc(nullptr);
+    if (!dc) return false;
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(dc.get(), &wanted, onFace, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
 }  // namespace
 
 CaptionFonts::CaptionFonts(HFONT captionFont) : m_entries(count()) {
@@ -30,12 +48,13 @@ HFONT CaptionFonts::font(size_t index) {
     Entry& entry = m_entries[index];
     if (entry.tried) return entry.font;
     entry.tried = true;
-    if (!m_entries[0].font) return nullptr;
+    const wchar_t* face = kStandInFaces[index - 1];
+    if (!m_entries[0].font || !hasFace(face)) return nullptr;
     LOGFONTW logFont = m_captionLogFont;
     // Any character set: the caption font's (often Shift JIS) would make the system prefer
     // another face of that set to the one asked for.
     logFont.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(logFont.lfFaceName, kStandInFaces[index - 1], LF_FACESIZE - 1);
+    wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
     logFont.lfFaceName[LF_FACESIZE - 1] = L'\0';
     entry.owned.reset(CreateFontIndirectW(&logFont));
     if (entry.owned && measure(entry.owned.get(), entry)) entry.font = entry.owned.get();
@@ -43,16 +62,13 @@ HFONT CaptionFonts::font(size_t index) {
     return entry.font;
 }
 
-// The font's ascent and reach; false when the system gave another face than the one asked for
-// (a stand-in of a stand-in, tried later under its own name if it is in the list).
+// The font's ascent and reach.
 bool CaptionFonts::measure(HFONT font, Entry& entry) {
     fw::MemoryDC dc(nullptr);
     if (!dc) return false;
     fw::SelectGuard select(dc.get(), font);
     TEXTMETRICW metrics{};
-    wchar_t face[LF_FACESIZE] = {};
-    if (!GetTextMetricsW(dc.get(), &metrics) || !GetTextFaceW(dc.get(), LF_FACESIZE, face)) return false;
-    if (&entry != &m_entries[0] && _wcsicmp(face, kStandInFaces[&entry - &m_entries[1]]) != 0) return false;
+    if (!GetTextMetricsW(dc.get(), &metrics)) return false;
     entry.ascent = metrics.tmAscent;
     // The widest glyph, its overhang and the pixel of shadow or outline beyond it.
     m_reach = std::max<int>(m_reach, metrics.tmMaxCharWidth + metrics.tmOverhang + 2);
