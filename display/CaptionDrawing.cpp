@@ -2,7 +2,9 @@
 
 #include <climits>
 
+#include "display/ShapedText.h"
 #include "framework/Gdi.h"
+#include "framework/TextCodec.h"
 
 namespace {
 // Calls draw(dx, dy) for every offset of the shadow: right and down, or with the outline all
@@ -15,19 +17,34 @@ void forEachShadowOffset(bool outline, Draw draw) {
 }
 }  // namespace
 
-SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text) {
+SIZE measureCaptionText(HDC dc, HFONT font, const std::wstring& text) {
     fw::SelectGuard selectFont(dc, font);
+    if (ShapedText::needed(dc, text)) {
+        CaptionText shaped;
+        shaped.measure(dc, font, text);
+        return shaped.size();
+    }
     SIZE size{0, 0};
-    if (!GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size))
+    if (!GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size))
         size = SIZE{0, 0};
     return size;
 }
 
+SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text) {
+    return measureCaptionText(dc, font, fw::Widen(text, 932));
+}
+
 int captionOutlineWidth(bool outline) { return outline ? 1 : 0; }
 
-void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
+void drawCaption(HDC dc, HFONT font, const std::wstring& text, COLORREF textColor,
                  COLORREF shadowColor, int width, int height, bool outline) {
     fw::SelectGuard selectFont(dc, font);
+    if (ShapedText::needed(dc, text)) {
+        CaptionText shaped;
+        shaped.measure(dc, font, text);
+        drawCaptionColumns(dc, font, shaped, 0, width, width, height, textColor, shadowColor, outline);
+        return;
+    }
     const int left = captionOutlineWidth(outline);
     RECT textRect{left, 1, width, height - 1};
     const UINT format = DT_SINGLELINE | DT_NOPREFIX;
@@ -37,26 +54,26 @@ void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor
     forEachShadowOffset(outline, [&](int dx, int dy) {
         RECT shadowRect = textRect;
         OffsetRect(&shadowRect, dx, dy);
-        DrawTextA(dc, text.data(), length, &shadowRect, format);
+        DrawTextW(dc, text.data(), length, &shadowRect, format);
     });
     SetTextColor(dc, textColor);
-    DrawTextA(dc, text.data(), length, &textRect, format);
+    DrawTextW(dc, text.data(), length, &textRect, format);
     SetTextColor(dc, previousColor);
     SetBkMode(dc, previousMode);
 }
 
+void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor, COLORREF shadowColor, int width,
+                 int height, bool outline) {
+    drawCaption(dc, font, fw::Widen(text, 932), textColor, shadowColor, width, height, outline);
+}
+
 namespace {
-// The runs drawn at their columns, clipped as drawCaption's one text call with `area` clips.
-void drawRuns(HDC dc, const CaptionText& text, const std::vector<CaptionRun>& runs, int textLeft,
-              const RECT& area) {
+// The characters that reach text columns [from, to) drawn at their columns, clipped as
+// drawCaption's one text call with `area` clips.
+void drawReaching(HDC dc, HFONT font, const CaptionText& text, int from, int to, int textLeft, const RECT& area) {
     if (SaveDC(dc) == 0) return;
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    for (const CaptionRun& run : runs) {
-        // Not clipped by its rectangle: a glyph may reach left of its advance into the clip area.
-        RECT at{textLeft + run.column, area.top, textLeft + run.column + SHRT_MAX, area.bottom};
-        DrawTextA(dc, text.text().data() + run.offset, static_cast<int>(run.length), &at,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-    }
+    text.drawReaching(dc, font, textLeft, area.top, from, to);
     RestoreDC(dc, -1);
 }
 }  // namespace
@@ -67,17 +84,16 @@ void drawCaptionColumns(HDC dc, HFONT font, const CaptionText& text, int firstCo
     fw::SelectGuard selectFont(dc, font);
     // Caption column c is column c - firstColumn here; the text starts after the outline.
     const int textLeft = captionOutlineWidth(outline) - firstColumn;
-    const std::vector<CaptionRun> runs = text.runsReaching(-textLeft, width - textLeft);
     const RECT textRect{textLeft, 1, captionWidth - firstColumn, height - 1};
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColor = SetTextColor(dc, shadowColor);
     forEachShadowOffset(outline, [&](int dx, int dy) {
         RECT shadowRect = textRect;
         OffsetRect(&shadowRect, dx, dy);
-        drawRuns(dc, text, runs, textLeft + dx, shadowRect);
+        drawReaching(dc, font, text, -textLeft, width - textLeft, textLeft + dx, shadowRect);
     });
     SetTextColor(dc, textColor);
-    drawRuns(dc, text, runs, textLeft, textRect);
+    drawReaching(dc, font, text, -textLeft, width - textLeft, textLeft, textRect);
     SetTextColor(dc, previousColor);
     SetBkMode(dc, previousMode);
 }
@@ -85,10 +101,9 @@ void drawCaptionColumns(HDC dc, HFONT font, const CaptionText& text, int firstCo
 void drawCaptionTextColumns(HDC dc, HFONT font, const CaptionText& text, int textLeft, int top, int width,
                             COLORREF color) {
     fw::SelectGuard selectFont(dc, font);
-    const std::vector<CaptionRun> runs = text.runsReaching(-textLeft, width - textLeft);
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColor = SetTextColor(dc, color);
-    drawRuns(dc, text, runs, textLeft, RECT{0, top, width, top + SHRT_MAX});
+    drawReaching(dc, font, text, -textLeft, width - textLeft, textLeft, RECT{0, top, width, top + SHRT_MAX});
     SetTextColor(dc, previousColor);
     SetBkMode(dc, previousMode);
 }

@@ -8,7 +8,9 @@
 
 #include "display/CaptionText.h"
 
-// The size of `text` in `font`; empty when it cannot be measured.
+// The size of `text` in `font`, shaped as the strip draws it; empty when it cannot be measured.
+SIZE measureCaptionText(HDC dc, HFONT font, const std::wstring& text);
+// Text in code page 932.
 SIZE measureCaptionText(HDC dc, HFONT font, const std::string& text);
 
 // The columns an outline adds to a caption: one left of the text (the one right of it falls in
@@ -19,6 +21,9 @@ int captionOutlineWidth(bool outline);
 // then the text on it. With `outline` the shadow is drawn in all eight one-pixel directions
 // around the text, which then starts one column further right. Captions are shown verbatim:
 // "&" is no mnemonic prefix here.
+void drawCaption(HDC dc, HFONT font, const std::wstring& text, COLORREF textColor,
+                 COLORREF shadowColor, int width, int height, bool outline = false);
+// Text in code page 932.
 void drawCaption(HDC dc, HFONT font, const std::string& text, COLORREF textColor,
                  COLORREF shadowColor, int width, int height, bool outline = false);
 
