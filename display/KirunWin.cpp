@@ -12,7 +12,7 @@
 #include "framework/Gdi.h"
 
 namespace {
-const char kMeasureText[] = "ABC";
+const wchar_t kMeasureText[] = L"ABC";
 constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0

@@ -8,11 +8,11 @@
 #include "display/SmoothMotion.h"
 #include "display/SmoothPicture.h"
 #include "framework/Gdi.h"
-#include "framework/Mbcs.h"
+#include "framework/WideText.h"
 
 namespace {
-const char kBlankCaption[] = "  ";
-const char kFullWidthSpace[] = "\x81\x40";  // code page 932
+const wchar_t kBlankCaption[] = L"  ";
+const wchar_t kFullWidthSpace[] = L"\x3000";
 // Extra pixels scrolled after the last caption, beyond its width and the strip's.
 constexpr int kDrainMargin = 50;
 
@@ -156,8 +156,8 @@ void ScrollEngine::resetDrain() {
 }
 
 void ScrollEngine::renderCaption() {
-    std::string text = m_currentText.empty() ? kBlankCaption : fw::CodePage932FromWide(m_currentText);
-    if (m_followsCaption && !m_currentText.empty()) text = m_look.m_separator + text;
+    std::wstring text = m_currentText.empty() ? kBlankCaption : m_currentText;
+    if (m_followsCaption && !m_currentText.empty()) text = fw::WideFromCodePage932(m_look.m_separator) + text;
     // The memory DC is compatible with the screen, so the text measures as it would on the
     // window's own DC.
     m_captionText.measure(m_caption.dc(), m_font, text);
