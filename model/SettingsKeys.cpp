@@ -34,7 +34,8 @@ bool readExactText(const SettingsSource& source, const std::string& section, con
     bool odd = false;
     std::string utf8 = decodeHex(source.readString(section, key, kMaxHexDigits), &odd);
     utf8.resize(std::min(utf8.size(), utf8.find('\0')));
-    if (odd || utf8.empty()) return false;
+    // Only text code page 932 cannot hold is stored so, which is never ASCII alone.
+    if (odd || !fw::IsUtf8WithMultiByte(utf8, false)) return false;
     std::wstring exact = fw::Widen(utf8, CP_UTF8);
     if (exact.empty() || fw::CodePage932FromWide(exact) != storedBytes) return false;
     text = std::move(exact);

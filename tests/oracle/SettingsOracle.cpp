@@ -31,7 +31,7 @@ std::string HexText(const ProfileFile& file, const char* section, const char* ke
 // (UTF-8 hex) under another, which counts only while the first still holds its code page 932 form.
 std::wstring ExactText(const std::string& stored, const std::string& utf8) {
     const std::wstring exact = fw::Widen(utf8, CP_UTF8);
-    if (!utf8.empty() && fw::CodePage932FromWide(exact) == stored) return exact;
+    if (fw::IsUtf8WithMultiByte(utf8, false) && fw::CodePage932FromWide(exact) == stored) return exact;
     return fw::Widen(stored, 932);
 }
 

@@ -220,30 +220,32 @@ bool WaitForGone(HWND hwnd, DWORD timeoutMs) {
     return WaitUntil([hwnd] { return !IsWindow(hwnd); }, timeoutMs);
 }
 
-std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
-    std::vector<std::vector<std::string>> rows;
+namespace {
+// The list view's texts read with LVM_GETITEMTEXTA or LVM_GETITEMTEXTW, through memory of its process.
+template <typename Char, typename Item, UINT kGetText>
+std::vector<std::vector<std::basic_string<Char>>> ReadListViewAs(HWND listView, int columns) {
+    std::vector<std::vector<std::basic_string<Char>>> rows;
     DWORD pid = 0;
     GetWindowThreadProcessId(listView, &pid);
     const fw::KernelHandle owned(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
     const HANDLE process = owned.get();
     if (!process) return rows;
-    const SIZE_T kTextSize = 4096;
-    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize,
+    const SIZE_T kTextSize = 4096;  // characters
+    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(Item) + kTextSize * sizeof(Char),
                                                      MEM_COMMIT, PAGE_READWRITE));
     if (remote) {
         int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < count; ++row) {
-            std::vector<std::string> cells;
+            std::vector<std::basic_string<Char>> cells;
             for (int column = 0; column < columns; ++column) {
-                LVITEMA item{};
+                Item item{};
                 item.iSubItem = column;
-                item.pszText = remote + sizeof(LVITEMA);
+                item.pszText = reinterpret_cast<Char*>(remote + sizeof(Item));
                 item.cchTextMax = static_cast<int>(kTextSize);
                 WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-                SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                             reinterpret_cast<LPARAM>(remote));
-                std::vector<char> text(kTextSize + 1, '\0');
-                ReadProcessMemory(process, remote + sizeof(LVITEMA), text.data(), kTextSize, nullptr);
+                SendMessageA(listView, kGetText, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+                std::vector<Char> text(kTextSize + 1, Char());
+                ReadProcessMemory(process, remote + sizeof(Item), text.data(), kTextSize * sizeof(Char), nullptr);
                 cells.emplace_back(text.data());
             }
             rows.push_back(cells);
@@ -251,6 +253,15 @@ std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
     return rows;
+}
+}  // namespace
+
+std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
+    return ReadListViewAs<char, LVITEMA, LVM_GETITEMTEXTA>(listView, columns);
+}
+
+std::vector<std::vector<std::wstring>> ReadListViewWide(HWND listView, int columns) {
+    return ReadListViewAs<wchar_t, LVITEMW, LVM_GETITEMTEXTW>(listView, columns);
 }
 
 void SelectListRow(HWND listView, int row) {
@@ -318,6 +329,19 @@ void PressKey(WORD virtualKey) {
     }
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
+}
+
+void TypeText(const std::wstring& text) {
+    for (wchar_t unit : text) {
+        INPUT keys[2] = {};
+        for (INPUT& input : keys) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = unit;
+            input.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+    }
 }
 
 void PressChord(WORD modifier, WORD virtualKey) {

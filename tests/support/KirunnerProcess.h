@@ -79,6 +79,8 @@ bool WaitForShown(HWND hwnd, DWORD timeoutMs = 10000);
 bool WaitForGone(HWND hwnd, DWORD timeoutMs = 10000);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
+// The same as the list view holds them, in UTF-16.
+std::vector<std::vector<std::wstring>> ReadListViewWide(HWND listView, int columns);
 // The on-air column of the caption list on the main window's page, row by row.
 std::vector<std::string> CaptionStates(HWND mainWindow);
 void SelectListRow(HWND listView, int row);
@@ -91,6 +93,8 @@ int SelectedListRow(HWND listView);
 void ClickAt(HWND hwnd, POINT client);
 // A real key press and release, through the system to the window that has the keyboard focus.
 void PressKey(WORD virtualKey);
+// Types the text as a keyboard or an IME would deliver it: one Unicode key event per UTF-16 unit.
+void TypeText(const std::wstring& text);
 // The key pressed and released while `modifier` (such as VK_CONTROL) is held down.
 void PressChord(WORD modifier, WORD virtualKey);
 // Two real left clicks at a point of a window's client area, within the double-click time.
