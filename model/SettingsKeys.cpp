@@ -32,7 +32,7 @@ std::string storedValue(const SettingRow& row, const ConstSettingsRecords& recor
 bool readExactText(const SettingsSource& source, const std::string& section, const char* key,
                    const std::string& storedBytes, std::wstring& text) {
     bool odd = false;
-    std::string utf8 = decodeHex(source.readString(section, key, kMaxHexDigits), &odd);
+    std::string utf8 = decodeHex(source.readString(section, key, kMaxExactHexDigits), &odd);
     utf8.resize(std::min(utf8.size(), utf8.find('\0')));
     // Only text code page 932 cannot hold is stored so, which is never ASCII alone.
     if (odd || !fw::IsUtf8WithMultiByte(utf8, false)) return false;

@@ -73,8 +73,10 @@ struct ItemSettingRow {
 
 // A damaged or hand-edited item count loads no more than this many items.
 const int kMaxLoadedItems = CaptionList::kMaxItems;
-// Room for the hex of the longest text the caption text dialog accepts (1,000 bytes) and more.
+// Room for the hex of the longest text the caption text dialog accepts (1,000 bytes in code
+// page 932) and more; its exact form in UTF-8 takes up to three bytes a half-width cell.
 const size_t kMaxHexDigits = 4096;
+const size_t kMaxExactHexDigits = 8192;
 
 const std::vector<SettingRow>& settingRows();
 const std::vector<ItemSettingRow>& itemSettingRows();

@@ -18,12 +18,13 @@ const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
 const size_t kMaxPathBytes = 1022;
 const size_t kMaxMonitorNameBytes = 63;
 const size_t kMaxHexDigits = 4096;
+const size_t kMaxExactHexDigits = 8192;
 const int kMaxItems = 60000;
 
 std::string ItemSection(int position) { return "ITEM" + std::to_string(position); }
 
-std::string HexText(const ProfileFile& file, const char* section, const char* key) {
-    const std::string bytes = decodeHex(file.readString(section, key, kMaxHexDigits));
+std::string HexText(const ProfileFile& file, const char* section, const char* key, size_t digits = kMaxHexDigits) {
+    const std::string bytes = decodeHex(file.readString(section, key, digits));
     return bytes.substr(0, bytes.find('\0'));
 }
 
@@ -103,12 +104,12 @@ void LoadSettings(const std::string& path, Settings& s) {
         const std::string section = ItemSection(i);
         CKirunData item;
         item.m_minutes = file.readInt(section.c_str(), "MINUTE", item.m_minutes);
-        item.m_text = ExactText(HexText(file, section.c_str(), "STRINGS"), HexText(file, section.c_str(), "USTRINGS"));
+        item.m_text = ExactText(HexText(file, section.c_str(), "STRINGS"), HexText(file, section.c_str(), "USTRINGS", kMaxExactHexDigits));
         s.captions.append(item);
     }
     s.fileInterface.fileExec = file.readInt(kFile, "EXEC", s.fileInterface.fileExec);
     s.fileInterface.fileMinute = file.readInt(kFile, "MINUTE", s.fileInterface.fileMinute);
-    s.fileInterface.filePath = ExactText(file.readString(kFile, "PATH", kMaxPathBytes), HexText(file, kFile, "UPATH"));
+    s.fileInterface.filePath = ExactText(file.readString(kFile, "PATH", kMaxPathBytes), HexText(file, kFile, "UPATH", kMaxExactHexDigits));
     OscSettings& o = s.fileInterface.osc;
     o.port = file.readInt(kSystem, "OSCPORT", o.port);
     const std::string address = file.readString(kSystem, "OSCADDRESS", 63);

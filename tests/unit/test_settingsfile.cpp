@@ -421,6 +421,12 @@ TEST(SettingsFileScripts, TextsCodePage932CannotHoldAreStoredExactlyBesideTheirC
         EXPECT_EQ(t.text, loaded.captions.at(0).m_text);
         EXPECT_EQ(s.fileInterface.filePath, loaded.fileInterface.filePath);
     }
+    // The longest caption, in its longest UTF-8 form: half-width katakana take three bytes a cell.
+    TempDir dir;
+    Settings longest;
+    longest.captions.append(CKirunData(std::wstring(kMaxCaptionTextCells - 2, L'\xFF71') + L"\xD55C", 1));
+    ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), longest));
+    expectSameItems(longest.captions, loadFrom(dir.file("Kirunner.ini")).captions);
     // One "?" for each character code page 932 lacks, a surrogate pair included.
     // (Texts code page 932 lacks stay out of the test macros, which spell their arguments in it.)
     const std::wstring korean = L"한국어 뉴스 속보", beyondThePlane = L"𠮷野家の牛丼", accented = L"Café";
