@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Cp932.h"
 #include "PageParent.h"
 #include "TempDir.h"
 #include "fileif/CaptionTextFile.h"
@@ -19,11 +20,13 @@ using testing_support::WriteFileBytes;
 namespace {
 
 
-std::string Read(const std::string& path) {
-    std::string text;
-    EXPECT_EQ(CaptionFileRead::Read, readCaptionText(path, text));
+std::wstring ReadWide(const std::string& path) {
+    std::wstring text;
+    EXPECT_EQ(CaptionFileRead::Read, readCaptionText(Wide932(path), text));
     return text;
 }
+
+std::string Read(const std::string& path) { return Cp932(ReadWide(path)); }
 
 std::string Lines(int count, size_t length, char fill = 'a') {
     std::string bytes;
@@ -33,7 +36,12 @@ std::string Lines(int count, size_t length, char fill = 'a') {
 
 class Watch : public ::testing::Test {
 protected:
-    bool Check(std::string& text) { return checkTextFile(1, path, watch, text); }
+    bool Check(std::string& text) {
+        std::wstring wide;
+        const bool shown = checkTextFile(1, Wide932(path), watch, wide);
+        text = Cp932(wide);
+        return shown;
+    }
     TempDir dir;
     std::string path = dir.file("news.txt");
     TextFileWatch watch;
@@ -79,8 +87,8 @@ TEST_F(Watch, AnotherTimeOrSizeIsANewVersionEvenWhenTheTimeGoesBack) {
 }
 
 TEST_F(Watch, SwitchedOffLooksAtNothing) {
-    std::string text;
-    EXPECT_FALSE(checkTextFile(0, path, watch, text));
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(0, Wide932(path), watch, text));
     EXPECT_EQ(0, watch.lastFileDataValid);
 }
 
@@ -132,14 +140,14 @@ TEST_F(Watch, LoneCarriageReturnsAreDroppedFromTheStripText) {
 }
 
 TEST_F(Watch, DirectoryOrWildcardPathNeverReads) {
-    std::string text;
-    EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
-    EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), watch, text));
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), watch, text));
     TextFileWatch wildcard;
     ASSERT_TRUE(WriteFileAtMinute(path, "x", 1));
-    EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text));
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.file("*.txt")), wildcard, text));
     ASSERT_TRUE(WriteFileAtMinute(path, "y", 2));
-    EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text)) << "a pattern is no file to open";
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.file("*.txt")), wildcard, text)) << "a pattern is no file to open";
 }
 
 TEST_F(Watch, OtherReadersDoNotStopTheLookButAWriterDoes) {
@@ -176,11 +184,11 @@ TEST(Version, AnotherWriteTimeOrSizeEitherWay) {
         {{1, 5}, 11, 0, true},           // same time, another size
         {{1, 5}, 10, 1, true},           // another high size part
     };
-    WIN32_FIND_DATAA last{};
+    WIN32_FIND_DATAW last{};
     last.ftLastWriteTime = FILETIME{1, 5};
     last.nFileSizeLow = 10;
     for (const auto& c : cases) {
-        WIN32_FIND_DATAA entry = last;
+        WIN32_FIND_DATAW entry = last;
         entry.ftLastWriteTime = c.time;
         entry.nFileSizeLow = c.sizeLow;
         entry.nFileSizeHigh = c.sizeHigh;
@@ -204,7 +212,7 @@ TEST(TypedPath, SurroundingBlanksAndOnePairOfQuotesGo) {
         {"\"\"", ""},
         {"   ", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.watched, watchedPathFromInput(c.typed)) << c.typed;
+    for (const auto& c : cases) EXPECT_EQ(Wide932(c.watched), watchedPathFromInput(Wide932(c.typed))) << c.typed;
 }
 
 class Reading : public ::testing::Test {
@@ -362,8 +370,9 @@ TEST(Utf8WithoutMark, ValidWithAMultiByteCharacterOnly) {
     for (const auto& c : cases) EXPECT_EQ(c.utf8, fw::IsUtf8WithMultiByte(c.bytes, c.cut)) << Hex(c.bytes);
 }
 
-TEST_F(Reading, CharactersCodePage932CannotHoldBecomeQuestionMarks) {
-    EXPECT_EQ("a?b", ReadBytes("\xEF\xBB\xBF" "a\xF0\x9F\x98\x80" "b"));  // an emoji
+TEST_F(Reading, CharactersCodePage932CannotHoldAreKept) {
+    ASSERT_TRUE(WriteFileBytes(path, "\xEF\xBB\xBF" "a\xF0\x9F\x98\x80" "b"));  // an emoji
+    EXPECT_EQ(L"a\U0001F600b", ReadWide(path));
 }
 
 // A named pipe whose writer sends the first line and part of the second and then cuts the
@@ -386,15 +395,15 @@ TEST_F(Reading, ReadErrorInTheMiddleOfTheFileIsReported) {
     ASSERT_NE(INVALID_HANDLE_VALUE, server);
     HANDLE writer = CreateThread(nullptr, 0, WriteThenCut, server, 0, nullptr);
     ASSERT_TRUE(writer);
-    std::string text;
-    EXPECT_EQ(CaptionFileRead::ReadError, readCaptionText(name, text));
+    std::wstring text;
+    EXPECT_EQ(CaptionFileRead::ReadError, readCaptionText(Wide932(name), text));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(writer, 10000));
     CloseHandle(writer);
 }
 
 TEST_F(Reading, MissingFileCannotBeOpened) {
-    std::string text = "left over";
-    EXPECT_EQ(CaptionFileRead::CouldNotOpen, readCaptionText(dir.file("none.txt"), text));
+    std::wstring text = L"left over";
+    EXPECT_EQ(CaptionFileRead::CouldNotOpen, readCaptionText(Wide932(dir.file("none.txt")), text));
     EXPECT_TRUE(text.empty());
 }
 
