@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "framework/DataExchange.h"
 #include "framework/UniqueHandle.h"
+#include "framework/WideText.h"
 #include "resource.h"
 
 namespace testing_support {
@@ -46,34 +47,67 @@ bool KirunnerProcess::Start(const std::string& folder, const std::string& argume
     return StartProgram(exe, arguments);
 }
 
-bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
-                                   const std::string& currentFolder) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE outputWrite = nullptr;
-    if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return false;
-    SetHandleInformation(m_outputRead, HANDLE_FLAG_INHERIT, 0);
-
-    STARTUPINFOA startup{};
+namespace {
+// The standard handles of a program started with its output into `outputWrite`.
+template <typename StartupInfo>
+StartupInfo OutputInto(HANDLE outputWrite) {
+    StartupInfo startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = outputWrite;
     startup.hStdError = outputWrite;
-    std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
+    return startup;
+}
 
-    char home[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
-    const char* current = currentFolder.empty() ? home : currentFolder.c_str();
-    BOOL started = CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
-                                  DETACHED_PROCESS, nullptr, current, &startup, &m_info);
+template <typename Char>
+std::vector<Char> MutableLine(const std::basic_string<Char>& line) {
+    std::vector<Char> text(line.begin(), line.end());
+    text.push_back(Char(0));
+    return text;
+}
+}  // namespace
+
+HANDLE KirunnerProcess::OpenOutput() {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE outputWrite = nullptr;
+    if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return nullptr;
+    SetHandleInformation(m_outputRead, HANDLE_FLAG_INHERIT, 0);
+    return outputWrite;
+}
+
+bool KirunnerProcess::Started(BOOL created, HANDLE outputWrite) {
     CloseHandle(outputWrite);
-    if (!started) return false;
-
+    if (!created) return false;
     m_lock = new CRITICAL_SECTION;
     InitializeCriticalSection(m_lock);
     m_reader = CreateThread(nullptr, 0, ReadOutput, this, 0, nullptr);
     return true;
+}
+
+bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
+                                   const std::string& currentFolder) {
+    HANDLE outputWrite = OpenOutput();
+    if (!outputWrite) return false;
+    STARTUPINFOA startup = OutputInto<STARTUPINFOA>(outputWrite);
+    std::vector<char> mutableLine = MutableLine("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
+    char home[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
+    const char* current = currentFolder.empty() ? home : currentFolder.c_str();
+    return Started(CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                                  current, &startup, &m_info),
+                   outputWrite);
+}
+
+bool KirunnerProcess::StartProgram(const std::string& exe, const std::wstring& arguments) {
+    HANDLE outputWrite = OpenOutput();
+    if (!outputWrite) return false;
+    STARTUPINFOW startup = OutputInto<STARTUPINFOW>(outputWrite);
+    std::vector<wchar_t> mutableLine = MutableLine(L"\"" + fw::WideFromCodePage932(exe) + L"\" " + arguments);
+    wchar_t home[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, home);
+    return Started(CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                                  home, &startup, &m_info),
+                   outputWrite);
 }
 
 DWORD WINAPI KirunnerProcess::ReadOutput(void* param) {
@@ -220,30 +254,33 @@ bool WaitForGone(HWND hwnd, DWORD timeoutMs) {
     return WaitUntil([hwnd] { return !IsWindow(hwnd); }, timeoutMs);
 }
 
-std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
-    std::vector<std::vector<std::string>> rows;
+namespace {
+// Rows of a report-view list of another process, each cell read with LVM_GETITEMTEXTA or
+// LVM_GETITEMTEXTW into memory of that process.
+template <typename Item, typename Char>
+std::vector<std::vector<std::basic_string<Char>>> readListRows(HWND listView, int columns, UINT getText) {
+    std::vector<std::vector<std::basic_string<Char>>> rows;
     DWORD pid = 0;
     GetWindowThreadProcessId(listView, &pid);
     const fw::KernelHandle owned(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
     const HANDLE process = owned.get();
     if (!process) return rows;
-    const SIZE_T kTextSize = 4096;
-    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize,
+    const SIZE_T kTextUnits = 4096;
+    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(Item) + kTextUnits * sizeof(Char),
                                                      MEM_COMMIT, PAGE_READWRITE));
     if (remote) {
         int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < count; ++row) {
-            std::vector<std::string> cells;
+            std::vector<std::basic_string<Char>> cells;
             for (int column = 0; column < columns; ++column) {
-                LVITEMA item{};
+                Item item{};
                 item.iSubItem = column;
-                item.pszText = remote + sizeof(LVITEMA);
-                item.cchTextMax = static_cast<int>(kTextSize);
+                item.pszText = reinterpret_cast<Char*>(remote + sizeof(Item));
+                item.cchTextMax = static_cast<int>(kTextUnits);
                 WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-                SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                             reinterpret_cast<LPARAM>(remote));
-                std::vector<char> text(kTextSize + 1, '\0');
-                ReadProcessMemory(process, remote + sizeof(LVITEMA), text.data(), kTextSize, nullptr);
+                SendMessageA(listView, getText, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+                std::vector<Char> text(kTextUnits + 1, Char(0));
+                ReadProcessMemory(process, remote + sizeof(Item), text.data(), kTextUnits * sizeof(Char), nullptr);
                 cells.emplace_back(text.data());
             }
             rows.push_back(cells);
@@ -251,6 +288,15 @@ std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
     return rows;
+}
+}  // namespace
+
+std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
+    return readListRows<LVITEMA, char>(listView, columns, LVM_GETITEMTEXTA);
+}
+
+std::vector<std::vector<std::wstring>> ReadListViewWide(HWND listView, int columns) {
+    return readListRows<LVITEMW, wchar_t>(listView, columns, LVM_GETITEMTEXTW);
 }
 
 void SelectListRow(HWND listView, int row) {

@@ -32,6 +32,9 @@ public:
     // (the temporary folder when empty).
     bool StartProgram(const std::string& exePath, const std::string& arguments,
                       const std::string& currentFolder = "");
+    // The same with arguments of any characters, as a shortcut or a script started with a
+    // Unicode command line passes them.
+    bool StartProgram(const std::string& exePath, const std::wstring& arguments);
     bool WaitForExit(DWORD timeoutMs);
     bool Running() const;
     // The exit code of an ended process; STILL_ACTIVE while it runs.
@@ -56,6 +59,10 @@ public:
 
 private:
     static DWORD WINAPI ReadOutput(void* self);
+    // The pipe the program's standard output goes into; its writing end, or null.
+    HANDLE OpenOutput();
+    // After CreateProcess: closes this side's writing end and reads what the program writes.
+    bool Started(BOOL created, HANDLE outputWrite);
 
     PROCESS_INFORMATION m_info{};
     HANDLE m_outputRead = nullptr;
@@ -79,6 +86,8 @@ bool WaitForShown(HWND hwnd, DWORD timeoutMs = 10000);
 bool WaitForGone(HWND hwnd, DWORD timeoutMs = 10000);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
+// The same in UTF-16, every character as the list holds it.
+std::vector<std::vector<std::wstring>> ReadListViewWide(HWND listView, int columns);
 // The on-air column of the caption list on the main window's page, row by row.
 std::vector<std::string> CaptionStates(HWND mainWindow);
 void SelectListRow(HWND listView, int row);
