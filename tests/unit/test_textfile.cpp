@@ -8,9 +8,11 @@
 #include "Cp932.h"
 #include "PageParent.h"
 #include "TempDir.h"
+#include "WorldTexts.h"
 #include "fileif/CaptionTextFile.h"
 #include "fileif/TextFileWatch.h"
 #include "framework/TextCodec.h"
+#include "framework/WideText.h"
 
 using testing_support::Hex;
 using testing_support::TempDir;
@@ -405,6 +407,53 @@ TEST_F(Reading, MissingFileCannotBeOpened) {
     std::wstring text = L"left over";
     EXPECT_EQ(CaptionFileRead::CouldNotOpen, readCaptionText(Wide932(dir.file("none.txt")), text));
     EXPECT_TRUE(text.empty());
+}
+
+// Every text in every form a file holds it, each in a folder and a file whose names code page
+// 932 cannot hold: the caption text is the text exactly. Code page 932 files hold what they can.
+TEST(WatchedFileOfAnyScript, EveryEncodingGivesTheTextExactly) {
+    TempDir dir;
+    const std::wstring folder = dir.wideFile(L"Zürich-한국");
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring path = folder + L"\\𠮷 news.txt";
+    std::vector<std::wstring> texts = testing_support::WorldTexts();
+    const std::vector<std::wstring>& japanese = testing_support::CodePage932Texts();
+    texts.insert(texts.end(), japanese.begin(), japanese.end());
+    TextFileWatch watch;
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(1, path, watch, text));  // the baseline: no file yet
+    for (const std::wstring& expected : texts) {
+        const std::wstring twoLines = expected + L"\r\n" + expected + L"\r\n";
+        std::vector<std::pair<const char*, std::string>> forms = {
+            {"UTF-8", fw::Narrow(twoLines, CP_UTF8)},
+            {"UTF-8 with a mark", "\xEF\xBB\xBF" + fw::Narrow(twoLines, CP_UTF8)},
+            {"UTF-16LE", "\xFF\xFE" + fw::Utf16Bytes(twoLines, false)},
+            {"UTF-16BE", "\xFE\xFF" + fw::Utf16Bytes(twoLines, true)},
+        };
+        if (fw::CodePage932Holds(expected)) forms.push_back({"code page 932", Cp932(twoLines)});
+        for (const auto& form : forms) {
+            SCOPED_TRACE(form.first + (" " + fw::Narrow(expected, CP_UTF8)));
+            ASSERT_TRUE(WriteFileBytes(path, form.second));
+            watch.lastFileDataValid = 1;
+            watch.lastFileData = WIN32_FIND_DATAW{};  // any version is a new one
+            EXPECT_TRUE(checkTextFile(1, path, watch, text));
+            EXPECT_EQ(expected + expected, text);
+        }
+    }
+}
+
+// The cell limits of code page 932 text hold for wide text: a line is cut at 64 Ki cells
+// between characters, never inside a surrogate pair, and reading stops past 2,000 cells.
+TEST(WatchedFileOfAnyScript, WideTextIsMeasuredInCells) {
+    std::wstring line = L"a";
+    while (line.size() < 2 * kCaptionLineLimit) line += L"😀";
+    std::wstring text;
+    captionTextFromBytes("\xFF\xFE" + fw::Utf16Bytes(line, false), false, text);
+    EXPECT_EQ(line.substr(0, kCaptionLineLimit - 1), text) << "one cell short: the next emoji takes two";
+
+    const std::wstring korean(600, L'한');  // 1,200 cells a line
+    captionTextFromBytes(fw::Narrow(korean + L"\n" + korean + L"\n" + korean, CP_UTF8), false, text);
+    EXPECT_EQ(korean + korean, text) << "the second line passes 2,000 cells";
 }
 
 }  // namespace
