@@ -135,11 +135,11 @@ TEST(FileSelDlg, CancelLeavesEveryMemberAsItWas) {
 }
 
 // In the system's file-open dialog: types `path` as the file name and presses its OK button.
-std::vector<DialogStep> ChooseFile(const std::string& path, std::string& filter) {
+std::vector<DialogStep> ChooseFile(const std::wstring& path, std::string& filter) {
     return {[&filter, path](HWND d) {
                 filter = ItemText(d, cmb1);  // the file-type box shows the first filter
                 HWND name = GetDlgItem(d, cmb13) ? GetDlgItem(d, cmb13) : GetDlgItem(d, edt1);
-                SetWindowTextA(name, path.c_str());
+                SetWindowTextW(name, path.c_str());
             },
             Click(IDOK)};
 }
@@ -162,7 +162,7 @@ TEST(FileSelDlg, BrowsePutsTheChosenPathInAndKeepsTheTickAsTheOperatorLeftIt) {
                        checkedAfterBrowse = IsDlgButtonChecked(d, IDC_FILE_ENABLED);
                    }),
                    Click(IDOK)});
-    driver.Expect(ChooseFile(chosen, filter));
+    driver.Expect(ChooseFile(Wide932(chosen), filter));
     ASSERT_EQ(IDOK, dlg.DoModal());
 
     ASSERT_EQ(2, driver.DialogsOpened()) << "the file-open dialog came up";
@@ -194,6 +194,26 @@ TEST(FileSelDlg, CancelledBrowseChangesNothing) {
     EXPECT_EQ(UINT(BST_CHECKED), checked);
     EXPECT_EQ(1, dlg.fileExec);
     EXPECT_EQ(L"C:\\typed.txt", dlg.filePath);
+}
+
+TEST(FileSelDlg, BrowseTakesAFileWhoseNameCodePage932CannotHold) {
+    TempDir dir;
+    const std::wstring chosen = dir.wideFile(L"Zürich-한국.txt");
+    ASSERT_TRUE(WriteFileBytes(chosen, "text"));
+    DialogDriver driver;
+    std::wstring pathShown;
+    std::string filter;
+    CFileSelDlg dlg;
+    Prepare(dlg, 1, "C:\\old.txt", 15);
+    driver.Expect({Command(IDC_FILE_BROWSE), Check([&](HWND d) {
+                       pathShown.resize(MAX_PATH);
+                       pathShown.resize(static_cast<size_t>(GetDlgItemTextW(d, IDC_FILE_PATH, &pathShown[0], MAX_PATH)));
+                   }),
+                   Click(IDOK)});
+    driver.Expect(ChooseFile(chosen, filter));
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(chosen, pathShown);
+    EXPECT_EQ(chosen, dlg.filePath);
 }
 
 }  // namespace
