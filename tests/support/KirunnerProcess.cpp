@@ -47,67 +47,40 @@ bool KirunnerProcess::Start(const std::string& folder, const std::string& argume
     return StartProgram(exe, arguments);
 }
 
-namespace {
-// The standard handles of a program started with its output into `outputWrite`.
-template <typename StartupInfo>
-StartupInfo OutputInto(HANDLE outputWrite) {
-    StartupInfo startup{};
+bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
+                                   const std::string& currentFolder) {
+    // Code page 932, as every text of the tests, widened as the system would widen it.
+    return StartProgram(exe, fw::WideFromCodePage932(arguments), fw::WideFromCodePage932(currentFolder));
+}
+
+bool KirunnerProcess::StartProgram(const std::string& exe, const std::wstring& arguments,
+                                   const std::wstring& currentFolder) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE outputWrite = nullptr;
+    if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return false;
+    SetHandleInformation(m_outputRead, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = outputWrite;
     startup.hStdError = outputWrite;
-    return startup;
-}
+    std::wstring commandLine = L"\"" + fw::WideFromCodePage932(exe) + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back(L'\0');
 
-template <typename Char>
-std::vector<Char> MutableLine(const std::basic_string<Char>& line) {
-    std::vector<Char> text(line.begin(), line.end());
-    text.push_back(Char(0));
-    return text;
-}
-}  // namespace
-
-HANDLE KirunnerProcess::OpenOutput() {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE outputWrite = nullptr;
-    if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return nullptr;
-    SetHandleInformation(m_outputRead, HANDLE_FLAG_INHERIT, 0);
-    return outputWrite;
-}
-
-bool KirunnerProcess::Started(BOOL created, HANDLE outputWrite) {
+    wchar_t home[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
+    const wchar_t* current = currentFolder.empty() ? home : currentFolder.c_str();
+    BOOL started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
+                                  DETACHED_PROCESS, nullptr, current, &startup, &m_info);
     CloseHandle(outputWrite);
-    if (!created) return false;
+    if (!started) return false;
+
     m_lock = new CRITICAL_SECTION;
     InitializeCriticalSection(m_lock);
     m_reader = CreateThread(nullptr, 0, ReadOutput, this, 0, nullptr);
     return true;
-}
-
-bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
-                                   const std::string& currentFolder) {
-    HANDLE outputWrite = OpenOutput();
-    if (!outputWrite) return false;
-    STARTUPINFOA startup = OutputInto<STARTUPINFOA>(outputWrite);
-    std::vector<char> mutableLine = MutableLine("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
-    char home[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
-    const char* current = currentFolder.empty() ? home : currentFolder.c_str();
-    return Started(CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
-                                  current, &startup, &m_info),
-                   outputWrite);
-}
-
-bool KirunnerProcess::StartProgram(const std::string& exe, const std::wstring& arguments) {
-    HANDLE outputWrite = OpenOutput();
-    if (!outputWrite) return false;
-    STARTUPINFOW startup = OutputInto<STARTUPINFOW>(outputWrite);
-    std::vector<wchar_t> mutableLine = MutableLine(L"\"" + fw::WideFromCodePage932(exe) + L"\" " + arguments);
-    wchar_t home[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, home);
-    return Started(CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
-                                  home, &startup, &m_info),
-                   outputWrite);
 }
 
 DWORD WINAPI KirunnerProcess::ReadOutput(void* param) {

@@ -34,7 +34,8 @@ public:
                       const std::string& currentFolder = "");
     // The same with arguments of any characters, as a shortcut or a script started with a
     // Unicode command line passes them.
-    bool StartProgram(const std::string& exePath, const std::wstring& arguments);
+    bool StartProgram(const std::string& exePath, const std::wstring& arguments,
+                      const std::wstring& currentFolder = L"");
     bool WaitForExit(DWORD timeoutMs);
     bool Running() const;
     // The exit code of an ended process; STILL_ACTIVE while it runs.
@@ -59,10 +60,6 @@ public:
 
 private:
     static DWORD WINAPI ReadOutput(void* self);
-    // The pipe the program's standard output goes into; its writing end, or null.
-    HANDLE OpenOutput();
-    // After CreateProcess: closes this side's writing end and reads what the program writes.
-    bool Started(BOOL created, HANDLE outputWrite);
 
     PROCESS_INFORMATION m_info{};
     HANDLE m_outputRead = nullptr;
