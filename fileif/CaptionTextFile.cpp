@@ -49,16 +49,6 @@ size_t rawLineLimit(const Encoding& encoding) {
     if (encoding.source == Source::CodePage932) return kCaptionLineLimit + 1;
     return 4 * kCaptionLineLimit + 4;
 }
-
-size_t cellsOf(const std::wstring& text) {
-    size_t cells = 0;
-    for (size_t at = 0; at < text.size();) {
-        const size_t units = fw::IsHighSurrogate(text[at]) && at + 1 < text.size() && fw::IsLowSurrogate(text[at + 1]) ? 2 : 1;
-        cells += fw::CellsOf(text.data() + at, units);
-        at += units;
-    }
-    return cells;
-}
 }  // namespace
 
 void captionTextFromBytes(const std::string& bytes, bool cut, std::wstring& text) {
@@ -78,7 +68,7 @@ void captionTextFromBytes(const std::string& bytes, bool cut, std::wstring& text
             break;
         }
         text += line;
-        cells += cellsOf(line);
+        cells += fw::CellsOf(line);
         if (cells > kCaptionTextLimit) break;
     }
 }
