@@ -21,10 +21,11 @@ namespace {
 class FolderNotice : public ::testing::Test {
 protected:
     // The file as the page hands it over: switched on, with a baseline taken.
-    TextFileLook Watched(const std::string& file, int fileExec = 1) {
+    TextFileLook Watched(const std::string& file, int fileExec = 1) { return Watched(fw::WideFromCodePage932(file), fileExec); }
+    TextFileLook Watched(const std::wstring& file, int fileExec = 1) {
         TextFileLook look;
         look.fileExec = fileExec;
-        look.filePath = fw::WideFromCodePage932(file);
+        look.filePath = file;
         look.ticket = 7;
         std::wstring text;
         checkTextFile(1, look.filePath, look.watch, text);
@@ -73,6 +74,19 @@ TEST_F(FolderNotice, SwitchedOffOrAFolderThatCannotNotifyLeavesOnlyThePagesLooks
         TextFileLook found;
         EXPECT_FALSE(WaitUntil([&] { return reader.take(found); }, 300, 5));
     }
+}
+
+TEST_F(FolderNotice, AFolderWhoseNameCodePage932CannotHoldNotifiesToo) {
+    const std::wstring folder = dir.wideFile(L"Zürich-한국");
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring file = folder + L"\\news.txt";
+    ASSERT_TRUE(WriteFileBytes(file, "first"));
+    reader.watch(Watched(file));
+    ASSERT_TRUE(WaitUntil([&] { return reader.folderWatched(); }, 5000, 5));
+    ASSERT_TRUE(WriteFileBytes(file, "second save"));
+    TextFileLook found;
+    ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5));
+    EXPECT_EQ(L"second save", found.text);
 }
 
 }  // namespace
