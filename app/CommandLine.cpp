@@ -6,7 +6,6 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
-#include "framework/WideText.h"
 #include "model/MinutesRule.h"
 
 namespace {
@@ -18,8 +17,9 @@ bool scanBounded(const std::string& argument, int low, int high, int& value) {
     return scanDecimal(argument.c_str() + 2, value) && value >= low && value <= high;
 }
 
-// Reads a command option into `scan`; other arguments change nothing.
-void scanCommandOption(const std::string& argument, int& minutes, CommandLineScan& scan) {
+// Reads a command option into `scan`; other arguments change nothing. `argument` is the
+// argument in code page 932, `wide` the argument as it was given.
+void scanCommandOption(const std::string& argument, const std::wstring& wide, int& minutes, CommandLineScan& scan) {
     CaptionCommand command;
     int value = 0;
     if (fw::StartsWith(argument, "-S") || fw::StartsWith(argument, "-R")) {
@@ -31,7 +31,7 @@ void scanCommandOption(const std::string& argument, int& minutes, CommandLineSca
         if (argument.size() != 2) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-A") || fw::StartsWith(argument, "-I")) {
         command.kind = argument[1] == 'A' ? CaptionCommand::kShowText : CaptionCommand::kCutIn;
-        command.text = fw::WideFromCodePage932(argument.substr(2));
+        command.text = wide.substr(2);
         if (command.text.empty()) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-M")) {
         if (!scanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
@@ -64,11 +64,12 @@ bool scanDecimal(const char* text, int& value) {
     return true;
 }
 
-CommandLineScan scanCommandLine(const std::vector<std::string>& arguments) {
+CommandLineScan scanCommandLine(const std::vector<std::wstring>& arguments) {
     CommandLineScan scan;
     int textMinutes = 1;
     for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
+        // Only the texts of "-A" and "-I" need more than code page 932; the echo is in it.
+        const std::string argument = fw::CodePage932FromWide(arguments[i]);
         char label[64];
         std::snprintf(label, sizeof label, "%d番目の引数", static_cast<int>(i + 1));
         scan.echo += std::string(label) + "=" + argument + "\n";
@@ -88,7 +89,7 @@ CommandLineScan scanCommandLine(const std::vector<std::string>& arguments) {
             }
             scan.captionNumbers.push_back(number);
         }
-        scanCommandOption(argument, textMinutes, scan);
+        scanCommandOption(argument, arguments[i], textMinutes, scan);
     }
     for (CaptionCommand& command : scan.commands)
         if (command.kind == CaptionCommand::kShowText || command.kind == CaptionCommand::kCutIn)

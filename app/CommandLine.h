@@ -19,7 +19,8 @@ struct CommandLineScan {
 };
 
 // Scans the arguments after the program path, left to right; stops at the first format error.
-CommandLineScan scanCommandLine(const std::vector<std::string>& arguments);
+// The texts of "-A" and "-I" are taken as they are; the echo is in code page 932.
+CommandLineScan scanCommandLine(const std::vector<std::wstring>& arguments);
 
 // The number after "-T" as the C format "%d" reads it: blanks skipped, a sign accepted,
 // trailing characters ignored. False when there is no number or it does not fit an int.

@@ -3,8 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/Mbcs.h"
-#include "framework/Text.h"
+#include "framework/TextCodec.h"
 #include "framework/WideText.h"
 #include "model/KirunData.h"
 #include "model/MinutesRule.h"
@@ -21,17 +20,25 @@ bool carriesText(CaptionCommand::Kind kind) {
     return kind == CaptionCommand::kShowText || kind == CaptionCommand::kCutIn;
 }
 
-std::wstring oneSafeLine(const char* text, std::size_t bytes) {
-    const void* nul = std::memchr(text, '\0', bytes);
-    if (nul) bytes = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
-    return fw::CutToCells(fw::WithoutLineBreaks(fw::WideFromCodePage932(std::string(text, bytes))),
-                          kMaxCaptionTextCells);
+// The text as sent, up to its first NUL.
+std::wstring sentText(std::uint32_t version, const char* text, std::size_t bytes) {
+    if (version == kVersionCodePage932) {
+        const void* nul = std::memchr(text, '\0', bytes);
+        if (nul) bytes = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+        return fw::WideFromCodePage932(std::string(text, bytes));
+    }
+    std::wstring units = fw::Utf16FromBytes(std::string(text, bytes), 0, false);
+    return units.substr(0, units.find(L'\0'));
+}
+
+std::wstring oneSafeLine(std::uint32_t version, const char* text, std::size_t bytes) {
+    return fw::CutToCells(fw::WithoutLineBreaks(sentText(version, text, bytes)), kMaxCaptionTextCells);
 }
 }  // namespace
 
 std::vector<char> encodeCommand(const CaptionCommand& command) {
     const std::string text = carriesText(command.kind)
-                                 ? fw::CodePage932FromWide(fw::CutToCells(command.text, kMaxCaptionTextCells))
+                                 ? fw::Utf16Bytes(fw::CutToCells(command.text, kMaxCaptionTextCells), false)
                                  : std::string();
     Header header{};
     header.size = sizeof header;
@@ -50,8 +57,9 @@ bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
     if (tag != kMagic || !data || bytes < sizeof(Header) || bytes > kMaxPayloadBytes) return false;
     Header header;
     std::memcpy(&header, data, sizeof header);
-    if (header.size != sizeof header || header.version != kVersion || !knownKind(header.kind) ||
-        header.textBytes != bytes - sizeof header)
+    const bool knownVersion = header.version == kVersion || header.version == kVersionCodePage932;
+    if (header.size != sizeof header || !knownVersion || !knownKind(header.kind) ||
+        header.textBytes != bytes - sizeof header || (header.version == kVersion && header.textBytes % 2 != 0))
         return false;
 
     CaptionCommand decoded;
@@ -70,7 +78,7 @@ bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
     case CaptionCommand::kCutIn:
         if (minutesProblem(header.minutes)) return false;
         decoded.minutes = header.minutes;
-        decoded.text = oneSafeLine(static_cast<const char*>(data) + sizeof header, header.textBytes);
+        decoded.text = oneSafeLine(header.version, static_cast<const char*>(data) + sizeof header, header.textBytes);
         if (decoded.text.empty()) return false;
         break;
     default:  // kinds that only other channels carry

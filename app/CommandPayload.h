@@ -1,8 +1,10 @@
 #pragma once
 // The bytes one Kirunner process hands another with WM_COPYDATA: a fixed header of 32-bit
-// fields (the same in 32- and 64-bit programs), then the text of a "-A" command without a
-// terminator. The receiver trusts nothing: decodeCommand accepts only a payload of exactly
-// this form and gives back a command that is safe to carry out.
+// fields (the same in 32- and 64-bit programs), then the text of a "-A" or "-I" command without
+// a terminator: UTF-16LE code units in version 2, which every sender now sends; bytes of code
+// page 932 in version 1, which older senders send and the receiver still takes. The receiver
+// trusts nothing: decodeCommand accepts only a payload of exactly this form and gives back a
+// command that is safe to carry out.
 #include <windows.h>
 
 #include <cstddef>
@@ -14,16 +16,17 @@
 namespace remote {
 
 constexpr ULONG_PTR kMagic = 0x4B524E31;      // COPYDATASTRUCT.dwData of every command
-constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kVersion = 2;                // text in UTF-16LE
+constexpr std::uint32_t kVersionCodePage932 = 1;     // text in code page 932
 constexpr std::size_t kMaxPayloadBytes = 65536;
 
 struct Header {
     std::uint32_t size;       // sizeof(Header)
-    std::uint32_t version;    // kVersion
+    std::uint32_t version;    // kVersion or kVersionCodePage932: the text's encoding
     std::uint32_t kind;       // CaptionCommand::Kind
     std::int32_t number;      // list number, counted from 1 (show and hide)
     std::int32_t minutes;     // display time of a text, 1 to 60000
-    std::uint32_t textBytes;  // bytes of text after the header (texts only)
+    std::uint32_t textBytes;  // bytes of text after the header (texts only; even in version 2)
 };
 
 // The receiver's answers; a window that does not know the message answers 0.
@@ -33,8 +36,9 @@ constexpr LRESULT kAnswerMalformed = 0x4B54;
 
 std::vector<char> encodeCommand(const CaptionCommand& command);
 
-// False for anything but a well-formed payload. A text is taken up to its first NUL byte,
-// loses its line breaks and is cut to kMaxCaptionTextBytes at a character boundary.
+// False for anything but a well-formed payload. A text is taken up to its first NUL (a NUL
+// byte in version 1, a NUL unit in version 2), loses its line breaks and is cut to
+// kMaxCaptionTextCells between characters; a version 2 text of an odd byte count is refused.
 bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command);
 
 }  // namespace remote

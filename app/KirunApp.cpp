@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/KirunDlg.h"
 #include "framework/App.h"
+#include "framework/CommandArguments.h"
 #include "model/StartupState.h"
 
 CKirunApp theApp;
@@ -16,12 +17,6 @@ std::string CommandChannel;
 
 namespace {
 const DWORD kConsoleLingerMs = 1000;
-
-std::vector<std::string> argumentsAfterProgram() {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i] ? __argv[i] : "");
-    return arguments;
-}
 
 void useConsole() {
     AllocConsole();
@@ -110,7 +105,7 @@ BOOL CKirunApp::InitInstance() {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 
     // The echo goes to the standard output the process inherited, before any redirection.
-    const CommandLineScan scan = scanCommandLine(argumentsAfterProgram());
+    const CommandLineScan scan = scanCommandLine(fw::CommandArguments());
     std::fputs(scan.echo.c_str(), stdout);
     std::fflush(stdout);
     ProgramExitCode = commandLineFault(scan);

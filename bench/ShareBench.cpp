@@ -15,6 +15,7 @@
 #include <string>
 
 #include "fileif/CaptionTextFile.h"
+#include "framework/WideText.h"
 
 namespace {
 const DWORD kWritePeriodMs = 100;
@@ -26,7 +27,8 @@ const int kLinesPerVersion = 40;
 bool LookBefore(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    std::string bytes(64 * 1024, '\0'), text;
+    std::string bytes(64 * 1024, '\0');
+    std::wstring text;
     DWORD got = 0;
     if (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr)) {
         bytes.resize(got);
@@ -37,8 +39,8 @@ bool LookBefore(const std::string& path) {
 }
 
 bool LookAfter(const std::string& path) {
-    std::string text;
-    return readCaptionText(path, text) == CaptionFileRead::Read && !text.empty();
+    std::wstring text;
+    return readCaptionText(fw::WideFromCodePage932(path), text) == CaptionFileRead::Read && !text.empty();
 }
 
 std::string Version(int number) {

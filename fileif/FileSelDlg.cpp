@@ -9,7 +9,7 @@
 #include "resource.h"
 
 namespace {
-const char kFilter[] = "Txt(*.txt)|*.txt|全て(*.*)|*.*||";
+const wchar_t kFilter[] = L"Txt(*.txt)|*.txt|全て(*.*)|*.*||";
 }  // namespace
 
 CFileSelDlg::CFileSelDlg(HWND parent) : fw::Dialog(IDD_FILE_INTERFACE, parent) {}
@@ -38,8 +38,8 @@ bool CFileSelDlg::OnButtonClicked(int id) {
 // Puts the chosen file into the path; the tick of 機能有効 and the minutes stay as the
 // operator left them.
 void CFileSelDlg::OnBrowse() {
-    std::string chosen;
-    if (!fw::OpenFileDialog(m_hWnd, kFilter, "TXT", "*.txt", OFN_FILEMUSTEXIST, chosen)) return;
+    std::wstring chosen;
+    if (!fw::OpenFileDialog(m_hWnd, kFilter, L"TXT", L"*.txt", OFN_FILEMUSTEXIST, chosen)) return;
     filePath = chosen;
-    SetDlgItemTextA(m_hWnd, IDC_FILE_PATH, filePath.c_str());
+    SetDlgItemTextW(m_hWnd, IDC_FILE_PATH, filePath.c_str());
 }

@@ -13,7 +13,7 @@ public:
 
     int fileMinute = 1;
     int fileExec = 0;
-    std::string filePath;
+    std::wstring filePath;
     fw::UpDown spin;
 
 protected:

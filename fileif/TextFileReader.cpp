@@ -6,7 +6,6 @@
 
 #include "fileif/FolderChangeNotice.h"
 #include "framework/Lock.h"
-#include "framework/Mbcs.h"
 
 namespace {
 using fw::Lock;
@@ -22,7 +21,7 @@ public:
 
     void open(const TextFileLook& file) {
         close();
-        if (file.fileExec != 0 && !file.filePath.empty()) m_handle = openFolderChangeNotice(fw::CodePage932FromWide(file.filePath));
+        if (file.fileExec != 0 && !file.filePath.empty()) m_handle = openFolderChangeNotice(file.filePath);
     }
     void close() {
         if (valid()) FindCloseChangeNotification(m_handle);

@@ -4,75 +4,72 @@
 #include <cstring>
 
 #include "fileif/CaptionTextFile.h"
-#include "framework/Mbcs.h"
-#include "framework/Text.h"
 #include "framework/UniqueHandle.h"
-#include "framework/WideText.h"
 
-bool isNewVersion(const WIN32_FIND_DATAA& entry, const WIN32_FIND_DATAA& last) {
+bool isNewVersion(const WIN32_FIND_DATAW& entry, const WIN32_FIND_DATAW& last) {
     return CompareFileTime(&entry.ftLastWriteTime, &last.ftLastWriteTime) != 0 ||
            entry.nFileSizeHigh != last.nFileSizeHigh || entry.nFileSizeLow != last.nFileSizeLow;
 }
 
 namespace {
-const char kBlanks[] = " \t";
+const wchar_t kBlanks[] = L" \t";
 
-std::string trimBlanks(const std::string& text) {
+std::wstring trimBlanks(const std::wstring& text) {
     const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string::npos) return std::string();
+    if (first == std::wstring::npos) return std::wstring();
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool startsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.compare(0, std::wcslen(prefix), prefix) == 0;
 }
 }  // namespace
 
-std::string watchedPathFromInput(const std::string& typed) {
-    std::string path = trimBlanks(typed);
-    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+std::wstring watchedPathFromInput(const std::wstring& typed) {
+    std::wstring path = trimBlanks(typed);
+    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
         path = trimBlanks(path.substr(1, path.size() - 2));
     return path;
 }
 
 namespace {
-const char kLongPathPrefix[] = "\\\\?\\";
-const char kDevicePrefix[] = "\\\\.\\";
-const char kDevicePrefixSlashes[] = "//./";
+const wchar_t kLongPathPrefix[] = L"\\\\?\\";
+const wchar_t kDevicePrefix[] = L"\\\\.\\";
+const wchar_t kDevicePrefixSlashes[] = L"//./";
 
 // The DOS device names stand for their device in any folder and with any extension.
-bool isDeviceName(const std::string& lastPart) {
-    std::string name = fw::UpperAscii(lastPart.substr(0, lastPart.find('.')));
-    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
-    static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
-    for (const char* device : kNames)
+bool isDeviceName(const std::wstring& lastPart) {
+    std::wstring name = lastPart.substr(0, lastPart.find(L'.'));
+    for (wchar_t& c : name)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    while (!name.empty() && (name.back() == L' ' || name.back() == L':')) name.pop_back();
+    static const wchar_t* const kNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"};
+    for (const wchar_t* device : kNames)
         if (name == device) return true;
-    return name.size() == 4 && (name.compare(0, 3, "COM") == 0 || name.compare(0, 3, "LPT") == 0) &&
-           name[3] >= '0' && name[3] <= '9';
+    return name.size() == 4 && (name.compare(0, 3, L"COM") == 0 || name.compare(0, 3, L"LPT") == 0) &&
+           name[3] >= L'0' && name[3] <= L'9';
 }
 }  // namespace
 
-bool isWatchablePath(const std::string& filePath) {
+bool isWatchablePath(const std::wstring& filePath) {
     if (filePath.empty()) return false;
-    if (fw::StartsWith(filePath, kDevicePrefix) || fw::StartsWith(filePath, kDevicePrefixSlashes)) return false;
-    // "*" and "?" are never trail bytes of a double-byte character, so a byte search is safe.
-    const size_t afterPrefix = fw::StartsWith(filePath, kLongPathPrefix) ? std::strlen(kLongPathPrefix) : 0;
-    if (filePath.find_first_of("*?", afterPrefix) != std::string::npos) return false;
-    // The last part starts after the last separator; a backslash byte inside a double-byte
-    // character is none. A device may be written with a colon after it ("LPT1:").
-    std::string path = filePath;
-    while (!path.empty() && (path.back() == ':' || path.back() == ' ')) path.pop_back();
-    const size_t backslash = fw::FindLastChar(path, '\\');
-    const size_t other = path.find_last_of("/:");
-    size_t start = 0;
-    if (backslash != std::string::npos) start = backslash + 1;
-    if (other != std::string::npos && other + 1 > start) start = other + 1;
-    const std::string lastPart = path.substr(start);
-    return !isDeviceName(lastPart);
+    if (startsWith(filePath, kDevicePrefix) || startsWith(filePath, kDevicePrefixSlashes)) return false;
+    const size_t afterPrefix = startsWith(filePath, kLongPathPrefix) ? std::wcslen(kLongPathPrefix) : 0;
+    if (filePath.find_first_of(L"*?", afterPrefix) != std::wstring::npos) return false;
+    // The last part starts after the last separator. A device may be written with a colon
+    // after it ("LPT1:").
+    std::wstring path = filePath;
+    while (!path.empty() && (path.back() == L':' || path.back() == L' ')) path.pop_back();
+    const size_t separator = path.find_last_of(L"\\/:");
+    return !isDeviceName(separator == std::wstring::npos ? path : path.substr(separator + 1));
 }
 
-bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text) {
+bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text) {
     text.clear();
     if (fileExec == 0) return false;
 
-    WIN32_FIND_DATAA entry;
-    fw::FindHandle search(FindFirstFileA(filePath.c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    fw::FindHandle search(FindFirstFileW(filePath.c_str(), &entry));
     if (!search) {
         if (!watch.lastFileDataValid) {
             std::memset(&watch.lastFileData, 0, sizeof watch.lastFileData);
@@ -82,7 +79,7 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     }
     search.reset();  // only the entry counts
 
-    if (entry.cFileName[0] == '\0') return false;
+    if (entry.cFileName[0] == L'\0') return false;
     const bool readable = isWatchablePath(filePath) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     if (!watch.lastFileDataValid) {
         watch.lastFileData = entry;
@@ -97,18 +94,7 @@ bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& wat
     }
     watch.lastFileData = entry;
     // A carriage return without a line feed ends no line: it is dropped, as the control page
-    // drops every line end from its captions, so the strip never shows it as a glyph. No
-    // double-byte character of code page 932 holds the byte.
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    // drops every line end from its captions, so the strip never shows it as a glyph.
+    text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
     return !text.empty();
-}
-
-// Interim: the watched file is still read through its code page 932 path and text.
-bool isWatchablePath(const std::wstring& filePath) { return isWatchablePath(fw::CodePage932FromWide(filePath)); }
-
-bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text) {
-    std::string bytes;
-    const bool shown = checkTextFile(fileExec, fw::CodePage932FromWide(filePath), watch, bytes);
-    text = fw::WideFromCodePage932(bytes);
-    return shown;
 }

@@ -7,30 +7,29 @@
 
 struct TextFileWatch {
     int lastFileDataValid = 0;       // 1: lastFileData holds the baseline
-    WIN32_FIND_DATAA lastFileData{}; // the file's entry as last taken (its write time and size count)
+    WIN32_FIND_DATAW lastFileData{}; // the file's entry as last taken (its write time and size count)
 };
 
 // True when the entry is another version than the one last taken: its last-write time or its
 // size differs. A file copied over the watched one keeps its source's older time, so a time
 // that goes back counts too.
-bool isNewVersion(const WIN32_FIND_DATAA& entry, const WIN32_FIND_DATAA& last);
+bool isNewVersion(const WIN32_FIND_DATAW& entry, const WIN32_FIND_DATAW& last);
 
 // The path as typed or pasted into the settings dialog, as the settings file gives it back at
 // the next start: surrounding blanks dropped, then one pair of double quotes around it (as
 // Explorer's "Copy as path" gives it) and the blanks inside them.
-std::string watchedPathFromInput(const std::string& typed);
+std::wstring watchedPathFromInput(const std::wstring& typed);
 
 // False for a path that names no ordinary file: a wildcard pattern (the search would find some
 // file, but the pattern itself cannot be opened), a device such as CON, NUL, COM1 or LPT1 (as
 // the last part of the path, with or without an extension; reading a console or a serial port
 // would wait for input) or anything in the device namespace "\\.\".
-bool isWatchablePath(const std::string& filePath);
 bool isWatchablePath(const std::wstring& filePath);
 
 // One look at the file. A path that is not watchable, or that names a directory, is looked at
 // but never read. Returns true with `text` set when a newer version was read and gave a
 // non-empty text, without the carriage returns that stood alone in the file. The first look
-// takes the baseline (zeroes for a missing file, so that a file created later counts as new). The baseline moves only once a new version has been read:
-// a version that cannot be opened or read now is tried again at the next look.
-bool checkTextFile(int fileExec, const std::string& filePath, TextFileWatch& watch, std::string& text);
+// takes the baseline (zeroes for a missing file, so that a file created later counts as new).
+// The baseline moves only once a new version has been read: a version that cannot be opened
+// or read now is tried again at the next look. The path may hold any character.
 bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text);

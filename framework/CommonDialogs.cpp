@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace fw {
@@ -32,15 +33,25 @@ std::string FileDialogFilter(const std::string& filter) {
     return parts;
 }
 
-bool OpenFileDialog(HWND owner, const std::string& filter, const char* defaultExtension,
-                    const char* initialName, DWORD flags, std::string& path) {
+std::wstring FileDialogFilter(const std::wstring& filter) {
+    std::wstring parts = filter;
+    for (wchar_t& c : parts)
+        if (c == L'|') c = L'\0';
+    while (parts.size() < 2 || parts[parts.size() - 1] != L'\0' || parts[parts.size() - 2] != L'\0')
+        parts += L'\0';
+    return parts;
+}
+
+bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
+                    const wchar_t* initialName, DWORD flags, std::wstring& path) {
     // The system wants the filter's parts separated by NUL and ending with two NULs.
-    std::string filterz = FileDialogFilter(filter);
+    const std::wstring filterz = FileDialogFilter(filter);
 
-    std::vector<char> file(MAX_PATH * 4, '\0');
-    if (initialName) std::strncpy(file.data(), initialName, file.size() - 1);
+    // Room for a long path (the dialog can give one of up to 32,767 characters).
+    std::vector<wchar_t> file(32768, L'\0');
+    if (initialName) std::wcsncpy(file.data(), initialName, file.size() - 1);
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filterz.c_str();
@@ -49,7 +60,7 @@ bool OpenFileDialog(HWND owner, const std::string& filter, const char* defaultEx
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrDefExt = defaultExtension;
     ofn.Flags = flags | OFN_EXPLORER;
-    if (!GetOpenFileNameA(&ofn)) return false;
+    if (!GetOpenFileNameW(&ofn)) return false;
     path = file.data();
     return true;
 }

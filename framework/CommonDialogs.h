@@ -13,9 +13,11 @@ bool ChooseFontDialog(HWND owner, LOGFONTA& font, DWORD flags);
 // A '|' byte inside a double-byte character stays.
 std::string FileDialogFilter(const std::string& filter);
 
+std::wstring FileDialogFilter(const std::wstring& filter);
+
 // Runs the file-open dialog. `filter` uses '|' between its parts and ends with "||".
-// On OK stores the chosen full path in `path`.
-bool OpenFileDialog(HWND owner, const std::string& filter, const char* defaultExtension,
-                    const char* initialName, DWORD flags, std::string& path);
+// On OK stores the chosen full path, whatever characters it holds, in `path`.
+bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
+                    const wchar_t* initialName, DWORD flags, std::wstring& path);
 
 }  // namespace fw

@@ -38,12 +38,9 @@ bool readInto(HANDLE file, size_t maxBytes, std::string& bytes) {
     }
     return true;
 }
-}  // namespace
 
-FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size_t maxBytes, std::string& bytes) {
-    bytes.clear();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, shareMode(sharing), nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+// Reads from a file just opened (the last error still that of its open), then closes it.
+FileBytesResult readOpened(FileHandle file, size_t maxBytes, std::string& bytes) {
     if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND ? FileBytesResult::Missing : FileBytesResult::CouldNotOpen;
     bool read = false;
     try {
@@ -54,6 +51,21 @@ FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size
     if (read) return FileBytesResult::Read;
     bytes.clear();
     return FileBytesResult::ReadError;
+}
+}  // namespace
+
+FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    return readOpened(FileHandle(CreateFileA(path.c_str(), GENERIC_READ, shareMode(sharing), nullptr, OPEN_EXISTING,
+                                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr)),
+                      maxBytes, bytes);
+}
+
+FileBytesResult ReadFileStart(const std::wstring& path, FileSharing sharing, size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    return readOpened(FileHandle(CreateFileW(path.c_str(), GENERIC_READ, shareMode(sharing), nullptr, OPEN_EXISTING,
+                                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr)),
+                      maxBytes, bytes);
 }
 
 std::string FullPathOf(const std::string& path) {

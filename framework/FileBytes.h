@@ -24,6 +24,7 @@ enum class FileSharing {
 // Missing when the file does not exist, CouldNotOpen when it exists but cannot be opened,
 // ReadError when a read fails or the bytes do not fit in memory; `bytes` is empty then.
 FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size_t maxBytes, std::string& bytes);
+FileBytesResult ReadFileStart(const std::wstring& path, FileSharing sharing, size_t maxBytes, std::string& bytes);
 
 // `path` made absolute (as it stands when that fails), as messages and names of a file use it.
 std::string FullPathOf(const std::string& path);

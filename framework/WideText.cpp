@@ -37,6 +37,12 @@ size_t CellsOf(const wchar_t* character, size_t units) {
     return units == 1 && isSingleByteOfCodePage932(character[0]) ? 1 : 2;
 }
 
+size_t CellsOf(const std::wstring& text) {
+    size_t cells = 0;
+    for (size_t at = 0; at < text.size(); at += unitsAt(text, at)) cells += CellsOf(text.data() + at, unitsAt(text, at));
+    return cells;
+}
+
 std::wstring CutToCells(const std::wstring& text, size_t limit) {
     size_t cells = 0;
     for (size_t at = 0; at < text.size();) {

@@ -14,6 +14,8 @@ std::wstring WithoutLineBreaks(const std::wstring& text);
 // half-width katakana), 2 for every other one, a surrogate pair included. Japanese text
 // measures as many cells as it has bytes in code page 932.
 size_t CellsOf(const wchar_t* character, size_t units);
+// Cells of a whole text.
+size_t CellsOf(const std::wstring& text);
 // text cut after its last whole character that ends within `limit` cells; a surrogate pair is
 // never split.
 std::wstring CutToCells(const std::wstring& text, size_t limit);

@@ -412,12 +412,12 @@ void CControlDlg::OnFileInterface() {
     const FileInterfaceSettings& current = m_controller.fileInterface();
     CFileSelDlg dlg;
     dlg.fileExec = current.fileExec;
-    dlg.filePath = fw::CodePage932FromWide(current.filePath);
+    dlg.filePath = current.filePath;
     dlg.fileMinute = current.fileMinute;
     if (dlg.DoModal() != IDOK) return;
     FileInterfaceSettings chosen = current;
     chosen.fileExec = dlg.fileExec;
-    chosen.filePath = fw::WideFromCodePage932(dlg.filePath);
+    chosen.filePath = dlg.filePath;
     chosen.fileMinute = dlg.fileMinute;
     const bool switchedOn = chosen.fileExec != 0 && current.fileExec == 0;
     m_controller.setFileInterface(chosen);

@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "framework/DataExchange.h"
 #include "framework/UniqueHandle.h"
+#include "framework/WideText.h"
 #include "resource.h"
 
 namespace testing_support {
@@ -48,24 +49,30 @@ bool KirunnerProcess::Start(const std::string& folder, const std::string& argume
 
 bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
                                    const std::string& currentFolder) {
+    // Code page 932, as every text of the tests, widened as the system would widen it.
+    return StartProgram(exe, fw::WideFromCodePage932(arguments), fw::WideFromCodePage932(currentFolder));
+}
+
+bool KirunnerProcess::StartProgram(const std::string& exe, const std::wstring& arguments,
+                                   const std::wstring& currentFolder) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE outputWrite = nullptr;
     if (!CreatePipe(&m_outputRead, &outputWrite, &inherit, 0)) return false;
     SetHandleInformation(m_outputRead, HANDLE_FLAG_INHERIT, 0);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = outputWrite;
     startup.hStdError = outputWrite;
-    std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
+    std::wstring commandLine = L"\"" + fw::WideFromCodePage932(exe) + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back(L'\0');
 
-    char home[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
-    const char* current = currentFolder.empty() ? home : currentFolder.c_str();
-    BOOL started = CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
+    wchar_t home[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, home);  // started from elsewhere: the program must find its own folder
+    const wchar_t* current = currentFolder.empty() ? home : currentFolder.c_str();
+    BOOL started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
                                   DETACHED_PROCESS, nullptr, current, &startup, &m_info);
     CloseHandle(outputWrite);
     if (!started) return false;
@@ -221,17 +228,18 @@ bool WaitForGone(HWND hwnd, DWORD timeoutMs) {
 }
 
 namespace {
-// The list view's texts read with LVM_GETITEMTEXTA or LVM_GETITEMTEXTW, through memory of its process.
-template <typename Char, typename Item, UINT kGetText>
-std::vector<std::vector<std::basic_string<Char>>> ReadListViewAs(HWND listView, int columns) {
+// Rows of a report-view list of another process, each cell read with LVM_GETITEMTEXTA or
+// LVM_GETITEMTEXTW into memory of that process.
+template <typename Item, typename Char>
+std::vector<std::vector<std::basic_string<Char>>> readListRows(HWND listView, int columns, UINT getText) {
     std::vector<std::vector<std::basic_string<Char>>> rows;
     DWORD pid = 0;
     GetWindowThreadProcessId(listView, &pid);
     const fw::KernelHandle owned(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
     const HANDLE process = owned.get();
     if (!process) return rows;
-    const SIZE_T kTextSize = 4096;  // characters
-    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(Item) + kTextSize * sizeof(Char),
+    const SIZE_T kTextUnits = 4096;
+    char* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(Item) + kTextUnits * sizeof(Char),
                                                      MEM_COMMIT, PAGE_READWRITE));
     if (remote) {
         int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
@@ -241,11 +249,11 @@ std::vector<std::vector<std::basic_string<Char>>> ReadListViewAs(HWND listView, 
                 Item item{};
                 item.iSubItem = column;
                 item.pszText = reinterpret_cast<Char*>(remote + sizeof(Item));
-                item.cchTextMax = static_cast<int>(kTextSize);
+                item.cchTextMax = static_cast<int>(kTextUnits);
                 WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-                SendMessageA(listView, kGetText, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
-                std::vector<Char> text(kTextSize + 1, Char());
-                ReadProcessMemory(process, remote + sizeof(Item), text.data(), kTextSize * sizeof(Char), nullptr);
+                SendMessageA(listView, getText, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+                std::vector<Char> text(kTextUnits + 1, Char(0));
+                ReadProcessMemory(process, remote + sizeof(Item), text.data(), kTextUnits * sizeof(Char), nullptr);
                 cells.emplace_back(text.data());
             }
             rows.push_back(cells);
@@ -257,11 +265,11 @@ std::vector<std::vector<std::basic_string<Char>>> ReadListViewAs(HWND listView, 
 }  // namespace
 
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns) {
-    return ReadListViewAs<char, LVITEMA, LVM_GETITEMTEXTA>(listView, columns);
+    return readListRows<LVITEMA, char>(listView, columns, LVM_GETITEMTEXTA);
 }
 
 std::vector<std::vector<std::wstring>> ReadListViewWide(HWND listView, int columns) {
-    return ReadListViewAs<wchar_t, LVITEMW, LVM_GETITEMTEXTW>(listView, columns);
+    return readListRows<LVITEMW, wchar_t>(listView, columns, LVM_GETITEMTEXTW);
 }
 
 void SelectListRow(HWND listView, int row) {

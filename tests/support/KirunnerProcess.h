@@ -32,6 +32,10 @@ public:
     // (the temporary folder when empty).
     bool StartProgram(const std::string& exePath, const std::string& arguments,
                       const std::string& currentFolder = "");
+    // The same with arguments of any characters, as a shortcut or a script started with a
+    // Unicode command line passes them.
+    bool StartProgram(const std::string& exePath, const std::wstring& arguments,
+                      const std::wstring& currentFolder = L"");
     bool WaitForExit(DWORD timeoutMs);
     bool Running() const;
     // The exit code of an ended process; STILL_ACTIVE while it runs.
@@ -79,7 +83,7 @@ bool WaitForShown(HWND hwnd, DWORD timeoutMs = 10000);
 bool WaitForGone(HWND hwnd, DWORD timeoutMs = 10000);
 // Rows of a report-view list of another process: row by row, column by column.
 std::vector<std::vector<std::string>> ReadListView(HWND listView, int columns);
-// The same as the list view holds them, in UTF-16.
+// The same in UTF-16, every character as the list holds it.
 std::vector<std::vector<std::wstring>> ReadListViewWide(HWND listView, int columns);
 // The on-air column of the caption list on the main window's page, row by row.
 std::vector<std::string> CaptionStates(HWND mainWindow);

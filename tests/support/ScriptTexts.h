@@ -26,6 +26,23 @@ inline const std::vector<ScriptText>& TextsBeyondCodePage932() {
     return texts;
 }
 
+// Latin with accents, Greek, Korean, a character beyond the basic plane among kanji, an emoji,
+// Hebrew, Arabic, and a mix code page 932 holds.
+inline const std::vector<std::wstring>& WorldTexts() {
+    static const std::vector<std::wstring> texts = {
+        L"Café Zürich", L"Ελλάδα", L"한국어", L"𠮷野家", L"😀", L"שלום", L"مرحبا", L"東京 Tokyo 2026",
+    };
+    return texts;
+}
+
+// Code page 932 holds these: half-width kana, NEC and IBM extensions, symbols.
+inline const std::vector<std::wstring>& CodePage932Texts() {
+    static const std::vector<std::wstring> texts = {
+        L"【速報】震度３", L"ｺﾝﾋﾟｭｰﾀｰ ｼｽﾃﾑ", L"①②③ ㈱ №12 髙橋 﨑山", L"★☆○●◎◇◆□■",
+    };
+    return texts;
+}
+
 // Japanese captions: kanji, hiragana, katakana, half-width kana, symbols, the NEC and IBM
 // extensions, and ASCII among them, in code page 932 as the program's own texts are compiled.
 inline const std::vector<std::string>& JapaneseCorpus() {

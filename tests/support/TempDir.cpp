@@ -7,23 +7,25 @@
 #include <vector>
 
 #include "framework/UniqueHandle.h"
+#include "framework/WideText.h"
 
 namespace testing_support {
 namespace {
-void RemoveTree(const std::string& dir) {
-    WIN32_FIND_DATAA fd;
-    const fw::FindHandle find(FindFirstFileA((dir + "\\*").c_str(), &fd));
+// Wide, so that names code page 932 cannot hold go too.
+void RemoveTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    const fw::FindHandle find(FindFirstFileW((dir + L"\\*").c_str(), &fd));
     if (find) {
         do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = dir + "\\" + name;
-            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring full = dir + L"\\" + name;
+            SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(full);
-            else DeleteFileA(full.c_str());
-        } while (FindNextFileA(find.get(), &fd));
+            else DeleteFileW(full.c_str());
+        } while (FindNextFileW(find.get(), &fd));
     }
-    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryW(dir.c_str());
 }
 }  // namespace
 
@@ -41,7 +43,11 @@ TempDir::TempDir() {
     }
 }
 
-TempDir::~TempDir() { RemoveTree(m_path); }
+std::wstring TempDir::wideFile(const std::wstring& name) const {
+    return fw::WideFromCodePage932(m_path) + L"\\" + name;
+}
+
+TempDir::~TempDir() { RemoveTree(fw::WideFromCodePage932(m_path)); }
 
 std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
@@ -55,7 +61,11 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-    fw::FileHandle h(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    return WriteFileBytes(fw::WideFromCodePage932(path), bytes);
+}
+
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    fw::FileHandle h(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     if (!h) return false;
     DWORD written = 0;
     const BOOL ok = WriteFile(h.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -13,6 +13,8 @@ public:
 
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "\\" + name; }
+    // A name of any characters in the folder.
+    std::wstring wideFile(const std::wstring& name) const;
 
 private:
     std::string m_path;
@@ -21,6 +23,7 @@ private:
 // Whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 // Files (not folders) named "<path>*.tmp": the temporary files a save of `path` may leave.
 int TemporaryFilesBeside(const std::string& path);

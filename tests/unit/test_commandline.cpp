@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "ScriptTexts.h"
 #include "app/CommandLine.h"
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
 
 namespace {
 
-CommandLineScan Scan(std::vector<std::string> args) { return scanCommandLine(args); }
+// Arguments written in code page 932, as the program was given them before it read them wide.
+CommandLineScan Scan(std::vector<std::string> args) {
+    std::vector<std::wstring> wide;
+    for (const std::string& argument : args) wide.push_back(fw::WideFromCodePage932(argument));
+    return scanCommandLine(wide);
+}
 
 TEST(CommandLine, NoArgumentsLeavesNormalMode) {
     CommandLineScan scan = Scan({});
@@ -149,6 +155,25 @@ TEST(CommandLine, CommandOptionsWithoutAValidValueAreMalformed) {
         EXPECT_TRUE(scan.commandError) << bad;
         EXPECT_FALSE(scan.formatError) << bad;
     }
+}
+
+// "-A" and "-I" texts come exactly as given; the echo, in code page 932, shows "?" for what it
+// cannot hold. (Test macros spell out their arguments in code page 932: texts stay outside.)
+TEST(CommandLine, WideTextsOfAnyScriptArriveExactly) {
+    std::vector<std::wstring> texts = testing_support::WorldTexts();
+    for (const std::wstring& text : testing_support::CodePage932Texts()) texts.push_back(text);
+    for (const std::wstring& text : texts) {
+        const CommandLineScan scan = scanCommandLine({L"-A" + text, L"-M9", L"-I" + text});
+        EXPECT_FALSE(scan.commandError);
+        ASSERT_EQ(2u, scan.commands.size());
+        EXPECT_EQ(text, scan.commands[0].text);
+        EXPECT_EQ(text, scan.commands[1].text);
+        const std::string shown = fw::CodePage932FromWide(text);
+        EXPECT_EQ("1番目の引数=-A" + shown + "\n2番目の引数=-M9\n3番目の引数=-I" + shown + "\n", scan.echo);
+    }
+    const CommandLineScan korean = scanCommandLine({L"-A한국어", L"-C한"});
+    EXPECT_EQ("1番目の引数=-A???\n2番目の引数=-C?\n", korean.echo);
+    EXPECT_TRUE(korean.commandError) << "-C takes nothing after it";
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "ScriptTexts.h"
 #include "app/CommandPayload.h"
 #include "framework/Mbcs.h"
+#include "framework/TextCodec.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -51,11 +53,13 @@ std::vector<char> Tampered(const CaptionCommand& command, void (*change)(Header&
     return bytes;
 }
 
-// A text payload with any bytes, as a sender that does not cut would send it.
-std::vector<char> RawText(const std::string& text) {
+// A text payload with any bytes, as a sender that does not cut would send it; by default one
+// of code page 932 text, as older senders send.
+std::vector<char> RawText(const std::string& text, std::uint32_t version = remote::kVersionCodePage932) {
     std::vector<char> bytes = remote::encodeCommand(Text("x"));
     Header header;
     std::memcpy(&header, bytes.data(), sizeof header);
+    header.version = version;
     header.textBytes = static_cast<std::uint32_t>(text.size());
     std::memcpy(bytes.data(), &header, sizeof header);
     bytes.resize(sizeof header);
@@ -91,8 +95,10 @@ TEST(CommandPayload, TextsArriveAsOneLineCutAtACharacterBoundary) {
 
     // No terminator is needed; a NUL ends the text.
     std::vector<char> bytes = remote::encodeCommand(Text("abc"));
-    bytes[sizeof(Header) + 1] = '\0';
+    bytes[sizeof(Header) + 2] = bytes[sizeof(Header) + 3] = '\0';
     ASSERT_TRUE(Decode(bytes, got));
+    EXPECT_EQ(L"a", got.text);
+    ASSERT_TRUE(Decode(RawText(std::string("a\0bc", 4)), got));
     EXPECT_EQ(L"a", got.text);
 }
 
@@ -109,13 +115,15 @@ TEST(CommandPayload, AnythingButAWellFormedPayloadIsRefused) {
         std::vector<char> bytes;
     } cases[] = {
         {"header size", Tampered(Text("abc"), [](Header& h) { h.size = 28; })},
-        {"version", Tampered(Text("abc"), [](Header& h) { h.version = 2; })},
+        {"version 0", Tampered(Text("abc"), [](Header& h) { h.version = 0; })},
+        {"version 3", Tampered(Text("abc"), [](Header& h) { h.version = 3; })},
+        {"odd UTF-16 count", Tampered(Text("abc"), [](Header& h) { h.textBytes = 7; }, 1)},
         {"kind 0", Tampered(Text("abc"), [](Header& h) { h.kind = 0; })},
         {"kind 5", Tampered(Text("abc"), [](Header& h) { h.kind = 5; })},
         {"truncated text", Tampered(Text("abc"), [](Header&) {}, -1)},
         {"oversized", Tampered(Text("abc"), [](Header&) {}, 1)},
         {"huge count", Tampered(Text("abc"), [](Header& h) { h.textBytes = 0xFFFFFFFFu; })},
-        {"empty text", Tampered(Text("abc"), [](Header& h) { h.textBytes = 0; }, -3)},
+        {"empty text", Tampered(Text("abc"), [](Header& h) { h.textBytes = 0; }, -6)},
         {"minutes 0", Tampered(Text("abc"), [](Header& h) { h.minutes = 0; })},
         {"minutes 60001", Tampered(Text("abc"), [](Header& h) { h.minutes = 60001; })},
         {"number 0", Tampered(Item(CaptionCommand::kShowItem, 1), [](Header& h) { h.number = 0; })},
@@ -125,6 +133,34 @@ TEST(CommandPayload, AnythingButAWellFormedPayloadIsRefused) {
         {"over the limit", RawText(std::string(70000, 'x'))},
     };
     for (const Case& c : cases) EXPECT_FALSE(Decode(c.bytes, got)) << c.what;
+}
+
+// Every sender sends UTF-16: texts of any script arrive exactly; an older sender's code page 932
+// text still arrives; a cut to the cell limit never splits a surrogate pair.
+TEST(CommandPayload, TextsOfAnyScriptArriveExactlyAndOlderSendersStillGetThrough) {
+    std::vector<std::wstring> texts = testing_support::WorldTexts();
+    for (const std::wstring& text : testing_support::CodePage932Texts()) texts.push_back(text);
+    CaptionCommand got;
+    for (const std::wstring& text : texts) {
+        CaptionCommand sent = CutIn("", 7);
+        sent.text = text;
+        const std::vector<char> bytes = remote::encodeCommand(sent);
+        EXPECT_EQ(remote::kVersion, reinterpret_cast<const Header*>(bytes.data())->version);
+        ASSERT_TRUE(Decode(bytes, got));
+        EXPECT_EQ(text, got.text);
+        if (!fw::CodePage932Holds(text)) continue;
+        ASSERT_TRUE(Decode(RawText(fw::CodePage932FromWide(text)), got)) << "version 1";
+        EXPECT_EQ(text, got.text);
+    }
+    // 999 cells, then an emoji that would end past the limit; a lone surrogate is harmless.
+    CaptionCommand sent = Text("");
+    sent.text = std::wstring(999, L'x') + L"😀";
+    ASSERT_TRUE(Decode(remote::encodeCommand(sent), got));
+    EXPECT_EQ(std::wstring(999, L'x'), got.text);
+    ASSERT_TRUE(Decode(RawText(fw::Utf16Bytes(sent.text, false), remote::kVersion), got));
+    EXPECT_EQ(std::wstring(999, L'x'), got.text) << "from a sender that does not cut";
+    ASSERT_TRUE(Decode(RawText(fw::Utf16Bytes(L"a\xD800" L"b", false), remote::kVersion), got));
+    EXPECT_EQ(L"a\xD800" L"b", got.text);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Cp932.h"
 #include "TempDir.h"
 #include "fileif/FileSelDlg.h"
 #include "framework/DataExchange.h"
@@ -30,7 +31,7 @@ DialogStep SetCheck(int id, bool checked) {
 
 void Prepare(CFileSelDlg& dlg, int fileExec, const std::string& filePath, int fileMinute) {
     dlg.fileExec = fileExec;
-    dlg.filePath = filePath;
+    dlg.filePath = Wide932(filePath);
     dlg.fileMinute = fileMinute;
 }
 
@@ -84,7 +85,7 @@ TEST(FileSelDlg, RefusedMinutesTakeTheFocusAndChangeNoMember) {
     EXPECT_EQ(0u, note.selStart);
     EXPECT_EQ(static_cast<DWORD>(note.textLength), note.selEnd);
     EXPECT_EQ(0, dlg.fileExec);
-    EXPECT_EQ("C:\\old.txt", dlg.filePath);
+    EXPECT_EQ(L"C:\\old.txt", dlg.filePath);
     EXPECT_EQ(15, dlg.fileMinute);
 }
 
@@ -99,7 +100,7 @@ TEST(FileSelDlg, OneMinuteIsAccepted) {
     EXPECT_TRUE(boxes.texts().empty());
     EXPECT_EQ(1, dlg.fileMinute);
     EXPECT_EQ(1, dlg.fileExec);
-    EXPECT_EQ("D:\\in\\caption.txt", dlg.filePath);
+    EXPECT_EQ(L"D:\\in\\caption.txt", dlg.filePath);
 }
 
 TEST(FileSelDlg, FourDigitMinutesShowAThousandsSeparatorAndComeBackAsANumber) {
@@ -129,16 +130,16 @@ TEST(FileSelDlg, CancelLeavesEveryMemberAsItWas) {
                    SetText(IDC_FILE_PATH, "C:\\b.txt"), Click(IDCANCEL)});
     ASSERT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(1, dlg.fileExec);
-    EXPECT_EQ("C:\\a.txt", dlg.filePath);
+    EXPECT_EQ(L"C:\\a.txt", dlg.filePath);
     EXPECT_EQ(42, dlg.fileMinute);
 }
 
 // In the system's file-open dialog: types `path` as the file name and presses its OK button.
-std::vector<DialogStep> ChooseFile(const std::string& path, std::string& filter) {
+std::vector<DialogStep> ChooseFile(const std::wstring& path, std::string& filter) {
     return {[&filter, path](HWND d) {
                 filter = ItemText(d, cmb1);  // the file-type box shows the first filter
                 HWND name = GetDlgItem(d, cmb13) ? GetDlgItem(d, cmb13) : GetDlgItem(d, edt1);
-                SetWindowTextA(name, path.c_str());
+                SetWindowTextW(name, path.c_str());
             },
             Click(IDOK)};
 }
@@ -161,7 +162,7 @@ TEST(FileSelDlg, BrowsePutsTheChosenPathInAndKeepsTheTickAsTheOperatorLeftIt) {
                        checkedAfterBrowse = IsDlgButtonChecked(d, IDC_FILE_ENABLED);
                    }),
                    Click(IDOK)});
-    driver.Expect(ChooseFile(chosen, filter));
+    driver.Expect(ChooseFile(Wide932(chosen), filter));
     ASSERT_EQ(IDOK, dlg.DoModal());
 
     ASSERT_EQ(2, driver.DialogsOpened()) << "the file-open dialog came up";
@@ -169,7 +170,7 @@ TEST(FileSelDlg, BrowsePutsTheChosenPathInAndKeepsTheTickAsTheOperatorLeftIt) {
     EXPECT_EQ(chosen, pathShown);
     EXPECT_EQ(UINT(BST_CHECKED), checkedAfterBrowse) << "ticked before the browse, ticked after it";
     EXPECT_EQ("20", minutesShown) << "the minutes box is not exchanged";
-    EXPECT_EQ(chosen, dlg.filePath);
+    EXPECT_EQ(Wide932(chosen), dlg.filePath);
     EXPECT_EQ(1, dlg.fileExec) << "the OK after the browse keeps watching on";
     EXPECT_EQ(20, dlg.fileMinute);
 }
@@ -192,7 +193,27 @@ TEST(FileSelDlg, CancelledBrowseChangesNothing) {
     EXPECT_EQ("C:\\typed.txt", pathShown);
     EXPECT_EQ(UINT(BST_CHECKED), checked);
     EXPECT_EQ(1, dlg.fileExec);
-    EXPECT_EQ("C:\\typed.txt", dlg.filePath);
+    EXPECT_EQ(L"C:\\typed.txt", dlg.filePath);
+}
+
+TEST(FileSelDlg, BrowseTakesAFileWhoseNameCodePage932CannotHold) {
+    TempDir dir;
+    const std::wstring chosen = dir.wideFile(L"Zürich-한국.txt");
+    ASSERT_TRUE(WriteFileBytes(chosen, "text"));
+    DialogDriver driver;
+    std::wstring pathShown;
+    std::string filter;
+    CFileSelDlg dlg;
+    Prepare(dlg, 1, "C:\\old.txt", 15);
+    driver.Expect({Command(IDC_FILE_BROWSE), Check([&](HWND d) {
+                       pathShown.resize(MAX_PATH);
+                       pathShown.resize(static_cast<size_t>(GetDlgItemTextW(d, IDC_FILE_PATH, &pathShown[0], MAX_PATH)));
+                   }),
+                   Click(IDOK)});
+    driver.Expect(ChooseFile(chosen, filter));
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(chosen, pathShown);
+    EXPECT_EQ(chosen, dlg.filePath);
 }
 
 }  // namespace

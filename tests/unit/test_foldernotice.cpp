@@ -21,10 +21,11 @@ namespace {
 class FolderNotice : public ::testing::Test {
 protected:
     // The file as the page hands it over: switched on, with a baseline taken.
-    TextFileLook Watched(const std::string& file, int fileExec = 1) {
+    TextFileLook Watched(const std::string& file, int fileExec = 1) { return Watched(fw::WideFromCodePage932(file), fileExec); }
+    TextFileLook Watched(const std::wstring& file, int fileExec = 1) {
         TextFileLook look;
         look.fileExec = fileExec;
-        look.filePath = fw::WideFromCodePage932(file);
+        look.filePath = file;
         look.ticket = 7;
         std::wstring text;
         checkTextFile(1, look.filePath, look.watch, text);
@@ -42,19 +43,24 @@ protected:
     TextFileReader reader;
 };
 
+// In the test's folder, and in one whose name code page 932 cannot hold.
 TEST_F(FolderNotice, ASaveIsReadAndReportedOnceWithoutALookOfThePage) {
-    ASSERT_TRUE(WriteFileBytes(path, "first"));
-    reader.watch(Watched(path));
-    ASSERT_TRUE(WaitUntil([&] { return reader.folderWatched(); }, 5000, 5));
+    const std::wstring folder = dir.wideFile(L"Zürich-한국");
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    for (const std::wstring& file : {fw::WideFromCodePage932(path), folder + L"\\news.txt"}) {
+        ASSERT_TRUE(WriteFileBytes(file, "first"));
+        reader.watch(Watched(file));
+        ASSERT_TRUE(WaitUntil([&] { return reader.folderWatched(); }, 5000, 5));
 
-    ASSERT_TRUE(WriteFileBytes(path, "second save"));
-    TextFileLook found;
-    ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5));
-    EXPECT_TRUE(found.shown);
-    EXPECT_EQ(L"second save", found.text);
-    EXPECT_EQ(7u, found.ticket);
-    // The page's next look starts from the baseline it was handed: the save is not shown again.
-    EXPECT_FALSE(PageLook(found).shown);
+        ASSERT_TRUE(WriteFileBytes(file, "second save"));
+        TextFileLook found;
+        ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5));
+        EXPECT_TRUE(found.shown);
+        EXPECT_EQ(L"second save", found.text);
+        EXPECT_EQ(7u, found.ticket);
+        // The page's next look starts from the baseline it was handed: the save is not shown again.
+        EXPECT_FALSE(PageLook(found).shown);
+    }
 }
 
 TEST_F(FolderNotice, SwitchedOffOrAFolderThatCannotNotifyLeavesOnlyThePagesLooks) {

@@ -12,6 +12,7 @@
 
 #include "fileif/CaptionTextFile.h"
 #include "fileif/TextFileWatch.h"
+#include "tests/support/Cp932.h"
 #include "tests/support/TempDir.h"
 
 using testing_support::TempDir;
@@ -78,26 +79,26 @@ protected:
 // These come first: the peaks only show growth beyond the highest point the process reached.
 TEST_F(HostileFile, HundredMebibytesOfNulBytesReadInBoundedMemoryAndShowNothing) {
     ASSERT_TRUE(MakeHugeFile(path, "", kHugeFile));
-    std::string text = "left over";
+    std::wstring text = L"left over";
     CaptionFileRead result = CaptionFileRead::CouldNotOpen;
-    const Peaks growth = PeakGrowth([&] { result = readCaptionText(path, text); });
+    const Peaks growth = PeakGrowth([&] { result = readCaptionText(Wide932(path), text); });
     EXPECT_EQ(CaptionFileRead::Read, result);
-    EXPECT_EQ("", text) << "a NUL byte ends the text";
+    EXPECT_EQ(L"", text) << "a NUL byte ends the text";
     EXPECT_LT(growth.workingSet, kMemoryAllowance);
     EXPECT_LT(growth.pagefile, kMemoryAllowance);
 
     TextFileWatch watch = FreshWatch();
-    EXPECT_FALSE(checkTextFile(1, path, watch, text)) << "an empty text goes nowhere";
+    EXPECT_FALSE(checkTextFile(1, Wide932(path), watch, text)) << "an empty text goes nowhere";
 }
 
 TEST_F(HostileFile, HundredMebibyteSingleLineIsCutInBoundedMemory) {
     ASSERT_TRUE(MakeHugeFile(path, std::string(1024 * 1024, 'A'), kHugeFile));
-    std::string text;
+    std::wstring text;
     bool shown = false;
     TextFileWatch watch = FreshWatch();
-    const Peaks growth = PeakGrowth([&] { shown = checkTextFile(1, path, watch, text); });
+    const Peaks growth = PeakGrowth([&] { shown = checkTextFile(1, Wide932(path), watch, text); });
     EXPECT_TRUE(shown);
-    EXPECT_EQ(std::string(kCaptionLineLimit, 'A'), text);
+    EXPECT_EQ(std::wstring(kCaptionLineLimit, L'A'), text);
     EXPECT_LT(growth.workingSet, kMemoryAllowance);
     EXPECT_LT(growth.pagefile, kMemoryAllowance);
 }
@@ -105,34 +106,34 @@ TEST_F(HostileFile, HundredMebibyteSingleLineIsCutInBoundedMemory) {
 TEST_F(HostileFile, FileOfNulBytesPutsNothingOnAir) {
     ASSERT_TRUE(WriteFileAtMinute(path, std::string(100000, '\0'), 5));
     TextFileWatch watch = FreshWatch();
-    std::string text;
-    EXPECT_FALSE(checkTextFile(1, path, watch, text));
-    EXPECT_EQ("", text);
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(1, Wide932(path), watch, text));
+    EXPECT_EQ(L"", text);
     ASSERT_TRUE(WriteFileAtMinute(path, "after", 6));
-    EXPECT_TRUE(checkTextFile(1, path, watch, text)) << "the next version is read as usual";
-    EXPECT_EQ("after", text);
+    EXPECT_TRUE(checkTextFile(1, Wide932(path), watch, text)) << "the next version is read as usual";
+    EXPECT_EQ(L"after", text);
 }
 
 TEST_F(HostileFile, DirectoryIsNeverReadEvenWhenItChanges) {
     TextFileWatch watch;
-    std::string text;
-    EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));  // the baseline
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), watch, text));  // the baseline
     for (int minute = 1; minute <= 3; ++minute) {
         ASSERT_TRUE(WriteFileBytes(dir.file("inside" + std::to_string(minute) + ".txt"), "x"));
-        EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
+        EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), watch, text));
     }
     TextFileWatch fresh = FreshWatch();
-    EXPECT_FALSE(checkTextFile(1, dir.path(), fresh, text));
-    EXPECT_EQ("", text);
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), fresh, text));
+    EXPECT_EQ(L"", text);
 }
 
 TEST_F(HostileFile, PatternsFindFilesButAreNeverRead) {
     ASSERT_TRUE(WriteFileAtMinute(path, "news", 1));
     for (const std::string& pattern : {dir.file("*.txt"), dir.file("new?.txt"), dir.file("*")}) {
         TextFileWatch watch = FreshWatch();
-        std::string text;
-        EXPECT_FALSE(checkTextFile(1, pattern, watch, text)) << pattern;
-        EXPECT_EQ("", text) << pattern;
+        std::wstring text;
+        EXPECT_FALSE(checkTextFile(1, Wide932(pattern), watch, text)) << pattern;
+        EXPECT_EQ(L"", text) << pattern;
     }
 }
 
@@ -143,15 +144,15 @@ TEST_F(HostileFile, DevicesAreNeverOpened) {
                                       std::string("COM1"), std::string("LPT1"), dir.file("NUL.txt"),
                                       dir.file("aux"), std::string("\\\\.\\COM1")}) {
         TextFileWatch watch = FreshWatch();
-        std::string text;
-        EXPECT_FALSE(checkTextFile(1, device, watch, text)) << device;
-        EXPECT_FALSE(checkTextFile(1, device, watch, text)) << device;
+        std::wstring text;
+        EXPECT_FALSE(checkTextFile(1, Wide932(device), watch, text)) << device;
+        EXPECT_FALSE(checkTextFile(1, Wide932(device), watch, text)) << device;
     }
     // Wine shows the host's endless devices as files: reading one stays bounded.
     TextFileWatch watch = FreshWatch();
-    std::string text;
-    const Peaks growth = PeakGrowth([&] { checkTextFile(1, "Z:\\dev\\zero", watch, text); });
-    EXPECT_EQ("", text);
+    std::wstring text;
+    const Peaks growth = PeakGrowth([&] { checkTextFile(1, L"Z:\\dev\\zero", watch, text); });
+    EXPECT_EQ(L"", text);
     EXPECT_LT(growth.workingSet, kMemoryAllowance);
 }
 
@@ -159,11 +160,11 @@ TEST(WatchablePath, OrdinaryFilesOnly) {
     for (const char* path : {"C:\\news.txt", "news", "C:\\console.txt", "C:\\COM10.txt", "C:\\a.b\\nul_x.txt",
                              "\\\\?\\C:\\news.txt", "\\\\server\\share\\con1.txt", "ソ.txt", "C:\\ソCON.txt",
                              "C:\\予\\表"})
-        EXPECT_TRUE(isWatchablePath(path)) << path;
+        EXPECT_TRUE(isWatchablePath(Wide932(path))) << path;
     for (const char* path : {"", "CON", "con", "NUL", "C:\\dir\\NUL.txt", "COM1", "com9.log", "LPT1:", "AUX ",
                              "prn.txt.bak", "CONIN$", "conout$", "D:CON", "\\\\.\\COM1", "\\\\.\\C:\\news.txt",
                              "//./pipe/x", "C:\\*.txt", "C:\\a?.txt", "\\\\?\\C:\\*.txt", "C:/dir/lpt2"})
-        EXPECT_FALSE(isWatchablePath(path)) << path;
+        EXPECT_FALSE(isWatchablePath(Wide932(path))) << path;
 }
 
 // Writes and deletes the file over and over while the test looks at it.
@@ -181,16 +182,16 @@ TEST_F(HostileFile, FileDeletedAndWrittenWhileLookedAtGivesWholeVersionsOrNothin
     TextFileWatch watch;
     HANDLE churn = CreateThread(nullptr, 0, Churn, &path, 0, nullptr);
     ASSERT_TRUE(churn);
-    std::string text;
+    std::wstring text;
     int looks = 0;
     while (WaitForSingleObject(churn, 0) == WAIT_TIMEOUT && looks < 100000) {
         ++looks;
-        if (!checkTextFile(1, path, watch, text)) {
-            EXPECT_EQ("", text);
+        if (!checkTextFile(1, Wide932(path), watch, text)) {
+            EXPECT_EQ(L"", text);
             continue;
         }
-        ASSERT_EQ(0u, text.rfind("version ", 0)) << text;
-        EXPECT_EQ(std::string::npos, text.find_first_not_of("0123456789", 8)) << text;
+        ASSERT_EQ(0u, text.rfind(L"version ", 0)) << text;
+        EXPECT_EQ(std::wstring::npos, text.find_first_not_of(L"0123456789", 8)) << text;
     }
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(churn, 60000));
     CloseHandle(churn);
@@ -198,8 +199,8 @@ TEST_F(HostileFile, FileDeletedAndWrittenWhileLookedAtGivesWholeVersionsOrNothin
     // Once the churn is over the next version is read as usual.
     // Minutes after the support's fixed moment: decades from now, later than any churned version.
     ASSERT_TRUE(WriteFileAtMinute(path, "final", 20000000));
-    EXPECT_TRUE(checkTextFile(1, path, watch, text));
-    EXPECT_EQ("final", text);
+    EXPECT_TRUE(checkTextFile(1, Wide932(path), watch, text));
+    EXPECT_EQ(L"final", text);
 }
 
 // Last: the peaks move at all when memory is really taken.

@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <string>
 
+#include "Cp932.h"
 #include "PageParent.h"
 #include "TempDir.h"
+#include "ScriptTexts.h"
 #include "fileif/CaptionTextFile.h"
 #include "fileif/TextFileWatch.h"
 #include "framework/TextCodec.h"
+#include "framework/WideText.h"
 
 using testing_support::Hex;
+using testing_support::JapaneseCorpus;
 using testing_support::TempDir;
 using testing_support::WriteFileAtMinute;
 using testing_support::WriteFileBytes;
@@ -19,11 +23,13 @@ using testing_support::WriteFileBytes;
 namespace {
 
 
-std::string Read(const std::string& path) {
-    std::string text;
-    EXPECT_EQ(CaptionFileRead::Read, readCaptionText(path, text));
+std::wstring ReadWide(const std::string& path) {
+    std::wstring text;
+    EXPECT_EQ(CaptionFileRead::Read, readCaptionText(Wide932(path), text));
     return text;
 }
+
+std::string Read(const std::string& path) { return Cp932(ReadWide(path)); }
 
 std::string Lines(int count, size_t length, char fill = 'a') {
     std::string bytes;
@@ -33,7 +39,12 @@ std::string Lines(int count, size_t length, char fill = 'a') {
 
 class Watch : public ::testing::Test {
 protected:
-    bool Check(std::string& text) { return checkTextFile(1, path, watch, text); }
+    bool Check(std::string& text) {
+        std::wstring wide;
+        const bool shown = checkTextFile(1, Wide932(path), watch, wide);
+        text = Cp932(wide);
+        return shown;
+    }
     TempDir dir;
     std::string path = dir.file("news.txt");
     TextFileWatch watch;
@@ -79,8 +90,8 @@ TEST_F(Watch, AnotherTimeOrSizeIsANewVersionEvenWhenTheTimeGoesBack) {
 }
 
 TEST_F(Watch, SwitchedOffLooksAtNothing) {
-    std::string text;
-    EXPECT_FALSE(checkTextFile(0, path, watch, text));
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(0, Wide932(path), watch, text));
     EXPECT_EQ(0, watch.lastFileDataValid);
 }
 
@@ -132,14 +143,14 @@ TEST_F(Watch, LoneCarriageReturnsAreDroppedFromTheStripText) {
 }
 
 TEST_F(Watch, DirectoryOrWildcardPathNeverReads) {
-    std::string text;
-    EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
-    EXPECT_FALSE(checkTextFile(1, dir.path(), watch, text));
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), watch, text));
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.path()), watch, text));
     TextFileWatch wildcard;
     ASSERT_TRUE(WriteFileAtMinute(path, "x", 1));
-    EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text));
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.file("*.txt")), wildcard, text));
     ASSERT_TRUE(WriteFileAtMinute(path, "y", 2));
-    EXPECT_FALSE(checkTextFile(1, dir.file("*.txt"), wildcard, text)) << "a pattern is no file to open";
+    EXPECT_FALSE(checkTextFile(1, Wide932(dir.file("*.txt")), wildcard, text)) << "a pattern is no file to open";
 }
 
 TEST_F(Watch, OtherReadersDoNotStopTheLookButAWriterDoes) {
@@ -176,11 +187,11 @@ TEST(Version, AnotherWriteTimeOrSizeEitherWay) {
         {{1, 5}, 11, 0, true},           // same time, another size
         {{1, 5}, 10, 1, true},           // another high size part
     };
-    WIN32_FIND_DATAA last{};
+    WIN32_FIND_DATAW last{};
     last.ftLastWriteTime = FILETIME{1, 5};
     last.nFileSizeLow = 10;
     for (const auto& c : cases) {
-        WIN32_FIND_DATAA entry = last;
+        WIN32_FIND_DATAW entry = last;
         entry.ftLastWriteTime = c.time;
         entry.nFileSizeLow = c.sizeLow;
         entry.nFileSizeHigh = c.sizeHigh;
@@ -204,7 +215,7 @@ TEST(TypedPath, SurroundingBlanksAndOnePairOfQuotesGo) {
         {"\"\"", ""},
         {"   ", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.watched, watchedPathFromInput(c.typed)) << c.typed;
+    for (const auto& c : cases) EXPECT_EQ(Wide932(c.watched), watchedPathFromInput(Wide932(c.typed))) << c.typed;
 }
 
 class Reading : public ::testing::Test {
@@ -286,24 +297,6 @@ TEST_F(Reading, MarkedFilesGiveTheSameBytesAsCodePage932) {
     EXPECT_EQ(cp932 + cp932, ReadBytes("\xFE\xFF" + utf16be + crlfBe + utf16be));
 }
 
-// Japanese captions as newsrooms write them: kanji, hiragana, katakana, half-width kana,
-// symbols, the NEC and IBM extensions, and ASCII among them.
-const char* const kJapaneseCorpus[] = {
-    "本日の天気は晴れ、最高気温は２５℃の予報です。",
-    "【速報】東京都で震度３の地震がありました。津波の心配はありません",
-    "ｺﾝﾋﾟｭｰﾀｰ ｼｽﾃﾑ ﾒﾝﾃﾅﾝｽのお知らせ",
-    "ｱｲｳｴｵ ｶｷｸｹｺ ｻｼｽｾｿ ﾊﾝｶｸｶﾅ ﾃｽﾄ",
-    "ﾃﾚﾋﾞ東京 ｱﾅｳﾝｻｰ 山田花子",
-    "JR山手線 渋谷駅 10:30発 Tokyo行き (約5分遅れ) <運転再開>",
-    "★☆○●◎◇◆□■△▲▽▼※〒→←↑↓♪",
-    "①②③ ㈱キルン №12 髙橋 﨑山 ⅰⅱⅲ",
-    "鬱蒼とした森の奥、齋藤さんの邸宅で鑑定会が開かれた",
-    "ニュース・ヘッドライン：スポーツ／経済／国際",
-    "「明日は雨」と気象庁。傘をお忘れなく！",
-    "ｶﾞｷﾞｸﾞｹﾞｺﾞ ﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ｡｢ﾃｽﾄ｣､･",
-    "価格 1,980円（税込） 送料無料 ※一部地域を除く",
-    "第１問 次の漢字の読みを答えよ 薔薇 檸檬 憂鬱 麒麟",
-};
 
 // The corpus is compiled in code page 932, as every program text is; its UTF-8 form is made
 // here, and the way back must give the same bytes.
@@ -320,7 +313,7 @@ std::string Utf8FromCp932(const std::string& cp932) {
 }
 
 TEST_F(Reading, JapaneseTextInCodePage932PassesUnchangedAndInUtf8WithoutAMarkIsConverted) {
-    for (const std::string cp932 : kJapaneseCorpus) {
+    for (const std::string& cp932 : JapaneseCorpus()) {
         const std::string utf8 = Utf8FromCp932(cp932);
         EXPECT_EQ(cp932, ReadBytes(cp932)) << "code page 932, byte for byte: " << cp932;
         EXPECT_EQ(cp932, ReadBytes(utf8)) << "UTF-8 without a mark: " << cp932;
@@ -329,7 +322,7 @@ TEST_F(Reading, JapaneseTextInCodePage932PassesUnchangedAndInUtf8WithoutAMarkIsC
     }
     // The whole corpus as one file, as a script would write a bulletin.
     std::string cp932File, utf8File, joined;
-    for (const std::string cp932 : kJapaneseCorpus) {
+    for (const std::string& cp932 : JapaneseCorpus()) {
         cp932File += cp932 + "\r\n";
         utf8File += Utf8FromCp932(cp932) + "\n";
         joined += cp932;
@@ -362,8 +355,9 @@ TEST(Utf8WithoutMark, ValidWithAMultiByteCharacterOnly) {
     for (const auto& c : cases) EXPECT_EQ(c.utf8, fw::IsUtf8WithMultiByte(c.bytes, c.cut)) << Hex(c.bytes);
 }
 
-TEST_F(Reading, CharactersCodePage932CannotHoldBecomeQuestionMarks) {
-    EXPECT_EQ("a?b", ReadBytes("\xEF\xBB\xBF" "a\xF0\x9F\x98\x80" "b"));  // an emoji
+TEST_F(Reading, CharactersCodePage932CannotHoldAreKept) {
+    ASSERT_TRUE(WriteFileBytes(path, "\xEF\xBB\xBF" "a\xF0\x9F\x98\x80" "b"));  // an emoji
+    EXPECT_EQ(L"a\U0001F600b", ReadWide(path));
 }
 
 // A named pipe whose writer sends the first line and part of the second and then cuts the
@@ -386,16 +380,63 @@ TEST_F(Reading, ReadErrorInTheMiddleOfTheFileIsReported) {
     ASSERT_NE(INVALID_HANDLE_VALUE, server);
     HANDLE writer = CreateThread(nullptr, 0, WriteThenCut, server, 0, nullptr);
     ASSERT_TRUE(writer);
-    std::string text;
-    EXPECT_EQ(CaptionFileRead::ReadError, readCaptionText(name, text));
+    std::wstring text;
+    EXPECT_EQ(CaptionFileRead::ReadError, readCaptionText(Wide932(name), text));
     EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(writer, 10000));
     CloseHandle(writer);
 }
 
 TEST_F(Reading, MissingFileCannotBeOpened) {
-    std::string text = "left over";
-    EXPECT_EQ(CaptionFileRead::CouldNotOpen, readCaptionText(dir.file("none.txt"), text));
+    std::wstring text = L"left over";
+    EXPECT_EQ(CaptionFileRead::CouldNotOpen, readCaptionText(Wide932(dir.file("none.txt")), text));
     EXPECT_TRUE(text.empty());
+}
+
+// Every text in every form a file holds it, each in a folder and a file whose names code page
+// 932 cannot hold: the caption text is the text exactly. Code page 932 files hold what they can.
+TEST(WatchedFileOfAnyScript, EveryEncodingGivesTheTextExactly) {
+    TempDir dir;
+    const std::wstring folder = dir.wideFile(L"Zürich-한국");
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring path = folder + L"\\𠮷 news.txt";
+    std::vector<std::wstring> texts = testing_support::WorldTexts();
+    const std::vector<std::wstring>& japanese = testing_support::CodePage932Texts();
+    texts.insert(texts.end(), japanese.begin(), japanese.end());
+    TextFileWatch watch;
+    std::wstring text;
+    EXPECT_FALSE(checkTextFile(1, path, watch, text));  // the baseline: no file yet
+    for (const std::wstring& expected : texts) {
+        const std::wstring twoLines = expected + L"\r\n" + expected + L"\r\n";
+        std::vector<std::pair<const char*, std::string>> forms = {
+            {"UTF-8", fw::Narrow(twoLines, CP_UTF8)},
+            {"UTF-8 with a mark", "\xEF\xBB\xBF" + fw::Narrow(twoLines, CP_UTF8)},
+            {"UTF-16LE", "\xFF\xFE" + fw::Utf16Bytes(twoLines, false)},
+            {"UTF-16BE", "\xFE\xFF" + fw::Utf16Bytes(twoLines, true)},
+        };
+        if (fw::CodePage932Holds(expected)) forms.push_back({"code page 932", Cp932(twoLines)});
+        for (const auto& form : forms) {
+            SCOPED_TRACE(form.first + (" " + fw::Narrow(expected, CP_UTF8)));
+            ASSERT_TRUE(WriteFileBytes(path, form.second));
+            watch.lastFileDataValid = 1;
+            watch.lastFileData = WIN32_FIND_DATAW{};  // any version is a new one
+            EXPECT_TRUE(checkTextFile(1, path, watch, text));
+            EXPECT_EQ(expected + expected, text);
+        }
+    }
+}
+
+// The cell limits of code page 932 text hold for wide text: a line is cut at 64 Ki cells
+// between characters, never inside a surrogate pair, and reading stops past 2,000 cells.
+TEST(WatchedFileOfAnyScript, WideTextIsMeasuredInCells) {
+    std::wstring line = L"a";
+    while (line.size() < 2 * kCaptionLineLimit) line += L"😀";
+    std::wstring text;
+    captionTextFromBytes("\xFF\xFE" + fw::Utf16Bytes(line, false), false, text);
+    EXPECT_EQ(line.substr(0, kCaptionLineLimit - 1), text) << "one cell short: the next emoji takes two";
+
+    const std::wstring korean(600, L'한');  // 1,200 cells a line
+    captionTextFromBytes(fw::Narrow(korean + L"\n" + korean + L"\n" + korean, CP_UTF8), false, text);
+    EXPECT_EQ(korean + korean, text) << "the second line passes 2,000 cells";
 }
 
 }  // namespace

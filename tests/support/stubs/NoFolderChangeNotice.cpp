@@ -4,4 +4,4 @@
 // folders were watched.
 #include "fileif/FolderChangeNotice.h"
 
-HANDLE openFolderChangeNotice(const std::string&) { return INVALID_HANDLE_VALUE; }
+HANDLE openFolderChangeNotice(const std::wstring&) { return INVALID_HANDLE_VALUE; }
