@@ -10,7 +10,6 @@
 #include "framework/App.h"
 #include "framework/DataExchange.h"
 #include "framework/Gdi.h"
-#include "framework/TextCodec.h"
 
 namespace {
 const int kLabelLeft = 16;  // the label starts right of the check mark box
@@ -54,7 +53,7 @@ void COpaCheck::OnPaint() {
 
     Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
 
-    std::wstring label = fw::Widen(fw::GetWindowTextString(m_hWnd), CP_THREAD_ACP);
+    std::wstring label = fw::GetWindowTextWide(m_hWnd);
     if (!label.empty()) {
         const late::ThemeHandle theme(late::OpenThemeData(m_hWnd, L"Button"));
         LOGFONTA described{};

@@ -7,38 +7,38 @@
 
 namespace fw {
 
-std::string GetWindowTextString(HWND hwnd) {
-    int length = GetWindowTextLengthA(hwnd);
-    if (length <= 0) return std::string();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+namespace {
+// A window's whole text through the ANSI or the wide functions.
+template <typename Char>
+std::basic_string<Char> windowText(HWND hwnd, int(WINAPI* lengthOf)(HWND), int(WINAPI* textOf)(HWND, Char*, int)) {
+    int length = lengthOf(hwnd);
+    if (length <= 0) return std::basic_string<Char>();
+    std::vector<Char> buffer(static_cast<size_t>(length) + 1, Char());
+    int copied = textOf(hwnd, buffer.data(), length + 1);
+    return std::basic_string<Char>(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
-std::wstring GetWindowTextWide(HWND hwnd) {
-    int length = GetWindowTextLengthW(hwnd);
-    if (length <= 0) return std::wstring();
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-    int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
-    return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+template <typename Char>
+void exchangeText(HWND control, bool save, std::basic_string<Char>& value,
+                  std::basic_string<Char> (*get)(HWND), BOOL(WINAPI* set)(HWND, const Char*)) {
+    if (!control) return;
+    if (save)
+        value = get(control);
+    else
+        set(control, value.c_str());
 }
+}  // namespace
+
+std::string GetWindowTextString(HWND hwnd) { return windowText<char>(hwnd, GetWindowTextLengthA, GetWindowTextA); }
+
+std::wstring GetWindowTextWide(HWND hwnd) { return windowText<wchar_t>(hwnd, GetWindowTextLengthW, GetWindowTextW); }
 
 void DataExchange::Text(int id, std::wstring& value) {
-    HWND control = GetDlgItem(m_dialog, id);
-    if (!control) return;
-    if (m_save)
-        value = GetWindowTextWide(control);
-    else
-        SetWindowTextW(control, value.c_str());
+    exchangeText<wchar_t>(GetDlgItem(m_dialog, id), m_save, value, GetWindowTextWide, SetWindowTextW);
 }
 
 void DataExchange::Text(int id, std::string& value) {
-    HWND control = GetDlgItem(m_dialog, id);
-    if (!control) return;
-    if (m_save)
-        value = GetWindowTextString(control);
-    else
-        SetWindowTextA(control, value.c_str());
+    exchangeText<char>(GetDlgItem(m_dialog, id), m_save, value, GetWindowTextString, SetWindowTextA);
 }
 
 void DataExchange::ComboIndex(int id, int& index) {

@@ -5,17 +5,8 @@
 # Runs the built program under Wine on a private Xvfb screen.
 # Usage: script-strip-screenshot.sh BUILD   (the tests' build: the one whose programs Wine runs)
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-root="$(cd "$here/.." && pwd)"
-build="$(cd "$1" && pwd)"
-prefix="$build/wineprefix"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-if [ "${SCRIPT_STRIP_ON_SCREEN:-}" != 1 ]; then
-  env -u DISPLAY SCRIPT_STRIP_ON_SCREEN=1 "$here/with-display.sh" --screen 1920x600x24 "$prefix" "$0" "$build"
-  exit
-fi
+picture_screen=1920x600x24
+source "$(dirname "$0")/picture-screen.sh"
 
 text='Café Zürich ◆ Ελλάδα ◆ 한국어 뉴스 ◆ 𠮷野家 ◆ 😀 ◆ שלום ◆ مرحبا ◆ 東京 Tokyo'
 convert -seed 17 -size 1920x600 plasma:fractal -blur 0x1 "$work/background.png"

@@ -4,17 +4,8 @@
 # Runs the built program under Wine on a private Xvfb screen.
 # Usage: strip-look-screenshots.sh BUILD   (the tests' build: the one whose programs Wine runs)
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-root="$(cd "$here/.." && pwd)"
-build="$(cd "$1" && pwd)"
-prefix="$build/wineprefix"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-if [ "${STRIP_LOOKS_ON_SCREEN:-}" != 1 ]; then
-  env -u DISPLAY STRIP_LOOKS_ON_SCREEN=1 "$here/with-display.sh" --screen 1920x200x24 "$prefix" "$0" "$build"
-  exit
-fi
+picture_screen=1920x200x24
+source "$(dirname "$0")/picture-screen.sh"
 
 text='本日は晴天なり、ただいまマイクの試験中です。'
 hex="$(printf '%s' "$text" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')"
