@@ -182,13 +182,14 @@ HWND KirunnerProcess::StripWindow(DWORD timeoutMs) const {
 
 HWND KirunnerProcess::WaitForDialog(const std::string& title, DWORD timeoutMs) const {
     return WaitForWindow([&](HWND hwnd) {
-        return ClassName(hwnd) == "#32770" && WindowText(hwnd) == title;
+        return ClassName(hwnd) == "#32770" && WindowText(hwnd) == title && IsWindowVisible(hwnd);
     }, timeoutMs);
 }
 
 HWND KirunnerProcess::WaitForMessageBox(DWORD timeoutMs) const {
     return WaitForWindow([](HWND hwnd) {
-        return ClassName(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageTextId) != nullptr;
+        return ClassName(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageTextId) != nullptr &&
+               IsWindowVisible(hwnd);
     }, timeoutMs);
 }
 

@@ -54,8 +54,11 @@ public:
     // list before it makes the strip, so the strip's existence is the sign.
     HWND MainWindow(DWORD timeoutMs = 10000) const;
     HWND StripWindow(DWORD timeoutMs = 10000) const;    // the layered caption strip
+    // A dialog of the process with this title, once it is shown: a dialog is made hidden and
+    // shown only after its initialisation has filled its fields, so a field set or a click
+    // posted before then would be overwritten or lost.
     HWND WaitForDialog(const std::string& title, DWORD timeoutMs = 10000) const;
-    // A message box of the process: a dialog holding the message text control.
+    // A shown message box of the process: a dialog holding the message text control.
     HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
 
 private:
