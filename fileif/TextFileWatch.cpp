@@ -64,20 +64,42 @@ bool isWatchablePath(const std::wstring& filePath) {
     return !isDeviceName(separator == std::wstring::npos ? path : path.substr(separator + 1));
 }
 
+namespace {
+bool findEntry(const std::wstring& filePath, WIN32_FIND_DATAW& entry) {
+    return static_cast<bool>(fw::FindHandle(FindFirstFileW(filePath.c_str(), &entry)));
+}
+
+// A save can land between the look at the entry and the read: the text is then the new one
+// but the entry the old one, and the next look would take the same save for a newer version.
+// So the entry is looked at again after the read, and the read repeated while they differ.
+// A file still changing after a few reads keeps the baseline where it was: the next look
+// reads it again.
+const int kReadsWhileChanging = 3;
+
+bool readSteadyVersion(const std::wstring& filePath, WIN32_FIND_DATAW& entry, std::wstring& text) {
+    for (int read = 0; read < kReadsWhileChanging; ++read) {
+        if (readCaptionText(filePath, text) != CaptionFileRead::Read) return false;
+        WIN32_FIND_DATAW after;
+        if (!findEntry(filePath, after)) return false;
+        if (!isNewVersion(after, entry)) return true;
+        entry = after;
+    }
+    return false;
+}
+}  // namespace
+
 bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text) {
     text.clear();
     if (fileExec == 0) return false;
 
     WIN32_FIND_DATAW entry;
-    fw::FindHandle search(FindFirstFileW(filePath.c_str(), &entry));
-    if (!search) {
+    if (!findEntry(filePath, entry)) {
         if (!watch.lastFileDataValid) {
             std::memset(&watch.lastFileData, 0, sizeof watch.lastFileData);
             watch.lastFileDataValid = 1;
         }
         return false;
     }
-    search.reset();  // only the entry counts
 
     if (entry.cFileName[0] == L'\0') return false;
     const bool readable = isWatchablePath(filePath) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -88,7 +110,7 @@ bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& wa
     }
     if (!isNewVersion(entry, watch.lastFileData)) return false;
 
-    if (!readable || readCaptionText(filePath, text) != CaptionFileRead::Read) {
+    if (!readable || !readSteadyVersion(filePath, entry, text)) {
         text.clear();
         return false;
     }

@@ -31,5 +31,6 @@ bool isWatchablePath(const std::wstring& filePath);
 // non-empty text, without the carriage returns that stood alone in the file. The first look
 // takes the baseline (zeroes for a missing file, so that a file created later counts as new).
 // The baseline moves only once a new version has been read: a version that cannot be opened
-// or read now is tried again at the next look. The path may hold any character.
+// or read now is tried again at the next look. A version saved while it was being read is
+// read again, whole, and becomes the baseline. The path may hold any character.
 bool checkTextFile(int fileExec, const std::wstring& filePath, TextFileWatch& watch, std::wstring& text);

@@ -6,10 +6,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "HeldFileMirror.h"
 #include "KirunnerProcess.h"
 #include "PageParent.h"
 #include "TempDir.h"
@@ -131,34 +131,6 @@ TEST(FileInterface, SwitchedOnThroughItsDialogTheFileReachesTheStripAndIsRenewed
     EXPECT_TRUE(program.WaitForExit(kStartTimeout));
     EXPECT_EQ(kWideText, ReadFileBytes(watched)) << "the program only reads the file";
 }
-
-// The held-file mirror that the test run mounted (tests/support/held-file-fs.sh): files
-// written into its backing folder show in its mount point, and a name that starts with "10s-"
-// answers its first read after ten seconds.
-class HeldFileMirror {
-public:
-    HeldFileMirror() {
-        const char* folder = std::getenv("HELD_FS_DIR");
-        if (!folder) {
-            m_unavailable = "HELD_FS_DIR is not set (run through ctest)";
-            return;
-        }
-        m_folder = HostPathToWindows(folder);
-        const std::string status = ReadFileBytes(m_folder + "\\status");
-        if (status.compare(0, 7, "mounted") != 0) m_unavailable = status.empty() ? "no status" : status;
-    }
-    const std::string& unavailable() const { return m_unavailable; }
-    std::string backing(const std::string& name) const { return m_folder + "\\backing\\" + name; }
-    std::string shown(const std::string& name) const { return m_folder + "\\mnt\\" + name; }
-    // True once a read of `name` is being held.
-    bool holding(const std::string& name) const {
-        return ReadFileBytes(m_folder + "\\fs.log").find("hold " + name + "\n") != std::string::npos;
-    }
-
-private:
-    std::string m_folder;
-    std::string m_unavailable;
-};
 
 // A program that watches a file of the mirror and rolls a caption of its own list.
 class HeldRead : public ::testing::Test {

@@ -6,12 +6,14 @@
 
 #include <string>
 
+#include "HeldFileMirror.h"
 #include "KirunnerProcess.h"
 #include "TempDir.h"
 #include "fileif/TextFileReader.h"
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
 
+using testing_support::HeldFileMirror;
 using testing_support::TempDir;
 using testing_support::WaitUntil;
 using testing_support::WriteFileBytes;
@@ -83,6 +85,35 @@ TEST_F(FolderNotice, SwitchedOffOrAFolderThatCannotNotifyLeavesOnlyThePagesLooks
         TextFileLook found;
         EXPECT_FALSE(WaitUntil([&] { return reader.take(found); }, 300, 5));
     }
+}
+
+// A save that lands while a read is under way: the entry looked at before the read is the older
+// version's, the bytes read are the newer one's, cut to the older size. The newer version is
+// read whole and taken as the baseline, so the next look does not show it a second time.
+TEST(SaveDuringARead, TheVersionReadWholeBecomesTheBaselineAndIsShownOnce) {
+    HeldFileMirror mirror;
+    if (!mirror.unavailable().empty()) GTEST_SKIP() << "no FUSE mirror: " << mirror.unavailable();
+    const std::string name = "2s-saved-during-read.txt";
+    const std::string backing = mirror.backing(name);
+    ASSERT_TRUE(WriteFileBytes(backing, "baseline"));
+    TextFileLook look;
+    look.fileExec = 1;
+    look.filePath = fw::WideFromCodePage932(mirror.shown(name));
+    std::wstring text;
+    checkTextFile(1, look.filePath, look.watch, text);
+
+    ASSERT_TRUE(WriteFileBytes(backing, "first version"));
+    TextFileReader reader;
+    ASSERT_TRUE(reader.start(look));
+    ASSERT_TRUE(WaitUntil([&] { return mirror.holds(name) == 1; }, 5000, 5));
+    ASSERT_TRUE(WriteFileBytes(backing, "the version saved during the read"));
+
+    TextFileLook found;
+    ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 15000, 5));
+    EXPECT_TRUE(found.shown);
+    EXPECT_EQ(L"the version saved during the read", found.text);
+    EXPECT_FALSE(checkTextFile(1, look.filePath, found.watch, text)) << fw::CodePage932FromWide(text);
+    DeleteFileA(backing.c_str());
 }
 
 }  // namespace
