@@ -6,6 +6,8 @@
 #include "framework/FileBytes.h"
 #include "framework/FolderIdentity.h"
 #include "framework/Mbcs.h"
+#include "framework/TextCodec.h"
+#include "framework/WideText.h"
 #include "framework/UniqueHandle.h"
 #include "model/StartupState.h"
 #include "panel/KirunController.h"
@@ -33,10 +35,12 @@ std::string hashText(const std::string& text) {
 
 }  // namespace
 
-std::string channelName(const std::string& folder) {
+std::string channelName(const std::wstring& folder) {
     std::string identity;
     if (fw::FolderIdentity(folder, identity)) return identity;
-    return "PATH-" + hashText(fw::UpperAscii(fw::FullPathOf(folder)));
+    const std::wstring path = fw::FullPathOf(folder);
+    const std::string bytes = fw::CodePage932Holds(path) ? fw::CodePage932FromWide(path) : fw::Narrow(path, CP_UTF8);
+    return "PATH-" + hashText(fw::UpperAscii(bytes));
 }
 
 bool channelHeld(const std::string& channel) { return findHolder(channel) != nullptr; }

@@ -16,8 +16,9 @@ class KirunController;
 
 // The channel's name for a program folder: the folder's identity on its volume, so that every
 // path to the folder names one channel. When the file system gives none, "PATH-" and a hash
-// of the folder's full path with its ASCII letters in upper case.
-std::string channelName(const std::string& folder);
+// of the folder's full path with its ASCII letters in upper case (its code page 932 bytes, as
+// older versions hash it, or its UTF-8 bytes where that code page cannot hold it).
+std::string channelName(const std::wstring& folder);
 
 // True while a copy holds the channel.
 bool channelHeld(const std::string& channel);

@@ -97,10 +97,10 @@ CommandLineScan scanCommandLine(const std::vector<std::wstring>& arguments) {
     return scan;
 }
 
-std::string directoryOfProgram(const std::string& programPath) {
-    size_t separator = fw::FindLastChar(programPath, '\\');
-    if (separator == std::string::npos) return std::string();
+std::wstring directoryOfProgram(const std::wstring& programPath) {
+    size_t separator = programPath.find_last_of(L'\\');
+    if (separator == std::wstring::npos) return std::wstring();
     // "E:" or "" alone would name the current folder of a drive, not its root.
-    const bool root = separator == 0 || (separator == 2 && programPath[1] == ':');
+    const bool root = separator == 0 || (separator == 2 && programPath[1] == L':');
     return programPath.substr(0, root ? separator + 1 : separator);
 }

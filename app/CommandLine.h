@@ -26,7 +26,6 @@ CommandLineScan scanCommandLine(const std::vector<std::wstring>& arguments);
 // trailing characters ignored. False when there is no number or it does not fit an int.
 bool scanDecimal(const char* text, int& value);
 
-// The directory part of the program path: everything before its last backslash (a trail byte
-// equal to a backslash inside a double-byte character does not count), with the backslash kept
-// for a drive root ("E:\\"); empty when there is none.
-std::string directoryOfProgram(const std::string& programPath);
+// The directory part of the program path: everything before its last backslash, with the
+// backslash kept for a drive root ("E:\\"); empty when there is none.
+std::wstring directoryOfProgram(const std::wstring& programPath);

@@ -9,10 +9,11 @@
 #include "app/KirunDlg.h"
 #include "framework/App.h"
 #include "framework/CommandArguments.h"
+#include "framework/Mbcs.h"
 #include "model/StartupState.h"
 
 CKirunApp theApp;
-std::string CurrentDir;
+std::wstring CurrentDir;
 std::string CommandChannel;
 
 namespace {
@@ -51,7 +52,7 @@ int commandLineFault(const CommandLineScan& scan) {
 // caption on air start this program with it. A normal start takes the channel when no copy
 // holds it; a batch run keeps to itself and never takes it. False when the commands were
 // handed over, or could not be, and this program is to end with `exitCode`.
-bool settleCommandChannel(const CommandLineScan& scan, const std::string& programFolder, int& exitCode) {
+bool settleCommandChannel(const CommandLineScan& scan, const std::wstring& programFolder, int& exitCode) {
     CommandChannel.clear();
     if (scan.batchMode) return true;
     const std::string channel = channelName(programFolder);
@@ -81,10 +82,10 @@ void printStartLines(const CommandLineScan& scan) {
 }
 
 // Elsewhere the settings file would be read from and written to a folder not the program's.
-bool enterProgramFolder(const std::string& programFolder) {
+bool enterProgramFolder(const std::wstring& programFolder) {
     CurrentDir = programFolder;
-    const bool entered = SetCurrentDirectoryA(CurrentDir.c_str()) != FALSE;
-    std::printf("CurrentDir=%s", CurrentDir.c_str());
+    const bool entered = SetCurrentDirectoryW(CurrentDir.c_str()) != FALSE;
+    std::printf("CurrentDir=%s", fw::CodePage932FromWide(CurrentDir).c_str());
     std::fflush(stdout);
     return entered;
 }
@@ -113,7 +114,7 @@ BOOL CKirunApp::InitInstance() {
 
     // The running program's own file, not argument 0: a caller may pass any argument 0, and a
     // bare name or forward slashes there would leave the settings file in some other folder.
-    const std::string programFolder = directoryOfProgram(fw::ProgramFilePath());
+    const std::wstring programFolder = directoryOfProgram(fw::ProgramFilePath());
     if (!settleCommandChannel(scan, programFolder, ProgramExitCode)) return FALSE;
 
     if (scan.debugMode) useConsole();

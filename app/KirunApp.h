@@ -5,7 +5,7 @@
 
 #include <string>
 
-extern std::string CurrentDir;  // directory part of the program path
+extern std::wstring CurrentDir;  // directory part of the program path
 // The command channel this copy is to hold; empty when another copy holds it, or in a batch run.
 extern std::string CommandChannel;
 

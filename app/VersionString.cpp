@@ -4,7 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
+#include <string>
 #include <vector>
+
+#include "framework/App.h"
+#include "framework/Mbcs.h"
 
 namespace {
 char g_version[256];
@@ -20,10 +25,9 @@ const char* versionString() {
     if (g_versionComputed == 1) return g_version;
     std::memset(g_version, 0, sizeof g_version);
 
-    char path[MAX_PATH + 1] = {};
-    if (!GetModuleFileNameA(nullptr, path, MAX_PATH)) return g_version;
+    const std::wstring path = fw::ProgramFilePath();
     DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    DWORD size = path.empty() ? 0 : GetFileVersionInfoSizeW(path.c_str(), &handle);
     if (size == 0) return g_version;
 
     std::vector<char> block;
@@ -32,26 +36,26 @@ const char* versionString() {
     } catch (...) {
         return g_version;
     }
-    if (!GetFileVersionInfoA(path, 0, size, block.data())) return g_version;
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return g_version;
 
     Translation* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
                         reinterpret_cast<void**>(&translation), &length) ||
         !translation || length < sizeof(Translation))
         return g_version;
 
-    char key[16];
-    std::snprintf(key, sizeof key, "%04x%04x", translation->language, translation->codePage);
-    char subBlock[64];
-    std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%s\\%s", key, "ProductVersion");
+    wchar_t subBlock[64];
+    std::swprintf(subBlock, sizeof subBlock / sizeof subBlock[0], L"\\StringFileInfo\\%04x%04x\\ProductVersion",
+                  translation->language, translation->codePage);
 
-    const char* product = nullptr;
+    const wchar_t* productText = nullptr;
     UINT productLength = 0;
-    if (!VerQueryValueA(block.data(), subBlock, reinterpret_cast<void**>(const_cast<char**>(&product)),
-                        &productLength) || !product)
-        product = "";
-    std::snprintf(g_version, sizeof g_version, "Ver.:%s", product);
+    std::string product;
+    if (VerQueryValueW(block.data(), subBlock, reinterpret_cast<void**>(const_cast<wchar_t**>(&productText)),
+                       &productLength) && productText)
+        product = fw::CodePage932FromWide(std::wstring(productText, productLength).c_str());  // up to its NUL
+    std::snprintf(g_version, sizeof g_version, "Ver.:%s", product.c_str());
     g_versionComputed = 1;
     return g_version;
 }

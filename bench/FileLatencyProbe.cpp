@@ -17,6 +17,7 @@
 
 #include "KirunnerProcess.h"
 #include "app/CommandChannel.h"
+#include "framework/WideText.h"
 
 using testing_support::CaptureWindow;
 using testing_support::KirunnerProcess;
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     HWND strip = program.StripWindow(kTimeoutMs);
     if (!strip) return 4;
     const std::vector<CaptionCommand> clear(1, CaptionCommand{});  // kClearAll
-    const std::string channel = channelName(folder);
+    const std::string channel = channelName(fw::WideFromCodePage932(folder));
     Sleep(1500);  // the program's first look takes the file's baseline
 
     // Once the run list is empty the strip rolls on for its width before it stops; only a

@@ -13,20 +13,20 @@ HWND g_mainWindow = nullptr;
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
-std::string ProgramFilePath() {
+std::wstring ProgramFilePath() {
     // The name is cut to the buffer when it does not fit: grow until it does, up to the
     // longest path the system has.
     const DWORD kLongestPath = 32768;
     for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
-        std::string path(size, '\0');
-        DWORD length = GetModuleFileNameA(nullptr, &path[0], size);
-        if (length == 0) return std::string();
+        std::wstring path(size, L'\0');
+        DWORD length = GetModuleFileNameW(nullptr, &path[0], size);
+        if (length == 0) return std::wstring();
         if (length < size) {
             path.resize(length);
             return path;
         }
     }
-    return std::string();
+    return std::wstring();
 }
 
 const char* AppTitle() { return g_title.c_str(); }

@@ -10,7 +10,7 @@ namespace fw {
 HINSTANCE Instance();
 
 // The full path of the running program's own file, however long; empty if it cannot be had.
-std::string ProgramFilePath();
+std::wstring ProgramFilePath();
 
 const char* AppTitle();
 void SetAppTitle(const char* title);

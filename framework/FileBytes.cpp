@@ -54,13 +54,6 @@ FileBytesResult readOpened(FileHandle file, size_t maxBytes, std::string& bytes)
 }
 }  // namespace
 
-FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size_t maxBytes, std::string& bytes) {
-    bytes.clear();
-    return readOpened(FileHandle(CreateFileA(path.c_str(), GENERIC_READ, shareMode(sharing), nullptr, OPEN_EXISTING,
-                                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr)),
-                      maxBytes, bytes);
-}
-
 FileBytesResult ReadFileStart(const std::wstring& path, FileSharing sharing, size_t maxBytes, std::string& bytes) {
     bytes.clear();
     return readOpened(FileHandle(CreateFileW(path.c_str(), GENERIC_READ, shareMode(sharing), nullptr, OPEN_EXISTING,
@@ -68,12 +61,12 @@ FileBytesResult ReadFileStart(const std::wstring& path, FileSharing sharing, siz
                       maxBytes, bytes);
 }
 
-std::string FullPathOf(const std::string& path) {
-    DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+std::wstring FullPathOf(const std::wstring& path) {
+    DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (needed == 0) return path;
-    std::vector<char> buffer(needed, '\0');
-    DWORD length = GetFullPathNameA(path.c_str(), needed, buffer.data(), nullptr);
-    return length > 0 && length < needed ? std::string(buffer.data(), length) : path;
+    std::vector<wchar_t> buffer(needed, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), needed, buffer.data(), nullptr);
+    return length > 0 && length < needed ? std::wstring(buffer.data(), length) : path;
 }
 
 }  // namespace fw

@@ -23,10 +23,9 @@ enum class FileSharing {
 // was opened are not read; a file with no size (a pipe or a device) is read until it ends.
 // Missing when the file does not exist, CouldNotOpen when it exists but cannot be opened,
 // ReadError when a read fails or the bytes do not fit in memory; `bytes` is empty then.
-FileBytesResult ReadFileStart(const std::string& path, FileSharing sharing, size_t maxBytes, std::string& bytes);
 FileBytesResult ReadFileStart(const std::wstring& path, FileSharing sharing, size_t maxBytes, std::string& bytes);
 
 // `path` made absolute (as it stands when that fails), as messages and names of a file use it.
-std::string FullPathOf(const std::string& path);
+std::wstring FullPathOf(const std::wstring& path);
 
 }  // namespace fw

@@ -8,10 +8,10 @@
 
 namespace fw {
 
-bool FolderIdentity(const std::string& folder, std::string& identity) {
+bool FolderIdentity(const std::wstring& folder, std::string& identity) {
     // Backup semantics open a folder; no access rights are needed to read its information, and
     // sharing everything never stands in the way of another process using it.
-    const FileHandle handle(CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const FileHandle handle(CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!handle) return false;
     BY_HANDLE_FILE_INFORMATION info{};

@@ -8,6 +8,6 @@ namespace fw {
 // "SSSSSSSS-IIIIIIIIIIIIIIII": the volume serial number (8 upper-case hex digits), then the
 // folder's file index, high part first (16 digits). False when the folder cannot be opened or
 // the file system gives no identity for it.
-bool FolderIdentity(const std::string& folder, std::string& identity);
+bool FolderIdentity(const std::wstring& folder, std::string& identity);
 
 }  // namespace fw

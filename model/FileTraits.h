@@ -12,8 +12,8 @@ struct FileTraits {
     std::vector<BYTE> security;  // self-relative descriptor; empty when it could not be read
 };
 
-FileTraits traitsOf(const std::string& path);
+FileTraits traitsOf(const std::wstring& path);
 
 // Gives `path` the traits. The attributes must take; a descriptor that the file system or the
 // caller's rights do not let through is left out, as the file then has its folder's defaults.
-bool applyTraits(const std::string& path, const FileTraits& traits);
+bool applyTraits(const std::wstring& path, const FileTraits& traits);

@@ -14,7 +14,7 @@
 #include "model/WholeFile.h"
 
 namespace {
-const char kFileName[] = "Kirunner.ini";
+const wchar_t kFileName[] = L"Kirunner.ini";
 // A sync agent, a virus scanner or a backup may hold the file for a moment: at start the load
 // waits for it, a save a little.
 const DWORD kLoadPatienceMs = 1000;
@@ -52,13 +52,13 @@ private:
 };
 
 // Windows refuses to write a read-only file; Wine run by the super-user writes it all the same.
-bool isReadOnly(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+bool isReadOnly(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 // The whole new file composed from the one on disk and written in one step.
-bool writeSettingsFile(const std::string& path, const AppearanceSettings& appearance, const CaptionList& captions,
+bool writeSettingsFile(const std::wstring& path, const AppearanceSettings& appearance, const CaptionList& captions,
                        const FileInterfaceSettings& fileInterface) {
     std::string bytes;
     if (isReadOnly(path) || readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs) == FileRead::Unreadable)
@@ -77,24 +77,24 @@ SettingsLoad loadResult(FileRead read) {
     }
 }
 
-std::string currentDirectory() {
-    DWORD needed = GetCurrentDirectoryA(0, nullptr);
-    if (needed == 0) return std::string();
-    std::vector<char> buffer(needed, '\0');
-    DWORD length = GetCurrentDirectoryA(needed, buffer.data());
-    return length > 0 && length < needed ? std::string(buffer.data(), length) : std::string();
+std::wstring currentDirectory() {
+    DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    if (needed == 0) return std::wstring();
+    std::vector<wchar_t> buffer(needed, L'\0');
+    DWORD length = GetCurrentDirectoryW(needed, buffer.data());
+    return length > 0 && length < needed ? std::wstring(buffer.data(), length) : std::wstring();
 }
 }  // namespace
 
-std::string settingsFilePath() {
-    std::string directory = currentDirectory();
-    if (directory.empty()) directory = ".";
-    if (fw::FindLastChar(directory, '\\') != directory.size() - 1) directory += '\\';
+std::wstring settingsFilePath() {
+    std::wstring directory = currentDirectory();
+    if (directory.empty()) directory = L".";
+    if (directory.back() != L'\\') directory += L'\\';
     return directory + kFileName;
 }
 
 
-SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts) {
     removeLeftoverTemporaryFiles(path);
     std::string bytes;
@@ -105,14 +105,14 @@ SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appea
     return loadResult(read);
 }
 
-SettingsLoad probeSettingsFile(const std::string& path) {
+SettingsLoad probeSettingsFile(const std::wstring& path) {
     std::string bytes;
     return loadResult(readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs));
 }
 
-bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
+bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
-                      std::string* failedPath) {
+                      std::wstring* failedPath) {
     const bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
     if (saved) removeLeftoverTemporaryFiles(path);
     if (!saved && failedPath) *failedPath = fw::FullPathOf(path);

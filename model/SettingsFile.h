@@ -7,7 +7,7 @@
 #include "model/SettingsKeys.h"
 
 // "<current directory>\Kirunner.ini".
-std::string settingsFilePath();
+std::wstring settingsFilePath();
 
 // NoFile: there is none yet, the defaults apply. Unreadable: there is one, but another program
 // holds it locked or it may not be read; the defaults apply too, and writing over that file
@@ -21,12 +21,12 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 // program is waited for up to a second. Temporary files that earlier saves left beside it
 // (the writer was killed) are removed first. *oddHexTexts (when given) counts the hex texts of
 // odd length, each read as empty.
-SettingsLoad loadSettingsFile(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts = nullptr);
 
 // Whether the file can be read now (waiting a little for a file held by another program),
 // without taking anything from it.
-SettingsLoad probeSettingsFile(const std::string& path);
+SettingsLoad probeSettingsFile(const std::wstring& path);
 
 // Writes every key in the file's order, as the platform's profile writer would key by key, but
 // composed in memory from the file on disk and stored in one step: the file is at every moment
@@ -35,6 +35,6 @@ SettingsLoad probeSettingsFile(const std::string& path);
 // full), the old file stays and false comes back, with the file's full path in `failedPath`
 // when one is given; the records are not changed either way. A successful save removes the
 // temporary files that killed writers left beside the file.
-bool saveSettingsFile(const std::string& path, const AppearanceSettings& appearance,
+bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
-                      std::string* failedPath = nullptr);
+                      std::wstring* failedPath = nullptr);

@@ -10,13 +10,13 @@
 
 // A new temporary file beside `path`, opened for writing by this handle alone; its name goes
 // into `temporary`. Empty when none could be made.
-fw::FileHandle createTemporarySibling(const std::string& path, std::string& temporary);
+fw::FileHandle createTemporarySibling(const std::wstring& path, std::wstring& temporary);
 
 // Whether `name` (a bare file name) is one of the temporary names of the file named
 // `baseName`; `ownerId` receives the process id in the name (0 for the older fixed name).
-bool isTemporarySiblingName(const std::string& name, const std::string& baseName, unsigned long long& ownerId);
+bool isTemporarySiblingName(const std::wstring& name, const std::wstring& baseName, unsigned long long& ownerId);
 
 // Deletes the temporary files beside `path` that no running writer holds: those of processes
 // that have ended and the older fixed name, read-only or hidden ones too. Files of this process
 // and of other running processes stay.
-void removeLeftoverTemporaryFiles(const std::string& path);
+void removeLeftoverTemporaryFiles(const std::wstring& path);

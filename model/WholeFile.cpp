@@ -25,7 +25,7 @@ bool writeAll(HANDLE file, const std::string& bytes) {
 
 // Whole, whatever its size (one too large for memory is unreadable), and also while another
 // program holds it open for writing.
-FileRead readOnce(const std::string& path, std::string& bytes) {
+FileRead readOnce(const std::wstring& path, std::string& bytes) {
     switch (fw::ReadFileStart(path, fw::FileSharing::Writers, bytes.max_size(), bytes)) {
     case fw::FileBytesResult::Read: return FileRead::Read;
     case fw::FileBytesResult::Missing: return FileRead::Missing;
@@ -43,9 +43,9 @@ bool isHeldByAnother(DWORD error) {
 // disk before it returns. (ReplaceFileA is not used: Wine's moves the old file aside before it
 // moves the new one in, which leaves a moment with no settings file at all.) A file that
 // another program has open cannot be renamed over, so that is tried again for a moment.
-bool putInPlace(const std::string& temporary, const std::string& path) {
+bool putInPlace(const std::wstring& temporary, const std::wstring& path) {
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         if (attempt == kRenameAttempts || !isHeldByAnother(GetLastError())) return false;
         Sleep(kRenameStepMs);
@@ -54,8 +54,8 @@ bool putInPlace(const std::string& temporary, const std::string& path) {
 
 // The new bytes over the old ones through one handle that a viewer's sharing allows, then the
 // end cut: a kill can leave a mixed file only during the write itself.
-bool writeInPlace(const std::string& path, const std::string& bytes) {
-    fw::FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+bool writeInPlace(const std::wstring& path, const std::string& bytes) {
+    fw::FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     const bool written = writeAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
@@ -63,7 +63,7 @@ bool writeInPlace(const std::string& path, const std::string& bytes) {
 }
 }  // namespace
 
-FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWORD patienceMs, DWORD stepMs) {
+FileRead readWholeFilePatiently(const std::wstring& path, std::string& bytes, DWORD patienceMs, DWORD stepMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         const FileRead read = readOnce(path, bytes);
@@ -72,15 +72,15 @@ FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWO
     }
 }
 
-bool replaceWholeFile(const std::string& path, const std::string& bytes) {
+bool replaceWholeFile(const std::wstring& path, const std::string& bytes) {
     const FileTraits traits = traitsOf(path);
-    std::string temporary;
+    std::wstring temporary;
     fw::FileHandle file = createTemporarySibling(path, temporary);
     if (!file) return false;
     bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get()) != FALSE;
     written = CloseHandle(file.release()) && written && applyTraits(temporary, traits);
     if (written && putInPlace(temporary, path)) return true;
     const bool held = written && isHeldByAnother(GetLastError());
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.c_str());
     return held && writeInPlace(path, bytes);
 }

@@ -11,7 +11,7 @@ enum class FileRead { Read, Missing, Unreadable };
 // Unreadable when it exists but cannot be read (locked by another program, no access). Such a
 // file is tried again every `stepMs` until `patienceMs` have passed: another program may hold
 // it only for a moment.
-FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWORD patienceMs, DWORD stepMs);
+FileRead readWholeFilePatiently(const std::wstring& path, std::string& bytes, DWORD patienceMs, DWORD stepMs);
 
 // Writes `bytes` to a temporary file of its own beside `path`, flushes it to the disk and puts
 // it in the place of `path`; the new file keeps the old one's attributes and security. While
@@ -19,4 +19,4 @@ FileRead readWholeFilePatiently(const std::string& path, std::string& bytes, DWO
 // cannot be done, the bytes are written into the existing file through one handle instead
 // (then only a kill in the middle of that write can leave a mixed file). On failure `path` is
 // as it was and the temporary file is gone.
-bool replaceWholeFile(const std::string& path, const std::string& bytes);
+bool replaceWholeFile(const std::wstring& path, const std::string& bytes);

@@ -13,21 +13,21 @@ class GuardedSettings {
 public:
     // Loads the file at `path`; when it exists but cannot be read, the file is guarded from
     // now on and the operator is to be told (reportUnreadable).
-    void load(const std::string& path, AppearanceSettings& appearance, CaptionList& captions,
+    void load(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
               FileInterfaceSettings& fileInterface);
     // Tells the operator that the file could not be read and will not be written over: a
     // message box, or a line on the standard output when `quiet` (no window to own a box).
-    void reportUnreadable(const std::string& path, bool quiet, OperatorMessages& messages = messageBoxes()) const;
+    void reportUnreadable(const std::wstring& path, bool quiet, OperatorMessages& messages = messageBoxes()) const;
     // Saves as saveSettingsAndReport does. While guarded, the file is tried first: still
     // unreadable, nothing is saved and the operator is told; readable, the operator is asked
     // whether the page's settings replace the file's (はい) or the file stays as it is (いいえ,
     // asked again at the next save); gone, the save goes ahead. True when the file was saved.
-    bool save(const std::string& path, const AppearanceSettings& appearance, const CaptionList& captions,
+    bool save(const std::wstring& path, const AppearanceSettings& appearance, const CaptionList& captions,
               const FileInterfaceSettings& fileInterface, OperatorMessages& messages = messageBoxes());
     bool guarded() const { return m_guarded; }
 
 private:
-    bool mayWrite(const std::string& path, OperatorMessages& messages);
+    bool mayWrite(const std::wstring& path, OperatorMessages& messages);
 
     bool m_guarded = false;
 };

@@ -126,7 +126,7 @@ private:
 
     ControllerEvents& m_events;
     StartOptions m_start;
-    std::string m_iniPath;
+    std::wstring m_iniPath;
     GuardedSettings m_settingsFile;   // not written over while it could not be read
     CaptionList m_captionList;
     CKirunWin* m_captionWin = nullptr;  // deletes itself once its window is destroyed

@@ -1,16 +1,22 @@
 #include "panel/SettingsSave.h"
 
+#include "framework/FileBytes.h"
+#include "framework/Mbcs.h"
 #include "model/SettingsFile.h"
 
 namespace {
 const char kSaveFailed[] = "設定ファイルに保存できませんでした\n";
 }  // namespace
 
-bool saveSettingsAndReport(const std::string& path, const AppearanceSettings& appearance,
+std::string settingsPathInMessages(const std::wstring& path) {
+    return fw::CodePage932FromWide(fw::FullPathOf(path));
+}
+
+bool saveSettingsAndReport(const std::wstring& path, const AppearanceSettings& appearance,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages) {
-    std::string failedPath;
+    std::wstring failedPath;
     if (saveSettingsFile(path, appearance, captions, fileInterface, &failedPath)) return true;
-    messages.showMessage((kSaveFailed + failedPath).c_str(), MB_OK);
+    messages.showMessage((kSaveFailed + fw::CodePage932FromWide(failedPath)).c_str(), MB_OK);
     return false;
 }

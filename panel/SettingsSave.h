@@ -10,6 +10,9 @@
 
 // Saves; on failure tells `messages` "設定ファイルに保存できませんでした" with the file's full path and
 // returns false.
-bool saveSettingsAndReport(const std::string& path, const AppearanceSettings& appearance,
+bool saveSettingsAndReport(const std::wstring& path, const AppearanceSettings& appearance,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages = messageBoxes());
+
+// The settings file's full path as messages name it (in code page 932, like every message).
+std::string settingsPathInMessages(const std::wstring& path);

@@ -42,18 +42,23 @@ KirunnerProcess::~KirunnerProcess() {
 }
 
 bool KirunnerProcess::Start(const std::string& folder, const std::string& arguments) {
-    std::string exe = folder + "\\Kirunner.exe";
-    if (!CopyFileA(BuiltKirunnerPath().c_str(), exe.c_str(), FALSE)) return false;
-    return StartProgram(exe, arguments);
+    return Start(fw::WideFromCodePage932(folder), arguments);
+}
+
+bool KirunnerProcess::Start(const std::wstring& folder, const std::string& arguments) {
+    const std::wstring exe = folder + L"\\Kirunner.exe";
+    if (!CopyFileW(fw::WideFromCodePage932(BuiltKirunnerPath()).c_str(), exe.c_str(), FALSE)) return false;
+    return StartProgram(exe, fw::WideFromCodePage932(arguments));
 }
 
 bool KirunnerProcess::StartProgram(const std::string& exe, const std::string& arguments,
                                    const std::string& currentFolder) {
     // Code page 932, as every text of the tests, widened as the system would widen it.
-    return StartProgram(exe, fw::WideFromCodePage932(arguments), fw::WideFromCodePage932(currentFolder));
+    return StartProgram(fw::WideFromCodePage932(exe), fw::WideFromCodePage932(arguments),
+                        fw::WideFromCodePage932(currentFolder));
 }
 
-bool KirunnerProcess::StartProgram(const std::string& exe, const std::wstring& arguments,
+bool KirunnerProcess::StartProgram(const std::wstring& exe, const std::wstring& arguments,
                                    const std::wstring& currentFolder) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE outputWrite = nullptr;
@@ -65,7 +70,7 @@ bool KirunnerProcess::StartProgram(const std::string& exe, const std::wstring& a
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = outputWrite;
     startup.hStdError = outputWrite;
-    std::wstring commandLine = L"\"" + fw::WideFromCodePage932(exe) + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back(L'\0');
 

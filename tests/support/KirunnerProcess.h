@@ -28,13 +28,14 @@ public:
     // Copies Kirunner.exe into `folder` and starts it from there with `arguments`; its
     // standard output goes into a pipe that this object reads.
     bool Start(const std::string& folder, const std::string& arguments = "");
+    bool Start(const std::wstring& folder, const std::string& arguments = "");
     // Starts the program file at `exePath` as it is, in the current folder `currentFolder`
     // (the temporary folder when empty).
     bool StartProgram(const std::string& exePath, const std::string& arguments,
                       const std::string& currentFolder = "");
     // The same with arguments of any characters, as a shortcut or a script started with a
     // Unicode command line passes them.
-    bool StartProgram(const std::string& exePath, const std::wstring& arguments,
+    bool StartProgram(const std::wstring& exePath, const std::wstring& arguments,
                       const std::wstring& currentFolder = L"");
     bool WaitForExit(DWORD timeoutMs);
     bool Running() const;

@@ -1,10 +1,14 @@
 #include "OperatorDesk.h"
 
+#include "framework/WideText.h"
 #include "resource.h"
 
 namespace testing_support {
 
-Desk::Desk(const std::string& folder, const std::string& arguments) {
+Desk::Desk(const std::string& folder, const std::string& arguments)
+    : Desk(fw::WideFromCodePage932(folder), arguments) {}
+
+Desk::Desk(const std::wstring& folder, const std::string& arguments) {
     if (!program.Start(folder, arguments)) return;
     main = program.MainWindow(kDeskTimeout);
     // Shown once its initialisation, which creates the page and the strip, is over.

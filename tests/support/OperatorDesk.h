@@ -20,6 +20,8 @@ public:
     using Rows = std::vector<std::vector<std::string>>;
 
     explicit Desk(const std::string& folder, const std::string& arguments = "");
+    // The program copied into a folder of any name.
+    explicit Desk(const std::wstring& folder, const std::string& arguments = "");
     bool ready() const { return main && page && list && strip && IsWindowVisible(main); }
 
     // The list's first `columns` columns, row by row.

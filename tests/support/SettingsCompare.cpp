@@ -63,12 +63,12 @@ bool IsWrittenKeyLine(const std::string& line) {
 
 Settings LoadWithReader(const std::string& path) {
     Settings s;
-    loadSettingsFile(path, s.appearance, s.captions, s.fileInterface);
+    loadSettingsFile(fw::WideFromCodePage932(path), s.appearance, s.captions, s.fileInterface);
     return s;
 }
 
 bool SaveWithWriter(const std::string& path, const Settings& s) {
-    return saveSettingsAndReport(path, s.appearance, s.captions, s.fileInterface);
+    return saveSettingsAndReport(fw::WideFromCodePage932(path), s.appearance, s.captions, s.fileInterface);
 }
 
 void ExpectSameSettings(const Settings& expected, const Settings& actual, const std::string& what) {

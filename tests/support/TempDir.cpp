@@ -49,9 +49,11 @@ std::wstring TempDir::wideFile(const std::wstring& name) const {
 
 TempDir::~TempDir() { RemoveTree(fw::WideFromCodePage932(m_path)); }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path) { return ReadFileBytes(fw::WideFromCodePage932(path)); }
+
+std::string ReadFileBytes(const std::wstring& path) {
     std::string bytes;
-    const fw::FileHandle h(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const fw::FileHandle h(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, 0, nullptr));
     if (!h) return bytes;
     char buffer[65536];

@@ -22,6 +22,7 @@ private:
 
 // Whole file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
+std::string ReadFileBytes(const std::wstring& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::string& path);

@@ -14,6 +14,7 @@
 #include "TempDir.h"
 #include "app/CommandPayload.h"
 #include "framework/FolderIdentity.h"
+#include "framework/WideText.h"
 #include "framework/Mbcs.h"
 #include "model/StartupState.h"
 #include "resource.h"
@@ -39,7 +40,7 @@ const std::vector<std::string> kOff(3, "------");
 
 std::string Channel(const std::string& folder) {
     std::string identity;
-    return fw::FolderIdentity(folder, identity) ? identity : "(none)";
+    return fw::FolderIdentity(fw::WideFromCodePage932(folder), identity) ? identity : "(none)";
 }
 
 // The processes whose command receivers carry the channel of `folder`, one per receiver.

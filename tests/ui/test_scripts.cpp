@@ -84,4 +84,26 @@ TEST(Scripts, TextsTypedInAnyScriptReachTheListAndTheFileAndComeBackAfterARestar
     EXPECT_TRUE(WaitUntil([&] { return TextColumn(again) == typed; }, kDeskTimeout));
 }
 
+// The program kept in a folder whose name code page 932 cannot hold finds its settings file
+// there: a caption added is saved beside the program and is in the list after a restart.
+TEST(Scripts, AProgramInAFolderOfAnyNameKeepsItsSettingsFileBesideIt) {
+    TempDir dir;
+    const std::wstring folder = dir.wideFile(L"Z\u00fcrich-\ud55c\uad6d");
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::string caption = "\x91\xac\x95\xf1";  // "速報"
+    {
+        Desk desk(folder);
+        ASSERT_TRUE(desk.ready());
+        desk.click(IDC_ADD_TEXT);
+        ASSERT_TRUE(desk.enterCaption(caption, "5"));
+        ASSERT_TRUE(WaitUntil([&] { return desk.cell(0, kTextColumn) == caption; }, kDeskTimeout));
+        EXPECT_NE(std::string::npos, ReadFileBytes(folder + L"\\Kirunner.ini").find("STRINGS=" + encodeHex(caption)));
+        PostMessageA(desk.main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(desk.program.WaitForExit(kDeskTimeout));
+    }
+    Desk again(folder);
+    ASSERT_TRUE(again.ready());
+    EXPECT_TRUE(WaitUntil([&] { return again.cell(0, kTextColumn) == caption; }, kDeskTimeout));
+}
+
 }  // namespace

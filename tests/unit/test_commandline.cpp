@@ -103,16 +103,24 @@ TEST(CommandLineAtItsLimits, HundredThousandByteArguments) {
     EXPECT_TRUE(Scan({"-T" + std::string(99998, ' ')}).formatError) << "blanks and no digit";
 }
 
-TEST(ProgramDirectory, CutAtTheLastRealBackslash) {
-    EXPECT_EQ("C:\\Program Files\\Kirunner", directoryOfProgram("C:\\Program Files\\Kirunner\\Kirunner.exe"));
-    EXPECT_EQ("", directoryOfProgram("Kirunner.exe"));
-    // "表示" ends in 0x5C inside its first character: not a separator.
-    EXPECT_EQ("C:\\\x95\x5c\x8e\xa6", directoryOfProgram("C:\\\x95\x5c\x8e\xa6\\Kirunner.exe"));
-    EXPECT_EQ("", directoryOfProgram("\x95\x5cKirunner.exe"));
-    // A drive root keeps its backslash: "E:" would be that drive's current folder.
-    EXPECT_EQ("E:\\", directoryOfProgram("E:\\Kirunner.exe"));
-    EXPECT_EQ("\\", directoryOfProgram("\\Kirunner.exe"));
-    EXPECT_EQ("E:\\k", directoryOfProgram("E:\\k\\Kirunner.exe"));
+TEST(ProgramDirectory, CutAtTheLastBackslash) {
+    const struct {
+        const wchar_t* program;
+        const wchar_t* folder;
+    } kCases[] = {
+        {L"C:\\Program Files\\Kirunner\\Kirunner.exe", L"C:\\Program Files\\Kirunner"},
+        {L"Kirunner.exe", L""},
+        // "表示" ends in 0x5C inside its first character in code page 932: no separator.
+        {L"C:\\\u8868\u793a\\Kirunner.exe", L"C:\\\u8868\u793a"},
+        {L"\u8868\u793aKirunner.exe", L""},
+        {L"C:\\Z\u00fcrich-\ud55c\uad6d\\Kirunner.exe", L"C:\\Z\u00fcrich-\ud55c\uad6d"},
+        // A drive root keeps its backslash: "E:" would be that drive's current folder.
+        {L"E:\\Kirunner.exe", L"E:\\"},
+        {L"\\Kirunner.exe", L"\\"},
+        {L"E:\\k\\Kirunner.exe", L"E:\\k"},
+    };
+    for (const auto& c : kCases)
+        EXPECT_TRUE(directoryOfProgram(c.program) == c.folder) << fw::CodePage932FromWide(c.program);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/FileBytes.h"
+#include "framework/WideText.h"
 #include "tests/support/HeldFile.h"
 #include "tests/support/TempDir.h"
 
@@ -43,7 +44,7 @@ TEST(FileBytes, SharingAndFailures) {
         const std::string path = dir.file(c.file);
         HeldFile hold(c.holdAccess == kNoHold ? std::string() : path, c.holdAccess, c.holdShare);
         std::string bytes = "left over";
-        EXPECT_EQ(c.result, fw::ReadFileStart(path, c.sharing, c.maxBytes, bytes)) << c.name;
+        EXPECT_EQ(c.result, fw::ReadFileStart(fw::WideFromCodePage932(path), c.sharing, c.maxBytes, bytes)) << c.name;
         EXPECT_EQ(c.bytes, bytes) << c.name;
     }
 }

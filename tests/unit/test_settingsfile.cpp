@@ -60,7 +60,7 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     TempDir dir;
     Settings s;
     s.captions.append(CKirunData(L"already there", 3));
-    loadSettingsFile(dir.file("Kirunner.ini"), s.appearance, s.captions, s.fileInterface);
+    loadSettingsFile(dir.wideFile(L"Kirunner.ini"), s.appearance, s.captions, s.fileInterface);
 
     const AppearanceSettings& a = s.appearance;
     EXPECT_EQ(0, a.colorChoice);
@@ -228,7 +228,7 @@ TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
                                     "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
     StdoutCapture out;
     Settings loaded;
-    GuardedSettings().load(file.path(), loaded.appearance, loaded.captions, loaded.fileInterface);
+    GuardedSettings().load(fw::WideFromCodePage932(file.path()), loaded.appearance, loaded.captions, loaded.fileInterface);
     EXPECT_EQ("受信データの文字数が奇数です\n", out.text());
     ASSERT_EQ(2, loaded.captions.count());
     EXPECT_EQ(L"", loaded.captions.at(0).m_text);
@@ -376,26 +376,35 @@ TEST(SettingsFileFailure, MissingFolderIsReportedOnce) {
 
 class CurrentDirectory {
 public:
-    explicit CurrentDirectory(const std::string& path) {
-        char saved[MAX_PATH + 1] = "";
-        GetCurrentDirectoryA(sizeof saved, saved);
+    explicit CurrentDirectory(const std::wstring& path) {
+        wchar_t saved[MAX_PATH + 1] = L"";
+        GetCurrentDirectoryW(MAX_PATH + 1, saved);
         m_saved = saved;
-        EXPECT_TRUE(SetCurrentDirectoryA(path.c_str()));
+        EXPECT_TRUE(SetCurrentDirectoryW(path.c_str()));
     }
-    ~CurrentDirectory() { SetCurrentDirectoryA(m_saved.c_str()); }
+    ~CurrentDirectory() { SetCurrentDirectoryW(m_saved.c_str()); }
 
 private:
-    std::string m_saved;
+    std::wstring m_saved;
 };
 
+// Also in a folder whose name code page 932 cannot hold: the file is saved there and read back.
 TEST(SettingsFilePath, IsTheFileInTheCurrentDirectory) {
     TempDir dir;
-    {
-        CurrentDirectory cd(dir.path());
-        EXPECT_EQ(dir.path() + "\\Kirunner.ini", settingsFilePath());
+    const std::wstring named = dir.wideFile(L"Z\u00fcrich-\ud55c\uad6d");
+    ASSERT_TRUE(CreateDirectoryW(named.c_str(), nullptr));
+    for (const std::wstring& folder : {fw::WideFromCodePage932(dir.path()), named}) {
+        CurrentDirectory cd(folder);
+        EXPECT_TRUE(folder + L"\\Kirunner.ini" == settingsFilePath()) << fw::CodePage932FromWide(settingsFilePath());
+        const Settings two = twoItems();
+        ASSERT_TRUE(saveSettingsFile(settingsFilePath(), two.appearance, two.captions, two.fileInterface));
+        Settings loaded;
+        EXPECT_EQ(SettingsLoad::Loaded, loadSettingsFile(folder + L"\\Kirunner.ini", loaded.appearance,
+                                                         loaded.captions, loaded.fileInterface));
+        EXPECT_EQ(2, loaded.captions.count());
     }
-    CurrentDirectory root("C:\\");
-    EXPECT_EQ("C:\\Kirunner.ini", settingsFilePath());
+    CurrentDirectory root(L"C:\\");
+    EXPECT_TRUE(L"C:\\Kirunner.ini" == settingsFilePath());
 }
 
 std::string utf8Hex(const std::wstring& text) { return encodeHex(fw::Narrow(text, CP_UTF8)); }

@@ -3,6 +3,8 @@
 // again and the operator chooses to replace it.
 #include <gtest/gtest.h>
 
+#include "framework/WideText.h"
+
 #include "panel/GuardedSettings.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/HeldFile.h"
@@ -42,8 +44,8 @@ TEST(SettingsGuard, LoadWaitsForAShortHoldAndNamesALongOne) {
         StdoutCapture output;
         GuardedSettings file;
         Settings s;
-        file.load(ini, s.appearance, s.captions, s.fileInterface);
-        if (file.guarded()) file.reportUnreadable(ini, c.quiet);
+        file.load(fw::WideFromCodePage932(ini), s.appearance, s.captions, s.fileInterface);
+        if (file.guarded()) file.reportUnreadable(fw::WideFromCodePage932(ini), c.quiet);
         if (release) WaitForSingleObject(release, INFINITE);
         if (release) CloseHandle(release);
         const std::vector<std::string> told = c.shortHold ? std::vector<std::string>() : std::vector<std::string>{kUnreadable + ini};
@@ -63,11 +65,11 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     MessageBoxRecorder boxes(IDNO);
     GuardedSettings file;
     Settings s;
-    file.load(ini, s.appearance, s.captions, s.fileInterface);
-    file.reportUnreadable(ini, false);
+    file.load(fw::WideFromCodePage932(ini), s.appearance, s.captions, s.fileInterface);
+    file.reportUnreadable(fw::WideFromCodePage932(ini), false);
     const auto save = [&](int items) {
         const Settings page = Items(items);
-        return file.save(ini, page.appearance, page.captions, page.fileInterface);
+        return file.save(fw::WideFromCodePage932(ini), page.appearance, page.captions, page.fileInterface);
     };
     EXPECT_FALSE(save(1)) << "still held";
     hold.Release();
