@@ -97,18 +97,18 @@ void TakePictures(KirunnerProcess& program) {
     // The caption text dialog, opened on the third item with テキスト変更.
     SelectListRow(list, 2);
     PostClick(page, IDC_CHANGE_TEXT);
-    HWND dialog = Shown(program.WaitForDialog(kChangeTextDialog, kTimeout));
+    HWND dialog = program.WaitForDialog(kChangeTextDialog, kTimeout);
     ShotOf("caption-text", dialog);
     if (dialog) CloseWith(dialog, IDCANCEL);
 
     // The appearance dialog as it opens, and the colour dialog of the user's text colour.
     PostClick(page, IDC_CAPTION_SETTINGS);
-    dialog = Shown(program.WaitForDialog(kAppearanceDialog, kTimeout));
+    dialog = program.WaitForDialog(kAppearanceDialog, kTimeout);
     ShotOf("appearance", dialog);
     if (dialog) {
         PostClick(dialog, IDC_COLOR_USER);
         PostClick(dialog, IDC_TEXT_RGB);
-        HWND colour = Shown(program.WaitForDialog("RGB選択", kTimeout));
+        HWND colour = program.WaitForDialog("RGB選択", kTimeout);
         ShotOf("rgb", colour);
         if (colour) CloseWith(colour, IDCANCEL);
         CloseWith(dialog, IDCANCEL);
@@ -116,7 +116,7 @@ void TakePictures(KirunnerProcess& program) {
 
     // The text-file interface, filled in as an operator would.
     PostClick(page, IDC_FILE_INTERFACE);
-    dialog = Shown(program.WaitForDialog("テキストファイルインターフェース", kTimeout));
+    dialog = program.WaitForDialog("テキストファイルインターフェース", kTimeout);
     if (dialog) {
         SendMessageA(GetDlgItem(dialog, IDC_FILE_ENABLED), BM_SETCHECK, BST_CHECKED, 0);
         SetDlgItemTextA(dialog, IDC_FILE_MINUTES_EDIT, "5");
@@ -128,7 +128,7 @@ void TakePictures(KirunnerProcess& program) {
     // The question before a text is deleted, answered with No.
     SelectListRow(list, 2);
     PostClick(page, IDC_DELETE_TEXT);
-    HWND box = Shown(program.WaitForMessageBox(kTimeout));
+    HWND box = program.WaitForMessageBox(kTimeout);
     ShotOf("delete-confirm", box);
     if (box) CloseWith(box, IDNO);
 
@@ -136,11 +136,11 @@ void TakePictures(KirunnerProcess& program) {
     const std::string ini = std::string(kFolder) + "\\Kirunner.ini";
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
     PostClick(page, IDC_ADD_TEXT);
-    dialog = Shown(program.WaitForDialog(kAddTextDialog, kTimeout));
+    dialog = program.WaitForDialog(kAddTextDialog, kTimeout);
     if (dialog) {
         SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, "お知らせ");
         PostClick(dialog, IDOK);
-        box = Shown(program.WaitForMessageBox(kTimeout));
+        box = program.WaitForMessageBox(kTimeout);
         ShotOf("save-failed", box);
         if (box) CloseWith(box, IDOK);
     }
@@ -148,7 +148,7 @@ void TakePictures(KirunnerProcess& program) {
 
     // The about box from the system menu.
     PostMessageA(main, WM_SYSCOMMAND, kAboutCommand, 0);
-    dialog = Shown(program.WaitForDialog("Kirunnerのﾊﾞｰｼﾞｮﾝ情報", kTimeout));
+    dialog = program.WaitForDialog("Kirunnerのﾊﾞｰｼﾞｮﾝ情報", kTimeout);
     ShotOf("about", dialog);
     if (dialog) CloseWith(dialog, IDOK);
 

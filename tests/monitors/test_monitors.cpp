@@ -141,7 +141,7 @@ public:
         std::vector<std::string> labels;
         PostClick(page, IDC_CAPTION_SETTINGS);
         HWND dialog = process.WaitForDialog("キルン設定", kTimeout);
-        if (!WaitForShown(dialog, kTimeout)) return labels;
+        if (!dialog) return labels;
         HWND list = GetDlgItem(dialog, IDC_MONITOR_LIST);
         const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
@@ -374,7 +374,7 @@ TEST_F(TwoMonitors, CaptionHeightIsScaledToTheMonitorsResolution) {
 
         PostClick(program.page, IDC_CAPTION_SETTINGS);
         HWND dialog = program.process.WaitForDialog("キルン設定", kTimeout);
-        ASSERT_TRUE(WaitForShown(dialog, kTimeout));
+        ASSERT_TRUE(dialog);
         EXPECT_EQ(c.points, WindowText(GetDlgItem(dialog, IDC_FONT_SIZE))) << c.keys;
         PostClick(dialog, IDOK);
         ASSERT_TRUE(WaitForGone(dialog, kTimeout));

@@ -29,8 +29,7 @@ std::string Desk::cell(int row, int column) const {
 }
 
 HWND Desk::dialog(const std::string& title) const {
-    HWND found = program.WaitForDialog(title, kDeskTimeout);
-    return WaitForShown(found, kDeskTimeout) ? found : nullptr;
+    return program.WaitForDialog(title, kDeskTimeout);
 }
 
 bool Desk::enterCaption(const std::string& text, const std::string& minutes, const std::string& title) const {
@@ -44,7 +43,7 @@ bool Desk::enterCaption(const std::string& text, const std::string& minutes, con
 
 std::string Desk::answerMessage(int button, bool* offersYesNo) const {
     HWND box = program.WaitForMessageBox(kDeskTimeout);
-    if (!WaitForShown(box, kDeskTimeout)) return std::string();
+    if (!box) return std::string();
     std::string text = MessageBoxText(box);
     if (offersYesNo) *offersYesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
     PostClick(box, button);

