@@ -1,39 +1,55 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kirunner needs on Debian 12. Safe to run again:
 # it only installs what is missing. Needs root (or sudo).
+# Usage: install-deps.sh [--with-64bit-copy]
+#
+# Wine's 32-bit half (Debian's i386 architecture) is installed only where the kernel runs 32-bit
+# programs; elsewhere, or where that half cannot be installed, the tests run a 64-bit copy of the
+# program, and its compiler and wine64 are installed instead. --with-64bit-copy installs those
+# in any case (to test the 64-bit copy where 32-bit programs run too).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-
-packages=(
-  g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-  cmake make googletest python3
-  wine wine32:i386
-  xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
-  fonts-ipafont-gothic fonts-dejavu-core fonts-nanum fonts-babelstone-han locales
-  fuse3 python3-pyfuse3
-)
+with_64bit_copy=0
+if [ "${1:-}" = --with-64bit-copy ]; then with_64bit_copy=1; fi
 
 # The X libraries Wine loads at run time (only recommended by its packages, so not installed
 # with them): without Xinerama and XRandR it sees one monitor, without the others it lacks
 # cursors, input, shapes and video modes. Each Wine needs those of its own architecture.
 x_libraries=(libxinerama1 libxrandr2 libxrender1 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxxf86vm1)
 native="$(dpkg --print-architecture)"
-packages+=("${x_libraries[@]/%/:$native}" "${x_libraries[@]/%/:i386}")
 
-# Wine's 32-bit half comes from Debian's i386 architecture.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
+packages=(
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
+  cmake make googletest python3
+  wine
+  xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
+  fonts-ipafont-gothic fonts-dejavu-core fonts-nanum fonts-babelstone-han locales
+  fuse3 python3-pyfuse3
+  "${x_libraries[@]/%/:$native}"
+)
 "$here/apt-install-missing.sh" "${packages[@]}"
 
-# Where Wine runs no 32-bit programs the tests run from a 64-bit copy of the program, so its
-# toolchain and wine64 are installed too; which build the tests use is decided at configure time
-# (cmake/tests-build.cmake).
-"$here/apt-install-missing.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  mingw-w64-x86-64-dev wine64
+if "$here/runs-32bit-programs.sh"; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  if ! "$here/apt-install-missing.sh" wine32:i386 "${x_libraries[@]/%/:i386}"; then
+    echo "install-deps: this machine runs 32-bit programs, but Wine's 32-bit half (wine32:i386)" \
+         "could not be installed; the tests will run the 64-bit copy of the program"
+    with_64bit_copy=1
+  fi
+else
+  echo "install-deps: this machine runs no 32-bit programs; the tests will run the 64-bit copy of the program"
+  with_64bit_copy=1
+fi
+
+if [ "$with_64bit_copy" = 1 ]; then
+  "$here/apt-install-missing.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+    mingw-w64-x86-64-dev wine64
+fi
 
 # Wine needs a real ja_JP.UTF-8 locale for code page 932 and Japanese paths.
 if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
