@@ -1,6 +1,8 @@
 #pragma once
-// A command that changes what is on air, given on the command line or handed over by another
-// Kirunner process. Commands never change the caption list or the settings file.
+// A command to the show, from any surface: the command line, another Kirunner process, OSC, the
+// HTTP API. Commands of the first seven kinds change only what is on air, never the caption
+// list or the settings file; the list edits come only from surfaces that the operator has
+// switched on for them (the HTTP API) and go the way the page's buttons go.
 #include <string>
 
 struct CaptionCommand {
@@ -12,12 +14,18 @@ struct CaptionCommand {
         kShowStrip = 5, // show the strip (`number` 1) or hide it (`number` 0), as 表示ON/表示OFF
         kCutIn = 6,     // put `text` on air for `minutes` ahead of the cycle, repeating
         kClearNow = 7,  // take every caption off air and blank the strip at once, without draining
+        kEndCutIn = 8,  // take the cut-in off air
+        kAddItem = 9,   // append `text` with `minutes` to the list
+        kChangeItem = 10,  // give list item `number` the `text` and `minutes`
+        kDeleteItem = 11,  // delete list item `number`
+        kSwitchSource = 12,  // switch data source `number` (from 1) on (`minutes` 1) or off (0)
     };
     Kind kind = kClearAll;
     int number = 0;
     int minutes = 1;
     std::wstring text;  // UTF-16, one line
+    int lane = 0;       // the ticker lane the command is for; there is one lane today
 };
 
 // What a command achieved.
-enum class CommandResult { kDone, kNoSuchItem };
+enum class CommandResult { kDone, kNoSuchItem, kRefused };

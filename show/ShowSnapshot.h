@@ -1,0 +1,28 @@
+#pragma once
+// What is on air, as the page, the web remote and control-surface feedback read it: one row for
+// every list item, then one for each caption on air that is no list item (the watched file's,
+// the cut-in, the free text) and one for each data source. Made on the program's thread after
+// every change; a copy may be read on any thread.
+#include <string>
+#include <vector>
+
+struct ShowRow {
+    enum class Kind { Item, File, CutIn, FreeText, Source };
+    Kind kind = Kind::Item;
+    // Item: its list number, from 1. Source: the source's number, from 1. Otherwise 0.
+    int number = 0;
+    std::wstring text;
+    int minutes = 0;
+    bool onAir = false;
+    // Whole seconds of display time left, rounded up; -1 while it is not on air.
+    int secondsLeft = -1;
+};
+
+struct ShowSnapshot {
+    // Grows with every change of anything below.
+    unsigned long long version = 0;
+    bool stripShown = true;
+    std::vector<ShowRow> rows;
+    // The cut-in's position in rows; -1 while none is on air.
+    int cutInRow = -1;
+};
