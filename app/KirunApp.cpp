@@ -4,8 +4,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/CommandChannel.h"
+#include "surfaces/CommandChannel.h"
 #include "app/CommandLine.h"
+#include "app/AppHost.h"
 #include "app/KirunDlg.h"
 #include "framework/App.h"
 #include "framework/CommandArguments.h"
@@ -91,7 +92,8 @@ bool enterProgramFolder(const std::wstring& programFolder) {
 }
 
 int runMainWindow(const StartOptions& start) {
-    CKirunDlg dlg(nullptr, start);
+    AppHost host(start);
+    CKirunDlg dlg(host, nullptr, CommandChannel);
     if (dlg.DoModal() == -1) return kExitCannotStart;
     return dlg.exitCode();
 }

@@ -31,19 +31,19 @@ MARGINS glassMarginsFor(HWND hwnd) {
 }
 }  // namespace
 
-CKirunDlg::CKirunDlg(HWND parent, const StartOptions& start)
-    : fw::Dialog(IDD_KIRUNNER_DIALOG, parent),
-      icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))), controlPage(start) {
+CKirunDlg::CKirunDlg(AppHost& host, HWND parent, const std::string& commandChannel)
+    : fw::Dialog(IDD_KIRUNNER_DIALOG, parent), m_host(host), m_commandChannel(commandChannel),
+      m_icon(LoadIconA(fw::Instance(), MAKEINTRESOURCEA(IDR_MAINFRAME))), m_page(host.controller()) {
     // The system's modal loop destroys the window itself; this one's DestroyWindow must run
-    // first, while the control page is still there, to stop the strip, the file reader and the
-    // command receiver and to undo the glass subclass.
+    // first, while the control page is still there, to stop the strips, the watched file and
+    // the command surfaces and to undo the glass subclass.
     UseOwnModalLoop();
 }
 
 void CKirunDlg::DoDataExchange(fw::DataExchange& dx) {
-    int checked = controlPage.controller().autoExit();
+    int checked = m_host.controller().autoExit();
     dx.Check(IDC_AUTO_EXIT, checked);
-    controlPage.controller().setAutoExit(checked);
+    m_host.controller().setAutoExit(checked);
 }
 
 BOOL CKirunDlg::OnInitDialog() {
@@ -58,33 +58,31 @@ BOOL CKirunDlg::OnInitDialog() {
         }
     }
 
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     SetWindowTextA(m_hWnd, kTitle);
 
-    controlPage.Create(m_hWnd);
-    if (!CommandChannel.empty()) commandReceiver.Create(CommandChannel, &controlPage.controller());
-    // A batch run rolls its entries and ends: it takes no commands from outside.
-    if (!controlPage.controller().batchMode())
-        oscReceiver.start(controlPage.controller().fileInterface().osc, &controlPage.controller());
+    m_host.attachPage(&m_page.events());
+    m_page.Create(m_hWnd);
+    m_host.startSurfaces(m_commandChannel);
 
     // Automatic exit is on from the start in batch mode: the controller set it so.
-    if (controlPage.controller().batchMode()) {
+    if (m_host.controller().batchMode()) {
         setVisible(FALSE);
     } else {
         makeResizable();
         CenterWindow();
-        controlPage.ShowWindow(SW_SHOW);
+        m_page.ShowWindow(SW_SHOW);
         setVisible(TRUE);
     }
 
-    queryComposition(&glassEnabled);
-    glassMargins = glassMarginsFor(m_hWnd);
+    queryComposition(&m_glassEnabled);
+    m_glassMargins = glassMarginsFor(m_hWnd);
     applyGlass();
-    if (!visible) return TRUE;
+    if (!m_visible) return TRUE;
     // The operator starts in the caption list, where the keys work the captions; a key
     // pressed at once must not tick automatic exit.
-    Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(controlPage.listCtrl().Hwnd()), TRUE);
+    Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_page.listCtrl().Hwnd()), TRUE);
     return FALSE;
 }
 
@@ -97,10 +95,10 @@ void CKirunDlg::makeResizable() {
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     SetWindowPos(nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    m_anchors.record(m_hWnd, controlPage.Hwnd());
+    m_anchors.record(m_hWnd, m_page.Hwnd());
     m_leastSize = SIZE{frame.right - frame.left, frame.bottom - frame.top};
 
-    const AppearanceSettings& stored = controlPage.controller().appearance();
+    const AppearanceSettings& stored = m_host.controller().appearance();
     if (stored.windowWidth <= 0 || stored.windowHeight <= 0) return;
     // Stored at 96 DPI; never smaller than the window opens, never larger than its monitor's work area.
     MONITORINFO monitor{};
@@ -121,20 +119,20 @@ void CKirunDlg::OnExitSizeMove() {
     RECT window{};
     if (IsZoomed(m_hWnd) || !GetWindowRect(m_hWnd, &window)) return;
     const int dpi = fw::ScaledForWindow(m_hWnd, 96);
-    controlPage.controller().setWindowSize(MulDiv(window.right - window.left, 96, dpi),
+    m_host.controller().setWindowSize(MulDiv(window.right - window.left, 96, dpi),
                                            MulDiv(window.bottom - window.top, 96, dpi));
 }
 
 void CKirunDlg::setVisible(BOOL show) {
-    visible = show;
+    m_visible = show;
     ShowWindow(show ? SW_SHOW : SW_HIDE);
     if (show) ShowWindow(SW_SHOWNORMAL);
 }
 
 BOOL CKirunDlg::DestroyWindow() {
-    oscReceiver.stop();
-    commandReceiver.DestroyWindow();
-    controlPage.DestroyWindow();
+    m_host.stop();
+    m_page.DestroyWindow();
+    m_host.attachPage(nullptr);
     detachGlassCheck();
     BOOL destroyed = fw::Dialog::DestroyWindow();
     fw::SetMainWindow(nullptr);
@@ -172,7 +170,7 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DPICHANGED:
         // Moved to a monitor of another resolution: the system scales the dialog, the glass
         // follows here.
-        glassMargins = glassMarginsFor(m_hWnd);
+        m_glassMargins = glassMarginsFor(m_hWnd);
         applyGlass();
         break;
     }
@@ -195,11 +193,11 @@ LRESULT CKirunDlg::OnPaint(WPARAM wp, LPARAM lp) {
     RECT client = ClientRect();
     int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc.get(), x, y, icon);
+    DrawIcon(dc.get(), x, y, m_icon);
     return 0;
 }
 
-HICON CKirunDlg::OnQueryDragIcon() { return icon; }
+HICON CKirunDlg::OnQueryDragIcon() { return m_icon; }
 
 // Enter and Esc reach the main window as OK and Cancel: pressed on the list or anywhere in the
 // window they must not end the show. Only closing the window ends it.
@@ -225,7 +223,7 @@ void CKirunDlg::OnAutoExitClicked() {
 void CKirunDlg::OnWindowPosChanging(WPARAM wp, LPARAM lp) {
     DefWindowProcW(m_hWnd, WM_WINDOWPOSCHANGING, wp, lp);
     WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lp);
-    if (visible) pos->flags |= SWP_SHOWWINDOW;
+    if (m_visible) pos->flags |= SWP_SHOWWINDOW;
     else pos->flags &= ~SWP_SHOWWINDOW;
 }
 
@@ -237,20 +235,20 @@ bool CKirunDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
 }
 
 LRESULT CKirunDlg::OnCompositionChanged(WPARAM wp, LPARAM lp) {
-    queryComposition(&glassEnabled);
+    queryComposition(&m_glassEnabled);
     applyGlass();
     return Default(WM_DWMCOMPOSITIONCHANGED, wp, lp);
 }
 
 HBRUSH CKirunDlg::OnCtlColor(HDC dc, HWND, UINT) {
-    if (!glassEnabled) return nullptr;
+    if (!m_glassEnabled) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 }
 
 void CKirunDlg::applyGlass() {
-    if (glassEnabled) {
-        extendGlass(m_hWnd, &glassMargins);
+    if (m_glassEnabled) {
+        extendGlass(m_hWnd, &m_glassMargins);
         attachGlassCheck();
     } else {
         detachGlassCheck();
@@ -259,13 +257,13 @@ void CKirunDlg::applyGlass() {
 }
 
 void CKirunDlg::attachGlassCheck() {
-    if (glassCheckAttached) return;
-    glassCheckAttached = TRUE;
-    glassCheck.SubclassDlgItem(IDC_AUTO_EXIT, m_hWnd);
+    if (m_glassCheckAttached) return;
+    m_glassCheckAttached = TRUE;
+    m_glassCheck.SubclassDlgItem(IDC_AUTO_EXIT, m_hWnd);
 }
 
 void CKirunDlg::detachGlassCheck() {
-    if (!glassCheckAttached) return;
-    glassCheckAttached = FALSE;
-    glassCheck.UnsubclassWindow();
+    if (!m_glassCheckAttached) return;
+    m_glassCheckAttached = FALSE;
+    m_glassCheck.UnsubclassWindow();
 }

@@ -5,17 +5,17 @@
 #include <windows.h>
 #include <uxtheme.h>
 
-#include "app/CommandChannel.h"
+#include "app/AppHost.h"
 #include "app/OpaCheck.h"
-#include "app/OscReceiver.h"
 #include "framework/Dialog.h"
-#include "model/StartupState.h"
 #include "panel/ChildAnchors.h"
 #include "panel/ControlDlg.h"
 
 class CKirunDlg : public fw::Dialog {
 public:
-    explicit CKirunDlg(HWND parent, const StartOptions& start = StartOptions());
+    // The main window of the program `host` puts together; `commandChannel` is the channel this
+    // copy takes commands on (empty: none).
+    CKirunDlg(AppHost& host, HWND parent, const std::string& commandChannel = std::string());
 
     void setVisible(BOOL show);
     BOOL DestroyWindow() override;
@@ -25,19 +25,15 @@ public:
     void attachGlassCheck();
     void detachGlassCheck();
     // The automatic-exit check box as the controller keeps it.
-    BOOL autoExitCheck() { return controlPage.controller().autoExit() == 1; }
+    BOOL autoExitCheck() { return m_host.controller().autoExit() == 1; }
     // The controller's exit code once the modal run is over.
-    int exitCode() { return controlPage.controller().exitCode(); }
+    int exitCode() { return m_host.controller().exitCode(); }
 
-    HICON icon;
-    CControlDlg controlPage;
-    BOOL visible = FALSE;
-    BOOL glassEnabled = FALSE;
-    MARGINS glassMargins{};
-    BOOL glassCheckAttached = FALSE;
-    COpaCheck glassCheck;
-    CCommandReceiver commandReceiver;  // commands from later Kirunner processes
-    OscReceiver oscReceiver;           // commands from show-control systems, when configured
+    CControlDlg& page() { return m_page; }
+    bool visible() const { return m_visible != FALSE; }
+    bool glassEnabled() const { return m_glassEnabled != FALSE; }
+    bool glassCheckAttached() const { return m_glassCheckAttached != FALSE; }
+    COpaCheck& glassCheck() { return m_glassCheck; }
 
 protected:
     void DoDataExchange(fw::DataExchange& dx) override;
@@ -62,6 +58,15 @@ private:
     // Keeps the size the operator gave the window by dragging its border.
     void OnExitSizeMove();
 
+    AppHost& m_host;
+    std::string m_commandChannel;
+    HICON m_icon;
+    CControlDlg m_page;
+    BOOL m_visible = FALSE;
+    BOOL m_glassEnabled = FALSE;
+    MARGINS m_glassMargins{};
+    BOOL m_glassCheckAttached = FALSE;
+    COpaCheck m_glassCheck;
     ChildAnchors m_anchors;   // the control page grows with the window
     SIZE m_leastSize{0, 0};   // the window as it opened
     bool m_sizing = false;    // the operator is dragging the border

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "KirunnerProcess.h"
-#include "app/CommandChannel.h"
+#include "surfaces/CommandChannel.h"
 #include "framework/WideText.h"
 
 using testing_support::CaptureWindow;

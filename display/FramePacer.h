@@ -1,11 +1,13 @@
 #pragma once
 // The smooth look's clock: a thread of its own that wakes at every refresh of the display and
-// posts one message to the strip window, which draws the frame on its own thread. A message is
-// posted only once the window has taken the one before, so a busy window never finds a queue
-// of them. Modal loops (dialogs, message boxes) dispatch posted messages, so they never stop it.
+// asks for a frame, which the strips draw on the program's thread. It asks again only once the
+// frame before has been presented, and then only at the next refresh: a frame that takes longer
+// than a refresh makes the next one skip, never queue, and between two frames input, timers and
+// the page always get their turn.
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 #include "framework/UniqueHandle.h"
@@ -21,36 +23,32 @@ UINT refreshRateOf(const std::string& deviceName);
 
 class FramePacer {
 public:
+    // How long stop() waits for the thread; one that does not end by then (a wait in the
+    // system that does not return) is left behind and never asks for a frame again.
+    static constexpr DWORD kStopWaitMs = 500;
+
     FramePacer() = default;
     ~FramePacer() { stop(); }
     FramePacer(const FramePacer&) = delete;
     FramePacer& operator=(const FramePacer&) = delete;
 
-    // Starts posting `message` to `window` at every refresh of a display of `refreshHz`; a
-    // pacer that runs is stopped first. False when the thread cannot be started.
-    bool start(HWND window, UINT message, UINT refreshHz);
-    // Ends the thread and waits for it; a message it posted may still arrive.
+    // Starts asking for frames with `due` (called on the pacing thread) at every refresh of a
+    // display of `refreshHz`; a pacer that runs is stopped first. False when the thread cannot
+    // be started.
+    bool start(std::function<void()> due, UINT refreshHz);
+    // Ends the thread; `due` is never called after it returns.
     void stop();
-    bool running() const { return static_cast<bool>(m_thread); }
-    // The window calls this as it takes the message: the next refresh posts again.
-    void frameTaken() { m_posted.store(false); }
+    bool running() const { return m_shared != nullptr; }
+    // The frame asked for has been presented: the next refresh may ask again.
+    void framePresented();
     // What the thread waits on (None until it has chosen).
-    PacingSource source() const { return m_source.load(); }
+    PacingSource source() const;
 
 private:
-    static DWORD WINAPI threadMain(void* self);
-    void run();
-    // Paces by DwmFlush for as long as it waits for frames; false when it does not (or no longer).
-    bool runOnCompositor(LONGLONG period);
-    void runOnTimer(LONGLONG period);
-    bool stopRequested() const { return WaitForSingleObject(m_stop.get(), 0) != WAIT_TIMEOUT; }
-    void post();
+    struct Shared;
+    static DWORD WINAPI threadMain(void* shared);
+    static void release(Shared* shared);
 
-    HWND m_window = nullptr;
-    UINT m_message = 0;
-    UINT m_refreshHz = kDefaultRefreshRate;
-    std::atomic<bool> m_posted{false};
-    std::atomic<PacingSource> m_source{PacingSource::None};
-    fw::KernelHandle m_stop;  // manual-reset event, set to end the thread
+    Shared* m_shared = nullptr;
     fw::KernelHandle m_thread;
 };

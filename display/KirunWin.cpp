@@ -1,12 +1,12 @@
-// The caption window itself: creation, placement, timers and painting. The pictures and the
-// captions on air belong to the scrolling engine.
+// The caption window itself: creation, placement, timers and presenting its pictures.
 #include "display/KirunWin.h"
 
 #include <cstdio>
 
 #include "display/CaptionDrawing.h"
-#include "display/MonitorList.h"
 #include "display/DesktopComposition.h"
+#include "display/MonitorDpi.h"
+#include "display/MonitorList.h"
 #include "display/SmoothPicture.h"
 #include "display/StripPlacement.h"
 #include "framework/Gdi.h"
@@ -19,27 +19,24 @@ constexpr UINT kClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
 #endif
 }  // namespace
 
-CKirunWin::CKirunWin() {
+CKirunWin::CKirunWin(StripOwner* owner) : m_owner(owner) {
     const char* className = RegisterWindowClass(kClassStyle);
     RECT empty{0, 0, 0, 0};
     if (className) CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, empty, nullptr, 0);
 }
 
+CKirunWin::~CKirunWin() { DestroyWindow(); }
+
 void CKirunWin::setLook(const StripLook& look) {
-    // The motion changes from the timer to frames or the other way round.
-    const bool switching = look.m_smooth != m_look.m_smooth && (m_scrollTimerOn || m_framesOn);
-    if (switching) stopScrollTimer();
     m_look = look;
     takeComposition(desktopCompositor().composing);
     if (m_started) updateLayout();
-    if (switching) startScrollTimer();
-    if (m_started) followMonitors(true);
 }
 
 void CKirunWin::takeComposition(bool composed) {
     m_look.m_alphaComposed = composed;
-    applyEngineLook();
-    m_presentation = presentationFor(m_engine.mode());
+    applyPictureLook();
+    m_presentation = presentationFor(m_picture.mode());
 }
 
 void CKirunWin::followComposition() {
@@ -47,12 +44,14 @@ void CKirunWin::followComposition() {
     if (!m_look.m_smooth || composed == m_look.m_alphaComposed) return;
     takeComposition(composed);
     // Laid out again as it is: a strip the operator hid stays hidden.
-    if (m_started) layOut(false);
+    if (!m_started) return;
+    layOut(false);
+    if (m_owner) m_owner->onStripLaidOut(*this);
 }
 
 HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
 
-void CKirunWin::applyEngineLook() {
+void CKirunWin::applyPictureLook() {
     m_scaledFont.reset();
     LOGFONTA font;
     if (m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
@@ -61,141 +60,41 @@ void CKirunWin::applyEngineLook() {
         font.lfQuality = glyphQualityFor(m_look.mode(), font.lfQuality);
         m_scaledFont.reset(CreateFontIndirectA(&font));
     }
-    m_engine.setLook(m_look, captionFont());
+    m_picture.setLook(m_look, captionFont());
 }
 
 void CKirunWin::start() {
     updateLayout();
-    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
+    raise();
     present();
     m_started = true;
-    // Scrolling and counting down start with the first caption put on air, unless one already is.
-    if (m_engine.rolling()) startScrollTimer();
-    if (!m_engine.runList().empty()) startCountDownTimer();
     SetTimer(kLayeredTimer, kLayeredPeriod);
-    followMonitors(true);
 }
 
-void CKirunWin::followMonitors(bool relaidOut) {
-    std::vector<std::string> wanted;
-    if (leadsMirrors())
-        for (const MonitorInfo& monitor : connectedMonitors())
-            if (!monitor.m_primary) wanted.push_back(monitor.m_deviceName);
-    // Mirrors of monitors that are gone go; the others follow this strip's look.
-    for (size_t i = m_mirrors.size(); i-- > 0;) {
-        CKirunWin* mirror = m_mirrors[i];
-        bool kept = false;
-        for (const std::string& name : wanted) kept = kept || name == mirror->m_look.m_monitor;
-        if (kept) continue;
-        m_mirrors.erase(m_mirrors.begin() + static_cast<std::ptrdiff_t>(i));
-        mirror->DestroyWindow();
-    }
-    const bool shown = IsWindowVisible(m_hWnd) != FALSE;
-    for (const std::string& name : wanted) {
-        StripLook look = m_look;
-        look.m_monitor = name;
-        CKirunWin* mirror = nullptr;
-        for (CKirunWin* existing : m_mirrors)
-            if (existing->m_look.m_monitor == name) mirror = existing;
-        if (mirror) {
-            const StripScreen screen = mirror->currentScreen();
-            const bool moved = !EqualRect(&screen.m_rect, &mirror->m_screen) || screen.m_dpi != mirror->m_dpi;
-            if (!moved && !relaidOut) continue;  // the others do not jump
-            mirror->setLook(look);
-            mirror->m_engine.follow(m_engine);
-            if (!shown) mirror->ShowWindow(SW_HIDE);
-            continue;
-        }
-        mirror = new CKirunWin;
-        if (!mirror->Hwnd()) {
-            mirror->DestroyWindow();  // deletes an object whose window could not be made
-            continue;
-        }
-        mirror->m_isMirror = true;
-        mirror->setLook(look);
-        mirror->start();
-        mirror->m_engine.follow(m_engine);
-        if (!shown) mirror->ShowWindow(SW_HIDE);
-        m_mirrors.push_back(mirror);
-    }
-    presentMirrors();
-}
+void CKirunWin::showStrip(bool shown) { ShowWindow(shown ? SW_SHOWNA : SW_HIDE); }
 
-void CKirunWin::destroyMirrors() {
-    std::vector<CKirunWin*> mirrors;
-    mirrors.swap(m_mirrors);
-    for (CKirunWin* mirror : mirrors) mirror->DestroyWindow();
-}
+void CKirunWin::raise() { SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop); }
 
-void CKirunWin::presentMirrors() {
-    for (CKirunWin* mirror : m_mirrors) {
-        mirror->m_fraction = m_fraction;
-        mirror->present();
+void CKirunWin::runTimer(UINT_PTR id, bool run) {
+    bool& on = id == kScrollTimer ? m_scrollTimerOn : m_countDownTimerOn;
+    const UINT period = id == kScrollTimer ? kScrollPeriod : kCountDownPeriod;
+    if (run && !on && m_started) on = SetTimer(id, period) != 0;
+    if (!run && on) {
+        KillTimer(id);
+        on = false;
     }
 }
 
-void CKirunWin::dropEndedFromMirrors() {
-    for (CKirunWin* mirror : m_mirrors) {
-        const RunList& theirs = mirror->m_engine.runList();
-        for (int i = theirs.count(); i-- > 0;) {
-            const int index = theirs.at(i).index;
-            if (!m_engine.runList().find(index)) mirror->m_engine.remove(index);
-        }
-    }
-}
-
-void CKirunWin::showStrip(bool shown) {
-    ShowWindow(shown ? SW_SHOWNA : SW_HIDE);
-    for (CKirunWin* mirror : m_mirrors) mirror->ShowWindow(shown ? SW_SHOWNA : SW_HIDE);
-}
-
-void CKirunWin::startScrollTimer() {
-    if (!m_started || m_isMirror || m_scrollTimerOn || m_framesOn) return;
-    if (!m_look.m_smooth) {
-        m_scrollTimerOn = SetTimer(kScrollTimer, kScrollPeriod) != 0;
-        return;
-    }
-    m_motion.start(performanceCounter(), performanceFrequency(), m_look.m_speedPx);
-    m_framesOn = m_pacer.start(m_hWnd, kFrameMessage, refreshRateOf(m_look.m_monitor));
-}
-
-void CKirunWin::stopScrollTimer() {
-    if (m_scrollTimerOn) KillTimer(kScrollTimer);
-    m_scrollTimerOn = false;
-    m_pacer.stop();
-    m_motion.stop();
-    m_framesOn = false;
-}
-
-void CKirunWin::startCountDownTimer() {
-    if (m_started && !m_isMirror && !m_countDownTimerOn)
-        m_countDownTimerOn = SetTimer(kCountDownTimer, kCountDownPeriod) != 0;
-}
-
-void CKirunWin::stopCountDownTimer() {
-    if (m_countDownTimerOn) KillTimer(kCountDownTimer);
-    m_countDownTimerOn = false;
+bool CKirunWin::timerRuns(UINT_PTR id) const {
+    return id == kScrollTimer ? m_scrollTimerOn : id == kCountDownTimer && m_countDownTimerOn;
 }
 
 BOOL CKirunWin::DestroyWindow() {
-    if (!m_hWnd) {
-        // The window was never created, so PostNcDestroy will not come: the owner hands the
-        // object over with this call all the same.
-        delete this;
-        return FALSE;
-    }
-    destroyMirrors();
-    stopScrollTimer();
-    stopCountDownTimer();
-    KillTimer(kLayeredTimer);
+    runTimer(kScrollTimer, false);
+    runTimer(kCountDownTimer, false);
+    if (m_hWnd) KillTimer(kLayeredTimer);
     m_started = false;  // nothing may start a timer on a window on its way out
     return fw::Window::DestroyWindow();
-}
-
-void CKirunWin::PostNcDestroy() {
-    fw::Window::PostNcDestroy();
-    if (m_owner) m_owner->onKirunWinGone();
-    delete this;
 }
 
 LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -207,12 +106,9 @@ LRESULT CKirunWin::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DISPLAYCHANGE: return OnDisplayChange(msg, wp, lp);
     case WM_DPICHANGED:
         // The strip places and sizes itself: the rectangle the system suggests is not taken.
-        if (m_started) followScreen();
+        if (m_started && followScreen() && m_owner) m_owner->onStripLaidOut(*this);
         return 0;
     case WM_CLOSE: return 0;  // only the owner ends the strip, with DestroyWindow()
-    case kFrameMessage:
-        onFrame();
-        return 0;
     case WM_DWMCOMPOSITIONCHANGED:
         followComposition();  // on or off (Windows 7): the smooth look's picture follows
         return Default(msg, wp, lp);
@@ -225,29 +121,24 @@ LRESULT CKirunWin::OnCreate(WPARAM wp, LPARAM lp) {
     LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
     SetWindowLongA(m_hWnd, GWL_STYLE, style & ~static_cast<LONG>(WS_BORDER));
     LONG exStyle = GetWindowLongA(m_hWnd, GWL_EXSTYLE);
-    SetWindowLongA(m_hWnd, GWL_EXSTYLE,
-                   exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);
+    SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);
     return 0;
 }
 
 LRESULT CKirunWin::OnPaint() {
     fw::PaintDC paint(m_hWnd);
-    if (!paint.get() || !m_engine.strip() || m_perPixelAlpha) return 0;
+    if (!paint.get() || !m_picture.strip() || m_perPixelAlpha) return 0;
     // The strip picture has the client area's size since the last layout.
-    const int width = m_engine.strip().width();
-    const int height = m_engine.strip().height();
+    const int width = m_picture.strip().width();
+    const int height = m_picture.strip().height();
     SetStretchBltMode(paint.get(), HALFTONE);
-    StretchBlt(paint.get(), 0, 0, width, height, m_engine.stripDC(), 0, 0, width, height, SRCCOPY);
+    StretchBlt(paint.get(), 0, 0, width, height, m_picture.stripDC(), 0, 0, width, height, SRCCOPY);
     return 0;
 }
 
 LRESULT CKirunWin::OnTimer(WPARAM wp, LPARAM lp) {
-    switch (wp) {
-    case kScrollTimer: onScrollTick(); break;
-    case kCountDownTimer: countDown(); break;
-    case kLayeredTimer: applyLayeredAttributes(); break;
-    default: break;
-    }
+    if (wp == kLayeredTimer) applyLayeredAttributes();
+    else if ((wp == kScrollTimer || wp == kCountDownTimer) && m_owner) m_owner->onStripTimer(*this, wp);
     return Default(WM_TIMER, wp, lp);
 }
 
@@ -260,8 +151,9 @@ LRESULT CKirunWin::OnFontChange(WPARAM wp, LPARAM lp) {
 
 LRESULT CKirunWin::OnDisplayChange(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = Default(msg, wp, lp);
-    // A mirror is laid out by its leader, which follows the monitors as a whole.
-    if (m_started && !m_isMirror) followMonitors(followScreen());
+    if (!m_started) return result;
+    if (m_owner) m_owner->onDisplayChanged();
+    else followScreen();
     return result;
 }
 
@@ -302,8 +194,8 @@ void CKirunWin::applyLayeredAttributes() {
     COLORREF key = 0;
     BYTE alpha = 0;
     DWORD current = 0;
-    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) && alpha == wanted &&
-        current == flags && (!keyed || key == kStripKeyColor))
+    if (GetLayeredWindowAttributes(m_hWnd, &key, &alpha, &current) && alpha == wanted && current == flags &&
+        (!keyed || key == kStripKeyColor))
         return;
     SetLayeredWindowAttributes(m_hWnd, kStripKeyColor, wanted, flags);
 }
@@ -323,15 +215,16 @@ void CKirunWin::matchActivationStyle() {
     if (wanted != exStyle) SetWindowLongA(m_hWnd, GWL_EXSTYLE, wanted);
 }
 
-void CKirunWin::present() {
+void CKirunWin::present(int fraction) {
+    m_fraction = fraction;
     if (!m_perPixelAlpha) {
         Invalidate(TRUE);
         // A frame of the smooth look is shown at once, not whenever the queue is empty.
-        if (m_framesOn) UpdateWindow(m_hWnd);
+        if (m_look.m_smooth) UpdateWindow(m_hWnd);
         return;
     }
     // One call hands the whole picture over: no frame is shown half drawn.
-    OffscreenPicture& strip = m_engine.framePicture(m_fraction);
+    OffscreenPicture& strip = m_picture.framePicture(fraction);
     if (!strip) return;
     SIZE size{strip.width(), strip.height()};
     POINT origin{0, 0};
@@ -350,14 +243,14 @@ void CKirunWin::layOut(bool show) {
     m_screen = screen.m_rect;
     if (screen.m_dpi != m_dpi) {
         m_dpi = screen.m_dpi;
-        applyEngineLook();
+        applyPictureLook();
     }
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
         if (dc) {
             const int textHeight = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy;
-            height = captionHeightFor(m_engine.smoothPicture(), textHeight);
+            height = captionHeightFor(m_picture.smoothPicture(), textHeight);
         }
     }
     const StripPlacement place =
@@ -371,100 +264,7 @@ void CKirunWin::layOut(bool show) {
     applyLayeredAttributes();
 
     RECT client = ClientRect();
-    m_engine.layout(client.right - client.left, client.bottom - client.top);
+    m_picture.layout(client.right - client.left, client.bottom - client.top);
     m_fraction = 0;
-    if (m_framesOn) {
-        // The caption starts again at the right edge, its motion with it, at the refresh rate
-        // of the monitor the strip now lies on.
-        stopScrollTimer();
-        startScrollTimer();
-    }
     if (m_perPixelAlpha) present();  // such a window shows nothing until it is handed a picture
-}
-
-void CKirunWin::addKirun(int index, const wchar_t* text, int minutes, CKirunListener* listener) {
-    std::printf("CKirunWin::addKirun() index=%d\n", index);
-    std::fflush(stdout);
-    m_engine.add(index, text ? text : L"", minutes, listener);
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.add(index, text ? text : L"", minutes, nullptr);
-    startRolling();
-}
-
-void CKirunWin::cutInKirun(const wchar_t* text, int minutes, CKirunListener* listener, bool afterCurrent) {
-    std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
-    std::fflush(stdout);
-    m_engine.cutIn(text ? text : L"", minutes, listener, afterCurrent);
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.cutIn(text ? text : L"", minutes, nullptr, afterCurrent);
-    startRolling();
-}
-
-void CKirunWin::startRolling() {
-    startScrollTimer();
-    startCountDownTimer();
-    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop);
-}
-
-BOOL CKirunWin::removeKirun(int index) {
-    const bool removed = m_engine.remove(index);
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.remove(index);
-    if (m_engine.runList().empty()) stopCountDownTimer();
-    return removed ? TRUE : FALSE;
-}
-
-bool CKirunWin::blankNow() {
-    const bool wasRolling = m_engine.rolling();
-    if (!m_engine.blank()) return false;
-    stopScrollTimer();
-    m_fraction = 0;
-    present();
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.blank();
-    presentMirrors();
-    return wasRolling;
-}
-
-void CKirunWin::shiftIndicesAfter(int position) {
-    m_engine.shiftIndicesAfter(position);
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.shiftIndicesAfter(position);
-}
-
-void CKirunWin::countDown() {
-    m_engine.countDown();
-    dropEndedFromMirrors();
-    if (m_engine.runList().empty()) stopCountDownTimer();
-}
-
-void CKirunWin::onScrollTick() {
-    const ScrollEngine::Tick tick = m_engine.tick();
-    if (tick == ScrollEngine::Tick::kIdle) return;
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.tick();
-    present();
-    presentMirrors();
-    if (tick == ScrollEngine::Tick::kEnded) {
-        // Stopped before the listener hears of it: the listener may close the program or put
-        // a caption on air again, and neither may be undone here afterwards.
-        stopScrollTimer();
-        if (m_endListener) m_endListener->onAllRollEnd();
-    }
-}
-
-void CKirunWin::onFrame() {
-    m_pacer.frameTaken();
-    if (!m_framesOn) return;  // posted before the frames stopped
-    const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
-    const ScrollEngine::Tick tick = m_engine.advance(frame.pixels);
-    if (tick == ScrollEngine::Tick::kIdle) return;
-    for (CKirunWin* mirror : m_mirrors) mirror->m_engine.advance(frame.pixels);
-    // The colour-keyed picture moves by whole pixels only: a frame that moved none is not
-    // painted again (each repaint of a colour-keyed window reshapes it).
-    const bool moved = frame.pixels > 0 || (m_perPixelAlpha && frame.fraction != m_fraction);
-    m_fraction = frame.fraction;
-    if (moved) {
-        present();
-        presentMirrors();
-    }
-    if (tick == ScrollEngine::Tick::kEnded) {
-        // As with the timer: stopped before the listener may start or end anything.
-        stopScrollTimer();
-        if (m_endListener) m_endListener->onAllRollEnd();
-    }
 }

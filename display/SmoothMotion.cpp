@@ -32,11 +32,14 @@ void SmoothMotion::start(LONGLONG now, LONGLONG frequency, int speed) {
 SmoothMotion::Frame SmoothMotion::frameAt(LONGLONG now) {
     Frame frame;
     if (!running()) return frame;
-    // In whole counts, so that no rounding accumulates however long the caption runs.
-    const LONGLONG travelled = std::max<LONGLONG>(now - m_origin, 0) * m_speed;
-    const LONGLONG whole = travelled / m_frequency;
+    // In whole counts, so that no rounding accumulates however long the caption runs; whole
+    // seconds apart from the rest, so that no product overflows whatever the counter's rate and
+    // however long the run (counts times pixels a second would pass 64 bits after some weeks).
+    const LONGLONG elapsed = std::max<LONGLONG>(now - m_origin, 0);
+    const LONGLONG partTravelled = (elapsed % m_frequency) * m_speed;
+    const LONGLONG whole = (elapsed / m_frequency) * m_speed + partTravelled / m_frequency;
     frame.pixels = static_cast<int>(std::clamp<LONGLONG>(whole - m_done, 0, kMaxFramePixels));
-    frame.fraction = static_cast<int>((travelled % m_frequency) * kFractionSteps / m_frequency);
+    frame.fraction = static_cast<int>((partTravelled % m_frequency) * kFractionSteps / m_frequency);
     m_done = std::max(m_done, whole);
     return frame;
 }

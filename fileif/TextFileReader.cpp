@@ -53,8 +53,7 @@ struct TextFileReader::Shared {
     CRITICAL_SECTION lock;
     fw::KernelHandle wake;  // set when there is a look to take or the worker is to end
     TextFileLookFunction look = nullptr;
-    HWND target = nullptr;
-    UINT doneMessage = 0;
+    std::function<void()> announce;  // called under the lock, never after quit
     bool quit = false;
     LookState state = LookState::Idle;
     TextFileLook job;
@@ -66,14 +65,12 @@ struct TextFileReader::Shared {
 
 TextFileReader::~TextFileReader() { stop(); }
 
-void TextFileReader::setTarget(HWND target, UINT doneMessage) {
-    m_target = target;
-    m_doneMessage = doneMessage;
+void TextFileReader::setAnnounce(std::function<void()> announce) {
+    m_announce = announce;
     if (!m_shared) return;
     // The worker may already run for the folder notification.
     Lock lock(m_shared->lock);
-    m_shared->target = target;
-    m_shared->doneMessage = doneMessage;
+    m_shared->announce = std::move(announce);
 }
 
 void TextFileReader::setLookFunction(TextFileLookFunction look) {
@@ -163,7 +160,7 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
         }
         shared->job = std::move(job);
         shared->state = LookState::Done;
-        PostMessageA(shared->target, shared->doneMessage, 0, 0);
+        if (shared->announce) shared->announce();
     }
     release(shared);
     return 0;
@@ -176,8 +173,7 @@ bool TextFileReader::startWorker() {
     InitializeCriticalSection(&shared->lock);
     shared->wake.reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
     shared->look = m_look;
-    shared->target = m_target;
-    shared->doneMessage = m_doneMessage;
+    shared->announce = m_announce;
     uintptr_t thread = shared->wake ? _beginthreadex(nullptr, 0, work, shared, 0, nullptr) : 0;
     if (!thread) {
         shared->references = 1;

@@ -1,8 +1,8 @@
 #pragma once
 // The look at the watched file, taken on a worker thread so that a path on an unreachable
 // share, a slow device or a read that never returns holds up only the worker, never the
-// strip or the dialogs. One look at a time: the page starts one, the worker posts a message
-// when it is done, and the page takes the result on its own thread.
+// strip or the dialogs. One look at a time: the page starts one, the worker announces when it
+// is done (through the program's one queue to its thread), and the result is taken there.
 //
 // Between the page's looks the worker also waits on a change notification of the watched
 // file's folder. When it fires, the worker looks at once with the baseline of the last look
@@ -11,6 +11,7 @@
 // found a new version the same way. A folder that cannot notify leaves the page's looks alone.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "fileif/TextFileWatch.h"
@@ -43,9 +44,10 @@ public:
     TextFileReader(const TextFileReader&) = delete;
     TextFileReader& operator=(const TextFileReader&) = delete;
 
-    // Where the end of a look is announced, and how a look is taken; the next look of a worker
-    // already running (for the folder notification) follows them.
-    void setTarget(HWND target, UINT doneMessage);
+    // How the end of a look is announced (called on the worker, never after stop), and how a
+    // look is taken; the next look of a worker already running (for the folder notification)
+    // follows them.
+    void setAnnounce(std::function<void()> announce);
     void setLookFunction(TextFileLookFunction look);
 
     // Hands a look to the worker (started with the first one). False while a look is under
@@ -76,8 +78,7 @@ private:
 
     Shared* m_shared = nullptr;
     fw::KernelHandle m_thread;
-    HWND m_target = nullptr;
-    UINT m_doneMessage = 0;
+    std::function<void()> m_announce;
     TextFileLookFunction m_look = checkTextFile;
     bool m_stopped = false;
 };

@@ -13,12 +13,15 @@ public:
     // belongs to the text-file caption.
     static constexpr int kMaxItems = 60000;
 
-    void append(const CKirunData& item) { m_items.push_back(item); }
-    void append(CKirunData&& item) { m_items.push_back(std::move(item)); }
+    // Appends the item under a new id.
+    void append(const CKirunData& item) { append(CKirunData(item)); }
+    void append(CKirunData&& item);
     void reserve(int count) { m_items.reserve(static_cast<size_t>(count)); }
+    // Gives the item at `position` the text and minutes of `item`; it keeps its id.
     bool replaceAt(int position, const CKirunData& item);
     bool eraseAt(int position);
-    bool setStateAt(int position, int state);
+    // The position of the item with that id; -1 when the list holds none.
+    int positionOf(CaptionId id) const;
 
     int count() const { return static_cast<int>(m_items.size()); }
     bool full() const { return count() >= kMaxItems; }
@@ -30,4 +33,5 @@ public:
 
 private:
     std::vector<CKirunData> m_items;
+    CaptionId m_nextId = caption_ids::kFirstGiven;
 };

@@ -12,7 +12,6 @@
 #include "framework/MessageBox.h"
 #include "framework/UniqueHandle.h"
 #include "framework/WideText.h"
-#include "display/RunList.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
 #include "panel/TimeLeftText.h"
@@ -57,8 +56,8 @@ const ListColumn kListColumns[] = {
 #endif
 }  // namespace
 
-CControlDlg::CControlDlg(const StartOptions& start)
-    : fw::Dialog(IDD_CONTROL_PAGE), m_bgBrush(CreateSolidBrush(kPageColor)), m_controller(*this, start) {}
+CControlDlg::CControlDlg(KirunController& controller)
+    : fw::Dialog(IDD_CONTROL_PAGE), m_bgBrush(CreateSolidBrush(kPageColor)), m_controller(controller) {}
 
 void CControlDlg::DoDataExchange(fw::DataExchange& dx) {
     dx.Bind(IDC_CAPTION_LIST, m_listCtrl);
@@ -80,7 +79,6 @@ BOOL CControlDlg::OnInitDialog() {
     // command channel for as long as it is open.
     if (started.settingsUnreadable) PostMessageA(m_hWnd, kSettingsUnreadableMessage, 0, 0);
     if (started.nothingOnAir) PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
-    m_controller.fileReader().setTarget(m_hWnd, kFileLookDoneMessage);
     SetTimer(kFileCheckTimer, kFileCheckPeriod);
     return TRUE;
 }
@@ -98,12 +96,14 @@ void CControlDlg::refreshList() {
         std::snprintf(minutes, sizeof minutes, "%d", item.m_minutes);
         m_listCtrl.InsertItem(row, number);
         m_listCtrl.SetItemText(row, 1, minutes);
-        m_listCtrl.SetItemText(row, 2, item.m_state ? kOnAir : kOffAir);
+        m_listCtrl.SetItemText(row, 2, kOffAir);
         // The text is asked for when a row is drawn or read: the list view keeps no copy of
         // texts of up to a thousand bytes for each of up to 60,000 rows.
         m_listCtrl.SetItemText(row, kTextColumn, LPSTR_TEXTCALLBACKA);
         ++row;
     }
+    for (const Show::OnAir& onAir : m_controller.show().captionsOnAir())
+        if (onAir.position >= 0) m_listCtrl.SetItemText(onAir.position, 2, kOnAir);
     m_fileRowShown = false;
     std::wstring fileText;
     showFileRow(m_controller.fileCaptionOnAir(fileText) ? &fileText : nullptr);
@@ -151,9 +151,9 @@ void CControlDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
 void CControlDlg::rowChanged(int position) {
     const CaptionList& captions = m_controller.captionList();
     if (!captions.contains(position)) return;
-    const bool onAir = captions.at(position).m_state != 0;
+    const bool onAir = m_controller.onAir(position);
     m_listCtrl.SetItemText(position, 2, onAir ? kOnAir : kOffAir);
-    const int tenths = m_controller.tenthsLeft(position);
+    const int tenths = m_controller.show().tenthsLeft(captions.at(position).m_id);
     m_listCtrl.SetItemText(position, kTimeLeftColumn, onAir && tenths >= 0 ? timeLeftText(tenths).c_str() : "");
 }
 
@@ -178,16 +178,14 @@ void CControlDlg::showFileRow(const std::wstring* text) {
     m_listCtrl.SetItemText(row, 2, kOnAir);
     m_listCtrl.SetItemText(row, kTextColumn, text->c_str());
     m_listCtrl.SetItemText(row, kTimeLeftColumn,
-                           timeLeftText(m_controller.tenthsLeft(kFileCaptionIndex)).c_str());
+                           timeLeftText(m_controller.show().tenthsLeft(caption_ids::kFile)).c_str());
 }
 
 void CControlDlg::showTimesLeft() {
-    const CaptionList& captions = m_controller.captionList();
-    for (const auto& onAir : m_controller.timesLeft()) {
-        const int index = onAir.first;
-        const int row = index == kFileCaptionIndex ? fileRow() : captions.contains(index) ? index : -1;
+    for (const Show::OnAir& onAir : m_controller.show().captionsOnAir()) {
+        const int row = onAir.kind == ShowRow::Kind::File ? fileRow() : onAir.position;
         if (row == -1) continue;
-        m_listCtrl.SetItemText(row, kTimeLeftColumn, timeLeftText(onAir.second).c_str());
+        m_listCtrl.SetItemText(row, kTimeLeftColumn, timeLeftText(onAir.tenthsLeft).c_str());
     }
 }
 
@@ -225,9 +223,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return Default(msg, wp, lp);
     case kNothingOnAirMessage:
         m_controller.endNothingOnAir();
-        return 0;
-    case kFileLookDoneMessage:
-        m_controller.takeFileLook();
         return 0;
     case kSettingsUnreadableMessage:
         m_controller.reportUnreadableSettings();
@@ -330,7 +325,7 @@ void CControlDlg::OnRemoveFromDisplay() {
         return;
     }
     int position = selectedItem(kSelectToShow);
-    if (position == -1 || !captionWin()) return;
+    if (position == -1) return;
     if (!m_controller.takeOffAir(position)) fw::ShowMessage(kNotOnDisplay);
 }
 

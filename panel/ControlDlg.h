@@ -1,14 +1,13 @@
 #pragma once
 // The operator's page inside the main window: the caption list view with its commands on the
 // left and right, and the dialogs that edit an item, the appearance and the text-file
-// settings. What the commands do, the page leaves to its controller, and shows what the
-// controller reports.
+// settings. What the commands do, the page leaves to the program's controller, and shows what
+// the controller reports and what the show holds.
 #include <windows.h>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
-#include "model/StartupState.h"
 #include "panel/CaptionListKeys.h"
 #include "panel/ChildAnchors.h"
 #include "panel/ControllerEvents.h"
@@ -20,19 +19,20 @@ public:
     static constexpr UINT kFileCheckPeriod = 1000;
     // Posted by a batch start that put nothing on air: the program ends as after all rolling.
     static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
-    static constexpr UINT kFileLookDoneMessage = WM_APP + 104;  // the file reader's look has ended
     static constexpr UINT kSettingsUnreadableMessage = WM_APP + 2;  // posted by a start that found it so
 
-    explicit CControlDlg(const StartOptions& start = StartOptions());
+    // The page shows `controller`, whose reports come to events() once the program's wiring has
+    // handed them over.
+    explicit CControlDlg(KirunController& controller);
 
     BOOL DestroyWindow() override;
 
+    ControllerEvents& events() { return *this; }
     KirunController& controller() { return m_controller; }
     const KirunController& controller() const { return m_controller; }
     const fw::ListView& listCtrl() const { return m_listCtrl; }
     CaptionList& captionList() { return m_controller.captionList(); }
     const CaptionList& captionList() const { return m_controller.captionList(); }
-    CKirunWin* captionWin() const { return m_controller.captionWin(); }
     void putOnAir(int position) { m_controller.putOnAir(position); }
     void applyAppearance() { m_controller.applyAppearance(); }
     void checkTextFile() { m_controller.checkTextFile(); }
@@ -95,5 +95,5 @@ private:
     ChildAnchors m_anchors;  // the list grows with the page, the buttons keep to its right edge
     bool m_fileRowShown = false;
     fw::Brush m_bgBrush;
-    KirunController m_controller;
+    KirunController& m_controller;
 };

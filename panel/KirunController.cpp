@@ -4,78 +4,66 @@
 #include <utility>
 #include <vector>
 
-#include "display/KirunWin.h"
-#include "display/RunList.h"
-#include "framework/Text.h"
 #include "framework/WideText.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
 
-KirunController::KirunController(ControllerEvents& events, StartOptions start)
-    : m_events(events), m_start(std::move(start)), m_iniPath(settingsFilePath()),
-      m_autoExit(m_start.batchMode ? 1 : 0) {}
+namespace {
+// The index the watched file's caption is reported by.
+constexpr int kFileIndex = 60000;
+}  // namespace
+
+KirunController::KirunController(ControllerEvents& events, StartOptions start, Show& show, StripControl& strips,
+                                 WatchedFile& watchedFile)
+    : m_events(events), m_start(std::move(start)), m_show(show), m_strips(strips), m_watchedFile(watchedFile),
+      m_iniPath(settingsFilePath()), m_autoExit(m_start.batchMode ? 1 : 0) {
+    m_show.setListeners(this, this);
+    m_watchedFile.setTextFound([this](const std::wstring& text) { showFileText(text); });
+}
 
 KirunController::~KirunController() {
-    // Normally gone with stop(); the strip must never outlive the controller that its captions
-    // and its end report point to.
-    if (m_captionWin) {
-        m_captionWin->setOwner(nullptr);
-        m_captionWin->setEndListener(nullptr);
-        m_captionWin->DestroyWindow();
-        m_captionWin = nullptr;
-    }
+    // The show and the watched file outlive the controller: they must not report to it.
+    m_show.setListeners(nullptr, nullptr);
+    m_watchedFile.setTextFound(nullptr);
 }
 
 KirunController::StartReport KirunController::start() {
     StartReport report;
-    m_settingsFile.load(m_iniPath, m_appearance, m_captionList, m_fileInterface);
+    CaptionList& captions = m_show.captionList();
+    m_settingsFile.load(m_iniPath, m_appearance, captions, m_fileInterface);
     report.settingsUnreadable = m_settingsFile.guarded();
     m_events.listChanged();
-    watchFileFolder();
+    m_watchedFile.setFile(m_fileInterface.fileExec, m_fileInterface.filePath);
 
-    createStrip();
+    applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
+    m_stripsMade = m_strips.startStrips(m_appearance);
+    m_show.setStripShown(m_stripsMade);
     if (m_start.batchMode && putBatchOnAir()) m_events.listChanged();
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
-    report.nothingOnAir = m_start.batchMode && (!m_captionWin || m_captionWin->runList().empty());
+    report.nothingOnAir = m_start.batchMode && m_show.lane().schedule().empty();
     return report;
-}
-
-void KirunController::createStrip() {
-    m_captionWin = new CKirunWin();
-    if (!m_captionWin->Hwnd()) {  // no window: the object deletes itself
-        m_captionWin->DestroyWindow();
-        m_captionWin = nullptr;
-        return;
-    }
-    m_captionWin->setOwner(this);
-    m_captionWin->setEndListener(this);
-    applyAppearance();
-    m_captionWin->start();
 }
 
 bool KirunController::putBatchOnAir() {
     // However many numbers the command line holds, the list is shown again once. A number
     // given again would only renew, at the same moment, the caption it put on air: each item
     // goes to the strip once, in the order of its first number.
-    std::vector<bool> sent(static_cast<size_t>(m_captionList.count()), false);
+    const CaptionList& captions = m_show.captionList();
+    std::vector<bool> sent(static_cast<size_t>(captions.count()), false);
     bool anyOnAir = false;
     for (int number : m_start.captionNumbers) {
         const int position = number - 1;
-        if (!m_captionList.contains(position) || sent[static_cast<size_t>(position)]) continue;
+        if (!captions.contains(position) || sent[static_cast<size_t>(position)]) continue;
         sent[static_cast<size_t>(position)] = true;
-        anyOnAir = sendToStrip(position) || anyOnAir;
+        anyOnAir = (m_stripsMade && m_show.putOnAir(position)) || anyOnAir;
     }
     return anyOnAir;
 }
 
 void KirunController::stop() {
-    if (m_captionWin) {
-        m_captionWin->DestroyWindow();
-        m_captionWin = nullptr;
-    }
-    m_fileReader.stop();
-    m_captionFont.reset();  // no strip is left to use it
+    m_strips.stopStrips();
+    m_watchedFile.stop();
 }
 
 void KirunController::reportUnreadableSettings() {
@@ -89,57 +77,39 @@ void KirunController::endNothingOnAir() {
 }
 
 void KirunController::saveSettings() {
-    m_settingsFile.save(m_iniPath, m_appearance, m_captionList, m_fileInterface, m_events);
+    m_settingsFile.save(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface, m_events);
 }
 
 void KirunController::putOnAir(int position) {
-    if (sendToStrip(position)) m_events.listChanged();
-}
-
-bool KirunController::sendToStrip(int position) {
-    if (!m_captionList.contains(position) || !m_captionWin) return false;
-    const std::wstring line = fw::WithoutLineBreaks(m_captionList.at(position).m_text);
-    m_captionWin->addKirun(position, line.c_str(), m_captionList.at(position).m_minutes, this);
-    m_captionList.setStateAt(position, 1);
-    return true;
+    if (m_stripsMade && m_show.putOnAir(position)) m_events.listChanged();
 }
 
 bool KirunController::takeOffAir(int position) {
-    if (!m_captionList.contains(position) || !m_captionWin || !m_captionWin->removeKirun(position))
-        return false;
-    m_captionList.setStateAt(position, 0);
+    if (!m_show.takeOffAir(position)) return false;
     m_events.listChanged();
     return true;
 }
 
 void KirunController::showStrip(bool shown) {
-    // SW_SHOWNA: the operator's window keeps the focus.
-    if (m_captionWin) m_captionWin->showStrip(shown);
+    // Shown without activation: the operator's window keeps the focus.
+    m_strips.showStrips(shown);
+    m_show.setStripShown(m_strips.stripsShown());
 }
 
 void KirunController::addItem(const CKirunData& item) {
-    m_captionList.append(item);
+    m_show.addItem(item);
     m_events.listChanged();
     saveSettings();
 }
 
 void KirunController::changeItem(int position, const CKirunData& edited) {
-    if (!m_captionList.contains(position)) return;
-    // The caption may have ended or gone on air while the item was edited: keep its state now.
-    CKirunData item = edited;
-    item.m_state = m_captionList.at(position).m_state;
-    m_captionList.replaceAt(position, item);
+    if (!m_show.changeItem(position, edited)) return;
     m_events.listChanged();
     saveSettings();
 }
 
 void KirunController::deleteItem(int position) {
-    if (!m_captionList.contains(position)) return;
-    if (m_captionWin) {
-        m_captionWin->removeKirun(position);
-        m_captionWin->shiftIndicesAfter(position);
-    }
-    m_captionList.eraseAt(position);
+    if (!m_show.deleteItem(position)) return;
     m_events.listChanged();
     saveSettings();
 }
@@ -158,58 +128,40 @@ void KirunController::setWindowSize(int width, int height) {
 }
 
 void KirunController::applyAppearance() {
-    if (!m_captionWin) return;
+    if (!m_stripsMade) return;
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
-    m_captionFont.reset(CreateFontIndirectA(&m_appearance.logFont));
-    m_captionWin->setLook(stripLookFor(m_appearance, m_captionFont.get()));
+    m_strips.applyAppearance(m_appearance);
+    m_show.setStripShown(m_strips.stripsShown());
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
     const bool pathChanged = settings.filePath != m_fileInterface.filePath;
-    const bool watchMoved = settings.fileExec != m_fileInterface.fileExec || pathChanged;
-    if (watchMoved) {
-        m_fileWatch.lastFileDataValid = 0;  // the next check takes a new baseline
-        ++m_fileLookTicket;                 // and a look still under way counts for nothing
-    }
-    // The file's caption has no row to take it off air: switching the interface off or
-    // watching another file does it here.
-    if (m_captionWin && (settings.fileExec == 0 || pathChanged) && m_captionWin->removeKirun(kFileCaptionIndex))
+    // The file's caption goes with the file: switching the interface off or watching another
+    // file takes it off air.
+    if ((settings.fileExec == 0 || pathChanged) && m_show.takeOffAir(caption_ids::kFile))
         m_events.fileCaptionChanged(nullptr);
     m_fileInterface = settings;
-    if (watchMoved) watchFileFolder();
+    m_watchedFile.setFile(settings.fileExec, settings.filePath);
     saveSettings();
 }
 
-bool KirunController::watchedFileHoldsText() const {
-    if (!isWatchablePath(m_fileInterface.filePath)) return false;
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(m_fileInterface.filePath.c_str(), GetFileExInfoStandard, &data)) return false;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
-    return data.nFileSizeHigh != 0 || data.nFileSizeLow != 0;
-}
-
-void KirunController::showWatchedFileNow() {
-    if (m_fileInterface.fileExec == 0) return;
-    // A baseline of zeroes: the file as it is counts as a new version.
-    m_fileWatch = TextFileWatch();
-    m_fileWatch.lastFileDataValid = 1;
-    ++m_fileLookTicket;
-    checkTextFile();
+void KirunController::showFileText(const std::wstring& text) {
+    if (!m_stripsMade) return;
+    m_show.showFileCaption(text, m_fileInterface.fileMinute);
+    m_events.fileCaptionChanged(&text);
 }
 
 CommandResult KirunController::runCommand(const CaptionCommand& command) {
     const int position = command.number - 1;
+    const CaptionList& captions = m_show.captionList();
     switch (command.kind) {
     case CaptionCommand::kShowItem:
-        if (!m_captionList.contains(position)) return CommandResult::kNoSuchItem;
-        if (sendToStrip(position)) m_events.rowChanged(position);
+        if (!captions.contains(position)) return CommandResult::kNoSuchItem;
+        if (m_stripsMade && m_show.putOnAir(position)) m_events.rowChanged(position);
         break;
     case CaptionCommand::kHideItem:
-        if (!m_captionList.contains(position)) return CommandResult::kNoSuchItem;
-        if (m_captionWin && m_captionWin->removeKirun(position)) {
-            m_captionList.setStateAt(position, 0);
-            m_events.rowChanged(position);
-        }
+        if (!captions.contains(position)) return CommandResult::kNoSuchItem;
+        if (m_show.takeOffAir(position)) m_events.rowChanged(position);
         break;
     case CaptionCommand::kClearAll:
         takeEverythingOffAir();
@@ -218,8 +170,7 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         clearNow();
         break;
     case CaptionCommand::kShowText:
-        if (m_captionWin)
-            m_captionWin->addKirun(kFreeTextIndex, fw::WithoutLineBreaks(command.text).c_str(), command.minutes, this);
+        if (m_stripsMade) m_show.showFreeText(fw::WithoutLineBreaks(command.text), command.minutes);
         break;
     case CaptionCommand::kShowStrip:
         showStrip(command.number != 0);
@@ -227,81 +178,58 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     case CaptionCommand::kCutIn:
         cutIn(command.text, command.minutes);
         break;
+    case CaptionCommand::kEndCutIn:
+        endCutIn();
+        break;
+    default:
+        return CommandResult::kRefused;
     }
     return CommandResult::kDone;
 }
 
 void KirunController::takeEverythingOffAir() {
-    if (!m_captionWin) return;
-    for (int position = 0; position < m_captionList.count(); ++position) {
-        if (!m_captionList.at(position).m_state) continue;
-        m_captionWin->removeKirun(position);
-        m_captionList.setStateAt(position, 0);
-        m_events.rowChanged(position);
-    }
-    if (m_captionWin->removeKirun(kFileCaptionIndex)) m_events.fileCaptionChanged(nullptr);
-    m_captionWin->removeKirun(kFreeTextIndex);
-    m_captionWin->removeKirun(kCutInIndex);
+    const bool fileOnAir = m_show.lane().schedule().find(caption_ids::kFile) != nullptr;
+    for (int position : m_show.takeEverythingOffAir()) m_events.rowChanged(position);
+    if (fileOnAir) m_events.fileCaptionChanged(nullptr);
 }
 
 void KirunController::clearNow() {
-    if (!m_captionWin) return;
     takeEverythingOffAir();
     // Rolling has ended, as after the last caption had scrolled out.
-    if (m_captionWin->blankNow()) onAllRollEnd();
+    if (m_show.blankNow()) onAllRollEnd();
 }
 
 void KirunController::cutIn(const std::wstring& text, int minutes) {
     const std::wstring line = fw::WithoutLineBreaks(text);
-    if (!m_captionWin || line.empty()) return;
-    m_captionWin->cutInKirun(line.c_str(), minutes, this, m_appearance.cutInAfterCurrent == 1);
+    if (!m_stripsMade || line.empty()) return;
+    m_show.cutIn(line, minutes, m_appearance.cutInAfterCurrent == 1);
 }
 
 bool KirunController::cutInItem(int position) {
-    if (!m_captionList.contains(position)) return false;
-    const CKirunData& item = m_captionList.at(position);
+    const CaptionList& captions = m_show.captionList();
+    if (!captions.contains(position)) return false;
+    const CKirunData& item = captions.at(position);
     cutIn(item.m_text, item.m_minutes);
-    return m_captionWin != nullptr;
+    return m_stripsMade;
 }
 
-bool KirunController::endCutIn() { return m_captionWin && m_captionWin->removeKirun(kCutInIndex); }
+bool KirunController::endCutIn() { return m_show.takeOffAir(caption_ids::kCutIn); }
 
-bool KirunController::cutInOnAir() const {
-    return m_captionWin && m_captionWin->runList().find(kCutInIndex) != nullptr;
-}
-
-int KirunController::tenthsLeft(int index) const {
-    const RunItem* item = m_captionWin ? m_captionWin->runList().find(index) : nullptr;
-    return item ? item->remaining : -1;
-}
-
-std::vector<std::pair<int, int>> KirunController::timesLeft() const {
-    std::vector<std::pair<int, int>> times;
-    if (!m_captionWin) return times;
-    const RunList& run = m_captionWin->runList();
-    times.reserve(static_cast<size_t>(run.count()));
-    for (int position = 0; position < run.count(); ++position)
-        times.emplace_back(run.at(position).index, run.at(position).remaining);
-    return times;
-}
+bool KirunController::cutInOnAir() const { return m_show.lane().schedule().find(caption_ids::kCutIn) != nullptr; }
 
 bool KirunController::fileCaptionOnAir(std::wstring& text) const {
-    const RunItem* item = m_captionWin ? m_captionWin->runList().find(kFileCaptionIndex) : nullptr;
-    if (!item) return false;
-    text = item->text;
-    return true;
+    return m_show.captionOnAir(caption_ids::kFile, text);
 }
 
 bool KirunController::takeFileCaptionOffAir() {
-    if (!m_captionWin || !m_captionWin->removeKirun(kFileCaptionIndex)) return false;
+    if (!m_show.takeOffAir(caption_ids::kFile)) return false;
     m_events.fileCaptionChanged(nullptr);
     return true;
 }
 
 void KirunController::onKirunEnd(int index) {
-    if (index == kFileCaptionIndex) m_events.fileCaptionChanged(nullptr);  // still listed until this returns
-    if (!m_captionList.contains(index)) return;  // the text-file caption among others
-    m_captionList.setStateAt(index, 0);
+    if (index == kFileIndex) m_events.fileCaptionChanged(nullptr);
+    if (!m_show.captionList().contains(index)) return;  // the text-file caption among others
     // Only the row's state changes: many captions may end in one tick, and showing the whole
     // list again for each would cost the number of rows again per caption.
     m_events.rowChanged(index);
@@ -313,43 +241,8 @@ void KirunController::onAllRollEnd() {
     if (m_autoExit == 1) closeProgram();
 }
 
-void KirunController::onKirunWinGone() {
-    m_captionWin = nullptr;
-}
-
 void KirunController::closeProgram() {
     m_events.closeRequested();
     std::printf("●●CLOSE\n");
     std::fflush(stdout);
-}
-
-TextFileLook KirunController::nextFileLook() const {
-    TextFileLook look;
-    look.fileExec = m_fileInterface.fileExec;
-    look.filePath = m_fileInterface.filePath;
-    look.watch = m_fileWatch;
-    look.ticket = m_fileLookTicket;
-    return look;
-}
-
-void KirunController::watchFileFolder() {
-    // Only a file that is watched at all gets a notification (and starts the worker).
-    if (m_fileInterface.fileExec != 0 || m_fileReader.workerStarted()) m_fileReader.watch(nextFileLook());
-}
-
-void KirunController::checkTextFile() {
-    takeFileLook();  // in case its message was lost
-    if (m_fileInterface.fileExec == 0) return;
-    m_fileReader.start(nextFileLook());  // refused while a look is under way: this tick is skipped
-}
-
-void KirunController::takeFileLook() {
-    TextFileLook look;
-    if (!m_fileReader.take(look)) return;
-    if (look.ticket != m_fileLookTicket) return;  // taken for a file or switch since changed
-    m_fileWatch = look.watch;
-    if (look.shown && m_captionWin) {
-        m_captionWin->addKirun(kFileCaptionIndex, look.text.c_str(), m_fileInterface.fileMinute, this);
-        m_events.fileCaptionChanged(&look.text);
-    }
 }

@@ -12,7 +12,7 @@
 
 #include "KirunnerProcess.h"
 #include "TempDir.h"
-#include "app/CommandPayload.h"
+#include "surfaces/CommandPayload.h"
 #include "framework/FolderIdentity.h"
 #include "framework/WideText.h"
 #include "framework/Mbcs.h"

@@ -13,7 +13,7 @@
 #include "PageParent.h"
 #include "TempDir.h"
 #include "ScriptTexts.h"
-#include "app/CommandChannel.h"
+#include "surfaces/CommandChannel.h"
 #include "display/KirunWin.h"
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ScriptTexts.h"
-#include "app/CommandPayload.h"
+#include "surfaces/CommandPayload.h"
 #include "framework/Mbcs.h"
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"

@@ -1,26 +1,23 @@
 // Winsock 2 before anything that brings in windows.h, which would declare the older Winsock.
 #include <winsock2.h>
 
-#include "app/OscReceiver.h"
+#include "surfaces/OscReceiver.h"
 
 #include <process.h>
 
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
-#include <deque>
 #include <utility>
 #include <vector>
 
 #include "framework/Lock.h"
 #include "model/OscMessage.h"
 #include "model/OscSenders.h"
-#include "panel/KirunController.h"
+#include "surfaces/CommandFunnel.h"
 
 namespace {
 using fw::Lock;
-const char kWindowClass[] = "KirunnerOscReceiver";
-const UINT kCommandsMessage = WM_APP + 1;  // the worker queued commands
 const DWORD kStopWaitMs = 3000;
 
 // One diagnostic line on standard output (the debug console), written out at once.
@@ -87,14 +84,21 @@ std::string dotted(std::uint32_t address) {
 struct OscReceiver::Shared {
     LONG references = 2;  // the receiver and the worker
     CRITICAL_SECTION lock;
+    fw::KernelHandle quitEvent;  // set to end the worker's pause between tries
+    std::uint32_t address = 0;
+    int port = 0;
     SOCKET socket = INVALID_SOCKET;
     OscSenders senders;
-    HWND target = nullptr;
+    CommandFunnel* funnel = nullptr;  // null once stopped
     bool quit = false;
-    bool posted = false;  // a message for the queue is on its way
-    std::deque<CaptionCommand> queue;
+    std::atomic<State> state{State::Retrying};
     Drops drops;
     ULONGLONG lastReport = 0;
+
+    // Opens the socket, trying again every kRetryMs until it can or the receiver stops; false
+    // when it stopped.
+    bool listen();
+    void takePacket(const char* packet, int bytes, int error, const sockaddr_in& from, int fromBytes);
 };
 
 OscReceiver::~OscReceiver() { stop(); }
@@ -105,8 +109,10 @@ void OscReceiver::release(Shared* shared) {
     delete shared;
 }
 
-bool OscReceiver::start(const OscSettings& settings, KirunController* controller) {
-    if (settings.port == 0 || m_shared) return false;
+OscReceiver::State OscReceiver::state() const { return m_shared ? m_shared->state.load() : State::Off; }
+
+bool OscReceiver::start(const OscSettings& settings, CommandFunnel* funnel) {
+    if (settings.port == 0 || m_shared || !funnel) return false;
     std::uint32_t address = 0;
     if (settings.port < 0 || settings.port > 65535) {
         say("OSC: OSCPORT %d is outside 1-65535, no OSC receiver", settings.port);
@@ -118,30 +124,24 @@ bool OscReceiver::start(const OscSettings& settings, KirunController* controller
     }
     OscSenders senders = parseOscSenders(settings.allowed);
     for (const std::string& entry : senders.rejected) say("OSC: OSCALLOW entry ignored: %s", entry.c_str());
+    m_endpoint = dotted(address) + ":" + std::to_string(settings.port);
 
     WSADATA data;
     m_winsock = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    const SOCKET listener = m_winsock ? openSocket(address, settings.port) : INVALID_SOCKET;
-    const int error = m_winsock ? WSAGetLastError() : -1;
-    const RECT none{0, 0, 0, 0};
-    if (listener == INVALID_SOCKET || !RegisterNamedClass(kWindowClass) ||
-        !CreateEx(0, kWindowClass, "", 0, none, HWND_MESSAGE, 0)) {
-        say("OSC: cannot listen on %s port %d (error %d), no OSC receiver", dotted(address).c_str(), settings.port,
-            error);
-        if (listener != INVALID_SOCKET) closesocket(listener);
-        stop();
+    if (!m_winsock) {
+        say("OSC: cannot listen on %s port %d (error %d), no OSC receiver", dotted(address).c_str(), settings.port, -1);
         return false;
     }
-
     Shared* shared = new Shared;
     InitializeCriticalSection(&shared->lock);
-    shared->socket = listener;
+    shared->quitEvent.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    shared->address = address;
+    shared->port = settings.port;
     shared->senders = std::move(senders);
-    shared->target = m_hWnd;
-    const uintptr_t thread = _beginthreadex(nullptr, 0, work, shared, 0, nullptr);
+    shared->funnel = funnel;
+    const uintptr_t thread = shared->quitEvent ? _beginthreadex(nullptr, 0, work, shared, 0, nullptr) : 0;
     if (!thread) {
         say("OSC: no thread for the OSC receiver");
-        closesocket(listener);
         shared->references = 1;
         release(shared);
         stop();
@@ -149,8 +149,6 @@ bool OscReceiver::start(const OscSettings& settings, KirunController* controller
     }
     m_shared = shared;
     m_thread.reset(reinterpret_cast<HANDLE>(thread));
-    m_controller = controller;
-    say("OSC: listening on %s port %d", dotted(address).c_str(), settings.port);
     return true;
 }
 
@@ -159,30 +157,54 @@ void OscReceiver::stop() {
         {
             Lock lock(m_shared->lock);
             m_shared->quit = true;
-            closesocket(m_shared->socket);  // ends the worker's wait
+            m_shared->funnel = nullptr;
+            if (m_shared->socket != INVALID_SOCKET) closesocket(m_shared->socket);  // ends the worker's wait
             m_shared->socket = INVALID_SOCKET;
         }
+        SetEvent(m_shared->quitEvent.get());
         WaitForSingleObject(m_thread.get(), kStopWaitMs);
         m_thread.reset();
         release(m_shared);
         m_shared = nullptr;
     }
-    if (m_hWnd) DestroyWindow();
     if (m_winsock) WSACleanup();
     m_winsock = false;
-    m_controller = nullptr;
 }
 
-// Counts the packet's drop, or queues its command. Called with the lock held.
-void OscReceiver::takePacket(Shared& shared, const char* packet, int bytes, int error, const sockaddr_in& from,
-                             int fromBytes) {
-    Drops& drops = shared.drops;
+bool OscReceiver::Shared::listen() {
+    bool told = false;
+    for (;;) {
+        const SOCKET listener = openSocket(address, port);
+        const int error = WSAGetLastError();
+        {
+            Lock held(lock);
+            if (quit) {
+                if (listener != INVALID_SOCKET) closesocket(listener);
+                return false;
+            }
+            if (listener != INVALID_SOCKET) {
+                socket = listener;
+                state.store(State::Listening);
+                break;
+            }
+        }
+        if (!told) say("OSC: cannot listen on %s port %d (error %d), trying again every 5 s", dotted(address).c_str(), port, error);
+        told = true;
+        if (WaitForSingleObject(quitEvent.get(), kRetryMs) != WAIT_TIMEOUT) return false;
+    }
+    say("OSC: listening on %s port %d", dotted(address).c_str(), port);
+    return true;
+}
+
+// Counts the packet's drop, or hands its command to the funnel. Called with the lock held.
+void OscReceiver::Shared::takePacket(const char* packet, int bytes, int error, const sockaddr_in& from,
+                                     int fromBytes) {
     if (bytes < 0) {
         // A datagram longer than the largest packet taken arrives cut and is reported so.
         if (error == WSAEMSGSIZE) ++drops.malformed;
         return;
     }
-    if (fromBytes != sizeof from || !shared.senders.allows(ntohl(from.sin_addr.s_addr))) {
+    if (fromBytes != sizeof from || !senders.allows(ntohl(from.sin_addr.s_addr))) {
         ++drops.notAllowed;
         return;
     }
@@ -190,66 +212,53 @@ void OscReceiver::takePacket(Shared& shared, const char* packet, int bytes, int 
     const OscParse parse = parseOscMessage(packet, static_cast<std::size_t>(bytes), command);
     if (parse == OscParse::kMalformed) {
         ++drops.malformed;
-    } else if (parse == OscParse::kUnknownAddress) {
-        ++drops.unknownAddress;
-    } else if (shared.queue.size() >= kMaxQueued) {
-        ++drops.queueFull;
-    } else {
-        shared.queue.push_back(std::move(command));
-        if (!shared.posted) shared.posted = PostMessageA(shared.target, kCommandsMessage, 0, 0) != FALSE;
+        return;
     }
+    if (parse == OscParse::kUnknownAddress) {
+        ++drops.unknownAddress;
+        return;
+    }
+    // The result comes back on the program's thread, while this receiver is still there: the
+    // funnel is closed before the receiver goes.
+    Shared* self = this;
+    const bool taken = funnel && funnel->post(command, [self](CommandResult result) {
+        if (result != CommandResult::kNoSuchItem) return;
+        Lock held(self->lock);
+        ++self->drops.noSuchItem;
+    });
+    if (!taken) ++drops.queueFull;
 }
 
 unsigned __stdcall OscReceiver::work(void* parameter) {
     Shared* shared = static_cast<Shared*>(parameter);
     std::vector<char> packet(kMaxOscPacketBytes);
-    SOCKET listener = shared->socket;
-    for (;;) {
-        sockaddr_in from{};
-        int fromBytes = sizeof from;
-        const int bytes = recvfrom(listener, packet.data(), static_cast<int>(packet.size()), 0,
-                                   reinterpret_cast<sockaddr*>(&from), &fromBytes);
-        const int error = bytes < 0 ? WSAGetLastError() : 0;
-        Drops due;
-        {
-            Lock lock(shared->lock);
-            if (shared->quit) break;
-            takePacket(*shared, packet.data(), bytes, error, from, fromBytes);
-            const ULONGLONG now = GetTickCount64();
-            Drops& drops = shared->drops;
-            if ((drops.packets() > 0 || drops.commands() > 0) && now - shared->lastReport >= kReportPeriodMs) {
-                due = drops;
-                drops = Drops();
-                shared->lastReport = now;
+    if (shared->listen()) {
+        SOCKET listener = shared->socket;
+        for (;;) {
+            sockaddr_in from{};
+            int fromBytes = sizeof from;
+            const int bytes = recvfrom(listener, packet.data(), static_cast<int>(packet.size()), 0,
+                                       reinterpret_cast<sockaddr*>(&from), &fromBytes);
+            const int error = bytes < 0 ? WSAGetLastError() : 0;
+            Drops due;
+            {
+                Lock lock(shared->lock);
+                if (shared->quit) break;
+                shared->takePacket(packet.data(), bytes, error, from, fromBytes);
+                const ULONGLONG now = GetTickCount64();
+                Drops& drops = shared->drops;
+                if ((drops.packets() > 0 || drops.commands() > 0) && now - shared->lastReport >= kReportPeriodMs) {
+                    due = drops;
+                    drops = Drops();
+                    shared->lastReport = now;
+                }
             }
+            // Printed outside the lock: a standard output nobody reads must not hold up the page.
+            printDrops(due);
+            if (bytes < 0 && error != WSAETIMEDOUT && error != WSAECONNRESET && error != WSAEMSGSIZE)
+                Sleep(10);  // a failing socket is not spun on
         }
-        // Printed outside the lock: a standard output nobody reads must not hold up the page.
-        printDrops(due);
-        if (bytes < 0 && error != WSAETIMEDOUT && error != WSAECONNRESET && error != WSAEMSGSIZE)
-            Sleep(10);  // a failing socket is not spun on
     }
     release(shared);
     return 0;
-}
-
-LRESULT OscReceiver::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg != kCommandsMessage) return fw::Window::HandleMessage(msg, wp, lp);
-    runQueued();
-    return 0;
-}
-
-void OscReceiver::runQueued() {
-    if (!m_shared) return;
-    std::deque<CaptionCommand> commands;
-    {
-        Lock lock(m_shared->lock);
-        commands.swap(m_shared->queue);
-        m_shared->posted = false;
-    }
-    unsigned long noSuchItem = 0;
-    for (const CaptionCommand& command : commands)
-        if (m_controller && m_controller->runCommand(command) == CommandResult::kNoSuchItem) ++noSuchItem;
-    if (noSuchItem == 0) return;
-    Lock lock(m_shared->lock);
-    m_shared->drops.noSuchItem += noSuchItem;
 }

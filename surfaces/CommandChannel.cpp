@@ -1,8 +1,8 @@
-#include "app/CommandChannel.h"
+#include "surfaces/CommandChannel.h"
 
 #include <cstdio>
 
-#include "app/CommandPayload.h"
+#include "surfaces/CommandPayload.h"
 #include "framework/FileBytes.h"
 #include "framework/FolderIdentity.h"
 #include "framework/Mbcs.h"
@@ -10,7 +10,7 @@
 #include "framework/WideText.h"
 #include "framework/UniqueHandle.h"
 #include "model/StartupState.h"
-#include "panel/KirunController.h"
+#include "show/CommandRunner.h"
 
 namespace {
 const char kReceiverClass[] = "Kirunner.CommandReceiver.1";
@@ -78,8 +78,8 @@ int handOverCommands(const std::string& channel, const std::vector<CaptionComman
     return kExitNormal;
 }
 
-bool CCommandReceiver::Create(const std::string& channel, KirunController* controller) {
-    m_controller = controller;
+bool CCommandReceiver::Create(const std::string& channel, CommandRunner* runner) {
+    m_runner = runner;
     RECT none{0, 0, 0, 0};
     const bool created = RegisterNamedClass(kReceiverClass) &&
                          CreateEx(0, kReceiverClass, receiverTitle(channel).c_str(), 0, none, HWND_MESSAGE, 0);
@@ -94,8 +94,8 @@ LRESULT CCommandReceiver::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CCommandReceiver::OnCopyData(const COPYDATASTRUCT* data) {
     CaptionCommand command;
-    if (!data || !m_controller || !remote::decodeCommand(data->dwData, data->lpData, data->cbData, command))
+    if (!data || !m_runner || !remote::decodeCommand(data->dwData, data->lpData, data->cbData, command))
         return remote::kAnswerMalformed;
-    return m_controller->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
+    return m_runner->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
                                                                 : remote::kAnswerNoSuchItem;
 }

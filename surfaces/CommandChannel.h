@@ -12,7 +12,7 @@
 #include "framework/Window.h"
 #include "model/CaptionCommand.h"
 
-class KirunController;
+class CommandRunner;
 
 // The channel's name for a program folder: the folder's identity on its volume, so that every
 // path to the folder names one channel. When the file system gives none, "PATH-" and a hash
@@ -35,11 +35,11 @@ int handOverCommands(const std::string& channel, const std::vector<CaptionComman
 bool enterStartGate(const std::string& channel);
 void leaveStartGate();
 
-// The holder's end: carries out what arrives through the program's controller. Creating it leaves the start
+// The holder's end: carries out what arrives through the program's command runner. Creating it leaves the start
 // gate, whether it succeeds or not.
 class CCommandReceiver : public fw::Window {
 public:
-    bool Create(const std::string& channel, KirunController* controller);
+    bool Create(const std::string& channel, CommandRunner* runner);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -47,5 +47,5 @@ protected:
 private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
 
-    KirunController* m_controller = nullptr;  // not owned
+    CommandRunner* m_runner = nullptr;  // not owned
 };

@@ -1,4 +1,4 @@
-#include "display/ScrollEngine.h"
+#include "display/StripPicture.h"
 
 #include <algorithm>
 
@@ -13,8 +13,6 @@
 namespace {
 const wchar_t kBlankCaption[] = L"  ";
 const wchar_t kFullWidthSpace[] = L"\x3000";
-// Extra pixels scrolled after the last caption, beyond its width and the strip's.
-constexpr int kDrainMargin = 50;
 
 void fillColor(HDC dc, COLORREF color, int x, int y, int width, int height) {
     fw::Brush brush(CreateSolidBrush(color));
@@ -23,139 +21,57 @@ void fillColor(HDC dc, COLORREF color, int x, int y, int width, int height) {
 }
 }  // namespace
 
-void ScrollEngine::setLook(const StripLook& look, HFONT font) {
+void StripPicture::setLook(const StripLook& look, HFONT font) {
     m_look = look;
     m_font = font;
     m_mode = look.mode();
     m_bandAlpha = bandAlphaFor(look.m_bandOpacity);
 }
 
-int ScrollEngine::stepWidth() const {
+int StripPicture::stepWidth() const {
     return effectiveScrollStep(m_look.m_deltaX);
 }
 
-void ScrollEngine::layout(int width, int height) {
+void StripPicture::layout(int width, int height) {
     m_scrollX = 0;
-    m_next = 0;
     m_followsCaption = false;  // the current caption starts again on a blank strip
     const int stripWidth = smoothPicture() && width > 0 ? width + 1 : width;
     if (m_strip.create(stripWidth, height)) fillGround(m_strip, 0, 0, stripWidth, height);
     if (!smoothPicture() || !m_frame.create(width, height)) m_frame.reset();
     renderCaption();
-    // A caption draining out starts again at the right edge: it needs the whole way out anew.
-    if (m_rolling && m_runList.empty() && !m_currentText.empty()) resetDrain();
 }
 
-void ScrollEngine::add(int index, const std::wstring& text, int minutes, CKirunListener* listener) {
-    m_rolling = true;
-    m_runList.add(index, text, minutes, listener);
-    if (m_currentText.empty()) {
-        // Nothing is being shown: this caption enters at the right edge from the next tick on.
-        m_currentIndex = index;
-        m_currentText = text;
-        m_scrollX = 0;
-        m_followsCaption = false;
-        renderCaption();
-    }
-    // Should the list empty again before the next tick, the caption that entered still has to
-    // leave the strip before rolling stops.
-    resetDrain();
-}
-
-void ScrollEngine::cutIn(const std::wstring& text, int minutes, CKirunListener* listener, bool afterCurrent) {
-    const bool showing = !m_currentText.empty();
-    add(kCutInIndex, text, minutes, listener);
-    if (!showing || afterCurrent) return;
-    const int interrupted = m_runList.positionOf(m_currentIndex);
-    if (m_currentIndex != kCutInIndex && interrupted >= 0) m_next = interrupted;
-    showFromStart(kCutInIndex, text);
-}
-
-void ScrollEngine::showFromStart(int index, const std::wstring& text) {
-    m_currentIndex = index;
+int StripPicture::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
     m_currentText = text;
     m_scrollX = 0;
-    m_followsCaption = false;
-    if (m_strip) fillGround(m_strip, 0, 0, m_strip.width(), m_strip.height());
+    m_followsCaption = followsCaption && !text.empty();
+    if (fromBlank && m_strip) fillGround(m_strip, 0, 0, m_strip.width(), m_strip.height());
     renderCaption();
-    resetDrain();
+    return m_captionSize.cx;
 }
 
-bool ScrollEngine::remove(int index) {
-    // The caption being shown finishes its pass; an emptied list drains on the ticks.
-    return m_runList.remove(index, m_next);
-}
-
-void ScrollEngine::follow(const ScrollEngine& leader) {
-    m_runList = RunList();
-    for (int i = 0; i < leader.m_runList.count(); ++i) {
-        const RunItem& item = leader.m_runList.at(i);
-        m_runList.add(item.index, item.text, item.minutes, nullptr);
-    }
-    showFromStart(leader.m_currentIndex, leader.m_currentText);
-    m_followsCaption = leader.m_followsCaption;
-    if (m_followsCaption) renderCaption();  // with the separator the leader drew
-    m_scrollX = leader.m_scrollX;
-    m_next = leader.m_next;
-    m_rolling = leader.m_rolling;
-    m_drain = leader.m_drain;
-}
-
-bool ScrollEngine::blank() {
-    if (!m_runList.empty()) return false;
-    showFromStart(-1, std::wstring());
-    m_next = 0;
-    m_rolling = false;
-    return true;
-}
-
-void ScrollEngine::shiftIndicesAfter(int position) {
-    m_runList.shiftIndicesAfter(position);
-}
-
-void ScrollEngine::countDown() {
-    m_runList.countDown(m_next);
-}
-
-ScrollEngine::Tick ScrollEngine::tick() {
-    if (!m_rolling) return Tick::kIdle;
-    scrollStep(stepWidth());
-    return afterMove(stepWidth());
-}
-
-ScrollEngine::Tick ScrollEngine::advance(int pixels) {
-    if (!m_rolling) return Tick::kIdle;
-    for (int left = pixels; left > 0;) {
-        const int step = std::min(left, std::max(1, static_cast<int>(m_captionSize.cx) + 1 - m_scrollX));
-        scrollStep(step);
+void StripPicture::showEntered(int columns) {
+    columns = std::min(std::max(columns, 0), static_cast<int>(m_captionSize.cx));
+    if (!m_strip) return;
+    fillGround(m_strip, 0, 0, m_strip.width(), m_strip.height());
+    // Scrolled in a piece at a time, as the other strips did, without drawing the pieces in
+    // between: only the last strip-width of columns stays in sight.
+    const int hidden = std::max(0, columns - m_strip.width());
+    m_scrollX = hidden;
+    for (int left = columns - hidden; left > 0;) {
+        const int step = std::min(left, kPieceMargin);
+        scroll(step);
         left -= step;
     }
-    return afterMove(std::max(pixels, 0));
 }
 
-OffscreenPicture& ScrollEngine::framePicture(int fraction) {
+OffscreenPicture& StripPicture::framePicture(int fraction) {
     if (!smoothPicture() || !m_frame) return m_strip;
     blendNeighbourColumns(m_strip, fraction, SmoothMotion::kFractionSteps, m_frame);
     return m_frame;
 }
 
-ScrollEngine::Tick ScrollEngine::afterMove(int pixels) {
-    if (!m_runList.empty()) {
-        resetDrain();
-        return Tick::kMoved;
-    }
-    m_drain -= pixels;
-    if (m_drain >= 0) return Tick::kMoved;
-    m_drain = m_strip.width();
-    m_rolling = false;
-    return Tick::kEnded;
-}
-
-void ScrollEngine::resetDrain() {
-    m_drain = m_lastWidth + m_strip.width() + kDrainMargin;
-}
-
-void ScrollEngine::renderCaption() {
+void StripPicture::renderCaption() {
     std::wstring text = m_currentText.empty() ? kBlankCaption : m_currentText;
     if (m_followsCaption && !m_currentText.empty()) text = fw::WideFromCodePage932(m_look.m_separator) + text;
     // The memory DC is compatible with the screen, so the text measures as it would on the
@@ -176,7 +92,7 @@ void ScrollEngine::renderCaption() {
     drawPiece(0);
 }
 
-int ScrollEngine::trailingGap() {
+int StripPicture::trailingGap() {
     // The step + 1 columns right of the text; in the smooth look at least a full-width space
     // unless a separator keeps the captions apart, so that two of them never read as one.
     const int gap = stepWidth() + 1;
@@ -184,7 +100,7 @@ int ScrollEngine::trailingGap() {
     return std::max<int>(gap, measureCaptionText(m_caption.dc(), m_font, kFullWidthSpace).cx);
 }
 
-void ScrollEngine::drawPiece(int x) {
+void StripPicture::drawPiece(int x) {
     m_pieceX = x;
     if (smoothPicture()) {
         const SmoothCaptionStyle style{m_look.m_textColor, m_look.m_shadowColor, m_look.m_outline, m_edge,
@@ -201,7 +117,8 @@ void ScrollEngine::drawPiece(int x) {
     if (translucent()) makeBandTranslucent(m_caption, m_look.m_bandColor, m_bandAlpha);
 }
 
-void ScrollEngine::scrollStep(int step) {
+void StripPicture::scroll(int step) {
+    if (step <= 0) return;
     const ScrollSlice slice = computeSlice(m_strip.width(), m_captionSize.cx, m_scrollX, step);
     if (m_strip) {
         // Both pictures stay selected into their own memory DCs: a tick is two block copies.
@@ -227,25 +144,13 @@ void ScrollEngine::scrollStep(int step) {
     }
 
     m_scrollX += step;
-    if (m_scrollX > m_captionSize.cx) {
-        m_scrollX = 0;
-        m_followsCaption = !m_currentText.empty();
-        selectNextCaption();
-        renderCaption();
-    }
 }
 
-void ScrollEngine::selectNextCaption() {
-    const RunItem* item = m_runList.selectNext(m_next);
-    m_currentIndex = item ? item->index : -1;
-    m_currentText = item ? item->text : std::wstring();
-}
-
-DWORD ScrollEngine::smoothGround() const {
+DWORD StripPicture::smoothGround() const {
     return m_look.m_bandOn ? premultipliedPixel(m_look.m_bandColor, m_bandAlpha) : 0;
 }
 
-void ScrollEngine::fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const {
+void StripPicture::fillGround(OffscreenPicture& picture, int x, int y, int width, int height) const {
     if (smoothPicture()) {
         fillPixels(picture, x, y, width, height, smoothGround());
         return;

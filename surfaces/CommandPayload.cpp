@@ -1,4 +1,4 @@
-#include "app/CommandPayload.h"
+#include "surfaces/CommandPayload.h"
 
 #include <cstring>
 #include <string>

@@ -1,0 +1,67 @@
+#pragma once
+// The one place where the program is put together: it makes the program's queue, the strips,
+// the show, the watched file, the controller and the command surfaces, wires them to each other
+// and stops them in the right order. The main window and its page only show what it holds.
+#include <string>
+
+#include "display/StripSet.h"
+#include "framework/UiQueue.h"
+#include "model/StartupState.h"
+#include "panel/ControllerEvents.h"
+#include "panel/KirunController.h"
+#include "show/Show.h"
+#include "show/StripPort.h"
+#include "sources/WatchedFile.h"
+#include "surfaces/CommandChannel.h"
+#include "surfaces/CommandFunnel.h"
+#include "surfaces/OscReceiver.h"
+
+class AppHost : private MonotonicClock {
+public:
+    explicit AppHost(const StartOptions& start = StartOptions());
+    ~AppHost();
+    AppHost(const AppHost&) = delete;
+    AppHost& operator=(const AppHost&) = delete;
+
+    // The page whose window shows the controller's reports; null: message boxes of their own.
+    void attachPage(ControllerEvents* page) { m_pageEvents.attach(page); }
+    // Takes commands from other Kirunner processes on `commandChannel` (none when empty) and,
+    // unless this is a batch run, from OSC as the settings say.
+    void startSurfaces(const std::string& commandChannel);
+    // Stops the surfaces, the strips and the watched file; nothing more reaches the show.
+    void stop();
+
+    KirunController& controller() { return m_controller; }
+    Show& show() { return m_show; }
+    StripSet& strips() { return m_strips; }
+    fw::UiQueue& queue() { return m_queue; }
+    CommandFunnel& funnel() { return m_funnel; }
+    OscReceiver& osc() { return m_osc; }
+
+private:
+    // Forwards the controller's reports to the page once it is there.
+    class PageEvents : public ControllerEvents {
+    public:
+        void attach(ControllerEvents* page) { m_page = page; }
+        void rowChanged(int position) override;
+        void listChanged() override;
+        void fileCaptionChanged(const std::wstring* text) override;
+        void closeRequested() override;
+        int showMessage(const char* text, UINT type) override;
+
+    private:
+        ControllerEvents* m_page = nullptr;
+    };
+
+    long long nowMs() const override;
+
+    fw::UiQueue m_queue;
+    StripSet m_strips;
+    Show m_show;
+    WatchedFile m_watchedFile;
+    PageEvents m_pageEvents;
+    KirunController m_controller;
+    CommandFunnel m_funnel;
+    CCommandReceiver m_commandReceiver;
+    OscReceiver m_osc;
+};

@@ -1,0 +1,258 @@
+#include "display/StripSet.h"
+
+#include <algorithm>
+
+#include "display/MonitorList.h"
+
+namespace {
+// The kind of the frame task in the program's queue: a frame asked for again replaces one that
+// still waits.
+constexpr int kFrameTask = 1;
+}  // namespace
+
+StripSet::StripSet(fw::UiQueue* queue) : m_queue(queue) {}
+
+StripSet::~StripSet() { stop(); }
+
+bool StripSet::start(const StripLook& look) {
+    m_look = look;
+    m_shown = true;
+    followMonitors();
+    runClock();
+    return first() != nullptr;
+}
+
+void StripSet::stop() {
+    stopFrames();
+    m_motion.stop();
+    m_views.clear();  // each window is destroyed with its object
+}
+
+StripLook StripSet::lookFor(const std::string& monitor) const {
+    StripLook look = m_look;
+    // The first strip of every monitor lies on the primary one.
+    if (monitor.empty() && look.m_monitor == kEveryMonitor) look.m_monitor.clear();
+    if (!monitor.empty()) look.m_monitor = monitor;
+    return look;
+}
+
+std::unique_ptr<CKirunWin> StripSet::makeStrip(const std::string& monitor) {
+    StripOwner* owner = this;
+    auto window = std::make_unique<CKirunWin>(owner);
+    if (!window->Hwnd()) return nullptr;
+    window->setLook(lookFor(monitor));
+    window->start();
+    if (!m_shown) window->showStrip(false);
+    return window;
+}
+
+void StripSet::followMonitors() {
+    if (m_views.empty()) {
+        View view;
+        view.window = makeStrip(std::string());
+        if (!view.window) return;
+        m_views.push_back(std::move(view));
+    }
+    std::vector<std::string> wanted;
+    if (m_look.m_monitor == kEveryMonitor)
+        for (const MonitorInfo& monitor : connectedMonitors())
+            if (!monitor.m_primary) wanted.push_back(monitor.m_deviceName);
+    // Strips of monitors that are gone go; those that stay follow their monitor.
+    m_views.erase(std::remove_if(m_views.begin() + 1, m_views.end(),
+                                 [&](const View& view) {
+                                     return std::find(wanted.begin(), wanted.end(), view.monitor) == wanted.end();
+                                 }),
+                  m_views.end());
+    for (size_t i = 1; i < m_views.size(); ++i)
+        if (m_views[i].window->followScreen()) join(m_views[i]);
+    for (const std::string& name : wanted) {
+        const bool present =
+            std::any_of(m_views.begin(), m_views.end(), [&](const View& view) { return view.monitor == name; });
+        if (present) continue;
+        View view;
+        view.window = makeStrip(name);
+        if (!view.window) continue;
+        view.monitor = name;
+        join(view);
+        m_views.push_back(std::move(view));
+    }
+}
+
+void StripSet::setLook(const StripLook& look) {
+    stopFrames();
+    m_motion.stop();
+    const bool everyMonitorBefore = m_look.m_monitor == kEveryMonitor;
+    m_look = look;
+    m_shown = true;  // a new look shows strips the operator hid
+    if (everyMonitorBefore != (look.m_monitor == kEveryMonitor)) m_views.resize(std::min<size_t>(m_views.size(), 1));
+    forEachStrip([&](View& view) { view.window->setLook(lookFor(view.monitor)); });
+    followMonitors();
+    if (m_clock) m_clock->onStripsLaidOut();
+    runClock();
+}
+
+bool StripSet::startStrips(const AppearanceSettings& appearance) {
+    m_captionFont.reset(CreateFontIndirectA(&appearance.logFont));
+    return start(stripLookFor(appearance, m_captionFont.get()));
+}
+
+void StripSet::applyAppearance(const AppearanceSettings& appearance) {
+    // The strips take the new font before the one they hold now is deleted.
+    fw::Font font(CreateFontIndirectA(&appearance.logFont));
+    setLook(stripLookFor(appearance, font.get()));
+    std::swap(m_captionFont, font);
+}
+
+void StripSet::showStrips(bool shown) {
+    m_shown = shown;
+    forEachStrip([&](View& view) { view.window->showStrip(shown); });
+    runClock();
+    if (shown) present();
+}
+
+int StripSet::viewColumn(const View& view, long long laneColumn) const {
+    const long long width = view.window->picture().captionSize().cx;
+    if (&view == &m_views.front() || m_laneWidth <= 0 || width == m_laneWidth) return static_cast<int>(laneColumn);
+    return static_cast<int>(laneColumn * width / m_laneWidth);
+}
+
+int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
+    m_text = text;
+    m_follows = followsCaption;
+    m_lanePosition = 0;
+    m_laneWidth = 0;
+    bool firstStrip = true;
+    forEachStrip([&](View& view) {
+        const int width = view.window->picture().enter(text, followsCaption, fromBlank);
+        view.position = 0;
+        if (firstStrip) m_laneWidth = width;
+        firstStrip = false;
+    });
+    return m_laneWidth;
+}
+
+void StripSet::scroll(int columns) {
+    if (columns <= 0) return;
+    m_lanePosition += columns;
+    forEachStrip([&](View& view) {
+        const int target = viewColumn(view, m_lanePosition);
+        if (target > view.position) view.window->picture().scroll(target - view.position);
+        view.position = std::max(view.position, target);
+    });
+}
+
+int StripSet::drainColumns() {
+    // In lane columns: a strip at another resolution scrolls its own columns in proportion.
+    const UINT firstDpi = first() ? first()->dpi() : kBaseDpi;
+    long long most = 0;
+    forEachStrip([&](View& view) {
+        const long long own = view.window->picture().drainColumns();
+        const UINT dpi = std::max<UINT>(view.window->dpi(), 1);
+        most = std::max(most, (own * firstDpi + dpi - 1) / dpi);
+    });
+    return static_cast<int>(std::min<long long>(most, 1 << 30));
+}
+
+void StripSet::present() {
+    if (!m_shown) return;
+    forEachStrip([&](View& view) { view.window->present(m_fraction); });
+}
+
+void StripSet::setMoving(bool moving) {
+    m_moving = moving;
+    runClock();
+}
+
+void StripSet::setCounting(bool counting) {
+    m_counting = counting;
+    runClock();
+}
+
+void StripSet::raise() {
+    forEachStrip([&](View& view) { view.window->raise(); });
+}
+
+void StripSet::runClock() {
+    CKirunWin* clock = first();
+    if (!clock) return;
+    if (m_moving && m_look.m_smooth && !m_motion.running())
+        m_motion.start(performanceCounter(), performanceFrequency(), m_look.m_speedPx);
+    if (!m_moving) m_motion.stop();
+    if (framesWanted() && m_queue) {
+        clock->runTimer(CKirunWin::kScrollTimer, false);
+        startFrames();
+    } else {
+        stopFrames();
+        clock->runTimer(CKirunWin::kScrollTimer, m_moving);
+    }
+    clock->runTimer(CKirunWin::kCountDownTimer, m_counting);
+}
+
+void StripSet::startFrames() {
+    if (m_pacer.running()) return;
+    fw::UiQueue* queue = m_queue;
+    m_pacer.start([queue, this] { queue->postLatest(this, kFrameTask, [this] { onFrame(); }); },
+                  refreshRateOf(m_look.m_monitor));
+}
+
+void StripSet::stopFrames() {
+    m_pacer.stop();
+    if (m_queue) m_queue->cancel(this);
+}
+
+void StripSet::onFrame() {
+    if (!m_pacer.running() || !m_clock) return;  // asked for before the frames stopped
+    const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
+    const bool perPixelAlpha = first() && first()->perPixelAlpha();
+    // The colour-keyed picture moves by whole pixels only: a frame that moved none is not
+    // painted again (each repaint of a colour-keyed window reshapes it).
+    if (frame.pixels > 0 || (perPixelAlpha && frame.fraction != m_fraction)) {
+        m_fraction = frame.fraction;
+        m_clock->onFrame(frame.pixels);
+    }
+    // Asked again at the next refresh only now that this one is on the screen.
+    m_pacer.framePresented();
+}
+
+void StripSet::onStripTimer(CKirunWin& strip, UINT_PTR id) {
+    if (&strip != first() || !m_clock) return;
+    if (id == CKirunWin::kCountDownTimer) {
+        m_clock->onCountDownTick();
+    } else if (!m_look.m_smooth) {
+        m_clock->onScrollTick(strip.scrollStepWidth());
+    } else {
+        // The smooth look while no frames run (the strips hidden): moved on by the time elapsed.
+        const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
+        m_fraction = frame.fraction;
+        m_clock->onFrame(frame.pixels);
+    }
+}
+
+void StripSet::onStripLaidOut(CKirunWin& strip) {
+    if (&strip != first()) {
+        for (View& view : m_views)
+            if (view.window.get() == &strip) join(view);
+        return;
+    }
+    // The caption starts again at the right edge, its motion with it, at the refresh rate of the
+    // monitor the strip now lies on.
+    stopFrames();
+    m_motion.stop();
+    if (m_clock) m_clock->onStripsLaidOut();
+    runClock();
+}
+
+void StripSet::onDisplayChanged() {
+    CKirunWin* clock = first();
+    if (clock && clock->followScreen()) onStripLaidOut(*clock);
+    followMonitors();
+    present();
+}
+
+void StripSet::join(View& view) {
+    StripPicture& picture = view.window->picture();
+    picture.enter(m_text, m_follows, true);
+    view.position = viewColumn(view, m_lanePosition);
+    picture.showEntered(view.position);
+    if (m_shown) view.window->present(m_fraction);
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The strips that show one lane: one caption window, or with the look's monitor "*"
+// (kEveryMonitor) one on every connected monitor, owned together here and kept to the
+// monitors as they are plugged in and out. The first strip (on the look's monitor, or the
+// primary one) keeps the lane's clock: its timers move the lane and count it down, or in the
+// smooth look a pacing thread asks for frames at every display refresh. Every strip draws its
+// own picture at its monitor's resolution; each scales the lane's columns (the first strip's
+// pixels) to its own, so that all of them show the same point of the text.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "display/FramePacer.h"
+#include "display/KirunWin.h"
+#include "display/SmoothMotion.h"
+#include "display/StripLook.h"
+#include "display/StripOwner.h"
+#include "framework/UiQueue.h"
+#include "framework/Gdi.h"
+#include "show/StripControl.h"
+#include "show/StripPort.h"
+
+class StripSet : public StripPort, public StripControl, private StripOwner {
+public:
+    explicit StripSet(fw::UiQueue* queue = nullptr);
+    ~StripSet();
+    StripSet(const StripSet&) = delete;
+    StripSet& operator=(const StripSet&) = delete;
+
+    // The lane whose clock the strips keep (not owned).
+    void setClock(LaneClock* clock) { m_clock = clock; }
+    // Makes the strips with the look and starts them; false when no window could be made.
+    bool start(const StripLook& look);
+    // Takes a new look: every strip is laid out again with it and the lane starts the caption
+    // on the strip again; a strip hidden with showStrips(false) is shown.
+    void setLook(const StripLook& look);
+    const StripLook& look() const { return m_look; }
+    // Shows or hides every strip without activating it. Hidden strips present nothing: in the
+    // smooth look the frames stop and the lane moves on the scroll timer, by the time elapsed.
+    bool shown() const { return m_shown; }
+    // Destroys every strip.
+    void stop();
+
+    int count() const { return static_cast<int>(m_views.size()); }
+    CKirunWin* strip(int i) const { return m_views[static_cast<size_t>(i)].window.get(); }
+    // The strip that keeps the clock; null before start() or when no window could be made.
+    CKirunWin* first() const { return m_views.empty() ? nullptr : m_views.front().window.get(); }
+    // What the smooth look's frames wait on; None while no frames run.
+    PacingSource pacing() const { return m_pacer.source(); }
+
+    // StripPort: the lane's captions and moves.
+    int enter(const std::wstring& text, bool followsCaption, bool fromBlank) override;
+    void scroll(int columns) override;
+    int drainColumns() override;
+    void present() override;
+    void setMoving(bool moving) override;
+    void setCounting(bool counting) override;
+    void raise() override;
+
+    // StripControl: the strips in an appearance, with a caption font of their own.
+    bool startStrips(const AppearanceSettings& appearance) override;
+    void applyAppearance(const AppearanceSettings& appearance) override;
+    void showStrips(bool shown) override;
+    bool stripsShown() const override { return m_shown; }
+    void stopStrips() override { stop(); }
+
+    // A frame asked for by the pacing thread (on the program's thread).
+    void onFrame();
+
+private:
+    struct View {
+        std::unique_ptr<CKirunWin> window;
+        std::string monitor;  // the device name it lies on; empty for the first strip
+        int position = 0;     // its columns of the current caption entered so far
+    };
+    // One loop over every strip, the only one in the program.
+    template <class Work>
+    void forEachStrip(Work work) {
+        for (View& view : m_views) work(view);
+    }
+
+    void onStripTimer(CKirunWin& strip, UINT_PTR id) override;
+    void onStripLaidOut(CKirunWin& strip) override;
+    void onDisplayChanged() override;
+
+    std::unique_ptr<CKirunWin> makeStrip(const std::string& monitor);
+    StripLook lookFor(const std::string& monitor) const;
+    // Makes the strips match the connected monitors: strips of monitors that are gone go, new
+    // monitors get a strip that joins the caption where the others are.
+    void followMonitors();
+    // A strip that was laid out on its own joins the lane's caption at the point it has reached.
+    void join(View& view);
+    // Columns of `view` for lane column `laneColumn` of the current caption.
+    int viewColumn(const View& view, long long laneColumn) const;
+    // Runs the first strip's clock as the lane asks: timer 101 or frames, timer 102.
+    void runClock();
+    void startFrames();
+    void stopFrames();
+    bool framesWanted() const { return m_moving && m_look.m_smooth && m_shown; }
+
+    fw::UiQueue* m_queue;  // not owned; frames reach the program's thread through it
+    fw::Font m_captionFont;  // made from the appearance, lent to every strip's look
+    LaneClock* m_clock = nullptr;
+    StripLook m_look;
+    std::vector<View> m_views;
+    bool m_shown = true;
+    bool m_moving = false;
+    bool m_counting = false;
+    // The caption on the strips: its text, whether it follows another, its lane width and how
+    // far it has entered.
+    std::wstring m_text;
+    bool m_follows = false;
+    int m_laneWidth = 0;
+    long long m_lanePosition = 0;
+    FramePacer m_pacer;
+    SmoothMotion m_motion;
+    int m_fraction = 0;  // of a pixel beyond the strips' position, at the last frame
+};

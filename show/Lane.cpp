@@ -1,0 +1,150 @@
+#include "show/Lane.h"
+
+#include <algorithm>
+
+Lane::Lane(StripPort& strips, LaneListener& listener, const MonotonicClock& clock)
+    : m_strips(strips), m_listener(listener), m_clock(clock) {}
+
+void Lane::addKirun(CaptionId id, const std::wstring& text, int minutes) {
+    m_schedule.put(id, text, minutes);
+    // Nothing is being shown: this caption enters at the right edge from the next move on.
+    if (m_currentText.empty()) enter(id, text, false, false);
+    startRolling();
+}
+
+void Lane::cutIn(const std::wstring& text, int minutes, bool afterCurrent) {
+    const bool showing = !m_currentText.empty();
+    addKirun(caption_ids::kCutIn, text, minutes);
+    if (!showing || afterCurrent) return;
+    if (m_currentId != caption_ids::kCutIn) m_schedule.makeDue(m_currentId);
+    enter(caption_ids::kCutIn, text, false, true);
+    resetDrain();
+}
+
+void Lane::startRolling() {
+    m_rolling = true;
+    // Should the schedule empty again before the next move, the caption that entered still has
+    // to leave the strips before rolling stops.
+    resetDrain();
+    m_strips.setMoving(true);
+    if (!m_counting) {
+        m_counting = true;
+        m_lastCountDownMs = m_clock.nowMs();
+        m_strips.setCounting(true);
+    }
+    m_strips.raise();
+}
+
+void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bool fromBlank) {
+    m_currentId = id;
+    m_currentText = text;
+    m_position = 0;
+    m_captionWidth = m_strips.enter(text, followsCaption && !text.empty(), fromBlank);
+}
+
+bool Lane::remove(CaptionId id) {
+    if (!m_schedule.remove(id)) return false;
+    // The caption being shown finishes its pass; an emptied schedule drains on the moves.
+    if (m_schedule.empty() && m_counting) {
+        m_counting = false;
+        m_strips.setCounting(false);
+    }
+    return true;
+}
+
+bool Lane::blank() {
+    if (!m_schedule.empty()) return false;
+    m_schedule.restartCycle();
+    enter(caption_ids::kNone, std::wstring(), false, true);
+    const bool wasRolling = m_rolling;
+    m_rolling = false;
+    m_strips.setMoving(false);
+    m_strips.present();
+    return wasRolling;
+}
+
+Lane::Move Lane::tick(int columns) {
+    if (!m_rolling) return Move::kIdle;
+    scrollStep(columns);
+    return afterMove(columns);
+}
+
+Lane::Move Lane::advance(int columns) {
+    if (!m_rolling) return Move::kIdle;
+    for (int left = columns; left > 0;) {
+        const int step = std::min(left, std::max(1, m_captionWidth + 1 - m_position));
+        scrollStep(step);
+        left -= step;
+    }
+    return afterMove(std::max(columns, 0));
+}
+
+void Lane::scrollStep(int columns) {
+    m_strips.scroll(columns);
+    m_position += columns;
+    if (m_position > m_captionWidth) selectNextCaption();
+}
+
+void Lane::selectNextCaption() {
+    const bool followsCaption = !m_currentText.empty();
+    const ScheduledCaption* next = m_schedule.selectNext();
+    if (next) enter(next->id, next->text, followsCaption, false);
+    else enter(caption_ids::kNone, std::wstring(), false, false);
+}
+
+Lane::Move Lane::afterMove(int columns) {
+    if (!m_schedule.empty()) {
+        resetDrain();
+        return Move::kMoved;
+    }
+    m_drain -= columns;
+    if (m_drain >= 0) return Move::kMoved;
+    m_rolling = false;
+    return Move::kEnded;
+}
+
+void Lane::countDown(long long elapsedMs) {
+    for (CaptionId id : m_schedule.countDown(elapsedMs)) m_listener.captionEnded(id);
+    if (m_schedule.empty() && m_counting) {
+        m_counting = false;
+        m_strips.setCounting(false);
+    }
+}
+
+void Lane::endRolling() {
+    // Stopped before the listener hears of it: the listener may end the program or put a
+    // caption on air again, and neither may be undone here afterwards.
+    m_strips.setMoving(false);
+    m_listener.rollingEnded();
+}
+
+void Lane::onScrollTick(int columns) {
+    const Move move = tick(columns);
+    if (move == Move::kIdle) return;
+    m_strips.present();
+    if (move == Move::kEnded) endRolling();
+}
+
+void Lane::onFrame(int columns) {
+    const Move move = advance(columns);
+    if (move == Move::kIdle) return;
+    m_strips.present();
+    if (move == Move::kEnded) endRolling();
+}
+
+void Lane::onCountDownTick() {
+    // The time that has really passed: a timer that fires late or not at all (a busy thread, a
+    // clock tick of 15.6 ms) never stretches a display time.
+    const long long now = m_clock.nowMs();
+    const long long elapsed = now - m_lastCountDownMs;
+    m_lastCountDownMs = now;
+    countDown(elapsed);
+}
+
+void Lane::onStripsLaidOut() {
+    // The current caption enters again on blank strips; the cycle starts at its first caption.
+    m_schedule.restartCycle();
+    enter(m_currentId, m_currentText, false, true);
+    // A caption draining out needs the whole way out anew.
+    if (m_rolling && m_schedule.empty() && !m_currentText.empty()) resetDrain();
+}

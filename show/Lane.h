@@ -1,0 +1,80 @@
+#pragma once
+// One ticker lane: the captions on air (its schedule), the caption entering the strips and how
+// far it has entered, the drain that lets the last caption leave every strip before rolling
+// stops, and the cut-in. It owns no window: its strips (StripPort) show what it tells them, and
+// their clock (LaneClock) moves it and counts it down. What happens is reported to its
+// listener.
+#include <string>
+
+#include "model/CaptionId.h"
+#include "show/Schedule.h"
+#include "show/StripPort.h"
+
+class Lane : public LaneClock {
+public:
+    // What one move did: nothing (not rolling), moved, or moved for the last time (rolling has
+    // ended).
+    enum class Move { kIdle, kMoved, kEnded };
+
+    Lane(StripPort& strips, LaneListener& listener, const MonotonicClock& clock);
+    Lane(const Lane&) = delete;
+    Lane& operator=(const Lane&) = delete;
+
+    // Puts a caption on air, or renews the one on air under that id (its time starts anew).
+    void addKirun(CaptionId id, const std::wstring& text, int minutes);
+    // Puts the cut-in on air (or renews it): it is shown pass after pass until its time is up or
+    // it is taken off, then the cycle goes on with the caption that was due. The caption being
+    // shown leaves the strip at once, or with `afterCurrent` finishes its pass first; a caption
+    // that had to leave is the one due afterwards.
+    void cutIn(const std::wstring& text, int minutes, bool afterCurrent);
+    // Takes the caption off air without reporting it; the one on the strip finishes its pass.
+    bool remove(CaptionId id);
+    // With nothing on air: the strips show the ground at once and rolling stops, with no caption
+    // left to scroll out. False (and nothing changes) while a caption is still on air.
+    bool blank();
+
+    // Moves by one scroll step of `columns`.
+    Move tick(int columns);
+    // The smooth look's move: `columns` at once, cut where the caption on the strip ends, so
+    // that the next one follows at its distance however far a frame moves.
+    Move advance(int columns);
+    // `elapsedMs` pass for every caption on air; those whose time is up are reported and leave.
+    void countDown(long long elapsedMs);
+
+    // LaneClock: the strips' timers and frames.
+    void onScrollTick(int columns) override;
+    void onFrame(int columns) override;
+    void onCountDownTick() override;
+    void onStripsLaidOut() override;
+
+    const Schedule& schedule() const { return m_schedule; }
+    bool rolling() const { return m_rolling; }
+    // The caption entering the strips; kNone and the empty text for the blank one.
+    CaptionId currentId() const { return m_currentId; }
+    const std::wstring& currentText() const { return m_currentText; }
+    // Lane columns of the caption on the strip that have entered, and its width.
+    int position() const { return m_position; }
+    int captionWidth() const { return m_captionWidth; }
+
+private:
+    void startRolling();
+    void enter(CaptionId id, const std::wstring& text, bool followsCaption, bool fromBlank);
+    void scrollStep(int columns);
+    void selectNextCaption();
+    Move afterMove(int columns);
+    void endRolling();
+    void resetDrain() { m_drain = m_strips.drainColumns(); }
+
+    StripPort& m_strips;
+    LaneListener& m_listener;
+    const MonotonicClock& m_clock;
+    Schedule m_schedule;
+    CaptionId m_currentId = caption_ids::kNone;
+    std::wstring m_currentText;  // empty while the blank caption is shown
+    int m_captionWidth = 0;
+    int m_position = 0;          // lane columns of the current caption entered so far
+    bool m_rolling = false;
+    bool m_counting = false;
+    int m_drain = 0;             // lane columns still to move once nothing is on air
+    long long m_lastCountDownMs = 0;
+};

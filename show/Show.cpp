@@ -1,0 +1,189 @@
+#include "show/Show.h"
+
+#include <cstdio>
+#include <unordered_map>
+
+#include "framework/WideText.h"
+
+namespace {
+// The indices captions that are no list item have always been reported by: the list never holds
+// more items than the first of them.
+constexpr int kFileIndex = 60000;
+constexpr int kFreeTextIndex = 60001;
+constexpr int kCutInIndex = 60002;
+
+int tenthsOf(long long msLeft) {
+    if (msLeft <= 0) return 0;
+    return static_cast<int>((msLeft + 99) / 100);
+}
+
+ShowRow::Kind kindOf(CaptionId id) {
+    switch (id) {
+    case caption_ids::kFile: return ShowRow::Kind::File;
+    case caption_ids::kFreeText: return ShowRow::Kind::FreeText;
+    case caption_ids::kCutIn: return ShowRow::Kind::CutIn;
+    default: return ShowRow::Kind::Item;
+    }
+}
+}  // namespace
+
+Show::Show(StripPort& strips, const MonotonicClock& clock) : m_lane(strips, *this, clock) {}
+
+void Show::setListeners(CKirunListener* captionEnds, CKirunEndListener* rollingEnd) {
+    m_captionEnds = captionEnds;
+    m_rollingEnd = rollingEnd;
+}
+
+int Show::indexOf(CaptionId id) const {
+    switch (id) {
+    case caption_ids::kNone: return -1;
+    case caption_ids::kFile: return kFileIndex;
+    case caption_ids::kFreeText: return kFreeTextIndex;
+    case caption_ids::kCutIn: return kCutInIndex;
+    default: return m_captions.positionOf(id);
+    }
+}
+
+void Show::put(CaptionId id, const std::wstring& text, int minutes) {
+    std::printf("CKirunWin::addKirun() index=%d\n", indexOf(id));
+    std::fflush(stdout);
+    m_lane.addKirun(id, text, minutes);
+    changed();
+}
+
+bool Show::putOnAir(int position) {
+    if (!m_captions.contains(position)) return false;
+    const CKirunData& item = m_captions.at(position);
+    put(item.m_id, fw::WithoutLineBreaks(item.m_text), item.m_minutes);
+    return true;
+}
+
+bool Show::takeOffAir(int position) {
+    return m_captions.contains(position) && takeOffAir(m_captions.at(position).m_id);
+}
+
+bool Show::takeOffAir(CaptionId id) {
+    if (!m_lane.remove(id)) return false;
+    changed();
+    return true;
+}
+
+bool Show::onAir(int position) const {
+    return m_captions.contains(position) && m_lane.schedule().find(m_captions.at(position).m_id) != nullptr;
+}
+
+void Show::showFreeText(const std::wstring& text, int minutes) { put(caption_ids::kFreeText, text, minutes); }
+
+void Show::showFileCaption(const std::wstring& text, int minutes) { put(caption_ids::kFile, text, minutes); }
+
+bool Show::captionOnAir(CaptionId id, std::wstring& text) const {
+    const ScheduledCaption* caption = m_lane.schedule().find(id);
+    if (!caption) return false;
+    text = caption->text;
+    return true;
+}
+
+void Show::cutIn(const std::wstring& text, int minutes, bool afterCurrent) {
+    std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
+    std::fflush(stdout);
+    m_lane.cutIn(text, minutes, afterCurrent);
+    changed();
+}
+
+std::vector<int> Show::takeEverythingOffAir() {
+    std::vector<int> positions;
+    for (int position = 0; position < m_captions.count(); ++position)
+        if (takeOffAir(position)) positions.push_back(position);
+    for (CaptionId id : {caption_ids::kFile, caption_ids::kFreeText, caption_ids::kCutIn}) takeOffAir(id);
+    return positions;
+}
+
+bool Show::blankNow() {
+    const bool ended = m_lane.blank();
+    changed();
+    return ended;
+}
+
+void Show::addItem(const CKirunData& item) {
+    m_captions.append(item);
+    changed();
+}
+
+bool Show::changeItem(int position, const CKirunData& edited) {
+    if (!m_captions.replaceAt(position, edited)) return false;
+    changed();
+    return true;
+}
+
+bool Show::deleteItem(int position) {
+    if (!m_captions.contains(position)) return false;
+    m_lane.remove(m_captions.at(position).m_id);
+    m_captions.eraseAt(position);
+    changed();
+    return true;
+}
+
+int Show::tenthsLeft(CaptionId id) const {
+    const ScheduledCaption* caption = m_lane.schedule().find(id);
+    return caption ? tenthsOf(caption->msLeft) : -1;
+}
+
+std::vector<Show::OnAir> Show::captionsOnAir() const {
+    std::vector<OnAir> onAir;
+    const Schedule& schedule = m_lane.schedule();
+    onAir.reserve(static_cast<size_t>(schedule.count()));
+    for (int i = 0; i < schedule.count(); ++i) {
+        const ScheduledCaption& caption = schedule.at(i);
+        OnAir entry;
+        entry.kind = kindOf(caption.id);
+        entry.position = entry.kind == ShowRow::Kind::Item ? m_captions.positionOf(caption.id) : -1;
+        entry.tenthsLeft = tenthsOf(caption.msLeft);
+        onAir.push_back(entry);
+    }
+    return onAir;
+}
+
+void Show::setStripShown(bool shown) {
+    if (shown == m_stripShown) return;
+    m_stripShown = shown;
+    changed();
+}
+
+ShowSnapshot Show::snapshot() const {
+    ShowSnapshot snapshot;
+    snapshot.version = m_version;
+    snapshot.stripShown = m_stripShown;
+    snapshot.rows.reserve(static_cast<size_t>(m_captions.count()) + 3);
+    const Schedule& schedule = m_lane.schedule();
+    std::unordered_map<CaptionId, const ScheduledCaption*> onAir;
+    for (int i = 0; i < schedule.count(); ++i) onAir.emplace(schedule.at(i).id, &schedule.at(i));
+    auto find = [&](CaptionId id) -> const ScheduledCaption* {
+        const auto found = onAir.find(id);
+        return found == onAir.end() ? nullptr : found->second;
+    };
+    auto secondsOf = [](const ScheduledCaption* caption) {
+        return caption ? (tenthsOf(caption->msLeft) + 9) / 10 : -1;
+    };
+    int number = 0;
+    for (const CKirunData& item : m_captions) {
+        const ScheduledCaption* caption = find(item.m_id);
+        snapshot.rows.push_back(
+            ShowRow{ShowRow::Kind::Item, ++number, item.m_text, item.m_minutes, caption != nullptr, secondsOf(caption)});
+    }
+    for (CaptionId id : {caption_ids::kFile, caption_ids::kCutIn, caption_ids::kFreeText}) {
+        const ScheduledCaption* caption = find(id);
+        if (!caption) continue;
+        if (id == caption_ids::kCutIn) snapshot.cutInRow = static_cast<int>(snapshot.rows.size());
+        snapshot.rows.push_back(ShowRow{kindOf(id), 0, caption->text, caption->minutes, true, secondsOf(caption)});
+    }
+    return snapshot;
+}
+
+void Show::captionEnded(CaptionId id) {
+    changed();
+    if (m_captionEnds) m_captionEnds->onKirunEnd(indexOf(id));
+}
+
+void Show::rollingEnded() {
+    if (m_rollingEnd) m_rollingEnd->onAllRollEnd();
+}
