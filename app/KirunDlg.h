@@ -63,7 +63,12 @@ private:
     HICON m_icon;
     CControlDlg m_page;
     BOOL m_visible = FALSE;
+
+protected:
+    // Whether the glass is on; a look-alike window in the tests may clear it by hand.
     BOOL m_glassEnabled = FALSE;
+
+private:
     MARGINS m_glassMargins{};
     BOOL m_glassCheckAttached = FALSE;
     COpaCheck m_glassCheck;

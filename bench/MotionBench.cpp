@@ -18,11 +18,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <memory>
 #include <vector>
 
 #include "display/CaptionDrawing.h"
 #include "display/FramePacer.h"
 #include "display/KirunWin.h"
+#include "tests/support/StripRig.h"
 #include "display/OffscreenPicture.h"
 #include "display/SmoothMotion.h"
 #include "display/SmoothPicture.h"
@@ -126,7 +128,7 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, Frame
     AppearanceSettings settings;
     settings.smooth = smooth ? 1 : 0;
     settings.deltaX = speed / kSpeedPerStep;
-    CKirunWin* win = new CKirunWin;
+    auto win = std::make_unique<testing_support::StripRig>();
     win->setLook(stripLookFor(settings, font));
     win->start();
     const bool alpha = win->look().mode() == StripMode::SmoothAlpha;
@@ -140,11 +142,11 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, Frame
     MSG msg;
     while ((performanceCounter() - start) < static_cast<LONGLONG>(seconds * static_cast<double>(frequency)) &&
            win->rolling() && GetMessageA(&msg, nullptr, 0, 0)) {
+        const int positionBefore = win->lane.position();
+        const CaptionId captionBefore = win->lane.currentId();
         DispatchMessageA(&msg);
-        const bool frame = msg.hwnd == win->Hwnd() &&
-                           (msg.message == CKirunWin::kFrameMessage ||
-                            (msg.message == WM_TIMER && msg.wParam == CKirunWin::kScrollTimer));
-        if (!frame) continue;
+        // A frame or a scroll step moved the lane.
+        if (win->lane.position() == positionBefore && win->lane.currentId() == captionBefore) continue;
         const Mass mass = MassOf(win->shownBitmap(), alpha);
         RECT client;
         GetClientRect(win->Hwnd(), &client);
@@ -155,7 +157,7 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, Frame
     }
     const double elapsed = static_cast<double>(performanceCounter() - start) / static_cast<double>(frequency);
     const double cpu = (CpuSeconds() - cpuStart) / elapsed * 60;
-    win->DestroyWindow();
+    win.reset();
 
     std::vector<double> intervals;
     for (size_t i = 1; i < samples.size(); ++i) intervals.push_back((samples[i].seconds - samples[i - 1].seconds) * 1000);
@@ -193,7 +195,7 @@ void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
                                       WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     FramePacer pacer;
-    if (!window || !pacer.start(window, WM_APP + 7, refresh)) return;
+    if (!window || !pacer.start([window] { PostMessageA(window, WM_APP + 7, 0, 0); }, refresh)) return;
     SmoothMotion motion;
     const LONGLONG frequency = performanceFrequency();
     const LONGLONG start = performanceCounter();
@@ -208,7 +210,6 @@ void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
             DispatchMessageA(&msg);
             continue;
         }
-        pacer.frameTaken();
         const LONGLONG now = performanceCounter();
         const SmoothMotion::Frame f = motion.frameAt(now);
         moved += f.pixels;
@@ -230,6 +231,7 @@ void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
         POINT origin{0, 0};
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         UpdateLayeredWindow(window, nullptr, nullptr, &size, frame.dc(), &origin, 0, &blend, ULW_ALPHA);
+        pacer.framePresented();
     }
     const double elapsed = static_cast<double>(performanceCounter() - start) / static_cast<double>(frequency);
     const double cpu = (CpuSeconds() - cpuStart) / elapsed * 60;

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "framework/Mbcs.h"
@@ -17,6 +18,7 @@
 #include "bench/BenchText.h"
 #include "display/CaptionDrawing.h"
 #include "display/KirunWin.h"
+#include "tests/support/StripRig.h"
 #include "display/OffscreenPicture.h"
 #include "framework/Gdi.h"
 #include "model/AppearanceRules.h"
@@ -66,35 +68,37 @@ class Strip {
 public:
     // `options` sets the band, outline or separator of the look; null leaves them off.
     Strip(HFONT font, int stripWidth, int step, const std::string& text, void (*options)(StripLook&) = nullptr)
-        : m_win(new CKirunWin) {
+        : m_rig(std::make_unique<testing_support::StripRig>()) {
         const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
         StripLook look;
         look.m_font = font;
         look.m_rgap = screenWidth - stripWidth;
         look.m_deltaX = step;
         if (options) options(look);
-        m_win->setLook(look);
-        m_win->updateLayout();  // start() without the timers: the loop is the clock
-        m_win->addKirun(0, fw::WideFromCodePage932(text).c_str(), 60000, nullptr);
-        ValidateRect(m_win->Hwnd(), nullptr);
+        m_rig->setLook(look);
+        m_rig->start();  // the loop is the clock: no message is taken while it runs
+        m_rig->addKirun(0, fw::WideFromCodePage932(text).c_str(), 60000, nullptr);
+        ValidateRect(m_rig->Hwnd(), nullptr);
     }
     ~Strip() {
-        m_win->DestroyWindow();  // deletes itself
+        m_rig.reset();
         DrainMessages();
     }
     Strip(const Strip&) = delete;
     Strip& operator=(const Strip&) = delete;
 
-    CKirunWin& win() { return *m_win; }
-    HWND hwnd() const { return m_win->Hwnd(); }
+    // One scroll step, as timer 101 makes it.
+    void tick() { m_rig->lane.onScrollTick(m_rig->scrollStepWidth()); }
+    CKirunWin& win() { return *m_rig->first(); }
+    HWND hwnd() const { return m_rig->Hwnd(); }
 
 private:
-    CKirunWin* m_win;
+    std::unique_ptr<testing_support::StripRig> m_rig;
 };
 
 double TickMicros(Strip& strip, const Config& config) {
-    for (int i = 0; i < config.ticks / 10; ++i) strip.win().onScrollTick();  // warm up
-    return bench::MedianMicros(config.rounds, config.ticks, [&] { strip.win().onScrollTick(); });
+    for (int i = 0; i < config.ticks / 10; ++i) strip.tick();  // warm up
+    return bench::MedianMicros(config.rounds, config.ticks, [&] { strip.tick(); });
 }
 
 // Each tick painted to the screen at once, as WM_PAINT after the invalidation would.
@@ -102,7 +106,7 @@ double PaintedTickMicros(Strip& strip, const Config& config) {
     const int ticks = config.ticks / 10 > 0 ? config.ticks / 10 : 1;
     HWND hwnd = strip.hwnd();
     return bench::MedianMicros(config.rounds, ticks, [&] {
-        strip.win().onScrollTick();
+        strip.tick();
         UpdateWindow(hwnd);
     });
 }

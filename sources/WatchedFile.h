@@ -36,6 +36,8 @@ public:
     void stop() override;
 
     TextFileReader& reader() { return m_reader; }
+    // The baseline as the last look left it.
+    const TextFileWatch& watch() const { return m_watch; }
 
 private:
     // The next look, with the baseline and ticket of now.

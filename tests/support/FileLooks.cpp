@@ -6,13 +6,11 @@ namespace testing_support {
 
 bool FinishFileLook(CControlDlg& page, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (page.controller().fileReader().busy()) {
+    WatchedFile& file = page.controller().watchedFile();
+    while (file.reader().busy()) {
         if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        while (PeekMessageA(&msg, page.Hwnd(), CControlDlg::kFileLookDoneMessage,
-                            CControlDlg::kFileLookDoneMessage, PM_REMOVE))
-            DispatchMessageA(&msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_POSTMESSAGE);
+        file.takeLook();  // what the program's queue would do once the look is announced
+        Sleep(10);
     }
     return true;
 }

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "display/KirunWin.h"
-#include "display/RunList.h"
 #include "display/StripPlacement.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
@@ -14,8 +13,11 @@
 
 namespace testing_support {
 
-void ExpectSanePage(const CControlDlg& page, const std::string& what) {
+void ExpectSanePage(const PageHost& host, const std::string& what) {
     SCOPED_TRACE(what);
+    ASSERT_NE(nullptr, host.page());
+    const CControlDlg& page = *host.page();
+    const CKirunWin* stripWindow = host.host()->strips().first();
     const int count = page.captionList().count();
     EXPECT_GE(count, 0);
     EXPECT_LE(count, kMaxLoadedItems);
@@ -26,8 +28,8 @@ void ExpectSanePage(const CControlDlg& page, const std::string& what) {
     EXPECT_GE(font.lfHeight, -kMaxFontHeight);
     EXPECT_NE(nullptr, std::memchr(font.lfFaceName, '\0', sizeof font.lfFaceName));
 
-    ASSERT_NE(nullptr, page.captionWin());
-    const CKirunWin& strip = *page.captionWin();
+    ASSERT_NE(nullptr, stripWindow);
+    const CKirunWin& strip = *stripWindow;
     EXPECT_GE(strip.look().m_deltaX, 1);
     EXPECT_LE(strip.look().m_deltaX, 4);
     EXPECT_EQ(0u, strip.look().m_textColor & 0xFF000000u);
@@ -47,11 +49,12 @@ void ExpectSanePage(const CControlDlg& page, const std::string& what) {
     EXPECT_GE(strip.scrollX(), 0);
 }
 
-std::vector<std::string> CaptionsOnAir(const CKirunWin& strip) {
+std::vector<std::string> CaptionsOnAir(const Show& show) {
     std::vector<std::string> captions;
-    const RunList& runList = strip.runList();
-    for (int i = 0; i < runList.count(); ++i)
-        captions.push_back(std::to_string(runList.at(i).index) + ":" + fw::CodePage932FromWide(runList.at(i).text));
+    const Schedule& schedule = show.lane().schedule();
+    for (int i = 0; i < schedule.count(); ++i)
+        captions.push_back(std::to_string(show.indexOf(schedule.at(i).id)) + ":" +
+                           fw::CodePage932FromWide(schedule.at(i).text));
     return captions;
 }
 

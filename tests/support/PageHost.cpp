@@ -3,7 +3,6 @@
 #include "PageParent.h"
 
 #include "display/KirunWin.h"
-#include "display/RunList.h"
 
 namespace testing_support {
 namespace {
@@ -30,9 +29,11 @@ bool PageHost::Reopen() {
     Close();
     if (!m_parent) return false;
     if (!SetCurrentDirectoryA(m_dir.path().c_str())) return false;
-    m_page = std::make_unique<CControlDlg>(m_start);
-    if (!m_page->Create(m_parent) || !m_page->captionWin()) return false;
-    HWND strip = m_page->captionWin()->Hwnd();
+    m_host = std::make_unique<AppHost>(m_start);
+    m_page = std::make_unique<CControlDlg>(m_host->controller());
+    m_host->attachPage(&m_page->events());
+    if (!m_page->Create(m_parent) || !m_host->strips().first()) return false;
+    HWND strip = m_host->strips().first()->Hwnd();
     for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
         KillTimer(strip, id);
     KillTimer(m_page->Hwnd(), CControlDlg::kFileCheckTimer);
@@ -41,18 +42,31 @@ bool PageHost::Reopen() {
 
 bool PageHost::Close() {
     if (!m_page) return true;
+    m_host->stop();
     bool destroyed = m_page->DestroyWindow();
+    m_host->attachPage(nullptr);
     m_page.reset();
+    m_host.reset();
     return destroyed;
 }
 
 void PageHost::Roll(int ticks, int tenths) {
-    if (!m_page || !m_page->captionWin()) return;
+    if (!m_page || !m_host->strips().first()) return;
     if (m_page->captionList().count() > 0) m_page->putOnAir(0);
-    else m_page->captionWin()->addKirun(kFileCaptionIndex, kRollText, 1, &m_page->controller());
-    for (int i = 0; i < ticks; ++i) m_page->captionWin()->onScrollTick();
-    for (int i = 0; i < tenths; ++i) m_page->captionWin()->countDown();
+    else m_host->show().showFileCaption(kRollText, 1);
+    for (int i = 0; i < ticks; ++i) ScrollTick(*m_host);
+    CountDown(*m_host, tenths);
 }
+
+void ScrollTick(AppHost& host) {
+    if (CKirunWin* strip = host.strips().first()) SendMessageA(strip->Hwnd(), WM_TIMER, CKirunWin::kScrollTimer, 0);
+}
+
+void CountDown(AppHost& host, int tenths) {
+    for (int i = 0; i < tenths; ++i) host.show().lane().countDown(100);
+}
+
+bool Rolling(AppHost& host) { return host.show().lane().rolling(); }
 
 StartOptions BatchStart(const std::vector<int>& numbers) {
     StartOptions start;

@@ -10,6 +10,7 @@
 
 #include "TempDir.h"
 #include "model/StartupState.h"
+#include "app/AppHost.h"
 #include "panel/ControlDlg.h"
 
 namespace testing_support {
@@ -33,6 +34,8 @@ public:
     // The start options the pages opened from now on are given; a normal start until set.
     void SetStart(const StartOptions& start) { m_start = start; }
     CControlDlg* page() const { return m_page.get(); }
+    // What the program put together around the page.
+    AppHost* host() const { return m_host.get(); }
     const TempDir& dir() const { return m_dir; }
     // Puts the first item on air, or a caption under the text-file key when the list is empty,
     // then runs `ticks` scroll ticks and `tenths` countdown steps.
@@ -43,8 +46,15 @@ private:
     char m_savedDirectory[MAX_PATH] = {};
     HWND m_parent = nullptr;
     StartOptions m_start;
+    std::unique_ptr<AppHost> m_host;
     std::unique_ptr<CControlDlg> m_page;
 };
+
+// The strips' clock, driven by hand: a scroll step of the first strip (timer 101), `tenths`
+// tenths of a second of the countdown, and whether the lane still rolls.
+void ScrollTick(AppHost& host);
+void CountDown(AppHost& host, int tenths = 1);
+bool Rolling(AppHost& host);
 
 // A batch start with these 1-based list numbers.
 StartOptions BatchStart(const std::vector<int>& numbers);

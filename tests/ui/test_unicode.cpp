@@ -64,14 +64,14 @@ TEST(UnicodeWaysIn, ATextOfAnyScriptFromASecondProcessIsTheRunningStripsTextExac
     ASSERT_TRUE(receiver.Create(channelName(fw::WideFromCodePage932(host.dir().path())), &host.page()->controller()));
     const std::string exe = host.dir().file("Kirunner.exe");
     ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), exe.c_str(), FALSE));
-    CKirunWin* strip = host.page()->captionWin();
+    CKirunWin* strip = host.host()->strips().first();
 
     for (const std::wstring& text : {std::wstring(L"한국어 😀 Ελλάδα"), std::wstring(L"𠮷野家の😀")}) {
         KirunnerProcess sender;
         ASSERT_TRUE(sender.StartProgram(fw::WideFromCodePage932(exe), L"-A\"" + text + L"\" -M3"));
         ASSERT_TRUE(PumpUntilExit(sender, kTimeout));
         EXPECT_EQ(static_cast<DWORD>(kExitNormal), sender.ExitCode());
-        for (int tick = 0; tick < 10000 && strip->currentText() != text; ++tick) strip->onScrollTick();
+        for (int tick = 0; tick < 10000 && strip->currentText() != text; ++tick) ScrollTick(*host.host());
         EXPECT_EQ(text, strip->currentText());
     }
     host.Close();

@@ -76,9 +76,9 @@ protected:
     }
     Strings States() const { return Column(2); }
     // The captions on air as "index:text", in run-list order.
-    Strings OnAir() const { return CaptionsOnAir(*page->captionWin()); }
+    Strings OnAir() const { return CaptionsOnAir(host.host()->show()); }
     void CountDown(int tenths) {
-        for (int i = 0; i < tenths; ++i) page->captionWin()->countDown();
+        testing_support::CountDown(*host.host(), tenths);
     }
     std::string IniBytes() const { return ReadFileBytes(host.dir().file("Kirunner.ini")); }
     std::string IniValue(const char* section, const char* key) const {
@@ -102,14 +102,14 @@ TEST_F(ControlPageTest, ChangeKeepsTheStateTheItemHasWhenTheDialogCloses) {
                    Check([&](HWND) { CountDown(kTenthsPerMinute); }), Click(IDOK)});
     PressOnRow(0, IDC_CHANGE_TEXT);
     EXPECT_EQ((Strings{"1", "4", kOffAir, "X2"}), (Strings{Column(0)[0], Column(1)[0], States()[0], Column(3)[0]}));
-    EXPECT_EQ(0, page->captionList().at(0).m_state);
+    EXPECT_FALSE(page->controller().onAir(0));
     EXPECT_TRUE(OnAir().empty());
 
     // Y goes on air while its dialog is open: the row stays on air, the strip keeps the old text.
     driver.Expect({SetText(IDC_CAPTION_TEXT, "Y2"), Check([&](HWND) { page->putOnAir(1); }), Click(IDOK)});
     PressOnRow(1, IDC_CHANGE_TEXT);
     EXPECT_EQ((Strings{kOffAir, kOnAir}), States());
-    EXPECT_EQ(1, page->captionList().at(1).m_state);
+    EXPECT_TRUE(page->controller().onAir(1));
     EXPECT_EQ((Strings{"1:Y"}), OnAir());
     PressOnRow(1, IDC_ADD_TO_CAPTION);  // how a changed text reaches the strip
     EXPECT_EQ((Strings{"1:Y2"}), OnAir());
@@ -143,7 +143,7 @@ TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
 TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
     Open({{"A", 2}, {"B", 2}, {"C", 1}, {"D", 2}});
     for (int row = 0; row < 4; ++row) PressOnRow(row, IDC_ADD_TO_CAPTION);
-    page->captionWin()->addKirun(kFileCaptionIndex, L"file", 2, &page->controller());
+    host.host()->show().showFileCaption(L"file", 2);
 
     MessageBoxRecorder boxes(IDYES);
     PressOnRow(1, IDC_DELETE_TEXT);
@@ -192,10 +192,10 @@ TEST_F(ControlPageTest, PutOnAirJoinsTheLinesOfTheCopyAndRenewsACaptionOnAir) {
     EXPECT_EQ(text, Column(3)[0]);
 
     CountDown(100);
-    EXPECT_EQ(5 * kTenthsPerMinute - 100, page->captionWin()->runList().at(0).remaining);
+    EXPECT_EQ(5 * kTenthsPerMinute - 100, host.host()->show().tenthsLeft(page->captionList().at(0).m_id));
     PressOnRow(0, IDC_ADD_TO_CAPTION);
-    EXPECT_EQ(1, page->captionWin()->runList().count());
-    EXPECT_EQ(5 * kTenthsPerMinute, page->captionWin()->runList().at(0).remaining) << "renewed";
+    EXPECT_EQ(1, host.host()->show().lane().schedule().count());
+    EXPECT_EQ(5 * kTenthsPerMinute, host.host()->show().tenthsLeft(page->captionList().at(0).m_id)) << "renewed";
     EXPECT_EQ((Strings{kOnAir}), States());
 }
 
@@ -209,7 +209,7 @@ TEST_F(ControlPageTest, OnAirOffAirAndTheStripSwitchSaveNothing) {
     CountDown(kTenthsPerMinute);  // A ends
     EXPECT_EQ((Strings{kOffAir, kOffAir}), States());
 
-    HWND strip = page->captionWin()->Hwnd();
+    HWND strip = host.host()->strips().first()->Hwnd();
     Press(IDC_DISPLAY_OFF);
     EXPECT_FALSE(IsWindowVisible(strip));
     Press(IDC_DISPLAY_ON);
@@ -295,16 +295,19 @@ TEST_F(ControlPageTest, AddRefusesItemsBeyondTheListsCapacityAndWritesNothing) {
     EXPECT_EQ(before, IniBytes());
 }
 
-// Should the strip's window go from under the page, the page forgets it and its commands go
-// on without it.
+// Should the strip's window go from under the program, its commands go on without it: the show
+// keeps what is on air, and nothing is drawn.
 TEST_F(ControlPageTest, AStripGoneFromUnderThePageIsForgotten) {
     Open({{"A", 1}});
-    page->captionWin()->DestroyWindow();
-    EXPECT_EQ(nullptr, page->captionWin());
+    HWND strip = host.host()->strips().first()->Hwnd();
+    ASSERT_TRUE(DestroyWindow(strip));
     MessageBoxRecorder messages;
-    for (int id : {IDC_DISPLAY_ON, IDC_DISPLAY_OFF, IDC_ADD_TO_CAPTION, IDC_REMOVE_FROM_DISPLAY})
-        PressOnRow(0, id);
+    for (int id : {IDC_DISPLAY_ON, IDC_DISPLAY_OFF, IDC_ADD_TO_CAPTION}) PressOnRow(0, id);
+    for (int tick = 0; tick < 50; ++tick) ScrollTick(*host.host());
+    EXPECT_EQ((Strings{kOnAir}), States());
+    PressOnRow(0, IDC_REMOVE_FROM_DISPLAY);
     EXPECT_EQ((Strings{kOffAir}), States());
+    EXPECT_TRUE(messages.texts().empty());
 }
 
 CaptionCommand MakeCommand(CaptionCommand::Kind kind, int number = 0, const std::string& text = "") {
@@ -334,7 +337,7 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
         for (K::Kind kind : {K::kShowItem, K::kHideItem})
             EXPECT_EQ(CommandResult::kNoSuchItem, page->controller().runCommand(MakeCommand(kind, number))) << number;
 
-    page->captionWin()->addKirun(kFileCaptionIndex, L"file", 1, &page->controller());
+    host.host()->show().showFileCaption(L"file", 1);
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kClearAll)));
     EXPECT_TRUE(OnAir().empty());
     EXPECT_EQ(Strings(3, kOffAir), States());
@@ -356,16 +359,16 @@ TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
         page->controller().setAutoExit(autoExit);
         PressOnRow(0, IDC_ADD_TO_CAPTION);
         CountDown(kTenthsPerMinute);
-        EXPECT_TRUE(page->captionWin()->rolling()) << "the last caption still has to scroll off";
+        EXPECT_TRUE(Rolling(*host.host())) << "the last caption still has to scroll off";
         EXPECT_EQ(0, g_closeRequests);
         std::string printed;
         {
             StdoutCapture out;
-            for (int tick = 0; tick < 20000 && page->captionWin()->rolling(); ++tick)
-                page->captionWin()->onScrollTick();
+            for (int tick = 0; tick < 20000 && Rolling(*host.host()); ++tick)
+                ScrollTick(*host.host());
             printed = out.text();
         }
-        EXPECT_FALSE(page->captionWin()->rolling());
+        EXPECT_FALSE(Rolling(*host.host()));
         EXPECT_EQ(autoExit, g_closeRequests);
         EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
         Close();
@@ -377,13 +380,13 @@ TEST_F(ControlPageTest, LeavesNoGdiObjectBehind) {
         Open({{"A", 1}, {"B", 2}});
         PressOnRow(0, IDC_ADD_TO_CAPTION);
         PressOnRow(1, IDC_ADD_TO_CAPTION);
-        for (int tick = 0; tick < 300; ++tick) page->captionWin()->onScrollTick();
+        for (int tick = 0; tick < 300; ++tick) ScrollTick(*host.host());
         DialogDriver driver;  // the appearance dialog's OK makes a new caption font
         driver.Expect({Click(IDC_SIZE_LARGE), Click(IDC_COLOR_RED), Click(IDOK)});
         Press(IDC_CAPTION_SETTINGS);
         EXPECT_EQ(1, driver.DialogsOpened());
         CountDown(kTenthsPerMinute);
-        for (int tick = 0; tick < 300; ++tick) page->captionWin()->onScrollTick();
+        for (int tick = 0; tick < 300; ++tick) ScrollTick(*host.host());
         Close();
     };
     session();  // the first run fills the system's caches

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "display/KirunWin.h"
-#include "display/RunList.h"
+#include "tests/support/StripRig.h"
 #include "panel/ControlDlg.h"
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
@@ -124,7 +124,7 @@ protected:
         ASSERT_TRUE(host.Open(testing_support::SettingsText(
             items, "", "[FILE]\r\nEXEC=1\r\nMINUTE=1\r\nPATH=" + news + "\r\n")));
         page = host.page();
-        strip = page->captionWin()->Hwnd();
+        strip = host.host()->strips().first()->Hwnd();
         CheckTextFileNow(*page);  // no file yet: a zero baseline
     }
 
@@ -151,22 +151,21 @@ protected:
             page->controller().appearance().colorChoice = step % 5;
             page->controller().appearance().deltaX = 1 + step % 4;
             page->controller().appearance().gap = step % 7;
-            page->applyAppearance();
-            page->captionWin()->updateLayout();
+            page->applyAppearance();  // lays the strip out again
         }
     }
 
     // Six hundred tenths of a second, with the scroll ticks and paints that go with them.
     void RunMinute(int m) {
         const bool busy = m % kMinutesPerHour < kBusyMinutesPerHour;
-        CKirunWin* win = page->captionWin();
-        for (int tenth = 0; tenth < RunList::kTenthsPerMinute; ++tenth) {
+        AppHost& program = *host.host();
+        for (int tenth = 0; tenth < testing_support::kTenthsPerMinute; ++tenth) {
             if (busy) {
-                if (tenth % kScrollEvery == 0) win->onScrollTick();
+                if (tenth % kScrollEvery == 0) testing_support::ScrollTick(program);
             } else {
-                for (int i = 0; i < kScrollTicksPerTenth; ++i) win->onScrollTick();
+                for (int i = 0; i < kScrollTicksPerTenth; ++i) testing_support::ScrollTick(program);
             }
-            win->countDown();
+            testing_support::CountDown(program);
         }
         SendMessageA(strip, WM_TIMER, CKirunWin::kLayeredTimer, 0);
         // The strip's paints, and no timer: the real ones would tick the day a second time.
@@ -206,8 +205,8 @@ TEST_F(OneDay, NothingGrowsOverADayOfRolling) {
                 firstMinuteBytes = PrivateBytes();
             }
             if (m == kHours * kMinutesPerHour / 2 - 1) middayBytes = PrivateBytes();
-            if (m % kMinutesPerHour == kMinutesPerHour - 1 && !page->captionWin()->rolling() &&
-                page->captionWin()->runList().empty())
+            if (m % kMinutesPerHour == kMinutesPerHour - 1 && !testing_support::Rolling(*host.host()) &&
+                host.host()->show().lane().schedule().empty())
                 ++quietEndsSeen;
         }
         // Counted before the capture ends: its file handle and the text read from it are no
@@ -227,7 +226,7 @@ TEST_F(OneDay, NothingGrowsOverADayOfRolling) {
     EXPECT_EQ(kHours, Occurrences(printed, "ALL ROLL END\n"));
     EXPECT_TRUE(boxes.texts().empty());
     for (size_t i = 0; i < std::size(kItems); ++i)
-        EXPECT_EQ(0, page->captionList().at(static_cast<int>(i)).m_state) << "item " << i;
+        EXPECT_FALSE(page->controller().onAir(static_cast<int>(i))) << "item " << i;
 
     ASSERT_GT(afterFirstMinute.gdiObjects, 0);
     EXPECT_EQ(afterFirstMinute.gdiObjects, atEnd.gdiObjects);

@@ -11,7 +11,7 @@
 
 #include "TempDir.h"
 #include "display/KirunWin.h"
-#include "display/RunList.h"
+#include "tests/support/StripRig.h"
 #include "panel/ControlDlg.h"
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
@@ -73,7 +73,7 @@ protected:
         ASSERT_EQ(opened + 1, driver.DialogsOpened());
     }
 
-    const RunItem* FileCaption() const { return page->captionWin()->runList().find(kFileCaptionIndex); }
+    const ScheduledCaption* FileCaption() const { return host.host()->show().lane().schedule().find(caption_ids::kFile); }
 
     PageHost host;
     const TempDir& dir = host.dir();
@@ -91,13 +91,13 @@ TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
     ASSERT_TRUE(WriteFileAtMinute(news, "first", 1));
     Tick();
     ASSERT_TRUE(FileCaption());
-    EXPECT_EQ(L"first", page->captionWin()->currentText()) << "put on air at once on an idle strip";
+    EXPECT_EQ(L"first", host.host()->strips().first()->currentText()) << "put on air at once on an idle strip";
 
     ASSERT_TRUE(WriteFileAtMinute(news, "second\r\n\tline\r\n", 2));
     Tick();
-    ASSERT_EQ(1, page->captionWin()->runList().count()) << "renewed in place, not added";
+    ASSERT_EQ(1, host.host()->show().lane().schedule().count()) << "renewed in place, not added";
     EXPECT_EQ(L"second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
-    EXPECT_EQ(3 * RunList::kTenthsPerMinute, FileCaption()->remaining);
+    EXPECT_EQ(3 * kTenthsPerMinute, host.host()->show().tenthsLeft(caption_ids::kFile));
     EXPECT_EQ(0, page->captionList().count()) << "the file's text is no list item";
     EXPECT_EQ(1, page->listCtrl().GetItemCount()) << "but it has a row while it is on air";
     EXPECT_EQ("ファイル", page->listCtrl().GetItemText(0, 0));
@@ -111,7 +111,7 @@ TEST_F(FilePage, ChangingOnlyTheMinutesKeepsTheBaseline) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetText(IDC_FILE_MINUTES_EDIT, "7"), Click(IDOK)});
-    EXPECT_EQ(1, page->controller().fileWatch().lastFileDataValid);
+    EXPECT_EQ(1, page->controller().watchedFile().watch().lastFileDataValid);
     EXPECT_EQ(7, page->controller().fileInterface().fileMinute);
     Tick();
     ASSERT_TRUE(FileCaption()) << "the version written before the change is still newer";
@@ -126,7 +126,7 @@ TEST_F(FilePage, AnotherPathTakesANewBaselineEvenIfOnlyItsCaseDiffers) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
 
     FileInterfaceDialog({SetText(IDC_FILE_PATH, dir.file("NEWS.TXT")), Click(IDOK)});
-    EXPECT_EQ(0, page->controller().fileWatch().lastFileDataValid);
+    EXPECT_EQ(0, page->controller().watchedFile().watch().lastFileDataValid);
     Tick();
     EXPECT_FALSE(FileCaption()) << "the same file under another spelling starts from its baseline";
 
@@ -223,7 +223,7 @@ TEST_F(FilePage, ChecksWhileTheDialogIsOpenUseTheSettingsHeldBeforeIt) {
     ASSERT_TRUE(WriteFileAtMinute(news, "one", 1));
     Tick();
     ASSERT_TRUE(WriteFileAtMinute(news, "two", 2));
-    RunItem shown{};
+    ScheduledCaption shown{};
     FileInterfaceDialog({SetCheck(IDC_FILE_ENABLED, false), SetText(IDC_FILE_MINUTES_EDIT, "9"),
                          [&](HWND) {
                              Tick();
@@ -303,7 +303,7 @@ protected:
     }
     void OpenHeld() {
         OpenWatching(news, 5);
-        page->controller().fileReader().setLookFunction(HeldLook::Look);
+        page->controller().watchedFile().reader().setLookFunction(HeldLook::Look);
     }
     void StartTick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
 };
@@ -322,7 +322,7 @@ TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWh
     for (int tick = 0; tick < 5; ++tick) StartTick();  // each returns while the look is held
     EXPECT_EQ(1, HeldLook::Entries()) << "never more than one look under way";
     EXPECT_FALSE(FileCaption());
-    EXPECT_TRUE(page->controller().fileReader().busy());
+    EXPECT_TRUE(page->controller().watchedFile().reader().busy());
 
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
@@ -344,7 +344,7 @@ TEST_F(HeldFilePage, ALookForASwitchOrPathSinceChangedCountsForNothing) {
     HeldLook::Release();
     ASSERT_TRUE(FinishFileLook(*page));
     EXPECT_FALSE(FileCaption()) << "what was found under the old path stays off air";
-    EXPECT_EQ(0, page->controller().fileWatch().lastFileDataValid) << "the new path still takes its baseline";
+    EXPECT_EQ(0, page->controller().watchedFile().watch().lastFileDataValid) << "the new path still takes its baseline";
 }
 
 TEST_F(HeldFilePage, ThePageClosesPromptlyWhileALookIsHeldAndTheLookEndsHarmlessly) {

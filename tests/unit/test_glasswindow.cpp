@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppHost.h"
 #include "app/KirunDlg.h"
 #include "app/OpaCheck.h"
 #include "framework/Gdi.h"
@@ -87,17 +88,26 @@ bool SameImage(const PixelImage& a, const PixelImage& b) {
     return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
+// The main window, able to clear its glass flag while its check box stays attached.
+class MainWindow : public CKirunDlg {
+public:
+    using CKirunDlg::CKirunDlg;
+    void clearGlassFlag() { m_glassEnabled = FALSE; }
+};
+
 // The real main window, created in a fresh working folder with the fake system in place.
 class GlassWindow : public ::testing::Test {
 protected:
     void Open(DWORD major, BOOL composition) {
         m_system = std::make_unique<UseFakeGlassSystem>(major, composition);
-        dlg = std::make_unique<CKirunDlg>(nullptr);
+        program = std::make_unique<AppHost>();
+        dlg = std::make_unique<MainWindow>(*program, nullptr);
         ASSERT_TRUE(dlg->Create(nullptr));
     }
     void TearDown() override {
         if (dlg && dlg->Hwnd()) dlg->DestroyWindow();
         dlg.reset();
+        program.reset();
         m_system.reset();
     }
 
@@ -135,9 +145,9 @@ protected:
         }
     }
     void ExpectCheckBoxAttached(bool attached) {
-        EXPECT_EQ(attached, dlg->glassCheckAttached != FALSE);
-        EXPECT_EQ(attached, dlg->glassCheck.IsSubclassed());
-        EXPECT_EQ(attached ? CheckBox() : nullptr, dlg->glassCheck.Hwnd());
+        EXPECT_EQ(attached, dlg->glassCheckAttached());
+        EXPECT_EQ(attached, dlg->glassCheck().IsSubclassed());
+        EXPECT_EQ(attached ? CheckBox() : nullptr, dlg->glassCheck().Hwnd());
     }
 
     // The check box's client area as the screen shows it after a repaint done at once.
@@ -197,12 +207,13 @@ protected:
 
     WorkingFolder m_folder;
     std::unique_ptr<UseFakeGlassSystem> m_system;
-    std::unique_ptr<CKirunDlg> dlg;
+    std::unique_ptr<AppHost> program;
+    std::unique_ptr<MainWindow> dlg;
 };
 
 TEST_F(GlassWindow, CompositionOffLeavesAnOrdinaryDialog) {
     Open(6, FALSE);
-    EXPECT_FALSE(dlg->glassEnabled);
+    EXPECT_FALSE(dlg->glassEnabled());
     ExpectCheckBoxAttached(false);
     EXPECT_EQ(1, Fake::compositionCalls);
     EXPECT_EQ(0, Fake::extendCalls) << "only the composition state is asked";
@@ -217,7 +228,7 @@ TEST_F(GlassWindow, CompositionOffLeavesAnOrdinaryDialog) {
 TEST_F(GlassWindow, OlderSystemNeverCallsTheWindowManager) {
     Open(5, TRUE);
     SwitchComposition(TRUE);
-    EXPECT_FALSE(dlg->glassEnabled);
+    EXPECT_FALSE(dlg->glassEnabled());
     ExpectCheckBoxAttached(false);
     EXPECT_EQ(0, Fake::compositionCalls + Fake::extendCalls);
     ExpectPlainBackgrounds();
@@ -225,7 +236,7 @@ TEST_F(GlassWindow, OlderSystemNeverCallsTheWindowManager) {
 
 TEST_F(GlassWindow, StartsOnGlassWhenCompositionIsOn) {
     Open(6, TRUE);
-    EXPECT_TRUE(dlg->glassEnabled);
+    EXPECT_TRUE(dlg->glassEnabled());
     EXPECT_EQ(1, Fake::extendCalls);
     EXPECT_EQ(Main(), Fake::extendedWindow);
     ExpectCheckBoxAttached(true);
@@ -242,7 +253,7 @@ TEST_F(GlassWindow, FollowsCompositionOnAndOffWithTheSameMargins) {
               (std::vector<int>{m.cxLeftWidth, m.cxRightWidth, m.cyTopHeight, m.cyBottomHeight}));
     ExpectCheckBoxAttached(true);
     ExpectGlassBackgrounds();
-    HWND page = dlg->controlPage.Hwnd();
+    HWND page = dlg->page().Hwnd();
     EXPECT_EQ(RGB(100, 100, 100), BrushColor(CtlColor(page, WM_CTLCOLORDLG, page).brush))
         << "the control page keeps its own grey";
 
@@ -277,26 +288,27 @@ TEST_F(GlassWindow, RepeatedCompositionMessagesAttachTheCheckBoxOnce) {
 
 TEST_F(GlassWindow, ClickingTheGlassCheckBoxStillSwitchesAutomaticExit) {
     Open(6, TRUE);
-    ASSERT_TRUE(dlg->glassCheck.IsSubclassed());
-    EXPECT_EQ(0, dlg->controlPage.controller().autoExit());
+    ASSERT_TRUE(dlg->glassCheck().IsSubclassed());
+    EXPECT_EQ(0, dlg->page().controller().autoExit());
     SendMessageA(CheckBox(), BM_CLICK, 0, 0);
     EXPECT_EQ(BST_CHECKED, SendMessageA(CheckBox(), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(1, dlg->controlPage.controller().autoExit());
+    EXPECT_EQ(1, dlg->page().controller().autoExit());
     EXPECT_TRUE(dlg->autoExitCheck());
     SendMessageA(CheckBox(), BM_CLICK, 0, 0);
-    EXPECT_EQ(0, dlg->controlPage.controller().autoExit());
+    EXPECT_EQ(0, dlg->page().controller().autoExit());
 }
 
 TEST_F(GlassWindow, ModalRunEndsWithTheCheckBoxDetachedBeforeItIsDestroyed) {
     m_system = std::make_unique<UseFakeGlassSystem>(6, TRUE);
-    dlg = std::make_unique<CKirunDlg>(nullptr);
-    DestroyWatch watch(dlg->glassCheck);
+    program = std::make_unique<AppHost>();
+    dlg = std::make_unique<MainWindow>(*program, nullptr);
+    DestroyWatch watch(dlg->glassCheck());
     bool attachedWhileRunning = false;
     testing_support::DialogDriver driver;
     driver.Expect({});  // the control page, a dialog created while the main window starts
     driver.Expect({[&](HWND main) {
         HWND checkBox = GetDlgItem(main, IDC_AUTO_EXIT);
-        attachedWhileRunning = dlg->glassCheck.Hwnd() == checkBox;
+        attachedWhileRunning = dlg->glassCheck().Hwnd() == checkBox;
         watch.Watch(checkBox);
         PostMessageA(main, WM_CLOSE, 0, 0);
     }});
@@ -305,7 +317,7 @@ TEST_F(GlassWindow, ModalRunEndsWithTheCheckBoxDetachedBeforeItIsDestroyed) {
     EXPECT_TRUE(attachedWhileRunning);
     ASSERT_TRUE(watch.destroyed);
     EXPECT_FALSE(watch.subclassedWhenDestroyed);
-    EXPECT_FALSE(dlg->glassCheckAttached);
+    EXPECT_FALSE(dlg->glassCheckAttached());
 }
 
 // Without a window manager nothing is rendered as glass: the band shows the black brush.
@@ -341,7 +353,7 @@ TEST_F(GlassWindow, EmptyLabelShowsOnlyTheButtonsOwnImage) {
 // a grey background (the glass flag cleared while the check box stays attached) shows it.
 TEST_F(GlassWindow, LabelIsDrawnAgainSixteenPixelsFromTheLeft) {
     Open(6, TRUE);
-    dlg->glassEnabled = FALSE;
+    dlg->clearGlassFlag();
     PixelImage shown = ShownCheckBox();
     PixelImage plain = PlainCheckBoxImage();
     ASSERT_EQ(plain.width, shown.width);

@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "app/AppHost.h"
 #include "display/KirunWin.h"
-#include "display/RunList.h"
 #include "panel/KirunController.h"
+#include "tests/support/PageHost.h"
+#include "tests/support/StripRig.h"
 #include "tests/support/PageChecks.h"
 #include "tests/support/PageParent.h"
 #include "tests/support/StdoutCapture.h"
@@ -41,8 +43,8 @@ class ControllerTest : public ::testing::Test {
 protected:
     ControllerTest() { GetCurrentDirectoryA(MAX_PATH, m_savedDirectory); }
     ~ControllerTest() override {
-        if (controller) controller->stop();
-        controller.reset();
+        if (host) host->stop();
+        host.reset();
         SetCurrentDirectoryA(m_savedDirectory);
     }
 
@@ -53,20 +55,24 @@ protected:
         for (const std::string& text : texts) items.push_back({text, 1});
         EXPECT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText(items, "", moreSections)));
         EXPECT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
-        controller = std::make_unique<KirunController>(events, options);
+        host.reset();
+        host = std::make_unique<AppHost>(options);
+        host->attachPage(&events);
+        controller = &host->controller();
         const KirunController::StartReport report = controller->start();
-        if (CKirunWin* strip = controller->captionWin())
+        if (CKirunWin* strip = host->strips().first())
             for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
                 KillTimer(strip->Hwnd(), id);
         events.log.clear();
         return report;
     }
     // The captions on air as "index:text", in run-list order.
-    Strings OnAir() const { return CaptionsOnAir(*controller->captionWin()); }
+    Strings OnAir() const { return CaptionsOnAir(host->show()); }
 
     TempDir dir;
     RecordedEvents events;
-    std::unique_ptr<KirunController> controller;
+    std::unique_ptr<AppHost> host;
+    KirunController* controller = nullptr;  // the host's
 
 private:
     char m_savedDirectory[MAX_PATH] = {};
@@ -139,12 +145,11 @@ TEST_F(ControllerTest, AllRolledAsksToCloseOnlyWithAutoExit) {
         controller->setAutoExit(autoExit);
         controller->putOnAir(0);
         EXPECT_EQ(Strings{"list"}, events.log);
-        for (int i = 0; i < RunList::kTenthsPerMinute; ++i) controller->captionWin()->countDown();
+        CountDown(*host, kTenthsPerMinute);
         std::string printed;
         {
             StdoutCapture out;
-            for (int tick = 0; tick < 20000 && controller->captionWin()->rolling(); ++tick)
-                controller->captionWin()->onScrollTick();
+            for (int tick = 0; tick < 20000 && Rolling(*host); ++tick) ScrollTick(*host);
             printed = out.text();
         }
         EXPECT_EQ(autoExit ? (Strings{"list", "row 0", "close"}) : (Strings{"list", "row 0"}), events.log);
@@ -158,9 +163,9 @@ TEST_F(ControllerTest, WatchedFileGoesOnAirUnderItsOwnKey) {
     Start({"A"}, {}, "[FILE]\r\nEXEC=1\r\nMINUTE=2\r\nPATH=" + news + "\r\n");
     auto check = [&] {
         controller->checkTextFile();
-        for (int wait = 0; wait < 1000 && controller->fileReader().busy(); ++wait) {
+        for (int wait = 0; wait < 1000 && controller->watchedFile().reader().busy(); ++wait) {
             Sleep(10);
-            controller->takeFileLook();
+            controller->watchedFile().takeLook();
         }
     };
     check();

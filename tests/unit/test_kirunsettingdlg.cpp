@@ -30,7 +30,9 @@ TEST(KirunSettingDlg, ChecksTextThenLowerBoundThenUpperBoundAndStaysOpen) {
     MessageBoxRecorder boxes;
     DialogDriver driver;
     CKirunSettingDlg dlg;
-    dlg.setData(CKirunData(L"", 1, 1));
+    CKirunData item(L"", 1);
+    item.m_id = 77;
+    dlg.setData(item);
     driver.Expect({SetText(IDC_MINUTES_EDIT, "0"), Click(IDOK),      // both wrong: text first
                    SetText(IDC_CAPTION_TEXT, "abc"), Click(IDOK),    // 0 minutes
                    SetText(IDC_MINUTES_EDIT, "60001"), Click(IDOK),  // one too many
@@ -40,7 +42,7 @@ TEST(KirunSettingDlg, ChecksTextThenLowerBoundThenUpperBoundAndStaysOpen) {
     for (const auto& shown : boxes.shown()) EXPECT_EQ(UINT(MB_OK), shown.type & MB_TYPEMASK);
     EXPECT_EQ(60000, dlg.m_data.m_minutes);
     EXPECT_EQ(L"abc", dlg.m_data.m_text);
-    EXPECT_EQ(1, dlg.m_data.m_state) << "the state goes back as it came";
+    EXPECT_EQ(77u, dlg.m_data.m_id) << "the item's id goes back as it came";
 }
 
 TEST(KirunSettingDlg, ARefusedFieldTakesTheFocusWithItsTextSelectedAndNothingIsKept) {

@@ -17,6 +17,7 @@
 #include "framework/Gdi.h"
 #include "tests/support/GdiCount.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/StripRig.h"
 #include "Cp932.h"
 
 static bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
@@ -29,6 +30,8 @@ namespace {
 using testing_support::PixelImage;
 using testing_support::ReadBitmap;
 using testing_support::CountGdiObjects;
+using testing_support::StripRig;
+using testing_support::kTenthsPerMinute;
 
 constexpr COLORREF kKey = RGB(200, 200, 200);
 constexpr COLORREF kText = RGB(255, 0, 0);
@@ -63,7 +66,7 @@ bool AllKey(const PixelImage& image) {
 }
 
 struct EndCounter : CKirunEndListener {
-    CKirunWin* restartIn = nullptr;  // puts a caption on air again from within the call
+    StripRig* restartIn = nullptr;  // puts a caption on air again from within the call
     int calls = 0;
     void onAllRollEnd() override {
         ++calls;
@@ -116,13 +119,12 @@ PixelImage RenderOnScreenBitmap(HFONT font, const std::string& text, SIZE size) 
     return testing_support::ReadBitmap(bitmap.get());
 }
 
-// A caption window set up as the owner does it: appearance first, then start().
+// A caption window set up as the program does it: appearance first, then start().
 class KirunWinTest : public ::testing::Test {
 protected:
     void SetUp() override {
         font = CreateCaptionFont();
-        win = new CKirunWin;
-        ASSERT_NE(nullptr, win->Hwnd());
+        win = new StripRig;
         win->setEndListener(&ends);
         StripLook look;
         look.m_font = font;
@@ -131,9 +133,10 @@ protected:
         look.m_deltaX = 2;
         win->setLook(look);
         win->start();
+        ASSERT_NE(nullptr, win->Hwnd());
     }
     void TearDown() override {
-        win->DestroyWindow();  // the object deletes itself
+        delete win;
         DeleteObject(font);
     }
     RECT Rect() const {
@@ -164,7 +167,7 @@ protected:
     }
 
     HFONT font = nullptr;
-    CKirunWin* win = nullptr;
+    StripRig* win = nullptr;
     EndCounter ends;
 };
 
@@ -334,7 +337,10 @@ TEST_F(KirunWinTest, RollsOnUntilTheLastCaptionHasLeftThenEndsOnce) {
     EndRecorder listener;
     win->addKirun(4, L"ABC", 1, &listener);
     for (int i = 0; i < 40; ++i) win->onScrollTick();
-    for (int i = 0; i < 600; ++i) SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kCountDownTimer, 0);
+    for (int i = 0; i < 600; ++i) {
+        win->clock.advance(100);  // a tenth of a second has really passed
+        SendMessageA(win->Hwnd(), WM_TIMER, CKirunWin::kCountDownTimer, 0);
+    }
     EXPECT_EQ(std::vector<int>{4}, listener.ended);
     EXPECT_TRUE(win->runList().empty());
     EXPECT_FALSE(AllKey(Strip()));
@@ -376,28 +382,20 @@ TEST_F(KirunWinTest, ALayoutWhileDrainingStillLetsTheCaptionLeaveWholly) {
     }
 }
 
-struct OwnerRecorder : CKirunWinOwner {
-    int gone = 0;
-    void onKirunWinGone() override { ++gone; }
-};
-
-// WM_CLOSE from outside (a polite kill, Alt+F4) leaves the strip as it is; only its owner
-// ends it, and the owner hears once that it is gone.
-TEST(KirunWinOwnership, CloseFromOutsideIsIgnoredAndTheOwnerHearsOfTheEnd) {
-    OwnerRecorder owner;
-    CKirunWin* win = new CKirunWin;
-    ASSERT_NE(nullptr, win->Hwnd());
-    win->setOwner(&owner);
-    HWND hwnd = win->Hwnd();
+// WM_CLOSE from outside (a polite kill, Alt+F4) leaves the strip as it is; only the program
+// that owns it ends it.
+TEST(KirunWinOwnership, CloseFromOutsideIsIgnored) {
+    StripRig rig;
+    rig.start();
+    HWND hwnd = rig.Hwnd();
+    ASSERT_NE(nullptr, hwnd);
     SendMessageA(hwnd, WM_CLOSE, 0, 0);
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
     MSG msg;
     while (PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     EXPECT_TRUE(IsWindow(hwnd));
-    EXPECT_EQ(0, owner.gone);
-    win->DestroyWindow();
+    rig.DestroyWindow();
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(1, owner.gone);
 }
 
 TEST_F(KirunWinTest, AnEndListenerMayPutACaptionOnAirAgain) {
@@ -433,7 +431,6 @@ TEST_F(KirunWinTest, GdiObjectsStayTheSameOverPassesLayoutsAndDestruction) {
     // The object goes, and with it its two pictures (bitmap and DC each) and its copy of the
     // font, made with the glyph quality of the look.
     win->DestroyWindow();
-    win = new CKirunWin;
     EXPECT_EQ(before - 5, CountGdiObjects());
 }
 
@@ -448,7 +445,7 @@ TEST_F(KirunWinTest, ScrollAndCountDownTimersRunOnlyWhileThereIsWork) {
     EXPECT_EQ(kOnAir, WorkTimers(hwnd));
 
     // The caption's time is up: nothing to count down, but it still has to scroll off.
-    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) win->countDown();
+    for (int i = 0; i < kTenthsPerMinute; ++i) win->countDown();
     ASSERT_EQ(std::vector<int>{3}, listener.ended);
     EXPECT_EQ(kScrolling, WorkTimers(hwnd));
     ASSERT_GT(TickUntilStopped(), 0);
@@ -478,16 +475,16 @@ TEST_F(KirunWinTest, ScrollAndCountDownTimersRunOnlyWhileThereIsWork) {
 
 TEST(KirunWinTimers, CaptionsPutOnAirBeforeStartGetTheirTimersFromStart) {
     HFONT font = CreateCaptionFont();
-    CKirunWin* win = new CKirunWin;
-    ASSERT_NE(nullptr, win->Hwnd());
-    StripLook look;
-    look.m_font = font;
-    win->setLook(look);
-    win->addKirun(0, L"early", 1, nullptr);
-    EXPECT_EQ(kNoWork, WorkTimers(win->Hwnd())) << "not started yet";
-    win->start();
-    EXPECT_EQ(kOnAir, WorkTimers(win->Hwnd()));
-    win->DestroyWindow();
+    {
+        StripRig win;
+        StripLook look;
+        look.m_font = font;
+        win.setLook(look);
+        win.addKirun(0, L"early", 1, nullptr);
+        EXPECT_EQ(nullptr, win.Hwnd()) << "not started yet: no strip, no timers";
+        win.start();
+        EXPECT_EQ(kOnAir, WorkTimers(win.Hwnd()));
+    }
     DeleteObject(font);
 }
 
@@ -700,7 +697,7 @@ TEST_F(KirunWinTest, LongCaptionsAreDrawnWhollyInPiecesAsWideAsTheStrip) {
             const PixelImage strip = Strip();
             ASSERT_GT(strip.count(kText), 0) << "a blank strip " << stretch << " strips into the caption";
             const PixelImage piece = Caption();
-            ASSERT_LE(piece.width, c.stripWidth + ScrollEngine::kPieceMargin);
+            ASSERT_LE(piece.width, c.stripWidth + StripPicture::kPieceMargin);
             ASSERT_EQ(strip.height, piece.height);
         }
         while (k * step < textWidth + 2) win->onScrollTick(), ++k;  // the shadow too

@@ -9,13 +9,17 @@
 #include <vector>
 
 #include "display/CaptionText.h"
-#include "display/ScrollEngine.h"
+#include "tests/support/StripRig.h"
 #include "framework/Gdi.h"
 #include "tests/support/Pixels.h"
 #include "Cp932.h"
 
 using testing_support::PixelImage;
 using testing_support::ReadBitmap;
+using testing_support::PictureLane;
+using testing_support::kCutInIndex;
+using testing_support::kFreeTextIndex;
+using testing_support::kTenthsPerMinute;
 
 namespace {
 
@@ -23,7 +27,7 @@ constexpr COLORREF kText = RGB(255, 0, 0);
 constexpr int kStripWidth = 300;
 
 // The captions that begin a pass during `ticks` ticks, in order.
-std::vector<std::string> PassesIn(ScrollEngine& engine, int ticks) {
+std::vector<std::string> PassesIn(PictureLane& engine, int ticks) {
     std::vector<std::string> passes;
     for (int i = 0; i < ticks; ++i) {
         const int before = engine.scrollX();
@@ -56,7 +60,7 @@ protected:
     int TextColumns() const { return ReadBitmap(engine.strip().bitmap()).count(kText); }
 
     fw::Font font;
-    ScrollEngine engine;
+    PictureLane engine;
 };
 
 // A text from a hostile file may end in a lead byte alone. The system then writes one extent
@@ -78,55 +82,54 @@ TEST_F(ScrollEngineTest, ALoneLeadByteAtTheEndStaysWithinTheMeasuresExtents) {
     CaptionText measured;
     measured.measure(dc.get(), font.get(), text);
     EXPECT_EQ(size.cx, measured.size().cx);
-    engine.add(0, Wide932(text), 1, nullptr);
+    engine.addKirun(0, Wide932(text), 1, nullptr);
     for (int tick = 0; tick < 20; ++tick) engine.tick();
     EXPECT_GT(TextColumns(), 0);
 }
 
 TEST_F(ScrollEngineTest, TicksMoveOnlyWhileRollingAndEndOnceTheLastCaptionHasLeft) {
-    EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
-    engine.add(0, L"Hello", 1, nullptr);
-    for (int i = 0; i < 20; ++i) ASSERT_EQ(ScrollEngine::Tick::kMoved, engine.tick());
+    EXPECT_EQ(Lane::Move::kIdle, engine.tick());
+    engine.addKirun(0, L"Hello", 1, nullptr);
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(Lane::Move::kMoved, engine.tick());
     EXPECT_GT(TextColumns(), 0) << "the caption has entered at the right";
-    ASSERT_TRUE(engine.remove(0));
-    EXPECT_FALSE(engine.remove(0));
+    ASSERT_TRUE(engine.removeKirun(0));
+    EXPECT_FALSE(engine.removeKirun(0));
 
     // The drain: the caption's width, the strip's and 50 pixels, two pixels a tick.
     const int drainTicks = (engine.lastWidth() + kStripWidth + 50) / 2 + 1;
     int ticks = 0;
-    ScrollEngine::Tick tick;
-    while ((tick = engine.tick()) == ScrollEngine::Tick::kMoved && ticks < 10000) ++ticks;
-    EXPECT_EQ(ScrollEngine::Tick::kEnded, tick);
+    Lane::Move tick;
+    while ((tick = engine.tick()) == Lane::Move::kMoved && ticks < 10000) ++ticks;
+    EXPECT_EQ(Lane::Move::kEnded, tick);
     EXPECT_EQ(drainTicks - 1, ticks);
     EXPECT_EQ(0, TextColumns()) << "nothing of the caption is left on the strip";
     EXPECT_FALSE(engine.rolling());
-    EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
+    EXPECT_EQ(Lane::Move::kIdle, engine.tick());
 }
 
 TEST_F(ScrollEngineTest, BlankingClearsTheStripAtOnceButOnlyWithNothingOnAir) {
-    engine.add(0, L"Hello", 1, nullptr);
+    engine.addKirun(0, L"Hello", 1, nullptr);
     for (int i = 0; i < 20; ++i) engine.tick();
-    EXPECT_FALSE(engine.blank()) << "a caption on air is never blanked away";
+    EXPECT_FALSE(engine.blankNow()) << "a caption on air is never blanked away";
     EXPECT_GT(TextColumns(), 0);
-    ASSERT_TRUE(engine.remove(0));
-    ASSERT_TRUE(engine.blank());
+    ASSERT_TRUE(engine.removeKirun(0));
+    ASSERT_TRUE(engine.blankNow());
     EXPECT_EQ(0, TextColumns());
     EXPECT_FALSE(engine.rolling());
-    EXPECT_EQ(ScrollEngine::Tick::kIdle, engine.tick());
-    engine.add(1, L"Again", 1, nullptr);
+    EXPECT_EQ(Lane::Move::kIdle, engine.tick());
+    engine.addKirun(1, L"Again", 1, nullptr);
     EXPECT_EQ(L"Again", engine.currentText()) << "the next caption enters as on a fresh strip";
 }
 
 TEST_F(ScrollEngineTest, DisplayTimesRunOutInTenthsAndTellTheirListeners) {
     Ended ended;
-    engine.add(3, L"a", 1, &ended);
-    engine.add(kFreeTextIndex, L"b", 2, &ended);
-    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) engine.countDown();
+    engine.addKirun(3, L"a", 1, &ended);
+    engine.addKirun(kFreeTextIndex, L"b", 2, &ended);
+    for (int i = 0; i < kTenthsPerMinute; ++i) engine.countDown();
     EXPECT_EQ(std::vector<int>{3}, ended.indices);
-    engine.shiftIndicesAfter(0);
     ASSERT_EQ(1, engine.runList().count());
-    EXPECT_EQ(kFreeTextIndex, engine.runList().at(0).index) << "no list position: never shifted";
-    for (int i = 0; i < RunList::kTenthsPerMinute; ++i) engine.countDown();
+    EXPECT_EQ(kFreeTextIndex, engine.indexAt(0));
+    for (int i = 0; i < kTenthsPerMinute; ++i) engine.countDown();
     EXPECT_EQ((std::vector<int>{3, kFreeTextIndex}), ended.indices);
     EXPECT_TRUE(engine.runList().empty());
     EXPECT_TRUE(engine.rolling()) << "the last caption still drains out";
@@ -136,24 +139,24 @@ TEST_F(ScrollEngineTest, DisplayTimesRunOutInTenthsAndTellTheirListeners) {
 // again once "X" is over, or it finishes and "A" is due.
 TEST_F(ScrollEngineTest, ACutInLeavesAtOnceOrAfterThePassAndTheCycleGoesOn) {
     for (bool afterCurrent : {false, true}) {
-        ScrollEngine cut;
+        PictureLane cut;
         StripLook look;
         look.m_textColor = kText;
         look.m_deltaX = 2;
         cut.setLook(look, font.get());
         cut.layout(kStripWidth, 20);
-        cut.add(0, L"AAAA", 1, nullptr);
-        cut.add(1, L"BBBB", 1, nullptr);
+        cut.addKirun(0, L"AAAA", 1, nullptr);
+        cut.addKirun(1, L"BBBB", 1, nullptr);
         for (int ticks = 0; cut.currentText() != L"BBBB" && ticks < 1000; ++ticks) cut.tick();
         while (cut.scrollX() < cut.captionSize().cx / 2) cut.tick();
-        cut.cutIn(L"XX", 1, nullptr, afterCurrent);
+        cut.cutInKirun(L"XX", 1, nullptr, afterCurrent);
         EXPECT_EQ(afterCurrent ? L"BBBB" : L"XX", cut.currentText());
         EXPECT_EQ(afterCurrent, cut.scrollX() > 0);
         EXPECT_EQ(afterCurrent, ReadBitmap(cut.strip().bitmap()).count(kText) > 0) << "left at once";
         const std::vector<std::string> during = PassesIn(cut, 200);
         ASSERT_GE(during.size(), 3u);
         EXPECT_EQ(std::vector<std::string>(during.size(), "XX"), during) << "the cut-in repeats";
-        ASSERT_TRUE(cut.remove(kCutInIndex));
+        ASSERT_TRUE(cut.removeKirun(kCutInIndex));
         std::vector<std::string> after = PassesIn(cut, 200);
         ASSERT_GE(after.size(), 3u);
         after.resize(3);

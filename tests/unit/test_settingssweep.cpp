@@ -129,7 +129,7 @@ TEST(SettingsSweep, GeneratedFilesOpenRollAndLeaveNoGdiObjects) {
         host.Roll(3, 5);
         CheckTextFileNow(*host.page());
         CheckTextFileNow(*host.page());
-        ExpectSanePage(*host.page(), "file " + std::to_string(file));
+        ExpectSanePage(host, "file " + std::to_string(file));
         if (HasFailure()) {
             ADD_FAILURE() << "settings file " << file << " of seed " << kSeed << " was:\n" << ini;
             break;

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "display/CaptionDrawing.h"
 #include "display/KirunWin.h"
-#include "display/ScrollEngine.h"
+#include "tests/support/StripRig.h"
 #include "display/SmoothMotion.h"
 #include "display/SmoothPicture.h"
 #include "display/StripLook.h"
@@ -106,11 +108,11 @@ protected:
         height = captionHeightFor(true, measureCaptionText(dc.get(), font.get(), "ABC").cy);
         engine.layout(kWidth, height);
         // Shown for one pass, then blank: nothing enters the strip while a test measures it.
-        engine.add(1, Wide932(text), 5, nullptr);
-        engine.remove(1);
+        engine.addKirun(1, Wide932(text).c_str(), 5, nullptr);
+        engine.removeKirun(1);
     }
     std::vector<DWORD> Frame(int fraction) {
-        return testing_support::ReadRawPixels(engine.framePicture(fraction).bitmap());
+        return testing_support::ReadRawPixels(engine.picture().framePicture(fraction).bitmap());
     }
     // The alpha-weighted mean column of a frame.
     static double Centroid(const std::vector<DWORD>& pixels, int width) {
@@ -125,7 +127,7 @@ protected:
 
     static constexpr int kWidth = 200;
     fw::Font font;
-    ScrollEngine engine;
+    testing_support::PictureLane engine;
     int height = 0;
 };
 
@@ -133,7 +135,7 @@ protected:
 // every frame, never 1, 1, 0.
 TEST_F(SmoothEngineTest, CentroidAdvancesByTheSameFractionEveryFrame) {
     Start("Hi");
-    ASSERT_EQ(ScrollEngine::Tick::kMoved, engine.advance(120));  // the caption wholly in view
+    ASSERT_EQ(Lane::Move::kMoved, engine.advance(120));  // the caption wholly in view
     SmoothMotion motion;
     motion.start(0, 600, 40);
     double last = Centroid(Frame(0), kWidth);
@@ -181,7 +183,7 @@ TEST_F(SmoothEngineTest, PictureIsPremultipliedWithPartlyTransparentEdges) {
 
     Font(-48);
     Start("I");
-    const testing_support::PixelImage caption = testing_support::ReadBitmap(engine.caption().bitmap());
+    const testing_support::PixelImage caption = testing_support::ReadBitmap(engine.picture().caption().bitmap());
     fw::MemoryDC dc(nullptr);
     const SIZE text = measureCaptionText(dc.get(), font.get(), "I");
     const int edge = smoothEdgeFor(text.cy);
@@ -198,13 +200,13 @@ TEST(SmoothWindow, FramesGoOnInsideAModalLoopAndStopWhenRollingEnds) {
     lf.lfHeight = -16;
     lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
     fw::Font font(CreateFontIndirectA(&lf));
-    CKirunWin* win = new CKirunWin;
-    ASSERT_NE(nullptr, win->Hwnd());
+    auto win = std::make_unique<testing_support::StripRig>();
     AppearanceSettings settings;
     settings.smooth = 1;
     settings.speedPx = 2000;
     win->setLook(stripLookFor(settings, font.get()));
     win->start();
+    ASSERT_NE(nullptr, win->Hwnd());
     EXPECT_EQ(PacingSource::None, win->pacing()) << "no frames while nothing is on air";
     win->addKirun(1, std::wstring(200, L'W').c_str(), 1, nullptr);  // no pass ends while it is watched
     EXPECT_TRUE(testing_support::WaitUntil([&] { return win->pacing() != PacingSource::None; }, 2000))
@@ -230,7 +232,6 @@ TEST(SmoothWindow, FramesGoOnInsideAModalLoopAndStopWhenRollingEnds) {
     }
     EXPECT_FALSE(win->rolling());
     EXPECT_EQ(PacingSource::None, win->pacing()) << "no frames once rolling has ended";
-    win->DestroyWindow();
 }
 
 }  // namespace
