@@ -6,6 +6,7 @@
 
 #include <windowsx.h>
 
+#include "fileif/FileLookPeriod.h"
 #include "fileif/FileSelDlg.h"
 #include "framework/App.h"
 #include "framework/Mbcs.h"
@@ -81,7 +82,7 @@ BOOL CControlDlg::OnInitDialog() {
     if (started.settingsUnreadable) PostMessageA(m_hWnd, kSettingsUnreadableMessage, 0, 0);
     if (started.nothingOnAir) PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     m_controller.fileReader().setTarget(m_hWnd, kFileLookDoneMessage);
-    SetTimer(kFileCheckTimer, kFileCheckPeriod);
+    SetTimer(kFileCheckTimer, fileLookPeriodMs());
     return TRUE;
 }
 

@@ -17,7 +17,6 @@
 class CControlDlg : public fw::Dialog, private ControllerEvents {
 public:
     static constexpr UINT_PTR kFileCheckTimer = 104;
-    static constexpr UINT kFileCheckPeriod = 1000;
     // Posted by a batch start that put nothing on air: the program ends as after all rolling.
     static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
     static constexpr UINT kFileLookDoneMessage = WM_APP + 104;  // the file reader's look has ended

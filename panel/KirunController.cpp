@@ -194,6 +194,7 @@ void KirunController::showWatchedFileNow() {
     m_fileWatch = TextFileWatch();
     m_fileWatch.lastFileDataValid = 1;
     ++m_fileLookTicket;
+    watchFileFolder();  // the folder notification's looks go on from this look's baseline
     checkTextFile();
 }
 
