@@ -77,9 +77,6 @@ BOOL CControlDlg::OnInitDialog() {
         m_listCtrl.InsertColumn(column++, c.header, c.format, fw::ScaledForWindow(m_hWnd, c.width));
 
     const KirunController::StartReport started = m_controller.start();
-    // Told once the start is over: a box shown now would keep this program from taking its
-    // command channel for as long as it is open.
-    if (started.settingsUnreadable) PostMessageA(m_hWnd, kSettingsUnreadableMessage, 0, 0);
     if (started.nothingOnAir) PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
     m_controller.fileReader().setTarget(m_hWnd, kFileLookDoneMessage);
     SetTimer(kFileCheckTimer, fileLookPeriodMs());
@@ -229,9 +226,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case kFileLookDoneMessage:
         m_controller.takeFileLook();
-        return 0;
-    case kSettingsUnreadableMessage:
-        m_controller.reportUnreadableSettings();
         return 0;
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(wp) != m_listCtrl.Hwnd()) break;
@@ -430,5 +424,6 @@ void CControlDlg::OnFileInterface() {
 void CControlDlg::OnTimer(UINT_PTR id) {
     if (id != kFileCheckTimer) return;
     m_controller.checkTextFile();
+    m_controller.readSettingsAgain();
     showTimesLeft();
 }

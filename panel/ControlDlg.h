@@ -20,7 +20,6 @@ public:
     // Posted by a batch start that put nothing on air: the program ends as after all rolling.
     static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
     static constexpr UINT kFileLookDoneMessage = WM_APP + 104;  // the file reader's look has ended
-    static constexpr UINT kSettingsUnreadableMessage = WM_APP + 2;  // posted by a start that found it so
 
     explicit CControlDlg(const StartOptions& start = StartOptions());
 

@@ -29,7 +29,6 @@ KirunController::~KirunController() {
 KirunController::StartReport KirunController::start() {
     StartReport report;
     m_settingsFile.load(m_iniPath, m_appearance, m_captionList, m_fileInterface);
-    report.settingsUnreadable = m_settingsFile.guarded();
     m_events.listChanged();
     watchFileFolder();
 
@@ -81,6 +80,19 @@ void KirunController::stop() {
 void KirunController::reportUnreadableSettings() {
     // A batch run has no visible window to own a message box.
     m_settingsFile.reportUnreadable(m_iniPath, m_start.batchMode, m_events);
+}
+
+void KirunController::readSettingsAgain() {
+    AppearanceSettings appearance;
+    CaptionList captions;
+    FileInterfaceSettings fileInterface;
+    if (!m_settingsFile.readAgain(m_iniPath, appearance, captions, fileInterface)) return;
+    // Nothing the operator made is lost: the list was empty and nothing was changed.
+    m_captionList = std::move(captions);
+    m_appearance = appearance;
+    applyAppearance();
+    takeFileInterface(fileInterface);
+    m_events.listChanged();
 }
 
 void KirunController::endNothingOnAir() {
@@ -165,6 +177,11 @@ void KirunController::applyAppearance() {
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
+    takeFileInterface(settings);
+    saveSettings();
+}
+
+void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
     const bool pathChanged = settings.filePath != m_fileInterface.filePath;
     const bool watchMoved = settings.fileExec != m_fileInterface.fileExec || pathChanged;
     if (watchMoved) {
@@ -177,7 +194,6 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
         m_events.fileCaptionChanged(nullptr);
     m_fileInterface = settings;
     if (watchMoved) watchFileFolder();
-    saveSettings();
 }
 
 bool KirunController::watchedFileHoldsText() const {

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,52 @@ TEST(Desktop, StripIgnoresWmCloseAndClosingEveryWindowEndsTheProgramCleanly) {
     for (HWND window : program.TopWindows()) PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit(kStartTimeout));
     EXPECT_EQ(0u, program.ExitCode());
+}
+
+// A close from outside (a script's WM_CLOSE, taskkill without /F) ends the program at once
+// whatever the operator has open, each box as if cancelled: nothing is changed or saved.
+TEST(Desktop, WmCloseEndsTheProgramWhateverDialogOrBoxIsOpen) {
+    const struct {
+        const char* what;
+        std::function<HWND(const KirunnerProcess&, HWND page)> open;  // the innermost window opened
+    } cases[] = {
+        {"a dialog", [](const KirunnerProcess& program, HWND page) {
+             PostClick(page, IDC_CAPTION_SETTINGS);
+             return program.WaitForDialog("キルン設定");
+         }},
+        {"a message over a dialog", [](const KirunnerProcess& program, HWND page) {
+             PostClick(page, IDC_ADD_TEXT);
+             HWND dialog = program.WaitForDialog("テキスト追加");
+             if (dialog) PostClick(dialog, IDOK);  // no text: the dialog says so and stays
+             return dialog ? program.WaitForMessageBox() : nullptr;
+         }},
+        {"a question", [](const KirunnerProcess& program, HWND page) {
+             SelectListRow(GetDlgItem(page, IDC_CAPTION_LIST), 0);
+             PostClick(page, IDC_DELETE_TEXT);
+             return program.WaitForMessageBox();
+         }},
+        {"the system's file dialog over a dialog", [](const KirunnerProcess& program, HWND page) {
+             PostClick(page, IDC_FILE_INTERFACE);
+             HWND dialog = program.WaitForDialog("テキストファイルインターフェース");
+             if (dialog) PostClick(dialog, IDC_FILE_BROWSE);
+             return dialog ? program.WaitForWindow([dialog](HWND w) { return IsWindowVisible(w) && GetWindow(w, GW_OWNER) == dialog; },
+                                                   kStartTimeout)
+                           : nullptr;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        KirunnerProcess program;
+        HWND main = StartShown(program, dir, Settings());
+        ASSERT_TRUE(main);
+        const std::string before = ReadFileBytes(dir.file("Kirunner.ini"));
+        ASSERT_TRUE(c.open(program, ControlPage(main)));
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(5000)) << "ended promptly";
+        EXPECT_EQ(0u, program.ExitCode());
+        EXPECT_EQ(before, ReadFileBytes(dir.file("Kirunner.ini")));
+    }
 }
 
 TEST(Desktop, ShowingTheStripLeavesTheOperatorsWindowActive) {
