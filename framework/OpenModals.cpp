@@ -25,9 +25,10 @@ bool isOpenDialog(HWND hwnd) {
     return std::any_of(g_open.begin(), g_open.end(), [hwnd](const Dialog* d) { return d->Hwnd() == hwnd; });
 }
 
-// The button that changes nothing: a question's No, else Cancel, else the only OK.
+// The button that changes nothing: Cancel, else a question's No, else the only OK. (Cancel
+// first: a common dialog may hold a control whose id is that of No.)
 int safestButton(HWND box) {
-    for (int id : {IDNO, IDCANCEL, IDOK})
+    for (int id : {IDCANCEL, IDNO, IDOK})
         if (GetDlgItem(box, id)) return id;
     return 0;
 }

@@ -26,7 +26,7 @@ private:
 };
 
 // Ends every dialog, message box, common dialog and menu open on this thread: the program's
-// dialogs as if cancelled, the system's boxes by their safest button (No, else Cancel, else OK).
+// dialogs as if cancelled, the system's boxes by their safest button (Cancel, else No, else OK).
 // Until the outermost dialog has returned, nothing new is shown.
 void EndOpenModals();
 // EndOpenModals was called and the dialogs open then have not all returned yet.
