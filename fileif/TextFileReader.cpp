@@ -89,8 +89,12 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
         const DWORD waited = WaitForMultipleObjects(folder.armed() ? 2 : 1, handles, FALSE, timeout);
         now = GetTickCount();
         bool changed = false;
+        // The folder is looked at once a second, and after each change it reports (its own
+        // deletion among them, where the system reports that).
+        bool checkFolder = folder.wanted() && msUntil(lastCheck, FolderWatch::kCheckMs, now) == 0;
         if (waited == WAIT_OBJECT_0 + 1) {
             folder.again();
+            checkFolder = true;
             changed = true;
             retriesLeft = kRetries;
             retryMs = kFirstRetryMs;
@@ -105,7 +109,7 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
         }
         // A folder gone, replaced or come back: saves made while it was not armed were never
         // reported, so the file is looked at as after a change.
-        if (folder.wanted() && msUntil(lastCheck, FolderWatch::kCheckMs, now) == 0) {
+        if (checkFolder) {
             lastCheck = now;
             if (folder.check()) changed = true;
         }
