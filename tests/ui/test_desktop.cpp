@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -94,31 +93,14 @@ TEST(Desktop, StripIgnoresWmCloseAndClosingEveryWindowEndsTheProgramCleanly) {
 TEST(Desktop, WmCloseEndsTheProgramWhateverDialogOrBoxIsOpen) {
     const struct {
         const char* what;
-        std::function<HWND(const KirunnerProcess&, HWND page)> open;  // the innermost window opened
+        int button;          // on the page
+        const char* dialog;  // the dialog it opens
+        int inner;           // a button of that dialog that opens a box over it (0: none)
     } cases[] = {
-        {"a dialog", [](const KirunnerProcess& program, HWND page) {
-             PostClick(page, IDC_CAPTION_SETTINGS);
-             return program.WaitForDialog("キルン設定");
-         }},
-        {"a message over a dialog", [](const KirunnerProcess& program, HWND page) {
-             PostClick(page, IDC_ADD_TEXT);
-             HWND dialog = program.WaitForDialog("テキスト追加");
-             if (dialog) PostClick(dialog, IDOK);  // no text: the dialog says so and stays
-             return dialog ? program.WaitForMessageBox() : nullptr;
-         }},
-        {"a question", [](const KirunnerProcess& program, HWND page) {
-             SelectListRow(GetDlgItem(page, IDC_CAPTION_LIST), 0);
-             PostClick(page, IDC_DELETE_TEXT);
-             return program.WaitForMessageBox();
-         }},
-        {"the system's file dialog over a dialog", [](const KirunnerProcess& program, HWND page) {
-             PostClick(page, IDC_FILE_INTERFACE);
-             HWND dialog = program.WaitForDialog("テキストファイルインターフェース");
-             if (dialog) PostClick(dialog, IDC_FILE_BROWSE);
-             return dialog ? program.WaitForWindow([dialog](HWND w) { return IsWindowVisible(w) && GetWindow(w, GW_OWNER) == dialog; },
-                                                   kStartTimeout)
-                           : nullptr;
-         }},
+        {"a dialog", IDC_CAPTION_SETTINGS, "キルン設定", 0},
+        {"a message over a dialog", IDC_ADD_TEXT, "テキスト追加", IDOK},  // no text: it says so and stays
+        {"the system's file dialog over a dialog", IDC_FILE_INTERFACE, "テキストファイルインターフェース",
+         IDC_FILE_BROWSE},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -127,7 +109,12 @@ TEST(Desktop, WmCloseEndsTheProgramWhateverDialogOrBoxIsOpen) {
         HWND main = StartShown(program, dir, Settings());
         ASSERT_TRUE(main);
         const std::string before = ReadFileBytes(dir.file("Kirunner.ini"));
-        ASSERT_TRUE(c.open(program, ControlPage(main)));
+        PostClick(ControlPage(main), c.button);
+        HWND dialog = program.WaitForDialog(c.dialog);
+        ASSERT_TRUE(dialog);
+        if (c.inner) PostClick(dialog, c.inner);
+        const auto overTheDialog = [dialog](HWND w) { return IsWindowVisible(w) && GetWindow(w, GW_OWNER) == dialog; };
+        if (c.inner) ASSERT_TRUE(program.WaitForWindow(overTheDialog, kStartTimeout));
         PostMessageA(main, WM_CLOSE, 0, 0);
         EXPECT_TRUE(program.WaitForExit(5000)) << "ended promptly";
         EXPECT_EQ(0u, program.ExitCode());

@@ -133,20 +133,16 @@ TEST(FileInterface, SwitchedOnThroughItsDialogTheFileReachesTheStripAndIsRenewed
     EXPECT_EQ(kWideText, ReadFileBytes(watched)) << "the program only reads the file";
 }
 
-// The copy of Kirunner whose page never looks at the watched file by itself (its folder
-// notification alone takes saves), as CMake gives its path.
-std::string NoticeOnlyKirunner() {
-    const char* path = std::getenv("KIRUNNER_NOTICE_ONLY_EXE");
-    return path ? HostPathToWindows(path) : std::string();
-}
-
+// Run with the copy of Kirunner whose page never looks at the watched file by itself: its
+// folder notification alone takes saves.
 TEST(FileInterface, AfterItsTextIsShownNowTheFilesNextSaveComesThroughItsFolderAtOnce) {
     TempDir dir;
     const std::string watched = dir.file("news.txt");
     ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), kSettings));
     ASSERT_TRUE(WriteFileBytes(watched, kNarrowText));
     KirunnerProcess program;
-    ASSERT_TRUE(program.Start(dir.path(), "", NoticeOnlyKirunner()));
+    const char* noticeOnly = std::getenv("KIRUNNER_NOTICE_ONLY_EXE");
+    ASSERT_TRUE(noticeOnly && program.Start(dir.path(), "", HostPathToWindows(noticeOnly)));
     HWND main = program.MainWindow(kStartTimeout);
     ASSERT_TRUE(main);
     HWND strip = program.StripWindow(kStartTimeout);
