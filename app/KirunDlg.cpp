@@ -10,6 +10,7 @@
 #include "app/KirunApp.h"
 #include "framework/App.h"
 #include "framework/Gdi.h"
+#include "framework/OpenModals.h"
 #include "model/StartupState.h"
 #include "resource.h"
 
@@ -79,11 +80,16 @@ BOOL CKirunDlg::OnInitDialog() {
     queryComposition(&m_glassEnabled);
     m_glassMargins = glassMarginsFor(m_hWnd);
     applyGlass();
-    if (!m_visible) return TRUE;
-    // The operator starts in the caption list, where the keys work the captions; a key
-    // pressed at once must not tick automatic exit.
-    Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_page.listCtrl().Hwnd()), TRUE);
-    return FALSE;
+    if (m_visible) {
+        // The operator starts in the caption list, where the keys work the captions; a key
+        // pressed at once must not tick automatic exit.
+        Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_page.listCtrl().Hwnd()), TRUE);
+    }
+    // The start is over (the command channel is taken) and no message has been handled yet:
+    // a settings file that could not be read is told of now, before anything the operator
+    // does can open a dialog or a box of its own.
+    m_host.controller().reportUnreadableSettings();
+    return m_visible ? FALSE : TRUE;
 }
 
 void CKirunDlg::makeResizable() {
@@ -205,8 +211,12 @@ void CKirunDlg::OnOK() {}
 void CKirunDlg::OnCancel() {}
 
 // The close box, the system menu's close, Alt+F4, WM_CLOSE from another program and automatic
-// exit all arrive here.
-void CKirunDlg::OnClose() { EndDialog(IDCANCEL); }
+// exit all arrive here. Whatever dialog or box is open ends with the window, as if cancelled: its
+// modal loop would keep the program running.
+void CKirunDlg::OnClose() {
+    fw::EndOpenModals();
+    EndDialog(IDCANCEL);
+}
 
 bool CKirunDlg::OnButtonClicked(int id) {
     if (id != IDC_AUTO_EXIT) return fw::Dialog::OnButtonClicked(id);

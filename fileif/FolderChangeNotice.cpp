@@ -1,8 +1,6 @@
 #include "fileif/FolderChangeNotice.h"
 
-HANDLE openFolderChangeNotice(const std::wstring& filePath) {
-    const size_t separator = filePath.find_last_of(L"\\/");
-    const std::wstring folder = separator == std::wstring::npos ? std::wstring(L".") : filePath.substr(0, separator + 1);
+HANDLE openFolderChangeNotice(const std::wstring& folder) {
     return FindFirstChangeNotificationW(folder.c_str(), FALSE,
                                         FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE |
                                             FILE_NOTIFY_CHANGE_FILE_NAME);

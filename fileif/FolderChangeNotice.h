@@ -7,7 +7,7 @@
 
 #include <string>
 
-// A notification handle for the folder that holds `filePath` (the current folder for a bare
-// name); INVALID_HANDLE_VALUE when that folder cannot notify (many network shares, a folder
-// that does not exist). Close it with FindCloseChangeNotification.
-HANDLE openFolderChangeNotice(const std::wstring& filePath);
+// A notification handle for `folder`; INVALID_HANDLE_VALUE when that folder cannot notify
+// (many network shares, a folder that does not exist). Close it with
+// FindCloseChangeNotification.
+HANDLE openFolderChangeNotice(const std::wstring& folder);

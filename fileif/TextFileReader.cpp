@@ -2,41 +2,21 @@
 
 #include <process.h>
 
+#include <algorithm>
 #include <utility>
 
-#include "fileif/FolderChangeNotice.h"
+#include "fileif/FolderWatch.h"
 #include "framework/Lock.h"
 
 namespace {
 using fw::Lock;
 enum class LookState { Idle, Asked, Running, Done };
 
-// The folder notification the worker holds, closed when it lets go.
-class FolderNotice {
-public:
-    FolderNotice() = default;
-    ~FolderNotice() { close(); }
-    FolderNotice(const FolderNotice&) = delete;
-    FolderNotice& operator=(const FolderNotice&) = delete;
-
-    void open(const TextFileLook& file) {
-        close();
-        if (file.fileExec != 0 && !file.filePath.empty()) m_handle = openFolderChangeNotice(file.filePath);
-    }
-    void close() {
-        if (valid()) FindCloseChangeNotification(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-    }
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
-    HANDLE get() const { return m_handle; }
-    // Signals again at the next change; a notification that cannot is given up.
-    void again() {
-        if (valid() && !FindNextChangeNotification(m_handle)) close();
-    }
-
-private:
-    HANDLE m_handle = INVALID_HANDLE_VALUE;
-};
+// Milliseconds from `now` until `periodMs` have passed since `since` (0 when they have).
+DWORD msUntil(DWORD since, DWORD periodMs, DWORD now) {
+    const DWORD passed = now - since;
+    return passed >= periodMs ? 0 : periodMs - passed;
+}
 
 // The look moved the baseline (the file was read, or a first baseline taken): the page must
 // have it, or its next look would read the same version again.
@@ -88,25 +68,47 @@ void TextFileReader::release(Shared* shared) {
 
 unsigned __stdcall TextFileReader::work(void* parameter) {
     Shared* shared = static_cast<Shared*>(parameter);
-    FolderNotice notice;
+    FolderWatch folder;
     int retriesLeft = 0;
     DWORD retryMs = kFirstRetryMs;
+    bool pausing = false;  // a pause before the next retry has begun, at pauseStart
+    DWORD pauseStart = 0;
+    DWORD lastCheck = GetTickCount();
     for (;;) {
-        const HANDLE handles[2] = {shared->wake.get(), notice.get()};
-        const DWORD waited = WaitForMultipleObjects(notice.valid() ? 2 : 1, handles, FALSE,
-                                                    retriesLeft > 0 ? retryMs : INFINITE);
+        DWORD now = GetTickCount();
+        if (retriesLeft > 0 && !pausing) {
+            pausing = true;
+            pauseStart = now;
+        }
+        DWORD timeout = retriesLeft > 0 ? msUntil(pauseStart, retryMs, now) : INFINITE;
+        if (folder.wanted()) timeout = std::min(timeout, msUntil(lastCheck, FolderWatch::kCheckMs, now));
+        const HANDLE handles[2] = {shared->wake.get(), folder.handle()};
+        const DWORD waited = WaitForMultipleObjects(folder.armed() ? 2 : 1, handles, FALSE, timeout);
+        now = GetTickCount();
         bool changed = false;
+        // The folder is looked at once a second, and after each change it reports (its own
+        // deletion among them, where the system reports that).
+        bool checkFolder = folder.wanted() && msUntil(lastCheck, FolderWatch::kCheckMs, now) == 0;
         if (waited == WAIT_OBJECT_0 + 1) {
-            notice.again();
+            folder.again();
+            checkFolder = true;
             changed = true;
             retriesLeft = kRetries;
             retryMs = kFirstRetryMs;
-        } else if (waited == WAIT_TIMEOUT) {
+            pausing = false;
+        } else if (waited == WAIT_FAILED) {
+            folder.drop();  // the page's looks go on; the next check arms it again
+        } else if (retriesLeft > 0 && msUntil(pauseStart, retryMs, now) == 0) {
             changed = true;
             --retriesLeft;
             retryMs *= 2;
-        } else if (waited == WAIT_FAILED) {
-            notice.close();  // the page's looks go on; a failing wait is not spun on
+            pausing = false;
+        }
+        // A folder gone, replaced or come back: saves made while it was not armed were never
+        // reported, so the file is looked at as after a change.
+        if (checkFolder) {
+            lastCheck = now;
+            if (folder.check()) changed = true;
         }
 
         TextFileLook job;
@@ -123,14 +125,15 @@ unsigned __stdcall TextFileReader::work(void* parameter) {
             }
         }
         if (reopen) {
-            notice.open(job);  // may take long on a slow share: outside the lock
+            folder.open(job.fileExec != 0, job.filePath);  // may take long on a slow share: outside the lock
+            lastCheck = GetTickCount();
             retriesLeft = 0;
-            Lock lock(shared->lock);
-            shared->folderWatched = notice.valid() && !shared->watchedMoved;
+            pausing = false;
         }
         {
             Lock lock(shared->lock);
             if (shared->quit) break;
+            shared->folderWatched = folder.armed() && !shared->watchedMoved;
             const bool lookForChange = changed || shared->changeWaiting;
             if (shared->state == LookState::Asked) {
                 job = shared->job;

@@ -9,6 +9,9 @@
 // (so a save is taken once, by whichever look comes first), then again after short pauses while
 // the look finds nothing new (a writer that still holds the file), and reports a look that
 // found a new version the same way. A folder that cannot notify leaves the page's looks alone.
+// The notification is kept armed while the file is watched (FolderWatch): opened again when it
+// fails, when its folder is deleted or replaced and comes back, and when a folder that was
+// missing appears, with a look then for what changed in between.
 #include <windows.h>
 
 #include <functional>
@@ -57,7 +60,7 @@ public:
     // switch of 0 or an empty path watches none). Called when they change; the worker then
     // opens the notification for the new folder.
     void watch(const TextFileLook& look);
-    // The worker holds a notification for the file last given to watch().
+    // The worker holds an armed notification for the file last given to watch().
     bool folderWatched() const;
     bool workerStarted() const { return m_shared != nullptr; }
     // A look is under way or its result waits to be taken.

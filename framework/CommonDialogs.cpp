@@ -1,6 +1,7 @@
 #include "framework/CommonDialogs.h"
 
 #include "framework/Mbcs.h"
+#include "framework/OpenModals.h"
 
 #include <commdlg.h>
 
@@ -11,6 +12,7 @@
 namespace fw {
 
 bool ChooseFontDialog(HWND owner, LOGFONTA& font, DWORD flags) {
+    if (OpenModalsEnding()) return false;  // the program is closing: nothing new opens
     LOGFONTA chosen = font;
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof cf;
@@ -44,6 +46,7 @@ std::wstring FileDialogFilter(const std::wstring& filter) {
 
 bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
                     const wchar_t* initialName, DWORD flags, std::wstring& path) {
+    if (OpenModalsEnding()) return false;  // the program is closing: nothing new opens
     // The system wants the filter's parts separated by NUL and ending with two NULs.
     const std::wstring filterz = FileDialogFilter(filter);
 

@@ -1,5 +1,6 @@
 #pragma once
-// The system's font and file-open dialogs.
+// The system's font and file-open dialogs. Closing the main window cancels an open one
+// (OpenModals); while the program closes, neither opens.
 #include <windows.h>
 
 #include <string>

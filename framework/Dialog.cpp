@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
 #include "framework/App.h"
+#include "framework/OpenModals.h"
 
 namespace fw {
 
@@ -15,6 +16,8 @@ HWND Dialog::ModalOwner() const {
 }
 
 INT_PTR Dialog::DoModal() {
+    if (OpenModalsEnding()) return IDCANCEL;  // the program is closing: nothing new opens
+    OpenModal open(*this);
     HWND owner = ModalOwner();
     m_modal = true;
     m_ended = false;

@@ -15,7 +15,8 @@ public:
     explicit Dialog(UINT templateId, HWND parent = nullptr);
 
     // Runs the dialog in the system's modal loop (or this class's own, see UseOwnModalLoop);
-    // returns what EndDialog was given, -1 when the window could not be created.
+    // returns what EndDialog was given, -1 when the window could not be created. While it runs
+    // it is one of the OpenModals that closing the main window ends (IDCANCEL).
     INT_PTR DoModal();
     // Creates the dialog as a modeless (child) window of `parent`.
     bool Create(HWND parent);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "framework/App.h"
+#include "framework/OpenModals.h"
 
 namespace fw {
 namespace {
@@ -16,7 +17,19 @@ HWND MessageOwner() {
 }
 }  // namespace
 
+int SafestAnswer(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_YESNO: return IDNO;
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL:
+    case MB_RETRYCANCEL: return IDCANCEL;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    default: return IDOK;
+    }
+}
+
 int ShowMessage(const char* text, UINT type) {
+    if (OpenModalsEnding()) return SafestAnswer(type);  // the program is closing: nothing new opens
     if ((type & MB_ICONMASK) == 0) {
         UINT buttons = type & MB_TYPEMASK;
         if (buttons == MB_OK || buttons == MB_OKCANCEL) type |= MB_ICONEXCLAMATION;

@@ -6,6 +6,7 @@
 
 #include <windowsx.h>
 
+#include "fileif/FileLookPeriod.h"
 #include "fileif/FileSelDlg.h"
 #include "framework/App.h"
 #include "framework/Mbcs.h"
@@ -75,11 +76,8 @@ BOOL CControlDlg::OnInitDialog() {
         m_listCtrl.InsertColumn(column++, c.header, c.format, fw::ScaledForWindow(m_hWnd, c.width));
 
     const KirunController::StartReport started = m_controller.start();
-    // Told once the start is over: a box shown now would keep this program from taking its
-    // command channel for as long as it is open.
-    if (started.settingsUnreadable) PostMessageA(m_hWnd, kSettingsUnreadableMessage, 0, 0);
     if (started.nothingOnAir) PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
-    SetTimer(kFileCheckTimer, kFileCheckPeriod);
+    SetTimer(kFileCheckTimer, fileLookPeriodMs());
     return TRUE;
 }
 
@@ -223,9 +221,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return Default(msg, wp, lp);
     case kNothingOnAirMessage:
         m_controller.endNothingOnAir();
-        return 0;
-    case kSettingsUnreadableMessage:
-        m_controller.reportUnreadableSettings();
         return 0;
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(wp) != m_listCtrl.Hwnd()) break;
@@ -424,5 +419,6 @@ void CControlDlg::OnFileInterface() {
 void CControlDlg::OnTimer(UINT_PTR id) {
     if (id != kFileCheckTimer) return;
     m_controller.checkTextFile();
+    m_controller.readSettingsAgain();
     showTimesLeft();
 }

@@ -16,10 +16,8 @@
 class CControlDlg : public fw::Dialog, private ControllerEvents {
 public:
     static constexpr UINT_PTR kFileCheckTimer = 104;
-    static constexpr UINT kFileCheckPeriod = 1000;
     // Posted by a batch start that put nothing on air: the program ends as after all rolling.
     static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
-    static constexpr UINT kSettingsUnreadableMessage = WM_APP + 2;  // posted by a start that found it so
 
     // The page shows `controller`, whose reports come to events() once the program's wiring has
     // handed them over.

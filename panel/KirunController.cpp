@@ -29,9 +29,7 @@ KirunController::~KirunController() {
 
 KirunController::StartReport KirunController::start() {
     StartReport report;
-    CaptionList& captions = m_show.captionList();
-    m_settingsFile.load(m_iniPath, m_appearance, captions, m_fileInterface);
-    report.settingsUnreadable = m_settingsFile.guarded();
+    m_settingsFile.load(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface);
     m_events.listChanged();
     m_watchedFile.setFile(m_fileInterface.fileExec, m_fileInterface.filePath);
 
@@ -69,6 +67,19 @@ void KirunController::stop() {
 void KirunController::reportUnreadableSettings() {
     // A batch run has no visible window to own a message box.
     m_settingsFile.reportUnreadable(m_iniPath, m_start.batchMode, m_events);
+}
+
+void KirunController::readSettingsAgain() {
+    AppearanceSettings appearance;
+    CaptionList captions;
+    FileInterfaceSettings fileInterface;
+    if (!m_settingsFile.readAgain(m_iniPath, appearance, captions, fileInterface)) return;
+    // Nothing the operator made is lost: the list was empty and nothing was changed.
+    m_show.replaceList(std::move(captions));
+    m_appearance = appearance;
+    applyAppearance();
+    takeFileInterface(fileInterface);
+    m_events.listChanged();
 }
 
 void KirunController::endNothingOnAir() {
@@ -135,6 +146,11 @@ void KirunController::applyAppearance() {
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
+    takeFileInterface(settings);
+    saveSettings();
+}
+
+void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
     const bool pathChanged = settings.filePath != m_fileInterface.filePath;
     // The file's caption goes with the file: switching the interface off or watching another
     // file takes it off air.
@@ -142,7 +158,6 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
         m_events.fileCaptionChanged(nullptr);
     m_fileInterface = settings;
     m_watchedFile.setFile(settings.fileExec, settings.filePath);
-    saveSettings();
 }
 
 void KirunController::showFileText(const std::wstring& text) {

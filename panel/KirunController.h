@@ -23,7 +23,6 @@ class KirunController : public CKirunListener, public CKirunEndListener, public 
 public:
     // What start() left for the page to do once its own start is over.
     struct StartReport {
-        bool settingsUnreadable = false;  // reportUnreadableSettings() is due
         bool nothingOnAir = false;        // a batch run with nothing to roll: endNothingOnAir() is due
     };
 
@@ -41,9 +40,13 @@ public:
     // Destroys the strips and stops the watched file; nothing is saved.
     void stop();
     // A box shown while the program starts would keep it from taking its command channel, so
-    // these wait for the page's start to be over.
+    // these wait for the start to be over. The settings file that could not be read at start
+    // is told of once; later calls do nothing.
     void reportUnreadableSettings();
     void endNothingOnAir();
+    // While the settings file that could not be read at start is guarded and the operator has
+    // changed nothing since: reads it if it can be read now, and shows what it holds.
+    void readSettingsAgain();
 
     void putOnAir(int position);
     // Takes the item off air; false when it was not on air.
@@ -101,6 +104,8 @@ public:
 
 private:
     void saveSettings();
+    // Takes the text-file settings over, as the dialog's OK does, without saving them.
+    void takeFileInterface(const FileInterfaceSettings& settings);
     // Puts the batch numbers on air; true when any went on air.
     bool putBatchOnAir();
     void takeEverythingOffAir();

@@ -123,6 +123,16 @@ bool Show::deleteItem(int position) {
     return true;
 }
 
+void Show::replaceList(CaptionList&& captions) {
+    for (const CKirunData& item : m_captions) m_lane.remove(item.m_id);
+    // Appended to this list, the new items get ids after those given so far: none stands for
+    // an item that went.
+    while (m_captions.count() > 0) m_captions.eraseAt(m_captions.count() - 1);
+    m_captions.reserve(captions.count());
+    for (const CKirunData& item : captions) m_captions.append(item);
+    changed();
+}
+
 int Show::tenthsLeft(CaptionId id) const {
     const ScheduledCaption* caption = m_lane.schedule().find(id);
     return caption ? tenthsOf(caption->msLeft) : -1;

@@ -62,6 +62,9 @@ public:
     void addItem(const CKirunData& item);
     bool changeItem(int position, const CKirunData& edited);
     bool deleteItem(int position);
+    // The list is replaced whole (read again from the settings file); its items' captions that
+    // were on air leave the air.
+    void replaceList(CaptionList&& captions);
 
     // Tenths of a second left for the caption with that id; -1 when it is not on air.
     int tenthsLeft(CaptionId id) const;

@@ -41,13 +41,14 @@ KirunnerProcess::~KirunnerProcess() {
     }
 }
 
-bool KirunnerProcess::Start(const std::string& folder, const std::string& arguments) {
-    return Start(fw::WideFromCodePage932(folder), arguments);
+bool KirunnerProcess::Start(const std::string& folder, const std::string& arguments, const std::string& program) {
+    return Start(fw::WideFromCodePage932(folder), arguments, program);
 }
 
-bool KirunnerProcess::Start(const std::wstring& folder, const std::string& arguments) {
+bool KirunnerProcess::Start(const std::wstring& folder, const std::string& arguments, const std::string& program) {
     const std::wstring exe = folder + L"\\Kirunner.exe";
-    if (!CopyFileW(fw::WideFromCodePage932(BuiltKirunnerPath()).c_str(), exe.c_str(), FALSE)) return false;
+    const std::string built = program.empty() ? BuiltKirunnerPath() : program;
+    if (!CopyFileW(fw::WideFromCodePage932(built).c_str(), exe.c_str(), FALSE)) return false;
     return StartProgram(exe, fw::WideFromCodePage932(arguments));
 }
 

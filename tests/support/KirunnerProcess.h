@@ -25,10 +25,10 @@ public:
     KirunnerProcess(const KirunnerProcess&) = delete;
     KirunnerProcess& operator=(const KirunnerProcess&) = delete;
 
-    // Copies Kirunner.exe into `folder` and starts it from there with `arguments`; its
-    // standard output goes into a pipe that this object reads.
-    bool Start(const std::string& folder, const std::string& arguments = "");
-    bool Start(const std::wstring& folder, const std::string& arguments = "");
+    // Copies Kirunner.exe (or the `program` built in its place) into `folder` and starts it
+    // from there with `arguments`; its standard output goes into a pipe that this object reads.
+    bool Start(const std::string& folder, const std::string& arguments = "", const std::string& program = "");
+    bool Start(const std::wstring& folder, const std::string& arguments = "", const std::string& program = "");
     // Starts the program file at `exePath` as it is, in the current folder `currentFolder`
     // (the temporary folder when empty).
     bool StartProgram(const std::string& exePath, const std::string& arguments,

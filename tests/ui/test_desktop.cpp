@@ -88,6 +88,42 @@ TEST(Desktop, StripIgnoresWmCloseAndClosingEveryWindowEndsTheProgramCleanly) {
     EXPECT_EQ(0u, program.ExitCode());
 }
 
+// A close from outside (a script's WM_CLOSE, taskkill without /F) ends the program at once
+// whatever the operator has open, each box as if cancelled: nothing is changed or saved.
+TEST(Desktop, WmCloseEndsTheProgramWhateverDialogOrBoxIsOpen) {
+    const struct {
+        const char* what;
+        int button;          // on the page
+        const char* dialog;  // the dialog it opens
+        int inner;           // a button of that dialog that opens a box over it (0: none)
+    } cases[] = {
+        {"a dialog", IDC_CAPTION_SETTINGS, "キルン設定", 0},
+        {"a message over a dialog", IDC_ADD_TEXT, "テキスト追加", IDOK},  // no text: it says so and stays
+        {"the system's file dialog over a dialog", IDC_FILE_INTERFACE, "テキストファイルインターフェース",
+         IDC_FILE_BROWSE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        KirunnerProcess program;
+        HWND main = StartShown(program, dir, Settings());
+        ASSERT_TRUE(main);
+        const std::string before = ReadFileBytes(dir.file("Kirunner.ini"));
+        PostClick(ControlPage(main), c.button);
+        HWND dialog = program.WaitForDialog(c.dialog);
+        ASSERT_TRUE(dialog);
+        if (c.inner) PostClick(dialog, c.inner);
+        const auto overTheDialog = [dialog](HWND w) { return IsWindowVisible(w) && GetWindow(w, GW_OWNER) == dialog; };
+        if (c.inner) {
+            ASSERT_TRUE(program.WaitForWindow(overTheDialog, kStartTimeout));
+        }
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(5000)) << "ended promptly";
+        EXPECT_EQ(0u, program.ExitCode());
+        EXPECT_EQ(before, ReadFileBytes(dir.file("Kirunner.ini")));
+    }
+}
+
 TEST(Desktop, ShowingTheStripLeavesTheOperatorsWindowActive) {
     TempDir dir;
     KirunnerProcess program;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,40 @@ TEST(FileInterface, SwitchedOnThroughItsDialogTheFileReachesTheStripAndIsRenewed
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(kStartTimeout));
     EXPECT_EQ(kWideText, ReadFileBytes(watched)) << "the program only reads the file";
+}
+
+// Run with the copy of Kirunner whose page never looks at the watched file by itself: its
+// folder notification alone takes saves.
+TEST(FileInterface, AfterItsTextIsShownNowTheFilesNextSaveComesThroughItsFolderAtOnce) {
+    TempDir dir;
+    const std::string watched = dir.file("news.txt");
+    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), kSettings));
+    ASSERT_TRUE(WriteFileBytes(watched, kNarrowText));
+    KirunnerProcess program;
+    const char* noticeOnly = std::getenv("KIRUNNER_NOTICE_ONLY_EXE");
+    ASSERT_TRUE(noticeOnly && program.Start(dir.path(), "", HostPathToWindows(noticeOnly)));
+    HWND main = program.MainWindow(kStartTimeout);
+    ASSERT_TRUE(main);
+    HWND strip = program.StripWindow(kStartTimeout);
+    ASSERT_TRUE(strip);
+
+    PostClick(ControlPage(main), kFileInterfaceButton);
+    HWND dialog = program.WaitForDialog("テキストファイルインターフェース");
+    ASSERT_TRUE(dialog);
+    SendMessageA(GetDlgItem(dialog, kEnabledBox), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(GetDlgItem(dialog, kPathEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(watched.c_str()));
+    PostClick(dialog, IDOK);
+    HWND question = program.WaitForMessageBox(kStartTimeout);
+    ASSERT_TRUE(question);
+    EXPECT_EQ("ファイルにあるテキストを今すぐ表示しますか？", MessageBoxText(question));
+    PostClick(question, IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return NewestAre(strip, 1, false); }, kStartTimeout)) << "はい: on air at once";
+
+    ASSERT_TRUE(WriteFileBytes(watched, kWideText));
+    EXPECT_TRUE(WaitUntil([&] { return NewestAre(strip, 1, true); }, kStartTimeout))
+        << "the save reached the strip through the folder notification";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(kStartTimeout));
 }
 
 // A program that watches a file of the mirror and rolls a caption of its own list.

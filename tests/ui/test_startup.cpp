@@ -5,12 +5,15 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "HeldFile.h"
 #include "KirunnerProcess.h"
+#include "OperatorDesk.h"
 #include "TempDir.h"
 #include "PageParent.h"
+#include "resource.h"
 
 using namespace testing_support;
 
@@ -149,6 +152,82 @@ TEST(Startup, SettingsFileHeldByAnotherProgramIsNamedAndKept) {
         }
         hold.Release();
         EXPECT_EQ(before, ReadFileBytes(ini)) << arguments;
+    }
+}
+
+// The settings file held by another program when the program starts, let go later.
+class HeldSettings : public ::testing::Test {
+protected:
+    void Start() {
+        WriteSettingsWithOneItem(dir.path());
+        before = ReadFileBytes(ini);
+        hold.reset(new HeldFile(ini, GENERIC_READ, 0));
+        desk.reset(new Desk(dir.path()));
+        ASSERT_TRUE(desk->ready());
+    }
+    void CloseAndExpectFileKept() {
+        PostMessageA(desk->main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(desk->program.WaitForExit(kClosedWithin)) << "ended promptly";
+        EXPECT_EQ(0u, desk->program.ExitCode());
+        hold.reset();
+        EXPECT_EQ(before, ReadFileBytes(ini));
+    }
+
+    const DWORD kClosedWithin = 5000;
+    const std::string kNotice =
+        "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";
+    TempDir dir;
+    const std::string ini = dir.file("Kirunner.ini");
+    std::string before;
+    std::unique_ptr<HeldFile> hold;
+    std::unique_ptr<Desk> desk;
+};
+
+TEST_F(HeldSettings, TheNoticeComesAtOnceAndTheFilesListWithoutAQuestionOnceItIsLetGo) {
+    Start();
+    HWND notice = desk->program.WaitForMessageBox(kStartTimeout);
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(kNotice + ini, MessageBoxText(notice));
+    hold->Release();
+    EXPECT_TRUE(desk->waitForRows({{"1", "7", "------", "abc"}})) << "read as soon as it can be, behind the notice";
+    PostClick(notice, IDOK);
+    ASSERT_TRUE(WaitForGone(notice));
+    EXPECT_FALSE(desk->program.WaitForMessageBox(1500)) << "no question";
+    CloseAndExpectFileKept();
+}
+
+TEST_F(HeldSettings, ACloseFromOutsideWithTheNoticeOpenEndsTheProgramAtOnce) {
+    Start();
+    ASSERT_TRUE(desk->program.WaitForMessageBox(kStartTimeout));
+    CloseAndExpectFileKept();
+}
+
+// The operator changed the list while the file was held: when it can be read again, the next
+// save asks, and a hurried Enter, like a close from outside, keeps the file.
+TEST_F(HeldSettings, ChangedMeanwhileTheQuestionKeepsTheFileUnlessAnsweredYes) {
+    for (const bool closeAtTheQuestion : {false, true}) {
+        SCOPED_TRACE(closeAtTheQuestion ? "closed from outside" : "Enter");
+        Start();
+        EXPECT_EQ(kNotice + ini, desk->answerMessage(IDOK));
+        desk->click(IDC_ADD_TEXT);
+        ASSERT_TRUE(desk->enterCaption("画面の字幕", "2"));
+        EXPECT_EQ("設定ファイルを読み込めないため、保存しませんでした\n" + ini, desk->answerMessage(IDOK));
+        hold->Release();
+        desk->click(IDC_ADD_TEXT);
+        ASSERT_TRUE(desk->enterCaption("もう一つ", "3"));
+        HWND question = desk->program.WaitForMessageBox(kStartTimeout);
+        ASSERT_TRUE(question);
+        EXPECT_EQ("設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n" + ini,
+                  MessageBoxText(question));
+        EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(GetDlgItem(question, IDNO), GWL_STYLE) & BS_TYPEMASK)
+            << "いいえ is the default button";
+        if (!closeAtTheQuestion) {
+            PostMessageA(question, WM_KEYDOWN, VK_RETURN, 0);
+            EXPECT_TRUE(WaitForGone(question));
+            EXPECT_EQ(2u, desk->rows().size()) << "the screen keeps the operator's list";
+        }
+        CloseAndExpectFileKept();
+        desk.reset();
     }
 }
 

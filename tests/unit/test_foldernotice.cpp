@@ -87,6 +87,41 @@ TEST_F(FolderNotice, SwitchedOffOrAFolderThatCannotNotifyLeavesOnlyThePagesLooks
     }
 }
 
+// A folder deleted and created again (as a sync tool or a script does: moved out of the way,
+// then removed) and a folder that is missing when watching starts: once a folder is there, its
+// saves are reported again without a look of the page, the second of them by the notification
+// alone. The page's looks go on meanwhile.
+TEST_F(FolderNotice, AFolderCreatedAgainOrOnlyLaterIsWatchedAgainOnceItIsThere) {
+    for (const bool thereAtStart : {true, false}) {
+        SCOPED_TRACE(thereAtStart ? "deleted and created again" : "missing at start");
+        const std::wstring folder = dir.wideFile(thereAtStart ? L"again" : L"later");
+        const std::wstring file = folder + L"\\news.txt";
+        if (thereAtStart) {
+            ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+            ASSERT_TRUE(WriteFileBytes(file, "first"));
+        }
+        const TextFileLook look = Watched(file);
+        reader.watch(look);
+        EXPECT_EQ(thereAtStart, WaitUntil([&] { return reader.folderWatched(); }, 2000, 5));
+        if (thereAtStart) {
+            const std::wstring away = folder + L".old";
+            ASSERT_TRUE(DeleteFileW(file.c_str()));
+            ASSERT_TRUE(MoveFileW(folder.c_str(), away.c_str()));
+            ASSERT_TRUE(RemoveDirectoryW(away.c_str()));
+        }
+        EXPECT_FALSE(PageLook(look).shown) << "the page's look goes on without the folder";
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        for (const char* text : {"saved in the folder that came", "saved again"}) {
+            ASSERT_TRUE(WriteFileBytes(file, text));
+            TextFileLook found;
+            ASSERT_TRUE(WaitUntil([&] { return reader.take(found); }, 5000, 5)) << text;
+            EXPECT_TRUE(found.shown);
+            EXPECT_EQ(fw::WideFromCodePage932(text), found.text);
+        }
+        EXPECT_TRUE(reader.folderWatched());
+    }
+}
+
 // A save that lands while a read is under way: the entry looked at before the read is the older
 // version's, the bytes read are the newer one's, cut to the older size. The newer version is
 // read whole and taken as the baseline, so the next look does not show it a second time.

@@ -84,6 +84,34 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     EXPECT_EQ((std::vector<std::string>{kUnreadable + ini, "設定ファイルを読み込めないため、保存しませんでした\n" + ini,
                                         readable, readable}),
               boxes.texts());
+    EXPECT_EQ(static_cast<UINT>(MB_DEFBUTTON2), boxes.shown()[2].type & MB_DEFMASK) << "いいえ is the default";
+}
+
+// Read again while held, once let go, and once let go after the operator changed something:
+// only a page the operator has left alone takes the file's list, and without a question.
+TEST(SettingsGuard, ReadAgainTakesTheFileOnlyWhileThePageIsUnchanged) {
+    const struct {
+        bool released, changed;
+    } cases[] = {{false, false}, {true, false}, {true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.released ? "let go" : "held") + (c.changed ? ", changed" : ""));
+        TempDir dir;
+        const std::wstring ini = fw::WideFromCodePage932(dir.file("Kirunner.ini"));
+        ASSERT_TRUE(SaveWithWriter(dir.file("Kirunner.ini"), Items(4)));
+        HeldFile hold(dir.file("Kirunner.ini"), GENERIC_READ, 0);
+        MessageBoxRecorder boxes;
+        GuardedSettings file;
+        Settings start;
+        file.load(ini, start.appearance, start.captions, start.fileInterface);
+        if (c.changed) file.save(ini, start.appearance, start.captions, start.fileInterface);  // refused: held
+        if (c.released) hold.Release();
+        Settings again;
+        const bool read = file.readAgain(ini, again.appearance, again.captions, again.fileInterface);
+        EXPECT_EQ(c.released && !c.changed, read);
+        EXPECT_EQ(read ? 4 : 0, again.captions.count());
+        EXPECT_EQ(!read, file.guarded());
+        EXPECT_EQ(c.changed ? 1u : 0u, boxes.texts().size()) << "no question here: only a save asks";
+    }
 }
 
 }  // namespace

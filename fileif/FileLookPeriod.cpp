@@ -1,0 +1,3 @@
+#include "fileif/FileLookPeriod.h"
+
+UINT fileLookPeriodMs() { return 1000; }
