@@ -96,7 +96,9 @@ bool isNameCharacter(wchar_t c) {
            c == L':' || c == L'.' || c == L'-' || c == L'#' || c >= 0x80;
 }
 
-// Every comment, CDATA section and processing instruction closed, every reference whole.
+// Every comment, CDATA section and processing instruction closed, every reference whole, and the
+// last mark-up closed: a well-formed document ends with ">" (its root's end tag, or a comment or
+// processing instruction after it), blanks aside.
 std::wstring constructProblem(const std::wstring& text) {
     struct Construct {
         const wchar_t* open;
@@ -108,8 +110,12 @@ std::wstring constructProblem(const std::wstring& text) {
         {L"<![CDATA[", L"]]>", L"a CDATA section is not closed"},
         {L"<?", L"?>", L"a processing instruction is not closed"},
     };
+    bool element = false;
     for (size_t at = 0; at < text.size(); ++at) {
         if (text[at] == L'<') {
+            const wchar_t next = at + 1 < text.size() ? text[at + 1] : L'\0';
+            element = element || (next != L'!' && next != L'?' && next != L'/' && isNameCharacter(next) && next != L'-' &&
+                                  next != L'.' && next != L'#' && (next < L'0' || next > L'9'));
             for (const Construct& construct : kConstructs) {
                 const size_t openLength = std::wcslen(construct.open);
                 if (text.compare(at, openLength, construct.open) != 0) continue;
@@ -125,11 +131,15 @@ std::wstring constructProblem(const std::wstring& text) {
             at = end;
         }
     }
+    // Wine's XmlLite stops the process on a document of a declaration alone.
+    if (!element) return L"no XML element was found";
+    const size_t last = text.find_last_not_of(L" \t\r\n");
+    if (last == std::wstring::npos || text[last] != L'>') return L"the document ends inside its content";
     return std::wstring();
 }
 
-// The declaration's encoding set to UTF-16, the form the text now has.
-void declareUtf16(std::wstring& text) {
+// The declaration's encoding set to UTF-8, the form XmlLite is handed the text in.
+void declareUtf8(std::wstring& text) {
     if (text.compare(0, 5, L"<?xml") != 0) return;
     const size_t close = text.find(L"?>");
     const size_t name = text.find(L"encoding");
@@ -138,7 +148,7 @@ void declareUtf16(std::wstring& text) {
     if (quote == std::wstring::npos || quote > close) return;
     const size_t end = text.find(text[quote], quote + 1);
     if (end == std::wstring::npos || end > close) return;
-    text.replace(quote + 1, end - quote - 1, L"UTF-16");
+    text.replace(quote + 1, end - quote - 1, L"UTF-8");
 }
 
 XmlText failed(const std::wstring& reason) {
@@ -170,7 +180,7 @@ XmlText xmlTextFromBytes(const std::string& bytes, const std::string& contentTyp
     std::wstring problem = characterProblem(result.text);
     if (problem.empty()) problem = constructProblem(result.text);
     if (!problem.empty()) return failed(problem);
-    declareUtf16(result.text);
+    declareUtf8(result.text);
     result.ok = true;
     return result;
 }

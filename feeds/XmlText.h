@@ -1,17 +1,18 @@
 #pragma once
-// An XML document's bytes as checked UTF-16 text, the one form handed to XmlLite.
+// An XML document's bytes as checked text, handed to XmlLite in one form: UTF-8.
 //
 // Decoding here, not in XmlLite, gives every system the same encodings and the same answer to
 // bad bytes: Wine's XmlLite knows only UTF-8 and UTF-16 (a declared Shift_JIS fails) and turns
-// invalid UTF-8 into U+FFFD without a word. The text is also checked for what XmlLite
+// invalid UTF-8 into U+FFFD without a word; given UTF-16 past its first buffer it reads the same
+// bytes again and again. The text is also checked for what XmlLite
 // implementations handle differently: Wine's loops forever on a NUL character, an unclosed
-// comment or CDATA section, or an "&" at the end, and stops the process on an unclosed "<?".
+// comment or CDATA section, an "&" or text at the end, and stops the process on an unclosed "<?".
 // A document that fails these checks is not well-formed XML on any system.
 #include <string>
 
 struct XmlText {
     bool ok = false;
-    std::wstring text;    // the document, its declaration (if any) naming UTF-16
+    std::wstring text;    // the document, its declaration (if any) naming UTF-8, as XmlLite is handed it
     std::wstring reason;  // why not ok
 };
 

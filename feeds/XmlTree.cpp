@@ -8,6 +8,7 @@
 #include <new>
 
 #include "framework/SystemLibrary.h"
+#include "framework/TextCodec.h"
 #include "framework/UniqueHandle.h"
 
 namespace {
@@ -39,12 +40,16 @@ std::wstring hresultText(HRESULT hr) {
 
 class TreeBuilder {
 public:
-    TreeBuilder(IXmlReader* reader, XmlTree& tree) : m_reader(reader), m_tree(tree) {}
+    TreeBuilder(IXmlReader* reader, XmlTree& tree, size_t maxNodes) : m_reader(reader), m_tree(tree), m_maxNodes(maxNodes) {}
 
     std::wstring run() {
         XmlNodeType type = XmlNodeType_None;
         HRESULT hr;
+        size_t nodes = 0;
         while ((hr = m_reader->Read(&type)) == S_OK) {
+            // Wine's XmlLite, given a document that ends inside an element, can hand out the
+            // same node for ever; no document has more nodes than the bound.
+            if (++nodes > m_maxNodes) return L"not well-formed XML (the reader does not come to its end)";
             std::wstring problem;
             switch (type) {
             case XmlNodeType_Element: problem = startElement(); break;
@@ -63,6 +68,9 @@ public:
         if (!m_open.empty()) return L"the document ends before its elements are closed";
         return std::wstring();
     }
+
+    const std::wstring& rootName() const { return m_rootName; }
+    bool rootEmpty() const { return m_rootEmpty; }
 
 private:
     std::wstring failure(HRESULT hr) const {
@@ -83,6 +91,10 @@ private:
         element.name.assign(value, length);
         if (SUCCEEDED(m_reader->GetNamespaceUri(&value, &length)) && value) element.ns = namespaceIndex(std::wstring(value, length));
         const BOOL empty = m_reader->IsEmptyElement();
+        if (m_tree.elements.empty()) {
+            if (SUCCEEDED(m_reader->GetQualifiedName(&value, &length)) && value) m_rootName.assign(value, length);
+            m_rootEmpty = empty != FALSE;
+        }
         readAttributes(element);
         const size_t index = m_tree.elements.size();
         if (!m_open.empty()) m_tree.elements[m_open.back()].children.push_back(index);
@@ -126,8 +138,34 @@ private:
 
     IXmlReader* m_reader;
     XmlTree& m_tree;
+    size_t m_maxNodes;
+    std::wstring m_rootName;  // as written, with its prefix
+    bool m_rootEmpty = false;
     std::vector<size_t> m_open;  // the elements started and not yet ended
 };
+
+// Steps over blanks, comments and processing instructions from `at`: what may follow the root.
+size_t afterMisc(const std::wstring& text, size_t at) {
+    for (;;) {
+        at = text.find_first_not_of(L" \t\r\n", at);
+        if (at == std::wstring::npos) return text.size();
+        const wchar_t* close = text.compare(at, 4, L"<!--") == 0 ? L"-->" : text.compare(at, 2, L"<?") == 0 ? L"?>" : nullptr;
+        if (!close) return at;
+        const size_t end = text.find(close, at);
+        if (end == std::wstring::npos) return at;
+        at = end + std::char_traits<wchar_t>::length(close);
+    }
+}
+
+// Whether the document ends with the root's end tag (blanks, comments and processing
+// instructions after it aside). Wine's XmlLite closes the elements left open at the end of a
+// document without a word, so a cut document would read as whole.
+bool rootClosedAtEnd(const std::wstring& text, const std::wstring& rootName) {
+    const size_t end = text.rfind(L"</" + rootName);
+    if (end == std::wstring::npos) return false;
+    const size_t close = text.find_first_not_of(L" \t\r\n", end + 2 + rootName.size());
+    return close != std::wstring::npos && text[close] == L'>' && afterMisc(text, close + 1) == text.size();
+}
 }  // namespace
 
 const XmlElement* XmlTree::child(const XmlElement& parent, const wchar_t* name, const std::wstring& ns) const {
@@ -161,10 +199,11 @@ std::wstring readXmlTree(const std::wstring& text, XmlTree& tree) {
     tree = XmlTree();
     const CreateXmlReaderFunction create = createXmlReader();
     if (!create) return L"the system's XML reader (xmllite.dll) is missing";
-    // UTF-16 with its byte-order mark: the encoding XmlLite takes without asking.
-    std::wstring marked = L"\xFEFF" + text;
-    ComPtr<IStream> stream(SHCreateMemStream(reinterpret_cast<const BYTE*>(marked.data()),
-                                             static_cast<UINT>(marked.size() * sizeof(wchar_t))));
+    // Each node but text starts with "<"; text lies between them, a long one in pieces.
+    const size_t maxNodes = 2 * static_cast<size_t>(std::count(text.begin(), text.end(), L'<')) + text.size() / 16 + 16;
+    // UTF-8 with its byte-order mark, as XmlText declares it.
+    std::string marked = fw::MarkBytes(fw::TextMark::Utf8) + fw::Narrow(text, CP_UTF8);
+    ComPtr<IStream> stream(SHCreateMemStream(reinterpret_cast<const BYTE*>(marked.data()), static_cast<UINT>(marked.size())));
     marked.clear();
     marked.shrink_to_fit();
     if (!stream) return L"out of memory for the document";
@@ -177,7 +216,10 @@ std::wstring readXmlTree(const std::wstring& text, XmlTree& tree) {
         FAILED(reader.get()->SetInput(stream.get())))
         return L"the system's XML reader refused its settings";
     try {
-        std::wstring problem = TreeBuilder(reader.get(), tree).run();
+        TreeBuilder builder(reader.get(), tree, maxNodes);
+        std::wstring problem = builder.run();
+        if (problem.empty() && !builder.rootEmpty() && !rootClosedAtEnd(text, builder.rootName()))
+            problem = L"the document ends before its elements are closed";
         if (!problem.empty()) tree = XmlTree();
         return problem;
     } catch (const std::bad_alloc&) {

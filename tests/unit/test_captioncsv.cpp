@@ -28,10 +28,10 @@ std::wstring rowsOf(const std::vector<CKirunData>& items) {
 
 TEST(CaptionCsv, ExportIsUtf8WithMarkCrlfAndQuotesWhereNeeded) {
     const std::string csv = captionListToCsv(sampleList(false));
-    EXPECT_EQ(fw::Narrow(L"\xFEFFテキスト,分\r\n臨時ニュースをお伝えします,5\r\n\"comma, \"\"quotes\"\" and\r\nline break\",60000\r\n"
+    const std::string expected = fw::Narrow(L"\xFEFFテキスト,分\r\n臨時ニュースをお伝えします,5\r\n\"comma, \"\"quotes\"\" and\r\nline break\",60000\r\n"
                          L"\" blanks at the ends \",1\r\nZürich-한국 \xD83D\xDE00,30\r\n",
-                         CP_UTF8),
-              csv);
+                                            CP_UTF8);
+    EXPECT_EQ(expected, csv);
 }
 
 TEST(CaptionCsv, RoundTripInEveryEncoding) {
@@ -65,7 +65,7 @@ TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
     } kCases[] = {
         {L"Text,Minutes\r\na,1\r\n", 1, Problem::Header},
         {L"", 1, Problem::Header},
-        {header + L"a,1\r\n\"two\r\nlines\",2\r\nb,0\r\n", 4, Problem::Minutes},
+        {header + L"a,1\r\n\"two\r\nlines\",2\r\nb,0\r\n", 5, Problem::Minutes},
         {header + L"a,60001\r\n", 2, Problem::Minutes},
         {header + L"a,1.5\r\n", 2, Problem::Minutes},
         {header + L"a,\r\n", 2, Problem::Minutes},
