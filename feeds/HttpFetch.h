@@ -12,11 +12,14 @@
 
 #include "feeds/WinHttpHandle.h"
 
+// The User-Agent that names the program and its version ("Kirunner/1.0.1.115").
+inline std::wstring userAgentOf(const std::wstring& version) { return L"Kirunner/" + version; }
+
 struct FetchOptions {
     static constexpr int kMaxRedirects = 5;
     static constexpr size_t kMaxAnswerBytes = 8 * 1024 * 1024;
 
-    std::wstring userAgent = L"Kirunner";  // the program and its version: "Kirunner/1.0.1.115"
+    std::wstring userAgent = L"Kirunner";  // userAgentOf(the program's version)
     DWORD connectTimeoutMs = 15000;  // to resolve the name and to connect
     DWORD receiveTimeoutMs = 30000;  // for each wait on the server (headers, each read)
     DWORD requestTimeoutMs = 60000;  // the whole look; checked between reads

@@ -34,7 +34,7 @@ FeedServer::~FeedServer() {
     if (m_folder.empty()) return;
     WriteFileBytes(file("stop"), "");
     Sleep(300);  // the server looks for it every 0.1 s
-    for (const char* name : {"ports", "conditional", "key.pem", "cert.pem", "stop"}) DeleteFileA(file(name).c_str());
+    for (const char* name : {"ports", "conditional", "agent", "key.pem", "cert.pem", "stop"}) DeleteFileA(file(name).c_str());
     RemoveDirectoryA(HostPathToWindows(m_folder).c_str());
 }
 
@@ -54,5 +54,7 @@ int FeedServer::conditionalRequests() const {
     for (char c : log) lines += c == '\n' ? 1 : 0;
     return lines;
 }
+
+std::string FeedServer::lastUserAgent() const { return ReadFileBytes(file("agent")); }
 
 }  // namespace testing_support

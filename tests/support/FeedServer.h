@@ -18,6 +18,8 @@ public:
     std::wstring https(const std::wstring& path) const;
     // Conditional requests of /feed that the server answered with 304.
     int conditionalRequests() const;
+    // The User-Agent of the last request of /feed.
+    std::string lastUserAgent() const;
 
 private:
     std::string file(const char* name) const;

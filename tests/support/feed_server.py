@@ -56,6 +56,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         path = self.path
         if path == "/feed":
+            with open(os.path.join(self.folder, "agent"), "w") as agent:
+                agent.write(self.headers.get("User-Agent", ""))
             if self.headers.get("If-None-Match") == ETAG and self.headers.get("If-Modified-Since") == MODIFIED:
                 with open(os.path.join(self.folder, "conditional"), "a") as log:
                     log.write("1\n")

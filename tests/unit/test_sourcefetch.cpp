@@ -65,6 +65,7 @@ protected:
 };
 
 TEST_F(SourceFetch, AnswerThenNotModifiedToTheConditionalRequest) {
+    options.userAgent = userAgentOf(L"1.0.1.115");
     HttpFetcher fetcher(options);
     const FetchResult first = fetcher.fetch(server.http(L"/feed"), FetchValidators());
     ASSERT_EQ(FetchOutcome::Fetched, first.outcome) << narrow(first.reason);
@@ -74,6 +75,7 @@ TEST_F(SourceFetch, AnswerThenNotModifiedToTheConditionalRequest) {
     const FetchResult second = fetcher.fetch(server.http(L"/feed"), first.validators);
     EXPECT_EQ(FetchOutcome::Unchanged, second.outcome) << narrow(second.reason);
     EXPECT_EQ(1, server.conditionalRequests());
+    EXPECT_EQ("Kirunner/1.0.1.115", server.lastUserAgent());
     EXPECT_EQ(FetchOutcome::Fetched, fetcher.fetch(server.http(L"/relative"), FetchValidators()).outcome);
 }
 
