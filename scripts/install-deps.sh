@@ -23,7 +23,7 @@ native="$(dpkg --print-architecture)"
 
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-  cmake make googletest python3
+  cmake make googletest python3 nlohmann-json3-dev openssl
   wine
   xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
   fonts-ipafont-gothic fonts-dejavu-core fonts-nanum fonts-babelstone-han locales
