@@ -63,8 +63,9 @@ void StripSet::followMonitors() {
                                      return std::find(wanted.begin(), wanted.end(), view.monitor) == wanted.end();
                                  }),
                   m_views.end());
-    for (size_t i = 1; i < m_views.size(); ++i)
-        if (m_views[i].window->followScreen()) join(m_views[i]);
+    forEachStrip([&](View& view) {
+        if (&view != &m_views.front() && view.window->followScreen()) join(view);
+    });
     for (const std::string& name : wanted) {
         const bool present =
             std::any_of(m_views.begin(), m_views.end(), [&](const View& view) { return view.monitor == name; });
@@ -110,12 +111,6 @@ void StripSet::showStrips(bool shown) {
     if (shown) present();
 }
 
-int StripSet::viewColumn(const View& view, long long laneColumn) const {
-    const long long width = view.window->picture().captionSize().cx;
-    if (&view == &m_views.front() || m_laneWidth <= 0 || width == m_laneWidth) return static_cast<int>(laneColumn);
-    return static_cast<int>(laneColumn * width / m_laneWidth);
-}
-
 int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
     m_text = text;
     m_follows = followsCaption;
@@ -124,8 +119,8 @@ int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlan
     bool firstStrip = true;
     forEachStrip([&](View& view) {
         const int width = view.window->picture().enter(text, followsCaption, fromBlank);
-        view.position = 0;
         if (firstStrip) m_laneWidth = width;
+        view.track.enter(width, m_laneWidth);
         firstStrip = false;
     });
     return m_laneWidth;
@@ -135,9 +130,8 @@ void StripSet::scroll(int columns) {
     if (columns <= 0) return;
     m_lanePosition += columns;
     forEachStrip([&](View& view) {
-        const int target = viewColumn(view, m_lanePosition);
-        if (target > view.position) view.window->picture().scroll(target - view.position);
-        view.position = std::max(view.position, target);
+        const int columns = view.track.follow(m_lanePosition);
+        if (columns > 0) view.window->picture().scroll(columns);
     });
 }
 
@@ -146,9 +140,7 @@ int StripSet::drainColumns() {
     const UINT firstDpi = first() ? first()->dpi() : kBaseDpi;
     long long most = 0;
     forEachStrip([&](View& view) {
-        const long long own = view.window->picture().drainColumns();
-        const UINT dpi = std::max<UINT>(view.window->dpi(), 1);
-        most = std::max(most, (own * firstDpi + dpi - 1) / dpi);
+        most = std::max(most, laneColumnsFor(view.window->picture().drainColumns(), view.window->dpi(), firstDpi));
     });
     return static_cast<int>(std::min<long long>(most, 1 << 30));
 }
@@ -230,8 +222,9 @@ void StripSet::onStripTimer(CKirunWin& strip, UINT_PTR id) {
 
 void StripSet::onStripLaidOut(CKirunWin& strip) {
     if (&strip != first()) {
-        for (View& view : m_views)
+        forEachStrip([&](View& view) {
             if (view.window.get() == &strip) join(view);
+        });
         return;
     }
     // The caption starts again at the right edge, its motion with it, at the refresh rate of the
@@ -251,8 +244,7 @@ void StripSet::onDisplayChanged() {
 
 void StripSet::join(View& view) {
     StripPicture& picture = view.window->picture();
-    picture.enter(m_text, m_follows, true);
-    view.position = viewColumn(view, m_lanePosition);
-    picture.showEntered(view.position);
+    view.track.enter(picture.enter(m_text, m_follows, true), m_laneWidth);
+    picture.showEntered(view.track.follow(m_lanePosition));
     if (m_shown) view.window->present(m_fraction);
 }

@@ -19,6 +19,7 @@
 #include "framework/Gdi.h"
 #include "show/StripControl.h"
 #include "show/StripPort.h"
+#include "show/ViewTrack.h"
 
 class StripSet : public StripPort, public StripControl, private StripOwner {
 public:
@@ -71,7 +72,7 @@ private:
     struct View {
         std::unique_ptr<CKirunWin> window;
         std::string monitor;  // the device name it lies on; empty for the first strip
-        int position = 0;     // its columns of the current caption entered so far
+        ViewTrack track;      // how far it has scrolled into the current caption
     };
     // One loop over every strip, the only one in the program.
     template <class Work>
@@ -90,8 +91,6 @@ private:
     void followMonitors();
     // A strip that was laid out on its own joins the lane's caption at the point it has reached.
     void join(View& view);
-    // Columns of `view` for lane column `laneColumn` of the current caption.
-    int viewColumn(const View& view, long long laneColumn) const;
     // Runs the first strip's clock as the lane asks: timer 101 or frames, timer 102.
     void runClock();
     void startFrames();
