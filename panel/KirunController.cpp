@@ -94,6 +94,7 @@ void KirunController::showStrip(bool shown) {
     // Shown without activation: the operator's window keeps the focus.
     m_strips.showStrips(shown);
     m_show.setStripShown(m_strips.stripsShown());
+    m_events.stripShownChanged(m_strips.stripsShown());
 }
 
 void KirunController::addItem(const CKirunData& item) {
@@ -132,6 +133,7 @@ void KirunController::applyAppearance() {
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_strips.applyAppearance(m_appearance);
     m_show.setStripShown(m_strips.stripsShown());
+    m_events.stripShownChanged(m_strips.stripsShown());
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {

@@ -35,6 +35,7 @@
 #define ID_CUTIN_SHOW           40001
 #define ID_CUTIN_END            40002
 #define IDC_CLEAR_NOW           1300
+#define IDC_STATUS_LINE         1301
 /* Appearance dialog (131): the sample caption */
 #define IDC_PREVIEW             1301
 
