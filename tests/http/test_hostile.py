@@ -78,6 +78,8 @@ class Hostile(unittest.TestCase):
             ("backslashes", self.head("GET /..\\..\\Kirunner.ini HTTP/1.1", host), "404"),
             ("invalid UTF-8 in JSON", self.head("POST /api/text HTTP/1.1", host, auth, "Content-Length: 13") + b'{"text":"\xc3("}', "400"),
             ("deeply nested JSON", self.head("POST /api/text HTTP/1.1", host, auth, "Content-Length: 60000") + b"[" * 60000, "400"),
+            ("deeply nested whole JSON", self.head("POST /api/text HTTP/1.1", host, auth, "Content-Length: 64000")
+             + b"[" * 32000 + b"]" * 32000, "400"),
         ]
         def lasting(state):  # the show without the time that passes
             return [(r["number"], r["text"], r["minutes"], r["onAir"]) for r in state["rows"]]
