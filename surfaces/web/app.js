@@ -142,7 +142,7 @@
       else if (line.indexOf("data:") === 0) data.push(line.slice(5).replace(/^ /, ""));
     });
     if (name !== "state" || !data.length) return;
-    try { render(JSON.parse(data.join("\n"))); } catch (e) { /* a broken event is skipped */ }
+    try { render(JSON.parse(data.join("\n")), true); } catch (e) { /* a broken event is skipped */ }
   }
 
   function stopStream() {
@@ -151,21 +151,21 @@
   }
 
   function startPolling() {
-    if (pollTimer) return;
-    setStatus("再接続中（" + POLL_MS / 1000 + "秒ごとに更新）", "poll");
-    function poll() {
-      api("GET", "state").then(function (document) {
-        render(document);
-        setStatus("接続中（" + POLL_MS / 1000 + "秒ごとに更新）", "poll");
-      }).catch(function () { /* shown as gone below */ });
+    if (!pollTimer) {
+      setStatus("再接続中（" + POLL_MS / 1000 + "秒ごとに更新）", "poll");
+      var poll = function () {
+        api("GET", "state").then(function (document) {
+          render(document, true);
+          setStatus("接続中（" + POLL_MS / 1000 + "秒ごとに更新）", "poll");
+        }).catch(function () { /* shown as gone by watchGone */ });
+      };
+      poll();
+      pollTimer = setInterval(poll, POLL_MS);
     }
-    poll();
-    pollTimer = setInterval(poll, POLL_MS);
+    // The stream is tried again after a while, and again after every failed try.
     clearTimeout(streamTimer);
-    streamTimer = setTimeout(function retry() {
-      if (!token) return;
-      if (streaming) return;
-      startStream();
+    streamTimer = setTimeout(function () {
+      if (token && !streaming) startStream();
     }, STREAM_RETRY_MS);
   }
 
@@ -185,9 +185,12 @@
   }
 
   // ---- drawing ----------------------------------------------------------------------------
-  function render(document) {
+  // `inOrder`: the document comes from the stream or a poll, which never go back in time (a
+  // restarted program counts its versions from 1 again); a command's answer may have been
+  // overtaken by an event and is dropped when it is older than what is shown.
+  function render(document, inOrder) {
     if (!document || !document.rows) return;
-    if (state && document.version < state.version) return;  // an answer overtaken by an event
+    if (!inOrder && state && document.version < state.version) return;
     state = document;
     receivedAt = Date.now();
     $("pair").hidden = true;
@@ -349,7 +352,7 @@
     state = null;
     lastHeard = Date.now();
     api("GET", "state").then(function (document) {
-      render(document);
+      render(document, true);
       startStream();
     }).catch(function (error) {
       if (error.message !== "401") startPolling();
