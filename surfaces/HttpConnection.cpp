@@ -65,9 +65,9 @@ bool sendResponse(SOCKET socket, const HttpResponse& response, bool keepAlive) {
     return sockio::sendAll(socket, responseHead(response, keepAlive) + response.body);
 }
 
-class Server {
+class ClientSession {
 public:
-    explicit Server(Connection& connection)
+    explicit ClientSession(Connection& connection)
         : m_connection(connection), m_shared(*connection.shared), m_limits(m_shared.limits),
           m_parser(m_limits.request) {}
 
@@ -89,7 +89,7 @@ private:
     std::string m_pending;  // bytes received and not yet given to the parser
 };
 
-Server::Read Server::readRequest(bool first) {
+ClientSession::Read ClientSession::readRequest(bool first) {
     m_parser.reset();
     m_shared.setPhase(m_connection, Phase::kIdle);
     // A new connection has the head's time from its start; a kept-alive one waits idle first.
@@ -125,7 +125,7 @@ Server::Read Server::readRequest(bool first) {
     }
 }
 
-void Server::serve() {
+void ClientSession::serve() {
     for (unsigned served = 0;; ++served) {
         const Read read = readRequest(served == 0);
         if (read == Read::kClosed) return;
@@ -159,7 +159,7 @@ void Server::serve() {
     }
 }
 
-void Server::stream() {
+void ClientSession::stream() {
     m_shared.admitStream(m_connection);
     HttpResponse head;
     head.contentType = "text/event-stream; charset=utf-8";
@@ -194,7 +194,7 @@ unsigned __stdcall HttpServer::serveLoop(void* parameter) {
     std::unique_ptr<std::shared_ptr<Connection>> holder(static_cast<std::shared_ptr<Connection>*>(parameter));
     Connection& connection = **holder;
     try {
-        Server(connection).serve();
+        ClientSession(connection).serve();
     } catch (...) {
         // Out of memory on the way: this connection ends, the others go on.
     }

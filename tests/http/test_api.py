@@ -1,5 +1,7 @@
 """The HTTP API end to end: every command, every error status, the token, the Host check, a page
 of another origin, and the event stream's order and timing."""
+import os
+import subprocess
 import time
 import unittest
 
@@ -137,6 +139,16 @@ class Api(unittest.TestCase):
         self.assertIn("frame-ancestors 'none'", page.header("Content-Security-Policy"))
         self.assertIn("今すぐ消去".encode(), page.body)
         self.assertNotIn(b"http://", page.body.replace(b'http-equiv', b''), "nothing is fetched from elsewhere")
+
+    def test_a_port_in_use_is_told_and_nothing_listens(self):
+        if self.host.real:
+            self.skipTest("starts a second host")
+        second = subprocess.run([os.environ["WINE_RUN"], os.environ["WINE_PREFIX"], os.environ["HTTP_HOST_EXE"],
+                                 "--port", str(self.host.port)], capture_output=True, text=True, timeout=120,
+                                stdin=subprocess.DEVNULL)
+        self.assertEqual(second.returncode, 1)
+        self.assertIn(f"HTTP: cannot listen on 127.0.0.1 port {self.host.port} (error 10048), no web remote", second.stdout)
+        self.assertEqual(self.remote.request("GET", "/api/state").status, 200, "the first one goes on")
 
     def test_refusals_are_told_at_most_once_a_second_per_kind(self):
         for _ in range(30):
