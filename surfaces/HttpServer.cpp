@@ -242,14 +242,16 @@ unsigned __stdcall HttpServer::acceptLoop(void* parameter) {
         bool crowded = false;
         {
             Lock locked(shared.lock);
+            // Taken under the lock: a phase another thread began while this one waited for it
+            // is not newer than `now`.
+            const unsigned long long now = steadyMs();
             if (shared.active.size() >= shared.limits.maxConnections) {
                 // Crowd out the connection longest idle, or longest in its head; a request that
                 // is on its way arrives in far less than crowdAfterMs.
                 Connection* victim = nullptr;
                 for (const auto& other : shared.active) {
                     const bool waiting = other->phase == Connection::Phase::kIdle || other->phase == Connection::Phase::kHead;
-                    if (!waiting || other->crowdedOut || connection->sinceMs - other->sinceMs < shared.limits.crowdAfterMs)
-                        continue;
+                    if (!waiting || other->crowdedOut || now < other->sinceMs + shared.limits.crowdAfterMs) continue;
                     if (!victim || other->sinceMs < victim->sinceMs) victim = other.get();
                 }
                 if (victim) {
