@@ -152,11 +152,11 @@
 
   function startPolling() {
     if (!pollTimer) {
-      setStatus("再接続中（" + POLL_MS / 1000 + "秒ごとに更新）", "poll");
+      setStatus("再接続中（2秒ごとに更新）", "poll");  // the seconds of POLL_MS
       var poll = function () {
         api("GET", "state").then(function (document) {
           render(document, true);
-          setStatus("接続中（" + POLL_MS / 1000 + "秒ごとに更新）", "poll");
+          setStatus("接続中（2秒ごとに更新）", "poll");
         }).catch(function () { /* shown as gone by watchGone */ });
       };
       poll();
