@@ -82,6 +82,8 @@ int main(int argc, char** argv) {
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
         if (text == "quit") break;
         runLine(show, text);
+        std::printf("HOST: did %s\n", text.c_str());  // the client may go on: the show has it
+        std::fflush(stdout);
     }
     InterlockedExchange(&g_quit, 1);
     if (ticker) {

@@ -80,6 +80,7 @@ class Host:
             raise unittest.SkipTest("the real program is not worked from the PC's side here")
         self.process.stdin.write(line + "\n")
         self.process.stdin.flush()
+        self.wait_line("HOST: did " + line, 30)
 
     def remote(self, **options):
         return Remote(self.url, self.token, **options)

@@ -1,6 +1,7 @@
 """The HTTP API end to end: every command, every error status, the token, the Host check, a page
 of another origin, and the event stream's order and timing."""
 import os
+import socket
 import subprocess
 import time
 import unittest
@@ -110,6 +111,21 @@ class Api(unittest.TestCase):
                 if status == 401:
                     self.assertEqual(answer.header("WWW-Authenticate"), "Bearer")
         self.assertEqual(self.remote.state()["rows"], before, "no refused request changed the show")
+
+    def test_every_name_and_address_of_this_machine_is_a_host(self):
+        port = self.host.port
+        names = ["127.0.0.1", f"127.0.0.1:{port}", f"localhost:{port}", "LOCALHOST", f"[::1]:{port}",
+                 f"{socket.gethostname()}:{port}", f"{socket.gethostname().upper()}.local"]
+        # The addresses of this machine's interfaces, as a phone on the LAN names them.
+        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as probe:
+            try:
+                probe.connect(("192.0.2.1", 9))  # no datagram is sent: this only picks an interface
+                names.append(f"{probe.getsockname()[0]}:{port}")
+            except OSError:
+                pass
+        for name in names:
+            with self.subTest(name):
+                self.assertEqual(self.remote.request("GET", "/api/state", headers={"Host": name}).status, 200)
 
     def test_no_page_of_another_origin_may_read_or_preflight(self):
         preflight = self.remote.request("OPTIONS", "/api/show/1", token=False, headers={

@@ -93,6 +93,15 @@ async function main() {
     assert.equal(new URL(paired.url()).hash, "", "the token leaves the address bar");
     await paired.close();
 
+    // A caption is shown as text, never as markup.
+    await fetch(`${host.base}/api/items`, { method: "POST", headers: { Authorization: `Bearer ${host.token}` },
+                                           body: JSON.stringify({ text: '<img src=x onerror="window.hacked=1">', minutes: 1 }) });
+    await page.waitForSelector(".row .text >> text=<img src=x", { timeout: 5000 });
+    assert.equal(await page.locator(".rows img").count(), 0);
+    assert.equal(await page.evaluate(() => window.hacked), undefined);
+    const added = await page.locator(".row").count();
+    await fetch(`${host.base}/api/items/${added}`, { method: "DELETE", headers: { Authorization: `Bearer ${host.token}` } });
+
     // A tap takes it off air again; a cut-in shows with its own bar.
     await row(page, 3).tap();
     await page.waitForSelector('.row[data-number="3"]:not(.on-air)', { timeout: 5000 });
