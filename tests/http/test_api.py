@@ -135,6 +135,17 @@ class Api(unittest.TestCase):
         for name in ("Access-Control-Allow-Origin", "Access-Control-Allow-Headers", "Access-Control-Allow-Methods"):
             self.assertIsNone(preflight.header(name))
 
+    def test_a_client_that_asks_before_its_body_is_told_to_send_it(self):
+        body = '{"text": "Expect の後の本文", "minutes": 2}'.encode()
+        with socket.create_connection((self.remote.host, self.remote.port), timeout=10) as connection:
+            connection.sendall((f"POST /api/text HTTP/1.1\r\nHost: 127.0.0.1:{self.host.port}\r\n"
+                                f"Authorization: Bearer {self.host.token}\r\nExpect: 100-continue\r\n"
+                                f"Content-Length: {len(body)}\r\n\r\n").encode())
+            self.assertEqual(connection.recv(4096), b"HTTP/1.1 100 Continue\r\n\r\n")
+            connection.sendall(body)
+            self.assertTrue(connection.recv(4096).startswith(b"HTTP/1.1 200 OK"))
+        self.assertEqual(row(self.remote.state(), "テキスト")["text"], "Expect の後の本文")
+
     def test_a_stalled_program_is_answered_503(self):
         self.host.operate("stall 1")
         try:
