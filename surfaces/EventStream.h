@@ -13,6 +13,9 @@
 constexpr unsigned kStreamRetryMs = 2000;
 // A comment line is sent after this long without an event, so that a gone client is noticed.
 constexpr unsigned long long kStreamKeepAliveMs = 15000;
+// Events come at most this often: changes closer together go out as one (each event is the
+// whole state, so nothing is lost), which spares a phone on a slow network a burst.
+constexpr unsigned long long kStreamMinGapMs = 100;
 
 std::string streamPreamble();
 std::string stateEvent(const ShowSnapshot& snapshot);

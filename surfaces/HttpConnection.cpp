@@ -180,7 +180,12 @@ void ClientSession::stream() {
         snapshot = show.waitNewer(version, 1000);
         // A client that closed its side, or sent anything at all, is done with the stream.
         if (sockio::waitReadable(m_connection.socket, 0)) return;
-        const unsigned long long now = steadyMs();
+        unsigned long long now = steadyMs();
+        if (snapshot->version > version && now - lastSentMs < kStreamMinGapMs) {
+            Sleep(static_cast<DWORD>(kStreamMinGapMs - (now - lastSentMs)));
+            snapshot = show.snapshot();
+            now = steadyMs();
+        }
         std::string bytes;
         if (eventDue(*snapshot, version, now - lastSentMs)) {
             bytes = stateEvent(*snapshot);

@@ -1,7 +1,6 @@
 """Hostile traffic against the HTTP surface, as a table: after each case the host still answers,
 and nothing a refused request asked reached the show."""
 import re
-import selectors
 import socket
 import threading
 import time
@@ -115,7 +114,7 @@ class Hostile(unittest.TestCase):
             self.assertIsNotNone(closed, "the slow client was cut off")
 
     def test_a_thousand_connections_at_once(self):
-        selector = selectors.DefaultSelector()
+        time.sleep(3)  # this client's request rate back to a full burst after the other cases
         sockets = []
         try:
             for _ in range(1000):
@@ -130,7 +129,6 @@ class Hostile(unittest.TestCase):
         finally:
             for s in sockets:
                 s.close()
-            selector.close()
         time.sleep(1)
         self.assertStillAnswers()
 
