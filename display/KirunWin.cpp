@@ -49,6 +49,31 @@ void CKirunWin::followComposition() {
     if (m_owner) m_owner->onStripLaidOut(*this);
 }
 
+int CKirunWin::restyle(const StripLook& look) {
+    m_look = look;
+    takeComposition(desktopCompositor().composing);
+    if (!m_started) return m_picture.captionSize().cx;
+    matchLayeredMode();
+    matchActivationStyle();
+    applyLayeredAttributes();
+    const int width = m_picture.restyle();
+    present(m_fraction);
+    return width;
+}
+
+void CKirunWin::setBandOpacity(BYTE opacity) {
+    if (opacity == m_bandOpacity) return;
+    m_bandOpacity = opacity;
+    if (!m_look.m_bandOn) return;
+    applyLayeredAttributes();
+    if (m_perPixelAlpha) present(m_fraction);
+}
+
+BYTE CKirunWin::windowAlpha(BYTE presentationAlpha) const {
+    if (!m_look.m_bandOn) return presentationAlpha;
+    return static_cast<BYTE>(presentationAlpha * m_bandOpacity / 255);
+}
+
 HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
 
 void CKirunWin::applyPictureLook() {
@@ -189,7 +214,7 @@ void CKirunWin::applyLayeredAttributes() {
     // Applying them costs a reshaping of the whole window under some window systems: once a
     // second they are only read back, and set again only when something changed them.
     const DWORD flags = m_presentation.m_flags;
-    const BYTE wanted = m_presentation.m_alpha;
+    const BYTE wanted = windowAlpha(m_presentation.m_alpha);
     const bool keyed = (flags & LWA_COLORKEY) != 0;
     COLORREF key = 0;
     BYTE alpha = 0;
@@ -228,7 +253,7 @@ void CKirunWin::present(int fraction) {
     if (!strip) return;
     SIZE size{strip.width(), strip.height()};
     POINT origin{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, kOpaqueAlpha, AC_SRC_ALPHA};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, windowAlpha(kOpaqueAlpha), AC_SRC_ALPHA};
     UpdateLayeredWindow(m_hWnd, nullptr, nullptr, &size, strip.dc(), &origin, 0, &blend, ULW_ALPHA);
 }
 
