@@ -56,6 +56,7 @@ int CKirunWin::restyle(const StripLook& look) {
     matchLayeredMode();
     matchActivationStyle();
     applyLayeredAttributes();
+    showAsWanted();
     const int width = m_picture.restyle();
     present(m_fraction);
     return width;
@@ -65,6 +66,9 @@ void CKirunWin::setBandOpacity(BYTE opacity) {
     if (opacity == m_bandOpacity) return;
     m_bandOpacity = opacity;
     if (!m_look.m_bandOn) return;
+    // A band with nothing on it is no window at all: no system draws a window of alpha 0 the
+    // same way, and none must show an empty band.
+    showAsWanted();
     applyLayeredAttributes();
     if (m_perPixelAlpha) present(m_fraction);
 }
@@ -96,7 +100,18 @@ void CKirunWin::start() {
     SetTimer(kLayeredTimer, kLayeredPeriod);
 }
 
-void CKirunWin::showStrip(bool shown) { ShowWindow(shown ? SW_SHOWNA : SW_HIDE); }
+void CKirunWin::showStrip(bool shown) {
+    m_shown = shown;
+    showAsWanted();
+}
+
+bool CKirunWin::visibleNow() const { return m_shown && (!m_look.m_bandOn || m_bandOpacity > 0); }
+
+void CKirunWin::showAsWanted() {
+    if (!m_hWnd) return;
+    const bool visible = IsWindowVisible(m_hWnd) != FALSE;
+    if (visible != visibleNow()) ShowWindow(visibleNow() ? SW_SHOWNA : SW_HIDE);
+}
 
 void CKirunWin::raise() { SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop); }
 
@@ -280,8 +295,10 @@ void CKirunWin::layOut(bool show) {
     }
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+    if (show) m_shown = true;
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
-                 (show ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
+                 (show && visibleNow() ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
+    showAsWanted();
     m_layingOut = false;
 
     matchLayeredMode();

@@ -130,6 +130,10 @@ private:
     bool m_countDownTimerOn = false;
     int m_fraction = 0;               // of a pixel beyond the strip picture, at the last present
     BYTE m_bandOpacity = 255;         // of a band, while it fades in or out
+    bool m_shown = true;              // not hidden with showStrip(false)
+    // Shown while not hidden by the owner and, with a band, while the band shows at all.
+    bool visibleNow() const;
+    void showAsWanted();
     // The window's alpha as a whole: the presentation's, times the band's opacity where there is one.
     BYTE windowAlpha(BYTE presentationAlpha) const;
     UINT m_dpi = kBaseDpi;            // of the monitor at the last layout
