@@ -13,6 +13,7 @@
 #include "tests/support/HeldFile.h"
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UnixSide.h"
 
 using namespace testing_support;
 
@@ -117,6 +118,36 @@ TEST(SettingsReplace, LoadRemovesOnlyTheLeftoversOfEndedWriters) {
     SetFileAttributesA((ini + ".tmp").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
     LoadWithReader(ini);
     for (const auto& f : files) EXPECT_EQ(f.removed, !FileExists(ini + f.name)) << f.name;
+}
+
+// A folder where the settings file may be written but no file made (a locked-down folder): the
+// save writes the file itself, as a per-key writer would; with no file there, nothing can be
+// saved and the operator is told.
+TEST(SettingsReplace, LockedFolderTakesTheSaveInTheFileItself) {
+    for (const bool fileThere : {true, false}) {
+        SCOPED_TRACE(fileThere ? "file there" : "no file");
+        TempDir dir;
+        const std::string ini = dir.file("Kirunner.ini");
+        if (fileThere) {
+            ASSERT_TRUE(SaveWithWriter(ini, Items(2)));
+        }
+        LockedFolder locked(dir.path());
+        if (!locked.locked()) {
+            GTEST_SKIP() << locked.whyNot();
+        }
+
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(fileThere, SaveWithWriter(ini, Items(3)));
+        if (fileThere) {
+            EXPECT_TRUE(boxes.shown().empty());
+            ExpectSameSettings(Items(3), LoadWithReader(ini), "after the save");
+        } else {
+            ASSERT_EQ(1u, boxes.shown().size());
+            EXPECT_EQ(kSaveFailed + ini, boxes.shown()[0].text);
+            EXPECT_FALSE(FileExists(ini));
+        }
+        EXPECT_EQ(0, TemporaryFilesBeside(ini));
+    }
 }
 
 // Wine keeps hidden, system and archive but not "not indexed", and it stores no access list
