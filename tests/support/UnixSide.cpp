@@ -15,6 +15,7 @@ const DWORD kPatienceMs = 5000;
 const DWORD kStepMs = 20;
 const char kChattr[] = "Z:\\usr\\bin\\chattr";
 const char kLn[] = "Z:\\usr\\bin\\ln";
+const char kRm[] = "Z:\\usr\\bin\\rm";
 
 using UnixFileName = char*(CDECL*)(LPCWSTR);
 
@@ -57,6 +58,11 @@ bool CanMakeFile(const std::string& folder, DWORD& error) {
     DeleteFileA(probe.c_str());
     return true;
 }
+// Whether the folder lists `path`: a link is listed whether or not the file it names is there.
+bool Listed(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    return fw::FindHandle(FindFirstFileA(path.c_str(), &found)).get() != INVALID_HANDLE_VALUE;
+}
 }  // namespace
 
 std::string UnixPathOf(const std::string& windowsPath) {
@@ -76,7 +82,8 @@ LockedFolder::LockedFolder(const std::string& folder) : m_folder(folder), m_unix
         m_whyNot = "not under Wine";
         return;
     }
-    if (!StartUnixProgram(kChattr, {"+i", m_unixFolder})) {
+    m_started = StartUnixProgram(kChattr, {"+i", m_unixFolder});
+    if (!m_started) {
         m_whyNot = std::string(kChattr) + " could not be started";
         return;
     }
@@ -86,15 +93,19 @@ LockedFolder::LockedFolder(const std::string& folder) : m_folder(folder), m_unix
 }
 
 LockedFolder::~LockedFolder() {
-    if (!m_locked || !StartUnixProgram(kChattr, {"-i", m_unixFolder})) return;
+    // Also when the lock came too late to be seen: the folder must be left as it was.
+    if (!m_started || !StartUnixProgram(kChattr, {"-i", m_unixFolder})) return;
     DWORD error = ERROR_SUCCESS;
     WaitFor([&] { return CanMakeFile(m_folder, error); });
 }
 
-bool MakeSymbolicLink(const std::string& target, const std::string& link) {
+SymbolicLink::SymbolicLink(const std::string& target, const std::string& link) : m_link(link) {
     const std::string unixLink = UnixPathOf(link);
-    if (unixLink.empty() || !StartUnixProgram(kLn, {"-s", target, unixLink})) return false;
-    return WaitFor([&] { return FileExists(link); });
+    m_made = !unixLink.empty() && StartUnixProgram(kLn, {"-s", target, unixLink}) && WaitFor([&] { return Listed(link); });
+}
+
+SymbolicLink::~SymbolicLink() {
+    if (m_made && StartUnixProgram(kRm, {"-f", UnixPathOf(m_link)})) WaitFor([&] { return !Listed(m_link); });
 }
 
 }  // namespace testing_support

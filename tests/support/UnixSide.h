@@ -27,12 +27,27 @@ public:
 private:
     std::string m_folder;
     std::string m_unixFolder;
+    bool m_started = false;
     bool m_locked = false;
     std::string m_whyNot;
 };
 
 // A symbolic link at `link` to `target` (a path as the link stores it: relative to the link's
-// folder, or a Linux path), made by ln -s; false when it did not show within a few seconds.
-bool MakeSymbolicLink(const std::string& target, const std::string& link);
+// folder, or a Linux path), made by ln -s and removed by rm when the object ends (Wine's
+// DeleteFile would remove the file it points to instead). `made()` is false when the link did
+// not show within a few seconds.
+class SymbolicLink {
+public:
+    SymbolicLink(const std::string& target, const std::string& link);
+    ~SymbolicLink();
+    SymbolicLink(const SymbolicLink&) = delete;
+    SymbolicLink& operator=(const SymbolicLink&) = delete;
+
+    bool made() const { return m_made; }
+
+private:
+    std::string m_link;
+    bool m_made = false;
+};
 
 }  // namespace testing_support

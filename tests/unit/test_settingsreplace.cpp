@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "tests/support/DialogDriver.h"
@@ -147,6 +148,37 @@ TEST(SettingsReplace, LockedFolderTakesTheSaveInTheFileItself) {
             EXPECT_FALSE(FileExists(ini));
         }
         EXPECT_EQ(0, TemporaryFilesBeside(ini));
+    }
+}
+
+// A settings file that is a symbolic link (in Wine, a Linux link in the folder) stays one: the
+// save lands in the file it points to, wherever that is.
+TEST(SettingsReplace, LinkStaysALinkAndItsFileTakesTheSave) {
+    enum Target { Beside, Elsewhere, ThroughASecondLink };
+    for (const Target target : {Beside, Elsewhere, ThroughASecondLink}) {
+        SCOPED_TRACE(target);
+        TempDir dir;
+        TempDir elsewhere;
+        const std::string link = dir.file("Kirunner.ini");
+        const std::string file = target == Beside ? dir.file("real.ini") : elsewhere.file("shared.ini");
+        ASSERT_TRUE(SaveWithWriter(file, Items(2)));
+        // The link holds a name in its own folder, or a Linux path.
+        std::optional<SymbolicLink> middle;
+        if (target == ThroughASecondLink) middle.emplace(UnixPathOf(file), dir.file("middle.ini"));
+        const std::string stored = target == Beside ? "real.ini" : target == Elsewhere ? UnixPathOf(file) : "middle.ini";
+        const SymbolicLink settings(stored, link);
+        if (!settings.made()) {
+            GTEST_SKIP() << "no symbolic link could be made (not under Wine?)";
+        }
+        MessageBoxRecorder boxes;
+        EXPECT_TRUE(SaveWithWriter(link, Items(3)));
+        EXPECT_TRUE(boxes.shown().empty());
+        ExpectSameSettings(Items(3), LoadWithReader(file), "the file the link names");
+        // Still a link: what its file holds now is what the link reads.
+        ASSERT_TRUE(WriteFileBytes(file, "[SYSTEM]\r\nITEMCOUNT=0\r\n"));
+        EXPECT_EQ("[SYSTEM]\r\nITEMCOUNT=0\r\n", ReadFileBytes(link));
+        EXPECT_EQ(0, TemporaryFilesBeside(link));
+        EXPECT_EQ(0, TemporaryFilesBeside(file));
     }
 }
 
