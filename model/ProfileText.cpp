@@ -20,7 +20,8 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 // s[from, to) up to its first NUL byte.
 std::string upTo(const std::string& s, size_t from, size_t to) {
     const char* begin = s.data() + from;
-    return std::string(begin, std::find(begin, s.data() + to, '\0'));
+    const void* nul = std::memchr(begin, '\0', to - from);
+    return std::string(begin, nul ? static_cast<const char*>(nul) : s.data() + to);
 }
 }  // namespace
 
@@ -43,11 +44,22 @@ void ProfileText::parse() {
     // Section 0 holds the lines before the first section header; it has no name to be found by.
     m_sections.push_back(Section());
     size_t currentSection = 0;
-    for (size_t start = 0; start < m_text.size();) {
+    // The next CR and the next LF, each found by one search of the text and kept until a line
+    // passes it, so that a file of a hundred megabytes is searched once for each.
+    const char* text = m_text.data();
+    const size_t size = m_text.size();
+    auto nextOf = [text, size](char c, size_t from) {
+        const void* found = std::memchr(text + from, c, size - from);
+        return found ? static_cast<size_t>(static_cast<const char*>(found) - text) : size;
+    };
+    size_t nextCr = nextOf('\r', 0);
+    size_t nextLf = nextOf('\n', 0);
+    for (size_t start = 0; start < size;) {
+        if (nextCr < start) nextCr = nextOf('\r', start);
+        if (nextLf < start) nextLf = nextOf('\n', start);
         Line line;
         line.start = start;
-        line.contentEnd = start;
-        while (line.contentEnd < m_text.size() && !isLineEnd(m_text[line.contentEnd])) ++line.contentEnd;
+        line.contentEnd = std::min(nextCr, nextLf);
         line.end = line.contentEnd;
         if (line.end < m_text.size() && m_text[line.end] == '\r') ++line.end;
         if (line.end < m_text.size() && m_text[line.end] == '\n') ++line.end;
@@ -121,8 +133,13 @@ std::string ProfileText::keyId(size_t section, const std::string& key) const {
 }
 
 size_t ProfileText::findSection(const std::string& name) const {
+    // The keys of one section are mostly read one after the other.
+    if (m_lastSectionValid && name == m_lastSectionName) return m_lastSection;
     auto found = m_sectionIndex.find(fw::UpperAscii(name));
-    return found == m_sectionIndex.end() ? 0 : found->second;
+    m_lastSectionName = name;
+    m_lastSection = found == m_sectionIndex.end() ? 0 : found->second;
+    m_lastSectionValid = true;
+    return m_lastSection;
 }
 
 bool ProfileText::find(const std::string& section, const std::string& key, std::string& value) const {
@@ -244,6 +261,7 @@ std::string ProfileText::valueOf(const Piece& piece) const {
 }
 
 size_t ProfileText::addSection(const std::string& name) {
+    m_lastSectionValid = false;
     Section section;
     section.name = name;
     section.isNew = true;
@@ -296,8 +314,9 @@ std::string ProfileText::bytes() const {
     }
 }
 
-std::string ProfileText::toAnsi(const std::string& stored) const {
-    return m_encoding == Encoding::Ansi ? stored : fw::Narrow(fw::Widen(stored, CP_UTF8), CP_ACP);
+std::string ProfileText::toAnsi(std::string stored) const {
+    if (m_encoding == Encoding::Ansi) return stored;
+    return fw::Narrow(fw::Widen(stored, CP_UTF8), CP_ACP);
 }
 
 void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {

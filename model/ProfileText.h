@@ -81,7 +81,7 @@ private:
     bool findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const;
     size_t addSection(const std::string& name);
     std::string keyId(size_t section, const std::string& key) const;
-    std::string toAnsi(const std::string& stored) const;
+    std::string toAnsi(std::string stored) const;
     // Appends `prefix` and the value in the file's encoding to m_written.
     Piece write(const std::string& prefix, const char* value, size_t length);
     std::string valueOf(const Piece& piece) const;
@@ -96,4 +96,8 @@ private:
     std::vector<Section> m_sections;
     std::unordered_map<std::string, size_t> m_sectionIndex;  // upper-case name -> first section
     std::unordered_map<std::string, KeyPlace> m_keyIndex;    // keyId -> first key line
+    // The section findSection found last, by the name it was asked for.
+    mutable std::string m_lastSectionName;
+    mutable size_t m_lastSection = 0;
+    mutable bool m_lastSectionValid = false;
 };

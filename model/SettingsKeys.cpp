@@ -51,7 +51,9 @@ void writeExactText(SettingsSink& sink, const std::string& section, const char* 
 std::string readText(const SettingsSource& source, const std::string& section, const char* key, SettingKind kind,
                      size_t maxBytes, int& oddTexts) {
     if (kind != SettingKind::HexText) return source.readString(section, key, maxBytes);
-    return fw::CutToBytes(decodeHexText(source.readString(section, key, kMaxHexDigits), oddTexts), maxBytes);
+    std::string text = decodeHexText(source.readString(section, key, kMaxHexDigits), oddTexts);
+    text.resize(fw::CharBoundaryAtOrBefore(text, maxBytes));
+    return text;
 }
 
 CKirunData loadItem(const SettingsSource& source, const std::string& section, int& oddTexts) {
