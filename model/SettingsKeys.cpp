@@ -1,6 +1,7 @@
 #include "model/SettingsKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Mbcs.h"
 #include "framework/TextCodec.h"
@@ -25,6 +26,14 @@ std::string storedValue(const SettingRow& row, const ConstSettingsRecords& recor
     if (isNumber(row.kind)) return std::to_string(row.field.number(records));
     std::string text = row.field.text(records);
     return row.kind == SettingKind::HexText ? encodeHex(fw::CutToBytes(text, row.maxBytes)) : text;
+}
+
+// The same for a key of a group's section.
+std::string storedValue(const SectionRow& row, const void* element) {
+    if (isNumber(row.kind)) return std::to_string(row.field.number(element));
+    std::string text = row.field.text(element);
+    if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
+    return row.kind == SettingKind::HexText ? encodeHex(text) : text;
 }
 
 // The exact text of an ExactHexText key, taken only while `storedBytes`, the code page 932 text
@@ -56,62 +65,70 @@ std::string readText(const SettingsSource& source, const std::string& section, c
     return text;
 }
 
-CKirunData loadItem(const SettingsSource& source, const std::string& section, int& oddTexts) {
-    CKirunData item;
-    std::string storedBytes;
-    for (const ItemSettingRow& row : itemSettingRows()) {
-        if (row.number) {
-            item.*row.number = source.readInt(section, row.key, item.*row.number);
+// One section of a group into the element made for it.
+void readElement(const SettingsSource& source, const RepeatedSections& group, const std::string& section,
+                 void* element, int& oddTexts) {
+    std::string storedText;  // the last text row's value, for the ExactHexText row after it
+    for (const SectionRow& row : group.rows) {
+        if (isNumber(row.kind)) {
+            row.field.setNumber(element, source.readInt(section, row.key, row.field.number(element)));
         } else if (row.kind == SettingKind::ExactHexText) {
-            readExactText(source, section, row.key, storedBytes, item.m_text);
+            std::wstring exact;
+            if (readExactText(source, section, row.key, storedText, exact)) row.field.setWideText(element, exact);
         } else {
-            storedBytes = readText(source, section, row.key, row.kind, std::string::npos, oddTexts);
-            item.m_text = fw::WideFromCodePage932(storedBytes);
+            storedText = readText(source, section, row.key, row.kind, row.maxBytes, oddTexts);
+            row.field.setText(element, storedText);
         }
     }
-    return item;
 }
 
-void loadCaptions(const SettingsSource& source, int count, CaptionList& captions, int& oddTexts) {
-    if (count > 0) captions.reserve(captions.count() + count);
-    for (int position = 0; position < count; ++position)
-        captions.append(loadItem(source, itemSectionName(position), oddTexts));
+void readSections(const SettingsSource& source, const RepeatedSections& group, int count, SettingsRecords& records,
+                  int& oddTexts) {
+    group.list.reserve(records, count);
+    for (int position = 0; position < count; ++position) {
+        const std::string section = sectionName(group, position);
+        group.list.append(records, [&](void* element) { readElement(source, group, section, element, oddTexts); });
+    }
 }
 
-void writeItems(SettingsSink& sink, const CaptionList& captions) {
-    int position = 0;
-    for (const CKirunData& item : captions) {
-        std::string section = itemSectionName(position++);
-        for (const ItemSettingRow& row : itemSettingRows()) {
-            if (row.number) sink.put(section, row.key, std::to_string(item.*row.number));
-            else if (row.kind == SettingKind::ExactHexText) writeExactText(sink, section, row.key, item.m_text);
-            else sink.put(section, row.key, encodeHex(fw::CodePage932FromWide(item.m_text)));
+void writeSections(SettingsSink& sink, const RepeatedSections& group, const ConstSettingsRecords& records) {
+    const void* defaults = group.list.defaultElement();
+    const int count = group.list.count(records);
+    for (int position = 0; position < count; ++position) {
+        const std::string section = sectionName(group, position);
+        const void* element = group.list.at(records, position);
+        for (const SectionRow& row : group.rows) {
+            if (row.kind == SettingKind::ExactHexText) {
+                writeExactText(sink, section, row.key, row.field.wideText(element));
+                continue;
+            }
+            std::string value = storedValue(row, element);
+            if (row.onlyWhenNotDefault && value == storedValue(row, defaults)) sink.remove(section, row.key);
+            else sink.put(section, row.key, value);
         }
     }
 }
 
 }  // namespace
 
-int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
-                 FileInterfaceSettings& fileInterface) {
-    SettingsRecords records{appearance, fileInterface};
+int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, SettingsRecords& records) {
     int oddTexts = 0;
     bool faceStored = false;
-    int itemCount = 0;
+    std::vector<std::pair<const RepeatedSections*, int>> groupCounts;
     std::string storedText;  // the last text row's value, for the ExactHexText row after it
-    for (const SettingRow& row : settingRows()) {
-        if (row.kind == SettingKind::ItemSections) continue;
+    for (const SettingRow& row : rows) {
+        if (row.kind == SettingKind::Sections) continue;
         if (row.kind == SettingKind::ExactHexText) {
             std::wstring exact;
             if (readExactText(source, row.section, row.key, storedText, exact)) row.field.setWideText(records, exact);
             continue;
         }
         if (row.load == SettingLoad::ItemCount) {
-            itemCount = std::min(source.readInt(row.section, row.key, 0), kMaxLoadedItems);
+            groupCounts.emplace_back(row.group, std::min(source.readInt(row.section, row.key, 0), row.group->maxLoaded));
         } else if (row.load == SettingLoad::FontDetail) {
             if (faceStored) row.field.setNumber(records, source.readInt(row.section, row.key, 0));
         } else if (isNumber(row.kind)) {
-            ConstSettingsRecords current{appearance, fileInterface};
+            ConstSettingsRecords current{records.appearance, records.fileInterface, records.captions};
             row.field.setNumber(records, source.readInt(row.section, row.key, row.field.number(current)));
         } else {
             std::string text = readText(source, row.section, row.key, row.kind, row.maxBytes, oddTexts);
@@ -122,21 +139,26 @@ int readSettings(const SettingsSource& source, AppearanceSettings& appearance, C
             faceStored = faceStored || row.load == SettingLoad::FaceName;
         }
     }
-    loadCaptions(source, itemCount, captions, oddTexts);
+    // The groups' sections after every other key, in the rows' order.
+    for (const SettingRow& row : rows) {
+        if (row.kind != SettingKind::Sections) continue;
+        for (const auto& counted : groupCounts)
+            if (counted.first == row.group) readSections(source, *row.group, counted.second, records, oddTexts);
+    }
     return oddTexts;
 }
 
-void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
-                   const FileInterfaceSettings& fileInterface) {
-    const ConstSettingsRecords records{appearance, fileInterface};
+void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const ConstSettingsRecords& records) {
     const AppearanceSettings defaultAppearance;
     const FileInterfaceSettings defaultFileInterface;
     const ConstSettingsRecords defaults{defaultAppearance, defaultFileInterface};
-    for (const SettingRow& row : settingRows()) {
-        if (row.kind == SettingKind::ItemSections) {
-            writeItems(sink, captions);
+    for (const SettingRow& row : rows) {
+        if (row.kind == SettingKind::Sections) {
+            writeSections(sink, *row.group, records);
         } else if (row.load == SettingLoad::ItemCount) {
-            sink.put(row.section, row.key, std::to_string(captions.count()));
+            const int count = row.group->list.count(records);
+            if (row.onlyWhenNotDefault && count == 0) sink.remove(row.section, row.key);
+            else sink.put(row.section, row.key, std::to_string(count));
         } else if (row.kind == SettingKind::ExactHexText) {
             writeExactText(sink, row.section, row.key, row.field.wideText(records));
         } else {
@@ -145,4 +167,15 @@ void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, con
             else sink.put(row.section, row.key, value);
         }
     }
+}
+
+int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
+                 FileInterfaceSettings& fileInterface) {
+    SettingsRecords records{appearance, fileInterface, &captions};
+    return readRows(source, settingRows(), records);
+}
+
+void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
+                   const FileInterfaceSettings& fileInterface) {
+    writeRows(sink, settingRows(), ConstSettingsRecords{appearance, fileInterface, &captions});
 }

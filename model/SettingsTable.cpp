@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
@@ -90,6 +91,45 @@ void setFaceName(SettingsRecords& r, const std::string& face) {
 
 const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 
+// A numeric field of an element of type Record.
+template <auto Member> ElementField elementNumber() {
+    using Record = typename MemberOf<decltype(Member)>::Record;
+    using Type = typename MemberOf<decltype(Member)>::Type;
+    return {[](const void* e) { return static_cast<int>(static_cast<const Record*>(e)->*Member); },
+            [](void* e, int value) { static_cast<Record*>(e)->*Member = static_cast<Type>(value); },
+            nullptr, nullptr, nullptr, nullptr};
+}
+
+// A UTF-16 field of an element: its code page 932 bytes for the HexText row, the exact text for
+// the ExactHexText row after it.
+template <auto Member> ElementField elementWideText() {
+    using Record = typename MemberOf<decltype(Member)>::Record;
+    return {nullptr,
+            nullptr,
+            [](const void* e) { return fw::CodePage932FromWide(static_cast<const Record*>(e)->*Member); },
+            [](void* e, const std::string& value) { static_cast<Record*>(e)->*Member = fw::WideFromCodePage932(value); },
+            [](const void* e) { return static_cast<const Record*>(e)->*Member; },
+            [](void* e, const std::wstring& value) { static_cast<Record*>(e)->*Member = value; }};
+}
+
+// The caption list of the records, as the list of the item sections.
+const ElementList kCaptionList = {
+    [](const ConstSettingsRecords& r) { return r.captions ? r.captions->count() : 0; },
+    [](const ConstSettingsRecords& r, int position) -> const void* { return &r.captions->at(position); },
+    [](SettingsRecords& r, int count) {
+        if (r.captions && count > 0) r.captions->reserve(r.captions->count() + count);
+    },
+    [](SettingsRecords& r, const std::function<void(void*)>& fill) {
+        CKirunData item;
+        fill(&item);
+        if (r.captions) r.captions->append(std::move(item));
+    },
+    []() -> const void* {
+        static const CKirunData kDefault;
+        return &kDefault;
+    },
+};
+
 using A = AppearanceSettings;
 using F = FileInterfaceSettings;
 using O = OscSettings;
@@ -115,9 +155,9 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "FONTHEIGHT", K::Int, numberField<&LOGFONTA::lfHeight>(), L::FontDetail, kAlways, 0},
         {kSystem, "FONTWEIGHT", K::Int, numberField<&LOGFONTA::lfWeight>(), L::FontDetail, kAlways, 0},
         {kSystem, "FONTITALIC", K::Int, numberField<&LOGFONTA::lfItalic>(), L::FontDetail, kAlways, 0},
-        {kSystem, "ITEMCOUNT", K::Int, kNoField, L::ItemCount, kAlways, 0},
+        {kSystem, "ITEMCOUNT", K::Int, kNoField, L::ItemCount, kAlways, 0, &itemSections()},
         {kSystem, "MONITOR", K::Text, textField<&A::monitorName>(), L::Plain, kUnlessDefault, kMaxMonitorNameBytes},
-        {kItemSections, "", K::ItemSections, kNoField, L::Plain, kAlways, 0},
+        {kItemSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &itemSections()},
         {kFile, "EXEC", K::Int, numberField<&F::fileExec>(), L::Plain, kAlways, 0},
         {kFile, "MINUTE", K::Int, numberField<&F::fileMinute>(), L::Plain, kAlways, 0},
         {kFile, "PATH", K::Text, wideTextField<&F::filePath>(), L::Plain, kAlways, kMaxPathBytes},
@@ -141,17 +181,26 @@ const std::vector<SettingRow>& settingRows() {
     return rows;
 }
 
-const std::vector<ItemSettingRow>& itemSettingRows() {
-    static const std::vector<ItemSettingRow> rows = {
-        {"MINUTE", K::Int, &CKirunData::m_minutes},
-        {"STRINGS", K::HexText, nullptr},
-        {"USTRINGS", K::ExactHexText, nullptr},
+const RepeatedSections& itemSections() {
+    static const RepeatedSections group = {
+        kItemSections,
+        {
+            {"MINUTE", K::Int, elementNumber<&CKirunData::m_minutes>()},
+            {"STRINGS", K::HexText, elementWideText<&CKirunData::m_text>()},
+            {"USTRINGS", K::ExactHexText, elementWideText<&CKirunData::m_text>()},
+        },
+        kCaptionList,
+        kMaxLoadedItems,
     };
-    return rows;
+    return group;
 }
 
-std::string itemSectionName(int position) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%d", kItemSections, position);
+const std::vector<ItemSettingRow>& itemSettingRows() { return itemSections().rows; }
+
+std::string sectionName(const RepeatedSections& group, int position) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%d", group.prefix, position);
     return name;
 }
+
+std::string itemSectionName(int position) { return sectionName(itemSections(), position); }
