@@ -84,6 +84,7 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
         while (nameFrom < nameTo && isBlank(m_text[nameFrom])) ++nameFrom;
         while (nameTo > nameFrom && isBlank(m_text[nameTo - 1])) --nameTo;
         Section section;
+        section.headerLine = lineIndex;
         section.lastLine = lineIndex;
         m_sections.push_back(section);
         currentSection = m_sections.size() - 1;
@@ -218,6 +219,19 @@ void ProfileText::remove(const std::string& section, const std::string& key) {
     }
 }
 
+void ProfileText::removeSection(const std::string& name) {
+    const size_t index = findSection(name);
+    if (index == 0) return;
+    Section& section = m_sections[index];
+    section.isRemoved = true;
+    if (!section.isNew)
+        for (size_t line = section.headerLine; line <= section.lastLine; ++line) m_lines[line].isRemoved = true;
+    const std::string upper = fw::UpperAscii(name);
+    if (section.nextSameName != 0) m_sectionIndex[upper] = section.nextSameName;
+    else m_sectionIndex.erase(upper);
+    m_lastSectionValid = false;
+}
+
 bool ProfileText::findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const {
     const std::string wanted = fw::UpperAscii(key);
     for (size_t i = after + 1; i < m_lines.size(); ++i) {
@@ -274,7 +288,8 @@ std::string ProfileText::bytes() const {
     // Keys added to a section follow its last non-blank line.
     std::vector<size_t> sectionEndingAt(m_lines.size(), 0);
     for (size_t s = 0; s < m_sections.size(); ++s)
-        if (!m_sections[s].isNew && !m_sections[s].added.empty()) sectionEndingAt[m_sections[s].lastLine] = s;
+        if (!m_sections[s].isNew && !m_sections[s].isRemoved && !m_sections[s].added.empty())
+            sectionEndingAt[m_sections[s].lastLine] = s;
 
     const size_t kHeaderRoom = 32;
     std::string text;
@@ -295,7 +310,7 @@ std::string ProfileText::bytes() const {
         appendLines(m_sections[sectionEndingAt[i]].added, text);
     }
     for (const Section& section : m_sections) {
-        if (!section.isNew) continue;
+        if (!section.isNew || section.isRemoved) continue;
         endLineIfOpen();
         text += '[';
         text += section.name;

@@ -35,6 +35,12 @@ public:
     // key from then on. Nothing when there is none.
     void remove(const std::string& section, const std::string& key);
 
+    // The profile writer's deletion of a whole section: the first section of that name goes,
+    // its header, its keys and the lines between them; a later section of the name is the
+    // section from then on, and a key written to the name makes a new one at the end. Nothing
+    // when there is none.
+    void removeSection(const std::string& section);
+
     // The whole file as it is to be stored.
     std::string bytes() const;
 
@@ -62,8 +68,10 @@ private:
     };
     struct Section {
         std::string name;            // as first written, for a section this text adds
+        size_t headerLine = 0;       // index of its header line in m_lines
         size_t lastLine = 0;         // index of its last non-blank line in m_lines
         bool isNew = false;          // added at the end of the file
+        bool isRemoved = false;      // deleted whole
         size_t nextSameName = 0;     // the next section of the same name in the file; 0: none
         std::vector<Piece> added;    // key lines added, in order, without line ends
     };

@@ -47,6 +47,7 @@ public:
         m_text.set(section, key, value);
     }
     void remove(const std::string& section, const char* key) override { m_text.remove(section, key); }
+    void removeSection(const std::string& section) override { m_text.removeSection(section); }
 
 private:
     ProfileText& m_text;

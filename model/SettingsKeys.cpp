@@ -6,6 +6,7 @@
 #include "framework/Mbcs.h"
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
+#include "model/ExactTextBinding.h"
 #include "model/HexCodec.h"
 
 namespace {
@@ -65,48 +66,142 @@ std::string readText(const SettingsSource& source, const std::string& section, c
     return text;
 }
 
-// One section of a group into the element made for it.
+// What a group's save and load know of each section for the group's Binding row.
+struct GroupWritten {
+    std::vector<SectionDigests> digests;
+    std::vector<WrittenExact> exacts;
+};
+
+// One section of a group into the element made for it. With `deferred`, the exact text is not
+// taken but kept there, with the digests of the section's other values, for the binding.
 void readElement(const SettingsSource& source, const RepeatedSections& group, const std::string& section,
-                 void* element, int& oddTexts) {
+                 void* element, int& oddTexts, LoadedSection* deferred) {
     std::string storedText;  // the last text row's value, for the ExactHexText row after it
+    ValueDigest values;
     for (const SectionRow& row : group.rows) {
         if (isNumber(row.kind)) {
-            row.field.setNumber(element, source.readInt(section, row.key, row.field.number(element)));
+            const int number = source.readInt(section, row.key, row.field.number(element));
+            row.field.setNumber(element, number);
+            values.add(number);
         } else if (row.kind == SettingKind::ExactHexText) {
+            if (deferred) {
+                deferred->storedExact = source.readString(section, row.key, kMaxExactHexDigits);
+                deferred->textBytes = storedText;
+                ValueDigest text;
+                text.add(storedText);
+                deferred->digests.text = text.value();
+                continue;
+            }
             std::wstring exact;
             if (readExactText(source, section, row.key, storedText, exact)) row.field.setWideText(element, exact);
         } else {
             storedText = readText(source, section, row.key, row.kind, row.maxBytes, oddTexts);
             row.field.setText(element, storedText);
+            values.add(storedText);
         }
     }
+    if (deferred) deferred->digests.values = values.value();
 }
 
-void readSections(const SettingsSource& source, const RepeatedSections& group, int count, SettingsRecords& records,
-                  int& oddTexts) {
-    group.list.reserve(records, count);
+const SectionRow* exactRowOf(const RepeatedSections& group) {
+    for (const SectionRow& row : group.rows)
+        if (row.kind == SettingKind::ExactHexText) return &row;
+    return nullptr;
+}
+
+// The exact texts of a bound group, given once all its sections are read.
+void takeBoundExactTexts(const SettingsSource& source, const RepeatedSections& group, const char* bindingSection,
+                         const std::vector<LoadedSection>& loaded, int base, SettingsRecords& records) {
+    const SectionRow* exactRow = exactRowOf(group);
+    const std::string list = source.readString(bindingSection, kBindingListKey, 64);
+    const int bound = std::min(boundSectionCount(list), group.maxLoaded);
+    const int count = static_cast<int>(loaded.size());
+    std::vector<std::string> beyond;
+    for (int position = count; position < bound; ++position)
+        beyond.push_back(source.readString(sectionName(group, position), exactRow->key, kMaxExactHexDigits));
+    std::vector<std::string> entries(static_cast<size_t>(std::max(bound, 0)));
+    for (int position = 0; position < bound; ++position) {
+        const size_t at = static_cast<size_t>(position);
+        const std::string& stored = position < count ? loaded[at].storedExact : beyond[at - loaded.size()];
+        if (!stored.empty()) entries[at] = source.readString(bindingSection, sectionName(group, position).c_str(), 128);
+    }
+    const std::vector<std::wstring> texts = boundExactTexts(loaded, beyond, list, entries);
     for (int position = 0; position < count; ++position) {
-        const std::string section = sectionName(group, position);
-        group.list.append(records, [&](void* element) { readElement(source, group, section, element, oddTexts); });
+        const std::wstring& text = texts[static_cast<size_t>(position)];
+        if (text.empty()) continue;
+        group.list.update(records, base + position, [&](void* element) { exactRow->field.setWideText(element, text); });
     }
 }
 
-void writeSections(SettingsSink& sink, const RepeatedSections& group, const ConstSettingsRecords& records) {
+void readSections(const SettingsSource& source, const RepeatedSections& group, int count, const char* bindingSection,
+                  SettingsRecords& records, int& oddTexts) {
+    const int base = group.list.count(ConstSettingsRecords{records.appearance, records.fileInterface, records.captions});
+    group.list.reserve(records, count);
+    std::vector<LoadedSection> loaded(bindingSection && count > 0 ? static_cast<size_t>(count) : 0);
+    for (int position = 0; position < count; ++position) {
+        const std::string section = sectionName(group, position);
+        LoadedSection* deferred = loaded.empty() ? nullptr : &loaded[static_cast<size_t>(position)];
+        group.list.append(records, [&](void* element) { readElement(source, group, section, element, oddTexts, deferred); });
+    }
+    if (bindingSection) takeBoundExactTexts(source, group, bindingSection, loaded, base, records);
+}
+
+GroupWritten writeSections(SettingsSink& sink, const RepeatedSections& group, const ConstSettingsRecords& records) {
+    GroupWritten written;
     const void* defaults = group.list.defaultElement();
     const int count = group.list.count(records);
+    written.digests.reserve(static_cast<size_t>(count));
     for (int position = 0; position < count; ++position) {
         const std::string section = sectionName(group, position);
         const void* element = group.list.at(records, position);
+        SectionDigests digests;
+        ValueDigest values;
+        std::string text;  // the last text row's code page 932 bytes, for the ExactHexText row after it
         for (const SectionRow& row : group.rows) {
             if (row.kind == SettingKind::ExactHexText) {
-                writeExactText(sink, section, row.key, row.field.wideText(element));
+                const std::wstring exact = row.field.wideText(element);
+                ValueDigest textDigest;
+                textDigest.add(text);
+                digests.text = textDigest.value();
+                if (fw::WideFromCodePage932(text) == exact) {
+                    sink.remove(section, row.key);
+                } else {
+                    std::string stored = encodeHex(fw::Narrow(exact, CP_UTF8));
+                    sink.put(section, row.key, stored);
+                    written.exacts.push_back({position, std::move(stored)});
+                }
                 continue;
             }
-            std::string value = storedValue(row, element);
+            std::string value;
+            if (isNumber(row.kind)) {
+                const int number = row.field.number(element);
+                values.add(number);
+                value = std::to_string(number);
+            } else {
+                text = row.field.text(element);
+                if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
+                values.add(text);
+                value = row.kind == SettingKind::HexText ? encodeHex(text) : text;
+            }
             if (row.onlyWhenNotDefault && value == storedValue(row, defaults)) sink.remove(section, row.key);
             else sink.put(section, row.key, value);
         }
+        digests.values = values.value();
+        written.digests.push_back(digests);
     }
+    return written;
+}
+
+void writeBinding(SettingsSink& sink, const SettingRow& row, const GroupWritten& written) {
+    sink.removeSection(row.section);
+    for (const BindingKey& key : bindingKeys(written.digests, written.exacts, row.group->prefix))
+        sink.put(row.section, key.key.c_str(), key.value);
+}
+
+const char* bindingSectionOf(const std::vector<SettingRow>& rows, const RepeatedSections* group) {
+    for (const SettingRow& row : rows)
+        if (row.kind == SettingKind::Binding && row.group == group) return row.section;
+    return nullptr;
 }
 
 }  // namespace
@@ -117,7 +212,7 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
     std::vector<std::pair<const RepeatedSections*, int>> groupCounts;
     std::string storedText;  // the last text row's value, for the ExactHexText row after it
     for (const SettingRow& row : rows) {
-        if (row.kind == SettingKind::Sections) continue;
+        if (row.kind == SettingKind::Sections || row.kind == SettingKind::Binding) continue;
         if (row.kind == SettingKind::ExactHexText) {
             std::wstring exact;
             if (readExactText(source, row.section, row.key, storedText, exact)) row.field.setWideText(records, exact);
@@ -143,7 +238,8 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
     for (const SettingRow& row : rows) {
         if (row.kind != SettingKind::Sections) continue;
         for (const auto& counted : groupCounts)
-            if (counted.first == row.group) readSections(source, *row.group, counted.second, records, oddTexts);
+            if (counted.first == row.group)
+                readSections(source, *row.group, counted.second, bindingSectionOf(rows, row.group), records, oddTexts);
     }
     return oddTexts;
 }
@@ -152,9 +248,13 @@ void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const Co
     const AppearanceSettings defaultAppearance;
     const FileInterfaceSettings defaultFileInterface;
     const ConstSettingsRecords defaults{defaultAppearance, defaultFileInterface};
+    std::vector<std::pair<const RepeatedSections*, GroupWritten>> groupsWritten;
     for (const SettingRow& row : rows) {
         if (row.kind == SettingKind::Sections) {
-            writeSections(sink, *row.group, records);
+            groupsWritten.emplace_back(row.group, writeSections(sink, *row.group, records));
+        } else if (row.kind == SettingKind::Binding) {
+            for (const auto& group : groupsWritten)
+                if (group.first == row.group) writeBinding(sink, row, group.second);
         } else if (row.load == SettingLoad::ItemCount) {
             const int count = row.group->list.count(records);
             if (row.onlyWhenNotDefault && count == 0) sink.remove(row.section, row.key);

@@ -23,6 +23,9 @@ public:
     virtual void put(const std::string& section, const char* key, const std::string& value) = 0;
     // Deletes the key, as the profile writer does when given no value; nothing when it is missing.
     virtual void remove(const std::string& section, const char* key) = 0;
+    // Deletes the first section of the name whole, as the profile writer does when given no key;
+    // nothing when there is none.
+    virtual void removeSection(const std::string& section) = 0;
 };
 
 // Every key of `rows`, as each row's load rule says (see SettingLoad); the sections of each

@@ -14,6 +14,8 @@ namespace {
 const char kSystem[] = "SYSTEM";
 const char kFile[] = "FILE";
 const char kItemSections[] = "ITEM";
+// Binds the items' exact texts to the list as written (model/ExactTextBinding.h).
+const char kExactTexts[] = "UTEXTS";
 
 const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
 const size_t kMaxPathBytes = 1022;
@@ -128,6 +130,12 @@ const ElementList kCaptionList = {
         static const CKirunData kDefault;
         return &kDefault;
     },
+    [](SettingsRecords& r, int position, const std::function<void(void*)>& change) {
+        if (!r.captions || !r.captions->contains(position)) return;
+        CKirunData item = r.captions->at(position);
+        change(&item);
+        r.captions->replaceAt(position, item);
+    },
 };
 
 using A = AppearanceSettings;
@@ -177,6 +185,7 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OSCALLOW", K::Text, textField<&O::allowed>(), L::Plain, kUnlessDefault, kMaxOscAllowedBytes},
         {kSystem, "WINDOWW", K::Int, numberField<&A::windowWidth>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "WINDOWH", K::Int, numberField<&A::windowHeight>(), L::Plain, kUnlessDefault, 0},
+        {kExactTexts, "", K::Binding, kNoField, L::Plain, kUnlessDefault, 0, &itemSections()},
     };
     return rows;
 }

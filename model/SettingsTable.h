@@ -18,8 +18,10 @@
 // row before an ExactHexText row, which holds the exact text as hex of its UTF-8 bytes only
 // where code page 932 cannot hold it; the exact text is loaded only while the row before still
 // holds what this program writes for it (else a program that knows only code page 932 changed
-// it since). Sections stands for a group of repeated sections (RepeatedSections).
-enum class SettingKind { Int, Colour, Text, HexText, ExactHexText, Sections };
+// it since). Sections stands for a group of repeated sections (RepeatedSections); Binding for
+// the section that binds the exact texts of a group to the list as written (ExactTextBinding),
+// written only while the group holds an exact text.
+enum class SettingKind { Int, Colour, Text, HexText, ExactHexText, Sections, Binding };
 
 // What a load does beyond reading the value. A missing number leaves its field as it is and a
 // missing text gives the empty text, unless the row says otherwise.
@@ -85,6 +87,8 @@ struct ElementList {
     // A default element is made, handed to `fill` and then put at the end of the list.
     void (*append)(SettingsRecords&, const std::function<void(void* element)>& fill);
     const void* (*defaultElement)();
+    // The element at `position` handed to `change` (needed by a group with a Binding row).
+    void (*update)(SettingsRecords&, int position, const std::function<void(void* element)>& change);
 };
 
 // Sections "<prefix>0", "<prefix>1", ... in order, one per element. The load reads as many as
@@ -98,7 +102,7 @@ struct RepeatedSections {
 };
 
 struct SettingRow {
-    const char* section;  // for a Sections row, the group's prefix
+    const char* section;  // for a Sections row, the group's prefix; for a Binding row, its section
     const char* key;
     SettingKind kind;
     SettingField field;
@@ -109,7 +113,7 @@ struct SettingRow {
     bool onlyWhenNotDefault;
     // Texts: the longest value kept, cut between characters on loading and on saving.
     size_t maxBytes;
-    // The group of a Sections row and of its count key.
+    // The group of a Sections row, of its count key and of its Binding row.
     const RepeatedSections* group = nullptr;
 };
 

@@ -99,7 +99,8 @@ const RepeatedSections& SourceSections() {
          []() -> const void* {
              static const Source kDefault;
              return &kDefault;
-         }},
+         },
+         nullptr},
         2,  // loaded at most
     };
     return group;
@@ -126,6 +127,7 @@ public:
     }
     void put(const std::string& section, const char* key, const std::string& value) override { m_text.set(section, key, value); }
     void remove(const std::string& section, const char* key) override { m_text.remove(section, key); }
+    void removeSection(const std::string& section) override { m_text.removeSection(section); }
     std::string bytes() const { return m_text.bytes(); }
 
 private:
