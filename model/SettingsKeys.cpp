@@ -137,6 +137,9 @@ void readSections(const SettingsSource& source, const RepeatedSections& group, i
                   SettingsRecords& records, int& oddTexts) {
     const int base = group.list.count(ConstSettingsRecords{records.appearance, records.fileInterface, records.captions});
     group.list.reserve(records, count);
+    // Without a binding in the file each exact text is taken as its section is read.
+    if (bindingSection && boundSectionCount(source.readString(bindingSection, kBindingListKey, 64)) == 0)
+        bindingSection = nullptr;
     std::vector<LoadedSection> loaded(bindingSection && count > 0 ? static_cast<size_t>(count) : 0);
     for (int position = 0; position < count; ++position) {
         const std::string section = sectionName(group, position);
@@ -146,23 +149,39 @@ void readSections(const SettingsSource& source, const RepeatedSections& group, i
     if (bindingSection) takeBoundExactTexts(source, group, bindingSection, loaded, base, records);
 }
 
+// The digests of what a section of `element` holds, as a load finds them (ExactTextBinding).
+SectionDigests digestsOf(const RepeatedSections& group, const void* element) {
+    SectionDigests digests;
+    ValueDigest values;
+    std::string text;
+    for (const SectionRow& row : group.rows) {
+        if (row.kind == SettingKind::ExactHexText) {
+            ValueDigest textDigest;
+            textDigest.add(text);
+            digests.text = textDigest.value();
+        } else if (isNumber(row.kind)) {
+            values.add(row.field.number(element));
+        } else {
+            text = row.field.text(element);
+            if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
+            values.add(text);
+        }
+    }
+    digests.values = values.value();
+    return digests;
+}
+
 GroupWritten writeSections(SettingsSink& sink, const RepeatedSections& group, const ConstSettingsRecords& records) {
     GroupWritten written;
     const void* defaults = group.list.defaultElement();
     const int count = group.list.count(records);
-    written.digests.reserve(static_cast<size_t>(count));
     for (int position = 0; position < count; ++position) {
         const std::string section = sectionName(group, position);
         const void* element = group.list.at(records, position);
-        SectionDigests digests;
-        ValueDigest values;
         std::string text;  // the last text row's code page 932 bytes, for the ExactHexText row after it
         for (const SectionRow& row : group.rows) {
             if (row.kind == SettingKind::ExactHexText) {
                 const std::wstring exact = row.field.wideText(element);
-                ValueDigest textDigest;
-                textDigest.add(text);
-                digests.text = textDigest.value();
                 if (fw::WideFromCodePage932(text) == exact) {
                     sink.remove(section, row.key);
                 } else {
@@ -174,20 +193,21 @@ GroupWritten writeSections(SettingsSink& sink, const RepeatedSections& group, co
             }
             std::string value;
             if (isNumber(row.kind)) {
-                const int number = row.field.number(element);
-                values.add(number);
-                value = std::to_string(number);
+                value = std::to_string(row.field.number(element));
             } else {
                 text = row.field.text(element);
                 if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
-                values.add(text);
                 value = row.kind == SettingKind::HexText ? encodeHex(text) : text;
             }
             if (row.onlyWhenNotDefault && value == storedValue(row, defaults)) sink.remove(section, row.key);
             else sink.put(section, row.key, value);
         }
-        digests.values = values.value();
-        written.digests.push_back(digests);
+        // The binding needs the digests of every section, but only once there is an exact text:
+        // a list that code page 932 holds whole is saved without them.
+        if (written.exacts.empty()) continue;
+        written.digests.reserve(static_cast<size_t>(count));
+        while (written.digests.size() <= static_cast<size_t>(position))
+            written.digests.push_back(digestsOf(group, group.list.at(records, static_cast<int>(written.digests.size()))));
     }
     return written;
 }
