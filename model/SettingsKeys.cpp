@@ -82,7 +82,7 @@ void readElement(const SettingsSource& source, const RepeatedSections& group, co
         if (isNumber(row.kind)) {
             const int number = source.readInt(section, row.key, row.field.number(element));
             row.field.setNumber(element, number);
-            values.add(number);
+            if (deferred) values.add(number);
         } else if (row.kind == SettingKind::ExactHexText) {
             if (deferred) {
                 deferred->storedExact = source.readString(section, row.key, kMaxExactHexDigits);
@@ -97,7 +97,7 @@ void readElement(const SettingsSource& source, const RepeatedSections& group, co
         } else {
             storedText = readText(source, section, row.key, row.kind, row.maxBytes, oddTexts);
             row.field.setText(element, storedText);
-            values.add(storedText);
+            if (deferred) values.add(storedText);
         }
     }
     if (deferred) deferred->digests.values = values.value();
