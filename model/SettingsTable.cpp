@@ -9,6 +9,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
+#include "model/ElementFields.h"
 
 namespace {
 const char kSystem[] = "SYSTEM";
@@ -92,37 +93,6 @@ void setFaceName(SettingsRecords& r, const std::string& face) {
 }
 
 const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
-
-// A numeric field of an element of type Record.
-template <auto Member> ElementField elementNumber() {
-    using Record = typename MemberOf<decltype(Member)>::Record;
-    using Type = typename MemberOf<decltype(Member)>::Type;
-    return {[](const void* e) { return static_cast<int>(static_cast<const Record*>(e)->*Member); },
-            [](void* e, int value) { static_cast<Record*>(e)->*Member = static_cast<Type>(value); },
-            nullptr, nullptr, nullptr, nullptr};
-}
-
-// Code page 932 bytes as UTF-16 in one conversion (a byte gives at most one unit): the texts of
-// a long list are widened as it loads, and the conversion is the costly part.
-std::wstring wideFromCodePage932(const std::string& bytes) {
-    const size_t kRoom = 4096;
-    if (bytes.empty() || bytes.size() > kRoom) return fw::WideFromCodePage932(bytes);
-    wchar_t room[kRoom];
-    const int length = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), room, static_cast<int>(kRoom));
-    return length > 0 ? std::wstring(room, static_cast<size_t>(length)) : fw::WideFromCodePage932(bytes);
-}
-
-// A UTF-16 field of an element: its code page 932 bytes for the HexText row, the exact text for
-// the ExactHexText row after it.
-template <auto Member> ElementField elementWideText() {
-    using Record = typename MemberOf<decltype(Member)>::Record;
-    return {nullptr,
-            nullptr,
-            [](const void* e) { return fw::CodePage932FromWide(static_cast<const Record*>(e)->*Member); },
-            [](void* e, const std::string& value) { static_cast<Record*>(e)->*Member = wideFromCodePage932(value); },
-            [](const void* e) { return static_cast<const Record*>(e)->*Member; },
-            [](void* e, const std::wstring& value) { static_cast<Record*>(e)->*Member = value; }};
-}
 
 // The caption list of the records, as the list of the item sections.
 const ElementList kCaptionList = {

@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/Mbcs.h"
-#include "framework/WideText.h"
+#include "model/ElementFields.h"
 #include "model/ProfileText.h"
 #include "model/SettingsKeys.h"
 #include "model/SettingsTable.h"
@@ -58,8 +57,6 @@ TEST(SettingsTable, NoKeyStandsTwiceInOneSection) {
     for (const ItemSettingRow& row : itemSettingRows()) EXPECT_TRUE(itemKeys.insert(row.key).second) << row.key;
 }
 
-}  // namespace
-
 // A group of repeated sections other than the caption items, as a data source's settings would
 // be: sections SOURCE0, SOURCE1, ... and a count key in SYSTEM written only while there is one.
 struct Source {
@@ -73,20 +70,10 @@ const RepeatedSections& SourceSections() {
     static const RepeatedSections group = {
         "SOURCE",
         {
-            {"PORT", SettingKind::Int,
-             {[](const void* e) { return static_cast<const Source*>(e)->port; },
-              [](void* e, int v) { static_cast<Source*>(e)->port = v; }, nullptr, nullptr, nullptr, nullptr}},
-            {"NAME", SettingKind::HexText,
-             {nullptr, nullptr, [](const void* e) { return fw::CodePage932FromWide(static_cast<const Source*>(e)->name); },
-              [](void* e, const std::string& v) { static_cast<Source*>(e)->name = fw::WideFromCodePage932(v); }, nullptr,
-              nullptr}},
-            {"UNAME", SettingKind::ExactHexText,
-             {nullptr, nullptr, nullptr, nullptr, [](const void* e) { return static_cast<const Source*>(e)->name; },
-              [](void* e, const std::wstring& v) { static_cast<Source*>(e)->name = v; }}},
-            {"RETRIES", SettingKind::Int,
-             {[](const void* e) { return static_cast<const Source*>(e)->retries; },
-              [](void* e, int v) { static_cast<Source*>(e)->retries = v; }, nullptr, nullptr, nullptr, nullptr},
-             true},
+            {"PORT", SettingKind::Int, elementNumber<&Source::port>()},
+            {"NAME", SettingKind::HexText, elementWideText<&Source::name>()},
+            {"UNAME", SettingKind::ExactHexText, elementWideText<&Source::name>()},
+            {"RETRIES", SettingKind::Int, elementNumber<&Source::retries>(), true},
         },
         {[](const ConstSettingsRecords&) { return static_cast<int>(g_sources.size()); },
          [](const ConstSettingsRecords&, int i) -> const void* { return &g_sources[static_cast<size_t>(i)]; },
@@ -174,3 +161,5 @@ TEST(SettingsTable, RepeatedSectionsOfAnyListAreRowsOfTheirTable) {
     readRows(TextOf("[SYSTEM]\r\nSOURCECOUNT=5\r\n"), SourceRows(), records);
     EXPECT_EQ(2u, g_sources.size());
 }
+
+}  // namespace
