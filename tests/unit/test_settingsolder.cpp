@@ -4,7 +4,6 @@
 // that cannot be told, a caption shows what the older version showed.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,28 +31,17 @@ CaptionList ListOf(const Items& items) {
     return list;
 }
 
-// The older version's work on the list as it shows it.
-CaptionList Erased(CaptionList list, int position) {
-    list.eraseAt(position);
-    return list;
-}
-CaptionList Appended(CaptionList list, const CKirunData& item) {
-    list.append(item);
-    return list;
-}
-CaptionList Replaced(CaptionList list, int position, const CKirunData& item) {
-    list.replaceAt(position, item);
-    return list;
-}
-CaptionList Reordered(const CaptionList& list, const std::vector<int>& order) {
-    CaptionList reordered;
-    for (int position : order) reordered.append(list.at(position));
-    return reordered;
-}
+// The older version's list after its work: each caption one of the list it loaded (`from`, a
+// position) or one it added or changed (`from` -1).
+struct Pick {
+    int from;
+    CKirunData item;
+};
+using Picks = std::vector<Pick>;
 
-// Writes `written` as this version does, lets the older version load, change and save it, and
-// loads the file again as this version does.
-CaptionList AfterOlderVersion(const Items& written, const std::function<CaptionList(const CaptionList&)>& change) {
+// Writes `written` as this version does, lets the older version load it, make `picks` of it and
+// save it, and loads the file again as this version does.
+CaptionList AfterOlderVersion(const Items& written, const Picks& picks) {
     TempDir dir;
     const std::string path = dir.file("Kirunner.ini");
     Settings ours;
@@ -61,39 +49,38 @@ CaptionList AfterOlderVersion(const Items& written, const std::function<CaptionL
     EXPECT_TRUE(SaveWithWriter(path, ours));
     Settings older;
     oracle::LoadSettingsAsCodePage932Version(path, older);
-    older.captions = change(older.captions);
+    CaptionList changed;
+    for (const Pick& pick : picks) changed.append(pick.from < 0 ? pick.item : older.captions.at(pick.from));
+    older.captions = changed;
     EXPECT_TRUE(oracle::WriteSettingsAsCodePage932Version(path, older));
     return LoadWithReader(path).captions;
 }
 
 TEST(SettingsOlderVersion, ChangedListsBringNoCaptionBackThatIsGone) {
     const CKirunData hello(kHello, 1), thanks(kThanks, 2), thanksAlike(kThanks, 1), plain(L"Hello", 3);
+    const CKirunData added(L"new", 4), none;
     const struct {
         const char* what;
         Items written;
-        std::function<CaptionList(const CaptionList&)> change;
+        Picks picks;
         Items loaded;
     } cases[] = {
-        {"first deleted", {hello, thanks}, [](const CaptionList& l) { return Erased(l, 0); }, {thanks}},
-        {"first deleted, equal minutes: which one went cannot be told", {hello, thanksAlike},
-         [](const CaptionList& l) { return Erased(l, 0); }, {CKirunData(Older(kThanks), 1)}},
-        {"middle deleted", {hello, thanks, plain}, [](const CaptionList& l) { return Erased(l, 1); }, {hello, plain}},
-        {"added at the end", {hello, thanksAlike, plain},
-         [&](const CaptionList& l) { return Appended(l, CKirunData(L"new", 4)); },
-         {hello, thanksAlike, plain, CKirunData(L"new", 4)}},
-        {"added in front", {hello, thanks},
-         [&](const CaptionList& l) { return Reordered(Appended(l, plain), {2, 0, 1}); }, {plain, hello, thanks}},
-        {"moved", {hello, thanks, plain}, [](const CaptionList& l) { return Reordered(l, {2, 1, 0}); },
-         {plain, thanks, hello}},
-        {"first changed", {hello, thanks}, [&](const CaptionList& l) { return Replaced(l, 0, plain); }, {plain, thanks}},
+        {"first deleted", {hello, thanks}, {{1, none}}, {thanks}},
+        {"first deleted, equal minutes: which one went cannot be told", {hello, thanksAlike}, {{1, none}},
+         {CKirunData(Older(kThanks), 1)}},
+        {"middle deleted", {hello, thanks, plain}, {{0, none}, {2, none}}, {hello, plain}},
+        {"added at the end", {hello, thanksAlike, plain}, {{0, none}, {1, none}, {2, none}, {-1, added}},
+         {hello, thanksAlike, plain, added}},
+        {"added in front", {hello, thanks}, {{-1, plain}, {0, none}, {1, none}}, {plain, hello, thanks}},
+        {"moved", {hello, thanks, plain}, {{2, none}, {1, none}, {0, none}}, {plain, thanks, hello}},
+        {"first changed", {hello, thanks}, {{-1, plain}, {1, none}}, {plain, thanks}},
         {"a code page 932 caption of the same form is kept", {CKirunData(kNews, 1), CKirunData(L"??", 1)},
-         [](const CaptionList& l) { return Erased(l, 0); }, {CKirunData(L"??", 1)}},
-        {"nothing changed", {hello, thanksAlike, plain}, [](const CaptionList& l) { return l; },
-         {hello, thanksAlike, plain}},
+         {{1, none}}, {CKirunData(L"??", 1)}},
+        {"nothing changed", {hello, thanksAlike, plain}, {{0, none}, {1, none}, {2, none}}, {hello, thanksAlike, plain}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const CaptionList loaded = AfterOlderVersion(c.written, c.change);
+        const CaptionList loaded = AfterOlderVersion(c.written, c.picks);
         ASSERT_EQ(static_cast<int>(c.loaded.size()), loaded.count());
         for (int i = 0; i < loaded.count(); ++i) {
             EXPECT_TRUE(c.loaded[static_cast<size_t>(i)].m_text == loaded.at(i).m_text) << "item " << i;
