@@ -126,14 +126,12 @@ int boundSectionCount(const std::string& listValue) {
     return std::atoi(listValue.substr(0, comma).c_str());
 }
 
-std::wstring exactTextBeside(const std::string& stored, const std::string& textBytes) {
+std::wstring exactTextOf(const std::string& stored) {
     bool odd = false;
     std::string utf8 = decodeHex(stored, &odd);
     utf8.resize(std::min(utf8.size(), utf8.find('\0')));
-    // Only text code page 932 cannot hold is stored so, which is never ASCII alone.
     if (odd || !fw::IsUtf8WithMultiByte(utf8, false)) return std::wstring();
-    std::wstring exact = fw::Widen(utf8, CP_UTF8);
-    return fw::CodePage932FromWide(exact) == textBytes ? exact : std::wstring();
+    return fw::Widen(utf8, CP_UTF8);
 }
 
 std::vector<std::wstring> boundExactTexts(const std::vector<LoadedSection>& loaded, const std::vector<std::string>& beyond,
@@ -155,15 +153,21 @@ std::vector<std::wstring> boundExactTexts(const std::vector<LoadedSection>& load
         if (i < bound && i < entries.size() && parseEntry(entries[i], listValue, static_cast<int>(i), stored, entry)) {
             written.push_back({i, stored, entry});
         } else if (i < count) {
-            // Written by a version that binds no exact text, after the binding.
-            texts[i] = exactTextBeside(stored, loaded[i].textBytes);
+            // Written by a version that binds no exact text, after the binding: it counts while
+            // the code page 932 text beside it is its own.
+            const std::wstring exact = exactTextOf(stored);
+            if (fw::CodePage932FromWide(exact) == loaded[i].textBytes) texts[i] = exact;
             unbound[i] = true;
         }
     }
+    // An exact text placed by the binding counts where the code page 932 text is its own.
     auto take = [&](const Written& w, int position) {
         if (position < 0 || unbound[static_cast<size_t>(position)]) return;
-        const LoadedSection& section = loaded[static_cast<size_t>(position)];
-        texts[static_cast<size_t>(position)] = exactTextBeside(w.stored, section.textBytes);
+        const std::wstring exact = exactTextOf(w.stored);
+        ValueDigest text;
+        text.add(fw::CodePage932FromWide(exact));
+        if (!exact.empty() && text.value() == loaded[static_cast<size_t>(position)].digests.text)
+            texts[static_cast<size_t>(position)] = exact;
     };
     std::vector<SectionDigests> asLoaded;
     for (const LoadedSection& section : loaded) asLoaded.push_back(section.digests);

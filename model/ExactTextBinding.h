@@ -61,12 +61,12 @@ std::vector<BindingKey> bindingKeys(const std::vector<SectionDigests>& sections,
 // The binding's key that names the list.
 extern const char kBindingListKey[];
 
-// A section as a load found it: its digests, its code page 932 text and its stored exact text
-// (empty when it has none).
+// A section as a load found it: its digests, its stored exact text (empty when it has none) and,
+// only beside one, its code page 932 text.
 struct LoadedSection {
     SectionDigests digests;
-    std::string textBytes;
     std::string storedExact;
+    std::string textBytes;
 };
 
 // How many sections the binding's LIST says were written (0 without a usable binding): the load
@@ -80,6 +80,6 @@ int boundSectionCount(const std::string& listValue);
 std::vector<std::wstring> boundExactTexts(const std::vector<LoadedSection>& loaded, const std::vector<std::string>& beyond,
                                           const std::string& listValue, const std::vector<std::string>& entries);
 
-// The exact text `stored` (hex of UTF-8) stands for, taken only while `textBytes`, the code page
-// 932 text beside it, is what this program writes for it; empty for a damaged value.
-std::wstring exactTextBeside(const std::string& stored, const std::string& textBytes);
+// The exact text `stored` (hex of UTF-8) stands for; empty for a damaged value, and for one that
+// is no text code page 932 lacks (only such text is stored so, which is never ASCII alone).
+std::wstring exactTextOf(const std::string& stored);

@@ -41,12 +41,7 @@ std::string storedValue(const SectionRow& row, const void* element) {
 // read from the key before it, is what this program writes for it; a damaged key gives nothing.
 bool readExactText(const SettingsSource& source, const std::string& section, const char* key,
                    const std::string& storedBytes, std::wstring& text) {
-    bool odd = false;
-    std::string utf8 = decodeHex(source.readString(section, key, kMaxExactHexDigits), &odd);
-    utf8.resize(std::min(utf8.size(), utf8.find('\0')));
-    // Only text code page 932 cannot hold is stored so, which is never ASCII alone.
-    if (odd || !fw::IsUtf8WithMultiByte(utf8, false)) return false;
-    std::wstring exact = fw::Widen(utf8, CP_UTF8);
+    std::wstring exact = exactTextOf(source.readString(section, key, kMaxExactHexDigits));
     if (exact.empty() || fw::CodePage932FromWide(exact) != storedBytes) return false;
     text = std::move(exact);
     return true;
@@ -86,7 +81,7 @@ void readElement(const SettingsSource& source, const RepeatedSections& group, co
         } else if (row.kind == SettingKind::ExactHexText) {
             if (deferred) {
                 deferred->storedExact = source.readString(section, row.key, kMaxExactHexDigits);
-                deferred->textBytes = storedText;
+                if (!deferred->storedExact.empty()) deferred->textBytes = storedText;
                 ValueDigest text;
                 text.add(storedText);
                 deferred->digests.text = text.value();
