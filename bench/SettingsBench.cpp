@@ -3,8 +3,10 @@
 // key by key ("before"). A save is the one after adding an item to a list already on disk.
 // Usage: SettingsBench [MAX_BEFORE_ITEMS [ITEMS...]]   ("before" only up to MAX_BEFORE_ITEMS)
 //        SettingsBench --write PATH ITEMS              (a settings file of that many items)
+//        SettingsBench --load PATH [RUNS]              (the load alone, each run and the median)
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -68,7 +70,26 @@ void Measure(const std::string& path, int items, bool after, double& saveMs, dou
 
 }  // namespace
 
+// The load of start-up alone, as the program reads the file at `path`.
+int LoadOnly(const std::string& path, int runs) {
+    std::vector<double> times;
+    int loaded = 0;
+    for (int run = 0; run < runs; ++run) {
+        oracle::Settings s;
+        times.push_back(Milliseconds(LoadAfter, path, s));
+        loaded = s.captions.count();
+        std::printf("load %d: %.1f ms, %d items\n", run + 1, times.back(), loaded);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("median of %d loads: %.1f ms\n", runs, times[times.size() / 2]);
+    return loaded > 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::string(argv[1]) == "--load") {
+        const int runs = argc > 3 ? std::atoi(argv[3]) : 5;
+        return LoadOnly(argv[2], runs >= 1 && runs <= 100 ? runs : 5);
+    }
     if (argc == 4 && std::string(argv[1]) == "--write") {
         oracle::Settings s = ListOf(std::atoi(argv[3]));
         return saveSettingsFile(fw::WideFromCodePage932(argv[2]), s.appearance, s.captions, s.fileInterface) ? 0 : 1;

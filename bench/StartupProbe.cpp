@@ -3,8 +3,9 @@
 // and (b) its main window visible. Polls the process's top-level windows every millisecond;
 // each run ends the process and the next starts it anew. Prints each run and the medians.
 //
-// Usage: StartupProbe KIRUNNER_EXE FOLDER [RUNS]
-//   The program is started from FOLDER (which holds its Kirunner.ini) without arguments.
+// Usage: StartupProbe KIRUNNER_EXE FOLDER [RUNS [TIMEOUT_S]]
+//   The program is started from FOLDER (which holds its Kirunner.ini) without arguments; a
+//   start that shows neither window within TIMEOUT_S seconds (default 30) counts as none.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 30000;
+DWORD timeoutMs = 30000;
 
 struct Sighting {
     DWORD processId = 0;
@@ -64,7 +65,7 @@ bool MeasureOnce(const std::string& exe, const std::string& folder, double& toSt
     s.processId = pi.dwProcessId;
     toStrip = toMain = -1.0;
     const DWORD startTick = GetTickCount();
-    while ((toStrip < 0 || toMain < 0) && GetTickCount() - startTick < kTimeoutMs) {
+    while ((toStrip < 0 || toMain < 0) && GetTickCount() - startTick < timeoutMs) {
         EnumWindows(LookAt, reinterpret_cast<LPARAM>(&s));
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
     }
     const long asked = argc > 3 ? std::strtol(argv[3], nullptr, 10) : 7;
     const int runs = asked >= 1 && asked <= 100 ? static_cast<int>(asked) : 7;
+    const long seconds = argc > 4 ? std::strtol(argv[4], nullptr, 10) : 30;
+    if (seconds >= 1 && seconds <= 3600) timeoutMs = static_cast<DWORD>(seconds) * 1000;
     std::vector<double> strips;
     std::vector<double> mains;
     std::printf("%-5s %12s %12s\n", "run", "strip ms", "main ms");
@@ -102,7 +105,7 @@ int main(int argc, char** argv) {
         double toMain = -1.0;
         if (!MeasureOnce(argv[1], argv[2], toStrip, toMain)) {
             std::printf("%-5d not both seen within %lu ms (strip %.1f, main %.1f)\n", run,
-                        static_cast<unsigned long>(kTimeoutMs), toStrip, toMain);
+                        static_cast<unsigned long>(timeoutMs), toStrip, toMain);
             continue;
         }
         strips.push_back(toStrip);

@@ -27,4 +27,4 @@ else
     "$(printf '本日は晴天なり' | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')" > "$work/Kirunner.ini"
 fi
 "$build/wine-run" "$prefix" "$build/bench/StartupProbe.exe" "$folder\\Kirunner.exe" "$folder" \
-  "${BENCH_STARTUP_RUNS:-7}" | tr -d '\r'
+  "${BENCH_STARTUP_RUNS:-7}" "${BENCH_STARTUP_TIMEOUT:-30}" | tr -d '\r'

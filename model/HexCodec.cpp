@@ -1,13 +1,23 @@
 #include "model/HexCodec.h"
 
+#include <array>
+
+namespace {
+// Every byte's digit value, so that the texts of a long list decode without a branch a digit.
+std::array<unsigned char, 256> digitValues() {
+    std::array<unsigned char, 256> values{};
+    for (int c = 0; c < 256; ++c) values[static_cast<size_t>(c)] = static_cast<unsigned char>(hexDigitValue(static_cast<char>(c)));
+    return values;
+}
+}  // namespace
+
 std::string encodeHex(const std::string& text) {
     static const char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(text.size() * 2);
-    for (char c : text) {
-        unsigned char byte = static_cast<unsigned char>(c);
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0f];
+    std::string hex(text.size() * 2, '\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(text[i]);
+        hex[2 * i] = kDigits[byte >> 4];
+        hex[2 * i + 1] = kDigits[byte & 0x0f];
     }
     return hex;
 }
@@ -15,10 +25,13 @@ std::string encodeHex(const std::string& text) {
 std::string decodeHex(const std::string& hex, bool* oddLength) {
     if (oddLength) *oddLength = hex.size() % 2 != 0;
     if (hex.size() % 2 != 0) return std::string();
-    std::string bytes;
-    bytes.reserve(hex.size() / 2);
-    for (size_t i = 0; i < hex.size(); i += 2)
-        bytes += static_cast<char>(hexDigitValue(hex[i]) * 16 + hexDigitValue(hex[i + 1]));
+    static const std::array<unsigned char, 256> kValues = digitValues();
+    std::string bytes(hex.size() / 2, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned high = kValues[static_cast<unsigned char>(hex[2 * i])];
+        const unsigned low = kValues[static_cast<unsigned char>(hex[2 * i + 1])];
+        bytes[i] = static_cast<char>(high * 16 + low);
+    }
     return bytes;
 }
 

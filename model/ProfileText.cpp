@@ -20,7 +20,8 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 // s[from, to) up to its first NUL byte.
 std::string upTo(const std::string& s, size_t from, size_t to) {
     const char* begin = s.data() + from;
-    return std::string(begin, std::find(begin, s.data() + to, '\0'));
+    const void* nul = std::memchr(begin, '\0', to - from);
+    return std::string(begin, nul ? static_cast<const char*>(nul) : s.data() + to);
 }
 }  // namespace
 
@@ -43,11 +44,22 @@ void ProfileText::parse() {
     // Section 0 holds the lines before the first section header; it has no name to be found by.
     m_sections.push_back(Section());
     size_t currentSection = 0;
-    for (size_t start = 0; start < m_text.size();) {
+    // The next CR and the next LF, each found by one search of the text and kept until a line
+    // passes it, so that a file of a hundred megabytes is searched once for each.
+    const char* text = m_text.data();
+    const size_t size = m_text.size();
+    auto nextOf = [text, size](char c, size_t from) {
+        const void* found = std::memchr(text + from, c, size - from);
+        return found ? static_cast<size_t>(static_cast<const char*>(found) - text) : size;
+    };
+    size_t nextCr = nextOf('\r', 0);
+    size_t nextLf = nextOf('\n', 0);
+    for (size_t start = 0; start < size;) {
+        if (nextCr < start) nextCr = nextOf('\r', start);
+        if (nextLf < start) nextLf = nextOf('\n', start);
         Line line;
         line.start = start;
-        line.contentEnd = start;
-        while (line.contentEnd < m_text.size() && !isLineEnd(m_text[line.contentEnd])) ++line.contentEnd;
+        line.contentEnd = std::min(nextCr, nextLf);
         line.end = line.contentEnd;
         if (line.end < m_text.size() && m_text[line.end] == '\r') ++line.end;
         if (line.end < m_text.size() && m_text[line.end] == '\n') ++line.end;
@@ -72,6 +84,7 @@ void ProfileText::parseLine(size_t lineIndex, size_t& currentSection) {
         while (nameFrom < nameTo && isBlank(m_text[nameFrom])) ++nameFrom;
         while (nameTo > nameFrom && isBlank(m_text[nameTo - 1])) --nameTo;
         Section section;
+        section.headerLine = lineIndex;
         section.lastLine = lineIndex;
         m_sections.push_back(section);
         currentSection = m_sections.size() - 1;
@@ -121,8 +134,13 @@ std::string ProfileText::keyId(size_t section, const std::string& key) const {
 }
 
 size_t ProfileText::findSection(const std::string& name) const {
+    // The keys of one section are mostly read one after the other.
+    if (m_lastSectionValid && name == m_lastSectionName) return m_lastSection;
     auto found = m_sectionIndex.find(fw::UpperAscii(name));
-    return found == m_sectionIndex.end() ? 0 : found->second;
+    m_lastSectionName = name;
+    m_lastSection = found == m_sectionIndex.end() ? 0 : found->second;
+    m_lastSectionValid = true;
+    return m_lastSection;
 }
 
 bool ProfileText::find(const std::string& section, const std::string& key, std::string& value) const {
@@ -201,6 +219,19 @@ void ProfileText::remove(const std::string& section, const std::string& key) {
     }
 }
 
+void ProfileText::removeSection(const std::string& name) {
+    const size_t index = findSection(name);
+    if (index == 0) return;
+    Section& section = m_sections[index];
+    section.isRemoved = true;
+    if (!section.isNew)
+        for (size_t line = section.headerLine; line <= section.lastLine; ++line) m_lines[line].isRemoved = true;
+    const std::string upper = fw::UpperAscii(name);
+    if (section.nextSameName != 0) m_sectionIndex[upper] = section.nextSameName;
+    else m_sectionIndex.erase(upper);
+    m_lastSectionValid = false;
+}
+
 bool ProfileText::findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const {
     const std::string wanted = fw::UpperAscii(key);
     for (size_t i = after + 1; i < m_lines.size(); ++i) {
@@ -244,6 +275,7 @@ std::string ProfileText::valueOf(const Piece& piece) const {
 }
 
 size_t ProfileText::addSection(const std::string& name) {
+    m_lastSectionValid = false;
     Section section;
     section.name = name;
     section.isNew = true;
@@ -256,7 +288,8 @@ std::string ProfileText::bytes() const {
     // Keys added to a section follow its last non-blank line.
     std::vector<size_t> sectionEndingAt(m_lines.size(), 0);
     for (size_t s = 0; s < m_sections.size(); ++s)
-        if (!m_sections[s].isNew && !m_sections[s].added.empty()) sectionEndingAt[m_sections[s].lastLine] = s;
+        if (!m_sections[s].isNew && !m_sections[s].isRemoved && !m_sections[s].added.empty())
+            sectionEndingAt[m_sections[s].lastLine] = s;
 
     const size_t kHeaderRoom = 32;
     std::string text;
@@ -277,7 +310,7 @@ std::string ProfileText::bytes() const {
         appendLines(m_sections[sectionEndingAt[i]].added, text);
     }
     for (const Section& section : m_sections) {
-        if (!section.isNew) continue;
+        if (!section.isNew || section.isRemoved) continue;
         endLineIfOpen();
         text += '[';
         text += section.name;
@@ -296,8 +329,9 @@ std::string ProfileText::bytes() const {
     }
 }
 
-std::string ProfileText::toAnsi(const std::string& stored) const {
-    return m_encoding == Encoding::Ansi ? stored : fw::Narrow(fw::Widen(stored, CP_UTF8), CP_ACP);
+std::string ProfileText::toAnsi(std::string stored) const {
+    if (m_encoding == Encoding::Ansi) return stored;
+    return fw::Narrow(fw::Widen(stored, CP_UTF8), CP_ACP);
 }
 
 void ProfileText::appendLines(const std::vector<Piece>& pieces, std::string& text) const {

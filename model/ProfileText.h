@@ -35,6 +35,12 @@ public:
     // key from then on. Nothing when there is none.
     void remove(const std::string& section, const std::string& key);
 
+    // The profile writer's deletion of a whole section: the first section of that name goes,
+    // its header, its keys and the lines between them; a later section of the name is the
+    // section from then on, and a key written to the name makes a new one at the end. Nothing
+    // when there is none.
+    void removeSection(const std::string& section);
+
     // The whole file as it is to be stored.
     std::string bytes() const;
 
@@ -62,8 +68,10 @@ private:
     };
     struct Section {
         std::string name;            // as first written, for a section this text adds
+        size_t headerLine = 0;       // index of its header line in m_lines
         size_t lastLine = 0;         // index of its last non-blank line in m_lines
         bool isNew = false;          // added at the end of the file
+        bool isRemoved = false;      // deleted whole
         size_t nextSameName = 0;     // the next section of the same name in the file; 0: none
         std::vector<Piece> added;    // key lines added, in order, without line ends
     };
@@ -81,7 +89,7 @@ private:
     bool findLaterLine(size_t section, const std::string& key, size_t after, size_t& line) const;
     size_t addSection(const std::string& name);
     std::string keyId(size_t section, const std::string& key) const;
-    std::string toAnsi(const std::string& stored) const;
+    std::string toAnsi(std::string stored) const;
     // Appends `prefix` and the value in the file's encoding to m_written.
     Piece write(const std::string& prefix, const char* value, size_t length);
     std::string valueOf(const Piece& piece) const;
@@ -96,4 +104,8 @@ private:
     std::vector<Section> m_sections;
     std::unordered_map<std::string, size_t> m_sectionIndex;  // upper-case name -> first section
     std::unordered_map<std::string, KeyPlace> m_keyIndex;    // keyId -> first key line
+    // The section findSection found last, by the name it was asked for.
+    mutable std::string m_lastSectionName;
+    mutable size_t m_lastSection = 0;
+    mutable bool m_lastSectionValid = false;
 };

@@ -1,7 +1,6 @@
 #include "model/ProfileValues.h"
 
 #include <cstdint>
-#include <vector>
 
 #include "framework/Mbcs.h"
 
@@ -11,25 +10,22 @@ const size_t kIntBufferChars = 30;
 
 bool isQuote(char c) { return c == '"' || c == '\''; }
 
-// The byte offsets at which the characters of `s` begin.
-std::vector<size_t> characterStarts(const std::string& s, size_t limit) {
-    std::vector<size_t> starts;
-    for (size_t pos = 0; pos < s.size() && starts.size() < limit;) {
-        starts.push_back(pos);
-        pos += fw::IsLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size() ? 2 : 1;
+// The value as the integer reader copies it into its buffer: a leading quote goes when the
+// value ends with the same quote, and the closing one goes when the rest fits. (Every number of
+// a long list passes here, so the character starts are kept on the stack.)
+std::string copiedValue(const std::string& stored) {
+    const size_t bufferChars = kIntBufferChars;
+    const bool quoted = stored.size() >= 2 && isQuote(stored[0]) && stored.back() == stored[0];
+    const size_t first = quoted ? 1 : 0;
+    size_t starts[kIntBufferChars + 1];  // byte offsets, within the value less its quote, of its characters
+    size_t count = 0;
+    for (size_t pos = first; pos < stored.size() && count < bufferChars + 1; ++count) {
+        starts[count] = pos - first;
+        pos += fw::IsLeadByte(static_cast<unsigned char>(stored[pos])) && pos + 1 < stored.size() ? 2 : 1;
     }
-    return starts;
-}
-
-// The value as the reader copies it into a buffer of `bufferChars` characters: a leading quote
-// goes when the value ends with the same quote, and the closing one goes when the rest fits.
-std::string copiedValue(const std::string& stored, size_t bufferChars) {
-    bool quoted = stored.size() >= 2 && isQuote(stored[0]) && stored.back() == stored[0];
-    std::string rest = quoted ? stored.substr(1) : stored;
-    std::vector<size_t> starts = characterStarts(rest, bufferChars + 1);
-    size_t kept = starts.size() < bufferChars ? starts.size() : bufferChars - 1;
-    if (quoted && starts.size() <= bufferChars && kept > 0) --kept;
-    return kept < starts.size() ? rest.substr(0, starts[kept]) : rest;
+    size_t kept = count < bufferChars ? count : bufferChars - 1;
+    if (quoted && count <= bufferChars && kept > 0) --kept;
+    return stored.substr(first, kept < count ? starts[kept] : std::string::npos);
 }
 
 int digitValue(char c) {
@@ -48,7 +44,7 @@ std::string profileStringValue(std::string stored, size_t maxBytes) {
 }
 
 int profileIntValue(const std::string& stored, int defaultValue) {
-    const std::string text = copiedValue(stored, kIntBufferChars);
+    const std::string text = copiedValue(stored);
     if (text.empty()) return defaultValue;
     size_t pos = 0;
     while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' ') ++pos;

@@ -7,6 +7,7 @@
 
 #include "framework/FileBytes.h"
 #include "framework/Mbcs.h"
+#include "model/LinkTarget.h"
 #include "model/ProfileText.h"
 #include "model/ProfileValues.h"
 #include "model/SettingsKeys.h"
@@ -46,6 +47,7 @@ public:
         m_text.set(section, key, value);
     }
     void remove(const std::string& section, const char* key) override { m_text.remove(section, key); }
+    void removeSection(const std::string& section) override { m_text.removeSection(section); }
 
 private:
     ProfileText& m_text;
@@ -96,7 +98,7 @@ std::wstring settingsFilePath() {
 
 SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts) {
-    removeLeftoverTemporaryFiles(path);
+    removeLeftoverTemporaryFiles(linkTargetOf(path));
     std::string bytes;
     const FileRead read = readWholeFilePatiently(path, bytes, kLoadPatienceMs, kRetryStepMs);
     ProfileText text(std::move(bytes));  // a file that cannot be read gives the defaults
@@ -113,8 +115,10 @@ SettingsLoad probeSettingsFile(const std::wstring& path) {
 bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::wstring* failedPath) {
-    const bool saved = writeSettingsFile(path, appearance, captions, fileInterface);
-    if (saved) removeLeftoverTemporaryFiles(path);
+    // A link stays a link: the file it points to is replaced, beside its own temporary files.
+    const std::wstring target = linkTargetOf(path);
+    const bool saved = writeSettingsFile(target, appearance, captions, fileInterface);
+    if (saved) removeLeftoverTemporaryFiles(target);
     if (!saved && failedPath) *failedPath = fw::FullPathOf(path);
     return saved;
 }

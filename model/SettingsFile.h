@@ -34,7 +34,8 @@ SettingsLoad probeSettingsFile(const std::wstring& path);
 // file; the load never reads them. When the file cannot be written (read-only, locked, disk
 // full), the old file stays and false comes back, with the file's full path in `failedPath`
 // when one is given; the records are not changed either way. A successful save removes the
-// temporary files that killed writers left beside the file.
+// temporary files that killed writers left beside the file. A file that is a symbolic link
+// stays one: the file it points to is written.
 bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::wstring* failedPath = nullptr);

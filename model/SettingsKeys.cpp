@@ -1,10 +1,12 @@
 #include "model/SettingsKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Mbcs.h"
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
+#include "model/ExactTextBinding.h"
 #include "model/HexCodec.h"
 
 namespace {
@@ -27,16 +29,19 @@ std::string storedValue(const SettingRow& row, const ConstSettingsRecords& recor
     return row.kind == SettingKind::HexText ? encodeHex(fw::CutToBytes(text, row.maxBytes)) : text;
 }
 
+// The same for a key of a group's section.
+std::string storedValue(const SectionRow& row, const void* element) {
+    if (isNumber(row.kind)) return std::to_string(row.field.number(element));
+    std::string text = row.field.text(element);
+    if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
+    return row.kind == SettingKind::HexText ? encodeHex(text) : text;
+}
+
 // The exact text of an ExactHexText key, taken only while `storedBytes`, the code page 932 text
 // read from the key before it, is what this program writes for it; a damaged key gives nothing.
 bool readExactText(const SettingsSource& source, const std::string& section, const char* key,
                    const std::string& storedBytes, std::wstring& text) {
-    bool odd = false;
-    std::string utf8 = decodeHex(source.readString(section, key, kMaxExactHexDigits), &odd);
-    utf8.resize(std::min(utf8.size(), utf8.find('\0')));
-    // Only text code page 932 cannot hold is stored so, which is never ASCII alone.
-    if (odd || !fw::IsUtf8WithMultiByte(utf8, false)) return false;
-    std::wstring exact = fw::Widen(utf8, CP_UTF8);
+    std::wstring exact = exactTextOf(source.readString(section, key, kMaxExactHexDigits));
     if (exact.empty() || fw::CodePage932FromWide(exact) != storedBytes) return false;
     text = std::move(exact);
     return true;
@@ -51,65 +56,189 @@ void writeExactText(SettingsSink& sink, const std::string& section, const char* 
 std::string readText(const SettingsSource& source, const std::string& section, const char* key, SettingKind kind,
                      size_t maxBytes, int& oddTexts) {
     if (kind != SettingKind::HexText) return source.readString(section, key, maxBytes);
-    return fw::CutToBytes(decodeHexText(source.readString(section, key, kMaxHexDigits), oddTexts), maxBytes);
+    std::string text = decodeHexText(source.readString(section, key, kMaxHexDigits), oddTexts);
+    text.resize(fw::CharBoundaryAtOrBefore(text, maxBytes));
+    return text;
 }
 
-CKirunData loadItem(const SettingsSource& source, const std::string& section, int& oddTexts) {
-    CKirunData item;
-    std::string storedBytes;
-    for (const ItemSettingRow& row : itemSettingRows()) {
-        if (row.number) {
-            item.*row.number = source.readInt(section, row.key, item.*row.number);
+// What a group's save and load know of each section for the group's Binding row.
+struct GroupWritten {
+    std::vector<SectionDigests> digests;
+    std::vector<WrittenExact> exacts;
+};
+
+// One section of a group into the element made for it. With `deferred`, the exact text is not
+// taken but kept there, with the digests of the section's other values, for the binding.
+void readElement(const SettingsSource& source, const RepeatedSections& group, const std::string& section,
+                 void* element, int& oddTexts, LoadedSection* deferred) {
+    std::string storedText;  // the last text row's value, for the ExactHexText row after it
+    ValueDigest values;
+    for (const SectionRow& row : group.rows) {
+        if (isNumber(row.kind)) {
+            const int number = source.readInt(section, row.key, row.field.number(element));
+            row.field.setNumber(element, number);
+            if (deferred) values.add(number);
         } else if (row.kind == SettingKind::ExactHexText) {
-            readExactText(source, section, row.key, storedBytes, item.m_text);
+            if (deferred) {
+                deferred->storedExact = source.readString(section, row.key, kMaxExactHexDigits);
+                if (!deferred->storedExact.empty()) deferred->textBytes = storedText;
+                ValueDigest text;
+                text.add(storedText);
+                deferred->digests.text = text.value();
+                continue;
+            }
+            std::wstring exact;
+            if (readExactText(source, section, row.key, storedText, exact)) row.field.setWideText(element, exact);
         } else {
-            storedBytes = readText(source, section, row.key, row.kind, std::string::npos, oddTexts);
-            item.m_text = fw::WideFromCodePage932(storedBytes);
+            storedText = readText(source, section, row.key, row.kind, row.maxBytes, oddTexts);
+            row.field.setText(element, storedText);
+            if (deferred) values.add(storedText);
         }
     }
-    return item;
+    if (deferred) deferred->digests.values = values.value();
 }
 
-void loadCaptions(const SettingsSource& source, int count, CaptionList& captions, int& oddTexts) {
-    if (count > 0) captions.reserve(captions.count() + count);
-    for (int position = 0; position < count; ++position)
-        captions.append(loadItem(source, itemSectionName(position), oddTexts));
+const SectionRow* exactRowOf(const RepeatedSections& group) {
+    for (const SectionRow& row : group.rows)
+        if (row.kind == SettingKind::ExactHexText) return &row;
+    return nullptr;
 }
 
-void writeItems(SettingsSink& sink, const CaptionList& captions) {
-    int position = 0;
-    for (const CKirunData& item : captions) {
-        std::string section = itemSectionName(position++);
-        for (const ItemSettingRow& row : itemSettingRows()) {
-            if (row.number) sink.put(section, row.key, std::to_string(item.*row.number));
-            else if (row.kind == SettingKind::ExactHexText) writeExactText(sink, section, row.key, item.m_text);
-            else sink.put(section, row.key, encodeHex(fw::CodePage932FromWide(item.m_text)));
+// The exact texts of a bound group, given once all its sections are read.
+void takeBoundExactTexts(const SettingsSource& source, const RepeatedSections& group, const char* bindingSection,
+                         const std::vector<LoadedSection>& loaded, int base, SettingsRecords& records) {
+    const SectionRow* exactRow = exactRowOf(group);
+    const std::string list = source.readString(bindingSection, kBindingListKey, 64);
+    const int bound = std::min(boundSectionCount(list), group.maxLoaded);
+    const int count = static_cast<int>(loaded.size());
+    std::vector<std::string> beyond;
+    for (int position = count; position < bound; ++position)
+        beyond.push_back(source.readString(sectionName(group, position), exactRow->key, kMaxExactHexDigits));
+    std::vector<std::string> entries(static_cast<size_t>(std::max(bound, 0)));
+    for (int position = 0; position < bound; ++position) {
+        const size_t at = static_cast<size_t>(position);
+        const std::string& stored = position < count ? loaded[at].storedExact : beyond[at - loaded.size()];
+        if (!stored.empty()) entries[at] = source.readString(bindingSection, sectionName(group, position).c_str(), 128);
+    }
+    const std::vector<std::wstring> texts = boundExactTexts(loaded, beyond, list, entries);
+    for (int position = 0; position < count; ++position) {
+        const std::wstring& text = texts[static_cast<size_t>(position)];
+        if (text.empty()) continue;
+        group.list.update(records, base + position, [&](void* element) { exactRow->field.setWideText(element, text); });
+    }
+}
+
+void readSections(const SettingsSource& source, const RepeatedSections& group, int count, const char* bindingSection,
+                  SettingsRecords& records, int& oddTexts) {
+    const int base = group.list.count(ConstSettingsRecords{records.appearance, records.fileInterface, records.captions});
+    group.list.reserve(records, count);
+    // Without a binding in the file each exact text is taken as its section is read.
+    if (bindingSection && boundSectionCount(source.readString(bindingSection, kBindingListKey, 64)) == 0)
+        bindingSection = nullptr;
+    std::vector<LoadedSection> loaded(bindingSection && count > 0 ? static_cast<size_t>(count) : 0);
+    for (int position = 0; position < count; ++position) {
+        const std::string section = sectionName(group, position);
+        LoadedSection* deferred = loaded.empty() ? nullptr : &loaded[static_cast<size_t>(position)];
+        group.list.append(records, [&](void* element) { readElement(source, group, section, element, oddTexts, deferred); });
+    }
+    if (bindingSection) takeBoundExactTexts(source, group, bindingSection, loaded, base, records);
+}
+
+// The digests of what a section of `element` holds, as a load finds them (ExactTextBinding).
+SectionDigests digestsOf(const RepeatedSections& group, const void* element) {
+    SectionDigests digests;
+    ValueDigest values;
+    std::string text;
+    for (const SectionRow& row : group.rows) {
+        if (row.kind == SettingKind::ExactHexText) {
+            ValueDigest textDigest;
+            textDigest.add(text);
+            digests.text = textDigest.value();
+        } else if (isNumber(row.kind)) {
+            values.add(row.field.number(element));
+        } else {
+            text = row.field.text(element);
+            if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
+            values.add(text);
         }
     }
+    digests.values = values.value();
+    return digests;
+}
+
+GroupWritten writeSections(SettingsSink& sink, const RepeatedSections& group, const ConstSettingsRecords& records) {
+    GroupWritten written;
+    const void* defaults = group.list.defaultElement();
+    const int count = group.list.count(records);
+    for (int position = 0; position < count; ++position) {
+        const std::string section = sectionName(group, position);
+        const void* element = group.list.at(records, position);
+        std::string text;  // the last text row's code page 932 bytes, for the ExactHexText row after it
+        for (const SectionRow& row : group.rows) {
+            if (row.kind == SettingKind::ExactHexText) {
+                const std::wstring exact = row.field.wideText(element);
+                if (fw::WideFromCodePage932(text) == exact) {
+                    sink.remove(section, row.key);
+                } else {
+                    std::string stored = encodeHex(fw::Narrow(exact, CP_UTF8));
+                    sink.put(section, row.key, stored);
+                    written.exacts.push_back({position, std::move(stored)});
+                }
+                continue;
+            }
+            std::string value;
+            if (isNumber(row.kind)) {
+                value = std::to_string(row.field.number(element));
+            } else {
+                text = row.field.text(element);
+                if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
+                value = row.kind == SettingKind::HexText ? encodeHex(text) : text;
+            }
+            if (row.onlyWhenNotDefault && value == storedValue(row, defaults)) sink.remove(section, row.key);
+            else sink.put(section, row.key, value);
+        }
+        // The binding needs the digests of every section, but only once there is an exact text:
+        // a list that code page 932 holds whole is saved without them.
+        if (written.exacts.empty()) continue;
+        written.digests.reserve(static_cast<size_t>(count));
+        while (written.digests.size() <= static_cast<size_t>(position))
+            written.digests.push_back(digestsOf(group, group.list.at(records, static_cast<int>(written.digests.size()))));
+    }
+    return written;
+}
+
+void writeBinding(SettingsSink& sink, const SettingRow& row, const GroupWritten& written) {
+    sink.removeSection(row.section);
+    for (const BindingKey& key : bindingKeys(written.digests, written.exacts, row.group->prefix))
+        sink.put(row.section, key.key.c_str(), key.value);
+}
+
+const char* bindingSectionOf(const std::vector<SettingRow>& rows, const RepeatedSections* group) {
+    for (const SettingRow& row : rows)
+        if (row.kind == SettingKind::Binding && row.group == group) return row.section;
+    return nullptr;
 }
 
 }  // namespace
 
-int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
-                 FileInterfaceSettings& fileInterface) {
-    SettingsRecords records{appearance, fileInterface};
+int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, SettingsRecords& records) {
     int oddTexts = 0;
     bool faceStored = false;
-    int itemCount = 0;
+    std::vector<std::pair<const RepeatedSections*, int>> groupCounts;
     std::string storedText;  // the last text row's value, for the ExactHexText row after it
-    for (const SettingRow& row : settingRows()) {
-        if (row.kind == SettingKind::ItemSections) continue;
+    for (const SettingRow& row : rows) {
+        if (row.kind == SettingKind::Sections || row.kind == SettingKind::Binding) continue;
         if (row.kind == SettingKind::ExactHexText) {
             std::wstring exact;
             if (readExactText(source, row.section, row.key, storedText, exact)) row.field.setWideText(records, exact);
             continue;
         }
         if (row.load == SettingLoad::ItemCount) {
-            itemCount = std::min(source.readInt(row.section, row.key, 0), kMaxLoadedItems);
+            groupCounts.emplace_back(row.group, std::min(source.readInt(row.section, row.key, 0), row.group->maxLoaded));
         } else if (row.load == SettingLoad::FontDetail) {
             if (faceStored) row.field.setNumber(records, source.readInt(row.section, row.key, 0));
         } else if (isNumber(row.kind)) {
-            ConstSettingsRecords current{appearance, fileInterface};
+            ConstSettingsRecords current{records.appearance, records.fileInterface, records.captions};
             row.field.setNumber(records, source.readInt(row.section, row.key, row.field.number(current)));
         } else {
             std::string text = readText(source, row.section, row.key, row.kind, row.maxBytes, oddTexts);
@@ -120,21 +249,31 @@ int readSettings(const SettingsSource& source, AppearanceSettings& appearance, C
             faceStored = faceStored || row.load == SettingLoad::FaceName;
         }
     }
-    loadCaptions(source, itemCount, captions, oddTexts);
+    // The groups' sections after every other key, in the rows' order.
+    for (const SettingRow& row : rows) {
+        if (row.kind != SettingKind::Sections) continue;
+        for (const auto& counted : groupCounts)
+            if (counted.first == row.group)
+                readSections(source, *row.group, counted.second, bindingSectionOf(rows, row.group), records, oddTexts);
+    }
     return oddTexts;
 }
 
-void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
-                   const FileInterfaceSettings& fileInterface) {
-    const ConstSettingsRecords records{appearance, fileInterface};
+void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const ConstSettingsRecords& records) {
     const AppearanceSettings defaultAppearance;
     const FileInterfaceSettings defaultFileInterface;
     const ConstSettingsRecords defaults{defaultAppearance, defaultFileInterface};
-    for (const SettingRow& row : settingRows()) {
-        if (row.kind == SettingKind::ItemSections) {
-            writeItems(sink, captions);
+    std::vector<std::pair<const RepeatedSections*, GroupWritten>> groupsWritten;
+    for (const SettingRow& row : rows) {
+        if (row.kind == SettingKind::Sections) {
+            groupsWritten.emplace_back(row.group, writeSections(sink, *row.group, records));
+        } else if (row.kind == SettingKind::Binding) {
+            for (const auto& group : groupsWritten)
+                if (group.first == row.group) writeBinding(sink, row, group.second);
         } else if (row.load == SettingLoad::ItemCount) {
-            sink.put(row.section, row.key, std::to_string(captions.count()));
+            const int count = row.group->list.count(records);
+            if (row.onlyWhenNotDefault && count == 0) sink.remove(row.section, row.key);
+            else sink.put(row.section, row.key, std::to_string(count));
         } else if (row.kind == SettingKind::ExactHexText) {
             writeExactText(sink, row.section, row.key, row.field.wideText(records));
         } else {
@@ -143,4 +282,15 @@ void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, con
             else sink.put(row.section, row.key, value);
         }
     }
+}
+
+int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
+                 FileInterfaceSettings& fileInterface) {
+    SettingsRecords records{appearance, fileInterface, &captions};
+    return readRows(source, settingRows(), records);
+}
+
+void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
+                   const FileInterfaceSettings& fileInterface) {
+    writeRows(sink, settingRows(), ConstSettingsRecords{appearance, fileInterface, &captions});
 }

@@ -4,6 +4,7 @@
 // file in memory, or the platform's profile functions).
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "model/SettingsTable.h"
 
@@ -22,7 +23,20 @@ public:
     virtual void put(const std::string& section, const char* key, const std::string& value) = 0;
     // Deletes the key, as the profile writer does when given no value; nothing when it is missing.
     virtual void remove(const std::string& section, const char* key) = 0;
+    // Deletes the first section of the name whole, as the profile writer does when given no key;
+    // nothing when there is none.
+    virtual void removeSection(const std::string& section) = 0;
 };
+
+// Every key of `rows`, as each row's load rule says (see SettingLoad); the sections of each
+// repeated group are read after every other key, their elements appended to the group's list.
+// Returns how many hex texts were of odd length (each read as empty).
+int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, SettingsRecords& records);
+
+// Every key of `rows` in their order, a group's sections in the place of its row. A row written
+// only when not at its default is deleted when it holds it; so is such a group's count key while
+// the group has no element.
+void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const ConstSettingsRecords& records);
 
 // Every row's key, as its load rule says (see SettingLoad); the stored items are appended to
 // `captions`, read after every other key. Returns how many hex texts were of odd length (each

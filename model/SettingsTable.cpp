@@ -5,14 +5,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
+#include "model/ElementFields.h"
 
 namespace {
 const char kSystem[] = "SYSTEM";
 const char kFile[] = "FILE";
 const char kItemSections[] = "ITEM";
+// Binds the items' exact texts to the list as written (model/ExactTextBinding.h).
+const char kExactTexts[] = "UTEXTS";
 
 const size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
 const size_t kMaxPathBytes = 1022;
@@ -90,6 +94,30 @@ void setFaceName(SettingsRecords& r, const std::string& face) {
 
 const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 
+// The caption list of the records, as the list of the item sections.
+const ElementList kCaptionList = {
+    [](const ConstSettingsRecords& r) { return r.captions ? r.captions->count() : 0; },
+    [](const ConstSettingsRecords& r, int position) -> const void* { return &r.captions->at(position); },
+    [](SettingsRecords& r, int count) {
+        if (r.captions && count > 0) r.captions->reserve(r.captions->count() + count);
+    },
+    [](SettingsRecords& r, const std::function<void(void*)>& fill) {
+        CKirunData item;
+        fill(&item);
+        if (r.captions) r.captions->append(std::move(item));
+    },
+    []() -> const void* {
+        static const CKirunData kDefault;
+        return &kDefault;
+    },
+    [](SettingsRecords& r, int position, const std::function<void(void*)>& change) {
+        if (!r.captions || !r.captions->contains(position)) return;
+        CKirunData item = r.captions->at(position);
+        change(&item);
+        r.captions->replaceAt(position, item);
+    },
+};
+
 using A = AppearanceSettings;
 using F = FileInterfaceSettings;
 using O = OscSettings;
@@ -115,9 +143,9 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "FONTHEIGHT", K::Int, numberField<&LOGFONTA::lfHeight>(), L::FontDetail, kAlways, 0},
         {kSystem, "FONTWEIGHT", K::Int, numberField<&LOGFONTA::lfWeight>(), L::FontDetail, kAlways, 0},
         {kSystem, "FONTITALIC", K::Int, numberField<&LOGFONTA::lfItalic>(), L::FontDetail, kAlways, 0},
-        {kSystem, "ITEMCOUNT", K::Int, kNoField, L::ItemCount, kAlways, 0},
+        {kSystem, "ITEMCOUNT", K::Int, kNoField, L::ItemCount, kAlways, 0, &itemSections()},
         {kSystem, "MONITOR", K::Text, textField<&A::monitorName>(), L::Plain, kUnlessDefault, kMaxMonitorNameBytes},
-        {kItemSections, "", K::ItemSections, kNoField, L::Plain, kAlways, 0},
+        {kItemSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &itemSections()},
         {kFile, "EXEC", K::Int, numberField<&F::fileExec>(), L::Plain, kAlways, 0},
         {kFile, "MINUTE", K::Int, numberField<&F::fileMinute>(), L::Plain, kAlways, 0},
         {kFile, "PATH", K::Text, wideTextField<&F::filePath>(), L::Plain, kAlways, kMaxPathBytes},
@@ -137,21 +165,31 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OSCALLOW", K::Text, textField<&O::allowed>(), L::Plain, kUnlessDefault, kMaxOscAllowedBytes},
         {kSystem, "WINDOWW", K::Int, numberField<&A::windowWidth>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "WINDOWH", K::Int, numberField<&A::windowHeight>(), L::Plain, kUnlessDefault, 0},
+        {kExactTexts, "", K::Binding, kNoField, L::Plain, kUnlessDefault, 0, &itemSections()},
     };
     return rows;
 }
 
-const std::vector<ItemSettingRow>& itemSettingRows() {
-    static const std::vector<ItemSettingRow> rows = {
-        {"MINUTE", K::Int, &CKirunData::m_minutes},
-        {"STRINGS", K::HexText, nullptr},
-        {"USTRINGS", K::ExactHexText, nullptr},
+const RepeatedSections& itemSections() {
+    static const RepeatedSections group = {
+        kItemSections,
+        {
+            {"MINUTE", K::Int, elementNumber<&CKirunData::m_minutes>()},
+            {"STRINGS", K::HexText, elementWideText<&CKirunData::m_text>()},
+            {"USTRINGS", K::ExactHexText, elementWideText<&CKirunData::m_text>()},
+        },
+        kCaptionList,
+        kMaxLoadedItems,
     };
-    return rows;
+    return group;
 }
 
-std::string itemSectionName(int position) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%s%d", kItemSections, position);
+const std::vector<ItemSettingRow>& itemSettingRows() { return itemSections().rows; }
+
+std::string sectionName(const RepeatedSections& group, int position) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%d", group.prefix, position);
     return name;
 }
+
+std::string itemSectionName(int position) { return sectionName(itemSections(), position); }

@@ -1,8 +1,11 @@
 #pragma once
 // Every key of the settings file, one row each, in the order a save writes them: the loader,
 // the writer and the tests' comparison of two loaded records all walk these rows. A key's
-// default is its field's value in a default-constructed record.
+// default is its field's value in a default-constructed record. A list of records is one row
+// too: a group of repeated sections NAME0, NAME1, ... with the same keys each, and a count key
+// (as SumatraPDF's settings describe an array of structs with one row).
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,9 +18,10 @@
 // row before an ExactHexText row, which holds the exact text as hex of its UTF-8 bytes only
 // where code page 932 cannot hold it; the exact text is loaded only while the row before still
 // holds what this program writes for it (else a program that knows only code page 932 changed
-// it since). ItemSections stands for the ITEM0, ITEM1, ... sections, one per caption item,
-// each with the keys of itemSettingRows().
-enum class SettingKind { Int, Colour, Text, HexText, ExactHexText, ItemSections };
+// it since). Sections stands for a group of repeated sections (RepeatedSections); Binding for
+// the section that binds the exact texts of a group to the list as written (ExactTextBinding),
+// written only while the group holds an exact text.
+enum class SettingKind { Int, Colour, Text, HexText, ExactHexText, Sections, Binding };
 
 // What a load does beyond reading the value. A missing number leaves its field as it is and a
 // missing text gives the empty text, unless the row says otherwise.
@@ -26,17 +30,20 @@ enum class SettingLoad {
     KeepWhenEmpty,  // an empty or missing text leaves the field as it is
     FaceName,       // as KeepWhenEmpty; a stored name makes the FontDetail rows read
     FontDetail,     // read only when a face name is stored; 0 when missing
-    ItemCount,      // how many item sections are read (at most kMaxLoadedItems); no field
+    ItemCount,      // the count key of the row's group: how many of its sections are read
+                    // (at most the group's maxLoaded); no field
 };
 
-// The records whose fields the rows name.
+// The records whose fields the rows name; the lists of the repeated groups hang from them.
 struct SettingsRecords {
     AppearanceSettings& appearance;
     FileInterfaceSettings& fileInterface;
+    CaptionList* captions = nullptr;
 };
 struct ConstSettingsRecords {
     const AppearanceSettings& appearance;
     const FileInterfaceSettings& fileInterface;
+    const CaptionList* captions = nullptr;
 };
 
 // A row's field, as a number (Int, Colour) or as a text (Text, HexText; a UTF-16 field gives
@@ -50,26 +57,69 @@ struct SettingField {
     void (*setWideText)(SettingsRecords&, const std::wstring&);
 };
 
+// The same for a field of one element of a group's list, given as a pointer to the element.
+struct ElementField {
+    int (*number)(const void* element);
+    void (*setNumber)(void* element, int);
+    std::string (*text)(const void* element);
+    void (*setText)(void* element, const std::string&);
+    std::wstring (*wideText)(const void* element);
+    void (*setWideText)(void* element, const std::wstring&);
+};
+
+// One key of every section of a group, kept in a field of the section's element.
+struct SectionRow {
+    const char* key;
+    SettingKind kind;
+    ElementField field;
+    // Keys added after the group's first release: stored only while they differ from the
+    // default element's value and deleted when they hold it.
+    bool onlyWhenNotDefault = false;
+    // Texts: the longest value kept, cut between characters on loading and on saving.
+    size_t maxBytes = std::string::npos;
+};
+
+// The list a group stores, one element a section, reached through the records.
+struct ElementList {
+    int (*count)(const ConstSettingsRecords&);
+    const void* (*at)(const ConstSettingsRecords&, int position);
+    void (*reserve)(SettingsRecords&, int count);
+    // A default element is made, handed to `fill` and then put at the end of the list.
+    void (*append)(SettingsRecords&, const std::function<void(void* element)>& fill);
+    const void* (*defaultElement)();
+    // The element at `position` handed to `change` (needed by a group with a Binding row).
+    void (*update)(SettingsRecords&, int position, const std::function<void(void* element)>& change);
+};
+
+// Sections "<prefix>0", "<prefix>1", ... in order, one per element. The load reads as many as
+// the group's count key (a row of its own, SettingLoad::ItemCount) says, at most maxLoaded;
+// the save writes one per element and leaves sections beyond the count as they are.
+struct RepeatedSections {
+    const char* prefix;
+    std::vector<SectionRow> rows;
+    ElementList list;
+    int maxLoaded;
+};
+
 struct SettingRow {
-    const char* section;
+    const char* section;  // for a Sections row, the group's prefix; for a Binding row, its section
     const char* key;
     SettingKind kind;
     SettingField field;
     SettingLoad load;
     // Keys added after the first release: stored only while they differ from their default and
-    // deleted when they hold it, so a file of defaults is the file the first release wrote.
+    // deleted when they hold it, so a file of defaults is the file the first release wrote. A
+    // count key so marked is written only while its group has elements.
     bool onlyWhenNotDefault;
     // Texts: the longest value kept, cut between characters on loading and on saving.
     size_t maxBytes;
+    // The group of a Sections row, of its count key and of its Binding row.
+    const RepeatedSections* group = nullptr;
 };
 
 // The keys of one item section: the display time (Int), the text in code page 932 (HexText)
 // and the exact text (ExactHexText).
-struct ItemSettingRow {
-    const char* key;
-    SettingKind kind;
-    int CKirunData::*number;
-};
+using ItemSettingRow = SectionRow;
 
 // A damaged or hand-edited item count loads no more than this many items.
 const int kMaxLoadedItems = CaptionList::kMaxItems;
@@ -79,7 +129,11 @@ const size_t kMaxHexDigits = 4096;
 const size_t kMaxExactHexDigits = 8192;
 
 const std::vector<SettingRow>& settingRows();
+// The caption items: sections ITEM0, ITEM1, ... counted by SYSTEM ITEMCOUNT.
+const RepeatedSections& itemSections();
 const std::vector<ItemSettingRow>& itemSettingRows();
 
+// "<prefix><position>".
+std::string sectionName(const RepeatedSections& group, int position);
 // "ITEM<position>".
 std::string itemSectionName(int position);

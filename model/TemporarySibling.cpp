@@ -45,7 +45,8 @@ std::wstring folderOf(const std::wstring& path) {
 }
 }  // namespace
 
-fw::FileHandle createTemporarySibling(const std::wstring& path, std::wstring& temporary) {
+fw::FileHandle createTemporarySibling(const std::wstring& path, std::wstring& temporary, DWORD& error) {
+    error = ERROR_FILE_EXISTS;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         wchar_t middle[48];
         std::swprintf(middle, sizeof middle / sizeof middle[0], L".%lu-%ld", static_cast<unsigned long>(GetCurrentProcessId()),
@@ -54,8 +55,11 @@ fw::FileHandle createTemporarySibling(const std::wstring& path, std::wstring& te
         fw::FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return file;
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) break;
+        error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+        // Access is denied for a name that a folder or a file being deleted holds, and for
+        // every name in a folder where no file may be made: only the first is worth a new name.
+        if (error != ERROR_ACCESS_DENIED || GetFileAttributesW(temporary.c_str()) == INVALID_FILE_ATTRIBUTES) break;
     }
     temporary.clear();
     return fw::FileHandle();

@@ -9,8 +9,10 @@
 #include "framework/UniqueHandle.h"
 
 // A new temporary file beside `path`, opened for writing by this handle alone; its name goes
-// into `temporary`. Empty when none could be made.
-fw::FileHandle createTemporarySibling(const std::wstring& path, std::wstring& temporary);
+// into `temporary`. Empty when none could be made, with the system's error in `error`:
+// ERROR_ACCESS_DENIED when the folder lets no file be made in it (a name taken by a folder or
+// by a file being deleted only moves on to the next name).
+fw::FileHandle createTemporarySibling(const std::wstring& path, std::wstring& temporary, DWORD& error);
 
 // Whether `name` (a bare file name) is one of the temporary names of the file named
 // `baseName`; `ownerId` receives the process id in the name (0 for the older fixed name).

@@ -35,19 +35,35 @@ FileRead readOnce(const std::wstring& path, std::string& bytes) {
     return FileRead::Unreadable;
 }
 
-bool isHeldByAnother(DWORD error) {
+// A rename refused for one of these may be written in place instead.
+bool mayWriteInPlace(DWORD error) {
     return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Whether another program has `path` open: then it cannot be opened for this handle alone.
+bool isOpenElsewhere(const std::wstring& path) {
+    fw::FileHandle alone(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !alone && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// A refusal that goes when another program lets go of the file. Renaming over an open file is
+// denied (under Wine whatever its sharing), and so is a rename that the folder's or the file's
+// rights forbid: only the first is worth waiting for.
+bool mayPass(DWORD error, const std::wstring& path) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+    return error == ERROR_ACCESS_DENIED && isOpenElsewhere(path);
 }
 
 // One rename within the folder, which replaces the old file in a single step and reaches the
 // disk before it returns. (ReplaceFileA is not used: Wine's moves the old file aside before it
 // moves the new one in, which leaves a moment with no settings file at all.) A file that
 // another program has open cannot be renamed over, so that is tried again for a moment.
-bool putInPlace(const std::wstring& temporary, const std::wstring& path) {
+bool putInPlace(const std::wstring& temporary, const std::wstring& path, DWORD& error) {
     for (int attempt = 1;; ++attempt) {
         if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
-        if (attempt == kRenameAttempts || !isHeldByAnother(GetLastError())) return false;
+        error = GetLastError();
+        if (attempt == kRenameAttempts || !mayPass(error, path)) return false;
         Sleep(kRenameStepMs);
     }
 }
@@ -75,12 +91,14 @@ FileRead readWholeFilePatiently(const std::wstring& path, std::string& bytes, DW
 bool replaceWholeFile(const std::wstring& path, const std::string& bytes) {
     const FileTraits traits = traitsOf(path);
     std::wstring temporary;
-    fw::FileHandle file = createTemporarySibling(path, temporary);
-    if (!file) return false;
+    DWORD error = ERROR_SUCCESS;
+    fw::FileHandle file = createTemporarySibling(path, temporary, error);
+    // A folder where no file may be made, as a per-key writer would have met it: it writes the
+    // file itself.
+    if (!file) return error == ERROR_ACCESS_DENIED && writeInPlace(path, bytes);
     bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get()) != FALSE;
     written = CloseHandle(file.release()) && written && applyTraits(temporary, traits);
-    if (written && putInPlace(temporary, path)) return true;
-    const bool held = written && isHeldByAnother(GetLastError());
+    if (written && putInPlace(temporary, path, error)) return true;
     DeleteFileW(temporary.c_str());
-    return held && writeInPlace(path, bytes);
+    return written && mayWriteInPlace(error) && writeInPlace(path, bytes);
 }

@@ -15,8 +15,10 @@ FileRead readWholeFilePatiently(const std::wstring& path, std::string& bytes, DW
 
 // Writes `bytes` to a temporary file of its own beside `path`, flushes it to the disk and puts
 // it in the place of `path`; the new file keeps the old one's attributes and security. While
-// another program holds `path` open, the rename is tried again for a moment; if it still
-// cannot be done, the bytes are written into the existing file through one handle instead
-// (then only a kill in the middle of that write can leave a mixed file). On failure `path` is
-// as it was and the temporary file is gone.
+// another program holds `path` open, the rename is tried again for a moment. The bytes are
+// written into the existing file through one handle instead (then only a kill in the middle of
+// that write can leave a mixed file) when the rename still cannot be done, when the rename is
+// denied, and when the folder lets no temporary file be made but `path` may be written (a
+// locked-down folder); a denial is not tried again. On failure `path` is as it was and the
+// temporary file is gone.
 bool replaceWholeFile(const std::wstring& path, const std::string& bytes);

@@ -83,6 +83,7 @@ BOOL CControlDlg::OnInitDialog() {
 
 void CControlDlg::refreshList() {
     const int selected = m_listCtrl.GetFirstSelected();
+    const CaptionListKeys::Lifted keysLifted(m_listKeys);
     m_listCtrl.SetRedraw(false);
     m_listCtrl.DeleteAllItems();
     m_listCtrl.ReserveItems(m_controller.captionList().count());

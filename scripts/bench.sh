@@ -12,6 +12,7 @@
 #   BENCH_CPU_SPEEDS     scroll steps measured            "1 2 3 4"
 #   BENCH_STARTUP_RUNS   starts measured                  7
 #   BENCH_STARTUP_ITEMS  captions in the start-up's list   1
+#   BENCH_STARTUP_TIMEOUT seconds before a start counts as none 30
 #   BENCH_SETTINGS_ITEMS list lengths of the settings part "100 1000 10000 60000"
 #   BENCH_SETTINGS_BEFORE_MAX  longest list timed key by key as well   10000
 #   BENCH_BATCH_COUNT    captions of the batchend part    2000

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
 
 #include "framework/Mbcs.h"
@@ -31,4 +32,16 @@ bool ProfileFile::writeString(const char* section, const char* key, const std::s
 
 bool ProfileFile::deleteKey(const char* section, const char* key) const {
     return WritePrivateProfileStringA(section, key, nullptr, m_path.c_str()) != FALSE;
+}
+
+bool ProfileFile::hasSection(const char* section) const {
+    std::vector<char> names(65536, '\0');
+    const DWORD length = GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()), m_path.c_str());
+    for (const char* name = names.data(); name < names.data() + length && *name; name += std::strlen(name) + 1)
+        if (lstrcmpiA(name, section) == 0) return true;
+    return false;
+}
+
+bool ProfileFile::deleteSection(const char* section) const {
+    return WritePrivateProfileStringA(section, nullptr, nullptr, m_path.c_str()) != FALSE;
 }

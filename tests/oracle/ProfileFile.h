@@ -20,6 +20,10 @@ public:
     bool writeString(const char* section, const char* key, const std::string& value) const;
     // Deletes the key (a write without a value); false when the file could not be changed.
     bool deleteKey(const char* section, const char* key) const;
+    // Whether a section of the name is in the file (letter case aside).
+    bool hasSection(const char* section) const;
+    // Deletes the first section of the name whole (a write without a key).
+    bool deleteSection(const char* section) const;
 
 private:
     std::string m_path;

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <map>
 
 #include "framework/Mbcs.h"
 #include "framework/TextCodec.h"
@@ -38,6 +40,24 @@ std::wstring ExactText(const std::string& stored, const std::string& utf8) {
 
 int Colour(COLORREF colour) { return static_cast<int>(colour); }
 
+// The binding of the items' exact texts to the list as written, spelled out: 64-bit FNV-1a over
+// values each preceded by its length and ":".
+class Fnv {
+public:
+    Fnv& Add(const std::string& value) {
+        for (unsigned char c : std::to_string(value.size()) + ":" + value) m_value = (m_value ^ c) * 1099511628211ull;
+        return *this;
+    }
+    std::string Hex() const {
+        char text[17];
+        std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(m_value));
+        return text;
+    }
+
+private:
+    unsigned long long m_value = 14695981039346656037ull;
+};
+
 // Writes key after key and stops at the first write that fails.
 class Writer {
 public:
@@ -51,20 +71,58 @@ public:
         if (value != defaultValue) Put(kSystem, key, value);
         else if (m_ok) m_ok = m_file.deleteKey(kSystem, key);
     }
-    // The exact form of a text code page 932 cannot hold; deleted where it can.
+    // The exact form of a text code page 932 cannot hold; deleted where it can (a version that
+    // knows only code page 932 leaves it as it is).
     void PutExact(const std::string& section, const char* key, const std::wstring& text) {
+        if (!m_exactTexts) return;
         if (fw::Widen(fw::CodePage932FromWide(text), 932) != text) Put(section, key, encodeHex(fw::Narrow(text, CP_UTF8)));
         else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), key);
     }
     void PutIntUnless(const char* key, int value, int defaultValue) {
         PutUnless(key, std::to_string(value), std::to_string(defaultValue));
     }
+    // Section UTEXTS written anew: LIST (the count and the digest of the items' values in
+    // order), then for each exact text ITEM<i> (its item's digests, which of them stand in no
+    // other item, and a check tying it to LIST and to the text); no section without exact texts.
+    void PutBinding(const CaptionList& captions) {
+        if (!m_exactTexts) return;
+        if (m_ok && m_file.hasSection("UTEXTS")) m_ok = m_file.deleteSection("UTEXTS");
+        std::vector<std::string> values, texts;
+        std::vector<int> exact;
+        std::map<std::string, int> valueCount, textCount;
+        for (const CKirunData& item : captions) {
+            const std::string bytes = fw::CodePage932FromWide(item.m_text);
+            values.push_back(Fnv().Add(std::to_string(item.m_minutes)).Add(bytes).Hex());
+            texts.push_back(Fnv().Add(bytes).Hex());
+            ++valueCount[values.back()];
+            ++textCount[texts.back()];
+            if (fw::Widen(bytes, 932) != item.m_text) exact.push_back(static_cast<int>(values.size()) - 1);
+        }
+        if (exact.empty()) return;
+        Fnv list;
+        list.Add(std::to_string(values.size()));
+        for (const std::string& v : values) list.Add(v);
+        const std::string listValue = std::to_string(values.size()) + "," + list.Hex();
+        Put("UTEXTS", "LIST", listValue);
+        for (int i : exact) {
+            const size_t at = static_cast<size_t>(i);
+            std::string flags = std::string(textCount[texts[at]] == 1 ? "T" : "") + (valueCount[values[at]] == 1 ? "V" : "");
+            const std::string head = values[at] + "," + texts[at] + "," + (flags.empty() ? "-" : flags);
+            const std::string stored = encodeHex(fw::Narrow(captions.at(i).m_text, CP_UTF8));
+            Put("UTEXTS", ("ITEM" + std::to_string(i)).c_str(),
+                head + "," + Fnv().Add(listValue).Add(std::to_string(i)).Add(head).Add(stored).Hex());
+        }
+    }
     bool ok() const { return m_ok; }
+    void SetExactTexts(bool on) { m_exactTexts = on; }
 
 private:
     const ProfileFile& m_file;
     bool m_ok = true;
+    bool m_exactTexts = true;
 };
+
+bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts);
 }  // namespace
 
 void LoadSettings(const std::string& path, Settings& s) {
@@ -117,9 +175,24 @@ void LoadSettings(const std::string& path, Settings& s) {
     o.allowed = file.readString(kSystem, "OSCALLOW", 1022);
 }
 
-bool WriteSettings(const std::string& path, const Settings& s) {
+bool WriteSettings(const std::string& path, const Settings& s) { return WriteKeys(path, s, true); }
+
+bool WriteSettingsAsCodePage932Version(const std::string& path, const Settings& s) { return WriteKeys(path, s, false); }
+
+void LoadSettingsAsCodePage932Version(const std::string& path, Settings& s) {
+    LoadSettings(path, s);
+    CaptionList shown;
+    for (const CKirunData& item : s.captions)
+        shown.append(CKirunData(fw::Widen(fw::CodePage932FromWide(item.m_text), 932), item.m_minutes));
+    s.captions = shown;
+    s.fileInterface.filePath = fw::Widen(fw::CodePage932FromWide(s.fileInterface.filePath), 932);
+}
+
+namespace {
+bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
     const ProfileFile file(path);
     Writer writer(file);
+    writer.SetExactTexts(exactTexts);
     const AppearanceSettings& a = s.appearance;
     const AppearanceSettings defaults;
     writer.PutInt(kSystem, "COLOR", a.colorChoice);
@@ -165,7 +238,9 @@ bool WriteSettings(const std::string& path, const Settings& s) {
     writer.PutUnless("OSCALLOW", o.allowed, oscDefaults.allowed);
     writer.PutIntUnless("WINDOWW", a.windowWidth, defaults.windowWidth);
     writer.PutIntUnless("WINDOWH", a.windowHeight, defaults.windowHeight);
+    writer.PutBinding(s.captions);
     return writer.ok();
 }
+}  // namespace
 
 }  // namespace oracle

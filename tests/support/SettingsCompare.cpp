@@ -44,8 +44,8 @@ void ExpectSameItems(const CaptionList& expected, const CaptionList& actual, con
         for (const ItemSettingRow& row : itemSettingRows()) {
             const CKirunData& a = expected.at(i);
             const CKirunData& b = actual.at(i);
-            if (row.number) EXPECT_EQ(a.*row.number, b.*row.number) << what << ", item " << i << " " << row.key;
-            else EXPECT_EQ(a.m_text, b.m_text) << what << ", item " << i << " " << row.key;
+            if (row.field.number) EXPECT_EQ(row.field.number(&a), row.field.number(&b)) << what << ", item " << i << " " << row.key;
+            else EXPECT_EQ(row.field.wideText(&a), row.field.wideText(&b)) << what << ", item " << i << " " << row.key;
         }
     }
 }

@@ -120,6 +120,12 @@ TEST(PageKeys, KeysAndDoubleClickWorkTheSelectedRowAndTheSelectionFollows) {
     }
     EXPECT_EQ((Desk::Rows{{"1", "5", "------", "ONEx"}, {"2", "5", kOnAir, "THREE"}}), desk.rows())
         << "TWO and the added x went";
+    // The list filled anew from inside its own keys still takes Enter.
+    SelectListRow(desk.list, 0);
+    ASSERT_TRUE(WaitForFocus(desk.main, desk.list));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return desk.cell(0, 2) == kOnAir; }, kTimeout));
+    EXPECT_TRUE(desk.program.Running());
 }
 
 TEST(PageKeys, TimeLeftCountsDownOnTheRowsOnAirAndTheFileCaptionHasARowOfItsOwn) {

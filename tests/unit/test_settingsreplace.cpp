@@ -7,12 +7,14 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "tests/support/DialogDriver.h"
 #include "tests/support/HeldFile.h"
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UnixSide.h"
 
 using namespace testing_support;
 
@@ -117,6 +119,67 @@ TEST(SettingsReplace, LoadRemovesOnlyTheLeftoversOfEndedWriters) {
     SetFileAttributesA((ini + ".tmp").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
     LoadWithReader(ini);
     for (const auto& f : files) EXPECT_EQ(f.removed, !FileExists(ini + f.name)) << f.name;
+}
+
+// A folder where the settings file may be written but no file made (a locked-down folder): the
+// save writes the file itself, as a per-key writer would; with no file there, nothing can be
+// saved and the operator is told.
+TEST(SettingsReplace, LockedFolderTakesTheSaveInTheFileItself) {
+    for (const bool fileThere : {true, false}) {
+        SCOPED_TRACE(fileThere ? "file there" : "no file");
+        TempDir dir;
+        const std::string ini = dir.file("Kirunner.ini");
+        if (fileThere) {
+            ASSERT_TRUE(SaveWithWriter(ini, Items(2)));
+        }
+        LockedFolder locked(dir.path());
+        if (!locked.locked()) {
+            GTEST_SKIP() << locked.whyNot();
+        }
+
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(fileThere, SaveWithWriter(ini, Items(3)));
+        if (fileThere) {
+            EXPECT_TRUE(boxes.shown().empty());
+            ExpectSameSettings(Items(3), LoadWithReader(ini), "after the save");
+        } else {
+            ASSERT_EQ(1u, boxes.shown().size());
+            EXPECT_EQ(kSaveFailed + ini, boxes.shown()[0].text);
+            EXPECT_FALSE(FileExists(ini));
+        }
+        EXPECT_EQ(0, TemporaryFilesBeside(ini));
+    }
+}
+
+// A settings file that is a symbolic link (in Wine, a Linux link in the folder) stays one: the
+// save lands in the file it points to, wherever that is.
+TEST(SettingsReplace, LinkStaysALinkAndItsFileTakesTheSave) {
+    enum Target { Beside, Elsewhere, ThroughASecondLink };
+    for (const Target target : {Beside, Elsewhere, ThroughASecondLink}) {
+        SCOPED_TRACE(target);
+        TempDir dir;
+        TempDir elsewhere;
+        const std::string link = dir.file("Kirunner.ini");
+        const std::string file = target == Beside ? dir.file("real.ini") : elsewhere.file("shared.ini");
+        ASSERT_TRUE(SaveWithWriter(file, Items(2)));
+        // The link holds a name in its own folder, or a Linux path.
+        std::optional<SymbolicLink> middle;
+        if (target == ThroughASecondLink) middle.emplace(UnixPathOf(file), dir.file("middle.ini"));
+        const std::string stored = target == Beside ? "real.ini" : target == Elsewhere ? UnixPathOf(file) : "middle.ini";
+        const SymbolicLink settings(stored, link);
+        if (!settings.made()) {
+            GTEST_SKIP() << "no symbolic link could be made (not under Wine?)";
+        }
+        MessageBoxRecorder boxes;
+        EXPECT_TRUE(SaveWithWriter(link, Items(3)));
+        EXPECT_TRUE(boxes.shown().empty());
+        ExpectSameSettings(Items(3), LoadWithReader(file), "the file the link names");
+        // Still a link: what its file holds now is what the link reads.
+        ASSERT_TRUE(WriteFileBytes(file, "[SYSTEM]\r\nITEMCOUNT=0\r\n"));
+        EXPECT_EQ("[SYSTEM]\r\nITEMCOUNT=0\r\n", ReadFileBytes(link));
+        EXPECT_EQ(0, TemporaryFilesBeside(link));
+        EXPECT_EQ(0, TemporaryFilesBeside(file));
+    }
 }
 
 // Wine keeps hidden, system and archive but not "not indexed", and it stores no access list
