@@ -1,10 +1,23 @@
+// Winsock 2 before anything that brings in windows.h, which would declare the older Winsock.
+#include <winsock2.h>
+
 #include "app/AppHost.h"
+
+#include "surfaces/HttpServer.h"
+#include "surfaces/OscFeedbackSender.h"
 
 AppHost::AppHost(const StartOptions& start)
     : m_strips(&m_queue), m_show(m_strips, *this), m_watchedFile(m_queue),
-      m_controller(m_pageEvents, start, m_show, m_strips, m_watchedFile), m_funnel(m_queue, m_controller) {
+      m_controller(m_pageEvents, start, m_show, m_strips, m_watchedFile), m_funnel(m_queue, m_controller),
+      m_gateway(m_queue, m_funnel, m_show), m_http(std::make_unique<HttpServer>()),
+      m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();
     m_strips.setClock(&m_show.lane());
+    m_controller.setRemoteChanged([this] {
+        if (!m_surfacesStarted) return;
+        stopRemote();
+        startRemote();
+    });
 }
 
 AppHost::~AppHost() { stop(); }
@@ -12,10 +25,29 @@ AppHost::~AppHost() { stop(); }
 void AppHost::startSurfaces(const std::string& commandChannel) {
     if (!commandChannel.empty()) m_commandReceiver.Create(commandChannel, &m_controller);
     // A batch run rolls its entries and ends: it takes no commands from outside.
-    if (!m_controller.batchMode()) m_osc.start(m_controller.fileInterface().osc, &m_funnel);
+    if (m_controller.batchMode()) return;
+    m_osc.start(m_controller.fileInterface().osc, &m_funnel);
+    m_surfacesStarted = true;
+    startRemote();
+}
+
+void AppHost::startRemote() {
+    const FileInterfaceSettings& settings = m_controller.fileInterface();
+    if (!settings.http.on() && settings.oscFeedback.empty()) return;
+    m_gateway.start();
+    if (settings.http.on()) m_http->start(settings.http, m_gateway);
+    if (!settings.oscFeedback.empty()) m_feedback->start(settings.oscFeedback, m_gateway);
+}
+
+void AppHost::stopRemote() {
+    m_http->stop();
+    m_feedback->stop();
+    m_gateway.stop();
 }
 
 void AppHost::stop() {
+    m_surfacesStarted = false;
+    stopRemote();
     m_osc.stop();
     m_commandReceiver.DestroyWindow();
     m_funnel.close();

@@ -2,12 +2,14 @@
 // The one place where the program is put together: it makes the program's queue, the strips,
 // the show, the watched file, the controller and the command surfaces, wires them to each other
 // and stops them in the right order. The main window and its page only show what it holds.
+#include <memory>
 #include <string>
 
 #include "display/StripSet.h"
 #include "framework/UiQueue.h"
 #include "model/StartupState.h"
 #include "panel/ControllerEvents.h"
+#include "app/ShowGateway.h"
 #include "panel/KirunController.h"
 #include "show/Show.h"
 #include "show/StripPort.h"
@@ -15,6 +17,9 @@
 #include "surfaces/CommandChannel.h"
 #include "surfaces/CommandFunnel.h"
 #include "surfaces/OscReceiver.h"
+
+class HttpServer;
+class OscFeedbackSender;
 
 class AppHost : private MonotonicClock {
 public:
@@ -26,7 +31,8 @@ public:
     // The page whose window shows the controller's reports; null: message boxes of their own.
     void attachPage(ControllerEvents* page) { m_pageEvents.attach(page); }
     // Takes commands from other Kirunner processes on `commandChannel` (none when empty) and,
-    // unless this is a batch run, from OSC as the settings say.
+    // unless this is a batch run, from OSC and the web remote, and sends OSC feedback, as the
+    // settings say.
     void startSurfaces(const std::string& commandChannel);
     // Stops the surfaces, the strips and the watched file; nothing more reaches the show.
     void stop();
@@ -37,6 +43,8 @@ public:
     fw::UiQueue& queue() { return m_queue; }
     CommandFunnel& funnel() { return m_funnel; }
     OscReceiver& osc() { return m_osc; }
+    ShowGateway& gateway() { return m_gateway; }
+    HttpServer& http() { return *m_http; }
 
 private:
     // Forwards the controller's reports to the page once it is there.
@@ -55,6 +63,9 @@ private:
     };
 
     long long nowMs() const override;
+    // The web remote and the OSC feedback as the settings say now (started again after a change).
+    void startRemote();
+    void stopRemote();
 
     fw::UiQueue m_queue;
     StripSet m_strips;
@@ -65,4 +76,8 @@ private:
     CommandFunnel m_funnel;
     CCommandReceiver m_commandReceiver;
     OscReceiver m_osc;
+    ShowGateway m_gateway;
+    std::unique_ptr<HttpServer> m_http;  // surfaces of their own sockets, kept apart from windows.h's users
+    std::unique_ptr<OscFeedbackSender> m_feedback;
+    bool m_surfacesStarted = false;
 };

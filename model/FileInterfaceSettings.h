@@ -1,8 +1,10 @@
 #pragma once
-// The interfaces that feed the strip from outside: the text file (whether it watches a file,
-// which one, and how long the caption made from that file stays on air) and the OSC receiver.
+// The interfaces between the strip and the world outside: the text file (whether it watches a
+// file, which one, and how long the caption made from that file stays on air), the OSC receiver,
+// the web remote with its API, and the OSC feedback to control surfaces.
 #include <string>
 
+#include "model/HttpSettings.h"
 #include "model/OscSettings.h"
 
 struct FileInterfaceSettings {
@@ -10,4 +12,6 @@ struct FileInterfaceSettings {
     std::wstring filePath;  // any character
     int fileMinute = 1;    // display time of the file's caption in minutes
     OscSettings osc{};     // no dialog changes it: only the settings file
+    HttpSettings http{};   // the web remote and its API: off unless a port is given
+    std::string oscFeedback;  // "host:port" OSC feedback is sent to; empty: none
 };

@@ -25,6 +25,8 @@ const size_t kMaxMonitorNameBytes = 63;
 // A dotted IPv4 address is at most 15 characters; the list of senders is cut at this length.
 const size_t kMaxOscAddressBytes = 63;
 const size_t kMaxOscAllowedBytes = 1022;
+// The remote's token is 32 characters (24 random bytes in base64url); a longer one is cut.
+const size_t kMaxTokenBytes = 127;
 
 // The record that holds a field of type Record.
 template <typename Record> struct RecordIn;
@@ -39,6 +41,10 @@ template <> struct RecordIn<FileInterfaceSettings> {
 template <> struct RecordIn<OscSettings> {
     static const OscSettings& of(const ConstSettingsRecords& r) { return r.fileInterface.osc; }
     static OscSettings& of(SettingsRecords& r) { return r.fileInterface.osc; }
+};
+template <> struct RecordIn<HttpSettings> {
+    static const HttpSettings& of(const ConstSettingsRecords& r) { return r.fileInterface.http; }
+    static HttpSettings& of(SettingsRecords& r) { return r.fileInterface.http; }
 };
 template <> struct RecordIn<LOGFONTA> {
     static const LOGFONTA& of(const ConstSettingsRecords& r) { return r.appearance.logFont; }
@@ -121,6 +127,7 @@ const ElementList kCaptionList = {
 using A = AppearanceSettings;
 using F = FileInterfaceSettings;
 using O = OscSettings;
+using H = HttpSettings;
 using K = SettingKind;
 using L = SettingLoad;
 const bool kAlways = false;
@@ -165,6 +172,11 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OSCALLOW", K::Text, textField<&O::allowed>(), L::Plain, kUnlessDefault, kMaxOscAllowedBytes},
         {kSystem, "WINDOWW", K::Int, numberField<&A::windowWidth>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "WINDOWH", K::Int, numberField<&A::windowHeight>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "HTTPPORT", K::Int, numberField<&H::port>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "HTTPADDRESS", K::Text, textField<&H::address>(), L::KeepWhenEmpty, kUnlessDefault,
+         kMaxOscAddressBytes},
+        {kSystem, "HTTPTOKEN", K::Text, textField<&H::token>(), L::Plain, kUnlessDefault, kMaxTokenBytes},
+        {kSystem, "OSCFEEDBACK", K::Text, textField<&F::oscFeedback>(), L::Plain, kUnlessDefault, kMaxOscAddressBytes},
         {kExactTexts, "", K::Binding, kNoField, L::Plain, kUnlessDefault, 0, &itemSections()},
     };
     return rows;

@@ -15,6 +15,7 @@
 #include "framework/WideText.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/PropatyDlg.h"
+#include "panel/RemoteDlg.h"
 #include "panel/TimeLeftText.h"
 #include "resource.h"
 
@@ -30,6 +31,7 @@ const char kListFull[] = "これ以上テキストを追加できません（登
 const char kOnAir[] = "表示中";
 const char kCutInShow[] = "割り込み表示";
 const char kCutInEnd[] = "割り込み終了";
+const char kRemoteSettings[] = "リモート設定...";
 const char kOffAir[] = "------";
 const char kFileRowMark[] = "ファイル";  // the number column of the watched file's caption
 const int kTextColumn = 3;
@@ -291,6 +293,7 @@ bool CControlDlg::OnButtonClicked(int id) {
     case IDC_FILE_INTERFACE: OnFileInterface(); return true;
     case ID_CUTIN_SHOW: OnCutIn(); return true;
     case ID_CUTIN_END: OnEndCutIn(); return true;
+    case ID_REMOTE_SETTINGS: OnRemoteSettings(); return true;
     case IDC_CLEAR_NOW: m_controller.clearNow(); return true;
     }
     return fw::Dialog::OnButtonClicked(id);
@@ -340,6 +343,8 @@ void CControlDlg::OnListContextMenu(LPARAM lp) {
     const bool itemChosen = m_controller.captionList().contains(selected);
     AppendMenuA(menu.get(), MF_STRING | (itemChosen ? 0u : MF_GRAYED), ID_CUTIN_SHOW, kCutInShow);
     AppendMenuA(menu.get(), MF_STRING | (m_controller.cutInOnAir() ? 0u : MF_GRAYED), ID_CUTIN_END, kCutInEnd);
+    AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu.get(), MF_STRING, ID_REMOTE_SETTINGS, kRemoteSettings);
     // The chosen command comes back as a WM_COMMAND of the page.
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hWnd, nullptr);
 }
@@ -350,6 +355,12 @@ void CControlDlg::OnCutIn() {
 }
 
 void CControlDlg::OnEndCutIn() { m_controller.endCutIn(); }
+
+void CControlDlg::OnRemoteSettings() {
+    CRemoteDlg dlg;
+    dlg.m_settings = m_controller.fileInterface().http;
+    if (dlg.DoModal() == IDOK) m_controller.setRemote(dlg.m_settings);
+}
 
 void CControlDlg::stripShownChanged(bool shown) {
     SendDlgItemMessageA(m_hWnd, IDC_DISPLAY_OFF, BM_SETSTATE, shown ? FALSE : TRUE, 0);

@@ -81,6 +81,8 @@ private:
     void OnListContextMenu(LPARAM lp);
     void OnCutIn();
     void OnEndCutIn();
+    // The web remote's dialog: switched on or off, its address, its pairing code.
+    void OnRemoteSettings();
 
     // Gives the list's columns their widths at the page's resolution.
     void scaleListColumns();

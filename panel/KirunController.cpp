@@ -151,6 +151,12 @@ void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
     m_watchedFile.setFile(settings.fileExec, settings.filePath);
 }
 
+void KirunController::setRemote(const HttpSettings& settings) {
+    m_fileInterface.http = settings;
+    saveSettings();
+    if (m_remoteChanged) m_remoteChanged();
+}
+
 void KirunController::showFileText(const std::wstring& text) {
     if (!m_stripsMade) return;
     m_show.showFileCaption(text, m_fileInterface.fileMinute);
@@ -186,6 +192,18 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         break;
     case CaptionCommand::kEndCutIn:
         endCutIn();
+        break;
+    case CaptionCommand::kAddItem:
+        if (captions.full()) return CommandResult::kRefused;
+        addItem(CKirunData(command.text, command.minutes));
+        break;
+    case CaptionCommand::kChangeItem:
+        if (!captions.contains(position)) return CommandResult::kNoSuchItem;
+        changeItem(position, CKirunData(command.text, command.minutes));
+        break;
+    case CaptionCommand::kDeleteItem:
+        if (!captions.contains(position)) return CommandResult::kNoSuchItem;
+        deleteItem(position);
         break;
     default:
         return CommandResult::kRefused;

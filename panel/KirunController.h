@@ -4,7 +4,9 @@
 // in batch mode and with commands, commands from outside, automatic exit and the exit code.
 // What is on air is the show's; the strips are reached only through StripControl, the watched
 // file through its source. What the page is to show it reports through ControllerEvents.
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "model/AppearanceSettings.h"
 #include "model/CaptionCommand.h"
@@ -64,6 +66,10 @@ public:
     // The main window's size as the operator left it, in pixels at 96 DPI; saved.
     void setWindowSize(int width, int height);
     void setFileInterface(const FileInterfaceSettings& settings);
+    // The web remote's settings, as its dialog's OK gives them: saved, and the remote started
+    // again with them.
+    void setRemote(const HttpSettings& settings);
+    void setRemoteChanged(std::function<void()> changed) { m_remoteChanged = std::move(changed); }
     // The watched file is an ordinary file with bytes in it.
     bool watchedFileHoldsText() const { return m_watchedFile.holdsText(); }
     // Puts the watched file's text on air at once, as if it had just been saved.
@@ -125,4 +131,5 @@ private:
     int m_autoExit = 0;               // 1: the program ends when all rolling has ended
     int m_exitCode = kExitNormal;
     FileInterfaceSettings m_fileInterface;
+    std::function<void()> m_remoteChanged;  // the program starts the remote again
 };

@@ -5,8 +5,8 @@
 #include "framework/MessageBox.h"
 #include "model/OscSenders.h"
 #include "resource.h"
-#include "surfaces/PairingAddress.h"
-#include "surfaces/RandomToken.h"
+#include "model/PairingAddress.h"
+#include "framework/RandomToken.h"
 
 namespace {
 const char kPortProblem[] = "ポートは 1～65535 の数にしてください";

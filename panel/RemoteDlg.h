@@ -10,8 +10,8 @@
 
 #include "framework/Dialog.h"
 #include "panel/QrPicture.h"
-#include "surfaces/HttpSettings.h"
-#include "surfaces/LocalNames.h"
+#include "model/HttpSettings.h"
+#include "framework/LocalNames.h"
 
 class CRemoteDlg : public fw::Dialog {
 public:

@@ -34,6 +34,7 @@
 // Commands of the caption list's context menu.
 #define ID_CUTIN_SHOW           40001
 #define ID_CUTIN_END            40002
+#define ID_REMOTE_SETTINGS      40003
 #define IDC_CLEAR_NOW           1300
 #define IDC_STATUS_LINE         1301
 /* Appearance dialog (131): the sample caption */

@@ -4,7 +4,9 @@
 // text, the cut-in), and a snapshot of all of it for the page and the remote. A caption on air
 // is known by its id, so edits of the list never disturb it. It reports the end of captions and
 // of rolling to its listeners, with the index each caption has always been reported by.
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/CaptionCommand.h"
@@ -29,6 +31,8 @@ public:
     Show& operator=(const Show&) = delete;
 
     void setListeners(CKirunListener* captionEnds, CKirunEndListener* rollingEnd);
+    // Called after every change of what the snapshot shows (null: nobody).
+    void setObserver(std::function<void()> observer) { m_observer = std::move(observer); }
     // The lane the strips keep the clock of.
     Lane& lane() { return m_lane; }
     const Lane& lane() const { return m_lane; }
@@ -87,12 +91,16 @@ private:
     void captionEnded(CaptionId id) override;
     void rollingEnded() override;
     void put(CaptionId id, const std::wstring& text, int minutes);
-    void changed() { ++m_version; }
+    void changed() {
+        ++m_version;
+        if (m_observer) m_observer();
+    }
 
     CaptionList m_captions;
     Lane m_lane;
     CKirunListener* m_captionEnds = nullptr;   // not owned
     CKirunEndListener* m_rollingEnd = nullptr;  // not owned
+    std::function<void()> m_observer;
     bool m_stripShown = true;
     unsigned long long m_version = 1;
 };

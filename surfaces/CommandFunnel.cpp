@@ -59,20 +59,23 @@ bool CommandFunnel::add(const CaptionCommand& command, Done done, bool coalesces
     return true;
 }
 
-bool CommandFunnel::run(const CaptionCommand& command, DWORD timeoutMs, CommandResult& result) {
+CommandFunnel::Run CommandFunnel::run(const CaptionCommand& command, DWORD timeoutMs, CommandResult& result,
+                                      const std::function<void()>& after) {
     auto completion = std::make_shared<Completion>();
-    if (!completion->done) return false;
+    if (!completion->done) return Run::Refused;
     // A command someone waits for is never stood in for.
     const bool taken = add(
         command,
-        [completion](CommandResult outcome) {
+        [completion, after](CommandResult outcome) {
             completion->result = outcome;
+            if (after) after();
             SetEvent(completion->done.get());
         },
         false);
-    if (!taken || WaitForSingleObject(completion->done.get(), timeoutMs) != WAIT_OBJECT_0) return false;
+    if (!taken) return Run::Refused;
+    if (WaitForSingleObject(completion->done.get(), timeoutMs) != WAIT_OBJECT_0) return Run::Late;
     result = completion->result;
-    return true;
+    return Run::Done;
 }
 
 void CommandFunnel::close() {

@@ -32,9 +32,12 @@ public:
     // given) is called there with its result, unless a later command of the same effect took its
     // place first. False when it was refused (too many wait, or the funnel is closed).
     bool post(const CaptionCommand& command, Done done = Done());
-    // From a worker thread: carries the command out and waits for it, at most `timeoutMs`; false
-    // when it was refused or not carried out in that time (it may still be, later).
-    bool run(const CaptionCommand& command, DWORD timeoutMs, CommandResult& result);
+    // From a worker thread: carries the command out and waits for it, at most `timeoutMs`;
+    // `after` (when given) runs on the program's thread right after the command, before the
+    // wait ends. Refused, Late (it may still be carried out, later) or Done.
+    enum class Run { Done, Refused, Late };
+    Run run(const CaptionCommand& command, DWORD timeoutMs, CommandResult& result,
+            const std::function<void()>& after = std::function<void()>());
     // On the program's thread: nothing waiting is carried out any more, and nothing is taken.
     void close();
 

@@ -11,6 +11,8 @@ namespace {
 const ApiProblem kNoSuchPath{404, u8"そのような API はありません", "no such API"};
 const ApiProblem kNoSuchItem{404, u8"その番号の項目は一覧にありません", "no list entry of that number"};
 const ApiProblem kWrongMethod{405, u8"この API はそのメソッドでは使えません", "this API does not take that method"};
+const ApiProblem kCommandsWaiting{429, u8"命令が多すぎます。少し待ってから送ってください",
+                                  "too many commands are waiting; wait a moment"};
 const ApiProblem kNotInTime{503, u8"Kirunner が時間内に応えませんでした。もう一度送ってください",
                             "Kirunner did not carry the command out in time; send it again"};
 const ApiProblem kRefused{400, u8"Kirunner はこの操作を受け付けませんでした", "Kirunner refused the command"};
@@ -53,7 +55,7 @@ HttpResponse stateResponse(const ShowSnapshot& snapshot) {
 HttpResponse HttpApi::run(const CaptionCommand& command) {
     const ShowAccess::Outcome outcome = m_show.run(command, kCommandWaitMs);
     if (!outcome.carriedOut) {
-        HttpResponse response = problemResponse(kNotInTime);
+        HttpResponse response = problemResponse(outcome.refused ? kCommandsWaiting : kNotInTime);
         response.fields.emplace_back("Retry-After", "1");
         return response;
     }

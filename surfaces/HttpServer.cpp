@@ -9,7 +9,7 @@
 
 #include "framework/Lock.h"
 #include "model/OscSenders.h"
-#include "surfaces/LocalNames.h"
+#include "framework/LocalNames.h"
 #include "surfaces/SocketIo.h"
 
 namespace {

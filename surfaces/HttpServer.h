@@ -11,7 +11,7 @@
 
 #include "framework/UniqueHandle.h"
 #include "surfaces/HttpRequestParser.h"
-#include "surfaces/HttpSettings.h"
+#include "model/HttpSettings.h"
 #include "surfaces/HttpSurface.h"
 
 class HttpServer {

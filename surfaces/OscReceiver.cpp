@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/Ipv4Text.h"
 #include "framework/Lock.h"
 #include "model/OscMessage.h"
 #include "model/OscSenders.h"
@@ -71,12 +72,7 @@ SOCKET openSocket(std::uint32_t address, int port) {
     return INVALID_SOCKET;
 }
 
-std::string dotted(std::uint32_t address) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 255u, (address >> 8) & 255u,
-                  address & 255u);
-    return text;
-}
+std::string dotted(std::uint32_t address) { return fw::DottedIpv4(address); }
 }  // namespace
 
 // What the program's thread and the worker share, counted, so that a worker that outlives

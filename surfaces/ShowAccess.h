@@ -16,6 +16,7 @@ public:
     struct Outcome {
         CommandResult result = CommandResult::kRefused;
         bool carriedOut = false;  // false: not done within the wait, or refused by the flood limit
+        bool refused = false;     // refused at once: too many commands wait
         std::shared_ptr<const ShowSnapshot> snapshot;
     };
 

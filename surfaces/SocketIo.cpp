@@ -1,5 +1,7 @@
 #include "surfaces/SocketIo.h"
 
+#include "framework/Ipv4Text.h"
+
 #include <cstdio>
 
 namespace sockio {
@@ -40,11 +42,6 @@ void setTimeouts(SOCKET socket, unsigned long receiveMs, unsigned long sendMs) {
     setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&sending), sizeof sending);
 }
 
-std::string dotted(std::uint32_t address) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 255u, (address >> 8) & 255u,
-                  address & 255u);
-    return text;
-}
+std::string dotted(std::uint32_t address) { return fw::DottedIpv4(address); }
 
 }  // namespace sockio

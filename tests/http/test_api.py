@@ -178,6 +178,8 @@ class Api(unittest.TestCase):
         self.assertEqual(self.remote.request("GET", "/api/state").status, 200, "the first one goes on")
 
     def test_refusals_are_told_at_most_once_a_second_per_kind(self):
+        if self.host.real:
+            self.skipTest("reads the host's standard output")
         for _ in range(30):
             self.remote.request("GET", "/api/state", token=False)
         time.sleep(2.5)

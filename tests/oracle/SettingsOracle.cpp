@@ -173,6 +173,12 @@ void LoadSettings(const std::string& path, Settings& s) {
     const std::string address = file.readString(kSystem, "OSCADDRESS", 63);
     if (!address.empty()) o.address = address;
     o.allowed = file.readString(kSystem, "OSCALLOW", 1022);
+    HttpSettings& h = s.fileInterface.http;
+    h.port = file.readInt(kSystem, "HTTPPORT", h.port);
+    const std::string httpAddress = file.readString(kSystem, "HTTPADDRESS", 63);
+    if (!httpAddress.empty()) h.address = httpAddress;
+    h.token = file.readString(kSystem, "HTTPTOKEN", 127);
+    s.fileInterface.oscFeedback = file.readString(kSystem, "OSCFEEDBACK", 63);
 }
 
 bool WriteSettings(const std::string& path, const Settings& s) { return WriteKeys(path, s, true); }
@@ -238,6 +244,12 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
     writer.PutUnless("OSCALLOW", o.allowed, oscDefaults.allowed);
     writer.PutIntUnless("WINDOWW", a.windowWidth, defaults.windowWidth);
     writer.PutIntUnless("WINDOWH", a.windowHeight, defaults.windowHeight);
+    const HttpSettings& h = s.fileInterface.http;
+    const HttpSettings httpDefaults;
+    writer.PutIntUnless("HTTPPORT", h.port, httpDefaults.port);
+    writer.PutUnless("HTTPADDRESS", h.address, httpDefaults.address);
+    writer.PutUnless("HTTPTOKEN", h.token, httpDefaults.token);
+    writer.PutUnless("OSCFEEDBACK", s.fileInterface.oscFeedback, std::string());
     writer.PutBinding(s.captions);
     return writer.ok();
 }

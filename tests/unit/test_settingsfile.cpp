@@ -95,7 +95,9 @@ TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
     a.logFont.lfItalic = 255;
     s.captions.append(CKirunData(L"abc", 5));
     s.captions.append(CKirunData(L"表\r\n", 60000));
-    s.fileInterface = {1, L"C:\\データ\\news.txt", 30};
+    s.fileInterface.fileExec = 1;
+    s.fileInterface.filePath = L"C:\\データ\\news.txt";
+    s.fileInterface.fileMinute = 30;
 
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
 
@@ -135,7 +137,9 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     s.captions.append(CKirunData(L"表ソ能", 4));  // every trail byte is 0x5c, a backslash
     s.captions.append(CKirunData(Wide932(longest), 60000));
     s.captions.append(CKirunData(L"", -7));
-    s.fileInterface = {1, L"C:\\表\\ソ.txt", 60000};
+    s.fileInterface.fileExec = 1;
+    s.fileInterface.filePath = L"C:\\表\\ソ.txt";
+    s.fileInterface.fileMinute = 60000;
 
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
     Settings loaded = loadFrom(dir.file("Kirunner.ini"));
@@ -167,7 +171,7 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     const struct {
         const char* lines;
         void (*set)(AppearanceSettings&);
-        void (*setOsc)(OscSettings&) = nullptr;
+        void (*setInterfaces)(FileInterfaceSettings&) = nullptr;
     } cases[] = {
         {"MONITOR=\\\\.\\DISPLAY2\r\n", [](AppearanceSettings& a) { a.monitorName = "\\\\.\\DISPLAY2"; }},
         {"BAND=1\r\n", [](AppearanceSettings& a) { a.bandOn = 1; }},
@@ -186,7 +190,11 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
              a.separator = "*";
          }},
         {"OSCPORT=9000\r\nOSCADDRESS=0.0.0.0\r\nOSCALLOW=10.0.0.5,10.0.0.6\r\n", nullptr,
-         [](OscSettings& o) { o.port = 9000, o.address = "0.0.0.0", o.allowed = "10.0.0.5,10.0.0.6"; }},
+         [](FileInterfaceSettings& f) { f.osc.port = 9000, f.osc.address = "0.0.0.0", f.osc.allowed = "10.0.0.5,10.0.0.6"; }},
+        {"HTTPPORT=8765\r\nHTTPADDRESS=0.0.0.0\r\nHTTPTOKEN=Ab-_9\r\nOSCFEEDBACK=127.0.0.1:9001\r\n", nullptr,
+         [](FileInterfaceSettings& f) {
+             f.http.port = 8765, f.http.address = "0.0.0.0", f.http.token = "Ab-_9", f.oscFeedback = "127.0.0.1:9001";
+         }},
     };
     TempDir dir;
     const std::string path = dir.file("Kirunner.ini");
@@ -200,7 +208,7 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
         SCOPED_TRACE(c.lines);
         Settings s = plain;
         if (c.set) c.set(s.appearance);
-        if (c.setOsc) c.setOsc(s.fileInterface.osc);
+        if (c.setInterfaces) c.setInterfaces(s.fileInterface);
         ASSERT_TRUE(saveTo(path, s));
         std::string expected = withoutOptions;
         expected.insert(expected.find(lastSystemKey) + lastSystemKey.size(), c.lines);

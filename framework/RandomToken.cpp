@@ -1,4 +1,4 @@
-#include "surfaces/RandomToken.h"
+#include "framework/RandomToken.h"
 
 #include <windows.h>
 #include <bcrypt.h>

@@ -1,4 +1,4 @@
-#include "surfaces/PairingAddress.h"
+#include "model/PairingAddress.h"
 
 namespace {
 const char kOff[] = "Web リモートは使われていません。「Web リモートを使う」にチェックを付けて OK を押すと、"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "surfaces/HttpSettings.h"
-#include "surfaces/LocalNames.h"
+#include "model/HttpSettings.h"
+#include "framework/LocalNames.h"
 
 struct PairingView {
     std::string url;           // "" while the remote is off or no address can be reached

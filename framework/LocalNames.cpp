@@ -3,13 +3,17 @@
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 
-#include "surfaces/LocalNames.h"
+#include "framework/LocalNames.h"
 
+#include "framework/Ipv4Text.h"
+
+#include <cstdint>
+#include <cstdio>
 #include <vector>
 
-#include "surfaces/SocketIo.h"
 
 namespace {
+
 
 bool isPrivate(unsigned long address) {
     return (address >> 24) == 10 || (address >> 20) == ((172u << 4) | 1u) || (address >> 16) == ((192u << 8) | 168u);
@@ -43,7 +47,7 @@ std::vector<LocalAddress> localIpv4Addresses() {
             const unsigned long value = ntohl(reinterpret_cast<const sockaddr_in*>(address)->sin_addr.s_addr);
             if ((value >> 24) == 127) continue;
             LocalAddress local;
-            local.address = sockio::dotted(value);
+            local.address = fw::DottedIpv4(value);
             local.hasGateway = adapter->FirstGatewayAddress != nullptr;
             local.privateRange = isPrivate(value);
             addresses.push_back(local);

@@ -1,0 +1,97 @@
+#include "app/ShowGateway.h"
+
+#include <utility>
+
+#include "framework/Lock.h"
+
+namespace {
+constexpr int kPublishTask = 1;
+constexpr int kTickTask = 2;
+constexpr DWORD kTickMs = 1000;
+}  // namespace
+
+ShowGateway::ShowGateway(fw::UiQueue& queue, CommandFunnel& funnel, Show& show)
+    : m_queue(queue), m_funnel(funnel), m_show(show), m_latest(std::make_shared<ShowSnapshot>()) {
+    InitializeCriticalSection(&m_lock);
+    InitializeConditionVariable(&m_published);
+}
+
+ShowGateway::~ShowGateway() {
+    stop();
+    DeleteCriticalSection(&m_lock);
+}
+
+void ShowGateway::start() {
+    if (m_started) return;
+    m_started = true;
+    m_show.setObserver([this] { changed(); });
+    publish(true);
+}
+
+void ShowGateway::stop() {
+    if (!m_started) return;
+    m_started = false;
+    m_ticking = false;
+    m_show.setObserver(nullptr);
+    m_queue.cancel(this);
+}
+
+void ShowGateway::changed() {
+    if (m_started) m_queue.postLatest(this, kPublishTask, [this] { publish(false); });
+}
+
+void ShowGateway::publish(bool timeMoved) {
+    // A change already published (right after the command that made it) is not published twice.
+    if (!timeMoved && m_show.version() == m_showVersion) return;
+    m_showVersion = m_show.version();
+    auto snapshot = std::make_shared<ShowSnapshot>(m_show.snapshot());
+    {
+        fw::Lock lock(m_lock);
+        snapshot->version = ++m_version;
+        m_latest = std::move(snapshot);
+    }
+    WakeAllConditionVariable(&m_published);
+    if (!m_ticking && !m_show.lane().schedule().empty()) {
+        m_ticking = true;
+        m_queue.postAfter(this, kTickTask, kTickMs, [this] { tick(); });
+    }
+}
+
+void ShowGateway::tick() {
+    m_ticking = false;
+    if (m_started) publish(true);
+}
+
+ShowAccess::Outcome ShowGateway::run(const CaptionCommand& command, DWORD timeoutMs) {
+    Outcome outcome;
+    CommandResult result = CommandResult::kRefused;
+    // Published on the program's thread right after the command, so the answer shows its effect.
+    const CommandFunnel::Run run = m_funnel.run(command, timeoutMs, result, [this] {
+        if (m_started) publish(false);
+    });
+    outcome.refused = run == CommandFunnel::Run::Refused;
+    outcome.carriedOut = run == CommandFunnel::Run::Done;
+    outcome.result = result;
+    outcome.snapshot = snapshot();
+    return outcome;
+}
+
+void ShowGateway::post(const CaptionCommand& command) { m_funnel.post(command); }
+
+std::shared_ptr<const ShowSnapshot> ShowGateway::snapshot() const {
+    fw::Lock lock(m_lock);
+    return m_latest;
+}
+
+std::shared_ptr<const ShowSnapshot> ShowGateway::waitNewer(unsigned long long version, DWORD timeoutMs) {
+    const ULONGLONG until = GetTickCount64() + timeoutMs;
+    EnterCriticalSection(&m_lock);
+    while (m_version <= version) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= until) break;
+        SleepConditionVariableCS(&m_published, &m_lock, static_cast<DWORD>(until - now));
+    }
+    std::shared_ptr<const ShowSnapshot> latest = m_latest;
+    LeaveCriticalSection(&m_lock);
+    return latest;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The show as the surfaces that run on threads of their own see it (the HTTP API, OSC feedback):
+// commands go through the program's command funnel, and the state comes as snapshots, made on
+// the program's thread after every change and once a second while captions are on air (their
+// time left), each with a version of its own. It makes snapshots only while started, so a
+// program with no such surface switched on spends nothing on them.
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/UiQueue.h"
+#include "show/Show.h"
+#include "surfaces/CommandFunnel.h"
+#include "surfaces/ShowAccess.h"
+
+class ShowGateway : public ShowAccess {
+public:
+    ShowGateway(fw::UiQueue& queue, CommandFunnel& funnel, Show& show);
+    ~ShowGateway();
+    ShowGateway(const ShowGateway&) = delete;
+    ShowGateway& operator=(const ShowGateway&) = delete;
+
+    // On the program's thread: publishing starts with a snapshot now, and stops.
+    void start();
+    void stop();
+    bool started() const { return m_started; }
+
+    Outcome run(const CaptionCommand& command, DWORD timeoutMs) override;
+    void post(const CaptionCommand& command) override;
+    std::shared_ptr<const ShowSnapshot> snapshot() const override;
+    std::shared_ptr<const ShowSnapshot> waitNewer(unsigned long long version, DWORD timeoutMs) override;
+
+private:
+    // On the program's thread: a snapshot of the show now, handed to the waiting threads, when
+    // the show changed since the last one or `timeMoved` (the captions' time left).
+    void publish(bool timeMoved);
+    // The show changed: a snapshot soon (many changes in a row make one).
+    void changed();
+    // While captions are on air, a snapshot every second for their time left.
+    void tick();
+
+    fw::UiQueue& m_queue;
+    CommandFunnel& m_funnel;
+    Show& m_show;
+    bool m_started = false;
+    bool m_ticking = false;
+    unsigned long long m_showVersion = 0;  // of the show at the latest snapshot
+    mutable CRITICAL_SECTION m_lock;
+    CONDITION_VARIABLE m_published;
+    std::shared_ptr<const ShowSnapshot> m_latest;
+    unsigned long long m_version = 0;  // of the latest snapshot, under the lock
+};
