@@ -17,7 +17,6 @@
 #include "framework/WideText.h"
 #include "model/AppearanceRules.h"
 #include "panel/CaptionPreview.h"
-#include "tests/support/Pixels.h"
 #include "tests/support/StripRig.h"
 
 using namespace testing_support;
