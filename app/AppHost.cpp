@@ -73,8 +73,8 @@ void AppHost::PageEvents::listChanged() {
     if (m_page) m_page->listChanged();
 }
 
-void AppHost::PageEvents::fileCaptionChanged(const std::wstring* text) {
-    if (m_page) m_page->fileCaptionChanged(text);
+void AppHost::PageEvents::offListCaptionsChanged() {
+    if (m_page) m_page->offListCaptionsChanged();
 }
 
 void AppHost::PageEvents::stripShownChanged(bool shown) {

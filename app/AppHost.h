@@ -53,7 +53,7 @@ private:
         void attach(ControllerEvents* page) { m_page = page; }
         void rowChanged(int position) override;
         void listChanged() override;
-        void fileCaptionChanged(const std::wstring* text) override;
+        void offListCaptionsChanged() override;
         void stripShownChanged(bool shown) override;
         void closeRequested() override;
         int showMessage(const char* text, UINT type) override;

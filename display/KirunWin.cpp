@@ -8,6 +8,7 @@
 #include "display/MonitorDpi.h"
 #include "display/MonitorList.h"
 #include "display/SmoothPicture.h"
+#include "display/StripFont.h"
 #include "display/StripPlacement.h"
 #include "framework/Gdi.h"
 
@@ -84,10 +85,8 @@ void CKirunWin::applyPictureLook() {
     m_scaledFont.reset();
     LOGFONTA font;
     if (m_look.m_font && GetObjectA(m_look.m_font, sizeof font, &font) == sizeof font) {
-        font.lfHeight = scaledFontHeight(font.lfHeight, m_dpi);
-        font.lfWidth = scaledFontHeight(font.lfWidth, m_dpi);
-        font.lfQuality = glyphQualityFor(m_look.mode(), font.lfQuality);
-        m_scaledFont.reset(CreateFontIndirectA(&font));
+        const LOGFONTA scaled = stripFontAt(font, m_dpi, m_look.mode());
+        m_scaledFont.reset(CreateFontIndirectA(&scaled));
     }
     m_picture.setLook(m_look, captionFont());
 }

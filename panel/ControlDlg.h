@@ -9,6 +9,7 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "panel/CaptionListKeys.h"
+#include "panel/CaptionRows.h"
 #include "panel/ChildAnchors.h"
 #include "panel/ControllerEvents.h"
 #include "panel/KirunController.h"
@@ -44,20 +45,16 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // Shows every row again, with redrawing off while it does.
-    void refreshList();
-    void rowChanged(int position) override;
-    void listChanged() override { refreshList(); }
-    void fileCaptionChanged(const std::wstring* text) override { showFileRow(text); }
+    void rowChanged(int position) override { m_rows.showItemState(position); }
+    // Every row again. The list's key subclass is lifted while the rows are filled: under some
+    // systems every message through a subclass costs a round trip, four a row.
+    void listChanged() override {
+        const CaptionListKeys::Lifted keysLifted(m_listKeys);
+        m_rows.showAll();
+    }
+    void offListCaptionsChanged() override { m_rows.showOffList(); }
     // While the strips are hidden, 表示OFF stays held down.
     void stripShownChanged(bool shown) override;
-    // The watched file's caption (`text`, null when it is off air) as a row below the items
-    // while it is on air; no row otherwise.
-    void showFileRow(const std::wstring* text);
-    // The row of the watched file's caption; -1 when it has none.
-    int fileRow() const { return m_fileRowShown ? m_controller.captionList().count() : -1; }
-    // Sets the time-left column of the rows on air, and nothing else.
-    void showTimesLeft();
     // Closes the main window, which ends the program.
     void closeRequested() override;
     int showMessage(const char* text, UINT type) override;
@@ -69,11 +66,8 @@ private:
     void OnDisplayOff();
     void OnAddToCaption();
     void OnRemoveFromDisplay();
-    void OnGetDispInfo(NMLVDISPINFOW* info);
-    void OnGetDispInfo(NMLVDISPINFOA* info);
     // Delete, F2 and Ctrl+N on the list: as テキスト削除, テキスト変更 and テキスト追加.
     void OnListKey(WORD key);
-    LRESULT OnListCustomDraw(NMLVCUSTOMDRAW* draw) const;
     void OnCaptionSettings();
     void OnFileInterface();
     void OnTimer(UINT_PTR id);
@@ -84,18 +78,15 @@ private:
     // The web remote's dialog: switched on or off, its address, its pairing code.
     void OnRemoteSettings();
 
-    // Gives the list's columns their widths at the page's resolution.
-    void scaleListColumns();
-    // The selected item; -1 when none is (after showing the message) or the row is no item.
-    int selectedItem(const char* noSelectionMessage) const;
-    // Selects the row (the last one when `row` lies beyond it), gives it the list's focus mark
-    // and scrolls it into view; nothing when the list is empty.
-    void selectRow(int row);
+    // The selected row for a command: nothing (after showing `noSelection`) when no row is
+    // selected, or when the row is a caption that is no list item and `offListAnswer` says
+    // what the command cannot do for it (null: the row is the command's).
+    CaptionRows::Target commandRow(const char* noSelection, const char* offListAnswer) const;
 
     fw::ListView m_listCtrl;
+    KirunController& m_controller;
+    CaptionRows m_rows;
     CaptionListKeys m_listKeys;
     ChildAnchors m_anchors;  // the list grows with the page, the buttons keep to its right edge
-    bool m_fileRowShown = false;
     fw::Brush m_bgBrush;
-    KirunController& m_controller;
 };

@@ -1,7 +1,5 @@
 #pragma once
 // How the program's controller reports to the page that shows it.
-#include <string>
-
 #include "panel/OperatorMessages.h"
 
 class ControllerEvents : public OperatorMessages {
@@ -11,8 +9,9 @@ public:
     // Items were added, changed, removed or loaded, or many states changed at once: every row
     // is to be shown again.
     virtual void listChanged() = 0;
-    // The watched file's caption went on air or was renewed with `text`, or went off air (null).
-    virtual void fileCaptionChanged(const std::wstring* text) { (void)text; }
+    // A caption that is no list item (the watched file's, the cut-in, the free text) went on or
+    // off air or was renewed: the page reads them again from the controller.
+    virtual void offListCaptionsChanged() {}
     // The strips were shown (表示ON, or a new look) or hidden (表示OFF).
     virtual void stripShownChanged(bool shown) { (void)shown; }
     // The program is to end, as when the operator closes the main window.

@@ -9,8 +9,17 @@
 #include "model/SettingsFile.h"
 
 namespace {
-// The index the watched file's caption is reported by.
-constexpr int kFileIndex = 60000;
+// The captions that are no list item, in the order of their rows on the page.
+const ShowRow::Kind kOffListKinds[] = {ShowRow::Kind::File, ShowRow::Kind::CutIn, ShowRow::Kind::FreeText};
+
+CaptionId idOfKind(ShowRow::Kind kind) {
+    switch (kind) {
+    case ShowRow::Kind::File: return caption_ids::kFile;
+    case ShowRow::Kind::CutIn: return caption_ids::kCutIn;
+    case ShowRow::Kind::FreeText: return caption_ids::kFreeText;
+    default: return caption_ids::kNone;
+    }
+}
 }  // namespace
 
 KirunController::KirunController(ControllerEvents& events, StartOptions start, Show& show, StripControl& strips,
@@ -146,7 +155,7 @@ void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
     // The file's caption goes with the file: switching the interface off or watching another
     // file takes it off air.
     if ((settings.fileExec == 0 || pathChanged) && m_show.takeOffAir(caption_ids::kFile))
-        m_events.fileCaptionChanged(nullptr);
+        m_events.offListCaptionsChanged();
     m_fileInterface = settings;
     m_watchedFile.setFile(settings.fileExec, settings.filePath);
 }
@@ -160,7 +169,7 @@ void KirunController::setRemote(const HttpSettings& settings) {
 void KirunController::showFileText(const std::wstring& text) {
     if (!m_stripsMade) return;
     m_show.showFileCaption(text, m_fileInterface.fileMinute);
-    m_events.fileCaptionChanged(&text);
+    m_events.offListCaptionsChanged();
 }
 
 CommandResult KirunController::runCommand(const CaptionCommand& command) {
@@ -182,7 +191,9 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         clearNow();
         break;
     case CaptionCommand::kShowText:
-        if (m_stripsMade) m_show.showFreeText(fw::WithoutLineBreaks(command.text), command.minutes);
+        if (!m_stripsMade) break;
+        m_show.showFreeText(fw::WithoutLineBreaks(command.text), command.minutes);
+        m_events.offListCaptionsChanged();
         break;
     case CaptionCommand::kShowStrip:
         showStrip(command.number != 0);
@@ -212,9 +223,9 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
 }
 
 void KirunController::takeEverythingOffAir() {
-    const bool fileOnAir = m_show.lane().schedule().find(caption_ids::kFile) != nullptr;
+    const bool offListOnAir = !offListCaptions().empty();
     for (int position : m_show.takeEverythingOffAir()) m_events.rowChanged(position);
-    if (fileOnAir) m_events.fileCaptionChanged(nullptr);
+    if (offListOnAir) m_events.offListCaptionsChanged();
 }
 
 void KirunController::clearNow() {
@@ -227,6 +238,7 @@ void KirunController::cutIn(const std::wstring& text, int minutes) {
     const std::wstring line = fw::WithoutLineBreaks(text);
     if (!m_stripsMade || line.empty()) return;
     m_show.cutIn(line, minutes, m_appearance.cutInAfterCurrent == 1);
+    m_events.offListCaptionsChanged();
 }
 
 bool KirunController::cutInItem(int position) {
@@ -237,7 +249,7 @@ bool KirunController::cutInItem(int position) {
     return m_stripsMade;
 }
 
-bool KirunController::endCutIn() { return m_show.takeOffAir(caption_ids::kCutIn); }
+bool KirunController::endCutIn() { return takeOffAir(ShowRow::Kind::CutIn); }
 
 bool KirunController::cutInOnAir() const { return m_show.lane().schedule().find(caption_ids::kCutIn) != nullptr; }
 
@@ -245,15 +257,32 @@ bool KirunController::fileCaptionOnAir(std::wstring& text) const {
     return m_show.captionOnAir(caption_ids::kFile, text);
 }
 
-bool KirunController::takeFileCaptionOffAir() {
-    if (!m_show.takeOffAir(caption_ids::kFile)) return false;
-    m_events.fileCaptionChanged(nullptr);
+bool KirunController::takeFileCaptionOffAir() { return takeOffAir(ShowRow::Kind::File); }
+
+std::vector<KirunController::OffListCaption> KirunController::offListCaptions() const {
+    std::vector<OffListCaption> captions;
+    for (ShowRow::Kind kind : kOffListKinds) {
+        const ScheduledCaption* caption = m_show.lane().schedule().find(idOfKind(kind));
+        if (!caption) continue;
+        captions.push_back(OffListCaption{kind, caption->text, caption->minutes, m_show.tenthsLeft(caption->id)});
+    }
+    return captions;
+}
+
+bool KirunController::takeOffAir(ShowRow::Kind kind) {
+    const CaptionId id = idOfKind(kind);
+    if (id == caption_ids::kNone || !m_show.takeOffAir(id)) return false;
+    m_events.offListCaptionsChanged();
     return true;
 }
 
 void KirunController::onKirunEnd(int index) {
-    if (index == kFileIndex) m_events.fileCaptionChanged(nullptr);
-    if (!m_show.captionList().contains(index)) return;  // the text-file caption among others
+    // The watched file's caption, the free text and the cut-in are reported by indices beyond
+    // every list position.
+    if (!m_show.captionList().contains(index)) {
+        m_events.offListCaptionsChanged();
+        return;
+    }
     // Only the row's state changes: many captions may end in one tick, and showing the whole
     // list again for each would cost the number of rows again per caption.
     m_events.rowChanged(index);

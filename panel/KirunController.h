@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/AppearanceSettings.h"
 #include "model/CaptionCommand.h"
@@ -87,6 +88,19 @@ public:
     bool fileCaptionOnAir(std::wstring& text) const;
     // Takes the watched file's caption off air; false when it was not on air.
     bool takeFileCaptionOffAir();
+
+    // A caption on air that is no list item, as its row on the page shows it.
+    struct OffListCaption {
+        ShowRow::Kind kind = ShowRow::Kind::File;
+        std::wstring text;
+        int minutes = 0;
+        int tenthsLeft = 0;
+    };
+    // Those on air, in the order of their rows: the watched file's, the cut-in, the free text.
+    std::vector<OffListCaption> offListCaptions() const;
+    // Takes the caption of that kind (File, CutIn or FreeText) off air; the cut-in ends as
+    // endCutIn() ends it. False when none was on air.
+    bool takeOffAir(ShowRow::Kind kind);
     // Changes what is on air as a command asks; never the list or the settings file.
     CommandResult runCommand(const CaptionCommand& command) override;
     // The once-a-second look at the watched file.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "display/DesktopComposition.h"
 #include "framework/App.h"
 #include "framework/CommonDialogs.h"
 #include "framework/MessageBox.h"
@@ -15,6 +16,7 @@
 
 namespace {
 const char kFontTooLarge[] = "文字の大きさは%dポイントまでです";
+const COLORREF kWarningColor = RGB(192, 0, 0);
 
 // The text colour of a fixed colour choice, as its swatch shows it.
 COLORREF presetTextColor(int colorChoice) { return captionColorsFor(colorChoice, 0, 0).text; }
@@ -90,6 +92,7 @@ BOOL CPropatyDlg::OnInitDialog() {
     fw::Dialog::OnInitDialog();
     updateFontLabels();
     updateColorButtons();
+    showLook();
     return TRUE;
 }
 
@@ -101,19 +104,43 @@ LRESULT CPropatyDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return fw::Dialog::HandleMessage(msg, wp, lp);
 }
 
-void CPropatyDlg::OnDrawPreview(const DRAWITEMSTRUCT& draw) const {
+AppearanceSettings CPropatyDlg::shownSettings() const {
     AppearanceSettings shown = m_settings;
-    // The check boxes are taken by OK; the sample follows them at once.
+    // The check boxes, the opacity and the separator are taken by OK; the sample follows them at once.
     shown.bandOn = IsDlgButtonChecked(m_hWnd, IDC_BAND_ON) == BST_CHECKED ? 1 : 0;
     shown.outline = IsDlgButtonChecked(m_hWnd, IDC_OUTLINE) == BST_CHECKED ? 1 : 0;
-    drawCaptionPreview(draw.hDC, draw.rcItem, shown, fw::LogPixelsY());
+    shown.smooth = IsDlgButtonChecked(m_hWnd, IDC_SMOOTH) == BST_CHECKED ? 1 : 0;
+    shown.bandOpacity = static_cast<int>(SendDlgItemMessageA(m_hWnd, IDC_BAND_OPACITY_SPIN, UDM_GETPOS32, 0, 0));
+    char separator[kMaxSeparatorBytes + 1] = {};
+    GetDlgItemTextA(m_hWnd, IDC_SEPARATOR_EDIT, separator, sizeof separator);
+    shown.separator = separator;
+    return shown;
+}
+
+void CPropatyDlg::OnDrawPreview(const DRAWITEMSTRUCT& draw) const {
+    drawCaptionPreview(draw.hDC, draw.rcItem, shownSettings(), fw::LogPixelsY(), desktopCompositor().composing);
+}
+
+void CPropatyDlg::showLook() {
+    if (!m_hWnd) return;
+    InvalidateRect(GetDlgItem(IDC_PREVIEW), nullptr, FALSE);
+    const char* warning = keyColourWarning(shownSettings(), desktopCompositor().composing);
+    SetDlgItemTextA(m_hWnd, IDC_KEY_COLOR_WARNING, warning ? warning : "");
 }
 
 bool CPropatyDlg::OnButtonClicked(int id) {
     const bool handled = routeButton(id);
     // Whatever a button changed, the sample shows it.
-    if (m_hWnd) InvalidateRect(GetDlgItem(IDC_PREVIEW), nullptr, FALSE);
+    showLook();
     return handled;
+}
+
+bool CPropatyDlg::OnCommand(int id, int code, HWND control) {
+    if (code == EN_CHANGE && (id == IDC_BAND_OPACITY_EDIT || id == IDC_SEPARATOR_EDIT)) {
+        showLook();
+        return true;
+    }
+    return fw::Dialog::OnCommand(id, code, control);
 }
 
 bool CPropatyDlg::routeButton(int id) {
@@ -276,6 +303,7 @@ HBRUSH CPropatyDlg::OnCtlColor(HDC dc, HWND control, UINT msg) {
     if (msg != WM_CTLCOLORSTATIC) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     const int id = GetDlgCtrlID(control);
+    if (id == IDC_KEY_COLOR_WARNING) SetTextColor(dc, kWarningColor);
     // The custom colours' brushes are made when their swatches paint, in the colour of the moment.
     if (id == IDC_SWATCH_USER_TEXT) m_brushUserText.reset(CreateSolidBrush(rgbOnly(m_settings.userTextColor)));
     if (id == IDC_SWATCH_SHADOW) m_brushShadow.reset(CreateSolidBrush(rgbOnly(m_settings.userShadowColor)));

@@ -39,6 +39,7 @@ protected:
     void DoDataExchange(fw::DataExchange& dx) override;
     void OnCancel() override;
     bool OnButtonClicked(int id) override;
+    bool OnCommand(int id, int code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -70,6 +71,10 @@ private:
     void updateFontLabels();
     // The sample caption in the look the controls show now.
     void OnDrawPreview(const DRAWITEMSTRUCT& draw) const;
+    // The settings as the controls show them now, before OK takes them.
+    AppearanceSettings shownSettings() const;
+    // The sample drawn again, and the line that warns of a colour that would not show.
+    void showLook();
     // The tallest caption font, in pixels of the display, for the monitor chosen in the list.
     int tallestCaptionPixels() const;
     bool pickColor(COLORREF& color);

@@ -94,6 +94,8 @@
 #define IDC_SMOOTH              1257
 #define IDC_SPEED_PX_EDIT       1258
 #define IDC_CUTIN_AFTER         1259
+/* A line that says when a chosen colour would not show (the strip's key colour) */
+#define IDC_KEY_COLOR_WARNING   1302
 
 /* Colour dialog (132) */
 #define IDC_RGB_PREVIEW         1043

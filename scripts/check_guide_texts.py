@@ -5,11 +5,16 @@ res/Kirunner.rc or a string of the program's sources, as the operator sees it. T
 round, every button, check box, radio button and group of the resources and every
 message the program shows must be quoted somewhere in the guide.
 
+Every picture of the guide must also show the dialog as it is now (scripts/guide_pictures.py).
+
 Usage: check_guide_texts.py SOURCE
 """
 import os
 import re
 import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import guide_pictures  # noqa: E402
 
 PROGRAM_FOLDERS = ["app", "model", "display", "panel", "fileif", "framework", "surfaces"]
 # The web remote's page, which the program serves to a phone: its HTML's texts and its script's
@@ -27,7 +32,7 @@ RC_LABELLED = re.compile(
 # A function that shows the text it is given: the message box itself, or a helper that hands
 # its parameter on to it.
 SHOWING_HELPER = re.compile(r"(\w+)\([^()]*const char\* (\w+)\)[^;{]*\{(.*?)\n\}", re.S)
-CONSTANT = re.compile(r'const char (k\w+)\[\] = "((?:[^"\\]|\\.)*)";')
+CONSTANT = re.compile(r'(?:const|constexpr) char (k\w+)\[\] =\s*"((?:[^"\\]|\\.)*)";')
 
 
 def unescape(literal):
@@ -76,14 +81,24 @@ def texts_to_quote(source):
     """Labels of the resources and the messages of the sources that the guide must quote."""
     wanted = {as_shown(next(g for g in m.groups() if g))
               for m in RC_LABELLED.finditer(read(os.path.join(source, "res", "Kirunner.rc")))}
+    # Constants kept in a header of texts are found by name from any file, where the name is
+    # given one text only.
+    everywhere = {}
+    for path in program_sources(source):
+        for name, text in CONSTANT.findall(read(path)):
+            everywhere.setdefault(name, set()).add(unescape(text))
+    shared = {name: texts.pop() for name, texts in everywhere.items() if len(texts) == 1}
     for path in program_sources(source):
         code = read(path)
-        constants = {name: unescape(text) for name, text in CONSTANT.findall(code)}
+        constants = dict(shared)
+        constants.update({name: unescape(text) for name, text in CONSTANT.findall(code)})
         showing = ["ShowMessage"] + [helper for helper, parameter, body in SHOWING_HELPER.findall(code)
                                      if re.search(r"ShowMessage\(\s*%s\b" % parameter, body)]
-        for name in re.findall(r"\b(?:%s)\(\(?\s*(k\w+)" % "|".join(showing), code):
-            if name in constants:
-                wanted.add(constants[name].split("\n")[0])
+        # Every constant handed to a function that shows a text: a helper may show any of them.
+        for arguments in re.findall(r"\b(?:%s)\(([^()]*)\)" % "|".join(showing), code):
+            for name in re.findall(r"\b(k\w+)", arguments):
+                if name in constants:
+                    wanted.add(constants[name].split("\n")[0])
     return wanted
 
 
@@ -113,6 +128,9 @@ def main(argv):
         print("      %s: %d quoted texts" % (where, len(set(quotes))))
     for text in sorted(texts_to_quote(source) - quoted_in_guide):
         print("FAIL  %s does not mention 「%s」" % (GUIDE, text))
+        failures += 1
+    for problem in guide_pictures.stale(source):
+        print("FAIL  %s" % problem)
         failures += 1
     print("%d problem(s)" % failures if failures else "the guide quotes the program's texts exactly")
     return 1 if failures else 0

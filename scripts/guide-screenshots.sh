@@ -44,4 +44,7 @@ for picture in "$shots"/*.png; do
   # No time stamps or other chunks: the same screen gives the same file.
   convert "$picture" -strip -define png:compression-level=9 "$out/$name"
 done
+# Each picture carries a stamp of the dialog it shows: the guide's check finds one taken of an
+# older dialog (scripts/guide_pictures.py).
+python3 "$here/guide_pictures.py" stamp "$root" "$out"/*.png
 du -ch "$out"/*.png | tail -n1

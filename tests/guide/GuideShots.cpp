@@ -39,6 +39,20 @@ void Fail(const char* what) {
     ++g_failures;
 }
 
+// Runs a second copy of the program in the folder with commands for the running one, to its end.
+void Command(const std::string& arguments) {
+    KirunnerProcess second;
+    if (!second.StartProgram(std::string(kFolder) + "\\Kirunner.exe", arguments, kFolder) ||
+        !second.WaitForExit(kTimeout))
+        Fail(arguments.c_str());
+}
+
+// The rows of the list that show `column` = `text`.
+bool RowShows(HWND list, int row, int column, const std::string& text) {
+    const auto rows = ReadListView(list, column + 1);
+    return rows.size() > static_cast<size_t>(row) && rows[static_cast<size_t>(row)][static_cast<size_t>(column)] == text;
+}
+
 // Asks for the picture of a rectangle of the screen and waits until it has been taken.
 void Shot(const char* name, const RECT& area) {
     Sleep(500);  // the window has painted itself
@@ -77,22 +91,36 @@ void TakePictures(KirunnerProcess& program) {
     HWND list = GetDlgItem(page, IDC_CAPTION_LIST);
     HWND strip = program.StripWindow(kTimeout);
 
-    // Two captions on air.
+    // Two captions on air, a cut-in and a free text handed over by a second copy.
     for (int row : {0, 1}) {
         SelectListRow(list, row);
         PostClick(page, IDC_ADD_TO_CAPTION);
-        WaitUntil([&] {
-            auto rows = ReadListView(list, 4);
-            return rows.size() > static_cast<size_t>(row) && rows[row][2] == "表示中";
-        }, kTimeout);
+        WaitUntil([&] { return RowShows(list, row, 2, "表示中"); }, kTimeout);
     }
     DWORD onAir = GetTickCount();
+    Command("-I\"駐車場の案内が変わりました。係員の指示に従ってください。\" -M3");
+    Command("-A\"本日はご来場ありがとうございます。\" -M15");
+    if (!WaitUntil([&] { return RowShows(list, 4, 0, "テキスト"); }, kTimeout)) Fail("rows of the cut-in and the text");
+    SelectListRow(list, 1);
     // Wider than it opens, so that the list shows its last column, the time left.
     RECT opened{};
     GetWindowRect(main, &opened);
     SetWindowPos(main, nullptr, 0, 0, opened.right - opened.left + 240, opened.bottom - opened.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShotOf("main", main);
+
+    // The cut-in taken off through its row.
+    SelectListRow(list, 3);
+    PostClick(page, IDC_REMOVE_FROM_DISPLAY);
+    WaitUntil([&] { return RowShows(list, 3, 0, "テキスト"); }, kTimeout);
+
+    // The strip hidden: 表示OFF held down, 表示OFF中 in the top band.
+    PostClick(page, IDC_DISPLAY_OFF);
+    if (!WaitUntil([&] { return !WindowText(GetDlgItem(main, IDC_STATUS_LINE)).empty(); }, kTimeout))
+        Fail("display-off");
+    ShotOf("display-off", main);
+    PostClick(page, IDC_DISPLAY_ON);
+    WaitUntil([&] { return IsWindowVisible(strip) != FALSE; }, kTimeout);
 
     // The caption text dialog, opened on the third item with テキスト変更.
     SelectListRow(list, 2);
@@ -101,7 +129,8 @@ void TakePictures(KirunnerProcess& program) {
     ShotOf("caption-text", dialog);
     if (dialog) CloseWith(dialog, IDCANCEL);
 
-    // The appearance dialog as it opens, and the colour dialog of the user's text colour.
+    // The appearance dialog as it opens; the colour dialog of the user's text colour, set to the
+    // strip's key colour; and the dialog's warning of it.
     PostClick(page, IDC_CAPTION_SETTINGS);
     dialog = program.WaitForDialog(kAppearanceDialog, kTimeout);
     ShotOf("appearance", dialog);
@@ -109,8 +138,13 @@ void TakePictures(KirunnerProcess& program) {
         PostClick(dialog, IDC_COLOR_USER);
         PostClick(dialog, IDC_TEXT_RGB);
         HWND colour = program.WaitForDialog("RGB選択", kTimeout);
+        if (colour)
+            for (int edit : {IDC_RED_EDIT, IDC_GREEN_EDIT, IDC_BLUE_EDIT}) SetDlgItemTextA(colour, edit, "200");
         ShotOf("rgb", colour);
-        if (colour) CloseWith(colour, IDCANCEL);
+        if (colour) CloseWith(colour, IDOK);
+        if (!WaitUntil([&] { return !WindowText(GetDlgItem(dialog, IDC_KEY_COLOR_WARNING)).empty(); }, kTimeout))
+            Fail("appearance-key-colour");
+        ShotOf("appearance-key-colour", dialog);
         CloseWith(dialog, IDCANCEL);
     }
 
@@ -171,7 +205,7 @@ int main(int argc, char** argv) {
     }
     g_pictures = HostPathToWindows(argv[1]);
     CreateDirectoryA(kFolder, nullptr);
-    WriteSettings({{"ようこそ。本日の放送予定をお知らせします。", 30},
+    WriteSettings({{"ようこそ。本日の放送予定をお知らせします。", 120},
                    {"午後3時から臨時ニュースをお伝えします。", 10},
                    {"会場の駐車場は満車です。公共交通機関をご利用ください。", 5}});
     {

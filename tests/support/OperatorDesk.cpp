@@ -1,5 +1,7 @@
 #include "OperatorDesk.h"
 
+#include <cstdio>
+
 #include "framework/WideText.h"
 #include "resource.h"
 
@@ -8,7 +10,7 @@ namespace testing_support {
 Desk::Desk(const std::string& folder, const std::string& arguments)
     : Desk(fw::WideFromCodePage932(folder), arguments) {}
 
-Desk::Desk(const std::wstring& folder, const std::string& arguments) {
+Desk::Desk(const std::wstring& folder, const std::string& arguments) : folder(folder) {
     if (!program.Start(folder, arguments)) return;
     main = program.MainWindow(kDeskTimeout);
     // Shown once its initialisation, which creates the page and the strip, is over.
@@ -55,6 +57,25 @@ int Desk::waitForColour(COLORREF colour) const {
     int column = -1;
     WaitUntil([&] { return (column = stripPixels().firstColumnWith(colour)) >= 0; }, kDeskTimeout);
     return column;
+}
+
+long Desk::command(const std::string& arguments) const {
+    KirunnerProcess second;
+    if (!second.StartProgram(folder + L"\\Kirunner.exe", fw::WideFromCodePage932(arguments), folder)) return -2;
+    if (!second.WaitForExit(kDeskTimeout)) return -1;
+    return static_cast<long>(second.ExitCode());
+}
+
+int SecondsLeftIn(const std::string& cell) {
+    int parts[3] = {-1, -1, -1};
+    char rest = 0;
+    const int read = std::sscanf(cell.c_str(), "%d:%d:%d%c", &parts[0], &parts[1], &parts[2], &rest);
+    if (read == 2 && cell.size() >= 4 && cell[cell.size() - 3] == ':' && parts[1] < 60)
+        return parts[0] * 60 + parts[1];
+    if (read == 3 && parts[0] > 0 && cell.size() >= 7 && cell[cell.size() - 3] == ':' && cell[cell.size() - 6] == ':' &&
+        parts[1] < 60 && parts[2] < 60)
+        return (parts[0] * 60 + parts[1]) * 60 + parts[2];
+    return -1;
 }
 
 }  // namespace testing_support

@@ -15,6 +15,9 @@ constexpr char kAddTextTitle[] = "テキスト追加";
 constexpr char kChangeTextTitle[] = "テキスト変更";
 constexpr char kAppearanceTitle[] = "キルン設定";
 
+// Seconds of a time-left cell, "M:SS" or "H:MM:SS"; -1 for anything else.
+int SecondsLeftIn(const std::string& cell);
+
 class Desk {
 public:
     using Rows = std::vector<std::vector<std::string>>;
@@ -46,8 +49,12 @@ public:
     PixelImage stripPixels() const { return CaptureWindow(strip); }
     // Waits until the strip shows pixels of the colour; their leftmost column, or -1.
     int waitForColour(COLORREF colour) const;
+    // Runs a second copy of the program in the desk's folder with `arguments` (commands it hands
+    // to this one) to its end; its exit code, or -1 when it did not end in time.
+    long command(const std::string& arguments) const;
 
     KirunnerProcess program;
+    std::wstring folder;
     HWND main = nullptr, page = nullptr, list = nullptr, strip = nullptr;
 };
 

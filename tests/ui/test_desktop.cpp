@@ -21,7 +21,7 @@ namespace {
 
 const DWORD kStartTimeout = 20000;
 const char kSelectToShow[] = "KIRUN表示するデータを一覧で選択してください";
-const char kSelectToDelete[] = "削除更するデータを一覧で選択してください";
+const char kSelectToDelete[] = "削除するデータを一覧で選択してください";
 
 // Settings with captions "abc" (7 minutes) and, when `two`, "de" (3 minutes).
 std::string Settings(bool two = false) {

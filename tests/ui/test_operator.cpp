@@ -30,7 +30,7 @@ const COLORREF kCyan = RGB(0, 255, 255);
 const char kSelectToShow[] = "KIRUN表示するデータを一覧で選択してください";
 const char kSelectToChange[] = "設定変更するデータを一覧で選択してください";
 const char kConfirmDelete[] = "選択したデータを削除しますか？";
-const char kSelectToDelete[] = "削除更するデータを一覧で選択してください";
+const char kSelectToDelete[] = "削除するデータを一覧で選択してください";
 const char kNotOnDisplay[] = "削除するデータは表示データに含まれていません";
 
 using Row = std::vector<std::string>;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -137,8 +138,47 @@ TEST_F(Osc, EveryAddressChangesWhatIsOnAirAndNeverTheListOrTheFile) {
     ASSERT_TRUE(Send(port, "/kirunner/clear"));
     ASSERT_TRUE(Send(port, "/kirunner/text s:速報です f:2.0"));
     EXPECT_TRUE(WaitUntil([&] { return CaptureWindow(strip).count(RGB(255, 255, 255)) > 0; }, kTimeout));
-    EXPECT_EQ(kOff, CaptionStates(main));
+    std::vector<std::string> withFreeText = kOff;
+    withFreeText.push_back("表示中");  // the free text's row below the items
+    EXPECT_EQ(withFreeText, CaptionStates(main));
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
+}
+
+// However the strip is hidden or shown again, the page tells: 表示OFF stays held down and the
+// top band says 表示OFF中 while it is hidden.
+TEST_F(Osc, TheHiddenStripIsShownOnThePageWhicheverWayItWasHidden) {
+    HWND page = ControlPage(main);
+    HWND off = GetDlgItem(page, IDC_DISPLAY_OFF);
+    auto appearanceOk = [&] {
+        PostClick(page, IDC_CAPTION_SETTINGS);
+        HWND dialog = program.WaitForDialog("キルン設定", kTimeout);
+        ASSERT_TRUE(dialog);
+        PostClick(dialog, IDOK);
+        ASSERT_TRUE(WaitForGone(dialog));
+    };
+    const struct {
+        const char* how;
+        std::function<void()> act;
+        bool shown;
+    } steps[] = {
+        {"表示OFF", [&] { PostClick(page, IDC_DISPLAY_OFF); }, false},
+        {"表示ON", [&] { PostClick(page, IDC_DISPLAY_ON); }, true},
+        {"OSC strip 0", [&] { ASSERT_TRUE(Send(port, "/kirunner/strip i:0")); }, false},
+        {"the appearance dialog's OK", appearanceOk, true},
+        {"OSC strip 0 again", [&] { ASSERT_TRUE(Send(port, "/kirunner/strip i:0")); }, false},
+        {"表示OFF while hidden", [&] { PostClick(page, IDC_DISPLAY_OFF); }, false},
+        {"OSC strip 1", [&] { ASSERT_TRUE(Send(port, "/kirunner/strip i:1")); }, true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.how);
+        step.act();
+        EXPECT_TRUE(WaitUntil([&] { return (IsWindowVisible(strip) != FALSE) == step.shown; }, kTimeout));
+        EXPECT_TRUE(WaitUntil([&] {
+            return ((SendMessageA(off, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) == !step.shown;
+        }, kTimeout)) << "表示OFF is held down exactly while the strip is hidden";
+        const std::string band = step.shown ? "" : "表示OFF中";
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(main, IDC_STATUS_LINE)) == band; }, kTimeout));
+    }
 }
 
 TEST_F(Osc, ACopyFindingThePortInUseSaysSoAndRunsOn) {

@@ -153,12 +153,14 @@ TEST(PageKeys, TimeLeftCountsDownOnTheRowsOnAirAndTheFileCaptionHasARowOfItsOwn)
     EXPECT_LE(SecondsOf(desk.cell(2, 4)), 120);
     EXPECT_GE(SecondsOf(desk.cell(2, 4)), 110);
 
-    // It is no item: it cannot be changed or deleted, but it can be taken off air.
+    // It is no item: it cannot be put on air again, changed or deleted, and the page says so
+    // for the row it has; it can be taken off air.
     const struct {
         int button;
         const char* message;
-    } refused[] = {{IDC_CHANGE_TEXT, "設定変更するデータを一覧で選択してください"},
-                   {IDC_DELETE_TEXT, "削除更するデータを一覧で選択してください"}};
+    } refused[] = {{IDC_ADD_TO_CAPTION, "このキルンはすでに表示中です"},
+                   {IDC_CHANGE_TEXT, "このキルンは一覧の項目ではないため変更できません"},
+                   {IDC_DELETE_TEXT, "このキルンは一覧の項目ではないため削除できません。表示から削除で表示から外せます"}};
     for (const auto& r : refused) {
         desk.clickOnRow(2, r.button);
         EXPECT_EQ(r.message, desk.answerMessage(IDOK));

@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@
 #include "display/KirunWin.h"
 #include "model/StartupState.h"
 #include "panel/ControlDlg.h"
+#include "panel/TimeLeftText.h"
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/GdiCount.h"
@@ -328,11 +330,11 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kShowItem, 1)));
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kShowText, 0, "free\r\ntext")));
     EXPECT_EQ((Strings{"2:C", "0:A", "60001:freetext"}), OnAir());
-    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir}), States());
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOnAir, kOnAir}), States()) << "the free text in a row below the items";
 
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kHideItem, 3)));
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kHideItem, 2))) << "not on air";
-    EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir}), States());
+    EXPECT_EQ((Strings{kOnAir, kOffAir, kOffAir, kOnAir}), States());
     for (int number : {0, 4, 60001})
         for (K::Kind kind : {K::kShowItem, K::kHideItem})
             EXPECT_EQ(CommandResult::kNoSuchItem, page->controller().runCommand(MakeCommand(kind, number))) << number;
@@ -349,6 +351,68 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
     MessageBoxRecorder yes(IDYES);
     PressOnRow(0, IDC_DELETE_TEXT);
     EXPECT_EQ((Strings{"60001:t", "1:C"}), OnAir());
+}
+
+// The watched file's caption, the cut-in and the free text each have a row below the items while
+// they are on air, with their minutes, state, text and time left; they are no item, and each
+// command on such a row says what it cannot do, except 表示から削除, which takes it off air.
+TEST_F(ControlPageTest, CaptionsThatAreNoItemHaveRowsOfTheirOwnWhileOnAir) {
+    Open({{"A", 100}});
+    PressOnRow(0, IDC_ADD_TO_CAPTION);
+    EXPECT_EQ("1:40:00", Column(4)[0]) << "an hour and more reads as hours";
+    using K = CaptionCommand;
+    CaptionCommand cutIn = MakeCommand(K::kCutIn, 0, "割り込み\r\nです");
+    CaptionCommand text = MakeCommand(K::kShowText, 0, "自由な文");
+    text.minutes = 3;
+    host.host()->show().showFileCaption(L"file", 5);
+    page->events().offListCaptionsChanged();
+    page->controller().runCommand(text);
+    page->controller().runCommand(cutIn);
+    EXPECT_EQ((Strings{"1", "ファイル", "割り込み", "テキスト"}), Column(0));
+    EXPECT_EQ((Strings{"100", "5", "2", "3"}), Column(1));
+    EXPECT_EQ(Strings(4, kOnAir), States());
+    EXPECT_EQ((Strings{"A", "file", "割り込みです", "自由な文"}), Column(3));
+    EXPECT_EQ((Strings{"1:40:00", "5:00", "2:00", "3:00"}), Column(4));
+
+    const Strings onAir = OnAir();
+    const struct {
+        int button;
+        const char* message;
+    } refused[] = {{IDC_ADD_TO_CAPTION, "このキルンはすでに表示中です"},
+                   {IDC_CHANGE_TEXT, "このキルンは一覧の項目ではないため変更できません"},
+                   {IDC_DELETE_TEXT, "このキルンは一覧の項目ではないため削除できません。表示から削除で表示から外せます"}};
+    for (int row = 1; row <= 3; ++row)
+        for (const auto& r : refused) {
+            SCOPED_TRACE(row * 10000 + r.button);
+            MessageBoxRecorder boxes;
+            DialogDriver driver;
+            PressOnRow(row, r.button);
+            EXPECT_EQ(Strings{r.message}, boxes.texts());
+            EXPECT_EQ(0, driver.DialogsOpened());
+        }
+    EXPECT_EQ(onAir, OnAir());
+
+    // The cut-in's time runs out first; the free text and the file leave with 表示から削除.
+    CountDown(2 * kTenthsPerMinute);
+    EXPECT_EQ((Strings{"1", "ファイル", "テキスト"}), Column(0));
+    EXPECT_EQ((Strings{"3:00", "1:00"}), (Strings{Column(4)[1], Column(4)[2]}));
+    for (const char* removed : {"テキスト", "ファイル"}) {
+        const Strings rows = Column(0);
+        const int row = static_cast<int>(std::find(rows.begin(), rows.end(), removed) - rows.begin());
+        PressOnRow(row, IDC_REMOVE_FROM_DISPLAY);
+    }
+    EXPECT_EQ((Strings{"1"}), Column(0));
+    EXPECT_EQ((Strings{"0:A"}), OnAir());
+    EXPECT_EQ(0, page->listCtrl().GetFirstSelected()) << "the selection moves to the row left";
+}
+
+TEST(TimeLeftText, MinutesUnderAnHourHoursFromAnHourOn) {
+    const struct {
+        int tenths;
+        const char* text;
+    } cases[] = {{-5, "0:00"}, {0, "0:00"}, {1, "0:01"}, {2990, "4:59"}, {35990, "59:59"}, {35991, "1:00:00"},
+                 {36000, "1:00:00"}, {60000, "1:40:00"}, {36000000, "1000:00:00"}};
+    for (const auto& c : cases) EXPECT_EQ(c.text, timeLeftText(c.tenths)) << c.tenths;
 }
 
 TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {

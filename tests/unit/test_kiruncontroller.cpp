@@ -31,6 +31,7 @@ class RecordedEvents : public ControllerEvents {
 public:
     void rowChanged(int position) override { log.push_back("row " + std::to_string(position)); }
     void listChanged() override { log.push_back("list"); }
+    void offListCaptionsChanged() override { log.push_back("off-list"); }
     void closeRequested() override { log.push_back("close"); }
     int showMessage(const char* text, UINT) override {
         log.push_back(std::string("message ") + text);
@@ -96,12 +97,14 @@ TEST_F(ControllerTest, CommandsReportTheRowsTheyChange) {
     };
     const Case cases[] = {
         {Command(K::kShowItem, 2), CommandResult::kDone, {"row 1"}, {"1:B"}},
-        {Command(K::kShowText, 0, "free\r\ntext"), CommandResult::kDone, {}, {"1:B", "60001:freetext"}},
+        {Command(K::kShowText, 0, "free\r\ntext"), CommandResult::kDone, {"off-list"}, {"1:B", "60001:freetext"}},
         {Command(K::kShowItem, 3), CommandResult::kNoSuchItem, {}, {"1:B", "60001:freetext"}},
         {Command(K::kHideItem, 1), CommandResult::kDone, {}, {"1:B", "60001:freetext"}},
         {Command(K::kShowItem, 1), CommandResult::kDone, {"row 0"}, {"1:B", "60001:freetext", "0:A"}},
-        {Command(K::kCutIn, 0, "cut\nin"), CommandResult::kDone, {}, {"1:B", "60001:freetext", "0:A", "60002:cutin"}},
-        {Command(K::kClearAll, 0), CommandResult::kDone, {"row 0", "row 1"}, {}},
+        {Command(K::kCutIn, 0, "cut\nin"), CommandResult::kDone, {"off-list"}, {"1:B", "60001:freetext", "0:A", "60002:cutin"}},
+        {Command(K::kEndCutIn, 0), CommandResult::kDone, {"off-list"}, {"1:B", "60001:freetext", "0:A"}},
+        {Command(K::kClearAll, 0), CommandResult::kDone, {"row 0", "row 1", "off-list"}, {}},
+        {Command(K::kClearAll, 0), CommandResult::kDone, {}, {}},
     };
     Start({"A", "B"});
     for (const Case& c : cases) {
@@ -173,7 +176,7 @@ TEST_F(ControllerTest, WatchedFileGoesOnAirUnderItsOwnKey) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two\r\nlines", 2));
     check();
     EXPECT_EQ((Strings{"60000:twolines"}), OnAir());
-    EXPECT_TRUE(events.log.empty()) << "the file's caption has no row";
+    EXPECT_EQ(Strings{"off-list"}, events.log) << "the file's caption is no item: its row is the page's to show";
 }
 
 TEST_F(ControllerTest, SettingsMessagesGoToTheEventsNotToABox) {

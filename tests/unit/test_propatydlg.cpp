@@ -418,3 +418,24 @@ TEST(PropatyDlg, TheSampleShowsTheChosenColoursAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// A text or shadow colour that the strip would show as the desktop (its key colour) is named in
+// a line below OK while the strip would show it so: not with a band, not with another colour.
+TEST(PropatyDlg, AColourThatWouldNotShowIsNamedBelowOk) {
+    AppearanceSettings start = Start();
+    start.userTextColor = RGB(200, 200, 200);
+    DialogDriver driver;
+    CPropatyDlg dlg;
+    dlg.setSettings(start);
+    std::vector<std::string> seen;
+    auto look = Check([&](HWND d) { seen.push_back(ItemText(d, IDC_KEY_COLOR_WARNING)); });
+    driver.Expect({LetItShow, look, Click(IDC_BAND_ON), look, Click(IDC_BAND_ON), look, Click(IDC_COLOR_WHITE), look,
+                   Click(IDCANCEL)});
+    ASSERT_EQ(IDCANCEL, dlg.DoModal());
+    const std::string hidden = "文字の色（200,200,200）は透明になり表示されません";
+    EXPECT_EQ((std::vector<std::string>{hidden, "", hidden, ""}), seen);
+}
+
+}  // namespace
