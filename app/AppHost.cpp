@@ -8,7 +8,7 @@
 
 AppHost::AppHost(const StartOptions& start)
     : m_strips(&m_queue), m_show(m_strips, *this), m_watchedFile(m_queue),
-      m_controller(m_pageEvents, start, m_show, m_strips, m_watchedFile), m_funnel(m_queue, m_controller),
+      m_controller(m_pageEvents, start, m_show, m_stripControl, m_watchedFile), m_funnel(m_queue, m_controller),
       m_gateway(m_queue, m_funnel, m_show), m_http(std::make_unique<HttpServer>()),
       m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();

@@ -11,6 +11,7 @@
 #include "panel/ControllerEvents.h"
 #include "app/ShowGateway.h"
 #include "panel/KirunController.h"
+#include "panel/StripControl.h"
 #include "show/Show.h"
 #include "show/StripPort.h"
 #include "sources/WatchedFile.h"
@@ -63,12 +64,27 @@ private:
     };
 
     long long nowMs() const override;
+
+    // The controller's hold on the strips.
+    class Strips : public StripControl {
+    public:
+        explicit Strips(StripSet& set) : m_set(set) {}
+        bool startStrips(const AppearanceSettings& appearance) override { return m_set.startStrips(appearance); }
+        void applyAppearance(const AppearanceSettings& appearance) override { m_set.applyAppearance(appearance); }
+        void showStrips(bool shown) override { m_set.showStrips(shown); }
+        bool stripsShown() const override { return m_set.stripsShown(); }
+        void stopStrips() override { m_set.stop(); }
+
+    private:
+        StripSet& m_set;
+    };
     // The web remote and the OSC feedback as the settings say now (started again after a change).
     void startRemote();
     void stopRemote();
 
     fw::UiQueue m_queue;
     StripSet m_strips;
+    Strips m_stripControl{m_strips};
     Show m_show;
     WatchedFile m_watchedFile;
     PageEvents m_pageEvents;

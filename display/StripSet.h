@@ -17,11 +17,11 @@
 #include "display/StripOwner.h"
 #include "framework/UiQueue.h"
 #include "framework/Gdi.h"
-#include "show/StripControl.h"
+#include "model/AppearanceSettings.h"
 #include "show/StripPort.h"
 #include "show/ViewTrack.h"
 
-class StripSet : public StripPort, public StripControl, private StripOwner {
+class StripSet : public StripPort, private StripOwner {
 public:
     explicit StripSet(fw::UiQueue* queue = nullptr);
     ~StripSet();
@@ -58,12 +58,12 @@ public:
     void setCounting(bool counting) override;
     void raise() override;
 
-    // StripControl: the strips in an appearance, with a caption font of their own.
-    bool startStrips(const AppearanceSettings& appearance) override;
-    void applyAppearance(const AppearanceSettings& appearance) override;
-    void showStrips(bool shown) override;
-    bool stripsShown() const override { return m_shown; }
-    void stopStrips() override { stop(); }
+    // The strips in an appearance, with a caption font of their own: made and started (false
+    // when no window could be made), laid out again or restyled, shown or hidden.
+    bool startStrips(const AppearanceSettings& appearance);
+    void applyAppearance(const AppearanceSettings& appearance);
+    void showStrips(bool shown);
+    bool stripsShown() const { return m_shown; }
 
     // A frame asked for by the pacing thread (on the program's thread).
     void onFrame();

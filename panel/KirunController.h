@@ -19,7 +19,7 @@
 #include "show/CommandRunner.h"
 #include "show/KirunListener.h"
 #include "show/Show.h"
-#include "show/StripControl.h"
+#include "panel/StripControl.h"
 #include "sources/WatchedFile.h"
 
 class KirunController : public CKirunListener, public CKirunEndListener, public CommandRunner {
