@@ -4,7 +4,7 @@
 # KIRUNNER_URL and KIRUNNER_TOKEN tell the test where it listens.
 # Usage: with-program.sh WINE_RUN PREFIX KIRUNNER_EXE COMMAND [ARGS...]
 set -euo pipefail
-wine_run="$1"; prefix="$2"; exe="$3"; shift 3
+wine_run="$(realpath "$1")"; prefix="$(realpath -m "$2")"; exe="$(realpath "$3")"; shift 3
 folder="$(mktemp -d)"
 program=""
 finish() {
