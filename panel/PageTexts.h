@@ -31,7 +31,7 @@ inline constexpr char kFreeTextRowMark[] = "テキスト";
 // The list's context menu.
 inline constexpr char kCutInShow[] = "割り込み表示";
 inline constexpr char kCutInEnd[] = "割り込み終了";
-inline constexpr char kRemoteSettings[] = "リモート設定...";
+inline constexpr char kRemoteSettings[] = "Web リモート...";
 
 // The caption text dialog's titles.
 inline constexpr char kAddTextTitle[] = "テキスト追加";
