@@ -260,6 +260,18 @@ TEST(SmoothWindow, FramesGoOnInsideAModalLoopAndStopWhenRollingEnds) {
     }
     EXPECT_GT(scrolledAfter, scrolledBefore + 10) << "the text moved while the box was open";
 
+    // Hidden, the strip draws no frames; the caption moves on by the time elapsed and its frames
+    // come back with the strip.
+    win->showStrip(false);
+    EXPECT_EQ(PacingSource::None, win->pacing()) << "frames while hidden";
+    const int hiddenAt = win->scrollX();
+    for (int i = 0; i < 5; ++i) win->onScrollTick();
+    Sleep(100);
+    win->onScrollTick();
+    EXPECT_GT(win->scrollX(), hiddenAt) << "the caption stood still while hidden";
+    win->showStrip(true);
+    EXPECT_TRUE(testing_support::WaitUntil([&] { return win->pacing() != PacingSource::None; }, 2000));
+
     win->removeKirun(1);
     for (int i = 0; i < 1000 && win->rolling(); ++i) {
         testing_support::PumpMessages();
