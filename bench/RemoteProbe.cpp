@@ -1,7 +1,7 @@
 // From a tap on the web remote to the first pixels of the caption on the strip: the program
 // started with its remote on, a request as a phone sends it, and the strip read back until the
 // caption shows. Prints figures; judges nothing.
-#include <winsock2.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "KirunnerProcess.h"
+#include "LoopbackHttp.h"
 #include "PageParent.h"
 #include "TempDir.h"
 
@@ -18,22 +19,8 @@ using namespace testing_support;
 namespace {
 const char kToken[] = "probe-token-0123456789abcdef";
 
-int Request(int port, const std::string& method, const std::string& path) {
-    int status = 0;
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(static_cast<u_short>(port));
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (s != INVALID_SOCKET && connect(s, reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0) {
-        const std::string request = method + " " + path + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
-                                    "\r\nAuthorization: Bearer " + kToken + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-        send(s, request.data(), static_cast<int>(request.size()), 0);
-        char answer[64] = {};
-        if (recv(s, answer, sizeof answer - 1, 0) > 12) status = std::atoi(answer + 9);
-    }
-    if (s != INVALID_SOCKET) closesocket(s);
-    return status;
+int Request(int port, const std::string& method, const std::string& path, const std::string& body = "") {
+    return LoopbackHttpStatus(port, kToken, method, path, body);
 }
 
 double Ms(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
@@ -43,8 +30,6 @@ double Ms(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
-    WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return 1;
     const int port = 42000 + static_cast<int>(GetCurrentProcessId() % 1000);
     TempDir dir;
     WriteFileBytes(dir.file("Kirunner.ini"), SettingsText({{"WWWWWWWW", 60}}, "HTTPPORT=" + std::to_string(port) +
@@ -73,6 +58,5 @@ int main(int argc, char** argv) {
                     delays[delays.size() / 2], delays.back(), delays.size());
     PostMessageA(program.MainWindow(5000), WM_CLOSE, 0, 0);
     program.WaitForExit(10000);
-    WSACleanup();
     return 0;
 }

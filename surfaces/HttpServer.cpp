@@ -41,17 +41,8 @@ bool listenAddress(const std::string& text, std::uint32_t& address) {
 // A socket listening on the address and port that no other program may bind beside it;
 // INVALID_SOCKET (and WSAGetLastError) on failure.
 SOCKET openListener(std::uint32_t address, int port) {
-    const SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (listener == INVALID_SOCKET) return listener;
-    const BOOL exclusive = TRUE;
-    setsockopt(listener, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
-               sizeof exclusive);  // refused by some stacks: binding alone still fails on a port in use
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_port = htons(static_cast<u_short>(port));
-    local.sin_addr.s_addr = htonl(address);
-    if (bind(listener, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 && listen(listener, SOMAXCONN) == 0)
-        return listener;
+    const SOCKET listener = sockio::bindExclusive(SOCK_STREAM, address, port);
+    if (listener == INVALID_SOCKET || listen(listener, SOMAXCONN) == 0) return listener;
     const int error = WSAGetLastError();
     closesocket(listener);
     WSASetLastError(error);

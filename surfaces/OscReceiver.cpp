@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "framework/Ipv4Text.h"
 #include "framework/Lock.h"
 #include "model/OscMessage.h"
 #include "model/OscSenders.h"
 #include "surfaces/CommandFunnel.h"
+#include "surfaces/SocketIo.h"
 
 namespace {
 using fw::Lock;
@@ -53,17 +53,9 @@ void printDrops(const Drops& drops) {
 // A UDP socket bound to the address and port, its waits ending after kReportPeriodMs; no other
 // program may bind the port beside it. INVALID_SOCKET (and WSAGetLastError) on failure.
 SOCKET openSocket(std::uint32_t address, int port) {
-    const SOCKET listener = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    if (listener == INVALID_SOCKET) return listener;
-    const BOOL exclusive = TRUE;
-    setsockopt(listener, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
-               sizeof exclusive);  // refused by some stacks: binding alone still fails on a port in use
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_port = htons(static_cast<u_short>(port));
-    local.sin_addr.s_addr = htonl(address);
+    const SOCKET listener = sockio::bindExclusive(SOCK_DGRAM, address, port);
     const DWORD timeout = OscReceiver::kReportPeriodMs;
-    if (bind(listener, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
+    if (listener == INVALID_SOCKET ||
         setsockopt(listener, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout) == 0)
         return listener;
     const int error = WSAGetLastError();
@@ -72,7 +64,7 @@ SOCKET openSocket(std::uint32_t address, int port) {
     return INVALID_SOCKET;
 }
 
-std::string dotted(std::uint32_t address) { return fw::DottedIpv4(address); }
+std::string dotted(std::uint32_t address) { return sockio::dotted(address); }
 }  // namespace
 
 // What the program's thread and the worker share, counted, so that a worker that outlives

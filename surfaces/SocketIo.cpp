@@ -44,4 +44,21 @@ void setTimeouts(SOCKET socket, unsigned long receiveMs, unsigned long sendMs) {
 
 std::string dotted(std::uint32_t address) { return fw::DottedIpv4(address); }
 
+SOCKET bindExclusive(int type, std::uint32_t address, int port) {
+    const SOCKET bound = socket(AF_INET, type, type == SOCK_STREAM ? IPPROTO_TCP : IPPROTO_UDP);
+    if (bound == INVALID_SOCKET) return bound;
+    const BOOL exclusive = TRUE;
+    setsockopt(bound, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
+               sizeof exclusive);  // refused by some stacks: binding alone still fails on a port in use
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(static_cast<u_short>(port));
+    local.sin_addr.s_addr = htonl(address);
+    if (bind(bound, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0) return bound;
+    const int error = WSAGetLastError();
+    closesocket(bound);
+    WSASetLastError(error);
+    return INVALID_SOCKET;
+}
+
 }  // namespace sockio

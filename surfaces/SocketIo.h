@@ -1,5 +1,6 @@
 #pragma once
-// The few blocking socket steps of the HTTP surface, each bounded in time.
+// The few socket steps of the surfaces: binding a port for the program alone, and the HTTP
+// surface's blocking steps, each bounded in time.
 #include <winsock2.h>
 
 #include <cstddef>
@@ -18,6 +19,10 @@ inline bool sendAll(SOCKET socket, const std::string& bytes) { return sendAll(so
 // The peer's IPv4 address in host byte order; 0 when it has none.
 std::uint32_t peerAddress(SOCKET socket);
 void setTimeouts(SOCKET socket, unsigned long receiveMs, unsigned long sendMs);
+// A socket of `type` (SOCK_STREAM or SOCK_DGRAM) bound to the IPv4 address and port (host
+// byte order), which no other program may bind beside it; INVALID_SOCKET (and
+// WSAGetLastError) on failure.
+SOCKET bindExclusive(int type, std::uint32_t address, int port);
 // "192.168.1.5" for 0xC0A80105.
 std::string dotted(std::uint32_t address);
 

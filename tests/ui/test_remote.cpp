@@ -1,14 +1,13 @@
 // The web remote's API against the real program, seen from the PC: a row put on air from a phone
 // reads 表示中 in the page's own list, and a caption added from it is the list's and the settings
 // file's, as one added with テキスト追加.
-#include <winsock2.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "KirunnerProcess.h"
+#include "LoopbackHttp.h"
 #include "PageParent.h"
 #include "TempDir.h"
 
@@ -21,26 +20,7 @@ const char kToken[] = "remote-token-0123456789abcdef";
 
 // One request on a connection of its own; the answer's status, 0 when there was none.
 int Request(int port, const std::string& method, const std::string& path, const std::string& body = "") {
-    WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return 0;
-    int status = 0;
-    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(static_cast<u_short>(port));
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (s != INVALID_SOCKET && connect(s, reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0) {
-        const std::string request = method + " " + path + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
-                                    "\r\nAuthorization: Bearer " + kToken +
-                                    "\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: " +
-                                    std::to_string(body.size()) + "\r\n\r\n" + body;
-        send(s, request.data(), static_cast<int>(request.size()), 0);
-        char answer[64] = {};
-        if (recv(s, answer, sizeof answer - 1, 0) > 12) status = std::atoi(answer + 9);
-    }
-    if (s != INVALID_SOCKET) closesocket(s);
-    WSACleanup();
-    return status;
+    return LoopbackHttpStatus(port, kToken, method, path, body);
 }
 
 TEST(Remote, APhonesTapsReachThePagesListAndTheSettingsFile) {
