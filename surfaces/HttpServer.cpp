@@ -7,6 +7,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "framework/DiagnosticLine.h"
 #include "framework/Lock.h"
 #include "model/OscSenders.h"
 #include "framework/LocalNames.h"
@@ -58,15 +59,6 @@ void refuseBusy(SOCKET client) {
 
 }  // namespace
 
-void sayHttp(const char* format, ...) {
-    va_list arguments;
-    va_start(arguments, format);
-    std::vprintf(format, arguments);
-    va_end(arguments);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
 unsigned long long steadyMs() { return GetTickCount64(); }
 
 HttpServer::Shared::Shared(ShowAccess& show, const HttpSettings& settings, const Limits& limits)
@@ -92,7 +84,7 @@ void HttpServer::Shared::report() {
         lines = log.due(steadyMs());
     }
     // Printed outside the lock: a standard output nobody reads must not hold up a connection.
-    for (const std::string& line : lines) sayHttp("%s", line.c_str());
+    for (const std::string& line : lines) fw::PrintLine("%s", line.c_str());
 }
 
 void HttpServer::Shared::setPhase(Connection& connection, Connection::Phase phase) {
@@ -140,20 +132,20 @@ HttpServer::~HttpServer() { stop(); }
 bool HttpServer::start(const HttpSettings& settings, ShowAccess& show, const Limits& limits) {
     if (settings.port == 0 || m_shared) return false;
     if (settings.port < 0 || settings.port > 65535) {
-        sayHttp("HTTP: HTTPPORT %d is outside 1-65535, no web remote", settings.port);
+        fw::PrintLine("HTTP: HTTPPORT %d is outside 1-65535, no web remote", settings.port);
         return false;
     }
     WSADATA data;
     m_winsock = WSAStartup(MAKEWORD(2, 2), &data) == 0;
     std::uint32_t address = 0;
     if (!m_winsock || !listenAddress(settings.address, address)) {
-        sayHttp("HTTP: HTTPADDRESS %s is no IPv4 address of this machine, no web remote", settings.address.c_str());
+        fw::PrintLine("HTTP: HTTPADDRESS %s is no IPv4 address of this machine, no web remote", settings.address.c_str());
         stop();
         return false;
     }
     const SOCKET listener = openListener(address, settings.port);
     if (listener == INVALID_SOCKET) {
-        sayHttp("HTTP: cannot listen on %s port %d (error %d), no web remote", sockio::dotted(address).c_str(),
+        fw::PrintLine("HTTP: cannot listen on %s port %d (error %d), no web remote", sockio::dotted(address).c_str(),
                 settings.port, WSAGetLastError());
         stop();
         return false;
@@ -163,7 +155,7 @@ bool HttpServer::start(const HttpSettings& settings, ShowAccess& show, const Lim
     auto* holder = new std::shared_ptr<Shared>(shared);
     const uintptr_t thread = _beginthreadex(nullptr, 0, acceptLoop, holder, 0, nullptr);
     if (!thread || !shared->threadsEnded) {
-        sayHttp("HTTP: no thread for the web remote");
+        fw::PrintLine("HTTP: no thread for the web remote");
         if (!thread) delete holder;
         closesocket(listener);
         shared->listener = INVALID_SOCKET;
@@ -172,11 +164,11 @@ bool HttpServer::start(const HttpSettings& settings, ShowAccess& show, const Lim
     }
     m_shared = shared;
     m_acceptThread.reset(reinterpret_cast<HANDLE>(thread));
-    sayHttp("HTTP: listening on %s port %d", sockio::dotted(address).c_str(), settings.port);
+    fw::PrintLine("HTTP: listening on %s port %d", sockio::dotted(address).c_str(), settings.port);
     if (settings.token.empty())
-        sayHttp("HTTP: HTTPTOKEN is empty: the page is served, every API request is refused");
+        fw::PrintLine("HTTP: HTTPTOKEN is empty: the page is served, every API request is refused");
     else if (settings.token.size() < kShortToken)
-        sayHttp("HTTP: HTTPTOKEN is shorter than %u characters; make a new one in the remote's dialog",
+        fw::PrintLine("HTTP: HTTPTOKEN is shorter than %u characters; make a new one in the remote's dialog",
                 static_cast<unsigned>(kShortToken));
     return true;
 }
@@ -274,7 +266,7 @@ unsigned __stdcall HttpServer::acceptLoop(void* parameter) {
         } else {
             delete serving;
             shared.finish(*connection);
-            sayHttp("HTTP: no thread for a connection");
+            fw::PrintLine("HTTP: no thread for a connection");
         }
     }
     return 0;

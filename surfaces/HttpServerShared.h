@@ -53,7 +53,5 @@ struct HttpServer::Shared {
     fw::KernelHandle threadsEnded;  // manual-reset event, set while `threads` is 0
 };
 
-// One diagnostic line on standard output, written out at once.
-void sayHttp(const char* format, ...);
 // Milliseconds of a steady clock.
 unsigned long long steadyMs();

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/DiagnosticLine.h"
 #include "framework/Lock.h"
 #include "model/OscMessage.h"
 #include "model/OscSenders.h"
@@ -21,15 +22,6 @@ namespace {
 using fw::Lock;
 const DWORD kStopWaitMs = 3000;
 
-// One diagnostic line on standard output (the debug console), written out at once.
-void say(const char* format, ...) {
-    va_list arguments;
-    va_start(arguments, format);
-    std::vprintf(format, arguments);
-    va_end(arguments);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
 
 // What was dropped, or not carried out, since the last line about it.
 struct Drops {
@@ -45,9 +37,9 @@ struct Drops {
 
 void printDrops(const Drops& drops) {
     if (drops.packets() > 0)
-        say("OSC: %lu packets dropped (malformed %lu, unknown address %lu, not allowed %lu, queue full %lu)",
+        fw::PrintLine("OSC: %lu packets dropped (malformed %lu, unknown address %lu, not allowed %lu, queue full %lu)",
             drops.packets(), drops.malformed, drops.unknownAddress, drops.notAllowed, drops.queueFull);
-    if (drops.commands() > 0) say("OSC: %lu commands not carried out (no such entry)", drops.commands());
+    if (drops.commands() > 0) fw::PrintLine("OSC: %lu commands not carried out (no such entry)", drops.commands());
 }
 
 // A UDP socket bound to the address and port, its waits ending after kReportPeriodMs; no other
@@ -103,21 +95,21 @@ bool OscReceiver::start(const OscSettings& settings, CommandFunnel* funnel) {
     if (settings.port == 0 || m_shared || !funnel) return false;
     std::uint32_t address = 0;
     if (settings.port < 0 || settings.port > 65535) {
-        say("OSC: OSCPORT %d is outside 1-65535, no OSC receiver", settings.port);
+        fw::PrintLine("OSC: OSCPORT %d is outside 1-65535, no OSC receiver", settings.port);
         return false;
     }
     if (!parseIpv4(settings.address, address)) {
-        say("OSC: OSCADDRESS %s is no IPv4 address, no OSC receiver", settings.address.c_str());
+        fw::PrintLine("OSC: OSCADDRESS %s is no IPv4 address, no OSC receiver", settings.address.c_str());
         return false;
     }
     OscSenders senders = parseOscSenders(settings.allowed);
-    for (const std::string& entry : senders.rejected) say("OSC: OSCALLOW entry ignored: %s", entry.c_str());
+    for (const std::string& entry : senders.rejected) fw::PrintLine("OSC: OSCALLOW entry ignored: %s", entry.c_str());
     m_endpoint = dotted(address) + ":" + std::to_string(settings.port);
 
     WSADATA data;
     m_winsock = WSAStartup(MAKEWORD(2, 2), &data) == 0;
     if (!m_winsock) {
-        say("OSC: cannot listen on %s port %d (error %d), no OSC receiver", dotted(address).c_str(), settings.port, -1);
+        fw::PrintLine("OSC: cannot listen on %s port %d (error %d), no OSC receiver", dotted(address).c_str(), settings.port, -1);
         return false;
     }
     Shared* shared = new Shared;
@@ -129,7 +121,7 @@ bool OscReceiver::start(const OscSettings& settings, CommandFunnel* funnel) {
     shared->funnel = funnel;
     const uintptr_t thread = shared->quitEvent ? _beginthreadex(nullptr, 0, work, shared, 0, nullptr) : 0;
     if (!thread) {
-        say("OSC: no thread for the OSC receiver");
+        fw::PrintLine("OSC: no thread for the OSC receiver");
         shared->references = 1;
         release(shared);
         stop();
@@ -176,11 +168,11 @@ bool OscReceiver::Shared::listen() {
                 break;
             }
         }
-        if (!told) say("OSC: cannot listen on %s port %d (error %d), trying again every 5 s", dotted(address).c_str(), port, error);
+        if (!told) fw::PrintLine("OSC: cannot listen on %s port %d (error %d), trying again every 5 s", dotted(address).c_str(), port, error);
         told = true;
         if (WaitForSingleObject(quitEvent.get(), kRetryMs) != WAIT_TIMEOUT) return false;
     }
-    say("OSC: listening on %s port %d", dotted(address).c_str(), port);
+    fw::PrintLine("OSC: listening on %s port %d", dotted(address).c_str(), port);
     return true;
 }
 
