@@ -45,6 +45,10 @@ void AppHost::PageEvents::fileCaptionChanged(const std::wstring* text) {
     if (m_page) m_page->fileCaptionChanged(text);
 }
 
+void AppHost::PageEvents::stripShownChanged(bool shown) {
+    if (m_page) m_page->stripShownChanged(shown);
+}
+
 void AppHost::PageEvents::closeRequested() {
     if (m_page) m_page->closeRequested();
 }

@@ -46,6 +46,7 @@ private:
         void rowChanged(int position) override;
         void listChanged() override;
         void fileCaptionChanged(const std::wstring* text) override;
+        void stripShownChanged(bool shown) override;
         void closeRequested() override;
         int showMessage(const char* text, UINT type) override;
 

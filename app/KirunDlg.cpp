@@ -7,6 +7,7 @@
 #include "app/AboutDlg.h"
 #include "app/Glass.h"
 #include "app/HomePage.h"
+#include "app/StatusLine.h"
 #include "app/KirunApp.h"
 #include "framework/App.h"
 #include "framework/Gdi.h"
@@ -66,6 +67,8 @@ BOOL CKirunDlg::OnInitDialog() {
     m_host.attachPage(&m_page.events());
     m_page.Create(m_hWnd);
     m_host.startSurfaces(m_commandChannel);
+    SetTimer(kStatusTimer, kStatusPeriod);
+    refreshStatusLine();
 
     // Automatic exit is on from the start in batch mode: the controller set it so.
     if (m_host.controller().batchMode()) {
@@ -136,6 +139,7 @@ void CKirunDlg::setVisible(BOOL show) {
 }
 
 BOOL CKirunDlg::DestroyWindow() {
+    if (m_hWnd) KillTimer(kStatusTimer);
     m_host.stop();
     m_page.DestroyWindow();
     m_host.attachPage(nullptr);
@@ -156,6 +160,9 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(wp, lp);
         return 0;
+    case WM_TIMER:
+        if (wp == kStatusTimer) refreshStatusLine();
+        break;
     case WM_CLOSE:
         OnClose();
         return 0;
@@ -270,10 +277,24 @@ void CKirunDlg::attachGlassCheck() {
     if (m_glassCheckAttached) return;
     m_glassCheckAttached = TRUE;
     m_glassCheck.SubclassDlgItem(IDC_AUTO_EXIT, m_hWnd);
+    m_statusOnGlass.SubclassDlgItem(IDC_STATUS_LINE, m_hWnd);
 }
 
 void CKirunDlg::detachGlassCheck() {
     if (!m_glassCheckAttached) return;
     m_glassCheckAttached = FALSE;
     m_glassCheck.UnsubclassWindow();
+    m_statusOnGlass.UnsubclassWindow();
+}
+
+void CKirunDlg::refreshStatusLine() {
+    StatusFacts facts;
+    facts.stripShown = m_host.strips().stripsShown();
+    facts.oscRetrying = m_host.osc().state() == OscReceiver::State::Retrying;
+    facts.oscEndpoint = m_host.osc().endpoint();
+    const std::wstring line = statusLineText(facts);
+    if (line == m_statusLine) return;
+    m_statusLine = line;
+    SetDlgItemTextW(m_hWnd, IDC_STATUS_LINE, line.c_str());
+    InvalidateRect(GetDlgItem(IDC_STATUS_LINE), nullptr, TRUE);
 }

@@ -13,6 +13,10 @@
 
 class CKirunDlg : public fw::Dialog {
 public:
+    // The status line is brought up to date once a second.
+    static constexpr UINT_PTR kStatusTimer = 105;
+    static constexpr UINT kStatusPeriod = 1000;
+
     // The main window of the program `host` puts together; `commandChannel` is the channel this
     // copy takes commands on (empty: none).
     CKirunDlg(AppHost& host, HWND parent, const std::string& commandChannel = std::string());
@@ -57,6 +61,8 @@ private:
     void makeResizable();
     // Keeps the size the operator gave the window by dragging its border.
     void OnExitSizeMove();
+    // Shows in the top band what the operator must know now (the strip hidden, OSC not listening).
+    void refreshStatusLine();
 
     AppHost& m_host;
     std::string m_commandChannel;
@@ -72,6 +78,8 @@ private:
     MARGINS m_glassMargins{};
     BOOL m_glassCheckAttached = FALSE;
     COpaCheck m_glassCheck;
+    GlassLabel m_statusOnGlass{0, false};
+    std::wstring m_statusLine;
     ChildAnchors m_anchors;   // the control page grows with the window
     SIZE m_leastSize{0, 0};   // the window as it opened
     bool m_sizing = false;    // the operator is dragging the border

@@ -12,7 +12,6 @@
 #include "framework/Gdi.h"
 
 namespace {
-const int kLabelLeft = 16;  // the label starts right of the check mark box
 const DWORD kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 const DWORD kLabelOptions = DTT_COMPOSITED | DTT_GLOWSIZE;
 
@@ -32,7 +31,7 @@ DTTOPTS glowLabelOptions(int glowSize) {
     return options;
 }
 
-LRESULT COpaCheck::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT GlassLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PAINT) {
         OnPaint();
         return 0;
@@ -40,18 +39,22 @@ LRESULT COpaCheck::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return fw::Window::HandleMessage(msg, wp, lp);
 }
 
-void COpaCheck::OnPaint() {
+void GlassLabel::OnPaint() {
     fw::PaintDC paint(m_hWnd);
     fw::WindowDC target(m_hWnd);
     RECT client = ClientRect();
 
     fw::Font font;  // deleted only once the buffer has ended
     HDC buffer = nullptr;
+    // Without the control's image the buffer starts clear: the glass shows through around the text.
+    BP_PAINTPARAMS params{};
+    params.cbSize = sizeof params;
+    params.dwFlags = BPPF_ERASE;
     const late::PaintBuffer paintBuffer(late::BeginBufferedPaint(target.get(), &client, BPBF_TOPDOWNDIB,
-                                                                 nullptr, &buffer));
+                                                                 m_withControlImage ? nullptr : &params, &buffer));
     if (!paintBuffer) return;
 
-    Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
+    if (m_withControlImage) Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer), PRF_CLIENT);
 
     std::wstring label = fw::GetWindowTextWide(m_hWnd);
     if (!label.empty()) {
@@ -63,7 +66,7 @@ void COpaCheck::OnPaint() {
         SIZE extent{};
         GetTextExtentPoint32W(buffer, label.c_str(), static_cast<int>(label.size()), &extent);
         RECT text;
-        text.left = client.left + kLabelLeft;
+        text.left = client.left + m_labelLeft;
         text.right = text.left + extent.cx;
         text.top = (client.bottom - extent.cy) / 2 + 1;
         text.bottom = text.top + extent.cy;

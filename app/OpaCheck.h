@@ -1,7 +1,7 @@
 #pragma once
-// Draws the automatic-exit check box on glass: the button's own image, then its label again
-// as theme text with a glow so that it stays readable on the glass band. Attached to the
-// existing check box by subclassing while glass is on.
+// Text on the glass band of the main window, readable there: drawn again as theme text with a
+// glow over the control's own image. Attached to an existing control by subclassing while glass
+// is on: the automatic-exit check box (its label right of the check mark) and the status line.
 #include <windows.h>
 #include <uxtheme.h>
 
@@ -10,10 +10,25 @@
 // The theme-text options for the label: composited text with a glow of `glowSize`.
 DTTOPTS glowLabelOptions(int glowSize);
 
-class COpaCheck : public fw::Window {
+class GlassLabel : public fw::Window {
+public:
+    // The label starts `labelLeft` pixels into the control; `withControlImage`: the control's
+    // own image (a check box's mark) is drawn first.
+    GlassLabel(int labelLeft, bool withControlImage) : m_labelLeft(labelLeft), m_withControlImage(withControlImage) {}
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     void OnPaint();
+
+    int m_labelLeft;
+    bool m_withControlImage;
+};
+
+// The automatic-exit check box on glass: its own image, then its label right of the mark.
+class COpaCheck : public GlassLabel {
+public:
+    static constexpr int kLabelLeft = 16;
+    COpaCheck() : GlassLabel(kLabelLeft, true) {}
 };

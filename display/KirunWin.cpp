@@ -49,6 +49,35 @@ void CKirunWin::followComposition() {
     if (m_owner) m_owner->onStripLaidOut(*this);
 }
 
+int CKirunWin::restyle(const StripLook& look) {
+    m_look = look;
+    takeComposition(desktopCompositor().composing);
+    if (!m_started) return m_picture.captionSize().cx;
+    matchLayeredMode();
+    matchActivationStyle();
+    applyLayeredAttributes();
+    showAsWanted();
+    const int width = m_picture.restyle();
+    present(m_fraction);
+    return width;
+}
+
+void CKirunWin::setBandOpacity(BYTE opacity) {
+    if (opacity == m_bandOpacity) return;
+    m_bandOpacity = opacity;
+    if (!m_look.m_bandOn) return;
+    // A band with nothing on it is no window at all: no system draws a window of alpha 0 the
+    // same way, and none must show an empty band.
+    showAsWanted();
+    applyLayeredAttributes();
+    if (m_perPixelAlpha) present(m_fraction);
+}
+
+BYTE CKirunWin::windowAlpha(BYTE presentationAlpha) const {
+    if (!m_look.m_bandOn) return presentationAlpha;
+    return static_cast<BYTE>(presentationAlpha * m_bandOpacity / 255);
+}
+
 HFONT CKirunWin::captionFont() const { return m_scaledFont ? m_scaledFont.get() : m_look.m_font; }
 
 void CKirunWin::applyPictureLook() {
@@ -71,7 +100,18 @@ void CKirunWin::start() {
     SetTimer(kLayeredTimer, kLayeredPeriod);
 }
 
-void CKirunWin::showStrip(bool shown) { ShowWindow(shown ? SW_SHOWNA : SW_HIDE); }
+void CKirunWin::showStrip(bool shown) {
+    m_shown = shown;
+    showAsWanted();
+}
+
+bool CKirunWin::visibleNow() const { return m_shown && (!m_look.m_bandOn || m_bandOpacity > 0); }
+
+void CKirunWin::showAsWanted() {
+    if (!m_hWnd) return;
+    const bool visible = IsWindowVisible(m_hWnd) != FALSE;
+    if (visible != visibleNow()) ShowWindow(visibleNow() ? SW_SHOWNA : SW_HIDE);
+}
 
 void CKirunWin::raise() { SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop); }
 
@@ -189,7 +229,7 @@ void CKirunWin::applyLayeredAttributes() {
     // Applying them costs a reshaping of the whole window under some window systems: once a
     // second they are only read back, and set again only when something changed them.
     const DWORD flags = m_presentation.m_flags;
-    const BYTE wanted = m_presentation.m_alpha;
+    const BYTE wanted = windowAlpha(m_presentation.m_alpha);
     const bool keyed = (flags & LWA_COLORKEY) != 0;
     COLORREF key = 0;
     BYTE alpha = 0;
@@ -228,7 +268,7 @@ void CKirunWin::present(int fraction) {
     if (!strip) return;
     SIZE size{strip.width(), strip.height()};
     POINT origin{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, kOpaqueAlpha, AC_SRC_ALPHA};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, windowAlpha(kOpaqueAlpha), AC_SRC_ALPHA};
     UpdateLayeredWindow(m_hWnd, nullptr, nullptr, &size, strip.dc(), &origin, 0, &blend, ULW_ALPHA);
 }
 
@@ -255,8 +295,10 @@ void CKirunWin::layOut(bool show) {
     }
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+    if (show) m_shown = true;
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
-                 (show ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
+                 (show && visibleNow() ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
+    showAsWanted();
     m_layingOut = false;
 
     matchLayeredMode();

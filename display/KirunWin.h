@@ -39,6 +39,13 @@ public:
 
     // Takes a new look; once started, the strip is laid out again with it at once.
     void setLook(const StripLook& look);
+    // Takes a look that differs from the one it has only in colours, band, outline, separator or
+    // speed: the strip keeps its place and the caption on it keeps its point. The caption's
+    // width in columns in the new look.
+    int restyle(const StripLook& look);
+    // How much of the band shows, 0 (none: nothing is on the strip) to 255; a strip without a
+    // band is not affected.
+    void setBandOpacity(BYTE opacity);
     const StripLook& look() const { return m_look; }
     // Lays the strip out with its look, shows it and starts timer 103.
     void start();
@@ -122,6 +129,13 @@ private:
     bool m_scrollTimerOn = false;
     bool m_countDownTimerOn = false;
     int m_fraction = 0;               // of a pixel beyond the strip picture, at the last present
+    BYTE m_bandOpacity = 255;         // of a band, while it fades in or out
+    bool m_shown = true;              // not hidden with showStrip(false)
+    // Shown while not hidden by the owner and, with a band, while the band shows at all.
+    bool visibleNow() const;
+    void showAsWanted();
+    // The window's alpha as a whole: the presentation's, times the band's opacity where there is one.
+    BYTE windowAlpha(BYTE presentationAlpha) const;
     UINT m_dpi = kBaseDpi;            // of the monitor at the last layout
     RECT m_screen{0, 0, 0, 0};        // the rectangle of the last layout
     fw::Font m_scaledFont;            // m_look.m_font at m_dpi, with the glyph quality of the look

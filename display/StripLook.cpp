@@ -34,3 +34,17 @@ BYTE glyphQualityFor(StripMode mode, BYTE fontQuality) {
     default: return fontQuality;
     }
 }
+
+LookChange lookChangeBetween(const StripLook& before, const StripLook& after) {
+    if (before.m_font != after.m_font || before.m_pos != after.m_pos || before.m_gap != after.m_gap ||
+        before.m_lgap != after.m_lgap || before.m_rgap != after.m_rgap || before.m_monitor != after.m_monitor ||
+        before.m_smooth != after.m_smooth || before.m_alphaComposed != after.m_alphaComposed)
+        return LookChange::Relayout;
+    if (before.m_textColor != after.m_textColor || before.m_shadowColor != after.m_shadowColor ||
+        before.m_bandOn != after.m_bandOn || before.m_bandColor != after.m_bandColor ||
+        before.m_bandOpacity != after.m_bandOpacity || before.m_outline != after.m_outline ||
+        before.m_separator != after.m_separator || before.m_deltaX != after.m_deltaX ||
+        before.m_speedPx != after.m_speedPx)
+        return LookChange::Restyle;
+    return LookChange::None;
+}

@@ -53,6 +53,13 @@ struct StripLook {
     }
 };
 
+// What a new look asks of strips that show the old one: nothing; a new style in place (colours,
+// band, outline, separator, speed: the caption on the strip keeps its point); or a new layout
+// (font, size, edge, distance, offsets, monitor, the smooth look switched: the strip is placed
+// anew and its caption starts again).
+enum class LookChange { None, Restyle, Relayout };
+LookChange lookChangeBetween(const StripLook& before, const StripLook& after);
+
 // The glyph quality the strip's font is made with for a mode: a colour key can show a pixel
 // only as text, shadow or desktop, so the colour-keyed strip draws glyphs without smoothing
 // (smoothed edges would blend with the key colour into a fringe); the smooth look's picture

@@ -50,6 +50,13 @@ int StripPicture::enter(const std::wstring& text, bool followsCaption, bool from
     return m_captionSize.cx;
 }
 
+int StripPicture::restyle() {
+    const int entered = m_scrollX;
+    renderCaption();
+    showEntered(entered);
+    return m_captionSize.cx;
+}
+
 void StripPicture::showEntered(int columns) {
     columns = std::min(std::max(columns, 0), static_cast<int>(m_captionSize.cx));
     if (!m_strip) return;

@@ -38,6 +38,10 @@ public:
     // caption); `followsCaption`: after another caption, with the separator before it;
     // `fromBlank`: the strip shows the ground first. Its width in columns.
     int enter(const std::wstring& text, bool followsCaption, bool fromBlank);
+    // The look changed its colours, band, outline, separator or step, not its size: the ground
+    // and the current caption are drawn anew in it, the caption keeping the columns it has
+    // entered. Its new width.
+    int restyle();
     // The strip joins a caption that has entered other strips `columns` columns far: those
     // columns stand at its right edge, as if it had scrolled them in.
     void showEntered(int columns);

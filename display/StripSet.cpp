@@ -1,6 +1,7 @@
 #include "display/StripSet.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "display/MonitorList.h"
 
@@ -18,6 +19,7 @@ bool StripSet::start(const StripLook& look) {
     m_look = look;
     m_shown = true;
     followMonitors();
+    applyBandOpacity();
     runClock();
     return first() != nullptr;
 }
@@ -41,6 +43,7 @@ std::unique_ptr<CKirunWin> StripSet::makeStrip(const std::string& monitor) {
     auto window = std::make_unique<CKirunWin>(owner);
     if (!window->Hwnd()) return nullptr;
     window->setLook(lookFor(monitor));
+    window->setBandOpacity(m_bandOpacity);
     window->start();
     if (!m_shown) window->showStrip(false);
     return window;
@@ -63,8 +66,9 @@ void StripSet::followMonitors() {
                                      return std::find(wanted.begin(), wanted.end(), view.monitor) == wanted.end();
                                  }),
                   m_views.end());
-    for (size_t i = 1; i < m_views.size(); ++i)
-        if (m_views[i].window->followScreen()) join(m_views[i]);
+    forEachStrip([&](View& view) {
+        if (&view != &m_views.front() && view.window->followScreen()) join(view);
+    });
     for (const std::string& name : wanted) {
         const bool present =
             std::any_of(m_views.begin(), m_views.end(), [&](const View& view) { return view.monitor == name; });
@@ -79,6 +83,11 @@ void StripSet::followMonitors() {
 }
 
 void StripSet::setLook(const StripLook& look) {
+    const LookChange change = lookChangeBetween(m_look, look);
+    if (change != LookChange::Relayout && !m_views.empty()) {
+        restyle(look, change);
+        return;
+    }
     stopFrames();
     m_motion.stop();
     const bool everyMonitorBefore = m_look.m_monitor == kEveryMonitor;
@@ -88,32 +97,52 @@ void StripSet::setLook(const StripLook& look) {
     forEachStrip([&](View& view) { view.window->setLook(lookFor(view.monitor)); });
     followMonitors();
     if (m_clock) m_clock->onStripsLaidOut();
+    applyBandOpacity();
     runClock();
+}
+
+void StripSet::restyle(const StripLook& look, LookChange change) {
+    const bool speedChanged = look.m_speedPx != m_look.m_speedPx;
+    m_look = look;
+    if (!m_shown) showStrips(true);  // a new look shows strips the operator hid
+    if (change == LookChange::None) return;
+    bool firstStrip = true;
+    forEachStrip([&](View& view) {
+        const int width = view.window->restyle(lookFor(view.monitor));
+        if (firstStrip) m_laneWidth = width;
+        view.track.enter(width, m_laneWidth);
+        view.track.follow(m_lanePosition);
+        firstStrip = false;
+    });
+    if (m_clock) m_clock->onStripsRestyled(m_laneWidth);
+    // The smooth look's motion goes on from where it is at the new speed.
+    if (speedChanged && m_motion.running()) m_motion.start(performanceCounter(), performanceFrequency(), look.m_speedPx);
+    applyBandOpacity();
 }
 
 bool StripSet::startStrips(const AppearanceSettings& appearance) {
     m_captionFont.reset(CreateFontIndirectA(&appearance.logFont));
+    m_logFont = appearance.logFont;
     return start(stripLookFor(appearance, m_captionFont.get()));
 }
 
 void StripSet::applyAppearance(const AppearanceSettings& appearance) {
-    // The strips take the new font before the one they hold now is deleted.
-    fw::Font font(CreateFontIndirectA(&appearance.logFont));
-    setLook(stripLookFor(appearance, font.get()));
+    // The same font is kept (a look of the same font needs no new layout); a new one is taken
+    // by the strips before the one they hold now is deleted.
+    const bool sameFont = std::memcmp(&appearance.logFont, &m_logFont, sizeof m_logFont) == 0 && m_captionFont;
+    fw::Font font(sameFont ? nullptr : CreateFontIndirectA(&appearance.logFont));
+    setLook(stripLookFor(appearance, sameFont ? m_captionFont.get() : font.get()));
+    if (sameFont) return;
     std::swap(m_captionFont, font);
+    m_logFont = appearance.logFont;
 }
 
 void StripSet::showStrips(bool shown) {
     m_shown = shown;
     forEachStrip([&](View& view) { view.window->showStrip(shown); });
+    applyBandOpacity();
     runClock();
     if (shown) present();
-}
-
-int StripSet::viewColumn(const View& view, long long laneColumn) const {
-    const long long width = view.window->picture().captionSize().cx;
-    if (&view == &m_views.front() || m_laneWidth <= 0 || width == m_laneWidth) return static_cast<int>(laneColumn);
-    return static_cast<int>(laneColumn * width / m_laneWidth);
 }
 
 int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
@@ -124,8 +153,8 @@ int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlan
     bool firstStrip = true;
     forEachStrip([&](View& view) {
         const int width = view.window->picture().enter(text, followsCaption, fromBlank);
-        view.position = 0;
         if (firstStrip) m_laneWidth = width;
+        view.track.enter(width, m_laneWidth);
         firstStrip = false;
     });
     return m_laneWidth;
@@ -135,9 +164,8 @@ void StripSet::scroll(int columns) {
     if (columns <= 0) return;
     m_lanePosition += columns;
     forEachStrip([&](View& view) {
-        const int target = viewColumn(view, m_lanePosition);
-        if (target > view.position) view.window->picture().scroll(target - view.position);
-        view.position = std::max(view.position, target);
+        const int columns = view.track.follow(m_lanePosition);
+        if (columns > 0) view.window->picture().scroll(columns);
     });
 }
 
@@ -146,9 +174,7 @@ int StripSet::drainColumns() {
     const UINT firstDpi = first() ? first()->dpi() : kBaseDpi;
     long long most = 0;
     forEachStrip([&](View& view) {
-        const long long own = view.window->picture().drainColumns();
-        const UINT dpi = std::max<UINT>(view.window->dpi(), 1);
-        most = std::max(most, (own * firstDpi + dpi - 1) / dpi);
+        most = std::max(most, laneColumnsFor(view.window->picture().drainColumns(), view.window->dpi(), firstDpi));
     });
     return static_cast<int>(std::min<long long>(most, 1 << 30));
 }
@@ -160,7 +186,36 @@ void StripSet::present() {
 
 void StripSet::setMoving(bool moving) {
     m_moving = moving;
+    applyBandOpacity();
     runClock();
+}
+
+void StripSet::applyBandOpacity() {
+    const BYTE target = m_moving ? 255 : 0;
+    if (!m_look.m_smooth || !m_look.m_bandOn || !m_shown) {
+        m_fading = false;
+        m_bandOpacity = target;
+        forEachStrip([&](View& view) { view.window->setBandOpacity(target); });
+        return;
+    }
+    if (target == m_bandOpacity && !m_fading) return;
+    m_fadeFrom = m_bandOpacity;
+    m_fadeStart = GetTickCount64();
+    m_fading = true;
+}
+
+void StripSet::fadeBand() {
+    const BYTE target = m_moving ? 255 : 0;
+    const ULONGLONG passed = GetTickCount64() - m_fadeStart;
+    if (passed >= static_cast<ULONGLONG>(kBandFadeMs)) {
+        m_bandOpacity = target;
+        m_fading = false;
+    } else {
+        const int span = static_cast<int>(target) - m_fadeFrom;
+        m_bandOpacity = static_cast<BYTE>(m_fadeFrom + span * static_cast<int>(passed) / kBandFadeMs);
+    }
+    forEachStrip([&](View& view) { view.window->setBandOpacity(m_bandOpacity); });
+    if (!m_fading) runClock();  // the fade out over: no more frames
 }
 
 void StripSet::setCounting(bool counting) {
@@ -202,6 +257,7 @@ void StripSet::stopFrames() {
 
 void StripSet::onFrame() {
     if (!m_pacer.running() || !m_clock) return;  // asked for before the frames stopped
+    if (m_fading) fadeBand();
     const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
     const bool perPixelAlpha = first() && first()->perPixelAlpha();
     // The colour-keyed picture moves by whole pixels only: a frame that moved none is not
@@ -230,8 +286,9 @@ void StripSet::onStripTimer(CKirunWin& strip, UINT_PTR id) {
 
 void StripSet::onStripLaidOut(CKirunWin& strip) {
     if (&strip != first()) {
-        for (View& view : m_views)
+        forEachStrip([&](View& view) {
             if (view.window.get() == &strip) join(view);
+        });
         return;
     }
     // The caption starts again at the right edge, its motion with it, at the refresh rate of the
@@ -251,8 +308,7 @@ void StripSet::onDisplayChanged() {
 
 void StripSet::join(View& view) {
     StripPicture& picture = view.window->picture();
-    picture.enter(m_text, m_follows, true);
-    view.position = viewColumn(view, m_lanePosition);
-    picture.showEntered(view.position);
+    view.track.enter(picture.enter(m_text, m_follows, true), m_laneWidth);
+    picture.showEntered(view.track.follow(m_lanePosition));
     if (m_shown) view.window->present(m_fraction);
 }

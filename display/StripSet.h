@@ -19,6 +19,7 @@
 #include "framework/Gdi.h"
 #include "show/StripControl.h"
 #include "show/StripPort.h"
+#include "show/ViewTrack.h"
 
 class StripSet : public StripPort, public StripControl, private StripOwner {
 public:
@@ -71,7 +72,7 @@ private:
     struct View {
         std::unique_ptr<CKirunWin> window;
         std::string monitor;  // the device name it lies on; empty for the first strip
-        int position = 0;     // its columns of the current caption entered so far
+        ViewTrack track;      // how far it has scrolled into the current caption
     };
     // One loop over every strip, the only one in the program.
     template <class Work>
@@ -84,22 +85,27 @@ private:
     void onDisplayChanged() override;
 
     std::unique_ptr<CKirunWin> makeStrip(const std::string& monitor);
+    // A new look of the same layout: every strip takes it in place.
+    void restyle(const StripLook& look, LookChange change);
+    // The band shows only while a caption is on the strips.
+    void applyBandOpacity();
     StripLook lookFor(const std::string& monitor) const;
     // Makes the strips match the connected monitors: strips of monitors that are gone go, new
     // monitors get a strip that joins the caption where the others are.
     void followMonitors();
     // A strip that was laid out on its own joins the lane's caption at the point it has reached.
     void join(View& view);
-    // Columns of `view` for lane column `laneColumn` of the current caption.
-    int viewColumn(const View& view, long long laneColumn) const;
     // Runs the first strip's clock as the lane asks: timer 101 or frames, timer 102.
     void runClock();
     void startFrames();
     void stopFrames();
-    bool framesWanted() const { return m_moving && m_look.m_smooth && m_shown; }
+    bool framesWanted() const { return (m_moving || m_fading) && m_look.m_smooth && m_shown; }
+    // The band's opacity as the fade has brought it now.
+    void fadeBand();
 
     fw::UiQueue* m_queue;  // not owned; frames reach the program's thread through it
     fw::Font m_captionFont;  // made from the appearance, lent to every strip's look
+    LOGFONTA m_logFont{};    // what m_captionFont was made from
     LaneClock* m_clock = nullptr;
     StripLook m_look;
     std::vector<View> m_views;
@@ -115,4 +121,11 @@ private:
     FramePacer m_pacer;
     SmoothMotion m_motion;
     int m_fraction = 0;  // of a pixel beyond the strips' position, at the last frame
+    // The band fades in with the first caption and out after the last (in the smooth look; at
+    // once in the others).
+    static constexpr int kBandFadeMs = 250;
+    BYTE m_bandOpacity = 0;
+    BYTE m_fadeFrom = 0;
+    bool m_fading = false;
+    ULONGLONG m_fadeStart = 0;
 };

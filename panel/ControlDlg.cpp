@@ -350,6 +350,10 @@ void CControlDlg::OnCutIn() {
 
 void CControlDlg::OnEndCutIn() { m_controller.endCutIn(); }
 
+void CControlDlg::stripShownChanged(bool shown) {
+    SendDlgItemMessageA(m_hWnd, IDC_DISPLAY_OFF, BM_SETSTATE, shown ? FALSE : TRUE, 0);
+}
+
 void CControlDlg::OnDisplayOn() { m_controller.showStrip(true); }
 
 void CControlDlg::OnDisplayOff() { m_controller.showStrip(false); }

@@ -49,6 +49,8 @@ private:
     void rowChanged(int position) override;
     void listChanged() override { refreshList(); }
     void fileCaptionChanged(const std::wstring* text) override { showFileRow(text); }
+    // While the strips are hidden, 表示OFF stays held down.
+    void stripShownChanged(bool shown) override;
     // The watched file's caption (`text`, null when it is off air) as a row below the items
     // while it is on air; no row otherwise.
     void showFileRow(const std::wstring* text);

@@ -13,6 +13,8 @@ public:
     virtual void listChanged() = 0;
     // The watched file's caption went on air or was renewed with `text`, or went off air (null).
     virtual void fileCaptionChanged(const std::wstring* text) { (void)text; }
+    // The strips were shown (表示ON, or a new look) or hidden (表示OFF).
+    virtual void stripShownChanged(bool shown) { (void)shown; }
     // The program is to end, as when the operator closes the main window.
     virtual void closeRequested() = 0;
 

@@ -44,19 +44,8 @@ KirunController::StartReport KirunController::start() {
 }
 
 bool KirunController::putBatchOnAir() {
-    // However many numbers the command line holds, the list is shown again once. A number
-    // given again would only renew, at the same moment, the caption it put on air: each item
-    // goes to the strip once, in the order of its first number.
-    const CaptionList& captions = m_show.captionList();
-    std::vector<bool> sent(static_cast<size_t>(captions.count()), false);
-    bool anyOnAir = false;
-    for (int number : m_start.captionNumbers) {
-        const int position = number - 1;
-        if (!captions.contains(position) || sent[static_cast<size_t>(position)]) continue;
-        sent[static_cast<size_t>(position)] = true;
-        anyOnAir = (m_stripsMade && m_show.putOnAir(position)) || anyOnAir;
-    }
-    return anyOnAir;
+    // However many numbers the command line holds, the list is shown again once.
+    return m_stripsMade && m_show.putNumbersOnAir(m_start.captionNumbers);
 }
 
 void KirunController::stop() {
@@ -105,6 +94,7 @@ void KirunController::showStrip(bool shown) {
     // Shown without activation: the operator's window keeps the focus.
     m_strips.showStrips(shown);
     m_show.setStripShown(m_strips.stripsShown());
+    m_events.stripShownChanged(m_strips.stripsShown());
 }
 
 void KirunController::addItem(const CKirunData& item) {
@@ -143,6 +133,7 @@ void KirunController::applyAppearance() {
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_strips.applyAppearance(m_appearance);
     m_show.setStripShown(m_strips.stripsShown());
+    m_events.stripShownChanged(m_strips.stripsShown());
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {

@@ -35,6 +35,7 @@
 #define ID_CUTIN_SHOW           40001
 #define ID_CUTIN_END            40002
 #define IDC_CLEAR_NOW           1300
+#define IDC_STATUS_LINE         1301
 /* Appearance dialog (131): the sample caption */
 #define IDC_PREVIEW             1301
 
@@ -112,3 +113,18 @@
 #ifndef IDC_STATIC
 #define IDC_STATIC              (-1)
 #endif
+
+/* Web remote dialog (140) */
+#define IDD_REMOTE              140
+#define IDC_REMOTE_ON           1400
+#define IDC_REMOTE_PORT         1401
+#define IDC_REMOTE_ADDRESS      1402
+#define IDC_REMOTE_URL          1403
+#define IDC_REMOTE_QR           1404
+#define IDC_REMOTE_NEW_TOKEN    1405
+#define IDC_REMOTE_NOTE         1406
+
+/* The web remote's page, served by the HTTP surface */
+#define IDR_WEB_PAGE            1450
+#define IDR_WEB_SCRIPT          1451
+#define IDR_WEB_STYLE           1452

@@ -24,8 +24,8 @@ import peinfo  # noqa: E402
 # (libgcc_s_*.dll, libstdc++-6.dll, libwinpthread-1.dll) is not among them, nor are the
 # "api-ms-win-crt-*" sets of the universal C runtime, which older systems lack.
 SYSTEM_DLLS = {
-    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "dwmapi.dll", "gdi32.dll", "imm32.dll",
-    "kernel32.dll", "msvcrt.dll", "ole32.dll", "oleaut32.dll", "psapi.dll", "shell32.dll",
+    "advapi32.dll", "bcrypt.dll", "comctl32.dll", "comdlg32.dll", "dwmapi.dll", "gdi32.dll", "imm32.dll",
+    "iphlpapi.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll", "oleaut32.dll", "psapi.dll", "shell32.dll",
     "shlwapi.dll", "user32.dll", "usp10.dll", "uxtheme.dll", "version.dll", "winmm.dll", "ws2_32.dll",
 }
 IMAGE_FILE_EXECUTABLE_IMAGE = 0x0002

@@ -11,7 +11,10 @@ import os
 import re
 import sys
 
-PROGRAM_FOLDERS = ["app", "model", "display", "panel", "fileif", "framework"]
+PROGRAM_FOLDERS = ["app", "model", "display", "panel", "fileif", "framework", "surfaces"]
+# The web remote's page, which the program serves to a phone: its HTML's texts and its script's
+# strings are program texts too.
+WEB_PAGE = os.path.join("surfaces", "web")
 GUIDE = os.path.join("docs", "ja", "guide.md")
 QUOTED = re.compile(r"「([^「」]*)」")
 C_STRING = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
@@ -56,6 +59,13 @@ def program_texts(source):
     literals = [as_shown(t) for t in C_STRING.findall(read(os.path.join(source, "res", "Kirunner.rc")))]
     for path in program_sources(source):
         literals += [unescape(t) for t in C_STRING.findall(read(path))]
+    web = os.path.join(source, WEB_PAGE)
+    for name in sorted(os.listdir(web)) if os.path.isdir(web) else []:
+        page = read(os.path.join(web, name))
+        if name.endswith(".html"):
+            literals += [t.strip() for t in re.findall(r">([^<>]+)<", page) if t.strip()]
+        elif name.endswith(".js"):
+            literals += [unescape(t) for t in C_STRING.findall(page)]
     for literal in literals:
         texts.add(literal)
         texts.update(part for part in re.split(r"[\n|]", literal) if part)

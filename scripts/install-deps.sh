@@ -28,14 +28,20 @@ native="$(dpkg --print-architecture)"
 
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-  cmake make googletest python3
+  cmake make googletest python3 openssl
   wine
   xvfb x11-utils x11-xserver-utils xcompmgr imagemagick
   fonts-ipafont-gothic fonts-dejavu-core fonts-nanum fonts-babelstone-han locales
   fuse3 python3-pyfuse3
   "${x_libraries[@]/%/:$native}"
+  # The web remote's tests: headless Chromium (driven by playwright-core from npm, which the
+  # test installs into the build folder), a QR reader for the pairing dialog, and clang's
+  # libFuzzer for the request parser.
+  chromium zbar-tools clang libclang-rt-14-dev nodejs
 )
 "$here/apt-install-missing.sh" "${packages[@]}"
+# npm comes with some builds of Node.js and apart from Debian's.
+if ! command -v npm >/dev/null; then "$here/apt-install-missing.sh" npm; fi
 
 if "$here/runs-32bit-programs.sh"; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then

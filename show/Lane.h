@@ -46,6 +46,7 @@ public:
     void onFrame(int columns) override;
     void onCountDownTick() override;
     void onStripsLaidOut() override;
+    void onStripsRestyled(int captionWidth) override { m_captionWidth = captionWidth; }
 
     const Schedule& schedule() const { return m_schedule; }
     bool rolling() const { return m_rolling; }

@@ -58,6 +58,18 @@ bool Show::putOnAir(int position) {
     return true;
 }
 
+bool Show::putNumbersOnAir(const std::vector<int>& numbers) {
+    std::vector<bool> sent(static_cast<size_t>(m_captions.count()), false);
+    bool anyOnAir = false;
+    for (int number : numbers) {
+        const int position = number - 1;
+        if (!m_captions.contains(position) || sent[static_cast<size_t>(position)]) continue;
+        sent[static_cast<size_t>(position)] = true;
+        anyOnAir = putOnAir(position) || anyOnAir;
+    }
+    return anyOnAir;
+}
+
 bool Show::takeOffAir(int position) {
     return m_captions.contains(position) && takeOffAir(m_captions.at(position).m_id);
 }

@@ -39,6 +39,10 @@ public:
     // The list item at `position` goes on air (again: its time starts anew); false when there is
     // no such item.
     bool putOnAir(int position);
+    // The items of these list numbers (from 1) go on air, each once, in the order of its first
+    // number (a number given again would only renew its caption at the same moment); numbers
+    // of no item are passed over. Whether any went on air.
+    bool putNumbersOnAir(const std::vector<int>& numbers);
     // The item goes off air; false when it was not on air.
     bool takeOffAir(int position);
     bool onAir(int position) const;

@@ -44,6 +44,9 @@ public:
     virtual void onCountDownTick() = 0;
     // The strips were laid out anew: the caption on the strip enters again from its start.
     virtual void onStripsLaidOut() = 0;
+    // The strips took a new style in place: the caption on the strip keeps its point and is now
+    // `captionWidth` lane columns wide.
+    virtual void onStripsRestyled(int captionWidth) = 0;
 
 protected:
     ~LaneClock() = default;

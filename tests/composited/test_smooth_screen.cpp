@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 
 #include "KirunnerProcess.h"
 #include "PageParent.h"
 #include "TempDir.h"
+#include "resource.h"
 
 using namespace testing_support;
 
@@ -109,6 +111,46 @@ TEST(ComposedScreen, SmoothStripBlendsItsGlyphEdgesWithTheBusyPictureBeneath) {
     for (COLORREF pixel : later.pixels) blends += plain.count(pixel) ? 0 : 1;
     EXPECT_GT(blends, 0);
     PostMessageA(program.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(20000));
+}
+
+// The largest caption a settings file may ask for, in the smooth look: its frames may take longer
+// than a refresh, yet display times follow the clock and the page answers a click at once.
+TEST(ComposedScreen, ALargeSmoothCaptionNeitherStretchesDisplayTimesNorKeepsThePageWaiting) {
+    TempDir dir;
+    WriteFileBytes(dir.file("Kirunner.ini"),
+                   SettingsText({{"WWWWWWWWWWWWWWWW", 1}},
+                                "SMOOTH=1\r\nSIZE=3\r\nFONTFACENAME=ＭＳ Ｐゴシック\r\nFONTHEIGHT=-400\r\n"));
+    KirunnerProcess program;
+    ASSERT_TRUE(program.Start(dir.path(), "-S1"));
+    HWND main = program.MainWindow(20000);
+    HWND strip = program.StripWindow(20000);
+    ASSERT_TRUE(main && strip);
+    HWND list = GetDlgItem(ControlPage(main), IDC_CAPTION_LIST);
+    const auto timeLeft = [&] {
+        const auto rows = ReadListView(list, 5);
+        return rows.empty() ? std::string() : rows[0][4];
+    };
+    ASSERT_TRUE(WaitUntil([&] { return !timeLeft().empty(); }, 20000)) << "the caption never went on air";
+    const ULONGLONG start = GetTickCount64();
+    const std::string first = timeLeft();
+    PumpFor(20000);
+    const std::string later = timeLeft();
+    const double elapsed = static_cast<double>(GetTickCount64() - start) / 1000;
+    auto seconds = [](const std::string& text) { return std::stoi(text.substr(0, text.find(':'))) * 60 + std::stoi(text.substr(text.find(':') + 1)); };
+    ASSERT_FALSE(later.empty()) << "a one-minute caption ended within twenty seconds";
+    const int counted = seconds(first) - seconds(later);
+    std::printf("in %.1f s of the clock the caption's time left went from %s to %s\n", elapsed, first.c_str(), later.c_str());
+    // The column shows whole seconds, rounded up: within one and a half of the clock.
+    EXPECT_GE(counted, elapsed - 1.5) << "the display time fell behind the clock";
+
+    const ULONGLONG clicked = GetTickCount64();
+    PostClick(ControlPage(main), IDC_DISPLAY_OFF);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(strip); }, 20000));
+    const ULONGLONG answered = GetTickCount64() - clicked;
+    std::printf("a click on 表示OFF answered in %llu ms\n", answered);
+    EXPECT_LT(answered, 1000u) << "a generous bound for a loaded machine";
+    PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.WaitForExit(20000));
 }
 

@@ -321,6 +321,56 @@ TEST_F(TwoMonitors, EveryMonitorGetsAStripShowingTheSamePointOfTheSameCaption) {
     EXPECT_TRUE(SameCaptionPoint(strips[0], strips[1])) << "the strip plugged in again shows the same point";
 }
 
+// A caption wider than every monitor: 150 "W"s.
+std::string LongCaptionSettings(const std::string& systemKeys) {
+    std::string hex;
+    for (int i = 0; i < 150; ++i) hex += "57";
+    return "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=5\r\nSTRINGS=" + hex + "\r\n";
+}
+
+// A second monitor far wider than the primary: a caption taken off air soon after it entered
+// drains out of both strips, not only out of the primary's; a monitor plugged in while a caption
+// rolls shows at once the part of the caption the other strip shows.
+TEST_F(TwoMonitors, EveryStripDrainsToItsOwnEndAndAStripPluggedInJoinsWhereTheOthersAre) {
+    const char kWiderSecond[] = "1280/338x720/190+0+0 2048/541x720/190+1280+0";
+    ASSERT_TRUE(ChangeMonitors(kWiderSecond));
+    TempDir dir;
+    Program program(dir, LongCaptionSettings("MONITOR=*\r\nSMOOTH=1\r\nSPEEDPX=300\r\n"));
+    ASSERT_TRUE(program.ready());
+    const std::string stripClass = ClassName(program.strip);
+    std::vector<HWND> strips;
+    ASSERT_TRUE(WaitUntil([&] { return (strips = Strips(program.process, stripClass)).size() == 2; }, kTimeout));
+    program.strip = strips[0];
+    const auto clear = [&] {
+        return CaptureWindow(strips[0]).count(kWhite) == 0 && CaptureWindow(strips[1]).count(kWhite) == 0;
+    };
+
+    program.putFirstCaptionOnAir();
+    ASSERT_TRUE(program.rolling());
+    PostClick(program.page, IDC_REMOVE_FROM_DISPLAY);
+    EXPECT_TRUE(WaitUntil([&] { return !program.onAir(); }, kTimeout));
+    EXPECT_TRUE(WaitUntil(clear, 30000)) << "a piece of the caption stayed on a strip";
+
+    program.putFirstCaptionOnAir();
+    ASSERT_TRUE(program.rolling());
+    Sleep(1000);  // the caption well into both strips
+    ASSERT_TRUE(ChangeMonitors("1280/338x720/190+0+0"));
+    ASSERT_TRUE(WaitUntil([&] { return Strips(program.process, stripClass).size() == 1; }, kTimeout));
+    ASSERT_TRUE(ChangeMonitors(kWiderSecond));
+    ASSERT_TRUE(WaitUntil([&] { return (strips = Strips(program.process, stripClass)).size() == 2; }, kTimeout));
+    // The whole width of the narrower strip shows what the other shows, right-aligned (taken again
+    // should a move fall between the two captures).
+    EXPECT_TRUE(WaitUntil([&] {
+        const PixelImage a = CaptureWindow(strips[0]), b = CaptureWindow(strips[1]);
+        if (a.empty() || b.empty() || a.height != b.height || a.count(kWhite) < 100) return false;
+        const int columns = std::min(a.width, b.width);
+        for (int y = 0; y < a.height; ++y)
+            for (int x = 0; x < columns; ++x)
+                if ((a.at(a.width - columns + x, y) == kWhite) != (b.at(b.width - columns + x, y) == kWhite)) return false;
+        return true;
+    }, 2000, 10)) << "the strip plugged in shows the part of the caption the other strip shows";
+}
+
 // The height a caption font of `height` pixels at 96 DPI gives the strip at `dpi`: the height
 // of "ABC" in the scaled font, and a pixel above and below for the shadow.
 LONG StripHeightFor(LONG height, int dpi, const char* face) {

@@ -12,6 +12,7 @@
 #include "framework/UiQueue.h"
 #include "show/KirunListener.h"
 #include "show/Lane.h"
+#include "tests/support/ManualClock.h"
 
 namespace testing_support {
 
@@ -23,16 +24,6 @@ constexpr int kTenthsPerMinute = 600;
 // The caption id a test's index stands for, and back.
 CaptionId IdOfIndex(int index);
 int IndexOfId(CaptionId id);
-
-// A monotonic clock that moves only when the test moves it.
-class ManualClock : public MonotonicClock {
-public:
-    long long nowMs() const override { return m_now; }
-    void advance(long long ms) { m_now += ms; }
-
-private:
-    long long m_now = 1000;
-};
 
 // A lane's reports by index, to the listeners the captions were put on air with.
 class IndexListeners : public LaneListener {

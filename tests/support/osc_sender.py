@@ -3,6 +3,9 @@
 
   osc_sender.py PORT DONE ADDRESS [ARG ...]   one message; an ARG is i:<int>, f:<float> or s:<text>
   osc_sender.py PORT DONE --flood RATE SECONDS  hostile packets at RATE a second for SECONDS
+  osc_sender.py PORT DONE --commands RATE SECONDS  valid commands (cut-ins of changing text and
+      shows of list entry 1) at RATE a second for SECONDS, as a stuck button or a fader sends them;
+      the last one is a cut-in of "last"
 Creates the file DONE when it has sent everything.
 """
 import socket
@@ -42,14 +45,21 @@ def main():
     port, done, what = int(sys.argv[1]), sys.argv[2], sys.argv[3:]
     with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as sender:
         if what[0] == "--flood":
-            flood(sender, ("127.0.0.1", port), int(what[1]), float(what[2]))
+            flood(sender, ("127.0.0.1", port), int(what[1]), float(what[2]), hostile_packets)
+        elif what[0] == "--commands":
+            flood(sender, ("127.0.0.1", port), int(what[1]), float(what[2]), valid_commands)
+            sender.sendto(message("/kirunner/cutin", "s:last", "i:5"), ("127.0.0.1", port))
         else:
             sender.sendto(message(what[0], *what[1:]), ("127.0.0.1", port))
     open(done, "w").close()
 
 
-def flood(sender, target, rate, seconds):
-    packets = hostile_packets()
+def valid_commands():
+    return [message("/kirunner/cutin", f"s:cut {n}", "i:5") for n in range(50)] + [message("/kirunner/show", "i:1")]
+
+
+def flood(sender, target, rate, seconds, kinds):
+    packets = kinds()
     start = time.monotonic()
     sent = 0
     while time.monotonic() - start < seconds:

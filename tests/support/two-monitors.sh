@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A screen of two monitors side by side for the tests of the strip on any monitor: one Xvfb
-# screen of 2304x768 split into the RandR monitors A (1280x720 at 0,0, the primary) and B
-# (1024x768 at 1280,0), seen by Wine as \\.\DISPLAY1 and \\.\DISPLAY2. Wine sees the monitors
+# screen of 3328x768 split into the RandR monitors A (1280x720 at 0,0, the primary) and B
+# (1024x768 at 1280,0), seen by Wine as \\.\DISPLAY1 and \\.\DISPLAY2; the screen leaves room
+# for a second monitor wider than the primary. Wine sees the monitors
 # only with its use of XRandR switched off, and the monitors stay only with -noreset; both are
 # set in a Wine prefix of its own, so the other tests' prefix keeps one monitor and 96 DPI.
 #
@@ -41,7 +42,7 @@ stop() {
 trap stop EXIT
 
 fdfile="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 2304x768x24 -noreset -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 3328x768x24 -noreset -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
 num="$(head -n1 "$fdfile")"; rm -f "$fdfile"

@@ -183,4 +183,45 @@ TEST_F(Osc, AFloodOfHostilePacketsChangesNothingAndThePageKeepsAnswering) {
     EXPECT_EQ(0u, program.ExitCode());
 }
 
+// A stuck button sending valid commands hundreds of times a second: the page answers a click
+// at once, and the last cut-in is the one on air.
+TEST_F(Osc, AFloodOfValidCommandsNeverFreezesThePage) {
+    Sender flood(port, "--commands 2000 4");
+    ASSERT_TRUE(flood.Started());
+    Sleep(1000);  // well into the flood
+    HWND page = ControlPage(main);
+    const ULONGLONG clicked = GetTickCount64();
+    PostClick(page, IDC_DISPLAY_OFF);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(strip); }, kTimeout));
+    const ULONGLONG answered = GetTickCount64() - clicked;
+    std::printf("a click on 表示OFF answered in %llu ms during the flood\n", answered);
+    EXPECT_LT(answered, 1000u) << "a generous bound for a loaded machine";
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result)) << "the page hung";
+    ASSERT_TRUE(WaitUntil([&] { return flood.Ended(); }, kTimeout));
+    PostClick(page, IDC_DISPLAY_ON);
+    EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main)[0] == "表示中"; }, kTimeout));
+    EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
+}
+
+// A copy that finds its port taken says so in its top band, tries again, and takes the port
+// once it is free.
+TEST_F(Osc, APortInUseIsShownAndTakenOnceFree) {
+    TempDir other;
+    ASSERT_TRUE(WriteFileBytes(other.file("Kirunner.ini"), settings));
+    KirunnerProcess second;
+    ASSERT_TRUE(second.Start(other.path(), "-D586"));
+    HWND secondMain = second.MainWindow(kTimeout);
+    ASSERT_TRUE(secondMain);
+    const std::string shown = "OSC: 127.0.0.1:" + std::to_string(port) + " で受信できません（再試行中）";
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(secondMain, IDC_STATUS_LINE)) == shown; }, kTimeout));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(kTimeout));
+    const std::string listening = "OSC: listening on 127.0.0.1 port " + std::to_string(port);
+    EXPECT_TRUE(WaitUntil([&] { return ConsoleShows(second, listening); }, kTimeout)) << ReadConsoleOf(second.ProcessId());
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(secondMain, IDC_STATUS_LINE)).empty(); }, kTimeout));
+    ASSERT_TRUE(Send(port, "/kirunner/show i:2"));
+    EXPECT_TRUE(WaitUntil([&] { return CaptionStates(secondMain) == kSecond; }, kTimeout));
+}
+
 }  // namespace

@@ -67,6 +67,18 @@ protected:
 // more than the text has bytes (Wine writes two for it); the measure's array has room for two a
 // byte, and such a caption measures and rolls.
 TEST_F(ScrollEngineTest, ALoneLeadByteAtTheEndStaysWithinTheMeasuresExtents) {
+    // A font that has the character the lone byte stands for, whatever fonts the machine has
+    // beside it (a stand-in font for one it lacks would measure it its own way).
+    LOGFONTA lf{};
+    lf.lfHeight = -16;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    font.reset(CreateFontIndirectA(&lf));
+    StripLook look;
+    look.m_textColor = kText;
+    look.m_deltaX = 2;
+    engine.setLook(look, font.get());
+    engine.layout(kStripWidth, 20);
     fw::MemoryDC dc(nullptr);
     fw::SelectGuard selectFont(dc.get(), font.get());
     const std::string text = "ab\x82";

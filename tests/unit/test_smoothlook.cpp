@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+
 #include <memory>
 
 #include <cmath>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "display/CaptionDrawing.h"
+#include "display/FramePacer.h"
 #include "display/KirunWin.h"
 #include "tests/support/StripRig.h"
 #include "display/SmoothMotion.h"
@@ -58,6 +61,38 @@ TEST(SmoothMotion, PositionIsTimeTimesSpeedAtEveryRefreshRateAndSpeed) {
                 }
                 EXPECT_EQ(speed, whole);
             }
+}
+
+// A counter at the processor's rate (3 GHz) and the fastest speed: weeks into a run the position
+// is still the time elapsed times the speed, exactly, with no overflow.
+TEST(SmoothMotion, PositionStaysExactForAnyRunLength) {
+    const LONGLONG counter = 3000000000LL;
+    for (LONGLONG days : {1LL, 20LL, 400LL}) {
+        SmoothMotion motion;
+        motion.start(0, counter, kMaxSpeedPx);
+        const LONGLONG elapsed = days * 86400 * counter + counter / 4;  // and a quarter of a second
+        motion.frameAt(elapsed - counter);  // the frame a second before
+        const SmoothMotion::Frame frame = motion.frameAt(elapsed);
+        EXPECT_EQ(kMaxSpeedPx, frame.pixels) << days << " days";
+        EXPECT_EQ(0, frame.fraction) << days << " days: 2000 px/s for a quarter second is 500 whole pixels";
+    }
+}
+
+// Stopping the pacer returns promptly even while the frame it asked for is still being drawn, and
+// no frame is asked for once it has returned.
+TEST(FramePacerStop, ReturnsAtOnceAndAsksForNothingAfterwards) {
+    std::atomic<int> asked{0};
+    FramePacer pacer;
+    ASSERT_TRUE(pacer.start([&] { ++asked; }, 1000));
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return asked.load() > 0; }, 2000));
+    EXPECT_EQ(1, asked.load()) << "no second frame while the first is not presented";
+    pacer.framePresented();
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return asked.load() > 1; }, 2000));
+    pacer.stop();
+    const int atStop = asked.load();
+    Sleep(50);
+    EXPECT_EQ(atStop, asked.load());
+    EXPECT_FALSE(pacer.running());
 }
 
 TEST(SmoothMotion, NoMotionWhileStoppedAndSpeedsOfTheButtons) {

@@ -1,0 +1,33 @@
+#pragma once
+// The caption list to and from CSV, for a spreadsheet: a header "テキスト,分", then one row per
+// caption with its text and its minutes.
+#include <string>
+#include <vector>
+
+#include "model/CaptionList.h"
+
+// The list as CSV in UTF-8 with a byte-order mark (Excel then reads it as UTF-8), CRLF line ends,
+// a field in quotes where it must be (commas, quotes, line breaks, blanks at its ends).
+std::string captionListToCsv(const CaptionList& list);
+
+struct CaptionCsvImport {
+    enum class Problem {
+        None,
+        NotCsv,       // a quote left open, or a character after a closing quote
+        Header,       // the first row is not "テキスト,分"
+        Columns,      // a row without exactly two columns
+        EmptyText,
+        LongText,     // more than kMaxCaptionTextCells
+        Minutes,      // not a whole number within 1-60000
+        TooManyRows,  // more rows than the list holds
+    };
+    bool ok = false;
+    std::vector<CKirunData> items;  // every row's caption when ok; none otherwise
+    int badLine = 0;                // the line the first bad row starts on, from 1
+    Problem problem = Problem::None;
+};
+
+// Reads CSV in UTF-8 (with or without a byte-order mark), UTF-16 with its mark, or code page 932
+// (what Excel saves in Japan). Blank lines are passed over. The first bad row refuses the whole
+// file: its line and what is wrong with it come back, and no item.
+CaptionCsvImport captionsFromCsv(const std::string& bytes);

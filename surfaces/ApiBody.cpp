@@ -1,0 +1,89 @@
+#include "surfaces/ApiBody.h"
+
+#include <windows.h>
+
+#include "framework/TextCodec.h"
+#include "framework/WideText.h"
+#include "model/KirunData.h"
+#include "model/MinutesRule.h"
+#include "surfaces/JsonText.h"
+
+namespace {
+
+const ApiProblem kNotJson{400, u8"本文を JSON として読めません（UTF-8 の JSON にしてください）",
+                          "the body is not JSON (UTF-8 JSON is expected)"};
+const ApiProblem kNotObject{400, u8"本文は JSON のオブジェクトにしてください", "the body must be a JSON object"};
+const ApiProblem kNoText{400, u8"text（文字列）がありません", "text (a string) is missing"};
+const ApiProblem kEmptyText{400, u8"テキストが設定されていません", "the text is empty"};
+const ApiProblem kNulInText{400, u8"テキストに NUL 文字は使えません", "the text must not hold NUL characters"};
+const ApiProblem kMinutesNotWhole{400, u8"minutes は整数で指定してください", "minutes must be a whole number"};
+const ApiProblem kTooFewMinutes{400, u8"表示時間は１分以上を設定してください", "minutes must be 1 or more"};
+const ApiProblem kTooManyMinutes{400, u8"表示時間は60000分以下を設定してください", "minutes must be 60000 or less"};
+const ApiProblem kNoShown{400, u8"shown（true か false）がありません", "shown (true or false) is missing"};
+
+// The body as a JSON object; null when it is none. The parser reads UTF-8 only, so text with
+// bytes that are not UTF-8 is refused here.
+const ApiProblem* readObject(const std::string& body, Json& object) {
+    object = Json::parse(body, nullptr, false);
+    if (object.is_discarded()) return &kNotJson;
+    if (!object.is_object()) return &kNotObject;
+    return nullptr;
+}
+
+// Every line break (CR LF, a lone CR, a lone LF) as CR LF, the way the list's text box holds it.
+std::wstring withListLineBreaks(const std::wstring& text) {
+    std::wstring result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' || text[i] == L'\n') {
+            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+            result += L"\r\n";
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+const ApiProblem* readTextBody(const std::string& body, TextUse use, std::wstring& text, int& minutes) {
+    Json object;
+    if (const ApiProblem* problem = readObject(body, object)) return problem;
+    const auto textMember = object.find("text");
+    if (textMember == object.end() || !textMember->is_string()) return &kNoText;
+    const std::string& utf8 = textMember->get_ref<const std::string&>();
+    if (utf8.find('\0') != std::string::npos) return &kNulInText;
+    std::wstring wide = fw::Widen(utf8, CP_UTF8);
+    wide = use == TextUse::kListItem ? withListLineBreaks(wide) : fw::WithoutLineBreaks(wide);
+    // Cut between characters, as the page's text dialog does: half a surrogate pair would
+    // stand for nothing.
+    wide = fw::CutToCells(wide, kMaxCaptionTextCells);
+    if (wide.empty()) return &kEmptyText;
+
+    minutes = 1;
+    const auto minutesMember = object.find("minutes");
+    if (minutesMember != object.end()) {
+        if (minutesMember->is_number_unsigned()) {
+            const auto value = minutesMember->get<std::uint64_t>();
+            if (value > static_cast<std::uint64_t>(kMaxMinutes)) return &kTooManyMinutes;
+            minutes = static_cast<int>(value);
+        } else if (minutesMember->is_number_integer()) {
+            return &kTooFewMinutes;  // a negative number
+        } else {
+            return &kMinutesNotWhole;
+        }
+        if (minutes < kMinMinutes) return &kTooFewMinutes;
+    }
+    text = std::move(wide);
+    return nullptr;
+}
+
+const ApiProblem* readStripBody(const std::string& body, bool& shown) {
+    Json object;
+    if (const ApiProblem* problem = readObject(body, object)) return problem;
+    const auto member = object.find("shown");
+    if (member == object.end() || !member->is_boolean()) return &kNoShown;
+    shown = member->get<bool>();
+    return nullptr;
+}

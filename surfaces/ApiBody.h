@@ -1,0 +1,17 @@
+#pragma once
+// The bodies of the API's commands, checked the way the page checks what the operator types:
+// a text of one caption (cut to the longest caption, 1,000 half-width cells), its minutes
+// (1-60000, 1 when left out), line breaks kept as the list keeps them (CR LF) for list items and
+// dropped for what goes straight on air. Null: the body is fine; otherwise why it is not.
+#include <string>
+
+#include "surfaces/ApiProblem.h"
+
+enum class TextUse {
+    kListItem,  // kept in the list: line breaks as CR LF
+    kOnAir,     // a free text or cut-in: one line
+};
+
+const ApiProblem* readTextBody(const std::string& body, TextUse use, std::wstring& text, int& minutes);
+// {"shown": true} or {"shown": false}
+const ApiProblem* readStripBody(const std::string& body, bool& shown);

@@ -1,0 +1,128 @@
+#include "surfaces/HttpApi.h"
+
+#include <cstring>
+
+#include "surfaces/ApiBody.h"
+#include "surfaces/ApiProblem.h"
+#include "surfaces/StateJson.h"
+
+namespace {
+
+const ApiProblem kNoSuchPath{404, u8"そのような API はありません", "no such API"};
+const ApiProblem kNoSuchItem{404, u8"その番号の項目は一覧にありません", "no list entry of that number"};
+const ApiProblem kWrongMethod{405, u8"この API はそのメソッドでは使えません", "this API does not take that method"};
+const ApiProblem kNotInTime{503, u8"Kirunner が時間内に応えませんでした。もう一度送ってください",
+                            "Kirunner did not carry the command out in time; send it again"};
+const ApiProblem kRefused{400, u8"Kirunner はこの操作を受け付けませんでした", "Kirunner refused the command"};
+
+// "/api/<name>" or "/api/<name>/<n>": the name and the number (0 when there is none, -1 when
+// what follows the name is no list number).
+struct ApiPath {
+    std::string name;
+    int number = 0;
+};
+
+ApiPath splitPath(const std::string& path) {
+    ApiPath parts;
+    const std::string rest = path.substr(std::strlen("/api/"));
+    const std::size_t slash = rest.find('/');
+    parts.name = rest.substr(0, slash);
+    if (slash == std::string::npos) return parts;
+    const std::string digits = rest.substr(slash + 1);
+    // A list number: 1 to 6 digits, not starting with 0.
+    const bool number = !digits.empty() && digits.size() <= 6 && digits[0] != '0' &&
+                        digits.find_first_not_of("0123456789") == std::string::npos;
+    parts.number = number ? std::stoi(digits) : -1;
+    return parts;
+}
+
+HttpResponse wrongMethod(const char* allowed) {
+    HttpResponse response = problemResponse(kWrongMethod);
+    response.fields.emplace_back("Allow", allowed);
+    return response;
+}
+
+}  // namespace
+
+HttpResponse stateResponse(const ShowSnapshot& snapshot) {
+    HttpResponse response;
+    response.body = stateJson(snapshot);
+    return response;
+}
+
+HttpResponse HttpApi::run(const CaptionCommand& command) {
+    const ShowAccess::Outcome outcome = m_show.run(command, kCommandWaitMs);
+    if (!outcome.carriedOut) {
+        HttpResponse response = problemResponse(kNotInTime);
+        response.fields.emplace_back("Retry-After", "1");
+        return response;
+    }
+    if (outcome.result == CommandResult::kNoSuchItem) return problemResponse(kNoSuchItem);
+    if (outcome.result == CommandResult::kRefused) return problemResponse(kRefused);
+    return stateResponse(outcome.snapshot ? *outcome.snapshot : *m_show.snapshot());
+}
+
+HttpResponse HttpApi::answer(const HttpRequest& request) {
+    const ApiPath path = splitPath(request.path);
+    const std::string& method = request.method;
+    CaptionCommand command;
+
+    // Paths without a number.
+    if (path.number == 0) {
+        if (path.name == "state") {
+            if (method != "GET") return wrongMethod("GET");
+            return stateResponse(*m_show.snapshot());
+        }
+        static const struct {
+            const char* name;
+            CaptionCommand::Kind kind;
+        } kPlain[] = {{"clear", CaptionCommand::kClearAll},
+                      {"clearnow", CaptionCommand::kClearNow},
+                      {"endcutin", CaptionCommand::kEndCutIn}};
+        for (const auto& plain : kPlain) {
+            if (path.name != plain.name) continue;
+            if (method != "POST") return wrongMethod("POST");
+            command.kind = plain.kind;
+            return run(command);
+        }
+        if (path.name == "strip") {
+            if (method != "POST") return wrongMethod("POST");
+            bool shown = true;
+            if (const ApiProblem* problem = readStripBody(request.body, shown)) return problemResponse(*problem);
+            command.kind = CaptionCommand::kShowStrip;
+            command.number = shown ? 1 : 0;
+            return run(command);
+        }
+        if (path.name == "text" || path.name == "cutin" || path.name == "items") {
+            if (method != "POST") return wrongMethod("POST");
+            const TextUse use = path.name == "items" ? TextUse::kListItem : TextUse::kOnAir;
+            if (const ApiProblem* problem = readTextBody(request.body, use, command.text, command.minutes))
+                return problemResponse(*problem);
+            command.kind = path.name == "text"    ? CaptionCommand::kShowText
+                           : path.name == "cutin" ? CaptionCommand::kCutIn
+                                                  : CaptionCommand::kAddItem;
+            return run(command);
+        }
+        return problemResponse(kNoSuchPath);
+    }
+
+    // Paths that name a list entry.
+    const bool onAirPath = path.name == "show" || path.name == "hide";
+    if (!onAirPath && path.name != "items") return problemResponse(kNoSuchPath);
+    if (path.number < 0) return problemResponse(kNoSuchItem);
+    command.number = path.number;
+    if (onAirPath) {
+        if (method != "POST") return wrongMethod("POST");
+        command.kind = path.name == "show" ? CaptionCommand::kShowItem : CaptionCommand::kHideItem;
+        return run(command);
+    }
+    if (method == "DELETE") {
+        command.kind = CaptionCommand::kDeleteItem;
+        return run(command);
+    }
+    if (method != "PUT") return wrongMethod("PUT, DELETE");
+    if (const ApiProblem* problem = readTextBody(request.body, TextUse::kListItem, command.text, command.minutes))
+        return problemResponse(*problem);
+    command.kind = CaptionCommand::kChangeItem;
+    return run(command);
+}

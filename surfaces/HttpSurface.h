@@ -1,0 +1,68 @@
+#pragma once
+// What the HTTP surface answers a whole request, apart from any socket: a client over its rate
+// gets 429, a Host field naming no address or name of this machine 400, an API request without
+// the token 401; the page and its resources are served to anyone who names this machine, the
+// API only with the token ("Authorization: Bearer <token>", from the loopback address too, so
+// that no web page open in the operator's browser can drive the program).
+// Called from every connection's thread at once.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "surfaces/HostCheck.h"
+#include "surfaces/HttpApi.h"
+#include "surfaces/HttpRequestParser.h"
+#include "surfaces/HttpResponse.h"
+#include "surfaces/RateLimiter.h"
+#include "surfaces/RefusalLog.h"
+
+class HttpSurface {
+public:
+    // This machine's names and addresses, as a Host field may give them.
+    using NameSource = std::function<std::vector<std::string>()>;
+
+    // Requests a client may make: 20 a second, bursts of 60.
+    static constexpr double kRequestsPerSecond = 20;
+    static constexpr double kRequestBurst = 60;
+    // Names looked up again when a Host field is not among them, at most this often (an address
+    // the machine got from DHCP since the start).
+    static constexpr unsigned long long kNameRefreshMs = 10000;
+
+    HttpSurface(ShowAccess& show, const std::string& token, int port, NameSource names);
+    ~HttpSurface();
+    HttpSurface(const HttpSurface&) = delete;
+    HttpSurface& operator=(const HttpSurface&) = delete;
+
+    enum class Kind {
+        kResponse,     // send `response`
+        kEventStream,  // the request is for the event stream, allowed
+    };
+    struct Decision {
+        Kind kind = Kind::kResponse;
+        HttpResponse response;
+        Refusal refusal = Refusal::kCount;  // kCount: not refused
+    };
+    Decision decide(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs);
+
+    ShowAccess& show() { return m_show; }
+
+private:
+    bool hostAccepted(const std::string* host, unsigned long long nowMs);
+    bool tokenAccepted(const std::string* authorization) const;
+
+    ShowAccess& m_show;
+    HttpApi m_api;
+    std::string m_token;
+    NameSource m_names;
+    CRITICAL_SECTION m_lock;  // guards the two below
+    HostCheck m_hosts;
+    unsigned long long m_namesMs = 0;
+    RateLimiter m_rate;
+};
+
+// Whether the Authorization field carries the token as a bearer token; compared in a time that
+// does not depend on where the two first differ. An empty token is never carried.
+bool carriesToken(const std::string* authorization, const std::string& token);

@@ -1,0 +1,56 @@
+#include "surfaces/StateJson.h"
+
+namespace {
+
+const char* kindName(ShowRow::Kind kind) {
+    switch (kind) {
+    case ShowRow::Kind::Item: return "item";
+    case ShowRow::Kind::File: return "file";
+    case ShowRow::Kind::CutIn: return "cutin";
+    case ShowRow::Kind::FreeText: return "text";
+    case ShowRow::Kind::Source: return "source";
+    }
+    return "item";
+}
+
+// The number column as the page shows it. The marks are UTF-8 whatever the program's code page.
+std::string numberOf(const ShowRow& row) {
+    switch (row.kind) {
+    case ShowRow::Kind::Item: return std::to_string(row.number);
+    case ShowRow::Kind::File: return u8"ファイル";
+    case ShowRow::Kind::CutIn: return u8"割り込み";
+    case ShowRow::Kind::FreeText: return u8"テキスト";
+    case ShowRow::Kind::Source: return u8"ソース" + std::to_string(row.number);
+    }
+    return std::string();
+}
+
+Json rowDocument(const ShowRow& row) {
+    Json document;
+    document["number"] = numberOf(row);
+    document["kind"] = kindName(row.kind);
+    document["text"] = utf8Of(row.text);
+    document["minutes"] = row.minutes;
+    document["onAir"] = row.onAir;
+    if (row.onAir && row.secondsLeft >= 0)
+        document["secondsLeft"] = row.secondsLeft;
+    else
+        document["secondsLeft"] = nullptr;
+    return document;
+}
+
+}  // namespace
+
+Json stateDocument(const ShowSnapshot& snapshot) {
+    Json document;
+    document["version"] = snapshot.version;
+    document["strip"] = Json{{"shown", snapshot.stripShown}};
+    Json rows = Json::array();
+    for (const ShowRow& row : snapshot.rows) rows.push_back(rowDocument(row));
+    document["rows"] = std::move(rows);
+    const bool cutIn = snapshot.cutInRow >= 0 && static_cast<std::size_t>(snapshot.cutInRow) < snapshot.rows.size();
+    document["cutIn"] = cutIn ? rowDocument(snapshot.rows[static_cast<std::size_t>(snapshot.cutInRow)]) : Json(nullptr);
+    return document;
+}
+
+std::string stateJson(const ShowSnapshot& snapshot) { return jsonLine(stateDocument(snapshot)); }

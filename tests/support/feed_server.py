@@ -1,0 +1,128 @@
+#!/usr/bin/env python3
+"""Serves the data-source fetch tests on 127.0.0.1: HTTP on one port, HTTPS with a self-signed
+certificate (made with openssl for this run) on another.
+
+  feed_server.py FOLDER
+Writes FOLDER/ports ("<http port> <https port>") once it listens, counts the conditional requests
+of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after two minutes.
+
+  /feed        200 with an ETag and Last-Modified; 304 to a request that sends them back
+  /error       500
+  /drop        closes the connection without an answer
+  /loop        redirects to itself
+  /tofile      redirects to file:///C:/windows/win.ini
+  /tohttp      (HTTPS only) redirects to http://
+  /relative    redirects to "feed" (a relative Location)
+  /big         50 MB with its Content-Length; /bigstream the same without one
+  /hang        answers nothing for 30 s
+"""
+import http.server
+import os
+import socketserver
+import ssl
+import subprocess
+import sys
+import threading
+import time
+
+FEED = (b'<?xml version="1.0" encoding="UTF-8"?><rss version="2.0"><channel><title>t</title>'
+        b'<item><title>First</title><guid>g1</guid></item>'
+        b'<item><title>Second</title><guid>g2</guid></item></channel></rss>')
+ETAG = '"v1"'
+MODIFIED = 'Mon, 01 Jan 2024 00:00:00 GMT'
+BIG = 50 * 1024 * 1024
+LIFETIME = 120
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    folder = "."
+    other_port = 0
+
+    def log_message(self, *args):
+        pass
+
+    def answer(self, status, body=b"", headers=()):
+        self.send_response(status)
+        for name, value in headers:
+            self.send_header(name, value)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def redirect(self, location):
+        self.answer(302, headers=[("Location", location)])
+
+    def do_GET(self):
+        path = self.path
+        if path == "/feed":
+            with open(os.path.join(self.folder, "agent"), "w") as agent:
+                agent.write(self.headers.get("User-Agent", ""))
+            if self.headers.get("If-None-Match") == ETAG and self.headers.get("If-Modified-Since") == MODIFIED:
+                with open(os.path.join(self.folder, "conditional"), "a") as log:
+                    log.write("1\n")
+                self.answer(304, headers=[("ETag", ETAG)])
+            else:
+                self.answer(200, FEED, [("Content-Type", "application/rss+xml"), ("ETag", ETAG),
+                                        ("Last-Modified", MODIFIED)])
+        elif path == "/error":
+            self.answer(500, b"broken")
+        elif path == "/drop":
+            self.close_connection = True
+            self.connection.shutdown(2)
+        elif path == "/loop":
+            self.redirect("/loop")
+        elif path == "/tofile":
+            self.redirect("file:///C:/windows/win.ini")
+        elif path == "/tohttp":
+            self.redirect("http://127.0.0.1:%d/feed" % self.other_port)
+        elif path == "/relative":
+            self.redirect("feed")
+        elif path in ("/big", "/bigstream"):
+            self.send_response(200)
+            if path == "/big":
+                self.send_header("Content-Length", str(BIG))
+            else:
+                self.close_connection = True
+            self.end_headers()
+            block = b"x" * 65536
+            try:
+                for _ in range(BIG // len(block)):
+                    self.wfile.write(block)
+            except OSError:
+                pass  # the client stopped reading, as it should
+        elif path == "/hang":
+            time.sleep(30)
+        else:
+            self.answer(404)
+
+
+class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+
+
+def main():
+    folder = sys.argv[1]
+    Handler.folder = folder
+    plain = Server(("127.0.0.1", 0), Handler)
+    secure = Server(("127.0.0.1", 0), Handler)
+    key, cert = os.path.join(folder, "key.pem"), os.path.join(folder, "cert.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", cert,
+                    "-days", "1", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"],
+                   check=True, capture_output=True)
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(cert, key)
+    secure.socket = context.wrap_socket(secure.socket, server_side=True)
+    Handler.other_port = plain.server_address[1]
+    for server in (plain, secure):
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+    with open(os.path.join(folder, "ports.tmp"), "w") as ports:
+        ports.write("%d %d" % (plain.server_address[1], secure.server_address[1]))
+    os.replace(os.path.join(folder, "ports.tmp"), os.path.join(folder, "ports"))
+    ends = time.time() + LIFETIME
+    while time.time() < ends and not os.path.exists(os.path.join(folder, "stop")):
+        time.sleep(0.1)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,90 @@
+// The caption list to CSV and back: the round trip in every encoding a spreadsheet saves, and a
+// bad row refused with its line.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "feeds/CaptionCsv.h"
+#include "framework/TextCodec.h"
+
+namespace {
+
+using Problem = CaptionCsvImport::Problem;
+
+CaptionList sampleList(bool codePage932Only) {
+    CaptionList list;
+    list.append(CKirunData(L"臨時ニュースをお伝えします", 5));
+    list.append(CKirunData(L"comma, \"quotes\" and\r\nline break", 60000));
+    list.append(CKirunData(L" blanks at the ends ", 1));
+    if (!codePage932Only) list.append(CKirunData(L"Zürich-한국 \xD83D\xDE00", 30));
+    return list;
+}
+
+std::wstring rowsOf(const std::vector<CKirunData>& items) {
+    std::wstring text;
+    for (const CKirunData& item : items) text += item.m_text + L"=" + std::to_wstring(item.m_minutes) + L"\n";
+    return text;
+}
+
+TEST(CaptionCsv, ExportIsUtf8WithMarkCrlfAndQuotesWhereNeeded) {
+    const std::string csv = captionListToCsv(sampleList(false));
+    const std::string expected = fw::Narrow(L"\xFEFFテキスト,分\r\n臨時ニュースをお伝えします,5\r\n\"comma, \"\"quotes\"\" and\r\nline break\",60000\r\n"
+                         L"\" blanks at the ends \",1\r\nZürich-한국 \xD83D\xDE00,30\r\n",
+                                            CP_UTF8);
+    EXPECT_EQ(expected, csv);
+}
+
+TEST(CaptionCsv, RoundTripInEveryEncoding) {
+    const struct {
+        const char* name;
+        bool codePage932Only;
+        std::string (*encode)(const std::wstring&);
+    } kCases[] = {
+        {"utf-8 with mark", false, [](const std::wstring& t) { return "\xEF\xBB\xBF" + fw::Narrow(t, CP_UTF8); }},
+        {"utf-8", false, [](const std::wstring& t) { return fw::Narrow(t, CP_UTF8); }},
+        {"utf-16 little-endian", false, [](const std::wstring& t) { return "\xFF\xFE" + fw::Utf16Bytes(t, false); }},
+        {"utf-16 big-endian", false, [](const std::wstring& t) { return "\xFE\xFF" + fw::Utf16Bytes(t, true); }},
+        {"code page 932", true, [](const std::wstring& t) { return fw::Narrow(t, 932); }},
+    };
+    for (const auto& c : kCases) {
+        const CaptionList list = sampleList(c.codePage932Only);
+        const std::string exported = captionListToCsv(list);
+        const std::wstring text = fw::Widen(exported.substr(3), CP_UTF8);
+        const CaptionCsvImport imported = captionsFromCsv(c.encode(text));
+        ASSERT_TRUE(imported.ok) << c.name << " line " << imported.badLine;
+        EXPECT_EQ(rowsOf(std::vector<CKirunData>(list.begin(), list.end())), rowsOf(imported.items)) << c.name;
+    }
+}
+
+TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
+    const std::wstring header = L"テキスト,分\r\n";
+    const struct {
+        std::wstring csv;
+        int line;
+        Problem problem;
+    } kCases[] = {
+        {L"Text,Minutes\r\na,1\r\n", 1, Problem::Header},
+        {L"", 1, Problem::Header},
+        {header + L"a,1\r\n\"two\r\nlines\",2\r\nb,0\r\n", 5, Problem::Minutes},
+        {header + L"a,60001\r\n", 2, Problem::Minutes},
+        {header + L"a,1.5\r\n", 2, Problem::Minutes},
+        {header + L"a,\r\n", 2, Problem::Minutes},
+        {header + L"a,1,x\r\n", 2, Problem::Columns},
+        {header + L"\r\na\r\n", 3, Problem::Columns},
+        {header + L",5\r\n", 2, Problem::EmptyText},
+        {header + std::wstring(501, L'あ') + L",5\r\n", 2, Problem::LongText},
+        {header + L"a,1\r\n\"open,2\r\n", 3, Problem::NotCsv},
+    };
+    for (const auto& c : kCases) {
+        const CaptionCsvImport imported = captionsFromCsv(fw::Narrow(c.csv, CP_UTF8));
+        EXPECT_FALSE(imported.ok) << c.line;
+        EXPECT_TRUE(imported.items.empty()) << c.line;
+        EXPECT_EQ(c.line, imported.badLine) << fw::Narrow(c.csv, CP_UTF8);
+        EXPECT_EQ(c.problem, imported.problem) << fw::Narrow(c.csv, CP_UTF8);
+    }
+    const CaptionCsvImport padded = captionsFromCsv(fw::Narrow(header + L"\r\nx, 7 \r\n\r\n", CP_UTF8));
+    ASSERT_TRUE(padded.ok);
+    EXPECT_EQ(L"x=7\n", rowsOf(padded.items));
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+// The show with no window: a fake strip, a clock the test moves, captions by id.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "show/Lane.h"
+#include "show/Show.h"
+#include "show/ViewTrack.h"
+#include "tests/support/FakeStrip.h"
+#include "tests/support/ManualClock.h"
+
+namespace {
+
+using testing_support::FakeStrip;
+using testing_support::ManualClock;
+using Texts = std::vector<std::wstring>;
+
+struct Reports : CKirunListener, CKirunEndListener {
+    std::vector<int> ended;
+    int rollingEnds = 0;
+    void onKirunEnd(int index) override { ended.push_back(index); }
+    void onAllRollEnd() override { ++rollingEnds; }
+};
+
+class ShowTest : public ::testing::Test {
+protected:
+    ShowTest() : show(strip, clock) {
+        show.setListeners(&reports, &reports);
+        for (const wchar_t* text : {L"A", L"BB", L"CCC"}) show.addItem(CKirunData(text, 1));
+    }
+    Lane& lane() { return show.lane(); }
+    // The captions that enter during `moves` scroll steps of 4 columns.
+    Texts Passes(int moves) {
+        strip.entered.clear();
+        for (int i = 0; i < moves; ++i) lane().onScrollTick(4);
+        return strip.entered;
+    }
+    void Minutes(int minutes) {
+        for (int tenth = 0; tenth < minutes * 600; ++tenth) {
+            clock.advance(100);
+            lane().onCountDownTick();
+        }
+    }
+
+    FakeStrip strip;
+    ManualClock clock;
+    Reports reports;
+    Show show;
+};
+
+TEST_F(ShowTest, ItemsGoOnAirByTheirIdsAndEditsOfTheListDisturbNone) {
+    ASSERT_TRUE(show.putOnAir(2));
+    ASSERT_TRUE(show.putOnAir(0));
+    EXPECT_TRUE(strip.moving && strip.counting);
+    // CCC entered at once and shows again as the cycle's first.
+    EXPECT_EQ((Texts{L"CCC", L"A"}), Passes(20));
+
+    show.deleteItem(1);  // "BB", not on air, before "CCC"
+    show.addItem(CKirunData(L"DDDD", 1));
+    EXPECT_TRUE(show.onAir(0));
+    EXPECT_TRUE(show.onAir(1)) << "CCC, now at position 1, stays on air";
+    EXPECT_FALSE(show.onAir(2));
+    show.deleteItem(0);
+    ASSERT_EQ(1, lane().schedule().count());
+    EXPECT_EQ(L"CCC", lane().schedule().at(0).text);
+    Minutes(1);
+    EXPECT_EQ(std::vector<int>{0}, reports.ended) << "reported by the position CCC has now";
+}
+
+TEST_F(ShowTest, TheFileCaptionFreeTextAndCutInAreCaptionsOfTheirOwn) {
+    show.showFileCaption(L"file", 2);
+    show.showFreeText(L"free", 1);
+    show.putOnAir(0);
+    const ShowSnapshot snapshot = show.snapshot();
+    ASSERT_EQ(5u, snapshot.rows.size());
+    EXPECT_EQ(ShowRow::Kind::File, snapshot.rows[3].kind);
+    EXPECT_EQ(120, snapshot.rows[3].secondsLeft);
+    EXPECT_EQ(ShowRow::Kind::FreeText, snapshot.rows[4].kind);
+    EXPECT_TRUE(snapshot.rows[0].onAir);
+    EXPECT_FALSE(snapshot.rows[1].onAir);
+    EXPECT_EQ(-1, snapshot.rows[1].secondsLeft);
+    EXPECT_EQ(-1, snapshot.cutInRow);
+
+    Minutes(1);
+    EXPECT_EQ((std::vector<int>{60001, 0}), reports.ended);
+    std::wstring text;
+    EXPECT_TRUE(show.captionOnAir(caption_ids::kFile, text));
+    EXPECT_GT(show.snapshot().version, snapshot.version);
+}
+
+TEST_F(ShowTest, ABatchStartPutsEachNumberOnceAndEverythingRolledIsReportedOnce) {
+    EXPECT_FALSE(show.putNumbersOnAir({9}));
+    ASSERT_TRUE(show.putNumbersOnAir({3, 1, 3, 9}));
+    EXPECT_EQ(2, lane().schedule().count());
+    EXPECT_EQ(L"CCC", lane().schedule().at(0).text);
+    Minutes(1);
+    EXPECT_TRUE(lane().schedule().empty());
+    EXPECT_FALSE(strip.counting);
+    EXPECT_EQ(0, reports.rollingEnds) << "the last caption still drains";
+    int moves = 0;
+    while (lane().rolling() && moves < 1000) {
+        lane().onScrollTick(4);
+        ++moves;
+    }
+    EXPECT_EQ(1, reports.rollingEnds);
+    EXPECT_FALSE(strip.moving);
+    EXPECT_GE(moves * 4, FakeStrip::kWidth + 50) << "the drain covers the strip";
+}
+
+// A cut-in interrupts the caption on the strip; once it is off air that caption is due again,
+// even when a list item before it was deleted meanwhile.
+TEST_F(ShowTest, ACutInResumesTheCaptionItCutShortAfterADeletion) {
+    for (int position : {0, 1, 2}) show.putOnAir(position);
+    Passes(8);  // A, on an idle strip, and again as the cycle's first; BB enters
+    ASSERT_EQ(L"BB", lane().currentText());
+    show.cutIn(L"XYZ", 1, false);
+    EXPECT_EQ(L"XYZ", lane().currentText()) << "at once";
+    show.deleteItem(0);
+    EXPECT_EQ((Texts{L"XYZ", L"XYZ"}), Passes(18));
+    ASSERT_TRUE(show.takeOffAir(caption_ids::kCutIn));
+    const Texts after = Passes(20);
+    ASSERT_GE(after.size(), 2u);
+    EXPECT_EQ(L"BB", after[0]) << "the caption cut short comes back first";
+    EXPECT_EQ(L"CCC", after[1]);
+}
+
+TEST_F(ShowTest, DisplayTimesFollowTheClockNotTheNumberOfTicks) {
+    show.putOnAir(0);
+    clock.advance(59900);
+    lane().onCountDownTick();  // one late tick carries the whole time that passed
+    EXPECT_TRUE(show.onAir(0));
+    EXPECT_EQ(1, show.tenthsLeft(show.captionList().at(0).m_id));
+    for (int tick = 0; tick < 50; ++tick) lane().onCountDownTick();  // ticks with no time between
+    EXPECT_TRUE(show.onAir(0));
+    clock.advance(100);
+    lane().onCountDownTick();
+    EXPECT_FALSE(show.onAir(0));
+}
+
+// Three strips of one lane at 96, 120 and 144 DPI: each draws the caption at its own width and
+// shows the same point of the text after every move.
+TEST(ViewTracks, StripsOfOtherScalesShowTheSamePointOfTheText) {
+    const int laneWidth = 397;
+    const int widths[] = {laneWidth, 496, 595};
+    ViewTrack tracks[3];
+    for (int i = 0; i < 3; ++i) tracks[i].enter(widths[i], laneWidth);
+    long long lane = 0;
+    for (int step : {1, 7, 3, 60, 2, 200, 125}) {
+        lane += step;
+        for (int i = 0; i < 3; ++i) {
+            tracks[i].follow(lane);
+            EXPECT_NEAR(static_cast<double>(lane) / laneWidth, static_cast<double>(tracks[i].position()) / widths[i],
+                        1.0 / widths[i])
+                << "strip " << i << " at lane column " << lane;
+        }
+    }
+    ASSERT_EQ(laneWidth + 1, lane);
+    for (int i = 0; i < 3; ++i) EXPECT_GE(tracks[i].position(), widths[i]) << "every strip has passed its caption";
+    EXPECT_EQ(150, laneColumnsFor(225, 144, 96)) << "a strip at 144 DPI drains in fewer lane columns";
+    EXPECT_EQ(1, laneColumnsFor(1, 144, 96)) << "rounded up";
+}
+
+// Two lanes side by side: each has its own captions, clock work and end.
+TEST(TwoLanes, DoNotDisturbEachOther) {
+    struct Ends : LaneListener {
+        std::vector<CaptionId> ended;
+        int rolled = 0;
+        void captionEnded(CaptionId id) override { ended.push_back(id); }
+        void rollingEnded() override { ++rolled; }
+    };
+    FakeStrip firstStrip, secondStrip;
+    ManualClock clock;
+    Ends firstEnds, secondEnds;
+    Lane first(firstStrip, firstEnds, clock);
+    Lane second(secondStrip, secondEnds, clock);
+    first.addKirun(20, L"one", 1);
+    second.addKirun(20, L"two", 2);
+    second.cutIn(L"cut", 1, false);
+    EXPECT_EQ(L"one", first.currentText());
+    EXPECT_EQ(L"cut", second.currentText());
+    for (int tenth = 0; tenth < 600; ++tenth) {
+        clock.advance(100);
+        first.onCountDownTick();
+        second.onCountDownTick();
+    }
+    EXPECT_EQ(std::vector<CaptionId>{20}, firstEnds.ended);
+    EXPECT_EQ(std::vector<CaptionId>{caption_ids::kCutIn}, secondEnds.ended);
+    EXPECT_FALSE(firstStrip.counting);
+    EXPECT_TRUE(secondStrip.counting);
+    while (first.rolling()) first.onScrollTick(4);
+    EXPECT_EQ(1, firstEnds.rolled);
+    EXPECT_TRUE(second.rolling());
+    EXPECT_EQ(0, secondEnds.rolled);
+    EXPECT_EQ(0, secondStrip.scrolled) << "moving one lane moves no strip of the other";
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+// Fetching a source: WinHTTP against a server on 127.0.0.1 started by the test (conditional
+// requests, errors, drops, redirects, oversized answers, an untrusted certificate), a local file
+// as a source, and the worker that looks, reports, keeps its last good items and stops at once.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <mutex>
+
+#include "FeedServer.h"
+#include "KirunnerProcess.h"
+#include "ReasonText.h"
+#include "TempDir.h"
+#include "feeds/LocalFile.h"
+#include "feeds/SourceWorker.h"
+#include "framework/FileBytes.h"
+#include "framework/TextCodec.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string narrow(const std::wstring& text) { return fw::Narrow(text, CP_UTF8); }
+
+// Reports as the worker hands them over, on its thread.
+class Reports {
+public:
+    SourceCallback callback() {
+        return [this](const SourceReport& report) {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_reports.push_back(report);
+        };
+    }
+    size_t count() {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_reports.size();
+    }
+    SourceReport at(size_t index) {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_reports.at(index);
+    }
+    bool waitFor(size_t count) { return WaitUntil([&] { return this->count() >= count; }, 20000, 20); }
+
+private:
+    std::mutex m_lock;
+    std::vector<SourceReport> m_reports;
+};
+
+std::wstring itemTexts(const SourceReport& report) {
+    std::wstring text;
+    for (const SourceItem& item : report.items) text += item.text + L";";
+    return text;
+}
+
+const SourceTiming kQuick{300, 300, 100};
+
+class SourceFetch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!server.ready()) GTEST_SKIP() << "the feed server did not start (PYTHON3, FEED_SERVER)";
+        options.receiveTimeoutMs = 5000;
+    }
+    FeedServer server;
+    FetchOptions options;
+};
+
+TEST_F(SourceFetch, AnswerThenNotModifiedToTheConditionalRequest) {
+    options.userAgent = userAgentOf(L"1.0.1.115");
+    HttpFetcher fetcher(options);
+    const FetchResult first = fetcher.fetch(server.http(L"/feed"), FetchValidators());
+    ASSERT_EQ(FetchOutcome::Fetched, first.outcome) << narrow(first.reason);
+    EXPECT_EQ("application/rss+xml", first.contentType);
+    EXPECT_EQ(L"\"v1\"", first.validators.etag);
+    EXPECT_NE(std::string::npos, first.bytes.find("<title>First</title>"));
+    const FetchResult second = fetcher.fetch(server.http(L"/feed"), first.validators);
+    EXPECT_EQ(FetchOutcome::Unchanged, second.outcome) << narrow(second.reason);
+    EXPECT_EQ(1, server.conditionalRequests());
+    EXPECT_EQ("Kirunner/1.0.1.115", server.lastUserAgent());
+    EXPECT_EQ(FetchOutcome::Fetched, fetcher.fetch(server.http(L"/relative"), FetchValidators()).outcome);
+}
+
+TEST_F(SourceFetch, FailedLooksSayWhy) {
+    const struct {
+        std::wstring url;
+        const wchar_t* reason;  // one of these, separated by "|"
+    } kCases[] = {
+        {server.http(L"/error"), L"HTTP 500"},
+        {server.http(L"/drop"), L"dropped|no valid answer"},
+        {server.http(L"/loop"), L"more than 5 redirects"},
+        {server.http(L"/tofile"), L"another scheme"},
+        {server.http(L"/big"), L"larger than 8 MiB"},
+        {server.http(L"/bigstream"), L"larger than 8 MiB"},
+        {server.https(L"/feed"), L"certificate"},
+        {L"http://127.0.0.1:1/feed", L"no connection"},
+        {L"ftp://127.0.0.1/feed", L"not an http"},
+    };
+    HttpFetcher fetcher(options);
+    for (const auto& c : kCases) {
+        const FetchResult result = fetcher.fetch(c.url, FetchValidators());
+        EXPECT_EQ(FetchOutcome::Failed, result.outcome) << narrow(c.url);
+        EXPECT_TRUE(result.bytes.empty()) << narrow(c.url);
+        EXPECT_TRUE(SaysOneOf(result.reason, c.reason)) << narrow(c.url) << ": " << narrow(result.reason);
+    }
+}
+
+TEST(Redirects, OnlyToHttpOrHttpsAndNeverDownToHttp) {
+    const struct {
+        const wchar_t* from;
+        const wchar_t* location;
+        const wchar_t* next;  // "" when refused
+    } kCases[] = {
+        {L"http://a/x/feed", L"other", L"http://a/x/other"},
+        {L"http://a/x/feed", L"/top?q=1", L"http://a/top?q=1"},
+        {L"http://a/feed", L"https://b/feed", L"https://b/feed"},
+        {L"https://a/feed", L"//b/feed", L"https://b/feed"},
+        {L"https://a/feed", L"http://a/feed", L""},
+        {L"http://a/feed", L"file:///C:/windows/win.ini", L""},
+        {L"http://a/feed", L"ftp://a/feed", L""},
+        {L"http://a/feed", L"javascript:alert(1)", L""},
+    };
+    for (const auto& c : kCases) {
+        std::wstring next;
+        const std::wstring refusal = redirectRefusal(c.from, c.location, next);
+        EXPECT_EQ(std::wstring(c.next), next) << narrow(c.location);
+        EXPECT_EQ(next.empty(), !refusal.empty()) << narrow(c.location);
+    }
+}
+
+TEST_F(SourceFetch, WorkerReportsItemsThenUnchangedAndStops) {
+    SourceSettings settings;
+    settings.url = server.http(L"/feed");
+    settings.prefix = L"▼";
+    Reports reports;
+    SourceWorker worker(settings, options, kQuick, reports.callback());
+    ASSERT_TRUE(worker.start());
+    ASSERT_TRUE(reports.waitFor(2));
+    worker.stop();
+    const size_t stopped = reports.count();
+    EXPECT_EQ(SourceReport::Kind::Fresh, reports.at(0).kind) << narrow(reports.at(0).reason);
+    EXPECT_EQ(L"▼First;▼Second;", itemTexts(reports.at(0)));
+    EXPECT_EQ(L"id:g1", reports.at(0).items.at(0).key);
+    EXPECT_EQ(SourceReport::Kind::Unchanged, reports.at(1).kind);
+    Sleep(500);
+    EXPECT_EQ(stopped, reports.count());  // nothing after stop
+}
+
+TEST_F(SourceFetch, FailingSourceCountsItsFailuresAndAHangingLookDoesNotHoldStop) {
+    SourceSettings settings;
+    settings.url = server.http(L"/error");
+    Reports reports;
+    {
+        SourceWorker worker(settings, options, kQuick, reports.callback());
+        ASSERT_TRUE(worker.start());
+        ASSERT_TRUE(reports.waitFor(2));
+    }
+    EXPECT_EQ(SourceReport::Kind::Failed, reports.at(1).kind);
+    EXPECT_EQ(2, reports.at(1).failures);
+
+    settings.url = server.http(L"/hang");
+    Reports hanging;
+    SourceWorker worker(settings, options, kQuick, hanging.callback());
+    ASSERT_TRUE(worker.start());
+    Sleep(300);  // the look is under way
+    const DWORD started = GetTickCount();
+    worker.stop();
+    EXPECT_LT(GetTickCount() - started, 3000u);  // at once, not after the server's 30 s
+    EXPECT_EQ(0u, hanging.count());
+}
+
+TEST(LocalSource, FileChangesAreReadAndFailuresKeepNothingBack) {
+    TempDir dir;
+    const std::wstring path = dir.wideFile(L"ニュース.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "\xEF\xBB\xBFone\r\ntwo\r\n"));
+    SourceSettings settings;
+    settings.url = path;
+    Reports reports;
+    SourceWorker worker(settings, FetchOptions(), kQuick, reports.callback());
+    ASSERT_TRUE(worker.start());
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(L"one;two;", itemTexts(reports.at(0)));
+    Sleep(100);
+    ASSERT_TRUE(WriteFileBytes(path, "three, four and more\r\n"));
+    ASSERT_TRUE(reports.waitFor(2));
+    EXPECT_EQ(L"three, four and more;", itemTexts(reports.at(1)));
+    ASSERT_TRUE(DeleteFileW(path.c_str()));
+    ASSERT_TRUE(reports.waitFor(3));
+    EXPECT_EQ(SourceReport::Kind::Failed, reports.at(2).kind);
+    EXPECT_EQ(L"the file does not exist", reports.at(2).reason);
+    Sleep(500);
+    EXPECT_EQ(3u, reports.count());  // one report for the missing file, not one a look
+    worker.stop();
+
+    // 50 MB: refused at the bound, without reading it all.
+    const std::wstring large = dir.wideFile(L"large.xml");
+    fw::FileHandle file(CreateFileW(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    LARGE_INTEGER size;
+    size.QuadPart = 50LL * 1024 * 1024;
+    ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()));
+    file.reset();
+    const FetchResult result = readLocalSource(large, FetchOptions::kMaxAnswerBytes);
+    EXPECT_EQ(FetchOutcome::Failed, result.outcome);
+    EXPECT_EQ(L"the file is larger than 8 MiB", result.reason);
+    DeleteFileW(large.c_str());
+}
+
+TEST(LocalSource, NewAlertEntriesCutInAfterTheBaseline) {
+    TempDir dir;
+    const std::wstring path = dir.wideFile(L"alerts.xml");
+    const std::wstring head = L"<feed xmlns=\"http://www.w3.org/2005/Atom\">";
+    const std::wstring old = L"<entry><id>1</id><title>大雨警報</title><content>東京</content></entry>";
+    ASSERT_TRUE(WriteFileBytes(path, fw::Narrow(head + old + L"</feed>", CP_UTF8)));
+    SourceSettings settings;
+    settings.url = path;
+    settings.mode = SourceMode::CutIn;
+    settings.match = L"警報";
+    settings.area = L"東京";
+    Reports reports;
+    SourceWorker worker(settings, FetchOptions(), kQuick, reports.callback());
+    ASSERT_TRUE(worker.start());
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_TRUE(reports.at(0).cutIns.empty());
+    Sleep(100);
+    ASSERT_TRUE(WriteFileBytes(path, fw::Narrow(head + L"<entry><id>3</id><title>暴風警報</title><content>東京</content></entry>"
+                                                       L"<entry><id>2</id><title>雷注意報</title><content>東京</content></entry>" +
+                                                    old + L"</feed>",
+                                                CP_UTF8)));
+    ASSERT_TRUE(reports.waitFor(2));
+    EXPECT_EQ(std::vector<std::wstring>{L"暴風警報：東京"}, reports.at(1).cutIns);
+}
+
+}  // namespace
