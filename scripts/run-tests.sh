@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the whole suite of the build that Wine runs here (or the tests the arguments choose), then
 # says which program it tested and why, so that a reader of a CI log knows, and repeats ctest's
-# count as the last line.
+# count as the last line. Two tests run at a time: the tests' resource locks keep those that
+# share a screen or a prefix apart (tests/CMakeLists.txt).
 # Usage: run-tests.sh BUILD TESTS_BUILD [CTEST_ARGS...]
 set -euo pipefail
 build="$(realpath -m "$1")"; tests_build="$(realpath -m "$2")"; shift 2
@@ -10,7 +11,7 @@ mkdir -p "$tests_build"
 
 status=0
 "$(dirname "$0")/with-display.sh" --wine "$tests_build/wine-run" "$tests_build/wineprefix" \
-  ctest --test-dir "$tests_build" --output-on-failure -j 1 "$@" 2>&1 | tee "$log" || status=$?
+  ctest --test-dir "$tests_build" --output-on-failure -j 2 "$@" 2>&1 | tee "$log" || status=$?
 
 if [ "$tests_build" = "$build" ]; then
   echo "kirunner: tested the 32-bit program that ships ($build/Kirunner.exe)"
