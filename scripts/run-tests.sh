@@ -10,7 +10,7 @@ log="$tests_build/ctest-output.txt"
 mkdir -p "$tests_build"
 
 status=0
-"$(dirname "$0")/with-display.sh" --wine "$tests_build/wine-run" "$tests_build/wineprefix" \
+"$(dirname "$0")/with-display.sh" "$tests_build/wineprefix" \
   ctest --test-dir "$tests_build" --output-on-failure -j 2 "$@" 2>&1 | tee "$log" || status=$?
 
 if [ "$tests_build" = "$build" ]; then

@@ -7,4 +7,4 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 wine_run="$1"; prefix="$2"; shift 2
-exec env -u DISPLAY "$here/../../scripts/with-display.sh" --wine "$wine_run" "$prefix" "$wine_run" "$prefix" "$@"
+exec env -u DISPLAY "$here/../../scripts/with-display.sh" "$prefix" "$wine_run" "$prefix" "$@"
