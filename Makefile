@@ -2,8 +2,9 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 ARGS    ?=
-# More options for the first configure, e.g. CMAKE_ARGS=-DKIRUNNER_WINE_RUNS_32BIT=OFF to test the
-# 64-bit copy on a machine whose Wine runs 32-bit programs.
+# More options for the first configure of $(BUILD) and of the 64-bit copy, e.g.
+# CMAKE_ARGS=-DKIRUNNER_WINE_RUNS_32BIT=OFF to test the 64-bit copy on a machine whose Wine runs
+# 32-bit programs, or CMAKE_ARGS=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache.
 CMAKE_ARGS ?=
 # The build whose programs Wine runs here: $(BUILD), or a 64-bit copy of the same sources in
 # $(BUILD)/x86_64 where Wine runs no 32-bit programs. Decided when $(BUILD) is first configured
@@ -36,7 +37,7 @@ configure-runnable: configure
 	@set -e; \
 	if [ "$(RUNNABLE)" != "$(abspath $(BUILD))" ] && [ ! -f $(RUNNABLE)/CMakeCache.txt ]; then \
 	  scripts/install-deps.sh --with-64bit-copy; \
-	  cmake -S . -B $(RUNNABLE) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release; \
+	  cmake -S . -B $(RUNNABLE) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS); \
 	fi
 
 # What the tests use, and the program to ship. Where the tests run the 64-bit copy, $(BUILD)
