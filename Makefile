@@ -14,7 +14,7 @@ RUNNABLE = $(shell cat $(BUILD)/tests-build)
 # SOURCE_DATE_EPOCH, else with the time of day.
 STRIP = $(shell sed -n 's/^CMAKE_STRIP:FILEPATH=//p' $(BUILD)/CMakeCache.txt)
 
-.PHONY: all deps configure configure-runnable build fast fast-tests run test bench dist screenshots clean
+.PHONY: all deps configure configure-runnable build fast fast-tests run test bench dist dist-archive screenshots clean
 
 all: build
 
@@ -31,12 +31,13 @@ $(BUILD)/CMakeCache.txt $(BUILD)/tests-build &:
 configure: deps $(BUILD)/CMakeCache.txt $(BUILD)/tests-build
 
 # The runnable build configured too. Where it is the 64-bit copy, its compiler and Wine are
-# installed before it is first configured (install-deps adds them by itself only where Wine's
-# 32-bit half is missing, not where the copy was asked for).
+# installed before it is first configured, if they are not there yet (install-deps adds them by
+# itself only where Wine's 32-bit half is missing, not where the copy was asked for).
 configure-runnable: configure
 	@set -e; \
 	if [ "$(RUNNABLE)" != "$(abspath $(BUILD))" ] && [ ! -f $(RUNNABLE)/CMakeCache.txt ]; then \
-	  scripts/install-deps.sh --with-64bit-copy; \
+	  { command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; } || \
+	    scripts/install-deps.sh --with-64bit-copy; \
 	  cmake -S . -B $(RUNNABLE) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS); \
 	fi
 
@@ -73,7 +74,7 @@ run: configure-runnable
 # The release archive is made first, so that the suite's dist.archive test checks a current one.
 # The run ends by saying which program it tested: the shipped 32-bit one, or the 64-bit copy.
 test: build
-	@$(MAKE) --no-print-directory dist
+	@$(MAKE) --no-print-directory dist-archive
 	scripts/run-tests.sh $(BUILD) $(RUNNABLE)
 
 bench: configure-runnable
@@ -81,8 +82,11 @@ bench: configure-runnable
 	scripts/bench.sh $(RUNNABLE)
 
 # dist/Kirunner-<version>.zip: the 32-bit release program (without symbols), the Japanese guide
-# and the licence.
+# and the licence. (dist-archive: the same, once the set-up has run.)
 dist: configure
+	@$(MAKE) --no-print-directory dist-archive
+
+dist-archive:
 	@grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' $(BUILD)/CMakeCache.txt || \
 	  { echo "dist: $(BUILD) is not a release build" >&2; exit 1; }
 	cmake --build $(BUILD) --target Kirunner -j $(JOBS)

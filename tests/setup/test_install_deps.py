@@ -144,5 +144,4 @@ class InstallDeps(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    sys.dont_write_bytecode = True
     unittest.main()
