@@ -6,6 +6,9 @@
 # fetched (a mirror in the middle of a sync answers "File has unexpected size") is tried again a
 # few times; after that the install goes on with the lists that did arrive and says which one
 # failed. It fails only when a package asked for cannot be installed.
+# Where KIRUNNER_APT_UPDATED names a file, the lists are refreshed only while that file is
+# missing, and it is made after the refresh: a script that installs in several steps refreshes
+# them once (and again only after it has changed what they hold, by deleting the file).
 set -uo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
@@ -22,6 +25,8 @@ done
 
 update_log="$(mktemp)"
 trap 'rm -f "$update_log"' EXIT
+stamp="${KIRUNNER_APT_UPDATED:-}"
+if [ -n "$stamp" ] && [ -e "$stamp" ]; then tries=0; fi
 for attempt in $(seq "$tries"); do
   if $SUDO apt-get update -q >"$update_log" 2>&1; then
     cat "$update_log"
@@ -33,11 +38,13 @@ for attempt in $(seq "$tries"); do
     sleep "$pause"
   else
     echo "apt-install-missing: these package lists could not be fetched; going on with the lists that arrived:"
-    grep '^E: Failed to fetch' "$update_log" | sed 's/^E: Failed to fetch /  /' | sort -u
+    grep -E '^[EW]: Failed to fetch' "$update_log" | sed -E 's/^[EW]: Failed to fetch /  /' | sort -u
   fi
 done
+if [ -n "$stamp" ]; then touch "$stamp"; fi
 
-if ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+# Through env: sudo passes on no variables of the caller's.
+if ! $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; then
   echo "apt-install-missing: could not install: ${missing[*]}" >&2
   exit 1
 fi

@@ -15,6 +15,11 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 with_64bit_copy=0
 if [ "${1:-}" = --with-64bit-copy ]; then with_64bit_copy=1; fi
 
+# The package lists are refreshed once for the whole run, and again once i386 is added.
+KIRUNNER_APT_UPDATED="$(mktemp -u)"
+export KIRUNNER_APT_UPDATED
+trap 'rm -f "$KIRUNNER_APT_UPDATED"' EXIT
+
 # The X libraries Wine loads at run time (only recommended by its packages, so not installed
 # with them): without Xinerama and XRandR it sees one monitor, without the others it lacks
 # cursors, input, shapes and video modes. Each Wine needs those of its own architecture.
@@ -41,6 +46,7 @@ if ! command -v npm >/dev/null; then "$here/apt-install-missing.sh" npm; fi
 if "$here/runs-32bit-programs.sh"; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
+    rm -f "$KIRUNNER_APT_UPDATED"
   fi
   if ! "$here/apt-install-missing.sh" wine32:i386 "${x_libraries[@]/%/:i386}"; then
     echo "install-deps: this machine runs 32-bit programs, but Wine's 32-bit half (wine32:i386)" \

@@ -6,7 +6,9 @@
 set -euo pipefail
 screen=1920x1080x24
 if [ "${1:-}" = --screen ]; then screen="$2"; shift 2; fi
-prefix="$1"; shift
+# Wine takes only an absolute prefix: with a relative one, stopping the server would fail
+# unseen and leave it tied to a screen that is gone.
+prefix="$(realpath -m "$1")"; shift
 xvfb_pid=""
 
 stop() {

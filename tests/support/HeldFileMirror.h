@@ -1,7 +1,8 @@
 #pragma once
 // The held-file mirror that the test run mounted (tests/support/held-file-fs.sh): files
 // written into its backing folder show in its mount point, and a name that starts with "10s-"
-// answers the first read of each open after ten seconds.
+// answers the first read of each open after ten seconds, or once its backing file is deleted
+// (a test's end lets the process it held go).
 #include <cstdlib>
 #include <string>
 

@@ -5,10 +5,11 @@ Usage: held_file_fs.py BACKING_FOLDER MOUNT_POINT
 
 Every file of BACKING_FOLDER shows in MOUNT_POINT with its size and times. A file whose name
 starts with a number of seconds and "s-" ("10s-news.txt") answers the first read of each open
-(the read at offset 0) only after that many seconds: a slow device or an unreachable share
-as a program sees it. Listing, looking up and opening answer at once, so that only the reading
-thread waits. Nothing is cached, so every look sees the backing file as it is now. Each held read
-prints "hold NAME" when it starts waiting and "answer NAME" when it answers.
+(the read at offset 0) only after that many seconds, or once the backing file is deleted: a
+slow device or an unreachable share as a program sees it. Listing, looking up and opening
+answer at once, so that only the reading thread waits. Nothing is cached, so every look sees
+the backing file as it is now. Each held read prints "hold NAME" when it starts waiting and
+"answer NAME" when it answers.
 """
 import errno
 import os
@@ -103,7 +104,12 @@ class HeldFiles(pyfuse3.Operations):
         fd, hold, name = self.open_files[fh]
         if off == 0 and hold:
             print("hold", name, flush=True)  # the tests wait for this line
-            await trio.sleep(hold)
+            # Answered early once the backing file is deleted: a test that is over lets the
+            # process it held go (a process is not gone before its read is answered).
+            until = trio.current_time() + hold
+            backing = os.path.join(self.backing, name)
+            while trio.current_time() < until and os.path.exists(backing):
+                await trio.sleep(min(0.1, until - trio.current_time()))
             print("answer", name, flush=True)
         return os.pread(fd, size, off)
 
