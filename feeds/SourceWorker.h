@@ -18,7 +18,7 @@
 
 #include "feeds/HttpFetch.h"
 #include "feeds/SourceItems.h"
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 #include "framework/UniqueHandle.h"
 
 struct SourceReport {
