@@ -49,6 +49,15 @@ void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bo
     m_captionWidth = m_strips.enter(text, followsCaption && !text.empty(), fromBlank);
 }
 
+int Lane::removeWhere(const std::function<bool(CaptionId)>& gone) {
+    const int removed = m_schedule.removeWhere(gone);
+    if (removed > 0 && m_schedule.empty() && m_counting) {
+        m_counting = false;
+        m_strips.setCounting(false);
+    }
+    return removed;
+}
+
 bool Lane::remove(CaptionId id) {
     if (!m_schedule.remove(id)) return false;
     // The caption being shown finishes its pass; an emptied schedule drains on the moves.

@@ -33,6 +33,8 @@ public:
     void cutIn(const std::wstring& text, int minutes, bool afterCurrent);
     // Takes the caption off air without reporting it; the one on the strip finishes its pass.
     bool remove(CaptionId id);
+    // The same for every caption the predicate names, in one pass; how many went.
+    int removeWhere(const std::function<bool(CaptionId)>& gone);
     // With nothing on air: the strips show the ground at once and rolling stops, with no caption
     // left to scroll out. False (and nothing changes) while a caption is still on air.
     bool blank();

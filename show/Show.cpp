@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "framework/WideText.h"
 
@@ -125,7 +126,10 @@ void Show::nextCutIn(bool afterCurrent) {
 
 void Show::applySourceChanges(const CaptionChanges& changes) {
     if (changes.empty()) return;
-    for (CaptionId id : changes.leave) m_lane.remove(id);
+    if (!changes.leave.empty()) {
+        const std::unordered_set<CaptionId> leaving(changes.leave.begin(), changes.leave.end());
+        m_lane.removeWhere([&](CaptionId id) { return leaving.count(id) != 0; });
+    }
     // A changed text is put in place of the old one; the pass on the strip keeps the old text.
     std::vector<std::pair<CaptionId, std::wstring>> retexts;
     for (const auto& retext : changes.retext)
@@ -154,11 +158,8 @@ std::vector<int> Show::takeEverythingOffAir() {
     for (int position = 0; position < m_captions.count(); ++position)
         if (takeOffAir(position)) positions.push_back(position);
     for (CaptionId id : {caption_ids::kFile, caption_ids::kFreeText, caption_ids::kCutIn}) takeOffAir(id);
-    // The data sources' items, last: what is left in the schedule.
-    std::vector<CaptionId> sourceItems;
-    for (int i = 0; i < m_lane.schedule().count(); ++i) sourceItems.push_back(m_lane.schedule().at(i).id);
-    for (CaptionId id : sourceItems) m_lane.remove(id);
-    if (!sourceItems.empty()) changed();
+    // The data sources' items, last, in one pass: they may be thousands.
+    if (m_lane.removeWhere(isSourceCaption) > 0) changed();
     return positions;
 }
 

@@ -16,6 +16,8 @@ minutes unless given).
   /relative    redirects to "feed" (a relative Location)
   /big         50 MB with its Content-Length; /bigstream the same without one
   /hang        answers nothing for 30 s
+  /changing    an RSS feed of 20 items that moves on by one item with every request (the
+               oldest leaves, a new one comes), never answered with 304
   /doc/NAME    FOLDER/doc/NAME as it is now (the test changes it), with an ETag of its bytes and
                its Last-Modified; 304 to a request that sends the ETag back, each counted as a
                line of FOLDER/conditional-NAME. While FOLDER/doc/NAME.fail holds "500" or "drop",
@@ -47,6 +49,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     folder = "."
     other_port = 0
+    requests = 0
+    lock = threading.Lock()
 
     def log_message(self, *args):
         pass
@@ -94,6 +98,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
         path = self.path
         if path.startswith("/doc/"):
             self.document(path[len("/doc/"):])
+        elif path == "/changing":
+            with Handler.lock:
+                Handler.requests += 1
+                first = Handler.requests
+            items = "".join("<item><title>News item %d</title><guid>n%d</guid></item>" % (n, n)
+                            for n in range(first + 19, first - 1, -1))
+            body = ('<?xml version="1.0" encoding="UTF-8"?><rss version="2.0"><channel><title>t</title>%s'
+                    '</channel></rss>' % items).encode("utf-8")
+            self.answer(200, body, [("Content-Type", "application/rss+xml")])
         elif path == "/feed":
             with open(os.path.join(self.folder, "agent"), "w") as agent:
                 agent.write(self.headers.get("User-Agent", ""))
