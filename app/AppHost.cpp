@@ -3,11 +3,30 @@
 
 #include "app/AppHost.h"
 
+#include "app/VersionString.h"
 #include "surfaces/HttpServer.h"
 #include "surfaces/OscFeedbackSender.h"
 
+namespace {
+// How the data sources fetch: a User-Agent naming the program and its version ("1.0.1.115" of
+// the version resource's "Ver.:1, 0, 1, 115").
+FetchOptions sourceFetchOptions() {
+    std::wstring version;
+    const char* c = versionString();
+    while (*c && (*c < '0' || *c > '9')) ++c;  // past "Ver.:"
+    for (; *c; ++c) {
+        if (*c >= '0' && *c <= '9') version += static_cast<wchar_t>(*c);
+        else if (*c == ',' || *c == '.') version += L'.';
+    }
+    FetchOptions options;
+    options.userAgent = version.empty() ? std::wstring(L"Kirunner") : userAgentOf(version);
+    return options;
+}
+}  // namespace
+
 AppHost::AppHost(const StartOptions& start)
     : m_strips(&m_queue), m_show(m_strips, *this), m_watchedFile(m_queue),
+      m_dataSources(m_queue, m_show, sourceFetchOptions()),
       m_controller(m_pageEvents, start, m_show, m_stripControl, m_watchedFile), m_funnel(m_queue, m_controller),
       m_gateway(m_queue, m_funnel, m_show), m_http(std::make_unique<HttpServer>()),
       m_feedback(std::make_unique<OscFeedbackSender>()) {
@@ -26,6 +45,11 @@ void AppHost::startSurfaces(const std::string& commandChannel) {
     if (!commandChannel.empty()) m_commandReceiver.Create(commandChannel, &m_controller);
     // A batch run rolls its entries and ends: it takes no commands from outside.
     if (m_controller.batchMode()) return;
+    DataSources::Hooks hooks;
+    hooks.rowsChanged = [this] { m_pageEvents.offListCaptionsChanged(); };
+    hooks.cutInAfterCurrent = [this] { return m_controller.appearance().cutInAfterCurrent == 1; };
+    m_dataSources.setHooks(std::move(hooks));
+    m_controller.attachSources(&m_dataSources);
     m_osc.start(m_controller.fileInterface().osc, &m_funnel);
     m_surfacesStarted = true;
     startRemote();
@@ -51,6 +75,8 @@ void AppHost::stop() {
     m_osc.stop();
     m_commandReceiver.DestroyWindow();
     m_funnel.close();
+    m_controller.attachSources(nullptr);
+    m_dataSources.stop();
     m_controller.stop();
     m_queue.destroy();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The one place where the program is put together: it makes the program's queue, the strips,
-// the show, the watched file, the controller and the command surfaces, wires them to each other
-// and stops them in the right order. The main window and its page only show what it holds.
+// the show, the watched file, the data sources, the controller and the command surfaces, wires
+// them to each other and stops them in the right order. The main window and its page only show what it holds.
 #include <memory>
 #include <string>
 
@@ -14,6 +14,7 @@
 #include "panel/StripControl.h"
 #include "show/Show.h"
 #include "show/StripPort.h"
+#include "sources/DataSources.h"
 #include "sources/WatchedFile.h"
 #include "surfaces/CommandChannel.h"
 #include "surfaces/CommandFunnel.h"
@@ -32,15 +33,17 @@ public:
     // The page whose window shows the controller's reports; null: message boxes of their own.
     void attachPage(ControllerEvents* page) { m_pageEvents.attach(page); }
     // Takes commands from other Kirunner processes on `commandChannel` (none when empty) and,
-    // unless this is a batch run, from OSC and the web remote, and sends OSC feedback, as the
-    // settings say.
+    // unless this is a batch run, starts the data sources, takes commands from OSC and the web
+    // remote, and sends OSC feedback, as the settings say.
     void startSurfaces(const std::string& commandChannel);
-    // Stops the surfaces, the strips and the watched file; nothing more reaches the show.
+    // Stops the surfaces, the data sources, the strips and the watched file; nothing more
+    // reaches the show.
     void stop();
 
     KirunController& controller() { return m_controller; }
     Show& show() { return m_show; }
     StripSet& strips() { return m_strips; }
+    DataSources& dataSources() { return m_dataSources; }
     fw::UiQueue& queue() { return m_queue; }
     CommandFunnel& funnel() { return m_funnel; }
     OscReceiver& osc() { return m_osc; }
@@ -87,6 +90,7 @@ private:
     Strips m_stripControl{m_strips};
     Show m_show;
     WatchedFile m_watchedFile;
+    DataSources m_dataSources;
     PageEvents m_pageEvents;
     KirunController m_controller;
     CommandFunnel m_funnel;

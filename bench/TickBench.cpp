@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
@@ -89,6 +91,17 @@ public:
 
     // One scroll step, as timer 101 makes it.
     void tick() { m_rig->lane.onScrollTick(m_rig->scrollStepWidth()); }
+    // Timer 102's work: every caption on air counts down.
+    void countDown() { m_rig->lane.onCountDownTick(); }
+    // `count` captions more in the cycle, as data sources' items are (no display time), each
+    // `text` with its number.
+    void addSourceItems(int count, const std::string& text) {
+        std::vector<std::pair<CaptionId, std::wstring>> items;
+        for (int i = 0; i < count; ++i)
+            items.emplace_back(caption_ids::kFirstSource + static_cast<CaptionId>(i),
+                               std::to_wstring(i + 1) + L" " + fw::WideFromCodePage932(text));
+        m_rig->lane.addCaptions(items, 0);
+    }
     CKirunWin& win() { return *m_rig->first(); }
     HWND hwnd() const { return m_rig->Hwnd(); }
 
@@ -285,6 +298,27 @@ void PrintLookTable(HFONT font, const Config& config) {
     }
 }
 
+// The tick with the cycle of 16 data sources of 500 items each on air, against one caption.
+void PrintSourcesTable(HFONT font, const Config& config) {
+    const std::string text = TextOfWidth(font, kCaptionPixels);
+    std::printf("\nSpeed 2, strip 1920 px, captions of %d px; microseconds per call by captions on air, median of %d "
+                "rounds of %d calls\n",
+                TextWidth(font, text), config.rounds, config.ticks);
+    std::printf("%-34s %10s %16s\n", "on air", "tick", "count-down tick");
+    const struct {
+        const char* name;
+        int sourceItems;
+    } cases[] = {{"one caption", 0}, {"16 sources x 500 items (+1)", 16 * 500}};
+    for (const auto& c : cases) {
+        Strip strip(font, 1920, 2, text);
+        strip.addSourceItems(c.sourceItems, text);
+        const double tick = TickMicros(strip, config);
+        const double countDown = bench::MedianMicros(config.rounds, config.ticks, [&] { strip.countDown(); });
+        std::printf("%-34s %10.2f %16.2f\n", c.name, tick, countDown);
+        std::fflush(stdout);
+    }
+}
+
 int PositiveArg(int argc, char** argv, int at, int fallback) {
     if (argc <= at) return fallback;
     const long value = std::strtol(argv[at], nullptr, 10);
@@ -304,6 +338,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("Screen %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    PrintSourcesTable(font.get(), config);
     PrintSpeedTable(font.get(), config);
     PrintLookTable(font.get(), config);
     PrintPartsTable(font.get(), config);

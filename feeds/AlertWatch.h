@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "feeds/FeedEntry.h"
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 
 class AlertWatch {
 public:

@@ -2,10 +2,10 @@
 
 #include <cwctype>
 
-#include "feeds/Csv.h"
+#include "model/Csv.h"
 #include "feeds/JsonFeed.h"
 #include "feeds/PlainText.h"
-#include "feeds/TextDecoding.h"
+#include "model/TextDecoding.h"
 #include "feeds/XmlFeeds.h"
 #include "framework/TextCodec.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "feeds/FeedEntry.h"
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 
 // `contentType` is the answer's Content-Type ("" for none; a local file gets one from its
 // extension, contentTypeOfPath). `field` is FIELD: a JSON Pointer for JSON; for CSV a column's

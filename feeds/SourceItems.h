@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "feeds/FeedEntry.h"
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 
 // One caption of a source, with the key that keeps its identity across looks.
 struct SourceItem {

@@ -105,6 +105,7 @@ private:
         m_failures = 0;
         SourceReport report;
         report.kind = SourceReport::Kind::Fresh;
+        report.entries = parse.entries.size();
         if (m_settings.mode == SourceMode::Cycle) {
             report.items = cycleItems(parse.entries, m_settings);
         } else {

@@ -18,7 +18,7 @@
 
 #include "feeds/HttpFetch.h"
 #include "feeds/SourceItems.h"
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 #include "framework/UniqueHandle.h"
 
 struct SourceReport {
@@ -30,6 +30,7 @@ struct SourceReport {
     Kind kind = Kind::Failed;
     std::vector<SourceItem> items;     // mode 0: the source's captions now, at most MAXITEMS
     std::vector<std::wstring> cutIns;  // mode 1: texts that cut in now, oldest first; none at the baseline
+    size_t entries = 0;                // entries the good look read (before MAXITEMS)
     std::wstring reason;
     int failures = 0;                  // failed looks in a row, this one included
 };

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "feeds/FeedEntry.h"
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 
 // `format` is Auto, Rss, Atom or Cap: Rss takes an RSS document only, Atom an Atom feed only, Cap
 // an alert or an Atom feed of them, Auto any of these.

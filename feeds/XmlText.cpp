@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "feeds/TextDecoding.h"
+#include "model/TextDecoding.h"
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
 

@@ -44,8 +44,11 @@ std::wstring FileDialogFilter(const std::wstring& filter) {
     return parts;
 }
 
-bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
-                    const wchar_t* initialName, DWORD flags, std::wstring& path) {
+namespace {
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+bool RunFileDialog(FileDialogFunction run, HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
+                   const wchar_t* initialName, DWORD flags, std::wstring& path) {
     if (OpenModalsEnding()) return false;  // the program is closing: nothing new opens
     // The system wants the filter's parts separated by NUL and ending with two NULs.
     const std::wstring filterz = FileDialogFilter(filter);
@@ -63,9 +66,21 @@ bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defau
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrDefExt = defaultExtension;
     ofn.Flags = flags | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&ofn)) return false;
+    if (!run(&ofn)) return false;
     path = file.data();
     return true;
+}
+}  // namespace
+
+bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
+                    const wchar_t* initialName, DWORD flags, std::wstring& path) {
+    return RunFileDialog(GetOpenFileNameW, owner, filter, defaultExtension, initialName, flags, path);
+}
+
+bool SaveFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
+                    const wchar_t* initialName, DWORD flags, std::wstring& path) {
+    return RunFileDialog(GetSaveFileNameW, owner, filter, defaultExtension, initialName, flags | OFN_OVERWRITEPROMPT,
+                         path);
 }
 
 }  // namespace fw

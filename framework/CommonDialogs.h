@@ -1,5 +1,5 @@
 #pragma once
-// The system's font and file-open dialogs. Closing the main window cancels an open one
+// The system's font, file-open and file-save dialogs. Closing the main window cancels an open one
 // (OpenModals); while the program closes, neither opens.
 #include <windows.h>
 
@@ -19,6 +19,11 @@ std::wstring FileDialogFilter(const std::wstring& filter);
 // Runs the file-open dialog. `filter` uses '|' between its parts and ends with "||".
 // On OK stores the chosen full path, whatever characters it holds, in `path`.
 bool OpenFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
+                    const wchar_t* initialName, DWORD flags, std::wstring& path);
+
+// Runs the file-save dialog, as OpenFileDialog runs the open one; a file that exists is written
+// over only once the operator has said so (OFN_OVERWRITEPROMPT).
+bool SaveFileDialog(HWND owner, const std::wstring& filter, const wchar_t* defaultExtension,
                     const wchar_t* initialName, DWORD flags, std::wstring& path);
 
 }  // namespace fw

@@ -1,11 +1,13 @@
 #pragma once
 // The interfaces between the strip and the world outside: the text file (whether it watches a
 // file, which one, and how long the caption made from that file stays on air), the OSC receiver,
-// the web remote with its API, and the OSC feedback to control surfaces.
+// the web remote with its API, the OSC feedback to control surfaces, and the data sources.
 #include <string>
+#include <vector>
 
 #include "model/HttpSettings.h"
 #include "model/OscSettings.h"
+#include "model/SourceSettings.h"
 
 struct FileInterfaceSettings {
     int fileExec = 0;      // non-zero: the watched file is checked
@@ -14,4 +16,5 @@ struct FileInterfaceSettings {
     OscSettings osc{};     // no dialog changes it: only the settings file
     HttpSettings http{};   // the web remote and its API: off unless a port is given
     std::string oscFeedback;  // "host:port" OSC feedback is sent to; empty: none
+    std::vector<SourceSettings> sources;  // sections SOURCE0, SOURCE1, ...; at most kMaxSources
 };

@@ -151,6 +151,12 @@ OscParse parseOscMessage(const void* data, std::size_t bytes, CaptionCommand& co
     } else if (name == "text" || name == "cutin") {
         parsed.kind = name == "text" ? CaptionCommand::kShowText : CaptionCommand::kCutIn;
         if (!textArguments(arguments, parsed)) return OscParse::kMalformed;
+    } else if (name == "source") {
+        if (arguments.size() != 2 || arguments[0].tag != 'i' || arguments[1].tag != 'i') return OscParse::kMalformed;
+        if (arguments[0].integer < 1 || (arguments[1].integer != 0 && arguments[1].integer != 1)) return OscParse::kMalformed;
+        parsed.kind = CaptionCommand::kSwitchSource;
+        parsed.number = arguments[0].integer;
+        parsed.minutes = arguments[1].integer;
     } else if (name == "strip") {
         if (!oneInteger(arguments, value) || (value != 0 && value != 1)) return OscParse::kMalformed;
         parsed.kind = CaptionCommand::kShowStrip;

@@ -9,6 +9,8 @@
 //   /kirunner/text <s> [<minutes>]  a free text on air, 1 minute unless given (-A<s> -M<minutes>)
 //   /kirunner/cutin <s> [<minutes>] a caption ahead of the cycle    (-I<s> -M<minutes>)
 //   /kirunner/strip <int 0|1>       the strip hidden or shown           (表示OFF / 表示ON)
+//   /kirunner/source <int n> <int 0|1>  data source n (from 1, as the page numbers them) switched
+//                                   off or on for this run
 //
 // Minutes come as an int or a float (rounded to the nearest minute) and must lie in 1..60000.
 // Strings are UTF-8 and are taken as they are (as UTF-16), lose their line breaks and are cut to

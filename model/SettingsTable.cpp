@@ -15,6 +15,7 @@ namespace {
 const char kSystem[] = "SYSTEM";
 const char kFile[] = "FILE";
 const char kItemSections[] = "ITEM";
+const char kSourceSections[] = "SOURCE";
 // Binds the items' exact texts to the list as written (model/ExactTextBinding.h).
 const char kExactTexts[] = "UTEXTS";
 
@@ -27,6 +28,8 @@ const size_t kMaxOscAddressBytes = 63;
 const size_t kMaxOscAllowedBytes = 1022;
 // The remote's token is 32 characters (24 random bytes in base64url); a longer one is cut.
 const size_t kMaxTokenBytes = 127;
+// A data source's texts in code page 932: two bytes for each of their UTF-16 units at most.
+const size_t kMaxSourceTextBytes = 2 * SourceSettings::kMaxTextLength;
 
 // The record that holds a field of type Record.
 template <typename Record> struct RecordIn;
@@ -124,6 +127,47 @@ const ElementList kCaptionList = {
     },
 };
 
+// The data sources of the records, as the list of the source sections. A load gives the stored
+// sources, each brought within bounds; those the record held before are dropped.
+const ElementList kSourceList = {
+    [](const ConstSettingsRecords& r) { return static_cast<int>(r.fileInterface.sources.size()); },
+    [](const ConstSettingsRecords& r, int position) -> const void* {
+        return &r.fileInterface.sources[static_cast<size_t>(position)];
+    },
+    [](SettingsRecords& r, int count) {
+        r.fileInterface.sources.clear();
+        if (count > 0) r.fileInterface.sources.reserve(static_cast<size_t>(count));
+    },
+    [](SettingsRecords& r, const std::function<void(void*)>& fill) {
+        SourceSettings source;
+        fill(&source);
+        boundSourceSettings(source);
+        r.fileInterface.sources.push_back(std::move(source));
+    },
+    []() -> const void* {
+        static const SourceSettings kDefault;
+        return &kDefault;
+    },
+    [](SettingsRecords& r, int position, const std::function<void(void*)>& change) {
+        if (position >= 0 && position < static_cast<int>(r.fileInterface.sources.size()))
+            change(&r.fileInterface.sources[static_cast<size_t>(position)]);
+    },
+};
+
+// FORMAT by its name ("auto", "rss", ...).
+ElementField sourceFormatField() {
+    return {nullptr,
+            nullptr,
+            [](const void* e) {
+                return fw::CodePage932FromWide(sourceFormatName(static_cast<const SourceSettings*>(e)->format));
+            },
+            [](void* e, const std::string& value) {
+                static_cast<SourceSettings*>(e)->format = sourceFormatFromName(fw::WideFromCodePage932(value));
+            },
+            nullptr,
+            nullptr};
+}
+
 using A = AppearanceSettings;
 using F = FileInterfaceSettings;
 using O = OscSettings;
@@ -177,6 +221,8 @@ const std::vector<SettingRow>& settingRows() {
          kMaxOscAddressBytes},
         {kSystem, "HTTPTOKEN", K::Text, textField<&H::token>(), L::Plain, kUnlessDefault, kMaxTokenBytes},
         {kSystem, "OSCFEEDBACK", K::Text, textField<&F::oscFeedback>(), L::Plain, kUnlessDefault, kMaxOscAddressBytes},
+        {kSystem, "SOURCECOUNT", K::Int, kNoField, L::ItemCount, kUnlessDefault, 0, &sourceSections()},
+        {kSourceSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &sourceSections()},
         {kExactTexts, "", K::Binding, kNoField, L::Plain, kUnlessDefault, 0, &itemSections()},
     };
     return rows;
@@ -197,6 +243,36 @@ const RepeatedSections& itemSections() {
 }
 
 const std::vector<ItemSettingRow>& itemSettingRows() { return itemSections().rows; }
+
+const RepeatedSections& sourceSections() {
+    using S = SourceSettings;
+    const size_t kText = kMaxSourceTextBytes;
+    static const RepeatedSections group = {
+        kSourceSections,
+        {
+            {"EXEC", K::Int, elementNumber<&S::exec>()},
+            {"NAME", K::Text, elementWideText<&S::name>(), false, kText},
+            {"UNAME", K::ExactHexText, elementWideText<&S::name>()},
+            {"URL", K::Text, elementWideText<&S::url>(), false, kText},
+            {"UURL", K::ExactHexText, elementWideText<&S::url>()},
+            {"FORMAT", K::Text, sourceFormatField(), false, kText},
+            {"FIELD", K::Text, elementWideText<&S::field>(), false, kText},
+            {"REFRESH", K::Int, elementNumber<&S::refreshSeconds>()},
+            {"MAXITEMS", K::Int, elementNumber<&S::maxItems>()},
+            {"PREFIX", K::Text, elementWideText<&S::prefix>(), false, kText},
+            {"UPREFIX", K::ExactHexText, elementWideText<&S::prefix>()},
+            {"MODE", K::Int, elementNumber<&S::mode>()},
+            {"MATCH", K::Text, elementWideText<&S::match>(), false, kText},
+            {"UMATCH", K::ExactHexText, elementWideText<&S::match>()},
+            {"AREA", K::Text, elementWideText<&S::area>(), false, kText},
+            {"UAREA", K::ExactHexText, elementWideText<&S::area>()},
+            {"MINUTE", K::Int, elementNumber<&S::cutInMinutes>()},
+        },
+        kSourceList,
+        SourceSettings::kMaxSources,
+    };
+    return group;
+}
 
 std::string sectionName(const RepeatedSections& group, int position) {
     char name[64];

@@ -132,6 +132,9 @@ const std::vector<SettingRow>& settingRows();
 // The caption items: sections ITEM0, ITEM1, ... counted by SYSTEM ITEMCOUNT.
 const RepeatedSections& itemSections();
 const std::vector<ItemSettingRow>& itemSettingRows();
+// The data sources: sections SOURCE0, SOURCE1, ... counted by SYSTEM SOURCECOUNT, which is written
+// only while there is a source; at most 16 are loaded.
+const RepeatedSections& sourceSections();
 
 // "<prefix><position>".
 std::string sectionName(const RepeatedSections& group, int position);

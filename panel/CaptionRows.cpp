@@ -36,11 +36,21 @@ const ListColumn kListColumns[] = {
     {"残り時間", LVCFMT_CENTER, 60},
 };
 
-const char* markOf(ShowRow::Kind kind) {
+std::string markOf(ShowRow::Kind kind, int source) {
     switch (kind) {
     case ShowRow::Kind::CutIn: return kCutInRowMark;
     case ShowRow::Kind::FreeText: return kFreeTextRowMark;
+    case ShowRow::Kind::Source: return kSourceRowMark + std::to_string(source + 1);
     default: return kFileRowMark;
+    }
+}
+
+const char* stateOf(SourceRow::State state) {
+    switch (state) {
+    case SourceRow::State::Off: return kSourceOff;
+    case SourceRow::State::OnAir: return kOnAir;
+    case SourceRow::State::Watching: return kSourceWatching;
+    default: return kOffAir;
     }
 }
 }  // namespace
@@ -98,24 +108,26 @@ void CaptionRows::showOffList() {
     const std::vector<KirunController::OffListCaption> wanted = m_controller.offListCaptions();
     const int first = firstOffListRow();
     bool sameRows = wanted.size() == m_offList.size();
-    for (size_t i = 0; sameRows && i < wanted.size(); ++i) sameRows = wanted[i].kind == m_offList[i].kind;
+    for (size_t i = 0; sameRows && i < wanted.size(); ++i)
+        sameRows = wanted[i].kind == m_offList[i].kind && wanted[i].source == m_offList[i].source;
     if (!sameRows) {
-        // At most three rows: they are made anew, and the selection stays with its caption while
-        // that is still on air.
+        // A few rows (three captions, sixteen sources at most): they are made anew, and the
+        // selection stays with its caption or source while that is still there.
         const HWND list = m_list.Hwnd();
         const int selectedRow = m_list.GetFirstSelected();
         const bool selectedOffList = isOffListRow(selectedRow);
-        const ShowRow::Kind selectedKind =
-            selectedOffList ? m_offList[static_cast<size_t>(selectedRow - first)].kind : ShowRow::Kind::Item;
+        const OffListRow* selectedOne = selectedOffList ? &m_offList[static_cast<size_t>(selectedRow - first)] : nullptr;
+        const ShowRow::Kind selectedKind = selectedOne ? selectedOne->kind : ShowRow::Kind::Item;
+        const int selectedSource = selectedOne ? selectedOne->source : -1;
         for (int row = first + static_cast<int>(m_offList.size()) - 1; row >= first; --row)
             ListView_DeleteItem(list, row);
         m_offList.clear();
         for (const KirunController::OffListCaption& caption : wanted) {
-            m_list.InsertItem(first + static_cast<int>(m_offList.size()), markOf(caption.kind));
-            m_offList.push_back(OffListRow{caption.kind, std::wstring(), -1});
+            m_list.InsertItem(first + static_cast<int>(m_offList.size()), markOf(caption.kind, caption.source).c_str());
+            m_offList.push_back(OffListRow{caption.kind, caption.source, std::wstring(), -1, caption.state});
         }
         if (selectedOffList) {
-            const int now = rowOf(selectedKind);
+            const int now = rowOf(selectedKind, selectedSource);
             // A caption gone from the air leaves the selection on the row that took its place.
             selectRow(now != -1 ? now : selectedRow);
         }
@@ -125,6 +137,14 @@ void CaptionRows::showOffList() {
 
 void CaptionRows::setOffListCells(int row, const KirunController::OffListCaption& caption, bool force) {
     OffListRow& shown = m_offList[static_cast<size_t>(row - firstOffListRow())];
+    if (caption.kind == ShowRow::Kind::Source) {
+        // A source has no minutes and no time left: its state and what its last look gave.
+        if (force || shown.state != caption.state) m_list.SetItemText(row, kStateColumn, stateOf(caption.state));
+        shown.state = caption.state;
+        if (force || shown.text != caption.text) m_list.SetItemText(row, kTextColumn, caption.text.c_str());
+        shown.text = caption.text;
+        return;
+    }
     if (force || shown.minutes != caption.minutes) {
         char minutes[16];
         std::snprintf(minutes, sizeof minutes, "%d", caption.minutes);
@@ -142,15 +162,16 @@ void CaptionRows::setOffListCells(int row, const KirunController::OffListCaption
 
 void CaptionRows::showTimesLeft() {
     for (const Show::OnAir& onAir : m_controller.show().captionsOnAir()) {
+        if (onAir.kind == ShowRow::Kind::Source) continue;  // a source's items have no rows
         const int row = onAir.kind == ShowRow::Kind::Item ? onAir.position : rowOf(onAir.kind);
         if (row == -1) continue;
         m_list.SetItemText(row, kTimeLeftColumn, timeLeftText(onAir.tenthsLeft).c_str());
     }
 }
 
-int CaptionRows::rowOf(ShowRow::Kind kind) const {
+int CaptionRows::rowOf(ShowRow::Kind kind, int source) const {
     for (size_t i = 0; i < m_offList.size(); ++i)
-        if (m_offList[i].kind == kind) return firstOffListRow() + static_cast<int>(i);
+        if (m_offList[i].kind == kind && m_offList[i].source == source) return firstOffListRow() + static_cast<int>(i);
     return -1;
 }
 
@@ -164,8 +185,10 @@ CaptionRows::Target CaptionRows::selected() const {
     const int row = m_list.GetFirstSelected();
     if (row == -1) return target;
     if (isOffListRow(row)) {
+        const OffListRow& shown = m_offList[static_cast<size_t>(row - firstOffListRow())];
         target.selected = true;
-        target.kind = m_offList[static_cast<size_t>(row - firstOffListRow())].kind;
+        target.kind = shown.kind;
+        target.source = shown.source;
         return target;
     }
     if (!m_controller.captionList().contains(row)) return target;
@@ -209,8 +232,8 @@ void CaptionRows::textAsked(NMLVDISPINFOA* info) const {
 
 // The list keeps showing its selection while the focus is elsewhere; the system's pale colour
 // for it is hardly seen, so it is drawn in the page's grey. The marks 「ファイル」「割り込み」
-// 「テキスト」 are wider than the number column: drawn in the list's font they would show as
-// 「ファ...」, so they get a narrower one.
+// 「テキスト」 and those of the sources are wider than the number column: drawn in the list's
+// font they would show as 「ファ...」, so they get a narrower one.
 LRESULT CaptionRows::customDraw(NMLVCUSTOMDRAW* draw, COLORREF pageColor) {
     const DWORD stage = draw->nmcd.dwDrawStage;
     if (stage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
@@ -253,7 +276,8 @@ HFONT CaptionRows::markFont() {
         TEXTMETRICW metrics{};
         {
             fw::SelectGuard select(dc.get(), font.get());
-            for (const char* mark : {kFileRowMark, kCutInRowMark, kFreeTextRowMark}) {
+            const std::string widestSource = markOf(ShowRow::Kind::Source, SourceSettings::kMaxSources - 1);
+            for (const char* mark : {kFileRowMark, kCutInRowMark, kFreeTextRowMark, widestSource.c_str()}) {
                 const std::wstring text = fw::WideFromCodePage932(mark);
                 SIZE size{0, 0};
                 GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);

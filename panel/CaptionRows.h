@@ -1,7 +1,7 @@
 #pragma once
 // The caption list view's rows: one for every list item, then one for each caption on air that
 // is no list item (the watched file's, the cut-in, the free text, in that order) for as long as
-// it is on air, marked in the number column. What the rows show is read from the controller and
+// it is on air, and one for each data source, marked in the number column. What the rows show is read from the controller and
 // its show; the view keeps no copy of the items' texts (it asks for them as it draws).
 #include <windows.h>
 #include <commctrl.h>
@@ -20,6 +20,7 @@ public:
         bool selected = false;  // false: no row is highlighted
         ShowRow::Kind kind = ShowRow::Kind::Item;
         int position = -1;      // of a list item
+        int source = -1;        // of a data source's row, from 0
         bool item() const { return selected && kind == ShowRow::Kind::Item; }
         bool offList() const { return selected && kind != ShowRow::Kind::Item; }
     };
@@ -58,12 +59,14 @@ public:
 private:
     struct OffListRow {
         ShowRow::Kind kind;
+        int source;         // a data source's index; -1 for a caption
         std::wstring text;  // as shown
         int minutes;
+        SourceRow::State state;
     };
     int firstOffListRow() const { return m_controller.captionList().count(); }
-    // The row of the caption of that kind; -1 when it has none.
-    int rowOf(ShowRow::Kind kind) const;
+    // The row of the caption of that kind (or of that source); -1 when it has none.
+    int rowOf(ShowRow::Kind kind, int source = -1) const;
     bool isOffListRow(int row) const;
     void setOffListCells(int row, const KirunController::OffListCaption& caption, bool force);
     // The list's font made narrower until the widest mark fits the number column.

@@ -5,11 +5,13 @@
 #include "fileif/FileLookPeriod.h"
 #include "fileif/FileSelDlg.h"
 #include "framework/MessageBox.h"
+#include "panel/CsvCommands.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/ListContextMenu.h"
 #include "panel/PageTexts.h"
 #include "panel/PropatyDlg.h"
 #include "panel/RemoteDlg.h"
+#include "panel/SourcesDlg.h"
 #include "resource.h"
 
 namespace {
@@ -128,6 +130,9 @@ bool CControlDlg::OnButtonClicked(int id) {
     case ID_CUTIN_SHOW: OnCutIn(); return true;
     case ID_CUTIN_END: OnEndCutIn(); return true;
     case ID_REMOTE_SETTINGS: OnRemoteSettings(); return true;
+    case ID_SOURCE_SETTINGS: OnSourceSettings(); return true;
+    case ID_CSV_EXPORT: exportCaptionList(m_hWnd, m_controller); return true;
+    case ID_CSV_IMPORT: importCaptionList(m_hWnd, m_controller); return true;
     case IDC_CLEAR_NOW: m_controller.clearNow(); return true;
     }
     return fw::Dialog::OnButtonClicked(id);
@@ -140,7 +145,7 @@ CaptionRows::Target CControlDlg::commandRow(const char* noSelection, const char*
         return CaptionRows::Target();
     }
     if (row.offList() && offListAnswer) {
-        fw::ShowMessage(offListAnswer);
+        fw::ShowMessage(row.kind == ShowRow::Kind::Source ? kSourceRowAnswer : offListAnswer);
         return CaptionRows::Target();
     }
     return row;
@@ -153,7 +158,9 @@ void CControlDlg::OnAddToCaption() {
 
 void CControlDlg::OnRemoveFromDisplay() {
     const CaptionRows::Target row = commandRow(kSelectToShow, nullptr);
-    if (row.offList()) m_controller.takeOffAir(row.kind);
+    if (row.kind == ShowRow::Kind::Source && row.selected) {
+        if (!m_controller.takeSourceOffAir(row.source)) fw::ShowMessage(kNotOnDisplay);
+    } else if (row.offList()) m_controller.takeOffAir(row.kind);
     else if (row.item() && !m_controller.takeOffAir(row.position)) fw::ShowMessage(kNotOnDisplay);
 }
 
@@ -164,6 +171,10 @@ void CControlDlg::OnListContextMenu(LPARAM lp) {
         {ID_CUTIN_SHOW, kCutInShow, itemChosen},
         {ID_CUTIN_END, kCutInEnd, m_controller.cutInOnAir()},
         {0, nullptr, true},
+        {ID_CSV_EXPORT, kCsvExport, true},
+        {ID_CSV_IMPORT, kCsvImport, true},
+        {0, nullptr, true},
+        {ID_SOURCE_SETTINGS, kSourceSettings, true},
         {ID_REMOTE_SETTINGS, kRemoteSettings, true},
     };
     showListContextMenu(m_hWnd, m_listCtrl.Hwnd(), lp, entries);
@@ -180,6 +191,12 @@ void CControlDlg::OnRemoteSettings() {
     CRemoteDlg dlg;
     dlg.m_settings = m_controller.fileInterface().http;
     if (dlg.DoModal() == IDOK) m_controller.setRemote(dlg.m_settings);
+}
+
+void CControlDlg::OnSourceSettings() {
+    CSourcesDlg dlg(m_controller);
+    dlg.m_sources = m_controller.fileInterface().sources;
+    if (dlg.DoModal() == IDOK) m_controller.setSources(dlg.m_sources);
 }
 
 void CControlDlg::stripShownChanged(bool shown) {

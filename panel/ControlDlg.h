@@ -77,6 +77,8 @@ private:
     void OnEndCutIn();
     // The web remote's dialog: switched on or off, its address, its pairing code.
     void OnRemoteSettings();
+    // The data sources' dialog: saved and started again on OK.
+    void OnSourceSettings();
 
     // The selected row for a command: nothing (after showing `noSelection`) when no row is
     // selected, or when the row is a caption that is no list item and `offListAnswer` says

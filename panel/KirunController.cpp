@@ -1,5 +1,6 @@
 #include "panel/KirunController.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -58,6 +59,7 @@ bool KirunController::putBatchOnAir() {
 }
 
 void KirunController::stop() {
+    m_sources = nullptr;
     m_strips.stopStrips();
     m_watchedFile.stop();
 }
@@ -152,12 +154,15 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
 
 void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
     const bool pathChanged = settings.filePath != m_fileInterface.filePath;
+    const bool sourcesChanged = settings.sources.size() != m_fileInterface.sources.size() ||
+                                !std::equal(settings.sources.begin(), settings.sources.end(), m_fileInterface.sources.begin());
     // The file's caption goes with the file: switching the interface off or watching another
     // file takes it off air.
     if ((settings.fileExec == 0 || pathChanged) && m_show.takeOffAir(caption_ids::kFile))
         m_events.offListCaptionsChanged();
     m_fileInterface = settings;
     m_watchedFile.setFile(settings.fileExec, settings.filePath);
+    if (sourcesChanged && m_sources && m_stripsMade) m_sources->applySources(m_fileInterface.sources);
 }
 
 void KirunController::setRemote(const HttpSettings& settings) {
@@ -216,6 +221,11 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
         deleteItem(position);
         break;
+    case CaptionCommand::kSwitchSource:
+        // For this run only: the settings file keeps what the operator set.
+        if (!m_sources || !m_sources->switchSource(position, command.minutes != 0)) return CommandResult::kNoSuchItem;
+        m_events.offListCaptionsChanged();
+        break;
     default:
         return CommandResult::kRefused;
     }
@@ -225,6 +235,7 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
 void KirunController::takeEverythingOffAir() {
     const bool offListOnAir = !offListCaptions().empty();
     for (int position : m_show.takeEverythingOffAir()) m_events.rowChanged(position);
+    if (m_sources) m_sources->everythingTakenOffAir();
     if (offListOnAir) m_events.offListCaptionsChanged();
 }
 
@@ -266,6 +277,9 @@ std::vector<KirunController::OffListCaption> KirunController::offListCaptions() 
         if (!caption) continue;
         captions.push_back(OffListCaption{kind, caption->text, caption->minutes, m_show.tenthsLeft(caption->id)});
     }
+    int index = 0;
+    for (const SourceRow& source : m_show.sourceRows())
+        captions.push_back(OffListCaption{ShowRow::Kind::Source, source.text, 0, -1, index++, source.state});
     return captions;
 }
 
@@ -278,7 +292,7 @@ bool KirunController::takeOffAir(ShowRow::Kind kind) {
 
 void KirunController::onKirunEnd(int index) {
     // The watched file's caption, the free text and the cut-in are reported by indices beyond
-    // every list position.
+    // every list position (a cut-in waiting may have taken the place of the one that ended).
     if (!m_show.captionList().contains(index)) {
         m_events.offListCaptionsChanged();
         return;

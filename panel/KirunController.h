@@ -11,6 +11,7 @@
 
 #include "model/AppearanceSettings.h"
 #include "model/CaptionCommand.h"
+#include "model/CaptionCsv.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 #include "model/StartupState.h"
@@ -20,6 +21,7 @@
 #include "show/KirunListener.h"
 #include "show/Show.h"
 #include "panel/StripControl.h"
+#include "show/SourceControl.h"
 #include "sources/WatchedFile.h"
 
 class KirunController : public CKirunListener, public CKirunEndListener, public CommandRunner {
@@ -89,18 +91,44 @@ public:
     // Takes the watched file's caption off air; false when it was not on air.
     bool takeFileCaptionOffAir();
 
-    // A caption on air that is no list item, as its row on the page shows it.
+    // A caption on air that is no list item, or a data source, as its row on the page shows it.
     struct OffListCaption {
         ShowRow::Kind kind = ShowRow::Kind::File;
         std::wstring text;
         int minutes = 0;
-        int tenthsLeft = 0;
+        int tenthsLeft = 0;    // -1: no time left is shown (a source)
+        int source = -1;       // a source's index, from 0
+        SourceRow::State state = SourceRow::State::OnAir;
     };
-    // Those on air, in the order of their rows: the watched file's, the cut-in, the free text.
+    // Those on air, in the order of their rows: the watched file's, the cut-in, the free text;
+    // then every data source.
     std::vector<OffListCaption> offListCaptions() const;
     // Takes the caption of that kind (File, CutIn or FreeText) off air; the cut-in ends as
     // endCutIn() ends it. False when none was on air.
     bool takeOffAir(ShowRow::Kind kind);
+    // The data sources, once the program runs them (never in a batch run); null: none. Given
+    // them, they start as the settings say.
+    void attachSources(SourceControl* sources);
+    // The sources' settings as their dialog's OK gives them: saved, and the sources started
+    // again as they say.
+    void setSources(const std::vector<SourceSettings>& sources);
+    // The items of source `index` (from 0) leave the air until it next changes; false when none
+    // of it was on air.
+    bool takeSourceOffAir(int index);
+    // A look at a source now (see SourceControl); without running sources `done` says so at once.
+    void probeSource(const void* owner, const SourceSettings& settings, SourceControl::ProbeDone done);
+    void cancelProbes(const void* owner);
+
+    // The caption list as CSV (model/CaptionCsv.h) in the file at `path`; false when it could not
+    // be written.
+    bool exportCaptions(const std::wstring& path) const;
+    // The captions of a CSV file; false (with nothing in `read`) when the file cannot be read
+    // whole.
+    bool readCaptionsCsv(const std::wstring& path, CaptionCsvImport& read) const;
+    // The captions join the end of the list, or replace it (the old items' captions leave the
+    // air); saved. False, with nothing changed, when the list cannot hold them.
+    bool importCaptions(const std::vector<CKirunData>& items, bool replace);
+
     // Changes what is on air as a command asks; never the list or the settings file.
     CommandResult runCommand(const CaptionCommand& command) override;
     // The once-a-second look at the watched file.
@@ -146,4 +174,5 @@ private:
     int m_exitCode = kExitNormal;
     FileInterfaceSettings m_fileInterface;
     std::function<void()> m_remoteChanged;  // the program starts the remote again
+    SourceControl* m_sources = nullptr;     // the data sources, not owned; null in a batch run
 };

@@ -19,6 +19,9 @@ inline constexpr char kAlreadyOnAir[] = "このキルンはすでに表示中で
 inline constexpr char kCannotChange[] = "このキルンは一覧の項目ではないため変更できません";
 inline constexpr char kCannotDelete[] =
     "このキルンは一覧の項目ではないため削除できません。表示から削除で表示から外せます";
+// The same commands on a data source's row.
+inline constexpr char kSourceRowAnswer[] =
+    "この行はデータソースです。データソース設定（一覧の右クリック）で変更できます。表示から削除でその項目を表示から外せます";
 
 // The list's cells.
 inline constexpr char kOnAir[] = "表示中";
@@ -27,11 +30,35 @@ inline constexpr char kOffAir[] = "------";
 inline constexpr char kFileRowMark[] = "ファイル";
 inline constexpr char kCutInRowMark[] = "割り込み";
 inline constexpr char kFreeTextRowMark[] = "テキスト";
+// A data source's row: the mark and its number, its state.
+inline constexpr char kSourceRowMark[] = "ソース";
+inline constexpr char kSourceOff[] = "停止中";
+inline constexpr char kSourceWatching[] = "監視中";
 
 // The list's context menu.
 inline constexpr char kCutInShow[] = "割り込み表示";
 inline constexpr char kCutInEnd[] = "割り込み終了";
 inline constexpr char kRemoteSettings[] = "Web リモート...";
+inline constexpr char kSourceSettings[] = "データソース設定...";
+inline constexpr char kCsvExport[] = "CSV書き出し";
+inline constexpr char kCsvImport[] = "CSV読み込み";
+
+// The caption list to and from a CSV file.
+inline constexpr wchar_t kCsvFilter[] = L"CSV (*.csv)|*.csv|全て(*.*)|*.*||";
+inline constexpr char kCsvAddOrReplace[] =
+    "追加しますか、置き換えますか？\n\nはい: 今の一覧の後に追加します\nいいえ: 今の一覧と置き換えます\nキャンセル: 読み込みません";
+inline constexpr char kCsvUnreadable[] = "ファイルを読み込めません";
+inline constexpr char kCsvNotWritten[] = "ファイルに書き出せません";
+inline constexpr char kCsvListFull[] = "一覧に入りきりません（登録できるのは60000件までです）。一覧は変わっていません";
+// A refused file: "CSVの<line>行目を読み込めません（<what>）。一覧は変わっていません".
+inline constexpr char kCsvBadLine[] = "CSVの%d行目を読み込めません（%s）。一覧は変わっていません";
+inline constexpr char kCsvNotCsv[] = "引用符が閉じていないか、閉じた引用符の後に文字があります";
+inline constexpr char kCsvHeader[] = "1行目は見出し『テキスト,分』にしてください";
+inline constexpr char kCsvColumns[] = "列がテキストと分の2つではありません";
+inline constexpr char kCsvEmptyText[] = "テキストが空です";
+inline constexpr char kCsvLongText[] = "テキストが長すぎます（半角1000文字まで）";
+inline constexpr char kCsvMinutes[] = "分が1～60000の整数ではありません";
+inline constexpr char kCsvTooManyRows[] = "行が多すぎます（60000件まで）";
 
 // The caption text dialog's titles.
 inline constexpr char kAddTextTitle[] = "テキスト追加";

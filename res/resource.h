@@ -35,6 +35,9 @@
 #define ID_CUTIN_SHOW           40001
 #define ID_CUTIN_END            40002
 #define ID_REMOTE_SETTINGS      40003
+#define ID_SOURCE_SETTINGS      40004
+#define ID_CSV_EXPORT           40005
+#define ID_CSV_IMPORT           40006
 #define IDC_CLEAR_NOW           1300
 #define IDC_STATUS_LINE         1301
 /* Appearance dialog (131): the sample caption */
@@ -131,3 +134,25 @@
 #define IDR_WEB_PAGE            1450
 #define IDR_WEB_SCRIPT          1451
 #define IDR_WEB_STYLE           1452
+
+/* Data sources dialog (141) */
+#define IDD_SOURCES             141
+#define IDC_SOURCE_LIST         1500
+#define IDC_SOURCE_ADD          1501
+#define IDC_SOURCE_DELETE       1502
+#define IDC_SOURCE_EXEC         1503
+#define IDC_SOURCE_NAME         1504
+#define IDC_SOURCE_URL          1505
+#define IDC_SOURCE_BROWSE       1506
+#define IDC_SOURCE_FORMAT       1507
+#define IDC_SOURCE_FIELD        1508
+#define IDC_SOURCE_REFRESH      1509
+#define IDC_SOURCE_MAXITEMS     1510
+#define IDC_SOURCE_PREFIX       1511
+#define IDC_SOURCE_MODE_CYCLE   1512
+#define IDC_SOURCE_MODE_CUTIN   1513
+#define IDC_SOURCE_MATCH        1514
+#define IDC_SOURCE_AREA         1515
+#define IDC_SOURCE_MINUTE       1516
+#define IDC_SOURCE_PROBE        1517
+#define IDC_SOURCE_PROBE_RESULT 1518

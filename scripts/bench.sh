@@ -19,10 +19,14 @@
 #   BENCH_SHARE_SECONDS  length of one sharing measurement 60
 #   BENCH_FILE_SAVES     saves per measurement (filelatency) 50
 #   BENCH_MOTION_SECONDS longest run of the motion part   30
+#   BENCH_SOURCE_CHANGES changes per source (sources)     20
+#   BENCH_SOURCE_REFRESHES refreshes of the memory probe (sources) 1000
 # The parts "batchend" (the end of a large batch run, over a minute), "share" (sharing
 # violations of a writer, eight measurements), "motion" (the colour-keyed strip and the smooth
 # look at four speeds, about five minutes) and "filelatency" (from a save of the watched file to
-# its caption on the strip, four measurements of some minutes each) run only when named.
+# its caption on the strip, four measurements of some minutes each) and "sources" (from a
+# change of a data source to its item on the strip, a file and HTTP with REFRESH=10, and memory
+# over 1,000 refreshes; some minutes) run only when named.
 # A copy of the output goes to BUILD/bench/last-run.txt.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -79,6 +83,9 @@ machine() {
       filelatency)
         echo; echo "== From a save of the watched file to its caption on the strip (screen 1280x1024) =="
         on_screen 1280x1024x24 "$root/bench/filelatency.sh" "$build" "$prefix" ;;
+      sources)
+        echo; echo "== Data sources: from a change to the strip, and memory (screen 1280x1024) =="
+        on_screen 1280x1024x24 "$root/bench/sourcelatency.sh" "$build" "$prefix" ;;
       *) echo "bench.sh: unknown part '$part'" >&2 ;;
     esac
   done

@@ -18,6 +18,8 @@ if [ "${1:-}" = --inside ]; then
   # Sets the screen's background and ends with status 1 even when it has done so.
   display -window root "$shots/background.png" || true
   export KIRUNNER_EXE="$build/Kirunner.exe"
+  # The data sources' pictures read feeds served on 127.0.0.1 by the tests' server.
+  export PYTHON3="$(command -v python3)" FEED_SERVER="$root/tests/support/feed_server.py"
   "$build/wine-run" "$build/guide-wineprefix" "$build/tests/guide_shots.exe" "$shots" |
   while read -r word name left top right bottom; do
     bottom="${bottom%$'\r'}"

@@ -30,6 +30,10 @@ PICTURES = {
     "about.png": ["IDD_ABOUTBOX"],
     "delete-confirm.png": ["kConfirmDelete"],
     "save-failed.png": ["kSaveFailed"],
+    "sources-news.png": ["IDD_SOURCES"],
+    "sources-alerts.png": ["IDD_SOURCES"],
+    "sources-page.png": ["IDD_KIRUNNER_DIALOG", "IDD_CONTROL_PAGE"],
+    "csv-import.png": ["kCsvAddOrReplace"],
     "strip.png": [],
     "strip-scripts.png": [],
 }

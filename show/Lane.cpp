@@ -12,6 +12,13 @@ void Lane::addKirun(CaptionId id, const std::wstring& text, int minutes) {
     startRolling();
 }
 
+void Lane::addCaptions(const std::vector<std::pair<CaptionId, std::wstring>>& captions, int minutes) {
+    if (captions.empty()) return;
+    for (const auto& caption : captions) m_schedule.put(caption.first, caption.second, minutes);
+    if (m_currentText.empty()) enter(captions.front().first, captions.front().second, false, false);
+    startRolling();
+}
+
 void Lane::cutIn(const std::wstring& text, int minutes, bool afterCurrent) {
     const bool showing = !m_currentText.empty();
     addKirun(caption_ids::kCutIn, text, minutes);
@@ -40,6 +47,15 @@ void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bo
     m_currentText = text;
     m_position = 0;
     m_captionWidth = m_strips.enter(text, followsCaption && !text.empty(), fromBlank);
+}
+
+int Lane::removeWhere(const std::function<bool(CaptionId)>& gone) {
+    const int removed = m_schedule.removeWhere(gone);
+    if (removed > 0 && m_schedule.empty() && m_counting) {
+        m_counting = false;
+        m_strips.setCounting(false);
+    }
+    return removed;
 }
 
 bool Lane::remove(CaptionId id) {

@@ -5,6 +5,8 @@
 // their clock (LaneClock) moves it and counts it down. What happens is reported to its
 // listener.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/CaptionId.h"
 #include "show/Schedule.h"
@@ -22,6 +24,8 @@ public:
 
     // Puts a caption on air, or renews the one on air under that id (its time starts anew).
     void addKirun(CaptionId id, const std::wstring& text, int minutes);
+    // The same for many captions at once, in their order (the strips are raised once).
+    void addCaptions(const std::vector<std::pair<CaptionId, std::wstring>>& captions, int minutes);
     // Puts the cut-in on air (or renews it): it is shown pass after pass until its time is up or
     // it is taken off, then the cycle goes on with the caption that was due. The caption being
     // shown leaves the strip at once, or with `afterCurrent` finishes its pass first; a caption
@@ -29,6 +33,8 @@ public:
     void cutIn(const std::wstring& text, int minutes, bool afterCurrent);
     // Takes the caption off air without reporting it; the one on the strip finishes its pass.
     bool remove(CaptionId id);
+    // The same for every caption the predicate names, in one pass; how many went.
+    int removeWhere(const std::function<bool(CaptionId)>& gone);
     // With nothing on air: the strips show the ground at once and rolling stops, with no caption
     // left to scroll out. False (and nothing changes) while a caption is still on air.
     bool blank();

@@ -1,5 +1,7 @@
 #include "show/Schedule.h"
 
+#include <utility>
+
 void Schedule::put(CaptionId id, const std::wstring& text, int minutes) {
     const long long msLeft = static_cast<long long>(minutes) * kMsPerMinute;
     const int position = positionOf(id);
@@ -18,6 +20,25 @@ bool Schedule::remove(CaptionId id) {
     if (position < 0) return false;
     removeAt(position);
     return true;
+}
+
+int Schedule::removeWhere(const std::function<bool(CaptionId)>& gone) {
+    // The cycle keeps pointing at the same caption, or at the one after it when it went.
+    int kept = 0;
+    int next = m_next;
+    for (int position = 0; position < count(); ++position) {
+        ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
+        if (gone(caption.id)) {
+            if (position < m_next) --next;
+            continue;
+        }
+        if (kept != position) m_captions[static_cast<size_t>(kept)] = std::move(caption);
+        ++kept;
+    }
+    const int removed = count() - kept;
+    m_captions.resize(static_cast<size_t>(kept));
+    m_next = next;
+    return removed;
 }
 
 void Schedule::removeAt(int position) {

@@ -2,6 +2,7 @@
 // The captions on air on one lane, in the order they are shown, with the display time each has
 // left. Plain logic: the lane asks it which caption to show next and tells it how much time has
 // passed. A caption is known by its id alone, so nothing here moves when the list changes.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
     void put(CaptionId id, const std::wstring& text, int minutes);
     // Takes the caption off air; false when it was not on air.
     bool remove(CaptionId id);
+    // Takes every caption the predicate names off air, in one pass; how many went.
+    int removeWhere(const std::function<bool(CaptionId)>& gone);
     // `elapsedMs` pass for every caption on air; those whose time runs out leave, and their
     // ids come back in schedule order.
     std::vector<CaptionId> countDown(long long elapsedMs);

@@ -1,7 +1,9 @@
 #include "show/Show.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "framework/WideText.h"
 
@@ -18,6 +20,7 @@ int tenthsOf(long long msLeft) {
 }
 
 ShowRow::Kind kindOf(CaptionId id) {
+    if (isSourceCaption(id)) return ShowRow::Kind::Source;
     switch (id) {
     case caption_ids::kFile: return ShowRow::Kind::File;
     case caption_ids::kFreeText: return ShowRow::Kind::FreeText;
@@ -40,7 +43,7 @@ int Show::indexOf(CaptionId id) const {
     case caption_ids::kFile: return kFileIndex;
     case caption_ids::kFreeText: return kFreeTextIndex;
     case caption_ids::kCutIn: return kCutInIndex;
-    default: return m_captions.positionOf(id);
+    default: return isSourceCaption(id) ? -1 : m_captions.positionOf(id);
     }
 }
 
@@ -76,6 +79,8 @@ bool Show::takeOffAir(int position) {
 
 bool Show::takeOffAir(CaptionId id) {
     if (!m_lane.remove(id)) return false;
+    // A cut-in taken off lets the next waiting one cut in at once.
+    if (id == caption_ids::kCutIn) nextCutIn(false);
     changed();
     return true;
 }
@@ -102,11 +107,59 @@ void Show::cutIn(const std::wstring& text, int minutes, bool afterCurrent) {
     changed();
 }
 
+void Show::queueCutIn(const std::wstring& text, int minutes, bool afterCurrent) {
+    if (m_lane.schedule().find(caption_ids::kCutIn)) {
+        m_cutIns.push(text, minutes);
+        changed();
+        return;
+    }
+    cutIn(text, minutes, afterCurrent);
+}
+
+void Show::nextCutIn(bool afterCurrent) {
+    CutInQueue::Waiting next;
+    if (m_lane.schedule().find(caption_ids::kCutIn) || !m_cutIns.pop(next)) return;
+    std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
+    std::fflush(stdout);
+    m_lane.cutIn(next.text, next.minutes, afterCurrent);
+}
+
+void Show::applySourceChanges(const CaptionChanges& changes) {
+    if (changes.empty()) return;
+    if (!changes.leave.empty()) {
+        const std::unordered_set<CaptionId> leaving(changes.leave.begin(), changes.leave.end());
+        m_lane.removeWhere([&](CaptionId id) { return leaving.count(id) != 0; });
+    }
+    // A changed text is put in place of the old one; the pass on the strip keeps the old text.
+    std::vector<std::pair<CaptionId, std::wstring>> retexts;
+    for (const auto& retext : changes.retext)
+        if (m_lane.schedule().find(retext.first)) retexts.push_back(retext);
+    m_lane.addCaptions(retexts, 0);
+    m_lane.addCaptions(changes.join, 0);
+    changed();
+}
+
+void Show::setSourceRows(std::vector<SourceRow> rows) {
+    if (rows.size() == m_sourceRows.size() && std::equal(rows.begin(), rows.end(), m_sourceRows.begin())) return;
+    m_sourceRows = std::move(rows);
+    changed();
+}
+
+void Show::setSourceRow(int index, const SourceRow& row) {
+    if (index < 0 || index >= static_cast<int>(m_sourceRows.size())) return;
+    if (m_sourceRows[static_cast<size_t>(index)] == row) return;
+    m_sourceRows[static_cast<size_t>(index)] = row;
+    changed();
+}
+
 std::vector<int> Show::takeEverythingOffAir() {
+    m_cutIns.clear();
     std::vector<int> positions;
     for (int position = 0; position < m_captions.count(); ++position)
         if (takeOffAir(position)) positions.push_back(position);
     for (CaptionId id : {caption_ids::kFile, caption_ids::kFreeText, caption_ids::kCutIn}) takeOffAir(id);
+    // The data sources' items, last, in one pass: they may be thousands.
+    if (m_lane.removeWhere(isSourceCaption) > 0) changed();
     return positions;
 }
 
@@ -175,7 +228,7 @@ ShowSnapshot Show::snapshot() const {
     ShowSnapshot snapshot;
     snapshot.version = m_version;
     snapshot.stripShown = m_stripShown;
-    snapshot.rows.reserve(static_cast<size_t>(m_captions.count()) + 3);
+    snapshot.rows.reserve(static_cast<size_t>(m_captions.count()) + 3 + m_sourceRows.size());
     const Schedule& schedule = m_lane.schedule();
     std::unordered_map<CaptionId, const ScheduledCaption*> onAir;
     for (int i = 0; i < schedule.count(); ++i) onAir.emplace(schedule.at(i).id, &schedule.at(i));
@@ -198,10 +251,16 @@ ShowSnapshot Show::snapshot() const {
         if (id == caption_ids::kCutIn) snapshot.cutInRow = static_cast<int>(snapshot.rows.size());
         snapshot.rows.push_back(ShowRow{kindOf(id), 0, caption->text, caption->minutes, true, secondsOf(caption)});
     }
+    int sourceNumber = 0;
+    for (const SourceRow& source : m_sourceRows)
+        snapshot.rows.push_back(ShowRow{ShowRow::Kind::Source, ++sourceNumber, source.text, 0,
+                                        source.state == SourceRow::State::OnAir || source.state == SourceRow::State::Watching, -1});
     return snapshot;
 }
 
 void Show::captionEnded(CaptionId id) {
+    // The next waiting cut-in follows once this one's pass is over.
+    if (id == caption_ids::kCutIn) nextCutIn(true);
     changed();
     if (m_captionEnds) m_captionEnds->onKirunEnd(indexOf(id));
 }

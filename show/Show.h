@@ -1,7 +1,8 @@
 #pragma once
 // What is on air, in one place that owns no window: the operator's caption list, the lane
 // that shows its captions and the captions that are no list item (the watched file's, a free
-// text, the cut-in), and a snapshot of all of it for the page and the remote. A caption on air
+// text, the cut-in and the cut-ins waiting for it, the data sources' items), the data sources'
+// rows, and a snapshot of all of it for the page and the remote. A caption on air
 // is known by its id, so edits of the list never disturb it. It reports the end of captions and
 // of rolling to its listeners, with the index each caption has always been reported by.
 #include <functional>
@@ -11,9 +12,12 @@
 
 #include "model/CaptionCommand.h"
 #include "model/CaptionList.h"
+#include "show/CaptionChanges.h"
+#include "show/CutInQueue.h"
 #include "show/KirunListener.h"
 #include "show/Lane.h"
 #include "show/ShowSnapshot.h"
+#include "show/SourceControl.h"
 #include "show/StripPort.h"
 
 class Show : private LaneListener {
@@ -59,8 +63,20 @@ public:
     bool captionOnAir(CaptionId id, std::wstring& text) const;
     // The cut-in (see Lane::cutIn).
     void cutIn(const std::wstring& text, int minutes, bool afterCurrent);
-    // Every caption goes off air; the one on the strip scrolls out. The positions of the list
-    // items that were on air, in list order.
+    // A cut-in that waits while one is on air: it cuts in when that one's time is up or it is
+    // taken off, after the others waiting before it (each after the pass of the one before).
+    void queueCutIn(const std::wstring& text, int minutes, bool afterCurrent);
+    size_t cutInsWaiting() const { return m_cutIns.size(); }
+
+    // A data source's items (ids from caption_ids::kFirstSource on) leave, change and join the
+    // cycle in one step; reported once.
+    void applySourceChanges(const CaptionChanges& changes);
+    // The data sources' rows, one for each source in its order.
+    void setSourceRows(std::vector<SourceRow> rows);
+    void setSourceRow(int index, const SourceRow& row);
+    const std::vector<SourceRow>& sourceRows() const { return m_sourceRows; }
+    // Every caption goes off air, and no cut-in waits any more; the one on the strip scrolls
+    // out. The positions of the list items that were on air, in list order.
     std::vector<int> takeEverythingOffAir();
     // With nothing on air any more, the strips are blank at once; true when rolling was still
     // under way (it has ended now, as after the last caption scrolled out).
@@ -79,18 +95,21 @@ public:
     // Every caption on air, in schedule order.
     std::vector<OnAir> captionsOnAir() const;
     void setStripShown(bool shown);
-    // Every list row and every caption on air that is no item.
+    // Every list row, every caption on air that is no item (a data source's items aside) and a
+    // row for each data source.
     ShowSnapshot snapshot() const;
     unsigned long long version() const { return m_version; }
 
     // The index a caption is reported by: its list position, or for the watched file's caption,
-    // a free text and the cut-in 60000, 60001 and 60002; -1 for none.
+    // a free text and the cut-in 60000, 60001 and 60002; -1 for none and a data source's item.
     int indexOf(CaptionId id) const;
 
 private:
     void captionEnded(CaptionId id) override;
     void rollingEnded() override;
     void put(CaptionId id, const std::wstring& text, int minutes);
+    // The next waiting cut-in, once none is on air.
+    void nextCutIn(bool afterCurrent);
     void changed() {
         ++m_version;
         if (m_observer) m_observer();
@@ -101,6 +120,8 @@ private:
     CKirunListener* m_captionEnds = nullptr;   // not owned
     CKirunEndListener* m_rollingEnd = nullptr;  // not owned
     std::function<void()> m_observer;
+    CutInQueue m_cutIns;
+    std::vector<SourceRow> m_sourceRows;
     bool m_stripShown = true;
     unsigned long long m_version = 1;
 };

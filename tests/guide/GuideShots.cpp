@@ -5,14 +5,18 @@
 // rectangle out of the screen, so the pictures show exactly what X shows.
 // Usage: guide_shots PICTURE_FOLDER   (KIRUNNER_EXE names the program, as for the ui tests)
 #include <windows.h>
+#include <dlgs.h>
 
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "FeedDocuments.h"
+#include "FeedServer.h"
 #include "KirunnerProcess.h"
 #include "TempDir.h"
+#include "framework/Mbcs.h"
 #include "model/HexCodec.h"
 #include "resource.h"
 
@@ -60,6 +64,15 @@ void Shot(const char* name, const RECT& area) {
     std::fflush(stdout);
     std::string picture = g_pictures + "\\" + name + ".png";
     if (!WaitUntil([&] { return FileExists(picture); }, kTimeout)) Fail(name);
+}
+
+// The alert feed of the pictures, in the weather service's form; with `warning` a new entry
+// that passes the source's MATCH and AREA.
+std::string Utf8Alerts(bool warning) {
+    std::vector<AlertEntry> entries = {{"a1", "気象警報・注意報", "東京管区気象台", "東京地方では、強風に注意してください。"}};
+    if (warning) entries.insert(entries.begin(), {"a2", "気象警報・注意報", "東京管区気象台",
+                                                  "【東京都大雨警報】東京地方では、低い土地の浸水に警戒してください。"});
+    return WeatherAtomFeed(entries);
 }
 
 void ShotOf(const char* name, HWND window) {
@@ -196,6 +209,80 @@ void TakePictures(KirunnerProcess& program) {
     PostMessageA(main, WM_CLOSE, 0, 0);
 }
 
+// The window of the system's file dialog that the program opened.
+HWND FileDialog(KirunnerProcess& program) {
+    return program.WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && IsWindowVisible(hwnd) && (GetDlgItem(hwnd, cmb13) || GetDlgItem(hwnd, edt1));
+    }, kTimeout);
+}
+
+// A source added in the data sources' dialog and filled in as an operator would.
+void AddSource(HWND dialog, const char* name, const std::string& url, const char* refresh) {
+    PostClick(dialog, IDC_SOURCE_ADD);
+    const int rows = static_cast<int>(ReadListView(GetDlgItem(dialog, IDC_SOURCE_LIST), 1).size());
+    WaitUntil([&] { return static_cast<int>(ReadListView(GetDlgItem(dialog, IDC_SOURCE_LIST), 1).size()) > rows - 1 &&
+                           ControlText(GetDlgItem(dialog, IDC_SOURCE_NAME)).rfind("ソース", 0) == 0; }, kTimeout);
+    SetDlgItemTextA(dialog, IDC_SOURCE_NAME, name);
+    SetDlgItemTextA(dialog, IDC_SOURCE_URL, url.c_str());
+    SetDlgItemTextA(dialog, IDC_SOURCE_REFRESH, refresh);
+}
+
+// The data sources: a news feed and an alert feed set up in their dialog, the page with their
+// rows and an alert cutting in, and the question of CSV読み込み.
+void TakeSourcePictures(KirunnerProcess& program, FeedServer& server) {
+    HWND main = Shown(program.MainWindow(kTimeout));
+    if (!main) return Fail("main window");
+    HWND page = ControlPage(main);
+    HWND list = GetDlgItem(page, IDC_CAPTION_LIST);
+
+    PostMessageA(page, WM_COMMAND, ID_SOURCE_SETTINGS, 0);
+    HWND dialog = program.WaitForDialog("データソース設定", kTimeout);
+    if (!dialog) return Fail("sources dialog");
+    AddSource(dialog, "ニュース", fw::CodePage932FromWide(server.http(L"/doc/news.rss")), "300");
+    SetDlgItemTextA(dialog, IDC_SOURCE_PREFIX, "【ニュース】");
+    PostClick(dialog, IDC_SOURCE_PROBE);
+    if (!WaitUntil([&] { return ControlText(GetDlgItem(dialog, IDC_SOURCE_PROBE_RESULT)).find("件") != std::string::npos; }, kTimeout))
+        Fail("sources-news probe");
+    ShotOf("sources-news", dialog);
+
+    AddSource(dialog, "気象警報", fw::CodePage932FromWide(server.http(L"/doc/alerts.xml")), "10");
+    PostClick(dialog, IDC_SOURCE_MODE_CUTIN);
+    WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDC_SOURCE_MATCH)) != FALSE; }, kTimeout);
+    SetDlgItemTextA(dialog, IDC_SOURCE_MATCH, "警報|地震");
+    SetDlgItemTextA(dialog, IDC_SOURCE_AREA, "東京");
+    SetDlgItemTextA(dialog, IDC_SOURCE_MINUTE, "3");
+    PostClick(dialog, IDC_SOURCE_PROBE);
+    if (!WaitUntil([&] { return ControlText(GetDlgItem(dialog, IDC_SOURCE_PROBE_RESULT)).find("件") != std::string::npos; }, kTimeout))
+        Fail("sources-alerts probe");
+    ShotOf("sources-alerts", dialog);
+    CloseWith(dialog, IDOK);
+
+    // The alert feed's first look is its baseline; a new warning then cuts in.
+    if (!WaitUntil([&] { return RowShows(list, 4, 2, "監視中"); }, kTimeout)) Fail("rows of the sources");
+    server.put("alerts.xml", Utf8Alerts(true));
+    if (!WaitUntil([&] { return RowShows(list, 3, 0, "割り込み"); }, 40000)) Fail("alert cut-in");
+    RECT opened{};
+    GetWindowRect(main, &opened);
+    SetWindowPos(main, nullptr, 0, 0, opened.right - opened.left + 240, opened.bottom - opened.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SelectListRow(list, 4);
+    ShotOf("sources-page", main);
+
+    // CSV読み込み: a sheet saved by a spreadsheet, and the question before it is taken.
+    const std::string csv = std::string(kFolder) + "\\captions.csv";
+    WriteFileBytes(csv, "テキスト,分\r\n本日の受付は午後5時までです。,30\r\n会場内は禁煙です。,60\r\n");
+    PostMessageA(page, WM_COMMAND, ID_CSV_IMPORT, 0);
+    if (HWND open = FileDialog(program)) {
+        SetWindowTextA(GetDlgItem(open, cmb13) ? GetDlgItem(open, cmb13) : GetDlgItem(open, edt1), csv.c_str());
+        CloseWith(open, IDOK);
+    }
+    HWND box = program.WaitForMessageBox(kTimeout);
+    ShotOf("csv-import", box);
+    if (box) CloseWith(box, IDCANCEL);
+    DeleteFileA(csv.c_str());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -215,6 +302,19 @@ int main(int argc, char** argv) {
             return 1;
         }
         TakePictures(program);
+        if (!program.WaitForExit(kTimeout)) Fail("exit");
+    }
+    // The data sources, on a program started anew with the same list and sources served here.
+    FeedServer server(600);
+    if (!server.ready()) {
+        Fail("feed server (PYTHON3, FEED_SERVER)");
+    } else {
+        server.put("news.rss", RssFeed({{"n1", "東京で初雪を観測しました"}, {"n2", "新しい駅が来月開業します"},
+                                        {"n3", "週末は各地で晴れる見込みです"}}));
+        server.put("alerts.xml", Utf8Alerts(false));
+        KirunnerProcess program;
+        if (program.Start(kFolder)) TakeSourcePictures(program, server);
+        else Fail("start for the data sources");
         if (!program.WaitForExit(kTimeout)) Fail("exit");
     }
     for (const char* name : {"Kirunner.ini", "Kirunner.exe"})

@@ -23,7 +23,11 @@ const size_t kMaxHexDigits = 4096;
 const size_t kMaxExactHexDigits = 8192;
 const int kMaxItems = 60000;
 
+const size_t kMaxSourceTextBytes = 2048;
+const int kMaxSources = 16;
+
 std::string ItemSection(int position) { return "ITEM" + std::to_string(position); }
+std::string SourceSection(int position) { return "SOURCE" + std::to_string(position); }
 
 std::string HexText(const ProfileFile& file, const char* section, const char* key, size_t digits = kMaxHexDigits) {
     const std::string bytes = decodeHex(file.readString(section, key, digits));
@@ -179,6 +183,31 @@ void LoadSettings(const std::string& path, Settings& s) {
     if (!httpAddress.empty()) h.address = httpAddress;
     h.token = file.readString(kSystem, "HTTPTOKEN", 127);
     s.fileInterface.oscFeedback = file.readString(kSystem, "OSCFEEDBACK", 63);
+    s.fileInterface.sources.clear();
+    const int sources = std::min(file.readInt(kSystem, "SOURCECOUNT", 0), kMaxSources);
+    for (int i = 0; i < sources; ++i) {
+        const std::string section = SourceSection(i);
+        const char* name = section.c_str();
+        auto text = [&](const char* key, const char* exactKey) {
+            const std::string stored = file.readString(name, key, kMaxSourceTextBytes);
+            return exactKey ? ExactText(stored, HexText(file, name, exactKey, kMaxExactHexDigits)) : fw::Widen(stored, 932);
+        };
+        SourceSettings source;
+        source.exec = file.readInt(name, "EXEC", source.exec);
+        source.name = text("NAME", "UNAME");
+        source.url = text("URL", "UURL");
+        source.format = sourceFormatFromName(text("FORMAT", nullptr));
+        source.field = text("FIELD", nullptr);
+        source.refreshSeconds = file.readInt(name, "REFRESH", source.refreshSeconds);
+        source.maxItems = file.readInt(name, "MAXITEMS", source.maxItems);
+        source.prefix = text("PREFIX", "UPREFIX");
+        source.mode = static_cast<SourceMode>(file.readInt(name, "MODE", static_cast<int>(source.mode)));
+        source.match = text("MATCH", "UMATCH");
+        source.area = text("AREA", "UAREA");
+        source.cutInMinutes = file.readInt(name, "MINUTE", source.cutInMinutes);
+        boundSourceSettings(source);
+        s.fileInterface.sources.push_back(source);
+    }
 }
 
 bool WriteSettings(const std::string& path, const Settings& s) { return WriteKeys(path, s, true); }
@@ -250,6 +279,29 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
     writer.PutUnless("HTTPADDRESS", h.address, httpDefaults.address);
     writer.PutUnless("HTTPTOKEN", h.token, httpDefaults.token);
     writer.PutUnless("OSCFEEDBACK", s.fileInterface.oscFeedback, std::string());
+    const std::vector<SourceSettings>& sources = s.fileInterface.sources;
+    writer.PutUnless("SOURCECOUNT", std::to_string(sources.size()), "0");
+    for (size_t i = 0; i < sources.size(); ++i) {
+        const SourceSettings& source = sources[i];
+        const std::string section = SourceSection(static_cast<int>(i));
+        writer.PutInt(section, "EXEC", source.exec);
+        writer.Put(section, "NAME", fw::CodePage932FromWide(source.name));
+        writer.PutExact(section, "UNAME", source.name);
+        writer.Put(section, "URL", fw::CodePage932FromWide(source.url));
+        writer.PutExact(section, "UURL", source.url);
+        writer.Put(section, "FORMAT", fw::CodePage932FromWide(sourceFormatName(source.format)));
+        writer.Put(section, "FIELD", fw::CodePage932FromWide(source.field));
+        writer.PutInt(section, "REFRESH", source.refreshSeconds);
+        writer.PutInt(section, "MAXITEMS", source.maxItems);
+        writer.Put(section, "PREFIX", fw::CodePage932FromWide(source.prefix));
+        writer.PutExact(section, "UPREFIX", source.prefix);
+        writer.PutInt(section, "MODE", static_cast<int>(source.mode));
+        writer.Put(section, "MATCH", fw::CodePage932FromWide(source.match));
+        writer.PutExact(section, "UMATCH", source.match);
+        writer.Put(section, "AREA", fw::CodePage932FromWide(source.area));
+        writer.PutExact(section, "UAREA", source.area);
+        writer.PutInt(section, "MINUTE", source.cutInMinutes);
+    }
     writer.PutBinding(s.captions);
     return writer.ok();
 }

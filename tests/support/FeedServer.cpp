@@ -10,7 +10,7 @@
 
 namespace testing_support {
 
-FeedServer::FeedServer() {
+FeedServer::FeedServer(int lifetimeSeconds) {
     static int count = 0;
     m_folder = "/tmp/kirunner-feeds-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
     const char* python = std::getenv("PYTHON3");
@@ -18,7 +18,7 @@ FeedServer::FeedServer() {
     if (!python || !server || !CreateDirectoryA(HostPathToWindows(m_folder).c_str(), nullptr)) return;
     // A program of the host gets no process handle under Wine: the server tells its ports by a file.
     const std::string program = HostPathToWindows(python);
-    std::string line = "\"" + program + "\" \"" + server + "\" " + m_folder;
+    std::string line = "\"" + program + "\" \"" + server + "\" " + m_folder + " " + std::to_string(lifetimeSeconds);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -35,6 +35,10 @@ FeedServer::~FeedServer() {
     WriteFileBytes(file("stop"), "");
     Sleep(300);  // the server looks for it every 0.1 s
     for (const char* name : {"ports", "conditional", "agent", "key.pem", "cert.pem", "stop"}) DeleteFileA(file(name).c_str());
+    for (const std::string& name : m_documents)
+        for (const std::string& path : {"doc/" + name, "doc/" + name + ".fail", "conditional-" + name})
+            DeleteFileA(file(path.c_str()).c_str());
+    RemoveDirectoryA(file("doc").c_str());
     RemoveDirectoryA(HostPathToWindows(m_folder).c_str());
 }
 
@@ -56,5 +60,26 @@ int FeedServer::conditionalRequests() const {
 }
 
 std::string FeedServer::lastUserAgent() const { return ReadFileBytes(file("agent")); }
+
+bool FeedServer::put(const std::string& name, const std::string& bytes) {
+    m_documents.insert(name);
+    const std::string path = file(("doc/" + name).c_str());
+    const std::string written = path + ".new";
+    return WriteFileBytes(written, bytes) && MoveFileExA(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+bool FeedServer::fail(const std::string& name, const std::string& how) {
+    m_documents.insert(name);
+    const std::string path = file(("doc/" + name + ".fail").c_str());
+    if (how.empty()) return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    return WriteFileBytes(path, how);
+}
+
+int FeedServer::conditionalRequests(const std::string& name) const {
+    const std::string log = ReadFileBytes(file(("conditional-" + name).c_str()));
+    int lines = 0;
+    for (char c : log) lines += c == '\n' ? 1 : 0;
+    return lines;
+}
 
 }  // namespace testing_support

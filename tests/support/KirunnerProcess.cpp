@@ -201,6 +201,18 @@ HWND KirunnerProcess::WaitForMessageBox(DWORD timeoutMs) const {
 
 std::string WindowText(HWND hwnd) { return fw::GetWindowTextString(hwnd); }
 
+std::string ControlText(HWND control) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 5000,
+                             &copied))
+        return std::string();
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
 std::string ClassName(HWND hwnd) {
     char name[256] = {};
     GetClassNameA(hwnd, name, sizeof name);

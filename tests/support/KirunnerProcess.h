@@ -73,6 +73,9 @@ private:
 };
 
 std::string WindowText(HWND hwnd);
+// The text an edit control of any process holds (it keeps its text itself, so WindowText gives
+// another process's edit only the text it was made with).
+std::string ControlText(HWND control);
 std::string ClassName(HWND hwnd);
 // Posts a click to a button, so that a modal dialog it opens does not block the caller.
 void PostClick(HWND dialog, int controlId);

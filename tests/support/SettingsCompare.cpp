@@ -34,6 +34,7 @@ std::set<std::string> WrittenKeyNames() {
     std::set<std::string> names;
     for (const SettingRow& row : settingRows()) names.insert(row.key);
     for (const ItemSettingRow& row : itemSettingRows()) names.insert(row.key);
+    for (const SectionRow& row : sourceSections().rows) names.insert(row.key);
     names.erase("");
     return names;
 }
@@ -46,6 +47,21 @@ void ExpectSameItems(const CaptionList& expected, const CaptionList& actual, con
             const CKirunData& b = actual.at(i);
             if (row.field.number) EXPECT_EQ(row.field.number(&a), row.field.number(&b)) << what << ", item " << i << " " << row.key;
             else EXPECT_EQ(row.field.wideText(&a), row.field.wideText(&b)) << what << ", item " << i << " " << row.key;
+        }
+    }
+}
+
+void ExpectSameSources(const FileInterfaceSettings& expected, const FileInterfaceSettings& actual,
+                       const std::string& what) {
+    ASSERT_EQ(expected.sources.size(), actual.sources.size()) << what;
+    for (size_t i = 0; i < expected.sources.size(); ++i) {
+        const SourceSettings& a = expected.sources[i];
+        const SourceSettings& b = actual.sources[i];
+        for (const SectionRow& row : sourceSections().rows) {
+            const std::string key = what + ", SOURCE" + std::to_string(i) + " " + row.key;
+            if (row.field.number) EXPECT_EQ(row.field.number(&a), row.field.number(&b)) << key;
+            else if (row.field.wideText) EXPECT_EQ(row.field.wideText(&a), row.field.wideText(&b)) << key;
+            else EXPECT_EQ(row.field.text(&a), row.field.text(&b)) << key;
         }
     }
 }
@@ -84,6 +100,7 @@ void ExpectSameSettings(const Settings& expected, const Settings& actual, const 
         }
     }
     ExpectSameItems(expected.captions, actual.captions, what);
+    ExpectSameSources(expected.fileInterface, actual.fileInterface, what);
 }
 
 std::string AsRewrittenByPlatform(const std::string& bytes) {

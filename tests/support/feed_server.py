@@ -2,9 +2,10 @@
 """Serves the data-source fetch tests on 127.0.0.1: HTTP on one port, HTTPS with a self-signed
 certificate (made with openssl for this run) on another.
 
-  feed_server.py FOLDER
+  feed_server.py FOLDER [LIFETIME]
 Writes FOLDER/ports ("<http port> <https port>") once it listens, counts the conditional requests
-of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after two minutes.
+of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after LIFETIME seconds (two
+minutes unless given).
 
   /feed        200 with an ETag and Last-Modified; 304 to a request that sends them back
   /error       500
@@ -15,7 +16,15 @@ of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after two m
   /relative    redirects to "feed" (a relative Location)
   /big         50 MB with its Content-Length; /bigstream the same without one
   /hang        answers nothing for 30 s
+  /changing    an RSS feed of 20 items that moves on by one item with every request (the
+               oldest leaves, a new one comes), never answered with 304
+  /doc/NAME    FOLDER/doc/NAME as it is now (the test changes it), with an ETag of its bytes and
+               its Last-Modified; 304 to a request that sends the ETag back, each counted as a
+               line of FOLDER/conditional-NAME. While FOLDER/doc/NAME.fail holds "500" or "drop",
+               that is the answer instead.
 """
+import email.utils
+import hashlib
 import http.server
 import os
 import socketserver
@@ -32,12 +41,16 @@ ETAG = '"v1"'
 MODIFIED = 'Mon, 01 Jan 2024 00:00:00 GMT'
 BIG = 50 * 1024 * 1024
 LIFETIME = 120
+TYPES = {".rss": "application/rss+xml", ".atom": "application/atom+xml", ".xml": "application/xml",
+         ".json": "application/json", ".csv": "text/csv; charset=utf-8", ".txt": "text/plain; charset=utf-8"}
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     folder = "."
     other_port = 0
+    requests = 0
+    lock = threading.Lock()
 
     def log_message(self, *args):
         pass
@@ -53,9 +66,48 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def redirect(self, location):
         self.answer(302, headers=[("Location", location)])
 
+    def document(self, name):
+        if "/" in name or name.startswith("."):
+            return self.answer(404)
+        path = os.path.join(self.folder, "doc", name)
+        failure = ""
+        if os.path.exists(path + ".fail"):
+            with open(path + ".fail") as fail:
+                failure = fail.read().strip()
+        if failure == "500":
+            return self.answer(500, b"broken")
+        if failure == "drop":
+            self.close_connection = True
+            self.connection.shutdown(2)
+            return None
+        try:
+            with open(path, "rb") as doc:
+                body = doc.read()
+            modified = email.utils.formatdate(os.path.getmtime(path), usegmt=True)
+        except OSError:
+            return self.answer(404)
+        etag = '"%s"' % hashlib.sha1(body).hexdigest()[:16]
+        if self.headers.get("If-None-Match") == etag:
+            with open(os.path.join(self.folder, "conditional-" + name), "a") as log:
+                log.write("1\n")
+            return self.answer(304, headers=[("ETag", etag)])
+        kind = TYPES.get(os.path.splitext(name)[1], "application/octet-stream")
+        return self.answer(200, body, [("Content-Type", kind), ("ETag", etag), ("Last-Modified", modified)])
+
     def do_GET(self):
         path = self.path
-        if path == "/feed":
+        if path.startswith("/doc/"):
+            self.document(path[len("/doc/"):])
+        elif path == "/changing":
+            with Handler.lock:
+                Handler.requests += 1
+                first = Handler.requests
+            items = "".join("<item><title>News item %d</title><guid>n%d</guid></item>" % (n, n)
+                            for n in range(first + 19, first - 1, -1))
+            body = ('<?xml version="1.0" encoding="UTF-8"?><rss version="2.0"><channel><title>t</title>%s'
+                    '</channel></rss>' % items).encode("utf-8")
+            self.answer(200, body, [("Content-Type", "application/rss+xml")])
+        elif path == "/feed":
             with open(os.path.join(self.folder, "agent"), "w") as agent:
                 agent.write(self.headers.get("User-Agent", ""))
             if self.headers.get("If-None-Match") == ETAG and self.headers.get("If-Modified-Since") == MODIFIED:
@@ -103,7 +155,9 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
 
 def main():
     folder = sys.argv[1]
+    lifetime = int(sys.argv[2]) if len(sys.argv) > 2 else LIFETIME
     Handler.folder = folder
+    os.makedirs(os.path.join(folder, "doc"), exist_ok=True)
     plain = Server(("127.0.0.1", 0), Handler)
     secure = Server(("127.0.0.1", 0), Handler)
     key, cert = os.path.join(folder, "key.pem"), os.path.join(folder, "cert.pem")
@@ -119,7 +173,7 @@ def main():
     with open(os.path.join(folder, "ports.tmp"), "w") as ports:
         ports.write("%d %d" % (plain.server_address[1], secure.server_address[1]))
     os.replace(os.path.join(folder, "ports.tmp"), os.path.join(folder, "ports"))
-    ends = time.time() + LIFETIME
+    ends = time.time() + lifetime
     while time.time() < ends and not os.path.exists(os.path.join(folder, "stop")):
         time.sleep(0.1)
 

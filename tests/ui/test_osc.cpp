@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "KirunnerProcess.h"
+#include "OscSend.h"
 #include "PageParent.h"
 #include "TempDir.h"
 #include "resource.h"
@@ -22,43 +23,10 @@ namespace {
 
 const DWORD kTimeout = 20000;
 
-// Starts tests/support/osc_sender.py with `arguments`. A program of the host gets no process
-// handle under Wine, so the sender marks its end with a file: Ended() tells.
-class Sender {
-public:
-    explicit Sender(int port, const std::string& arguments) {
-        static int count = 0;
-        m_done = "/tmp/kirunner-osc-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
-        DeleteFileA(HostPathToWindows(m_done).c_str());
-        const char* python = std::getenv("PYTHON3");
-        const char* sender = std::getenv("OSC_SENDER");
-        if (!python || !sender) return;
-        // Its arguments reach it as they are: host paths.
-        const std::string program = HostPathToWindows(python);
-        std::string line = "\"" + program + "\" \"" + sender + "\" " + std::to_string(port) + " " + m_done + " " +
-                           arguments;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        m_started = CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &process) != FALSE;
-        if (process.hThread) CloseHandle(process.hThread);
-        if (process.hProcess) CloseHandle(process.hProcess);
-    }
-    ~Sender() { DeleteFileA(HostPathToWindows(m_done).c_str()); }
-    bool Started() const { return m_started; }
-    bool Ended() const { return FileExists(HostPathToWindows(m_done)); }
-
-private:
-    std::string m_done;
-    bool m_started = false;
-};
+using Sender = OscSender;
 
 // Sends one message and waits for the sender to end.
-bool Send(int port, const std::string& arguments) {
-    Sender sender(port, arguments);
-    return sender.Started() && WaitUntil([&] { return sender.Ended(); }, kTimeout, 10);
-}
+bool Send(int port, const std::string& arguments) { return SendOsc(port, arguments, kTimeout); }
 
 class Osc : public ::testing::Test {
 protected:

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "feeds/CaptionCsv.h"
+#include "model/CaptionCsv.h"
 #include "framework/TextCodec.h"
 
 namespace {

@@ -47,7 +47,7 @@ TEST(SourceSettings, LoadedValuesAreBroughtWithinBounds) {
     EXPECT_EQ(SourceMode::Cycle, s.mode);
     EXPECT_EQ(SourceFormat::Auto, s.format);
     EXPECT_EQ(L"C:\\feeds\\news.xml", s.url);
-    EXPECT_EQ(2048u, s.prefix.size());
+    EXPECT_EQ(SourceSettings::kMaxTextLength, s.prefix.size());
     s.maxItems = 0;
     s.refreshSeconds = 100000000;
     boundSourceSettings(s);

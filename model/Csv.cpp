@@ -1,4 +1,4 @@
-#include "feeds/Csv.h"
+#include "model/Csv.h"
 
 namespace {
 bool isLineEnd(wchar_t c) { return c == L'\r' || c == L'\n'; }

@@ -2,6 +2,7 @@
 // One data source as the settings file keeps it (section SOURCEn, n from 0): where its captions
 // come from, how they are read, and whether they join the cycle or cut in. The record holds what
 // was loaded; boundSourceSettings brings it within the bounds the worker relies on.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct SourceSettings {
     static constexpr int kDefaultMaxItems = 20;
     static constexpr int kMaxMaxItems = 500;
     static constexpr int kDefaultCutInMinutes = 5;
+    static constexpr size_t kMaxTextLength = 1024;  // UTF-16 units of each text
 
     int exec = 0;                 // EXEC: 1 on, 0 off
     std::wstring name;            // NAME: shown on the page
@@ -34,9 +36,15 @@ struct SourceSettings {
     int cutInMinutes = kDefaultCutInMinutes;        // MINUTE: how long a cut-in entry stays (mode 1)
 };
 
+bool operator==(const SourceSettings& a, const SourceSettings& b);
+inline bool operator!=(const SourceSettings& a, const SourceSettings& b) { return !(a == b); }
+
 // Brings a loaded record within bounds: EXEC to 0 or 1, REFRESH to 10 s - 24 h, MAXITEMS to
 // 1-500, MINUTE to the caption minutes (1-60000), MODE to 0 or 1; surrounding blanks and one
-// pair of double quotes (a pasted path) off the URL; texts cut to what a settings line holds.
+// pair of double quotes (a pasted path) off the URL; in every text a control character (a line
+// break) becomes a space, ASCII blanks at its ends go, and it is cut to kMaxTextLength UTF-16
+// units between characters: the settings file keeps such a text whole, in code page 932 and in
+// UTF-8.
 void boundSourceSettings(SourceSettings& settings);
 
 // FORMAT as the settings file writes it ("auto", "rss", "atom", "cap", "json", "csv", "text"),

@@ -1,15 +1,12 @@
-#include "feeds/SourceSettings.h"
+#include "model/SourceSettings.h"
 
 #include <algorithm>
 #include <cwctype>
 
+#include "framework/WideText.h"
 #include "model/MinutesRule.h"
 
 namespace {
-// A settings line is read into a buffer of this many characters; longer values are cut here
-// so that what is saved is what comes back.
-const size_t kMaxTextLength = 2048;
-
 const wchar_t* const kFormatNames[] = {L"auto", L"rss", L"atom", L"cap", L"json", L"csv", L"text"};
 
 int clampInt(int value, int low, int high) { return std::min(std::max(value, low), high); }
@@ -30,10 +27,28 @@ bool startsWithNoCase(const std::wstring& text, const wchar_t* prefix) {
     return true;
 }
 
-void cutText(std::wstring& text) {
-    if (text.size() > kMaxTextLength) text.resize(kMaxTextLength);
+// A text as a settings line keeps it, so that what is saved is what comes back: a line break
+// or another control character would end or spoil the line (each becomes a space), blanks of
+// ASCII at either end are not kept, and longer texts are cut (at two bytes a unit in code page
+// 932 and three in UTF-8 the settings file keeps every one whole).
+void boundText(std::wstring& text) {
+    for (wchar_t& c : text)
+        if (c < L' ' || c == L'') c = L' ';
+    const size_t first = text.find_first_not_of(L' ');
+    text.erase(0, first == std::wstring::npos ? text.size() : first);
+    text.erase(text.find_last_not_of(L' ') + 1);
+    if (text.size() <= SourceSettings::kMaxTextLength) return;
+    size_t length = SourceSettings::kMaxTextLength;
+    if (fw::IsHighSurrogate(text[length - 1])) --length;
+    text.resize(length);
 }
 }  // namespace
+
+bool operator==(const SourceSettings& a, const SourceSettings& b) {
+    return a.exec == b.exec && a.name == b.name && a.url == b.url && a.format == b.format && a.field == b.field &&
+           a.refreshSeconds == b.refreshSeconds && a.maxItems == b.maxItems && a.prefix == b.prefix &&
+           a.mode == b.mode && a.match == b.match && a.area == b.area && a.cutInMinutes == b.cutInMinutes;
+}
 
 void boundSourceSettings(SourceSettings& s) {
     s.exec = s.exec != 0 ? 1 : 0;
@@ -45,7 +60,7 @@ void boundSourceSettings(SourceSettings& s) {
     if (format < 0 || format > static_cast<int>(SourceFormat::Text)) s.format = SourceFormat::Auto;
     s.url = trimmed(s.url);
     if (s.url.size() >= 2 && s.url.front() == L'"' && s.url.back() == L'"') s.url = trimmed(s.url.substr(1, s.url.size() - 2));
-    for (std::wstring* text : {&s.name, &s.url, &s.field, &s.prefix, &s.match, &s.area}) cutText(*text);
+    for (std::wstring* text : {&s.name, &s.url, &s.field, &s.prefix, &s.match, &s.area}) boundText(*text);
 }
 
 const wchar_t* sourceFormatName(SourceFormat format) {

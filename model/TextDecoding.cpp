@@ -1,4 +1,4 @@
-#include "feeds/TextDecoding.h"
+#include "model/TextDecoding.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "feeds/CaptionCsv.h"
+#include "model/CaptionCsv.h"
 
 #include <windows.h>
 
-#include "feeds/Csv.h"
-#include "feeds/TextDecoding.h"
+#include "model/Csv.h"
+#include "model/TextDecoding.h"
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
 #include "model/MinutesRule.h"

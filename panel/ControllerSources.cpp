@@ -1,0 +1,81 @@
+// The controller's work for the data sources and for the caption list as CSV: the sources are
+// reached through SourceControl (the program's data sources, none in a batch run), the list's
+// file through model/CaptionCsv.
+#include "panel/KirunController.h"
+
+#include <utility>
+
+#include "framework/FileBytes.h"
+#include "model/WholeFile.h"
+
+namespace {
+// A CSV file larger than this is no caption list: the longest list in its longest form is less.
+const size_t kMaxCsvBytes = 256u * 1024 * 1024;
+}  // namespace
+
+void KirunController::attachSources(SourceControl* sources) {
+    m_sources = sources;
+    if (m_sources && m_stripsMade) m_sources->applySources(m_fileInterface.sources);
+}
+
+void KirunController::setSources(const std::vector<SourceSettings>& sources) {
+    FileInterfaceSettings settings = m_fileInterface;
+    settings.sources = sources;
+    if (settings.sources.size() > static_cast<size_t>(SourceSettings::kMaxSources))
+        settings.sources.resize(SourceSettings::kMaxSources);
+    for (SourceSettings& source : settings.sources) boundSourceSettings(source);
+    takeFileInterface(settings);
+    saveSettings();
+    m_events.offListCaptionsChanged();
+}
+
+bool KirunController::takeSourceOffAir(int index) {
+    if (!m_sources || !m_sources->takeSourceOffAir(index)) return false;
+    m_events.offListCaptionsChanged();
+    return true;
+}
+
+void KirunController::probeSource(const void* owner, const SourceSettings& settings, SourceControl::ProbeDone done) {
+    if (m_sources) {
+        m_sources->probeSource(owner, settings, std::move(done));
+        return;
+    }
+    SourceProbe none;
+    none.reason = L"データソースは使えません";
+    if (done) done(none);
+}
+
+void KirunController::cancelProbes(const void* owner) {
+    if (m_sources) m_sources->cancelProbes(owner);
+}
+
+bool KirunController::exportCaptions(const std::wstring& path) const {
+    return replaceWholeFile(path, captionListToCsv(m_show.captionList()));
+}
+
+bool KirunController::readCaptionsCsv(const std::wstring& path, CaptionCsvImport& read) const {
+    std::string bytes;
+    read = CaptionCsvImport();
+    if (fw::ReadFileStart(path, fw::FileSharing::Writers, kMaxCsvBytes + 1, bytes) != fw::FileBytesResult::Read ||
+        bytes.size() > kMaxCsvBytes)
+        return false;
+    read = captionsFromCsv(bytes);
+    return true;
+}
+
+bool KirunController::importCaptions(const std::vector<CKirunData>& items, bool replace) {
+    const int kept = replace ? 0 : m_show.captionList().count();
+    if (items.size() > static_cast<size_t>(CaptionList::kMaxItems - kept)) return false;
+    if (replace) {
+        CaptionList list;
+        list.reserve(static_cast<int>(items.size()));
+        for (const CKirunData& item : items) list.append(item);
+        m_show.replaceList(std::move(list));
+    } else {
+        for (const CKirunData& item : items) m_show.addItem(item);
+    }
+    m_events.listChanged();
+    saveSettings();
+    return true;
+}
+

@@ -1,0 +1,76 @@
+// The caption list to and from a spreadsheet through the list's context menu: CSV書き出し writes
+// the list through the system's save dialog; CSV読み込み reads a file through its open dialog
+// and, as the operator answers, adds it to the list or puts it in the list's place, saved as the
+// page saves; a file with a bad row is refused by its line and changes nothing.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <string>
+
+#include "FeedDocuments.h"
+#include "OperatorDesk.h"
+#include "PageParent.h"
+#include "TempDir.h"
+#include "resource.h"
+
+using namespace testing_support;
+
+namespace {
+
+const DWORD kTimeout = kDeskTimeout;
+
+// Chooses a list command as its entry of the context menu does, answers the system's file
+// dialog with `path`, and waits for the dialog to go.
+bool ChooseFileFor(const Desk& desk, UINT command, const std::string& path) {
+    PostMessageA(desk.page, WM_COMMAND, command, 0);
+    HWND dialog = desk.program.WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && IsWindowVisible(hwnd) && (GetDlgItem(hwnd, cmb13) || GetDlgItem(hwnd, edt1));
+    }, kTimeout);
+    if (!dialog) return false;
+    SetWindowTextA(GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1), path.c_str());
+    PostClick(dialog, IDOK);
+    return WaitForGone(dialog, kTimeout);
+}
+
+TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText({{"お知らせ", 5}, {"a, \"quoted\" text", 10}})));
+    Desk desk(dir.path());
+    ASSERT_TRUE(desk.ready());
+    const Desk::Rows list = {{"1", "5", "------", "お知らせ"}, {"2", "10", "------", "a, \"quoted\" text"}};
+    ASSERT_TRUE(desk.waitForRows(list));
+
+    const std::string written = dir.file("list.csv");
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_EXPORT, written));
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(written); }, kTimeout));
+    EXPECT_EQ("\xEF\xBB\xBF" + Utf8("テキスト,分\r\nお知らせ,5\r\n\"a, \"\"quoted\"\" text\",10\r\n"), ReadFileBytes(written));
+
+    // A sheet saved by Excel in Japan (code page 932), added to the list.
+    ASSERT_TRUE(WriteFileBytes(dir.file("more.csv"), "テキスト,分\r\n\"二行目に\r\n続く文\",3\r\n"));
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("more.csv")));
+    bool yesNo = false;
+    EXPECT_EQ(0u, desk.answerMessage(IDYES, &yesNo).rfind("追加しますか、置き換えますか？\n\nはい: 今の一覧の後に追加します", 0));
+    Desk::Rows added = list;
+    added.push_back({"3", "3", "------", "二行目に\r\n続く文"});
+    EXPECT_TRUE(desk.waitForRows(added)) << desk.rows().size();
+    EXPECT_NE(std::string::npos, ReadFileBytes(dir.file("Kirunner.ini")).find("ITEMCOUNT=3\r\n")) << "saved";
+
+    // The written file read back in the list's place.
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, written));
+    desk.answerMessage(IDNO);
+    EXPECT_TRUE(desk.waitForRows(list));
+    EXPECT_NE(std::string::npos, ReadFileBytes(dir.file("Kirunner.ini")).find("ITEMCOUNT=2\r\n"));
+
+    // A bad row: its line is told, and nothing changes.
+    const std::string settings = ReadFileBytes(dir.file("Kirunner.ini"));
+    ASSERT_TRUE(WriteFileBytes(dir.file("bad.csv"), "テキスト,分\r\nよい行,5\r\n\r\n悪い行,0\r\n"));
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("bad.csv")));
+    EXPECT_EQ("CSVの4行目を読み込めません（分が1～60000の整数ではありません）。一覧は変わっていません", desk.answerMessage(IDOK));
+    EXPECT_EQ(list, desk.rows());
+    EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
+}
+
+}  // namespace
