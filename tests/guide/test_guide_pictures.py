@@ -75,7 +75,7 @@ with tempfile.TemporaryDirectory() as copy:
     edit(rc, "IDD_CONTROL_PAGE DIALOGEX 5, 20, 315, 197", "IDD_CONTROL_PAGE DIALOGEX 5, 20, 315, 198")
     edit(os.path.join(copy, "panel", "PageTexts.h"), "選択したデータを削除しますか？", "選択したデータを消しますか？")
     expect("the page's size and a message changed", named(guide_pictures.stale(copy)),
-           ["delete-confirm.png", "display-off.png", "main.png"])
+           ["delete-confirm.png", "display-off.png", "main.png", "sources-page.png"])
     guide_pictures.main(["", "stamp", copy] + pictures)
 
     about = os.path.join(images, "about.png")
