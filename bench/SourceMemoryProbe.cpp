@@ -33,36 +33,10 @@ public:
     long long nowMs() const override { return static_cast<long long>(GetTickCount64()); }
 };
 
-// Open handles: the system's count where it keeps one (Wine 8 does not), otherwise every handle
-// value that names an object.
-int CountHandles() {
-    DWORD count = 0;
-    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count > 0) return static_cast<int>(count);
-    int open = 0;
-    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
-        DWORD flags = 0;
-        open += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != FALSE;
-    }
-    return open;
-}
-
-// Committed private memory, in bytes, region by region (Wine 8 fills no PrivateUsage).
-SIZE_T PrivateBytes() {
-    SIZE_T total = 0;
-    MEMORY_BASIC_INFORMATION info;
-    const char* address = nullptr;
-    while (VirtualQuery(address, &info, sizeof info) == sizeof info) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
-        const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
-        if (next <= address) break;
-        address = next;
-    }
-    return total;
-}
-
 void PrintUse(int refreshes, size_t onAir) {
+    using namespace testing_support;
     std::printf("%10d %14.1f %10d %8d %10zu\n", refreshes, PrivateBytes() / 1024.0, CountHandles(),
-                testing_support::CountGdiObjects(), onAir);
+                CountGdiObjects(), onAir);
     std::fflush(stdout);
 }
 

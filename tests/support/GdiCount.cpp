@@ -35,4 +35,28 @@ int CountGdiObjects() {
     return n;
 }
 
+int CountHandles() {
+    DWORD count = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count > 0) return static_cast<int>(count);
+    int open = 0;
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+        DWORD flags = 0;
+        open += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != FALSE;
+    }
+    return open;
+}
+
+size_t PrivateBytes() {
+    size_t total = 0;
+    MEMORY_BASIC_INFORMATION info;
+    const char* address = nullptr;
+    while (VirtualQuery(address, &info, sizeof info) == sizeof info) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+        const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+        if (next <= address) break;
+        address = next;
+    }
+    return total;
+}
+
 }  // namespace testing_support
