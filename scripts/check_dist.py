@@ -27,6 +27,7 @@ SYSTEM_DLLS = {
     "advapi32.dll", "bcrypt.dll", "comctl32.dll", "comdlg32.dll", "dwmapi.dll", "gdi32.dll", "imm32.dll",
     "iphlpapi.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll", "oleaut32.dll", "psapi.dll", "shell32.dll",
     "shlwapi.dll", "user32.dll", "usp10.dll", "uxtheme.dll", "version.dll", "winmm.dll", "ws2_32.dll",
+    "winhttp.dll", "xmllite.dll",
 }
 IMAGE_FILE_EXECUTABLE_IMAGE = 0x0002
 IMAGE_FILE_32BIT_MACHINE = 0x0100
