@@ -294,15 +294,16 @@ void CKirunWin::layOut(bool show) {
     }
     const StripPlacement place =
         computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+    // The window's styles are right before it shows: it never appears activatable or keyed wrong.
+    matchLayeredMode();
+    matchActivationStyle();
+    applyLayeredAttributes();
+
     if (show) m_shown = true;
     SetWindowPos(HWND_TOPMOST, place.x, place.y, place.width, place.height,
                  (show && visibleNow() ? SWP_SHOWWINDOW : 0) | SWP_NOACTIVATE);
     showAsWanted();
     m_layingOut = false;
-
-    matchLayeredMode();
-    matchActivationStyle();
-    applyLayeredAttributes();
 
     RECT client = ClientRect();
     m_picture.layout(client.right - client.left, client.bottom - client.top);
