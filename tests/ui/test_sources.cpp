@@ -83,8 +83,10 @@ TEST(Sources, ANewsFeedSetUpOnThePageRollsOnAndIsUpdatedInPlace) {
     EXPECT_EQ(std::string("2件: ") + kOne + " ／ " + kThree, probed);
     PostClick(dialog, IDOK);
     ASSERT_TRUE(WaitForGone(dialog, kTimeout));
-    const std::string ini = ReadFileBytes(dir.file("Kirunner.ini"));
-    EXPECT_NE(std::string::npos, ini.find("SOURCECOUNT=1\r\n")) << ini;
+    // Saved once the dialog has ended.
+    std::string ini;
+    EXPECT_TRUE(WaitUntil([&] { return (ini = ReadFileBytes(dir.file("Kirunner.ini"))).find("SOURCECOUNT=1\r\n") !=
+                                       std::string::npos; }, kTimeout)) << ini;
     EXPECT_NE(std::string::npos, ini.find("[SOURCE0]\r\nEXEC=1\r\nNAME=ニュース\r\nURL=" + url + "\r\n")) << ini;
 
     // Its items on the strip, and its row below the (empty) list.
