@@ -10,6 +10,7 @@
 #include <string>
 
 #include "KirunnerProcess.h"
+#include "NonItemRows.h"
 #include "OperatorDesk.h"
 #include "PageParent.h"
 #include "TempDir.h"
@@ -155,13 +156,7 @@ TEST(PageKeys, TimeLeftCountsDownOnTheRowsOnAirAndTheFileCaptionHasARowOfItsOwn)
 
     // It is no item: it cannot be put on air again, changed or deleted, and the page says so
     // for the row it has; it can be taken off air.
-    const struct {
-        int button;
-        const char* message;
-    } refused[] = {{IDC_ADD_TO_CAPTION, "このキルンはすでに表示中です"},
-                   {IDC_CHANGE_TEXT, "このキルンは一覧の項目ではないため変更できません"},
-                   {IDC_DELETE_TEXT, "このキルンは一覧の項目ではないため削除できません。表示から削除で表示から外せます"}};
-    for (const auto& r : refused) {
+    for (const auto& r : testing_support::kRefusedOnNonItemRows) {
         desk.clickOnRow(2, r.button);
         EXPECT_EQ(r.message, desk.answerMessage(IDOK));
     }

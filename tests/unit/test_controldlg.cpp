@@ -23,6 +23,7 @@
 #include "resource.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/GdiCount.h"
+#include "tests/support/NonItemRows.h"
 #include "tests/support/PageChecks.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
@@ -375,14 +376,8 @@ TEST_F(ControlPageTest, CaptionsThatAreNoItemHaveRowsOfTheirOwnWhileOnAir) {
     EXPECT_EQ((Strings{"1:40:00", "5:00", "2:00", "3:00"}), Column(4));
 
     const Strings onAir = OnAir();
-    const struct {
-        int button;
-        const char* message;
-    } refused[] = {{IDC_ADD_TO_CAPTION, "このキルンはすでに表示中です"},
-                   {IDC_CHANGE_TEXT, "このキルンは一覧の項目ではないため変更できません"},
-                   {IDC_DELETE_TEXT, "このキルンは一覧の項目ではないため削除できません。表示から削除で表示から外せます"}};
     for (int row = 1; row <= 3; ++row)
-        for (const auto& r : refused) {
+        for (const auto& r : testing_support::kRefusedOnNonItemRows) {
             SCOPED_TRACE(row * 10000 + r.button);
             MessageBoxRecorder boxes;
             DialogDriver driver;

@@ -49,10 +49,13 @@ protected:
         lf.lfHeight = -16;
         lf.lfWeight = FW_BOLD;
         lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+        useFont(lf);
+    }
+    // The strip drawn in the font, the text in kText.
+    void useFont(const LOGFONTA& lf) {
         font.reset(CreateFontIndirectA(&lf));
         StripLook look;
         look.m_textColor = kText;
-        look.m_shadowColor = RGB(0, 0, 0);
         look.m_deltaX = 2;
         engine.setLook(look, font.get());
         engine.layout(kStripWidth, 20);
@@ -73,12 +76,7 @@ TEST_F(ScrollEngineTest, ALoneLeadByteAtTheEndStaysWithinTheMeasuresExtents) {
     lf.lfHeight = -16;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
-    font.reset(CreateFontIndirectA(&lf));
-    StripLook look;
-    look.m_textColor = kText;
-    look.m_deltaX = 2;
-    engine.setLook(look, font.get());
-    engine.layout(kStripWidth, 20);
+    useFont(lf);
     fw::MemoryDC dc(nullptr);
     fw::SelectGuard selectFont(dc.get(), font.get());
     const std::string text = "ab\x82";
