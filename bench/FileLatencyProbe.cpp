@@ -15,22 +15,18 @@
 #include <string>
 #include <vector>
 
+#include "ChangeToStrip.h"
 #include "KirunnerProcess.h"
 #include "surfaces/CommandChannel.h"
 #include "framework/WideText.h"
 
-using testing_support::CaptureWindow;
 using testing_support::KirunnerProcess;
-using testing_support::WaitUntil;
 
 namespace {
 
-const COLORREF kTextColour = RGB(255, 255, 255);  // the default caption colour
 const DWORD kTimeoutMs = 30000;
 // The strip's scroll speed as the script sets it (DELTAX=4): 4 pixels every 50 ms.
 const int kPixelsPerSecond = 80;
-
-bool TextShown(HWND strip) { return CaptureWindow(strip).count(kTextColour) > 0; }
 
 bool Save(const std::string& path, const std::string& text) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -39,10 +35,6 @@ bool Save(const std::string& path, const std::string& text) {
     const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
                     written == text.size();
     return CloseHandle(file) && ok;
-}
-
-double Millis(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LARGE_INTEGER& frequency) {
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace
@@ -61,59 +53,16 @@ int main(int argc, char** argv) {
     if (!program.StartProgram(exe, "", folder)) return 3;
     HWND strip = program.StripWindow(kTimeoutMs);
     if (!strip) return 4;
-    const std::vector<CaptionCommand> clear(1, CaptionCommand{});  // kClearAll
     const std::string channel = channelName(fw::WideFromCodePage932(folder));
     Sleep(1500);  // the program's first look takes the file's baseline
 
-    // Once the run list is empty the strip rolls on for its width before it stops; only a
-    // stopped strip puts a new caption on at once.
-    RECT stripRect{};
-    GetWindowRect(strip, &stripRect);
-    const DWORD drainMs = static_cast<DWORD>((stripRect.right - stripRect.left) * 1000 / kPixelsPerSecond) + 500;
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> latencies;
-    for (int i = 0; i < saves; ++i) {
-        if (!WaitUntil([&] { return !TextShown(strip); }, kTimeoutMs, 20)) {
-            std::printf("save %d: the strip did not empty\n", i + 1);
-            break;
-        }
-        // Then a random phase against the program's once-a-second timer.
-        Sleep(drainMs + static_cast<DWORD>(std::rand() % 1000));
-        char text[32];
-        std::snprintf(text, sizeof text, "save %d", i + 1);
-        LARGE_INTEGER closed;
-        LARGE_INTEGER seen;
-        if (!Save(file, text)) {
-            std::printf("save %d: the file could not be written\n", i + 1);
-            break;
-        }
-        QueryPerformanceCounter(&closed);
-        bool shown = false;
-        for (;;) {
-            shown = TextShown(strip);
-            QueryPerformanceCounter(&seen);
-            if (shown || Millis(closed, seen, frequency) > kTimeoutMs) break;
-            Sleep(1);
-        }
-        if (!shown) {
-            std::printf("save %d: not shown\n", i + 1);
-            break;
-        }
-        latencies.push_back(Millis(closed, seen, frequency));
-        std::printf("save %2d: %7.1f ms\n", i + 1, latencies.back());
-        std::fflush(stdout);
-        if (handOverCommands(channel, clear) != 0) {
-            std::printf("save %d: -C not taken\n", i + 1);
-            break;
-        }
-    }
+    const std::vector<double> latencies =
+        TimeChangesToStrip(strip, channel, "save", saves, kPixelsPerSecond, 1000, kTimeoutMs, [&](int n) {
+            char text[32];
+            std::snprintf(text, sizeof text, "save %d", n);
+            return Save(file, text);
+        });
     program.Kill();
     if (latencies.empty()) return 5;
-    std::vector<double> sorted = latencies;
-    std::sort(sorted.begin(), sorted.end());
-    const size_t n = sorted.size();
-    const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    std::printf("saves %zu  median %.1f ms  worst %.1f ms\n", n, median, sorted.back());
-    return static_cast<int>(n) == saves ? 0 : 6;
+    return static_cast<int>(latencies.size()) == saves ? 0 : 6;
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ChangeToStrip.h"
 #include "KirunnerProcess.h"
 #include "FeedServer.h"
 #include "TempDir.h"
@@ -27,15 +28,8 @@ using namespace testing_support;
 
 namespace {
 
-const COLORREF kTextColour = RGB(255, 255, 255);
 const DWORD kTimeoutMs = 60000;
 const int kPixelsPerSecond = 80;  // DELTAX=4: 4 pixels every 50 ms
-
-bool TextShown(HWND strip) { return CaptureWindow(strip).count(kTextColour) > 0; }
-
-double Millis(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LARGE_INTEGER& frequency) {
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 }  // namespace
 
@@ -68,53 +62,13 @@ int main(int argc, char** argv) {
     const std::vector<CaptionCommand> clear(1, CaptionCommand{});  // kClearAll
     if (!WaitUntil([&] { return TextShown(strip); }, kTimeoutMs) || handOverCommands(channel, clear) != 0) return 7;
 
-    RECT stripRect{};
-    GetWindowRect(strip, &stripRect);
-    const DWORD drainMs = static_cast<DWORD>((stripRect.right - stripRect.left) * 1000 / kPixelsPerSecond) + 500;
-    const DWORD phaseMs = http ? 10000 : 1000;
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> latencies;
-    for (int i = 0; i < changes; ++i) {
-        if (!WaitUntil([&] { return !TextShown(strip); }, kTimeoutMs, 20)) {
-            std::printf("change %d: the strip did not empty\n", i + 1);
-            break;
-        }
-        Sleep(drainMs + static_cast<DWORD>(std::rand() % static_cast<int>(phaseMs)));
-        char text[32];
-        std::snprintf(text, sizeof text, "change %d\r\n", i + 1);
-        LARGE_INTEGER changed;
-        LARGE_INTEGER seen;
-        if (!change(text)) {
-            std::printf("change %d: the source could not be written\n", i + 1);
-            break;
-        }
-        QueryPerformanceCounter(&changed);
-        bool shown = false;
-        for (;;) {
-            shown = TextShown(strip);
-            QueryPerformanceCounter(&seen);
-            if (shown || Millis(changed, seen, frequency) > kTimeoutMs) break;
-            Sleep(1);
-        }
-        if (!shown) {
-            std::printf("change %d: not shown\n", i + 1);
-            break;
-        }
-        latencies.push_back(Millis(changed, seen, frequency));
-        std::printf("change %2d: %8.1f ms\n", i + 1, latencies.back());
-        std::fflush(stdout);
-        if (handOverCommands(channel, clear) != 0) {
-            std::printf("change %d: -C not taken\n", i + 1);
-            break;
-        }
-    }
+    const std::vector<double> latencies = TimeChangesToStrip(
+        strip, channel, "change", changes, kPixelsPerSecond, http ? 10000 : 1000, kTimeoutMs, [&](int n) {
+            char text[32];
+            std::snprintf(text, sizeof text, "change %d\r\n", n);
+            return change(text);
+        });
     program.Kill();
     if (latencies.empty()) return 8;
-    std::vector<double> sorted = latencies;
-    std::sort(sorted.begin(), sorted.end());
-    const size_t n = sorted.size();
-    const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    std::printf("changes %zu  median %.1f ms  worst %.1f ms\n", n, median, sorted.back());
-    return static_cast<int>(n) == changes ? 0 : 9;
+    return static_cast<int>(latencies.size()) == changes ? 0 : 9;
 }
