@@ -5,6 +5,8 @@
 // switched on for them (the HTTP API) and go the way the page's buttons go.
 #include <string>
 
+#include "model/CaptionId.h"
+
 struct CaptionCommand {
     enum Kind {
         kShowItem = 1,  // put list item `number` (counted from 1) on air, renewing it
@@ -25,7 +27,12 @@ struct CaptionCommand {
     int minutes = 1;
     std::wstring text;  // UTF-16, one line
     int lane = 0;       // the ticker lane the command is for; there is one lane today
+    // For kChangeItem and kDeleteItem: the caption that entry `number` must still hold, as the
+    // sender last saw the list (kNone: whatever it holds). A list changed by someone else in the
+    // meantime then refuses the command rather than edit another caption.
+    CaptionId item = caption_ids::kNone;
 };
 
 // What a command achieved.
-enum class CommandResult { kDone, kNoSuchItem, kRefused };
+// kItemChanged: the entry no longer holds the caption the command named.
+enum class CommandResult { kDone, kNoSuchItem, kRefused, kItemChanged };

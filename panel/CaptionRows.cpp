@@ -194,6 +194,7 @@ CaptionRows::Target CaptionRows::selected() const {
     if (!m_controller.captionList().contains(row)) return target;
     target.selected = true;
     target.position = row;
+    target.id = m_controller.captionList().at(row).m_id;
     return target;
 }
 

@@ -20,6 +20,7 @@ public:
         bool selected = false;  // false: no row is highlighted
         ShowRow::Kind kind = ShowRow::Kind::Item;
         int position = -1;      // of a list item
+        CaptionId id = caption_ids::kNone;  // of a list item: its caption, wherever it moves
         int source = -1;        // of a data source's row, from 0
         bool item() const { return selected && kind == ShowRow::Kind::Item; }
         bool offList() const { return selected && kind != ShowRow::Kind::Item; }

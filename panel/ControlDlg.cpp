@@ -234,17 +234,27 @@ void CControlDlg::OnChangeText() {
     dlg.setData(m_controller.captionList().at(row.position));
     dlg.setTitle(kChangeTextTitle);
     if (dlg.DoModal() != IDOK) return;
-    m_controller.changeItem(row.position, dlg.m_data);
-    m_rows.selectRow(row.position);
+    const int position = chosenPosition(row);
+    if (position == -1) return;
+    m_controller.changeItem(position, dlg.m_data);
+    m_rows.selectRow(position);
 }
 
 void CControlDlg::OnDeleteText() {
     const CaptionRows::Target row = commandRow(kSelectToDelete, kCannotDelete);
     if (!row.item()) return;
     if (fw::ShowMessage(kConfirmDelete, MB_YESNO) != IDYES) return;
-    m_controller.deleteItem(row.position);
+    const int position = chosenPosition(row);
+    if (position == -1) return;
+    m_controller.deleteItem(position);
     // The row that moved up into its place, or the new last row.
-    m_rows.selectRow(row.position);
+    m_rows.selectRow(position);
+}
+
+int CControlDlg::chosenPosition(const CaptionRows::Target& row) const {
+    const int position = m_controller.captionList().positionOf(row.id);
+    if (position == -1) fw::ShowMessage(kChosenGone);
+    return position;
 }
 
 HBRUSH CControlDlg::OnCtlColor(HDC, HWND, UINT msg) {

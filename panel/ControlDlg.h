@@ -84,6 +84,9 @@ private:
     // selected, or when the row is a caption that is no list item and `offListAnswer` says
     // what the command cannot do for it (null: the row is the command's).
     CaptionRows::Target commandRow(const char* noSelection, const char* offListAnswer) const;
+    // Where the list item of `row` is now: the remote may have edited the list while a question
+    // or a dialog was open. -1 (after saying so) when the item has been deleted meanwhile.
+    int chosenPosition(const CaptionRows::Target& row) const;
 
     fw::ListView m_listCtrl;
     KirunController& m_controller;

@@ -21,6 +21,11 @@ CaptionId idOfKind(ShowRow::Kind kind) {
     default: return caption_ids::kNone;
     }
 }
+
+// Whether the list entry at `position` still holds the caption a command named (any, for kNone).
+bool holdsCaption(const CaptionList& captions, int position, CaptionId id) {
+    return id == caption_ids::kNone || captions.at(position).m_id == id;
+}
 }  // namespace
 
 KirunController::KirunController(ControllerEvents& events, StartOptions start, Show& show, StripControl& strips,
@@ -215,10 +220,12 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         break;
     case CaptionCommand::kChangeItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
+        if (!holdsCaption(captions, position, command.item)) return CommandResult::kItemChanged;
         changeItem(position, CKirunData(command.text, command.minutes));
         break;
     case CaptionCommand::kDeleteItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
+        if (!holdsCaption(captions, position, command.item)) return CommandResult::kItemChanged;
         deleteItem(position);
         break;
     case CaptionCommand::kSwitchSource:

@@ -11,6 +11,8 @@ inline constexpr char kSelectToDelete[] = "削除するデータを一覧で選�
 inline constexpr char kConfirmDelete[] = "選択したデータを削除しますか？";
 inline constexpr char kNotOnDisplay[] = "削除するデータは表示データに含まれていません";
 inline constexpr char kShowFileNow[] = "ファイルにあるテキストを今すぐ表示しますか？";
+// The item a question or a dialog was about was deleted (by the remote) while it was open.
+inline constexpr char kChosenGone[] = "選んだテキストは、ほかの操作で削除されました";
 inline constexpr char kListFull[] = "これ以上テキストを追加できません（登録できるのは60000件までです）";
 
 // Commands on the row of a caption that is no list item: it is on air already, and it has no

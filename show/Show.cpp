@@ -243,18 +243,19 @@ ShowSnapshot Show::snapshot() const {
     for (const CKirunData& item : m_captions) {
         const ScheduledCaption* caption = find(item.m_id);
         snapshot.rows.push_back(
-            ShowRow{ShowRow::Kind::Item, ++number, item.m_text, item.m_minutes, caption != nullptr, secondsOf(caption)});
+            ShowRow{ShowRow::Kind::Item, ++number, item.m_text, item.m_minutes, caption != nullptr, secondsOf(caption), item.m_id});
     }
     for (CaptionId id : {caption_ids::kFile, caption_ids::kCutIn, caption_ids::kFreeText}) {
         const ScheduledCaption* caption = find(id);
         if (!caption) continue;
         if (id == caption_ids::kCutIn) snapshot.cutInRow = static_cast<int>(snapshot.rows.size());
-        snapshot.rows.push_back(ShowRow{kindOf(id), 0, caption->text, caption->minutes, true, secondsOf(caption)});
+        snapshot.rows.push_back(ShowRow{kindOf(id), 0, caption->text, caption->minutes, true, secondsOf(caption), caption_ids::kNone});
     }
     int sourceNumber = 0;
     for (const SourceRow& source : m_sourceRows)
         snapshot.rows.push_back(ShowRow{ShowRow::Kind::Source, ++sourceNumber, source.text, 0,
-                                        source.state == SourceRow::State::OnAir || source.state == SourceRow::State::Watching, -1});
+                                        source.state == SourceRow::State::OnAir || source.state == SourceRow::State::Watching, -1,
+                                        caption_ids::kNone});
     return snapshot;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/CaptionId.h"
+
 struct ShowRow {
     enum class Kind { Item, File, CutIn, FreeText, Source };
     Kind kind = Kind::Item;
@@ -16,6 +18,8 @@ struct ShowRow {
     bool onAir = false;
     // Whole seconds of display time left, rounded up; -1 while it is not on air.
     int secondsLeft = -1;
+    // Item: its caption's id, which it keeps while other entries come and go.
+    CaptionId id = caption_ids::kNone;
 };
 
 struct ShowSnapshot {

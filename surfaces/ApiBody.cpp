@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
 #include "model/KirunData.h"
@@ -19,6 +21,8 @@ const ApiProblem kNulInText{400, u8"テキストに NUL 文字は使えません
 const ApiProblem kMinutesNotWhole{400, u8"minutes は整数で指定してください", "minutes must be a whole number"};
 const ApiProblem kTooFewMinutes{400, u8"表示時間は１分以上を設定してください", "minutes must be 1 or more"};
 const ApiProblem kTooManyMinutes{400, u8"表示時間は60000分以下を設定してください", "minutes must be 60000 or less"};
+const ApiProblem kBadId{400, u8"id は項目の id（1 以上の整数）で指定してください",
+                       "id must be an entry's id (a whole number from 1)"};
 const ApiProblem kNoShown{400, u8"shown（true か false）がありません", "shown (true or false) is missing"};
 
 // The body as a JSON object; null when it is none. The parser reads UTF-8 only, so text with
@@ -85,5 +89,35 @@ const ApiProblem* readStripBody(const std::string& body, bool& shown) {
     const auto member = object.find("shown");
     if (member == object.end() || !member->is_boolean()) return &kNoShown;
     shown = member->get<bool>();
+    return nullptr;
+}
+
+const ApiProblem* readItemId(const std::string& target, const std::string& body, CaptionId& id) {
+    id = caption_ids::kNone;
+    const std::size_t question = target.find('?');
+    if (question != std::string::npos) {
+        // Parameters separated by '&'; the first "id" counts.
+        std::size_t start = question + 1;
+        while (start <= target.size()) {
+            const std::size_t end = std::min(target.find('&', start), target.size());
+            if (target.compare(start, 3, "id=") == 0 && end >= start + 3) {
+                const std::string digits = target.substr(start + 3, end - start - 3);
+                const bool whole = !digits.empty() && digits.size() <= 10 && digits[0] != '0' &&
+                                   digits.find_first_not_of("0123456789") == std::string::npos;
+                if (!whole || std::stoull(digits) > 0xFFFFFFFFull) return &kBadId;
+                id = static_cast<CaptionId>(std::stoull(digits));
+                return nullptr;
+            }
+            start = end + 1;
+        }
+    }
+    const Json object = Json::parse(body, nullptr, false);
+    if (object.is_discarded() || !object.is_object()) return nullptr;
+    const auto member = object.find("id");
+    if (member == object.end()) return nullptr;
+    if (!member->is_number_unsigned()) return &kBadId;
+    const auto value = member->get<std::uint64_t>();
+    if (value == 0 || value > 0xFFFFFFFFull) return &kBadId;
+    id = static_cast<CaptionId>(value);
     return nullptr;
 }

@@ -5,6 +5,7 @@
 // dropped for what goes straight on air. Null: the body is fine; otherwise why it is not.
 #include <string>
 
+#include "model/CaptionId.h"
 #include "surfaces/ApiProblem.h"
 
 enum class TextUse {
@@ -15,3 +16,7 @@ enum class TextUse {
 const ApiProblem* readTextBody(const std::string& body, TextUse use, std::wstring& text, int& minutes);
 // {"shown": true} or {"shown": false}
 const ApiProblem* readStripBody(const std::string& body, bool& shown);
+// The caption a PUT or DELETE of a list entry names, from the target's query (?id=…) or the
+// body's "id" (a body that is no JSON object names none: DELETE needs no body); kNone when
+// neither gives one. A given id must be a whole number from 1 to 4294967295.
+const ApiProblem* readItemId(const std::string& target, const std::string& body, CaptionId& id);

@@ -15,6 +15,8 @@ const ApiProblem kCommandsWaiting{429, u8"命令が多すぎます。少し待�
                                   "too many commands are waiting; wait a moment"};
 const ApiProblem kNotInTime{503, u8"Kirunner が時間内に応えませんでした。もう一度送ってください",
                             "Kirunner did not carry the command out in time; send it again"};
+const ApiProblem kItemChanged{409, u8"その項目はほかの操作で変わりました。一覧を読み直してください",
+                              "the entry no longer holds that caption; read the list again"};
 const ApiProblem kRefused{400, u8"Kirunner はこの操作を受け付けませんでした", "Kirunner refused the command"};
 
 // "/api/<name>" or "/api/<name>/<n>": the name and the number (0 when there is none, -1 when
@@ -60,6 +62,7 @@ HttpResponse HttpApi::run(const CaptionCommand& command) {
         return response;
     }
     if (outcome.result == CommandResult::kNoSuchItem) return problemResponse(kNoSuchItem);
+    if (outcome.result == CommandResult::kItemChanged) return problemResponse(kItemChanged);
     if (outcome.result == CommandResult::kRefused) return problemResponse(kRefused);
     return stateResponse(outcome.snapshot ? *outcome.snapshot : *m_show.snapshot());
 }
@@ -118,11 +121,13 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
         command.kind = path.name == "show" ? CaptionCommand::kShowItem : CaptionCommand::kHideItem;
         return run(command);
     }
+    if (method != "PUT" && method != "DELETE") return wrongMethod("PUT, DELETE");
+    if (const ApiProblem* problem = readItemId(request.target, request.body, command.item))
+        return problemResponse(*problem);
     if (method == "DELETE") {
         command.kind = CaptionCommand::kDeleteItem;
         return run(command);
     }
-    if (method != "PUT") return wrongMethod("PUT, DELETE");
     if (const ApiProblem* problem = readTextBody(request.body, TextUse::kListItem, command.text, command.minutes))
         return problemResponse(*problem);
     command.kind = CaptionCommand::kChangeItem;

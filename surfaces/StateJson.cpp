@@ -29,6 +29,8 @@ Json rowDocument(const ShowRow& row) {
     Json document;
     document["number"] = numberOf(row);
     document["kind"] = kindName(row.kind);
+    // A list entry's caption: PUT and DELETE may name it, so as not to edit another one.
+    if (row.kind == ShowRow::Kind::Item) document["id"] = row.id;
     document["text"] = utf8Of(row.text);
     document["minutes"] = row.minutes;
     document["onAir"] = row.onAir;

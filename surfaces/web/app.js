@@ -24,16 +24,39 @@
   function $(id) { return document.getElementById(id); }
 
   // ---- token -------------------------------------------------------------------------------
+  // The token of a pairing address is tried before it takes the place of the one kept: a link
+  // made by someone else (#token=x) must not unpair this phone. Without one kept it is taken
+  // as it is, and a wrong one asks for the token as before.
   function takeToken() {
+    var kept = "";
+    try { kept = localStorage.getItem(TOKEN_KEY) || ""; } catch (e) { kept = ""; }
     var match = /(?:^#|&)token=([^&]+)/.exec(location.hash);
+    var offered = "";
     if (match) {
-      token = decodeURIComponent(match[1]);
-      try { localStorage.setItem(TOKEN_KEY, token); } catch (e) { /* private mode: kept for this visit */ }
+      try { offered = decodeURIComponent(match[1]); } catch (e) { offered = ""; }
       // The token leaves the address bar, so that it is not seen over a shoulder or shared.
       history.replaceState(null, "", location.pathname + location.search);
+    }
+    if (!offered || offered === kept || !kept) {
+      token = offered || kept;
+      if (offered) keepToken(offered);
+      if (token) connect(); else showPairing(false);
       return;
     }
-    try { token = localStorage.getItem(TOKEN_KEY) || ""; } catch (e) { token = ""; }
+    fetch("/api/state", { cache: "no-store", headers: { "Authorization": "Bearer " + offered } })
+      .then(function (response) { return response.status; }, function () { return 0; })
+      .then(function (status) {
+        var works = status >= 200 && status < 300;
+        token = works ? offered : kept;
+        if (works) keepToken(offered);
+        connect();
+        if (!works) say(status === 401 ? "リンクのトークンは使えません。これまでのトークンで続けます"
+                                       : "リンクのトークンを確かめられません。これまでのトークンで続けます", true);
+      });
+  }
+
+  function keepToken(value) {
+    try { localStorage.setItem(TOKEN_KEY, value); } catch (e) { /* private mode: kept for this visit */ }
   }
 
   function forgetToken() {
@@ -64,11 +87,17 @@
       return response.json().catch(function () { return {}; }).then(function (document) {
         if (!response.ok) {
           var error = document.error || {};
+          // An entry that holds another caption by now: the list is read again.
+          if (response.status === 409) reload();
           throw new Error(error.ja || ("エラー " + response.status));
         }
         return document;
       });
     });
+  }
+
+  function reload() {
+    api("GET", "state").then(function (document) { render(document, true); }).catch(function () { /* polled later */ });
   }
 
   function heard() {
@@ -313,7 +342,7 @@
       event.preventDefault();
       token = $("tokenInput").value.trim();
       if (!token) return;
-      try { localStorage.setItem(TOKEN_KEY, token); } catch (e) { /* kept for this visit */ }
+      keepToken(token);
       $("tokenInput").value = "";
       connect();
     });
@@ -361,5 +390,4 @@
 
   wire();
   takeToken();
-  if (token) connect(); else showPairing(false);
 })();
