@@ -6,7 +6,7 @@ FakeShow::FakeShow(std::vector<Item> items, std::function<unsigned long long()> 
     : m_clock(clock ? std::move(clock) : [] { return static_cast<unsigned long long>(GetTickCount64()); }) {
     InitializeCriticalSection(&m_lock);
     InitializeConditionVariable(&m_published);
-    for (Item& item : items) m_items.push_back(OnAir{std::move(item.text), item.minutes, 0, m_nextId++});
+    for (Item& item : items) m_items.push_back(OnAir{std::move(item.text), item.minutes, 0});
     m_snapshot = std::make_shared<ShowSnapshot>();
     fw::Lock lock(m_lock);
     publish();
@@ -22,7 +22,6 @@ ShowRow FakeShow::rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsi
     row.minutes = state.minutes;
     row.onAir = state.untilMs > now;
     row.secondsLeft = row.onAir ? static_cast<int>((state.untilMs - now + 999) / 1000) : -1;
-    row.id = state.id;
     return row;
 }
 
@@ -67,7 +66,6 @@ CommandResult FakeShow::apply(const CaptionCommand& command) {
     case CaptionCommand::kChangeItem:
     case CaptionCommand::kDeleteItem:
         if (!item) return CommandResult::kNoSuchItem;
-        if (command.item != caption_ids::kNone && command.item != m_items[index].id) return CommandResult::kItemChanged;
         break;
     default:
         break;
@@ -83,16 +81,14 @@ CommandResult FakeShow::apply(const CaptionCommand& command) {
         m_freeText.untilMs = m_cutIn.untilMs = 0;
         break;
     case CaptionCommand::kShowText:
-        m_freeText = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000,
-                         caption_ids::kNone};
+        m_freeText = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000};
         break;
     case CaptionCommand::kCutIn:
-        m_cutIn = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000,
-                      caption_ids::kNone};
+        m_cutIn = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000};
         break;
     case CaptionCommand::kEndCutIn: m_cutIn.untilMs = 0; break;
     case CaptionCommand::kShowStrip: m_stripShown = command.number != 0; break;
-    case CaptionCommand::kAddItem: m_items.push_back(OnAir{command.text, command.minutes, 0, m_nextId++}); break;
+    case CaptionCommand::kAddItem: m_items.push_back(OnAir{command.text, command.minutes, 0}); break;
     case CaptionCommand::kChangeItem:
         m_items[index].text = command.text;
         m_items[index].minutes = command.minutes;

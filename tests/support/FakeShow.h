@@ -38,7 +38,6 @@ private:
         std::wstring text;
         int minutes = 0;
         unsigned long long untilMs = 0;  // 0: off air
-        CaptionId id = caption_ids::kNone;  // a list entry's, given as the program gives them
     };
     CommandResult apply(const CaptionCommand& command);
     void publish();  // with the lock held
@@ -48,7 +47,6 @@ private:
     mutable CRITICAL_SECTION m_lock;
     CONDITION_VARIABLE m_published;
     std::vector<OnAir> m_items;
-    CaptionId m_nextId = caption_ids::kFirstGiven;
     OnAir m_freeText;
     OnAir m_cutIn;
     bool m_stripShown = true;

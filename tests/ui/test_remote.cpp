@@ -1,12 +1,10 @@
 // The web remote's API against the real program, seen from the PC: a row put on air from a phone
 // reads 表示中 in the page's own list, and a caption added from it is the list's and the settings
-// file's, as one added with テキスト追加; the page's テキスト削除 and テキスト変更 act on the caption
-// the operator chose even when a phone changes the list while their question or dialog is open.
+// file's, as one added with テキスト追加.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "KirunnerProcess.h"
 #include "LoopbackHttp.h"
@@ -54,15 +52,8 @@ TEST(Remote, APhonesTapsReachThePagesListAndTheSettingsFile) {
     EXPECT_TRUE(program.WaitForExit(kTimeout));
 }
 
-using Strings = std::vector<std::string>;
-
-// The list's texts, row by row.
-Strings Texts(const Desk& desk) {
-    Strings texts;
-    for (const Desk::Rows::value_type& row : desk.rows()) texts.push_back(row[3]);
-    return texts;
-}
-
+// A phone deletes entry 1 while the page's question or dialog is open: はい and OK act on the
+// caption the operator chose, or say that it is gone and change nothing.
 TEST(Remote, ThePagesQuestionsActOnTheChosenCaptionWhateverAPhoneDeletesMeanwhile) {
     const int port = 42000 + static_cast<int>(GetCurrentProcessId() % 1000);
     TempDir dir;
@@ -70,30 +61,24 @@ TEST(Remote, ThePagesQuestionsActOnTheChosenCaptionWhateverAPhoneDeletesMeanwhil
                                SettingsText({{"ALPHA", 5}, {"BRAVO", 5}, {"CHARLIE", 5}, {"DELTA", 5}, {"ECHO", 5}},
                                             "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\n")));
     Desk desk(dir.path());
-    ASSERT_TRUE(desk.ready());
-    ASSERT_TRUE(WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
-    // Each step: the row chosen, the command, the phone's delete of entry 1 while the question
-    // or dialog is open, then はい or the dialog's OK.
+    ASSERT_TRUE(desk.ready() && WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
+    auto texts = [&] { std::vector<std::string> t; for (const auto& row : desk.rows()) t.push_back(row[3]); return t; };
     desk.clickOnRow(2, IDC_DELETE_TEXT);  // CHARLIE
     ASSERT_TRUE(desk.program.WaitForMessageBox(kTimeout));
     EXPECT_EQ(200, Request(port, "DELETE", "/api/items/1"));
     EXPECT_EQ("選択したデータを削除しますか？", desk.answerMessage(IDYES));
-    EXPECT_TRUE(WaitUntil([&] { return Texts(desk) == Strings{"BRAVO", "DELTA", "ECHO"}; }, kTimeout))
-        << "CHARLIE is deleted, DELTA stays";
-
+    EXPECT_TRUE(WaitUntil([&] { return texts() == std::vector<std::string>{"BRAVO", "DELTA", "ECHO"}; }, kTimeout));
     desk.clickOnRow(2, IDC_CHANGE_TEXT);  // ECHO
     ASSERT_TRUE(desk.dialog(kChangeTextTitle));
     EXPECT_EQ(200, Request(port, "DELETE", "/api/items/1"));
-    ASSERT_TRUE(WaitUntil([&] { return Texts(desk) == Strings{"DELTA", "ECHO"}; }, kTimeout));
     ASSERT_TRUE(desk.enterCaption("ECHO2", "4", kChangeTextTitle));
-    EXPECT_TRUE(WaitUntil([&] { return Texts(desk) == Strings{"DELTA", "ECHO2"}; }, kTimeout)) << "the edit is ECHO's";
-
+    EXPECT_TRUE(WaitUntil([&] { return texts() == std::vector<std::string>{"DELTA", "ECHO2"}; }, kTimeout));
     desk.clickOnRow(0, IDC_DELETE_TEXT);  // DELTA, which the phone deletes first
     ASSERT_TRUE(desk.program.WaitForMessageBox(kTimeout));
     EXPECT_EQ(200, Request(port, "DELETE", "/api/items/1"));
     EXPECT_EQ("選択したデータを削除しますか？", desk.answerMessage(IDYES));
     EXPECT_EQ("選んだテキストは、ほかの操作で削除されました", desk.answerMessage(IDOK));
-    EXPECT_EQ(Strings{"ECHO2"}, Texts(desk)) << "nothing else is deleted";
+    EXPECT_EQ(std::vector<std::string>{"ECHO2"}, texts());
     PostMessageA(desk.main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(desk.program.WaitForExit(kTimeout));
 }

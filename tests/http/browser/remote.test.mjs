@@ -1,8 +1,8 @@
 // The web remote in a real browser, as a stage manager uses it: headless Chromium opens the page,
 // enters the token, taps a row and sees it go on air, watches the time left count down, sees a
-// change made at the PC without a reload, keeps its token when a link carries a wrong one, goes on
-// by polling when the event stream is cut, and says plainly when the program is gone. Takes the
-// pictures of the page at a phone's and a tablet's size on the way (SHOTS_DIR).
+// change made at the PC without a reload, goes on by polling when the event stream is cut, and
+// says plainly when the program is gone. Takes the pictures of the page at a phone's and a
+// tablet's size on the way (SHOTS_DIR).
 import { spawn } from "node:child_process";
 import { createRequire } from "node:module";
 import { createServer } from "node:net";
@@ -92,14 +92,12 @@ async function main() {
     await row(paired, 1).waitFor();
     assert.equal(new URL(paired.url()).hash, "", "the token leaves the address bar");
     await paired.close();
-
-    // A link with another token is tried before it is kept: a wrong one leaves the phone paired.
+    // A link's other token is tried before it is kept: a wrong one leaves the phone paired.
     const crafted = await phone.newPage();
     await crafted.goto(`${host.base}/#token=not-the-token`);
     await crafted.locator("#composeMessage", { hasText: "リンクのトークンは使えません" }).waitFor({ timeout: 5000 });
     await row(crafted, 1).waitFor();
     assert.equal(await crafted.evaluate(() => localStorage.getItem("kirunner.token")), host.token);
-    await crafted.close();
 
     // A caption is shown as text, never as markup.
     await fetch(`${host.base}/api/items`, { method: "POST", headers: { Authorization: `Bearer ${host.token}` },
