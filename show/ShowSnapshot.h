@@ -16,6 +16,12 @@ struct ShowRow {
     bool onAir = false;
     // Whole seconds of display time left, rounded up; -1 while it is not on air.
     int secondsLeft = -1;
+
+    bool operator==(const ShowRow& other) const {
+        return kind == other.kind && number == other.number && onAir == other.onAir &&
+               secondsLeft == other.secondsLeft && minutes == other.minutes && text == other.text;
+    }
+    bool operator!=(const ShowRow& other) const { return !(*this == other); }
 };
 
 struct ShowSnapshot {
@@ -25,4 +31,9 @@ struct ShowSnapshot {
     std::vector<ShowRow> rows;
     // The cut-in's position in rows; -1 while none is on air.
     int cutInRow = -1;
+
+    // Whether the two show the same, whatever their versions.
+    bool showsSame(const ShowSnapshot& other) const {
+        return stripShown == other.stripShown && cutInRow == other.cutInRow && rows == other.rows;
+    }
 };
