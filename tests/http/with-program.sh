@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test of the web remote against the real program: Kirunner.exe started under Wine in a
 # folder of its own with the remote switched on and the three captions the test host shows;
-# KIRUNNER_URL and KIRUNNER_TOKEN tell the test where it listens. With KIRUNNER_SOURCE_URL set,
-# the program has an alert source (MODE 1, no NAME) that looks at that address once an hour.
+# KIRUNNER_URL and KIRUNNER_TOKEN tell the test where it listens; KIRUNNER_SOURCE_URL adds an alert source.
 # Usage: with-program.sh WINE_RUN PREFIX KIRUNNER_EXE COMMAND [ARGS...]
 set -euo pipefail
 wine_run="$(realpath "$1")"; prefix="$(realpath -m "$2")"; exe="$(realpath "$3")"; shift 3
