@@ -45,12 +45,18 @@ void ShowGateway::publish(bool timeMoved) {
     if (!timeMoved && m_show.version() == m_showVersion) return;
     m_showVersion = m_show.version();
     auto snapshot = std::make_shared<ShowSnapshot>(m_show.snapshot());
+    bool same = false;
     {
         fw::Lock lock(m_lock);
-        snapshot->version = ++m_version;
-        m_latest = std::move(snapshot);
+        // A tick that moved no time left a whole second (or a source's captions on the strip,
+        // which no row shows) is no change: the phones are not sent the same state again.
+        same = m_version > 0 && snapshot->showsSame(*m_latest);
+        if (!same) {
+            snapshot->version = ++m_version;
+            m_latest = std::move(snapshot);
+        }
     }
-    WakeAllConditionVariable(&m_published);
+    if (!same) WakeAllConditionVariable(&m_published);
     if (!m_ticking && !m_show.lane().schedule().empty()) {
         m_ticking = true;
         m_queue.postAfter(this, kTickTask, kTickMs, [this] { tick(); });

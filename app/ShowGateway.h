@@ -2,7 +2,8 @@
 // The show as the surfaces that run on threads of their own see it (the HTTP API, OSC feedback):
 // commands go through the program's command funnel, and the state comes as snapshots, made on
 // the program's thread after every change and once a second while captions are on air (their
-// time left), each with a version of its own. It makes snapshots only while started, so a
+// time left). A snapshot that shows the same as the one before is not handed out, so a new
+// version always means a change. It makes snapshots only while started, so a
 // program with no such surface switched on spends nothing on them.
 #include <windows.h>
 
@@ -32,7 +33,8 @@ public:
 
 private:
     // On the program's thread: a snapshot of the show now, handed to the waiting threads, when
-    // the show changed since the last one or `timeMoved` (the captions' time left).
+    // the show changed since the last one or `timeMoved` (the captions' time left), and when it
+    // shows something else than the last one handed out.
     void publish(bool timeMoved);
     // The show changed: a snapshot soon (many changes in a row make one).
     void changed();

@@ -20,6 +20,12 @@ struct ShowRow {
     int secondsLeft = -1;
     // Item: its caption's id, which it keeps while other entries come and go.
     CaptionId id = caption_ids::kNone;
+
+    bool operator==(const ShowRow& other) const {
+        return kind == other.kind && number == other.number && id == other.id && onAir == other.onAir &&
+               secondsLeft == other.secondsLeft && minutes == other.minutes && text == other.text;
+    }
+    bool operator!=(const ShowRow& other) const { return !(*this == other); }
 };
 
 struct ShowSnapshot {
@@ -29,4 +35,9 @@ struct ShowSnapshot {
     std::vector<ShowRow> rows;
     // The cut-in's position in rows; -1 while none is on air.
     int cutInRow = -1;
+
+    // Whether the two show the same, whatever their versions.
+    bool showsSame(const ShowSnapshot& other) const {
+        return stripShown == other.stripShown && cutInRow == other.cutInRow && rows == other.rows;
+    }
 };

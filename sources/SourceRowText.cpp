@@ -1,5 +1,9 @@
 #include "sources/SourceRowText.h"
 
+#include <windows.h>
+#include <winhttp.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 
@@ -75,8 +79,27 @@ std::wstring sourceReasonText(const std::wstring& reason) {
     return reason;
 }
 
+std::wstring sourceShownName(const SourceSettings& settings) {
+    if (!settings.name.empty()) return settings.name;
+    if (!isHttpUrl(settings.url)) return settings.url.substr(settings.url.find_last_of(L"\\/") + 1);
+    // Only the host: a user name and password before it, or a key in the query, are secrets
+    // that must not reach every phone.
+    URL_COMPONENTS components{};
+    components.dwStructSize = sizeof(components);
+    components.dwHostNameLength = static_cast<DWORD>(-1);
+    if (WinHttpCrackUrl(settings.url.c_str(), static_cast<DWORD>(settings.url.size()), 0, &components) &&
+        components.lpszHostName && components.dwHostNameLength > 0) {
+        // Some WinHTTPs give the query as part of the host when no path comes before it.
+        std::wstring host(components.lpszHostName, components.dwHostNameLength);
+        host.erase(std::min(host.size(), host.find_first_of(L"/?#\\@")));
+        if (!host.empty()) return host;
+    }
+    // An address WinHTTP cannot read is never fetched either; its scheme is all that is safe to show.
+    return settings.url.substr(0, settings.url.find(L':'));
+}
+
 std::wstring sourceRowText(const SourceSettings& settings, const SourceLooks& looks) {
-    std::wstring text = settings.name.empty() ? settings.url : settings.name;
+    std::wstring text = sourceShownName(settings);
     text += L"　";
     if (!looks.on) return text + L"停止中";
     if (!looks.failure.empty()) {

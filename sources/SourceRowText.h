@@ -18,6 +18,11 @@ struct SourceLooks {
 
 std::wstring sourceRowText(const SourceSettings& settings, const SourceLooks& looks);
 
+// What a source is called in its row: its NAME, or without one the host of its address (never
+// a user name, password or query, which may hold a key) or its local file's name without the
+// folder.
+std::wstring sourceShownName(const SourceSettings& settings);
+
 // A fetcher's or parser's reason (English) as the operator reads it; a reason it does not know
 // is kept as it is.
 std::wstring sourceReasonText(const std::wstring& reason);

@@ -1,7 +1,8 @@
 #pragma once
-// The event stream of GET /api/events (Server-Sent Events): one event per change of the show,
-// and once a second while anything is on air so that the time left counts down on the page;
-// each is the whole state, so a client that missed one misses nothing.
+// The event stream of GET /api/events (Server-Sent Events): one event per new version of the
+// show, which comes with every change, the time left of a caption on air included (once a
+// second); each is the whole state, so a client that missed one misses nothing. Nothing else is
+// sent but a comment now and then.
 //   event: state
 //   id: <version>
 //   data: <the state document on one line>
@@ -19,8 +20,3 @@ constexpr unsigned long long kStreamMinGapMs = 100;
 
 std::string streamPreamble();
 std::string stateEvent(const ShowSnapshot& snapshot);
-bool anythingOnAir(const ShowSnapshot& snapshot);
-
-// Whether the stream sends the state now: a newer version than the last sent, or a second
-// since the last event while anything is on air.
-bool eventDue(const ShowSnapshot& snapshot, unsigned long long lastVersion, unsigned long long sinceLastMs);

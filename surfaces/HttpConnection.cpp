@@ -49,7 +49,10 @@ Refusal parseRefusal(int status) {
     }
 }
 
-void closeGracefully(SOCKET socket) {
+void closeGracefully(HttpServer::Shared& shared, Connection& connection) {
+    // From now on a new connection may take this one's place at once.
+    shared.setPhase(connection, Phase::kClosing);
+    const SOCKET socket = connection.socket;
     shutdown(socket, SD_SEND);
     char drain[kReceiveBytes];
     std::size_t drained = 0;
@@ -139,14 +142,14 @@ void ClientSession::serve() {
         if (read == Read::kTooSlow) {
             m_shared.refuse(Refusal::kSlow);
             sendResponse(m_connection.socket, problemResponse(kTooSlow), false);
-            closeGracefully(m_connection.socket);
+            closeGracefully(m_shared, m_connection);
             return;
         }
         if (m_parser.state() == HttpRequestParser::State::kFailed) {
             const int status = m_parser.failureStatus();
             m_shared.refuse(parseRefusal(status));
             sendResponse(m_connection.socket, problemResponse(parseProblem(status)), false);
-            closeGracefully(m_connection.socket);
+            closeGracefully(m_shared, m_connection);
             return;
         }
         m_shared.setPhase(m_connection, Phase::kBusy);
@@ -157,10 +160,12 @@ void ClientSession::serve() {
             stream();
             return;
         }
-        const bool keepAlive = request.keepAlive && served + 1 < m_limits.maxRequestsPerConnection && !ending();
+        const bool keepAlive =
+            request.keepAlive && !decision.closes && served + 1 < m_limits.maxRequestsPerConnection && !ending();
         if (!sendResponse(m_connection.socket, decision.response, keepAlive)) return;
+        m_shared.answered(m_connection, decision.tokenShown);
         if (!keepAlive) {
-            closeGracefully(m_connection.socket);
+            closeGracefully(m_shared, m_connection);
             return;
         }
     }
@@ -187,7 +192,7 @@ void ClientSession::stream() {
             now = steadyMs();
         }
         std::string bytes;
-        if (eventDue(*snapshot, version, now - lastSentMs)) {
+        if (snapshot->version > version) {
             bytes = stateEvent(*snapshot);
             version = std::max(version, snapshot->version);
         } else if (now - lastSentMs >= kStreamKeepAliveMs) {

@@ -50,10 +50,11 @@ SOCKET openListener(std::uint32_t address, int port) {
     return INVALID_SOCKET;
 }
 
+// As few calls as it takes: a flood of connections is worked through at the pace of these, and
+// a phone's connection may wait behind it. The answer fits a new socket's buffer; closing sends
+// it before the end.
 void refuseBusy(SOCKET client) {
-    sockio::setTimeouts(client, 100, 100);
     send(client, kBusyAnswer, static_cast<int>(sizeof kBusyAnswer - 1), 0);
-    shutdown(client, SD_SEND);
     closesocket(client);
 }
 
@@ -91,6 +92,35 @@ void HttpServer::Shared::setPhase(Connection& connection, Connection::Phase phas
     Lock locked(lock);
     connection.phase = phase;
     connection.sinceMs = steadyMs();
+}
+
+void HttpServer::Shared::answered(Connection& connection, bool tokenShown) {
+    Lock locked(lock);
+    connection.answered = true;
+    connection.tokenShown = connection.tokenShown || tokenShown;
+}
+
+HttpServer::Connection* HttpServer::Shared::crowdVictim(unsigned long long now) const {
+    using Phase = Connection::Phase;
+    // First a connection that is done (its last answer sent), or idle after an answer without
+    // ever having shown the token: either goes at once, so that clients without the token keep
+    // no connection from one that has it. Else the one longest idle or in its head for
+    // crowdAfterMs: a request on its way arrives in far less.
+    Connection* victim = nullptr;
+    bool victimSpent = false;
+    for (const auto& other : active) {
+        if (other->crowdedOut) continue;
+        const bool spent = other->phase == Phase::kClosing ||
+                           (other->phase == Phase::kIdle && other->answered && !other->tokenShown);
+        const bool waiting = (other->phase == Phase::kIdle || other->phase == Phase::kHead) &&
+                             now >= other->sinceMs + limits.crowdAfterMs;
+        if (!spent && !waiting) continue;
+        if (!victim || (spent && !victimSpent) || (spent == victimSpent && other->sinceMs < victim->sinceMs)) {
+            victim = other.get();
+            victimSpent = spent;
+        }
+    }
+    return victim;
 }
 
 void HttpServer::Shared::admitStream(Connection& connection) {
@@ -212,10 +242,6 @@ unsigned __stdcall HttpServer::acceptLoop(void* parameter) {
             Sleep(10);  // a failing listener is not spun on
             continue;
         }
-        sockio::setTimeouts(client, shared.limits.headMs, shared.limits.sendMs);
-        const BOOL noDelay = TRUE;
-        setsockopt(client, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
-
         auto connection = std::make_shared<Connection>();
         connection->shared = *holder;
         connection->socket = client;
@@ -228,22 +254,14 @@ unsigned __stdcall HttpServer::acceptLoop(void* parameter) {
             // Taken under the lock: a phase another thread began while this one waited for it
             // is not newer than `now`.
             const unsigned long long now = steadyMs();
-            if (shared.active.size() >= shared.limits.maxConnections) {
-                // Crowd out the connection longest idle, or longest in its head; a request that
-                // is on its way arrives in far less than crowdAfterMs.
-                Connection* victim = nullptr;
-                for (const auto& other : shared.active) {
-                    const bool waiting = other->phase == Connection::Phase::kIdle || other->phase == Connection::Phase::kHead;
-                    if (!waiting || other->crowdedOut || now < other->sinceMs + shared.limits.crowdAfterMs) continue;
-                    if (!victim || other->sinceMs < victim->sinceMs) victim = other.get();
-                }
-                if (victim) {
-                    victim->crowdedOut = true;
-                    shutdown(victim->socket, SD_BOTH);
-                    shared.active.erase(std::find_if(shared.active.begin(), shared.active.end(),
-                                                     [victim](const std::shared_ptr<Connection>& c) { return c.get() == victim; }));
-                    crowded = true;
-                }
+            Connection* victim = shared.active.size() >= shared.limits.maxConnections ? shared.crowdVictim(now) : nullptr;
+            if (victim) {
+                victim->crowdedOut = true;
+                shutdown(victim->socket, SD_BOTH);
+                // One that was done anyway is not told as a refusal.
+                crowded = victim->phase != Connection::Phase::kClosing;
+                shared.active.erase(std::find_if(shared.active.begin(), shared.active.end(),
+                                                 [victim](const std::shared_ptr<Connection>& c) { return c.get() == victim; }));
             }
             if (!shared.quit && shared.active.size() < shared.limits.maxConnections &&
                 shared.threads < 2 * shared.limits.maxConnections) {
@@ -258,6 +276,9 @@ unsigned __stdcall HttpServer::acceptLoop(void* parameter) {
             shared.refuse(Refusal::kBusy);
             continue;
         }
+        sockio::setTimeouts(client, shared.limits.headMs, shared.limits.sendMs);
+        const BOOL noDelay = TRUE;
+        setsockopt(client, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
         auto* serving = new std::shared_ptr<Connection>(connection);
         const uintptr_t thread = _beginthreadex(nullptr, kServeThreadStack, serveLoop, serving,
                                                 STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);

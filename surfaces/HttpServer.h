@@ -1,10 +1,11 @@
 #pragma once
 // The web remote and HTTP API on a socket of its own. One thread accepts connections and a
 // thread serves each one, so nothing here runs on the program's thread: the show is reached only
-// through ShowAccess. Everything is bounded: at most 16 connections (a client that holds one
-// while slow or idle is crowded out by a new one, and past that a new connection is answered
-// 429 and closed), at most 8 of them event streams (a new one ends the oldest), request heads
-// and bodies in bytes, and each request in time.
+// through ShowAccess. Everything is bounded: at most 16 connections (one that is done, or idle
+// and has never shown the token, is crowded out by a new one at once; one slow or idle for a
+// second as well; past that a new connection is answered 429 and closed), at most 8 of them
+// event streams (a new one ends the oldest), request heads and bodies in bytes, and each request
+// in time. An error answer to a request without the token ends its connection.
 #include <winsock2.h>
 
 #include <memory>

@@ -13,10 +13,11 @@
 
 struct HttpServer::Connection {
     enum class Phase {
-        kIdle,    // waiting for a request's first byte
-        kHead,    // reading a request
-        kBusy,    // answering one
-        kStream,  // sending the event stream
+        kIdle,     // waiting for a request's first byte
+        kHead,     // reading a request
+        kBusy,     // answering one
+        kStream,   // sending the event stream
+        kClosing,  // answered for the last time, waiting for the client to close
     };
     std::shared_ptr<Shared> shared;
     SOCKET socket = INVALID_SOCKET;
@@ -26,6 +27,8 @@ struct HttpServer::Connection {
     Phase phase = Phase::kIdle;
     unsigned long long sinceMs = 0;  // when the phase began
     bool crowdedOut = false;         // made to end by a newer connection or stream
+    bool answered = false;           // at least one request was answered
+    bool tokenShown = false;         // a request carried the token
 };
 
 struct HttpServer::Shared {
@@ -37,6 +40,11 @@ struct HttpServer::Shared {
     // Prints the lines due.
     void report();
     void setPhase(Connection& connection, Connection::Phase phase);
+    // A request of the connection was answered; `tokenShown`: it carried the token.
+    void answered(Connection& connection, bool tokenShown);
+    // The connection a new one may crowd out when every one is taken, at `now`; null when none
+    // may be (below the lock).
+    Connection* crowdVictim(unsigned long long now) const;
     // Makes room for an event stream: the oldest ends when all are taken.
     void admitStream(Connection& connection);
     // Takes the connection out of the server's books and closes its socket.

@@ -42,7 +42,7 @@ bool carriesToken(const std::string* authorization, const std::string& token) {
 
 HttpSurface::HttpSurface(ShowAccess& show, const std::string& token, int port, NameSource names)
     : m_show(show), m_api(show), m_token(token), m_names(std::move(names)), m_hosts(port),
-      m_rate(kRequestsPerSecond, kRequestBurst, kMaxClients) {
+      m_rate(kRequestsPerSecond, kRequestBurst, kMaxClients), m_tokenRate(kRequestsPerSecond, kRequestBurst, kMaxClients) {
     InitializeCriticalSection(&m_lock);
     if (m_names) m_hosts.setNames(m_names());
 }
@@ -62,11 +62,18 @@ bool HttpSurface::hostAccepted(const std::string* host, unsigned long long nowMs
 bool HttpSurface::tokenAccepted(const std::string* authorization) const { return carriesToken(authorization, m_token); }
 
 HttpSurface::Decision HttpSurface::decide(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs) {
+    Decision decision = answer(request, client, nowMs);
+    decision.closes = !decision.tokenShown && decision.response.status >= 400;
+    return decision;
+}
+
+HttpSurface::Decision HttpSurface::answer(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs) {
     Decision decision;
+    decision.tokenShown = tokenAccepted(request.field("authorization"));
     bool allowed = false;
     {
         fw::Lock lock(m_lock);
-        allowed = m_rate.take(client, nowMs);
+        allowed = (decision.tokenShown ? m_tokenRate : m_rate).take(client, nowMs);
     }
     if (!allowed) {
         decision.response = problemResponse(kTooMany);
@@ -80,7 +87,7 @@ HttpSurface::Decision HttpSurface::decide(const HttpRequest& request, std::uint3
         return decision;
     }
     if (request.path.compare(0, 5, "/api/") == 0) {
-        if (!tokenAccepted(request.field("authorization"))) {
+        if (!decision.tokenShown) {
             decision.response = problemResponse(kNoToken);
             decision.response.fields.emplace_back("WWW-Authenticate", "Bearer");
             decision.refusal = Refusal::kUnauthorised;

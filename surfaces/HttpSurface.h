@@ -1,6 +1,6 @@
 #pragma once
 // What the HTTP surface answers a whole request, apart from any socket: a client over its rate
-// gets 429, a Host field naming no address or name of this machine 400, an API request without
+// gets 429 (requests with the token and without it have rates of their own), a Host field naming no address or name of this machine 400, an API request without
 // the token 401; the page and its resources are served to anyone who names this machine, the
 // API only with the token ("Authorization: Bearer <token>", from the loopback address too, so
 // that no web page open in the operator's browser can drive the program).
@@ -24,7 +24,9 @@ public:
     // This machine's names and addresses, as a Host field may give them.
     using NameSource = std::function<std::vector<std::string>()>;
 
-    // Requests a client may make: 20 a second, bursts of 60.
+    // Requests a client may make: 20 a second, bursts of 60, counted apart for requests with
+    // the token and without it, so that nobody without the token spends the rate of a phone
+    // at the same address (or behind the same router).
     static constexpr double kRequestsPerSecond = 20;
     static constexpr double kRequestBurst = 60;
     // Names looked up again when a Host field is not among them, at most this often (an address
@@ -44,12 +46,17 @@ public:
         Kind kind = Kind::kResponse;
         HttpResponse response;
         Refusal refusal = Refusal::kCount;  // kCount: not refused
+        bool tokenShown = false;  // the request carried the token
+        // The connection ends after the answer: an error to a request without the token, so
+        // that a client refused again and again holds no connection between its tries.
+        bool closes = false;
     };
     Decision decide(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs);
 
     ShowAccess& show() { return m_show; }
 
 private:
+    Decision answer(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs);
     bool hostAccepted(const std::string* host, unsigned long long nowMs);
     bool tokenAccepted(const std::string* authorization) const;
 
@@ -60,7 +67,8 @@ private:
     CRITICAL_SECTION m_lock;  // guards the two below
     HostCheck m_hosts;
     unsigned long long m_namesMs = 0;
-    RateLimiter m_rate;
+    RateLimiter m_rate;       // of requests without the token
+    RateLimiter m_tokenRate;  // of requests with it
 };
 
 // Whether the Authorization field carries the token as a bearer token; compared in a time that

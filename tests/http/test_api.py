@@ -1,10 +1,12 @@
 """The HTTP API end to end: every command, every error status, the token, the Host check, a page
 of another origin, and the event stream's order and timing."""
+import json
 import os
 import socket
 import subprocess
 import time
 import unittest
+from urllib.parse import parse_qs, urlsplit
 
 from host import Host
 from remote_client import row
@@ -246,6 +248,31 @@ class EventStream(unittest.TestCase):
                 self.assertIsNone(reader.next_event())
             finally:
                 reader.close()
+
+
+@unittest.skipUnless(os.environ.get("KIRUNNER_SOURCE_URL"), "no alert source without a name (with-program.sh)")
+class AlertSource(unittest.TestCase):
+    def test_its_row_names_only_the_host_and_its_watch_sends_no_events(self):
+        address = urlsplit(os.environ["KIRUNNER_SOURCE_URL"])
+        with Host() as host:
+            remote = host.remote()
+            reader = remote.events(60)
+            source = {"text": ""}
+            while "取得できません" not in source["text"]:  # its look failed; the next is in an hour
+                event = reader.next_event()
+                self.assertIsNotNone(event, "the source's row tells its failed look")
+                source = next(r for r in event[3]["rows"] if r["kind"] == "source")
+            self.assertTrue(source["text"].startswith(address.hostname + "　"), source["text"])
+            told = json.dumps(event[3], ensure_ascii=False) + remote.request("GET", "/api/state").body.decode()
+            for secret in [address.username, address.password, parse_qs(address.query)["apiKey"][0]]:
+                self.assertNotIn(secret, told)
+            reader.until = time.monotonic() + 5  # watching, nothing on air, nothing changes: no event
+            self.assertIsNone(reader.next_event())
+            remote.show(1)
+            reader.until = time.monotonic() + 5
+            event = reader.next_event()
+            reader.close()
+            self.assertTrue(event and row(event[3], 1)["onAir"], "a change is sent")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 """Hostile traffic against the HTTP surface, as a table: after each case the host still answers,
 and nothing a refused request asked reached the show."""
+import http.client
 import re
 import socket
 import threading
@@ -7,7 +8,7 @@ import time
 import unittest
 
 from host import Host
-from remote_client import row
+from remote_client import Remote, row
 
 HEAD_MS = 3000  # the test host's time for a request's head (the program's is 10 s)
 
@@ -179,6 +180,35 @@ class Hostile(unittest.TestCase):
         self.assertLessEqual(reached, 60 + 20 * (seconds + 3))
         time.sleep(3)
         self.assertTrue(row(self.remote.state(), 1)["onAir"])
+
+
+class TokenHolder(unittest.TestCase):
+    def test_a_phone_with_the_token_is_answered_amid_idle_clients_and_floods_without_it(self):
+        with Host() as host:
+            stop = threading.Event()
+            self.addCleanup(stop.set)
+            def idle_client():  # kept alive, GET /x every 0.4 s; connects again when closed
+                connection = http.client.HTTPConnection("127.0.0.1", host.port, timeout=10)
+                while not stop.wait(0.4):
+                    try:
+                        connection.request("GET", "/x")
+                        connection.getresponse().read()
+                    except (OSError, http.client.HTTPException):
+                        connection.close()
+
+            def flood(path):  # pipelined requests without the token, again and again
+                while not stop.is_set():
+                    raw(host.port, f"GET {path} HTTP/1.1\r\nHost: 127.0.0.1:{host.port}\r\n\r\n".encode() * 20, 2)
+
+            clients = [threading.Thread(target=idle_client, daemon=True) for _ in range(24)]
+            clients += [threading.Thread(target=flood, args=(path,), daemon=True) for path in ("/", "/api/state", "/nothing")]
+            for client in clients:
+                client.start()
+            time.sleep(3)  # every connection taken, the rate of requests without the token spent
+            phone = Remote(host.url, host.token, timeout=2)  # no wait of its longer than 2 s
+            for method, path, status in [("GET", "/api/state", 200), ("GET", "/", 200), ("GET", "/app.js", 200),
+                                         ("GET", "/nothing", 404), ("POST", "/api/clearnow", 200)] * 5:
+                self.assertEqual(phone.request(method, path, patient=False).status, status, path)
 
 
 if __name__ == "__main__":

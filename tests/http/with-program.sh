@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test of the web remote against the real program: Kirunner.exe started under Wine in a
 # folder of its own with the remote switched on and the three captions the test host shows;
-# KIRUNNER_URL and KIRUNNER_TOKEN tell the test where it listens.
+# KIRUNNER_URL and KIRUNNER_TOKEN tell the test where it listens; KIRUNNER_SOURCE_URL adds an alert source.
 # Usage: with-program.sh WINE_RUN PREFIX KIRUNNER_EXE COMMAND [ARGS...]
 set -euo pipefail
 wine_run="$(realpath "$1")"; prefix="$(realpath -m "$2")"; exe="$(realpath "$3")"; shift 3
@@ -19,9 +19,11 @@ token="program-token-0123456789abcdef"
 hex() { printf '%s' "$1" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n'; }
 {
   printf '[SYSTEM]\r\nITEMCOUNT=3\r\nHTTPPORT=%s\r\nHTTPTOKEN=%s\r\n' "$port" "$token"
+  [ -z "${KIRUNNER_SOURCE_URL:-}" ] || printf 'SOURCECOUNT=1\r\n'
   printf '[ITEM0]\r\nMINUTE=5\r\nSTRINGS=%s\r\n' "$(hex '開演まであと5分です')"
   printf '[ITEM1]\r\nMINUTE=3\r\nSTRINGS=%s\r\n' "$(hex 'ロビーでの飲食はご遠慮ください')"
   printf '[ITEM2]\r\nMINUTE=10\r\nSTRINGS=%s\r\n' "$(hex 'Welcome to the show')"
+  [ -z "${KIRUNNER_SOURCE_URL:-}" ] || printf '[SOURCE0]\r\nEXEC=1\r\nMODE=1\r\nREFRESH=3600\r\nURL=%s\r\n' "$KIRUNNER_SOURCE_URL"
 } > "$folder/Kirunner.ini"
 cp "$exe" "$folder/Kirunner.exe"
 (cd "$folder" && exec "$wine_run" "$prefix" Kirunner.exe) &

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "show/Show.h"
@@ -163,6 +164,18 @@ TEST(SourceRowText, WhatTheRowSays) {
     EXPECT_EQ(L"サーバーの証明書を信頼できません（信頼された発行元のものではありません）",
               sourceReasonText(L"the server's certificate was refused: it is not issued by a trusted authority"));
     EXPECT_EQ(L"something new", sourceReasonText(L"something new"));
+}
+
+TEST(SourceRowText, ASourceWithoutANameIsCalledByItsHostOrFileName) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"HTTP://token@alerts.example.jp?key=secret", L"alerts.example.jp"},
+        {L"C:\\共有\\alerts.xml", L"alerts.xml"},
+    };
+    SourceSettings settings;
+    for (const auto& c : cases) {
+        settings.url = c.first;
+        EXPECT_EQ(c.second, sourceShownName(settings)) << c.first;
+    }
 }
 
 }  // namespace
