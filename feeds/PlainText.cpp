@@ -138,24 +138,26 @@ std::wstring plainTextOf(const std::wstring& markup) {
     std::wstring plain;
     plain.reserve(untagged.size());
     bool blank = false;
+    const auto put = [&](wchar_t c) {
+        if (isCollapsible(c)) {
+            blank = !plain.empty();
+            return;
+        }
+        if (c < L' ' || c == L'\x7F') return;  // other control characters show nothing
+        if (blank) plain += L' ';
+        blank = false;
+        plain += c;
+    };
+    std::wstring decoded;
     for (size_t at = 0; at < untagged.size();) {
-        std::wstring decoded;
-        size_t length = untagged[at] == L'&' ? decodeReference(untagged, at, decoded) : 0;
+        decoded.clear();
+        const size_t length = untagged[at] == L'&' ? decodeReference(untagged, at, decoded) : 0;
         if (length == 0) {
-            decoded.assign(1, untagged[at]);
-            length = 1;
+            put(untagged[at++]);
+            continue;
         }
         at += length;
-        for (wchar_t c : decoded) {
-            if (isCollapsible(c)) {
-                blank = !plain.empty();
-                continue;
-            }
-            if (c < L' ' || c == L'\x7F') continue;  // other control characters show nothing
-            if (blank) plain += L' ';
-            blank = false;
-            plain += c;
-        }
+        for (wchar_t c : decoded) put(c);
     }
     return plain;
 }
