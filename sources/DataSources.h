@@ -5,8 +5,8 @@
 // entries in, one after the other (Show::queueCutIn), for MINUTE minutes each. A failed look
 // changes nothing on air: the last good items stay, and the source's row says why. Each source
 // has a row in the show, whatever its state; a look that overruns its time says so on the row,
-// and the source's next worker waits for it to end. Made and stopped by the program's composition root,
-// never in a batch run.
+// and the source's next worker waits for it to end. Made and stopped by the program's
+// composition root, never in a batch run.
 #include <functional>
 #include <memory>
 #include <string>
