@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         show.lane().onScrollTick(400);  // a caption passes: leaving ones go for good
     };
     sources.setHooks(hooks);
-    sources.setTiming([](const SourceSettings&) { return SourceTiming{1, 1, 1000}; });
+    sources.setTiming([](const SourceSettings&) { return SourceTiming{1, 1, 1000, 150000}; });
     SourceSettings source;
     source.exec = 1;
     source.url = server.http(L"/changing");

@@ -4,11 +4,6 @@
 
 #include "feeds/SourceItems.h"
 
-namespace {
-std::wstring keyOf(const FeedEntry& entry) {
-    return entry.id.empty() ? L"text:" + entry.title + L"\n" + entry.summary : L"id:" + entry.id;
-}
-}  // namespace
 
 AlertWatch::AlertWatch(const SourceSettings& settings)
     : m_matchWords(splitBarList(settings.match)), m_areaWords(splitBarList(settings.area)) {}
@@ -42,7 +37,15 @@ bool AlertWatch::remember(const std::wstring& key) {
 std::vector<FeedEntry> AlertWatch::look(const std::vector<FeedEntry>& entries) {
     std::vector<FeedEntry> cutIns;
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        const bool fresh = remember(keyOf(*entry));
+        // An entry with an id is new when its id or its title is: a feed that keeps one id for
+        // an alert it rewrites (or for all its alerts) still cuts each new title in.
+        bool fresh = false;
+        if (entry->id.empty()) {
+            fresh = remember(L"text:" + entry->title + L"\n" + entry->summary);
+        } else {
+            fresh = remember(L"id:" + entry->id);
+            if (!entry->title.empty()) fresh = remember(L"title:" + entry->title) || fresh;
+        }
         if (fresh && m_baselined && entryMatches(*entry, m_matchWords, m_areaWords)) cutIns.push_back(*entry);
     }
     m_baselined = true;

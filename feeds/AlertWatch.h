@@ -1,9 +1,10 @@
 #pragma once
 // Which entries of an alert source cut in, look after look. The first look after switching on
 // is the baseline: what is there already does not cut in. After it, each entry not seen before
-// that passes MATCH and AREA cuts in, once in the run. Seen entries are remembered by their id
-// (their title and summary when they have none), at most kMaxRemembered of them: the oldest are
-// forgotten first, and the entries of the latest look are always remembered.
+// that passes MATCH and AREA cuts in, once in the run. Seen entries are remembered by their id and
+// their title (their title and summary when they have no id), at most kMaxRemembered keys: the
+// oldest are forgotten first, and the entries of the latest look are always remembered. An entry
+// with an id is new when its id or its title was not seen.
 #include <deque>
 #include <string>
 #include <unordered_map>

@@ -78,11 +78,13 @@ public:
             const size_t at = pending.back().second;
             pending.pop_back();
             if (at == m_tokens.size()) {
+                m_found = true;
                 take(*value);
                 continue;
             }
             const std::string& token = m_tokens[at];
             if (token == "*" && value->is_array()) {
+                if (value->empty()) m_found = true;  // the place is there, with nothing in it now
                 for (auto element = value->rbegin(); element != value->rend(); ++element) pending.push_back({&*element, at + 1});
             } else if (value->is_object()) {
                 auto found = value->find(token);
@@ -93,6 +95,10 @@ public:
             }
         }
     }
+
+    // Whether the pointer names a place in the document: a value at its end, or an empty array
+    // where a "*" stands.
+    bool found() const { return m_found; }
 
 private:
     void take(const Json& value) {
@@ -116,6 +122,7 @@ private:
 
     const std::vector<std::string>& m_tokens;
     FeedParse& m_result;
+    bool m_found = false;
 };
 }  // namespace
 
@@ -135,8 +142,12 @@ FeedParse parseJsonFeed(const std::string& bytes, const std::wstring& pointer) {
     }
     try {
         const Json document = Json::parse(utf8);  // skips a UTF-8 byte-order mark; rejects invalid UTF-8
-        Collector(tokens, result).run(document);
-        result.ok = true;
+        Collector collector(tokens, result);
+        collector.run(document);
+        // An answer without the field (an error object, a changed layout) is no empty list: it
+        // fails, and what the source had stays.
+        result.ok = collector.found();
+        if (!result.ok) result.reason = L"the field matches nothing in the answer";
     } catch (const Json::exception& error) {
         result.reason = L"not valid JSON: " + fw::Widen(error.what(), CP_UTF8);
     } catch (const std::bad_alloc&) {

@@ -2,7 +2,8 @@
 // A JSON answer as entries: the values a JSON Pointer (RFC 6901) names, where a "*" token stands
 // for every element of an array ("/articles/*/title"). A string is taken as it is, a number as
 // its text; a chosen array gives its strings and numbers; anything else is passed over. The
-// empty pointer names the whole document. Each value is an entry's title.
+// empty pointer names the whole document. Each value is an entry's title. A pointer that names no
+// place in the document fails; one that reaches an empty array through "*" gives no entries.
 #include <string>
 
 #include "feeds/FeedEntry.h"

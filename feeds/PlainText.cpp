@@ -1,5 +1,6 @@
 #include "feeds/PlainText.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/WideText.h"
@@ -52,9 +53,13 @@ void appendCodePoint(std::wstring& out, unsigned long value) {
 }
 
 // Decodes the reference at `at` ("&...;") into `out` and returns its length; 0 when there is none.
+// Only the few characters a reference can span are looked at, so that a text of many "&" costs
+// no more than its length.
 size_t decodeReference(const std::wstring& text, size_t at, std::wstring& out) {
-    const size_t semicolon = text.find(L';', at + 1);
-    if (semicolon == std::wstring::npos || semicolon - at > kLongestReference) return 0;
+    const size_t end = std::min(text.size(), at + kLongestReference + 1);
+    size_t semicolon = at + 1;
+    while (semicolon < end && text[semicolon] != L';') ++semicolon;
+    if (semicolon >= end) return 0;
     const std::wstring body = text.substr(at + 1, semicolon - at - 1);
     if (body.size() >= 2 && body[0] == L'#') {
         const bool hex = body[1] == L'x' || body[1] == L'X';
@@ -78,16 +83,36 @@ size_t decodeReference(const std::wstring& text, size_t at, std::wstring& out) {
     return 0;
 }
 
+// Where the next `close` at or after a position is. Positions are asked in increasing order, and
+// a place found (or found missing) is kept for the later asks, so that a text of many "<" with no
+// ">" after them is searched once, not once for each "<".
+class NextClose {
+public:
+    NextClose(const std::wstring& text, const wchar_t* close) : m_text(text), m_close(close) {}
+    size_t from(size_t at) {
+        if (m_searched && (m_found == std::wstring::npos || m_found >= at)) return m_found;
+        m_found = m_text.find(m_close, at);
+        m_searched = true;
+        return m_found;
+    }
+
+private:
+    const std::wstring& m_text;
+    const wchar_t* m_close;
+    size_t m_found = std::wstring::npos;
+    bool m_searched = false;
+};
+
 // The end of the tag that starts at `at` (one past its ">"), or 0 when no tag starts there.
-size_t tagEnd(const std::wstring& text, size_t at) {
+size_t tagEnd(const std::wstring& text, size_t at, NextClose& tagClose, NextClose& commentClose) {
     if (at + 1 >= text.size()) return 0;
     const wchar_t next = text[at + 1];
     if (!isAsciiLetter(next) && next != L'/' && next != L'!' && next != L'?') return 0;
     if (text.compare(at, 4, L"<!--") == 0) {
-        const size_t close = text.find(L"-->", at + 4);
+        const size_t close = commentClose.from(at + 4);
         return close == std::wstring::npos ? 0 : close + 3;
     }
-    const size_t close = text.find(L'>', at + 1);
+    const size_t close = tagClose.from(at + 1);
     return close == std::wstring::npos ? 0 : close + 1;
 }
 }  // namespace
@@ -96,9 +121,11 @@ std::wstring plainTextOf(const std::wstring& markup) {
     // Tags first, so that "&lt;b&gt;" written as text stays "<b>" and is not taken for a tag.
     std::wstring untagged;
     untagged.reserve(markup.size());
+    NextClose tagClose(markup, L">");
+    NextClose commentClose(markup, L"-->");
     for (size_t at = 0; at < markup.size();) {
         if (markup[at] == L'<') {
-            const size_t end = tagEnd(markup, at);
+            const size_t end = tagEnd(markup, at, tagClose, commentClose);
             if (end != 0) {
                 untagged += L' ';  // "<br>" and "</p>" part words
                 at = end;
@@ -111,24 +138,26 @@ std::wstring plainTextOf(const std::wstring& markup) {
     std::wstring plain;
     plain.reserve(untagged.size());
     bool blank = false;
+    const auto put = [&](wchar_t c) {
+        if (isCollapsible(c)) {
+            blank = !plain.empty();
+            return;
+        }
+        if (c < L' ' || c == L'\x7F') return;  // other control characters show nothing
+        if (blank) plain += L' ';
+        blank = false;
+        plain += c;
+    };
+    std::wstring decoded;
     for (size_t at = 0; at < untagged.size();) {
-        std::wstring decoded;
-        size_t length = untagged[at] == L'&' ? decodeReference(untagged, at, decoded) : 0;
+        decoded.clear();
+        const size_t length = untagged[at] == L'&' ? decodeReference(untagged, at, decoded) : 0;
         if (length == 0) {
-            decoded.assign(1, untagged[at]);
-            length = 1;
+            put(untagged[at++]);
+            continue;
         }
         at += length;
-        for (wchar_t c : decoded) {
-            if (isCollapsible(c)) {
-                blank = !plain.empty();
-                continue;
-            }
-            if (c < L' ' || c == L'\x7F') continue;  // other control characters show nothing
-            if (blank) plain += L' ';
-            blank = false;
-            plain += c;
-        }
+        for (wchar_t c : decoded) put(c);
     }
     return plain;
 }

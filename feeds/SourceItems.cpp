@@ -26,12 +26,21 @@ std::wstring captionOf(const std::wstring& prefix, const std::wstring& text) {
 std::vector<SourceItem> cycleItems(const std::vector<FeedEntry>& entries, const SourceSettings& settings) {
     std::vector<SourceItem> items;
     std::unordered_set<std::wstring> keys;
+    std::unordered_set<std::wstring> idsAndTexts;
     for (const FeedEntry& entry : entries) {
         if (items.size() >= static_cast<size_t>(std::max(settings.maxItems, 1))) break;
         if (entry.title.empty()) continue;
         SourceItem item;
         item.text = captionOf(settings.prefix, entry.title);
-        item.key = entry.id.empty() ? L"text:" + item.text : L"id:" + entry.id;
+        if (entry.id.empty()) {
+            item.key = L"text:" + item.text;
+        } else {
+            // Some feeds give every entry one id: the entries that share it are told apart by
+            // their text. The first keeps the id alone, so that its edited title keeps its place.
+            if (!idsAndTexts.insert(entry.id + L"\n" + item.text).second) continue;
+            item.key = L"id:" + entry.id;
+            if (keys.count(item.key)) item.key += L"\n" + item.text;
+        }
         if (keys.insert(item.key).second) items.push_back(std::move(item));
     }
     return items;

@@ -9,12 +9,14 @@
 
 // One caption of a source, with the key that keeps its identity across looks.
 struct SourceItem {
-    std::wstring key;   // "id:" and the entry's id, or "text:" and the text when it has none
+    std::wstring key;   // "id:" and the entry's id (an entry whose id came before in the document:
+                        // the id, "\n" and the text), or "text:" and the text when it has none
     std::wstring text;  // PREFIX and the title, at most kMaxCaptionTextCells
 };
 
 // The items of mode 0: each entry's title after PREFIX, in the entries' order, at most MAXITEMS;
-// an entry without a title, or with a key met before, is left out.
+// an entry without a title, or one that repeats an earlier entry's id and text (its text alone
+// when it has no id), is left out.
 std::vector<SourceItem> cycleItems(const std::vector<FeedEntry>& entries, const SourceSettings& settings);
 
 // The text of mode 1: PREFIX, the title, "：" and the summary (the title alone when there is no

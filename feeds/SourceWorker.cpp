@@ -20,7 +20,9 @@ struct SourceWorker::Shared {
     SourceTiming timing;
     SourceCallback callback;
     fw::KernelHandle wake;  // set to look now or to end
+    fw::KernelHandle follows;  // an earlier worker's thread, left behind, to wait for
     std::atomic<bool> quit{false};
+    std::atomic<ULONGLONG> busySince{0};  // when the look under way began; 0 between looks
     CRITICAL_SECTION callbackLock;  // held while the callback runs; stop() takes it once
 };
 
@@ -132,6 +134,29 @@ private:
     int m_failures = 0;
 };
 
+// Marks the time from its making to its end as a look under way.
+class BusyMark {
+public:
+    explicit BusyMark(std::atomic<ULONGLONG>& since) : m_since(since) { m_since = GetTickCount64(); }
+    ~BusyMark() { m_since = 0; }
+    BusyMark(const BusyMark&) = delete;
+    BusyMark& operator=(const BusyMark&) = delete;
+
+private:
+    std::atomic<ULONGLONG>& m_since;
+};
+
+// Waits until `thread` ends or the worker is told to end; true when it ended.
+bool waitForThread(HANDLE thread, HANDLE wake, const std::atomic<bool>& quit) {
+    const HANDLE handles[2] = {thread, wake};
+    while (!quit.load()) {
+        const DWORD waited = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
+        if (waited == WAIT_OBJECT_0) return true;
+        if (waited != WAIT_OBJECT_0 + 1) return false;  // a handle went bad: never look beside it
+    }
+    return false;
+}
+
 void deliver(CRITICAL_SECTION& lock, const std::atomic<bool>& quit, const SourceCallback& callback,
              const SourceReport& report) {
     fw::Lock held(lock);
@@ -187,18 +212,33 @@ void SourceWorker::release(Shared* shared) {
 unsigned __stdcall SourceWorker::work(void* parameter) {
     Shared* shared = static_cast<Shared*>(parameter);
     try {
+        // Not ready when told to end while the earlier look still ran.
+        bool ready = true;
+        if (shared->follows) {
+            BusyMark waiting(shared->busySince);
+            ready = waitForThread(shared->follows.get(), shared->wake.get(), shared->quit);
+        }
         Looker looker(shared->settings, shared->options);
-        if (isHttpUrl(shared->settings.url)) {
+        if (ready && isHttpUrl(shared->settings.url)) {
             while (!shared->quit.load()) {
-                const SourceReport report = looker.lookAtServer(shared->quit);
+                SourceReport report;
+                {
+                    BusyMark looking(shared->busySince);
+                    report = looker.lookAtServer(shared->quit);
+                }
                 deliver(shared->callbackLock, shared->quit, shared->callback, report);
                 WaitForSingleObject(shared->wake.get(), pauseAfter(shared->timing, looker.failures()));
             }
-        } else {
+        } else if (ready) {
             FolderNotice notice(shared->settings.url);
             while (!shared->quit.load()) {
                 SourceReport report;
-                if (looker.lookAtFile(report)) deliver(shared->callbackLock, shared->quit, shared->callback, report);
+                bool fresh = false;
+                {
+                    BusyMark looking(shared->busySince);
+                    fresh = looker.lookAtFile(report);
+                }
+                if (fresh) deliver(shared->callbackLock, shared->quit, shared->callback, report);
                 const HANDLE handles[2] = {shared->wake.get(), notice.get()};
                 if (WaitForMultipleObjects(notice.valid() ? 2 : 1, handles, FALSE, shared->timing.fileFallbackMs) ==
                     WAIT_OBJECT_0 + 1)
@@ -212,10 +252,15 @@ unsigned __stdcall SourceWorker::work(void* parameter) {
     return 0;
 }
 
-bool SourceWorker::start() {
+bool SourceWorker::start(HANDLE follows) {
     if (m_stopped || m_thread || !m_shared) return false;
     m_shared->wake.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     if (!m_shared->wake) return false;
+    if (follows && WaitForSingleObject(follows, 0) == WAIT_TIMEOUT) {
+        HANDLE copy = nullptr;
+        if (!DuplicateHandle(GetCurrentProcess(), follows, GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE, 0)) return false;
+        m_shared->follows.reset(copy);
+    }
     const uintptr_t thread = _beginthreadex(nullptr, 0, work, m_shared, 0, nullptr);
     if (!thread) return false;
     m_thread.reset(reinterpret_cast<HANDLE>(thread));
@@ -232,8 +277,14 @@ void SourceWorker::stop() {
     m_shared->quit = true;
     SetEvent(m_shared->wake.get());
     { fw::Lock waitForCallback(m_shared->callbackLock); }
-    WaitForSingleObject(m_thread.get(), kStopWaitMs);
+    if (WaitForSingleObject(m_thread.get(), kStopWaitMs) == WAIT_TIMEOUT) m_leftBehind = std::move(m_thread);
     m_thread.reset();
     release(m_shared);
     m_shared = nullptr;
+}
+
+bool SourceWorker::overran() const {
+    if (!m_shared) return false;
+    const ULONGLONG since = m_shared->busySince.load();
+    return since != 0 && GetTickCount64() - since > m_shared->timing.lookLimitMs;
 }

@@ -9,7 +9,8 @@
 // nothing else: the captions of the last good look stay. Whatever a source sends can stop or
 // slow only its own worker: answers and files are bounded, parsing is bounded, and stop() never
 // waits for a look that hangs (it is left behind, as the watched file's reader leaves a read that
-// does not return, and ends by its time-outs).
+// does not return, and ends by its time-outs). A look that overruns its time is told by overran()
+// for the source's row, and the next worker of the source waits for it to end.
 #include <windows.h>
 
 #include <functional>
@@ -44,6 +45,8 @@ struct SourceTiming {
     DWORD refreshMs = 300000;
     DWORD longestPauseMs = 3600000;  // the longest pause after failures (at least refreshMs)
     DWORD fileFallbackMs = 1000;     // between looks at a local file without notifications
+    DWORD lookLimitMs = 150000;      // a look still under way after this has overrun (past every
+                                     // time-out of the fetch)
 };
 
 SourceTiming timingOf(const SourceSettings& settings);
@@ -63,12 +66,20 @@ public:
     SourceWorker(const SourceWorker&) = delete;
     SourceWorker& operator=(const SourceWorker&) = delete;
 
-    // Starts the thread, which looks at once. False when it cannot be started or was stopped.
-    bool start();
+    // Starts the thread, which looks at once; or, given the thread of an earlier worker of the
+    // same source that was left behind, once that thread has ended, so that a look that does
+    // not end never has a second one beside it. False when it cannot be started or was stopped.
+    bool start(HANDLE follows = nullptr);
     // Looks again now instead of at the end of the pause.
     void lookNow();
     // Ends the worker: no callback runs once this returns. Safe to call more than once.
     void stop();
+    // After stop(): the thread when it was left behind still running (for the next worker of the
+    // source to follow), else nothing.
+    fw::KernelHandle takeLeftBehind() { return std::move(m_leftBehind); }
+    // Whether a look (or the wait for the thread it follows) has been under way for longer than
+    // the timing's lookLimitMs. Any thread.
+    bool overran() const;
 
 private:
     struct Shared;
@@ -77,5 +88,6 @@ private:
 
     Shared* m_shared = nullptr;
     fw::KernelHandle m_thread;
+    fw::KernelHandle m_leftBehind;
     bool m_stopped = false;
 };

@@ -9,8 +9,15 @@ DataSources::DataSources(fw::UiQueue& queue, Show& show, const FetchOptions& opt
 
 DataSources::~DataSources() { stop(); }
 
+namespace {
+const int kWatchLooks = 1;  // the kind of the queue's task that checks the looks
+const DWORD kWatchLooksMs = 1000;
+const wchar_t kOverran[] = L"the look did not end in time";
+}  // namespace
+
 void DataSources::stop() {
     m_probes.stop();
+    m_queue.cancel(this);
     for (const std::unique_ptr<Running>& source : m_sources) {
         if (source->worker) source->worker->stop();
         m_queue.cancel(source.get());
@@ -36,8 +43,14 @@ void DataSources::applySources(const std::vector<SourceSettings>& sources) {
         source->settings = bounded;
         kept.push_back(std::move(source));
     }
-    for (const std::unique_ptr<Running>& gone : m_sources)
-        if (gone) switchOff(*gone);
+    for (const std::unique_ptr<Running>& gone : m_sources) {
+        if (!gone) continue;
+        switchOff(*gone);
+        // A source at the same address, with other settings, still waits for a look that did not end.
+        for (const std::unique_ptr<Running>& next : kept)
+            if (gone->leftBehind && !next->worker && !next->leftBehind && next->settings.url == gone->settings.url)
+                next->leftBehind = std::move(gone->leftBehind);
+    }
     m_sources = std::move(kept);
     for (const std::unique_ptr<Running>& source : m_sources)
         if (source->settings.exec != 0 && !source->worker) switchOn(*source);
@@ -53,14 +66,35 @@ void DataSources::switchOn(Running& source) {
                                                    [this, raw](const SourceReport& report) {
                                                        m_queue.post(raw, [this, raw, report] { take(raw, report); });
                                                    });
-    if (!source.worker->start()) {
+    if (source.leftBehind && WaitForSingleObject(source.leftBehind.get(), 0) != WAIT_TIMEOUT) source.leftBehind.reset();
+    if (!source.worker->start(source.leftBehind.get())) {
         source.worker.reset();
         source.looks.failure = L"the worker could not be started";
+        return;
     }
+    m_queue.postAfter(this, kWatchLooks, kWatchLooksMs, [this] { watchLooks(); });
+}
+
+void DataSources::watchLooks() {
+    bool running = false;
+    bool changed = false;
+    for (const std::unique_ptr<Running>& source : m_sources) {
+        if (!source->worker) continue;
+        running = true;
+        if (!source->worker->overran() || source->looks.failure == kOverran) continue;
+        source->looks.failure = kOverran;
+        changed = true;
+    }
+    if (changed) showRows();
+    if (running) m_queue.postAfter(this, kWatchLooks, kWatchLooksMs, [this] { watchLooks(); });
 }
 
 void DataSources::switchOff(Running& source) {
-    if (source.worker) source.worker->stop();
+    if (source.worker) {
+        source.worker->stop();
+        // Only one look of the source can still run: a worker that followed one ends at once.
+        if (fw::KernelHandle left = source.worker->takeLeftBehind()) source.leftBehind = std::move(left);
+    }
     source.worker.reset();
     m_queue.cancel(&source);
     m_show.applySourceChanges(source.captions.clear());

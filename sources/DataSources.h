@@ -4,8 +4,9 @@
 // on air as captions of the cycle, updated in place (SourceCaptions); one of MODE 1 cuts its new
 // entries in, one after the other (Show::queueCutIn), for MINUTE minutes each. A failed look
 // changes nothing on air: the last good items stay, and the source's row says why. Each source
-// has a row in the show, whatever its state. Made and stopped by the program's composition root,
-// never in a batch run.
+// has a row in the show, whatever its state; a look that overruns its time says so on the row,
+// and the source's next worker waits for it to end. Made and stopped by the program's
+// composition root, never in a batch run.
 #include <functional>
 #include <memory>
 #include <string>
@@ -53,6 +54,7 @@ private:
     struct Running {
         SourceSettings settings;
         std::unique_ptr<SourceWorker> worker;  // while switched on
+        fw::KernelHandle leftBehind;           // a stopped worker's look that had not ended
         SourceCaptions captions;
         SourceLooks looks;
     };
@@ -60,6 +62,8 @@ private:
     void switchOn(Running& source);
     void switchOff(Running& source);
     void take(Running* source, const SourceReport& report);
+    // Every second while a source is on: a look that overran its time says so on its row.
+    void watchLooks();
     // The rows of every source, in the show and on the page.
     void showRows();
     int indexOf(const Running* source) const;

@@ -48,6 +48,8 @@ const KnownReason kReasons[] = {
     {L"not valid JSON", L"JSON として読めません", false},
     {L"the JSON is nested deeper", L"JSON の入れ子が深すぎます", false},
     {L"the field is no JSON Pointer", L"項目が JSON Pointer ではありません（/ で始めてください）", false},
+    {L"the field matches nothing", L"項目が見つかりません", false},
+    {L"the look did not end in time", L"時間内に終わりません", false},
     {L"not valid CSV", L"CSV として読めません", false},
     {L"the CSV header has no column ", L"CSV に次の列がありません: ", true},
 };

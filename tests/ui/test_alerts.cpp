@@ -2,7 +2,8 @@
 // 1.2 alert, served by a server on 127.0.0.1 started by the test and looked at every 10 seconds.
 // What is there at switch-on never cuts in; a new entry that passes MATCH and AREA cuts in
 // within one look, with its minutes as its time left, and a second one follows it; an entry that
-// does not pass never shows; the same entries at the next look do not cut in again.
+// does not pass never shows; the same entries at the next look do not cut in again, and an entry
+// rewritten under its id with a new title cuts in once more.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -104,6 +105,13 @@ TEST(Alerts, NewMatchingEntriesCutInOnceAndOthersNever) {
     EXPECT_NE(lastLook, Source(desk, 1)) << "a look was made";
     Sleep(1000);
     EXPECT_EQ("", CutIn(desk));
+
+    // The new entry rewritten under its id with a new title: it cuts in again.
+    const AlertEntry kRewritten{kNew.id, "気象特別警報", kNew.office, kNew.content};
+    ASSERT_TRUE(server.put("alerts.xml", WeatherAtomFeed({kNotMatching, kElsewhere, kRewritten, kOld})));
+    std::string rewritten;
+    EXPECT_TRUE(WaitUntil([&] { return !(rewritten = CutIn(desk)).empty(); }, kLook)) << "within one look";
+    EXPECT_EQ("気象特別警報：東京地方では、大雨に警戒してください。", rewritten);
 }
 
 }  // namespace

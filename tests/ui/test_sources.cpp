@@ -3,7 +3,9 @@
 // its items on the strip and as a row; the feed changed while captions roll (the strip scrolls
 // on without a restart, the new item comes, the removed one never again); 304 to the next look;
 // a 500 and a dropped connection keep the items on air and say why. JSON over HTTP and a CSV
-// file; the file changed is on air at once; OSC switches a source off and on for the run.
+// file; the file changed is on air at once; OSC switches a source off and on for the run. An
+// answer without the field keeps the items and says why; a feed repeating one id shows each of
+// its titles; a text of 2,000,000 "&" is read.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -183,6 +185,39 @@ TEST(Sources, JsonOverHttpAndACsvFileChangedOnAirAtOnceAndOscSwitchesASource) {
     ASSERT_TRUE(SendOsc(port, "/kirunner/source i:1 i:1"));
     EXPECT_TRUE(WaitUntil([&] { return StartsWith(desk.cell(0, 3), "JSON　2件 "); }, kTimeout));
     EXPECT_EQ(before, ReadFileBytes(dir.file("Kirunner.ini")));
+}
+
+TEST(Sources, AnAnswerWithoutTheFieldKeepsItsItemsAndHostileFeedsFinishTheirLooks) {
+    FeedServer server(600);
+    if (!server.ready()) GTEST_SKIP() << "the feed server did not start (PYTHON3, FEED_SERVER)";
+    ASSERT_TRUE(server.put("news.json", Utf8(std::string("{\"items\":[{\"title\":\"") + kOne + "\"},{\"title\":\"" +
+                                             kThree + "\"}]}")));
+    // One id for every item, as some feeds give: each distinct title is an item.
+    ASSERT_TRUE(server.put("same.rss", RssFeed({{"same", "一"}, {"same", "二"}, {"same", "三"}, {"same", "二"}})));
+    TempDir dir;
+    const std::string ampersands = dir.file("ampersands.txt");
+    ASSERT_TRUE(WriteFileBytes(ampersands, std::string(2000000, '&') + "\r\n"));
+    const std::string ini =
+        SystemKeys("SOURCECOUNT=3\r\n") +
+        SourceSection(0, {"EXEC=1", "NAME=JSON", "URL=" + fw::CodePage932FromWide(server.http(L"/doc/news.json")),
+                          "FORMAT=json", "FIELD=/items/*/title", "REFRESH=10"}) +
+        SourceSection(1, {"EXEC=1", "NAME=同じid", "URL=" + fw::CodePage932FromWide(server.http(L"/doc/same.rss"))}) +
+        SourceSection(2, {"EXEC=1", "NAME=記号", "URL=" + ampersands, "FORMAT=text"});
+    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), ini));
+    Desk desk(dir.path());
+    ASSERT_TRUE(desk.ready());
+    EXPECT_TRUE(WaitUntil([&] {
+        return StartsWith(desk.cell(0, 3), "JSON　2件 ") && StartsWith(desk.cell(1, 3), "同じid　3件 ") &&
+               StartsWith(desk.cell(2, 3), "記号　1件 ");
+    }, kTimeout)) << desk.cell(0, 3) << " / " << desk.cell(1, 3) << " / " << desk.cell(2, 3);
+
+    // A 200 without the field: the items stay on air, and the row says why.
+    ASSERT_TRUE(server.put("news.json", "{\"error\":\"rate limited\"}"));
+    std::string row;
+    EXPECT_TRUE(WaitUntil([&] {
+        return (row = desk.cell(0, 3)).find("取得できません: 項目が見つかりません（前回 2件 ") != std::string::npos;
+    }, kLook)) << row;
+    EXPECT_EQ("表示中", desk.cell(0, 2));
 }
 
 }  // namespace

@@ -186,8 +186,53 @@ TEST(PlainText, TagsEntitiesAndBlanks) {
         {L"&unknown; &amp &#xZZ;", L"&unknown; &amp &#xZZ;"},
         {L" \t a\r\n\x3000 b\x00A0 ", L"a b"},
         {L"a\x01\x7F b", L"a b"},
+        {L"<a <b>x</b> <c &amp", L"x <c &amp"},
     };
     for (const auto& c : kCases) EXPECT_EQ(std::wstring(c.plain), plainTextOf(c.markup)) << fw::Narrow(c.markup, CP_UTF8);
+}
+
+// Text made of what starts a reference or a tag, with nothing to close it, is read in one pass:
+// before, each "&" or "<" searched to the end of the text, and a feed of 2 MB never finished.
+TEST(PlainText, LongRunsOfAmpersandsAndOpenTagsEndInOnePass) {
+    std::wstring opens;
+    for (int i = 0; i < 1000000; ++i) opens += L"<a";
+    const struct {
+        const char* name;
+        std::wstring markup;
+        std::wstring plain;
+    } kCases[] = {
+        {"2,000,000 ampersands", std::wstring(2000000, L'&'), std::wstring(2000000, L'&')},
+        {"1,000,000 open tags", opens, opens},
+        {"a reference and a tag after the run", std::wstring(1000000, L'&') + L"&lt;<b>x</b>",
+         std::wstring(1000000, L'&') + L"< x"},
+        {"a tag that closes after the run", L"<p" + std::wstring(1000000, L'<') + L">y", L"y"},
+    };
+    for (const auto& c : kCases) EXPECT_TRUE(c.plain == plainTextOf(c.markup)) << c.name;
+}
+
+TEST(FeedParse, AJsonPointerThatNamesNoPlaceFailsAndAnEmptyArrayIsNoItems) {
+    const struct {
+        const char* json;
+        const wchar_t* pointer;
+        bool ok;
+        size_t entries;
+    } kCases[] = {
+        {"{\"error\":\"rate limited\"}", L"/items/*/title", false, 0},
+        {"{\"items\":[{\"name\":\"a\"}]}", L"/items/*/title", false, 0},
+        {"[\"a\"]", L"/1", false, 0},
+        {"{\"items\":[]}", L"/items/*/title", true, 0},
+        {"{\"items\":[{\"title\":null},{\"x\":1}]}", L"/items/*/title", true, 0},
+        {"{\"items\":[{\"x\":1},{\"title\":\"a\"}]}", L"/items/*/title", true, 1},
+        {"{\"error\":\"rate limited\"}", L"", true, 0},
+    };
+    for (const auto& c : kCases) {
+        const FeedParse parse = parseFeed(c.json, "", SourceFormat::Json, c.pointer);
+        EXPECT_EQ(c.ok, parse.ok) << c.json;
+        EXPECT_EQ(c.entries, parse.entries.size()) << c.json;
+        if (!c.ok) {
+            EXPECT_TRUE(testing_support::SaysOneOf(parse.reason, L"matches nothing")) << c.json;
+        }
+    }
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ std::wstring itemTexts(const SourceReport& report) {
     return text;
 }
 
-const SourceTiming kQuick{300, 300, 100};
+const SourceTiming kQuick{300, 300, 100, 150000};
 
 class SourceFetch : public ::testing::Test {
 protected:
@@ -201,6 +201,29 @@ TEST(LocalSource, FileChangesAreReadAndFailuresKeepNothingBack) {
     EXPECT_EQ(FetchOutcome::Failed, result.outcome);
     EXPECT_EQ(L"the file is larger than 8 MiB", result.reason);
     DeleteFileW(large.c_str());
+}
+
+// A worker that follows one left behind makes no look beside it: it waits, says that it overran
+// once past its time, and looks when the earlier one ends (an event stands for its thread).
+TEST(LocalSource, AWorkerFollowingALookThatDidNotEndWaitsAndSaysItOverran) {
+    TempDir dir;
+    const std::wstring path = dir.wideFile(L"news.txt");
+    ASSERT_TRUE(WriteFileBytes(path, "one\r\n"));
+    SourceSettings settings;
+    settings.url = path;
+    fw::KernelHandle earlier(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    ASSERT_TRUE(earlier);
+    Reports reports;
+    SourceWorker worker(settings, FetchOptions(), SourceTiming{300, 300, 100, 200}, reports.callback());
+    ASSERT_TRUE(worker.start(earlier.get()));
+    EXPECT_TRUE(WaitUntil([&] { return worker.overran(); }, 5000, 20));
+    EXPECT_EQ(0u, reports.count());
+    SetEvent(earlier.get());
+    ASSERT_TRUE(reports.waitFor(1));
+    EXPECT_EQ(L"one;", itemTexts(reports.at(0)));
+    EXPECT_FALSE(worker.overran());
+    worker.stop();
+    EXPECT_FALSE(worker.takeLeftBehind());
 }
 
 TEST(LocalSource, NewAlertEntriesCutInAfterTheBaseline) {

@@ -67,15 +67,19 @@ TEST(SourceSettings, LoadedValuesAreBroughtWithinBounds) {
 TEST(SourceItems, CaptionsTakePrefixBoundsAndKeys) {
     SourceSettings s;
     s.prefix = L"【ニュース】";
-    s.maxItems = 3;
-    const std::vector<FeedEntry> entries = {entry(L"a", L"一"), entry(L"", L"二"), entry(L"a", L"dup id"), entry(L"", L""),
-                                            entry(L"", L"二"), entry(L"", std::wstring(2000, L'x')), entry(L"", L"past max")};
+    s.maxItems = 5;
+    // Entries that share an id are told apart by their text; one that repeats both is left out.
+    const std::vector<FeedEntry> entries = {entry(L"a", L"一"), entry(L"", L"二"), entry(L"a", L"same id"), entry(L"", L""),
+                                            entry(L"", L"二"), entry(L"a", L"一"), entry(L"a", L"same id"),
+                                            entry(L"a", L"again"), entry(L"", std::wstring(2000, L'x')), entry(L"", L"past max")};
     const std::vector<SourceItem> items = cycleItems(entries, s);
-    ASSERT_EQ(3u, items.size());
+    ASSERT_EQ(5u, items.size());
     EXPECT_EQ(L"id:a", items[0].key);
     EXPECT_EQ(L"【ニュース】一", items[0].text);
     EXPECT_EQ(L"text:【ニュース】二", items[1].key);
-    EXPECT_EQ(kMaxCaptionTextCells, fw::CellsOf(items[2].text));
+    EXPECT_EQ(L"id:a\n【ニュース】same id", items[2].key);
+    EXPECT_EQ(L"【ニュース】again", items[3].text);
+    EXPECT_EQ(kMaxCaptionTextCells, fw::CellsOf(items[4].text));
 
     EXPECT_EQ(L"【ニュース】見出し：本文", cutInText(entry(L"", L"見出し", L"本文"), s));
     EXPECT_EQ(L"【ニュース】見出し", cutInText(entry(L"", L"見出し"), s));
@@ -121,6 +125,9 @@ TEST(AlertWatch, TheBaselineCutsNothingAndEachNewEntryCutsInOnce) {
                                                           entry(L"1", L"大雨警報")})));
     EXPECT_EQ(L"", titles(watch.look({entry(L"4", L"洪水警報"), entry(L"3", L"暴風警報")})));
     EXPECT_EQ(L"", titles(watch.look({entry(L"1", L"大雨警報")})));  // back in the feed: seen in this run
+    // A seen id with a new title (an alert rewritten under its id) is new; a new id always is.
+    EXPECT_EQ(L"大雨特別警報;大雨警報;", titles(watch.look({entry(L"5", L"大雨警報"), entry(L"1", L"大雨特別警報")})));
+    EXPECT_EQ(L"", titles(watch.look({entry(L"1", L"大雨特別警報"), entry(L"5", L"大雨警報")})));
     EXPECT_EQ(L"高潮警報;", titles(watch.look({entry(L"", L"高潮警報", L"a"), entry(L"", L"高潮警報", L"a")})));
     watch.reset();
     EXPECT_TRUE(watch.look({entry(L"5", L"波浪警報")}).empty());
