@@ -28,7 +28,8 @@ FetchResult readLocalSource(const std::wstring& path, size_t maxBytes) {
         result.reason = L"the file could not be opened";
         result.held = true;
         return result;
-    case fw::FileBytesResult::ReadError: result.reason = L"the file could not be read"; return result;
+    case fw::FileBytesResult::ReadError:
+    case fw::FileBytesResult::NoMemory: result.reason = L"the file could not be read"; return result;
     case fw::FileBytesResult::Read: break;
     }
     if (result.bytes.size() > maxBytes) {

@@ -79,7 +79,8 @@ CaptionFileRead readCaptionText(const std::wstring& path, std::wstring& text) {
     switch (fw::ReadFileStart(path, fw::FileSharing::NoWriters, kCaptionFileReadLimit, bytes)) {
     case fw::FileBytesResult::Missing:
     case fw::FileBytesResult::CouldNotOpen: return CaptionFileRead::CouldNotOpen;
-    case fw::FileBytesResult::ReadError: return CaptionFileRead::ReadError;
+    case fw::FileBytesResult::ReadError:
+    case fw::FileBytesResult::NoMemory: return CaptionFileRead::ReadError;
     case fw::FileBytesResult::Read: break;
     }
     captionTextFromBytes(bytes, bytes.size() == kCaptionFileReadLimit, text);

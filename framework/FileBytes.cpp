@@ -42,15 +42,14 @@ bool readInto(HANDLE file, size_t maxBytes, std::string& bytes) {
 // Reads from a file just opened (the last error still that of its open), then closes it.
 FileBytesResult readOpened(FileHandle file, size_t maxBytes, std::string& bytes) {
     if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND ? FileBytesResult::Missing : FileBytesResult::CouldNotOpen;
-    bool read = false;
+    FileBytesResult result = FileBytesResult::ReadError;
     try {
-        read = readInto(file.get(), maxBytes, bytes);
+        if (readInto(file.get(), maxBytes, bytes)) return FileBytesResult::Read;
     } catch (...) {
-        // More bytes than memory holds.
+        result = FileBytesResult::NoMemory;  // more bytes than memory holds
     }
-    if (read) return FileBytesResult::Read;
     bytes.clear();
-    return FileBytesResult::ReadError;
+    return result;
 }
 }  // namespace
 

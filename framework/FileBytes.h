@@ -6,7 +6,7 @@
 
 namespace fw {
 
-enum class FileBytesResult { Read, Missing, CouldNotOpen, ReadError };
+enum class FileBytesResult { Read, Missing, CouldNotOpen, ReadError, NoMemory };
 
 // What others may do with the file while it is open here. Either way they may read it, and
 // delete or rename it where the system allows that for an open file (the handle keeps the
@@ -22,7 +22,8 @@ enum class FileSharing {
 // Reads up to maxBytes from the start of the file, then closes it. Bytes added after the file
 // was opened are not read; a file with no size (a pipe or a device) is read until it ends.
 // Missing when the file does not exist, CouldNotOpen when it exists but cannot be opened,
-// ReadError when a read fails or the bytes do not fit in memory; `bytes` is empty then.
+// ReadError when a read fails, NoMemory when the bytes do not fit in memory; `bytes` is empty
+// then.
 FileBytesResult ReadFileStart(const std::wstring& path, FileSharing sharing, size_t maxBytes, std::string& bytes);
 
 // `path` made absolute (as it stands when that fails), as messages and names of a file use it.

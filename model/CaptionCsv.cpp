@@ -38,7 +38,7 @@ CaptionCsvImport refused(CaptionCsvImport::Problem problem, int line) {
 
 std::string captionListToCsv(const CaptionList& list) {
     std::wstring text = std::wstring(kTextHeader) + L"," + kMinutesHeader + L"\r\n";
-    for (const CKirunData& item : list) text += csvField(item.m_text) + L"," + std::to_wstring(item.m_minutes) + L"\r\n";
+    for (const CKirunData& item : list) text += csvField(csvCellOf(item.m_text)) + L"," + std::to_wstring(item.m_minutes) + L"\r\n";
     return fw::MarkBytes(fw::TextMark::Utf8) + fw::Narrow(text, CP_UTF8);
 }
 
@@ -57,7 +57,7 @@ CaptionCsvImport captionsFromCsv(const std::string& bytes) {
         const CsvRecord& record = table.records[row];
         if (result.items.size() >= static_cast<size_t>(CaptionList::kMaxItems)) return refused(Problem::TooManyRows, record.line);
         if (record.fields.size() != 2) return refused(Problem::Columns, record.line);
-        const std::wstring& text = record.fields[0];
+        const std::wstring text = csvTextOf(record.fields[0]);
         if (text.empty()) return refused(Problem::EmptyText, record.line);
         if (fw::CellsOf(text) > kMaxCaptionTextCells) return refused(Problem::LongText, record.line);
         const int minutes = minutesOf(record.fields[1]);

@@ -7,7 +7,9 @@
 #include "model/CaptionList.h"
 
 // The list as CSV in UTF-8 with a byte-order mark (Excel then reads it as UTF-8), CRLF line ends,
-// a field in quotes where it must be (commas, quotes, line breaks, blanks at its ends).
+// a field in quotes where it must be (commas, quotes, line breaks, blanks at its ends). A text that
+// a spreadsheet would run as a formula gets an apostrophe in front (csvCellOf), which the import
+// takes off again.
 std::string captionListToCsv(const CaptionList& list);
 
 struct CaptionCsvImport {

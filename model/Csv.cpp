@@ -25,6 +25,21 @@ size_t readQuoted(const std::wstring& text, size_t at, std::wstring& field, int&
     }
     return std::wstring::npos;
 }
+
+// Whether the first character after any apostrophes starts a formula.
+bool startsFormula(const std::wstring& text) {
+    const size_t first = text.find_first_not_of(L'\'');
+    if (first == std::wstring::npos) return false;
+    switch (text[first]) {
+    case L'=':
+    case L'+':
+    case L'-':
+    case L'@':
+    case L'\t':
+    case L'\r': return true;
+    default: return false;
+    }
+}
 }  // namespace
 
 CsvTable readCsv(const std::wstring& text, size_t maxRecords) {
@@ -82,4 +97,10 @@ std::wstring csvField(const std::wstring& field) {
         quoted += c;
     }
     return quoted + L"\"";
+}
+
+std::wstring csvCellOf(const std::wstring& text) { return startsFormula(text) ? L"'" + text : text; }
+
+std::wstring csvTextOf(const std::wstring& cell) {
+    return !cell.empty() && cell.front() == L'\'' && startsFormula(cell) ? cell.substr(1) : cell;
 }

@@ -24,3 +24,11 @@ CsvTable readCsv(const std::wstring& text, size_t maxRecords);
 // A field as CSV writes it: in quotes (quotes doubled) when it holds a comma, a quote, a line
 // break, or blanks at either end; as it is otherwise.
 std::wstring csvField(const std::wstring& field);
+
+// A spreadsheet takes a cell that begins with = + - or @ for a formula and runs it, and may take
+// one that begins with a tab or a carriage return for one too. csvCellOf writes such a text with
+// one more apostrophe in front, which makes it text; and so a text whose leading apostrophes are
+// followed by such a character, so that csvTextOf, which drops one apostrophe in exactly those
+// cases, gives every text back as it was ("'=x" is written "''=x"; "'hello" stays as it is).
+std::wstring csvCellOf(const std::wstring& text);
+std::wstring csvTextOf(const std::wstring& cell);

@@ -30,7 +30,8 @@ FileRead readOnce(const std::wstring& path, std::string& bytes) {
     case fw::FileBytesResult::Read: return FileRead::Read;
     case fw::FileBytesResult::Missing: return FileRead::Missing;
     case fw::FileBytesResult::CouldNotOpen:
-    case fw::FileBytesResult::ReadError: break;
+    case fw::FileBytesResult::ReadError:
+    case fw::FileBytesResult::NoMemory: break;
     }
     return FileRead::Unreadable;
 }

@@ -3,15 +3,10 @@
 // file through model/CaptionCsv.
 #include "panel/KirunController.h"
 
+#include <new>
 #include <utility>
 
-#include "framework/FileBytes.h"
 #include "model/WholeFile.h"
-
-namespace {
-// A CSV file larger than this is no caption list: the longest list in its longest form is less.
-const size_t kMaxCsvBytes = 256u * 1024 * 1024;
-}  // namespace
 
 void KirunController::attachSources(SourceControl* sources) {
     m_sources = sources;
@@ -50,17 +45,15 @@ void KirunController::cancelProbes(const void* owner) {
 }
 
 bool KirunController::exportCaptions(const std::wstring& path) const {
-    return replaceWholeFile(path, captionListToCsv(m_show.captionList()));
+    try {
+        return replaceWholeFile(path, captionListToCsv(m_show.captionList()));
+    } catch (const std::bad_alloc&) {
+        return false;  // the list's CSV did not fit in memory: nothing was written
+    }
 }
 
-bool KirunController::readCaptionsCsv(const std::wstring& path, CaptionCsvImport& read) const {
-    std::string bytes;
-    read = CaptionCsvImport();
-    if (fw::ReadFileStart(path, fw::FileSharing::Writers, kMaxCsvBytes + 1, bytes) != fw::FileBytesResult::Read ||
-        bytes.size() > kMaxCsvBytes)
-        return false;
-    read = captionsFromCsv(bytes);
-    return true;
+CaptionCsvFileRead KirunController::readCaptionsCsv(const std::wstring& path, CaptionCsvImport& read) const {
+    return readCaptionCsvFile(path, kMaxCaptionCsvBytes, read);
 }
 
 bool KirunController::importCaptions(const std::vector<CKirunData>& items, bool replace) {

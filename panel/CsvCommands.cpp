@@ -41,9 +41,11 @@ void importCaptionList(HWND owner, KirunController& controller) {
     std::wstring path;
     if (!fw::OpenFileDialog(owner, kCsvFilter, L"csv", nullptr, OFN_FILEMUSTEXIST, path)) return;
     CaptionCsvImport read;
-    if (!controller.readCaptionsCsv(path, read)) {
-        fw::ShowMessage(kCsvUnreadable);
-        return;
+    switch (controller.readCaptionsCsv(path, read)) {
+    case CaptionCsvFileRead::Read: break;
+    case CaptionCsvFileRead::Unreadable: fw::ShowMessage(kCsvUnreadable); return;
+    case CaptionCsvFileRead::TooLarge: fw::ShowMessage(kCsvTooLarge); return;
+    case CaptionCsvFileRead::NoMemory: fw::ShowMessage(kCsvNoMemory); return;
     }
     if (!read.ok) {
         const std::string refusal = csvRefusalText(read);

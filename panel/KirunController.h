@@ -11,7 +11,7 @@
 
 #include "model/AppearanceSettings.h"
 #include "model/CaptionCommand.h"
-#include "model/CaptionCsv.h"
+#include "model/CaptionCsvFile.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 #include "model/StartupState.h"
@@ -122,9 +122,9 @@ public:
     // The caption list as CSV (model/CaptionCsv.h) in the file at `path`; false when it could not
     // be written.
     bool exportCaptions(const std::wstring& path) const;
-    // The captions of a CSV file; false (with nothing in `read`) when the file cannot be read
-    // whole.
-    bool readCaptionsCsv(const std::wstring& path, CaptionCsvImport& read) const;
+    // The captions of a CSV file of at most kMaxCaptionCsvBytes (model/CaptionCsvFile.h); nothing
+    // in `read` unless it was read whole.
+    CaptionCsvFileRead readCaptionsCsv(const std::wstring& path, CaptionCsvImport& read) const;
     // The captions join the end of the list, or replace it (the old items' captions leave the
     // air); saved. False, with nothing changed, when the list cannot hold them.
     bool importCaptions(const std::vector<CKirunData>& items, bool replace);

@@ -50,6 +50,9 @@ inline constexpr wchar_t kCsvFilter[] = L"CSV (*.csv)|*.csv|全て(*.*)|*.*||";
 inline constexpr char kCsvAddOrReplace[] =
     "追加しますか、置き換えますか？\n\nはい: 今の一覧の後に追加します\nいいえ: 今の一覧と置き換えます\nキャンセル: 読み込みません";
 inline constexpr char kCsvUnreadable[] = "ファイルを読み込めません";
+// A file over kMaxCaptionCsvBytes (model/CaptionCsvFile.h), and one that did not fit in memory.
+inline constexpr char kCsvTooLarge[] = "ファイルが大きすぎます（64 MiB まで）。一覧は変わっていません";
+inline constexpr char kCsvNoMemory[] = "ファイルが大きすぎます";
 inline constexpr char kCsvNotWritten[] = "ファイルに書き出せません";
 inline constexpr char kCsvListFull[] = "一覧に入りきりません（登録できるのは60000件までです）。一覧は変わっていません";
 // A refused file: "CSVの<line>行目を読み込めません（<what>）。一覧は変わっていません".

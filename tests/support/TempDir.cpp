@@ -97,6 +97,19 @@ bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int mi
     return h && SetFileTime(h.get(), nullptr, nullptr, &time);
 }
 
+bool MakeHugeFile(const std::string& path, const std::string& head, long long size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = head.empty() || (WriteFile(file, head.data(), static_cast<DWORD>(head.size()), &written, nullptr) &&
+                               written == head.size());
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return ok;
+}
+
 std::string HostPathToWindows(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
     std::string out = "Z:" + path;

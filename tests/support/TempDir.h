@@ -30,6 +30,9 @@ bool FileExists(const std::string& path);
 int TemporaryFilesBeside(const std::string& path);
 // Writes the file and gives it a last-write time of `minute` minutes after a fixed moment.
 bool WriteFileAtMinute(const std::string& path, const std::string& bytes, int minute);
+// A file of `size` bytes that starts with `head` and holds NUL bytes after it, made sparse so
+// that it costs neither time nor disk.
+bool MakeHugeFile(const std::string& path, const std::string& head, long long size);
 
 // A path on drive C: by a second path, through drive Z: where Wine shows the host's whole file
 // system; empty outside Wine or for another drive.

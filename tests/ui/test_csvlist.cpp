@@ -1,7 +1,7 @@
 // The caption list to and from a spreadsheet through the list's context menu: CSV書き出し writes
 // the list through the system's save dialog; CSV読み込み reads a file through its open dialog
 // and, as the operator answers, adds it to the list or puts it in the list's place, saved as the
-// page saves; a file with a bad row is refused by its line and changes nothing.
+// page saves; a file with a bad row, or too large a file, is refused and changes nothing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -75,6 +75,30 @@ TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
     EXPECT_EQ("CSVの4行目を読み込めません（分が1～60000の整数ではありません）。一覧は変わっていません", desk.answerMessage(IDOK));
     EXPECT_EQ(list, desk.rows());
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
+
+    // A file too large to be a list is refused before it is read, and nothing changes.
+    ASSERT_TRUE(MakeHugeFile(dir.file("huge.csv"), "テキスト,分\r\n", 64LL * 1024 * 1024 + 1));
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("huge.csv")));
+    EXPECT_EQ("ファイルが大きすぎます（64 MiB まで）。一覧は変わっていません", desk.answerMessage(IDOK));
+    EXPECT_EQ(list, desk.rows());
+    EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
+
+    // Captions a spreadsheet would run as formulas go out with an apostrophe and come back as typed.
+    Desk::Rows typed = list;
+    for (const char* caption : {"-5分遅れ", "=HYPERLINK(\"http://example.com/\",\"開く\")"}) {
+        desk.click(IDC_ADD_TEXT);
+        ASSERT_TRUE(desk.enterCaption(caption, "5"));
+        typed.push_back({std::to_string(typed.size() + 1), "5", "------", caption});
+    }
+    ASSERT_TRUE(desk.waitForRows(typed));
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_EXPORT, dir.file("formulas.csv")));
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(dir.file("formulas.csv")); }, kTimeout));
+    EXPECT_EQ(ReadFileBytes(written) + Utf8("'-5分遅れ,5\r\n\"'=HYPERLINK(\"\"http://example.com/\"\",\"\"開く\"\")\",5\r\n"),
+              ReadFileBytes(dir.file("formulas.csv")));
+    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("formulas.csv")));
+    desk.answerMessage(IDYES);
+    for (size_t row = 0; row < 4; ++row) typed.push_back({std::to_string(row + 5), typed[row][1], "------", typed[row][3]});
+    EXPECT_TRUE(desk.waitForRows(typed));
 }
 
 }  // namespace

@@ -56,6 +56,35 @@ TEST(CaptionCsv, RoundTripInEveryEncoding) {
     }
 }
 
+TEST(CaptionCsv, TextsASpreadsheetWouldRunAsFormulasGoOutAsTextAndComeBackExactly) {
+    const std::wstring longest = L"-" + std::wstring(kMaxCaptionTextCells - 1, L'x');
+    const struct {
+        std::wstring text, cell;  // the caption, its cell as the file holds it
+    } kCases[] = {
+        {L"=HYPERLINK(\"http://example.com/\",\"開く\")", L"\"'=HYPERLINK(\"\"http://example.com/\"\",\"\"開く\"\")\""},
+        {L"+81 3", L"'+81 3"},
+        {L"-5分遅れ", L"'-5分遅れ"},
+        {L"@channel", L"'@channel"},
+        {L"\tタブ", L"'\tタブ"},
+        {L"\r\n改行", L"\"'\r\n改行\""},
+        {L"'=x", L"''=x"},
+        {L"'hello", L"'hello"},
+        {L"a=b", L"a=b"},
+        {longest, L"'" + longest},
+    };
+    CaptionList list;
+    for (const auto& c : kCases) {
+        CaptionList one;
+        one.append(CKirunData(c.text, 5));
+        EXPECT_EQ(fw::Narrow(L"\xFEFFテキスト,分\r\n" + c.cell + L",5\r\n", CP_UTF8), captionListToCsv(one))
+            << fw::Narrow(c.text, CP_UTF8);
+        list.append(CKirunData(c.text, 5));
+    }
+    const CaptionCsvImport imported = captionsFromCsv(captionListToCsv(list));
+    ASSERT_TRUE(imported.ok) << imported.badLine;
+    EXPECT_EQ(rowsOf(std::vector<CKirunData>(list.begin(), list.end())), rowsOf(imported.items));
+}
+
 TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
     const std::wstring header = L"テキスト,分\r\n";
     const struct {

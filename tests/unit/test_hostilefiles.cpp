@@ -15,6 +15,7 @@
 #include "tests/support/Cp932.h"
 #include "tests/support/TempDir.h"
 
+using testing_support::MakeHugeFile;
 using testing_support::TempDir;
 using testing_support::WriteFileAtMinute;
 using testing_support::WriteFileBytes;
@@ -47,21 +48,6 @@ Peaks PeakGrowth(Work work) {
     work();
     const Peaks after = PeakMemory();
     return Peaks{after.workingSet - before.workingSet, after.pagefile - before.pagefile};
-}
-
-// A file of `size` bytes that starts with `head` and holds NUL bytes after it, made sparse so
-// that it costs neither time nor disk.
-bool MakeHugeFile(const std::string& path, const std::string& head, LONGLONG size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = head.empty() || (WriteFile(file, head.data(), static_cast<DWORD>(head.size()), &written, nullptr) &&
-                               written == head.size());
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    return ok;
 }
 
 class HostileFile : public ::testing::Test {
