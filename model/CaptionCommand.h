@@ -27,5 +27,7 @@ struct CaptionCommand {
     int lane = 0;       // the ticker lane the command is for; there is one lane today
 };
 
-// What a command achieved.
-enum class CommandResult { kDone, kNoSuchItem, kRefused };
+// What a command achieved. kDoneUnsaved: a list edit carried out that the settings file could
+// not keep (it could not be written, or is kept from being written over); it is on the page and
+// the page's status line says so.
+enum class CommandResult { kDone, kNoSuchItem, kRefused, kDoneUnsaved };

@@ -9,7 +9,8 @@
 //   PUT    /api/items/<n>               the entry's text and minutes
 //   DELETE /api/items/<n>               the entry deleted (nobody is asked on the PC)
 // Each command goes to the show through ShowAccess, the way the page's buttons go, and is
-// answered with the show right after it.
+// answered with the show right after it; an answer to a list edit (items) adds "saved": whether
+// the settings file keeps the edit.
 #include <windows.h>
 
 #include "surfaces/HttpRequestParser.h"
