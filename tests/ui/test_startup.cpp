@@ -202,6 +202,36 @@ TEST_F(HeldSettings, ACloseFromOutsideWithTheNoticeOpenEndsTheProgramAtOnce) {
     CloseAndExpectFileKept();
 }
 
+// The operator changed the look while the file was held: once it can be read, the page shows the
+// file's list and the file keeps it beside the operator's look, and nobody is asked.
+TEST_F(HeldSettings, TheLookChangedMeanwhileIsSavedBesideTheFilesList) {
+    Start();
+    EXPECT_EQ(kNotice + ini, desk->answerMessage(IDOK));
+    const auto pressOkInTheAppearanceDialog = [&](int control) {
+        desk->click(IDC_CAPTION_SETTINGS);
+        HWND dialog = desk->dialog(kAppearanceTitle);
+        ASSERT_TRUE(dialog);
+        if (control) PostClick(dialog, control);
+        PostClick(dialog, IDOK);
+        ASSERT_TRUE(WaitForGone(dialog));
+    };
+    pressOkInTheAppearanceDialog(IDC_POS_BOTTOM);
+    EXPECT_EQ("設定ファイルを読み込めないため、保存しませんでした\n" + ini, desk->answerMessage(IDOK));
+    hold->Release();
+    EXPECT_TRUE(desk->waitForRows({{"1", "7", "------", "abc"}})) << "the file's list";
+    const auto saved = [&] {
+        const std::string now = ReadFileBytes(ini);
+        return now.find("POS=1\r\n") != std::string::npos && now.find("ITEMCOUNT=1\r\n") != std::string::npos &&
+               now.find("STRINGS=616263\r\n") != std::string::npos;
+    };
+    EXPECT_TRUE(WaitUntil(saved, kStartTimeout)) << ReadFileBytes(ini);
+    pressOkInTheAppearanceDialog(0);
+    EXPECT_FALSE(desk->program.WaitForMessageBox(1500)) << "no question";
+    EXPECT_TRUE(saved());
+    PostMessageA(desk->main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(desk->program.WaitForExit(kClosedWithin));
+}
+
 // The operator changed the list while the file was held: when it can be read again, the next
 // save asks, and a hurried Enter, like a close from outside, keeps the file.
 TEST_F(HeldSettings, ChangedMeanwhileTheQuestionKeepsTheFileUnlessAnsweredYes) {
