@@ -26,7 +26,8 @@ void takeChangedParts(unsigned changed, const StoredSettings& page, StoredSettin
 }
 
 bool sameCaptions(const CaptionList& a, const CaptionList& b) {
-    return a.count() == b.count() && std::equal(a.begin(), a.end(), b.begin(), [](const CKirunData& x, const CKirunData& y) {
-               return x.m_text == y.m_text && x.m_minutes == y.m_minutes;
-           });
+    const auto same = [](const CKirunData& x, const CKirunData& y) {
+        return x.m_text == y.m_text && x.m_minutes == y.m_minutes;
+    };
+    return a.count() == b.count() && std::equal(a.begin(), a.end(), b.begin(), same);
 }

@@ -37,9 +37,9 @@ public:
     // command from outside) the file is tried once, without waiting for another program's hold;
     // the operator's own save waits a moment for it, as the start does.
     bool readAgain(const std::wstring& path, StoredSettings& page, OperatorMessages* ask);
-    // Saves as saveSettingsAndReport does. While guarded (read again first, where the caller
-    // can take what the file gives), nothing is saved: `messages` is told when the file still
-    // cannot be read. True when the file was saved.
+    // Saves as saveSettingsAndReport does. While guarded nothing is saved, and `messages` is told
+    // when the last look could not read the file (the caller reads it again first, with
+    // readAgain, where it can take what the file gives). True when the file was saved.
     bool save(const std::wstring& path, const AppearanceSettings& appearance, const CaptionList& captions,
               const FileInterfaceSettings& fileInterface, OperatorMessages& messages = messageBoxes());
     bool guarded() const { return m_guarded; }

@@ -57,17 +57,6 @@ class Api(unittest.TestCase):
             shown = {name: value for name, value in answer.items() if name != "saved"}
             self.assertEqual(r.state(), shown, f"step {index}: GET /api/state gives the answer's state")
 
-    def test_a_list_edit_is_answered_with_whether_the_settings_file_keeps_it(self):
-        r = self.remote
-        count = len([x for x in r.state()["rows"] if x["kind"] == "item"])
-        edits = [lambda: r.add_item("保存の確認", 2), lambda: r.change_item(count + 1, "変更", 3),
-                 lambda: r.delete_item(count + 1)]
-        for index, edit in enumerate(edits):
-            answer = edit()
-            self.assertEqual(list(answer)[-1], "saved", f"edit {index}: after the state's members")
-            self.assertIs(answer["saved"], True, f"edit {index}")
-        self.assertNotIn("saved", r.show(1), "a command that keeps nothing in the file says nothing of it")
-
     def test_texts_are_cut_to_the_longest_caption(self):
         cases = [("あ" * 600, 500), ("a" * 1500, 1000), ("😀" * 600, 500 * 2)]  # an emoji is two UTF-16 units
         for text, units in cases:

@@ -57,17 +57,16 @@ TEST(Remote, APhonesTapsReachThePagesListAndTheSettingsFile) {
 // Kirunner.ini read-only: an entry added from a phone is the page's at once and its answer says
 // that the file does not keep it. No box waits at the PC, so the next command, from the phone or
 // over OSC, is carried out at once, and nothing is done twice. The status line says so until a
-// save succeeds; the operator's own edit at the PC is told in a box, as ever.
+// save succeeds.
 TEST(Remote, AnUnwritableSettingsFileHoldsUpNoCommandFromOutside) {
     const int port = 42000 + static_cast<int>(GetCurrentProcessId() % 1000);
     const int oscPort = 43000 + static_cast<int>(GetCurrentProcessId() % 1000);
     TempDir dir;
     const std::string ini = dir.file("Kirunner.ini");
-    ASSERT_TRUE(WriteFileBytes(ini, SettingsText({{"abc", 5}, {"def", 5}}, "HTTPPORT=" + std::to_string(port) +
-                                                                               "\r\nHTTPTOKEN=" + kToken + "\r\nOSCPORT=" +
-                                                                               std::to_string(oscPort) + "\r\n")));
+    const std::string keys = "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\nOSCPORT=" +
+                             std::to_string(oscPort) + "\r\n";
+    ASSERT_TRUE(WriteFileBytes(ini, SettingsText({{"abc", 5}, {"def", 5}}, keys)));
     ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
-    const std::string before = ReadFileBytes(ini);
     Desk desk(dir.path());
     ASSERT_TRUE(desk.ready());
     ASSERT_TRUE(WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
@@ -83,17 +82,12 @@ TEST(Remote, AnUnwritableSettingsFileHoldsUpNoCommandFromOutside) {
         << "one entry added; both commands carried out";
     EXPECT_FALSE(desk.program.WaitForMessageBox(1500)) << "no box at the PC";
     EXPECT_TRUE(WaitUntil([&] { return statusLine() == "設定ファイルに保存できませんでした"; }, kTimeout)) << statusLine();
-    EXPECT_EQ(before, ReadFileBytes(ini));
-
-    desk.click(IDC_ADD_TEXT);
-    ASSERT_TRUE(desk.enterCaption("jkl", "3"));
-    EXPECT_EQ("設定ファイルに保存できませんでした\n" + ini, desk.answerMessage(IDOK));
 
     ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL));
-    const std::string deleted = LoopbackHttpAnswer(port, kToken, "DELETE", "/api/items/4");
+    const std::string deleted = LoopbackHttpAnswer(port, kToken, "DELETE", "/api/items/1");
     EXPECT_NE(std::string::npos, deleted.find("\"saved\":true}")) << deleted;
     EXPECT_TRUE(WaitUntil([&] { return statusLine().empty(); }, kTimeout)) << statusLine();
-    EXPECT_NE(std::string::npos, ReadFileBytes(ini).find("ITEMCOUNT=3"));
+    EXPECT_NE(std::string::npos, ReadFileBytes(ini).find("STRINGS=676869")) << "ghi, added from the phone, is kept";
     PostMessageA(desk.main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(desk.program.WaitForExit(kTimeout));
 }

@@ -67,8 +67,7 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     Settings s;
     file.load(fw::WideFromCodePage932(ini), s.appearance, s.captions, s.fileInterface);
     file.reportUnreadable(fw::WideFromCodePage932(ini), false);
-    // The operator's own save, as the program makes it: the file read again first, asking.
-    const auto save = [&](int items) {
+    const auto save = [&](int items) {  // as the program's own save: the file read again first, asking
         const Settings made = Items(items);
         StoredSettings page{made.appearance, made.captions, made.fileInterface};
         file.changed(settings_parts::kList);
