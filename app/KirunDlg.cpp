@@ -292,6 +292,7 @@ void CKirunDlg::refreshStatusLine() {
     facts.stripShown = m_host.strips().stripsShown();
     facts.oscRetrying = m_host.osc().state() == OscReceiver::State::Retrying;
     facts.oscEndpoint = m_host.osc().endpoint();
+    facts.settingsUnsaved = m_host.controller().settingsUnsaved();
     const std::wstring line = statusLineText(facts);
     if (line == m_statusLine) return;
     m_statusLine = line;

@@ -6,6 +6,7 @@ std::wstring statusLineText(const StatusFacts& facts) {
     std::wstring line;
     auto add = [&line](const std::wstring& part) { line += (line.empty() ? L"" : L"\x3000") + part; };
     if (!facts.stripShown) add(L"表示OFF中");
+    if (facts.settingsUnsaved) add(L"設定ファイルに保存できませんでした");
     if (facts.oscRetrying) add(L"OSC: " + fw::Widen(facts.oscEndpoint, CP_ACP) + L" で受信できません（再試行中）");
     return line;
 }

@@ -35,4 +35,6 @@ struct CaptionCommand {
 
 // What a command achieved.
 // kItemChanged: the entry no longer holds the caption the command named.
-enum class CommandResult { kDone, kNoSuchItem, kRefused, kItemChanged };
+// kDoneUnsaved: a list edit carried out that the settings file could not keep (it could not be
+// written, or is kept from being written over); it is on the page and the page's status line says so.
+enum class CommandResult { kDone, kNoSuchItem, kRefused, kItemChanged, kDoneUnsaved };

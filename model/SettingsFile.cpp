@@ -107,11 +107,6 @@ SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appe
     return loadResult(read);
 }
 
-SettingsLoad probeSettingsFile(const std::wstring& path) {
-    std::string bytes;
-    return loadResult(readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs));
-}
-
 bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::wstring* failedPath) {

@@ -24,10 +24,6 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts = nullptr);
 
-// Whether the file can be read now (waiting a little for a file held by another program),
-// without taking anything from it.
-SettingsLoad probeSettingsFile(const std::wstring& path);
-
 // Writes every key in the file's order, as the platform's profile writer would key by key, but
 // composed in memory from the file on disk and stored in one step: the file is at every moment
 // either the old one or the new one. Sections of items beyond the current count stay in the

@@ -20,7 +20,7 @@ void KirunController::setSources(const std::vector<SourceSettings>& sources) {
         settings.sources.resize(SourceSettings::kMaxSources);
     for (SourceSettings& source : settings.sources) boundSourceSettings(source);
     takeFileInterface(settings);
-    saveSettings();
+    saveSettings(settings_parts::kSources, Who::Operator);
     m_events.offListCaptionsChanged();
 }
 
@@ -67,8 +67,7 @@ bool KirunController::importCaptions(const std::vector<CKirunData>& items, bool 
     } else {
         for (const CKirunData& item : items) m_show.addItem(item);
     }
-    m_events.listChanged();
-    saveSettings();
+    listEdited(Who::Operator);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "panel/GuardedSettings.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "model/SettingsFile.h"
 #include "model/WholeFile.h"
@@ -18,6 +19,8 @@ void GuardedSettings::load(const std::wstring& path, AppearanceSettings& appeara
     int oddHexTexts = 0;
     m_guarded = loadSettingsFile(path, appearance, captions, fileInterface, &oddHexTexts) == SettingsLoad::Unreadable;
     m_reportDue = m_guarded;
+    m_held = m_guarded;
+    m_changed = 0;
     for (int i = 0; i < oddHexTexts; ++i) std::printf("%s", kOddHexText);
 }
 
@@ -31,44 +34,58 @@ void GuardedSettings::reportUnreadable(const std::wstring& path, bool quiet, Ope
         messages.showMessage(message.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-bool GuardedSettings::readAgain(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
-                                FileInterfaceSettings& fileInterface) {
-    if (!m_guarded || m_changedWhileGuarded) return false;
-    // One try, no waiting: this runs every second on the page's thread while the file is held.
-    std::string bytes;
-    const FileRead now = readWholeFilePatiently(path, bytes, 0, 0);
-    if (now == FileRead::Unreadable) return false;
-    int oddHexTexts = 0;
-    const SettingsLoad read = now == FileRead::Missing
-                                  ? SettingsLoad::NoFile
-                                  : loadSettingsFile(path, appearance, captions, fileInterface, &oddHexTexts);
-    if (read == SettingsLoad::Unreadable) return false;  // held again in between
-    m_guarded = false;
-    for (int i = 0; i < oddHexTexts; ++i) std::printf("%s", kOddHexText);
-    return read == SettingsLoad::Loaded;
+void GuardedSettings::changed(unsigned parts) {
+    if (m_guarded) m_changed |= parts;
 }
 
-bool GuardedSettings::mayWrite(const std::wstring& path, OperatorMessages& messages) {
-    switch (probeSettingsFile(path)) {
-    case SettingsLoad::Unreadable:
-        messages.showMessage((kStillUnreadable + settingsPathInMessages(path)).c_str(), MB_OK | MB_ICONWARNING);
-        return false;
-    case SettingsLoad::Loaded:
-        // A hurried Enter keeps the file: it holds a list that was never shown.
-        if (messages.showMessage((kReadableAgain + settingsPathInMessages(path)).c_str(),
-                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-            return false;
-        break;
-    case SettingsLoad::NoFile: break;  // no list there to lose
+bool GuardedSettings::readAgain(const std::wstring& path, StoredSettings& page, OperatorMessages* ask) {
+    if (!m_guarded) return false;
+    if (!ask) {
+        // One try, no waiting: this runs on the page's thread, every second while the file is held.
+        std::string bytes;
+        m_held = readWholeFilePatiently(path, bytes, 0, 0) == FileRead::Unreadable;
+        if (m_held) return false;
     }
-    m_guarded = false;
+    StoredSettings file;
+    int oddHexTexts = 0;
+    const SettingsLoad read = loadSettingsFile(path, file.appearance, file.captions, file.fileInterface, &oddHexTexts);
+    m_held = read == SettingsLoad::Unreadable;
+    if (m_held) return false;
+    if (read == SettingsLoad::NoFile) {
+        endGuard();  // no list there to lose: the page's settings are the ones to save
+        return true;
+    }
+    // The start could not read the file, so its list was empty: a list on the page is the
+    // operator's own work, and the file's is one the operator has never seen.
+    const bool pagesList = (m_changed & settings_parts::kList) != 0 && page.captions.count() > 0;
+    if (pagesList && file.captions.count() > 0 && !sameCaptions(page.captions, file.captions)) {
+        // A hurried Enter keeps the file.
+        if (!ask || ask->showMessage((kReadableAgain + settingsPathInMessages(path)).c_str(),
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+            return false;
+    }
+    if (pagesList) file.captions = page.captions;
+    takeChangedParts(m_changed, page, file);
+    page = std::move(file);
+    endGuard();
+    for (int i = 0; i < oddHexTexts; ++i) std::printf("%s", kOddHexText);
     return true;
+}
+
+void GuardedSettings::endGuard() {
+    m_guarded = false;
+    m_held = false;
+    m_changed = 0;
 }
 
 bool GuardedSettings::save(const std::wstring& path, const AppearanceSettings& appearance,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages) {
-    if (m_guarded) m_changedWhileGuarded = true;
-    if (m_guarded && !mayWrite(path, messages)) return false;
+    if (m_guarded) {
+        // Readable but kept (the operator chose the file, or there was no one to ask): nothing to tell.
+        if (m_held)
+            messages.showMessage((kStillUnreadable + settingsPathInMessages(path)).c_str(), MB_OK | MB_ICONWARNING);
+        return false;
+    }
     return saveSettingsAndReport(path, appearance, captions, fileInterface, messages);
 }

@@ -1,14 +1,16 @@
 #pragma once
 // The control page's settings file as the operator sees it, guarded: a file that exists but
 // could not be read at start may hold a list that the page does not show, so it is not written
-// over until it has been read again. Read again while the operator has changed nothing, it
-// simply gives its list; only when both the file and the page's settings may hold the operator's
-// work is the operator asked which to keep.
+// over until it has been read again. Read again, it gives every part of the settings that the
+// operator has not changed since the start, and the page keeps the parts the operator did
+// change; only a list that both the page and the file hold, each its own, makes the operator
+// choose which to keep.
 #include <string>
 
 #include "model/AppearanceSettings.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
+#include "model/SettingsParts.h"
 #include "panel/OperatorMessages.h"
 
 class GuardedSettings {
@@ -21,25 +23,32 @@ public:
     // written over: a message box, or a line on the standard output when `quiet` (no window to
     // own a box). Nothing when the file was read, or the operator has been told already.
     void reportUnreadable(const std::wstring& path, bool quiet, OperatorMessages& messages = messageBoxes());
-    // While guarded and nothing has been saved (or tried to be) since the start: when the file
-    // can be read now (without waiting for another program's hold), loads it into the records
-    // (fresh ones: every key the file lacks keeps its default) and ends the guard; true then.
-    // A file that is gone ends the guard with nothing to read.
-    bool readAgain(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
-                   FileInterfaceSettings& fileInterface);
-    // Saves as saveSettingsAndReport does. While guarded, the file is tried first: still
-    // unreadable, nothing is saved and the operator is told; readable, the operator is asked
-    // whether the page's settings replace the file's (はい) or the file stays as it is (いいえ,
-    // the default button; asked again at the next save); gone, the save goes ahead. True when
-    // the file was saved.
+    // The operator changed these parts (settings_parts) of the page's settings; noted while guarded.
+    void changed(unsigned parts);
+    // While guarded, the parts changed since the start.
+    unsigned changedParts() const { return m_changed; }
+    // While guarded: when the file can be read now, `page` takes from it every part that the
+    // operator has not changed, and the guard ends; true then. The list is the file's unless the
+    // operator changed it and the page holds one: then the page's, where the file holds none or
+    // the same. Where each holds a list of its own, `ask` is asked whether the page's replaces
+    // the file's (はい) or the file stays as it is (いいえ, the default button: nothing is taken
+    // and the file stays guarded); with no one to ask (null), nothing is taken. A file that is
+    // gone ends the guard with nothing to take. Without `ask` (the page's once-a-second look, a
+    // command from outside) the file is tried once, without waiting for another program's hold;
+    // the operator's own save waits a moment for it, as the start does.
+    bool readAgain(const std::wstring& path, StoredSettings& page, OperatorMessages* ask);
+    // Saves as saveSettingsAndReport does. While guarded nothing is saved, and `messages` is told
+    // when the last look could not read the file (the caller reads it again first, with
+    // readAgain, where it can take what the file gives). True when the file was saved.
     bool save(const std::wstring& path, const AppearanceSettings& appearance, const CaptionList& captions,
               const FileInterfaceSettings& fileInterface, OperatorMessages& messages = messageBoxes());
     bool guarded() const { return m_guarded; }
 
 private:
-    bool mayWrite(const std::wstring& path, OperatorMessages& messages);
+    void endGuard();
 
     bool m_guarded = false;
     bool m_reportDue = false;
-    bool m_changedWhileGuarded = false;  // a save was asked for: the page holds the operator's changes
+    bool m_held = false;     // while guarded: the last look could not read the file
+    unsigned m_changed = 0;  // settings_parts the operator changed while guarded
 };

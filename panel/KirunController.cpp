@@ -75,16 +75,27 @@ void KirunController::reportUnreadableSettings() {
 }
 
 void KirunController::readSettingsAgain() {
-    AppearanceSettings appearance;
-    CaptionList captions;
-    FileInterfaceSettings fileInterface;
-    if (!m_settingsFile.readAgain(m_iniPath, appearance, captions, fileInterface)) return;
-    // Nothing the operator made is lost: the list was empty and nothing was changed.
-    m_show.replaceList(std::move(captions));
-    m_appearance = appearance;
+    const unsigned changed = m_settingsFile.changedParts();
+    if (!m_settingsFile.guarded() || !takeSettingsFileAgain(nullptr)) return;
+    // What the operator changed while the file could not be read is kept now. No box opens on
+    // its own: a failure shows in the status line, and the next save at the PC tells of it.
+    if (changed != 0) saveSettings(0, Who::Outside);
+}
+
+bool KirunController::takeSettingsFileAgain(OperatorMessages* ask) {
+    StoredSettings settings{m_appearance, m_show.captionList(), m_fileInterface};
+    if (!m_settingsFile.readAgain(m_iniPath, settings, ask)) return false;
+    if (!sameCaptions(settings.captions, m_show.captionList())) m_show.replaceList(std::move(settings.captions));
+    const HttpSettings& http = settings.fileInterface.http;
+    const bool remoteChanged = http.port != m_fileInterface.http.port || http.address != m_fileInterface.http.address ||
+                               http.token != m_fileInterface.http.token ||
+                               settings.fileInterface.oscFeedback != m_fileInterface.oscFeedback;
+    m_appearance = settings.appearance;
     applyAppearance();
-    takeFileInterface(fileInterface);
+    takeFileInterface(settings.fileInterface);
     m_events.listChanged();
+    if (remoteChanged && m_remoteChanged) m_remoteChanged();
+    return true;
 }
 
 void KirunController::endNothingOnAir() {
@@ -92,8 +103,18 @@ void KirunController::endNothingOnAir() {
     closeProgram();
 }
 
-void KirunController::saveSettings() {
-    m_settingsFile.save(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface, m_events);
+bool KirunController::saveSettings(unsigned parts, Who who) {
+    // Only the operator at the PC sees a box: a command from outside never waits on one.
+    OperatorMessages& messages = who == Who::Operator ? static_cast<OperatorMessages&>(m_events) : noMessages();
+    m_settingsFile.changed(parts);
+    if (m_settingsFile.guarded()) takeSettingsFileAgain(who == Who::Operator ? &messages : nullptr);
+    m_settingsUnsaved = !m_settingsFile.save(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface, messages);
+    return !m_settingsUnsaved;
+}
+
+bool KirunController::listEdited(Who who) {
+    m_events.listChanged();
+    return saveSettings(settings_parts::kList, who);
 }
 
 void KirunController::putOnAir(int position) {
@@ -115,25 +136,25 @@ void KirunController::showStrip(bool shown) {
 
 void KirunController::addItem(const CKirunData& item) {
     m_show.addItem(item);
-    m_events.listChanged();
-    saveSettings();
+    listEdited(Who::Operator);
 }
 
 void KirunController::changeItem(int position, const CKirunData& edited) {
-    if (!m_show.changeItem(position, edited)) return;
-    m_events.listChanged();
-    saveSettings();
+    if (m_show.changeItem(position, edited)) listEdited(Who::Operator);
 }
 
 void KirunController::deleteItem(int position) {
-    if (!m_show.deleteItem(position)) return;
-    m_events.listChanged();
-    saveSettings();
+    if (m_show.deleteItem(position)) listEdited(Who::Operator);
 }
 
 void KirunController::setAppearance(const AppearanceSettings& appearance) {
+    const int width = m_appearance.windowWidth;
+    const int height = m_appearance.windowHeight;
     m_appearance = appearance;
-    saveSettings();
+    // The dialog's look, with the window's size as it is now.
+    m_appearance.windowWidth = width;
+    m_appearance.windowHeight = height;
+    saveSettings(settings_parts::kLook, Who::Operator);
     applyAppearance();  // lays the strip out again
 }
 
@@ -141,7 +162,7 @@ void KirunController::setWindowSize(int width, int height) {
     if (width == m_appearance.windowWidth && height == m_appearance.windowHeight) return;
     m_appearance.windowWidth = width;
     m_appearance.windowHeight = height;
-    saveSettings();
+    saveSettings(settings_parts::kWindow, Who::Operator);
 }
 
 void KirunController::applyAppearance() {
@@ -154,7 +175,7 @@ void KirunController::applyAppearance() {
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
     takeFileInterface(settings);
-    saveSettings();
+    saveSettings(settings_parts::kWatchedFile, Who::Operator);
 }
 
 void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
@@ -172,7 +193,7 @@ void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
 
 void KirunController::setRemote(const HttpSettings& settings) {
     m_fileInterface.http = settings;
-    saveSettings();
+    saveSettings(settings_parts::kRemote, Who::Operator);
     if (m_remoteChanged) m_remoteChanged();
 }
 
@@ -214,20 +235,22 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     case CaptionCommand::kEndCutIn:
         endCutIn();
         break;
+    // A list edit from outside is the page's at once; no box asks or tells at the PC, and the
+    // status line says when the settings file could not keep it.
     case CaptionCommand::kAddItem:
         if (captions.full()) return CommandResult::kRefused;
-        addItem(CKirunData(command.text, command.minutes));
-        break;
+        m_show.addItem(CKirunData(command.text, command.minutes));
+        return listEdited(Who::Outside) ? CommandResult::kDone : CommandResult::kDoneUnsaved;
     case CaptionCommand::kChangeItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
         if (!holdsCaption(captions, position, command.item)) return CommandResult::kItemChanged;
-        changeItem(position, CKirunData(command.text, command.minutes));
-        break;
+        m_show.changeItem(position, CKirunData(command.text, command.minutes));
+        return listEdited(Who::Outside) ? CommandResult::kDone : CommandResult::kDoneUnsaved;
     case CaptionCommand::kDeleteItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
         if (!holdsCaption(captions, position, command.item)) return CommandResult::kItemChanged;
-        deleteItem(position);
-        break;
+        m_show.deleteItem(position);
+        return listEdited(Who::Outside) ? CommandResult::kDone : CommandResult::kDoneUnsaved;
     case CaptionCommand::kSwitchSource:
         // For this run only: the settings file keeps what the operator set.
         if (!m_sources || !m_sources->switchSource(position, command.minutes != 0)) return CommandResult::kNoSuchItem;

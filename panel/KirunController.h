@@ -14,6 +14,7 @@
 #include "model/CaptionCsvFile.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
+#include "model/SettingsParts.h"
 #include "model/StartupState.h"
 #include "panel/ControllerEvents.h"
 #include "panel/GuardedSettings.h"
@@ -49,9 +50,14 @@ public:
     // is told of once; later calls do nothing.
     void reportUnreadableSettings();
     void endNothingOnAir();
-    // While the settings file that could not be read at start is guarded and the operator has
-    // changed nothing since: reads it if it can be read now, and shows what it holds.
+    // While the settings file that could not be read at start is guarded: reads it if it can be
+    // read now, shows what it holds beside what the operator changed meanwhile (GuardedSettings),
+    // and saves that. A list that both the page and the file hold, each its own, is left for the
+    // operator's next save to ask about.
     void readSettingsAgain();
+    // The last save of the settings file failed or was held back: the page holds changes that
+    // the file does not.
+    bool settingsUnsaved() const { return m_settingsUnsaved; }
 
     void putOnAir(int position);
     // Takes the item off air; false when it was not on air.
@@ -129,7 +135,8 @@ public:
     // air); saved. False, with nothing changed, when the list cannot hold them.
     bool importCaptions(const std::vector<CKirunData>& items, bool replace);
 
-    // Changes what is on air as a command asks; never the list or the settings file.
+    // Carries out a command from outside (or of the start). Without a box at the PC: a list
+    // edit that the settings file could not keep is kDoneUnsaved.
     CommandResult runCommand(const CaptionCommand& command) override;
     // The once-a-second look at the watched file.
     void checkTextFile() { m_watchedFile.check(); }
@@ -151,7 +158,17 @@ public:
     int exitCode() const { return m_exitCode; }
 
 private:
-    void saveSettings();
+    // Who a save is for: the operator at the PC is told of a failure in a box and asked which
+    // list to keep; a command from outside (or the page's timer) is neither: the status line
+    // tells (settingsUnsaved).
+    enum class Who { Operator, Outside };
+    // Saves after `parts` (settings_parts) changed; true when saved.
+    bool saveSettings(unsigned parts, Who who);
+    // The list changed: the page shows it again, and it is saved.
+    bool listEdited(Who who);
+    // GuardedSettings::readAgain on the controller's settings; what it gives is shown and put to
+    // work (strips, watched file, sources, remote). True when the file was taken.
+    bool takeSettingsFileAgain(OperatorMessages* ask);
     // Takes the text-file settings over, as the dialog's OK does, without saving them.
     void takeFileInterface(const FileInterfaceSettings& settings);
     // Puts the batch numbers on air; true when any went on air.
@@ -172,6 +189,7 @@ private:
     AppearanceSettings m_appearance;
     int m_autoExit = 0;               // 1: the program ends when all rolling has ended
     int m_exitCode = kExitNormal;
+    bool m_settingsUnsaved = false;   // the last save failed or was held back
     FileInterfaceSettings m_fileInterface;
     std::function<void()> m_remoteChanged;  // the program starts the remote again
     SourceControl* m_sources = nullptr;     // the data sources, not owned; null in a batch run

@@ -14,3 +14,6 @@ protected:
 
 // Modal message boxes of the program, owned by its main window.
 OperatorMessages& messageBoxes();
+// Messages nobody sees, each answered at once with its safest button (No, else Cancel, else
+// OK): for a command from outside, which must neither open a box at the PC nor wait on one.
+OperatorMessages& noMessages();

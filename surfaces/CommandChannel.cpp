@@ -96,6 +96,7 @@ LRESULT CCommandReceiver::OnCopyData(const COPYDATASTRUCT* data) {
     CaptionCommand command;
     if (!data || !m_runner || !remote::decodeCommand(data->dwData, data->lpData, data->cbData, command))
         return remote::kAnswerMalformed;
-    return m_runner->runCommand(command) == CommandResult::kDone ? remote::kAnswerDone
-                                                                : remote::kAnswerNoSuchItem;
+    const CommandResult result = m_runner->runCommand(command);
+    return result == CommandResult::kDone || result == CommandResult::kDoneUnsaved ? remote::kAnswerDone
+                                                                                   : remote::kAnswerNoSuchItem;
 }

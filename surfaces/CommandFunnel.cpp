@@ -44,7 +44,7 @@ bool CommandFunnel::post(const CaptionCommand& command, Done done) {
     return add(command, std::move(done), true);
 }
 
-bool CommandFunnel::add(const CaptionCommand& command, Done done, bool coalesces) {
+bool CommandFunnel::add(const CaptionCommand& command, Done done, bool coalesces, const void* waiter) {
     fw::Lock lock(m_lock);
     if (m_closed) return false;
     if (coalesces && !m_waiting.empty() && m_waiting.back().coalesces &&
@@ -54,7 +54,7 @@ bool CommandFunnel::add(const CaptionCommand& command, Done done, bool coalesces
         return true;
     }
     if (m_waiting.size() >= kMaxWaiting) return false;
-    m_waiting.push_back(Waiting{command, std::move(done), coalesces});
+    m_waiting.push_back(Waiting{command, std::move(done), coalesces, waiter});
     if (m_waiting.size() == 1) m_queue.postLatest(this, kDrainTask, [this] { drain(); });
     return true;
 }
@@ -71,11 +71,26 @@ CommandFunnel::Run CommandFunnel::run(const CaptionCommand& command, DWORD timeo
             if (after) after();
             SetEvent(completion->done.get());
         },
-        false);
+        false, completion.get());
     if (!taken) return Run::Refused;
-    if (WaitForSingleObject(completion->done.get(), timeoutMs) != WAIT_OBJECT_0) return Run::Late;
+    if (WaitForSingleObject(completion->done.get(), timeoutMs) != WAIT_OBJECT_0) {
+        // Carried out after its answer said it was not, a command sent again would be done twice.
+        if (withdraw(completion.get())) return Run::Late;
+        // Begun just now: it ends soon on the program's thread.
+        if (WaitForSingleObject(completion->done.get(), kBegunWaitMs) != WAIT_OBJECT_0) return Run::Late;
+    }
     result = completion->result;
     return Run::Done;
+}
+
+bool CommandFunnel::withdraw(const void* waiter) {
+    fw::Lock lock(m_lock);
+    for (auto waiting = m_waiting.begin(); waiting != m_waiting.end(); ++waiting) {
+        if (waiting->waiter != waiter) continue;
+        m_waiting.erase(waiting);
+        return true;
+    }
+    return false;
 }
 
 void CommandFunnel::close() {

@@ -21,6 +21,8 @@ public:
     static constexpr size_t kMaxWaiting = 64;
     static constexpr DWORD kDrainPeriodMs = 20;
     static constexpr int kPerDrain = 16;
+    // How much longer run() waits for a command that the program's thread began as its time ran out.
+    static constexpr DWORD kBegunWaitMs = 1000;
     using Done = std::function<void(CommandResult)>;
 
     CommandFunnel(fw::UiQueue& queue, CommandRunner& runner);
@@ -34,7 +36,9 @@ public:
     bool post(const CaptionCommand& command, Done done = Done());
     // From a worker thread: carries the command out and waits for it, at most `timeoutMs`;
     // `after` (when given) runs on the program's thread right after the command, before the
-    // wait ends. Refused, Late (it may still be carried out, later) or Done.
+    // wait ends. Refused, Late or Done. A command still waiting when the time is up is taken
+    // back, so Late means not carried out (and a client may send it again), unless the program's
+    // thread had already begun it.
     enum class Run { Done, Refused, Late };
     Run run(const CaptionCommand& command, DWORD timeoutMs, CommandResult& result,
             const std::function<void()>& after = std::function<void()>());
@@ -46,8 +50,12 @@ private:
         CaptionCommand command;
         Done done;
         bool coalesces;
+        const void* waiter;  // whoever waits for it (run), to take it back; null: none
     };
-    bool add(const CaptionCommand& command, Done done, bool coalesces);
+    bool add(const CaptionCommand& command, Done done, bool coalesces, const void* waiter = nullptr);
+    // Takes the command that `waiter` waits for out of those waiting; false when it was taken
+    // already (carried out, or being carried out).
+    bool withdraw(const void* waiter);
     void drain();
     void scheduleDrain(DWORD delayMs);
 

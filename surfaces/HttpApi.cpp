@@ -40,6 +40,10 @@ ApiPath splitPath(const std::string& path) {
     return parts;
 }
 
+bool editsList(CaptionCommand::Kind kind) {
+    return kind == CaptionCommand::kAddItem || kind == CaptionCommand::kChangeItem || kind == CaptionCommand::kDeleteItem;
+}
+
 HttpResponse wrongMethod(const char* allowed) {
     HttpResponse response = problemResponse(kWrongMethod);
     response.fields.emplace_back("Allow", allowed);
@@ -64,7 +68,14 @@ HttpResponse HttpApi::run(const CaptionCommand& command) {
     if (outcome.result == CommandResult::kNoSuchItem) return problemResponse(kNoSuchItem);
     if (outcome.result == CommandResult::kItemChanged) return problemResponse(kItemChanged);
     if (outcome.result == CommandResult::kRefused) return problemResponse(kRefused);
-    return stateResponse(outcome.snapshot ? *outcome.snapshot : *m_show.snapshot());
+    const ShowSnapshot& snapshot = outcome.snapshot ? *outcome.snapshot : *m_show.snapshot();
+    if (!editsList(command.kind)) return stateResponse(snapshot);
+    // The edit is on the page either way; whether the settings file keeps it is the client's to know.
+    Json document = stateDocument(snapshot);
+    document["saved"] = outcome.result == CommandResult::kDone;
+    HttpResponse response;
+    response.body = jsonLine(document);
+    return response;
 }
 
 HttpResponse HttpApi::answer(const HttpRequest& request) {

@@ -11,7 +11,8 @@
 // PUT and DELETE may name the entry's caption (?id=… or "id" in the body, as the state's rows
 // give it): 409 with nothing changed when entry n holds another one by then.
 // Each command goes to the show through ShowAccess, the way the page's buttons go, and is
-// answered with the show right after it.
+// answered with the show right after it; an answer to a list edit (items) adds "saved": whether
+// the settings file keeps the edit.
 #include <windows.h>
 
 #include "surfaces/HttpRequestParser.h"

@@ -1,6 +1,7 @@
 // The web remote's API against the real program, seen from the PC: a row put on air from a phone
 // reads 表示中 in the page's own list, and a caption added from it is the list's and the settings
-// file's, as one added with テキスト追加.
+// file's, as one added with テキスト追加; a settings file that cannot be written holds up no
+// command from outside.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "KirunnerProcess.h"
 #include "LoopbackHttp.h"
 #include "OperatorDesk.h"
+#include "OscSend.h"
 #include "PageParent.h"
 #include "TempDir.h"
 #include "resource.h"
@@ -79,6 +81,44 @@ TEST(Remote, ThePagesQuestionsActOnTheChosenCaptionWhateverAPhoneDeletesMeanwhil
     EXPECT_EQ("選択したデータを削除しますか？", desk.answerMessage(IDYES));
     EXPECT_EQ("選んだテキストは、ほかの操作で削除されました", desk.answerMessage(IDOK));
     EXPECT_EQ(std::vector<std::string>{"ECHO2"}, texts());
+    PostMessageA(desk.main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(desk.program.WaitForExit(kTimeout));
+}
+
+// Kirunner.ini read-only: an entry added from a phone is the page's at once and its answer says
+// that the file does not keep it. No box waits at the PC, so the next command, from the phone or
+// over OSC, is carried out at once, and nothing is done twice. The status line says so until a
+// save succeeds.
+TEST(Remote, AnUnwritableSettingsFileHoldsUpNoCommandFromOutside) {
+    const int port = 42000 + static_cast<int>(GetCurrentProcessId() % 1000);
+    const int oscPort = 43000 + static_cast<int>(GetCurrentProcessId() % 1000);
+    TempDir dir;
+    const std::string ini = dir.file("Kirunner.ini");
+    const std::string keys = "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\nOSCPORT=" +
+                             std::to_string(oscPort) + "\r\n";
+    ASSERT_TRUE(WriteFileBytes(ini, SettingsText({{"abc", 5}, {"def", 5}}, keys)));
+    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    Desk desk(dir.path());
+    ASSERT_TRUE(desk.ready());
+    ASSERT_TRUE(WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
+    auto statusLine = [&] { return WindowText(GetDlgItem(desk.main, IDC_STATUS_LINE)); };
+
+    const std::string added = LoopbackHttpAnswer(port, kToken, "POST", "/api/items", "{\"text\":\"ghi\",\"minutes\":7}");
+    EXPECT_EQ(0u, added.rfind("HTTP/1.1 200 ", 0)) << added;
+    EXPECT_NE(std::string::npos, added.find("\"saved\":false}")) << added;
+    EXPECT_EQ(200, Request(port, "POST", "/api/show/1")) << "carried out, not held up";
+    EXPECT_TRUE(SendOsc(oscPort, "/kirunner/show i:2"));
+    EXPECT_TRUE(WaitUntil([&] { return CaptionStates(desk.main) == std::vector<std::string>{"表示中", "表示中", "------"}; },
+                          kTimeout))
+        << "one entry added; both commands carried out";
+    EXPECT_FALSE(desk.program.WaitForMessageBox(1500)) << "no box at the PC";
+    EXPECT_TRUE(WaitUntil([&] { return statusLine() == "設定ファイルに保存できませんでした"; }, kTimeout)) << statusLine();
+
+    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL));
+    const std::string deleted = LoopbackHttpAnswer(port, kToken, "DELETE", "/api/items/1");
+    EXPECT_NE(std::string::npos, deleted.find("\"saved\":true}")) << deleted;
+    EXPECT_TRUE(WaitUntil([&] { return statusLine().empty(); }, kTimeout)) << statusLine();
+    EXPECT_NE(std::string::npos, ReadFileBytes(ini).find("STRINGS=676869")) << "ghi, added from the phone, is kept";
     PostMessageA(desk.main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(desk.program.WaitForExit(kTimeout));
 }

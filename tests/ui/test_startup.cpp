@@ -202,6 +202,29 @@ TEST_F(HeldSettings, ACloseFromOutsideWithTheNoticeOpenEndsTheProgramAtOnce) {
     CloseAndExpectFileKept();
 }
 
+// The operator changed the look while the file was held: once it can be read, the page shows the
+// file's list and the file keeps it beside the operator's look, and nobody is asked.
+TEST_F(HeldSettings, TheLookChangedMeanwhileIsSavedBesideTheFilesList) {
+    Start();
+    EXPECT_EQ(kNotice + ini, desk->answerMessage(IDOK));
+    for (const bool held : {true, false}) {
+        desk->click(IDC_CAPTION_SETTINGS);
+        HWND dialog = desk->dialog(kAppearanceTitle);
+        ASSERT_TRUE(dialog);
+        PostClick(dialog, IDC_POS_BOTTOM);
+        PostClick(dialog, IDOK);
+        if (!held) break;
+        EXPECT_EQ("設定ファイルを読み込めないため、保存しませんでした\n" + ini, desk->answerMessage(IDOK));
+        hold->Release();
+        EXPECT_TRUE(desk->waitForRows({{"1", "7", "------", "abc"}})) << "the file's list";
+    }
+    EXPECT_FALSE(desk->program.WaitForMessageBox(1500)) << "no question";
+    const std::string now = ReadFileBytes(ini);
+    EXPECT_TRUE(now.find("POS=1\r\n") != std::string::npos && now.find("STRINGS=616263\r\n") != std::string::npos) << now;
+    PostMessageA(desk->main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(desk->program.WaitForExit(kClosedWithin));
+}
+
 // The operator changed the list while the file was held: when it can be read again, the next
 // save asks, and a hurried Enter, like a close from outside, keeps the file.
 TEST_F(HeldSettings, ChangedMeanwhileTheQuestionKeepsTheFileUnlessAnsweredYes) {

@@ -1,6 +1,6 @@
 // A settings file that exists but cannot be read at start: a hold that ends within the wait
 // costs nothing; a longer one leaves the list on disk untouched until the file can be read
-// again and the operator chooses to replace it.
+// again, and then the operator's list replaces it only when the operator chooses so.
 #include <gtest/gtest.h>
 
 #include "framework/WideText.h"
@@ -67,8 +67,11 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     Settings s;
     file.load(fw::WideFromCodePage932(ini), s.appearance, s.captions, s.fileInterface);
     file.reportUnreadable(fw::WideFromCodePage932(ini), false);
-    const auto save = [&](int items) {
-        const Settings page = Items(items);
+    const auto save = [&](int items) {  // as the program's own save: the file read again first, asking
+        const Settings made = Items(items);
+        StoredSettings page{made.appearance, made.captions, made.fileInterface};
+        file.changed(settings_parts::kList);
+        file.readAgain(fw::WideFromCodePage932(ini), page, &messageBoxes());
         return file.save(fw::WideFromCodePage932(ini), page.appearance, page.captions, page.fileInterface);
     };
     EXPECT_FALSE(save(1)) << "still held";
@@ -87,30 +90,50 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     EXPECT_EQ(static_cast<UINT>(MB_DEFBUTTON2), boxes.shown()[2].type & MB_DEFMASK) << "いいえ is the default";
 }
 
-// Read again while held, once let go, and once let go after the operator changed something:
-// only a page the operator has left alone takes the file's list, and without a question.
-TEST(SettingsGuard, ReadAgainTakesTheFileOnlyWhileThePageIsUnchanged) {
+// Read again while held, and once let go: every part the operator left alone comes from the
+// file, every part the operator changed stays the page's. Only a list of the operator's own beside
+// another one in the file needs an answer; without one to ask, nothing is taken.
+TEST(SettingsGuard, ReadAgainTakesFromTheFileWhatTheOperatorLeftAlone) {
+    using namespace settings_parts;
+    const int kFileColour = 2, kPageColour = 3;
     const struct {
-        bool released, changed;
-    } cases[] = {{false, false}, {true, false}, {true, true}};
+        const char* what;
+        bool released;
+        unsigned changed;
+        int pageItems, answer;  // answer 0: no one to ask
+        bool read;
+        int items, colour;      // the page's afterwards
+    } cases[] = {
+        {"held", false, 0, 0, 0, false, 0, 0},
+        {"let go, untouched", true, 0, 0, 0, true, 4, kFileColour},
+        {"let go, the look changed", true, kLook, 0, 0, true, 4, kPageColour},
+        {"let go, the list changed and emptied again", true, kList, 0, 0, true, 4, kFileColour},
+        {"let go, a list of the page's own, no one to ask", true, kList, 1, 0, false, 1, 0},
+        {"let go, a list of the page's own, いいえ", true, kList, 1, IDNO, false, 1, 0},
+        {"let go, a list and the look of the page's own, はい", true, kList | kLook, 1, IDYES, true, 1, kPageColour},
+        {"let go, the file's list entered again", true, kList, 4, 0, true, 4, kFileColour},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.released ? "let go" : "held") + (c.changed ? ", changed" : ""));
+        SCOPED_TRACE(c.what);
         TempDir dir;
         const std::wstring ini = fw::WideFromCodePage932(dir.file("Kirunner.ini"));
-        ASSERT_TRUE(SaveWithWriter(dir.file("Kirunner.ini"), Items(4)));
+        Settings stored = Items(4);
+        stored.appearance.colorChoice = kFileColour;
+        ASSERT_TRUE(SaveWithWriter(dir.file("Kirunner.ini"), stored));
         HeldFile hold(dir.file("Kirunner.ini"), GENERIC_READ, 0);
-        MessageBoxRecorder boxes;
+        MessageBoxRecorder boxes(c.answer);
         GuardedSettings file;
-        Settings start;
-        file.load(ini, start.appearance, start.captions, start.fileInterface);
-        if (c.changed) file.save(ini, start.appearance, start.captions, start.fileInterface);  // refused: held
+        StoredSettings page;
+        file.load(ini, page.appearance, page.captions, page.fileInterface);
+        page.captions = Items(c.pageItems).captions;
+        if (c.changed & kLook) page.appearance.colorChoice = kPageColour;
+        file.changed(c.changed);
         if (c.released) hold.Release();
-        Settings again;
-        const bool read = file.readAgain(ini, again.appearance, again.captions, again.fileInterface);
-        EXPECT_EQ(c.released && !c.changed, read);
-        EXPECT_EQ(read ? 4 : 0, again.captions.count());
-        EXPECT_EQ(!read, file.guarded());
-        EXPECT_EQ(c.changed ? 1u : 0u, boxes.texts().size()) << "no question here: only a save asks";
+        EXPECT_EQ(c.read, file.readAgain(ini, page, c.answer ? &messageBoxes() : nullptr));
+        EXPECT_EQ(!c.read, file.guarded());
+        EXPECT_EQ(c.items, page.captions.count());
+        EXPECT_EQ(c.colour, page.appearance.colorChoice);
+        EXPECT_EQ(c.answer ? 1u : 0u, boxes.texts().size()) << "asked only where each holds a list of its own";
     }
 }
 
