@@ -8,6 +8,7 @@
 #include "feeds/FeedParser.h"
 #include "feeds/PlainText.h"
 #include "framework/TextCodec.h"
+#include "model/TextDecoding.h"
 
 namespace {
 
@@ -100,6 +101,27 @@ TEST(FeedParse, WellFormedSourcesGiveTheirEntries) {
         const FeedParse parse = parseFeed(c.bytes, c.contentType, c.format, c.field);
         EXPECT_TRUE(parse.ok) << c.name << ": " << fw::Narrow(parse.reason, CP_UTF8);
         EXPECT_EQ(c.expected, entriesText(parse)) << c.name;
+    }
+}
+
+TEST(FeedParse, CharsetNamesOfAContentTypeInAnyCaseQuotedOrNotWithTheirAliases) {
+    const struct {
+        const char* contentType;
+        unsigned codePage;  // 0: not known
+    } kCases[] = {
+        {"text/plain; charset=UTF-8", CP_UTF8},        {"text/plain; charset=\"Shift_JIS\"", 932},
+        {"text/csv;charset=x-sjis", 932},              {"text/plain; charset=Windows-31J", 932},
+        {"text/plain; Charset=csShiftJIS", 932},       {"text/plain; charset=euc-jp", 20932},
+        {"text/csv; charset=\"X-EUC-JP\"; header=present", 20932}, {"text/plain; charset=ISO-2022-JP", 50220},
+        {"text/plain; charset=iso_8859-1", 28591},     {"text/plain; charset=Latin1", 28591},
+        {"text/plain; charset=utf-16", 1200},          {"text/plain; charset=UTF-16LE", 1200},
+        {"text/plain; charset=utf-16be", 1201},        {"text/plain; charset=x-klingon", 0},
+        {"text/plain", 0},
+    };
+    for (const auto& c : kCases) {
+        unsigned codePage = 0;
+        EXPECT_EQ(c.codePage != 0, codePageOfCharset(charsetOf(c.contentType), codePage)) << c.contentType;
+        EXPECT_EQ(c.codePage, codePage) << c.contentType;
     }
 }
 
