@@ -54,8 +54,8 @@ std::wstring FeedServer::https(const std::wstring& path) const {
 }
 
 std::string OwnNonLoopbackAddress() {
-    const std::vector<LocalAddress> addresses = localIpv4Addresses();
-    return addresses.empty() ? std::string() : addresses.front().address;
+    const std::vector<LocalAddress> own = localIpv4Addresses();
+    return own.empty() ? std::string() : own.front().address;
 }
 
 std::wstring FeedServer::httpAlsoOn(const std::wstring& path) const {

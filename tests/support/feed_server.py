@@ -2,11 +2,10 @@
 """Serves the data-source fetch tests on 127.0.0.1: HTTP on one port, HTTPS with a self-signed
 certificate (made with openssl for this run) on another.
 
-  feed_server.py FOLDER [LIFETIME [ADDRESS]]
-Writes FOLDER/ports ("<http port> <https port>", then the port of plain HTTP on ADDRESS, one of
-this machine's own, where given) once it listens, counts the conditional requests of /feed in
-FOLDER/conditional, and ends when FOLDER/stop appears or after LIFETIME seconds (two minutes
-unless given).
+  feed_server.py FOLDER [LIFETIME [ADDRESS]]    (ADDRESS: plain HTTP there too, its port third)
+Writes FOLDER/ports ("<http port> <https port>") once it listens, counts the conditional requests
+of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after LIFETIME seconds (two
+minutes unless given).
 
   /feed        200 with an ETag and Last-Modified; 304 to a request that sends them back
   /error       500
@@ -24,8 +23,7 @@ unless given).
   /doc/NAME    FOLDER/doc/NAME as it is now (the test changes it), with an ETag of its bytes and
                its Last-Modified; 304 to a request that sends the ETag back, each counted as a
                line of FOLDER/conditional-NAME. While FOLDER/doc/NAME.fail holds "500" or "drop",
-               that is the answer instead. FOLDER/doc/NAME.type, where it exists, holds its
-               Content-Type.
+               that is the answer instead; FOLDER/doc/NAME.type, its Content-Type.
 """
 import email.utils
 import hashlib
@@ -53,7 +51,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     folder = "."
     other_port = 0
-    loopback_port = 0
     requests = 0
     lock = threading.Lock()
 
@@ -139,8 +136,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         elif path == "/relative":
             self.redirect("feed")
         elif path in ("/toloopback", "/tolocalhost"):
-            host = "127.0.0.1" if path == "/toloopback" else "localhost"
-            self.redirect("http://%s:%d/feed" % (host, self.loopback_port))
+            self.redirect("http://%s:%d/feed" % ("127.0.0.1" if path == "/toloopback" else "localhost", self.other_port))
         elif path.startswith("/slowhop/"):
             time.sleep(1.5)
             self.redirect("/slowhop/%d" % (int(path[len("/slowhop/"):] or "0") + 1))
@@ -181,7 +177,7 @@ def main():
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(cert, key)
     secure.socket = context.wrap_socket(secure.socket, server_side=True)
-    Handler.other_port = Handler.loopback_port = plain.server_address[1]
+    Handler.other_port = plain.server_address[1]
     servers = [plain, secure]
     if len(sys.argv) > 3:
         servers.append(Server((sys.argv[3], 0), Handler))

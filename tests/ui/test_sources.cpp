@@ -3,9 +3,8 @@
 // its items on the strip and as a row; the feed changed while captions roll (the strip scrolls
 // on without a restart, the new item comes, the removed one never again); 304 to the next look;
 // a 500 and a dropped connection keep the items on air and say why. JSON over HTTP and a CSV
-// file; the file changed is on air at once; OSC switches a source off and on for the run. A
-// source elsewhere that redirects to this PC, and one in a charset the program cannot read,
-// say so on their rows.
+// file; the file changed is on air at once; OSC switches a source off and on for the run. Rows
+// that say why: a redirect from elsewhere to this PC refused, a charset the program cannot read.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -187,43 +186,31 @@ TEST(Sources, JsonOverHttpAndACsvFileChangedOnAirAtOnceAndOscSwitchesASource) {
     EXPECT_EQ(before, ReadFileBytes(dir.file("Kirunner.ini")));
 }
 
-// The source on another of this machine's addresses (the server there too): its redirect to
-// 127.0.0.1 is refused, and the row says why.
-TEST(Sources, ARedirectFromElsewhereToThisPcIsRefusedOnItsRow) {
-    const std::string own = OwnNonLoopbackAddress();
-    if (own.empty()) GTEST_SKIP() << "this machine has no address but loopback to serve a source on";
-    FeedServer server(600, own);
-    if (server.httpAlsoOn(L"/").empty()) GTEST_SKIP() << "the feed server did not start on " << own;
+// The row of a program's only source, `url`, once it says more than that it is looking.
+std::string RowOfTheOnlySource(const std::wstring& url) {
     TempDir dir;
-    const std::string url = fw::CodePage932FromWide(server.httpAlsoOn(L"/toloopback"));
-    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"),
-                               SystemKeys("SOURCECOUNT=1\r\n") + SourceSection(0, {"EXEC=1", "NAME=転送", "URL=" + url})));
+    const std::string source = SourceSection(0, {"EXEC=1", "NAME=源", "URL=" + fw::CodePage932FromWide(url)});
+    if (!WriteFileBytes(dir.file("Kirunner.ini"), SystemKeys("SOURCECOUNT=1\r\n") + source)) return "(no settings)";
     Desk desk(dir.path());
-    ASSERT_TRUE(desk.ready());
     std::string row;
-    EXPECT_TRUE(WaitUntil([&] { return (row = desk.cell(0, 3)) == "転送　取得できません: 内部のアドレスへの転送は許されません"; },
-                          kTimeout)) << row;
+    WaitUntil([&] { return desk.ready() && StartsWith(row = desk.cell(0, 3), "源　") && row != "源　取得中"; }, kTimeout);
+    return row;
 }
 
-// Text in a charset the program does not know: its items go on air as it reads them, and the
-// row says the charset could not be read.
+// The source on another of this machine's addresses (the server there too) redirects to 127.0.0.1.
+TEST(Sources, ARedirectFromElsewhereToThisPcIsRefusedOnItsRow) {
+    FeedServer server(600, OwnNonLoopbackAddress());
+    if (server.httpAlsoOn(L"/").empty()) GTEST_SKIP() << "no address of this machine but loopback, or no feed server on it";
+    EXPECT_EQ("源　取得できません: 内部のアドレスへの転送は許されません", RowOfTheOnlySource(server.httpAlsoOn(L"/toloopback")));
+}
+
+// Its items read as without a charset and on air, and the row says the charset is unknown.
 TEST(Sources, AnUnknownCharsetIsSaidOnTheRow) {
     FeedServer server(600);
     if (!server.ready()) GTEST_SKIP() << "the feed server did not start (PYTHON3, FEED_SERVER)";
     ASSERT_TRUE(server.put("news.txt", Utf8(std::string(kThree) + "\n" + kOne + "\n"), "text/plain; charset=x-klingon"));
-    TempDir dir;
-    const std::string url = fw::CodePage932FromWide(server.http(L"/doc/news.txt"));
-    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"),
-                               SystemKeys("SOURCECOUNT=1\r\n") + SourceSection(0, {"EXEC=1", "NAME=文字", "URL=" + url})));
-    Desk desk(dir.path());
-    ASSERT_TRUE(desk.ready());
-    std::string row;
-    EXPECT_TRUE(WaitUntil([&] {
-        row = desk.cell(0, 3);
-        return StartsWith(row, "文字　2件 ") && row.find("（文字コード x-klingon は読めません）") != std::string::npos;
-    }, kTimeout)) << row;
-    int one = 0;
-    EXPECT_TRUE(MeasureOne(desk, one));  // both items on the strip
+    const std::string row = RowOfTheOnlySource(server.http(L"/doc/news.txt"));
+    EXPECT_TRUE(StartsWith(row, "源　2件 ") && row.find("（文字コード x-klingon は読めません）") != std::string::npos) << row;
 }
 
 }  // namespace
