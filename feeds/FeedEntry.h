@@ -18,6 +18,7 @@ struct FeedParse {
     bool ok = false;
     std::vector<FeedEntry> entries;  // in the document's order
     std::wstring reason;             // why not ok, for the operator (ASCII, in English)
+    std::wstring note;               // what the operator should know of a good read ("unknown charset x-foo")
 };
 
 // Bounds that no source passes, so that a hostile one costs a bounded amount of memory.

@@ -27,9 +27,20 @@ FeedEntry entryOf(const std::wstring& text) {
     return entry;
 }
 
-FeedParse parseText(const std::string& bytes) {
+// The bytes as text in the charset the Content-Type names; one it cannot read is noted.
+std::wstring textOf(const std::string& bytes, const std::string& contentType, FeedParse& result) {
+    const std::string charset = charsetOf(contentType);
+    bool known = true;
+    const std::wstring text = decodeTextBytes(bytes, charset, known);
+    if (known) return text;
+    result.note = L"unknown charset ";
+    for (char c : charset.substr(0, 40)) result.note += c > ' ' && c < '\x7F' ? static_cast<wchar_t>(c) : L'?';
+    return text;
+}
+
+FeedParse parseText(const std::string& bytes, const std::string& contentType) {
     FeedParse result;
-    const std::wstring text = decodeTextBytes(bytes);
+    const std::wstring text = textOf(bytes, contentType, result);
     size_t start = 0;
     while (start < text.size() && result.entries.size() < kMaxFeedEntries) {
         size_t end = text.find_first_of(L"\r\n", start);
@@ -52,10 +63,10 @@ bool columnNumber(const std::wstring& field, size_t& column) {
     return column >= 1;
 }
 
-FeedParse parseCsv(const std::string& bytes, const std::wstring& field) {
+FeedParse parseCsv(const std::string& bytes, const std::string& contentType, const std::wstring& field) {
     FeedParse result;
     // One record more than the entries kept: the header.
-    const CsvTable table = readCsv(decodeTextBytes(bytes), kMaxFeedEntries + 1);
+    const CsvTable table = readCsv(textOf(bytes, contentType, result), kMaxFeedEntries + 1);
     if (!table.ok) {
         result.reason = L"not valid CSV: " + table.reason + L" (line " + std::to_wstring(table.badLine) + L")";
         return result;
@@ -101,8 +112,8 @@ FeedParse parseFeed(const std::string& bytes, const std::string& contentType, So
         effective = detectFormat(bytes, contentType);
     switch (effective) {
     case SourceFormat::Json: return parseJsonFeed(bytes, field);
-    case SourceFormat::Csv: return parseCsv(bytes, field);
-    case SourceFormat::Text: return parseText(bytes);
+    case SourceFormat::Csv: return parseCsv(bytes, contentType, field);
+    case SourceFormat::Text: return parseText(bytes, contentType);
     case SourceFormat::Auto:
     case SourceFormat::Rss:
     case SourceFormat::Atom:

@@ -2,7 +2,11 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <vector>
+
+#include "feeds/AddressKind.h"
 
 namespace {
 // Wide text of a header; empty when the answer lacks it.
@@ -31,11 +35,27 @@ std::string asciiOf(const std::wstring& text) {
     return ascii;
 }
 
-// A failed TLS check is told to the status callback first; its flags say which check failed.
+// What the status callback hears of one request: a failed TLS check's flags (which check
+// failed), and the IP address the connection was made to.
+struct HopWatch {
+    DWORD secureFlags = 0;
+    wchar_t connectedTo[64] = {};
+};
+
 void CALLBACK onStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID information, DWORD length) {
-    if (status == WINHTTP_CALLBACK_STATUS_SECURE_FAILURE && context && information && length >= sizeof(DWORD))
-        *reinterpret_cast<DWORD*>(context) = *static_cast<DWORD*>(information);
+    HopWatch* watch = reinterpret_cast<HopWatch*>(context);
+    if (!watch || !information) return;
+    if (status == WINHTTP_CALLBACK_STATUS_SECURE_FAILURE && length >= sizeof(DWORD)) {
+        watch->secureFlags = *static_cast<DWORD*>(information);
+    } else if (status == WINHTTP_CALLBACK_STATUS_CONNECTED_TO_SERVER) {
+        const size_t most = sizeof watch->connectedTo / sizeof watch->connectedTo[0] - 1;
+        const size_t chars = std::min<size_t>(wcsnlen(static_cast<const wchar_t*>(information), most), length);
+        std::wmemcpy(watch->connectedTo, static_cast<const wchar_t*>(information), chars);
+        watch->connectedTo[chars] = L'\0';
+    }
 }
+
+const wchar_t kInternalRedirect[] = L"a redirect to an internal address was refused";
 
 // The parts of a URL that WinHTTP connects with; false for anything but http and https.
 struct UrlParts {
@@ -97,8 +117,11 @@ public:
         for (int redirects = 0;; ++redirects) {
             UrlParts parts;
             if (!crackUrl(url, parts)) return failed(L"the address is not an http:// or https:// URL");
+            // A redirect to an address written as such is refused before anything is sent there.
+            if (redirects > 0 && isIpAddress(parts.host) && !redirectMayReach(m_sourceKind, addressKindOf(parts.host)))
+                return failed(kInternalRedirect);
             std::wstring location;
-            if (!request(parts, last, location)) return m_result;
+            if (!request(parts, last, redirects == 0, location)) return m_result;
             if (location.empty()) return m_result;
             if (redirects == FetchOptions::kMaxRedirects) return failed(L"more than 5 redirects");
             std::wstring next;
@@ -121,34 +144,74 @@ private:
         return false;
     }
 
-    bool failedCall() { return failedWith(winHttpErrorText(GetLastError(), m_secureFlags)); }
+    bool failedCall() { return failedWith(winHttpErrorText(GetLastError(), m_watch.secureFlags)); }
 
-    bool pastTime() const {
-        return (m_stop && m_stop->load()) || GetTickCount() - m_started > m_options.requestTimeoutMs;
+    bool stopped() const { return m_stop && m_stop->load(); }
+
+    // What is left of the whole look's time, redirects included; 0 once it is spent.
+    DWORD remainingMs() const {
+        const DWORD spent = GetTickCount() - m_started;
+        return spent >= m_options.requestTimeoutMs ? 0 : m_options.requestTimeoutMs - spent;
+    }
+
+    bool pastTime() const { return stopped() || remainingMs() == 0; }
+    bool failedForTime() { return failedWith(stopped() ? L"stopped" : L"the answer took too long"); }
+
+    // Each wait of this request ends by its own time-out or by what is left of the look's time,
+    // whichever comes first (never 0, which WinHTTP takes for no limit).
+    bool limitWaits(HINTERNET request) {
+        const DWORD left = remainingMs();
+        if (left == 0) return false;
+        const int connect = static_cast<int>(std::min(m_options.connectTimeoutMs, left));
+        const int receive = static_cast<int>(std::min(m_options.receiveTimeoutMs, left));
+        return WinHttpSetTimeouts(request, connect, connect, receive, receive) != FALSE;
+    }
+
+    // Whether the connection this request was answered on reached a place a redirect may lead
+    // to. The first request's address sets the source's own kind. A name that resolves to an
+    // internal address counts as that address; through a proxy, the proxy is what was reached.
+    bool reachedAllowedPlace(bool first) {
+        const std::wstring connected = m_watch.connectedTo;
+        const AddressKind kind = connected.empty() ? AddressKind::Public : addressKindOf(connected);
+        if (first) {
+            m_sourceKind = kind;
+            return true;
+        }
+        // Every request opens a connection of its own and is told its address; one that is not
+        // told cannot be judged, and a redirect is not trusted blindly.
+        return !connected.empty() && redirectMayReach(m_sourceKind, kind);
     }
 
     // One request; true with `location` set when it redirects, true with the result set when it
     // ends the look, false when it failed.
-    bool request(const UrlParts& parts, const FetchValidators& last, std::wstring& location) {
+    bool request(const UrlParts& parts, const FetchValidators& last, bool first, std::wstring& location) {
+        if (pastTime()) return failedForTime();
         WinHttpHandle connection(WinHttpConnect(m_session, parts.host.c_str(), parts.port, 0));
         if (!connection) return failedCall();
         WinHttpHandle request(WinHttpOpenRequest(connection.get(), L"GET", parts.pathAndQuery.c_str(), nullptr,
                                                  WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                                  parts.secure ? WINHTTP_FLAG_SECURE : 0));
         if (!request) return failedCall();
-        DWORD features = WINHTTP_DISABLE_REDIRECTS | WINHTTP_DISABLE_COOKIES;
+        // Redirects are followed by run(), which checks each; a connection is never taken over
+        // from an earlier request, so that each one reports the address it reached.
+        DWORD features = WINHTTP_DISABLE_REDIRECTS | WINHTTP_DISABLE_COOKIES | WINHTTP_DISABLE_KEEP_ALIVE;
         if (!WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &features, sizeof(features))) return failedCall();
-        WinHttpSetStatusCallback(request.get(), onStatus, WINHTTP_CALLBACK_FLAG_SECURE_FAILURE, 0);
+        if (!limitWaits(request.get())) return pastTime() ? failedForTime() : failedCall();
+        if (WinHttpSetStatusCallback(request.get(), onStatus,
+                                     WINHTTP_CALLBACK_FLAG_SECURE_FAILURE | WINHTTP_CALLBACK_FLAG_CONNECT_TO_SERVER,
+                                     0) == WINHTTP_INVALID_STATUS_CALLBACK)
+            return failedCall();
 
         std::wstring headers = L"Accept: application/rss+xml, application/atom+xml, application/xml, text/xml, "
                                L"application/json, text/csv, text/plain;q=0.9, */*;q=0.5\r\n";
         if (!last.etag.empty()) headers += L"If-None-Match: " + last.etag + L"\r\n";
         if (!last.lastModified.empty()) headers += L"If-Modified-Since: " + last.lastModified + L"\r\n";
-        m_secureFlags = 0;
+        m_watch = HopWatch();
         if (!WinHttpSendRequest(request.get(), headers.c_str(), static_cast<DWORD>(headers.size()), WINHTTP_NO_REQUEST_DATA, 0,
-                                0, reinterpret_cast<DWORD_PTR>(&m_secureFlags)) ||
+                                0, reinterpret_cast<DWORD_PTR>(&m_watch)) ||
             !WinHttpReceiveResponse(request.get(), nullptr))
-            return failedCall();
+            return pastTime() ? failedForTime() : failedCall();
+        if (!reachedAllowedPlace(first)) return failedWith(kInternalRedirect);
 
         m_result.status = statusCode(request.get());
         if (isRedirect(m_result.status)) {
@@ -177,13 +240,15 @@ private:
         std::string& bytes = m_result.bytes;
         const size_t chunk = 64 * 1024;
         for (;;) {
-            if (pastTime()) return failedWith(m_stop && m_stop->load() ? L"stopped" : L"the answer took too long");
+            if (pastTime()) return failedForTime();
+            DWORD receive = std::max<DWORD>(1, std::min(m_options.receiveTimeoutMs, remainingMs()));
+            WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_TIMEOUT, &receive, sizeof(receive));
             const size_t have = bytes.size();
             bytes.resize(have + chunk);
             DWORD got = 0;
             if (!WinHttpReadData(request, &bytes[have], static_cast<DWORD>(chunk), &got)) {
                 bytes.resize(have);
-                return failedCall();
+                return pastTime() ? failedForTime() : failedCall();
             }
             bytes.resize(have + got);
             if (got == 0) return true;
@@ -195,7 +260,8 @@ private:
     const FetchOptions& m_options;
     const std::atomic<bool>* m_stop;
     DWORD m_started;
-    DWORD m_secureFlags = 0;
+    HopWatch m_watch;
+    AddressKind m_sourceKind = AddressKind::Public;
     FetchResult m_result;
 };
 }  // namespace

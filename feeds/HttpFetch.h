@@ -3,8 +3,10 @@
 // worker). The system's proxy settings are used (the automatic proxy where the system has it,
 // Windows 8.1 on; its default proxy before). The server's certificate is always checked; there
 // is no way to turn that off. Redirects are followed here, at most kMaxRedirects, never from
-// https to http and never to another scheme. The answer is read up to a size bound: beyond it
-// reading stops and the look fails.
+// https to http, never to another scheme, and never to a loopback, private, link-local or
+// unspecified address unless the source's own address is of that kind (AddressKind.h), judged
+// by the address each connection reached. One time limit covers the whole look, redirects
+// included. The answer is read up to a size bound: beyond it reading stops and the look fails.
 #include <windows.h>
 
 #include <atomic>
@@ -22,7 +24,7 @@ struct FetchOptions {
     std::wstring userAgent = L"Kirunner";  // userAgentOf(the program's version)
     DWORD connectTimeoutMs = 15000;  // to resolve the name and to connect
     DWORD receiveTimeoutMs = 30000;  // for each wait on the server (headers, each read)
-    DWORD requestTimeoutMs = 60000;  // the whole look; checked between reads
+    DWORD requestTimeoutMs = 60000;  // the whole look, every redirect included; each wait gets what is left
     size_t maxBytes = kMaxAnswerBytes;
 };
 

@@ -108,6 +108,7 @@ private:
         SourceReport report;
         report.kind = SourceReport::Kind::Fresh;
         report.entries = parse.entries.size();
+        report.note = parse.note;
         if (m_settings.mode == SourceMode::Cycle) {
             report.items = cycleItems(parse.entries, m_settings);
         } else {

@@ -33,6 +33,7 @@ struct SourceReport {
     std::vector<std::wstring> cutIns;  // mode 1: texts that cut in now, oldest first; none at the baseline
     size_t entries = 0;                // entries the good look read (before MAXITEMS)
     std::wstring reason;
+    std::wstring note;                 // Fresh: what the operator should know of it (FeedParse::note)
     int failures = 0;                  // failed looks in a row, this one included
 };
 

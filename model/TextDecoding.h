@@ -6,6 +6,17 @@
 
 std::wstring decodeTextBytes(const std::string& bytes);
 
+// Bytes whose charset a Content-Type names ("" when it names none). A byte-order mark still
+// decides, being the stronger evidence; then a charset this program knows decodes them. Without
+// a charset, or with one it cannot read (`known` false), they are told as decodeTextBytes tells
+// them.
+std::wstring decodeTextBytes(const std::string& bytes, const std::string& charset, bool& known);
+
+// The code page of a charset name or one of its aliases, in any case ("EUC-JP", "x-sjis",
+// "latin1"); UTF-16 is 1200 (little-endian, also for plain "utf-16") or 1201 (big-endian), and
+// ISO-2022-JP 50220. False for a name it does not know.
+bool codePageOfCharset(const std::string& charset, unsigned& codePage);
+
 // The charset parameter of a Content-Type ("text/xml; charset=Shift_JIS" gives "shift_jis"),
 // in lower case without quotes; empty when there is none.
 std::string charsetOf(const std::string& contentType);

@@ -108,6 +108,7 @@ std::wstring cell(const SourceSettings& s, int number, int column) {
 std::wstring probeText(const SourceProbe& probe) {
     if (!probe.ok) return L"取得できません: " + probe.reason;
     std::wstring text = std::to_wstring(probe.count) + L"件";
+    if (!probe.note.empty()) text += L"（" + probe.note + L"）";
     if (probe.first.empty()) return text;
     text += L": ";
     for (size_t i = 0; i < probe.first.size(); ++i) text += (i ? L" ／ " : L"") + probe.first[i];

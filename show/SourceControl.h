@@ -29,6 +29,7 @@ struct SourceProbe {
     int count = 0;                    // items (or entries) it read
     std::vector<std::wstring> first;  // the first of them as captions
     std::wstring reason;              // why it failed, for the operator
+    std::wstring note;                // what the operator should know of a good look ("文字コード … は読めません")
 };
 
 class SourceControl {

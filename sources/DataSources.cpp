@@ -151,6 +151,7 @@ void DataSources::take(Running* source, const SourceReport& report) {
     looks.minute = now.wMinute;
     looks.second = now.wSecond;
     if (report.kind == SourceReport::Kind::Fresh) {
+        looks.note = report.note;
         if (source->settings.mode == SourceMode::Cycle) {
             looks.count = report.items.size();
             m_show.applySourceChanges(source->captions.update(report.items, [this] { return newId(); }));

@@ -13,6 +13,7 @@ SourceProbe probeOf(const SourceReport& report) {
     SourceProbe found;
     found.ok = report.kind != SourceReport::Kind::Failed;
     found.reason = found.ok ? std::wstring() : sourceReasonText(report.reason);
+    if (found.ok && !report.note.empty()) found.note = sourceReasonText(report.note);
     found.count = static_cast<int>(report.items.size());
     for (const SourceItem& item : report.items) {
         if (found.first.size() >= SourceProbes::kShownItems) break;

@@ -36,6 +36,8 @@ const KnownReason kReasons[] = {
     {L"more than 5 redirects", L"転送が5回を超えました", false},
     {L"a redirect from https to http was refused", L"https から http への転送は受け付けません", false},
     {L"a redirect to another scheme was refused", L"http・https 以外への転送は受け付けません", false},
+    {L"a redirect to an internal address was refused", L"内部のアドレスへの転送は許されません", false},
+    {L"unknown charset ", L"文字コード ", true, L" は読めません"},
     {L"the address is not an http", L"アドレスが http:// または https:// で始まっていません", false},
     {L"the answer is larger than ", L"応答が大きすぎます（上限 ", true, L"）"},
     {L"the file does not exist", L"ファイルがありません", false},
@@ -111,6 +113,7 @@ std::wstring sourceRowText(const SourceSettings& settings, const SourceLooks& lo
     }
     if (!looks.looked) return text + L"取得中";
     text += lastLookText(looks);
+    if (!looks.note.empty()) text += L"（" + sourceReasonText(looks.note) + L"）";
     if (looks.takenOff) text += L"（表示から外しています）";
     return text;
 }

@@ -13,6 +13,7 @@ struct SourceLooks {
     size_t count = 0;         // items (MODE 0) or entries (MODE 1) of the last good answer
     int hour = 0, minute = 0, second = 0;  // local time of the last good look
     std::wstring failure;     // why the latest look failed (as the fetcher says it); empty when it did not
+    std::wstring note;        // of the last good answer (as the parser says it); empty when none
     bool takenOff = false;    // its items were taken off air and the source has not changed since
 };
 

@@ -6,11 +6,12 @@
 #include <cstdlib>
 
 #include "KirunnerProcess.h"
+#include "framework/LocalNames.h"
 #include "TempDir.h"
 
 namespace testing_support {
 
-FeedServer::FeedServer(int lifetimeSeconds) {
+FeedServer::FeedServer(int lifetimeSeconds, const std::string& alsoOn) : m_alsoOn(alsoOn) {
     static int count = 0;
     m_folder = "/tmp/kirunner-feeds-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
     const char* python = std::getenv("PYTHON3");
@@ -18,7 +19,7 @@ FeedServer::FeedServer(int lifetimeSeconds) {
     if (!python || !server || !CreateDirectoryA(HostPathToWindows(m_folder).c_str(), nullptr)) return;
     // A program of the host gets no process handle under Wine: the server tells its ports by a file.
     const std::string program = HostPathToWindows(python);
-    std::string line = "\"" + program + "\" \"" + server + "\" " + m_folder + " " + std::to_string(lifetimeSeconds);
+    std::string line = "\"" + program + "\" \"" + server + "\" " + m_folder + " " + std::to_string(lifetimeSeconds) + " " + alsoOn;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -27,7 +28,7 @@ FeedServer::FeedServer(int lifetimeSeconds) {
     if (process.hProcess) CloseHandle(process.hProcess);
     std::string ports;
     WaitUntil([&] { return !(ports = ReadFileBytes(file("ports"))).empty(); }, 30000);
-    if (std::sscanf(ports.c_str(), "%d %d", &m_httpPort, &m_httpsPort) != 2) m_httpPort = 0;
+    if (std::sscanf(ports.c_str(), "%d %d %d", &m_httpPort, &m_httpsPort, &m_alsoOnPort) < 2) m_httpPort = 0;
 }
 
 FeedServer::~FeedServer() {
@@ -36,7 +37,7 @@ FeedServer::~FeedServer() {
     Sleep(300);  // the server looks for it every 0.1 s
     for (const char* name : {"ports", "conditional", "agent", "key.pem", "cert.pem", "stop"}) DeleteFileA(file(name).c_str());
     for (const std::string& name : m_documents)
-        for (const std::string& path : {"doc/" + name, "doc/" + name + ".fail", "conditional-" + name})
+        for (const std::string& path : {"doc/" + name, "doc/" + name + ".fail", "doc/" + name + ".type", "conditional-" + name})
             DeleteFileA(file(path.c_str()).c_str());
     RemoveDirectoryA(file("doc").c_str());
     RemoveDirectoryA(HostPathToWindows(m_folder).c_str());
@@ -52,6 +53,16 @@ std::wstring FeedServer::https(const std::wstring& path) const {
     return L"https://127.0.0.1:" + std::to_wstring(m_httpsPort) + path;
 }
 
+std::string OwnNonLoopbackAddress() {
+    const std::vector<LocalAddress> own = localIpv4Addresses();
+    return own.empty() ? std::string() : own.front().address;
+}
+
+std::wstring FeedServer::httpAlsoOn(const std::wstring& path) const {
+    if (m_alsoOnPort == 0) return std::wstring();
+    return L"http://" + std::wstring(m_alsoOn.begin(), m_alsoOn.end()) + L":" + std::to_wstring(m_alsoOnPort) + path;
+}
+
 int FeedServer::conditionalRequests() const {
     const std::string log = ReadFileBytes(file("conditional"));
     int lines = 0;
@@ -61,8 +72,9 @@ int FeedServer::conditionalRequests() const {
 
 std::string FeedServer::lastUserAgent() const { return ReadFileBytes(file("agent")); }
 
-bool FeedServer::put(const std::string& name, const std::string& bytes) {
+bool FeedServer::put(const std::string& name, const std::string& bytes, const std::string& contentType) {
     m_documents.insert(name);
+    if (!contentType.empty() && !WriteFileBytes(file(("doc/" + name + ".type").c_str()), contentType)) return false;
     const std::string path = file(("doc/" + name).c_str());
     const std::string written = path + ".new";
     return WriteFileBytes(written, bytes) && MoveFileExA(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);

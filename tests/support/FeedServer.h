@@ -7,9 +7,14 @@
 
 namespace testing_support {
 
+// One of this machine's own IPv4 addresses other than loopback, for a server that is not on
+// loopback; "" when the machine has none.
+std::string OwnNonLoopbackAddress();
+
 class FeedServer {
 public:
-    explicit FeedServer(int lifetimeSeconds = 120);
+    // `alsoOn`: one of this machine's own addresses, other than loopback, served too (plain HTTP).
+    explicit FeedServer(int lifetimeSeconds = 120, const std::string& alsoOn = "");
     ~FeedServer();
     FeedServer(const FeedServer&) = delete;
     FeedServer& operator=(const FeedServer&) = delete;
@@ -18,13 +23,16 @@ public:
     bool ready() const { return m_httpPort != 0; }
     std::wstring http(const std::wstring& path) const;
     std::wstring https(const std::wstring& path) const;
+    // The path on the `alsoOn` address; "" when it is not served.
+    std::wstring httpAlsoOn(const std::wstring& path) const;
     // Conditional requests of /feed that the server answered with 304.
     int conditionalRequests() const;
     // The User-Agent of the last request of /feed.
     std::string lastUserAgent() const;
 
     // Serves `bytes` as /doc/<name> from now on (replaced in one step); http(L"/doc/" + name).
-    bool put(const std::string& name, const std::string& bytes);
+    // `contentType` other than "" is its Content-Type instead of the one its extension gives.
+    bool put(const std::string& name, const std::string& bytes, const std::string& contentType = "");
     // Answers /doc/<name> with "500" or "drop" (a closed connection) instead; "" serves it again.
     bool fail(const std::string& name, const std::string& how);
     // Requests of /doc/<name> answered with 304.
@@ -37,6 +45,8 @@ private:
     std::set<std::string> m_documents;
     int m_httpPort = 0;
     int m_httpsPort = 0;
+    std::string m_alsoOn;
+    int m_alsoOnPort = 0;
 };
 
 }  // namespace testing_support

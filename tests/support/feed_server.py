@@ -2,7 +2,7 @@
 """Serves the data-source fetch tests on 127.0.0.1: HTTP on one port, HTTPS with a self-signed
 certificate (made with openssl for this run) on another.
 
-  feed_server.py FOLDER [LIFETIME]
+  feed_server.py FOLDER [LIFETIME [ADDRESS]]    (ADDRESS: plain HTTP there too, its port third)
 Writes FOLDER/ports ("<http port> <https port>") once it listens, counts the conditional requests
 of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after LIFETIME seconds (two
 minutes unless given).
@@ -14,6 +14,8 @@ minutes unless given).
   /tofile      redirects to file:///C:/windows/win.ini
   /tohttp      (HTTPS only) redirects to http://
   /relative    redirects to "feed" (a relative Location)
+  /toloopback  redirects to /feed on 127.0.0.1; /tolocalhost to it by the name "localhost"
+  /slowhop/N   waits 1.5 s, then redirects to /slowhop/N+1
   /big         50 MB with its Content-Length; /bigstream the same without one
   /hang        answers nothing for 30 s
   /changing    an RSS feed of 20 items that moves on by one item with every request (the
@@ -21,7 +23,7 @@ minutes unless given).
   /doc/NAME    FOLDER/doc/NAME as it is now (the test changes it), with an ETag of its bytes and
                its Last-Modified; 304 to a request that sends the ETag back, each counted as a
                line of FOLDER/conditional-NAME. While FOLDER/doc/NAME.fail holds "500" or "drop",
-               that is the answer instead.
+               that is the answer instead; FOLDER/doc/NAME.type, its Content-Type.
 """
 import email.utils
 import hashlib
@@ -92,6 +94,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 log.write("1\n")
             return self.answer(304, headers=[("ETag", etag)])
         kind = TYPES.get(os.path.splitext(name)[1], "application/octet-stream")
+        if os.path.exists(path + ".type"):
+            with open(path + ".type") as declared:
+                kind = declared.read().strip()
         return self.answer(200, body, [("Content-Type", kind), ("ETag", etag), ("Last-Modified", modified)])
 
     def do_GET(self):
@@ -130,6 +135,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.redirect("http://127.0.0.1:%d/feed" % self.other_port)
         elif path == "/relative":
             self.redirect("feed")
+        elif path in ("/toloopback", "/tolocalhost"):
+            self.redirect("http://%s:%d/feed" % ("127.0.0.1" if path == "/toloopback" else "localhost", self.other_port))
+        elif path.startswith("/slowhop/"):
+            time.sleep(1.5)
+            self.redirect("/slowhop/%d" % (int(path[len("/slowhop/"):] or "0") + 1))
         elif path in ("/big", "/bigstream"):
             self.send_response(200)
             if path == "/big":
@@ -168,10 +178,13 @@ def main():
     context.load_cert_chain(cert, key)
     secure.socket = context.wrap_socket(secure.socket, server_side=True)
     Handler.other_port = plain.server_address[1]
-    for server in (plain, secure):
+    servers = [plain, secure]
+    if len(sys.argv) > 3:
+        servers.append(Server((sys.argv[3], 0), Handler))
+    for server in servers:
         threading.Thread(target=server.serve_forever, daemon=True).start()
     with open(os.path.join(folder, "ports.tmp"), "w") as ports:
-        ports.write("%d %d" % (plain.server_address[1], secure.server_address[1]))
+        ports.write(" ".join(str(server.server_address[1]) for server in servers))
     os.replace(os.path.join(folder, "ports.tmp"), os.path.join(folder, "ports"))
     ends = time.time() + lifetime
     while time.time() < ends and not os.path.exists(os.path.join(folder, "stop")):

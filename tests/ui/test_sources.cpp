@@ -5,7 +5,8 @@
 // a 500 and a dropped connection keep the items on air and say why. JSON over HTTP and a CSV
 // file; the file changed is on air at once; OSC switches a source off and on for the run. An
 // answer without the field keeps the items and says why; a feed repeating one id shows each of
-// its titles; a text of 2,000,000 "&" is read.
+// its titles; a text of 2,000,000 "&" is read. Rows that say why: a redirect to this PC from a
+// source elsewhere refused, a charset the program cannot read.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -218,6 +219,33 @@ TEST(Sources, AnAnswerWithoutTheFieldKeepsItsItemsAndHostileFeedsFinishTheirLook
         return (row = desk.cell(0, 3)).find("取得できません: 項目が見つかりません（前回 2件 ") != std::string::npos;
     }, kLook)) << row;
     EXPECT_EQ("表示中", desk.cell(0, 2));
+}
+
+// The row of a program's only source, `url`, once it says more than that it is looking.
+std::string RowOfTheOnlySource(const std::wstring& url) {
+    TempDir dir;
+    const std::string source = SourceSection(0, {"EXEC=1", "NAME=源", "URL=" + fw::CodePage932FromWide(url)});
+    if (!WriteFileBytes(dir.file("Kirunner.ini"), SystemKeys("SOURCECOUNT=1\r\n") + source)) return "(no settings)";
+    Desk desk(dir.path());
+    std::string row;
+    WaitUntil([&] { return desk.ready() && StartsWith(row = desk.cell(0, 3), "源　") && row != "源　取得中"; }, kTimeout);
+    return row;
+}
+
+// The source on another of this machine's addresses (the server there too) redirects to 127.0.0.1.
+TEST(Sources, ARedirectFromElsewhereToThisPcIsRefusedOnItsRow) {
+    FeedServer server(600, OwnNonLoopbackAddress());
+    if (server.httpAlsoOn(L"/").empty()) GTEST_SKIP() << "no address of this machine but loopback, or no feed server on it";
+    EXPECT_EQ("源　取得できません: 内部のアドレスへの転送は許されません", RowOfTheOnlySource(server.httpAlsoOn(L"/toloopback")));
+}
+
+// Its items read as without a charset and on air, and the row says the charset is unknown.
+TEST(Sources, AnUnknownCharsetIsSaidOnTheRow) {
+    FeedServer server(600);
+    if (!server.ready()) GTEST_SKIP() << "the feed server did not start (PYTHON3, FEED_SERVER)";
+    ASSERT_TRUE(server.put("news.txt", Utf8(std::string(kThree) + "\n" + kOne + "\n"), "text/plain; charset=x-klingon"));
+    const std::string row = RowOfTheOnlySource(server.http(L"/doc/news.txt"));
+    EXPECT_TRUE(StartsWith(row, "源　2件 ") && row.find("（文字コード x-klingon は読めません）") != std::string::npos) << row;
 }
 
 }  // namespace

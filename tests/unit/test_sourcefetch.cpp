@@ -1,5 +1,5 @@
 // Fetching a source: WinHTTP against a server on 127.0.0.1 started by the test (conditional
-// requests, errors, drops, redirects, oversized answers, an untrusted certificate), a local file
+// requests, errors, drops, redirects, oversized answers, an untrusted certificate, charsets), a local file
 // as a source, and the worker that looks, reports, keeps its last good items and stops at once.
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "KirunnerProcess.h"
 #include "ReasonText.h"
 #include "TempDir.h"
+#include "feeds/AddressKind.h"
 #include "feeds/LocalFile.h"
 #include "feeds/SourceWorker.h"
 #include "framework/FileBytes.h"
@@ -123,6 +124,65 @@ TEST(Redirects, OnlyToHttpOrHttpsAndNeverDownToHttp) {
         const std::wstring refusal = redirectRefusal(c.from, c.location, next);
         EXPECT_EQ(std::wstring(c.next), next) << narrow(c.location);
         EXPECT_EQ(next.empty(), !refusal.empty()) << narrow(c.location);
+    }
+}
+
+TEST(Redirects, LeadOnlyToTheOpenInternetOrToThePlaceOfTheSourcesOwnKind) {
+    using K = AddressKind;
+    const std::pair<const wchar_t*, AddressKind> kAddresses[] = {
+        {L"127.255.0.9", K::Loopback}, {L"[::1]", K::Loopback}, {L"::ffff:127.0.0.1", K::Loopback}, {L"10.1.2.3", K::Private},
+        {L"172.31.255.255", K::Private}, {L"172.32.0.1", K::Public}, {L"192.168.0.10", K::Private}, {L"FC00::1", K::Private},
+        {L"fd00::2", K::Private}, {L"169.254.10.1", K::LinkLocal}, {L"fe80::1%3", K::LinkLocal}, {L"febf::1", K::LinkLocal},
+        {L"::ffff:169.254.1.1", K::LinkLocal}, {L"0.1.2.3", K::Unspecified}, {L"::", K::Unspecified}, {L"1.2.3", K::Public},
+        {L"192.0.2.2", K::Public}, {L"2001:db8::1", K::Public}, {L"::ffff:8.8.8.8", K::Public}, {L"localhost", K::Public},
+    };
+    for (const auto& c : kAddresses) EXPECT_EQ(c.second, addressKindOf(c.first)) << narrow(c.first);
+    EXPECT_FALSE(redirectMayReach(K::Public, K::LinkLocal) || redirectMayReach(K::Private, K::Loopback));
+    EXPECT_TRUE(redirectMayReach(K::Loopback, K::Loopback) && redirectMayReach(K::Private, K::Public));
+}
+
+TEST(Redirects, FromAnotherOfThisMachinesAddressesToThisPcAreRefused) {
+    FeedServer server(120, OwnNonLoopbackAddress());
+    if (server.httpAlsoOn(L"/").empty()) GTEST_SKIP() << "no address of this machine but loopback, or no feed server on it";
+    // Refused to loopback by its address and by a name; to the same place and from loopback to
+    // loopback followed.
+    const std::pair<std::wstring, const wchar_t*> kCases[] = {
+        {server.httpAlsoOn(L"/toloopback"), L"a redirect to an internal address was refused"},
+        {server.httpAlsoOn(L"/tolocalhost"), L"a redirect to an internal address was refused"},
+        {server.httpAlsoOn(L"/relative"), L""}, {server.http(L"/tolocalhost"), L""}};
+    HttpFetcher fetcher{FetchOptions()};
+    for (const auto& c : kCases) EXPECT_EQ(c.second, fetcher.fetch(c.first, FetchValidators()).reason) << narrow(c.first);
+}
+
+TEST_F(SourceFetch, ASlowRedirectChainEndsAtTheLooksOneTimeLimit) {
+    options.requestTimeoutMs = 2500;
+    options.receiveTimeoutMs = 2000;  // each hop (1.5 s) answers within it
+    const FetchResult result = HttpFetcher(options).fetch(server.http(L"/slowhop/0"), FetchValidators());
+    EXPECT_TRUE(result.outcome == FetchOutcome::Failed && SaysOneOf(result.reason, L"took too long|in time"))
+        << narrow(result.reason);
+}
+
+TEST_F(SourceFetch, TextAndCsvInTheCharsetTheirAnswerNamesGoOnAirAsWritten) {
+    const struct {
+        const char *name, *bytes, *contentType;
+        const wchar_t *items, *note;
+    } kCases[] = {
+        {"euc.txt", "\xC2\xE7\xB1\xAB\xB7\xD9\xCA\xF3\n\xB2\xF2\xBD\xFC\n", "text/plain; charset=\"EUC-JP\"", L"大雨警報;解除;", L""},
+        {"latin.csv", "name\r\nCaf\xE9 cr\xE8me\r\n", "text/csv; charset=ISO-8859-1", L"Caf\x00E9 cr\x00E8me;", L""},
+        {"jis.txt", "\x1B$BB.Js\x1B(B\n", "text/plain;charset=iso-2022-jp", L"速報;", L""},
+        {"utf16.txt", "\x66\x8B\x31\x58", "text/plain; charset=UTF-16LE", L"警報;", L""},
+        {"marked.txt", "\xEF\xBB\xBF\xE8\xAD\xA6", "text/plain; charset=latin1", L"警;", L""},  // the mark wins
+        {"unknown.txt", "\xE8\xAD\xA6", "text/plain; charset=x-klingon", L"警;", L"unknown charset x-klingon"},
+    };
+    for (const auto& c : kCases) {
+        ASSERT_TRUE(server.put(c.name, c.bytes, c.contentType));
+        SourceSettings settings;
+        settings.url = server.http(L"/doc/" + fw::Widen(c.name, CP_UTF8));
+        Reports reports;
+        SourceWorker worker(settings, options, kQuick, reports.callback());
+        ASSERT_TRUE(worker.start() && reports.waitFor(1)) << c.name;
+        EXPECT_EQ(std::wstring(c.items), itemTexts(reports.at(0))) << c.name << ": " << narrow(reports.at(0).reason);
+        EXPECT_EQ(std::wstring(c.note), reports.at(0).note) << c.name;
     }
 }
 
