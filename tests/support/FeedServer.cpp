@@ -6,12 +6,11 @@
 #include <cstdlib>
 
 #include "KirunnerProcess.h"
-#include "framework/LocalNames.h"
 #include "TempDir.h"
 
 namespace testing_support {
 
-FeedServer::FeedServer(int lifetimeSeconds, const std::string& alsoOn) : m_alsoOn(alsoOn) {
+FeedServer::FeedServer(int lifetimeSeconds) {
     static int count = 0;
     m_folder = "/tmp/kirunner-feeds-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
     const char* python = std::getenv("PYTHON3");
@@ -19,7 +18,7 @@ FeedServer::FeedServer(int lifetimeSeconds, const std::string& alsoOn) : m_alsoO
     if (!python || !server || !CreateDirectoryA(HostPathToWindows(m_folder).c_str(), nullptr)) return;
     // A program of the host gets no process handle under Wine: the server tells its ports by a file.
     const std::string program = HostPathToWindows(python);
-    std::string line = "\"" + program + "\" \"" + server + "\" " + m_folder + " " + std::to_string(lifetimeSeconds) + " " + alsoOn;
+    std::string line = "\"" + program + "\" \"" + server + "\" " + m_folder + " " + std::to_string(lifetimeSeconds);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -28,7 +27,7 @@ FeedServer::FeedServer(int lifetimeSeconds, const std::string& alsoOn) : m_alsoO
     if (process.hProcess) CloseHandle(process.hProcess);
     std::string ports;
     WaitUntil([&] { return !(ports = ReadFileBytes(file("ports"))).empty(); }, 30000);
-    if (std::sscanf(ports.c_str(), "%d %d %d", &m_httpPort, &m_httpsPort, &m_alsoOnPort) < 2) m_httpPort = 0;
+    if (std::sscanf(ports.c_str(), "%d %d", &m_httpPort, &m_httpsPort) != 2) m_httpPort = 0;
 }
 
 FeedServer::~FeedServer() {
@@ -51,16 +50,6 @@ std::wstring FeedServer::http(const std::wstring& path) const {
 
 std::wstring FeedServer::https(const std::wstring& path) const {
     return L"https://127.0.0.1:" + std::to_wstring(m_httpsPort) + path;
-}
-
-std::string OwnNonLoopbackAddress() {
-    const std::vector<LocalAddress> own = localIpv4Addresses();
-    return own.empty() ? std::string() : own.front().address;
-}
-
-std::wstring FeedServer::httpAlsoOn(const std::wstring& path) const {
-    if (m_alsoOnPort == 0) return std::wstring();
-    return L"http://" + std::wstring(m_alsoOn.begin(), m_alsoOn.end()) + L":" + std::to_wstring(m_alsoOnPort) + path;
 }
 
 int FeedServer::conditionalRequests() const {

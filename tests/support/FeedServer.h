@@ -7,14 +7,9 @@
 
 namespace testing_support {
 
-// One of this machine's own IPv4 addresses other than loopback, for a server that is not on
-// loopback; "" when the machine has none.
-std::string OwnNonLoopbackAddress();
-
 class FeedServer {
 public:
-    // `alsoOn`: one of this machine's own addresses, other than loopback, served too (plain HTTP).
-    explicit FeedServer(int lifetimeSeconds = 120, const std::string& alsoOn = "");
+    explicit FeedServer(int lifetimeSeconds = 120);
     ~FeedServer();
     FeedServer(const FeedServer&) = delete;
     FeedServer& operator=(const FeedServer&) = delete;
@@ -23,8 +18,6 @@ public:
     bool ready() const { return m_httpPort != 0; }
     std::wstring http(const std::wstring& path) const;
     std::wstring https(const std::wstring& path) const;
-    // The path on the `alsoOn` address; "" when it is not served.
-    std::wstring httpAlsoOn(const std::wstring& path) const;
     // Conditional requests of /feed that the server answered with 304.
     int conditionalRequests() const;
     // The User-Agent of the last request of /feed.
@@ -45,8 +38,6 @@ private:
     std::set<std::string> m_documents;
     int m_httpPort = 0;
     int m_httpsPort = 0;
-    std::string m_alsoOn;
-    int m_alsoOnPort = 0;
 };
 
 }  // namespace testing_support

@@ -2,7 +2,7 @@
 """Serves the data-source fetch tests on 127.0.0.1: HTTP on one port, HTTPS with a self-signed
 certificate (made with openssl for this run) on another.
 
-  feed_server.py FOLDER [LIFETIME [ADDRESS]]    (ADDRESS: plain HTTP there too, its port third)
+  feed_server.py FOLDER [LIFETIME]
 Writes FOLDER/ports ("<http port> <https port>") once it listens, counts the conditional requests
 of /feed in FOLDER/conditional, and ends when FOLDER/stop appears or after LIFETIME seconds (two
 minutes unless given).
@@ -14,7 +14,7 @@ minutes unless given).
   /tofile      redirects to file:///C:/windows/win.ini
   /tohttp      (HTTPS only) redirects to http://
   /relative    redirects to "feed" (a relative Location)
-  /toloopback  redirects to /feed on 127.0.0.1; /tolocalhost to it by the name "localhost"
+  /tolocalhost redirects to /feed by the name "localhost"; /tounspecified to it on 0.0.0.0
   /slowhop/N   waits 1.5 s, then redirects to /slowhop/N+1
   /big         50 MB with its Content-Length; /bigstream the same without one
   /hang        answers nothing for 30 s
@@ -135,8 +135,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.redirect("http://127.0.0.1:%d/feed" % self.other_port)
         elif path == "/relative":
             self.redirect("feed")
-        elif path in ("/toloopback", "/tolocalhost"):
-            self.redirect("http://%s:%d/feed" % ("127.0.0.1" if path == "/toloopback" else "localhost", self.other_port))
+        elif path in ("/tolocalhost", "/tounspecified"):
+            self.redirect("http://%s:%d/feed" % ("localhost" if path == "/tolocalhost" else "0.0.0.0", self.other_port))
         elif path.startswith("/slowhop/"):
             time.sleep(1.5)
             self.redirect("/slowhop/%d" % (int(path[len("/slowhop/"):] or "0") + 1))
@@ -178,13 +178,10 @@ def main():
     context.load_cert_chain(cert, key)
     secure.socket = context.wrap_socket(secure.socket, server_side=True)
     Handler.other_port = plain.server_address[1]
-    servers = [plain, secure]
-    if len(sys.argv) > 3:
-        servers.append(Server((sys.argv[3], 0), Handler))
-    for server in servers:
+    for server in (plain, secure):
         threading.Thread(target=server.serve_forever, daemon=True).start()
     with open(os.path.join(folder, "ports.tmp"), "w") as ports:
-        ports.write(" ".join(str(server.server_address[1]) for server in servers))
+        ports.write("%d %d" % (plain.server_address[1], secure.server_address[1]))
     os.replace(os.path.join(folder, "ports.tmp"), os.path.join(folder, "ports"))
     ends = time.time() + lifetime
     while time.time() < ends and not os.path.exists(os.path.join(folder, "stop")):
