@@ -8,7 +8,9 @@
 // process's CPU seconds per minute (not the X server's or wineserver's). Prints figures; judges
 // nothing. Beside them, the floor: a minimal per-pixel-alpha strip of the same size and frame
 // rate that only moves one prepared caption picture by the time elapsed and hands the frame to
-// UpdateLayeredWindow.
+// UpdateLayeredWindow. A run that measures no frame, or a smooth look the window does not show
+// with per-pixel alpha (the desktop does not compose), ends the bench with an error (exit 1):
+// its row would be zeros or another look's figures.
 //
 // Usage: MotionBench [seconds-per-run [frames-file]]    (default 30; no pictures)
 #include <windows.h>
@@ -124,14 +126,25 @@ struct FrameStrip {
     }
 };
 
-void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, FrameStrip* frames) {
+// One look at one speed; false (with the reason on stderr) when it measured nothing.
+bool Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, FrameStrip* frames) {
     AppearanceSettings settings;
     settings.smooth = smooth ? 1 : 0;
     settings.deltaX = speed / kSpeedPerStep;
     auto win = std::make_unique<testing_support::StripRig>();
     win->setLook(stripLookFor(settings, font));
     win->start();
-    const bool alpha = win->look().mode() == StripMode::SmoothAlpha;
+    if (!win->first()) {
+        std::fprintf(stderr, "MotionBench: no caption window could be made\n");
+        return false;
+    }
+    // The look as the window took it: only the window knows whether the desktop composes.
+    const bool alpha = win->first()->perPixelAlpha();
+    if (smooth && !alpha) {
+        std::fprintf(stderr, "MotionBench: the smooth look shows no per-pixel alpha here (the desktop does not "
+                             "compose): run it through bench/motion.sh\n");
+        return false;
+    }
     win->addKirun(1, L"ABC", 1, nullptr);
     win->removeKirun(1);  // one pass: nothing follows the caption into the strip
 
@@ -142,11 +155,13 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, Frame
     MSG msg;
     while ((performanceCounter() - start) < static_cast<LONGLONG>(seconds * static_cast<double>(frequency)) &&
            win->rolling() && GetMessageA(&msg, nullptr, 0, 0)) {
-        const int positionBefore = win->lane.position();
-        const CaptionId captionBefore = win->lane.currentId();
         DispatchMessageA(&msg);
-        // A frame or a scroll step moved the lane.
-        if (win->lane.position() == positionBefore && win->lane.currentId() == captionBefore) continue;
+        // A frame of the smooth look (the pacer's task, run through the program's queue) or a
+        // scroll step of the timer; a frame moves by a fraction of a pixel, the lane by whole ones.
+        const bool frame = smooth ? msg.hwnd == win->queue.Hwnd()
+                                  : msg.hwnd == win->Hwnd() && msg.message == WM_TIMER &&
+                                        msg.wParam == CKirunWin::kScrollTimer;
+        if (!frame) continue;
         const Mass mass = MassOf(win->shownBitmap(), alpha);
         RECT client;
         GetClientRect(win->Hwnd(), &client);
@@ -168,16 +183,22 @@ void Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, Frame
     for (size_t i = 1; i < samples.size(); ++i)
         if (std::fabs(samples[i - 1].centroid - samples[i].centroid - step) > kTolerance) ++off;
     const size_t steps = samples.size() > 1 ? samples.size() - 1 : 0;
-    const char* name = smooth ? (alpha ? "smooth (alpha)" : "smooth (colour key)") : "colour-keyed, timer";
+    const char* name = smooth ? "smooth (alpha)" : "colour-keyed, timer";
+    if (samples.size() < 2) {
+        std::fprintf(stderr, "MotionBench: %s at %d px/s measured %zu frames: the caption was never seen moving "
+                             "wholly inside the strip\n", name, speed, samples.size());
+        return false;
+    }
     std::printf("%-22s %3d px/s %6zu %8.2f %8.2f %9.1f %%  %6.2f\n", name, speed, samples.size(),
                 Percentile(intervals, 0.5), Percentile(intervals, 0.99),
                 steps ? 100.0 * off / static_cast<double>(steps) : 0.0, cpu);
     std::fflush(stdout);
+    return true;
 }
 
 // The floor: a layered window, one premultiplied caption picture drawn once, and at every frame
 // a cleared frame with the caption blended in at its fractional position, handed over whole.
-void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
+bool RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     fw::MemoryDC measure(nullptr);
     const int textHeight = measureCaptionText(measure.get(), font, "ABC").cy;
@@ -188,14 +209,21 @@ void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
     SmoothCaptionStyle style;
     style.edge = smoothEdgeFor(textHeight);
     const int captionWidth = text.size().cx + 2 * style.edge;
-    if (!caption.create(captionWidth + 1, height) || !frame.create(width, height)) return;
+    if (!caption.create(captionWidth + 1, height) || !frame.create(width, height)) {
+        std::fprintf(stderr, "MotionBench: no pictures for the floor\n");
+        return false;
+    }
     drawSmoothCaption(caption, mask, font, text, 0, style);
     const DWORD* source = caption.pixels();
     HWND window = CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW |
                                       WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     FramePacer pacer;
-    if (!window || !pacer.start([window] { PostMessageA(window, WM_APP + 7, 0, 0); }, refresh)) return;
+    if (!window || !pacer.start([window] { PostMessageA(window, WM_APP + 7, 0, 0); }, refresh)) {
+        if (window) DestroyWindow(window);
+        std::fprintf(stderr, "MotionBench: the floor's window or frames could not be started\n");
+        return false;
+    }
     SmoothMotion motion;
     const LONGLONG frequency = performanceFrequency();
     const LONGLONG start = performanceCounter();
@@ -237,10 +265,15 @@ void RunFloor(int speed, double seconds, HFONT font, UINT refresh) {
     const double cpu = (CpuSeconds() - cpuStart) / elapsed * 60;
     pacer.stop();
     DestroyWindow(window);
-    if (!intervals.empty()) intervals.erase(intervals.begin());
+    if (intervals.size() < 2) {
+        std::fprintf(stderr, "MotionBench: the floor at %d px/s measured %zu frames\n", speed, intervals.size());
+        return false;
+    }
+    intervals.erase(intervals.begin());
     std::printf("%-22s %3d px/s %6zu %8.2f %8.2f %11s  %6.2f\n", "floor (minimal alpha)", speed, intervals.size() + 1,
                 Percentile(intervals, 0.5), Percentile(intervals, 0.99), "-", cpu);
     std::fflush(stdout);
+    return true;
 }
 
 }  // namespace
@@ -260,10 +293,15 @@ int main(int argc, char** argv) {
     for (bool smooth : {false, true})
         for (int speed : {20, 40, 60, 80}) {
             FrameStrip strip;
-            Run(smooth, speed, seconds, font, refresh, frames.empty() || speed != 40 ? nullptr : &strip);
+            if (!Run(smooth, speed, seconds, font, refresh, frames.empty() || speed != 40 ? nullptr : &strip)) {
+                DeleteObject(font);
+                return 1;
+            }
             if (strip.frames > 0) strip.write((frames + (smooth ? "-smooth.ppm" : "-keyed.ppm")).c_str());
         }
-    for (int speed : {20, 40, 60, 80}) RunFloor(speed, seconds, font, refresh);
+    bool measured = true;
+    for (int speed : {20, 40, 60, 80})
+        if (measured) measured = RunFloor(speed, seconds, font, refresh);
     DeleteObject(font);
-    return 0;
+    return measured ? 0 : 1;
 }

@@ -91,8 +91,9 @@ void CKirunWin::applyPictureLook() {
     m_picture.setLook(m_look, captionFont());
 }
 
-void CKirunWin::start() {
-    updateLayout();
+void CKirunWin::start(bool shown) {
+    m_shown = shown;
+    layOut(shown);
     raise();
     present();
     m_started = true;
@@ -109,7 +110,10 @@ bool CKirunWin::visibleNow() const { return m_shown && (!m_look.m_bandOn || m_ba
 void CKirunWin::showAsWanted() {
     if (!m_hWnd) return;
     const bool visible = IsWindowVisible(m_hWnd) != FALSE;
-    if (visible != visibleNow()) ShowWindow(visibleNow() ? SW_SHOWNA : SW_HIDE);
+    if (visible == visibleNow()) return;
+    ShowWindow(visibleNow() ? SW_SHOWNA : SW_HIDE);
+    // Shown, a painted strip shows its picture at once, not once the program's queue is empty.
+    if (visibleNow() && !m_perPixelAlpha) UpdateWindow(m_hWnd);
 }
 
 void CKirunWin::raise() { SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, kBringToTop); }

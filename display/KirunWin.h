@@ -47,8 +47,9 @@ public:
     // band is not affected.
     void setBandOpacity(BYTE opacity);
     const StripLook& look() const { return m_look; }
-    // Lays the strip out with its look, shows it and starts timer 103.
-    void start();
+    // Lays the strip out with its look, shows it (or, not `shown`, keeps it hidden as
+    // showStrip(false) does) and starts timer 103.
+    void start(bool shown = true);
     bool started() const { return m_started; }
     // Shows or hides the strip without activating it.
     void showStrip(bool shown);

@@ -38,21 +38,20 @@ StripLook StripSet::lookFor(const std::string& monitor) const {
     return look;
 }
 
-std::unique_ptr<CKirunWin> StripSet::makeStrip(const std::string& monitor) {
+std::unique_ptr<CKirunWin> StripSet::makeStrip(const std::string& monitor, bool joins) {
     StripOwner* owner = this;
     auto window = std::make_unique<CKirunWin>(owner);
     if (!window->Hwnd()) return nullptr;
     window->setLook(lookFor(monitor));
     window->setBandOpacity(m_bandOpacity);
-    window->start();
-    if (!m_shown) window->showStrip(false);
+    window->start(m_shown && !joins);
     return window;
 }
 
 void StripSet::followMonitors() {
     if (m_views.empty()) {
         View view;
-        view.window = makeStrip(std::string());
+        view.window = makeStrip(std::string(), false);
         if (!view.window) return;
         m_views.push_back(std::move(view));
     }
@@ -74,10 +73,11 @@ void StripSet::followMonitors() {
             std::any_of(m_views.begin(), m_views.end(), [&](const View& view) { return view.monitor == name; });
         if (present) continue;
         View view;
-        view.window = makeStrip(name);
+        view.window = makeStrip(name, true);
         if (!view.window) continue;
         view.monitor = name;
         join(view);
+        if (m_shown) view.window->showStrip(true);
         m_views.push_back(std::move(view));
     }
 }
@@ -104,6 +104,8 @@ void StripSet::setLook(const StripLook& look) {
 void StripSet::restyle(const StripLook& look, LookChange change) {
     const bool speedChanged = look.m_speedPx != m_look.m_speedPx;
     m_look = look;
+    // Restyled, the strips show the current caption alone.
+    if (change != LookChange::None) m_passed.clear();
     if (!m_shown) showStrips(true);  // a new look shows strips the operator hid
     if (change == LookChange::None) return;
     bool firstStrip = true;
@@ -146,6 +148,8 @@ void StripSet::showStrips(bool shown) {
 }
 
 int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
+    if (fromBlank) m_passed.clear();
+    else m_passed.passed(m_text, m_follows, m_laneWidth, m_lanePosition);
     m_text = text;
     m_follows = followsCaption;
     m_lanePosition = 0;
@@ -308,7 +312,21 @@ void StripSet::onDisplayChanged() {
 
 void StripSet::join(View& view) {
     StripPicture& picture = view.window->picture();
-    view.track.enter(picture.enter(m_text, m_follows, true), m_laneWidth);
-    picture.showEntered(view.track.follow(m_lanePosition));
+    // The captions that passed, from the first one the strip still reaches (a piece's margin
+    // beyond, as columns round differently at other resolutions), each scrolled as far as the
+    // other strips scrolled it, in this strip's own columns; then the current one.
+    const UINT laneDpi = first() ? first()->dpi() : kBaseDpi;
+    const long long reach =
+        laneColumnsFor(picture.strip().width() + StripPicture::kPieceMargin, view.window->dpi(), laneDpi);
+    bool blank = true;
+    for (size_t i = m_passed.firstCovering(reach - m_lanePosition); i < m_passed.size(); ++i) {
+        const PassedCaptions::Caption& caption = m_passed.at(i);
+        ViewTrack track;
+        track.enter(picture.enter(caption.text, caption.followsCaption, blank), caption.laneWidth);
+        picture.scroll(track.columnOf(caption.columns));
+        blank = false;
+    }
+    view.track.enter(picture.enter(m_text, m_follows, blank), m_laneWidth);
+    picture.scroll(view.track.follow(m_lanePosition));
     if (m_shown) view.window->present(m_fraction);
 }

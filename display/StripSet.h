@@ -18,6 +18,7 @@
 #include "framework/UiQueue.h"
 #include "framework/Gdi.h"
 #include "model/AppearanceSettings.h"
+#include "show/PassedCaptions.h"
 #include "show/StripPort.h"
 #include "show/ViewTrack.h"
 
@@ -84,7 +85,9 @@ private:
     void onStripLaidOut(CKirunWin& strip) override;
     void onDisplayChanged() override;
 
-    std::unique_ptr<CKirunWin> makeStrip(const std::string& monitor);
+    // A strip started on the monitor; one that `joins` the caption stays hidden until it holds
+    // its picture (join), so that it never shows blank for a moment.
+    std::unique_ptr<CKirunWin> makeStrip(const std::string& monitor, bool joins);
     // A new look of the same layout: every strip takes it in place.
     void restyle(const StripLook& look, LookChange change);
     // The band shows only while a caption is on the strips.
@@ -93,7 +96,8 @@ private:
     // Makes the strips match the connected monitors: strips of monitors that are gone go, new
     // monitors get a strip that joins the caption where the others are.
     void followMonitors();
-    // A strip that was laid out on its own joins the lane's caption at the point it has reached.
+    // A strip that was laid out on its own, or is new, joins the lane's caption at the point it
+    // has reached, with the captions that passed before it as far as the strip reaches.
     void join(View& view);
     // Runs the first strip's clock as the lane asks: timer 101 or frames, timer 102.
     void runClock();
@@ -118,6 +122,7 @@ private:
     bool m_follows = false;
     int m_laneWidth = 0;
     long long m_lanePosition = 0;
+    PassedCaptions m_passed;  // that entered before it, still on the strips
     FramePacer m_pacer;
     SmoothMotion m_motion;
     int m_fraction = 0;  // of a pixel beyond the strips' position, at the last frame

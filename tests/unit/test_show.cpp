@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "show/Lane.h"
+#include "show/PassedCaptions.h"
 #include "show/Show.h"
 #include "show/ViewTrack.h"
 #include "tests/support/FakeStrip.h"
@@ -159,6 +160,26 @@ TEST(ViewTracks, StripsOfOtherScalesShowTheSamePointOfTheText) {
     for (int i = 0; i < 3; ++i) EXPECT_GE(tracks[i].position(), widths[i]) << "every strip has passed its caption";
     EXPECT_EQ(150, laneColumnsFor(225, 144, 96)) << "a strip at 144 DPI drains in fewer lane columns";
     EXPECT_EQ(1, laneColumnsFor(1, 144, 96)) << "rounded up";
+}
+
+// The captions a strip joining mid-pass draws left of the current one: as many of the newest as
+// cover the columns asked for; the oldest go once the newer ones cover any strip, or are too many.
+TEST(PassedCaptionsKept, NewestCoverTheColumnsAskedForAndTheKeptAreBounded) {
+    PassedCaptions passed;
+    passed.passed(L"never moved", false, 100, 0);
+    for (long long columns : {300, 500, 200}) passed.passed(L"caption", true, 290, columns);
+    ASSERT_EQ(3u, passed.size()) << "a caption that never moved is not kept";
+    const struct {
+        long long columns;
+        size_t first;
+    } cases[] = {{0, 3}, {1, 2}, {200, 2}, {201, 1}, {700, 1}, {701, 0}, {100000, 0}};
+    for (const auto& c : cases) EXPECT_EQ(c.first, passed.firstCovering(c.columns)) << c.columns;
+
+    for (int i = 0; i < 100; ++i) passed.passed(L"wide", false, 1000, 1000);
+    EXPECT_EQ(PassedCaptions::kKeptColumns / 1000 + 1, static_cast<long long>(passed.size()));
+    EXPECT_EQ(L"wide", passed.at(0).text);
+    for (size_t i = 0; i < 2 * PassedCaptions::kKeptCaptions; ++i) passed.passed(std::wstring(), false, 5, 1);
+    EXPECT_EQ(PassedCaptions::kKeptCaptions, passed.size());
 }
 
 // Two lanes side by side: each has its own captions, clock work and end.
