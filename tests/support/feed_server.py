@@ -14,7 +14,7 @@ minutes unless given).
   /tofile      redirects to file:///C:/windows/win.ini
   /tohttp      (HTTPS only) redirects to http://
   /relative    redirects to "feed" (a relative Location)
-  /tolocalhost redirects to /feed by the name "localhost"; /tounspecified to it on 0.0.0.0
+  /tounspecified redirects to /feed on 0.0.0.0
   /slowhop/N   waits 1.5 s, then redirects to /slowhop/N+1
   /big         50 MB with its Content-Length; /bigstream the same without one
   /hang        answers nothing for 30 s
@@ -135,8 +135,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.redirect("http://127.0.0.1:%d/feed" % self.other_port)
         elif path == "/relative":
             self.redirect("feed")
-        elif path in ("/tolocalhost", "/tounspecified"):
-            self.redirect("http://%s:%d/feed" % ("localhost" if path == "/tolocalhost" else "0.0.0.0", self.other_port))
+        elif path == "/tounspecified":
+            self.redirect("http://0.0.0.0:%d/feed" % self.other_port)
         elif path.startswith("/slowhop/"):
             time.sleep(1.5)
             self.redirect("/slowhop/%d" % (int(path[len("/slowhop/"):] or "0") + 1))

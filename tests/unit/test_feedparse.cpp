@@ -8,7 +8,6 @@
 #include "feeds/FeedParser.h"
 #include "feeds/PlainText.h"
 #include "framework/TextCodec.h"
-#include "model/TextDecoding.h"
 
 namespace {
 
@@ -102,16 +101,6 @@ TEST(FeedParse, WellFormedSourcesGiveTheirEntries) {
         EXPECT_TRUE(parse.ok) << c.name << ": " << fw::Narrow(parse.reason, CP_UTF8);
         EXPECT_EQ(c.expected, entriesText(parse)) << c.name;
     }
-}
-
-TEST(FeedParse, CharsetNamesOfAContentTypeInAnyCaseQuotedOrNotWithTheirAliases) {
-    const std::pair<const char*, unsigned> kCases[] = {  // 0: not known
-        {"text/csv;charset=x-sjis", 932}, {"text/plain; charset=Windows-31J", 932}, {"text/plain; Charset=csShiftJIS", 932},
-        {"text/csv; charset=\"X-EUC-JP\"; header=present", 20932}, {"text/plain; charset=iso_8859-1", 28591},
-        {"text/plain; charset=utf-16", 1200}, {"text/plain; charset=utf-16be", 1201}, {"text/plain; charset=x-klingon", 0}};
-    unsigned codePage = 0;
-    for (const auto& c : kCases)
-        EXPECT_EQ(c.second != 0, codePageOfCharset(charsetOf(c.first), codePage) && codePage == c.second) << c.first;
 }
 
 TEST(FeedParse, HostileOrBrokenInputsFailWithTheirReason) {
