@@ -27,12 +27,14 @@ int Request(int port, const std::string& method, const std::string& path, const 
     return LoopbackHttpStatus(port, kToken, method, path, body);
 }
 
+// A port of this test program's own from `base` on, and the settings keys that open the remote there.
+int PortFrom(int base) { return base + static_cast<int>(GetCurrentProcessId() % 1000); }
+std::string RemoteKeys(int port) { return "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\n"; }
+
 TEST(Remote, APhonesTapsReachThePagesListAndTheSettingsFile) {
-    const int port = 41000 + static_cast<int>(GetCurrentProcessId() % 1000);
+    const int port = PortFrom(41000);
     TempDir dir;
-    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"),
-                               SettingsText({{"abc", 5}, {"def", 5}},
-                                            "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\n")));
+    ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText({{"abc", 5}, {"def", 5}}, RemoteKeys(port))));
     KirunnerProcess program;
     ASSERT_TRUE(program.Start(dir.path()));
     HWND main = program.MainWindow(kTimeout);
@@ -57,11 +59,10 @@ TEST(Remote, APhonesTapsReachThePagesListAndTheSettingsFile) {
 // A phone deletes entry 1 while the page's question or dialog is open: はい and OK act on the
 // caption the operator chose, or say that it is gone and change nothing.
 TEST(Remote, ThePagesQuestionsActOnTheChosenCaptionWhateverAPhoneDeletesMeanwhile) {
-    const int port = 42000 + static_cast<int>(GetCurrentProcessId() % 1000);
+    const int port = PortFrom(42000);
     TempDir dir;
     ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"),
-                               SettingsText({{"ALPHA", 5}, {"BRAVO", 5}, {"CHARLIE", 5}, {"DELTA", 5}, {"ECHO", 5}},
-                                            "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\n")));
+                               SettingsText({{"ALPHA", 5}, {"BRAVO", 5}, {"CHARLIE", 5}, {"DELTA", 5}, {"ECHO", 5}}, RemoteKeys(port))));
     Desk desk(dir.path());
     ASSERT_TRUE(desk.ready() && WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
     auto texts = [&] { std::vector<std::string> t; for (const auto& row : desk.rows()) t.push_back(row[3]); return t; };
@@ -90,17 +91,13 @@ TEST(Remote, ThePagesQuestionsActOnTheChosenCaptionWhateverAPhoneDeletesMeanwhil
 // over OSC, is carried out at once, and nothing is done twice. The status line says so until a
 // save succeeds.
 TEST(Remote, AnUnwritableSettingsFileHoldsUpNoCommandFromOutside) {
-    const int port = 42000 + static_cast<int>(GetCurrentProcessId() % 1000);
-    const int oscPort = 43000 + static_cast<int>(GetCurrentProcessId() % 1000);
+    const int port = PortFrom(42000), oscPort = PortFrom(43000);
     TempDir dir;
     const std::string ini = dir.file("Kirunner.ini");
-    const std::string keys = "HTTPPORT=" + std::to_string(port) + "\r\nHTTPTOKEN=" + kToken + "\r\nOSCPORT=" +
-                             std::to_string(oscPort) + "\r\n";
-    ASSERT_TRUE(WriteFileBytes(ini, SettingsText({{"abc", 5}, {"def", 5}}, keys)));
+    ASSERT_TRUE(WriteFileBytes(ini, SettingsText({{"abc", 5}, {"def", 5}}, RemoteKeys(port) + "OSCPORT=" + std::to_string(oscPort) + "\r\n")));
     ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
     Desk desk(dir.path());
-    ASSERT_TRUE(desk.ready());
-    ASSERT_TRUE(WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
+    ASSERT_TRUE(desk.ready() && WaitUntil([&] { return Request(port, "GET", "/api/state") == 200; }, kTimeout));
     auto statusLine = [&] { return WindowText(GetDlgItem(desk.main, IDC_STATUS_LINE)); };
 
     const std::string added = LoopbackHttpAnswer(port, kToken, "POST", "/api/items", "{\"text\":\"ghi\",\"minutes\":7}");
