@@ -72,8 +72,8 @@ private:
     class Strips : public StripControl {
     public:
         explicit Strips(StripSet& set) : m_set(set) {}
-        bool startStrips(const AppearanceSettings& appearance) override { return m_set.startStrips(appearance); }
-        void applyAppearance(const AppearanceSettings& appearance) override { m_set.applyAppearance(appearance); }
+        bool startStrips(const LaneLook& appearance) override { return m_set.startStrips(appearance); }
+        void applyAppearance(const LaneLook& appearance) override { m_set.applyAppearance(appearance); }
         void showStrips(bool shown) override { m_set.showStrips(shown); }
         bool stripsShown() const override { return m_set.stripsShown(); }
         void stopStrips() override { m_set.stop(); }

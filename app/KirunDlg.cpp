@@ -107,7 +107,7 @@ void CKirunDlg::makeResizable() {
     m_anchors.record(m_hWnd, m_page.Hwnd());
     m_leastSize = SIZE{frame.right - frame.left, frame.bottom - frame.top};
 
-    const AppearanceSettings& stored = m_host.controller().appearance();
+    const LaneLook& stored = m_host.controller().appearance();
     if (stored.windowWidth <= 0 || stored.windowHeight <= 0) return;
     // Stored at 96 DPI; never smaller than the window opens, never larger than its monitor's work area.
     MONITORINFO monitor{};

@@ -32,7 +32,7 @@
 #include "display/SmoothPicture.h"
 #include "model/AppearanceRules.h"
 #include "framework/Gdi.h"
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ struct FrameStrip {
 
 // One look at one speed; false (with the reason on stderr) when it measured nothing.
 bool Run(bool smooth, int speed, double seconds, HFONT font, UINT refresh, FrameStrip* frames) {
-    AppearanceSettings settings;
+    LaneLook settings;
     settings.smooth = smooth ? 1 : 0;
     settings.deltaX = speed / kSpeedPerStep;
     auto win = std::make_unique<testing_support::StripRig>();

@@ -24,7 +24,7 @@
 #include "display/OffscreenPicture.h"
 #include "framework/Gdi.h"
 #include "model/AppearanceRules.h"
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 namespace {
 

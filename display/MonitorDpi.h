@@ -2,7 +2,7 @@
 // The resolution of a monitor, and caption font heights scaled to it.
 #include <windows.h>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 // Font heights are given as pixels at the resolution the settings store them at.
 constexpr UINT kBaseDpi = kStoredFontDpi;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "model/AppearanceRules.h"
 
 int smoothSpeedFor(int presetStep, int customSpeed) {

@@ -4,7 +4,7 @@
 
 #include "model/AppearanceRules.h"
 
-StripLook stripLookFor(const AppearanceSettings& settings, HFONT font) {
+StripLook stripLookFor(const LaneLook& settings, HFONT font) {
     const CaptionColors colors =
         captionColorsFor(settings.colorChoice, settings.userTextColor, settings.userShadowColor);
     StripLook look;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "display/SmoothMotion.h"
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 // The strips there are: transparent but for the captions (pixels of kStripKeyColor show the
 // desktop), a band of one colour, a band the desktop shows through, or the smooth look's
@@ -70,4 +70,4 @@ BYTE glyphQualityFor(StripMode mode, BYTE fontQuality);
 // of the colour choice, the band colour's red, green and blue bytes, the opacity 0 ... 100, the
 // scroll step 1 ... 4, the smooth look's speed (smoothSpeedFor). The font is `font` (not
 // owned), made from the settings' font as applyFontChoice prepares it.
-StripLook stripLookFor(const AppearanceSettings& settings, HFONT font);
+StripLook stripLookFor(const LaneLook& settings, HFONT font);

@@ -122,13 +122,13 @@ void StripSet::restyle(const StripLook& look, LookChange change) {
     applyBandOpacity();
 }
 
-bool StripSet::startStrips(const AppearanceSettings& appearance) {
+bool StripSet::startStrips(const LaneLook& appearance) {
     m_captionFont.reset(CreateFontIndirectA(&appearance.logFont));
     m_logFont = appearance.logFont;
     return start(stripLookFor(appearance, m_captionFont.get()));
 }
 
-void StripSet::applyAppearance(const AppearanceSettings& appearance) {
+void StripSet::applyAppearance(const LaneLook& appearance) {
     // The same font is kept (a look of the same font needs no new layout); a new one is taken
     // by the strips before the one they hold now is deleted.
     const bool sameFont = std::memcmp(&appearance.logFont, &m_logFont, sizeof m_logFont) == 0 && m_captionFont;

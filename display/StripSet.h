@@ -17,7 +17,7 @@
 #include "display/StripOwner.h"
 #include "framework/UiQueue.h"
 #include "framework/Gdi.h"
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "show/PassedCaptions.h"
 #include "show/StripPort.h"
 #include "show/ViewTrack.h"
@@ -61,8 +61,8 @@ public:
 
     // The strips in an appearance, with a caption font of their own: made and started (false
     // when no window could be made), laid out again or restyled, shown or hidden.
-    bool startStrips(const AppearanceSettings& appearance);
-    void applyAppearance(const AppearanceSettings& appearance);
+    bool startStrips(const LaneLook& appearance);
+    void applyAppearance(const LaneLook& appearance);
     void showStrips(bool shown);
     bool stripsShown() const { return m_shown; }
 

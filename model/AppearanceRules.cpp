@@ -1,6 +1,6 @@
 #include "model/AppearanceRules.h"
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 namespace {
 const CaptionColors kPresetColors[] = {

@@ -26,7 +26,11 @@ struct CaptionCommand {
     int number = 0;
     int minutes = 1;
     std::wstring text;  // UTF-16, one line
-    int lane = 0;       // the ticker lane the command is for; there is one lane today
+    // The lane the command is for, 1 to kMaxLanes; kLaneUnnamed: none named (lane 1, or for
+    // kClearAll and kClearNow every lane); kEveryLane: every lane.
+    static constexpr int kLaneUnnamed = 0;
+    static constexpr int kEveryLane = -1;
+    int lane = kLaneUnnamed;
     // For kChangeItem and kDeleteItem: the caption that entry `number` must still hold, as the
     // sender last saw the list (kNone: whatever it holds). A list changed by someone else in the
     // meantime then refuses the command rather than edit another caption.

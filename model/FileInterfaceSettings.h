@@ -13,6 +13,7 @@ struct FileInterfaceSettings {
     int fileExec = 0;      // non-zero: the watched file is checked
     std::wstring filePath;  // any character
     int fileMinute = 1;    // display time of the file's caption in minutes
+    int fileLane = 1;      // the lane the file's caption goes on air on
     OscSettings osc{};     // no dialog changes it: only the settings file
     HttpSettings http{};   // the web remote and its API: off unless a port is given
     std::string oscFeedback;  // "host:port" OSC feedback is sent to; empty: none

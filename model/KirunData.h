@@ -24,4 +24,5 @@ public:
     std::wstring m_text;  // UTF-16; may hold "\r\n"
     int m_minutes = 1;   // display time in minutes
     CaptionId m_id = caption_ids::kNone;  // given by the list the item is in
+    int m_lane = 1;      // the lane it goes on air on, 1 to kMaxLanes
 };

@@ -60,7 +60,7 @@ bool isReadOnly(const std::wstring& path) {
 }
 
 // The whole new file composed from the one on disk and written in one step.
-bool writeSettingsFile(const std::wstring& path, const AppearanceSettings& appearance, const CaptionList& captions,
+bool writeSettingsFile(const std::wstring& path, const LaneLook& appearance, const CaptionList& captions,
                        const FileInterfaceSettings& fileInterface) {
     std::string bytes;
     if (isReadOnly(path) || readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs) == FileRead::Unreadable)
@@ -96,7 +96,7 @@ std::wstring settingsFilePath() {
 }
 
 
-SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
+SettingsLoad loadSettingsFile(const std::wstring& path, LaneLook& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts) {
     removeLeftoverTemporaryFiles(linkTargetOf(path));
     std::string bytes;
@@ -107,7 +107,7 @@ SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appe
     return loadResult(read);
 }
 
-bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
+bool saveSettingsFile(const std::wstring& path, const LaneLook& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::wstring* failedPath) {
     // A link stays a link: the file it points to is replaced, beside its own temporary files.

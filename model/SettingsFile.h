@@ -21,7 +21,7 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 // program is waited for up to a second. Temporary files that earlier saves left beside it
 // (the writer was killed) are removed first. *oddHexTexts (when given) counts the hex texts of
 // odd length, each read as empty.
-SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
+SettingsLoad loadSettingsFile(const std::wstring& path, LaneLook& appearance, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts = nullptr);
 
 // Writes every key in the file's order, as the platform's profile writer would key by key, but
@@ -32,6 +32,6 @@ SettingsLoad loadSettingsFile(const std::wstring& path, AppearanceSettings& appe
 // when one is given; the records are not changed either way. A successful save removes the
 // temporary files that killed writers left beside the file. A file that is a symbolic link
 // stays one: the file it points to is written.
-bool saveSettingsFile(const std::wstring& path, const AppearanceSettings& appearance,
+bool saveSettingsFile(const std::wstring& path, const LaneLook& appearance,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::wstring* failedPath = nullptr);

@@ -260,7 +260,7 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
 }
 
 void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const ConstSettingsRecords& records) {
-    const AppearanceSettings defaultAppearance;
+    const LaneLook defaultAppearance;
     const FileInterfaceSettings defaultFileInterface;
     const ConstSettingsRecords defaults{defaultAppearance, defaultFileInterface};
     std::vector<std::pair<const RepeatedSections*, GroupWritten>> groupsWritten;
@@ -284,13 +284,13 @@ void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const Co
     }
 }
 
-int readSettings(const SettingsSource& source, AppearanceSettings& appearance, CaptionList& captions,
+int readSettings(const SettingsSource& source, LaneLook& appearance, CaptionList& captions,
                  FileInterfaceSettings& fileInterface) {
     SettingsRecords records{appearance, fileInterface, &captions};
     return readRows(source, settingRows(), records);
 }
 
-void writeSettings(SettingsSink& sink, const AppearanceSettings& appearance, const CaptionList& captions,
+void writeSettings(SettingsSink& sink, const LaneLook& appearance, const CaptionList& captions,
                    const FileInterfaceSettings& fileInterface) {
     writeRows(sink, settingRows(), ConstSettingsRecords{appearance, fileInterface, &captions});
 }

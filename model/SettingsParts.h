@@ -3,12 +3,12 @@
 // time: a list edit, a dialog's OK, the main window resized. A settings file that could not be
 // read at start is brought together with the page part by part once it can be read: each part
 // the operator changed meanwhile is the page's, every other part the file's.
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 
 struct StoredSettings {
-    AppearanceSettings appearance;
+    LaneLook appearance;
     CaptionList captions;
     FileInterfaceSettings fileInterface;
 };

@@ -33,9 +33,9 @@ const size_t kMaxSourceTextBytes = 2 * SourceSettings::kMaxTextLength;
 
 // The record that holds a field of type Record.
 template <typename Record> struct RecordIn;
-template <> struct RecordIn<AppearanceSettings> {
-    static const AppearanceSettings& of(const ConstSettingsRecords& r) { return r.appearance; }
-    static AppearanceSettings& of(SettingsRecords& r) { return r.appearance; }
+template <> struct RecordIn<LaneLook> {
+    static const LaneLook& of(const ConstSettingsRecords& r) { return r.appearance; }
+    static LaneLook& of(SettingsRecords& r) { return r.appearance; }
 };
 template <> struct RecordIn<FileInterfaceSettings> {
     static const FileInterfaceSettings& of(const ConstSettingsRecords& r) { return r.fileInterface; }
@@ -168,7 +168,7 @@ ElementField sourceFormatField() {
             nullptr};
 }
 
-using A = AppearanceSettings;
+using A = LaneLook;
 using F = FileInterfaceSettings;
 using O = OscSettings;
 using H = HttpSettings;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 
@@ -36,12 +36,12 @@ enum class SettingLoad {
 
 // The records whose fields the rows name; the lists of the repeated groups hang from them.
 struct SettingsRecords {
-    AppearanceSettings& appearance;
+    LaneLook& appearance;
     FileInterfaceSettings& fileInterface;
     CaptionList* captions = nullptr;
 };
 struct ConstSettingsRecords {
-    const AppearanceSettings& appearance;
+    const LaneLook& appearance;
     const FileInterfaceSettings& fileInterface;
     const CaptionList* captions = nullptr;
 };

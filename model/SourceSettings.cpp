@@ -47,7 +47,8 @@ void boundText(std::wstring& text) {
 bool operator==(const SourceSettings& a, const SourceSettings& b) {
     return a.exec == b.exec && a.name == b.name && a.url == b.url && a.format == b.format && a.field == b.field &&
            a.refreshSeconds == b.refreshSeconds && a.maxItems == b.maxItems && a.prefix == b.prefix &&
-           a.mode == b.mode && a.match == b.match && a.area == b.area && a.cutInMinutes == b.cutInMinutes;
+           a.mode == b.mode && a.match == b.match && a.area == b.area && a.cutInMinutes == b.cutInMinutes &&
+           a.lane == b.lane;
 }
 
 void boundSourceSettings(SourceSettings& s) {

@@ -34,6 +34,7 @@ struct SourceSettings {
     std::wstring match;           // MATCH: |-separated words, one of which the title holds (mode 1)
     std::wstring area;            // AREA: |-separated words, one of which author/summary/area holds
     int cutInMinutes = kDefaultCutInMinutes;        // MINUTE: how long a cut-in entry stays (mode 1)
+    int lane = 1;                 // LANE: the lane its captions go on air on
 };
 
 bool operator==(const SourceSettings& a, const SourceSettings& b);

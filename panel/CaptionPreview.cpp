@@ -141,7 +141,7 @@ Pixels stripSample(StripPicture& picture, bool smooth, int width, int height, in
 }
 }  // namespace
 
-void drawCaptionPreview(HDC dc, const RECT& area, const AppearanceSettings& settings, int dpi, bool alphaComposed) {
+void drawCaptionPreview(HDC dc, const RECT& area, const LaneLook& settings, int dpi, bool alphaComposed) {
     const int areaWidth = area.right - area.left;
     const int areaHeight = area.bottom - area.top;
     if (areaWidth <= 0 || areaHeight <= 0) return;
@@ -179,7 +179,7 @@ void drawCaptionPreview(HDC dc, const RECT& area, const AppearanceSettings& sett
            SRCCOPY);
 }
 
-const char* keyColourWarning(const AppearanceSettings& settings, bool alphaComposed) {
+const char* keyColourWarning(const LaneLook& settings, bool alphaComposed) {
     StripLook look = stripLookFor(settings, nullptr);
     look.m_alphaComposed = alphaComposed;
     // Bands and the smooth look's picture carry no colour key: every colour shows there.

@@ -7,7 +7,7 @@
 // edges blended over it. A caption taller than the sample's area is scaled down to fit it, whole.
 #include <windows.h>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 // The text of the sample.
 extern const char kCaptionPreviewText[];
@@ -19,8 +19,8 @@ constexpr int kPreviewMargin = 4;
 // Draws the sample into `area` of `dc`; the font is scaled from 96 DPI to `dpi`. `alphaComposed`:
 // the desktop composes pixels of partial alpha, which the smooth look needs for its picture
 // (without it the strip shows the colour-keyed one).
-void drawCaptionPreview(HDC dc, const RECT& area, const AppearanceSettings& settings, int dpi, bool alphaComposed);
+void drawCaptionPreview(HDC dc, const RECT& area, const LaneLook& settings, int dpi, bool alphaComposed);
 
 // What the operator is told when the strip would show a chosen colour as the desktop: the
 // colour-keyed strip's text or shadow in its key colour. Null when every colour shows.
-const char* keyColourWarning(const AppearanceSettings& settings, bool alphaComposed);
+const char* keyColourWarning(const LaneLook& settings, bool alphaComposed);

@@ -14,7 +14,7 @@ const char kOddHexText[] = "受信データの文字数が奇数です\n";
 const char kReadableAgain[] = "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
 }  // namespace
 
-void GuardedSettings::load(const std::wstring& path, AppearanceSettings& appearance, CaptionList& captions,
+void GuardedSettings::load(const std::wstring& path, LaneLook& appearance, CaptionList& captions,
                            FileInterfaceSettings& fileInterface) {
     int oddHexTexts = 0;
     m_guarded = loadSettingsFile(path, appearance, captions, fileInterface, &oddHexTexts) == SettingsLoad::Unreadable;
@@ -78,7 +78,7 @@ void GuardedSettings::endGuard() {
     m_changed = 0;
 }
 
-bool GuardedSettings::save(const std::wstring& path, const AppearanceSettings& appearance,
+bool GuardedSettings::save(const std::wstring& path, const LaneLook& appearance,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages) {
     if (m_guarded) {

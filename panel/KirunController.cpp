@@ -147,7 +147,7 @@ void KirunController::deleteItem(int position) {
     if (m_show.deleteItem(position)) listEdited(Who::Operator);
 }
 
-void KirunController::setAppearance(const AppearanceSettings& appearance) {
+void KirunController::setAppearance(const LaneLook& appearance) {
     const int width = m_appearance.windowWidth;
     const int height = m_appearance.windowHeight;
     m_appearance = appearance;

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "model/CaptionCommand.h"
 #include "model/CaptionCsvFile.h"
 #include "model/CaptionList.h"
@@ -71,7 +71,7 @@ public:
     void changeItem(int position, const CKirunData& edited);
     // Erases the item; its caption leaves the strip, every other caption stays as it is.
     void deleteItem(int position);
-    void setAppearance(const AppearanceSettings& appearance);
+    void setAppearance(const LaneLook& appearance);
     // The main window's size as the operator left it, in pixels at 96 DPI; saved.
     void setWindowSize(int width, int height);
     void setFileInterface(const FileInterfaceSettings& settings);
@@ -148,8 +148,8 @@ public:
     const Show& show() const { return m_show; }
     CaptionList& captionList() { return m_show.captionList(); }
     const CaptionList& captionList() const { return m_show.captionList(); }
-    AppearanceSettings& appearance() { return m_appearance; }
-    const AppearanceSettings& appearance() const { return m_appearance; }
+    LaneLook& appearance() { return m_appearance; }
+    const LaneLook& appearance() const { return m_appearance; }
     const FileInterfaceSettings& fileInterface() const { return m_fileInterface; }
     WatchedFile& watchedFile() { return m_watchedFile; }
     bool batchMode() const { return m_start.batchMode; }
@@ -186,7 +186,7 @@ private:
     std::wstring m_iniPath;
     GuardedSettings m_settingsFile;   // not written over while it could not be read
     bool m_stripsMade = false;        // the strips could be made: captions go on air
-    AppearanceSettings m_appearance;
+    LaneLook m_appearance;
     int m_autoExit = 0;               // 1: the program ends when all rolling has ended
     int m_exitCode = kExitNormal;
     bool m_settingsUnsaved = false;   // the last save failed or was held back

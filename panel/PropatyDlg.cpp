@@ -45,13 +45,13 @@ CPropatyDlg::CPropatyDlg(HWND parent)
 
 COLORREF CPropatyDlg::complementColor(COLORREF color) { return rgbOnly(~color); }
 
-void CPropatyDlg::setSettings(const AppearanceSettings& settings) { m_settings = settings; }
+void CPropatyDlg::setSettings(const LaneLook& settings) { m_settings = settings; }
 
-AppearanceSettings CPropatyDlg::settings() const { return m_settings; }
+LaneLook CPropatyDlg::settings() const { return m_settings; }
 
 void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     using Read = fw::DataExchange::Read;
-    AppearanceSettings& s = m_settings;
+    LaneLook& s = m_settings;
     dx.Spin(IDC_GAP_SPIN, m_spinGap, s.gap, -kGapLimit, kGapLimit, Read::kPosition);
     dx.Spin(IDC_LGAP_SPIN, m_spinLgap, s.lgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
     dx.Spin(IDC_RGAP_SPIN, m_spinRgap, s.rgap, -kOffsetLimit, kOffsetLimit, Read::kPosition);
@@ -104,8 +104,8 @@ LRESULT CPropatyDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return fw::Dialog::HandleMessage(msg, wp, lp);
 }
 
-AppearanceSettings CPropatyDlg::shownSettings() const {
-    AppearanceSettings shown = m_settings;
+LaneLook CPropatyDlg::shownSettings() const {
+    LaneLook shown = m_settings;
     // The check boxes, the opacity and the separator are taken by OK; the sample follows them at once.
     shown.bandOn = IsDlgButtonChecked(m_hWnd, IDC_BAND_ON) == BST_CHECKED ? 1 : 0;
     shown.outline = IsDlgButtonChecked(m_hWnd, IDC_OUTLINE) == BST_CHECKED ? 1 : 0;

@@ -11,7 +11,7 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "panel/MonitorChoice.h"
 
 class CPropatyDlg : public fw::Dialog {
@@ -29,8 +29,8 @@ public:
     // The shadow that is the complement of a text colour: each component becomes 255 minus itself.
     static COLORREF complementColor(COLORREF color);
 
-    void setSettings(const AppearanceSettings& settings);
-    AppearanceSettings settings() const;
+    void setSettings(const LaneLook& settings);
+    LaneLook settings() const;
     // The brush a colour swatch (IDC_SWATCH_*) was last painted with; null for any other control.
     HBRUSH swatchBrush(int swatchId) const;
 
@@ -72,7 +72,7 @@ private:
     // The sample caption in the look the controls show now.
     void OnDrawPreview(const DRAWITEMSTRUCT& draw) const;
     // The settings as the controls show them now, before OK takes them.
-    AppearanceSettings shownSettings() const;
+    LaneLook shownSettings() const;
     // The sample drawn again, and the line that warns of a colour that would not show.
     void showLook();
     // The tallest caption font, in pixels of the display, for the monitor chosen in the list.
@@ -82,8 +82,8 @@ private:
     void repaintSwatch(int id) const;
     void fillMonitorList();
 
-    AppearanceSettings m_settings;  // what the controls show, exchanged with them directly
-    AppearanceSettings m_original;  // as the dialog opened, for Cancel
+    LaneLook m_settings;  // what the controls show, exchanged with them directly
+    LaneLook m_original;  // as the dialog opened, for Cancel
     MonitorChoices m_monitorChoices;
     int m_monitorIndex = 0;         // entry of the monitor list
 };

@@ -12,7 +12,7 @@ std::string settingsPathInMessages(const std::wstring& path) {
     return fw::CodePage932FromWide(fw::FullPathOf(path));
 }
 
-bool saveSettingsAndReport(const std::wstring& path, const AppearanceSettings& appearance,
+bool saveSettingsAndReport(const std::wstring& path, const LaneLook& appearance,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages) {
     std::wstring failedPath;

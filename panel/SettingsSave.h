@@ -3,14 +3,14 @@
 // a message.
 #include <string>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 #include "panel/OperatorMessages.h"
 
 // Saves; on failure tells `messages` "設定ファイルに保存できませんでした" with the file's full path and
 // returns false.
-bool saveSettingsAndReport(const std::wstring& path, const AppearanceSettings& appearance,
+bool saveSettingsAndReport(const std::wstring& path, const LaneLook& appearance,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages = messageBoxes());
 

@@ -20,12 +20,26 @@ struct ShowRow {
     int secondsLeft = -1;
     // Item: its caption's id, which it keeps while other entries come and go.
     CaptionId id = caption_ids::kNone;
+    // The lane the caption goes on air on (a source's: its captions').
+    int lane = 1;
 
     bool operator==(const ShowRow& other) const {
         return kind == other.kind && number == other.number && id == other.id && onAir == other.onAir &&
-               secondsLeft == other.secondsLeft && minutes == other.minutes && text == other.text;
+               secondsLeft == other.secondsLeft && minutes == other.minutes && lane == other.lane && text == other.text;
     }
     bool operator!=(const ShowRow& other) const { return !(*this == other); }
+};
+
+// One lane as the surfaces see it.
+struct LaneState {
+    int number = 1;      // from 1
+    std::wstring name;   // as the operator named it; may be empty
+    bool shown = true;   // 表示ON
+    bool cutIn = false;  // a cut-in is on air on it
+
+    bool operator==(const LaneState& other) const {
+        return number == other.number && shown == other.shown && cutIn == other.cutIn && name == other.name;
+    }
 };
 
 struct ShowSnapshot {
@@ -35,9 +49,11 @@ struct ShowSnapshot {
     std::vector<ShowRow> rows;
     // The cut-in's position in rows; -1 while none is on air.
     int cutInRow = -1;
+    // Every lane, in order; lane 1 first.
+    std::vector<LaneState> lanes;
 
     // Whether the two show the same, whatever their versions.
     bool showsSame(const ShowSnapshot& other) const {
-        return stripShown == other.stripShown && cutInRow == other.cutInRow && rows == other.rows;
+        return stripShown == other.stripShown && cutInRow == other.cutInRow && rows == other.rows && lanes == other.lanes;
     }
 };

@@ -5,14 +5,14 @@
 // equivalence tests and the "before" figures of the settings benchmark.
 #include <string>
 
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 
 namespace oracle {
 
 struct Settings {
-    AppearanceSettings appearance;
+    LaneLook appearance;
     CaptionList captions;
     FileInterfaceSettings fileInterface;
 };

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "model/AppearanceRules.h"
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 namespace {
 

@@ -49,7 +49,7 @@ struct Picture {
     DWORD at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF; }
 };
 
-Picture Preview(const AppearanceSettings& settings, bool alphaComposed, int height = kAreaHeight) {
+Picture Preview(const LaneLook& settings, bool alphaComposed, int height = kAreaHeight) {
     OffscreenPicture canvas;
     Picture preview{kAreaWidth, height, {}};
     if (!canvas.create(kAreaWidth, height)) return preview;
@@ -61,8 +61,8 @@ Picture Preview(const AppearanceSettings& settings, bool alphaComposed, int heig
 
 // The strip's picture once the sample caption has scrolled `columns` columns in, as the desktop
 // shows it: the real strip window for the looks a screen without composition shows.
-Picture StripShows(const AppearanceSettings& settings, int columns) {
-    AppearanceSettings applied = settings;  // as the program hands the settings to its strips
+Picture StripShows(const LaneLook& settings, int columns) {
+    LaneLook applied = settings;  // as the program hands the settings to its strips
     applyFontChoice(applied.logFont, applied.sizeChoice);
     StripRig rig;
     EXPECT_TRUE(rig.strips.startStrips(applied));
@@ -81,7 +81,7 @@ Picture StripShows(const AppearanceSettings& settings, int columns) {
 
 // The smooth look's picture on a screen that composes alpha, drawn by the strip's picture code
 // with the strip's font: no window shows it on this screen.
-Picture SmoothStripShows(const AppearanceSettings& settings, int columns) {
+Picture SmoothStripShows(const LaneLook& settings, int columns) {
     StripLook look = stripLookFor(settings, nullptr);
     look.m_alphaComposed = true;
     LOGFONTA logFont = settings.logFont;
@@ -102,8 +102,8 @@ Picture SmoothStripShows(const AppearanceSettings& settings, int columns) {
     return strip;
 }
 
-AppearanceSettings Look(int colorChoice, int bandOn, int opacity, int outline) {
-    AppearanceSettings s;
+LaneLook Look(int colorChoice, int bandOn, int opacity, int outline) {
+    LaneLook s;
     s.sizeChoice = 1;
     s.colorChoice = colorChoice;
     s.userTextColor = kStripKeyColor;  // the key colour: hollow on the colour-keyed strip
@@ -118,7 +118,7 @@ AppearanceSettings Look(int colorChoice, int bandOn, int opacity, int outline) {
 TEST(CaptionPreview, ShowsThePixelsTheStripShowsForTheSameLook) {
     const struct {
         const char* what;
-        AppearanceSettings settings;
+        LaneLook settings;
         bool smooth;
     } cases[] = {
         {"white on black", Look(0, 0, 100, 0), false},
@@ -131,7 +131,7 @@ TEST(CaptionPreview, ShowsThePixelsTheStripShowsForTheSameLook) {
     const int shown = kAreaWidth - kPreviewMargin;  // the strip columns the sample holds
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        AppearanceSettings settings = c.settings;
+        LaneLook settings = c.settings;
         settings.smooth = c.smooth ? 1 : 0;
         const Picture preview = Preview(settings, c.smooth);
         const Picture strip = c.smooth ? SmoothStripShows(settings, shown) : StripShows(settings, shown);
@@ -174,7 +174,7 @@ TEST(CaptionPreview, TheKeyColourShowsAsTheDesktopAndATranslucentBandAsBlended) 
 // A caption taller than the sample's area keeps its whole height, scaled down: its ink is as
 // much shorter than the strip's as the area is than the strip.
 TEST(CaptionPreview, ACaptionTallerThanTheAreaIsScaledDownWhole) {
-    AppearanceSettings large = Look(0, 0, 100, 0);
+    LaneLook large = Look(0, 0, 100, 0);
     large.sizeChoice = 3;
     large.logFont.lfHeight = -48;  // 36 points
     const Picture strip = StripShows(large, 200);
@@ -196,7 +196,7 @@ TEST(CaptionPreview, ACaptionTallerThanTheAreaIsScaledDownWhole) {
 }
 
 TEST(CaptionPreview, WarnsOfAColourOnlyWhereTheStripShowsItAsTheDesktop) {
-    AppearanceSettings s = Look(4, 0, 100, 0);
+    LaneLook s = Look(4, 0, 100, 0);
     EXPECT_STREQ("文字の色（200,200,200）は透明になり表示されません", keyColourWarning(s, false));
     s.userShadowColor = kStripKeyColor;
     EXPECT_STREQ("文字と影の色（200,200,200）は透明になり表示されません", keyColourWarning(s, false));

@@ -26,8 +26,8 @@ const std::string kSize = "サイズ";
 
 // Everything the dialog edits; starts as user colours, a user font, bottom edge, "やや早い" and
 // the offsets at the ends of their ranges.
-AppearanceSettings Start() {
-    AppearanceSettings s;
+LaneLook Start() {
+    LaneLook s;
     s.sizeChoice = CPropatyDlg::kUserFont, s.pos = 1, s.colorChoice = CPropatyDlg::kUserColor;
     s.userTextColor = 0x78FFFF, s.userShadowColor = 0x123456;
     s.logFont = {-20, 0, 0, 0, FW_BOLD, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Tahoma"};
@@ -35,7 +35,7 @@ AppearanceSettings Start() {
     return s;
 }
 
-bool Same(const AppearanceSettings& a, const AppearanceSettings& o) {
+bool Same(const LaneLook& a, const LaneLook& o) {
     return std::tie(a.sizeChoice, a.pos, a.colorChoice, a.userTextColor, a.userShadowColor, a.gap,
                     a.lgap, a.rgap, a.deltaX, a.bandOn, a.bandColor, a.bandOpacity, a.outline,
                     a.separator, a.smooth, a.speedPx, a.cutInAfterCurrent) ==
@@ -82,7 +82,7 @@ TEST(PropatyDlg, OpensWithTheStoredSettingsAndOkReadsThemBack) {
     EXPECT_EQ((std::vector<std::string>{"11110", "11111", "1000", "-3000", "3000"}), seen);
     EXPECT_EQ((std::vector<COLORREF>{0xFFFFFF, 0x323232, 0x78FFFF, 0x0000FF, 0x78FFFF, 0x123456}),
               swatches);
-    AppearanceSettings expected = Start();
+    LaneLook expected = Start();
     expected.rgap = 2999;  // the other two arrows were at the ends of their ranges
     EXPECT_TRUE(Same(dlg.settings(), expected));
 }
@@ -90,7 +90,7 @@ TEST(PropatyDlg, OpensWithTheStoredSettingsAndOkReadsThemBack) {
 TEST(PropatyDlg, CustomColourButtonsFollowEveryColourRadio) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    AppearanceSettings start = Start();
+    LaneLook start = Start();
     start.colorChoice = CPropatyDlg::kWhite;
     dlg.setSettings(start);
     std::string seen;
@@ -112,7 +112,7 @@ TEST(PropatyDlg, ShadowButtonsRepaintTheSwatchAndNoBrushOutlivesTheDialog) {
         {
             DialogDriver driver;
             CPropatyDlg dlg;
-            AppearanceSettings start = Start();
+            LaneLook start = Start();
             start.userTextColor = text;
             dlg.setSettings(start);
             for (int preset : {IDC_SWATCH_WHITE, IDC_SWATCH_BLACK, IDC_SWATCH_YELLOW, IDC_SWATCH_RED})
@@ -161,7 +161,7 @@ TEST(PropatyDlg, FontLabelsFollowTheSizeChoiceAtOnce) {
 
     for (LONG height : {0, 20}) {
         CPropatyDlg other;
-        AppearanceSettings start = Start();
+        LaneLook start = Start();
         start.logFont.lfHeight = height;
         other.setSettings(start);
         Labels shown;
@@ -175,7 +175,7 @@ TEST(PropatyDlg, FontLabelsFollowTheSizeChoiceAtOnce) {
 TEST(PropatyDlg, ChoicesOutsideTheGroupsCheckNoRadio) {
     DialogDriver driver;
     CPropatyDlg dlg;
-    AppearanceSettings start = Start();
+    LaneLook start = Start();
     start.colorChoice = 7, start.sizeChoice = -1, start.pos = 2, start.deltaX = 5;
     dlg.setSettings(start);
     std::string radios, buttons;
@@ -271,7 +271,7 @@ TEST(PropatyDlg, CancelLeavesEverythingAsItCameIn) {
     dlg.setSettings(Start());
     std::string chosen;
     bool colourShown = true;
-    AppearanceSettings inside;
+    LaneLook inside;
     driver.Expect({Click(IDC_TEXT_RGB), Click(IDC_FONT_BUTTON), Click(IDC_SHADOW_COMPLEMENT),
                    Click(IDC_SPEED_FAST), Click(IDC_POS_TOP), Click(IDC_COLOR_RED),
                    ClickArrow(IDC_GAP_SPIN, false), Click(IDC_SIZE_SMALL),
@@ -287,7 +287,7 @@ TEST(PropatyDlg, CancelLeavesEverythingAsItCameIn) {
 // The right-hand column: band on/off, its colour and opacity, the outline and the separator,
 // shown as stored, changed, and kept by OK or dropped by Cancel.
 TEST(PropatyDlg, BandOutlineAndSeparatorAreShownAndKeptOnlyByOk) {
-    AppearanceSettings start = Start();
+    LaneLook start = Start();
     start.bandOn = 1, start.bandColor = 0x123456, start.bandOpacity = 100, start.outline = 1;
     start.separator = "　◆　";
     for (int button : {IDOK, IDCANCEL}) {
@@ -313,7 +313,7 @@ TEST(PropatyDlg, BandOutlineAndSeparatorAreShownAndKeptOnlyByOk) {
         EXPECT_EQ((std::vector<std::string>{"11", "100", "　◆　"}), shown);
         EXPECT_EQ(0x123456u, swatch);
         EXPECT_EQ((std::vector<std::string>{"00", "99", " | "}), inside) << "100 is the top of the range";
-        AppearanceSettings expected = start;
+        LaneLook expected = start;
         if (button == IDOK) {
             expected.bandOn = 0, expected.bandColor = 0x123455, expected.bandOpacity = 99;
             expected.outline = 0, expected.separator = " | ";
@@ -333,7 +333,7 @@ TEST(PropatyDlg, SmoothLookItsSpeedAndTheCutInChoiceAreReadBack) {
     } cases[] = {{1, 35, "35", "99999", kMaxSpeedPx}, {0, 0, "", "0", 0}, {1, 9999, "", "7", 7}, {0, 20, "20", "", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        AppearanceSettings start = Start();
+        LaneLook start = Start();
         start.smooth = c.smooth, start.speedPx = c.speedPx, start.cutInAfterCurrent = c.smooth;
         DialogDriver driver;
         CPropatyDlg dlg;
@@ -348,7 +348,7 @@ TEST(PropatyDlg, SmoothLookItsSpeedAndTheCutInChoiceAreReadBack) {
         ASSERT_EQ(IDOK, dlg.DoModal());
         EXPECT_EQ(c.smooth ? "11" : "00", checked);
         EXPECT_EQ(c.shown, shown);
-        AppearanceSettings expected = start;
+        LaneLook expected = start;
         expected.smooth = !c.smooth, expected.speedPx = c.saved, expected.cutInAfterCurrent = !c.smooth;
         EXPECT_TRUE(Same(dlg.settings(), expected));
     }
@@ -424,7 +424,7 @@ namespace {
 // A text or shadow colour that the strip would show as the desktop (its key colour) is named in
 // a line below OK while the strip would show it so: not with a band, not with another colour.
 TEST(PropatyDlg, AColourThatWouldNotShowIsNamedBelowOk) {
-    AppearanceSettings start = Start();
+    LaneLook start = Start();
     start.userTextColor = RGB(200, 200, 200);
     DialogDriver driver;
     CPropatyDlg dlg;

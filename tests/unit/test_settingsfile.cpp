@@ -61,7 +61,7 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     s.captions.append(CKirunData(L"already there", 3));
     loadSettingsFile(dir.wideFile(L"Kirunner.ini"), s.appearance, s.captions, s.fileInterface);
 
-    const AppearanceSettings& a = s.appearance;
+    const LaneLook& a = s.appearance;
     EXPECT_EQ(0, a.colorChoice);
     EXPECT_EQ(0xFFFFFFu, a.userTextColor);
     EXPECT_EQ(0x000000u, a.userShadowColor);
@@ -81,7 +81,7 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
 TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
     TempDir dir;
     Settings s;
-    AppearanceSettings& a = s.appearance;
+    LaneLook& a = s.appearance;
     a.colorChoice = 4;
     a.userTextColor = RGB(255, 255, 120);
     a.userShadowColor = RGB(0, 0, 135);
@@ -113,7 +113,7 @@ TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
 TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     TempDir dir;
     Settings s;
-    AppearanceSettings& a = s.appearance;
+    LaneLook& a = s.appearance;
     a.colorChoice = 3;
     a.userTextColor = RGB(12, 34, 56);
     a.userShadowColor = RGB(255, 254, 253);
@@ -144,7 +144,7 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
     Settings loaded = loadFrom(dir.file("Kirunner.ini"));
 
-    const AppearanceSettings& b = loaded.appearance;
+    const LaneLook& b = loaded.appearance;
     EXPECT_EQ(3, b.colorChoice);
     EXPECT_EQ(RGB(12, 34, 56), b.userTextColor);
     EXPECT_EQ(RGB(255, 254, 253), b.userShadowColor);
@@ -170,22 +170,22 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
 TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) {
     const struct {
         const char* lines;
-        void (*set)(AppearanceSettings&);
+        void (*set)(LaneLook&);
         void (*setInterfaces)(FileInterfaceSettings&) = nullptr;
     } cases[] = {
-        {"MONITOR=\\\\.\\DISPLAY2\r\n", [](AppearanceSettings& a) { a.monitorName = "\\\\.\\DISPLAY2"; }},
-        {"BAND=1\r\n", [](AppearanceSettings& a) { a.bandOn = 1; }},
-        {"BANDRGB=1193046\r\n", [](AppearanceSettings& a) { a.bandColor = 0x123456; }},
-        {"BANDOPACITY=0\r\n", [](AppearanceSettings& a) { a.bandOpacity = 0; }},
-        {"OUTLINE=1\r\n", [](AppearanceSettings& a) { a.outline = 1; }},
-        {"SEPARATOR=8140819f8140\r\n", [](AppearanceSettings& a) { a.separator = "　◆　"; }},
-        {"SEPARATOR=207c3d3b20\r\n", [](AppearanceSettings& a) { a.separator = " |=; "; }},
-        {"SMOOTH=1\r\n", [](AppearanceSettings& a) { a.smooth = 1; }},
-        {"SPEEDPX=35\r\n", [](AppearanceSettings& a) { a.speedPx = 35; }},
+        {"MONITOR=\\\\.\\DISPLAY2\r\n", [](LaneLook& a) { a.monitorName = "\\\\.\\DISPLAY2"; }},
+        {"BAND=1\r\n", [](LaneLook& a) { a.bandOn = 1; }},
+        {"BANDRGB=1193046\r\n", [](LaneLook& a) { a.bandColor = 0x123456; }},
+        {"BANDOPACITY=0\r\n", [](LaneLook& a) { a.bandOpacity = 0; }},
+        {"OUTLINE=1\r\n", [](LaneLook& a) { a.outline = 1; }},
+        {"SEPARATOR=8140819f8140\r\n", [](LaneLook& a) { a.separator = "　◆　"; }},
+        {"SEPARATOR=207c3d3b20\r\n", [](LaneLook& a) { a.separator = " |=; "; }},
+        {"SMOOTH=1\r\n", [](LaneLook& a) { a.smooth = 1; }},
+        {"SPEEDPX=35\r\n", [](LaneLook& a) { a.speedPx = 35; }},
         {"SEPARATOR=2a\r\nSMOOTH=1\r\nSPEEDPX=2000\r\n",
-         [](AppearanceSettings& a) { a.separator = "*", a.smooth = 1, a.speedPx = 2000; }},
+         [](LaneLook& a) { a.separator = "*", a.smooth = 1, a.speedPx = 2000; }},
         {"MONITOR=x\r\nBAND=1\r\nBANDRGB=255\r\nBANDOPACITY=60\r\nOUTLINE=1\r\nSEPARATOR=2a\r\n",
-         [](AppearanceSettings& a) {
+         [](LaneLook& a) {
              a.monitorName = "x", a.bandOn = 1, a.bandColor = RGB(255, 0, 0), a.bandOpacity = 60, a.outline = 1,
              a.separator = "*";
          }},

@@ -15,7 +15,7 @@
 
 namespace {
 
-std::vector<std::string> RowValues(const AppearanceSettings& a, const FileInterfaceSettings& f) {
+std::vector<std::string> RowValues(const LaneLook& a, const FileInterfaceSettings& f) {
     const ConstSettingsRecords records{a, f};
     std::vector<std::string> values;
     for (const SettingRow& row : settingRows()) {
@@ -37,7 +37,7 @@ TEST(SettingsTable, EachRowChangesItsOwnFieldAndNoOther) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const SettingRow& row = rows[i];
         if (!row.field.number && !row.field.text) continue;
-        AppearanceSettings a;
+        LaneLook a;
         FileInterfaceSettings f;
         SettingsRecords records{a, f};
         const std::vector<std::string> before = RowValues(a, f);
@@ -137,7 +137,7 @@ TEST(SettingsTable, RepeatedSectionsOfAnyListAreRowsOfTheirTable) {
         {"fewer than before: the sections beyond stay", "[SYSTEM]\r\nSOURCECOUNT=2\r\n[SOURCE0]\r\nPORT=1\r\n[SOURCE1]\r\nPORT=2\r\n",
          {{7, L"", 3}}, "[SYSTEM]\r\nSOURCECOUNT=1\r\n[SOURCE0]\r\nPORT=7\r\nNAME=\r\n[SOURCE1]\r\nPORT=2\r\n"},
     };
-    AppearanceSettings a;
+    LaneLook a;
     FileInterfaceSettings f;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

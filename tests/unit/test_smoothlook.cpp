@@ -110,7 +110,7 @@ TEST(SmoothMotion, NoMotionWhileStoppedAndSpeedsOfTheButtons) {
                   {1, 35, 35}, {4, 2000, 2000}, {3, 2001, 60}, {2, -5, 40}};
     for (const auto& s : speeds)
         EXPECT_EQ(s.speed, smoothSpeedFor(s.step, s.custom)) << s.step << " " << s.custom;
-    AppearanceSettings settings;
+    LaneLook settings;
     settings.smooth = 1;
     settings.speedPx = 300;
     StripLook look = stripLookFor(settings, nullptr);
@@ -236,7 +236,7 @@ TEST(SmoothWindow, FramesGoOnInsideAModalLoopAndStopWhenRollingEnds) {
     lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
     fw::Font font(CreateFontIndirectA(&lf));
     auto win = std::make_unique<testing_support::StripRig>();
-    AppearanceSettings settings;
+    LaneLook settings;
     settings.smooth = 1;
     settings.speedPx = 2000;
     win->setLook(stripLookFor(settings, font.get()));

@@ -10,14 +10,14 @@ namespace {
 
 struct LookCase {
     const char* name;
-    AppearanceSettings settings;
+    LaneLook settings;
     COLORREF text, shadow, band;
     int step, opacity;
     StripMode mode;
 };
 
-AppearanceSettings With(void (*change)(AppearanceSettings&)) {
-    AppearanceSettings settings;
+LaneLook With(void (*change)(LaneLook&)) {
+    LaneLook settings;
     change(settings);
     return settings;
 }
@@ -25,22 +25,22 @@ AppearanceSettings With(void (*change)(AppearanceSettings&)) {
 TEST(StripLookFor, HoldsEveryValueWithinItsBoundsAndDecidesTheStripOnce) {
     using M = StripMode;
     const LookCase cases[] = {
-        {"defaults", AppearanceSettings{}, RGB(255, 255, 255), RGB(0, 0, 0), 0, 2, 100, M::ColourKeyed},
-        {"palette bytes", With([](AppearanceSettings& s) {
+        {"defaults", LaneLook{}, RGB(255, 255, 255), RGB(0, 0, 0), 0, 2, 100, M::ColourKeyed},
+        {"palette bytes", With([](LaneLook& s) {
              s.colorChoice = 4, s.userTextColor = 0x01123456, s.userShadowColor = 0xFF654321;
              s.bandOn = 1, s.bandColor = 0x02A0B0C0;
          }), 0x123456, 0x654321, 0xA0B0C0, 2, 100, M::OpaqueBand},
-        {"any band flag, opacity beyond", With([](AppearanceSettings& s) {
+        {"any band flag, opacity beyond", With([](LaneLook& s) {
              s.bandOn = -7, s.bandOpacity = INT_MAX, s.deltaX = 4;
          }), RGB(255, 255, 255), RGB(0, 0, 0), 0, 4, 100, M::OpaqueBand},
         {"just below full",
-         With([](AppearanceSettings& s) { s.bandOn = 1, s.bandOpacity = 99, s.deltaX = 1; }),
+         With([](LaneLook& s) { s.bandOn = 1, s.bandOpacity = 99, s.deltaX = 1; }),
          RGB(255, 255, 255), RGB(0, 0, 0), 0, 1, 99, M::TranslucentBand},
         {"opacity below 0",
-         With([](AppearanceSettings& s) { s.bandOn = 1, s.bandOpacity = INT_MIN, s.deltaX = 5; }),
+         With([](LaneLook& s) { s.bandOn = 1, s.bandOpacity = INT_MIN, s.deltaX = 5; }),
          RGB(255, 255, 255), RGB(0, 0, 0), 0, 2, 0, M::TranslucentBand},
         {"band off at any opacity",
-         With([](AppearanceSettings& s) { s.bandOpacity = 10, s.deltaX = INT_MIN; }),
+         With([](LaneLook& s) { s.bandOpacity = 10, s.deltaX = INT_MIN; }),
          RGB(255, 255, 255), RGB(0, 0, 0), 0, 2, 10, M::ColourKeyed},
     };
     for (const LookCase& c : cases) {

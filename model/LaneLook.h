@@ -1,6 +1,6 @@
 #pragma once
-// How captions look on the strip: colours, font, screen edge, offsets and scroll speed, as the
-// operator sets them and as the settings file stores them.
+// How captions look on the strips of one lane: colours, font, screen edge, offsets and scroll
+// speed, as the operator sets them and as the settings file stores them.
 #include <windows.h>
 
 #include <string>
@@ -11,11 +11,14 @@
 // resolution of its monitor, so a settings file means the same on every display.
 constexpr int kStoredFontDpi = fw::kDefaultDpi;
 
+// The ticker lanes a show can hold, numbered from 1; lane 1 always exists.
+constexpr int kMaxLanes = 4;
+
 // The font captions start with and the base of the three fixed sizes: 12 points at the stored
 // resolution (16 pixels), bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.
 LOGFONTA defaultCaptionFont();
 
-struct AppearanceSettings {
+struct LaneLook {
     LOGFONTA logFont = defaultCaptionFont();  // the operator's own font, used with sizeChoice 3
     int colorChoice = 0;                      // 0 white, 1 black, 2 yellow, 3 red, 4 user colours
     COLORREF userTextColor = 0xFFFFFF;

@@ -1,4 +1,4 @@
-#include "model/AppearanceSettings.h"
+#include "model/LaneLook.h"
 
 #include <algorithm>
 #include <cctype>
