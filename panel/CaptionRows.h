@@ -11,7 +11,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
-#include "panel/KirunController.h"
+#include "control/KirunController.h"
 
 class CaptionRows {
 public:

@@ -11,8 +11,8 @@
 #include "panel/CaptionListKeys.h"
 #include "panel/CaptionRows.h"
 #include "panel/ChildAnchors.h"
-#include "panel/ControllerEvents.h"
-#include "panel/KirunController.h"
+#include "control/ControllerEvents.h"
+#include "control/KirunController.h"
 
 class CControlDlg : public fw::Dialog, private ControllerEvents {
 public:

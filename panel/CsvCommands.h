@@ -4,7 +4,7 @@
 // place. A file with a bad row changes nothing: its line and what is wrong are shown.
 #include <windows.h>
 
-#include "panel/KirunController.h"
+#include "control/KirunController.h"
 
 void exportCaptionList(HWND owner, KirunController& controller);
 void importCaptionList(HWND owner, KirunController& controller);

@@ -9,7 +9,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
-#include "panel/KirunController.h"
+#include "control/KirunController.h"
 
 class CSourcesDlg : public fw::Dialog {
 public:

@@ -16,7 +16,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import guide_pictures  # noqa: E402
 
-PROGRAM_FOLDERS = ["app", "model", "display", "panel", "fileif", "framework", "surfaces", "sources"]
+PROGRAM_FOLDERS = ["app", "model", "display", "control", "panel", "fileif", "framework", "surfaces", "sources", "show"]
 # The web remote's page, which the program serves to a phone: its HTML's texts and its script's
 # strings are program texts too.
 WEB_PAGE = os.path.join("surfaces", "web")

@@ -38,7 +38,7 @@ PICTURES = {
     "strip-scripts.png": [],
 }
 KEYWORD = b"Kirunner-shows"
-PROGRAM_FOLDERS = ["app", "model", "display", "panel", "fileif", "framework", "surfaces"]
+PROGRAM_FOLDERS = ["app", "model", "display", "control", "panel", "fileif", "framework", "surfaces"]
 CONSTANT = re.compile(r'(?:const|constexpr) char (k\w+)\[\] =\s*"((?:[^"\\]|\\.)*)";')
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 

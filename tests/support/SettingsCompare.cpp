@@ -10,7 +10,7 @@
 #include "framework/Mbcs.h"
 #include "model/SettingsFile.h"
 #include "model/SettingsTable.h"
-#include "panel/SettingsSave.h"
+#include "control/SettingsSave.h"
 #include "framework/WideText.h"
 
 namespace testing_support {

@@ -11,7 +11,7 @@
 #include "TempDir.h"
 #include "app/AppHost.h"
 #include "display/KirunWin.h"
-#include "panel/KirunController.h"
+#include "control/KirunController.h"
 #include "tests/support/PageHost.h"
 #include "tests/support/StripRig.h"
 #include "tests/support/PageChecks.h"

@@ -12,7 +12,7 @@
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/StdoutCapture.h"
 #include "tests/support/TempDir.h"
-#include "panel/GuardedSettings.h"
+#include "control/GuardedSettings.h"
 #include "Cp932.h"
 #include "ScriptTexts.h"
 #include "framework/TextCodec.h"

@@ -5,7 +5,7 @@
 
 #include "framework/WideText.h"
 
-#include "panel/GuardedSettings.h"
+#include "control/GuardedSettings.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/HeldFile.h"
 #include "tests/support/SettingsCompare.h"

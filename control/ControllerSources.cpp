@@ -1,7 +1,7 @@
 // The controller's work for the data sources and for the caption list as CSV: the sources are
 // reached through SourceControl (the program's data sources, none in a batch run), the list's
 // file through model/CaptionCsv.
-#include "panel/KirunController.h"
+#include "control/KirunController.h"
 
 #include <new>
 #include <utility>

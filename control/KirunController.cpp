@@ -1,4 +1,4 @@
-#include "panel/KirunController.h"
+#include "control/KirunController.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,11 +1,11 @@
-#include "panel/GuardedSettings.h"
+#include "control/GuardedSettings.h"
 
 #include <cstdio>
 #include <utility>
 
 #include "model/SettingsFile.h"
 #include "model/WholeFile.h"
-#include "panel/SettingsSave.h"
+#include "control/SettingsSave.h"
 
 namespace {
 const char kUnreadableAtStart[] = "設定ファイルを読み込めませんでした。リストを守るため、読み込めるまで設定ファイルには保存しません\n";

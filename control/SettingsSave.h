@@ -6,7 +6,7 @@
 #include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
-#include "panel/OperatorMessages.h"
+#include "control/OperatorMessages.h"
 
 // Saves; on failure tells `messages` "設定ファイルに保存できませんでした" with the file's full path and
 // returns false.

@@ -11,7 +11,7 @@
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 #include "model/SettingsParts.h"
-#include "panel/OperatorMessages.h"
+#include "control/OperatorMessages.h"
 
 class GuardedSettings {
 public:

@@ -1,4 +1,4 @@
-#include "panel/SettingsSave.h"
+#include "control/SettingsSave.h"
 
 #include "framework/FileBytes.h"
 #include "framework/Mbcs.h"

@@ -1,6 +1,6 @@
 #pragma once
 // How the program's controller reports to the page that shows it.
-#include "panel/OperatorMessages.h"
+#include "control/OperatorMessages.h"
 
 class ControllerEvents : public OperatorMessages {
 public:

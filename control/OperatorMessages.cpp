@@ -1,4 +1,4 @@
-#include "panel/OperatorMessages.h"
+#include "control/OperatorMessages.h"
 
 #include "framework/MessageBox.h"
 
