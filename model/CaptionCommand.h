@@ -41,4 +41,5 @@ struct CaptionCommand {
 // kItemChanged: the entry no longer holds the caption the command named.
 // kDoneUnsaved: a list edit carried out that the settings file could not keep (it could not be
 // written, or is kept from being written over); it is on the page and the page's status line says so.
-enum class CommandResult { kDone, kNoSuchItem, kRefused, kItemChanged, kDoneUnsaved };
+// kNoSuchLane: the command named a lane the show does not hold (a missing entry, as kNoSuchItem).
+enum class CommandResult { kDone, kNoSuchItem, kRefused, kItemChanged, kDoneUnsaved, kNoSuchLane };
