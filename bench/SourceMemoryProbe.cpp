@@ -26,6 +26,7 @@ public:
     void setMoving(bool) override {}
     void setCounting(bool) override {}
     void raise() override {}
+    void setShown(bool) override {}
 };
 
 class TickClock : public MonotonicClock {

@@ -58,6 +58,7 @@ public:
     void setMoving(bool moving) override;
     void setCounting(bool counting) override;
     void raise() override;
+    void setShown(bool shown) override { showStrips(shown); }
 
     // The strips in an appearance, with a caption font of their own: made and started (false
     // when no window could be made), laid out again or restyled, shown or hidden.

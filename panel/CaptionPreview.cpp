@@ -100,6 +100,7 @@ public:
     void setMoving(bool) override {}
     void setCounting(bool) override {}
     void raise() override {}
+    void setShown(bool) override {}
     void captionEnded(CaptionId) override {}
     void rollingEnded() override {}
     long long nowMs() const override { return 0; }

@@ -37,6 +37,22 @@ void Show::setListeners(CKirunListener* captionEnds, CKirunEndListener* rollingE
     m_rollingEnd = rollingEnd;
 }
 
+void Show::addListener(ShowListener* listener) {
+    if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void Show::removeListener(ShowListener* listener) {
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+void Show::tell(const ShowChange& change) {
+    // A listener may add or remove listeners while it hears the change: those heard are a copy.
+    const std::vector<ShowListener*> listeners = m_listeners;
+    for (ShowListener* listener : listeners)
+        if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end()) listener->showChanged(change);
+}
+
 int Show::indexOf(CaptionId id) const {
     switch (id) {
     case caption_ids::kNone: return -1;
@@ -264,8 +280,11 @@ void Show::captionEnded(CaptionId id) {
     if (id == caption_ids::kCutIn) nextCutIn(true);
     changed();
     if (m_captionEnds) m_captionEnds->onKirunEnd(indexOf(id));
+    tell(ShowChange{ShowChange::What::kCaptionEnded, 1, id, -1});
 }
 
 void Show::rollingEnded() {
     if (m_rollingEnd) m_rollingEnd->onAllRollEnd();
+    tell(ShowChange{ShowChange::What::kLaneRolledOut, 1, caption_ids::kNone, -1});
+    tell(ShowChange{ShowChange::What::kAllRolledOut, 1, caption_ids::kNone, -1});
 }

@@ -16,6 +16,7 @@
 #include "show/CutInQueue.h"
 #include "show/KirunListener.h"
 #include "show/Lane.h"
+#include "show/ShowListener.h"
 #include "show/ShowSnapshot.h"
 #include "show/SourceControl.h"
 #include "show/StripPort.h"
@@ -37,6 +38,9 @@ public:
     void setListeners(CKirunListener* captionEnds, CKirunEndListener* rollingEnd);
     // Called after every change of what the snapshot shows (null: nobody).
     void setObserver(std::function<void()> observer) { m_observer = std::move(observer); }
+    // Listeners hear every change, in the order they were added; not owned.
+    void addListener(ShowListener* listener);
+    void removeListener(ShowListener* listener);
     // The lane the strips keep the clock of.
     Lane& lane() { return m_lane; }
     const Lane& lane() const { return m_lane; }
@@ -113,13 +117,16 @@ private:
     void changed() {
         ++m_version;
         if (m_observer) m_observer();
+        tell(ShowChange{});
     }
+    void tell(const ShowChange& change);
 
     CaptionList m_captions;
     Lane m_lane;
     CKirunListener* m_captionEnds = nullptr;   // not owned
     CKirunEndListener* m_rollingEnd = nullptr;  // not owned
     std::function<void()> m_observer;
+    std::vector<ShowListener*> m_listeners;
     CutInQueue m_cutIns;
     std::vector<SourceRow> m_sourceRows;
     bool m_stripShown = true;

@@ -29,6 +29,9 @@ public:
     virtual void setCounting(bool counting) = 0;
     // A caption went on air: the strips come to the top of the topmost windows.
     virtual void raise() = 0;
+    // The lane is shown (表示ON) or hidden (表示OFF): hidden strips present nothing, and the lane
+    // moves on by the time elapsed.
+    virtual void setShown(bool shown) = 0;
 
 protected:
     ~StripPort() = default;

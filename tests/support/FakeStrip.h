@@ -23,6 +23,7 @@ public:
     void setMoving(bool on) override { moving = on; }
     void setCounting(bool on) override { counting = on; }
     void raise() override {}
+    void setShown(bool) override {}
 
     std::vector<std::wstring> entered;  // every caption that entered, the blank one as ""
     long long scrolled = 0;

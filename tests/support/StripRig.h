@@ -50,6 +50,7 @@ public:
     void setMoving(bool) override {}
     void setCounting(bool) override {}
     void raise() override {}
+    void setShown(bool) override {}
 };
 
 // What the lane does to a caption window, in the calls a caption window once offered itself.
