@@ -3,11 +3,12 @@
 #include <utility>
 
 #include "framework/Lock.h"
+#include "framework/WindowMessages.h"
 
 namespace fw {
 namespace {
 const char kQueueClass[] = "KirunnerUiQueue";
-const UINT kRunMessage = WM_APP + 1;
+const UINT kRunMessage = messages::kQueueRun;
 const UINT_PTR kResumeTimer = 1;
 const UINT_PTR kDelayTimer = 2;
 const UINT kResumeMs = 1;
