@@ -4,6 +4,7 @@
 #include "app/AppHost.h"
 
 #include "app/VersionString.h"
+#include "fileif/FileLookPeriod.h"
 #include "surfaces/HttpServer.h"
 #include "surfaces/OscFeedbackSender.h"
 
@@ -27,7 +28,7 @@ FetchOptions sourceFetchOptions() {
 AppHost::AppHost(const StartOptions& start)
     : m_strips(&m_queue), m_show(m_strips, *this), m_watchedFile(m_queue),
       m_dataSources(m_queue, m_show, sourceFetchOptions()),
-      m_controller(m_pageEvents, start, m_show, m_stripControl, m_watchedFile), m_funnel(m_queue, m_controller),
+      m_controller(m_messages, start, m_show, m_stripControl, m_watchedFile), m_funnel(m_queue, m_controller),
       m_gateway(m_queue, m_funnel, m_show), m_http(std::make_unique<HttpServer>()),
       m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();
@@ -41,12 +42,40 @@ AppHost::AppHost(const StartOptions& start)
 
 AppHost::~AppHost() { stop(); }
 
+void AppHost::start() {
+    m_settingsLooks = true;
+    const KirunController::StartReport started = m_controller.start();
+    if (started.nothingOnAir) m_queue.post(this, [this] { m_controller.endNothingOnAir(); });
+    m_watchedFile.startClock(fileLookPeriodMs());
+    lookAtSettingsLater();
+}
+
+void AppHost::lookAtSettingsLater() {
+    // While the settings file could not be read at start, it is looked at as often as the
+    // watched file.
+    m_queue.postAfter(&m_settingsLooks, 0, fileLookPeriodMs(), [this] {
+        if (!m_settingsLooks) return;
+        m_controller.readSettingsAgain();
+        lookAtSettingsLater();
+    });
+}
+
+void AppHost::stopClocks() {
+    m_settingsLooks = false;
+    m_queue.cancel(&m_settingsLooks);
+    m_watchedFile.stopClock();
+}
+
+void AppHost::lookOnce() {
+    m_watchedFile.check();
+    m_controller.readSettingsAgain();
+}
+
 void AppHost::startSurfaces(const std::string& commandChannel) {
     if (!commandChannel.empty()) m_commandReceiver.Create(commandChannel, &m_controller);
     // A batch run rolls its entries and ends: it takes no commands from outside.
     if (m_controller.batchMode()) return;
     DataSources::Hooks hooks;
-    hooks.rowsChanged = [this] { m_pageEvents.offListCaptionsChanged(); };
     hooks.cutInAfterCurrent = [this] { return m_controller.appearance().cutInAfterCurrent == 1; };
     m_dataSources.setHooks(std::move(hooks));
     m_controller.attachSources(&m_dataSources);
@@ -70,6 +99,7 @@ void AppHost::stopRemote() {
 }
 
 void AppHost::stop() {
+    stopClocks();
     m_surfacesStarted = false;
     stopRemote();
     m_osc.stop();
@@ -91,26 +121,6 @@ long long AppHost::nowMs() const {
     return now.QuadPart / hz * 1000 + now.QuadPart % hz * 1000 / hz;
 }
 
-void AppHost::PageEvents::rowChanged(int position) {
-    if (m_page) m_page->rowChanged(position);
-}
-
-void AppHost::PageEvents::listChanged() {
-    if (m_page) m_page->listChanged();
-}
-
-void AppHost::PageEvents::offListCaptionsChanged() {
-    if (m_page) m_page->offListCaptionsChanged();
-}
-
-void AppHost::PageEvents::stripShownChanged(bool shown) {
-    if (m_page) m_page->stripShownChanged(shown);
-}
-
-void AppHost::PageEvents::closeRequested() {
-    if (m_page) m_page->closeRequested();
-}
-
-int AppHost::PageEvents::showMessage(const char* text, UINT type) {
-    return m_page ? m_page->showMessage(text, type) : messageBoxes().showMessage(text, type);
+int AppHost::Messages::showMessage(const char* text, UINT type) {
+    return m_messages ? m_messages->showMessage(text, type) : messageBoxes().showMessage(text, type);
 }

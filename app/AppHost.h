@@ -1,14 +1,16 @@
 #pragma once
 // The one place where the program is put together: it makes the program's queue, the strips,
 // the show, the watched file, the data sources, the controller and the command surfaces, wires
-// them to each other and stops them in the right order. The main window and its page only show what it holds.
+// them to each other, starts them and stops them in the right order. The main window and its page
+// only show what it holds and hand the operator's commands to the controller.
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "display/StripSet.h"
 #include "framework/UiQueue.h"
 #include "model/StartupState.h"
-#include "control/ControllerEvents.h"
 #include "app/ShowGateway.h"
 #include "control/KirunController.h"
 #include "control/StripControl.h"
@@ -30,14 +32,24 @@ public:
     AppHost(const AppHost&) = delete;
     AppHost& operator=(const AppHost&) = delete;
 
-    // The page whose window shows the controller's reports; null: message boxes of their own.
-    void attachPage(ControllerEvents* page) { m_pageEvents.attach(page); }
+    // Where texts for the operator go; null: the program's message boxes.
+    void attachMessages(OperatorMessages* messages) { m_messages.attach(messages); }
+    // What ends the program when the controller asks for its end (automatic exit).
+    void setCloseRequested(std::function<void()> close) { m_controller.setCloseRequested(std::move(close)); }
+    // Loads the settings and starts the strips, the batch entries, the start commands and the
+    // watched file's clock. A batch run with nothing to roll is ended from the program's queue,
+    // once the start is over.
+    void start();
+    // The once-a-period looks at the watched file and at a settings file that could not be
+    // read stop; lookOnce() takes one of each (tests drive the clock by hand).
+    void stopClocks();
+    void lookOnce();
     // Takes commands from other Kirunner processes on `commandChannel` (none when empty) and,
     // unless this is a batch run, starts the data sources, takes commands from OSC and the web
     // remote, and sends OSC feedback, as the settings say.
     void startSurfaces(const std::string& commandChannel);
-    // Stops the surfaces, the data sources, the strips and the watched file; nothing more
-    // reaches the show.
+    // Stops the surfaces, the data sources, the strips, the watched file and its clock; nothing
+    // more reaches the show.
     void stop();
 
     KirunController& controller() { return m_controller; }
@@ -51,19 +63,14 @@ public:
     HttpServer& http() { return *m_http; }
 
 private:
-    // Forwards the controller's reports to the page once it is there.
-    class PageEvents : public ControllerEvents {
+    // Forwards texts for the operator to whoever shows them.
+    class Messages : public OperatorMessages {
     public:
-        void attach(ControllerEvents* page) { m_page = page; }
-        void rowChanged(int position) override;
-        void listChanged() override;
-        void offListCaptionsChanged() override;
-        void stripShownChanged(bool shown) override;
-        void closeRequested() override;
+        void attach(OperatorMessages* messages) { m_messages = messages; }
         int showMessage(const char* text, UINT type) override;
 
     private:
-        ControllerEvents* m_page = nullptr;
+        OperatorMessages* m_messages = nullptr;
     };
 
     long long nowMs() const override;
@@ -84,6 +91,7 @@ private:
     // The web remote and the OSC feedback as the settings say now (started again after a change).
     void startRemote();
     void stopRemote();
+    void lookAtSettingsLater();
 
     fw::UiQueue m_queue;
     StripSet m_strips;
@@ -91,7 +99,7 @@ private:
     Show m_show;
     WatchedFile m_watchedFile;
     DataSources m_dataSources;
-    PageEvents m_pageEvents;
+    Messages m_messages;
     KirunController m_controller;
     CommandFunnel m_funnel;
     CCommandReceiver m_commandReceiver;
@@ -100,4 +108,5 @@ private:
     std::unique_ptr<HttpServer> m_http;  // surfaces of their own sockets, kept apart from windows.h's users
     std::unique_ptr<OscFeedbackSender> m_feedback;
     bool m_surfacesStarted = false;
+    bool m_settingsLooks = true;  // its address names the settings looks' tasks on the queue
 };

@@ -64,7 +64,9 @@ BOOL CKirunDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     SetWindowTextA(m_hWnd, kTitle);
 
-    m_host.attachPage(&m_page.events());
+    // Closing the main window ends the program.
+    m_host.setCloseRequested([this] { Send(WM_CLOSE, 0, 0); });
+    m_host.start();
     m_page.Create(m_hWnd);
     m_host.startSurfaces(m_commandChannel);
     SetTimer(kStatusTimer, kStatusPeriod);
@@ -142,7 +144,7 @@ BOOL CKirunDlg::DestroyWindow() {
     if (m_hWnd) KillTimer(kStatusTimer);
     m_host.stop();
     m_page.DestroyWindow();
-    m_host.attachPage(nullptr);
+    m_host.setCloseRequested(nullptr);
     detachGlassCheck();
     BOOL destroyed = fw::Dialog::DestroyWindow();
     fw::SetMainWindow(nullptr);

@@ -21,13 +21,10 @@ void KirunController::setSources(const std::vector<SourceSettings>& sources) {
     for (SourceSettings& source : settings.sources) boundSourceSettings(source);
     takeFileInterface(settings);
     saveSettings(settings_parts::kSources, Who::Operator);
-    m_events.offListCaptionsChanged();
 }
 
 bool KirunController::takeSourceOffAir(int index) {
-    if (!m_sources || !m_sources->takeSourceOffAir(index)) return false;
-    m_events.offListCaptionsChanged();
-    return true;
+    return m_sources && m_sources->takeSourceOffAir(index);
 }
 
 void KirunController::probeSource(const void* owner, const SourceSettings& settings, SourceControl::ProbeDone done) {

@@ -28,9 +28,9 @@ bool holdsCaption(const CaptionList& captions, int position, CaptionId id) {
 }
 }  // namespace
 
-KirunController::KirunController(ControllerEvents& events, StartOptions start, Show& show, StripControl& strips,
+KirunController::KirunController(OperatorMessages& messages, StartOptions start, Show& show, StripControl& strips,
                                  WatchedFile& watchedFile)
-    : m_events(events), m_start(std::move(start)), m_show(show), m_strips(strips), m_watchedFile(watchedFile),
+    : m_messages(messages), m_start(std::move(start)), m_show(show), m_strips(strips), m_watchedFile(watchedFile),
       m_iniPath(settingsFilePath()), m_autoExit(m_start.batchMode ? 1 : 0) {
     m_show.setListeners(this, this);
     m_watchedFile.setTextFound([this](const std::wstring& text) { showFileText(text); });
@@ -45,13 +45,12 @@ KirunController::~KirunController() {
 KirunController::StartReport KirunController::start() {
     StartReport report;
     m_settingsFile.load(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface);
-    m_events.listChanged();
     m_watchedFile.setFile(m_fileInterface.fileExec, m_fileInterface.filePath);
 
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_stripsMade = m_strips.startStrips(m_appearance);
     m_show.setStripShown(m_stripsMade);
-    if (m_start.batchMode && putBatchOnAir()) m_events.listChanged();
+    if (m_start.batchMode) putBatchOnAir();
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
     report.nothingOnAir = m_start.batchMode && m_show.lane().schedule().empty();
@@ -71,7 +70,7 @@ void KirunController::stop() {
 
 void KirunController::reportUnreadableSettings() {
     // A batch run has no visible window to own a message box.
-    m_settingsFile.reportUnreadable(m_iniPath, m_start.batchMode, m_events);
+    m_settingsFile.reportUnreadable(m_iniPath, m_start.batchMode, m_messages);
 }
 
 void KirunController::readSettingsAgain() {
@@ -93,7 +92,6 @@ bool KirunController::takeSettingsFileAgain(OperatorMessages* ask) {
     m_appearance = settings.appearance;
     applyAppearance();
     takeFileInterface(settings.fileInterface);
-    m_events.listChanged();
     if (remoteChanged && m_remoteChanged) m_remoteChanged();
     return true;
 }
@@ -105,7 +103,7 @@ void KirunController::endNothingOnAir() {
 
 bool KirunController::saveSettings(unsigned parts, Who who) {
     // Only the operator at the PC sees a box: a command from outside never waits on one.
-    OperatorMessages& messages = who == Who::Operator ? static_cast<OperatorMessages&>(m_events) : noMessages();
+    OperatorMessages& messages = who == Who::Operator ? m_messages : noMessages();
     m_settingsFile.changed(parts);
     if (m_settingsFile.guarded()) takeSettingsFileAgain(who == Who::Operator ? &messages : nullptr);
     m_settingsUnsaved = !m_settingsFile.save(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface, messages);
@@ -113,25 +111,21 @@ bool KirunController::saveSettings(unsigned parts, Who who) {
 }
 
 bool KirunController::listEdited(Who who) {
-    m_events.listChanged();
     return saveSettings(settings_parts::kList, who);
 }
 
 void KirunController::putOnAir(int position) {
-    if (m_stripsMade && m_show.putOnAir(position)) m_events.listChanged();
+    if (m_stripsMade) m_show.putOnAir(position);
 }
 
 bool KirunController::takeOffAir(int position) {
-    if (!m_show.takeOffAir(position)) return false;
-    m_events.listChanged();
-    return true;
+    return m_show.takeOffAir(position);
 }
 
 void KirunController::showStrip(bool shown) {
     // Shown without activation: the operator's window keeps the focus.
     m_strips.showStrips(shown);
     m_show.setStripShown(m_strips.stripsShown());
-    m_events.stripShownChanged(m_strips.stripsShown());
 }
 
 void KirunController::addItem(const CKirunData& item) {
@@ -170,7 +164,6 @@ void KirunController::applyAppearance() {
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_strips.applyAppearance(m_appearance);
     m_show.setStripShown(m_strips.stripsShown());
-    m_events.stripShownChanged(m_strips.stripsShown());
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
@@ -184,8 +177,7 @@ void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
                                 !std::equal(settings.sources.begin(), settings.sources.end(), m_fileInterface.sources.begin());
     // The file's caption goes with the file: switching the interface off or watching another
     // file takes it off air.
-    if ((settings.fileExec == 0 || pathChanged) && m_show.takeOffAir(caption_ids::kFile))
-        m_events.offListCaptionsChanged();
+    if (settings.fileExec == 0 || pathChanged) m_show.takeOffAir(caption_ids::kFile);
     m_fileInterface = settings;
     m_watchedFile.setFile(settings.fileExec, settings.filePath);
     if (sourcesChanged && m_sources && m_stripsMade) m_sources->applySources(m_fileInterface.sources);
@@ -200,7 +192,6 @@ void KirunController::setRemote(const HttpSettings& settings) {
 void KirunController::showFileText(const std::wstring& text) {
     if (!m_stripsMade) return;
     m_show.showFileCaption(text, m_fileInterface.fileMinute);
-    m_events.offListCaptionsChanged();
 }
 
 CommandResult KirunController::runCommand(const CaptionCommand& command) {
@@ -209,11 +200,11 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     switch (command.kind) {
     case CaptionCommand::kShowItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
-        if (m_stripsMade && m_show.putOnAir(position)) m_events.rowChanged(position);
+        if (m_stripsMade) m_show.putOnAir(position);
         break;
     case CaptionCommand::kHideItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
-        if (m_show.takeOffAir(position)) m_events.rowChanged(position);
+        m_show.takeOffAir(position);
         break;
     case CaptionCommand::kClearAll:
         takeEverythingOffAir();
@@ -224,7 +215,6 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     case CaptionCommand::kShowText:
         if (!m_stripsMade) break;
         m_show.showFreeText(fw::WithoutLineBreaks(command.text), command.minutes);
-        m_events.offListCaptionsChanged();
         break;
     case CaptionCommand::kShowStrip:
         showStrip(command.number != 0);
@@ -254,7 +244,6 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     case CaptionCommand::kSwitchSource:
         // For this run only: the settings file keeps what the operator set.
         if (!m_sources || !m_sources->switchSource(position, command.minutes != 0)) return CommandResult::kNoSuchItem;
-        m_events.offListCaptionsChanged();
         break;
     default:
         return CommandResult::kRefused;
@@ -263,10 +252,8 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
 }
 
 void KirunController::takeEverythingOffAir() {
-    const bool offListOnAir = !offListCaptions().empty();
-    for (int position : m_show.takeEverythingOffAir()) m_events.rowChanged(position);
+    m_show.takeEverythingOffAir();
     if (m_sources) m_sources->everythingTakenOffAir();
-    if (offListOnAir) m_events.offListCaptionsChanged();
 }
 
 void KirunController::clearNow() {
@@ -279,7 +266,6 @@ void KirunController::cutIn(const std::wstring& text, int minutes) {
     const std::wstring line = fw::WithoutLineBreaks(text);
     if (!m_stripsMade || line.empty()) return;
     m_show.cutIn(line, minutes, m_appearance.cutInAfterCurrent == 1);
-    m_events.offListCaptionsChanged();
 }
 
 bool KirunController::cutInItem(int position) {
@@ -315,21 +301,12 @@ std::vector<KirunController::OffListCaption> KirunController::offListCaptions() 
 
 bool KirunController::takeOffAir(ShowRow::Kind kind) {
     const CaptionId id = idOfKind(kind);
-    if (id == caption_ids::kNone || !m_show.takeOffAir(id)) return false;
-    m_events.offListCaptionsChanged();
-    return true;
+    return id != caption_ids::kNone && m_show.takeOffAir(id);
 }
 
 void KirunController::onKirunEnd(int index) {
-    // The watched file's caption, the free text and the cut-in are reported by indices beyond
-    // every list position (a cut-in waiting may have taken the place of the one that ended).
-    if (!m_show.captionList().contains(index)) {
-        m_events.offListCaptionsChanged();
-        return;
-    }
-    // Only the row's state changes: many captions may end in one tick, and showing the whole
-    // list again for each would cost the number of rows again per caption.
-    m_events.rowChanged(index);
+    // The page and the remote hear the end from the show itself.
+    (void)index;
 }
 
 void KirunController::onAllRollEnd() {
@@ -339,7 +316,7 @@ void KirunController::onAllRollEnd() {
 }
 
 void KirunController::closeProgram() {
-    m_events.closeRequested();
+    if (m_closeRequested) m_closeRequested();
     std::printf("●●CLOSE\n");
     std::fflush(stdout);
 }

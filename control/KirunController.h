@@ -3,7 +3,8 @@
 // file and what it keeps (the caption list, the appearance, the text-file interface), the start
 // in batch mode and with commands, commands from outside, automatic exit and the exit code.
 // What is on air is the show's; the strips are reached only through StripControl, the watched
-// file through its source. What the page is to show it reports through ControllerEvents.
+// file through its source. What is on air the page reads from the show; texts the operator
+// must read go to OperatorMessages, and the end of the program to the close callback.
 #include <functional>
 #include <string>
 #include <utility>
@@ -16,7 +17,7 @@
 #include "model/FileInterfaceSettings.h"
 #include "model/SettingsParts.h"
 #include "model/StartupState.h"
-#include "control/ControllerEvents.h"
+#include "control/OperatorMessages.h"
 #include "control/GuardedSettings.h"
 #include "show/CommandRunner.h"
 #include "show/KirunListener.h"
@@ -32,9 +33,9 @@ public:
         bool nothingOnAir = false;        // a batch run with nothing to roll: endNothingOnAir() is due
     };
 
-    // The controller reports to `events` and becomes the show's listener; the show, the strips and
-    // the watched file are the program's, made before it and kept after it.
-    KirunController(ControllerEvents& events, StartOptions start, Show& show, StripControl& strips,
+    // Texts for the operator go to `messages`; the controller becomes the show's listener; the
+    // show, the strips and the watched file are the program's, made before it and kept after it.
+    KirunController(OperatorMessages& messages, StartOptions start, Show& show, StripControl& strips,
                     WatchedFile& watchedFile);
     ~KirunController();
     KirunController(const KirunController&) = delete;
@@ -79,6 +80,9 @@ public:
     // again with them.
     void setRemote(const HttpSettings& settings);
     void setRemoteChanged(std::function<void()> changed) { m_remoteChanged = std::move(changed); }
+    // The program is to end (automatic exit, a batch run with nothing to roll), as when the
+    // operator closes the main window.
+    void setCloseRequested(std::function<void()> close) { m_closeRequested = std::move(close); }
     // The watched file is an ordinary file with bytes in it.
     bool watchedFileHoldsText() const { return m_watchedFile.holdsText(); }
     // Puts the watched file's text on air at once, as if it had just been saved.
@@ -178,7 +182,7 @@ private:
     // A new version of the watched file.
     void showFileText(const std::wstring& text);
 
-    ControllerEvents& m_events;
+    OperatorMessages& m_messages;
     StartOptions m_start;
     Show& m_show;
     StripControl& m_strips;
@@ -192,5 +196,6 @@ private:
     bool m_settingsUnsaved = false;   // the last save failed or was held back
     FileInterfaceSettings m_fileInterface;
     std::function<void()> m_remoteChanged;  // the program starts the remote again
+    std::function<void()> m_closeRequested;
     SourceControl* m_sources = nullptr;     // the data sources, not owned; null in a batch run
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "framework/App.h"
 #include "framework/Mbcs.h"
@@ -18,6 +19,7 @@ const int kMinutesColumn = 1;
 const int kStateColumn = 2;
 const int kTextColumn = 3;
 const int kTimeLeftColumn = 4;
+const int kLaneColumn = 5;  // only while the show holds more than one lane
 const COLORREF kUnfocusedSelectionText = RGB(255, 255, 255);
 // Room the list view leaves either side of a cell's text, in pixels at 96 DPI.
 const int kCellTextMargin = 6;
@@ -35,7 +37,9 @@ const ListColumn kListColumns[] = {
     {"ロールテキスト(先頭部)", LVCFMT_LEFT, 300},
     {"残り時間", LVCFMT_CENTER, 60},
 };
+const ListColumn kLaneListColumn = {"レーン", LVCFMT_CENTER, 50};
 
+// The number column of a row below the items; `source`: a data source's index, from 0.
 std::string markOf(ShowRow::Kind kind, int source) {
     switch (kind) {
     case ShowRow::Kind::CutIn: return kCutInRowMark;
@@ -56,6 +60,7 @@ const char* stateOf(SourceRow::State state) {
 }  // namespace
 
 void CaptionRows::insertColumns(HWND page) {
+    m_page = page;
     int column = 0;
     for (const ListColumn& c : kListColumns)
         m_list.InsertColumn(column++, c.header, c.format, fw::ScaledForWindow(page, c.width));
@@ -64,137 +69,173 @@ void CaptionRows::insertColumns(HWND page) {
 void CaptionRows::scaleColumns(HWND page) {
     int column = 0;
     for (const ListColumn& c : kListColumns) m_list.SetColumnWidth(column++, fw::ScaledForWindow(page, c.width));
+    if (m_laneColumn) m_list.SetColumnWidth(kLaneColumn, fw::ScaledForWindow(page, kLaneListColumn.width));
 }
 
-void CaptionRows::showAll() {
+void CaptionRows::showLaneColumn(bool shown) {
+    if (shown == m_laneColumn) return;
+    m_laneColumn = shown;
+    if (shown)
+        m_list.InsertColumn(kLaneColumn, kLaneListColumn.header, kLaneListColumn.format,
+                            fw::ScaledForWindow(m_page, kLaneListColumn.width));
+    else
+        ListView_DeleteColumn(m_list.Hwnd(), kLaneColumn);
+    for (Drawn& row : m_drawn) row.laneShown = 0;  // a new column's cells are empty
+}
+
+void CaptionRows::draw(const ShowSnapshot& snapshot) {
+    showLaneColumn(snapshot.lanes.size() > 1);
+    int items = 0;
+    while (items < static_cast<int>(snapshot.rows.size()) && snapshot.rows[static_cast<size_t>(items)].kind == ShowRow::Kind::Item)
+        ++items;
+    if (items != m_items) {
+        makeItemRows(snapshot);
+        return;
+    }
+    for (int row = 0; row < items; ++row) setCells(row, snapshot.rows[static_cast<size_t>(row)]);
+    makeOffListRows(snapshot);
+}
+
+void CaptionRows::drawItem(int position, const ShowRow& row) {
+    if (position >= 0 && position < m_items && row.kind == ShowRow::Kind::Item && row.number == position + 1)
+        setCells(position, row);
+}
+
+void CaptionRows::makeItemRows(const ShowSnapshot& snapshot) {
     const int selected = m_list.GetFirstSelected();
-    const CaptionList& captions = m_controller.captionList();
     m_list.SetRedraw(false);
     m_list.DeleteAllItems();
-    m_offList.clear();
-    m_list.ReserveItems(captions.count());
-    int row = 0;
-    for (const CKirunData& item : captions) {
+    m_drawn.clear();
+    m_items = 0;
+    size_t count = 0;
+    while (count < snapshot.rows.size() && snapshot.rows[count].kind == ShowRow::Kind::Item) ++count;
+    m_list.ReserveItems(static_cast<int>(count));
+    m_drawn.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const int row = static_cast<int>(i);
         char number[16];
         std::snprintf(number, sizeof number, "%d", row + 1);
-        char minutes[16];
-        std::snprintf(minutes, sizeof minutes, "%d", item.m_minutes);
         m_list.InsertItem(row, number);
-        m_list.SetItemText(row, kMinutesColumn, minutes);
-        m_list.SetItemText(row, kStateColumn, kOffAir);
         // The text is asked for when a row is drawn or read: the list view keeps no copy of
         // texts of up to a thousand bytes for each of up to 60,000 rows.
         m_list.SetItemText(row, kTextColumn, LPSTR_TEXTCALLBACKA);
-        ++row;
+        Drawn drawn;
+        drawn.textSet = true;
+        drawn.text = std::hash<std::wstring>()(snapshot.rows[i].text);
+        m_drawn.push_back(drawn);
+        m_items = row + 1;
+        setCells(row, snapshot.rows[i]);
     }
-    for (const Show::OnAir& onAir : m_controller.show().captionsOnAir())
-        if (onAir.position >= 0) m_list.SetItemText(onAir.position, kStateColumn, kOnAir);
-    showOffList();
-    showTimesLeft();
+    makeOffListRows(snapshot);
     if (selected != -1) selectRow(selected);
     m_list.SetRedraw(true);
 }
 
-void CaptionRows::showItemState(int position) {
-    const CaptionList& captions = m_controller.captionList();
-    if (!captions.contains(position)) return;
-    const bool onAir = m_controller.onAir(position);
-    m_list.SetItemText(position, kStateColumn, onAir ? kOnAir : kOffAir);
-    const int tenths = m_controller.show().tenthsLeft(captions.at(position).m_id);
-    m_list.SetItemText(position, kTimeLeftColumn, onAir && tenths >= 0 ? timeLeftText(tenths).c_str() : "");
-}
-
-void CaptionRows::showOffList() {
-    const std::vector<KirunController::OffListCaption> wanted = m_controller.offListCaptions();
-    const int first = firstOffListRow();
-    bool sameRows = wanted.size() == m_offList.size();
-    for (size_t i = 0; sameRows && i < wanted.size(); ++i)
-        sameRows = wanted[i].kind == m_offList[i].kind && wanted[i].source == m_offList[i].source;
+void CaptionRows::makeOffListRows(const ShowSnapshot& snapshot) {
+    const size_t first = static_cast<size_t>(m_items);
+    const size_t wanted = snapshot.rows.size() - std::min(snapshot.rows.size(), first);
+    bool sameRows = m_drawn.size() - first == wanted;
+    for (size_t i = 0; sameRows && i < wanted; ++i) {
+        const ShowRow& row = snapshot.rows[first + i];
+        const Drawn& drawn = m_drawn[first + i];
+        sameRows = row.kind == drawn.kind && row.number == drawn.number && row.lane == drawn.lane;
+    }
     if (!sameRows) {
-        // A few rows (three captions, sixteen sources at most): they are made anew, and the
-        // selection stays with its caption or source while that is still there.
+        // A few rows (a caption of each kind on each lane, sixteen sources at most): they are
+        // made anew, and the selection stays with its caption or source while that is still there.
         const HWND list = m_list.Hwnd();
         const int selectedRow = m_list.GetFirstSelected();
         const bool selectedOffList = isOffListRow(selectedRow);
-        const OffListRow* selectedOne = selectedOffList ? &m_offList[static_cast<size_t>(selectedRow - first)] : nullptr;
-        const ShowRow::Kind selectedKind = selectedOne ? selectedOne->kind : ShowRow::Kind::Item;
-        const int selectedSource = selectedOne ? selectedOne->source : -1;
-        for (int row = first + static_cast<int>(m_offList.size()) - 1; row >= first; --row)
-            ListView_DeleteItem(list, row);
-        m_offList.clear();
-        for (const KirunController::OffListCaption& caption : wanted) {
-            m_list.InsertItem(first + static_cast<int>(m_offList.size()), markOf(caption.kind, caption.source).c_str());
-            m_offList.push_back(OffListRow{caption.kind, caption.source, std::wstring(), -1, caption.state});
+        const Drawn selectedOne = selectedOffList ? m_drawn[static_cast<size_t>(selectedRow)] : Drawn();
+        for (int row = static_cast<int>(m_drawn.size()) - 1; row >= m_items; --row) ListView_DeleteItem(list, row);
+        m_drawn.resize(first);
+        for (size_t i = 0; i < wanted; ++i) {
+            const ShowRow& row = snapshot.rows[first + i];
+            m_list.InsertItem(static_cast<int>(first + i), markOf(row.kind, row.number - 1).c_str());
+            Drawn drawn;
+            drawn.kind = row.kind;
+            drawn.number = row.number;
+            drawn.lane = row.lane;
+            m_drawn.push_back(drawn);
         }
         if (selectedOffList) {
-            const int now = rowOf(selectedKind, selectedSource);
+            const int now = rowOf(selectedOne);
             // A caption gone from the air leaves the selection on the row that took its place.
             selectRow(now != -1 ? now : selectedRow);
         }
     }
-    for (size_t i = 0; i < wanted.size(); ++i) setOffListCells(first + static_cast<int>(i), wanted[i], !sameRows);
+    for (size_t i = 0; i < wanted; ++i) setCells(static_cast<int>(first + i), snapshot.rows[first + i]);
 }
 
-void CaptionRows::setOffListCells(int row, const KirunController::OffListCaption& caption, bool force) {
-    OffListRow& shown = m_offList[static_cast<size_t>(row - firstOffListRow())];
-    if (caption.kind == ShowRow::Kind::Source) {
-        // A source has no minutes and no time left: its state and what its last look gave.
-        if (force || shown.state != caption.state) m_list.SetItemText(row, kStateColumn, stateOf(caption.state));
-        shown.state = caption.state;
-        if (force || shown.text != caption.text) m_list.SetItemText(row, kTextColumn, caption.text.c_str());
-        shown.text = caption.text;
-        return;
+void CaptionRows::setCells(int row, const ShowRow& shown) {
+    Drawn& drawn = m_drawn[static_cast<size_t>(row)];
+    drawn.lane = shown.lane;
+    const bool source = shown.kind == ShowRow::Kind::Source;
+    int state = shown.onAir ? 1 : 0;
+    if (source) {
+        // A source's state is more than on air or not: waiting, watching, stopped.
+        const std::vector<SourceRow>& sources = m_show.sourceRows();
+        const size_t index = static_cast<size_t>(shown.number - 1);
+        state = 10 + static_cast<int>(index < sources.size() ? sources[index].state : SourceRow::State::Off);
     }
-    if (force || shown.minutes != caption.minutes) {
-        char minutes[16];
-        std::snprintf(minutes, sizeof minutes, "%d", caption.minutes);
-        m_list.SetItemText(row, kMinutesColumn, minutes);
-        m_list.SetItemText(row, kStateColumn, kOnAir);
-        shown.minutes = caption.minutes;
+    if (state != drawn.state) {
+        m_list.SetItemText(row, kStateColumn, source ? stateOf(static_cast<SourceRow::State>(state - 10)) : shown.onAir ? kOnAir : kOffAir);
+        drawn.state = state;
     }
-    // A text set again each second would make the list redraw its row for nothing.
-    if (force || shown.text != caption.text) {
-        m_list.SetItemText(row, kTextColumn, caption.text.c_str());
-        shown.text = caption.text;
+    // A source has no minutes and no time left.
+    const int minutes = source ? -1 : shown.minutes;
+    if (minutes != drawn.minutes) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", minutes);
+        m_list.SetItemText(row, kMinutesColumn, minutes < 0 ? "" : text);
+        drawn.minutes = minutes;
     }
-    m_list.SetItemText(row, kTimeLeftColumn, timeLeftText(caption.tenthsLeft).c_str());
+    const int secondsLeft = shown.onAir && !source ? std::max(0, shown.secondsLeft) : -1;
+    if (secondsLeft != drawn.secondsLeft) {
+        m_list.SetItemText(row, kTimeLeftColumn, secondsLeft < 0 ? "" : timeLeftText(secondsLeft * 10).c_str());
+        drawn.secondsLeft = secondsLeft;
+    }
+    const int laneShown = m_laneColumn ? shown.lane : 0;
+    if (laneShown != drawn.laneShown) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", laneShown);
+        m_list.SetItemText(row, kLaneColumn, laneShown == 0 ? "" : text);
+        drawn.laneShown = laneShown;
+    }
+    // A text set again when it has not changed would make the list redraw its row for nothing.
+    const size_t text = std::hash<std::wstring>()(shown.text);
+    if (drawn.textSet && drawn.text == text) return;
+    drawn.text = text;
+    drawn.textSet = true;
+    // An item's text is asked for as the row is drawn: the row is drawn again.
+    if (shown.kind == ShowRow::Kind::Item) ListView_RedrawItems(m_list.Hwnd(), row, row);
+    else m_list.SetItemText(row, kTextColumn, shown.text.c_str());
 }
 
-void CaptionRows::showTimesLeft() {
-    for (const Show::OnAir& onAir : m_controller.show().captionsOnAir()) {
-        if (onAir.kind == ShowRow::Kind::Source) continue;  // a source's items have no rows
-        const int row = onAir.kind == ShowRow::Kind::Item ? onAir.position : rowOf(onAir.kind);
-        if (row == -1) continue;
-        m_list.SetItemText(row, kTimeLeftColumn, timeLeftText(onAir.tenthsLeft).c_str());
-    }
-}
-
-int CaptionRows::rowOf(ShowRow::Kind kind, int source) const {
-    for (size_t i = 0; i < m_offList.size(); ++i)
-        if (m_offList[i].kind == kind && m_offList[i].source == source) return firstOffListRow() + static_cast<int>(i);
+int CaptionRows::rowOf(const Drawn& wanted) const {
+    for (size_t i = static_cast<size_t>(m_items); i < m_drawn.size(); ++i)
+        if (m_drawn[i].kind == wanted.kind && m_drawn[i].number == wanted.number && m_drawn[i].lane == wanted.lane)
+            return static_cast<int>(i);
     return -1;
-}
-
-bool CaptionRows::isOffListRow(int row) const {
-    const int first = firstOffListRow();
-    return row >= first && row < first + static_cast<int>(m_offList.size());
 }
 
 CaptionRows::Target CaptionRows::selected() const {
     Target target;
     const int row = m_list.GetFirstSelected();
-    if (row == -1) return target;
+    if (row < 0 || row >= static_cast<int>(m_drawn.size())) return target;
+    const Drawn& drawn = m_drawn[static_cast<size_t>(row)];
+    target.lane = drawn.lane;
     if (isOffListRow(row)) {
-        const OffListRow& shown = m_offList[static_cast<size_t>(row - firstOffListRow())];
         target.selected = true;
-        target.kind = shown.kind;
-        target.source = shown.source;
+        target.kind = drawn.kind;
+        target.source = drawn.kind == ShowRow::Kind::Source ? drawn.number - 1 : -1;
         return target;
     }
-    if (!m_controller.captionList().contains(row)) return target;
+    const CaptionList& captions = m_show.captionList();
+    if (!captions.contains(row)) return target;
     target.selected = true;
     target.position = row;
-    target.id = m_controller.captionList().at(row).m_id;
+    target.id = captions.at(row).m_id;
     return target;
 }
 
@@ -213,8 +254,8 @@ void CaptionRows::textAsked(NMLVDISPINFOW* info) const {
     LVITEMW& item = info->item;
     if (!(item.mask & LVIF_TEXT) || item.iSubItem != kTextColumn || !item.pszText || item.cchTextMax <= 0) return;
     item.pszText[0] = L'\0';
-    if (!m_controller.captionList().contains(item.iItem)) return;
-    const std::wstring& text = m_controller.captionList().at(item.iItem).m_text;
+    if (!m_show.captionList().contains(item.iItem)) return;
+    const std::wstring& text = m_show.captionList().at(item.iItem).m_text;
     size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
     if (length > 0 && length < text.size() && fw::IsHighSurrogate(text[length - 1])) --length;
     std::memcpy(item.pszText, text.data(), length * sizeof(wchar_t));
@@ -225,8 +266,8 @@ void CaptionRows::textAsked(NMLVDISPINFOA* info) const {
     LVITEMA& item = info->item;
     if (!(item.mask & LVIF_TEXT) || item.iSubItem != kTextColumn || !item.pszText || item.cchTextMax <= 0) return;
     item.pszText[0] = '\0';
-    if (!m_controller.captionList().contains(item.iItem)) return;
-    const std::string text = fw::CutToBytes(fw::CodePage932FromWide(m_controller.captionList().at(item.iItem).m_text),
+    if (!m_show.captionList().contains(item.iItem)) return;
+    const std::string text = fw::CutToBytes(fw::CodePage932FromWide(m_show.captionList().at(item.iItem).m_text),
                                             static_cast<size_t>(item.cchTextMax - 1));
     std::memcpy(item.pszText, text.c_str(), text.size() + 1);
 }

@@ -1,17 +1,20 @@
 #pragma once
-// The caption list view's rows: one for every list item, then one for each caption on air that
-// is no list item (the watched file's, the cut-in, the free text, in that order) for as long as
-// it is on air, and one for each data source, marked in the number column. What the rows show is read from the controller and
-// its show; the view keeps no copy of the items' texts (it asks for them as it draws).
+// The caption list view's rows, drawn from the show's snapshot: one for every list item, then one
+// for each caption on air that is no list item (the watched file's, the cut-in, the free text,
+// in that order) for as long as it is on air, and one for each data source, marked in the number
+// column. A レーン column after 残り時間 says each row's lane while the show holds more than one.
+// The view keeps no copy of the items' texts (it asks the list for them as it draws); it keeps
+// what each row's cells show, so that a new snapshot sets only the cells that differ.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
-#include "control/KirunController.h"
+#include "show/Show.h"
 
 class CaptionRows {
 public:
@@ -22,11 +25,12 @@ public:
         int position = -1;      // of a list item
         CaptionId id = caption_ids::kNone;  // of a list item: its caption, wherever it moves
         int source = -1;        // of a data source's row, from 0
+        int lane = 1;           // the row's lane
         bool item() const { return selected && kind == ShowRow::Kind::Item; }
         bool offList() const { return selected && kind != ShowRow::Kind::Item; }
     };
 
-    CaptionRows(fw::ListView& list, const KirunController& controller) : m_list(list), m_controller(controller) {}
+    CaptionRows(fw::ListView& list, const Show& show) : m_list(list), m_show(show) {}
     CaptionRows(const CaptionRows&) = delete;
     CaptionRows& operator=(const CaptionRows&) = delete;
 
@@ -34,14 +38,12 @@ public:
     void insertColumns(HWND page);
     void scaleColumns(HWND page);
 
-    // Shows every row again, with redrawing off while it does; the selection stays on its row.
-    void showAll();
-    // The on-air state and time left of the item at `position`.
-    void showItemState(int position);
-    // Brings the rows of the captions that are no item in line with what is on air.
-    void showOffList();
-    // Sets the time-left column of the rows on air, and nothing else.
-    void showTimesLeft();
+    // Shows `snapshot`: the item rows are made anew when their number changed (with redrawing
+    // off, the selection staying on its row), the rows below them when their captions or sources
+    // changed (the selection staying with its caption); otherwise only the cells that differ are set.
+    void draw(const ShowSnapshot& snapshot);
+    // Shows `row`, the snapshot's row of the list item at `position`, and nothing else.
+    void drawItem(int position, const ShowRow& row);
 
     // The highlighted row (the selection mark stays behind when a click below the rows takes
     // the highlight away, so it is not asked).
@@ -58,24 +60,34 @@ public:
     LRESULT customDraw(NMLVCUSTOMDRAW* draw, COLORREF pageColor);
 
 private:
-    struct OffListRow {
-        ShowRow::Kind kind;
-        int source;         // a data source's index; -1 for a caption
-        std::wstring text;  // as shown
-        int minutes;
-        SourceRow::State state;
+    // What a row's cells show now; -1 (or 0 for the lane): the cell is empty.
+    struct Drawn {
+        ShowRow::Kind kind = ShowRow::Kind::Item;
+        int number = 0;         // the snapshot row's number
+        int lane = 1;           // the row's lane
+        int minutes = -1;
+        int state = -1;         // 0 off air, 1 on air; a source: 10 + its SourceRow::State
+        int secondsLeft = -1;
+        int laneShown = 0;
+        size_t text = 0;        // the text's hash
+        bool textSet = false;
     };
-    int firstOffListRow() const { return m_controller.captionList().count(); }
-    // The row of the caption of that kind (or of that source); -1 when it has none.
-    int rowOf(ShowRow::Kind kind, int source = -1) const;
-    bool isOffListRow(int row) const;
-    void setOffListCells(int row, const KirunController::OffListCaption& caption, bool force);
+    bool isOffListRow(int row) const { return row >= m_items && row < static_cast<int>(m_drawn.size()); }
+    // The row below the items of that kind, number and lane; -1 when there is none.
+    int rowOf(const Drawn& wanted) const;
+    void makeItemRows(const ShowSnapshot& snapshot);
+    void makeOffListRows(const ShowSnapshot& snapshot);
+    void setCells(int row, const ShowRow& shown);
+    void showLaneColumn(bool shown);
     // The list's font made narrower until the widest mark fits the number column.
     HFONT markFont();
 
     fw::ListView& m_list;
-    const KirunController& m_controller;
-    std::vector<OffListRow> m_offList;  // the rows below the items, in order
+    const Show& m_show;
+    std::vector<Drawn> m_drawn;  // every row, in order
+    int m_items = 0;             // the item rows, first in m_drawn
+    bool m_laneColumn = false;
+    HWND m_page = nullptr;       // for the columns' resolution
     fw::Font m_markFont;
     int m_markFontColumnWidth = -1;     // the number column's width m_markFont was made for
 };

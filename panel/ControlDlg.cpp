@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "fileif/FileLookPeriod.h"
 #include "fileif/FileSelDlg.h"
 #include "framework/MessageBox.h"
 #include "panel/CsvCommands.h"
@@ -18,13 +17,14 @@ namespace {
 using namespace page_texts;
 
 const COLORREF kPageColor = RGB(100, 100, 100);
+const UINT kTimeLeftPeriodMs = 1000;
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3
 #endif
 }  // namespace
 
 CControlDlg::CControlDlg(KirunController& controller)
-    : fw::Dialog(IDD_CONTROL_PAGE), m_controller(controller), m_rows(m_listCtrl, controller),
+    : fw::Dialog(IDD_CONTROL_PAGE), m_controller(controller), m_rows(m_listCtrl, controller.show()),
       m_bgBrush(CreateSolidBrush(kPageColor)) {}
 
 void CControlDlg::DoDataExchange(fw::DataExchange& dx) {
@@ -40,24 +40,51 @@ BOOL CControlDlg::OnInitDialog() {
     m_anchors.record(m_hWnd, m_listCtrl.Hwnd());
     m_rows.insertColumns(m_hWnd);
 
-    const KirunController::StartReport started = m_controller.start();
-    if (started.nothingOnAir) PostMessageA(m_hWnd, kNothingOnAirMessage, 0, 0);
-    SetTimer(kFileCheckTimer, fileLookPeriodMs());
+    m_controller.show().addListener(this);
+    m_listening = true;
+    drawAll();
+    SetTimer(kTimeLeftTimer, kTimeLeftPeriodMs);
     return TRUE;
 }
 
-void CControlDlg::closeRequested() {
-    SendMessageA(GetParent(), WM_CLOSE, 0, 0);
-}
-
-int CControlDlg::showMessage(const char* text, UINT type) {
-    return fw::ShowMessage(text, type);
-}
-
 BOOL CControlDlg::DestroyWindow() {
-    KillTimer(kFileCheckTimer);
-    m_controller.stop();
+    if (m_listening) m_controller.show().removeListener(this);
+    m_listening = false;
+    if (m_hWnd) KillTimer(kTimeLeftTimer);
     return fw::Dialog::DestroyWindow();
+}
+
+void CControlDlg::showChanged(const ShowChange& change) {
+    if (change.what != ShowChange::What::kState || !m_hWnd) return;
+    if (change.position < 0) {
+        drawAll();
+        return;
+    }
+    // Many captions may end in one tick: each draws its own row, not the whole list again.
+    m_rows.drawItem(change.position, m_controller.show().itemRow(change.position));
+}
+
+void CControlDlg::drawAll() {
+    const ShowSnapshot snapshot = m_controller.show().snapshot();
+    {
+        // The list's key subclass is lifted while the rows are filled: under some systems every
+        // message through a subclass costs a round trip, four a row.
+        const CaptionListKeys::Lifted keysLifted(m_listKeys);
+        m_rows.draw(snapshot);
+    }
+    m_lanes = snapshot.lanes;
+    m_stripShown = snapshot.stripShown;
+    showLaneShown();
+}
+
+void CControlDlg::showLaneShown() {
+    const int lane = m_rows.selected().lane;
+    bool shown = m_stripShown;
+    for (const LaneState& state : m_lanes)
+        if (state.number == lane) shown = state.shown;
+    if (shown != m_offHeld) return;
+    m_offHeld = !shown;
+    SendDlgItemMessageA(m_hWnd, IDC_DISPLAY_OFF, BM_SETSTATE, m_offHeld ? TRUE : FALSE, 0);
 }
 
 LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -72,9 +99,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // The system scales the page's controls to its new monitor, but not the columns.
         m_rows.scaleColumns(m_hWnd);
         return Default(msg, wp, lp);
-    case kNothingOnAirMessage:
-        m_controller.endNothingOnAir();
-        return 0;
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(wp) != m_listCtrl.Hwnd()) break;
         OnListContextMenu(lp);
@@ -105,6 +129,10 @@ bool CControlDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
         return true;
     case LVN_KEYDOWN:
         OnListKey(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+        return true;
+    case LVN_ITEMCHANGED:
+        // Another row's lane may be hidden: 表示OFF shows that lane's state.
+        if (reinterpret_cast<NMLISTVIEW*>(header)->uChanged & LVIF_STATE) showLaneShown();
         return true;
     }
     return false;
@@ -199,13 +227,17 @@ void CControlDlg::OnSourceSettings() {
     if (dlg.DoModal() == IDOK) m_controller.setSources(dlg.m_sources);
 }
 
-void CControlDlg::stripShownChanged(bool shown) {
-    SendDlgItemMessageA(m_hWnd, IDC_DISPLAY_OFF, BM_SETSTATE, shown ? FALSE : TRUE, 0);
+void CControlDlg::OnDisplayOn() { showLane(true); }
+
+void CControlDlg::OnDisplayOff() { showLane(false); }
+
+void CControlDlg::showLane(bool shown) {
+    CaptionCommand command;
+    command.kind = CaptionCommand::kShowStrip;
+    command.number = shown ? 1 : 0;
+    command.lane = m_rows.selected().lane;
+    m_controller.runCommand(command);
 }
-
-void CControlDlg::OnDisplayOn() { m_controller.showStrip(true); }
-
-void CControlDlg::OnDisplayOff() { m_controller.showStrip(false); }
 
 void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
@@ -280,11 +312,6 @@ void CControlDlg::OnFileInterface() {
 }
 
 void CControlDlg::OnTimer(UINT_PTR id) {
-    if (id != kFileCheckTimer) return;
-    m_controller.checkTextFile();
-    m_controller.readSettingsAgain();
-    // Whatever reached the air without a report (a caption that ended under way) shows here
-    // within a second.
-    m_rows.showOffList();
-    m_rows.showTimesLeft();
+    // Display times count down without a change of the show: the rows show them within a second.
+    if (id == kTimeLeftTimer) drawAll();
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The operator's page inside the main window: the caption list view with its commands on the
 // left and right, and the dialogs that edit an item, the appearance and the text-file
-// settings. What the commands do, the page leaves to the program's controller, and shows what
-// the controller reports and what the show holds.
+// settings. It starts and stops nothing: what the commands do, the page leaves to the program's
+// controller, and it draws what the show holds, from its snapshot, whenever the show changes.
 #include <windows.h>
+
+#include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
@@ -11,22 +13,19 @@
 #include "panel/CaptionListKeys.h"
 #include "panel/CaptionRows.h"
 #include "panel/ChildAnchors.h"
-#include "control/ControllerEvents.h"
 #include "control/KirunController.h"
+#include "show/ShowListener.h"
 
-class CControlDlg : public fw::Dialog, private ControllerEvents {
+class CControlDlg : public fw::Dialog, private ShowListener {
 public:
-    static constexpr UINT_PTR kFileCheckTimer = 104;
-    // Posted by a batch start that put nothing on air: the program ends as after all rolling.
-    static constexpr UINT kNothingOnAirMessage = WM_APP + 1;
+    // The time left on the rows counts down on this timer, once a second.
+    static constexpr UINT_PTR kTimeLeftTimer = 105;
 
-    // The page shows `controller`, whose reports come to events() once the program's wiring has
-    // handed them over.
+    // The page commands `controller` and shows its show, from the start of the window on.
     explicit CControlDlg(KirunController& controller);
 
     BOOL DestroyWindow() override;
 
-    ControllerEvents& events() { return *this; }
     KirunController& controller() { return m_controller; }
     const KirunController& controller() const { return m_controller; }
     const fw::ListView& listCtrl() const { return m_listCtrl; }
@@ -35,6 +34,8 @@ public:
     void putOnAir(int position) { m_controller.putOnAir(position); }
     void applyAppearance() { m_controller.applyAppearance(); }
     void checkTextFile() { m_controller.checkTextFile(); }
+    // Draws every row from the show's snapshot now.
+    void drawAll();
 
 protected:
     BOOL OnInitDialog() override;
@@ -45,19 +46,12 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    void rowChanged(int position) override { m_rows.showItemState(position); }
-    // Every row again. The list's key subclass is lifted while the rows are filled: under some
-    // systems every message through a subclass costs a round trip, four a row.
-    void listChanged() override {
-        const CaptionListKeys::Lifted keysLifted(m_listKeys);
-        m_rows.showAll();
-    }
-    void offListCaptionsChanged() override { m_rows.showOffList(); }
-    // While the strips are hidden, 表示OFF stays held down.
-    void stripShownChanged(bool shown) override;
-    // Closes the main window, which ends the program.
-    void closeRequested() override;
-    int showMessage(const char* text, UINT type) override;
+    // A change naming one item's position draws that row; any other draws every row.
+    void showChanged(const ShowChange& change) override;
+    // While the lane of the selected row (lane 1 when none is) is hidden, 表示OFF stays held down.
+    void showLaneShown();
+    // 表示ON or 表示OFF for the lane of the selected row.
+    void showLane(bool shown);
 
     void OnAddText();
     void OnChangeText();
@@ -94,4 +88,9 @@ private:
     CaptionListKeys m_listKeys;
     ChildAnchors m_anchors;  // the list grows with the page, the buttons keep to its right edge
     fw::Brush m_bgBrush;
+    bool m_offHeld = false;   // 表示OFF is shown held down
+    // The lanes and lane 1's 表示ON/OFF as the rows were last drawn.
+    std::vector<LaneState> m_lanes;
+    bool m_stripShown = true;
+    bool m_listening = false; // the page hears the show's changes
 };

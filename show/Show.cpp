@@ -28,6 +28,13 @@ ShowRow::Kind kindOf(CaptionId id) {
     default: return ShowRow::Kind::Item;
     }
 }
+int secondsOf(const ScheduledCaption* caption) { return caption ? (tenthsOf(caption->msLeft) + 9) / 10 : -1; }
+
+// The row of a list item numbered `number` (from 1); `onAir`: its caption on air, or null.
+ShowRow rowOfItem(const CKirunData& item, int number, const ScheduledCaption* onAir) {
+    return ShowRow{ShowRow::Kind::Item, number,       item.m_text, item.m_minutes, onAir != nullptr,
+                   secondsOf(onAir),    item.m_id,    item.m_lane};
+}
 }  // namespace
 
 Show::Show(StripPort& strips, const MonotonicClock& clock) : m_lane(strips, *this, clock) {}
@@ -67,7 +74,7 @@ void Show::put(CaptionId id, const std::wstring& text, int minutes) {
     std::printf("CKirunWin::addKirun() index=%d\n", indexOf(id));
     std::fflush(stdout);
     m_lane.addKirun(id, text, minutes);
-    changed();
+    changed(itemPosition(id));
 }
 
 bool Show::putOnAir(int position) {
@@ -97,7 +104,7 @@ bool Show::takeOffAir(CaptionId id) {
     if (!m_lane.remove(id)) return false;
     // A cut-in taken off lets the next waiting one cut in at once.
     if (id == caption_ids::kCutIn) nextCutIn(false);
-    changed();
+    changed(itemPosition(id));
     return true;
 }
 
@@ -240,6 +247,16 @@ void Show::setStripShown(bool shown) {
     changed();
 }
 
+int Show::itemPosition(CaptionId id) const {
+    return kindOf(id) == ShowRow::Kind::Item ? m_captions.positionOf(id) : -1;
+}
+
+ShowRow Show::itemRow(int position) const {
+    if (!m_captions.contains(position)) return ShowRow{};
+    const CKirunData& item = m_captions.at(position);
+    return rowOfItem(item, position + 1, m_lane.schedule().find(item.m_id));
+}
+
 ShowSnapshot Show::snapshot() const {
     ShowSnapshot snapshot;
     snapshot.version = m_version;
@@ -252,15 +269,8 @@ ShowSnapshot Show::snapshot() const {
         const auto found = onAir.find(id);
         return found == onAir.end() ? nullptr : found->second;
     };
-    auto secondsOf = [](const ScheduledCaption* caption) {
-        return caption ? (tenthsOf(caption->msLeft) + 9) / 10 : -1;
-    };
     int number = 0;
-    for (const CKirunData& item : m_captions) {
-        const ScheduledCaption* caption = find(item.m_id);
-        snapshot.rows.push_back(
-            ShowRow{ShowRow::Kind::Item, ++number, item.m_text, item.m_minutes, caption != nullptr, secondsOf(caption), item.m_id});
-    }
+    for (const CKirunData& item : m_captions) snapshot.rows.push_back(rowOfItem(item, ++number, find(item.m_id)));
     for (CaptionId id : {caption_ids::kFile, caption_ids::kCutIn, caption_ids::kFreeText}) {
         const ScheduledCaption* caption = find(id);
         if (!caption) continue;
@@ -278,7 +288,7 @@ ShowSnapshot Show::snapshot() const {
 void Show::captionEnded(CaptionId id) {
     // The next waiting cut-in follows once this one's pass is over.
     if (id == caption_ids::kCutIn) nextCutIn(true);
-    changed();
+    changed(itemPosition(id));
     if (m_captionEnds) m_captionEnds->onKirunEnd(indexOf(id));
     tell(ShowChange{ShowChange::What::kCaptionEnded, 1, id, -1});
 }

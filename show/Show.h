@@ -102,6 +102,9 @@ public:
     // Every list row, every caption on air that is no item (a data source's items aside) and a
     // row for each data source.
     ShowSnapshot snapshot() const;
+    // The snapshot's row of the list item at `position`, made alone (a change naming one
+    // position redraws one row); a row of kind Item and number 0 when there is no such item.
+    ShowRow itemRow(int position) const;
     unsigned long long version() const { return m_version; }
 
     // The index a caption is reported by: its list position, or for the watched file's caption,
@@ -114,11 +117,14 @@ private:
     void put(CaptionId id, const std::wstring& text, int minutes);
     // The next waiting cut-in, once none is on air.
     void nextCutIn(bool afterCurrent);
-    void changed() {
+    // `position`: the list position of the only item whose row changed; -1: any rows may have.
+    void changed(int position = -1) {
         ++m_version;
         if (m_observer) m_observer();
-        tell(ShowChange{});
+        tell(ShowChange{ShowChange::What::kState, 1, caption_ids::kNone, position});
     }
+    // The list position of an item's caption; -1 for a caption that is no item.
+    int itemPosition(CaptionId id) const;
     void tell(const ShowChange& change);
 
     CaptionList m_captions;

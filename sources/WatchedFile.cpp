@@ -7,8 +7,27 @@ WatchedFile::WatchedFile(fw::UiQueue& queue) : m_queue(queue) {
 WatchedFile::~WatchedFile() { stop(); }
 
 void WatchedFile::stop() {
+    stopClock();
     m_reader.stop();
     m_queue.cancel(this);
+}
+
+void WatchedFile::startClock(UINT periodMs) {
+    m_clockPeriodMs = periodMs > 0 ? periodMs : 1;
+    tickLater();
+}
+
+void WatchedFile::stopClock() {
+    m_clockPeriodMs = 0;
+    m_queue.cancel(&m_clockPeriodMs);
+}
+
+void WatchedFile::tickLater() {
+    m_queue.postAfter(&m_clockPeriodMs, 0, m_clockPeriodMs, [this] {
+        if (m_clockPeriodMs == 0) return;
+        check();
+        if (m_clockPeriodMs != 0) tickLater();  // unless what the look found stopped the clock
+    });
 }
 
 void WatchedFile::setFile(int exec, const std::wstring& path) {

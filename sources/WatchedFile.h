@@ -1,6 +1,6 @@
 #pragma once
-// The watched text file as a caption source: the once-a-second look the page's timer asks for,
-// the looks its folder's change notification brings, both on a worker (TextFileReader), and the
+// The watched text file as a caption source: the look its own clock takes every period (once a
+// second), the looks its folder's change notification brings, both on a worker (TextFileReader), and the
 // baseline that makes each save count once. A new version's text is handed to `found` on the
 // program's thread.
 #include <functional>
@@ -28,9 +28,12 @@ public:
     bool holdsText() const;
     // The file as it is now counts as a new version: its text goes on air at once.
     void showNow();
-    // The once-a-second look: takes the result of a finished look, then starts the next one
+    // The look of each period: takes the result of a finished look, then starts the next one
     // unless one is still under way.
     void check();
+    // From now on, check() runs every `periodMs` on the program's thread, until stopClock() or stop().
+    void startClock(UINT periodMs);
+    void stopClock();
     // Takes over what a finished look found, if it belongs to the current file.
     void takeLook();
     void stop() override;
@@ -52,4 +55,7 @@ private:
     TextFileWatch m_watch;
     TextFileReader m_reader;  // looks at the file away from the program's thread
     unsigned m_ticket = 0;    // moves when the file or its switch changes
+    // The clock's period (0: stopped); its address names the clock's tasks on the queue.
+    UINT m_clockPeriodMs = 0;
+    void tickLater();
 };

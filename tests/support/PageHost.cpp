@@ -30,13 +30,16 @@ bool PageHost::Reopen() {
     if (!m_parent) return false;
     if (!SetCurrentDirectoryA(m_dir.path().c_str())) return false;
     m_host = std::make_unique<AppHost>(m_start);
+    const HWND parent = m_parent;
+    m_host->setCloseRequested([parent] { SendMessageA(parent, WM_CLOSE, 0, 0); });
+    m_host->start();
+    m_host->stopClocks();
     m_page = std::make_unique<CControlDlg>(m_host->controller());
-    m_host->attachPage(&m_page->events());
     if (!m_page->Create(m_parent) || !m_host->strips().first()) return false;
     HWND strip = m_host->strips().first()->Hwnd();
     for (UINT_PTR id : {CKirunWin::kScrollTimer, CKirunWin::kCountDownTimer, CKirunWin::kLayeredTimer})
         KillTimer(strip, id);
-    KillTimer(m_page->Hwnd(), CControlDlg::kFileCheckTimer);
+    KillTimer(m_page->Hwnd(), CControlDlg::kTimeLeftTimer);
     return true;
 }
 
@@ -44,7 +47,6 @@ bool PageHost::Close() {
     if (!m_page) return true;
     m_host->stop();
     bool destroyed = m_page->DestroyWindow();
-    m_host->attachPage(nullptr);
     m_page.reset();
     m_host.reset();
     return destroyed;

@@ -18,6 +18,7 @@
 
 #include "display/KirunWin.h"
 #include "model/StartupState.h"
+#include "panel/CaptionRows.h"
 #include "panel/ControlDlg.h"
 #include "panel/TimeLeftText.h"
 #include "resource.h"
@@ -366,7 +367,6 @@ TEST_F(ControlPageTest, CaptionsThatAreNoItemHaveRowsOfTheirOwnWhileOnAir) {
     CaptionCommand text = MakeCommand(K::kShowText, 0, "自由な文");
     text.minutes = 3;
     host.host()->show().showFileCaption(L"file", 5);
-    page->events().offListCaptionsChanged();
     page->controller().runCommand(text);
     page->controller().runCommand(cutIn);
     EXPECT_EQ((Strings{"1", "ファイル", "割り込み", "テキスト"}), Column(0));
@@ -432,6 +432,65 @@ TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
         EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
         Close();
     }
+}
+
+// The rows drawn from a snapshot of a show holding two lanes: a レーン column after 残り時間 says
+// each row's lane, a cut-in on each lane has a row of its own, and the selection stays with its
+// lane's row when another goes. With one lane again the column goes, the others keep their places.
+TEST_F(ControlPageTest, ALaneColumnFollowsTheRowsWhileThereIsMoreThanOneLane) {
+    Open({{"A", 1}, {"B", 2}});
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, page->Hwnd(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, list);
+    fw::ListView view;
+    view.Attach(list);
+    CaptionRows rows(view, host.host()->show());
+    rows.insertColumns(page->Hwnd());
+    auto cells = [&](int column) {
+        Strings texts;
+        for (int row = 0; row < view.GetItemCount(); ++row) texts.push_back(view.GetItemText(row, column));
+        return texts;
+    };
+    auto columns = [&] { return Header_GetItemCount(ListView_GetHeader(list)); };
+    using Kind = ShowRow::Kind;
+    ShowSnapshot two = host.host()->show().snapshot();
+    two.lanes = {LaneState{1, L"", true, true}, LaneState{2, L"", true, true}};
+    two.rows[1].lane = 2;
+    two.rows[1].onAir = true;
+    two.rows[1].secondsLeft = 90;
+    two.rows.push_back(ShowRow{Kind::CutIn, 0, L"一", 1, true, 60, caption_ids::kNone, 1});
+    two.rows.push_back(ShowRow{Kind::CutIn, 0, L"二", 3, true, 150, caption_ids::kNone, 2});
+    rows.draw(two);
+    EXPECT_EQ(6, columns());
+    char header[32] = {};
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = header;
+    column.cchTextMax = sizeof header;
+    ASSERT_TRUE(ListView_GetColumn(list, 5, &column));
+    EXPECT_STREQ("レーン", header);
+    EXPECT_EQ((Strings{"1", "2", "割り込み", "割り込み"}), cells(0));
+    EXPECT_EQ((Strings{kOffAir, kOnAir, kOnAir, kOnAir}), cells(2));
+    EXPECT_EQ((Strings{"", "1:30", "1:00", "2:30"}), cells(4)) << "残り時間 keeps its place";
+    EXPECT_EQ((Strings{"1", "2", "1", "2"}), cells(5));
+
+    rows.selectRow(3);
+    EXPECT_EQ(2, rows.selected().lane);
+    two.rows.erase(two.rows.begin() + 2);  // lane 1's cut-in ends
+    rows.draw(two);
+    EXPECT_EQ("二", cells(3)[2]) << "an item's text is the page's to give";
+    EXPECT_EQ(2, view.GetFirstSelected()) << "the selection stays with lane 2's cut-in";
+    EXPECT_EQ(2, rows.selected().lane);
+
+    ShowSnapshot one = two;
+    one.lanes.resize(1);
+    for (ShowRow& row : one.rows) row.lane = 1;
+    rows.draw(one);
+    EXPECT_EQ(5, columns());
+    EXPECT_EQ((Strings{"", "1:30", "2:30"}), cells(4));
+    rows.draw(two);
+    EXPECT_EQ((Strings{"1", "2", "2"}), cells(5)) << "a column shown again is filled again";
+    DestroyWindow(list);
 }
 
 TEST_F(ControlPageTest, LeavesNoGdiObjectBehind) {

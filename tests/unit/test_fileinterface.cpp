@@ -57,9 +57,9 @@ protected:
 
     void OpenWatching(const std::string& path, int minute) { Open(FileSection(1, minute, path)); }
 
-    // One tick of the page's file-check timer, and the end of the look it started.
+    // One tick of the watched file's clock (and of the settings file's looks), and the end of the look it started.
     void Tick() {
-        SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0);
+        host.host()->lookOnce();
         EXPECT_TRUE(FinishFileLook(*page));
     }
 
@@ -305,7 +305,7 @@ protected:
         OpenWatching(news, 5);
         page->controller().watchedFile().reader().setLookFunction(HeldLook::Look);
     }
-    void StartTick() { SendMessageA(page->Hwnd(), WM_TIMER, CControlDlg::kFileCheckTimer, 0); }
+    void StartTick() { host.host()->lookOnce(); }
 };
 
 TEST_F(HeldFilePage, AHeldLookStopsNothingAndIsNeverDoubledAndItsTextGoesOnAirWhenItEnds) {

@@ -26,13 +26,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// What the page would have been told, one line per report.
-class RecordedEvents : public ControllerEvents {
+// What the page would have heard, one line each: the show's changes ("row N" for one item's row,
+// "state" for any rows), the texts for the operator and the request to close.
+class RecordedEvents : public ShowListener, public OperatorMessages {
 public:
-    void rowChanged(int position) override { log.push_back("row " + std::to_string(position)); }
-    void listChanged() override { log.push_back("list"); }
-    void offListCaptionsChanged() override { log.push_back("off-list"); }
-    void closeRequested() override { log.push_back("close"); }
+    void showChanged(const ShowChange& change) override {
+        if (change.what != ShowChange::What::kState) return;
+        log.push_back(change.position >= 0 ? "row " + std::to_string(change.position) : "state");
+    }
     int showMessage(const char* text, UINT) override {
         log.push_back(std::string("message ") + text);
         return IDNO;
@@ -44,6 +45,7 @@ class ControllerTest : public ::testing::Test {
 protected:
     ControllerTest() { GetCurrentDirectoryA(MAX_PATH, m_savedDirectory); }
     ~ControllerTest() override {
+        if (host) host->show().removeListener(&events);
         if (host) host->stop();
         host.reset();
         SetCurrentDirectoryA(m_savedDirectory);
@@ -56,9 +58,12 @@ protected:
         for (const std::string& text : texts) items.push_back({text, 1});
         EXPECT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText(items, "", moreSections)));
         EXPECT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
+        if (host) host->show().removeListener(&events);
         host.reset();
         host = std::make_unique<AppHost>(options);
-        host->attachPage(&events);
+        host->attachMessages(&events);
+        host->show().addListener(&events);
+        host->setCloseRequested([this] { events.log.push_back("close"); });
         controller = &host->controller();
         const KirunController::StartReport report = controller->start();
         if (CKirunWin* strip = host->strips().first())
@@ -97,13 +102,13 @@ TEST_F(ControllerTest, CommandsReportTheRowsTheyChange) {
     };
     const Case cases[] = {
         {Command(K::kShowItem, 2), CommandResult::kDone, {"row 1"}, {"1:B"}},
-        {Command(K::kShowText, 0, "free\r\ntext"), CommandResult::kDone, {"off-list"}, {"1:B", "60001:freetext"}},
+        {Command(K::kShowText, 0, "free\r\ntext"), CommandResult::kDone, {"state"}, {"1:B", "60001:freetext"}},
         {Command(K::kShowItem, 3), CommandResult::kNoSuchItem, {}, {"1:B", "60001:freetext"}},
         {Command(K::kHideItem, 1), CommandResult::kDone, {}, {"1:B", "60001:freetext"}},
         {Command(K::kShowItem, 1), CommandResult::kDone, {"row 0"}, {"1:B", "60001:freetext", "0:A"}},
-        {Command(K::kCutIn, 0, "cut\nin"), CommandResult::kDone, {"off-list"}, {"1:B", "60001:freetext", "0:A", "60002:cutin"}},
-        {Command(K::kEndCutIn, 0), CommandResult::kDone, {"off-list"}, {"1:B", "60001:freetext", "0:A"}},
-        {Command(K::kClearAll, 0), CommandResult::kDone, {"row 0", "row 1", "off-list"}, {}},
+        {Command(K::kCutIn, 0, "cut\nin"), CommandResult::kDone, {"state"}, {"1:B", "60001:freetext", "0:A", "60002:cutin"}},
+        {Command(K::kEndCutIn, 0), CommandResult::kDone, {"state"}, {"1:B", "60001:freetext", "0:A"}},
+        {Command(K::kClearAll, 0), CommandResult::kDone, {"row 0", "row 1", "state"}, {}},
         {Command(K::kClearAll, 0), CommandResult::kDone, {}, {}},
     };
     Start({"A", "B"});
@@ -147,7 +152,7 @@ TEST_F(ControllerTest, AllRolledAsksToCloseOnlyWithAutoExit) {
         Start({"A"});
         controller->setAutoExit(autoExit);
         controller->putOnAir(0);
-        EXPECT_EQ(Strings{"list"}, events.log);
+        EXPECT_EQ(Strings{"row 0"}, events.log);
         CountDown(*host, kTenthsPerMinute);
         std::string printed;
         {
@@ -155,7 +160,7 @@ TEST_F(ControllerTest, AllRolledAsksToCloseOnlyWithAutoExit) {
             for (int tick = 0; tick < 20000 && Rolling(*host); ++tick) ScrollTick(*host);
             printed = out.text();
         }
-        EXPECT_EQ(autoExit ? (Strings{"list", "row 0", "close"}) : (Strings{"list", "row 0"}), events.log);
+        EXPECT_EQ(autoExit ? (Strings{"row 0", "row 0", "close"}) : (Strings{"row 0", "row 0"}), events.log);
         EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
     }
 }
@@ -176,7 +181,7 @@ TEST_F(ControllerTest, WatchedFileGoesOnAirUnderItsOwnKey) {
     ASSERT_TRUE(WriteFileAtMinute(news, "two\r\nlines", 2));
     check();
     EXPECT_EQ((Strings{"60000:twolines"}), OnAir());
-    EXPECT_EQ(Strings{"off-list"}, events.log) << "the file's caption is no item: its row is the page's to show";
+    EXPECT_EQ(Strings{"state"}, events.log) << "the file's caption is no item: it names no row";
 }
 
 TEST_F(ControllerTest, SettingsMessagesGoToTheEventsNotToABox) {
@@ -185,7 +190,7 @@ TEST_F(ControllerTest, SettingsMessagesGoToTheEventsNotToABox) {
     ASSERT_TRUE(CreateDirectoryA(dir.file("Kirunner.ini").c_str(), nullptr));
     controller->addItem(CKirunData());
     ASSERT_EQ(2u, events.log.size());
-    EXPECT_EQ("list", events.log[0]);
+    EXPECT_EQ("state", events.log[0]);
     EXPECT_EQ(0u, events.log[1].rfind("message 設定ファイルに保存できませんでした", 0)) << events.log[1];
     RemoveDirectoryA(dir.file("Kirunner.ini").c_str());
 }
