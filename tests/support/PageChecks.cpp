@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "display/KirunWin.h"
@@ -21,7 +22,11 @@ void ExpectSanePage(const PageHost& host, const std::string& what) {
     const int count = page.captionList().count();
     EXPECT_GE(count, 0);
     EXPECT_LE(count, kMaxLoadedItems);
-    EXPECT_EQ(count, page.listCtrl().GetItemCount());
+    // A row for each item, then one for each caption on air that is no item and each source.
+    const ShowSnapshot snapshot = host.host()->show().snapshot();
+    EXPECT_EQ(static_cast<int>(snapshot.rows.size()), page.listCtrl().GetItemCount());
+    EXPECT_EQ(count, static_cast<int>(std::count_if(snapshot.rows.begin(), snapshot.rows.end(),
+                                                    [](const ShowRow& row) { return row.kind == ShowRow::Kind::Item; })));
 
     const LOGFONTA& font = page.controller().appearance().logFont;
     EXPECT_LE(font.lfHeight, kMaxFontHeight);
