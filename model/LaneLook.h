@@ -42,6 +42,7 @@ struct LaneLook {
     // The main window's size in pixels at 96 DPI once the operator has resized it; 0: as it opens.
     int windowWidth = 0;
     int windowHeight = 0;
+    std::wstring name;  // NAME of lanes 2-4; lane 1 has none
 };
 
 // The custom speeds the smooth look takes, in pixels a second; a stored value outside them

@@ -241,7 +241,10 @@ void CControlDlg::showLane(bool shown) {
 
 void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
-    dlg.setSettings(m_controller.appearance());
+    const LaneLook look = m_controller.appearance();
+    // The controller holds one lane: lane 1's look comes back (lanes(), laneOrigins() and
+    // cutInAfterCurrent() give every lane's).
+    dlg.setLanes({look}, look.cutInAfterCurrent, 1, nullptr);
     if (dlg.DoModal() != IDOK) return;
     m_controller.setAppearance(dlg.settings());
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The caption text dialog: one caption text and its display time in minutes.
-// The caller hands the item in with setData and reads m_data back after IDOK.
+// The caption text dialog: one caption text, its display time in minutes and, while the show
+// holds more than one lane, its lane. The caller hands the item in with setData and reads
+// m_data back after IDOK.
 #include <windows.h>
 
 #include <cstddef>
@@ -18,6 +19,8 @@ public:
     void setData(CKirunData data);
     // The window's title: what the dialog is opened for; the template's title when none is given.
     void setTitle(std::string title) { m_title = std::move(title); }
+    // The lanes the show holds: with more than one, the dialog offers the item's lane among them.
+    void setLaneCount(int lanes) { m_laneCount = lanes; }
 
     fw::UpDown m_spinMinutes;
     std::wstring m_editText;
@@ -28,6 +31,10 @@ protected:
     void DoDataExchange(fw::DataExchange& dx) override;
 
 private:
+    void showLaneChoice();
+
     int m_editMinutes = 0;  // as typed, checked when saved
+    int m_laneCount = 1;
+    int m_laneIndex = 0;  // entry of the lane choice
     std::string m_title;
 };

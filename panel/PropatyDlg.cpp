@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "display/DesktopComposition.h"
 #include "framework/App.h"
@@ -45,9 +46,29 @@ CPropatyDlg::CPropatyDlg(HWND parent)
 
 COLORREF CPropatyDlg::complementColor(COLORREF color) { return rgbOnly(~color); }
 
-void CPropatyDlg::setSettings(const LaneLook& settings) { m_settings = settings; }
+void CPropatyDlg::setLanes(std::vector<LaneLook> looks, int cutInAfterCurrent, int selected,
+                           LaneHasCaptions laneHasCaptions) {
+    m_lanes = LaneEdits(std::move(looks), selected);
+    m_settings = m_lanes.look();
+    m_cutInAfterCurrent = cutInAfterCurrent;
+    m_laneHasCaptions = std::move(laneHasCaptions);
+}
 
-LaneLook CPropatyDlg::settings() const { return m_settings; }
+std::vector<LaneLook> CPropatyDlg::lanes() const {
+    std::vector<LaneLook> looks = m_lanes.looks();
+    looks[static_cast<size_t>(m_lanes.selected() - 1)] = m_settings;
+    return looks;
+}
+
+void CPropatyDlg::setSettings(const LaneLook& settings) {
+    setLanes({settings}, settings.cutInAfterCurrent, 1, nullptr);
+}
+
+LaneLook CPropatyDlg::settings() const {
+    LaneLook lane1 = lanes().front();
+    lane1.cutInAfterCurrent = m_cutInAfterCurrent;
+    return lane1;
+}
 
 void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     using Read = fw::DataExchange::Read;
@@ -73,7 +94,8 @@ void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     std::string speed = speedPxText(s.speedPx);  // empty: the speed buttons' speed
     dx.Text(IDC_SPEED_PX_EDIT, speed);
     if (dx.Saving()) s.speedPx = speedPxFromText(speed);
-    dx.Check(IDC_CUTIN_AFTER, s.cutInAfterCurrent);
+    dx.Check(IDC_CUTIN_AFTER, m_cutInAfterCurrent);
+    dx.Text(IDC_LANE_NAME, s.name);
 }
 
 void CPropatyDlg::fillMonitorList() {
@@ -86,9 +108,12 @@ void CPropatyDlg::fillMonitorList() {
 }
 
 BOOL CPropatyDlg::OnInitDialog() {
-    m_original = settings();
+    m_originalLanes = m_lanes;
+    m_originalCutIn = m_cutInAfterCurrent;
     fillMonitorList();
+    fillLaneRow();
     SendDlgItemMessageA(m_hWnd, IDC_SEPARATOR_EDIT, EM_LIMITTEXT, kMaxSeparatorBytes, 0);
+    SendDlgItemMessageA(m_hWnd, IDC_LANE_NAME, EM_LIMITTEXT, kMaxLaneNameChars, 0);
     fw::Dialog::OnInitDialog();
     updateFontLabels();
     updateColorButtons();
@@ -140,6 +165,10 @@ bool CPropatyDlg::OnCommand(int id, int code, HWND control) {
         showLook();
         return true;
     }
+    if (code == CBN_SELCHANGE && id == IDC_LANE_LIST) {
+        OnLaneChoice();
+        return true;
+    }
     return fw::Dialog::OnCommand(id, code, control);
 }
 
@@ -178,6 +207,12 @@ bool CPropatyDlg::routeButton(int id) {
         return true;
     case IDC_BAND_RGB:
         OnBandRgb();
+        return true;
+    case IDC_LANE_ADD:
+        OnAddLane();
+        return true;
+    case IDC_LANE_REMOVE:
+        OnRemoveLane();
         return true;
     default:
         return fw::Dialog::OnButtonClicked(id);
@@ -312,6 +347,8 @@ HBRUSH CPropatyDlg::OnCtlColor(HDC dc, HWND control, UINT msg) {
 }
 
 void CPropatyDlg::OnCancel() {
-    setSettings(m_original);
+    m_lanes = m_originalLanes;
+    m_settings = m_lanes.look();
+    m_cutInAfterCurrent = m_originalCutIn;
     fw::Dialog::OnCancel();
 }

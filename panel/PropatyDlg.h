@@ -1,17 +1,21 @@
 #pragma once
 // The appearance dialog: text and shadow colours, font, scroll speed, screen edge, the three
-// pixel offsets and the monitor of the caption strip; its band, outline and separator. The
-// caller gives it the appearance settings with
-// setSettings() before the run and takes them back with settings() after IDOK; after IDCANCEL
-// they are as they came in.
+// pixel offsets and the monitor of the caption strip; its band, outline and separator. It edits
+// one lane at a time (the lane choice at its top, with レーン追加, レーン削除 and the lane's name);
+// the cut-in rule is one for the show. The caller gives it the lanes with setLanes() (or one
+// lane with setSettings()) before the run and takes them back with lanes(), laneOrigins() and
+// cutInAfterCurrent() (or settings()) after IDOK; after IDCANCEL they are as they came in.
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "model/LaneLook.h"
+#include "panel/LaneEdits.h"
 #include "panel/MonitorChoice.h"
 
 class CPropatyDlg : public fw::Dialog {
@@ -19,6 +23,7 @@ public:
     static constexpr int kGapLimit = 1000;     // edge distance: -1000 ... 1000
     static constexpr int kOffsetLimit = 3000;  // left and right offsets: -3000 ... 3000
     static constexpr int kMaxOpacity = 100;    // band opacity: 0 ... 100 percent
+    static constexpr int kMaxLaneNameChars = 40;
 
     // Colour choices and size choices as the radio groups number them.
     enum ColorChoice { kWhite, kBlack, kYellow, kRed, kUserColor };
@@ -29,6 +34,20 @@ public:
     // The shadow that is the complement of a text colour: each component becomes 255 minus itself.
     static COLORREF complementColor(COLORREF color);
 
+    // Says whether the lane with that number (as the dialog opened) holds captions.
+    using LaneHasCaptions = std::function<bool(int lane)>;
+
+    // The lanes' looks ([0] is lane 1; 1 to kMaxLanes of them), the cut-in rule, the lane shown
+    // first, and whether a lane holds captions (asked before one is removed; none: no lane does).
+    void setLanes(std::vector<LaneLook> looks, int cutInAfterCurrent, int selected,
+                  LaneHasCaptions laneHasCaptions);
+    // The lanes' looks as edited, lane 1 first.
+    std::vector<LaneLook> lanes() const;
+    // For each lane of lanes(), its number when the dialog opened; 0 for a lane added in it.
+    const std::vector<int>& laneOrigins() const { return m_lanes.origins(); }
+    int cutInAfterCurrent() const { return m_cutInAfterCurrent; }
+
+    // One lane: lane 1's look, with the cut-in rule in it.
     void setSettings(const LaneLook& settings);
     LaneLook settings() const;
     // The brush a colour swatch (IDC_SWATCH_*) was last painted with; null for any other control.
@@ -57,6 +76,16 @@ private:
     fw::Brush m_brushBand;
 
     bool routeButton(int id);
+    // The lane choice, レーン追加 and レーン削除 (PropatyDlgLanes.cpp).
+    void OnLaneChoice();
+    void OnAddLane();
+    void OnRemoveLane();
+    // Keeps the controls' values as the selected lane's look; false (a message shown) when a
+    // field is refused.
+    bool keepLaneEdits();
+    // The controls show the selected lane: its look, its name and the lane row's state.
+    void showLane();
+    void fillLaneRow();
     void OnColorChoice();
     void OnSizeChoice();
     void OnFontButton();
@@ -82,8 +111,12 @@ private:
     void repaintSwatch(int id) const;
     void fillMonitorList();
 
-    LaneLook m_settings;  // what the controls show, exchanged with them directly
-    LaneLook m_original;  // as the dialog opened, for Cancel
+    LaneLook m_settings;  // the selected lane's look as the controls show it, exchanged with them
+    LaneEdits m_lanes;    // every lane; the selected one's look is m_settings until it is kept
+    LaneEdits m_originalLanes;  // as the dialog opened, for Cancel
+    int m_cutInAfterCurrent = 0;
+    int m_originalCutIn = 0;
+    LaneHasCaptions m_laneHasCaptions;
     MonitorChoices m_monitorChoices;
     int m_monitorIndex = 0;         // entry of the monitor list
 };

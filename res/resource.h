@@ -47,6 +47,9 @@
 #define IDC_MINUTES_EDIT        1005
 #define IDC_MINUTES_SPIN        1006
 #define IDC_CAPTION_TEXT        1007
+/* The caption dialog's lane choice */
+#define IDC_CAPTION_LANE        1264
+#define IDC_CAPTION_LANE_LABEL  1265
 
 /* Appearance dialog (131) */
 #define IDC_COLOR_WHITE         1014
@@ -97,6 +100,11 @@
 #define IDC_SMOOTH              1257
 #define IDC_SPEED_PX_EDIT       1258
 #define IDC_CUTIN_AFTER         1259
+/* The lane the appearance dialog edits */
+#define IDC_LANE_LIST           1260
+#define IDC_LANE_ADD            1261
+#define IDC_LANE_REMOVE         1262
+#define IDC_LANE_NAME           1263
 /* A line that says when a chosen colour would not show (the strip's key colour) */
 #define IDC_KEY_COLOR_WARNING   1302
 

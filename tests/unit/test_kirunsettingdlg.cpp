@@ -9,6 +9,7 @@
 #include "Cp932.h"
 
 using namespace testing_support;
+using namespace dialog_steps;
 
 namespace {
 
@@ -110,6 +111,35 @@ TEST(KirunSettingDlg, EnterInTheTextMakesANewLine) {
                    Click(IDOK)});
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(L"ab\r\nc", dlg.m_data.m_text);
+}
+
+TEST(KirunSettingDlg, TheLaneChoiceShowsOnlyWithMoreThanOneLane) {
+    // pick: the entry chosen before OK, -1 none; shown: entries:selection, empty while hidden.
+    struct Case { int lanes, itemLane, pick; const char* shown; int laneAfter; } const cases[] = {
+        {1, 1, -1, "", 1}, {1, 3, -1, "", 3},  // one lane: the item's lane is left as it came
+        {2, 2, -1, "2:1", 2}, {4, 1, 3, "4:0", 4},
+        {2, 4, -1, "2:0", 1},  // a lane the show no longer holds: lane 1 offered
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lanes * 10 + c.itemLane);
+        DialogDriver driver;
+        CKirunSettingDlg dlg;
+        CKirunData item(L"abc", 5);
+        item.m_lane = c.itemLane;
+        dlg.setData(item);
+        dlg.setLaneCount(c.lanes);
+        std::string shown;
+        driver.Expect({Check([&](HWND d) {
+                           HWND list = GetDlgItem(d, IDC_CAPTION_LANE);
+                           if (IsWindowVisible(list) && IsWindowVisible(GetDlgItem(d, IDC_CAPTION_LANE_LABEL)))
+                               shown = std::to_string(SendMessageA(list, CB_GETCOUNT, 0, 0)) + ":" +
+                                       std::to_string(SendMessageA(list, CB_GETCURSEL, 0, 0));
+                       }),
+                       c.pick >= 0 ? ChooseEntry(IDC_CAPTION_LANE, c.pick) : Check([](HWND) {}), Click(IDOK)});
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(c.shown, shown);
+        EXPECT_EQ(c.laneAfter, dlg.m_data.m_lane);
+    }
 }
 
 }  // namespace

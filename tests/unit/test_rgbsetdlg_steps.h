@@ -29,6 +29,14 @@ inline testing_support::DialogStep ClickArrow(int spinId, bool up) {
     };
 }
 
+// Picks the entry `index` of a drop-down list, as the mouse would: CBN_SELCHANGE follows.
+inline testing_support::DialogStep ChooseEntry(int listId, int index) {
+    return [listId, index](HWND dialog) {
+        SendDlgItemMessageA(dialog, listId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), LPARAM(GetDlgItem(dialog, listId)));
+    };
+}
+
 // Does nothing: the dialog's loop shows the dialog once its queue is first empty, so a script
 // that looks at the screen starts with this step.
 inline void LetItShow(HWND) {}
