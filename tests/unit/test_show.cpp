@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StatusLine.h"
 #include "show/Lane.h"
 #include "show/PassedCaptions.h"
 #include "show/Show.h"
@@ -327,6 +328,27 @@ TEST_F(ShowLanesTest, EachLaneIsShownOnItsOwnAndLanesComeAndGo) {
     ASSERT_EQ(3, show.laneCount());
     EXPECT_EQ(L"last", show.snapshot().lanes[2].name) << "later lanes moved down";
     EXPECT_EQ(3, show.snapshot().lanes[2].number);
+}
+
+// The status line says 表示OFF中 as ever with one lane, and names the hidden lanes with more.
+TEST(StatusLineLanes, SaysWhichLanesAreHidden) {
+    const struct {
+        bool lane1Shown;
+        std::vector<LaneState> lanes;
+        std::wstring line;
+    } cases[] = {
+        {false, {}, L"表示OFF中"},
+        {false, {{1, L"", true, false}}, L"表示OFF中"},
+        {true, {{1, L"", true, false}, {2, L"", true, false}}, L""},
+        {false, {{1, L"", true, false}, {2, L"", false, false}, {3, L"", true, false}},
+         L"レーン1 表示OFF中\x3000レーン2 表示OFF中"},
+    };
+    for (const auto& c : cases) {
+        StatusFacts facts;
+        facts.stripShown = c.lane1Shown;
+        facts.lanes = c.lanes;
+        EXPECT_EQ(c.line, statusLineText(facts)) << c.lanes.size();
+    }
 }
 
 }  // namespace
