@@ -32,7 +32,7 @@ AppHost::AppHost(const StartOptions& start)
       m_gateway(m_queue, m_funnel, m_show), m_http(std::make_unique<HttpServer>()),
       m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();
-    m_strips.setClock(&m_show.lane());
+    m_strips.setClock(&m_show.clockOf(1));
     m_controller.setRemoteChanged([this] {
         if (!m_surfacesStarted) return;
         stopRemote();

@@ -292,6 +292,7 @@ void CKirunDlg::detachGlassCheck() {
 void CKirunDlg::refreshStatusLine() {
     StatusFacts facts;
     facts.stripShown = m_host.strips().stripsShown();
+    facts.lanes = m_host.show().laneStates();
     facts.oscRetrying = m_host.osc().state() == OscReceiver::State::Retrying;
     facts.oscEndpoint = m_host.osc().endpoint();
     facts.settingsUnsaved = m_host.controller().settingsUnsaved();

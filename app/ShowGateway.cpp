@@ -24,7 +24,7 @@ ShowGateway::~ShowGateway() {
 void ShowGateway::start() {
     if (m_started) return;
     m_started = true;
-    m_show.setObserver([this] { changed(); });
+    m_show.addListener(this);
     publish(true);
 }
 
@@ -32,11 +32,11 @@ void ShowGateway::stop() {
     if (!m_started) return;
     m_started = false;
     m_ticking = false;
-    m_show.setObserver(nullptr);
+    m_show.removeListener(this);
     m_queue.cancel(this);
 }
 
-void ShowGateway::changed() {
+void ShowGateway::showChanged(const ShowChange&) {
     if (m_started) m_queue.postLatest(this, kPublishTask, [this] { publish(false); });
 }
 
@@ -45,19 +45,18 @@ void ShowGateway::publish(bool timeMoved) {
     if (!timeMoved && m_show.version() == m_showVersion) return;
     m_showVersion = m_show.version();
     auto snapshot = std::make_shared<ShowSnapshot>(m_show.snapshot());
-    bool same = false;
-    {
+    // A tick that moved no time left a whole second (or a source's captions on the strip,
+    // which no row shows) is no change: the phones are not sent the same state again. One
+    // that moved a time left is a new version of the show's, though the show told no change.
+    const std::shared_ptr<const ShowSnapshot> latest = this->snapshot();
+    const bool same = latest->version > 0 && snapshot->showsSame(*latest);
+    if (!same && snapshot->version <= latest->version) snapshot->version = m_showVersion = m_show.newVersion();
+    if (!same) {
         fw::Lock lock(m_lock);
-        // A tick that moved no time left a whole second (or a source's captions on the strip,
-        // which no row shows) is no change: the phones are not sent the same state again.
-        same = m_version > 0 && snapshot->showsSame(*m_latest);
-        if (!same) {
-            snapshot->version = ++m_version;
-            m_latest = std::move(snapshot);
-        }
+        m_latest = std::move(snapshot);
     }
     if (!same) WakeAllConditionVariable(&m_published);
-    if (!m_ticking && !m_show.lane().schedule().empty()) {
+    if (!m_ticking && !m_show.nothingOnAir()) {
         m_ticking = true;
         m_queue.postAfter(this, kTickTask, kTickMs, [this] { tick(); });
     }
@@ -92,7 +91,7 @@ std::shared_ptr<const ShowSnapshot> ShowGateway::snapshot() const {
 std::shared_ptr<const ShowSnapshot> ShowGateway::waitNewer(unsigned long long version, DWORD timeoutMs) {
     const ULONGLONG until = GetTickCount64() + timeoutMs;
     EnterCriticalSection(&m_lock);
-    while (m_version <= version) {
+    while (m_latest->version <= version) {
         const ULONGLONG now = GetTickCount64();
         if (now >= until) break;
         SleepConditionVariableCS(&m_published, &m_lock, static_cast<DWORD>(until - now));

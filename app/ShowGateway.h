@@ -11,10 +11,11 @@
 
 #include "framework/UiQueue.h"
 #include "show/Show.h"
+#include "show/ShowListener.h"
 #include "surfaces/CommandFunnel.h"
 #include "surfaces/ShowAccess.h"
 
-class ShowGateway : public ShowAccess {
+class ShowGateway : public ShowAccess, private ShowListener {
 public:
     ShowGateway(fw::UiQueue& queue, CommandFunnel& funnel, Show& show);
     ~ShowGateway();
@@ -37,7 +38,7 @@ private:
     // shows something else than the last one handed out.
     void publish(bool timeMoved);
     // The show changed: a snapshot soon (many changes in a row make one).
-    void changed();
+    void showChanged(const ShowChange& change) override;
     // While captions are on air, a snapshot every second for their time left.
     void tick();
 
@@ -49,6 +50,5 @@ private:
     unsigned long long m_showVersion = 0;  // of the show at the latest snapshot
     mutable CRITICAL_SECTION m_lock;
     CONDITION_VARIABLE m_published;
-    std::shared_ptr<const ShowSnapshot> m_latest;
-    unsigned long long m_version = 0;  // of the latest snapshot, under the lock
+    std::shared_ptr<const ShowSnapshot> m_latest;  // its version the show's; 0 before the first, under the lock
 };

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     DataSources::Hooks hooks;
     hooks.rowsChanged = [&] {
         ++reports;
-        show.lane().onScrollTick(400);  // a caption passes: leaving ones go for good
+        show.laneOf(1).onScrollTick(400);  // a caption passes: leaving ones go for good
     };
     sources.setHooks(hooks);
     sources.setTiming([](const SourceSettings&) { return SourceTiming{1, 1, 1000, 150000}; });
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     while (next <= refreshes && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         DispatchMessageA(&msg);
         if (reports < next) continue;
-        PrintUse(reports, static_cast<size_t>(show.lane().schedule().count()));
+        PrintUse(reports, static_cast<size_t>(show.laneOf(1).schedule().count()));
         next += step;
     }
     sources.stop();

@@ -8,17 +8,23 @@
 #include "framework/WideText.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
+#include "show/CaptionKinds.h"
 
 namespace {
-// The captions that are no list item, in the order of their rows on the page.
-const ShowRow::Kind kOffListKinds[] = {ShowRow::Kind::File, ShowRow::Kind::CutIn, ShowRow::Kind::FreeText};
-
-CaptionId idOfKind(ShowRow::Kind kind) {
-    switch (kind) {
-    case ShowRow::Kind::File: return caption_ids::kFile;
-    case ShowRow::Kind::CutIn: return caption_ids::kCutIn;
-    case ShowRow::Kind::FreeText: return caption_ids::kFreeText;
-    default: return caption_ids::kNone;
+// The lane a command acts on: the one it names, or unnamed lane 1 (every lane for a command
+// that clears). Lane 1 for a command on a list item (it goes on the item's lane) or the list.
+int laneOf(const CaptionCommand& command) {
+    switch (command.kind) {
+    case CaptionCommand::kClearAll:
+    case CaptionCommand::kClearNow:
+        return command.lane == CaptionCommand::kLaneUnnamed ? CaptionCommand::kEveryLane : command.lane;
+    case CaptionCommand::kShowText:
+    case CaptionCommand::kShowStrip:
+    case CaptionCommand::kCutIn:
+    case CaptionCommand::kEndCutIn:
+        return command.lane == CaptionCommand::kLaneUnnamed ? 1 : command.lane;
+    default:
+        return 1;
     }
 }
 
@@ -32,13 +38,13 @@ KirunController::KirunController(OperatorMessages& messages, StartOptions start,
                                  WatchedFile& watchedFile)
     : m_messages(messages), m_start(std::move(start)), m_show(show), m_strips(strips), m_watchedFile(watchedFile),
       m_iniPath(settingsFilePath()), m_autoExit(m_start.batchMode ? 1 : 0) {
-    m_show.setListeners(this, this);
+    m_show.addListener(this);
     m_watchedFile.setTextFound([this](const std::wstring& text) { showFileText(text); });
 }
 
 KirunController::~KirunController() {
     // The show and the watched file outlive the controller: they must not report to it.
-    m_show.setListeners(nullptr, nullptr);
+    m_show.removeListener(this);
     m_watchedFile.setTextFound(nullptr);
 }
 
@@ -49,11 +55,11 @@ KirunController::StartReport KirunController::start() {
 
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_stripsMade = m_strips.startStrips(m_appearance);
-    m_show.setStripShown(m_stripsMade);
-    if (m_start.batchMode) putBatchOnAir();
+    // Strips that could not be made show nothing: the status line tells 表示OFF.
+    m_show.setShown(1, m_stripsMade);
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
-    report.nothingOnAir = m_start.batchMode && m_show.lane().schedule().empty();
+    report.nothingOnAir = m_start.batchMode && m_show.nothingOnAir();
     return report;
 }
 
@@ -122,10 +128,10 @@ bool KirunController::takeOffAir(int position) {
     return m_show.takeOffAir(position);
 }
 
-void KirunController::showStrip(bool shown) {
+bool KirunController::showStrip(int lane, bool shown) {
     // Shown without activation: the operator's window keeps the focus.
-    m_strips.showStrips(shown);
-    m_show.setStripShown(m_strips.stripsShown());
+    if (!m_show.setShown(lane, shown)) return false;
+    return true;
 }
 
 void KirunController::addItem(const CKirunData& item) {
@@ -163,7 +169,8 @@ void KirunController::applyAppearance() {
     if (!m_stripsMade) return;
     applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
     m_strips.applyAppearance(m_appearance);
-    m_show.setStripShown(m_strips.stripsShown());
+    // A new look shows the strips the operator hid.
+    m_show.setShown(1, true);
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
@@ -191,12 +198,16 @@ void KirunController::setRemote(const HttpSettings& settings) {
 
 void KirunController::showFileText(const std::wstring& text) {
     if (!m_stripsMade) return;
-    m_show.showFileCaption(text, m_fileInterface.fileMinute);
+    m_show.showFileCaption(m_show.hasLane(m_fileInterface.fileLane) ? m_fileInterface.fileLane : 1, text,
+                           m_fileInterface.fileMinute);
 }
 
 CommandResult KirunController::runCommand(const CaptionCommand& command) {
     const int position = command.number - 1;
     const CaptionList& captions = m_show.captionList();
+    // Nothing is done for a lane the show does not hold; an item goes on the lane it names.
+    const int lane = laneOf(command);
+    if (lane != CaptionCommand::kEveryLane && !m_show.hasLane(lane)) return CommandResult::kNoSuchLane;
     switch (command.kind) {
     case CaptionCommand::kShowItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
@@ -207,23 +218,25 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
         m_show.takeOffAir(position);
         break;
     case CaptionCommand::kClearAll:
-        takeEverythingOffAir();
+        takeEverythingOffAir(lane);
         break;
     case CaptionCommand::kClearNow:
-        clearNow();
+        clearNow(lane);
         break;
     case CaptionCommand::kShowText:
         if (!m_stripsMade) break;
-        m_show.showFreeText(fw::WithoutLineBreaks(command.text), command.minutes);
+        for (int each = 1; each <= m_show.laneCount(); ++each)
+            if (lane == each || lane == CaptionCommand::kEveryLane)
+                m_show.showFreeText(each, fw::WithoutLineBreaks(command.text), command.minutes);
         break;
     case CaptionCommand::kShowStrip:
-        showStrip(command.number != 0);
+        showStrip(lane, command.number != 0);
         break;
     case CaptionCommand::kCutIn:
-        cutIn(command.text, command.minutes);
+        cutIn(command.text, command.minutes, lane);
         break;
     case CaptionCommand::kEndCutIn:
-        endCutIn();
+        endCutIn(lane);
         break;
     // A list edit from outside is the page's at once; no box asks or tells at the PC, and the
     // status line says when the settings file could not keep it.
@@ -251,34 +264,37 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     return CommandResult::kDone;
 }
 
-void KirunController::takeEverythingOffAir() {
-    m_show.takeEverythingOffAir();
-    if (m_sources) m_sources->everythingTakenOffAir();
+void KirunController::takeEverythingOffAir(int lane) {
+    m_show.takeEverythingOffAir(lane);
+    if (m_sources) m_sources->everythingTakenOffAir(lane);
 }
 
-void KirunController::clearNow() {
-    takeEverythingOffAir();
-    // Rolling has ended, as after the last caption had scrolled out.
-    if (m_show.blankNow()) onAllRollEnd();
+void KirunController::clearNow(int lane) {
+    takeEverythingOffAir(lane);
+    // Rolling ends at once, and is reported as after the last caption had scrolled out.
+    m_show.blankNow(lane);
 }
 
-void KirunController::cutIn(const std::wstring& text, int minutes) {
+bool KirunController::cutIn(const std::wstring& text, int minutes, int lane) {
     const std::wstring line = fw::WithoutLineBreaks(text);
-    if (!m_stripsMade || line.empty()) return;
-    m_show.cutIn(line, minutes, m_appearance.cutInAfterCurrent == 1);
+    if (!m_stripsMade || line.empty()) return false;
+    bool cut = false;
+    for (int each = 1; each <= m_show.laneCount(); ++each)
+        if (lane == each || lane == CaptionCommand::kEveryLane)
+            cut = m_show.cutIn(each, line, minutes, m_appearance.cutInAfterCurrent == 1) || cut;
+    return cut;
 }
 
 bool KirunController::cutInItem(int position) {
     const CaptionList& captions = m_show.captionList();
     if (!captions.contains(position)) return false;
     const CKirunData& item = captions.at(position);
-    cutIn(item.m_text, item.m_minutes);
+    // It cuts in on the lane the item goes on air on.
+    cutIn(item.m_text, item.m_minutes, m_show.hasLane(item.m_lane) ? item.m_lane : 1);
     return m_stripsMade;
 }
 
-bool KirunController::endCutIn() { return takeOffAir(ShowRow::Kind::CutIn); }
-
-bool KirunController::cutInOnAir() const { return m_show.lane().schedule().find(caption_ids::kCutIn) != nullptr; }
+bool KirunController::endCutIn(int lane) { return takeOffAir(ShowRow::Kind::CutIn, lane); }
 
 bool KirunController::fileCaptionOnAir(std::wstring& text) const {
     return m_show.captionOnAir(caption_ids::kFile, text);
@@ -288,10 +304,13 @@ bool KirunController::takeFileCaptionOffAir() { return takeOffAir(ShowRow::Kind:
 
 std::vector<KirunController::OffListCaption> KirunController::offListCaptions() const {
     std::vector<OffListCaption> captions;
-    for (ShowRow::Kind kind : kOffListKinds) {
-        const ScheduledCaption* caption = m_show.lane().schedule().find(idOfKind(kind));
-        if (!caption) continue;
-        captions.push_back(OffListCaption{kind, caption->text, caption->minutes, m_show.tenthsLeft(caption->id)});
+    for (int lane = 1; lane <= m_show.laneCount(); ++lane) {
+        const Schedule& schedule = m_show.laneOf(lane).schedule();
+        for (CaptionId id : kOffListIds) {
+            const ScheduledCaption* caption = schedule.find(id);
+            if (!caption) continue;
+            captions.push_back(OffListCaption{kindOf(id), caption->text, caption->minutes, m_show.tenthsLeft(lane, id)});
+        }
     }
     int index = 0;
     for (const SourceRow& source : m_show.sourceRows())
@@ -299,17 +318,17 @@ std::vector<KirunController::OffListCaption> KirunController::offListCaptions() 
     return captions;
 }
 
-bool KirunController::takeOffAir(ShowRow::Kind kind) {
+bool KirunController::takeOffAir(ShowRow::Kind kind, int lane) {
     const CaptionId id = idOfKind(kind);
-    return id != caption_ids::kNone && m_show.takeOffAir(id);
+    // The watched file has one caption, on whichever lane it is.
+    if (id == caption_ids::kNone || !m_show.takeOffAir(id == caption_ids::kFile ? CaptionCommand::kEveryLane : lane, id))
+        return false;
+    return true;
 }
 
-void KirunController::onKirunEnd(int index) {
-    // The page and the remote hear the end from the show itself.
-    (void)index;
-}
-
-void KirunController::onAllRollEnd() {
+void KirunController::showChanged(const ShowChange& change) {
+    if (change.what != ShowChange::What::kAllRolledOut) return;
+    // Once, when the last lane has ended rolling: automatic exit waits for every lane.
     std::printf("ALL ROLL END\n");
     std::fflush(stdout);
     if (m_autoExit == 1) closeProgram();

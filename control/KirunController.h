@@ -20,13 +20,13 @@
 #include "control/OperatorMessages.h"
 #include "control/GuardedSettings.h"
 #include "show/CommandRunner.h"
-#include "show/KirunListener.h"
 #include "show/Show.h"
+#include "show/ShowListener.h"
 #include "control/StripControl.h"
 #include "show/SourceControl.h"
 #include "sources/WatchedFile.h"
 
-class KirunController : public CKirunListener, public CKirunEndListener, public CommandRunner {
+class KirunController : public CommandRunner, private ShowListener {
 public:
     // What start() left for the page to do once its own start is over.
     struct StartReport {
@@ -64,9 +64,13 @@ public:
     // Takes the item off air; false when it was not on air.
     bool takeOffAir(int position);
     bool onAir(int position) const { return m_show.onAir(position); }
-    void showStrip(bool shown);
-    // Takes every caption off air and blanks the strip at once, without letting it scroll out.
-    void clearNow();
+    // 表示ON/表示OFF of a lane (CaptionCommand::kEveryLane: of every lane); false when the show
+    // holds no such lane.
+    bool showStrip(int lane, bool shown);
+    void showStrip(bool shown) { showStrip(1, shown); }
+    // Takes every caption of the lane (of every lane, as 今すぐ消去 on the page does) off air and
+    // blanks its strips at once, without letting them scroll out.
+    void clearNow(int lane = CaptionCommand::kEveryLane);
     void addItem(const CKirunData& item);
     // Replaces the item's text and minutes; whether it is on air stays as it is now.
     void changeItem(int position, const CKirunData& edited);
@@ -92,10 +96,11 @@ public:
     // The caption that cuts in ahead of the cycle: a text, or the text and minutes of a list item
     // (false when there is no such item); it ends with its time, with endCutIn() or when
     // everything is taken off air.
-    void cutIn(const std::wstring& text, int minutes);
+    // `lane` 1 unless named; kEveryLane: on every lane. False when nothing cut in.
+    bool cutIn(const std::wstring& text, int minutes, int lane = 1);
     bool cutInItem(int position);
-    bool endCutIn();
-    bool cutInOnAir() const;
+    bool endCutIn(int lane = 1);
+    bool cutInOnAir(int lane = 1) const { return m_show.captionOnAir(lane, caption_ids::kCutIn); }
     // The watched file's caption as it is on air; false when it is not.
     bool fileCaptionOnAir(std::wstring& text) const;
     // Takes the watched file's caption off air; false when it was not on air.
@@ -113,9 +118,9 @@ public:
     // Those on air, in the order of their rows: the watched file's, the cut-in, the free text;
     // then every data source.
     std::vector<OffListCaption> offListCaptions() const;
-    // Takes the caption of that kind (File, CutIn or FreeText) off air; the cut-in ends as
-    // endCutIn() ends it. False when none was on air.
-    bool takeOffAir(ShowRow::Kind kind);
+    // Takes the caption of that kind (File, CutIn or FreeText) off air on `lane` (the watched
+    // file's wherever it is); the cut-in ends as endCutIn() ends it. False when none was on air.
+    bool takeOffAir(ShowRow::Kind kind, int lane = 1);
     // The data sources, once the program runs them (never in a batch run); null: none. Given
     // them, they start as the settings say.
     void attachSources(SourceControl* sources);
@@ -145,8 +150,6 @@ public:
     // The once-a-second look at the watched file.
     void checkTextFile() { m_watchedFile.check(); }
 
-    void onKirunEnd(int index) override;
-    void onAllRollEnd() override;
 
     Show& show() { return m_show; }
     const Show& show() const { return m_show; }
@@ -177,7 +180,10 @@ private:
     void takeFileInterface(const FileInterfaceSettings& settings);
     // Puts the batch numbers on air; true when any went on air.
     bool putBatchOnAir();
-    void takeEverythingOffAir();
+    void takeEverythingOffAir(int lane);
+    // The show's changes: the ends of captions for the page, the end of rolling on every lane
+    // for automatic exit.
+    void showChanged(const ShowChange& change) override;
     void closeProgram();
     // A new version of the watched file.
     void showFileText(const std::wstring& text);

@@ -2,46 +2,16 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "framework/WideText.h"
+#include "model/LaneLook.h"
+#include "show/CaptionKinds.h"
+#include "show/ShowTimes.h"
 
-namespace {
-// The indices captions that are no list item have always been reported by: the list never holds
-// more items than the first of them.
-constexpr int kFileIndex = 60000;
-constexpr int kFreeTextIndex = 60001;
-constexpr int kCutInIndex = 60002;
 
-int tenthsOf(long long msLeft) {
-    if (msLeft <= 0) return 0;
-    return static_cast<int>((msLeft + 99) / 100);
-}
-
-ShowRow::Kind kindOf(CaptionId id) {
-    if (isSourceCaption(id)) return ShowRow::Kind::Source;
-    switch (id) {
-    case caption_ids::kFile: return ShowRow::Kind::File;
-    case caption_ids::kFreeText: return ShowRow::Kind::FreeText;
-    case caption_ids::kCutIn: return ShowRow::Kind::CutIn;
-    default: return ShowRow::Kind::Item;
-    }
-}
-int secondsOf(const ScheduledCaption* caption) { return caption ? (tenthsOf(caption->msLeft) + 9) / 10 : -1; }
-
-// The row of a list item numbered `number` (from 1); `onAir`: its caption on air, or null.
-ShowRow rowOfItem(const CKirunData& item, int number, const ScheduledCaption* onAir) {
-    return ShowRow{ShowRow::Kind::Item, number,       item.m_text, item.m_minutes, onAir != nullptr,
-                   secondsOf(onAir),    item.m_id,    item.m_lane};
-}
-}  // namespace
-
-Show::Show(StripPort& strips, const MonotonicClock& clock) : m_lane(strips, *this, clock) {}
-
-void Show::setListeners(CKirunListener* captionEnds, CKirunEndListener* rollingEnd) {
-    m_captionEnds = captionEnds;
-    m_rollingEnd = rollingEnd;
+Show::Show(StripPort& lane1Strips, const MonotonicClock& clock) : m_clock(clock) {
+    m_lanes.push_back(std::make_unique<LaneSlot>(*this, 1, lane1Strips, clock));
 }
 
 void Show::addListener(ShowListener* listener) {
@@ -60,27 +30,60 @@ void Show::tell(const ShowChange& change) {
         if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end()) listener->showChanged(change);
 }
 
-int Show::indexOf(CaptionId id) const {
-    switch (id) {
-    case caption_ids::kNone: return -1;
-    case caption_ids::kFile: return kFileIndex;
-    case caption_ids::kFreeText: return kFreeTextIndex;
-    case caption_ids::kCutIn: return kCutInIndex;
-    default: return isSourceCaption(id) ? -1 : m_captions.positionOf(id);
-    }
+int Show::addLane(StripPort& strips) {
+    if (laneCount() >= kMaxLanes) return 0;
+    const int number = laneCount() + 1;
+    m_lanes.push_back(std::make_unique<LaneSlot>(*this, number, strips, m_clock));
+    changed(number);
+    return number;
 }
 
-void Show::put(CaptionId id, const std::wstring& text, int minutes) {
-    std::printf("CKirunWin::addKirun() index=%d\n", indexOf(id));
+bool Show::removeLane(int number) {
+    if (number <= 1 || !hasLane(number)) return false;
+    const bool wasRolling = laneOf(number).rolling();
+    takeEverythingOffAir(number);
+    m_lanes.erase(m_lanes.begin() + (number - 1));
+    for (size_t i = 0; i < m_lanes.size(); ++i) m_lanes[i]->number = static_cast<int>(i) + 1;
+    changed();
+    // Its strips stop with it: should it have been the last lane rolling, rolling has ended.
+    if (wasRolling) tellIfAllRolledOut();
+    return true;
+}
+
+std::vector<Show::LaneSlot*> Show::lanesFor(int lane) {
+    std::vector<LaneSlot*> lanes;
+    if (lane == CaptionCommand::kEveryLane)
+        for (const auto& slot : m_lanes) lanes.push_back(slot.get());
+    else if (hasLane(lane))
+        lanes.push_back(&slotOf(lane));
+    return lanes;
+}
+
+void Show::printOnAir(CaptionId id, bool cutIn) const {
+    // The index a caption has always been reported by: its list position, or for the captions
+    // that are no list item numbers the list never reaches; -1 for a data source's item.
+    int index = -1;
+    switch (id) {
+    case caption_ids::kFile: index = 60000; break;
+    case caption_ids::kFreeText: index = 60001; break;
+    case caption_ids::kCutIn: index = 60002; break;
+    default: index = isSourceCaption(id) ? -1 : m_captions.positionOf(id); break;
+    }
+    std::printf(cutIn ? "CKirunWin::cutInKirun() index=%d\n" : "CKirunWin::addKirun() index=%d\n", index);
     std::fflush(stdout);
-    m_lane.addKirun(id, text, minutes);
-    changed(itemPosition(id));
+}
+
+void Show::put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position) {
+    printOnAir(id, false);
+    slot.lane.addKirun(id, text, minutes);
+    changed(slot.number, position);
 }
 
 bool Show::putOnAir(int position) {
     if (!m_captions.contains(position)) return false;
     const CKirunData& item = m_captions.at(position);
-    put(item.m_id, fw::WithoutLineBreaks(item.m_text), item.m_minutes);
+    if (!hasLane(item.m_lane)) return false;
+    put(slotOf(item.m_lane), item.m_id, fw::WithoutLineBreaks(item.m_text), item.m_minutes, position);
     return true;
 }
 
@@ -97,69 +100,102 @@ bool Show::putNumbersOnAir(const std::vector<int>& numbers) {
 }
 
 bool Show::takeOffAir(int position) {
-    return m_captions.contains(position) && takeOffAir(m_captions.at(position).m_id);
+    if (!m_captions.contains(position)) return false;
+    // An item is on air on one lane at most, whichever lane it names now.
+    bool gone = false;
+    for (const auto& slot : m_lanes) gone = slot->lane.remove(m_captions.at(position).m_id) || gone;
+    if (gone) changed(0, position);
+    return gone;
 }
 
-bool Show::takeOffAir(CaptionId id) {
-    if (!m_lane.remove(id)) return false;
-    // A cut-in taken off lets the next waiting one cut in at once.
-    if (id == caption_ids::kCutIn) nextCutIn(false);
-    changed(itemPosition(id));
-    return true;
+bool Show::takeOffAir(int lane, CaptionId id) {
+    bool gone = false;
+    for (LaneSlot* slot : lanesFor(lane)) {
+        if (!slot->lane.remove(id)) continue;
+        gone = true;
+        // A cut-in taken off lets the next waiting one cut in at once.
+        if (id == caption_ids::kCutIn) nextCutIn(*slot, false);
+        changed(slot->number);
+    }
+    return gone;
 }
 
 bool Show::onAir(int position) const {
-    return m_captions.contains(position) && m_lane.schedule().find(m_captions.at(position).m_id) != nullptr;
+    return m_captions.contains(position) && tenthsLeft(m_captions.at(position).m_id) >= 0;
 }
 
-void Show::showFreeText(const std::wstring& text, int minutes) { put(caption_ids::kFreeText, text, minutes); }
-
-void Show::showFileCaption(const std::wstring& text, int minutes) { put(caption_ids::kFile, text, minutes); }
-
-bool Show::captionOnAir(CaptionId id, std::wstring& text) const {
-    const ScheduledCaption* caption = m_lane.schedule().find(id);
-    if (!caption) return false;
-    text = caption->text;
+bool Show::showFreeText(int lane, const std::wstring& text, int minutes) {
+    if (!hasLane(lane)) return false;
+    put(slotOf(lane), caption_ids::kFreeText, text, minutes);
     return true;
 }
 
-void Show::cutIn(const std::wstring& text, int minutes, bool afterCurrent) {
-    std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
-    std::fflush(stdout);
-    m_lane.cutIn(text, minutes, afterCurrent);
-    changed();
+bool Show::showFileCaption(int lane, const std::wstring& text, int minutes) {
+    if (!hasLane(lane)) return false;
+    // The watched file has one caption: it goes with the file to the lane the file names now.
+    for (const auto& slot : m_lanes)
+        if (slot->number != lane && slot->lane.remove(caption_ids::kFile)) changed(slot->number);
+    put(slotOf(lane), caption_ids::kFile, text, minutes);
+    return true;
 }
 
-void Show::queueCutIn(const std::wstring& text, int minutes, bool afterCurrent) {
-    if (m_lane.schedule().find(caption_ids::kCutIn)) {
-        m_cutIns.push(text, minutes);
-        changed();
-        return;
+bool Show::captionOnAir(CaptionId id, std::wstring& text) const {
+    for (const auto& slot : m_lanes) {
+        if (const ScheduledCaption* caption = slot->lane.schedule().find(id)) {
+            text = caption->text;
+            return true;
+        }
     }
-    cutIn(text, minutes, afterCurrent);
+    return false;
 }
 
-void Show::nextCutIn(bool afterCurrent) {
+bool Show::captionOnAir(int lane, CaptionId id) const {
+    return hasLane(lane) && slotOf(lane).lane.schedule().find(id) != nullptr;
+}
+
+void Show::putCutIn(LaneSlot& slot, const std::wstring& text, int minutes, bool afterCurrent) {
+    printOnAir(caption_ids::kCutIn, true);
+    slot.lane.cutIn(text, minutes, afterCurrent);
+}
+
+bool Show::cutIn(int lane, const std::wstring& text, int minutes, bool afterCurrent) {
+    if (!hasLane(lane)) return false;
+    putCutIn(slotOf(lane), text, minutes, afterCurrent);
+    changed(lane);
+    return true;
+}
+
+bool Show::queueCutIn(int lane, const std::wstring& text, int minutes, bool afterCurrent) {
+    if (!hasLane(lane)) return false;
+    LaneSlot& slot = slotOf(lane);
+    if (!slot.lane.schedule().find(caption_ids::kCutIn)) return cutIn(lane, text, minutes, afterCurrent);
+    slot.cutIns.push(text, minutes);
+    changed(lane);
+    return true;
+}
+
+void Show::nextCutIn(LaneSlot& slot, bool afterCurrent) {
     CutInQueue::Waiting next;
-    if (m_lane.schedule().find(caption_ids::kCutIn) || !m_cutIns.pop(next)) return;
-    std::printf("CKirunWin::cutInKirun() index=%d\n", kCutInIndex);
-    std::fflush(stdout);
-    m_lane.cutIn(next.text, next.minutes, afterCurrent);
+    if (slot.lane.schedule().find(caption_ids::kCutIn) || !slot.cutIns.pop(next)) return;
+    putCutIn(slot, next.text, next.minutes, afterCurrent);
 }
 
-void Show::applySourceChanges(const CaptionChanges& changes) {
+void Show::applySourceChanges(int lane, const CaptionChanges& changes) {
     if (changes.empty()) return;
     if (!changes.leave.empty()) {
         const std::unordered_set<CaptionId> leaving(changes.leave.begin(), changes.leave.end());
-        m_lane.removeWhere([&](CaptionId id) { return leaving.count(id) != 0; });
+        for (const auto& slot : m_lanes) slot->lane.removeWhere([&](CaptionId id) { return leaving.count(id) != 0; });
     }
-    // A changed text is put in place of the old one; the pass on the strip keeps the old text.
-    std::vector<std::pair<CaptionId, std::wstring>> retexts;
-    for (const auto& retext : changes.retext)
-        if (m_lane.schedule().find(retext.first)) retexts.push_back(retext);
-    m_lane.addCaptions(retexts, 0);
-    m_lane.addCaptions(changes.join, 0);
-    changed();
+    if (hasLane(lane)) {
+        Lane& target = laneOf(lane);
+        // A changed text is put in place of the old one; the pass on the strip keeps the old text.
+        std::vector<std::pair<CaptionId, std::wstring>> retexts;
+        for (const auto& retext : changes.retext)
+            if (target.schedule().find(retext.first)) retexts.push_back(retext);
+        target.addCaptions(retexts, 0);
+        target.addCaptions(changes.join, 0);
+    }
+    changed(hasLane(lane) ? lane : 0);
 }
 
 void Show::setSourceRows(std::vector<SourceRow> rows) {
@@ -175,21 +211,34 @@ void Show::setSourceRow(int index, const SourceRow& row) {
     changed();
 }
 
-std::vector<int> Show::takeEverythingOffAir() {
-    m_cutIns.clear();
+std::vector<int> Show::takeEverythingOffAir(int lane) {
     std::vector<int> positions;
-    for (int position = 0; position < m_captions.count(); ++position)
-        if (takeOffAir(position)) positions.push_back(position);
-    for (CaptionId id : {caption_ids::kFile, caption_ids::kFreeText, caption_ids::kCutIn}) takeOffAir(id);
-    // The data sources' items, last, in one pass: they may be thousands.
-    if (m_lane.removeWhere(isSourceCaption) > 0) changed();
+    const std::vector<LaneSlot*> lanes = lanesFor(lane);
+    for (LaneSlot* slot : lanes) slot->cutIns.clear();
+    for (int position = 0; position < m_captions.count(); ++position) {
+        bool gone = false;
+        for (LaneSlot* slot : lanes) gone = slot->lane.remove(m_captions.at(position).m_id) || gone;
+        if (!gone) continue;
+        positions.push_back(position);
+        changed(0, position);
+    }
+    for (LaneSlot* slot : lanes) {
+        for (CaptionId id : kOffListIds) takeOffAir(slot->number, id);
+        // The data sources' items, last, in one pass: they may be thousands.
+        if (slot->lane.removeWhere(isSourceCaption) > 0) changed(slot->number);
+    }
     return positions;
 }
 
-bool Show::blankNow() {
-    const bool ended = m_lane.blank();
-    changed();
-    return ended;
+bool Show::blankNow(int lane) {
+    std::vector<LaneSlot*> ended;
+    for (LaneSlot* slot : lanesFor(lane))
+        if (slot->lane.blank()) ended.push_back(slot);
+    changed(lane == CaptionCommand::kEveryLane ? 0 : lane);
+    // Rolling has ended there, as after the last caption had scrolled out.
+    for (LaneSlot* slot : ended) tell(ShowChange{ShowChange::What::kLaneRolledOut, slot->number, caption_ids::kNone, -1});
+    if (!ended.empty()) tellIfAllRolledOut();
+    return !ended.empty();
 }
 
 void Show::addItem(const CKirunData& item) {
@@ -205,14 +254,15 @@ bool Show::changeItem(int position, const CKirunData& edited) {
 
 bool Show::deleteItem(int position) {
     if (!m_captions.contains(position)) return false;
-    m_lane.remove(m_captions.at(position).m_id);
+    for (const auto& slot : m_lanes) slot->lane.remove(m_captions.at(position).m_id);
     m_captions.eraseAt(position);
     changed();
     return true;
 }
 
 void Show::replaceList(CaptionList&& captions) {
-    for (const CKirunData& item : m_captions) m_lane.remove(item.m_id);
+    for (const CKirunData& item : m_captions)
+        for (const auto& slot : m_lanes) slot->lane.remove(item.m_id);
     // Appended to this list, the new items get ids after those given so far: none stands for
     // an item that went.
     while (m_captions.count() > 0) m_captions.eraseAt(m_captions.count() - 1);
@@ -222,79 +272,53 @@ void Show::replaceList(CaptionList&& captions) {
 }
 
 int Show::tenthsLeft(CaptionId id) const {
-    const ScheduledCaption* caption = m_lane.schedule().find(id);
+    for (const auto& slot : m_lanes)
+        if (const ScheduledCaption* caption = slot->lane.schedule().find(id)) return tenthsOf(caption->msLeft);
+    return -1;
+}
+
+int Show::tenthsLeft(int lane, CaptionId id) const {
+    const ScheduledCaption* caption = hasLane(lane) ? slotOf(lane).lane.schedule().find(id) : nullptr;
     return caption ? tenthsOf(caption->msLeft) : -1;
 }
 
-std::vector<Show::OnAir> Show::captionsOnAir() const {
-    std::vector<OnAir> onAir;
-    const Schedule& schedule = m_lane.schedule();
-    onAir.reserve(static_cast<size_t>(schedule.count()));
-    for (int i = 0; i < schedule.count(); ++i) {
-        const ScheduledCaption& caption = schedule.at(i);
-        OnAir entry;
-        entry.kind = kindOf(caption.id);
-        entry.position = entry.kind == ShowRow::Kind::Item ? m_captions.positionOf(caption.id) : -1;
-        entry.tenthsLeft = tenthsOf(caption.msLeft);
-        onAir.push_back(entry);
+bool Show::nothingOnAir() const {
+    for (const auto& slot : m_lanes)
+        if (!slot->lane.schedule().empty()) return false;
+    return true;
+}
+
+bool Show::setShown(int lane, bool shown) {
+    const std::vector<LaneSlot*> lanes = lanesFor(lane);
+    for (LaneSlot* slot : lanes) {
+        if (slot->shown == shown) continue;
+        slot->shown = shown;
+        slot->strips.setShown(shown);
+        changed(slot->number);
     }
-    return onAir;
+    return !lanes.empty();
 }
 
-void Show::setStripShown(bool shown) {
-    if (shown == m_stripShown) return;
-    m_stripShown = shown;
-    changed();
+void Show::setLaneName(int lane, const std::wstring& name) {
+    if (!hasLane(lane) || slotOf(lane).name == name) return;
+    slotOf(lane).name = name;
+    changed(lane);
 }
 
-int Show::itemPosition(CaptionId id) const {
-    return kindOf(id) == ShowRow::Kind::Item ? m_captions.positionOf(id) : -1;
-}
-
-ShowRow Show::itemRow(int position) const {
-    if (!m_captions.contains(position)) return ShowRow{};
-    const CKirunData& item = m_captions.at(position);
-    return rowOfItem(item, position + 1, m_lane.schedule().find(item.m_id));
-}
-
-ShowSnapshot Show::snapshot() const {
-    ShowSnapshot snapshot;
-    snapshot.version = m_version;
-    snapshot.stripShown = m_stripShown;
-    snapshot.rows.reserve(static_cast<size_t>(m_captions.count()) + 3 + m_sourceRows.size());
-    const Schedule& schedule = m_lane.schedule();
-    std::unordered_map<CaptionId, const ScheduledCaption*> onAir;
-    for (int i = 0; i < schedule.count(); ++i) onAir.emplace(schedule.at(i).id, &schedule.at(i));
-    auto find = [&](CaptionId id) -> const ScheduledCaption* {
-        const auto found = onAir.find(id);
-        return found == onAir.end() ? nullptr : found->second;
-    };
-    int number = 0;
-    for (const CKirunData& item : m_captions) snapshot.rows.push_back(rowOfItem(item, ++number, find(item.m_id)));
-    for (CaptionId id : {caption_ids::kFile, caption_ids::kCutIn, caption_ids::kFreeText}) {
-        const ScheduledCaption* caption = find(id);
-        if (!caption) continue;
-        if (id == caption_ids::kCutIn) snapshot.cutInRow = static_cast<int>(snapshot.rows.size());
-        snapshot.rows.push_back(ShowRow{kindOf(id), 0, caption->text, caption->minutes, true, secondsOf(caption), caption_ids::kNone});
-    }
-    int sourceNumber = 0;
-    for (const SourceRow& source : m_sourceRows)
-        snapshot.rows.push_back(ShowRow{ShowRow::Kind::Source, ++sourceNumber, source.text, 0,
-                                        source.state == SourceRow::State::OnAir || source.state == SourceRow::State::Watching, -1,
-                                        caption_ids::kNone});
-    return snapshot;
-}
-
-void Show::captionEnded(CaptionId id) {
+void Show::captionEnded(LaneSlot& slot, CaptionId id) {
     // The next waiting cut-in follows once this one's pass is over.
-    if (id == caption_ids::kCutIn) nextCutIn(true);
-    changed(itemPosition(id));
-    if (m_captionEnds) m_captionEnds->onKirunEnd(indexOf(id));
-    tell(ShowChange{ShowChange::What::kCaptionEnded, 1, id, -1});
+    if (id == caption_ids::kCutIn) nextCutIn(slot, true);
+    changed(slot.number, kindOf(id) == ShowRow::Kind::Item ? m_captions.positionOf(id) : -1);
+    tell(ShowChange{ShowChange::What::kCaptionEnded, slot.number, id, -1});
 }
 
-void Show::rollingEnded() {
-    if (m_rollingEnd) m_rollingEnd->onAllRollEnd();
-    tell(ShowChange{ShowChange::What::kLaneRolledOut, 1, caption_ids::kNone, -1});
-    tell(ShowChange{ShowChange::What::kAllRolledOut, 1, caption_ids::kNone, -1});
+void Show::rollingEnded(LaneSlot& slot) {
+    tell(ShowChange{ShowChange::What::kLaneRolledOut, slot.number, caption_ids::kNone, -1});
+    tellIfAllRolledOut();
+}
+
+void Show::tellIfAllRolledOut() {
+    for (const auto& slot : m_lanes)
+        if (slot->lane.rolling()) return;
+    tell(ShowChange{ShowChange::What::kAllRolledOut, 0, caption_ids::kNone, -1});
 }

@@ -1,11 +1,11 @@
 #pragma once
-// What is on air, in one place that owns no window: the operator's caption list, the lane
-// that shows its captions and the captions that are no list item (the watched file's, a free
-// text, the cut-in and the cut-ins waiting for it, the data sources' items), the data sources'
-// rows, and a snapshot of all of it for the page and the remote. A caption on air
-// is known by its id, so edits of the list never disturb it. It reports the end of captions and
-// of rolling to its listeners, with the index each caption has always been reported by.
-#include <functional>
+// What is on air, in one place that owns no window: the operator's caption list, the lanes that
+// show captions (lane 1 always, up to kMaxLanes), each with its schedule, its cut-ins waiting
+// and whether it is shown, the captions that are no list item (the watched file's, a free text
+// and the cut-in of each lane, the data sources' items), the data sources' rows, and a snapshot
+// of all of it for the page and the remote. A caption on air is known by its id, so edits of the
+// list never disturb it. Every change is told to the show's listeners, naming its lane.
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,42 +14,51 @@
 #include "model/CaptionList.h"
 #include "show/CaptionChanges.h"
 #include "show/CutInQueue.h"
-#include "show/KirunListener.h"
 #include "show/Lane.h"
 #include "show/ShowListener.h"
 #include "show/ShowSnapshot.h"
 #include "show/SourceControl.h"
 #include "show/StripPort.h"
 
-class Show : private LaneListener {
+class Show {
 public:
     // A caption on air as the page shows it: its row (a list position, or the kind of the
-    // caption that is no item) and the tenths of a second it has left.
+    // caption that is no item), the tenths of a second it has left and its lane.
     struct OnAir {
         ShowRow::Kind kind = ShowRow::Kind::Item;
         int position = -1;  // of a list item
         int tenthsLeft = 0;
+        int lane = 1;
     };
 
-    Show(StripPort& strips, const MonotonicClock& clock);
+    // Lane 1 shows on `lane1Strips`; every lane counts down by `clock`.
+    Show(StripPort& lane1Strips, const MonotonicClock& clock);
     Show(const Show&) = delete;
     Show& operator=(const Show&) = delete;
 
-    void setListeners(CKirunListener* captionEnds, CKirunEndListener* rollingEnd);
-    // Called after every change of what the snapshot shows (null: nobody).
-    void setObserver(std::function<void()> observer) { m_observer = std::move(observer); }
     // Listeners hear every change, in the order they were added; not owned.
     void addListener(ShowListener* listener);
     void removeListener(ShowListener* listener);
-    // The lane the strips keep the clock of.
-    Lane& lane() { return m_lane; }
-    const Lane& lane() const { return m_lane; }
+
+    // A new lane shown on `strips` (not owned; they outlive the lane): its number, or 0 when
+    // the show holds kMaxLanes already.
+    int addLane(StripPort& strips);
+    // The lane's captions leave the air and the lane goes; later lanes move down by one (the
+    // list items' lanes are the caller's to renumber). Lane 1 never goes. The caller first
+    // takes the lane's strips off its clock.
+    bool removeLane(int number);
+    int laneCount() const { return static_cast<int>(m_lanes.size()); }
+    bool hasLane(int number) const { return number >= 1 && number <= laneCount(); }
+    // What a lane's strips call back. A lane the show holds; lane 1 for any other number.
+    LaneClock& clockOf(int number) { return laneOf(number); }
+    Lane& laneOf(int number) { return slotOf(number).lane; }
+    const Lane& laneOf(int number) const { return slotOf(number).lane; }
 
     CaptionList& captionList() { return m_captions; }
     const CaptionList& captionList() const { return m_captions; }
 
-    // The list item at `position` goes on air (again: its time starts anew); false when there is
-    // no such item.
+    // The list item at `position` goes on air on its lane (again: its time starts anew); false
+    // when there is no such item or its lane is not held.
     bool putOnAir(int position);
     // The items of these list numbers (from 1) go on air, each once, in the order of its first
     // number (a number given again would only renew its caption at the same moment); numbers
@@ -58,33 +67,41 @@ public:
     // The item goes off air; false when it was not on air.
     bool takeOffAir(int position);
     bool onAir(int position) const;
-    // A text with no list row goes on air under the free text's id (replacing the one there).
-    void showFreeText(const std::wstring& text, int minutes);
-    // The watched file's text goes on air (or is renewed).
-    void showFileCaption(const std::wstring& text, int minutes);
-    bool takeOffAir(CaptionId id);
-    // The caption with that id as it is on air; false when it is not.
+    // A text with no list row goes on air on `lane` under the free text's id (replacing the one
+    // there); false when the show holds no such lane.
+    bool showFreeText(int lane, const std::wstring& text, int minutes);
+    // The watched file's text goes on air on `lane` (or is renewed); on any other lane it was on,
+    // it leaves.
+    bool showFileCaption(int lane, const std::wstring& text, int minutes);
+    // The caption with that id leaves the air on `lane` (kEveryLane: on every lane); false when
+    // it was on air on none.
+    bool takeOffAir(int lane, CaptionId id);
+    bool takeOffAir(CaptionId id) { return takeOffAir(CaptionCommand::kEveryLane, id); }
+    // The caption with that id as it is on air (on the first lane that has it); false when it is not.
     bool captionOnAir(CaptionId id, std::wstring& text) const;
-    // The cut-in (see Lane::cutIn).
-    void cutIn(const std::wstring& text, int minutes, bool afterCurrent);
-    // A cut-in that waits while one is on air: it cuts in when that one's time is up or it is
-    // taken off, after the others waiting before it (each after the pass of the one before).
-    void queueCutIn(const std::wstring& text, int minutes, bool afterCurrent);
-    size_t cutInsWaiting() const { return m_cutIns.size(); }
+    bool captionOnAir(int lane, CaptionId id) const;
+    // The cut-in of `lane` (see Lane::cutIn); false when the show holds no such lane.
+    bool cutIn(int lane, const std::wstring& text, int minutes, bool afterCurrent);
+    // A cut-in that waits while one is on air on its lane: it cuts in when that one's time is up
+    // or it is taken off, after the others waiting before it (each after the pass of the one before).
+    bool queueCutIn(int lane, const std::wstring& text, int minutes, bool afterCurrent);
+    size_t cutInsWaiting(int lane) const { return hasLane(lane) ? slotOf(lane).cutIns.size() : 0; }
 
-    // A data source's items (ids from caption_ids::kFirstSource on) leave, change and join the
-    // cycle in one step; reported once.
-    void applySourceChanges(const CaptionChanges& changes);
+    // A data source's items (ids from caption_ids::kFirstSource on) leave (whatever lane they
+    // are on), change and join the cycle of `lane` in one step; reported once.
+    void applySourceChanges(int lane, const CaptionChanges& changes);
     // The data sources' rows, one for each source in its order.
     void setSourceRows(std::vector<SourceRow> rows);
     void setSourceRow(int index, const SourceRow& row);
     const std::vector<SourceRow>& sourceRows() const { return m_sourceRows; }
-    // Every caption goes off air, and no cut-in waits any more; the one on the strip scrolls
-    // out. The positions of the list items that were on air, in list order.
-    std::vector<int> takeEverythingOffAir();
-    // With nothing on air any more, the strips are blank at once; true when rolling was still
-    // under way (it has ended now, as after the last caption scrolled out).
-    bool blankNow();
+    // Every caption of `lane` (kEveryLane: of every lane) goes off air, and no cut-in waits
+    // there any more; the one on the strip scrolls out. The positions of the list items that
+    // were on air, in list order.
+    std::vector<int> takeEverythingOffAir(int lane);
+    // With nothing on air on `lane` (kEveryLane: on any), its strips are blank at once; true when
+    // rolling was still under way there (it has ended now, and is reported as after the last
+    // caption scrolled out).
+    bool blankNow(int lane);
 
     // List edits; a deleted item's caption leaves the air, every other caption stays as it is.
     void addItem(const CKirunData& item);
@@ -96,45 +113,72 @@ public:
 
     // Tenths of a second left for the caption with that id; -1 when it is not on air.
     int tenthsLeft(CaptionId id) const;
-    // Every caption on air, in schedule order.
+    int tenthsLeft(int lane, CaptionId id) const;
+    // Every caption on air, lane by lane, each in schedule order.
     std::vector<OnAir> captionsOnAir() const;
-    void setStripShown(bool shown);
+    // Whether nothing is on air on any lane.
+    bool nothingOnAir() const;
+    // 表示ON/表示OFF of a lane (kEveryLane: of every lane), pushed down to its strips; false when
+    // the show holds no such lane.
+    bool setShown(int lane, bool shown);
+    bool shown(int lane) const { return hasLane(lane) && slotOf(lane).shown; }
+    void setLaneName(int lane, const std::wstring& name);
     // Every list row, every caption on air that is no item (a data source's items aside) and a
-    // row for each data source.
+    // row for each data source; each lane's state.
     ShowSnapshot snapshot() const;
     // The snapshot's row of the list item at `position`, made alone (a change naming one
     // position redraws one row); a row of kind Item and number 0 when there is no such item.
     ShowRow itemRow(int position) const;
+    // Every lane's state, lane 1 first.
+    std::vector<LaneState> laneStates() const;
+    // Grows with every change; the snapshot carries it.
     unsigned long long version() const { return m_version; }
-
-    // The index a caption is reported by: its list position, or for the watched file's caption,
-    // a free text and the cut-in 60000, 60001 and 60002; -1 for none and a data source's item.
-    int indexOf(CaptionId id) const;
+    // A new version with no change to tell (the captions' time left moved on): its number.
+    unsigned long long newVersion() { return ++m_version; }
 
 private:
-    void captionEnded(CaptionId id) override;
-    void rollingEnded() override;
-    void put(CaptionId id, const std::wstring& text, int minutes);
-    // The next waiting cut-in, once none is on air.
-    void nextCutIn(bool afterCurrent);
-    // `position`: the list position of the only item whose row changed; -1: any rows may have.
-    void changed(int position = -1) {
+    // A lane with what the show keeps for it; it hears its lane's reports and passes them on
+    // with its number.
+    struct LaneSlot : LaneListener {
+        LaneSlot(Show& owner, int laneNumber, StripPort& laneStrips, const MonotonicClock& clock)
+            : show(owner), number(laneNumber), strips(laneStrips), lane(laneStrips, *this, clock) {}
+        void captionEnded(CaptionId id) override { show.captionEnded(*this, id); }
+        void rollingEnded() override { show.rollingEnded(*this); }
+
+        Show& show;
+        int number;
+        StripPort& strips;
+        Lane lane;
+        CutInQueue cutIns;
+        std::wstring name;
+        bool shown = true;
+    };
+
+    LaneSlot& slotOf(int number) { return *m_lanes[static_cast<size_t>(hasLane(number) ? number - 1 : 0)]; }
+    const LaneSlot& slotOf(int number) const { return *m_lanes[static_cast<size_t>(hasLane(number) ? number - 1 : 0)]; }
+    // The lanes a command for `lane` acts on: that one, every one for kEveryLane, else none.
+    std::vector<LaneSlot*> lanesFor(int lane);
+    void captionEnded(LaneSlot& slot, CaptionId id);
+    void rollingEnded(LaneSlot& slot);
+    // Whether rolling has ended on every lane: told once, as the last one ends.
+    void tellIfAllRolledOut();
+    void put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position = -1);
+    void putCutIn(LaneSlot& slot, const std::wstring& text, int minutes, bool afterCurrent);
+    // The next waiting cut-in of the lane, once none is on air there.
+    void nextCutIn(LaneSlot& slot, bool afterCurrent);
+    // The line a caption going on air is written to the standard output with (the index it has
+    // always been reported by).
+    void printOnAir(CaptionId id, bool cutIn) const;
+    void changed(int lane = 0, int position = -1) {
         ++m_version;
-        if (m_observer) m_observer();
-        tell(ShowChange{ShowChange::What::kState, 1, caption_ids::kNone, position});
+        tell(ShowChange{ShowChange::What::kState, lane, caption_ids::kNone, position});
     }
-    // The list position of an item's caption; -1 for a caption that is no item.
-    int itemPosition(CaptionId id) const;
     void tell(const ShowChange& change);
 
     CaptionList m_captions;
-    Lane m_lane;
-    CKirunListener* m_captionEnds = nullptr;   // not owned
-    CKirunEndListener* m_rollingEnd = nullptr;  // not owned
-    std::function<void()> m_observer;
+    std::vector<std::unique_ptr<LaneSlot>> m_lanes;
     std::vector<ShowListener*> m_listeners;
-    CutInQueue m_cutIns;
     std::vector<SourceRow> m_sourceRows;
-    bool m_stripShown = true;
+    const MonotonicClock& m_clock;
     unsigned long long m_version = 1;
 };

@@ -18,8 +18,9 @@ struct SourceRow {
     };
     State state = State::Off;
     std::wstring text;  // its name and what its last look gave ("12件 15:04:05"), or why it failed
+    int lane = 1;       // the lane its captions go on air on
 
-    bool operator==(const SourceRow& other) const { return state == other.state && text == other.text; }
+    bool operator==(const SourceRow& other) const { return state == other.state && lane == other.lane && text == other.text; }
     bool operator!=(const SourceRow& other) const { return !(*this == other); }
 };
 
@@ -44,9 +45,9 @@ public:
     virtual bool switchSource(int index, bool on) = 0;
     // The source's items leave the air until it next changes or is switched on again.
     virtual bool takeSourceOffAir(int index) = 0;
-    // Every caption left the air (the show was cleared): each source's items stay off until it
-    // next changes.
-    virtual void everythingTakenOffAir() = 0;
+    // Every caption of `lane` (CaptionCommand::kEveryLane: of every lane) left the air: each of
+    // its sources' items stay off until it next changes.
+    virtual void everythingTakenOffAir(int lane) = 0;
     // Looks at a source once, away from the program's thread; `done` runs on the program's
     // thread with what was found, unless cancelProbes(owner) came first.
     virtual void probeSource(const void* owner, const SourceSettings& settings, ProbeDone done) = 0;

@@ -97,7 +97,7 @@ void DataSources::switchOff(Running& source) {
     }
     source.worker.reset();
     m_queue.cancel(&source);
-    m_show.applySourceChanges(source.captions.clear());
+    m_show.applySourceChanges(laneOf(source), source.captions.clear());
     source.looks = SourceLooks();
 }
 
@@ -116,15 +116,15 @@ bool DataSources::takeSourceOffAir(int index) {
     Running& source = *m_sources[static_cast<size_t>(index)];
     // An alert source has no items on air: its cut-in has a row of its own.
     if (!source.captions.onAir()) return false;
-    m_show.applySourceChanges(source.captions.takeOffAir());
+    m_show.applySourceChanges(laneOf(source), source.captions.takeOffAir());
     source.looks.takenOff = true;
     showRows();
     return true;
 }
 
-void DataSources::everythingTakenOffAir() {
+void DataSources::everythingTakenOffAir(int lane) {
     for (const std::unique_ptr<Running>& source : m_sources) {
-        if (!source->captions.onAir()) continue;
+        if (!source->captions.onAir() || (lane != CaptionCommand::kEveryLane && laneOf(*source) != lane)) continue;
         source->captions.takenOffAir();
         source->looks.takenOff = true;
     }
@@ -154,13 +154,13 @@ void DataSources::take(Running* source, const SourceReport& report) {
         looks.note = report.note;
         if (source->settings.mode == SourceMode::Cycle) {
             looks.count = report.items.size();
-            m_show.applySourceChanges(source->captions.update(report.items, [this] { return newId(); }));
+            m_show.applySourceChanges(laneOf(*source), source->captions.update(report.items, [this] { return newId(); }));
             looks.takenOff = source->captions.offAir();
         } else {
             looks.count = report.entries;
             const bool afterCurrent = m_hooks.cutInAfterCurrent && m_hooks.cutInAfterCurrent();
             for (const std::wstring& text : report.cutIns)
-                m_show.queueCutIn(text, source->settings.cutInMinutes, afterCurrent);
+                m_show.queueCutIn(laneOf(*source), text, source->settings.cutInMinutes, afterCurrent);
         }
     }
     showRows();
@@ -172,6 +172,7 @@ void DataSources::showRows() {
     for (const std::unique_ptr<Running>& source : m_sources) {
         SourceRow row;
         row.text = sourceRowText(source->settings, source->looks);
+        row.lane = laneOf(*source);
         if (!source->worker) row.state = SourceRow::State::Off;
         else if (source->settings.mode == SourceMode::CutIn) row.state = SourceRow::State::Watching;
         else row.state = source->captions.onAir() ? SourceRow::State::OnAir : SourceRow::State::Waiting;
@@ -179,6 +180,11 @@ void DataSources::showRows() {
     }
     m_show.setSourceRows(std::move(rows));
     if (m_hooks.rowsChanged) m_hooks.rowsChanged();
+}
+
+int DataSources::laneOf(const Running& source) const {
+    // A lane the show does not hold (yet) is lane 1's to show.
+    return m_show.hasLane(source.settings.lane) ? source.settings.lane : 1;
 }
 
 int DataSources::indexOf(const Running* source) const {
@@ -197,6 +203,6 @@ CaptionId DataSources::newId() {
         } else {
             ++m_nextId;
         }
-        if (!m_wrapped || !m_show.lane().schedule().find(id)) return id;
+        if (!m_wrapped || m_show.tenthsLeft(id) < 0) return id;
     }
 }

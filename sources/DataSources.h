@@ -44,7 +44,7 @@ public:
     void applySources(const std::vector<SourceSettings>& sources) override;
     bool switchSource(int index, bool on) override;
     bool takeSourceOffAir(int index) override;
-    void everythingTakenOffAir() override;
+    void everythingTakenOffAir(int lane) override;
     void probeSource(const void* owner, const SourceSettings& settings, ProbeDone done) override;
     void cancelProbes(const void* owner) override { m_probes.cancel(owner); }
 
@@ -67,6 +67,8 @@ private:
     // The rows of every source, in the show and on the page.
     void showRows();
     int indexOf(const Running* source) const;
+    // The lane the source's captions go on air on.
+    int laneOf(const Running& source) const;
     CaptionId newId();
 
     fw::UiQueue& m_queue;

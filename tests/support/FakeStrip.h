@@ -23,13 +23,14 @@ public:
     void setMoving(bool on) override { moving = on; }
     void setCounting(bool on) override { counting = on; }
     void raise() override {}
-    void setShown(bool) override {}
+    void setShown(bool on) override { shown = on; }
 
     std::vector<std::wstring> entered;  // every caption that entered, the blank one as ""
     long long scrolled = 0;
     int presents = 0;
     bool moving = false;
     bool counting = false;
+    bool shown = true;
 };
 
 }  // namespace testing_support

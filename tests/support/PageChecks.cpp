@@ -9,6 +9,7 @@
 #include "display/StripPlacement.h"
 #include "model/AppearanceRules.h"
 #include "model/SettingsFile.h"
+#include "show/CaptionKinds.h"
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
 
@@ -56,10 +57,22 @@ void ExpectSanePage(const PageHost& host, const std::string& what) {
 
 std::vector<std::string> CaptionsOnAir(const Show& show) {
     std::vector<std::string> captions;
-    const Schedule& schedule = show.lane().schedule();
-    for (int i = 0; i < schedule.count(); ++i)
-        captions.push_back(std::to_string(show.indexOf(schedule.at(i).id)) + ":" +
-                           fw::CodePage932FromWide(schedule.at(i).text));
+    // Each by the index the program writes it with: its list position, or 60000, 60001 and 60002
+    // for the watched file's caption, a free text and the cut-in.
+    auto indexOf = [&show](CaptionId id) {
+        switch (kindOf(id)) {
+        case ShowRow::Kind::Item: return show.captionList().positionOf(id);
+        case ShowRow::Kind::File: return 60000;
+        case ShowRow::Kind::FreeText: return 60001;
+        case ShowRow::Kind::CutIn: return 60002;
+        default: return -1;
+        }
+    };
+    for (int lane = 1; lane <= show.laneCount(); ++lane) {
+        const Schedule& schedule = show.laneOf(lane).schedule();
+        for (int i = 0; i < schedule.count(); ++i)
+            captions.push_back(std::to_string(indexOf(schedule.at(i).id)) + ":" + fw::CodePage932FromWide(schedule.at(i).text));
+    }
     return captions;
 }
 

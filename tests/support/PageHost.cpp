@@ -55,7 +55,7 @@ bool PageHost::Close() {
 void PageHost::Roll(int ticks, int tenths) {
     if (!m_page || !m_host->strips().first()) return;
     if (m_page->captionList().count() > 0) m_page->putOnAir(0);
-    else m_host->show().showFileCaption(kRollText, 1);
+    else m_host->show().showFileCaption(1, kRollText, 1);
     for (int i = 0; i < ticks; ++i) ScrollTick(*m_host);
     CountDown(*m_host, tenths);
 }
@@ -65,10 +65,10 @@ void ScrollTick(AppHost& host) {
 }
 
 void CountDown(AppHost& host, int tenths) {
-    for (int i = 0; i < tenths; ++i) host.show().lane().countDown(100);
+    for (int i = 0; i < tenths; ++i) host.show().laneOf(1).countDown(100);
 }
 
-bool Rolling(AppHost& host) { return host.show().lane().rolling(); }
+bool Rolling(AppHost& host) { return host.show().laneOf(1).rolling(); }
 
 StartOptions BatchStart(const std::vector<int>& numbers) {
     StartOptions start;

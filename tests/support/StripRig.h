@@ -10,7 +10,7 @@
 #include "display/StripPicture.h"
 #include "display/StripSet.h"
 #include "framework/UiQueue.h"
-#include "show/KirunListener.h"
+#include "tests/support/KirunListener.h"
 #include "show/Lane.h"
 #include "tests/support/ManualClock.h"
 

@@ -147,7 +147,7 @@ TEST_F(ControlPageTest, AddAppendsAnItemOffAirAndSavesTheFontAsApplied) {
 TEST_F(ControlPageTest, DeleteTakesItsOwnCaptionOffAndKeepsTheOthersOnTheirItems) {
     Open({{"A", 2}, {"B", 2}, {"C", 1}, {"D", 2}});
     for (int row = 0; row < 4; ++row) PressOnRow(row, IDC_ADD_TO_CAPTION);
-    host.host()->show().showFileCaption(L"file", 2);
+    host.host()->show().showFileCaption(1, L"file", 2);
 
     MessageBoxRecorder boxes(IDYES);
     PressOnRow(1, IDC_DELETE_TEXT);
@@ -198,7 +198,7 @@ TEST_F(ControlPageTest, PutOnAirJoinsTheLinesOfTheCopyAndRenewsACaptionOnAir) {
     CountDown(100);
     EXPECT_EQ(5 * kTenthsPerMinute - 100, host.host()->show().tenthsLeft(page->captionList().at(0).m_id));
     PressOnRow(0, IDC_ADD_TO_CAPTION);
-    EXPECT_EQ(1, host.host()->show().lane().schedule().count());
+    EXPECT_EQ(1, host.host()->show().laneOf(1).schedule().count());
     EXPECT_EQ(5 * kTenthsPerMinute, host.host()->show().tenthsLeft(page->captionList().at(0).m_id)) << "renewed";
     EXPECT_EQ((Strings{kOnAir}), States());
 }
@@ -341,7 +341,7 @@ TEST_F(ControlPageTest, CommandsChangeWhatIsOnAirAndNothingElse) {
         for (K::Kind kind : {K::kShowItem, K::kHideItem})
             EXPECT_EQ(CommandResult::kNoSuchItem, page->controller().runCommand(MakeCommand(kind, number))) << number;
 
-    host.host()->show().showFileCaption(L"file", 1);
+    host.host()->show().showFileCaption(1, L"file", 1);
     EXPECT_EQ(CommandResult::kDone, page->controller().runCommand(MakeCommand(K::kClearAll)));
     EXPECT_TRUE(OnAir().empty());
     EXPECT_EQ(Strings(3, kOffAir), States());
@@ -366,7 +366,7 @@ TEST_F(ControlPageTest, CaptionsThatAreNoItemHaveRowsOfTheirOwnWhileOnAir) {
     CaptionCommand cutIn = MakeCommand(K::kCutIn, 0, "割り込み\r\nです");
     CaptionCommand text = MakeCommand(K::kShowText, 0, "自由な文");
     text.minutes = 3;
-    host.host()->show().showFileCaption(L"file", 5);
+    host.host()->show().showFileCaption(1, L"file", 5);
     page->controller().runCommand(text);
     page->controller().runCommand(cutIn);
     EXPECT_EQ((Strings{"1", "ファイル", "割り込み", "テキスト"}), Column(0));

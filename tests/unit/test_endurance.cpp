@@ -180,7 +180,7 @@ TEST_F(OneDay, NothingGrowsOverADayOfRolling) {
             }
             if (m == kHours * kMinutesPerHour / 2 - 1) middayBytes = PrivateBytes();
             if (m % kMinutesPerHour == kMinutesPerHour - 1 && !testing_support::Rolling(*host.host()) &&
-                host.host()->show().lane().schedule().empty())
+                host.host()->show().laneOf(1).schedule().empty())
                 ++quietEndsSeen;
         }
         // Counted before the capture ends: its file handle and the text read from it are no

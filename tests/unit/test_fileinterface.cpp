@@ -73,7 +73,7 @@ protected:
         ASSERT_EQ(opened + 1, driver.DialogsOpened());
     }
 
-    const ScheduledCaption* FileCaption() const { return host.host()->show().lane().schedule().find(caption_ids::kFile); }
+    const ScheduledCaption* FileCaption() const { return host.host()->show().laneOf(1).schedule().find(caption_ids::kFile); }
 
     PageHost host;
     const TempDir& dir = host.dir();
@@ -95,7 +95,7 @@ TEST_F(FilePage, NewerFilesGoOnAirAndRenewTheirCaptionInPlace) {
 
     ASSERT_TRUE(WriteFileAtMinute(news, "second\r\n\tline\r\n", 2));
     Tick();
-    ASSERT_EQ(1, host.host()->show().lane().schedule().count()) << "renewed in place, not added";
+    ASSERT_EQ(1, host.host()->show().laneOf(1).schedule().count()) << "renewed in place, not added";
     EXPECT_EQ(L"second\tline", FileCaption()->text) << "lines joined, nothing else cleaned";
     EXPECT_EQ(3 * kTenthsPerMinute, host.host()->show().tenthsLeft(caption_ids::kFile));
     EXPECT_EQ(0, page->captionList().count()) << "the file's text is no list item";

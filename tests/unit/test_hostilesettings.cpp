@@ -236,7 +236,7 @@ TEST_F(HostileSettings, TenThousandBatchNumbersRebuildTheListOnce) {
         << "each item goes to the strip once, in the order of its first number";
     EXPECT_TRUE(Page().controller().onAir(0));
     EXPECT_TRUE(Page().controller().onAir(1));
-    EXPECT_EQ(2, host.host()->show().lane().schedule().count()) << "a number given again renews its caption";
+    EXPECT_EQ(2, host.host()->show().laneOf(1).schedule().count()) << "a number given again renews its caption";
     EXPECT_EQ("表示中", Page().listCtrl().GetItemText(1, 2));
 }
 

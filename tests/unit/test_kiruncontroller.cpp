@@ -12,6 +12,7 @@
 #include "app/AppHost.h"
 #include "display/KirunWin.h"
 #include "control/KirunController.h"
+#include "tests/support/FakeStrip.h"
 #include "tests/support/PageHost.h"
 #include "tests/support/StripRig.h"
 #include "tests/support/PageChecks.h"
@@ -163,6 +164,52 @@ TEST_F(ControllerTest, AllRolledAsksToCloseOnlyWithAutoExit) {
         EXPECT_EQ(autoExit ? (Strings{"row 0", "row 0", "close"}) : (Strings{"row 0", "row 0"}), events.log);
         EXPECT_EQ(autoExit ? "ALL ROLL END\n●●CLOSE\n" : "ALL ROLL END\n", printed);
     }
+}
+
+// Commands act on the lane they name: lane 1 when none is named, except that clearing clears
+// every lane; a lane the show does not hold is refused with nothing done.
+TEST_F(ControllerTest, CommandsActOnTheLaneTheyName) {
+    using K = CaptionCommand;
+    auto OnLane = [](CaptionCommand::Kind kind, int lane, int number = 0) {
+        CaptionCommand command = Command(kind, number, "text");
+        command.lane = lane;
+        return command;
+    };
+    struct Case {
+        CaptionCommand command;
+        CommandResult result;
+        const char* onAir;  // free text and cut-in of lanes 1 and 2, then whether each is shown
+    };
+    const Case cases[] = {
+        {OnLane(K::kShowText, K::kLaneUnnamed), CommandResult::kDone, "F--- SS"},
+        {OnLane(K::kShowText, 2), CommandResult::kDone, "F-F- SS"},
+        {OnLane(K::kCutIn, 3), CommandResult::kNoSuchLane, "F-F- SS"},
+        {OnLane(K::kCutIn, K::kEveryLane), CommandResult::kDone, "FCFC SS"},
+        {OnLane(K::kEndCutIn, 2), CommandResult::kDone, "FCF- SS"},
+        {OnLane(K::kShowStrip, 2, 0), CommandResult::kDone, "FCF- S-"},
+        {OnLane(K::kShowStrip, 5, 1), CommandResult::kNoSuchLane, "FCF- S-"},
+        {OnLane(K::kClearAll, 1), CommandResult::kDone, "--F- S-"},
+        {OnLane(K::kClearNow, 4), CommandResult::kNoSuchLane, "--F- S-"},
+        {OnLane(K::kCutIn, 2), CommandResult::kDone, "--FC S-"},
+        {OnLane(K::kClearNow, K::kLaneUnnamed), CommandResult::kDone, "---- S-"},
+    };
+    Start({"A"});
+    FakeStrip lane2Strips;
+    Show& show = host->show();
+    ASSERT_EQ(2, show.addLane(lane2Strips));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command.kind * 100 + c.command.lane);
+        EXPECT_EQ(c.result, controller->runCommand(c.command));
+        std::string onAir;
+        for (int lane : {1, 2})
+            for (CaptionId id : {caption_ids::kFreeText, caption_ids::kCutIn})
+                onAir += show.captionOnAir(lane, id) ? (id == caption_ids::kCutIn ? 'C' : 'F') : '-';
+        onAir += ' ';
+        for (int lane : {1, 2}) onAir += show.shown(lane) ? 'S' : '-';
+        EXPECT_EQ(c.onAir, onAir);
+    }
+    EXPECT_FALSE(lane2Strips.shown) << "the lane's strips were hidden";
+    EXPECT_TRUE(show.removeLane(2));
 }
 
 TEST_F(ControllerTest, WatchedFileGoesOnAirUnderItsOwnKey) {

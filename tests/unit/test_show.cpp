@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/StatusLine.h"
 #include "show/Lane.h"
 #include "show/PassedCaptions.h"
 #include "show/Show.h"
@@ -17,20 +18,33 @@ using testing_support::FakeStrip;
 using testing_support::ManualClock;
 using Texts = std::vector<std::wstring>;
 
-struct Reports : CKirunListener, CKirunEndListener {
+// What the show told, in the indices the program writes captions with (a list position, 60001
+// for a free text, 60002 for the cut-in), each with its lane.
+struct Reports : ShowListener {
+    explicit Reports(const Show& show) : show(show) {}
+    void showChanged(const ShowChange& change) override {
+        if (change.what == ShowChange::What::kCaptionEnded) {
+            const int position = show.captionList().positionOf(change.id);
+            ended.push_back(change.id == caption_ids::kFreeText ? 60001 : change.id == caption_ids::kCutIn ? 60002 : position);
+            endedLanes.push_back(change.lane);
+        }
+        if (change.what == ShowChange::What::kLaneRolledOut) rolledOutLanes.push_back(change.lane);
+        if (change.what == ShowChange::What::kAllRolledOut) ++rollingEnds;
+    }
+    const Show& show;
     std::vector<int> ended;
+    std::vector<int> endedLanes;
+    std::vector<int> rolledOutLanes;
     int rollingEnds = 0;
-    void onKirunEnd(int index) override { ended.push_back(index); }
-    void onAllRollEnd() override { ++rollingEnds; }
 };
 
 class ShowTest : public ::testing::Test {
 protected:
-    ShowTest() : show(strip, clock) {
-        show.setListeners(&reports, &reports);
+    ShowTest() : show(strip, clock), reports(show) {
+        show.addListener(&reports);
         for (const wchar_t* text : {L"A", L"BB", L"CCC"}) show.addItem(CKirunData(text, 1));
     }
-    Lane& lane() { return show.lane(); }
+    Lane& lane() { return show.laneOf(1); }
     // The captions that enter during `moves` scroll steps of 4 columns.
     Texts Passes(int moves) {
         strip.entered.clear();
@@ -40,14 +54,14 @@ protected:
     void Minutes(int minutes) {
         for (int tenth = 0; tenth < minutes * 600; ++tenth) {
             clock.advance(100);
-            lane().onCountDownTick();
+            for (int number = 1; number <= show.laneCount(); ++number) show.clockOf(number).onCountDownTick();
         }
     }
 
     FakeStrip strip;
     ManualClock clock;
-    Reports reports;
     Show show;
+    Reports reports;
 };
 
 TEST_F(ShowTest, ItemsGoOnAirByTheirIdsAndEditsOfTheListDisturbNone) {
@@ -70,8 +84,8 @@ TEST_F(ShowTest, ItemsGoOnAirByTheirIdsAndEditsOfTheListDisturbNone) {
 }
 
 TEST_F(ShowTest, TheFileCaptionFreeTextAndCutInAreCaptionsOfTheirOwn) {
-    show.showFileCaption(L"file", 2);
-    show.showFreeText(L"free", 1);
+    show.showFileCaption(1, L"file", 2);
+    show.showFreeText(1, L"free", 1);
     show.putOnAir(0);
     const ShowSnapshot snapshot = show.snapshot();
     ASSERT_EQ(5u, snapshot.rows.size());
@@ -115,7 +129,7 @@ TEST_F(ShowTest, ACutInResumesTheCaptionItCutShortAfterADeletion) {
     for (int position : {0, 1, 2}) show.putOnAir(position);
     Passes(8);  // A, on an idle strip, and again as the cycle's first; BB enters
     ASSERT_EQ(L"BB", lane().currentText());
-    show.cutIn(L"XYZ", 1, false);
+    show.cutIn(1, L"XYZ", 1, false);
     EXPECT_EQ(L"XYZ", lane().currentText()) << "at once";
     show.deleteItem(0);
     EXPECT_EQ((Texts{L"XYZ", L"XYZ"}), Passes(18));
@@ -214,6 +228,127 @@ TEST(TwoLanes, DoNotDisturbEachOther) {
     EXPECT_TRUE(second.rolling());
     EXPECT_EQ(0, secondEnds.rolled);
     EXPECT_EQ(0, secondStrip.scrolled) << "moving one lane moves no strip of the other";
+}
+
+}  // namespace
+
+namespace {
+
+// The show with a second lane on a strip of its own; item 1 ("A") goes on lane 1, item 4
+// ("DD") on lane 2.
+class ShowLanesTest : public ShowTest {
+protected:
+    ShowLanesTest() {
+        EXPECT_EQ(2, show.addLane(second));
+        CKirunData onLane2(L"DD", 1);
+        onLane2.m_lane = 2;
+        show.addItem(onLane2);
+    }
+    Lane& lane2() { return show.laneOf(2); }
+    void Drain(Lane& lane) {
+        for (int moves = 0; lane.rolling() && moves < 1000; ++moves) lane.onScrollTick(4);
+    }
+
+    FakeStrip second;
+};
+
+TEST_F(ShowLanesTest, ACutInOnOneLaneLeavesTheOtherRollingAndTheSnapshotNamesLanes) {
+    ASSERT_TRUE(show.putOnAir(0));
+    ASSERT_TRUE(show.putOnAir(3));
+    EXPECT_EQ(L"A", lane().currentText());
+    EXPECT_EQ(L"DD", lane2().currentText()) << "an item goes on the lane it names";
+    ASSERT_TRUE(show.cutIn(2, L"XYZ", 1, false));
+    EXPECT_EQ(L"XYZ", lane2().currentText());
+    EXPECT_EQ(L"A", lane().currentText());
+    EXPECT_FALSE(show.cutIn(3, L"no", 1, false)) << "a lane the show does not hold";
+
+    const ShowSnapshot snapshot = show.snapshot();
+    std::vector<int> lanes;
+    for (const ShowRow& row : snapshot.rows) lanes.push_back(row.lane);
+    EXPECT_EQ((std::vector<int>{1, 1, 1, 2, 2}), lanes);
+    EXPECT_EQ(ShowRow::Kind::CutIn, snapshot.rows[4].kind);
+    EXPECT_EQ(-1, snapshot.cutInRow) << "cutInRow stays lane 1's";
+    ASSERT_EQ(2u, snapshot.lanes.size());
+    EXPECT_FALSE(snapshot.lanes[0].cutIn);
+    EXPECT_TRUE(snapshot.lanes[1].cutIn);
+
+    Minutes(1);
+    EXPECT_EQ((std::vector<int>{1, 2, 2}), reports.endedLanes) << "each caption's end names its lane";
+}
+
+TEST_F(ShowLanesTest, RollingEndsLaneByLaneAndOnceForAllWhenTheLastEnds) {
+    show.putOnAir(0);
+    show.putOnAir(3);
+    Minutes(1);
+    Drain(lane());
+    EXPECT_EQ(std::vector<int>{1}, reports.rolledOutLanes);
+    EXPECT_EQ(0, reports.rollingEnds) << "lane 2 still drains";
+    Drain(lane2());
+    EXPECT_EQ((std::vector<int>{1, 2}), reports.rolledOutLanes);
+    EXPECT_EQ(1, reports.rollingEnds);
+}
+
+TEST_F(ShowLanesTest, ClearingNamesItsLaneOrEveryLane) {
+    const struct {
+        int lane;
+        bool lane1Cleared, lane2Cleared;
+        std::vector<int> positions;
+    } cases[] = {{1, true, false, {0}}, {2, false, true, {3}}, {CaptionCommand::kEveryLane, true, true, {0, 3}}, {3, false, false, {}}};
+    for (const auto& c : cases) {
+        show.putOnAir(0);
+        show.putOnAir(3);
+        show.showFreeText(1, L"one", 1);
+        show.showFreeText(2, L"two", 1);
+        EXPECT_EQ(c.positions, show.takeEverythingOffAir(c.lane)) << c.lane;
+        EXPECT_EQ(c.lane1Cleared, lane().schedule().empty()) << c.lane;
+        EXPECT_EQ(c.lane2Cleared, lane2().schedule().empty()) << c.lane;
+        EXPECT_EQ(c.lane1Cleared || c.lane2Cleared, show.blankNow(c.lane)) << "the cleared lanes were rolling";
+        show.takeEverythingOffAir(CaptionCommand::kEveryLane);
+    }
+}
+
+TEST_F(ShowLanesTest, EachLaneIsShownOnItsOwnAndLanesComeAndGo) {
+    EXPECT_TRUE(show.setShown(2, false));
+    EXPECT_FALSE(second.shown);
+    EXPECT_TRUE(strip.shown);
+    EXPECT_FALSE(show.setShown(5, false));
+    const ShowSnapshot snapshot = show.snapshot();
+    EXPECT_TRUE(snapshot.stripShown);
+    EXPECT_FALSE(snapshot.lanes[1].shown);
+
+    FakeStrip third, fourth, fifth;
+    EXPECT_EQ(3, show.addLane(third));
+    EXPECT_EQ(4, show.addLane(fourth));
+    EXPECT_EQ(0, show.addLane(fifth)) << "four lanes at most";
+    show.setLaneName(4, L"last");
+    show.showFreeText(2, L"two", 1);
+    EXPECT_FALSE(show.removeLane(1));
+    EXPECT_TRUE(show.removeLane(2));
+    EXPECT_FALSE(show.captionOnAir(2, caption_ids::kFreeText)) << "its captions left the air";
+    ASSERT_EQ(3, show.laneCount());
+    EXPECT_EQ(L"last", show.snapshot().lanes[2].name) << "later lanes moved down";
+    EXPECT_EQ(3, show.snapshot().lanes[2].number);
+}
+
+// The status line says 表示OFF中 as ever with one lane, and names the hidden lanes with more.
+TEST(StatusLineLanes, SaysWhichLanesAreHidden) {
+    const struct {
+        bool lane1Shown;
+        std::vector<LaneState> lanes;
+        std::wstring line;
+    } cases[] = {
+        {false, {}, L"表示OFF中"},
+        {false, {{1, L"", true, false}}, L"表示OFF中"},
+        {true, {{1, L"", true, false}, {2, L"", true, false}}, L""},
+        {false, {{1, L"", true, false}, {2, L"", false, false}, {3, L"", true, false}},
+         L"レーン1 表示OFF中\x3000レーン2 表示OFF中"},
+    };
+    for (const auto& c : cases) {
+        StatusFacts facts;
+        facts.stripShown = c.lane1Shown;
+        facts.lanes = c.lanes;
+        EXPECT_EQ(c.line, statusLineText(facts)) << c.lanes.size();
+    }
 }
 
 }  // namespace

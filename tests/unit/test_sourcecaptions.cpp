@@ -29,22 +29,22 @@ class SourceShowTest : public ::testing::Test {
 protected:
     SourceShowTest() : show(strip, clock) {}
     void Update(const std::vector<SourceItem>& items) {
-        show.applySourceChanges(captions.update(items, [this] { return nextId++; }));
+        show.applySourceChanges(1, captions.update(items, [this] { return nextId++; }));
     }
     Texts Passes(int moves) {
         strip.entered.clear();
-        for (int i = 0; i < moves; ++i) show.lane().onScrollTick(4);
+        for (int i = 0; i < moves; ++i) show.laneOf(1).onScrollTick(4);
         return strip.entered;
     }
     void Minutes(int minutes) {
         for (int tenth = 0; tenth < minutes * 600; ++tenth) {
             clock.advance(100);
-            show.lane().onCountDownTick();
+            show.laneOf(1).onCountDownTick();
         }
     }
     Texts OnAir() const {
         Texts texts;
-        for (int i = 0; i < show.lane().schedule().count(); ++i) texts.push_back(show.lane().schedule().at(i).text);
+        for (int i = 0; i < show.laneOf(1).schedule().count(); ++i) texts.push_back(show.laneOf(1).schedule().at(i).text);
         return texts;
     }
 
@@ -59,53 +59,53 @@ TEST_F(SourceShowTest, AnUpdateKeepsThePassOnTheStripAndGoneItemsNeverShowAgain)
     Update(Items({{L"a", L"AA"}, {L"b", L"BB"}, {L"c", L"CC"}}));
     EXPECT_EQ((Texts{L"AA", L"BB", L"CC"}), OnAir());
     Passes(14);  // AA twice (it entered at once, then as the cycle's first), BB 8 columns in
-    ASSERT_EQ(L"BB", show.lane().currentText());
-    const int position = show.lane().position();
+    ASSERT_EQ(L"BB", show.laneOf(1).currentText());
+    const int position = show.laneOf(1).position();
     ASSERT_EQ(8, position);
     const long long scrolled = strip.scrolled;
 
     Update(Items({{L"d", L"DD"}, {L"b", L"BB2"}}));  // a, c gone; b changed; d new
-    EXPECT_EQ(L"BB", show.lane().currentText()) << "the pass on the strip goes on";
-    EXPECT_EQ(position, show.lane().position());
+    EXPECT_EQ(L"BB", show.laneOf(1).currentText()) << "the pass on the strip goes on";
+    EXPECT_EQ(position, show.laneOf(1).position());
     EXPECT_EQ(scrolled, strip.scrolled) << "no move and no new entry for the update";
     EXPECT_EQ((Texts{L"BB2", L"DD"}), OnAir()) << "b keeps its place, d joins at the end";
     EXPECT_EQ((Texts{L"DD", L"BB2", L"DD", L"BB2"}), Passes(30));
     Minutes(3);
-    EXPECT_EQ(2, show.lane().schedule().count()) << "a source's items have no display time";
+    EXPECT_EQ(2, show.laneOf(1).schedule().count()) << "a source's items have no display time";
     EXPECT_TRUE(show.snapshot().rows.empty()) << "no row for each item";
 }
 
 TEST_F(SourceShowTest, TakenOffAirItStaysOffUntilTheSourceChanges) {
     const auto items = Items({{L"a", L"AA"}, {L"b", L"BB"}});
     Update(items);
-    const CaptionId first = show.lane().schedule().at(0).id;
-    show.applySourceChanges(captions.takeOffAir());
+    const CaptionId first = show.laneOf(1).schedule().at(0).id;
+    show.applySourceChanges(1, captions.takeOffAir());
     EXPECT_TRUE(OnAir().empty());
     Update(items);
     EXPECT_TRUE(OnAir().empty()) << "the same items again";
     Update(Items({{L"a", L"AA"}, {L"b", L"BB"}, {L"c", L"CC"}}));
     EXPECT_EQ((Texts{L"AA", L"BB", L"CC"}), OnAir());
-    EXPECT_EQ(first, show.lane().schedule().at(0).id) << "a kept key keeps its id";
+    EXPECT_EQ(first, show.laneOf(1).schedule().at(0).id) << "a kept key keeps its id";
 
-    show.takeEverythingOffAir();  // 今すぐ消去 takes the items too
+    show.takeEverythingOffAir(CaptionCommand::kEveryLane);  // 今すぐ消去 takes the items too
     captions.takenOffAir();
     EXPECT_TRUE(OnAir().empty());
     Update(Items({{L"c", L"CC"}}));
     EXPECT_EQ((Texts{L"CC"}), OnAir());
-    show.applySourceChanges(captions.clear());
+    show.applySourceChanges(1, captions.clear());
     EXPECT_TRUE(OnAir().empty());
 }
 
 TEST_F(SourceShowTest, AlertsArrivingTogetherFollowOneAnother) {
     show.addItem(CKirunData(L"item", 5));
     show.putOnAir(0);
-    show.queueCutIn(L"first", 1, false);
-    show.queueCutIn(L"second", 2, false);
-    show.queueCutIn(L"third", 1, false);
+    show.queueCutIn(1, L"first", 1, false);
+    show.queueCutIn(1, L"second", 2, false);
+    show.queueCutIn(1, L"third", 1, false);
     std::wstring text;
     ASSERT_TRUE(show.captionOnAir(caption_ids::kCutIn, text));
     EXPECT_EQ(L"first", text);
-    EXPECT_EQ(2u, show.cutInsWaiting());
+    EXPECT_EQ(2u, show.cutInsWaiting(1));
     Minutes(1);  // first's time is up: second follows
     ASSERT_TRUE(show.captionOnAir(caption_ids::kCutIn, text));
     EXPECT_EQ(L"second", text);
@@ -113,15 +113,15 @@ TEST_F(SourceShowTest, AlertsArrivingTogetherFollowOneAnother) {
     show.takeOffAir(caption_ids::kCutIn);  // 割り込み終了: the next one at once
     ASSERT_TRUE(show.captionOnAir(caption_ids::kCutIn, text));
     EXPECT_EQ(L"third", text);
-    show.queueCutIn(L"fourth", 1, false);
-    show.takeEverythingOffAir();
+    show.queueCutIn(1, L"fourth", 1, false);
+    show.takeEverythingOffAir(CaptionCommand::kEveryLane);
     EXPECT_FALSE(show.captionOnAir(caption_ids::kCutIn, text));
-    EXPECT_EQ(0u, show.cutInsWaiting());
+    EXPECT_EQ(0u, show.cutInsWaiting(1));
 }
 
 TEST_F(SourceShowTest, EachSourceHasItsRowAfterTheCaptions) {
     show.addItem(CKirunData(L"item", 1));
-    show.showFileCaption(L"file", 1);
+    show.showFileCaption(1, L"file", 1);
     const unsigned long long before = show.version();
     show.setSourceRows({SourceRow{SourceRow::State::OnAir, L"ニュース　2件 15:04:05"}, SourceRow{}});
     EXPECT_GT(show.version(), before);

@@ -1,5 +1,5 @@
 #pragma once
-// How the show reports the end of captions to the program that put them on air. Each interface
+// How a test hears of the end of captions by index, as caption windows once reported them. Each interface
 // has one operation whose default does nothing, so an owner overrides only what it needs.
 
 class CKirunListener {
