@@ -5,13 +5,8 @@
 
 #include "display/MonitorList.h"
 
-namespace {
-// The kind of the frame task in the program's queue: a frame asked for again replaces one that
-// still waits.
-constexpr int kFrameTask = 1;
-}  // namespace
-
-StripSet::StripSet(fw::UiQueue* queue) : m_queue(queue) {}
+StripSet::StripSet(fw::UiQueue* queue, FrameClock* frames)
+    : m_ownFrames(queue), m_frames(frames ? frames : &m_ownFrames) {}
 
 StripSet::~StripSet() { stop(); }
 
@@ -21,6 +16,7 @@ bool StripSet::start(const StripLook& look) {
     followMonitors();
     applyBandOpacity();
     runClock();
+    tellLaidOut();
     return first() != nullptr;
 }
 
@@ -99,6 +95,7 @@ void StripSet::setLook(const StripLook& look) {
     if (m_clock) m_clock->onStripsLaidOut();
     applyBandOpacity();
     runClock();
+    tellLaidOut();
 }
 
 void StripSet::restyle(const StripLook& look, LookChange change) {
@@ -237,7 +234,7 @@ void StripSet::runClock() {
     if (m_moving && m_look.m_smooth && !m_motion.running())
         m_motion.start(performanceCounter(), performanceFrequency(), m_look.m_speedPx);
     if (!m_moving) m_motion.stop();
-    if (framesWanted() && m_queue) {
+    if (framesWanted() && m_frames->hasQueue()) {
         clock->runTimer(CKirunWin::kScrollTimer, false);
         startFrames();
     } else {
@@ -248,19 +245,20 @@ void StripSet::runClock() {
 }
 
 void StripSet::startFrames() {
-    if (m_pacer.running()) return;
-    fw::UiQueue* queue = m_queue;
-    m_pacer.start([queue, this] { queue->postLatest(this, kFrameTask, [this] { onFrame(); }); },
-                  refreshRateOf(m_look.m_monitor));
+    if (m_frames->serves(this)) return;
+    m_frames->join(this, refreshRateOf(m_look.m_monitor));
 }
 
-void StripSet::stopFrames() {
-    m_pacer.stop();
-    if (m_queue) m_queue->cancel(this);
-}
+void StripSet::stopFrames() { m_frames->leave(this); }
 
 void StripSet::onFrame() {
-    if (!m_pacer.running() || !m_clock) return;  // asked for before the frames stopped
+    if (!m_frames->serves(this)) return;  // asked for before the frames stopped
+    drawFrame();
+    m_frames->framePresented();
+}
+
+void StripSet::drawFrame() {
+    if (!m_clock) return;
     if (m_fading) fadeBand();
     const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
     const bool perPixelAlpha = first() && first()->perPixelAlpha();
@@ -270,8 +268,6 @@ void StripSet::onFrame() {
         m_fraction = frame.fraction;
         m_clock->onFrame(frame.pixels);
     }
-    // Asked again at the next refresh only now that this one is on the screen.
-    m_pacer.framePresented();
 }
 
 void StripSet::onStripTimer(CKirunWin& strip, UINT_PTR id) {
@@ -293,6 +289,7 @@ void StripSet::onStripLaidOut(CKirunWin& strip) {
         forEachStrip([&](View& view) {
             if (view.window.get() == &strip) join(view);
         });
+        tellLaidOut();
         return;
     }
     // The caption starts again at the right edge, its motion with it, at the refresh rate of the
@@ -301,6 +298,7 @@ void StripSet::onStripLaidOut(CKirunWin& strip) {
     m_motion.stop();
     if (m_clock) m_clock->onStripsLaidOut();
     runClock();
+    tellLaidOut();
 }
 
 void StripSet::onDisplayChanged() {
@@ -308,6 +306,7 @@ void StripSet::onDisplayChanged() {
     if (clock && clock->followScreen()) onStripLaidOut(*clock);
     followMonitors();
     present();
+    tellLaidOut();
 }
 
 void StripSet::join(View& view) {
