@@ -7,8 +7,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "DialogDriver.h"
@@ -541,7 +543,16 @@ TEST_F(TwoMonitors, LanesOnTheSameEdgeStackWithoutCoveringEachOtherThroughMonito
     } phases[] = {{nullptr, kSecond}, {"1280/338x720/190+0+0", kFirst}, {kBothMonitors, kSecond}};
     for (const auto& phase : phases) {
         if (phase.geometries) {
-            ASSERT_TRUE(ChangeMonitors(phase.geometries));
+            // The strips live on this thread: it takes the system's display messages while
+            // another thread has the monitors changed.
+            std::atomic<int> changed{-1};
+            std::thread change([&] { changed = ChangeMonitors(phase.geometries) ? 1 : 0; });
+            while (changed < 0) {
+                PumpMessages();
+                Sleep(10);
+            }
+            change.join();
+            ASSERT_EQ(1, changed.load());
         }
         std::string why;
         EXPECT_TRUE(WaitUntil([&] { PumpMessages(); return stacked(phase.laneOneMonitor, why); }, kTimeout, 20))
