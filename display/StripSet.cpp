@@ -101,19 +101,20 @@ void StripSet::setLook(const StripLook& look) {
 void StripSet::restyle(const StripLook& look, LookChange change) {
     const bool speedChanged = look.m_speedPx != m_look.m_speedPx;
     m_look = look;
-    // Restyled, the strips show the current caption alone.
-    if (change != LookChange::None) m_passed.clear();
     if (!m_shown) showStrips(true);  // a new look shows strips the operator hid
     if (change == LookChange::None) return;
+    // Restyled, the strips show the current caption alone (the lane forgets what passed).
+    const long long position = m_clock ? m_clock->view().position() : 0;
+    int laneWidth = 0;
     bool firstStrip = true;
     forEachStrip([&](View& view) {
         const int width = view.window->restyle(lookFor(view.monitor));
-        if (firstStrip) m_laneWidth = width;
-        view.track.enter(width, m_laneWidth);
-        view.track.follow(m_lanePosition);
+        if (firstStrip) laneWidth = width;
+        view.track.enter(width, laneWidth);
+        view.track.follow(position);
         firstStrip = false;
     });
-    if (m_clock) m_clock->onStripsRestyled(m_laneWidth);
+    if (m_clock) m_clock->onStripsRestyled(laneWidth);
     // The smooth look's motion goes on from where it is at the new speed.
     if (speedChanged && m_motion.running()) m_motion.start(performanceCounter(), performanceFrequency(), look.m_speedPx);
     applyBandOpacity();
@@ -145,27 +146,23 @@ void StripSet::showStrips(bool shown) {
 }
 
 int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
-    if (fromBlank) m_passed.clear();
-    else m_passed.passed(m_text, m_follows, m_laneWidth, m_lanePosition);
-    m_text = text;
-    m_follows = followsCaption;
-    m_lanePosition = 0;
-    m_laneWidth = 0;
+    int laneWidth = 0;
     bool firstStrip = true;
     forEachStrip([&](View& view) {
         const int width = view.window->picture().enter(text, followsCaption, fromBlank);
-        if (firstStrip) m_laneWidth = width;
-        view.track.enter(width, m_laneWidth);
+        if (firstStrip) laneWidth = width;
+        view.track.enter(width, laneWidth);
         firstStrip = false;
     });
-    return m_laneWidth;
+    return laneWidth;
 }
 
 void StripSet::scroll(int columns) {
-    if (columns <= 0) return;
-    m_lanePosition += columns;
+    // The lane has moved on to its position already; each strip follows it there.
+    if (columns <= 0 || !m_clock) return;
+    const long long position = m_clock->view().position();
     forEachStrip([&](View& view) {
-        const int columns = view.track.follow(m_lanePosition);
+        const int columns = view.track.follow(position);
         if (columns > 0) view.window->picture().scroll(columns);
     });
 }
@@ -318,14 +315,20 @@ void StripSet::join(View& view) {
     const long long reach =
         laneColumnsFor(picture.strip().width() + StripPicture::kPieceMargin, view.window->dpi(), laneDpi);
     bool blank = true;
-    for (size_t i = m_passed.firstCovering(reach - m_lanePosition); i < m_passed.size(); ++i) {
-        const PassedCaptions::Caption& caption = m_passed.at(i);
-        ViewTrack track;
-        track.enter(picture.enter(caption.text, caption.followsCaption, blank), caption.laneWidth);
-        picture.scroll(track.columnOf(caption.columns));
-        blank = false;
+    if (m_clock) {
+        const LaneView& lane = m_clock->view();
+        const PassedCaptions& passed = lane.passed();
+        for (size_t i = passed.firstCovering(reach - lane.position()); i < passed.size(); ++i) {
+            const PassedCaptions::Caption& caption = passed.at(i);
+            ViewTrack track;
+            track.enter(picture.enter(caption.text, caption.followsCaption, blank), caption.laneWidth);
+            picture.scroll(track.columnOf(caption.columns));
+            blank = false;
+        }
+        view.track.enter(picture.enter(lane.currentText(), lane.currentFollows(), blank), lane.captionWidth());
+        picture.scroll(view.track.follow(lane.position()));
+    } else {
+        view.track.enter(picture.enter(std::wstring(), false, blank), 0);
     }
-    view.track.enter(picture.enter(m_text, m_follows, blank), m_laneWidth);
-    picture.scroll(view.track.follow(m_lanePosition));
     if (m_shown) view.window->present(m_fraction);
 }

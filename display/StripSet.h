@@ -20,7 +20,6 @@
 #include "framework/UiQueue.h"
 #include "framework/Gdi.h"
 #include "model/LaneLook.h"
-#include "show/PassedCaptions.h"
 #include "show/StripPort.h"
 #include "show/ViewTrack.h"
 
@@ -33,7 +32,8 @@ public:
     StripSet(const StripSet&) = delete;
     StripSet& operator=(const StripSet&) = delete;
 
-    // The lane whose clock the strips keep (not owned).
+    // The lane whose clock the strips keep (not owned); the caption on the strips, how far it
+    // has entered and what passed before it are the lane's, read through its view.
     void setClock(LaneClock* clock) { m_clock = clock; }
     // Called whenever the strips were placed anew (made, laid out, a monitor came or went).
     void setLaidOut(std::function<void()> laidOut) { m_laidOut = std::move(laidOut); }
@@ -127,13 +127,6 @@ private:
     bool m_shown = true;
     bool m_moving = false;
     bool m_counting = false;
-    // The caption on the strips: its text, whether it follows another, its lane width and how
-    // far it has entered.
-    std::wstring m_text;
-    bool m_follows = false;
-    int m_laneWidth = 0;
-    long long m_lanePosition = 0;
-    PassedCaptions m_passed;  // that entered before it, still on the strips
     FrameClock m_ownFrames;
     FrameClock* m_frames;  // m_ownFrames, or the clock shared by every lane
     std::function<void()> m_laidOut;
