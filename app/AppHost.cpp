@@ -26,13 +26,13 @@ FetchOptions sourceFetchOptions() {
 }  // namespace
 
 AppHost::AppHost(const StartOptions& start)
-    : m_strips(&m_queue), m_show(m_strips, *this), m_watchedFile(m_queue),
+    : m_lanes(&m_queue), m_show(m_lanes.first(), *this), m_watchedFile(m_queue),
       m_dataSources(m_queue, m_show, sourceFetchOptions()),
       m_controller(m_messages, start, m_show, m_stripControl, m_watchedFile), m_funnel(m_queue, m_controller),
       m_gateway(m_queue, m_funnel, m_show), m_http(std::make_unique<HttpServer>()),
       m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();
-    m_strips.setClock(&m_show.clockOf(1));
+    m_lanes.first().setClock(&m_show.clockOf(1));
     m_controller.setRemoteChanged([this] {
         if (!m_surfacesStarted) return;
         stopRemote();

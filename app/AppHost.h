@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "display/LaneStrips.h"
 #include "display/StripSet.h"
 #include "framework/UiQueue.h"
 #include "model/StartupState.h"
@@ -54,7 +55,9 @@ public:
 
     KirunController& controller() { return m_controller; }
     Show& show() { return m_show; }
-    StripSet& strips() { return m_strips; }
+    // Lane 1's strips, and every lane's.
+    StripSet& strips() { return m_lanes.first(); }
+    LaneStrips& lanes() { return m_lanes; }
     DataSources& dataSources() { return m_dataSources; }
     fw::UiQueue& queue() { return m_queue; }
     CommandFunnel& funnel() { return m_funnel; }
@@ -94,8 +97,8 @@ private:
     void lookAtSettingsLater();
 
     fw::UiQueue m_queue;
-    StripSet m_strips;
-    Strips m_stripControl{m_strips};
+    LaneStrips m_lanes;
+    Strips m_stripControl{m_lanes.first()};
     Show m_show;
     WatchedFile m_watchedFile;
     DataSources m_dataSources;

@@ -1,6 +1,8 @@
 // The caption window itself: creation, placement, timers and presenting its pictures.
 #include "display/KirunWin.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "display/CaptionDrawing.h"
@@ -277,6 +279,22 @@ void CKirunWin::present(int fraction) {
 
 void CKirunWin::updateLayout() { layOut(true); }
 
+StripPlacement CKirunWin::placementFor(int height) const {
+    const long long gap = static_cast<long long>(m_look.m_gap) + m_stackOffset;
+    const int distance = static_cast<int>(std::clamp<long long>(gap, INT_MIN, INT_MAX));
+    return computeStripPlacement(m_screen, height, m_look.m_pos, distance, m_look.m_lgap, m_look.m_rgap);
+}
+
+void CKirunWin::setStackOffset(int pixels) {
+    if (pixels == m_stackOffset) return;
+    m_stackOffset = pixels;
+    if (!m_started || !m_hWnd) return;
+    RECT window{};
+    if (!GetWindowRect(m_hWnd, &window)) return;
+    const StripPlacement place = placementFor(window.bottom - window.top);
+    SetWindowPos(nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CKirunWin::layOut(bool show) {
     // Moving to a monitor of another resolution brings WM_DPICHANGED within SetWindowPos: this
     // layout already is for that monitor.
@@ -296,8 +314,7 @@ void CKirunWin::layOut(bool show) {
             height = captionHeightFor(m_picture.smoothPicture(), textHeight);
         }
     }
-    const StripPlacement place =
-        computeStripPlacement(m_screen, height, m_look.m_pos, m_look.m_gap, m_look.m_lgap, m_look.m_rgap);
+    const StripPlacement place = placementFor(height);
     // The window's styles are right before it shows: it never appears activatable or keyed wrong.
     matchLayeredMode();
     matchActivationStyle();

@@ -21,6 +21,7 @@
 #include "display/MonitorDpi.h"
 #include "display/StripOwner.h"
 #include "display/StripPicture.h"
+#include "display/StripPlacement.h"
 #include "display/StripPresentation.h"
 #include "framework/Gdi.h"
 #include "framework/Window.h"
@@ -59,6 +60,13 @@ public:
     // A strip the operator hid stays hidden.
     bool followScreen();
     BOOL DestroyWindow() override;
+    // Pixels the strip lies further inside its edge than its look's distance says, to clear the
+    // strips of other lanes on the same edge; a started strip moves there at once, keeping its
+    // size and pictures.
+    void setStackOffset(int pixels);
+    int stackOffset() const { return m_stackOffset; }
+    // The rectangle of the screen the strip was last laid out on.
+    const RECT& screenRect() const { return m_screen; }
 
     // Runs or stops timer 101 or 102 for the owner.
     void runTimer(UINT_PTR id, bool run);
@@ -141,4 +149,7 @@ private:
     RECT m_screen{0, 0, 0, 0};        // the rectangle of the last layout
     fw::Font m_scaledFont;            // m_look.m_font at m_dpi, with the glyph quality of the look
     bool m_layingOut = false;         // a layout is under way (moving may bring WM_DPICHANGED)
+    int m_stackOffset = 0;            // added to the look's distance from its edge
+    // Where the strip lies on m_screen at that height, its stack offset included.
+    StripPlacement placementFor(int height) const;
 };

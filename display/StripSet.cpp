@@ -5,13 +5,8 @@
 
 #include "display/MonitorList.h"
 
-namespace {
-// The kind of the frame task in the program's queue: a frame asked for again replaces one that
-// still waits.
-constexpr int kFrameTask = 1;
-}  // namespace
-
-StripSet::StripSet(fw::UiQueue* queue) : m_queue(queue) {}
+StripSet::StripSet(fw::UiQueue* queue, FrameClock* frames)
+    : m_ownFrames(queue), m_frames(frames ? frames : &m_ownFrames) {}
 
 StripSet::~StripSet() { stop(); }
 
@@ -21,6 +16,7 @@ bool StripSet::start(const StripLook& look) {
     followMonitors();
     applyBandOpacity();
     runClock();
+    tellLaidOut();
     return first() != nullptr;
 }
 
@@ -99,24 +95,26 @@ void StripSet::setLook(const StripLook& look) {
     if (m_clock) m_clock->onStripsLaidOut();
     applyBandOpacity();
     runClock();
+    tellLaidOut();
 }
 
 void StripSet::restyle(const StripLook& look, LookChange change) {
     const bool speedChanged = look.m_speedPx != m_look.m_speedPx;
     m_look = look;
-    // Restyled, the strips show the current caption alone.
-    if (change != LookChange::None) m_passed.clear();
     if (!m_shown) showStrips(true);  // a new look shows strips the operator hid
     if (change == LookChange::None) return;
+    // Restyled, the strips show the current caption alone (the lane forgets what passed).
+    const long long position = m_clock ? m_clock->view().position() : 0;
+    int laneWidth = 0;
     bool firstStrip = true;
     forEachStrip([&](View& view) {
         const int width = view.window->restyle(lookFor(view.monitor));
-        if (firstStrip) m_laneWidth = width;
-        view.track.enter(width, m_laneWidth);
-        view.track.follow(m_lanePosition);
+        if (firstStrip) laneWidth = width;
+        view.track.enter(width, laneWidth);
+        view.track.follow(position);
         firstStrip = false;
     });
-    if (m_clock) m_clock->onStripsRestyled(m_laneWidth);
+    if (m_clock) m_clock->onStripsRestyled(laneWidth);
     // The smooth look's motion goes on from where it is at the new speed.
     if (speedChanged && m_motion.running()) m_motion.start(performanceCounter(), performanceFrequency(), look.m_speedPx);
     applyBandOpacity();
@@ -148,27 +146,23 @@ void StripSet::showStrips(bool shown) {
 }
 
 int StripSet::enter(const std::wstring& text, bool followsCaption, bool fromBlank) {
-    if (fromBlank) m_passed.clear();
-    else m_passed.passed(m_text, m_follows, m_laneWidth, m_lanePosition);
-    m_text = text;
-    m_follows = followsCaption;
-    m_lanePosition = 0;
-    m_laneWidth = 0;
+    int laneWidth = 0;
     bool firstStrip = true;
     forEachStrip([&](View& view) {
         const int width = view.window->picture().enter(text, followsCaption, fromBlank);
-        if (firstStrip) m_laneWidth = width;
-        view.track.enter(width, m_laneWidth);
+        if (firstStrip) laneWidth = width;
+        view.track.enter(width, laneWidth);
         firstStrip = false;
     });
-    return m_laneWidth;
+    return laneWidth;
 }
 
 void StripSet::scroll(int columns) {
-    if (columns <= 0) return;
-    m_lanePosition += columns;
+    // The lane has moved on to its position already; each strip follows it there.
+    if (columns <= 0 || !m_clock) return;
+    const long long position = m_clock->view().position();
     forEachStrip([&](View& view) {
-        const int columns = view.track.follow(m_lanePosition);
+        const int columns = view.track.follow(position);
         if (columns > 0) view.window->picture().scroll(columns);
     });
 }
@@ -237,7 +231,7 @@ void StripSet::runClock() {
     if (m_moving && m_look.m_smooth && !m_motion.running())
         m_motion.start(performanceCounter(), performanceFrequency(), m_look.m_speedPx);
     if (!m_moving) m_motion.stop();
-    if (framesWanted() && m_queue) {
+    if (framesWanted() && m_frames->hasQueue()) {
         clock->runTimer(CKirunWin::kScrollTimer, false);
         startFrames();
     } else {
@@ -248,19 +242,20 @@ void StripSet::runClock() {
 }
 
 void StripSet::startFrames() {
-    if (m_pacer.running()) return;
-    fw::UiQueue* queue = m_queue;
-    m_pacer.start([queue, this] { queue->postLatest(this, kFrameTask, [this] { onFrame(); }); },
-                  refreshRateOf(m_look.m_monitor));
+    if (m_frames->serves(this)) return;
+    m_frames->join(this, refreshRateOf(m_look.m_monitor));
 }
 
-void StripSet::stopFrames() {
-    m_pacer.stop();
-    if (m_queue) m_queue->cancel(this);
-}
+void StripSet::stopFrames() { m_frames->leave(this); }
 
 void StripSet::onFrame() {
-    if (!m_pacer.running() || !m_clock) return;  // asked for before the frames stopped
+    if (!m_frames->serves(this)) return;  // asked for before the frames stopped
+    drawFrame();
+    m_frames->framePresented();
+}
+
+void StripSet::drawFrame() {
+    if (!m_clock) return;
     if (m_fading) fadeBand();
     const SmoothMotion::Frame frame = m_motion.frameAt(performanceCounter());
     const bool perPixelAlpha = first() && first()->perPixelAlpha();
@@ -270,8 +265,6 @@ void StripSet::onFrame() {
         m_fraction = frame.fraction;
         m_clock->onFrame(frame.pixels);
     }
-    // Asked again at the next refresh only now that this one is on the screen.
-    m_pacer.framePresented();
 }
 
 void StripSet::onStripTimer(CKirunWin& strip, UINT_PTR id) {
@@ -293,6 +286,7 @@ void StripSet::onStripLaidOut(CKirunWin& strip) {
         forEachStrip([&](View& view) {
             if (view.window.get() == &strip) join(view);
         });
+        tellLaidOut();
         return;
     }
     // The caption starts again at the right edge, its motion with it, at the refresh rate of the
@@ -301,6 +295,7 @@ void StripSet::onStripLaidOut(CKirunWin& strip) {
     m_motion.stop();
     if (m_clock) m_clock->onStripsLaidOut();
     runClock();
+    tellLaidOut();
 }
 
 void StripSet::onDisplayChanged() {
@@ -308,6 +303,7 @@ void StripSet::onDisplayChanged() {
     if (clock && clock->followScreen()) onStripLaidOut(*clock);
     followMonitors();
     present();
+    tellLaidOut();
 }
 
 void StripSet::join(View& view) {
@@ -319,14 +315,20 @@ void StripSet::join(View& view) {
     const long long reach =
         laneColumnsFor(picture.strip().width() + StripPicture::kPieceMargin, view.window->dpi(), laneDpi);
     bool blank = true;
-    for (size_t i = m_passed.firstCovering(reach - m_lanePosition); i < m_passed.size(); ++i) {
-        const PassedCaptions::Caption& caption = m_passed.at(i);
-        ViewTrack track;
-        track.enter(picture.enter(caption.text, caption.followsCaption, blank), caption.laneWidth);
-        picture.scroll(track.columnOf(caption.columns));
-        blank = false;
+    if (m_clock) {
+        const LaneView& lane = m_clock->view();
+        const PassedCaptions& passed = lane.passed();
+        for (size_t i = passed.firstCovering(reach - lane.position()); i < passed.size(); ++i) {
+            const PassedCaptions::Caption& caption = passed.at(i);
+            ViewTrack track;
+            track.enter(picture.enter(caption.text, caption.followsCaption, blank), caption.laneWidth);
+            picture.scroll(track.columnOf(caption.columns));
+            blank = false;
+        }
+        view.track.enter(picture.enter(lane.currentText(), lane.currentFollows(), blank), lane.captionWidth());
+        picture.scroll(view.track.follow(lane.position()));
+    } else {
+        view.track.enter(picture.enter(std::wstring(), false, blank), 0);
     }
-    view.track.enter(picture.enter(m_text, m_follows, blank), m_laneWidth);
-    picture.scroll(view.track.follow(m_lanePosition));
     if (m_shown) view.window->present(m_fraction);
 }

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "display/FramePacer.h"
+#include <functional>
+
+#include "display/FrameClock.h"
 #include "display/KirunWin.h"
 #include "display/SmoothMotion.h"
 #include "display/StripLook.h"
@@ -18,19 +20,23 @@
 #include "framework/UiQueue.h"
 #include "framework/Gdi.h"
 #include "model/LaneLook.h"
-#include "show/PassedCaptions.h"
 #include "show/StripPort.h"
 #include "show/ViewTrack.h"
 
-class StripSet : public StripPort, private StripOwner {
+class StripSet : public StripPort, private StripOwner, private FrameClient {
 public:
-    explicit StripSet(fw::UiQueue* queue = nullptr);
+    // Frames of the smooth look come from `frames` (not owned), the clock shared by every lane,
+    // or, without one, from a clock of the set's own.
+    explicit StripSet(fw::UiQueue* queue = nullptr, FrameClock* frames = nullptr);
     ~StripSet();
     StripSet(const StripSet&) = delete;
     StripSet& operator=(const StripSet&) = delete;
 
-    // The lane whose clock the strips keep (not owned).
+    // The lane whose clock the strips keep (not owned); the caption on the strips, how far it
+    // has entered and what passed before it are the lane's, read through its view.
     void setClock(LaneClock* clock) { m_clock = clock; }
+    // Called whenever the strips were placed anew (made, laid out, a monitor came or went).
+    void setLaidOut(std::function<void()> laidOut) { m_laidOut = std::move(laidOut); }
     // Makes the strips with the look and starts them; false when no window could be made.
     bool start(const StripLook& look);
     // Takes a new look: every strip is laid out again with it and the lane starts the caption
@@ -48,7 +54,7 @@ public:
     // The strip that keeps the clock; null before start() or when no window could be made.
     CKirunWin* first() const { return m_views.empty() ? nullptr : m_views.front().window.get(); }
     // What the smooth look's frames wait on; None while no frames run.
-    PacingSource pacing() const { return m_pacer.source(); }
+    PacingSource pacing() const { return m_frames->serves(this) ? m_frames->source() : PacingSource::None; }
 
     // StripPort: the lane's captions and moves.
     int enter(const std::wstring& text, bool followsCaption, bool fromBlank) override;
@@ -67,7 +73,8 @@ public:
     void showStrips(bool shown);
     bool stripsShown() const { return m_shown; }
 
-    // A frame asked for by the pacing thread (on the program's thread).
+    // A frame asked for by the pacing thread (on the program's thread), as the frame clock
+    // draws it, then ready for the next refresh.
     void onFrame();
 
 private:
@@ -85,6 +92,10 @@ private:
     void onStripTimer(CKirunWin& strip, UINT_PTR id) override;
     void onStripLaidOut(CKirunWin& strip) override;
     void onDisplayChanged() override;
+    void drawFrame() override;
+    void tellLaidOut() {
+        if (m_laidOut) m_laidOut();
+    }
 
     // A strip started on the monitor; one that `joins` the caption stays hidden until it holds
     // its picture (join), so that it never shows blank for a moment.
@@ -108,7 +119,6 @@ private:
     // The band's opacity as the fade has brought it now.
     void fadeBand();
 
-    fw::UiQueue* m_queue;  // not owned; frames reach the program's thread through it
     fw::Font m_captionFont;  // made from the appearance, lent to every strip's look
     LOGFONTA m_logFont{};    // what m_captionFont was made from
     LaneClock* m_clock = nullptr;
@@ -117,14 +127,9 @@ private:
     bool m_shown = true;
     bool m_moving = false;
     bool m_counting = false;
-    // The caption on the strips: its text, whether it follows another, its lane width and how
-    // far it has entered.
-    std::wstring m_text;
-    bool m_follows = false;
-    int m_laneWidth = 0;
-    long long m_lanePosition = 0;
-    PassedCaptions m_passed;  // that entered before it, still on the strips
-    FramePacer m_pacer;
+    FrameClock m_ownFrames;
+    FrameClock* m_frames;  // m_ownFrames, or the clock shared by every lane
+    std::function<void()> m_laidOut;
     SmoothMotion m_motion;
     int m_fraction = 0;  // of a pixel beyond the strips' position, at the last frame
     // The band fades in with the first caption and out after the last (in the smooth look; at

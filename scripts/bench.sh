@@ -80,6 +80,10 @@ machine() {
       motion)
         echo; echo "== Motion: frame intervals and displacement (screen 1280x720, xcompmgr) =="
         "$root/bench/motion.sh" "$build" "${BENCH_MOTION_SECONDS:-30}" | tr -d '\r' | grep -v '^CKirunWin::' ;;
+      lanes)
+        echo; echo "== Lanes: CPU and the smooth look's frames with 1, 2 and 4 lanes moving (screen 1920x1080) =="
+        on_screen 1920x1080x24 "$build/wine-run" "$prefix" "$build/bench/LanesBench.exe" \
+          "${BENCH_LANES_SECONDS:-4}" ${BENCH_LANES_SPEED:-} | tr -d '\r' ;;
       filelatency)
         echo; echo "== From a save of the watched file to its caption on the strip (screen 1280x1024) =="
         on_screen 1280x1024x24 "$root/bench/filelatency.sh" "$build" "$prefix" ;;

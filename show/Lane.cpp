@@ -43,10 +43,13 @@ void Lane::startRolling() {
 }
 
 void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bool fromBlank) {
+    if (fromBlank) m_passed.clear();
+    else m_passed.passed(m_currentText, m_follows, m_captionWidth, m_position);
     m_currentId = id;
     m_currentText = text;
+    m_follows = followsCaption && !text.empty();
     m_position = 0;
-    m_captionWidth = m_strips.enter(text, followsCaption && !text.empty(), fromBlank);
+    m_captionWidth = m_strips.enter(text, m_follows, fromBlank);
 }
 
 int Lane::removeWhere(const std::function<bool(CaptionId)>& gone) {
@@ -96,8 +99,9 @@ Lane::Move Lane::advance(int columns) {
 }
 
 void Lane::scrollStep(int columns) {
-    m_strips.scroll(columns);
+    // The strips follow the lane to the position it has reached.
     m_position += columns;
+    m_strips.scroll(columns);
     if (m_position > m_captionWidth) selectNextCaption();
 }
 
@@ -155,6 +159,12 @@ void Lane::onCountDownTick() {
     const long long elapsed = now - m_lastCountDownMs;
     m_lastCountDownMs = now;
     countDown(elapsed);
+}
+
+void Lane::onStripsRestyled(int captionWidth) {
+    // Restyled, the strips show the current caption alone.
+    m_passed.clear();
+    m_captionWidth = captionWidth;
 }
 
 void Lane::onStripsLaidOut() {

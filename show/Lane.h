@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "model/CaptionId.h"
+#include "show/PassedCaptions.h"
 #include "show/Schedule.h"
 #include "show/StripPort.h"
 
-class Lane : public LaneClock {
+class Lane : public LaneClock, public LaneView {
 public:
     // What one move did: nothing (not rolling), moved, or moved for the last time (rolling has
     // ended).
@@ -52,16 +53,19 @@ public:
     void onFrame(int columns) override;
     void onCountDownTick() override;
     void onStripsLaidOut() override;
-    void onStripsRestyled(int captionWidth) override { m_captionWidth = captionWidth; }
+    void onStripsRestyled(int captionWidth) override;
+    const LaneView& view() const override { return *this; }
 
     const Schedule& schedule() const { return m_schedule; }
     bool rolling() const { return m_rolling; }
     // The caption entering the strips; kNone and the empty text for the blank one.
     CaptionId currentId() const { return m_currentId; }
-    const std::wstring& currentText() const { return m_currentText; }
-    // Lane columns of the caption on the strip that have entered, and its width.
-    int position() const { return m_position; }
-    int captionWidth() const { return m_captionWidth; }
+    // LaneView: the caption on the strips, as far as it has entered, and what passed before it.
+    const std::wstring& currentText() const override { return m_currentText; }
+    bool currentFollows() const override { return m_follows; }
+    int position() const override { return m_position; }
+    int captionWidth() const override { return m_captionWidth; }
+    const PassedCaptions& passed() const override { return m_passed; }
 
 private:
     void startRolling();
@@ -78,6 +82,8 @@ private:
     Schedule m_schedule;
     CaptionId m_currentId = caption_ids::kNone;
     std::wstring m_currentText;  // empty while the blank caption is shown
+    bool m_follows = false;      // it came right after another caption
+    PassedCaptions m_passed;     // that entered before it, still on the strips
     int m_captionWidth = 0;
     int m_position = 0;          // lane columns of the current caption entered so far
     bool m_rolling = false;

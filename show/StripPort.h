@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/CaptionId.h"
+#include "show/LaneView.h"
 
 class StripPort {
 public:
@@ -50,6 +51,8 @@ public:
     // The strips took a new style in place: the caption on the strip keeps its point and is now
     // `captionWidth` lane columns wide.
     virtual void onStripsRestyled(int captionWidth) = 0;
+    // What the strips show, as the lane keeps it.
+    virtual const LaneView& view() const = 0;
 
 protected:
     ~LaneClock() = default;

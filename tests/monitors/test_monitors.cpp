@@ -7,11 +7,16 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "DialogDriver.h"
 #include "KirunnerProcess.h"
+#include "StripRig.h"
+#include "display/StripLook.h"
 #include "TempDir.h"
 #include "resource.h"
 
@@ -488,6 +493,71 @@ TEST_F(TwoMonitors, ListColumnsAreScaledToTheResolution) {
     for (int width : {35, 70, 50, 300})
         EXPECT_EQ(MulDiv(width, dpi, 96), SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column++), 0))
             << "column " << column;
+}
+
+// Two lanes on the top edge, lane 1 on the second monitor and lane 2 on every monitor, held as
+// the program holds them: where both are, lane 2 lies just below lane 1 at its own distance, and
+// on the primary alone at the edge; so again after the second monitor is unplugged (lane 1 falls
+// back to the primary) and plugged in.
+TEST_F(TwoMonitors, LanesOnTheSameEdgeStackWithoutCoveringEachOtherThroughMonitorChanges) {
+    const int fontHeights[] = {-20, -30};
+    const char* monitors[] = {"\\\\.\\DISPLAY2", "*"};
+    const int gaps[] = {5, 3};
+    std::vector<fw::Font> fonts;
+    LanesRig rig(2);
+    for (int number = 1; number <= 2; ++number) {
+        LOGFONTA lf{};
+        lf.lfHeight = fontHeights[number - 1];
+        lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+        fonts.emplace_back(CreateFontIndirectA(&lf));
+        LaneLook settings;
+        settings.monitorName = monitors[number - 1];
+        settings.gap = gaps[number - 1];
+        ASSERT_TRUE(rig.strips(number).start(stripLookFor(settings, fonts.back().get())));
+    }
+    const auto rectOf = [](const CKirunWin* strip) {
+        RECT rect{};
+        GetWindowRect(strip->Hwnd(), &rect);
+        return rect;
+    };
+    // Lane 1 at its distance on its monitor; every strip of lane 2 below it where it is, else at
+    // the edge; no two strips overlapping.
+    const auto stacked = [&](const RECT& laneOneMonitor, std::string& why) {
+        const RECT one = rectOf(rig.strips(1).first());
+        if (one.left != laneOneMonitor.left || one.top != laneOneMonitor.top + gaps[0]) return why = "lane 1", false;
+        if (rig.strips(2).count() != MonitorCount()) return why = "lane 2's strips", false;
+        for (int i = 0; i < rig.strips(2).count(); ++i) {
+            const RECT two = rectOf(rig.strips(2).strip(i));
+            const bool withLaneOne = two.left == one.left;
+            RECT overlap{};
+            if (IntersectRect(&overlap, &one, &two)) return why = "overlap", false;
+            if (two.top != (withLaneOne ? one.bottom : 0) + gaps[1])
+                return why = "lane 2 at " + std::to_string(two.top) + " beside lane 1 at " +
+                             std::to_string(one.top) + ".." + std::to_string(one.bottom), false;
+        }
+        return true;
+    };
+    const struct {
+        const char* geometries;  // null: as the fixture made them
+        RECT laneOneMonitor;
+    } phases[] = {{nullptr, kSecond}, {"1280/338x720/190+0+0", kFirst}, {kBothMonitors, kSecond}};
+    for (const auto& phase : phases) {
+        if (phase.geometries) {
+            // The strips live on this thread: it takes the system's display messages while
+            // another thread has the monitors changed.
+            std::atomic<int> changed{-1};
+            std::thread change([&] { changed = ChangeMonitors(phase.geometries) ? 1 : 0; });
+            while (changed < 0) {
+                PumpMessages();
+                Sleep(10);
+            }
+            change.join();
+            ASSERT_EQ(1, changed.load());
+        }
+        std::string why;
+        EXPECT_TRUE(WaitUntil([&] { PumpMessages(); return stacked(phase.laneOneMonitor, why); }, kTimeout, 20))
+            << (phase.geometries ? phase.geometries : "at the start") << ": " << why;
+    }
 }
 
 }  // namespace

@@ -77,4 +77,18 @@ void StripRig::updateLayout() {
     if (m_started) strips.setLook(m_look);
 }
 
+LanesRig::LanesRig(int count) {
+    queue.create();
+    for (int number = 1; number <= count; ++number) {
+        StripSet* strips = number == 1 ? &lanes.first() : lanes.add();
+        m_calls.push_back(std::make_unique<LaneCalls>(*strips));
+        strips->setClock(&m_calls.back()->lane);
+    }
+}
+
+LanesRig::~LanesRig() {
+    for (int number = 1; number <= lanes.count(); ++number) lanes.find(number)->stop();
+    queue.destroy();
+}
+
 }  // namespace testing_support

@@ -6,7 +6,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "display/LaneStrips.h"
 #include "display/StripPicture.h"
 #include "display/StripSet.h"
 #include "framework/UiQueue.h"
@@ -139,6 +141,22 @@ public:
 private:
     StripLook m_look;
     bool m_started = false;
+};
+
+// Several lanes and the strips that show them, held as the program holds them (LaneStrips),
+// driven by hand; lane `number` 1 to the count made.
+class LanesRig {
+public:
+    explicit LanesRig(int count);
+    ~LanesRig();
+    LaneCalls& lane(int number) { return *m_calls[static_cast<size_t>(number - 1)]; }
+    StripSet& strips(int number) { return *lanes.find(number); }
+
+    fw::UiQueue queue;
+    LaneStrips lanes{&queue};
+
+private:
+    std::vector<std::unique_ptr<LaneCalls>> m_calls;
 };
 
 }  // namespace testing_support

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 
 #include <memory>
 
@@ -279,6 +280,51 @@ TEST(SmoothWindow, FramesGoOnInsideAModalLoopAndStopWhenRollingEnds) {
     }
     EXPECT_FALSE(win->rolling());
     EXPECT_EQ(PacingSource::None, win->pacing()) << "no frames once rolling has ended";
+}
+
+}  // namespace
+
+namespace {
+
+// Two lanes of the smooth look, top and bottom, at different speeds: one frame clock paces both,
+// each moves at its own speed on the same frames, and the clock runs only for the lanes that
+// move and are shown.
+TEST(SmoothLanes, OneFrameClockPacesEveryLaneAtItsOwnSpeed) {
+    LOGFONTA lf{};
+    lf.lfHeight = -16;
+    lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+    fw::Font font(CreateFontIndirectA(&lf));
+    testing_support::LanesRig rig(2);
+    const int speeds[] = {300, 900};
+    for (int number = 1; number <= 2; ++number) {
+        LaneLook settings;
+        settings.smooth = 1;
+        settings.speedPx = speeds[number - 1];
+        settings.pos = number - 1;
+        ASSERT_TRUE(rig.strips(number).start(stripLookFor(settings, font.get())));
+        rig.lane(number).addKirun(1, std::wstring(400, L'W'), 1, nullptr);
+    }
+    FrameClock& frames = rig.lanes.frames();
+    EXPECT_TRUE(frames.running());
+    EXPECT_EQ(2, frames.clients());
+    const Lane& slow = rig.lane(1).lane;
+    const Lane& fast = rig.lane(2).lane;
+    const auto pumpUntil = [](const std::function<bool()>& done) {
+        return testing_support::WaitUntil([&] { testing_support::PumpMessages(); return done(); }, 5000, 5);
+    };
+    ASSERT_TRUE(pumpUntil([&] { return slow.position() > 0 && fast.position() > 0; })) << "no lane moved";
+    const int slowFrom = slow.position(), fastFrom = fast.position();
+    ASSERT_TRUE(pumpUntil([&] { return slow.position() >= slowFrom + 100; }));
+    const double ratio = static_cast<double>(fast.position() - fastFrom) / (slow.position() - slowFrom);
+    EXPECT_NEAR(3.0, ratio, 0.2) << "each lane at its own speed on the frames of one clock";
+
+    // A hidden lane leaves the clock; the other goes on with it; the clock stops with the last.
+    rig.strips(2).showStrips(false);
+    EXPECT_EQ(1, frames.clients());
+    const int slowHidden = slow.position();
+    EXPECT_TRUE(pumpUntil([&] { return slow.position() > slowHidden + 10; })) << "lane 1 stopped with lane 2";
+    rig.strips(1).showStrips(false);
+    EXPECT_FALSE(frames.running());
 }
 
 }  // namespace
