@@ -185,3 +185,32 @@ TEST(CommandLine, WideTextsOfAnyScriptArriveExactly) {
 }
 
 }  // namespace
+
+// "-L" names the lane of every "-A", "-I", "-C" and "-X" of the call, wherever it stands; "-S"
+// and "-R" act on an item, whose lane is its own. A lane that cannot exist is a typing error.
+TEST(CommandLine, LaneOptionGivesTextsAndClearsTheirLane) {
+    const int unnamed = CaptionCommand::kLaneUnnamed;
+    const int every = CaptionCommand::kEveryLane;
+    const struct {
+        std::vector<std::string> args;
+        std::vector<int> lanes;  // of the commands, in order
+    } cases[] = {
+        {{"-Aa", "-C", "-X", "-S1"}, {unnamed, unnamed, unnamed, unnamed}},
+        {{"-L2", "-Aa", "-S1", "-Ib"}, {2, unnamed, 2}},
+        {{"-Aa", "-X", "-L4"}, {4, 4}},
+        {{"-L*", "-Ib", "-C"}, {every, every}},
+        {{"-L3", "-L1", "-Aa"}, {1}},
+    };
+    for (const auto& c : cases) {
+        const CommandLineScan scan = Scan(c.args);
+        EXPECT_FALSE(scan.commandError) << c.args[0];
+        std::vector<int> lanes;
+        for (const CaptionCommand& command : scan.commands) lanes.push_back(command.lane);
+        EXPECT_EQ(c.lanes, lanes) << c.args[0] << " " << c.args[1];
+    }
+    for (const char* bad : {"-L", "-L0", "-L5", "-L02", "-L2x", "-L-1", "-L**", "-Lx"}) {
+        CommandLineScan scan = Scan({"-Aa", bad});
+        EXPECT_TRUE(scan.commandError) << bad;
+        EXPECT_FALSE(scan.formatError) << bad;
+    }
+}
