@@ -3,7 +3,7 @@
 // work the show as the operator would at the PC:
 //   show <n> | hide <n> | add <text> | stall 1|0 | lanes <n> | quit
 // Usage: http_host --port N [--address A] [--token T] [--osc-feedback host:port]
-//                  [--head-ms N] [--idle-ms N] [--crowd-ms N] [--lanes N]
+//                  [--head-ms N] [--idle-ms N] [--crowd-ms N]
 #include <winsock2.h>
 #include <process.h>
 
@@ -59,7 +59,6 @@ int main(int argc, char** argv) {
     settings.token = "test-token-0123456789abcdef";
     HttpServer::Limits limits;
     std::string feedback;
-    int lanes = 1;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const char* value = argv[i + 1];
@@ -69,11 +68,9 @@ int main(int argc, char** argv) {
         else if (option == "--osc-feedback") feedback = value;
         else if (option == "--head-ms") limits.headMs = std::strtoul(value, nullptr, 10);
         else if (option == "--idle-ms") limits.idleMs = std::strtoul(value, nullptr, 10);
-        else if (option == "--lanes") lanes = std::atoi(value);
         else if (option == "--crowd-ms") limits.crowdAfterMs = std::strtoul(value, nullptr, 10);
     }
     FakeShow show({{L"開演まであと5分です", 5}, {L"ロビーでの飲食はご遠慮ください", 3}, {L"Welcome to the show", 10}});
-    show.setLaneCount(lanes);
     HttpServer server;
     if (!server.start(settings, show, limits)) return 1;
     OscFeedbackSender sender;

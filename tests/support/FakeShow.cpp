@@ -37,13 +37,9 @@ void FakeShow::publish() {
         next->rows.push_back(rowOf(ShowRow::Kind::CutIn, 0, m_cutIn, now));
     }
     if (m_freeText.untilMs > now) next->rows.push_back(rowOf(ShowRow::Kind::FreeText, 0, m_freeText, now));
-    for (std::size_t i = 0; m_laneShown.size() > 1 && i < m_laneShown.size(); ++i) {
-        LaneState lane;
-        lane.number = static_cast<int>(i + 1);
-        lane.shown = m_laneShown[i];
-        lane.cutIn = m_cutIn.untilMs > now && m_cutIn.lane == lane.number;
-        next->lanes.push_back(lane);
-    }
+    for (int lane = 1; m_laneShown.size() > 1 && lane <= static_cast<int>(m_laneShown.size()); ++lane)
+        next->lanes.push_back(LaneState{lane, L"", m_laneShown[static_cast<std::size_t>(lane - 1)],
+                                        m_cutIn.untilMs > now && m_cutIn.lane == lane});
     next->version = m_snapshot->version + 1;
     m_snapshot = next;
     WakeAllConditionVariable(&m_published);
@@ -99,9 +95,8 @@ CommandResult FakeShow::apply(const CaptionCommand& command) {
         break;
     case CaptionCommand::kEndCutIn: m_cutIn.untilMs = 0; break;
     case CaptionCommand::kShowStrip:
-        for (int each = 1; each <= laneCount; ++each)
-            if (each == lane || command.lane == CaptionCommand::kEveryLane)
-                m_laneShown[static_cast<std::size_t>(each - 1)] = command.number != 0;
+        if (command.lane == CaptionCommand::kEveryLane) m_laneShown.assign(m_laneShown.size(), command.number != 0);
+        else m_laneShown[static_cast<std::size_t>(lane - 1)] = command.number != 0;
         break;
     case CaptionCommand::kAddItem: m_items.push_back(OnAir{command.text, command.minutes, 0}); break;
     case CaptionCommand::kChangeItem:

@@ -140,37 +140,6 @@ TEST(Commands, ClearNowAndItsButtonBlankTheStripAtOnceWhereClearLetsItScrollOut)
     }
 }
 
-// "-L" travels with the commands to the running program; a lane no show can hold is refused
-// before anything is handed over, whether a copy runs or not.
-TEST(Commands, ALaneTravelsWithItsCommandsAndOneNoShowHoldsIsRefused) {
-    TempDir dir;
-    WriteFileBytes(dir.file("Kirunner.ini"), kThreeCaptions);
-    ASSERT_TRUE(CopyFileA(BuiltKirunnerPath().c_str(), dir.file("Kirunner.exe").c_str(), FALSE));
-    EXPECT_EQ(kExitMalformedCommand, RunToEnd(dir.path(), "-L5 -Ax")) << "no copy runs";
-    KirunnerProcess running;
-    ASSERT_TRUE(running.Start(dir.path()));
-    HWND main = running.MainWindow(kTimeout);
-    ASSERT_TRUE(main);
-    const std::vector<std::string> text{"------", "------", "------", "表示中"};
-    const struct {
-        const char* arguments;
-        long code;
-        std::vector<std::string> states;
-    } steps[] = {
-        {"-L0 -A速報", kExitMalformedCommand, kOff},
-        {"-A速報 -L2x", kExitMalformedCommand, kOff},
-        {"-L1 -A速報 -M3", kExitNormal, text},
-        {"-X -L9", kExitMalformedCommand, text},
-        {"-L* -X", kExitNormal, kOff},
-    };
-    for (const auto& step : steps) {
-        EXPECT_EQ(step.code, RunToEnd(dir.path(), step.arguments)) << step.arguments;
-        EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == step.states; }, kTimeout)) << step.arguments;
-    }
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(running.WaitForExit(kTimeout));
-}
-
 // Commands reach the copy the operator started in their program folder, by whatever path they
 // were started, not a batch run there nor the copy of a folder whose name differs in one
 // double-byte character ("ト" 83 67, "エ" 83 47).

@@ -112,34 +112,6 @@ TEST_F(Osc, EveryAddressChangesWhatIsOnAirAndNeverTheListOrTheFile) {
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini"))) << "commands never save";
 }
 
-// The lane addresses reach their lane; one of no lane's number is an unknown address.
-TEST_F(Osc, LaneAddressesReachTheirLaneAndOthersAreDropped) {
-    std::vector<std::string> withFreeText = kOff;
-    withFreeText.push_back("表示中");
-    const struct {
-        const char* message;
-        std::vector<std::string> states;
-        bool stripShown;
-        const char* line;
-    } steps[] = {
-        {"/kirunner/lane/1/strip i:0", kOff, false, nullptr},
-        {"/kirunner/lane/5/strip i:1", kOff, false,
-         "OSC: 1 packets dropped (malformed 0, unknown address 1, not allowed 0, queue full 0)"},
-        {"/kirunner/lane/1/strip i:1", kOff, true, nullptr},
-        {"/kirunner/lane/1/text s:速報です", withFreeText, true, nullptr},
-        {"/kirunner/lane/1/clear", kOff, true, nullptr},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.message);
-        ASSERT_TRUE(Send(port, step.message));
-        EXPECT_TRUE(WaitUntil([&] { return CaptionStates(main) == step.states; }, kTimeout));
-        EXPECT_TRUE(WaitUntil([&] { return (IsWindowVisible(strip) != FALSE) == step.stripShown; }, kTimeout));
-        if (step.line) {
-            EXPECT_TRUE(WaitUntil([&] { return ConsoleShows(step.line); }, kTimeout)) << Console();
-        }
-    }
-}
-
 // However the strip is hidden or shown again, the page tells: 表示OFF stays held down and the
 // top band says 表示OFF中 while it is hidden.
 TEST_F(Osc, TheHiddenStripIsShownOnThePageWhicheverWayItWasHidden) {

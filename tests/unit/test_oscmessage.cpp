@@ -71,37 +71,27 @@ TEST(OscMessage, EveryAddressGivesItsCommand) {
     }
 }
 
-// Today's addresses name no lane (the runner takes lane 1, and every lane for clear); the lane
-// addresses name theirs, and only for what a lane has of its own.
+// Today's addresses name no lane; the lane addresses name theirs, for what a lane has of its own.
 TEST(OscMessage, LaneAddressesNameTheirLane) {
     const struct {
         std::string packet;
         OscParse parse;
-        CaptionCommand::Kind kind;
         int lane;
     } cases[] = {
-        {Msg("/kirunner/strip", ",i", Int(1)), OscParse::kCommand, CaptionCommand::kShowStrip, CaptionCommand::kLaneUnnamed},
-        {Msg("/kirunner/clear", ","), OscParse::kCommand, CaptionCommand::kClearAll, CaptionCommand::kLaneUnnamed},
-        {Msg("/kirunner/lane/2/strip", ",i", Int(0)), OscParse::kCommand, CaptionCommand::kShowStrip, 2},
-        {Msg("/kirunner/lane/4/text", ",s", Str("a")), OscParse::kCommand, CaptionCommand::kShowText, 4},
-        {Msg("/kirunner/lane/1/cutin", ",si", Str("a") + Int(3)), OscParse::kCommand, CaptionCommand::kCutIn, 1},
-        {Msg("/kirunner/lane/3/clear", ","), OscParse::kCommand, CaptionCommand::kClearAll, 3},
-        {Msg("/kirunner/lane/2/clear", ",i", Int(1)), OscParse::kMalformed, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane/2/show", ",i", Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane/2/source", ",ii", Int(1) + Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane/5/strip", ",i", Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane/0/strip", ",i", Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane/12/strip", ",i", Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane/2", ",i", Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
-        {Msg("/kirunner/lane//strip", ",i", Int(1)), OscParse::kUnknownAddress, CaptionCommand::kClearAll, 0},
+        {Msg("/kirunner/clear", ","), OscParse::kCommand, CaptionCommand::kLaneUnnamed},
+        {Msg("/kirunner/lane/2/strip", ",i", Int(0)), OscParse::kCommand, 2},
+        {Msg("/kirunner/lane/4/text", ",s", Str("a")), OscParse::kCommand, 4},
+        {Msg("/kirunner/lane/1/cutin", ",si", Str("a") + Int(3)), OscParse::kCommand, 1},
+        {Msg("/kirunner/lane/3/clear", ","), OscParse::kCommand, 3},
+        {Msg("/kirunner/lane/2/clear", ",i", Int(1)), OscParse::kMalformed, 0},
+        {Msg("/kirunner/lane/2/show", ",i", Int(1)), OscParse::kUnknownAddress, 0},
+        {Msg("/kirunner/lane/5/strip", ",i", Int(1)), OscParse::kUnknownAddress, 0},
+        {Msg("/kirunner/lane//strip", ",i", Int(1)), OscParse::kUnknownAddress, 0},
     };
     for (const auto& c : cases) {
         CaptionCommand command;
-        SCOPED_TRACE(c.packet.substr(0, 24));
-        ASSERT_EQ(c.parse, parseOscMessage(c.packet.data(), c.packet.size(), command));
-        if (c.parse != OscParse::kCommand) continue;
-        EXPECT_EQ(c.kind, command.kind);
-        EXPECT_EQ(c.lane, command.lane);
+        EXPECT_EQ(c.parse, parseOscMessage(c.packet.data(), c.packet.size(), command)) << c.packet.substr(0, 24);
+        EXPECT_EQ(c.lane, command.lane) << c.packet.substr(0, 24);
     }
 }
 

@@ -54,53 +54,26 @@ TEST(StateJson, EveryRowKindWithItsNumberOrMark) {
 }
 
 // Every row says its lane; "lanes" lists the show's lanes, and a show that fills none holds
-// lane 1 as its strip and cut-in are.
+// lane 1 as its strip and cut-in are. OSC feedback tells each lane while there is more than one.
 TEST(StateJson, LanesAndEachRowsLane) {
-    ShowSnapshot snapshot;
-    snapshot.stripShown = false;
-    snapshot.rows = {rowOf(ShowRow::Kind::Item, 1, L"a", false, -1), rowOf(ShowRow::Kind::CutIn, 0, L"b", true, 60)};
-    snapshot.rows[1].lane = 2;
-    snapshot.cutInRow = 1;
-    Json state = Json::parse(stateJson(snapshot));
-    EXPECT_EQ(state["rows"][0]["lane"], 1);
-    EXPECT_EQ(state["rows"][1]["lane"], 2);
-    EXPECT_EQ(state["lanes"], Json::parse(R"([{"number": 1, "name": "", "shown": false, "cutIn": true}])"));
-
-    LaneState second;
-    second.number = 2;
-    second.name = L"下段";
-    second.cutIn = true;
-    snapshot.lanes = {LaneState(), second};
-    state = Json::parse(stateJson(snapshot));
-    EXPECT_EQ(state["lanes"], Json::parse(u8R"([{"number": 1, "name": "", "shown": true, "cutIn": false},
-                                                {"number": 2, "name": "下段", "shown": true, "cutIn": true}])"));
-    EXPECT_EQ(state["strip"]["shown"], false) << "today's fields stay the snapshot's own";
-}
-
-std::string Addresses(const std::vector<OscFeedbackMessage>& messages) {
-    std::string text;
-    for (const OscFeedbackMessage& message : messages)
-        text += message.address + (message.arguments.empty() ? "" : "=" + std::to_string(message.arguments.back())) + " ";
-    return text;
-}
-
-// Lane feedback is told while the show holds more than one lane: whole when the second lane
-// comes, then what changed; with one lane, only today's messages.
-TEST(OscFeedback, EachLaneIsToldBesideTodaysMessages) {
     ShowSnapshot one;
-    EXPECT_EQ("/kirunner/strip=1 /kirunner/cutin=0 ", Addresses(feedbackMessages(nullptr, one)));
+    one.stripShown = false;
+    one.rows = {rowOf(ShowRow::Kind::CutIn, 0, L"b", true, 60)};
+    one.rows[0].lane = 2;
+    one.cutInRow = 0;
+    EXPECT_EQ(Json::parse(stateJson(one))["rows"][0]["lane"], 2);
+    EXPECT_EQ(Json::parse(stateJson(one))["lanes"], Json::parse(R"([{"number": 1, "name": "", "shown": false, "cutIn": true}])"));
+    EXPECT_EQ(2u, feedbackMessages(nullptr, one).size()) << "today's strip and cut-in only";
     ShowSnapshot two = one;
-    LaneState second;
-    second.number = 2;
-    two.lanes = {LaneState(), second};
-    EXPECT_EQ("/kirunner/lane/1/strip=1 /kirunner/lane/1/cutin=0 /kirunner/lane/2/strip=1 /kirunner/lane/2/cutin=0 ",
-              Addresses(feedbackMessages(&one, two)));
-    ShowSnapshot hidden = two;
-    hidden.lanes[1].shown = false;
-    hidden.lanes[1].cutIn = true;
-    EXPECT_EQ("/kirunner/lane/2/strip=0 /kirunner/lane/2/cutin=1 ", Addresses(feedbackMessages(&two, hidden)));
-    EXPECT_EQ("", Addresses(feedbackMessages(&hidden, hidden)));
-    EXPECT_EQ("", Addresses(feedbackMessages(&hidden, one))) << "back to one lane: lane 1 unchanged";
+    two.lanes = {LaneState{1, L"", true, false}, LaneState{2, L"下段", false, false}};
+    EXPECT_EQ(Json::parse(stateJson(two))["lanes"][1]["name"], u8"下段");
+    EXPECT_EQ(4u, feedbackMessages(&one, two).size()) << "every lane, when the second comes";
+    ShowSnapshot shown = two;
+    shown.lanes[1].shown = true;
+    const std::vector<OscFeedbackMessage> told = feedbackMessages(&two, shown);
+    ASSERT_EQ(1u, told.size());
+    EXPECT_EQ("/kirunner/lane/2/strip", told[0].address);
+    EXPECT_EQ(std::vector<int>{1}, told[0].arguments);
 }
 
 }  // namespace
