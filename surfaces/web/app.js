@@ -224,8 +224,8 @@
     receivedAt = Date.now();
     $("pair").hidden = true;
     $("main").hidden = false;
-    pressed($("stripOn"), $("stripOff"), state.strip.shown);
-    renderLanes(state.lanes || []);
+    lanes.pressed($("stripOn"), $("stripOff"), state.strip.shown);
+    lanes.render(state.lanes || []);
 
     var list = $("rows");
     while (list.children.length > state.rows.length) list.removeChild(list.lastChild);
@@ -237,61 +237,6 @@
     $("cutin").hidden = !cutIn;
     if (cutIn) $("cutinText").textContent = cutIn.text;
     countDown();
-  }
-
-  function pressed(on, off, shown) {
-    on.classList.toggle("active", shown);
-    off.classList.toggle("active", !shown);
-    on.setAttribute("aria-pressed", String(shown));
-    off.setAttribute("aria-pressed", String(!shown));
-  }
-
-  function laneLabel(lane) { return lane.name || ("レーン" + lane.number); }
-
-  // With more than one lane, each lane's 表示ON/OFF instead of the one pair, and a lane choice
-  // for the text box (kept while the lane still exists).
-  function renderLanes(lanes) {
-    var several = lanes.length > 1;
-    document.querySelector(".controls .strip").hidden = several;
-    $("lanes").hidden = !several;
-    $("laneChoice").hidden = !several;
-    var box = $("lanes");
-    var choice = $("laneInput");
-    var chosen = choice.value;
-    if (!several) { box.textContent = ""; choice.textContent = ""; return; }
-    while (box.children.length > lanes.length) box.removeChild(box.lastChild);
-    while (choice.options.length > lanes.length) choice.remove(choice.options.length - 1);
-    lanes.forEach(function (lane, index) {
-      var group = box.children[index] || box.appendChild(makeLane());
-      group.dataset.lane = lane.number;
-      group.querySelector(".name").textContent = laneLabel(lane);
-      group.setAttribute("aria-label", laneLabel(lane) + "の表示");
-      var buttons = group.querySelectorAll("button");
-      pressed(buttons[0], buttons[1], lane.shown);
-      var option = choice.options[index] || choice.appendChild(document.createElement("option"));
-      option.value = String(lane.number);
-      option.textContent = laneLabel(lane);
-    });
-    choice.value = chosen && choice.querySelector('option[value="' + chosen + '"]') ? chosen : "1";
-  }
-
-  function makeLane() {
-    var group = document.createElement("div");
-    group.className = "lane strip";
-    group.setAttribute("role", "group");
-    var name = document.createElement("span");
-    name.className = "name";
-    group.appendChild(name);
-    [["表示ON", true], ["表示OFF", false]].forEach(function (part) {
-      var button = document.createElement("button");
-      button.type = "button";
-      button.textContent = part[0];
-      button.addEventListener("click", function () {
-        command("POST", "strip", { shown: part[1], lane: Number(group.dataset.lane) });
-      });
-      group.appendChild(button);
-    });
-    return group;
   }
 
   function makeRow() {
@@ -390,6 +335,9 @@
     if (path !== "items" && !$("laneChoice").hidden) body.lane = Number($("laneInput").value);
     command("POST", path, body).then(function () { if (state) say(done, false); });
   }
+
+  // Each lane's 表示ON/OFF and the text box's lane choice (lanes.js).
+  var lanes = window.KirunnerLanes(document, function (body) { return command("POST", "strip", body); });
 
   function wire() {
     $("tokenForm").addEventListener("submit", function (event) {
