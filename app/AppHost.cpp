@@ -72,7 +72,7 @@ void AppHost::lookOnce() {
 }
 
 void AppHost::startSurfaces(const std::string& commandChannel) {
-    if (!commandChannel.empty()) m_commandReceiver.Create(commandChannel, &m_controller);
+    if (!commandChannel.empty()) m_commandReceiver.Create(commandChannel, &m_funnel);
     // A batch run rolls its entries and ends: it takes no commands from outside.
     if (m_controller.batchMode()) return;
     DataSources::Hooks hooks;

@@ -6,6 +6,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/Text.h"
+#include "model/LaneLook.h"
 #include "model/MinutesRule.h"
 
 namespace {
@@ -19,7 +20,8 @@ bool scanBounded(const std::string& argument, int low, int high, int& value) {
 
 // Reads a command option into `scan`; other arguments change nothing. `argument` is the
 // argument in code page 932, `wide` the argument as it was given.
-void scanCommandOption(const std::string& argument, const std::wstring& wide, int& minutes, CommandLineScan& scan) {
+void scanCommandOption(const std::string& argument, const std::wstring& wide, int& minutes, int& lane,
+                       CommandLineScan& scan) {
     CaptionCommand command;
     int value = 0;
     if (fw::StartsWith(argument, "-S") || fw::StartsWith(argument, "-R")) {
@@ -35,6 +37,13 @@ void scanCommandOption(const std::string& argument, const std::wstring& wide, in
         if (command.text.empty()) scan.commandError = true;
     } else if (fw::StartsWith(argument, "-M")) {
         if (!scanBounded(argument, kMinMinutes, kMaxMinutes, minutes)) scan.commandError = true;
+        return;
+    } else if (fw::StartsWith(argument, "-L")) {
+        // One digit or "*", nothing else: "-L2x" or "-L02" is a typing error, not lane 2.
+        const bool every = argument == "-L*";
+        const bool digit = argument.size() == 3 && argument[2] >= '1' && argument[2] <= '0' + kMaxLanes;
+        if (!every && !digit) scan.commandError = true;
+        lane = every ? CaptionCommand::kEveryLane : digit ? argument[2] - '0' : CaptionCommand::kLaneUnnamed;
         return;
     } else {
         return;
@@ -67,6 +76,7 @@ bool scanDecimal(const char* text, int& value) {
 CommandLineScan scanCommandLine(const std::vector<std::wstring>& arguments) {
     CommandLineScan scan;
     int textMinutes = 1;
+    int lane = CaptionCommand::kLaneUnnamed;
     for (size_t i = 0; i < arguments.size(); ++i) {
         // Only the texts of "-A" and "-I" need more than code page 932; the echo is in it.
         const std::string argument = fw::CodePage932FromWide(arguments[i]);
@@ -89,11 +99,15 @@ CommandLineScan scanCommandLine(const std::vector<std::wstring>& arguments) {
             }
             scan.captionNumbers.push_back(number);
         }
-        scanCommandOption(argument, arguments[i], textMinutes, scan);
+        scanCommandOption(argument, arguments[i], textMinutes, lane, scan);
     }
-    for (CaptionCommand& command : scan.commands)
-        if (command.kind == CaptionCommand::kShowText || command.kind == CaptionCommand::kCutIn)
-            command.minutes = textMinutes;
+    for (CaptionCommand& command : scan.commands) {
+        const bool text = command.kind == CaptionCommand::kShowText || command.kind == CaptionCommand::kCutIn;
+        if (text) command.minutes = textMinutes;
+        // An item's lane is its own; the other commands take the call's "-L".
+        if (text || command.kind == CaptionCommand::kClearAll || command.kind == CaptionCommand::kClearNow)
+            command.lane = lane;
+    }
     return scan;
 }
 

@@ -11,8 +11,9 @@ struct CommandLineScan {
     int batchMode = 0;
     std::vector<int> captionNumbers;  // valid "-T" numbers in order, duplicates kept
     bool formatError = false;         // a "-T" without a number of 1 or more: the program ends
-    // "-S<n>", "-R<n>", "-C", "-A<text>" and "-I<text>" in order; "-M<minutes>" gives every "-A"
-    // and "-I" its time.
+    // "-S<n>", "-R<n>", "-C", "-X", "-A<text>" and "-I<text>" in order; "-M<minutes>" gives every
+    // "-A" and "-I" its time, "-L<n>" (a lane 1..4, or "*" for every lane) every "-A", "-I", "-C"
+    // and "-X" its lane (the last "-L" counts; without one the runner's default for each).
     std::vector<CaptionCommand> commands;
     bool commandError = false;        // one of those without a valid value
     std::string echo;                 // the lines to write on the inherited standard output

@@ -14,6 +14,7 @@
 #include "framework/WideText.h"
 #include "framework/TextCodec.h"
 #include "model/KirunData.h"
+#include "model/LaneLook.h"
 #include "model/MinutesRule.h"
 
 namespace {
@@ -124,6 +125,24 @@ bool oneInteger(const std::vector<Argument>& arguments, std::int32_t& value) {
 }
 
 const char kPrefix[] = "/kirunner/";
+const char kLanePrefix[] = "lane/";
+
+// Splits "lane/<n>/<name>" into the lane and the name; `name` as it is, and no lane, otherwise.
+// False for a lane address whose number is not a plain 1..kMaxLanes.
+bool splitLane(std::string& name, int& lane) {
+    lane = CaptionCommand::kLaneUnnamed;
+    if (!fw::StartsWith(name, kLanePrefix)) return true;
+    const size_t digit = sizeof kLanePrefix - 1;
+    if (name.size() < digit + 3 || name[digit + 1] != '/') return false;
+    if (name[digit] < '1' || name[digit] > static_cast<char>('0' + kMaxLanes)) return false;
+    lane = name[digit] - '0';
+    name = name.substr(digit + 2);
+    return true;
+}
+
+bool takesLane(const std::string& name) {
+    return name == "strip" || name == "text" || name == "cutin" || name == "clear";
+}
 
 }  // namespace
 
@@ -138,8 +157,10 @@ OscParse parseOscMessage(const void* data, std::size_t bytes, CaptionCommand& co
     if (!readArguments(reader, tags, arguments)) return OscParse::kMalformed;
 
     if (!fw::StartsWith(address, kPrefix)) return OscParse::kUnknownAddress;
-    const std::string name = address.substr(sizeof kPrefix - 1);
+    std::string name = address.substr(sizeof kPrefix - 1);
     CaptionCommand parsed;
+    if (!splitLane(name, parsed.lane)) return OscParse::kUnknownAddress;
+    if (parsed.lane != CaptionCommand::kLaneUnnamed && !takesLane(name)) return OscParse::kUnknownAddress;
     std::int32_t value = 0;
     if (name == "show" || name == "hide") {
         if (!oneInteger(arguments, value) || value < 1) return OscParse::kMalformed;

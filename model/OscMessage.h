@@ -11,6 +11,8 @@
 //   /kirunner/strip <int 0|1>       the strip hidden or shown           (表示OFF / 表示ON)
 //   /kirunner/source <int n> <int 0|1>  data source n (from 1, as the page numbers them) switched
 //                                   off or on for this run
+//   /kirunner/lane/<n>/strip, /text, /cutin, /clear  the same, for lane n (1..4) only; without a
+//                                   lane, strip, text and cutin act on lane 1 and clear on every lane
 //
 // Minutes come as an int or a float (rounded to the nearest minute) and must lie in 1..60000.
 // Strings are UTF-8 and are taken as they are (as UTF-16), lose their line breaks and are cut to

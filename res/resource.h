@@ -142,6 +142,7 @@
 #define IDR_WEB_PAGE            1450
 #define IDR_WEB_SCRIPT          1451
 #define IDR_WEB_STYLE           1452
+#define IDR_WEB_LANES           1453
 
 /* Data sources dialog (141) */
 #define IDD_SOURCES             141

@@ -6,7 +6,9 @@
 
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
+#include "model/CaptionCommand.h"
 #include "model/KirunData.h"
+#include "model/LaneLook.h"
 #include "model/MinutesRule.h"
 #include "surfaces/JsonText.h"
 
@@ -23,6 +25,7 @@ const ApiProblem kTooFewMinutes{400, u8"表示時間は１分以上を設定し�
 const ApiProblem kTooManyMinutes{400, u8"表示時間は60000分以下を設定してください", "minutes must be 60000 or less"};
 const ApiProblem kBadId{400, u8"id は項目の id（1 以上の整数）で指定してください",
                        "id must be an entry's id (a whole number from 1)"};
+const ApiProblem kBadLane{400, u8"レーンは1から4の番号で指定してください", "lane must be a number from 1 to 4"};
 const ApiProblem kNoShown{400, u8"shown（true か false）がありません", "shown (true or false) is missing"};
 
 // The body as a JSON object; null when it is none. The parser reads UTF-8 only, so text with
@@ -119,5 +122,18 @@ const ApiProblem* readItemId(const std::string& target, const std::string& body,
     const auto value = member->get<std::uint64_t>();
     if (value == 0 || value > 0xFFFFFFFFull) return &kBadId;
     id = static_cast<CaptionId>(value);
+    return nullptr;
+}
+
+const ApiProblem* readLane(const std::string& body, int& lane) {
+    lane = CaptionCommand::kLaneUnnamed;
+    const Json object = Json::parse(body, nullptr, false);
+    if (object.is_discarded() || !object.is_object()) return nullptr;
+    const auto member = object.find("lane");
+    if (member == object.end()) return nullptr;
+    if (!member->is_number_unsigned()) return &kBadLane;
+    const auto value = member->get<std::uint64_t>();
+    if (value < 1 || value > static_cast<std::uint64_t>(kMaxLanes)) return &kBadLane;
+    lane = static_cast<int>(value);
     return nullptr;
 }

@@ -16,6 +16,9 @@ enum class TextUse {
 const ApiProblem* readTextBody(const std::string& body, TextUse use, std::wstring& text, int& minutes);
 // {"shown": true} or {"shown": false}
 const ApiProblem* readStripBody(const std::string& body, bool& shown);
+// The lane a body's "lane" names, 1 to kMaxLanes; CaptionCommand::kLaneUnnamed when it names
+// none or the body is no JSON object (the commands that need no body take none).
+const ApiProblem* readLane(const std::string& body, int& lane);
 // The caption a PUT or DELETE of a list entry names, from the target's query (?id=…) or the
 // body's "id" (a body that is no JSON object names none: DELETE needs no body); kNone when
 // neither gives one. A given id must be a whole number from 1 to 4294967295.

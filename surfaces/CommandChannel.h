@@ -35,7 +35,7 @@ int handOverCommands(const std::string& channel, const std::vector<CaptionComman
 bool enterStartGate(const std::string& channel);
 void leaveStartGate();
 
-// The holder's end: carries out what arrives through the program's command runner. Creating it leaves the start
+// The holder's end: carries out what arrives through `runner` (the program's command funnel). Creating it leaves the start
 // gate, whether it succeeds or not.
 class CCommandReceiver : public fw::Window {
 public:

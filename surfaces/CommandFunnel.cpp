@@ -83,6 +83,14 @@ CommandFunnel::Run CommandFunnel::run(const CaptionCommand& command, DWORD timeo
     return Run::Done;
 }
 
+CommandResult CommandFunnel::runCommand(const CaptionCommand& command) {
+    {
+        fw::Lock lock(m_lock);
+        if (m_closed) return CommandResult::kRefused;
+    }
+    return m_runner.runCommand(command);
+}
+
 bool CommandFunnel::withdraw(const void* waiter) {
     fw::Lock lock(m_lock);
     for (auto waiting = m_waiting.begin(); waiting != m_waiting.end(); ++waiting) {

@@ -5,7 +5,8 @@
 // the operator's page from answering. Commands handed over without waiting are coalesced: one
 // of the same effect as the last one waiting takes its place (only the latest cut-in, text or
 // strip state matters; a repeated show or hide of an item is one), and once kMaxWaiting wait,
-// more are refused.
+// more are refused. Commands that arrive on the program's thread itself and must be answered at
+// once (another Kirunner process's, through the command channel) come in as a CommandRunner.
 #include <windows.h>
 
 #include <deque>
@@ -16,7 +17,7 @@
 #include "model/CaptionCommand.h"
 #include "show/CommandRunner.h"
 
-class CommandFunnel {
+class CommandFunnel : public CommandRunner {
 public:
     static constexpr size_t kMaxWaiting = 64;
     static constexpr DWORD kDrainPeriodMs = 20;
@@ -42,6 +43,8 @@ public:
     enum class Run { Done, Refused, Late };
     Run run(const CaptionCommand& command, DWORD timeoutMs, CommandResult& result,
             const std::function<void()>& after = std::function<void()>());
+    // On the program's thread: carries the command out now; kRefused once the funnel is closed.
+    CommandResult runCommand(const CaptionCommand& command) override;
     // On the program's thread: nothing waiting is carried out any more, and nothing is taken.
     void close();
 

@@ -6,6 +6,7 @@
 #include "framework/TextCodec.h"
 #include "framework/WideText.h"
 #include "model/KirunData.h"
+#include "model/LaneLook.h"
 #include "model/MinutesRule.h"
 
 namespace remote {
@@ -18,6 +19,14 @@ bool knownKind(std::uint32_t kind) {
 
 bool carriesText(CaptionCommand::Kind kind) {
     return kind == CaptionCommand::kShowText || kind == CaptionCommand::kCutIn;
+}
+
+bool takesLane(CaptionCommand::Kind kind) {
+    return carriesText(kind) || kind == CaptionCommand::kClearAll || kind == CaptionCommand::kClearNow;
+}
+
+bool namedLane(std::int32_t lane) {
+    return lane == CaptionCommand::kEveryLane || (lane >= 1 && lane <= kMaxLanes);
 }
 
 // The text as sent, up to its first NUL.
@@ -40,30 +49,41 @@ std::vector<char> encodeCommand(const CaptionCommand& command) {
     const std::string text = carriesText(command.kind)
                                  ? fw::Utf16Bytes(fw::CutToCells(command.text, kMaxCaptionTextCells), false)
                                  : std::string();
-    Header header{};
-    header.size = sizeof header;
+    const bool lane = takesLane(command.kind) && command.lane != CaptionCommand::kLaneUnnamed;
+    LaneHeader full{};
+    Header& header = full.header;
+    header.size = lane ? sizeof full : sizeof header;
     header.version = kVersion;
     header.kind = static_cast<std::uint32_t>(command.kind);
     header.number = command.number;
     header.minutes = command.minutes;
     header.textBytes = static_cast<std::uint32_t>(text.size());
-    std::vector<char> payload(sizeof header + text.size());
-    std::memcpy(payload.data(), &header, sizeof header);
-    if (!text.empty()) std::memcpy(payload.data() + sizeof header, text.data(), text.size());
+    full.lane = command.lane;
+    std::vector<char> payload(header.size + text.size());
+    std::memcpy(payload.data(), &full, header.size);
+    if (!text.empty()) std::memcpy(payload.data() + header.size, text.data(), text.size());
     return payload;
 }
 
 bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCommand& command) {
     if (tag != kMagic || !data || bytes < sizeof(Header) || bytes > kMaxPayloadBytes) return false;
-    Header header;
-    std::memcpy(&header, data, sizeof header);
+    LaneHeader full{};
+    std::memcpy(&full.header, data, sizeof full.header);
+    const Header& header = full.header;
     const bool knownVersion = header.version == kVersion || header.version == kVersionCodePage932;
-    if (header.size != sizeof header || !knownVersion || !knownKind(header.kind) ||
-        header.textBytes != bytes - sizeof header || (header.version == kVersion && header.textBytes % 2 != 0))
+    const bool withLane = header.size == sizeof full && bytes >= sizeof full;
+    if ((header.size != sizeof header && !withLane) || !knownVersion || !knownKind(header.kind) ||
+        header.textBytes != bytes - header.size || (header.version == kVersion && header.textBytes % 2 != 0))
         return false;
 
     CaptionCommand decoded;
     decoded.kind = static_cast<CaptionCommand::Kind>(header.kind);
+    if (withLane) {
+        std::memcpy(&full, data, sizeof full);
+        if (!takesLane(decoded.kind) || !namedLane(full.lane)) return false;
+        decoded.lane = full.lane;
+    }
+    const char* text = static_cast<const char*>(data) + header.size;
     switch (decoded.kind) {
     case CaptionCommand::kShowItem:
     case CaptionCommand::kHideItem:
@@ -78,7 +98,7 @@ bool decodeCommand(ULONG_PTR tag, const void* data, std::size_t bytes, CaptionCo
     case CaptionCommand::kCutIn:
         if (minutesProblem(header.minutes)) return false;
         decoded.minutes = header.minutes;
-        decoded.text = oneSafeLine(header.version, static_cast<const char*>(data) + sizeof header, header.textBytes);
+        decoded.text = oneSafeLine(header.version, text, header.textBytes);
         if (decoded.text.empty()) return false;
         break;
     default:  // kinds that only other channels carry

@@ -29,6 +29,14 @@ struct Header {
     std::uint32_t textBytes;  // bytes of text after the header (texts only; even in version 2)
 };
 
+// A command that names a lane ("-L") carries it right after the header, before the text; its
+// header's size then counts it. Commands without one are sent as before, so that a copy of an
+// older version still takes them.
+struct LaneHeader {
+    Header header;
+    std::int32_t lane;  // 1 to kMaxLanes, or CaptionCommand::kEveryLane
+};
+
 // The receiver's answers; a window that does not know the message answers 0.
 constexpr LRESULT kAnswerDone = 0x4B52;
 constexpr LRESULT kAnswerNoSuchItem = 0x4B53;

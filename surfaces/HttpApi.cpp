@@ -10,6 +10,7 @@ namespace {
 
 const ApiProblem kNoSuchPath{404, u8"そのような API はありません", "no such API"};
 const ApiProblem kNoSuchItem{404, u8"その番号の項目は一覧にありません", "no list entry of that number"};
+const ApiProblem kNoSuchLane{404, u8"そのレーンはありません", "no such lane"};
 const ApiProblem kWrongMethod{405, u8"この API はそのメソッドでは使えません", "this API does not take that method"};
 const ApiProblem kCommandsWaiting{429, u8"命令が多すぎます。少し待ってから送ってください",
                                   "too many commands are waiting; wait a moment"};
@@ -66,6 +67,7 @@ HttpResponse HttpApi::run(const CaptionCommand& command) {
         return response;
     }
     if (outcome.result == CommandResult::kNoSuchItem) return problemResponse(kNoSuchItem);
+    if (outcome.result == CommandResult::kNoSuchLane) return problemResponse(kNoSuchLane);
     if (outcome.result == CommandResult::kItemChanged) return problemResponse(kItemChanged);
     if (outcome.result == CommandResult::kRefused) return problemResponse(kRefused);
     const ShowSnapshot& snapshot = outcome.snapshot ? *outcome.snapshot : *m_show.snapshot();
@@ -99,12 +101,14 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
             if (path.name != plain.name) continue;
             if (method != "POST") return wrongMethod("POST");
             command.kind = plain.kind;
+            if (const ApiProblem* problem = readLane(request.body, command.lane)) return problemResponse(*problem);
             return run(command);
         }
         if (path.name == "strip") {
             if (method != "POST") return wrongMethod("POST");
             bool shown = true;
             if (const ApiProblem* problem = readStripBody(request.body, shown)) return problemResponse(*problem);
+            if (const ApiProblem* problem = readLane(request.body, command.lane)) return problemResponse(*problem);
             command.kind = CaptionCommand::kShowStrip;
             command.number = shown ? 1 : 0;
             return run(command);
@@ -114,6 +118,9 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
             const TextUse use = path.name == "items" ? TextUse::kListItem : TextUse::kOnAir;
             if (const ApiProblem* problem = readTextBody(request.body, use, command.text, command.minutes))
                 return problemResponse(*problem);
+            if (use == TextUse::kOnAir) {
+                if (const ApiProblem* problem = readLane(request.body, command.lane)) return problemResponse(*problem);
+            }
             command.kind = path.name == "text"    ? CaptionCommand::kShowText
                            : path.name == "cutin" ? CaptionCommand::kCutIn
                                                   : CaptionCommand::kAddItem;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <map>
 
+#include "surfaces/SnapshotLanes.h"
+
 namespace {
 
 struct ItemState {
@@ -36,6 +38,22 @@ std::vector<OscFeedbackMessage> feedbackMessages(const ShowSnapshot* before, con
         messages.push_back({"/kirunner/strip", {after.stripShown ? 1 : 0}});
     if (!before || cutInOnAir(*before) != cutInOnAir(after))
         messages.push_back({"/kirunner/cutin", {cutInOnAir(after) ? 1 : 0}});
+
+    // Each lane's own, while the show holds more than one.
+    const std::vector<LaneState> lanes = lanesOf(after);
+    const std::vector<LaneState> earlier = before ? lanesOf(*before) : std::vector<LaneState>();
+    if (lanes.size() > 1) {
+        for (const LaneState& lane : lanes) {
+            const LaneState* was = nullptr;
+            for (const LaneState& candidate : earlier)
+                if (candidate.number == lane.number) was = &candidate;
+            // A lane new to the surface (the show just gained it) is told whole.
+            const bool whole = !was || earlier.size() < 2;
+            const std::string prefix = "/kirunner/lane/" + std::to_string(lane.number);
+            if (whole || was->shown != lane.shown) messages.push_back({prefix + "/strip", {lane.shown ? 1 : 0}});
+            if (whole || was->cutIn != lane.cutIn) messages.push_back({prefix + "/cutin", {lane.cutIn ? 1 : 0}});
+        }
+    }
 
     std::map<int, ItemState> old = before ? itemsOf(*before) : std::map<int, ItemState>();
     const std::map<int, ItemState> now = itemsOf(after);

@@ -5,8 +5,11 @@
 //   /kirunner/timeleft <n> <s>     its whole seconds left (0 when it left the air)
 //   /kirunner/cutin <0|1>          a cut-in on air or not
 //   /kirunner/strip <0|1>          the strip shown or hidden
-// From one snapshot to the next only what changed is told, in that order (strip, cut-in, then
-// the entries by number); the first snapshot tells everything.
+//   /kirunner/lane/<n>/strip <0|1> lane n's strips shown or hidden   (while there is more than
+//   /kirunner/lane/<n>/cutin <0|1> a cut-in on air on lane n or not   one lane)
+// The first three without a lane are lane 1's. From one snapshot to the next only what changed is
+// told, in that order (strip, cut-in, the lanes by number, then the entries by number); the first
+// snapshot tells everything, and so does the first with more than one lane for every lane.
 #include <string>
 #include <vector>
 

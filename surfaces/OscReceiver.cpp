@@ -202,7 +202,8 @@ void OscReceiver::Shared::takePacket(const char* packet, int bytes, int error, c
     // funnel is closed before the receiver goes.
     Shared* self = this;
     const bool taken = funnel && funnel->post(command, [self](CommandResult result) {
-        if (result != CommandResult::kNoSuchItem) return;
+        // A lane the show does not hold is counted as a missing entry is.
+        if (result != CommandResult::kNoSuchItem && result != CommandResult::kNoSuchLane) return;
         Lock held(self->lock);
         ++self->drops.noSuchItem;
     });

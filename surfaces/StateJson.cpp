@@ -1,5 +1,7 @@
 #include "surfaces/StateJson.h"
 
+#include "surfaces/SnapshotLanes.h"
+
 namespace {
 
 const char* kindName(ShowRow::Kind kind) {
@@ -33,6 +35,7 @@ Json rowDocument(const ShowRow& row) {
     if (row.kind == ShowRow::Kind::Item) document["id"] = row.id;
     document["text"] = utf8Of(row.text);
     document["minutes"] = row.minutes;
+    document["lane"] = row.lane;
     document["onAir"] = row.onAir;
     if (row.onAir && row.secondsLeft >= 0)
         document["secondsLeft"] = row.secondsLeft;
@@ -52,6 +55,10 @@ Json stateDocument(const ShowSnapshot& snapshot) {
     document["rows"] = std::move(rows);
     const bool cutIn = snapshot.cutInRow >= 0 && static_cast<std::size_t>(snapshot.cutInRow) < snapshot.rows.size();
     document["cutIn"] = cutIn ? rowDocument(snapshot.rows[static_cast<std::size_t>(snapshot.cutInRow)]) : Json(nullptr);
+    Json lanes = Json::array();
+    for (const LaneState& lane : lanesOf(snapshot))
+        lanes.push_back(Json{{"number", lane.number}, {"name", utf8Of(lane.name)}, {"shown", lane.shown}, {"cutIn", lane.cutIn}});
+    document["lanes"] = std::move(lanes);
     return document;
 }
 

@@ -16,6 +16,7 @@ const Entry kEntries[] = {
     {"/", IDR_WEB_PAGE, "text/html; charset=utf-8"},
     {"/index.html", IDR_WEB_PAGE, "text/html; charset=utf-8"},
     {"/app.js", IDR_WEB_SCRIPT, "text/javascript; charset=utf-8"},
+    {"/lanes.js", IDR_WEB_LANES, "text/javascript; charset=utf-8"},
     {"/app.css", IDR_WEB_STYLE, "text/css; charset=utf-8"},
 };
 

@@ -224,10 +224,8 @@
     receivedAt = Date.now();
     $("pair").hidden = true;
     $("main").hidden = false;
-    $("stripOn").classList.toggle("active", state.strip.shown);
-    $("stripOff").classList.toggle("active", !state.strip.shown);
-    $("stripOn").setAttribute("aria-pressed", String(state.strip.shown));
-    $("stripOff").setAttribute("aria-pressed", String(!state.strip.shown));
+    lanes.pressed($("stripOn"), $("stripOff"), state.strip.shown);
+    lanes.render(state.lanes || []);
 
     var list = $("rows");
     while (list.children.length > state.rows.length) list.removeChild(list.lastChild);
@@ -334,8 +332,12 @@
   function sendComposed(path, done) {
     var body = composed();
     if (!body) return;
+    if (path !== "items" && !$("laneChoice").hidden) body.lane = Number($("laneInput").value);
     command("POST", path, body).then(function () { if (state) say(done, false); });
   }
+
+  // Each lane's 表示ON/OFF and the text box's lane choice (lanes.js).
+  var lanes = window.KirunnerLanes(document, function (body) { return command("POST", "strip", body); });
 
   function wire() {
     $("tokenForm").addEventListener("submit", function (event) {

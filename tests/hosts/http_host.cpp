@@ -1,7 +1,7 @@
 // Serves the web remote, the HTTP API and the OSC feedback from a fake show, so that clients
 // from outside (tests/http) try the whole surface without the program. Lines on standard input
 // work the show as the operator would at the PC:
-//   show <n> | hide <n> | add <text> | stall 1|0 | quit
+//   show <n> | hide <n> | add <text> | stall 1|0 | lanes <n> | quit
 // Usage: http_host --port N [--address A] [--token T] [--osc-feedback host:port]
 //                  [--head-ms N] [--idle-ms N] [--crowd-ms N]
 #include <winsock2.h>
@@ -40,6 +40,9 @@ void runLine(FakeShow& show, const std::string& line) {
         command.kind = CaptionCommand::kAddItem;
         command.text = fw::Widen(rest, CP_UTF8);
         command.minutes = 5;
+    } else if (word == "lanes") {
+        show.setLaneCount(std::atoi(rest.c_str()));
+        return;
     } else if (word == "stall") {
         show.setStalled(rest == "1");
         return;

@@ -251,6 +251,24 @@ class EventStream(unittest.TestCase):
                 reader.close()
 
 
+class Lanes(unittest.TestCase):
+    def test_each_command_reaches_its_lane_and_others_are_refused(self):
+        with Host() as host:
+            host.operate("lanes 2")  # not on the real program, whose lanes are its settings'
+            cases = [  # (path, body, status, what the answer holds)
+                ("strip", {"shown": False, "lane": 2}, 200, lambda s: [x["shown"] for x in s["lanes"]] == [True, False]),
+                ("cutin", {"text": "x", "lane": 2}, 200, lambda s: s["lanes"][1]["cutIn"] and s["cutIn"]["lane"] == 2),
+                ("text", {"text": "x"}, 200, lambda s: row(s, "テキスト")["lane"] == 1),
+                ("clearnow", {"lane": 3}, 404, lambda e: e["error"]["ja"] == "そのレーンはありません"),
+                ("strip", {"shown": True, "lane": 5}, 400, lambda e: e["error"]["ja"] == "レーンは1から4の番号で指定してください"),
+            ] + [(path, body, 400, lambda e: True) for path, body in [
+                ("text", {"text": "x", "lane": "2"}), ("cutin", {"text": "x", "lane": 1.5}), ("endcutin", {"lane": 0}),
+                ("clear", {"lane": None})]]
+            for path, body, status, holds in cases:
+                answer = host.remote().request("POST", "/api/" + path, body=body)
+                self.assertEqual((answer.status, True), (status, holds(answer.json())), f"{path} {body}")
+
+
 @unittest.skipUnless(os.environ.get("KIRUNNER_SOURCE_URL"), "no alert source without a name (with-program.sh)")
 class AlertSource(unittest.TestCase):
     def test_its_row_names_only_the_host_and_its_watch_sends_no_events(self):

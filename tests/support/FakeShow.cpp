@@ -20,6 +20,7 @@ ShowRow FakeShow::rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsi
     row.number = number;
     row.text = state.text;
     row.minutes = state.minutes;
+    row.lane = state.lane;
     row.onAir = state.untilMs > now;
     row.secondsLeft = row.onAir ? static_cast<int>((state.untilMs - now + 999) / 1000) : -1;
     return row;
@@ -28,7 +29,7 @@ ShowRow FakeShow::rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsi
 void FakeShow::publish() {
     const unsigned long long now = m_clock();
     auto next = std::make_shared<ShowSnapshot>();
-    next->stripShown = m_stripShown;
+    next->stripShown = m_laneShown[0];
     for (std::size_t i = 0; i < m_items.size(); ++i)
         next->rows.push_back(rowOf(ShowRow::Kind::Item, static_cast<int>(i + 1), m_items[i], now));
     if (m_cutIn.untilMs > now) {
@@ -36,6 +37,9 @@ void FakeShow::publish() {
         next->rows.push_back(rowOf(ShowRow::Kind::CutIn, 0, m_cutIn, now));
     }
     if (m_freeText.untilMs > now) next->rows.push_back(rowOf(ShowRow::Kind::FreeText, 0, m_freeText, now));
+    for (int lane = 1; m_laneShown.size() > 1 && lane <= static_cast<int>(m_laneShown.size()); ++lane)
+        next->lanes.push_back(LaneState{lane, L"", m_laneShown[static_cast<std::size_t>(lane - 1)],
+                                        m_cutIn.untilMs > now && m_cutIn.lane == lane});
     next->version = m_snapshot->version + 1;
     m_snapshot = next;
     WakeAllConditionVariable(&m_published);
@@ -60,6 +64,9 @@ CommandResult FakeShow::apply(const CaptionCommand& command) {
     const unsigned long long now = m_clock();
     const std::size_t index = static_cast<std::size_t>(command.number - 1);
     const bool item = command.number >= 1 && index < m_items.size();
+    const int laneCount = static_cast<int>(m_laneShown.size());
+    if (command.lane > laneCount) return CommandResult::kNoSuchLane;
+    const int lane = command.lane >= 1 ? command.lane : 1;
     switch (command.kind) {
     case CaptionCommand::kShowItem:
     case CaptionCommand::kHideItem:
@@ -81,13 +88,16 @@ CommandResult FakeShow::apply(const CaptionCommand& command) {
         m_freeText.untilMs = m_cutIn.untilMs = 0;
         break;
     case CaptionCommand::kShowText:
-        m_freeText = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000};
+        m_freeText = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000, lane};
         break;
     case CaptionCommand::kCutIn:
-        m_cutIn = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000};
+        m_cutIn = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000, lane};
         break;
     case CaptionCommand::kEndCutIn: m_cutIn.untilMs = 0; break;
-    case CaptionCommand::kShowStrip: m_stripShown = command.number != 0; break;
+    case CaptionCommand::kShowStrip:
+        if (command.lane == CaptionCommand::kEveryLane) m_laneShown.assign(m_laneShown.size(), command.number != 0);
+        else m_laneShown[static_cast<std::size_t>(lane - 1)] = command.number != 0;
+        break;
     case CaptionCommand::kAddItem: m_items.push_back(OnAir{command.text, command.minutes, 0}); break;
     case CaptionCommand::kChangeItem:
         m_items[index].text = command.text;
@@ -137,6 +147,12 @@ std::shared_ptr<const ShowSnapshot> FakeShow::waitNewer(unsigned long long versi
         SleepConditionVariableCS(&m_published, &m_lock, static_cast<DWORD>(until - now));
     }
     return m_snapshot;
+}
+
+void FakeShow::setLaneCount(int count) {
+    fw::Lock lock(m_lock);
+    m_laneShown.resize(static_cast<std::size_t>(count < 1 ? 1 : count), true);
+    publish();
 }
 
 void FakeShow::setStalled(bool stalled) {

@@ -28,6 +28,9 @@ public:
 
     // Takes what has run out off air and publishes a snapshot when the seconds left changed.
     void tick();
+    // The lanes the show holds (1 unless set): a command naming another is kNoSuchLane, each
+    // lane is shown or hidden on its own, and the snapshot lists the lanes while more than one.
+    void setLaneCount(int count);
     // While stalled, run() waits its whole time and reports nothing carried out.
     void setStalled(bool stalled);
     // Every command run or posted, in order.
@@ -38,6 +41,7 @@ private:
         std::wstring text;
         int minutes = 0;
         unsigned long long untilMs = 0;  // 0: off air
+        int lane = 1;
     };
     CommandResult apply(const CaptionCommand& command);
     void publish();  // with the lock held
@@ -49,7 +53,7 @@ private:
     std::vector<OnAir> m_items;
     OnAir m_freeText;
     OnAir m_cutIn;
-    bool m_stripShown = true;
+    std::vector<bool> m_laneShown{true};
     bool m_stalled = false;
     std::vector<CaptionCommand> m_commands;
     std::shared_ptr<const ShowSnapshot> m_snapshot;

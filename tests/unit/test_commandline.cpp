@@ -185,3 +185,18 @@ TEST(CommandLine, WideTextsOfAnyScriptArriveExactly) {
 }
 
 }  // namespace
+
+// "-L" (wherever it stands) gives every "-A", "-I", "-C" and "-X" its lane; an item's is its own.
+TEST(CommandLine, LaneOptionGivesTextsAndClearsTheirLane) {
+    const struct {
+        std::vector<std::string> args;
+        std::vector<int> lanes;
+    } cases[] = {{{"-Aa", "-X", "-S1"}, {0, 0, 0}}, {{"-Ib", "-S1", "-C", "-L4"}, {4, 0, 4}},
+                 {{"-L*", "-Ab"}, {CaptionCommand::kEveryLane}}, {{"-L3", "-L1", "-Aa"}, {1}}};
+    for (const auto& c : cases) {
+        std::vector<int> lanes;
+        for (const CaptionCommand& command : Scan(c.args).commands) lanes.push_back(command.lane);
+        EXPECT_EQ(c.lanes, lanes) << c.args[0];
+    }
+    for (const char* bad : {"-L", "-L0", "-L5", "-L02", "-L2x", "-L**"}) EXPECT_TRUE(Scan({"-Aa", bad}).commandError) << bad;
+}

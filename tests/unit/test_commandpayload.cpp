@@ -83,6 +83,24 @@ TEST(CommandPayload, EveryCommandComesBackAsItWasSent) {
     EXPECT_EQ(24u, sizeof(Header)) << "the same in 32- and 64-bit programs";
 }
 
+// A lane travels with the commands that take one; without one the payload is as before; a lane
+// of no lane's number is refused.
+TEST(CommandPayload, ALaneComesBackWithTheCommandsThatTakeOne) {
+    CaptionCommand sent = CutIn("臨時", 2), got;
+    for (std::int32_t lane : {3, CaptionCommand::kEveryLane, CaptionCommand::kLaneUnnamed}) {
+        sent.lane = lane;
+        ASSERT_TRUE(Decode(remote::encodeCommand(sent), got)) << lane;
+        EXPECT_EQ(lane, got.lane);
+    }
+    EXPECT_EQ(sizeof(Header) + 4, remote::encodeCommand(sent).size());
+    sent.lane = 2;
+    std::vector<char> bad = remote::encodeCommand(sent);
+    for (std::int32_t lane : {0, 5, -2}) {
+        std::memcpy(bad.data() + sizeof(Header), &lane, sizeof lane);
+        EXPECT_FALSE(Decode(bad, got)) << lane;
+    }
+}
+
 TEST(CommandPayload, TextsArriveAsOneLineCutAtACharacterBoundary) {
     CaptionCommand got;
     ASSERT_TRUE(Decode(remote::encodeCommand(Text("a\r\nb\nc")), got));

@@ -71,6 +71,30 @@ TEST(OscMessage, EveryAddressGivesItsCommand) {
     }
 }
 
+// Today's addresses name no lane; the lane addresses name theirs, for what a lane has of its own.
+TEST(OscMessage, LaneAddressesNameTheirLane) {
+    const struct {
+        std::string packet;
+        OscParse parse;
+        int lane;
+    } cases[] = {
+        {Msg("/kirunner/clear", ","), OscParse::kCommand, CaptionCommand::kLaneUnnamed},
+        {Msg("/kirunner/lane/2/strip", ",i", Int(0)), OscParse::kCommand, 2},
+        {Msg("/kirunner/lane/4/text", ",s", Str("a")), OscParse::kCommand, 4},
+        {Msg("/kirunner/lane/1/cutin", ",si", Str("a") + Int(3)), OscParse::kCommand, 1},
+        {Msg("/kirunner/lane/3/clear", ","), OscParse::kCommand, 3},
+        {Msg("/kirunner/lane/2/clear", ",i", Int(1)), OscParse::kMalformed, 0},
+        {Msg("/kirunner/lane/2/show", ",i", Int(1)), OscParse::kUnknownAddress, 0},
+        {Msg("/kirunner/lane/5/strip", ",i", Int(1)), OscParse::kUnknownAddress, 0},
+        {Msg("/kirunner/lane//strip", ",i", Int(1)), OscParse::kUnknownAddress, 0},
+    };
+    for (const auto& c : cases) {
+        CaptionCommand command;
+        EXPECT_EQ(c.parse, parseOscMessage(c.packet.data(), c.packet.size(), command)) << c.packet.substr(0, 24);
+        EXPECT_EQ(c.lane, command.lane) << c.packet.substr(0, 24);
+    }
+}
+
 TEST(OscMessage, HostilePacketsAreRefusedWhole) {
     const std::string clear = Msg("/kirunner/clear", ",");
     std::string paddingNotNul = clear;

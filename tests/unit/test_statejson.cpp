@@ -2,6 +2,7 @@
 // whatever the program's code page, and the cut-in given twice: in the rows and on its own.
 #include <gtest/gtest.h>
 
+#include "surfaces/OscFeedback.h"
 #include "surfaces/StateJson.h"
 
 namespace {
@@ -50,6 +51,29 @@ TEST(StateJson, EveryRowKindWithItsNumberOrMark) {
     EXPECT_TRUE(Json::parse(stateJson(snapshot))["cutIn"].is_null());
     snapshot.cutInRow = 9;  // a position past the rows is no cut-in
     EXPECT_TRUE(Json::parse(stateJson(snapshot))["cutIn"].is_null());
+}
+
+// Every row says its lane; "lanes" lists the show's lanes, and a show that fills none holds
+// lane 1 as its strip and cut-in are. OSC feedback tells each lane while there is more than one.
+TEST(StateJson, LanesAndEachRowsLane) {
+    ShowSnapshot one;
+    one.stripShown = false;
+    one.rows = {rowOf(ShowRow::Kind::CutIn, 0, L"b", true, 60)};
+    one.rows[0].lane = 2;
+    one.cutInRow = 0;
+    EXPECT_EQ(Json::parse(stateJson(one))["rows"][0]["lane"], 2);
+    EXPECT_EQ(Json::parse(stateJson(one))["lanes"], Json::parse(R"([{"number": 1, "name": "", "shown": false, "cutIn": true}])"));
+    EXPECT_EQ(2u, feedbackMessages(nullptr, one).size()) << "today's strip and cut-in only";
+    ShowSnapshot two = one;
+    two.lanes = {LaneState{1, L"", true, false}, LaneState{2, L"下段", false, false}};
+    EXPECT_EQ(Json::parse(stateJson(two))["lanes"][1]["name"], u8"下段");
+    EXPECT_EQ(4u, feedbackMessages(&one, two).size()) << "every lane, when the second comes";
+    ShowSnapshot shown = two;
+    shown.lanes[1].shown = true;
+    const std::vector<OscFeedbackMessage> told = feedbackMessages(&two, shown);
+    ASSERT_EQ(1u, told.size());
+    EXPECT_EQ("/kirunner/lane/2/strip", told[0].address);
+    EXPECT_EQ(std::vector<int>{1}, told[0].arguments);
 }
 
 }  // namespace

@@ -134,6 +134,19 @@ async function main() {
     await cut.waitForSelector('.row[data-number="2"].on-air', { timeout: 8000 });
     assert.match(await cut.locator("#status").textContent(), /秒ごと/);
 
+    // A second lane: each lane's 表示ON/OFF, and the text box picks the lane.
+    if (!host.real) {
+      host.operate("lanes 2");
+      await page.locator("#lanes .lane").nth(1).locator("button", { hasText: "表示OFF" }).tap();
+      await page.waitForSelector('#lanes .lane[data-lane="2"] button.active >> text=表示OFF', { timeout: 5000 });
+      await page.locator("#laneInput").selectOption("2");
+      await page.locator("#textInput").fill("二段目");
+      await page.locator("#sendCutin").tap();
+      await page.locator("#cutinText", { hasText: "二段目" }).waitFor({ timeout: 5000 });
+      const state = await (await fetch(`${host.base}/api/state`, { headers: { Authorization: `Bearer ${host.token}` } })).json();
+      assert.deepEqual([state.cutIn.lane, state.lanes[1].shown], [2, false]);
+    }
+
     // The program ends: the page says so plainly.
     if (!host.real) {
       await host.stop();
