@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "control/SettingsKeeper.h"
 #include "tests/support/SettingsCompare.h"
 #include "tests/support/TempDir.h"
 
@@ -96,6 +97,37 @@ TEST(SettingsLanes, ALaneTheFileDoesNotHoldIsLaneOne) {
 
     ASSERT_TRUE(WriteFileBytes(path, "[SYSTEM]\r\nLANECOUNT=9\r\n"));
     EXPECT_EQ(static_cast<size_t>(kMaxLanes), testing_support::LoadWithReader(path).lanes.size());
+}
+
+// Lanes come up to four; removing one moves the watched file, the sources and the captions on
+// it to lane 1 and those of later lanes down one; lane 1 stays.
+TEST(SettingsLanes, AddingAndRemovingLanesKeepsEveryoneOnAHeldLane) {
+    SettingsKeeper keeper(L"unused.ini");
+    EXPECT_EQ(2, keeper.addLane());
+    EXPECT_EQ(3, keeper.addLane());
+    EXPECT_EQ(4, keeper.addLane());
+    EXPECT_EQ(0, keeper.addLane());
+    keeper.look(3).pos = 1;
+    keeper.look(4).gap = 7;
+    keeper.fileInterface().fileLane = 4;
+    keeper.fileInterface().sources.resize(3);
+    const int kSourceLanes[] = {1, 3, 4};
+    for (size_t i = 0; i < 3; ++i) keeper.fileInterface().sources[i].lane = kSourceLanes[i];
+    CaptionList captions;
+    for (int lane : {1, 2, 3, 4}) captions.append(Item(L"x", lane));
+
+    EXPECT_FALSE(keeper.removeLane(1));
+    EXPECT_FALSE(keeper.removeLane(5));
+    ASSERT_TRUE(keeper.removeLane(3));
+    captions.laneRemoved(3);
+    ASSERT_EQ(3, keeper.laneCount());
+    EXPECT_EQ(0, keeper.look(3).pos);
+    EXPECT_EQ(7, keeper.look(3).gap);
+    EXPECT_EQ(3, keeper.fileInterface().fileLane);
+    const int kSourcesAfter[] = {1, 1, 3};
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(kSourcesAfter[i], keeper.fileInterface().sources[i].lane) << i;
+    const int kCaptionsAfter[] = {1, 2, 1, 3};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(kCaptionsAfter[i], captions.at(i).m_lane) << i;
 }
 
 }  // namespace
