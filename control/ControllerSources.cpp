@@ -10,11 +10,11 @@
 
 void KirunController::attachSources(SourceControl* sources) {
     m_sources = sources;
-    if (m_sources && m_stripsMade) m_sources->applySources(m_fileInterface.sources);
+    if (m_sources && m_stripsMade) m_sources->applySources(fileInterface().sources);
 }
 
 void KirunController::setSources(const std::vector<SourceSettings>& sources) {
-    FileInterfaceSettings settings = m_fileInterface;
+    FileInterfaceSettings settings = fileInterface();
     settings.sources = sources;
     if (settings.sources.size() > static_cast<size_t>(SourceSettings::kMaxSources))
         settings.sources.resize(SourceSettings::kMaxSources);
@@ -56,13 +56,18 @@ CaptionCsvFileRead KirunController::readCaptionsCsv(const std::wstring& path, Ca
 bool KirunController::importCaptions(const std::vector<CKirunData>& items, bool replace) {
     const int kept = replace ? 0 : m_show.captionList().count();
     if (items.size() > static_cast<size_t>(CaptionList::kMaxItems - kept)) return false;
+    // A caption for a lane the show does not hold goes on lane 1, as the settings file's do.
+    const auto onHeldLane = [this](CKirunData item) {
+        if (item.m_lane < 1 || item.m_lane > m_settings.laneCount()) item.m_lane = 1;
+        return item;
+    };
     if (replace) {
         CaptionList list;
         list.reserve(static_cast<int>(items.size()));
-        for (const CKirunData& item : items) list.append(item);
+        for (const CKirunData& item : items) list.append(onHeldLane(item));
         m_show.replaceList(std::move(list));
     } else {
-        for (const CKirunData& item : items) m_show.addItem(item);
+        for (const CKirunData& item : items) m_show.addItem(onHeldLane(item));
     }
     listEdited(Who::Operator);
     return true;

@@ -14,10 +14,10 @@ const char kOddHexText[] = "受信データの文字数が奇数です\n";
 const char kReadableAgain[] = "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
 }  // namespace
 
-void GuardedSettings::load(const std::wstring& path, LaneLook& appearance, CaptionList& captions,
+void GuardedSettings::load(const std::wstring& path, std::vector<LaneLook>& lanes, CaptionList& captions,
                            FileInterfaceSettings& fileInterface) {
     int oddHexTexts = 0;
-    m_guarded = loadSettingsFile(path, appearance, captions, fileInterface, &oddHexTexts) == SettingsLoad::Unreadable;
+    m_guarded = loadSettingsFile(path, lanes, captions, fileInterface, &oddHexTexts) == SettingsLoad::Unreadable;
     m_reportDue = m_guarded;
     m_held = m_guarded;
     m_changed = 0;
@@ -48,7 +48,7 @@ bool GuardedSettings::readAgain(const std::wstring& path, StoredSettings& page, 
     }
     StoredSettings file;
     int oddHexTexts = 0;
-    const SettingsLoad read = loadSettingsFile(path, file.appearance, file.captions, file.fileInterface, &oddHexTexts);
+    const SettingsLoad read = loadSettingsFile(path, file.lanes, file.captions, file.fileInterface, &oddHexTexts);
     m_held = read == SettingsLoad::Unreadable;
     if (m_held) return false;
     if (read == SettingsLoad::NoFile) {
@@ -78,7 +78,7 @@ void GuardedSettings::endGuard() {
     m_changed = 0;
 }
 
-bool GuardedSettings::save(const std::wstring& path, const LaneLook& appearance,
+bool GuardedSettings::save(const std::wstring& path, const std::vector<LaneLook>& lanes,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages) {
     if (m_guarded) {
@@ -87,5 +87,5 @@ bool GuardedSettings::save(const std::wstring& path, const LaneLook& appearance,
             messages.showMessage((kStillUnreadable + settingsPathInMessages(path)).c_str(), MB_OK | MB_ICONWARNING);
         return false;
     }
-    return saveSettingsAndReport(path, appearance, captions, fileInterface, messages);
+    return saveSettingsAndReport(path, lanes, captions, fileInterface, messages);
 }

@@ -37,7 +37,7 @@ bool holdsCaption(const CaptionList& captions, int position, CaptionId id) {
 KirunController::KirunController(OperatorMessages& messages, StartOptions start, Show& show, StripControl& strips,
                                  WatchedFile& watchedFile)
     : m_messages(messages), m_start(std::move(start)), m_show(show), m_strips(strips), m_watchedFile(watchedFile),
-      m_iniPath(settingsFilePath()), m_autoExit(m_start.batchMode ? 1 : 0) {
+      m_settings(settingsFilePath()), m_autoExit(m_start.batchMode ? 1 : 0) {
     m_show.addListener(this);
     m_watchedFile.setTextFound([this](const std::wstring& text) { showFileText(text); });
 }
@@ -50,11 +50,12 @@ KirunController::~KirunController() {
 
 KirunController::StartReport KirunController::start() {
     StartReport report;
-    m_settingsFile.load(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface);
-    m_watchedFile.setFile(m_fileInterface.fileExec, m_fileInterface.filePath);
+    m_settings.load(m_show.captionList());
+    m_watchedFile.setFile(fileInterface().fileExec, fileInterface().filePath);
 
-    applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
-    m_stripsMade = m_strips.startStrips(m_appearance);
+    LaneLook& look = m_settings.look(1);
+    applyFontChoice(look.logFont, look.sizeChoice);
+    m_stripsMade = m_strips.startStrips(look);
     // Strips that could not be made show nothing: the status line tells 表示OFF.
     m_show.setShown(1, m_stripsMade);
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
@@ -76,28 +77,31 @@ void KirunController::stop() {
 
 void KirunController::reportUnreadableSettings() {
     // A batch run has no visible window to own a message box.
-    m_settingsFile.reportUnreadable(m_iniPath, m_start.batchMode, m_messages);
+    m_settings.reportUnreadable(m_start.batchMode, m_messages);
 }
 
 void KirunController::readSettingsAgain() {
-    const unsigned changed = m_settingsFile.changedParts();
-    if (!m_settingsFile.guarded() || !takeSettingsFileAgain(nullptr)) return;
+    const unsigned changed = m_settings.changedParts();
+    if (!m_settings.guarded() || !takeSettingsFileAgain(nullptr)) return;
     // What the operator changed while the file could not be read is kept now. No box opens on
     // its own: a failure shows in the status line, and the next save at the PC tells of it.
     if (changed != 0) saveSettings(0, Who::Outside);
 }
 
 bool KirunController::takeSettingsFileAgain(OperatorMessages* ask) {
-    StoredSettings settings{m_appearance, m_show.captionList(), m_fileInterface};
-    if (!m_settingsFile.readAgain(m_iniPath, settings, ask)) return false;
+    StoredSettings settings;
+    if (!m_settings.readAgain(m_show.captionList(), settings, ask)) return false;
     if (!sameCaptions(settings.captions, m_show.captionList())) m_show.replaceList(std::move(settings.captions));
+    const FileInterfaceSettings& kept = fileInterface();
     const HttpSettings& http = settings.fileInterface.http;
-    const bool remoteChanged = http.port != m_fileInterface.http.port || http.address != m_fileInterface.http.address ||
-                               http.token != m_fileInterface.http.token ||
-                               settings.fileInterface.oscFeedback != m_fileInterface.oscFeedback;
-    m_appearance = settings.appearance;
+    const bool remoteChanged = http.port != kept.http.port || http.address != kept.http.address ||
+                               http.token != kept.http.token || settings.fileInterface.oscFeedback != kept.oscFeedback;
+    // The watched file and the sources are compared with what they were before they are taken.
+    const FileInterfaceSettings fileSettings = settings.fileInterface;
+    settings.fileInterface = kept;
+    m_settings.take(settings);
     applyAppearance();
-    takeFileInterface(settings.fileInterface);
+    takeFileInterface(fileSettings);
     if (remoteChanged && m_remoteChanged) m_remoteChanged();
     return true;
 }
@@ -110,10 +114,9 @@ void KirunController::endNothingOnAir() {
 bool KirunController::saveSettings(unsigned parts, Who who) {
     // Only the operator at the PC sees a box: a command from outside never waits on one.
     OperatorMessages& messages = who == Who::Operator ? m_messages : noMessages();
-    m_settingsFile.changed(parts);
-    if (m_settingsFile.guarded()) takeSettingsFileAgain(who == Who::Operator ? &messages : nullptr);
-    m_settingsUnsaved = !m_settingsFile.save(m_iniPath, m_appearance, m_show.captionList(), m_fileInterface, messages);
-    return !m_settingsUnsaved;
+    m_settings.changed(parts);
+    if (m_settings.guarded()) takeSettingsFileAgain(who == Who::Operator ? &messages : nullptr);
+    return m_settings.save(m_show.captionList(), messages);
 }
 
 bool KirunController::listEdited(Who who) {
@@ -148,27 +151,21 @@ void KirunController::deleteItem(int position) {
 }
 
 void KirunController::setAppearance(const LaneLook& appearance) {
-    const int width = m_appearance.windowWidth;
-    const int height = m_appearance.windowHeight;
-    m_appearance = appearance;
     // The dialog's look, with the window's size as it is now.
-    m_appearance.windowWidth = width;
-    m_appearance.windowHeight = height;
+    m_settings.setLook(1, appearance);
     saveSettings(settings_parts::kLook, Who::Operator);
     applyAppearance();  // lays the strip out again
 }
 
 void KirunController::setWindowSize(int width, int height) {
-    if (width == m_appearance.windowWidth && height == m_appearance.windowHeight) return;
-    m_appearance.windowWidth = width;
-    m_appearance.windowHeight = height;
-    saveSettings(settings_parts::kWindow, Who::Operator);
+    if (m_settings.setWindowSize(width, height)) saveSettings(settings_parts::kWindow, Who::Operator);
 }
 
 void KirunController::applyAppearance() {
     if (!m_stripsMade) return;
-    applyFontChoice(m_appearance.logFont, m_appearance.sizeChoice);
-    m_strips.applyAppearance(m_appearance);
+    LaneLook& look = m_settings.look(1);
+    applyFontChoice(look.logFont, look.sizeChoice);
+    m_strips.applyAppearance(look);
     // A new look shows the strips the operator hid.
     m_show.setShown(1, true);
 }
@@ -179,27 +176,28 @@ void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
 }
 
 void KirunController::takeFileInterface(const FileInterfaceSettings& settings) {
-    const bool pathChanged = settings.filePath != m_fileInterface.filePath;
-    const bool sourcesChanged = settings.sources.size() != m_fileInterface.sources.size() ||
-                                !std::equal(settings.sources.begin(), settings.sources.end(), m_fileInterface.sources.begin());
+    FileInterfaceSettings& kept = m_settings.fileInterface();
+    const bool pathChanged = settings.filePath != kept.filePath;
+    const bool sourcesChanged = settings.sources.size() != kept.sources.size() ||
+                                !std::equal(settings.sources.begin(), settings.sources.end(), kept.sources.begin());
     // The file's caption goes with the file: switching the interface off or watching another
     // file takes it off air.
     if (settings.fileExec == 0 || pathChanged) m_show.takeOffAir(caption_ids::kFile);
-    m_fileInterface = settings;
+    kept = settings;
     m_watchedFile.setFile(settings.fileExec, settings.filePath);
-    if (sourcesChanged && m_sources && m_stripsMade) m_sources->applySources(m_fileInterface.sources);
+    if (sourcesChanged && m_sources && m_stripsMade) m_sources->applySources(kept.sources);
 }
 
 void KirunController::setRemote(const HttpSettings& settings) {
-    m_fileInterface.http = settings;
+    m_settings.fileInterface().http = settings;
     saveSettings(settings_parts::kRemote, Who::Operator);
     if (m_remoteChanged) m_remoteChanged();
 }
 
 void KirunController::showFileText(const std::wstring& text) {
     if (!m_stripsMade) return;
-    m_show.showFileCaption(m_show.hasLane(m_fileInterface.fileLane) ? m_fileInterface.fileLane : 1, text,
-                           m_fileInterface.fileMinute);
+    const int lane = fileInterface().fileLane;
+    m_show.showFileCaption(m_show.hasLane(lane) ? lane : 1, text, fileInterface().fileMinute);
 }
 
 CommandResult KirunController::runCommand(const CaptionCommand& command) {
@@ -281,7 +279,7 @@ bool KirunController::cutIn(const std::wstring& text, int minutes, int lane) {
     bool cut = false;
     for (int each = 1; each <= m_show.laneCount(); ++each)
         if (lane == each || lane == CaptionCommand::kEveryLane)
-            cut = m_show.cutIn(each, line, minutes, m_appearance.cutInAfterCurrent == 1) || cut;
+            cut = m_show.cutIn(each, line, minutes, m_settings.look(1).cutInAfterCurrent == 1) || cut;
     return cut;
 }
 

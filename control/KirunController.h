@@ -18,7 +18,7 @@
 #include "model/SettingsParts.h"
 #include "model/StartupState.h"
 #include "control/OperatorMessages.h"
-#include "control/GuardedSettings.h"
+#include "control/SettingsKeeper.h"
 #include "show/CommandRunner.h"
 #include "show/Show.h"
 #include "show/ShowListener.h"
@@ -58,7 +58,7 @@ public:
     void readSettingsAgain();
     // The last save of the settings file failed or was held back: the page holds changes that
     // the file does not.
-    bool settingsUnsaved() const { return m_settingsUnsaved; }
+    bool settingsUnsaved() const { return m_settings.unsaved(); }
 
     void putOnAir(int position);
     // Takes the item off air; false when it was not on air.
@@ -155,9 +155,12 @@ public:
     const Show& show() const { return m_show; }
     CaptionList& captionList() { return m_show.captionList(); }
     const CaptionList& captionList() const { return m_show.captionList(); }
-    LaneLook& appearance() { return m_appearance; }
-    const LaneLook& appearance() const { return m_appearance; }
-    const FileInterfaceSettings& fileInterface() const { return m_fileInterface; }
+    // Lane 1's look.
+    LaneLook& appearance() { return m_settings.look(1); }
+    const LaneLook& appearance() const { return m_settings.look(1); }
+    const FileInterfaceSettings& fileInterface() const { return m_settings.fileInterface(); }
+    SettingsKeeper& settings() { return m_settings; }
+    const SettingsKeeper& settings() const { return m_settings; }
     WatchedFile& watchedFile() { return m_watchedFile; }
     bool batchMode() const { return m_start.batchMode; }
     int autoExit() const { return m_autoExit; }
@@ -193,14 +196,10 @@ private:
     Show& m_show;
     StripControl& m_strips;
     WatchedFile& m_watchedFile;
-    std::wstring m_iniPath;
-    GuardedSettings m_settingsFile;   // not written over while it could not be read
+    SettingsKeeper m_settings;        // the settings file and what it keeps but the list
     bool m_stripsMade = false;        // the strips could be made: captions go on air
-    LaneLook m_appearance;
     int m_autoExit = 0;               // 1: the program ends when all rolling has ended
     int m_exitCode = kExitNormal;
-    bool m_settingsUnsaved = false;   // the last save failed or was held back
-    FileInterfaceSettings m_fileInterface;
     std::function<void()> m_remoteChanged;  // the program starts the remote again
     std::function<void()> m_closeRequested;
     SourceControl* m_sources = nullptr;     // the data sources, not owned; null in a batch run

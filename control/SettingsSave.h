@@ -2,6 +2,7 @@
 // Saving the settings file as the operator sees it: a file that cannot be written is named in
 // a message.
 #include <string>
+#include <vector>
 
 #include "model/LaneLook.h"
 #include "model/CaptionList.h"
@@ -10,7 +11,7 @@
 
 // Saves; on failure tells `messages` "設定ファイルに保存できませんでした" with the file's full path and
 // returns false.
-bool saveSettingsAndReport(const std::wstring& path, const LaneLook& appearance,
+bool saveSettingsAndReport(const std::wstring& path, const std::vector<LaneLook>& lanes,
                            const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                            OperatorMessages& messages = messageBoxes());
 

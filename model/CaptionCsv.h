@@ -1,6 +1,6 @@
 #pragma once
 // The caption list to and from CSV, for a spreadsheet: a header "テキスト,分", then one row per
-// caption with its text and its minutes.
+// caption with its text and its minutes; with a third column "レーン", the lane of each.
 #include <string>
 #include <vector>
 
@@ -9,19 +9,21 @@
 // The list as CSV in UTF-8 with a byte-order mark (Excel then reads it as UTF-8), CRLF line ends,
 // a field in quotes where it must be (commas, quotes, line breaks, blanks at its ends). A text that
 // a spreadsheet would run as a formula gets an apostrophe in front (csvCellOf), which the import
-// takes off again.
+// takes off again. The lane column is written only while a caption is not on lane 1.
 std::string captionListToCsv(const CaptionList& list);
 
 struct CaptionCsvImport {
     enum class Problem {
         None,
         NotCsv,       // a quote left open, or a character after a closing quote
-        Header,       // the first row is not "テキスト,分"
-        Columns,      // a row without exactly two columns
+        Header,       // the first row is not "テキスト,分" or "テキスト,分,レーン"
+        Columns,      // a row without exactly two columns, under "テキスト,分"
+        LaneColumns,  // a row without exactly three columns, under "テキスト,分,レーン"
         EmptyText,
         LongText,     // more than kMaxCaptionTextCells
         Minutes,      // not a whole number within 1-60000
         TooManyRows,  // more rows than the list holds
+        Lane,         // not a whole number within 1-kMaxLanes
     };
     bool ok = false;
     std::vector<CKirunData> items;  // every row's caption when ok; none otherwise

@@ -1,5 +1,7 @@
 #include "model/CaptionList.h"
 
+#include "model/LaneLook.h"
+
 void CaptionList::append(CKirunData&& item) {
     item.m_id = m_nextId++;
     m_items.push_back(std::move(item));
@@ -11,6 +13,16 @@ bool CaptionList::replaceAt(int position, const CKirunData& item) {
     kept.m_text = item.m_text;
     kept.m_minutes = item.m_minutes;
     return true;
+}
+
+bool CaptionList::setLane(int position, int lane) {
+    if (!contains(position)) return false;
+    m_items[static_cast<size_t>(position)].m_lane = lane;
+    return true;
+}
+
+void CaptionList::laneRemoved(int removed) {
+    for (CKirunData& item : m_items) item.m_lane = laneAfterRemoval(item.m_lane, removed);
 }
 
 bool CaptionList::eraseAt(int position) {

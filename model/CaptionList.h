@@ -20,6 +20,10 @@ public:
     // Gives the item at `position` the text and minutes of `item`; it keeps its id.
     bool replaceAt(int position, const CKirunData& item);
     bool eraseAt(int position);
+    // Puts the item at `position` on `lane`.
+    bool setLane(int position, int lane);
+    // Lane `removed` is gone: its items go to lane 1, those of later lanes down one.
+    void laneRemoved(int removed);
     // The position of the item with that id; -1 when the list holds none.
     int positionOf(CaptionId id) const;
 

@@ -14,6 +14,12 @@ constexpr int kStoredFontDpi = fw::kDefaultDpi;
 // The ticker lanes a show can hold, numbered from 1; lane 1 always exists.
 constexpr int kMaxLanes = 4;
 
+// The lane a caption on lane `lane` is on once lane `removed` is gone: its captions go to lane 1,
+// and the lanes after it move down one.
+constexpr int laneAfterRemoval(int lane, int removed) {
+    return lane == removed ? 1 : lane > removed ? lane - 1 : lane;
+}
+
 // The font captions start with and the base of the three fixed sizes: 12 points at the stored
 // resolution (16 pixels), bold, Shift-JIS, "ＭＳ Ｐゴシック"; every other field 0.
 LOGFONTA defaultCaptionFont();
@@ -38,11 +44,11 @@ struct LaneLook {
     std::string separator;          // drawn between consecutive captions; empty: none
     int smooth = 0;                 // 1: the smooth look (a frame every refresh, smoothed glyphs)
     int speedPx = 0;                // the smooth look's speed in pixels a second; 0: from deltaX
+    std::wstring name;              // NAME of lanes 2-4, as the operator gave it; lane 1 has none
     int cutInAfterCurrent = 0;      // 1: a caption that cuts in waits for the one being shown
     // The main window's size in pixels at 96 DPI once the operator has resized it; 0: as it opens.
     int windowWidth = 0;
     int windowHeight = 0;
-    std::wstring name;  // NAME of lanes 2-4; lane 1 has none
 };
 
 // The custom speeds the smooth look takes, in pixels a second; a stored value outside them

@@ -1,7 +1,7 @@
 #pragma once
-// Kirunner.ini: the appearance, the caption list and the text-file interface in one INI-style
-// file. Sections "SYSTEM", "ITEM0", "ITEM1", ... and "FILE"; numbers in decimal, caption texts
-// hex-encoded.
+// Kirunner.ini: the lanes' looks, the caption list and the text-file interface in one INI-style
+// file. Sections "SYSTEM" (lane 1's look among the rest), "ITEM0", "ITEM1", ..., "FILE",
+// "SOURCE0", ... and "LANE2" to "LANE4"; numbers in decimal, caption texts hex-encoded.
 #include <string>
 
 #include "model/SettingsKeys.h"
@@ -21,7 +21,7 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 // program is waited for up to a second. Temporary files that earlier saves left beside it
 // (the writer was killed) are removed first. *oddHexTexts (when given) counts the hex texts of
 // odd length, each read as empty.
-SettingsLoad loadSettingsFile(const std::wstring& path, LaneLook& appearance, CaptionList& captions,
+SettingsLoad loadSettingsFile(const std::wstring& path, std::vector<LaneLook>& lanes, CaptionList& captions,
                               FileInterfaceSettings& fileInterface, int* oddHexTexts = nullptr);
 
 // Writes every key in the file's order, as the platform's profile writer would key by key, but
@@ -32,6 +32,6 @@ SettingsLoad loadSettingsFile(const std::wstring& path, LaneLook& appearance, Ca
 // when one is given; the records are not changed either way. A successful save removes the
 // temporary files that killed writers left beside the file. A file that is a symbolic link
 // stays one: the file it points to is written.
-bool saveSettingsFile(const std::wstring& path, const LaneLook& appearance,
+bool saveSettingsFile(const std::wstring& path, const std::vector<LaneLook>& lanes,
                       const CaptionList& captions, const FileInterfaceSettings& fileInterface,
                       std::wstring* failedPath = nullptr);

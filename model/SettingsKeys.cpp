@@ -67,17 +67,27 @@ struct GroupWritten {
     std::vector<WrittenExact> exacts;
 };
 
-// One section of a group into the element made for it. With `deferred`, the exact text is not
-// taken but kept there, with the digests of the section's other values, for the binding.
+// Whether a section's value goes into the digests of the binding: a key stored only when not at
+// its default counts only then, so that adding such a key keeps the bindings written before it.
+bool inDigest(const RepeatedSections& group, const SectionRow& row, const std::string& value) {
+    return !row.onlyWhenNotDefault || value != storedValue(row, group.list.defaultElement());
+}
+
+// One section of a group into the element made for it, as each row's load rule says. With
+// `deferred`, the exact text is not taken but kept there, with the digests of the section's
+// other values, for the binding.
 void readElement(const SettingsSource& source, const RepeatedSections& group, const std::string& section,
                  void* element, int& oddTexts, LoadedSection* deferred) {
     std::string storedText;  // the last text row's value, for the ExactHexText row after it
+    bool faceStored = false;
     ValueDigest values;
     for (const SectionRow& row : group.rows) {
+        if (row.load == SettingLoad::FontDetail && !faceStored) continue;
         if (isNumber(row.kind)) {
-            const int number = source.readInt(section, row.key, row.field.number(element));
+            const int missing = row.load == SettingLoad::FontDetail ? 0 : row.field.number(element);
+            const int number = source.readInt(section, row.key, missing);
             row.field.setNumber(element, number);
-            if (deferred) values.add(number);
+            if (deferred && inDigest(group, row, std::to_string(number))) values.add(number);
         } else if (row.kind == SettingKind::ExactHexText) {
             if (deferred) {
                 deferred->storedExact = source.readString(section, row.key, kMaxExactHexDigits);
@@ -91,8 +101,11 @@ void readElement(const SettingsSource& source, const RepeatedSections& group, co
             if (readExactText(source, section, row.key, storedText, exact)) row.field.setWideText(element, exact);
         } else {
             storedText = readText(source, section, row.key, row.kind, row.maxBytes, oddTexts);
+            if (deferred && inDigest(group, row, storedText)) values.add(storedText);
+            const bool keep = row.load == SettingLoad::KeepWhenEmpty || row.load == SettingLoad::FaceName;
+            if (keep && storedText.empty()) continue;
             row.field.setText(element, storedText);
-            if (deferred) values.add(storedText);
+            faceStored = faceStored || row.load == SettingLoad::FaceName;
         }
     }
     if (deferred) deferred->digests.values = values.value();
@@ -130,7 +143,7 @@ void takeBoundExactTexts(const SettingsSource& source, const RepeatedSections& g
 
 void readSections(const SettingsSource& source, const RepeatedSections& group, int count, const char* bindingSection,
                   SettingsRecords& records, int& oddTexts) {
-    const int base = group.list.count(ConstSettingsRecords{records.appearance, records.fileInterface, records.captions});
+    const int base = group.list.count(ConstSettingsRecords{records.lanes, records.fileInterface, records.captions});
     group.list.reserve(records, count);
     // Without a binding in the file each exact text is taken as its section is read.
     if (bindingSection && boundSectionCount(source.readString(bindingSection, kBindingListKey, 64)) == 0)
@@ -155,11 +168,12 @@ SectionDigests digestsOf(const RepeatedSections& group, const void* element) {
             textDigest.add(text);
             digests.text = textDigest.value();
         } else if (isNumber(row.kind)) {
-            values.add(row.field.number(element));
+            const int number = row.field.number(element);
+            if (inDigest(group, row, std::to_string(number))) values.add(number);
         } else {
             text = row.field.text(element);
             if (row.maxBytes != std::string::npos) text = fw::CutToBytes(text, row.maxBytes);
-            values.add(text);
+            if (inDigest(group, row, text)) values.add(text);
         }
     }
     digests.values = values.value();
@@ -204,6 +218,8 @@ GroupWritten writeSections(SettingsSink& sink, const RepeatedSections& group, co
         while (written.digests.size() <= static_cast<size_t>(position))
             written.digests.push_back(digestsOf(group, group.list.at(records, static_cast<int>(written.digests.size()))));
     }
+    if (group.removeBeyond)
+        for (int position = count; position < group.maxLoaded; ++position) sink.removeSection(sectionName(group, position));
     return written;
 }
 
@@ -234,11 +250,12 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
             continue;
         }
         if (row.load == SettingLoad::ItemCount) {
-            groupCounts.emplace_back(row.group, std::min(source.readInt(row.section, row.key, 0), row.group->maxLoaded));
+            const int stored = source.readInt(row.section, row.key, 0) - row.group->countedElsewhere;
+            groupCounts.emplace_back(row.group, std::max(0, std::min(stored, row.group->maxLoaded)));
         } else if (row.load == SettingLoad::FontDetail) {
             if (faceStored) row.field.setNumber(records, source.readInt(row.section, row.key, 0));
         } else if (isNumber(row.kind)) {
-            ConstSettingsRecords current{records.appearance, records.fileInterface, records.captions};
+            ConstSettingsRecords current{records.lanes, records.fileInterface, records.captions};
             row.field.setNumber(records, source.readInt(row.section, row.key, row.field.number(current)));
         } else {
             std::string text = readText(source, row.section, row.key, row.kind, row.maxBytes, oddTexts);
@@ -260,9 +277,9 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
 }
 
 void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const ConstSettingsRecords& records) {
-    const LaneLook defaultAppearance;
+    const std::vector<LaneLook> defaultLanes(1);
     const FileInterfaceSettings defaultFileInterface;
-    const ConstSettingsRecords defaults{defaultAppearance, defaultFileInterface};
+    const ConstSettingsRecords defaults{defaultLanes, defaultFileInterface};
     std::vector<std::pair<const RepeatedSections*, GroupWritten>> groupsWritten;
     for (const SettingRow& row : rows) {
         if (row.kind == SettingKind::Sections) {
@@ -273,7 +290,7 @@ void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const Co
         } else if (row.load == SettingLoad::ItemCount) {
             const int count = row.group->list.count(records);
             if (row.onlyWhenNotDefault && count == 0) sink.remove(row.section, row.key);
-            else sink.put(row.section, row.key, std::to_string(count));
+            else sink.put(row.section, row.key, std::to_string(count + row.group->countedElsewhere));
         } else if (row.kind == SettingKind::ExactHexText) {
             writeExactText(sink, row.section, row.key, row.field.wideText(records));
         } else {
@@ -284,13 +301,27 @@ void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const Co
     }
 }
 
-int readSettings(const SettingsSource& source, LaneLook& appearance, CaptionList& captions,
+namespace {
+int laneOrFirst(int lane, size_t lanes) { return lane >= 1 && lane <= static_cast<int>(lanes) ? lane : 1; }
+}  // namespace
+
+int readSettings(const SettingsSource& source, std::vector<LaneLook>& lanes, CaptionList& captions,
                  FileInterfaceSettings& fileInterface) {
-    SettingsRecords records{appearance, fileInterface, &captions};
-    return readRows(source, settingRows(), records);
+    if (lanes.empty()) lanes.resize(1);
+    SettingsRecords records{lanes, fileInterface, &captions};
+    const int oddTexts = readRows(source, settingRows(), records);
+    // A caption on a lane the file does not hold goes on lane 1.
+    for (int position = 0; position < captions.count(); ++position) {
+        const int lane = captions.at(position).m_lane;
+        if (lane != laneOrFirst(lane, lanes.size())) captions.setLane(position, 1);
+    }
+    fileInterface.fileLane = laneOrFirst(fileInterface.fileLane, lanes.size());
+    for (SourceSettings& source : fileInterface.sources) source.lane = laneOrFirst(source.lane, lanes.size());
+    return oddTexts;
 }
 
-void writeSettings(SettingsSink& sink, const LaneLook& appearance, const CaptionList& captions,
+void writeSettings(SettingsSink& sink, const std::vector<LaneLook>& lanes, const CaptionList& captions,
                    const FileInterfaceSettings& fileInterface) {
-    writeRows(sink, settingRows(), ConstSettingsRecords{appearance, fileInterface, &captions});
+    const std::vector<LaneLook> oneLane(1);
+    writeRows(sink, settingRows(), ConstSettingsRecords{lanes.empty() ? oneLane : lanes, fileInterface, &captions});
 }

@@ -3,23 +3,27 @@
 #include <algorithm>
 
 void takeChangedParts(unsigned changed, const StoredSettings& page, StoredSettings& file) {
+    if (file.lanes.empty()) file.lanes.resize(1);
+    if (page.lanes.empty()) return;
     using namespace settings_parts;
     if (changed & kLook) {
         // The dialog's OK takes every look setting at once, as the operator saw them together.
-        const int width = file.appearance.windowWidth;
-        const int height = file.appearance.windowHeight;
-        file.appearance = page.appearance;
-        file.appearance.windowWidth = width;
-        file.appearance.windowHeight = height;
+        // The lanes come and go with it.
+        const int width = file.lanes.front().windowWidth;
+        const int height = file.lanes.front().windowHeight;
+        file.lanes = page.lanes;
+        file.lanes.front().windowWidth = width;
+        file.lanes.front().windowHeight = height;
     }
     if (changed & kWindow) {
-        file.appearance.windowWidth = page.appearance.windowWidth;
-        file.appearance.windowHeight = page.appearance.windowHeight;
+        file.lanes.front().windowWidth = page.lanes.front().windowWidth;
+        file.lanes.front().windowHeight = page.lanes.front().windowHeight;
     }
     if (changed & kWatchedFile) {
         file.fileInterface.fileExec = page.fileInterface.fileExec;
         file.fileInterface.filePath = page.fileInterface.filePath;
         file.fileInterface.fileMinute = page.fileInterface.fileMinute;
+        file.fileInterface.fileLane = page.fileInterface.fileLane;
     }
     if (changed & kRemote) file.fileInterface.http = page.fileInterface.http;
     if (changed & kSources) file.fileInterface.sources = page.fileInterface.sources;
@@ -27,7 +31,7 @@ void takeChangedParts(unsigned changed, const StoredSettings& page, StoredSettin
 
 bool sameCaptions(const CaptionList& a, const CaptionList& b) {
     const auto same = [](const CKirunData& x, const CKirunData& y) {
-        return x.m_text == y.m_text && x.m_minutes == y.m_minutes;
+        return x.m_text == y.m_text && x.m_minutes == y.m_minutes && x.m_lane == y.m_lane;
     };
     return a.count() == b.count() && std::equal(a.begin(), a.end(), b.begin(), same);
 }

@@ -3,12 +3,15 @@
 // time: a list edit, a dialog's OK, the main window resized. A settings file that could not be
 // read at start is brought together with the page part by part once it can be read: each part
 // the operator changed meanwhile is the page's, every other part the file's.
+#include <vector>
+
 #include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
 
+// `lanes` holds lane 1's look first and is never empty.
 struct StoredSettings {
-    LaneLook appearance;
+    std::vector<LaneLook> lanes = std::vector<LaneLook>(1);
     CaptionList captions;
     FileInterfaceSettings fileInterface;
 };
@@ -16,7 +19,7 @@ struct StoredSettings {
 namespace settings_parts {
 enum : unsigned {
     kList = 1u << 0,         // the caption list
-    kLook = 1u << 1,         // the appearance dialog's settings (キルン設定)
+    kLook = 1u << 1,         // the appearance dialog's settings (キルン設定): every lane's look
     kWindow = 1u << 2,       // the main window's size
     kWatchedFile = 1u << 3,  // the text-file interface: on or off, the file, its minutes
     kRemote = 1u << 4,       // the web remote
@@ -28,5 +31,5 @@ enum : unsigned {
 // What no dialog changes (the OSC receiver, the OSC feedback) stays the file's.
 void takeChangedParts(unsigned changed, const StoredSettings& page, StoredSettings& file);
 
-// Whether two lists hold the same texts with the same minutes, in the same order.
+// Whether two lists hold the same texts with the same minutes and lanes, in the same order.
 bool sameCaptions(const CaptionList& a, const CaptionList& b);

@@ -16,6 +16,7 @@ const char kSystem[] = "SYSTEM";
 const char kFile[] = "FILE";
 const char kItemSections[] = "ITEM";
 const char kSourceSections[] = "SOURCE";
+const char kLaneSections[] = "LANE";
 // Binds the items' exact texts to the list as written (model/ExactTextBinding.h).
 const char kExactTexts[] = "UTEXTS";
 
@@ -30,12 +31,13 @@ const size_t kMaxOscAllowedBytes = 1022;
 const size_t kMaxTokenBytes = 127;
 // A data source's texts in code page 932: two bytes for each of their UTF-16 units at most.
 const size_t kMaxSourceTextBytes = 2 * SourceSettings::kMaxTextLength;
+const size_t kMaxLaneNameBytes = 254;
 
 // The record that holds a field of type Record.
 template <typename Record> struct RecordIn;
 template <> struct RecordIn<LaneLook> {
-    static const LaneLook& of(const ConstSettingsRecords& r) { return r.appearance; }
-    static LaneLook& of(SettingsRecords& r) { return r.appearance; }
+    static const LaneLook& of(const ConstSettingsRecords& r) { return r.lanes.front(); }
+    static LaneLook& of(SettingsRecords& r) { return r.lanes.front(); }
 };
 template <> struct RecordIn<FileInterfaceSettings> {
     static const FileInterfaceSettings& of(const ConstSettingsRecords& r) { return r.fileInterface; }
@@ -49,59 +51,46 @@ template <> struct RecordIn<HttpSettings> {
     static const HttpSettings& of(const ConstSettingsRecords& r) { return r.fileInterface.http; }
     static HttpSettings& of(SettingsRecords& r) { return r.fileInterface.http; }
 };
-template <> struct RecordIn<LOGFONTA> {
-    static const LOGFONTA& of(const ConstSettingsRecords& r) { return r.appearance.logFont; }
-    static LOGFONTA& of(SettingsRecords& r) { return r.appearance.logFont; }
-};
 
-template <typename> struct MemberOf;
-template <typename R, typename T> struct MemberOf<T R::*> {
-    using Record = R;
-    using Type = T;
-};
-
-// A numeric field of any width, stored as the int the profile functions read and write.
+// `field` of the record of type Record.
+template <typename Record> SettingField in(ElementField field) {
+    return {[](const ConstSettingsRecords& r) -> const void* { return &RecordIn<Record>::of(r); },
+            [](SettingsRecords& r) -> void* { return &RecordIn<Record>::of(r); }, field};
+}
 template <auto Member> SettingField numberField() {
-    using Record = typename MemberOf<decltype(Member)>::Record;
-    using Type = typename MemberOf<decltype(Member)>::Type;
-    return {[](const ConstSettingsRecords& r) { return static_cast<int>(RecordIn<Record>::of(r).*Member); },
-            [](SettingsRecords& r, int value) { RecordIn<Record>::of(r).*Member = static_cast<Type>(value); },
+    return in<typename element_fields::MemberOf<decltype(Member)>::Record>(elementNumber<Member>());
+}
+template <auto Member> SettingField textField() {
+    return in<typename element_fields::MemberOf<decltype(Member)>::Record>(elementText<Member>());
+}
+template <auto Member> SettingField wideTextField() {
+    return in<typename element_fields::MemberOf<decltype(Member)>::Record>(elementWideText<Member>());
+}
+
+// The font's face name and details of a lane's look.
+ElementField faceNameField() {
+    return {nullptr,
+            nullptr,
+            [](const void* e) {
+                const char* face = static_cast<const LaneLook*>(e)->logFont.lfFaceName;
+                return std::string(face, std::find(face, face + LF_FACESIZE, '\0'));
+            },
+            [](void* e, const std::string& face) {
+                char* stored = static_cast<LaneLook*>(e)->logFont.lfFaceName;
+                std::memset(stored, 0, LF_FACESIZE);
+                std::memcpy(stored, face.data(), std::min(face.size(), kMaxFaceNameBytes));
+            },
+            nullptr,
+            nullptr};
+}
+template <auto Member> ElementField fontNumber() {
+    using Type = typename element_fields::MemberOf<decltype(Member)>::Type;
+    return {[](const void* e) { return static_cast<int>(static_cast<const LaneLook*>(e)->logFont.*Member); },
+            [](void* e, int value) { static_cast<LaneLook*>(e)->logFont.*Member = static_cast<Type>(value); },
             nullptr, nullptr, nullptr, nullptr};
 }
 
-template <auto Member> SettingField textField() {
-    using Record = typename MemberOf<decltype(Member)>::Record;
-    return {nullptr, nullptr, [](const ConstSettingsRecords& r) { return RecordIn<Record>::of(r).*Member; },
-            [](SettingsRecords& r, const std::string& value) { RecordIn<Record>::of(r).*Member = value; }, nullptr,
-            nullptr};
-}
-
-// A UTF-16 field: its code page 932 bytes for the row of its code page 932 text, and the exact
-// text for the ExactHexText row after it.
-template <auto Member> SettingField wideTextField() {
-    using Record = typename MemberOf<decltype(Member)>::Record;
-    return {nullptr,
-            nullptr,
-            [](const ConstSettingsRecords& r) { return fw::CodePage932FromWide(RecordIn<Record>::of(r).*Member); },
-            [](SettingsRecords& r, const std::string& value) {
-                RecordIn<Record>::of(r).*Member = fw::WideFromCodePage932(value);
-            },
-            [](const ConstSettingsRecords& r) { return RecordIn<Record>::of(r).*Member; },
-            [](SettingsRecords& r, const std::wstring& value) { RecordIn<Record>::of(r).*Member = value; }};
-}
-
-std::string faceName(const ConstSettingsRecords& r) {
-    const char* face = r.appearance.logFont.lfFaceName;
-    return std::string(face, std::find(face, face + LF_FACESIZE, '\0'));
-}
-
-void setFaceName(SettingsRecords& r, const std::string& face) {
-    char* stored = r.appearance.logFont.lfFaceName;
-    std::memset(stored, 0, LF_FACESIZE);
-    std::memcpy(stored, face.data(), std::min(face.size(), kMaxFaceNameBytes));
-}
-
-const SettingField kNoField = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+const SettingField kNoField = {nullptr, nullptr, {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}};
 
 // The caption list of the records, as the list of the item sections.
 const ElementList kCaptionList = {
@@ -154,6 +143,30 @@ const ElementList kSourceList = {
     },
 };
 
+// Lanes 2 and after, as the list of the lane sections: lane 1's look stays first. A load gives
+// the stored lanes; those beyond lane 1 that the record held before are dropped.
+const ElementList kLaneList = {
+    [](const ConstSettingsRecords& r) { return static_cast<int>(r.lanes.size()) - 1; },
+    [](const ConstSettingsRecords& r, int position) -> const void* { return &r.lanes[static_cast<size_t>(position) + 1]; },
+    [](SettingsRecords& r, int count) {
+        r.lanes.resize(1);
+        if (count > 0) r.lanes.reserve(static_cast<size_t>(count) + 1);
+    },
+    [](SettingsRecords& r, const std::function<void(void*)>& fill) {
+        LaneLook look;
+        fill(&look);
+        r.lanes.push_back(std::move(look));
+    },
+    []() -> const void* {
+        static const LaneLook kDefault;
+        return &kDefault;
+    },
+    [](SettingsRecords& r, int position, const std::function<void(void*)>& change) {
+        if (position >= 0 && position + 1 < static_cast<int>(r.lanes.size()))
+            change(&r.lanes[static_cast<size_t>(position) + 1]);
+    },
+};
+
 // FORMAT by its name ("auto", "rss", ...).
 ElementField sourceFormatField() {
     return {nullptr,
@@ -189,11 +202,11 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "RGAP", K::Int, numberField<&A::rgap>(), L::Plain, kAlways, 0},
         {kSystem, "SIZE", K::Int, numberField<&A::sizeChoice>(), L::Plain, kAlways, 0},
         {kSystem, "DELTAX", K::Int, numberField<&A::deltaX>(), L::Plain, kAlways, 0},
-        {kSystem, "FONTFACENAME", K::Text, {nullptr, nullptr, faceName, setFaceName, nullptr, nullptr}, L::FaceName, kAlways,
+        {kSystem, "FONTFACENAME", K::Text, in<A>(faceNameField()), L::FaceName, kAlways,
          kMaxFaceNameBytes},
-        {kSystem, "FONTHEIGHT", K::Int, numberField<&LOGFONTA::lfHeight>(), L::FontDetail, kAlways, 0},
-        {kSystem, "FONTWEIGHT", K::Int, numberField<&LOGFONTA::lfWeight>(), L::FontDetail, kAlways, 0},
-        {kSystem, "FONTITALIC", K::Int, numberField<&LOGFONTA::lfItalic>(), L::FontDetail, kAlways, 0},
+        {kSystem, "FONTHEIGHT", K::Int, in<A>(fontNumber<&LOGFONTA::lfHeight>()), L::FontDetail, kAlways, 0},
+        {kSystem, "FONTWEIGHT", K::Int, in<A>(fontNumber<&LOGFONTA::lfWeight>()), L::FontDetail, kAlways, 0},
+        {kSystem, "FONTITALIC", K::Int, in<A>(fontNumber<&LOGFONTA::lfItalic>()), L::FontDetail, kAlways, 0},
         {kSystem, "ITEMCOUNT", K::Int, kNoField, L::ItemCount, kAlways, 0, &itemSections()},
         {kSystem, "MONITOR", K::Text, textField<&A::monitorName>(), L::Plain, kUnlessDefault, kMaxMonitorNameBytes},
         {kItemSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &itemSections()},
@@ -201,6 +214,7 @@ const std::vector<SettingRow>& settingRows() {
         {kFile, "MINUTE", K::Int, numberField<&F::fileMinute>(), L::Plain, kAlways, 0},
         {kFile, "PATH", K::Text, wideTextField<&F::filePath>(), L::Plain, kAlways, kMaxPathBytes},
         {kFile, "UPATH", K::ExactHexText, wideTextField<&F::filePath>(), L::Plain, kAlways, 0},
+        {kFile, "LANE", K::Int, numberField<&F::fileLane>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "BAND", K::Int, numberField<&A::bandOn>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "BANDRGB", K::Colour, numberField<&A::bandColor>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "BANDOPACITY", K::Int, numberField<&A::bandOpacity>(), L::Plain, kUnlessDefault, 0},
@@ -223,6 +237,8 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "OSCFEEDBACK", K::Text, textField<&F::oscFeedback>(), L::Plain, kUnlessDefault, kMaxOscAddressBytes},
         {kSystem, "SOURCECOUNT", K::Int, kNoField, L::ItemCount, kUnlessDefault, 0, &sourceSections()},
         {kSourceSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &sourceSections()},
+        {kSystem, "LANECOUNT", K::Int, kNoField, L::ItemCount, kUnlessDefault, 0, &laneSections()},
+        {kLaneSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &laneSections()},
         {kExactTexts, "", K::Binding, kNoField, L::Plain, kUnlessDefault, 0, &itemSections()},
     };
     return rows;
@@ -235,6 +251,7 @@ const RepeatedSections& itemSections() {
             {"MINUTE", K::Int, elementNumber<&CKirunData::m_minutes>()},
             {"STRINGS", K::HexText, elementWideText<&CKirunData::m_text>()},
             {"USTRINGS", K::ExactHexText, elementWideText<&CKirunData::m_text>()},
+            {"LANE", K::Int, elementNumber<&CKirunData::m_lane>(), kUnlessDefault},
         },
         kCaptionList,
         kMaxLoadedItems,
@@ -267,6 +284,7 @@ const RepeatedSections& sourceSections() {
             {"AREA", K::Text, elementWideText<&S::area>(), false, kText},
             {"UAREA", K::ExactHexText, elementWideText<&S::area>()},
             {"MINUTE", K::Int, elementNumber<&S::cutInMinutes>()},
+            {"LANE", K::Int, elementNumber<&S::lane>(), kUnlessDefault},
         },
         kSourceList,
         SourceSettings::kMaxSources,
@@ -274,9 +292,47 @@ const RepeatedSections& sourceSections() {
     return group;
 }
 
+const RepeatedSections& laneSections() {
+    const size_t kNoLimit = std::string::npos;
+    static const RepeatedSections group = {
+        kLaneSections,
+        {
+            {"COLOR", K::Int, elementNumber<&A::colorChoice>()},
+            {"RGB", K::Colour, elementNumber<&A::userTextColor>()},
+            {"RGBSDW", K::Colour, elementNumber<&A::userShadowColor>()},
+            {"POS", K::Int, elementNumber<&A::pos>()},
+            {"GAP", K::Int, elementNumber<&A::gap>()},
+            {"LGAP", K::Int, elementNumber<&A::lgap>()},
+            {"RGAP", K::Int, elementNumber<&A::rgap>()},
+            {"SIZE", K::Int, elementNumber<&A::sizeChoice>()},
+            {"DELTAX", K::Int, elementNumber<&A::deltaX>()},
+            {"FONTFACENAME", K::Text, faceNameField(), kAlways, kMaxFaceNameBytes, L::FaceName},
+            {"FONTHEIGHT", K::Int, fontNumber<&LOGFONTA::lfHeight>(), kAlways, kNoLimit, L::FontDetail},
+            {"FONTWEIGHT", K::Int, fontNumber<&LOGFONTA::lfWeight>(), kAlways, kNoLimit, L::FontDetail},
+            {"FONTITALIC", K::Int, fontNumber<&LOGFONTA::lfItalic>(), kAlways, kNoLimit, L::FontDetail},
+            {"MONITOR", K::Text, elementText<&A::monitorName>(), kUnlessDefault, kMaxMonitorNameBytes},
+            {"BAND", K::Int, elementNumber<&A::bandOn>(), kUnlessDefault},
+            {"BANDRGB", K::Colour, elementNumber<&A::bandColor>(), kUnlessDefault},
+            {"BANDOPACITY", K::Int, elementNumber<&A::bandOpacity>(), kUnlessDefault},
+            {"OUTLINE", K::Int, elementNumber<&A::outline>(), kUnlessDefault},
+            {"SEPARATOR", K::HexText, elementText<&A::separator>(), kUnlessDefault, kMaxSeparatorBytes, L::KeepWhenEmpty},
+            {"SMOOTH", K::Int, elementNumber<&A::smooth>(), kUnlessDefault},
+            {"SPEEDPX", K::Int, elementNumber<&A::speedPx>(), kUnlessDefault},
+            {"NAME", K::Text, elementWideText<&A::name>(), kAlways, kMaxLaneNameBytes},
+            {"UNAME", K::ExactHexText, elementWideText<&A::name>()},
+        },
+        kLaneList,
+        kMaxLanes - 1,
+        2,
+        1,
+        true,
+    };
+    return group;
+}
+
 std::string sectionName(const RepeatedSections& group, int position) {
     char name[64];
-    std::snprintf(name, sizeof name, "%s%d", group.prefix, position);
+    std::snprintf(name, sizeof name, "%s%d", group.prefix, group.firstNumber + position);
     return name;
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/LaneLook.h"
 #include "model/CaptionList.h"
+#include "model/ElementFields.h"
 #include "model/FileInterfaceSettings.h"
 
 // How a value is stored: a number in decimal (a colour as its COLORREF), a text as it is, or a
@@ -35,36 +36,32 @@ enum class SettingLoad {
 };
 
 // The records whose fields the rows name; the lists of the repeated groups hang from them.
+// `lanes` holds lane 1's look first (kept in SYSTEM) and is never empty.
 struct SettingsRecords {
-    LaneLook& appearance;
+    std::vector<LaneLook>& lanes;
     FileInterfaceSettings& fileInterface;
     CaptionList* captions = nullptr;
 };
 struct ConstSettingsRecords {
-    const LaneLook& appearance;
+    const std::vector<LaneLook>& lanes;
     const FileInterfaceSettings& fileInterface;
     const CaptionList* captions = nullptr;
 };
 
-// A row's field, as a number (Int, Colour) or as a text (Text, HexText; a UTF-16 field gives
-// and takes its code page 932 bytes there, and its exact text as `wideText`).
+// A top-level row's field: the record that holds it, reached through the records, and the field
+// of that record, as a group's row has it for its element.
 struct SettingField {
-    int (*number)(const ConstSettingsRecords&);
-    void (*setNumber)(SettingsRecords&, int);
-    std::string (*text)(const ConstSettingsRecords&);
-    void (*setText)(SettingsRecords&, const std::string&);
-    std::wstring (*wideText)(const ConstSettingsRecords&);
-    void (*setWideText)(SettingsRecords&, const std::wstring&);
-};
+    const void* (*record)(const ConstSettingsRecords&);
+    void* (*mutableRecord)(SettingsRecords&);
+    ElementField element;
 
-// The same for a field of one element of a group's list, given as a pointer to the element.
-struct ElementField {
-    int (*number)(const void* element);
-    void (*setNumber)(void* element, int);
-    std::string (*text)(const void* element);
-    void (*setText)(void* element, const std::string&);
-    std::wstring (*wideText)(const void* element);
-    void (*setWideText)(void* element, const std::wstring&);
+    bool isNumber() const { return element.number != nullptr; }
+    int number(const ConstSettingsRecords& r) const { return element.number(record(r)); }
+    void setNumber(SettingsRecords& r, int value) const { element.setNumber(mutableRecord(r), value); }
+    std::string text(const ConstSettingsRecords& r) const { return element.text(record(r)); }
+    void setText(SettingsRecords& r, const std::string& value) const { element.setText(mutableRecord(r), value); }
+    std::wstring wideText(const ConstSettingsRecords& r) const { return element.wideText(record(r)); }
+    void setWideText(SettingsRecords& r, const std::wstring& value) const { element.setWideText(mutableRecord(r), value); }
 };
 
 // One key of every section of a group, kept in a field of the section's element.
@@ -77,6 +74,7 @@ struct SectionRow {
     bool onlyWhenNotDefault = false;
     // Texts: the longest value kept, cut between characters on loading and on saving.
     size_t maxBytes = std::string::npos;
+    SettingLoad load = SettingLoad::Plain;
 };
 
 // The list a group stores, one element a section, reached through the records.
@@ -91,14 +89,19 @@ struct ElementList {
     void (*update)(SettingsRecords&, int position, const std::function<void(void* element)>& change);
 };
 
-// Sections "<prefix>0", "<prefix>1", ... in order, one per element. The load reads as many as
-// the group's count key (a row of its own, SettingLoad::ItemCount) says, at most maxLoaded;
-// the save writes one per element and leaves sections beyond the count as they are.
+// Sections "<prefix><firstNumber>", "<prefix><firstNumber + 1>", ... in order, one per element.
+// The load reads as many as the group's count key (a row of its own, SettingLoad::ItemCount)
+// says, at most maxLoaded; the save writes one per element and leaves sections beyond the count
+// as they are, unless `removeBeyond`: then those up to maxLoaded are deleted.
 struct RepeatedSections {
     const char* prefix;
     std::vector<SectionRow> rows;
     ElementList list;
     int maxLoaded;
+    int firstNumber = 0;
+    // Elements the count key counts besides the sections (lane 1, kept in SYSTEM).
+    int countedElsewhere = 0;
+    bool removeBeyond = false;
 };
 
 struct SettingRow {
@@ -135,6 +138,9 @@ const std::vector<ItemSettingRow>& itemSettingRows();
 // The data sources: sections SOURCE0, SOURCE1, ... counted by SYSTEM SOURCECOUNT, which is written
 // only while there is a source; at most 16 are loaded.
 const RepeatedSections& sourceSections();
+// Lanes 2 to kMaxLanes: sections LANE2, LANE3, ... counted by SYSTEM LANECOUNT (every lane, lane 1
+// too), which is written only while there is more than one lane; a removed lane's section goes.
+const RepeatedSections& laneSections();
 
 // "<prefix><position>".
 std::string sectionName(const RepeatedSections& group, int position);

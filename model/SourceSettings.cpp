@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "framework/WideText.h"
+#include "model/LaneLook.h"
 #include "model/MinutesRule.h"
 
 namespace {
@@ -57,6 +58,7 @@ void boundSourceSettings(SourceSettings& s) {
     s.maxItems = clampInt(s.maxItems, 1, SourceSettings::kMaxMaxItems);
     s.cutInMinutes = clampInt(s.cutInMinutes, kMinMinutes, kMaxMinutes);
     if (s.mode != SourceMode::CutIn) s.mode = SourceMode::Cycle;
+    if (s.lane < 1 || s.lane > kMaxLanes) s.lane = 1;
     const int format = static_cast<int>(s.format);
     if (format < 0 || format > static_cast<int>(SourceFormat::Text)) s.format = SourceFormat::Auto;
     s.url = trimmed(s.url);

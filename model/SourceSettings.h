@@ -41,10 +41,10 @@ bool operator==(const SourceSettings& a, const SourceSettings& b);
 inline bool operator!=(const SourceSettings& a, const SourceSettings& b) { return !(a == b); }
 
 // Brings a loaded record within bounds: EXEC to 0 or 1, REFRESH to 10 s - 24 h, MAXITEMS to
-// 1-500, MINUTE to the caption minutes (1-60000), MODE to 0 or 1; surrounding blanks and one
-// pair of double quotes (a pasted path) off the URL; in every text a control character (a line
-// break) becomes a space, ASCII blanks at its ends go, and it is cut to kMaxTextLength UTF-16
-// units between characters: the settings file keeps such a text whole, in code page 932 and in
+// 1-500, MINUTE to the caption minutes (1-60000), MODE to 0 or 1, LANE to a lane number (else 1);
+// surrounding blanks and one pair of double quotes (a pasted path) off the URL; in every text a
+// control character (a line break) becomes a space, ASCII blanks at its ends go, and it is cut
+// to kMaxTextLength UTF-16 units between characters: the settings file keeps such a text whole, in code page 932 and in
 // UTF-8.
 void boundSourceSettings(SourceSettings& settings);
 

@@ -20,6 +20,8 @@ const char* problemText(CaptionCsvImport::Problem problem) {
     case CaptionCsvImport::Problem::LongText: return kCsvLongText;
     case CaptionCsvImport::Problem::Minutes: return kCsvMinutes;
     case CaptionCsvImport::Problem::TooManyRows: return kCsvTooManyRows;
+    case CaptionCsvImport::Problem::LaneColumns: return kCsvLaneColumns;
+    case CaptionCsvImport::Problem::Lane: return kCsvLane;
     default: return "";
     }
 }

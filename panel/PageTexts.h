@@ -58,11 +58,13 @@ inline constexpr char kCsvListFull[] = "一覧に入りきりません（登録�
 // A refused file: "CSVの<line>行目を読み込めません（<what>）。一覧は変わっていません".
 inline constexpr char kCsvBadLine[] = "CSVの%d行目を読み込めません（%s）。一覧は変わっていません";
 inline constexpr char kCsvNotCsv[] = "引用符が閉じていないか、閉じた引用符の後に文字があります";
-inline constexpr char kCsvHeader[] = "1行目は見出し『テキスト,分』にしてください";
+inline constexpr char kCsvHeader[] = "1行目は見出し『テキスト,分』か『テキスト,分,レーン』にしてください";
 inline constexpr char kCsvColumns[] = "列がテキストと分の2つではありません";
+inline constexpr char kCsvLaneColumns[] = "列がテキストと分とレーンの3つではありません";
 inline constexpr char kCsvEmptyText[] = "テキストが空です";
 inline constexpr char kCsvLongText[] = "テキストが長すぎます（半角1000文字まで）";
 inline constexpr char kCsvMinutes[] = "分が1～60000の整数ではありません";
+inline constexpr char kCsvLane[] = "レーンが1～4の整数ではありません";
 inline constexpr char kCsvTooManyRows[] = "行が多すぎます（60000件まで）";
 
 // The caption text dialog's titles.

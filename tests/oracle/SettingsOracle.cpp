@@ -131,7 +131,7 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts);
 
 void LoadSettings(const std::string& path, Settings& s) {
     const ProfileFile file(path);
-    LaneLook& a = s.appearance;
+    LaneLook& a = s.lanes[0];
     a.colorChoice = file.readInt(kSystem, "COLOR", a.colorChoice);
     a.userTextColor = static_cast<COLORREF>(file.readInt(kSystem, "RGB", Colour(a.userTextColor)));
     a.userShadowColor = static_cast<COLORREF>(file.readInt(kSystem, "RGBSDW", Colour(a.userShadowColor)));
@@ -228,7 +228,7 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
     const ProfileFile file(path);
     Writer writer(file);
     writer.SetExactTexts(exactTexts);
-    const LaneLook& a = s.appearance;
+    const LaneLook& a = s.lanes[0];
     const LaneLook defaults;
     writer.PutInt(kSystem, "COLOR", a.colorChoice);
     writer.PutInt(kSystem, "RGB", Colour(a.userTextColor));

@@ -4,6 +4,7 @@
 // here rather than taken from the program's settings table: the reference for the
 // equivalence tests and the "before" figures of the settings benchmark.
 #include <string>
+#include <vector>
 
 #include "model/LaneLook.h"
 #include "model/CaptionList.h"
@@ -12,7 +13,7 @@
 namespace oracle {
 
 struct Settings {
-    LaneLook appearance;
+    std::vector<LaneLook> lanes = std::vector<LaneLook>(1);  // lane 1 only: SYSTEM
     CaptionList captions;
     FileInterfaceSettings fileInterface;
 };

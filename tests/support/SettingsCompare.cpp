@@ -35,6 +35,7 @@ std::set<std::string> WrittenKeyNames() {
     for (const SettingRow& row : settingRows()) names.insert(row.key);
     for (const ItemSettingRow& row : itemSettingRows()) names.insert(row.key);
     for (const SectionRow& row : sourceSections().rows) names.insert(row.key);
+    for (const SectionRow& row : laneSections().rows) names.insert(row.key);
     names.erase("");
     return names;
 }
@@ -51,19 +52,27 @@ void ExpectSameItems(const CaptionList& expected, const CaptionList& actual, con
     }
 }
 
+// Every field of a group's rows in two elements of its list.
+void ExpectSameElement(const RepeatedSections& group, const void* a, const void* b, const std::string& what) {
+    for (const SectionRow& row : group.rows) {
+        const std::string key = what + " " + row.key;
+        if (row.field.number) EXPECT_EQ(row.field.number(a), row.field.number(b)) << key;
+        else if (row.field.wideText) EXPECT_EQ(row.field.wideText(a), row.field.wideText(b)) << key;
+        else EXPECT_EQ(row.field.text(a), row.field.text(b)) << key;
+    }
+}
+
 void ExpectSameSources(const FileInterfaceSettings& expected, const FileInterfaceSettings& actual,
                        const std::string& what) {
     ASSERT_EQ(expected.sources.size(), actual.sources.size()) << what;
-    for (size_t i = 0; i < expected.sources.size(); ++i) {
-        const SourceSettings& a = expected.sources[i];
-        const SourceSettings& b = actual.sources[i];
-        for (const SectionRow& row : sourceSections().rows) {
-            const std::string key = what + ", SOURCE" + std::to_string(i) + " " + row.key;
-            if (row.field.number) EXPECT_EQ(row.field.number(&a), row.field.number(&b)) << key;
-            else if (row.field.wideText) EXPECT_EQ(row.field.wideText(&a), row.field.wideText(&b)) << key;
-            else EXPECT_EQ(row.field.text(&a), row.field.text(&b)) << key;
-        }
-    }
+    for (size_t i = 0; i < expected.sources.size(); ++i)
+        ExpectSameElement(sourceSections(), &expected.sources[i], &actual.sources[i], what + ", SOURCE" + std::to_string(i));
+}
+
+void ExpectSameLanes(const std::vector<LaneLook>& expected, const std::vector<LaneLook>& actual, const std::string& what) {
+    ASSERT_EQ(expected.size(), actual.size()) << what << ", lanes";
+    for (size_t i = 1; i < expected.size(); ++i)
+        ExpectSameElement(laneSections(), &expected[i], &actual[i], what + ", LANE" + std::to_string(i + 1));
 }
 
 // A line "NAME = value" whose name is one the settings file writes (or deletes: an option of the
@@ -79,28 +88,29 @@ bool IsWrittenKeyLine(const std::string& line) {
 
 Settings LoadWithReader(const std::string& path) {
     Settings s;
-    loadSettingsFile(fw::WideFromCodePage932(path), s.appearance, s.captions, s.fileInterface);
+    loadSettingsFile(fw::WideFromCodePage932(path), s.lanes, s.captions, s.fileInterface);
     return s;
 }
 
 bool SaveWithWriter(const std::string& path, const Settings& s) {
-    return saveSettingsAndReport(fw::WideFromCodePage932(path), s.appearance, s.captions, s.fileInterface);
+    return saveSettingsAndReport(fw::WideFromCodePage932(path), s.lanes, s.captions, s.fileInterface);
 }
 
 void ExpectSameSettings(const Settings& expected, const Settings& actual, const std::string& what) {
-    const ConstSettingsRecords a{expected.appearance, expected.fileInterface};
-    const ConstSettingsRecords b{actual.appearance, actual.fileInterface};
+    const ConstSettingsRecords a{expected.lanes, expected.fileInterface};
+    const ConstSettingsRecords b{actual.lanes, actual.fileInterface};
     for (const SettingRow& row : settingRows()) {
         const std::string key = what + ", " + row.section + " " + row.key;
-        if (row.field.number) {
+        if (row.field.isNumber()) {
             EXPECT_EQ(row.field.number(a), row.field.number(b)) << key;
         }
-        if (row.field.text) {
+        if (row.field.element.text) {
             EXPECT_EQ(row.field.text(a), row.field.text(b)) << key;
         }
     }
     ExpectSameItems(expected.captions, actual.captions, what);
     ExpectSameSources(expected.fileInterface, actual.fileInterface, what);
+    ExpectSameLanes(expected.lanes, actual.lanes, what);
 }
 
 std::string AsRewrittenByPlatform(const std::string& bytes) {

@@ -87,6 +87,7 @@ TEST(CaptionCsv, TextsASpreadsheetWouldRunAsFormulasGoOutAsTextAndComeBackExactl
 
 TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
     const std::wstring header = L"テキスト,分\r\n";
+    const std::wstring laneHeader = L"テキスト,分,レーン\r\n";
     const struct {
         std::wstring csv;
         int line;
@@ -103,6 +104,14 @@ TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
         {header + L",5\r\n", 2, Problem::EmptyText},
         {header + std::wstring(501, L'あ') + L",5\r\n", 2, Problem::LongText},
         {header + L"a,1\r\n\"open,2\r\n", 3, Problem::NotCsv},
+        {L"テキスト,分,Lane\r\na,1,1\r\n", 1, Problem::Header},
+        {L"テキスト,分,レーン,x\r\na,1,1\r\n", 1, Problem::Header},
+        {laneHeader + L"a,1,1\r\nb,1\r\n", 3, Problem::LaneColumns},
+        {laneHeader + L"a,1,0\r\n", 2, Problem::Lane},
+        {laneHeader + L"a,1,5\r\n", 2, Problem::Lane},
+        {laneHeader + L"a,1,\r\n", 2, Problem::Lane},
+        {laneHeader + L"a,1,2x\r\n", 2, Problem::Lane},
+        {laneHeader + L"a,0,2\r\n", 2, Problem::Minutes},
     };
     for (const auto& c : kCases) {
         const CaptionCsvImport imported = captionsFromCsv(fw::Narrow(c.csv, CP_UTF8));
@@ -114,6 +123,26 @@ TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
     const CaptionCsvImport padded = captionsFromCsv(fw::Narrow(header + L"\r\nx, 7 \r\n\r\n", CP_UTF8));
     ASSERT_TRUE(padded.ok);
     EXPECT_EQ(L"x=7\n", rowsOf(padded.items));
+}
+
+// The lane column is written only once a caption is off lane 1, and read back with each lane;
+// a file without it puts every caption on lane 1.
+TEST(CaptionCsv, TheLaneColumnComesWithACaptionOffLaneOne) {
+    CaptionList list;
+    list.append(CKirunData(L"上", 5));
+    list.append(CKirunData(L"下", 3));
+    EXPECT_EQ(fw::Narrow(L"\xFEFFテキスト,分\r\n上,5\r\n下,3\r\n", CP_UTF8), captionListToCsv(list));
+    list.setLane(1, 4);
+    const std::string csv = captionListToCsv(list);
+    EXPECT_EQ(fw::Narrow(L"\xFEFFテキスト,分,レーン\r\n上,5,1\r\n下,3,4\r\n", CP_UTF8), csv);
+    const CaptionCsvImport imported = captionsFromCsv(csv);
+    ASSERT_TRUE(imported.ok);
+    ASSERT_EQ(2u, imported.items.size());
+    EXPECT_EQ(1, imported.items[0].m_lane);
+    EXPECT_EQ(4, imported.items[1].m_lane);
+    const CaptionCsvImport withoutLanes = captionsFromCsv(fw::Narrow(L"テキスト,分\r\na,1\r\n", CP_UTF8));
+    ASSERT_TRUE(withoutLanes.ok);
+    EXPECT_EQ(1, withoutLanes.items.at(0).m_lane);
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ public:
 
     Settings Next(Settings s) {
         switch (Below(6)) {
-        case 5: s.appearance.monitorName = Below(2) ? "" : "\\\\.\\DISPLAY" + std::to_string(1 + Below(3)); break;
+        case 5: s.lanes[0].monitorName = Below(2) ? "" : "\\\\.\\DISPLAY" + std::to_string(1 + Below(3)); break;
         case 0: s.captions.append(CKirunData(Wide932(Text()), 1 + Below(60000))); break;
         case 1:
             if (s.captions.count() > 0) s.captions.replaceAt(Below(s.captions.count()), CKirunData(Wide932(Text()), 1 + Below(60)));
@@ -135,19 +135,19 @@ public:
             if (s.captions.count() > 0) s.captions.eraseAt(Below(s.captions.count()));
             break;
         case 3:
-            s.appearance.colorChoice = Below(5);
-            s.appearance.userTextColor = static_cast<COLORREF>(m_random() & 0xFFFFFF);
-            s.appearance.gap = Below(2001) - 1000;
-            s.appearance.deltaX = 1 + Below(4);
-            s.appearance.logFont.lfHeight = -Below(100);
-            std::strcpy(s.appearance.logFont.lfFaceName, Below(2) ? "Arial" : "ＭＳ ゴシック");
-            s.appearance.bandOn = Below(2);
-            s.appearance.bandColor = Below(2) ? 0 : static_cast<COLORREF>(m_random() & 0xFFFFFF);
-            s.appearance.bandOpacity = Below(2) ? 100 : Below(101);
-            s.appearance.outline = Below(2);
-            s.appearance.separator = Below(2) ? "" : Text();
-            s.appearance.smooth = Below(2);
-            s.appearance.speedPx = Below(2) ? 0 : Below(2001);
+            s.lanes[0].colorChoice = Below(5);
+            s.lanes[0].userTextColor = static_cast<COLORREF>(m_random() & 0xFFFFFF);
+            s.lanes[0].gap = Below(2001) - 1000;
+            s.lanes[0].deltaX = 1 + Below(4);
+            s.lanes[0].logFont.lfHeight = -Below(100);
+            std::strcpy(s.lanes[0].logFont.lfFaceName, Below(2) ? "Arial" : "ＭＳ ゴシック");
+            s.lanes[0].bandOn = Below(2);
+            s.lanes[0].bandColor = Below(2) ? 0 : static_cast<COLORREF>(m_random() & 0xFFFFFF);
+            s.lanes[0].bandOpacity = Below(2) ? 100 : Below(101);
+            s.lanes[0].outline = Below(2);
+            s.lanes[0].separator = Below(2) ? "" : Text();
+            s.lanes[0].smooth = Below(2);
+            s.lanes[0].speedPx = Below(2) ? 0 : Below(2001);
             break;
         default:
             s.fileInterface.fileExec = Below(2);
@@ -234,7 +234,7 @@ TEST(SettingsEquivalence, CorpusSavedLikeThePlatformSavesIt) {
         Settings loaded = LoadWithReader(path);
         Settings added = loaded;
         added.captions.append(CKirunData(L"追加", 7));
-        added.appearance.colorChoice = 2;
+        added.lanes[0].colorChoice = 2;
         Settings deleted = added;
         deleted.captions.eraseAt(0);
         Settings fresh;

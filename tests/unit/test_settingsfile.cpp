@@ -59,9 +59,9 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     TempDir dir;
     Settings s;
     s.captions.append(CKirunData(L"already there", 3));
-    loadSettingsFile(dir.wideFile(L"Kirunner.ini"), s.appearance, s.captions, s.fileInterface);
+    loadSettingsFile(dir.wideFile(L"Kirunner.ini"), s.lanes, s.captions, s.fileInterface);
 
-    const LaneLook& a = s.appearance;
+    const LaneLook& a = s.lanes[0];
     EXPECT_EQ(0, a.colorChoice);
     EXPECT_EQ(0xFFFFFFu, a.userTextColor);
     EXPECT_EQ(0x000000u, a.userShadowColor);
@@ -81,7 +81,7 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
 TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
     TempDir dir;
     Settings s;
-    LaneLook& a = s.appearance;
+    LaneLook& a = s.lanes[0];
     a.colorChoice = 4;
     a.userTextColor = RGB(255, 255, 120);
     a.userShadowColor = RGB(0, 0, 135);
@@ -113,7 +113,7 @@ TEST(SettingsFile, SaveWritesEverySectionAndKeyInOrder) {
 TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     TempDir dir;
     Settings s;
-    LaneLook& a = s.appearance;
+    LaneLook& a = s.lanes[0];
     a.colorChoice = 3;
     a.userTextColor = RGB(12, 34, 56);
     a.userShadowColor = RGB(255, 254, 253);
@@ -144,7 +144,7 @@ TEST(SettingsFile, EveryFieldAndAwkwardTextsSurviveSaveAndLoad) {
     ASSERT_TRUE(saveTo(dir.file("Kirunner.ini"), s));
     Settings loaded = loadFrom(dir.file("Kirunner.ini"));
 
-    const LaneLook& b = loaded.appearance;
+    const LaneLook& b = loaded.lanes[0];
     EXPECT_EQ(3, b.colorChoice);
     EXPECT_EQ(RGB(12, 34, 56), b.userTextColor);
     EXPECT_EQ(RGB(255, 254, 253), b.userShadowColor);
@@ -207,7 +207,7 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines);
         Settings s = plain;
-        if (c.set) c.set(s.appearance);
+        if (c.set) c.set(s.lanes[0]);
         if (c.setInterfaces) c.setInterfaces(s.fileInterface);
         ASSERT_TRUE(saveTo(path, s));
         std::string expected = withoutOptions;
@@ -223,11 +223,11 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     std::string hex = "78";
     for (int i = 0; i < 40; ++i) hex += "819f";
     HandWritten file("[SYSTEM]\r\nSEPARATOR=" + hex + "\r\n");
-    EXPECT_EQ("x" + diamonds.substr(0, 62), file.load().appearance.separator);
+    EXPECT_EQ("x" + diamonds.substr(0, 62), file.load().lanes[0].separator);
     Settings s = plain;
-    s.appearance.separator = "x" + diamonds;
+    s.lanes[0].separator = "x" + diamonds;
     ASSERT_TRUE(saveTo(path, s));
-    EXPECT_EQ("x" + diamonds.substr(0, 62), loadFrom(path).appearance.separator);
+    EXPECT_EQ("x" + diamonds.substr(0, 62), loadFrom(path).lanes[0].separator);
 }
 
 TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
@@ -235,7 +235,7 @@ TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
                                     "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
     StdoutCapture out;
     Settings loaded;
-    GuardedSettings().load(fw::WideFromCodePage932(file.path()), loaded.appearance, loaded.captions, loaded.fileInterface);
+    GuardedSettings().load(fw::WideFromCodePage932(file.path()), loaded.lanes, loaded.captions, loaded.fileInterface);
     EXPECT_EQ("受信データの文字数が奇数です\n", out.text());
     ASSERT_EQ(2, loaded.captions.count());
     EXPECT_EQ(L"", loaded.captions.at(0).m_text);
@@ -291,7 +291,7 @@ TEST(SettingsFile, ShorterListLeavesOldSectionsThatTheLoadIgnores) {
 
 TEST(SettingsFile, FaceNameWithoutHeightLoadsHeightZero) {
     HandWritten file("[SYSTEM]\r\nFONTFACENAME=Arial\r\nFONTITALIC=257\r\n");
-    LOGFONTA font = file.load().appearance.logFont;
+    LOGFONTA font = file.load().lanes[0].logFont;
     EXPECT_STREQ("Arial", font.lfFaceName);
     EXPECT_EQ(0, font.lfHeight);
     EXPECT_EQ(0, font.lfWeight);
@@ -305,16 +305,16 @@ TEST(SettingsFile, LongFaceNameAndPathAreCutBetweenCharacters) {
     // The byte at each limit (31 and 1,022) is the lead byte of "表": the cut goes one back.
     HandWritten file("[SYSTEM]\r\nFONTFACENAME=" + face + "表\r\n[FILE]\r\nPATH=" + path + "表\r\n");
     Settings loaded = file.load();
-    EXPECT_EQ(face, loaded.appearance.logFont.lfFaceName);
+    EXPECT_EQ(face, loaded.lanes[0].logFont.lfFaceName);
     EXPECT_EQ(Wide932(path), loaded.fileInterface.filePath);
 }
 
 TEST(SettingsFile, OutOfRangeChoicesAreKeptAsStored) {
     HandWritten file("[SYSTEM]\r\nCOLOR=9\r\nDELTAX=0\r\nSIZE=-4\r\n");
     Settings loaded = file.load();
-    EXPECT_EQ(9, loaded.appearance.colorChoice);
-    EXPECT_EQ(0, loaded.appearance.deltaX);
-    EXPECT_EQ(-4, loaded.appearance.sizeChoice);
+    EXPECT_EQ(9, loaded.lanes[0].colorChoice);
+    EXPECT_EQ(0, loaded.lanes[0].deltaX);
+    EXPECT_EQ(-4, loaded.lanes[0].sizeChoice);
     ASSERT_TRUE(saveTo(file.path(), loaded));
     std::string bytes = ReadFileBytes(file.path());
     for (const char* line : {"COLOR=9\r\n", "DELTAX=0\r\n", "SIZE=-4\r\n"})
@@ -341,7 +341,7 @@ TEST(SettingsFileFailure, ReadOnlyFileIsReportedOnceAndKeptUntilItMayBeWritten) 
     std::string bytesBefore = ReadFileBytes(path);
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     Settings changed = twoItems();
-    changed.appearance.colorChoice = 3;
+    changed.lanes[0].colorChoice = 3;
     changed.captions.append(CKirunData(L"third", 3));
 
     MessageBoxRecorder boxes;
@@ -353,7 +353,7 @@ TEST(SettingsFileFailure, ReadOnlyFileIsReportedOnceAndKeptUntilItMayBeWritten) 
     ASSERT_TRUE(saveTo(path, changed));
     expectOneFailureMessage(boxes, path);
     Settings loaded = loadFrom(path);
-    EXPECT_EQ(3, loaded.appearance.colorChoice);
+    EXPECT_EQ(3, loaded.lanes[0].colorChoice);
     expectSameItems(changed.captions, loaded.captions);
 }
 
@@ -404,9 +404,9 @@ TEST(SettingsFilePath, IsTheFileInTheCurrentDirectory) {
         CurrentDirectory cd(folder);
         EXPECT_TRUE(folder + L"\\Kirunner.ini" == settingsFilePath()) << fw::CodePage932FromWide(settingsFilePath());
         const Settings two = twoItems();
-        ASSERT_TRUE(saveSettingsFile(settingsFilePath(), two.appearance, two.captions, two.fileInterface));
+        ASSERT_TRUE(saveSettingsFile(settingsFilePath(), two.lanes, two.captions, two.fileInterface));
         Settings loaded;
-        EXPECT_EQ(SettingsLoad::Loaded, loadSettingsFile(folder + L"\\Kirunner.ini", loaded.appearance,
+        EXPECT_EQ(SettingsLoad::Loaded, loadSettingsFile(folder + L"\\Kirunner.ini", loaded.lanes,
                                                          loaded.captions, loaded.fileInterface));
         EXPECT_EQ(2, loaded.captions.count());
     }

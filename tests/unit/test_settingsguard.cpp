@@ -44,7 +44,7 @@ TEST(SettingsGuard, LoadWaitsForAShortHoldAndNamesALongOne) {
         StdoutCapture output;
         GuardedSettings file;
         Settings s;
-        file.load(fw::WideFromCodePage932(ini), s.appearance, s.captions, s.fileInterface);
+        file.load(fw::WideFromCodePage932(ini), s.lanes, s.captions, s.fileInterface);
         if (file.guarded()) file.reportUnreadable(fw::WideFromCodePage932(ini), c.quiet);
         if (release) WaitForSingleObject(release, INFINITE);
         if (release) CloseHandle(release);
@@ -65,14 +65,14 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     MessageBoxRecorder boxes(IDNO);
     GuardedSettings file;
     Settings s;
-    file.load(fw::WideFromCodePage932(ini), s.appearance, s.captions, s.fileInterface);
+    file.load(fw::WideFromCodePage932(ini), s.lanes, s.captions, s.fileInterface);
     file.reportUnreadable(fw::WideFromCodePage932(ini), false);
     const auto save = [&](int items) {  // as the program's own save: the file read again first, asking
         const Settings made = Items(items);
-        StoredSettings page{made.appearance, made.captions, made.fileInterface};
+        StoredSettings page{made.lanes, made.captions, made.fileInterface};
         file.changed(settings_parts::kList);
         file.readAgain(fw::WideFromCodePage932(ini), page, &messageBoxes());
-        return file.save(fw::WideFromCodePage932(ini), page.appearance, page.captions, page.fileInterface);
+        return file.save(fw::WideFromCodePage932(ini), page.lanes, page.captions, page.fileInterface);
     };
     EXPECT_FALSE(save(1)) << "still held";
     hold.Release();
@@ -118,21 +118,21 @@ TEST(SettingsGuard, ReadAgainTakesFromTheFileWhatTheOperatorLeftAlone) {
         TempDir dir;
         const std::wstring ini = fw::WideFromCodePage932(dir.file("Kirunner.ini"));
         Settings stored = Items(4);
-        stored.appearance.colorChoice = kFileColour;
+        stored.lanes[0].colorChoice = kFileColour;
         ASSERT_TRUE(SaveWithWriter(dir.file("Kirunner.ini"), stored));
         HeldFile hold(dir.file("Kirunner.ini"), GENERIC_READ, 0);
         MessageBoxRecorder boxes(c.answer);
         GuardedSettings file;
         StoredSettings page;
-        file.load(ini, page.appearance, page.captions, page.fileInterface);
+        file.load(ini, page.lanes, page.captions, page.fileInterface);
         page.captions = Items(c.pageItems).captions;
-        if (c.changed & kLook) page.appearance.colorChoice = kPageColour;
+        if (c.changed & kLook) page.lanes[0].colorChoice = kPageColour;
         file.changed(c.changed);
         if (c.released) hold.Release();
         EXPECT_EQ(c.read, file.readAgain(ini, page, c.answer ? &messageBoxes() : nullptr));
         EXPECT_EQ(!c.read, file.guarded());
         EXPECT_EQ(c.items, page.captions.count());
-        EXPECT_EQ(c.colour, page.appearance.colorChoice);
+        EXPECT_EQ(c.colour, page.lanes[0].colorChoice);
         EXPECT_EQ(c.answer ? 1u : 0u, boxes.texts().size()) << "asked only where each holds a list of its own";
     }
 }

@@ -15,12 +15,12 @@
 
 namespace {
 
-std::vector<std::string> RowValues(const LaneLook& a, const FileInterfaceSettings& f) {
+std::vector<std::string> RowValues(const std::vector<LaneLook>& a, const FileInterfaceSettings& f) {
     const ConstSettingsRecords records{a, f};
     std::vector<std::string> values;
     for (const SettingRow& row : settingRows()) {
-        if (row.field.number) values.push_back(std::to_string(row.field.number(records)));
-        else if (row.field.text) values.push_back(row.field.text(records));
+        if (row.field.isNumber()) values.push_back(std::to_string(row.field.number(records)));
+        else if (row.field.element.text) values.push_back(row.field.text(records));
         else values.push_back("-");
     }
     return values;
@@ -36,12 +36,12 @@ TEST(SettingsTable, EachRowChangesItsOwnFieldAndNoOther) {
     const std::vector<SettingRow>& rows = settingRows();
     for (size_t i = 0; i < rows.size(); ++i) {
         const SettingRow& row = rows[i];
-        if (!row.field.number && !row.field.text) continue;
-        LaneLook a;
+        if (!row.field.isNumber() && !row.field.element.text) continue;
+        std::vector<LaneLook> a(1);
         FileInterfaceSettings f;
         SettingsRecords records{a, f};
         const std::vector<std::string> before = RowValues(a, f);
-        if (row.field.number) row.field.setNumber(records, row.field.number(ConstSettingsRecords{a, f}) + 1);
+        if (row.field.isNumber()) row.field.setNumber(records, row.field.number(ConstSettingsRecords{a, f}) + 1);
         else row.field.setText(records, "x");
         const std::vector<std::string> after = RowValues(a, f);
         for (size_t j = 0; j < rows.size(); ++j)
@@ -137,7 +137,7 @@ TEST(SettingsTable, RepeatedSectionsOfAnyListAreRowsOfTheirTable) {
         {"fewer than before: the sections beyond stay", "[SYSTEM]\r\nSOURCECOUNT=2\r\n[SOURCE0]\r\nPORT=1\r\n[SOURCE1]\r\nPORT=2\r\n",
          {{7, L"", 3}}, "[SYSTEM]\r\nSOURCECOUNT=1\r\n[SOURCE0]\r\nPORT=7\r\nNAME=\r\n[SOURCE1]\r\nPORT=2\r\n"},
     };
-    LaneLook a;
+    std::vector<LaneLook> a(1);
     FileInterfaceSettings f;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
