@@ -124,3 +124,36 @@ long long AppHost::nowMs() const {
 int AppHost::Messages::showMessage(const char* text, UINT type) {
     return m_messages ? m_messages->showMessage(text, type) : messageBoxes().showMessage(text, type);
 }
+
+int AppHost::Strips::addLane(const LaneLook& look) {
+    StripSet* strips = m_lanes.add();
+    if (!strips) return 0;
+    const int number = m_show.addLane(*strips);
+    strips->setClock(&m_show.clockOf(number));
+    if (number == 0 || !strips->startStrips(look)) {
+        if (number != 0) m_show.removeLane(number);
+        m_lanes.remove(m_lanes.count());
+        return 0;
+    }
+    m_show.setLaneName(number, look.name);
+    m_lanes.restack();
+    return number;
+}
+
+bool AppHost::Strips::removeLane(int number) {
+    StripSet* strips = m_lanes.find(number);
+    if (number <= 1 || !strips || !m_show.removeLane(number)) return false;
+    strips->setClock(nullptr);
+    m_lanes.remove(number);
+    m_lanes.restack();
+    return true;
+}
+
+void AppHost::Strips::applyLook(int number, const LaneLook& look) {
+    if (StripSet* strips = m_lanes.find(number)) strips->applyAppearance(look);
+    m_show.setLaneName(number, look.name);
+}
+
+void AppHost::Strips::stopStrips() {
+    for (int number = m_lanes.count(); number >= 1; --number) m_lanes.find(number)->stop();
+}

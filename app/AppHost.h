@@ -79,17 +79,19 @@ private:
     long long nowMs() const override;
 
     // The controller's hold on the strips.
+    // The controller's hold on the strips of every lane, and on the show's lanes that they show.
     class Strips : public StripControl {
     public:
-        explicit Strips(StripSet& set) : m_set(set) {}
-        bool startStrips(const LaneLook& appearance) override { return m_set.startStrips(appearance); }
-        void applyAppearance(const LaneLook& appearance) override { m_set.applyAppearance(appearance); }
-        void showStrips(bool shown) override { m_set.showStrips(shown); }
-        bool stripsShown() const override { return m_set.stripsShown(); }
-        void stopStrips() override { m_set.stop(); }
+        Strips(LaneStrips& lanes, Show& show) : m_lanes(lanes), m_show(show) {}
+        bool startStrips(const LaneLook& look) override { return m_lanes.first().startStrips(look); }
+        int addLane(const LaneLook& look) override;
+        bool removeLane(int number) override;
+        void applyLook(int number, const LaneLook& look) override;
+        void stopStrips() override;
 
     private:
-        StripSet& m_set;
+        LaneStrips& m_lanes;
+        Show& m_show;
     };
     // The web remote and the OSC feedback as the settings say now (started again after a change).
     void startRemote();
@@ -98,7 +100,7 @@ private:
 
     fw::UiQueue m_queue;
     LaneStrips m_lanes;
-    Strips m_stripControl{m_lanes.first()};
+    Strips m_stripControl{m_lanes, m_show};
     Show m_show;
     WatchedFile m_watchedFile;
     DataSources m_dataSources;

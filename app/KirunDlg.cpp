@@ -291,7 +291,7 @@ void CKirunDlg::detachGlassCheck() {
 
 void CKirunDlg::refreshStatusLine() {
     StatusFacts facts;
-    facts.stripShown = m_host.strips().stripsShown();
+    facts.stripShown = m_host.show().shown(1);
     facts.lanes = m_host.show().laneStates();
     facts.oscRetrying = m_host.osc().state() == OscReceiver::State::Retrying;
     facts.oscEndpoint = m_host.osc().endpoint();

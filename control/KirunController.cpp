@@ -58,6 +58,8 @@ KirunController::StartReport KirunController::start() {
     m_stripsMade = m_strips.startStrips(look);
     // Strips that could not be made show nothing: the status line tells 表示OFF.
     m_show.setShown(1, m_stripsMade);
+    matchLanes();
+    if (m_start.batchMode) putBatchOnAir();
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
     report.nothingOnAir = m_start.batchMode && m_show.nothingOnAir();
@@ -161,13 +163,59 @@ void KirunController::setWindowSize(int width, int height) {
     if (m_settings.setWindowSize(width, height)) saveSettings(settings_parts::kWindow, Who::Operator);
 }
 
+void KirunController::setLanes(const std::vector<LaneLook>& looks, const std::vector<int>& origins, int cutInAfterCurrent) {
+    // Lanes gone, the last first so that the numbers of those before stay as they are: their
+    // items go to lane 1, on air there again if they were on air.
+    for (int old = m_settings.laneCount(); old >= 2; --old) {
+        if (std::find(origins.begin(), origins.end(), old) != origins.end()) continue;
+        const CaptionList& captions = m_show.captionList();
+        std::vector<int> onAir;
+        for (int position = 0; position < captions.count(); ++position)
+            if (captions.at(position).m_lane == old && m_show.onAir(position)) onAir.push_back(position);
+        m_strips.removeLane(old);
+        m_show.laneRemoved(old);
+        m_settings.removeLane(old);
+        for (int position : onAir) m_show.putOnAir(position);
+    }
+    for (size_t i = 0; i < looks.size() && static_cast<int>(i) < kMaxLanes; ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (number > m_settings.laneCount() && m_settings.addLane() == 0) break;
+        m_settings.setLook(number, looks[i]);
+    }
+    m_settings.look(1).cutInAfterCurrent = cutInAfterCurrent;
+    saveSettings(settings_parts::kLook | settings_parts::kList, Who::Operator);
+    applyAppearance();  // lays every lane's strips out again, and makes those of added lanes
+}
+
+void KirunController::setItemLane(int position, int lane) {
+    if (!m_show.hasLane(lane) || !m_show.captionList().contains(position) ||
+        m_show.captionList().at(position).m_lane == lane)
+        return;
+    m_show.setItemLane(position, lane);
+    listEdited(Who::Operator);
+}
+
+void KirunController::matchLanes() {
+    if (!m_stripsMade) return;
+    while (m_show.laneCount() > m_settings.laneCount() && m_strips.removeLane(m_show.laneCount())) {
+    }
+    for (int number = m_show.laneCount() + 1; number <= m_settings.laneCount(); ++number) {
+        LaneLook& look = m_settings.look(number);
+        applyFontChoice(look.logFont, look.sizeChoice);
+        if (m_strips.addLane(look) == 0) break;
+    }
+}
+
 void KirunController::applyAppearance() {
     if (!m_stripsMade) return;
-    LaneLook& look = m_settings.look(1);
-    applyFontChoice(look.logFont, look.sizeChoice);
-    m_strips.applyAppearance(look);
-    // A new look shows the strips the operator hid.
-    m_show.setShown(1, true);
+    matchLanes();
+    for (int number = 1; number <= m_show.laneCount(); ++number) {
+        LaneLook& look = m_settings.look(number);
+        applyFontChoice(look.logFont, look.sizeChoice);
+        m_strips.applyLook(number, look);
+        // A new look shows the strips the operator hid.
+        m_show.setShown(number, true);
+    }
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {

@@ -77,6 +77,12 @@ public:
     // Erases the item; its caption leaves the strip, every other caption stays as it is.
     void deleteItem(int position);
     void setAppearance(const LaneLook& appearance);
+    // Every lane's look as the appearance dialog gives them: `origins` holds, for each lane, the
+    // number it had before (0: added). The items of a lane that went move to lane 1, those of
+    // later lanes down one; saved, and every lane's strips laid out again.
+    void setLanes(const std::vector<LaneLook>& looks, const std::vector<int>& origins, int cutInAfterCurrent);
+    // The item goes on lane `lane` (on air there at once if it was on air); saved.
+    void setItemLane(int position, int lane);
     // The main window's size as the operator left it, in pixels at 96 DPI; saved.
     void setWindowSize(int width, int height);
     void setFileInterface(const FileInterfaceSettings& settings);
@@ -93,6 +99,8 @@ public:
     void showWatchedFileNow() { m_watchedFile.showNow(); }
     // Gives the strips the look the appearance settings describe.
     void applyAppearance();
+    // The show holds a lane, with its strips, for every lane the settings hold.
+    void matchLanes();
     // The caption that cuts in ahead of the cycle: a text, or the text and minutes of a list item
     // (false when there is no such item); it ends with its time, with endCutIn() or when
     // everything is taken off air.

@@ -1,17 +1,19 @@
 #pragma once
-// What the program's controller asks of the strips as a whole, whatever windows they are.
+// What the program's controller asks of the strips of every lane, whatever windows they are.
 #include "model/LaneLook.h"
 
 class StripControl {
 public:
-    // Makes the strips in that appearance and starts them; false when no strip could be made.
-    virtual bool startStrips(const LaneLook& appearance) = 0;
-    // Lays every strip out again in that appearance (prepared with applyFontChoice); a strip
-    // hidden with showStrips(false) is shown.
-    virtual void applyAppearance(const LaneLook& appearance) = 0;
-    virtual void showStrips(bool shown) = 0;
-    virtual bool stripsShown() const = 0;
-    // Destroys every strip.
+    // Makes lane 1's strips in that look and starts them; false when no strip could be made.
+    virtual bool startStrips(const LaneLook& look) = 0;
+    // A new last lane: its strips made and started in that look, and held by the show. Its
+    // number, or 0 when kMaxLanes lanes exist or no strip could be made.
+    virtual int addLane(const LaneLook& look) = 0;
+    // Lane `number` (not 1) leaves the show, its strips destroyed; later lanes move down one.
+    virtual bool removeLane(int number) = 0;
+    // Lays lane `number`'s strips out again in that look (prepared with applyFontChoice).
+    virtual void applyLook(int number, const LaneLook& look) = 0;
+    // Destroys every lane's strips.
     virtual void stopStrips() = 0;
 
 protected:

@@ -1,5 +1,6 @@
 #include "framework/UiQueue.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/Lock.h"
@@ -95,7 +96,9 @@ void UiQueue::takeDueTasks() {
         if (next == 0 || waiting->due < next) next = waiting->due;
         ++waiting;
     }
-    if (next != 0 && m_hWnd) SetTimer(kDelayTimer, static_cast<UINT>(next - now));
+    // A delay beyond what a timer reliably takes waits in steps of an hour at most.
+    const ULONGLONG kLongestTimerMs = 60 * 60 * 1000;
+    if (next != 0 && m_hWnd) SetTimer(kDelayTimer, static_cast<UINT>(std::min(next - now, kLongestTimerMs)));
 }
 
 void UiQueue::cancel(const void* owner) {

@@ -241,12 +241,16 @@ void CControlDlg::showLane(bool shown) {
 
 void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
-    const LaneLook look = m_controller.appearance();
-    // The controller holds one lane: lane 1's look comes back (lanes(), laneOrigins() and
-    // cutInAfterCurrent() give every lane's).
-    dlg.setLanes({look}, look.cutInAfterCurrent, 1, nullptr);
+    const CaptionList& captions = m_controller.captionList();
+    const CaptionRows::Target row = m_rows.selected();
+    dlg.setLanes(m_controller.settings().lanes(), m_controller.appearance().cutInAfterCurrent,
+                 row.selected && m_controller.show().hasLane(row.lane) ? row.lane : 1, [&captions](int lane) {
+                     for (const CKirunData& item : captions)
+                         if (item.m_lane == lane) return true;
+                     return false;
+                 });
     if (dlg.DoModal() != IDOK) return;
-    m_controller.setAppearance(dlg.settings());
+    m_controller.setLanes(dlg.lanes(), dlg.laneOrigins(), dlg.cutInAfterCurrent());
 }
 
 void CControlDlg::OnAddText() {
@@ -256,6 +260,7 @@ void CControlDlg::OnAddText() {
     }
     CKirunSettingDlg dlg;
     dlg.setData(CKirunData());
+    dlg.setLaneCount(m_controller.show().laneCount());
     dlg.setTitle(kAddTextTitle);
     if (dlg.DoModal() != IDOK) return;
     m_controller.addItem(dlg.m_data);
@@ -267,11 +272,13 @@ void CControlDlg::OnChangeText() {
     if (!row.item()) return;
     CKirunSettingDlg dlg;
     dlg.setData(m_controller.captionList().at(row.position));
+    dlg.setLaneCount(m_controller.show().laneCount());
     dlg.setTitle(kChangeTextTitle);
     if (dlg.DoModal() != IDOK) return;
     const int position = chosenPosition(row);
     if (position == -1) return;
     m_controller.changeItem(position, dlg.m_data);
+    m_controller.setItemLane(position, dlg.m_data.m_lane);
     m_rows.selectRow(position);
 }
 

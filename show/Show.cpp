@@ -252,6 +252,20 @@ bool Show::changeItem(int position, const CKirunData& edited) {
     return true;
 }
 
+bool Show::setItemLane(int position, int lane) {
+    if (!hasLane(lane) || !m_captions.contains(position)) return false;
+    const bool wasOnAir = takeOffAir(position);
+    m_captions.setLane(position, lane);
+    if (wasOnAir) putOnAir(position);
+    changed(0, position);
+    return true;
+}
+
+void Show::laneRemoved(int removed) {
+    m_captions.laneRemoved(removed);
+    changed();
+}
+
 bool Show::deleteItem(int position) {
     if (!m_captions.contains(position)) return false;
     for (const auto& slot : m_lanes) slot->lane.remove(m_captions.at(position).m_id);

@@ -106,6 +106,10 @@ public:
     // List edits; a deleted item's caption leaves the air, every other caption stays as it is.
     void addItem(const CKirunData& item);
     bool changeItem(int position, const CKirunData& edited);
+    // The item goes on lane `lane`; on air there at once (its time anew) if it was on air.
+    bool setItemLane(int position, int lane);
+    // Lane `removed` has gone (removeLane): its items go to lane 1, those of later lanes down one.
+    void laneRemoved(int removed);
     bool deleteItem(int position);
     // The list is replaced whole (read again from the settings file); its items' captions that
     // were on air leave the air.
