@@ -36,6 +36,7 @@ PICTURES = {
     "csv-import.png": ["kCsvAddOrReplace"],
     "strip.png": [],
     "strip-scripts.png": [],
+    "strip-lanes.png": [],
 }
 KEYWORD = b"Kirunner-shows"
 PROGRAM_FOLDERS = ["app", "model", "display", "control", "panel", "fileif", "framework", "surfaces"]
