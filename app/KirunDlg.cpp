@@ -70,6 +70,7 @@ BOOL CKirunDlg::OnInitDialog() {
     m_page.Create(m_hWnd);
     m_host.startSurfaces(m_commandChannel);
     SetTimer(kStatusTimer, kStatusPeriod);
+    m_host.show().addListener(this);
     refreshStatusLine();
 
     // Automatic exit is on from the start in batch mode: the controller set it so.
@@ -142,6 +143,7 @@ void CKirunDlg::setVisible(BOOL show) {
 
 BOOL CKirunDlg::DestroyWindow() {
     if (m_hWnd) KillTimer(kStatusTimer);
+    m_host.show().removeListener(this);
     m_host.stop();
     m_page.DestroyWindow();
     m_host.setCloseRequested(nullptr);
@@ -287,6 +289,10 @@ void CKirunDlg::detachGlassCheck() {
     m_glassCheckAttached = FALSE;
     m_glassCheck.UnsubclassWindow();
     m_statusOnGlass.UnsubclassWindow();
+}
+
+void CKirunDlg::showChanged(const ShowChange& change) {
+    if (change.what == ShowChange::What::kState && m_hWnd) refreshStatusLine();
 }
 
 void CKirunDlg::refreshStatusLine() {

@@ -4,6 +4,7 @@
 
 #include "fileif/FileSelDlg.h"
 #include "framework/MessageBox.h"
+#include "framework/WindowMessages.h"
 #include "panel/CsvCommands.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/ListContextMenu.h"
@@ -57,7 +58,9 @@ BOOL CControlDlg::DestroyWindow() {
 void CControlDlg::showChanged(const ShowChange& change) {
     if (change.what != ShowChange::What::kState || !m_hWnd) return;
     if (change.position < 0) {
-        drawAll();
+        // A flood of commands changes the show many times a turn: the rows are drawn once after.
+        if (!m_redrawPosted) m_redrawPosted = PostMessageA(m_hWnd, fw::messages::kPageRedraw, 0, 0) != FALSE;
+        if (!m_redrawPosted) drawAll();
         return;
     }
     // Many captions may end in one tick: each draws its own row, not the whole list again.
@@ -92,6 +95,10 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
+    case fw::messages::kPageRedraw:
+        m_redrawPosted = false;
+        drawAll();
+        return 0;
     case WM_SIZE:
         m_anchors.follow(m_hWnd);
         return Default(msg, wp, lp);
@@ -237,6 +244,8 @@ void CControlDlg::showLane(bool shown) {
     command.number = shown ? 1 : 0;
     command.lane = m_rows.selected().lane;
     m_controller.runCommand(command);
+    // The click let the button up: held down again while its lane stays hidden.
+    SendDlgItemMessageA(m_hWnd, IDC_DISPLAY_OFF, BM_SETSTATE, m_offHeld ? TRUE : FALSE, 0);
 }
 
 void CControlDlg::OnCaptionSettings() {
