@@ -150,9 +150,9 @@ void KirunController::deleteItem(int position) {
     if (m_show.deleteItem(position)) listEdited(Who::Operator);
 }
 
-void KirunController::setAppearance(const LaneLook& appearance) {
-    // The dialog's look, with the window's size as it is now.
+void KirunController::setAppearance(const LaneLook& appearance, const ShowRules& rules) {
     m_settings.setLook(1, appearance);
+    m_settings.rules() = rules;
     saveSettings(settings_parts::kLook, Who::Operator);
     applyAppearance();  // lays the strip out again
 }
@@ -279,7 +279,7 @@ bool KirunController::cutIn(const std::wstring& text, int minutes, int lane) {
     bool cut = false;
     for (int each = 1; each <= m_show.laneCount(); ++each)
         if (lane == each || lane == CaptionCommand::kEveryLane)
-            cut = m_show.cutIn(each, line, minutes, m_settings.look(1).cutInAfterCurrent == 1) || cut;
+            cut = m_show.cutIn(each, line, minutes, m_settings.rules().cutInAfterCurrent == 1) || cut;
     return cut;
 }
 

@@ -76,7 +76,8 @@ public:
     void changeItem(int position, const CKirunData& edited);
     // Erases the item; its caption leaves the strip, every other caption stays as it is.
     void deleteItem(int position);
-    void setAppearance(const LaneLook& appearance);
+    // Lane 1's look and the show's rules as the appearance dialog's OK gives them; saved.
+    void setAppearance(const LaneLook& appearance, const ShowRules& rules);
     // The main window's size as the operator left it, in pixels at 96 DPI; saved.
     void setWindowSize(int width, int height);
     void setFileInterface(const FileInterfaceSettings& settings);

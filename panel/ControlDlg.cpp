@@ -241,12 +241,13 @@ void CControlDlg::showLane(bool shown) {
 
 void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
-    const LaneLook look = m_controller.appearance();
-    // The controller holds one lane: lane 1's look comes back (lanes(), laneOrigins() and
-    // cutInAfterCurrent() give every lane's).
-    dlg.setLanes({look}, look.cutInAfterCurrent, 1, nullptr);
+    // The controller holds one lane: lane 1's look comes back (lanes() and laneOrigins() give
+    // every lane's), with the rule of cut-ins, which is the show's.
+    dlg.setLanes({m_controller.appearance()}, m_controller.settings().rules().cutInAfterCurrent, 1, nullptr);
     if (dlg.DoModal() != IDOK) return;
-    m_controller.setAppearance(dlg.settings());
+    ShowRules rules = m_controller.settings().rules();
+    rules.cutInAfterCurrent = dlg.cutInAfterCurrent();
+    m_controller.setAppearance(dlg.lanes().front(), rules);
 }
 
 void CControlDlg::OnAddText() {
