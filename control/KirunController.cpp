@@ -58,6 +58,7 @@ KirunController::StartReport KirunController::start() {
     m_stripsMade = m_strips.startStrips(look);
     // Strips that could not be made show nothing: the status line tells 表示OFF.
     m_show.setShown(1, m_stripsMade);
+    if (m_start.batchMode) putBatchOnAir();
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
     report.nothingOnAir = m_start.batchMode && m_show.nothingOnAir();
