@@ -162,3 +162,33 @@ TEST(SettingsTable, RepeatedSectionsOfAnyListAreRowsOfTheirTable) {
 }
 
 }  // namespace
+
+// A part the operator changed while the file was guarded is the page's; every other is the file's.
+TEST(SettingsParts, EachPartTakesItsOwnRecordsOnly) {
+    StoredSettings page;
+    page.lanes = std::vector<LaneLook>(2);
+    page.lanes.front().deltaX = 4;
+    page.rules.cutInAfterCurrent = 1;
+    page.window = {800, 600};
+    page.fileInterface.http.port = 8081;
+    const struct {
+        unsigned changed;
+        bool look, window, remote;
+    } cases[] = {
+        {settings_parts::kLook, true, false, false},
+        {settings_parts::kWindow, false, true, false},
+        {settings_parts::kRemote, false, false, true},
+        {settings_parts::kLook | settings_parts::kWindow, true, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.changed);
+        StoredSettings file;
+        takeChangedParts(c.changed, page, file);
+        EXPECT_EQ(c.look ? 4 : 2, file.lanes.front().deltaX);
+        EXPECT_EQ(c.look ? 2u : 1u, file.lanes.size());
+        EXPECT_EQ(c.look ? 1 : 0, file.rules.cutInAfterCurrent);
+        EXPECT_EQ(c.window ? 800 : 0, file.window.width);
+        EXPECT_EQ(c.window ? 600 : 0, file.window.height);
+        EXPECT_EQ(c.remote ? 8081 : HttpSettings().port, file.fileInterface.http.port);
+    }
+}
