@@ -76,7 +76,7 @@ void AppHost::startSurfaces(const std::string& commandChannel) {
     // A batch run rolls its entries and ends: it takes no commands from outside.
     if (m_controller.batchMode()) return;
     DataSources::Hooks hooks;
-    hooks.cutInAfterCurrent = [this] { return m_controller.appearance().cutInAfterCurrent == 1; };
+    hooks.cutInAfterCurrent = [this] { return m_controller.settings().rules().cutInAfterCurrent == 1; };
     m_dataSources.setHooks(std::move(hooks));
     m_controller.attachSources(&m_dataSources);
     m_osc.start(m_controller.fileInterface().osc, &m_funnel);

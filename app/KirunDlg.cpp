@@ -110,17 +110,17 @@ void CKirunDlg::makeResizable() {
     m_anchors.record(m_hWnd, m_page.Hwnd());
     m_leastSize = SIZE{frame.right - frame.left, frame.bottom - frame.top};
 
-    const LaneLook& stored = m_host.controller().appearance();
-    if (stored.windowWidth <= 0 || stored.windowHeight <= 0) return;
+    const WindowSize& stored = m_host.controller().settings().windowSize();
+    if (stored.width <= 0 || stored.height <= 0) return;
     // Stored at 96 DPI; never smaller than the window opens, never larger than its monitor's work area.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
     auto bounded = [](int value, int least, int most) { return value < least ? least : value > most ? most : value; };
-    const int width = bounded(fw::ScaledForWindow(m_hWnd, stored.windowWidth), m_leastSize.cx,
+    const int width = bounded(fw::ScaledForWindow(m_hWnd, stored.width), m_leastSize.cx,
                               std::max<int>(m_leastSize.cx, work.right - work.left));
-    const int height = bounded(fw::ScaledForWindow(m_hWnd, stored.windowHeight), m_leastSize.cy,
+    const int height = bounded(fw::ScaledForWindow(m_hWnd, stored.height), m_leastSize.cy,
                                std::max<int>(m_leastSize.cy, work.bottom - work.top));
     SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

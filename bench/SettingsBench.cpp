@@ -44,12 +44,12 @@ double Milliseconds(void (*work)(const std::string&, oracle::Settings&), const s
 }
 
 void SaveAfter(const std::string& path, oracle::Settings& s) {
-    saveSettingsFile(fw::WideFromCodePage932(path), s.lanes, s.captions, s.fileInterface);
+    saveSettingsFile(fw::WideFromCodePage932(path), recordsOf(s));
 }
 void SaveBefore(const std::string& path, oracle::Settings& s) { oracle::WriteSettings(path, s); }
 void LoadAfter(const std::string& path, oracle::Settings& s) {
     s = oracle::Settings();
-    loadSettingsFile(fw::WideFromCodePage932(path), s.lanes, s.captions, s.fileInterface);
+    loadSettingsFile(fw::WideFromCodePage932(path), recordsOf(s));
 }
 void LoadBefore(const std::string& path, oracle::Settings& s) {
     s = oracle::Settings();
@@ -60,7 +60,7 @@ void LoadBefore(const std::string& path, oracle::Settings& s) {
 void Measure(const std::string& path, int items, bool after, double& saveMs, double& loadMs, int& loaded) {
     oracle::Settings shorter = ListOf(items - 1);
     DeleteFileA(path.c_str());
-    saveSettingsFile(fw::WideFromCodePage932(path), shorter.lanes, shorter.captions, shorter.fileInterface);
+    saveSettingsFile(fw::WideFromCodePage932(path), recordsOf(shorter));
     oracle::Settings full = ListOf(items);
     saveMs = Milliseconds(after ? SaveAfter : SaveBefore, path, full);
     oracle::Settings read;
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     }
     if (argc == 4 && std::string(argv[1]) == "--write") {
         oracle::Settings s = ListOf(std::atoi(argv[3]));
-        return saveSettingsFile(fw::WideFromCodePage932(argv[2]), s.lanes, s.captions, s.fileInterface) ? 0 : 1;
+        return saveSettingsFile(fw::WideFromCodePage932(argv[2]), recordsOf(s)) ? 0 : 1;
     }
     const int maxBefore = argc > 1 ? std::atoi(argv[1]) : 10000;
     std::vector<int> sizes;

@@ -14,10 +14,9 @@ const char kOddHexText[] = "受信データの文字数が奇数です\n";
 const char kReadableAgain[] = "設定ファイルを読み込めるようになりました。画面の内容で上書きしますか？（いいえ：設定ファイルはそのまま）\n";
 }  // namespace
 
-void GuardedSettings::load(const std::wstring& path, std::vector<LaneLook>& lanes, CaptionList& captions,
-                           FileInterfaceSettings& fileInterface) {
+void GuardedSettings::load(const std::wstring& path, SettingsRecords records) {
     int oddHexTexts = 0;
-    m_guarded = loadSettingsFile(path, lanes, captions, fileInterface, &oddHexTexts) == SettingsLoad::Unreadable;
+    m_guarded = loadSettingsFile(path, records, &oddHexTexts) == SettingsLoad::Unreadable;
     m_reportDue = m_guarded;
     m_held = m_guarded;
     m_changed = 0;
@@ -48,7 +47,7 @@ bool GuardedSettings::readAgain(const std::wstring& path, StoredSettings& page, 
     }
     StoredSettings file;
     int oddHexTexts = 0;
-    const SettingsLoad read = loadSettingsFile(path, file.lanes, file.captions, file.fileInterface, &oddHexTexts);
+    const SettingsLoad read = loadSettingsFile(path, recordsOf(file), &oddHexTexts);
     m_held = read == SettingsLoad::Unreadable;
     if (m_held) return false;
     if (read == SettingsLoad::NoFile) {
@@ -78,8 +77,7 @@ void GuardedSettings::endGuard() {
     m_changed = 0;
 }
 
-bool GuardedSettings::save(const std::wstring& path, const std::vector<LaneLook>& lanes,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+bool GuardedSettings::save(const std::wstring& path, const ConstSettingsRecords& records,
                            OperatorMessages& messages) {
     if (m_guarded) {
         // Readable but kept (the operator chose the file, or there was no one to ask): nothing to tell.
@@ -87,5 +85,5 @@ bool GuardedSettings::save(const std::wstring& path, const std::vector<LaneLook>
             messages.showMessage((kStillUnreadable + settingsPathInMessages(path)).c_str(), MB_OK | MB_ICONWARNING);
         return false;
     }
-    return saveSettingsAndReport(path, lanes, captions, fileInterface, messages);
+    return saveSettingsAndReport(path, records, messages);
 }

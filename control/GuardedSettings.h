@@ -18,8 +18,7 @@ class GuardedSettings {
 public:
     // Loads the file at `path`; when it exists but cannot be read, the file is guarded from
     // now on and the operator is to be told (reportUnreadable).
-    void load(const std::wstring& path, std::vector<LaneLook>& lanes, CaptionList& captions,
-              FileInterfaceSettings& fileInterface);
+    void load(const std::wstring& path, SettingsRecords records);
     // Tells the operator, once, that the file could not be read at start and will not be
     // written over: a message box, or a line on the standard output when `quiet` (no window to
     // own a box). Nothing when the file was read, or the operator has been told already.
@@ -41,8 +40,8 @@ public:
     // Saves as saveSettingsAndReport does. While guarded nothing is saved, and `messages` is told
     // when the last look could not read the file (the caller reads it again first, with
     // readAgain, where it can take what the file gives). True when the file was saved.
-    bool save(const std::wstring& path, const std::vector<LaneLook>& lanes, const CaptionList& captions,
-              const FileInterfaceSettings& fileInterface, OperatorMessages& messages = messageBoxes());
+    bool save(const std::wstring& path, const ConstSettingsRecords& records,
+              OperatorMessages& messages = messageBoxes());
     bool guarded() const { return m_guarded; }
 
 private:

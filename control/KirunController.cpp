@@ -152,9 +152,9 @@ void KirunController::deleteItem(int position) {
     if (m_show.deleteItem(position)) listEdited(Who::Operator);
 }
 
-void KirunController::setAppearance(const LaneLook& appearance) {
-    // The dialog's look, with the window's size as it is now.
+void KirunController::setAppearance(const LaneLook& appearance, const ShowRules& rules) {
     m_settings.setLook(1, appearance);
+    m_settings.rules() = rules;
     saveSettings(settings_parts::kLook, Who::Operator);
     applyAppearance();  // lays the strip out again
 }
@@ -182,7 +182,7 @@ void KirunController::setLanes(const std::vector<LaneLook>& looks, const std::ve
         if (number > m_settings.laneCount() && m_settings.addLane() == 0) break;
         m_settings.setLook(number, looks[i]);
     }
-    m_settings.look(1).cutInAfterCurrent = cutInAfterCurrent;
+    m_settings.rules().cutInAfterCurrent = cutInAfterCurrent;
     saveSettings(settings_parts::kLook | settings_parts::kList, Who::Operator);
     applyAppearance();  // lays every lane's strips out again, and makes those of added lanes
 }
@@ -327,7 +327,7 @@ bool KirunController::cutIn(const std::wstring& text, int minutes, int lane) {
     bool cut = false;
     for (int each = 1; each <= m_show.laneCount(); ++each)
         if (lane == each || lane == CaptionCommand::kEveryLane)
-            cut = m_show.cutIn(each, line, minutes, m_settings.look(1).cutInAfterCurrent == 1) || cut;
+            cut = m_show.cutIn(each, line, minutes, m_settings.rules().cutInAfterCurrent == 1) || cut;
     return cut;
 }
 

@@ -76,7 +76,8 @@ public:
     void changeItem(int position, const CKirunData& edited);
     // Erases the item; its caption leaves the strip, every other caption stays as it is.
     void deleteItem(int position);
-    void setAppearance(const LaneLook& appearance);
+    // Lane 1's look and the show's rules as the appearance dialog's OK gives them; saved.
+    void setAppearance(const LaneLook& appearance, const ShowRules& rules);
     // Every lane's look as the appearance dialog gives them: `origins` holds, for each lane, the
     // number it had before (0: added). The items of a lane that went move to lane 1, those of
     // later lanes down one; saved, and every lane's strips laid out again.

@@ -4,7 +4,9 @@
 
 SettingsKeeper::SettingsKeeper(std::wstring path) : m_path(std::move(path)) {}
 
-void SettingsKeeper::load(CaptionList& captions) { m_file.load(m_path, m_lanes, captions, m_fileInterface); }
+void SettingsKeeper::load(CaptionList& captions) {
+    m_file.load(m_path, {m_lanes, m_window, m_rules, m_fileInterface, &captions});
+}
 
 void SettingsKeeper::reportUnreadable(bool quiet, OperatorMessages& messages) {
     m_file.reportUnreadable(m_path, quiet, messages);
@@ -14,16 +16,20 @@ bool SettingsKeeper::readAgain(const CaptionList& captions, StoredSettings& read
     read.lanes = m_lanes;
     read.captions = captions;
     read.fileInterface = m_fileInterface;
+    read.window = m_window;
+    read.rules = m_rules;
     return m_file.readAgain(m_path, read, ask);
 }
 
 void SettingsKeeper::take(const StoredSettings& settings) {
     if (!settings.lanes.empty()) m_lanes = settings.lanes;
     m_fileInterface = settings.fileInterface;
+    m_window = settings.window;
+    m_rules = settings.rules;
 }
 
 bool SettingsKeeper::save(const CaptionList& captions, OperatorMessages& messages) {
-    m_unsaved = !m_file.save(m_path, m_lanes, captions, m_fileInterface, messages);
+    m_unsaved = !m_file.save(m_path, {m_lanes, m_window, m_rules, m_fileInterface, &captions}, messages);
     return !m_unsaved;
 }
 
@@ -35,14 +41,7 @@ const LaneLook& SettingsKeeper::look(int number) const {
     return number >= 1 && number <= laneCount() ? m_lanes[static_cast<size_t>(number - 1)] : m_lanes.front();
 }
 
-void SettingsKeeper::setLook(int number, const LaneLook& look) {
-    LaneLook& kept = this->look(number);
-    const int width = m_lanes.front().windowWidth;
-    const int height = m_lanes.front().windowHeight;
-    kept = look;
-    m_lanes.front().windowWidth = width;
-    m_lanes.front().windowHeight = height;
-}
+void SettingsKeeper::setLook(int number, const LaneLook& look) { this->look(number) = look; }
 
 int SettingsKeeper::addLane() {
     if (laneCount() >= kMaxLanes) return 0;
@@ -59,9 +58,7 @@ bool SettingsKeeper::removeLane(int number) {
 }
 
 bool SettingsKeeper::setWindowSize(int width, int height) {
-    LaneLook& first = m_lanes.front();
-    if (width == first.windowWidth && height == first.windowHeight) return false;
-    first.windowWidth = width;
-    first.windowHeight = height;
+    if (width == m_window.width && height == m_window.height) return false;
+    m_window = {width, height};
     return true;
 }

@@ -12,6 +12,7 @@
 #include "model/FileInterfaceSettings.h"
 #include "model/LaneLook.h"
 #include "model/SettingsParts.h"
+#include "model/ShowSettings.h"
 
 class SettingsKeeper {
 public:
@@ -42,7 +43,7 @@ public:
     LaneLook& look(int number);
     const LaneLook& look(int number) const;
     int laneCount() const { return static_cast<int>(m_lanes.size()); }
-    // Lane `number`'s look as the appearance dialog gives it; the window's size stays as it is.
+    // Lane `number`'s look as the appearance dialog gives it.
     void setLook(int number, const LaneLook& look);
     // A new lane with the default look; its number, or 0 when kMaxLanes exist.
     int addLane();
@@ -51,6 +52,10 @@ public:
     bool removeLane(int number);
     // The main window's size (pixels at 96 DPI); false when it is the size kept already.
     bool setWindowSize(int width, int height);
+    const WindowSize& windowSize() const { return m_window; }
+    // The rules of the show on every lane.
+    const ShowRules& rules() const { return m_rules; }
+    ShowRules& rules() { return m_rules; }
 
     const FileInterfaceSettings& fileInterface() const { return m_fileInterface; }
     FileInterfaceSettings& fileInterface() { return m_fileInterface; }
@@ -59,6 +64,8 @@ private:
     std::wstring m_path;
     GuardedSettings m_file;  // not written over while it could not be read
     std::vector<LaneLook> m_lanes = std::vector<LaneLook>(1);
+    WindowSize m_window;
+    ShowRules m_rules;
     FileInterfaceSettings m_fileInterface;
     bool m_unsaved = false;  // the last save failed or was held back
 };

@@ -12,11 +12,10 @@ std::string settingsPathInMessages(const std::wstring& path) {
     return fw::CodePage932FromWide(fw::FullPathOf(path));
 }
 
-bool saveSettingsAndReport(const std::wstring& path, const std::vector<LaneLook>& lanes,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+bool saveSettingsAndReport(const std::wstring& path, const ConstSettingsRecords& records,
                            OperatorMessages& messages) {
     std::wstring failedPath;
-    if (saveSettingsFile(path, lanes, captions, fileInterface, &failedPath)) return true;
+    if (saveSettingsFile(path, records, &failedPath)) return true;
     messages.showMessage((kSaveFailed + fw::CodePage932FromWide(failedPath)).c_str(), MB_OK);
     return false;
 }

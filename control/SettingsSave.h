@@ -4,15 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "model/LaneLook.h"
-#include "model/CaptionList.h"
-#include "model/FileInterfaceSettings.h"
+#include "model/SettingsTable.h"
 #include "control/OperatorMessages.h"
 
 // Saves; on failure tells `messages` "設定ファイルに保存できませんでした" with the file's full path and
 // returns false.
-bool saveSettingsAndReport(const std::wstring& path, const std::vector<LaneLook>& lanes,
-                           const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+bool saveSettingsAndReport(const std::wstring& path, const ConstSettingsRecords& records,
                            OperatorMessages& messages = messageBoxes());
 
 // The settings file's full path as messages name it (in code page 932, like every message).

@@ -45,10 +45,6 @@ struct LaneLook {
     int smooth = 0;                 // 1: the smooth look (a frame every refresh, smoothed glyphs)
     int speedPx = 0;                // the smooth look's speed in pixels a second; 0: from deltaX
     std::wstring name;              // NAME of lanes 2-4, as the operator gave it; lane 1 has none
-    int cutInAfterCurrent = 0;      // 1: a caption that cuts in waits for the one being shown
-    // The main window's size in pixels at 96 DPI once the operator has resized it; 0: as it opens.
-    int windowWidth = 0;
-    int windowHeight = 0;
 };
 
 // The custom speeds the smooth look takes, in pixels a second; a stored value outside them

@@ -60,14 +60,13 @@ bool isReadOnly(const std::wstring& path) {
 }
 
 // The whole new file composed from the one on disk and written in one step.
-bool writeSettingsFile(const std::wstring& path, const std::vector<LaneLook>& lanes, const CaptionList& captions,
-                       const FileInterfaceSettings& fileInterface) {
+bool writeSettingsFile(const std::wstring& path, const ConstSettingsRecords& records) {
     std::string bytes;
     if (isReadOnly(path) || readWholeFilePatiently(path, bytes, kSavePatienceMs, kRetryStepMs) == FileRead::Unreadable)
         return false;
     ProfileText text(std::move(bytes));
     TextSink sink(text);
-    writeSettings(sink, lanes, captions, fileInterface);
+    writeSettings(sink, records);
     return replaceWholeFile(path, text.bytes());
 }
 
@@ -96,23 +95,20 @@ std::wstring settingsFilePath() {
 }
 
 
-SettingsLoad loadSettingsFile(const std::wstring& path, std::vector<LaneLook>& lanes, CaptionList& captions,
-                              FileInterfaceSettings& fileInterface, int* oddHexTexts) {
+SettingsLoad loadSettingsFile(const std::wstring& path, SettingsRecords records, int* oddHexTexts) {
     removeLeftoverTemporaryFiles(linkTargetOf(path));
     std::string bytes;
     const FileRead read = readWholeFilePatiently(path, bytes, kLoadPatienceMs, kRetryStepMs);
     ProfileText text(std::move(bytes));  // a file that cannot be read gives the defaults
-    const int oddTexts = readSettings(TextSource(text), lanes, captions, fileInterface);
+    const int oddTexts = readSettings(TextSource(text), records);
     if (oddHexTexts) *oddHexTexts = oddTexts;
     return loadResult(read);
 }
 
-bool saveSettingsFile(const std::wstring& path, const std::vector<LaneLook>& lanes,
-                      const CaptionList& captions, const FileInterfaceSettings& fileInterface,
-                      std::wstring* failedPath) {
+bool saveSettingsFile(const std::wstring& path, const ConstSettingsRecords& records, std::wstring* failedPath) {
     // A link stays a link: the file it points to is replaced, beside its own temporary files.
     const std::wstring target = linkTargetOf(path);
-    const bool saved = writeSettingsFile(target, lanes, captions, fileInterface);
+    const bool saved = writeSettingsFile(target, records);
     if (saved) removeLeftoverTemporaryFiles(target);
     if (!saved && failedPath) *failedPath = fw::FullPathOf(path);
     return saved;

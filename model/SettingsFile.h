@@ -21,8 +21,7 @@ enum class SettingsLoad { Loaded, NoFile, Unreadable };
 // program is waited for up to a second. Temporary files that earlier saves left beside it
 // (the writer was killed) are removed first. *oddHexTexts (when given) counts the hex texts of
 // odd length, each read as empty.
-SettingsLoad loadSettingsFile(const std::wstring& path, std::vector<LaneLook>& lanes, CaptionList& captions,
-                              FileInterfaceSettings& fileInterface, int* oddHexTexts = nullptr);
+SettingsLoad loadSettingsFile(const std::wstring& path, SettingsRecords records, int* oddHexTexts = nullptr);
 
 // Writes every key in the file's order, as the platform's profile writer would key by key, but
 // composed in memory from the file on disk and stored in one step: the file is at every moment
@@ -32,6 +31,5 @@ SettingsLoad loadSettingsFile(const std::wstring& path, std::vector<LaneLook>& l
 // when one is given; the records are not changed either way. A successful save removes the
 // temporary files that killed writers left beside the file. A file that is a symbolic link
 // stays one: the file it points to is written.
-bool saveSettingsFile(const std::wstring& path, const std::vector<LaneLook>& lanes,
-                      const CaptionList& captions, const FileInterfaceSettings& fileInterface,
+bool saveSettingsFile(const std::wstring& path, const ConstSettingsRecords& records,
                       std::wstring* failedPath = nullptr);

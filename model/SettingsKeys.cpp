@@ -143,7 +143,7 @@ void takeBoundExactTexts(const SettingsSource& source, const RepeatedSections& g
 
 void readSections(const SettingsSource& source, const RepeatedSections& group, int count, const char* bindingSection,
                   SettingsRecords& records, int& oddTexts) {
-    const int base = group.list.count(ConstSettingsRecords{records.lanes, records.fileInterface, records.captions});
+    const int base = group.list.count(records);
     group.list.reserve(records, count);
     // Without a binding in the file each exact text is taken as its section is read.
     if (bindingSection && boundSectionCount(source.readString(bindingSection, kBindingListKey, 64)) == 0)
@@ -255,8 +255,7 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
         } else if (row.load == SettingLoad::FontDetail) {
             if (faceStored) row.field.setNumber(records, source.readInt(row.section, row.key, 0));
         } else if (isNumber(row.kind)) {
-            ConstSettingsRecords current{records.lanes, records.fileInterface, records.captions};
-            row.field.setNumber(records, source.readInt(row.section, row.key, row.field.number(current)));
+            row.field.setNumber(records, source.readInt(row.section, row.key, row.field.number(records)));
         } else {
             std::string text = readText(source, row.section, row.key, row.kind, row.maxBytes, oddTexts);
             storedText = text;
@@ -278,8 +277,10 @@ int readRows(const SettingsSource& source, const std::vector<SettingRow>& rows, 
 
 void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const ConstSettingsRecords& records) {
     const std::vector<LaneLook> defaultLanes(1);
+    const WindowSize defaultWindow;
+    const ShowRules defaultRules;
     const FileInterfaceSettings defaultFileInterface;
-    const ConstSettingsRecords defaults{defaultLanes, defaultFileInterface};
+    const ConstSettingsRecords defaults{defaultLanes, defaultWindow, defaultRules, defaultFileInterface};
     std::vector<std::pair<const RepeatedSections*, GroupWritten>> groupsWritten;
     for (const SettingRow& row : rows) {
         if (row.kind == SettingKind::Sections) {
@@ -305,23 +306,25 @@ namespace {
 int laneOrFirst(int lane, size_t lanes) { return lane >= 1 && lane <= static_cast<int>(lanes) ? lane : 1; }
 }  // namespace
 
-int readSettings(const SettingsSource& source, std::vector<LaneLook>& lanes, CaptionList& captions,
-                 FileInterfaceSettings& fileInterface) {
+int readSettings(const SettingsSource& source, SettingsRecords records) {
+    std::vector<LaneLook>& lanes = records.lanes;
     if (lanes.empty()) lanes.resize(1);
-    SettingsRecords records{lanes, fileInterface, &captions};
     const int oddTexts = readRows(source, settingRows(), records);
     // A caption on a lane the file does not hold goes on lane 1.
-    for (int position = 0; position < captions.count(); ++position) {
-        const int lane = captions.at(position).m_lane;
-        if (lane != laneOrFirst(lane, lanes.size())) captions.setLane(position, 1);
+    CaptionList* captions = records.captions;
+    for (int position = 0; captions && position < captions->count(); ++position) {
+        const int lane = captions->at(position).m_lane;
+        if (lane != laneOrFirst(lane, lanes.size())) captions->setLane(position, 1);
     }
+    FileInterfaceSettings& fileInterface = records.fileInterface;
     fileInterface.fileLane = laneOrFirst(fileInterface.fileLane, lanes.size());
     for (SourceSettings& source : fileInterface.sources) source.lane = laneOrFirst(source.lane, lanes.size());
     return oddTexts;
 }
 
-void writeSettings(SettingsSink& sink, const std::vector<LaneLook>& lanes, const CaptionList& captions,
-                   const FileInterfaceSettings& fileInterface) {
+void writeSettings(SettingsSink& sink, const ConstSettingsRecords& records) {
     const std::vector<LaneLook> oneLane(1);
-    writeRows(sink, settingRows(), ConstSettingsRecords{lanes.empty() ? oneLane : lanes, fileInterface, &captions});
+    writeRows(sink, settingRows(),
+              {records.lanes.empty() ? oneLane : records.lanes, records.window, records.rules, records.fileInterface,
+               records.captions});
 }

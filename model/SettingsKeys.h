@@ -43,11 +43,9 @@ void writeRows(SettingsSink& sink, const std::vector<SettingRow>& rows, const Co
 // read as empty).
 // `lanes` gets lane 1's look first and one look a further lane the file holds. A caption, the
 // watched file or a source on a lane the file does not hold is put on lane 1.
-int readSettings(const SettingsSource& source, std::vector<LaneLook>& lanes, CaptionList& captions,
-                 FileInterfaceSettings& fileInterface);
+int readSettings(const SettingsSource& source, SettingsRecords records);
 
 // Every row's key in the rows' order: SYSTEM, then ITEM0, ITEM1, ..., then FILE, then the strip
 // options in SYSTEM again. A row written only when not at its default is deleted when it holds
 // it, so a file with default values is the file the first release wrote.
-void writeSettings(SettingsSink& sink, const std::vector<LaneLook>& lanes, const CaptionList& captions,
-                   const FileInterfaceSettings& fileInterface);
+void writeSettings(SettingsSink& sink, const ConstSettingsRecords& records);

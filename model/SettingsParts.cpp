@@ -9,16 +9,10 @@ void takeChangedParts(unsigned changed, const StoredSettings& page, StoredSettin
     if (changed & kLook) {
         // The dialog's OK takes every look setting at once, as the operator saw them together.
         // The lanes come and go with it.
-        const int width = file.lanes.front().windowWidth;
-        const int height = file.lanes.front().windowHeight;
         file.lanes = page.lanes;
-        file.lanes.front().windowWidth = width;
-        file.lanes.front().windowHeight = height;
+        file.rules = page.rules;
     }
-    if (changed & kWindow) {
-        file.lanes.front().windowWidth = page.lanes.front().windowWidth;
-        file.lanes.front().windowHeight = page.lanes.front().windowHeight;
-    }
+    if (changed & kWindow) file.window = page.window;
     if (changed & kWatchedFile) {
         file.fileInterface.fileExec = page.fileInterface.fileExec;
         file.fileInterface.filePath = page.fileInterface.filePath;

@@ -8,18 +8,30 @@
 #include "model/LaneLook.h"
 #include "model/CaptionList.h"
 #include "model/FileInterfaceSettings.h"
+#include "model/SettingsTable.h"
+#include "model/ShowSettings.h"
 
 // `lanes` holds lane 1's look first and is never empty.
 struct StoredSettings {
     std::vector<LaneLook> lanes = std::vector<LaneLook>(1);
     CaptionList captions;
     FileInterfaceSettings fileInterface;
+    WindowSize window;
+    ShowRules rules;
 };
+
+// The records of `s`, its list among them, as the settings file reads and writes them.
+inline SettingsRecords recordsOf(StoredSettings& s) {
+    return {s.lanes, s.window, s.rules, s.fileInterface, &s.captions};
+}
+inline ConstSettingsRecords recordsOf(const StoredSettings& s) {
+    return {s.lanes, s.window, s.rules, s.fileInterface, &s.captions};
+}
 
 namespace settings_parts {
 enum : unsigned {
     kList = 1u << 0,         // the caption list
-    kLook = 1u << 1,         // the appearance dialog's settings (キルン設定): every lane's look
+    kLook = 1u << 1,         // the appearance dialog's settings (キルン設定): every lane's look, the show's rules
     kWindow = 1u << 2,       // the main window's size
     kWatchedFile = 1u << 3,  // the text-file interface: on or off, the file, its minutes
     kRemote = 1u << 4,       // the web remote

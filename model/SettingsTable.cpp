@@ -39,6 +39,14 @@ template <> struct RecordIn<LaneLook> {
     static const LaneLook& of(const ConstSettingsRecords& r) { return r.lanes.front(); }
     static LaneLook& of(SettingsRecords& r) { return r.lanes.front(); }
 };
+template <> struct RecordIn<WindowSize> {
+    static const WindowSize& of(const ConstSettingsRecords& r) { return r.window; }
+    static WindowSize& of(SettingsRecords& r) { return r.window; }
+};
+template <> struct RecordIn<ShowRules> {
+    static const ShowRules& of(const ConstSettingsRecords& r) { return r.rules; }
+    static ShowRules& of(SettingsRecords& r) { return r.rules; }
+};
 template <> struct RecordIn<FileInterfaceSettings> {
     static const FileInterfaceSettings& of(const ConstSettingsRecords& r) { return r.fileInterface; }
     static FileInterfaceSettings& of(SettingsRecords& r) { return r.fileInterface; }
@@ -223,13 +231,13 @@ const std::vector<SettingRow>& settingRows() {
          kMaxSeparatorBytes},
         {kSystem, "SMOOTH", K::Int, numberField<&A::smooth>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "SPEEDPX", K::Int, numberField<&A::speedPx>(), L::Plain, kUnlessDefault, 0},
-        {kSystem, "CUTINAFTER", K::Int, numberField<&A::cutInAfterCurrent>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "CUTINAFTER", K::Int, numberField<&ShowRules::cutInAfterCurrent>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "OSCPORT", K::Int, numberField<&O::port>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "OSCADDRESS", K::Text, textField<&O::address>(), L::KeepWhenEmpty, kUnlessDefault,
          kMaxOscAddressBytes},
         {kSystem, "OSCALLOW", K::Text, textField<&O::allowed>(), L::Plain, kUnlessDefault, kMaxOscAllowedBytes},
-        {kSystem, "WINDOWW", K::Int, numberField<&A::windowWidth>(), L::Plain, kUnlessDefault, 0},
-        {kSystem, "WINDOWH", K::Int, numberField<&A::windowHeight>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "WINDOWW", K::Int, numberField<&WindowSize::width>(), L::Plain, kUnlessDefault, 0},
+        {kSystem, "WINDOWH", K::Int, numberField<&WindowSize::height>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "HTTPPORT", K::Int, numberField<&H::port>(), L::Plain, kUnlessDefault, 0},
         {kSystem, "HTTPADDRESS", K::Text, textField<&H::address>(), L::KeepWhenEmpty, kUnlessDefault,
          kMaxOscAddressBytes},

@@ -13,6 +13,7 @@
 #include "model/CaptionList.h"
 #include "model/ElementFields.h"
 #include "model/FileInterfaceSettings.h"
+#include "model/ShowSettings.h"
 
 // How a value is stored: a number in decimal (a colour as its COLORREF), a text as it is, or a
 // text as hex pairs so that any byte survives. A UTF-16 text is stored in code page 932 by the
@@ -37,15 +38,21 @@ enum class SettingLoad {
 
 // The records whose fields the rows name; the lists of the repeated groups hang from them.
 // `lanes` holds lane 1's look first (kept in SYSTEM) and is never empty.
-struct SettingsRecords {
-    std::vector<LaneLook>& lanes;
-    FileInterfaceSettings& fileInterface;
-    CaptionList* captions = nullptr;
-};
 struct ConstSettingsRecords {
     const std::vector<LaneLook>& lanes;
+    const WindowSize& window;
+    const ShowRules& rules;
     const FileInterfaceSettings& fileInterface;
     const CaptionList* captions = nullptr;
+};
+struct SettingsRecords {
+    std::vector<LaneLook>& lanes;
+    WindowSize& window;
+    ShowRules& rules;
+    FileInterfaceSettings& fileInterface;
+    CaptionList* captions = nullptr;
+
+    operator ConstSettingsRecords() const { return {lanes, window, rules, fileInterface, captions}; }
 };
 
 // A top-level row's field: the record that holds it, reached through the records, and the field

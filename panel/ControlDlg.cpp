@@ -252,7 +252,7 @@ void CControlDlg::OnCaptionSettings() {
     CPropatyDlg dlg;
     const CaptionList& captions = m_controller.captionList();
     const CaptionRows::Target row = m_rows.selected();
-    dlg.setLanes(m_controller.settings().lanes(), m_controller.appearance().cutInAfterCurrent,
+    dlg.setLanes(m_controller.settings().lanes(), m_controller.settings().rules().cutInAfterCurrent,
                  row.selected && m_controller.show().hasLane(row.lane) ? row.lane : 1, [&captions](int lane) {
                      for (const CKirunData& item : captions)
                          if (item.m_lane == lane) return true;

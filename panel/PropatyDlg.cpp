@@ -60,15 +60,9 @@ std::vector<LaneLook> CPropatyDlg::lanes() const {
     return looks;
 }
 
-void CPropatyDlg::setSettings(const LaneLook& settings) {
-    setLanes({settings}, settings.cutInAfterCurrent, 1, nullptr);
-}
+void CPropatyDlg::setSettings(const LaneLook& settings) { setLanes({settings}, m_cutInAfterCurrent, 1, nullptr); }
 
-LaneLook CPropatyDlg::settings() const {
-    LaneLook lane1 = lanes().front();
-    lane1.cutInAfterCurrent = m_cutInAfterCurrent;
-    return lane1;
-}
+LaneLook CPropatyDlg::settings() const { return lanes().front(); }
 
 void CPropatyDlg::DoDataExchange(fw::DataExchange& dx) {
     using Read = fw::DataExchange::Read;

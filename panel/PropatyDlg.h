@@ -47,7 +47,7 @@ public:
     const std::vector<int>& laneOrigins() const { return m_lanes.origins(); }
     int cutInAfterCurrent() const { return m_cutInAfterCurrent; }
 
-    // One lane: lane 1's look, with the cut-in rule in it.
+    // One lane: lane 1's look; the cut-in rule stays as it is.
     void setSettings(const LaneLook& settings);
     LaneLook settings() const;
     // The brush a colour swatch (IDC_SWATCH_*) was last painted with; null for any other control.

@@ -150,9 +150,9 @@ void LoadSettings(const std::string& path, Settings& s) {
     if (!separator.empty()) a.separator = separator;
     a.smooth = file.readInt(kSystem, "SMOOTH", a.smooth);
     a.speedPx = file.readInt(kSystem, "SPEEDPX", a.speedPx);
-    a.cutInAfterCurrent = file.readInt(kSystem, "CUTINAFTER", a.cutInAfterCurrent);
-    a.windowWidth = file.readInt(kSystem, "WINDOWW", a.windowWidth);
-    a.windowHeight = file.readInt(kSystem, "WINDOWH", a.windowHeight);
+    s.rules.cutInAfterCurrent = file.readInt(kSystem, "CUTINAFTER", s.rules.cutInAfterCurrent);
+    s.window.width = file.readInt(kSystem, "WINDOWW", s.window.width);
+    s.window.height = file.readInt(kSystem, "WINDOWH", s.window.height);
     const std::string face = file.readString(kSystem, "FONTFACENAME", kMaxFaceNameBytes);
     if (!face.empty()) {
         std::memset(a.logFont.lfFaceName, 0, sizeof a.logFont.lfFaceName);
@@ -265,14 +265,14 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
                      encodeHex(defaults.separator));
     writer.PutIntUnless("SMOOTH", a.smooth, defaults.smooth);
     writer.PutIntUnless("SPEEDPX", a.speedPx, defaults.speedPx);
-    writer.PutIntUnless("CUTINAFTER", a.cutInAfterCurrent, defaults.cutInAfterCurrent);
+    writer.PutIntUnless("CUTINAFTER", s.rules.cutInAfterCurrent, ShowRules().cutInAfterCurrent);
     const OscSettings& o = s.fileInterface.osc;
     const OscSettings oscDefaults;
     writer.PutIntUnless("OSCPORT", o.port, oscDefaults.port);
     writer.PutUnless("OSCADDRESS", o.address, oscDefaults.address);
     writer.PutUnless("OSCALLOW", o.allowed, oscDefaults.allowed);
-    writer.PutIntUnless("WINDOWW", a.windowWidth, defaults.windowWidth);
-    writer.PutIntUnless("WINDOWH", a.windowHeight, defaults.windowHeight);
+    writer.PutIntUnless("WINDOWW", s.window.width, WindowSize().width);
+    writer.PutIntUnless("WINDOWH", s.window.height, WindowSize().height);
     const HttpSettings& h = s.fileInterface.http;
     const HttpSettings httpDefaults;
     writer.PutIntUnless("HTTPPORT", h.port, httpDefaults.port);

@@ -6,17 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "model/LaneLook.h"
-#include "model/CaptionList.h"
-#include "model/FileInterfaceSettings.h"
+#include "model/SettingsParts.h"
 
 namespace oracle {
 
-struct Settings {
-    std::vector<LaneLook> lanes = std::vector<LaneLook>(1);  // lane 1 only: SYSTEM
-    CaptionList captions;
-    FileInterfaceSettings fileInterface;
-};
+// Lane 1 only: SYSTEM.
+using Settings = StoredSettings;
 
 // Every key through GetPrivateProfileIntA / GetPrivateProfileStringA; items appended. An exact
 // text counts while the code page 932 text beside it is its own; how the binding in UTEXTS

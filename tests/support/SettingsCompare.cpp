@@ -88,17 +88,17 @@ bool IsWrittenKeyLine(const std::string& line) {
 
 Settings LoadWithReader(const std::string& path) {
     Settings s;
-    loadSettingsFile(fw::WideFromCodePage932(path), s.lanes, s.captions, s.fileInterface);
+    loadSettingsFile(fw::WideFromCodePage932(path), recordsOf(s));
     return s;
 }
 
 bool SaveWithWriter(const std::string& path, const Settings& s) {
-    return saveSettingsAndReport(fw::WideFromCodePage932(path), s.lanes, s.captions, s.fileInterface);
+    return saveSettingsAndReport(fw::WideFromCodePage932(path), recordsOf(s));
 }
 
 void ExpectSameSettings(const Settings& expected, const Settings& actual, const std::string& what) {
-    const ConstSettingsRecords a{expected.lanes, expected.fileInterface};
-    const ConstSettingsRecords b{actual.lanes, actual.fileInterface};
+    const ConstSettingsRecords a = recordsOf(expected);
+    const ConstSettingsRecords b = recordsOf(actual);
     for (const SettingRow& row : settingRows()) {
         const std::string key = what + ", " + row.section + " " + row.key;
         if (row.field.isNumber()) {

@@ -38,10 +38,10 @@ LaneLook Start() {
 bool Same(const LaneLook& a, const LaneLook& o) {
     return std::tie(a.sizeChoice, a.pos, a.colorChoice, a.userTextColor, a.userShadowColor, a.gap,
                     a.lgap, a.rgap, a.deltaX, a.bandOn, a.bandColor, a.bandOpacity, a.outline,
-                    a.separator, a.smooth, a.speedPx, a.cutInAfterCurrent) ==
+                    a.separator, a.smooth, a.speedPx) ==
                std::tie(o.sizeChoice, o.pos, o.colorChoice, o.userTextColor, o.userShadowColor,
                         o.gap, o.lgap, o.rgap, o.deltaX, o.bandOn, o.bandColor, o.bandOpacity,
-                        o.outline, o.separator, o.smooth, o.speedPx, o.cutInAfterCurrent) &&
+                        o.outline, o.separator, o.smooth, o.speedPx) &&
            std::memcmp(&a.logFont, &o.logFont, sizeof a.logFont) == 0;
 }
 
@@ -334,10 +334,10 @@ TEST(PropatyDlg, SmoothLookItsSpeedAndTheCutInChoiceAreReadBack) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         LaneLook start = Start();
-        start.smooth = c.smooth, start.speedPx = c.speedPx, start.cutInAfterCurrent = c.smooth;
+        start.smooth = c.smooth, start.speedPx = c.speedPx;
         DialogDriver driver;
         CPropatyDlg dlg;
-        dlg.setSettings(start);
+        dlg.setLanes({start}, c.smooth, 1, nullptr);
         std::string shown, checked;
         driver.Expect({LetItShow, Check([&](HWND d) {
                            checked = States(d, {IDC_SMOOTH, IDC_CUTIN_AFTER}, true);
@@ -349,8 +349,9 @@ TEST(PropatyDlg, SmoothLookItsSpeedAndTheCutInChoiceAreReadBack) {
         EXPECT_EQ(c.smooth ? "11" : "00", checked);
         EXPECT_EQ(c.shown, shown);
         LaneLook expected = start;
-        expected.smooth = !c.smooth, expected.speedPx = c.saved, expected.cutInAfterCurrent = !c.smooth;
+        expected.smooth = !c.smooth, expected.speedPx = c.saved;
         EXPECT_TRUE(Same(dlg.settings(), expected));
+        EXPECT_EQ(!c.smooth, dlg.cutInAfterCurrent());
     }
 }
 

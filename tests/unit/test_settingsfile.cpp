@@ -59,7 +59,7 @@ TEST(SettingsFile, NoFileGivesEveryDefaultAndKeepsTheListsItems) {
     TempDir dir;
     Settings s;
     s.captions.append(CKirunData(L"already there", 3));
-    loadSettingsFile(dir.wideFile(L"Kirunner.ini"), s.lanes, s.captions, s.fileInterface);
+    loadSettingsFile(dir.wideFile(L"Kirunner.ini"), recordsOf(s));
 
     const LaneLook& a = s.lanes[0];
     EXPECT_EQ(0, a.colorChoice);
@@ -235,7 +235,7 @@ TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
                                     "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
     StdoutCapture out;
     Settings loaded;
-    GuardedSettings().load(fw::WideFromCodePage932(file.path()), loaded.lanes, loaded.captions, loaded.fileInterface);
+    GuardedSettings().load(fw::WideFromCodePage932(file.path()), recordsOf(loaded));
     EXPECT_EQ("受信データの文字数が奇数です\n", out.text());
     ASSERT_EQ(2, loaded.captions.count());
     EXPECT_EQ(L"", loaded.captions.at(0).m_text);
@@ -404,10 +404,9 @@ TEST(SettingsFilePath, IsTheFileInTheCurrentDirectory) {
         CurrentDirectory cd(folder);
         EXPECT_TRUE(folder + L"\\Kirunner.ini" == settingsFilePath()) << fw::CodePage932FromWide(settingsFilePath());
         const Settings two = twoItems();
-        ASSERT_TRUE(saveSettingsFile(settingsFilePath(), two.lanes, two.captions, two.fileInterface));
+        ASSERT_TRUE(saveSettingsFile(settingsFilePath(), recordsOf(two)));
         Settings loaded;
-        EXPECT_EQ(SettingsLoad::Loaded, loadSettingsFile(folder + L"\\Kirunner.ini", loaded.lanes,
-                                                         loaded.captions, loaded.fileInterface));
+        EXPECT_EQ(SettingsLoad::Loaded, loadSettingsFile(folder + L"\\Kirunner.ini", recordsOf(loaded)));
         EXPECT_EQ(2, loaded.captions.count());
     }
     CurrentDirectory root(L"C:\\");

@@ -44,7 +44,7 @@ TEST(SettingsGuard, LoadWaitsForAShortHoldAndNamesALongOne) {
         StdoutCapture output;
         GuardedSettings file;
         Settings s;
-        file.load(fw::WideFromCodePage932(ini), s.lanes, s.captions, s.fileInterface);
+        file.load(fw::WideFromCodePage932(ini), recordsOf(s));
         if (file.guarded()) file.reportUnreadable(fw::WideFromCodePage932(ini), c.quiet);
         if (release) WaitForSingleObject(release, INFINITE);
         if (release) CloseHandle(release);
@@ -65,14 +65,13 @@ TEST(SettingsGuard, FileUnreadableAtStartIsNotWrittenUntilTheOperatorSaysSo) {
     MessageBoxRecorder boxes(IDNO);
     GuardedSettings file;
     Settings s;
-    file.load(fw::WideFromCodePage932(ini), s.lanes, s.captions, s.fileInterface);
+    file.load(fw::WideFromCodePage932(ini), recordsOf(s));
     file.reportUnreadable(fw::WideFromCodePage932(ini), false);
     const auto save = [&](int items) {  // as the program's own save: the file read again first, asking
-        const Settings made = Items(items);
-        StoredSettings page{made.lanes, made.captions, made.fileInterface};
+        StoredSettings page = Items(items);
         file.changed(settings_parts::kList);
         file.readAgain(fw::WideFromCodePage932(ini), page, &messageBoxes());
-        return file.save(fw::WideFromCodePage932(ini), page.lanes, page.captions, page.fileInterface);
+        return file.save(fw::WideFromCodePage932(ini), recordsOf(page));
     };
     EXPECT_FALSE(save(1)) << "still held";
     hold.Release();
@@ -124,7 +123,7 @@ TEST(SettingsGuard, ReadAgainTakesFromTheFileWhatTheOperatorLeftAlone) {
         MessageBoxRecorder boxes(c.answer);
         GuardedSettings file;
         StoredSettings page;
-        file.load(ini, page.lanes, page.captions, page.fileInterface);
+        file.load(ini, recordsOf(page));
         page.captions = Items(c.pageItems).captions;
         if (c.changed & kLook) page.lanes[0].colorChoice = kPageColour;
         file.changed(c.changed);

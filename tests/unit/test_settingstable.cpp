@@ -11,12 +11,13 @@
 #include "model/ElementFields.h"
 #include "model/ProfileText.h"
 #include "model/SettingsKeys.h"
+#include "model/SettingsParts.h"
 #include "model/SettingsTable.h"
 
 namespace {
 
-std::vector<std::string> RowValues(const std::vector<LaneLook>& a, const FileInterfaceSettings& f) {
-    const ConstSettingsRecords records{a, f};
+std::vector<std::string> RowValues(const StoredSettings& s) {
+    const ConstSettingsRecords records = recordsOf(s);
     std::vector<std::string> values;
     for (const SettingRow& row : settingRows()) {
         if (row.field.isNumber()) values.push_back(std::to_string(row.field.number(records)));
@@ -37,13 +38,12 @@ TEST(SettingsTable, EachRowChangesItsOwnFieldAndNoOther) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const SettingRow& row = rows[i];
         if (!row.field.isNumber() && !row.field.element.text) continue;
-        std::vector<LaneLook> a(1);
-        FileInterfaceSettings f;
-        SettingsRecords records{a, f};
-        const std::vector<std::string> before = RowValues(a, f);
-        if (row.field.isNumber()) row.field.setNumber(records, row.field.number(ConstSettingsRecords{a, f}) + 1);
+        StoredSettings s;
+        SettingsRecords records = recordsOf(s);
+        const std::vector<std::string> before = RowValues(s);
+        if (row.field.isNumber()) row.field.setNumber(records, row.field.number(records) + 1);
         else row.field.setText(records, "x");
-        const std::vector<std::string> after = RowValues(a, f);
+        const std::vector<std::string> after = RowValues(s);
         for (size_t j = 0; j < rows.size(); ++j)
             EXPECT_EQ(SameField(rows, i, j), before[j] != after[j]) << "set " << row.key << ", looked at " << rows[j].key;
     }
@@ -137,16 +137,15 @@ TEST(SettingsTable, RepeatedSectionsOfAnyListAreRowsOfTheirTable) {
         {"fewer than before: the sections beyond stay", "[SYSTEM]\r\nSOURCECOUNT=2\r\n[SOURCE0]\r\nPORT=1\r\n[SOURCE1]\r\nPORT=2\r\n",
          {{7, L"", 3}}, "[SYSTEM]\r\nSOURCECOUNT=1\r\n[SOURCE0]\r\nPORT=7\r\nNAME=\r\n[SOURCE1]\r\nPORT=2\r\n"},
     };
-    std::vector<LaneLook> a(1);
-    FileInterfaceSettings f;
+    StoredSettings s;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TextOf file(c.before);
         g_sources = c.sources;
-        writeRows(file, SourceRows(), ConstSettingsRecords{a, f});
+        writeRows(file, SourceRows(), recordsOf(s));
         EXPECT_EQ(c.after, file.bytes());
         g_sources.clear();
-        SettingsRecords records{a, f};
+        SettingsRecords records = recordsOf(s);
         readRows(TextOf(file.bytes()), SourceRows(), records);
         ASSERT_EQ(c.sources.size(), g_sources.size());
         for (size_t i = 0; i < g_sources.size(); ++i) {
@@ -157,9 +156,39 @@ TEST(SettingsTable, RepeatedSectionsOfAnyListAreRowsOfTheirTable) {
     }
     // A count beyond what the group loads reads only that many.
     g_sources.clear();
-    SettingsRecords records{a, f};
+    SettingsRecords records = recordsOf(s);
     readRows(TextOf("[SYSTEM]\r\nSOURCECOUNT=5\r\n"), SourceRows(), records);
     EXPECT_EQ(2u, g_sources.size());
 }
 
 }  // namespace
+
+// A part the operator changed while the file was guarded is the page's; every other is the file's.
+TEST(SettingsParts, EachPartTakesItsOwnRecordsOnly) {
+    StoredSettings page;
+    page.lanes = std::vector<LaneLook>(2);
+    page.lanes.front().deltaX = 4;
+    page.rules.cutInAfterCurrent = 1;
+    page.window = {800, 600};
+    page.fileInterface.http.port = 8081;
+    const struct {
+        unsigned changed;
+        bool look, window, remote;
+    } cases[] = {
+        {settings_parts::kLook, true, false, false},
+        {settings_parts::kWindow, false, true, false},
+        {settings_parts::kRemote, false, false, true},
+        {settings_parts::kLook | settings_parts::kWindow, true, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.changed);
+        StoredSettings file;
+        takeChangedParts(c.changed, page, file);
+        EXPECT_EQ(c.look ? 4 : 2, file.lanes.front().deltaX);
+        EXPECT_EQ(c.look ? 2u : 1u, file.lanes.size());
+        EXPECT_EQ(c.look ? 1 : 0, file.rules.cutInAfterCurrent);
+        EXPECT_EQ(c.window ? 800 : 0, file.window.width);
+        EXPECT_EQ(c.window ? 600 : 0, file.window.height);
+        EXPECT_EQ(c.remote ? 8081 : HttpSettings().port, file.fileInterface.http.port);
+    }
+}
