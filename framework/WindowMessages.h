@@ -6,6 +6,4 @@
 namespace fw::messages {
 // To the program's queue window: tasks wait to be run.
 constexpr UINT kQueueRun = WM_APP + 1;
-// To the control page: the show changed since it last drew its rows.
-constexpr UINT kPageRedraw = WM_APP + 2;
 }  // namespace fw::messages

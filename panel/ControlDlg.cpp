@@ -4,7 +4,6 @@
 
 #include "fileif/FileSelDlg.h"
 #include "framework/MessageBox.h"
-#include "framework/WindowMessages.h"
 #include "panel/CsvCommands.h"
 #include "panel/KirunSettingDlg.h"
 #include "panel/ListContextMenu.h"
@@ -58,9 +57,7 @@ BOOL CControlDlg::DestroyWindow() {
 void CControlDlg::showChanged(const ShowChange& change) {
     if (change.what != ShowChange::What::kState || !m_hWnd) return;
     if (change.position < 0) {
-        // A flood of commands changes the show many times a turn: the rows are drawn once after.
-        if (!m_redrawPosted) m_redrawPosted = PostMessageA(m_hWnd, fw::messages::kPageRedraw, 0, 0) != FALSE;
-        if (!m_redrawPosted) drawAll();
+        drawAll();
         return;
     }
     // Many captions may end in one tick: each draws its own row, not the whole list again.
@@ -95,10 +92,6 @@ LRESULT CControlDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
         OnTimer(wp);
         return Default(msg, wp, lp);
-    case fw::messages::kPageRedraw:
-        m_redrawPosted = false;
-        drawAll();
-        return 0;
     case WM_SIZE:
         m_anchors.follow(m_hWnd);
         return Default(msg, wp, lp);

@@ -89,7 +89,6 @@ private:
     ChildAnchors m_anchors;  // the list grows with the page, the buttons keep to its right edge
     fw::Brush m_bgBrush;
     bool m_offHeld = false;   // 表示OFF is shown held down
-    bool m_redrawPosted = false;  // the rows are drawn again once the posted message comes
     // The lanes and lane 1's 表示ON/OFF as the rows were last drawn.
     std::vector<LaneState> m_lanes;
     bool m_stripShown = true;

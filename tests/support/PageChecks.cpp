@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "DialogDriver.h"
 #include "display/KirunWin.h"
 #include "display/StripPlacement.h"
 #include "model/AppearanceRules.h"
@@ -24,9 +23,7 @@ void ExpectSanePage(const PageHost& host, const std::string& what) {
     const int count = page.captionList().count();
     EXPECT_GE(count, 0);
     EXPECT_LE(count, kMaxLoadedItems);
-    // A row for each item, then one for each caption on air that is no item and each source,
-    // once the page has drawn the show's changes of this turn.
-    PumpMessages();
+    // A row for each item, then one for each caption on air that is no item and each source.
     const ShowSnapshot snapshot = host.host()->show().snapshot();
     EXPECT_EQ(static_cast<int>(snapshot.rows.size()), page.listCtrl().GetItemCount());
     EXPECT_EQ(count, static_cast<int>(std::count_if(snapshot.rows.begin(), snapshot.rows.end(),

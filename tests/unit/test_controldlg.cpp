@@ -72,9 +72,7 @@ protected:
     void Press(int id) { PressButton(*page, id); }
     void PressOnRow(int row, int id) { PressButtonOnRow(*page, row, id); }
 
-    // The page draws its rows once the show's changes of this turn are over.
     Strings Column(int column) const {
-        PumpMessages();
         Strings cells;
         for (int row = 0; row < page->listCtrl().GetItemCount(); ++row)
             cells.push_back(page->listCtrl().GetItemText(row, column));
