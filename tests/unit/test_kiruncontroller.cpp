@@ -243,3 +243,30 @@ TEST_F(ControllerTest, SettingsMessagesGoToTheEventsNotToABox) {
 }
 
 }  // namespace
+
+namespace {
+// Lanes added in キルン設定, items moved onto them, then a lane removed: its items go to lane 1
+// and stay on air, later lanes move down one, and the file keeps only the lanes there are.
+TEST_F(ControllerTest, ARemovedLanesItemsGoToLaneOneAndStayOnAir) {
+    Start({"A", "B", "C"});
+    const LaneLook look = controller->appearance();
+    controller->setLanes({look, look, look}, {1, 0, 0}, 0);
+    Show& show = host->show();
+    ASSERT_EQ(3, show.laneCount());
+    controller->setItemLane(1, 2);
+    controller->setItemLane(2, 3);
+    controller->putOnAir(1);
+    controller->putOnAir(2);
+    ASSERT_TRUE(show.captionOnAir(3, show.captionList().at(2).m_id));
+
+    controller->setLanes({look, look}, {1, 3}, 0);
+    EXPECT_EQ(2, show.laneCount());
+    const CaptionList& items = show.captionList();
+    EXPECT_EQ((std::vector<int>{1, 1, 2}), (std::vector<int>{items.at(0).m_lane, items.at(1).m_lane, items.at(2).m_lane}));
+    EXPECT_TRUE(show.captionOnAir(1, items.at(1).m_id)) << "the removed lane's caption left the air";
+    EXPECT_TRUE(show.captionOnAir(2, items.at(2).m_id)) << "lane 3's caption did not move down with its lane";
+    const std::string saved = ReadFileBytes(dir.file("Kirunner.ini"));
+    EXPECT_NE(std::string::npos, saved.find("LANECOUNT=2\r\n"));
+    EXPECT_EQ(std::string::npos, saved.find("[LANE3]"));
+}
+}  // namespace
