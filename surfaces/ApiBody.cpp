@@ -95,6 +95,25 @@ const ApiProblem* readStripBody(const std::string& body, bool& shown) {
     return nullptr;
 }
 
+namespace {
+// The member `key` of a JSON object body, a whole number from `low` (at least 1) to `high`:
+// `value` gets it; 0 and no problem when the body is no object or has no such member; `bad`
+// for anything else under that key.
+const ApiProblem* readWholeMember(const std::string& body, const char* key, std::uint64_t low, std::uint64_t high,
+                                  const ApiProblem& bad, std::uint64_t& value) {
+    value = 0;
+    const Json object = Json::parse(body, nullptr, false);
+    if (object.is_discarded() || !object.is_object()) return nullptr;
+    const auto member = object.find(key);
+    if (member == object.end()) return nullptr;
+    if (!member->is_number_unsigned()) return &bad;
+    const auto number = member->get<std::uint64_t>();
+    if (number < low || number > high) return &bad;
+    value = number;
+    return nullptr;
+}
+}  // namespace
+
 const ApiProblem* readItemId(const std::string& target, const std::string& body, CaptionId& id) {
     id = caption_ids::kNone;
     const std::size_t question = target.find('?');
@@ -114,26 +133,16 @@ const ApiProblem* readItemId(const std::string& target, const std::string& body,
             start = end + 1;
         }
     }
-    const Json object = Json::parse(body, nullptr, false);
-    if (object.is_discarded() || !object.is_object()) return nullptr;
-    const auto member = object.find("id");
-    if (member == object.end()) return nullptr;
-    if (!member->is_number_unsigned()) return &kBadId;
-    const auto value = member->get<std::uint64_t>();
-    if (value == 0 || value > 0xFFFFFFFFull) return &kBadId;
-    id = static_cast<CaptionId>(value);
-    return nullptr;
+    std::uint64_t value = 0;
+    const ApiProblem* problem = readWholeMember(body, "id", 1, 0xFFFFFFFFull, kBadId, value);
+    if (!problem && value != 0) id = static_cast<CaptionId>(value);
+    return problem;
 }
 
 const ApiProblem* readLane(const std::string& body, int& lane) {
     lane = CaptionCommand::kLaneUnnamed;
-    const Json object = Json::parse(body, nullptr, false);
-    if (object.is_discarded() || !object.is_object()) return nullptr;
-    const auto member = object.find("lane");
-    if (member == object.end()) return nullptr;
-    if (!member->is_number_unsigned()) return &kBadLane;
-    const auto value = member->get<std::uint64_t>();
-    if (value < 1 || value > static_cast<std::uint64_t>(kMaxLanes)) return &kBadLane;
-    lane = static_cast<int>(value);
-    return nullptr;
+    std::uint64_t value = 0;
+    const ApiProblem* problem = readWholeMember(body, "lane", 1, kMaxLanes, kBadLane, value);
+    if (!problem && value != 0) lane = static_cast<int>(value);
+    return problem;
 }
