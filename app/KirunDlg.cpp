@@ -66,11 +66,13 @@ BOOL CKirunDlg::OnInitDialog() {
 
     // Closing the main window ends the program.
     m_host.setCloseRequested([this] { Send(WM_CLOSE, 0, 0); });
-    m_host.start();
+    // The page is made whole, with the list read, before the strips: a strip on screen means
+    // the page can be used.
+    m_host.controller().loadSettings();
     m_page.Create(m_hWnd);
+    m_host.start();
     m_host.startSurfaces(m_commandChannel);
     SetTimer(kStatusTimer, kStatusPeriod);
-    m_host.show().addListener(this);
     refreshStatusLine();
 
     // Automatic exit is on from the start in batch mode: the controller set it so.
@@ -143,7 +145,6 @@ void CKirunDlg::setVisible(BOOL show) {
 
 BOOL CKirunDlg::DestroyWindow() {
     if (m_hWnd) KillTimer(kStatusTimer);
-    m_host.show().removeListener(this);
     m_host.stop();
     m_page.DestroyWindow();
     m_host.setCloseRequested(nullptr);
@@ -289,10 +290,6 @@ void CKirunDlg::detachGlassCheck() {
     m_glassCheckAttached = FALSE;
     m_glassCheck.UnsubclassWindow();
     m_statusOnGlass.UnsubclassWindow();
-}
-
-void CKirunDlg::showChanged(const ShowChange& change) {
-    if (change.what == ShowChange::What::kState && m_hWnd) refreshStatusLine();
 }
 
 void CKirunDlg::refreshStatusLine() {

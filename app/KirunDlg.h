@@ -6,15 +6,14 @@
 #include <uxtheme.h>
 
 #include "app/AppHost.h"
-#include "show/ShowListener.h"
 #include "app/OpaCheck.h"
 #include "framework/Dialog.h"
 #include "panel/ChildAnchors.h"
 #include "panel/ControlDlg.h"
 
-class CKirunDlg : public fw::Dialog, private ShowListener {
+class CKirunDlg : public fw::Dialog {
 public:
-    // The status line is brought up to date once a second, and at every change of the show.
+    // The status line is brought up to date once a second.
     static constexpr UINT_PTR kStatusTimer = 105;
     static constexpr UINT kStatusPeriod = 1000;
 
@@ -64,9 +63,6 @@ private:
     void OnExitSizeMove();
     // Shows in the top band what the operator must know now (the strip hidden, OSC not listening).
     void refreshStatusLine();
-    // What the show tells (a lane shown or hidden) reaches the status line at once; what it
-    // does not hold (OSC, the settings file) on the status timer.
-    void showChanged(const ShowChange& change) override;
 
     AppHost& m_host;
     std::string m_commandChannel;

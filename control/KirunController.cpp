@@ -48,10 +48,16 @@ KirunController::~KirunController() {
     m_watchedFile.setTextFound(nullptr);
 }
 
-KirunController::StartReport KirunController::start() {
-    StartReport report;
+void KirunController::loadSettings() {
+    if (m_settingsLoaded) return;
+    m_settingsLoaded = true;
     m_settings.load(m_show.captionList());
     m_watchedFile.setFile(fileInterface().fileExec, fileInterface().filePath);
+}
+
+KirunController::StartReport KirunController::start() {
+    StartReport report;
+    loadSettings();
 
     LaneLook& look = m_settings.look(1);
     applyFontChoice(look.logFont, look.sizeChoice);

@@ -44,6 +44,9 @@ public:
     // Loads the settings file, starts the strips, puts the batch numbers on air and carries out
     // the start commands.
     StartReport start();
+    // The settings file read (the list, the looks, the watched file), once: start() does it
+    // unless it was done before.
+    void loadSettings();
     // Destroys the strips and stops the watched file; nothing is saved.
     void stop();
     // A box shown while the program starts would keep it from taking its command channel, so
@@ -206,6 +209,7 @@ private:
     StripControl& m_strips;
     WatchedFile& m_watchedFile;
     SettingsKeeper m_settings;        // the settings file and what it keeps but the list
+    bool m_settingsLoaded = false;
     bool m_stripsMade = false;        // the strips could be made: captions go on air
     int m_autoExit = 0;               // 1: the program ends when all rolling has ended
     int m_exitCode = kExitNormal;
