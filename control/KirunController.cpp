@@ -391,3 +391,7 @@ void KirunController::closeProgram() {
     std::printf("●●CLOSE\n");
     std::fflush(stdout);
 }
+
+std::vector<OverlayLook> KirunController::overlayLooks() const {
+    return std::vector<OverlayLook>(static_cast<std::size_t>(m_show.laneCount()));
+}

@@ -23,6 +23,7 @@
 #include "show/Show.h"
 #include "show/ShowListener.h"
 #include "control/StripControl.h"
+#include "model/OverlayLook.h"
 #include "show/SourceControl.h"
 #include "sources/WatchedFile.h"
 
@@ -62,6 +63,8 @@ public:
     // The last save of the settings file failed or was held back: the page holds changes that
     // the file does not.
     bool settingsUnsaved() const { return m_settings.unsaved(); }
+    // Every lane's look as an overlay page draws it, lane 1 first.
+    std::vector<OverlayLook> overlayLooks() const;
 
     void putOnAir(int position);
     // Takes the item off air; false when it was not on air.

@@ -9,6 +9,9 @@ struct HttpSettings {
     int port = 0;                        // TCP port; 0 (or anything outside 1..65535): no remote
     std::string address = "127.0.0.1";  // the local IPv4 address listened on; 0.0.0.0: every interface
     std::string token;                   // what every API request carries as "Authorization: Bearer"
+    // What an overlay's address carries ("?view=…"): it reads the show and never acts. Made like
+    // the token when the remote is switched on; empty: only the token opens the overlay.
+    std::string viewKey;
 
     bool on() const { return port > 0 && port <= 65535; }
 };

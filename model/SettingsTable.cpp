@@ -242,6 +242,7 @@ const std::vector<SettingRow>& settingRows() {
         {kSystem, "HTTPADDRESS", K::Text, textField<&H::address>(), L::KeepWhenEmpty, kUnlessDefault,
          kMaxOscAddressBytes},
         {kSystem, "HTTPTOKEN", K::Text, textField<&H::token>(), L::Plain, kUnlessDefault, kMaxTokenBytes},
+        {kSystem, "HTTPVIEWKEY", K::Text, textField<&H::viewKey>(), L::Plain, kUnlessDefault, kMaxTokenBytes},
         {kSystem, "OSCFEEDBACK", K::Text, textField<&F::oscFeedback>(), L::Plain, kUnlessDefault, kMaxOscAddressBytes},
         {kSystem, "SOURCECOUNT", K::Int, kNoField, L::ItemCount, kUnlessDefault, 0, &sourceSections()},
         {kSourceSections, "", K::Sections, kNoField, L::Plain, kAlways, 0, &sourceSections()},

@@ -143,6 +143,9 @@
 #define IDR_WEB_SCRIPT          1451
 #define IDR_WEB_STYLE           1452
 #define IDR_WEB_LANES           1453
+#define IDR_WEB_OVERLAY_PAGE    1454
+#define IDR_WEB_OVERLAY_SCRIPT  1455
+#define IDR_WEB_OVERLAY_STYLE   1456
 
 /* Data sources dialog (141) */
 #define IDD_SOURCES             141

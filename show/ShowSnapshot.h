@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/CaptionId.h"
+#include "model/OverlayLook.h"
 
 struct ShowRow {
     enum class Kind { Item, File, CutIn, FreeText, Source };
@@ -30,6 +31,22 @@ struct ShowRow {
     bool operator!=(const ShowRow& other) const { return !(*this == other); }
 };
 
+// The caption that entered a lane's strips last, for a page that draws the lane itself: it
+// enters at the right edge as the one before has wholly entered, as on the strips.
+struct LaneEntry {
+    bool rolling = false;           // a caption is on the lane's strips, moving
+    unsigned long long number = 0;  // grows with every caption that enters; 0 before the first
+    std::wstring text;              // empty: the blank caption (nothing new enters)
+    bool follows = false;           // it came right after another caption (the separator before it)
+    bool fromBlank = false;         // the strips were cleared first (a cut-in, 今すぐ消去, a new layout)
+    int width = 0;                  // its width on the strips, in lane columns
+
+    bool operator==(const LaneEntry& other) const {
+        return rolling == other.rolling && number == other.number && width == other.width &&
+               follows == other.follows && fromBlank == other.fromBlank && text == other.text;
+    }
+};
+
 // One lane as the surfaces see it.
 struct LaneState {
     int number = 1;      // from 1
@@ -51,9 +68,14 @@ struct ShowSnapshot {
     int cutInRow = -1;
     // Every lane, in order; lane 1 first.
     std::vector<LaneState> lanes;
+    // Each lane's last entry, in the same order.
+    std::vector<LaneEntry> entries;
+    // Each lane's look for overlays, in the same order (the gateway adds them; may be shorter).
+    std::vector<OverlayLook> looks;
 
     // Whether the two show the same, whatever their versions.
     bool showsSame(const ShowSnapshot& other) const {
-        return stripShown == other.stripShown && cutInRow == other.cutInRow && rows == other.rows && lanes == other.lanes;
+        return stripShown == other.stripShown && cutInRow == other.cutInRow && rows == other.rows && lanes == other.lanes &&
+               entries == other.entries && looks == other.looks;
     }
 };

@@ -18,6 +18,8 @@ const Entry kEntries[] = {
     {"/app.js", IDR_WEB_SCRIPT, "text/javascript; charset=utf-8"},
     {"/lanes.js", IDR_WEB_LANES, "text/javascript; charset=utf-8"},
     {"/app.css", IDR_WEB_STYLE, "text/css; charset=utf-8"},
+    {"/overlay.js", IDR_WEB_OVERLAY_SCRIPT, "text/javascript; charset=utf-8"},
+    {"/overlay.css", IDR_WEB_OVERLAY_STYLE, "text/css; charset=utf-8"},
 };
 
 }  // namespace

@@ -1,0 +1,2 @@
+// The overlay: one lane drawn as its strip draws it.
+"use strict";
