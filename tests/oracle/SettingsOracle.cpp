@@ -182,6 +182,7 @@ void LoadSettings(const std::string& path, Settings& s) {
     const std::string httpAddress = file.readString(kSystem, "HTTPADDRESS", 63);
     if (!httpAddress.empty()) h.address = httpAddress;
     h.token = file.readString(kSystem, "HTTPTOKEN", 127);
+    h.viewKey = file.readString(kSystem, "HTTPVIEWKEY", 127);
     s.fileInterface.oscFeedback = file.readString(kSystem, "OSCFEEDBACK", 63);
     s.fileInterface.sources.clear();
     const int sources = std::min(file.readInt(kSystem, "SOURCECOUNT", 0), kMaxSources);
@@ -278,6 +279,7 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
     writer.PutIntUnless("HTTPPORT", h.port, httpDefaults.port);
     writer.PutUnless("HTTPADDRESS", h.address, httpDefaults.address);
     writer.PutUnless("HTTPTOKEN", h.token, httpDefaults.token);
+    writer.PutUnless("HTTPVIEWKEY", h.viewKey, httpDefaults.viewKey);
     writer.PutUnless("OSCFEEDBACK", s.fileInterface.oscFeedback, std::string());
     const std::vector<SourceSettings>& sources = s.fileInterface.sources;
     writer.PutUnless("SOURCECOUNT", std::to_string(sources.size()), "0");

@@ -114,6 +114,7 @@ std::vector<CorpusFile> Corpus() {
          "[SYSTEM]\r\nBAND=1\r\nCOLOR=2\r\n outline = 1 \r\nITEMCOUNT=0\r\nSEPARATOR=8140819f\r\nBAND=0\r\n"
          "[FILE]\r\nBANDRGB=5\r\n[SYSTEM]\r\nBANDOPACITY=40\r\n",
          true},
+        {"remote keys", "[SYSTEM]\r\nHTTPVIEWKEY = Vw-_1 \r\nHTTPPORT=8765\r\nHTTPTOKEN=Ab-_9\r\n[FILE]\r\nHTTPVIEWKEY=x\r\n", true},
         {"long face name and path", "[SYSTEM]\r\nFONTFACENAME=" + std::string(30, 'f') + "表\r\n[FILE]\r\nPATH=" +
                                         std::string(1021, 'p') + "表\r\n", true},
     };

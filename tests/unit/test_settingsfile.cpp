@@ -195,6 +195,11 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
          [](FileInterfaceSettings& f) {
              f.http.port = 8765, f.http.address = "0.0.0.0", f.http.token = "Ab-_9", f.oscFeedback = "127.0.0.1:9001";
          }},
+        {"HTTPPORT=8765\r\nHTTPTOKEN=Ab-_9\r\nHTTPVIEWKEY=Vw-_1\r\nOSCFEEDBACK=127.0.0.1:9001\r\n", nullptr,
+         [](FileInterfaceSettings& f) {
+             f.http.port = 8765, f.http.token = "Ab-_9", f.http.viewKey = "Vw-_1", f.oscFeedback = "127.0.0.1:9001";
+         }},
+        {"HTTPVIEWKEY=Vw-_1\r\n", nullptr, [](FileInterfaceSettings& f) { f.http.viewKey = "Vw-_1"; }},
     };
     TempDir dir;
     const std::string path = dir.file("Kirunner.ini");
