@@ -11,9 +11,13 @@ const char kReady[] = "同じネットワークのスマートフォンで QR �
                       "尋ねてきたら、プライベート ネットワークでの通信を許可してください。";
 
 std::string address(const std::string& host, int port, const std::string& token) {
-    return "http://" + host + (port == 80 ? std::string() : ":" + std::to_string(port)) + "/#token=" + token;
+    return httpOrigin(host, port) + "/#token=" + token;
 }
 }  // namespace
+
+std::string httpOrigin(const std::string& host, int port) {
+    return "http://" + host + (port == 80 ? std::string() : ":" + std::to_string(port));
+}
 
 PairingView pairingView(const HttpSettings& settings, const std::vector<LocalAddress>& lan) {
     PairingView view;
@@ -22,7 +26,8 @@ PairingView pairingView(const HttpSettings& settings, const std::vector<LocalAdd
         return view;
     }
     if (settings.address.compare(0, 4, "127.") == 0 || settings.address == "localhost") {
-        view.url = address("127.0.0.1", settings.port, settings.token);
+        view.host = "127.0.0.1";
+        view.url = address(view.host, settings.port, settings.token);
         view.note = kLoopback;
         return view;
     }
@@ -31,6 +36,7 @@ PairingView pairingView(const HttpSettings& settings, const std::vector<LocalAdd
         view.note = kNoLan;
         return view;
     }
+    view.host = host;
     view.url = address(host, settings.port, settings.token);
     view.note = kReady;
     view.lanReachable = true;

@@ -13,6 +13,10 @@ struct PairingView {
     std::string url;           // "" while the remote is off or no address can be reached
     const char* note = "";     // what the operator should know
     bool lanReachable = false; // a phone on the LAN can open the address
+    std::string host;          // the address's host ("" with no address)
 };
+
+// "http://<host>:<port>", the port left out when it is 80.
+std::string httpOrigin(const std::string& host, int port);
 
 PairingView pairingView(const HttpSettings& settings, const std::vector<LocalAddress>& lan);

@@ -218,6 +218,8 @@ void CControlDlg::OnEndCutIn() { m_controller.endCutIn(); }
 void CControlDlg::OnRemoteSettings() {
     CRemoteDlg dlg;
     dlg.m_settings = m_controller.fileInterface().http;
+    dlg.m_overlayLooks = m_controller.overlayLooks();
+    for (const LaneState& lane : m_controller.show().laneStates()) dlg.m_laneNames.push_back(lane.name);
     if (dlg.DoModal() == IDOK) m_controller.setRemote(dlg.m_settings);
 }
 

@@ -1,10 +1,12 @@
 #include "panel/RemoteDlg.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "framework/MessageBox.h"
 #include "model/OscSenders.h"
 #include "resource.h"
+#include "model/OverlayAddress.h"
 #include "model/PairingAddress.h"
 #include "framework/RandomToken.h"
 
@@ -12,6 +14,7 @@ namespace {
 const char kPortProblem[] = "ポートは 1～65535 の数にしてください";
 const char kAddressProblem[] = "受け付けるアドレスは 127.0.0.1、0.0.0.0 またはこの PC の IPv4 アドレスにしてください";
 const char kNoRandom[] = "トークンを作れませんでした（システムの乱数が得られません）";
+const char kNoRandomViewKey[] = "表示キーを作れませんでした（システムの乱数が得られません）";
 
 bool parsePort(const std::string& text, int& port) {
     if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -28,6 +31,7 @@ BOOL CRemoteDlg::OnInitDialog() {
     m_port = std::to_string(m_settings.on() ? m_settings.port : kDefaultPort);
     m_address = m_settings.address.empty() ? "127.0.0.1" : m_settings.address;
     m_token = m_settings.token;
+    m_viewKey = m_settings.viewKey;
     HWND addresses = GetDlgItem(IDC_REMOTE_ADDRESS);
     SendMessageA(addresses, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("127.0.0.1"));
     SendMessageA(addresses, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("0.0.0.0"));
@@ -51,9 +55,12 @@ void CRemoteDlg::DoDataExchange(fw::DataExchange& dx) {
     if (m_on && !dx.Validate(IDC_REMOTE_ADDRESS, parseIpv4(m_address, address) ? nullptr : kAddressProblem)) return;
     if (m_on && m_token.empty()) newToken();
     if (m_on && !dx.Validate(IDC_REMOTE_NEW_TOKEN, m_token.empty() ? kNoRandom : nullptr)) return;
+    if (m_on && m_viewKey.empty()) newViewKey();
+    if (m_on && !dx.Validate(IDC_REMOTE_NEW_VIEW_KEY, m_viewKey.empty() ? kNoRandomViewKey : nullptr)) return;
     m_settings.port = m_on ? port : 0;
     m_settings.address = m_address;
     m_settings.token = m_token;
+    m_settings.viewKey = m_viewKey;
 }
 
 HttpSettings CRemoteDlg::shown(bool chosenFromList) const {
@@ -83,24 +90,50 @@ void CRemoteDlg::refresh(bool chosenFromList) {
     HttpSettings settings = shown(chosenFromList);
     const bool on = IsDlgButtonChecked(m_hWnd, IDC_REMOTE_ON) == BST_CHECKED;
     if (on && m_token.empty()) newToken();
+    if (on && m_viewKey.empty()) newViewKey();
     settings.token = m_token;
+    settings.viewKey = m_viewKey;
     const PairingView view = pairingView(settings, m_lan);
     m_url = view.url;
     SetDlgItemTextA(m_hWnd, IDC_REMOTE_URL, m_url.c_str());
     SetDlgItemTextA(m_hWnd, IDC_REMOTE_NOTE, view.note);
     if (view.url.empty() || !m_qr.encode(view.url)) m_qr.clear();
-    for (int id : {IDC_REMOTE_PORT, IDC_REMOTE_ADDRESS, IDC_REMOTE_URL, IDC_REMOTE_NEW_TOKEN})
+    showOverlayAddresses(settings);
+    for (int id : {IDC_REMOTE_PORT, IDC_REMOTE_ADDRESS, IDC_REMOTE_URL, IDC_REMOTE_NEW_TOKEN, IDC_REMOTE_NEW_VIEW_KEY,
+                   IDC_REMOTE_OVERLAY})
         EnableWindow(GetDlgItem(id), on ? TRUE : FALSE);
     InvalidateRect(GetDlgItem(IDC_REMOTE_QR), nullptr, TRUE);
+}
+
+void CRemoteDlg::showOverlayAddresses(const HttpSettings& settings) {
+    const size_t count = std::max<size_t>({1, m_overlayLooks.size(), m_laneNames.size()});
+    std::vector<OverlayLane> lanes(count);
+    for (size_t i = 0; i < count; ++i) {
+        if (i < m_laneNames.size()) lanes[i].name = m_laneNames[i];
+        if (i < m_overlayLooks.size()) {
+            lanes[i].width = m_overlayLooks[i].stripWidth;
+            lanes[i].height = m_overlayLooks[i].stripHeight;
+        }
+    }
+    SetDlgItemTextW(m_hWnd, IDC_REMOTE_OVERLAY, overlayAddressText(settings, m_lan, lanes).c_str());
 }
 
 // Every phone paired so far must be paired again: from OK on, the old token is refused.
 void CRemoteDlg::newToken() { m_token = makeToken(); }
 
+// Every overlay host must be given its address again: from OK on, the old view key is refused.
+void CRemoteDlg::newViewKey() { m_viewKey = makeToken(); }
+
 bool CRemoteDlg::OnButtonClicked(int id) {
     if (id == IDC_REMOTE_NEW_TOKEN) {
         newToken();
         if (m_token.empty()) fw::ShowMessage(kNoRandom);
+        refresh();
+        return true;
+    }
+    if (id == IDC_REMOTE_NEW_VIEW_KEY) {
+        newViewKey();
+        if (m_viewKey.empty()) fw::ShowMessage(kNoRandomViewKey);
         refresh();
         return true;
     }

@@ -137,6 +137,8 @@
 #define IDC_REMOTE_QR           1404
 #define IDC_REMOTE_NEW_TOKEN    1405
 #define IDC_REMOTE_NOTE         1406
+#define IDC_REMOTE_OVERLAY      1407
+#define IDC_REMOTE_NEW_VIEW_KEY 1408
 
 /* The web remote's page, served by the HTTP surface */
 #define IDR_WEB_PAGE            1450

@@ -1,6 +1,8 @@
 // The web remote's dialog from its real template: switching the remote on makes a token and shows
 // the pairing address with the token in its fragment, as text and as a QR code drawn module for
 // module; a new token changes both; OK gives the settings back, a bad port keeps the dialog open.
+// Switching it on makes a view key too, and each lane's overlay address carries it; a new view
+// key changes those addresses and not the pairing address.
 // With REMOTE_DIALOG_CAPTURE set, the dialog as shown on the screen is saved there (PPM) with
 // the address beside it (.txt), for a QR reader to check from outside (tests/http/read_qr.sh).
 #include <gtest/gtest.h>
@@ -23,6 +25,19 @@ std::string itemText(HWND dialog, int id) {
     char text[256] = {};
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
+}
+
+std::wstring wideText(HWND dialog, int id) {
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(dialog, id, text, 1024);
+    return text;
+}
+
+// The overlay box as the dialog should show it for these two lanes and this view key.
+std::wstring overlayText(const std::string& viewKey) {
+    const std::wstring key(viewKey.begin(), viewKey.end());
+    return L"レーン1（幅 1920・高さ 18）\r\nhttp://192.168.10.20:8765/overlay?lane=1&view=" + key +
+           L"\r\nレーン2 速報\r\nhttp://192.168.10.20:8765/overlay?lane=2&view=" + key;
 }
 
 void savePpm(const PixelImage& image, const std::string& path) {
@@ -70,21 +85,38 @@ TEST(RemoteDlg, SwitchedOnShowsThePairingAddressWithANewTokenAsTextAndQrCode) {
     dialog.m_settings.address = "0.0.0.0";
     dialog.m_lan = {{"10.0.0.9", false, true}, {"192.168.10.20", true, true}};
     dialog.m_lanGiven = true;
+    dialog.m_overlayLooks.resize(2);
+    dialog.m_overlayLooks[0].stripWidth = 1920;
+    dialog.m_overlayLooks[0].stripHeight = 18;
+    dialog.m_laneNames = {L"", L"速報"};
     std::string first;
     std::string second;
+    std::wstring firstOverlay;
+    std::wstring secondOverlay;
     DialogDriver driver;
     driver.Expect({
-        Check([](HWND d) { EXPECT_EQ(itemText(d, IDC_REMOTE_URL), ""); }),
+        Check([](HWND d) {
+            EXPECT_EQ(itemText(d, IDC_REMOTE_URL), "");
+            EXPECT_EQ(wideText(d, IDC_REMOTE_OVERLAY), L"");
+        }),
         Click(IDC_REMOTE_ON),
         Check([&](HWND d) {
             first = itemText(d, IDC_REMOTE_URL);
             EXPECT_EQ(first.rfind("http://192.168.10.20:8765/#token=", 0), 0u) << first;
             EXPECT_EQ(first.size(), std::string("http://192.168.10.20:8765/#token=").size() + 32);
+            firstOverlay = wideText(d, IDC_REMOTE_OVERLAY);
         }),
         Click(IDC_REMOTE_NEW_TOKEN),
         Check([&](HWND d) {
             second = itemText(d, IDC_REMOTE_URL);
             EXPECT_NE(second, first);
+            EXPECT_EQ(wideText(d, IDC_REMOTE_OVERLAY), firstOverlay) << "a new token keeps the view key";
+        }),
+        Click(IDC_REMOTE_NEW_VIEW_KEY),
+        Check([&](HWND d) {
+            EXPECT_EQ(itemText(d, IDC_REMOTE_URL), second) << "a new view key keeps the token";
+            secondOverlay = wideText(d, IDC_REMOTE_OVERLAY);
+            EXPECT_NE(secondOverlay, firstOverlay);
             expectQrShown(d, second);
         }),
         Click(IDOK),
@@ -93,6 +125,9 @@ TEST(RemoteDlg, SwitchedOnShowsThePairingAddressWithANewTokenAsTextAndQrCode) {
     EXPECT_EQ(dialog.m_settings.port, CRemoteDlg::kDefaultPort);
     EXPECT_EQ(dialog.m_settings.address, "0.0.0.0");
     EXPECT_EQ("http://192.168.10.20:8765/#token=" + dialog.m_settings.token, second);
+    EXPECT_EQ(dialog.m_settings.viewKey.size(), 32u);
+    EXPECT_NE(dialog.m_settings.viewKey, dialog.m_settings.token);
+    EXPECT_EQ(overlayText(dialog.m_settings.viewKey), secondOverlay);
 }
 
 TEST(RemoteDlg, ChecksThePortAndTheAddressAndKeepsTheTokenWhenSwitchedOff) {
@@ -110,7 +145,7 @@ TEST(RemoteDlg, ChecksThePortAndTheAddressAndKeepsTheTokenWhenSwitchedOff) {
     };
     for (const Case& c : cases) {
         CRemoteDlg dialog;
-        dialog.m_settings = HttpSettings{9000, "0.0.0.0", "kept-token-0123456789abcdefghij"};
+        dialog.m_settings = HttpSettings{9000, "0.0.0.0", "kept-token-0123456789abcdefghij", "kept-view-key"};
         dialog.m_lanGiven = true;
         MessageBoxRecorder messages;
         DialogDriver driver;
@@ -125,6 +160,7 @@ TEST(RemoteDlg, ChecksThePortAndTheAddressAndKeepsTheTokenWhenSwitchedOff) {
         if (c.portAfterOk >= 0) {
             EXPECT_EQ(dialog.m_settings.port, c.portAfterOk);
             EXPECT_EQ(dialog.m_settings.token, "kept-token-0123456789abcdefghij");
+            EXPECT_EQ(dialog.m_settings.viewKey, "kept-view-key");
         }
     }
 }
