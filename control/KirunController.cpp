@@ -103,8 +103,7 @@ bool KirunController::takeSettingsFileAgain(OperatorMessages* ask) {
     const FileInterfaceSettings& kept = fileInterface();
     const HttpSettings& http = settings.fileInterface.http;
     const bool remoteChanged = http.port != kept.http.port || http.address != kept.http.address ||
-                               http.token != kept.http.token || http.viewKey != kept.http.viewKey ||
-                               settings.fileInterface.oscFeedback != kept.oscFeedback;
+                               http.token != kept.http.token || settings.fileInterface.oscFeedback != kept.oscFeedback;
     // The watched file and the sources are compared with what they were before they are taken.
     const FileInterfaceSettings fileSettings = settings.fileInterface;
     settings.fileInterface = kept;
