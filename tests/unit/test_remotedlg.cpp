@@ -37,7 +37,7 @@ std::wstring wideText(HWND dialog, int id) {
 std::wstring overlayText(const std::string& viewKey) {
     const std::wstring key(viewKey.begin(), viewKey.end());
     return L"レーン1（幅 1920・高さ 18）\r\nhttp://192.168.10.20:8765/overlay?lane=1&view=" + key +
-           L"\r\nレーン2 速報\r\nhttp://192.168.10.20:8765/overlay?lane=2&view=" + key;
+           L"\r\nレーン2 速報（幅 1920・高さ 40）\r\nhttp://192.168.10.20:8765/overlay?lane=2&view=" + key;
 }
 
 void savePpm(const PixelImage& image, const std::string& path) {
@@ -88,6 +88,8 @@ TEST(RemoteDlg, SwitchedOnShowsThePairingAddressWithANewTokenAsTextAndQrCode) {
     dialog.m_overlayLooks.resize(2);
     dialog.m_overlayLooks[0].stripWidth = 1920;
     dialog.m_overlayLooks[0].stripHeight = 18;
+    dialog.m_overlayLooks[1].stripWidth = 1920;
+    dialog.m_overlayLooks[1].stripHeight = 40;
     dialog.m_laneNames = {L"", L"速報"};
     std::string first;
     std::string second;
