@@ -270,3 +270,90 @@ TEST_F(ControllerTest, ARemovedLanesItemsGoToLaneOneAndStayOnAir) {
     EXPECT_EQ(std::string::npos, saved.find("[LANE3]"));
 }
 }  // namespace
+
+namespace {
+// Each lane's look for overlays is what its strip shows: the colours of the colour choice, the
+// speed it moves at, band, outline, separator, the font's em height at 96 DPI and the strip's
+// size; the gateway publishes a look that changed at once, in a new version, and no other.
+TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWhenTheyChange) {
+    const struct {
+        const char* name;
+        void (*change)(LaneLook&);
+        COLORREF text, shadow;
+        int speed, fontPx;
+        bool band;
+        COLORREF bandColor;
+        int opacity;
+        bool outline;
+        const wchar_t* separator;
+    } cases[] = {
+        {"as started", [](LaneLook&) {}, RGB(255, 255, 255), RGB(0, 0, 0), 40, 12, false, 0, 100, false, L""},
+        {"yellow, slowest, normal size", [](LaneLook& l) { l.colorChoice = 2, l.deltaX = 1, l.sizeChoice = 1; },
+         RGB(255, 255, 120), RGB(0, 0, 135), 20, 16, false, 0, 100, false, L""},
+        {"own colours' rgb only, step 9 read as 2", [](LaneLook& l) {
+             l.colorChoice = 4, l.userTextColor = 0x01123456, l.userShadowColor = 0xFF654321, l.deltaX = 9;
+         }, 0x123456, 0x654321, 40, 12, false, 0, 100, false, L""},
+        {"no such colour choice, fastest", [](LaneLook& l) { l.colorChoice = 7, l.deltaX = 4; },
+         RGB(255, 255, 255), RGB(0, 0, 0), 80, 12, false, 0, 100, false, L""},
+        {"smooth at its own speed, large", [](LaneLook& l) { l.smooth = 1, l.speedPx = 120, l.sizeChoice = 2; },
+         RGB(255, 255, 255), RGB(0, 0, 0), 120, 21, false, 0, 100, false, L""},
+        {"smooth, own speed beyond", [](LaneLook& l) { l.smooth = 1, l.speedPx = 2001, l.deltaX = 3; },
+         RGB(255, 255, 255), RGB(0, 0, 0), 60, 12, false, 0, 100, false, L""},
+        {"own speed without the smooth look", [](LaneLook& l) { l.speedPx = 120, l.deltaX = 1; },
+         RGB(255, 255, 255), RGB(0, 0, 0), 20, 12, false, 0, 100, false, L""},
+        {"band, outline, separator, insets", [](LaneLook& l) {
+             l.bandOn = 1, l.bandColor = 0x02A0B0C0, l.bandOpacity = 40, l.outline = 1, l.separator = "\x81\x9f";
+             l.lgap = 100, l.rgap = 20;
+         }, RGB(255, 255, 255), RGB(0, 0, 0), 40, 12, true, 0xA0B0C0, 40, true, L"\x25c6"},
+        {"own italic font, band beyond opaque", [](LaneLook& l) {
+             l.sizeChoice = 3, l.logFont.lfHeight = -30, l.logFont.lfItalic = 1, l.bandOn = 1, l.bandOpacity = 150;
+         }, RGB(255, 255, 255), RGB(0, 0, 0), 40, 30, true, 0, 100, false, L""},
+    };
+    Start({"A"});
+    ShowGateway& gateway = host->gateway();
+    gateway.start();
+    const LaneLook base = controller->appearance();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LaneLook changed = base;
+        c.change(changed);
+        const std::shared_ptr<const ShowSnapshot> before = gateway.snapshot();
+        controller->setLanes({changed}, {1}, 0);
+        const std::vector<OverlayLook> looks = controller->overlayLooks();
+        ASSERT_EQ(1u, looks.size());
+        const OverlayLook& look = looks[0];
+        EXPECT_EQ(c.text, look.textColor);
+        EXPECT_EQ(c.shadow, look.shadowColor);
+        EXPECT_EQ(c.speed, look.speedPx);
+        EXPECT_NEAR(c.fontPx, look.fontPx, 1) << "the font's own em height, as the font scaler rounds it";
+        EXPECT_EQ(c.band, look.bandOn);
+        EXPECT_EQ(c.bandColor, look.bandColor);
+        EXPECT_EQ(c.opacity, look.bandOpacity);
+        EXPECT_EQ(c.outline, look.outline);
+        EXPECT_EQ(c.separator, look.separator);
+        EXPECT_EQ(fw::WideFromCodePage932(defaultCaptionFont().lfFaceName), look.fontFace);
+        EXPECT_EQ(FW_BOLD, look.fontWeight);
+        EXPECT_EQ(changed.logFont.lfItalic != 0 && changed.sizeChoice == 3, look.italic);
+        RECT strip{};
+        ASSERT_TRUE(GetWindowRect(host->strips().first()->Hwnd(), &strip));
+        EXPECT_EQ(strip.right - strip.left, look.stripWidth) << "the primary monitor is at 96 DPI here";
+        EXPECT_EQ(strip.bottom - strip.top, look.stripHeight);
+
+        const std::shared_ptr<const ShowSnapshot> published = gateway.snapshot();
+        ASSERT_EQ(1u, published->looks.size());
+        EXPECT_EQ(look, published->looks[0]);
+        if (before->looks.empty() || before->looks[0] != look) {
+            EXPECT_GT(published->version, before->version);
+        } else {
+            EXPECT_EQ(published->version, before->version);
+        }
+    }
+    LaneLook yellow = base;
+    yellow.colorChoice = 2;
+    controller->setLanes({base, yellow}, {1, 0}, 0);
+    ASSERT_EQ(2u, gateway.snapshot()->looks.size()) << "a lane added";
+    EXPECT_EQ(RGB(255, 255, 120), gateway.snapshot()->looks[1].textColor);
+    controller->setLanes({base}, {1}, 0);
+    EXPECT_EQ(1u, gateway.snapshot()->looks.size()) << "a lane removed";
+}
+}  // namespace

@@ -1,6 +1,7 @@
 // The show with no window: a fake strip, a clock the test moves, captions by id.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,17 @@ struct Reports : ShowListener {
         }
         if (change.what == ShowChange::What::kLaneRolledOut) rolledOutLanes.push_back(change.lane);
         if (change.what == ShowChange::What::kAllRolledOut) ++rollingEnds;
+        if (change.what == ShowChange::What::kEntered) enteredLanes.push_back(change.lane);
+        if (change.what == ShowChange::What::kEntered || change.what == ShowChange::What::kLaneRolledOut)
+            versions.push_back(show.version());
     }
     const Show& show;
     std::vector<int> ended;
     std::vector<int> endedLanes;
     std::vector<int> rolledOutLanes;
     int rollingEnds = 0;
+    std::vector<int> enteredLanes;
+    std::vector<unsigned long long> versions;  // of the show as each entry and rolling's end was told
 };
 
 class ShowTest : public ::testing::Test {
@@ -151,6 +157,62 @@ TEST_F(ShowTest, DisplayTimesFollowTheClockNotTheNumberOfTicks) {
     clock.advance(100);
     lane().onCountDownTick();
     EXPECT_FALSE(show.onAir(0));
+}
+
+// Every caption that enters the strips is the lane's next entry, told on the channel with a new
+// version; it comes from blank strips after a cut-in, 今すぐ消去 or a new layout, and while the
+// strips have not moved since.
+TEST_F(ShowTest, EveryCaptionEnteringIsAnEntryThatSaysWhetherTheStripsWereBlank) {
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        int entries;  // entered during the step
+        std::wstring text;
+        bool follows, fromBlank, rolling;
+    } steps[] = {
+        {"on new strips", [&] { show.putOnAir(0); }, 1, L"A", false, true, true},
+        {"after its pass", [&] { Passes(4); }, 1, L"A", true, false, true},
+        {"a second item waits", [&] { show.putOnAir(1); }, 0, L"A", true, false, true},
+        {"cut-in", [&] { show.cutIn(1, L"XYZ", 1, false); }, 1, L"XYZ", false, true, true},
+        {"cleared", [&] {
+             show.takeEverythingOffAir(1);
+             show.blankNow(1);
+         }, 1, L"", false, true, false},
+        {"on strips not moved since", [&] { show.putOnAir(2); }, 1, L"CCC", false, true, true},
+        {"behind one that moved", [&] { Passes(9); }, 1, L"CCC", true, false, true},
+        {"new layout", [&] { lane().onStripsLaidOut(); }, 1, L"CCC", false, true, true},
+    };
+    unsigned long long number = 0;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        const unsigned long long before = show.version();
+        const size_t told = reports.enteredLanes.size();
+        s.act();
+        const ShowSnapshot snapshot = show.snapshot();
+        ASSERT_EQ(1u, snapshot.entries.size());
+        const LaneEntry& entry = snapshot.entries[0];
+        number += static_cast<unsigned long long>(s.entries);
+        EXPECT_EQ(number, entry.number);
+        EXPECT_EQ(told + static_cast<size_t>(s.entries), reports.enteredLanes.size()) << "one kEntered an entry";
+        if (s.entries > 0) {
+            EXPECT_GT(show.version(), before);
+        }
+        EXPECT_EQ(s.text, entry.text);
+        EXPECT_EQ(s.follows, entry.follows);
+        EXPECT_EQ(s.fromBlank, entry.fromBlank);
+        EXPECT_EQ(s.rolling, entry.rolling);
+        EXPECT_EQ(lane().captionWidth(), entry.width);
+    }
+    EXPECT_EQ(std::vector<int>(reports.enteredLanes.size(), 1), reports.enteredLanes);
+
+    // Rolled out, the entry rolls no more, in a version of its own.
+    const size_t rolledOut = reports.rolledOutLanes.size();
+    show.takeEverythingOffAir(1);
+    for (int moves = 0; lane().rolling() && moves < 1000; ++moves) lane().onScrollTick(4);
+    ASSERT_EQ(rolledOut + 1, reports.rolledOutLanes.size());
+    EXPECT_FALSE(show.snapshot().entries[0].rolling);
+    ASSERT_GE(reports.versions.size(), 2u);
+    EXPECT_GT(reports.versions.back(), reports.versions[reports.versions.size() - 2]);
 }
 
 // Three strips of one lane at 96, 120 and 144 DPI: each draws the caption at its own width and
@@ -271,6 +333,12 @@ TEST_F(ShowLanesTest, ACutInOnOneLaneLeavesTheOtherRollingAndTheSnapshotNamesLan
     ASSERT_EQ(2u, snapshot.lanes.size());
     EXPECT_FALSE(snapshot.lanes[0].cutIn);
     EXPECT_TRUE(snapshot.lanes[1].cutIn);
+    ASSERT_EQ(2u, snapshot.entries.size()) << "one entry a lane";
+    EXPECT_EQ(L"A", snapshot.entries[0].text);
+    EXPECT_EQ(1u, snapshot.entries[0].number);
+    EXPECT_EQ(L"XYZ", snapshot.entries[1].text);
+    EXPECT_EQ(2u, snapshot.entries[1].number);
+    EXPECT_EQ((std::vector<int>{1, 2, 2}), reports.enteredLanes) << "each entry names its lane";
 
     Minutes(1);
     EXPECT_EQ((std::vector<int>{1, 2, 2}), reports.endedLanes) << "each caption's end names its lane";
