@@ -356,4 +356,26 @@ TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWhenTheyCh
     controller->setLanes({base}, {1}, 0);
     EXPECT_EQ(1u, gateway.snapshot()->looks.size()) << "a lane removed";
 }
+
+// An entry alone (no row changes with it) and the end of rolling each reach a published snapshot.
+TEST_F(ControllerTest, TheGatewayPublishesEveryEntryAndTheEndOfRolling) {
+    Start({"A"});
+    ShowGateway& gateway = host->gateway();
+    gateway.start();
+    controller->putOnAir(0);
+    Lane& lane = host->show().laneOf(1);
+    for (int pass = 0; pass < 2; ++pass) {
+        const unsigned long long version = gateway.snapshot()->version;
+        const unsigned long long entries = lane.entries();
+        for (int moves = 0; lane.entries() == entries && moves < 100000; ++moves) lane.onScrollTick(8);
+        host->queue().runAll();
+        const std::shared_ptr<const ShowSnapshot> published = gateway.snapshot();
+        EXPECT_EQ(entries + 1, published->entries.at(0).number) << pass;
+        EXPECT_GT(published->version, version) << pass;
+    }
+    controller->takeOffAir(0);
+    for (int moves = 0; lane.rolling() && moves < 100000; ++moves) lane.onScrollTick(8);
+    host->queue().runAll();
+    EXPECT_FALSE(gateway.snapshot()->entries.at(0).rolling);
+}
 }  // namespace
