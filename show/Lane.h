@@ -66,9 +66,10 @@ public:
     int position() const override { return m_position; }
     int captionWidth() const override { return m_captionWidth; }
     const PassedCaptions& passed() const override { return m_passed; }
-    // How many captions have entered the strips, the blank one included; whether the strips
-    // showed nothing before the last one (they were cleared for it, or were blank and have not
-    // moved since), so that a page drawing the lane itself clears with it.
+    // How many captions have entered the strips, the blank one included (once while it repeats
+    // as the strips drain); whether the strips showed nothing before the last one (they were
+    // cleared for it, or were blank and have not moved since), so that a page drawing the lane
+    // itself clears with it.
     unsigned long long entries() const { return m_entries; }
     bool enteredFromBlank() const { return m_fromBlank; }
 

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -272,107 +273,55 @@ TEST_F(ControllerTest, ARemovedLanesItemsGoToLaneOneAndStayOnAir) {
 }  // namespace
 
 namespace {
-// Each lane's look for overlays is what its strip shows: the colours of the colour choice, the
-// speed it moves at, band, outline, separator, the font's em height at 96 DPI and the strip's
-// size; the gateway publishes a look that changed at once, in a new version, and no other.
-TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWhenTheyChange) {
-    const struct {
-        const char* name;
-        void (*change)(LaneLook&);
-        COLORREF text, shadow;
-        int speed, fontPx;
-        bool band;
-        COLORREF bandColor;
-        int opacity;
-        bool outline;
-        const wchar_t* separator;
-    } cases[] = {
-        {"as started", [](LaneLook&) {}, RGB(255, 255, 255), RGB(0, 0, 0), 40, 12, false, 0, 100, false, L""},
-        {"yellow, slowest, normal size", [](LaneLook& l) { l.colorChoice = 2, l.deltaX = 1, l.sizeChoice = 1; },
-         RGB(255, 255, 120), RGB(0, 0, 135), 20, 16, false, 0, 100, false, L""},
-        {"own colours' rgb only, step 9 read as 2", [](LaneLook& l) {
-             l.colorChoice = 4, l.userTextColor = 0x01123456, l.userShadowColor = 0xFF654321, l.deltaX = 9;
-         }, 0x123456, 0x654321, 40, 12, false, 0, 100, false, L""},
-        {"no such colour choice, fastest", [](LaneLook& l) { l.colorChoice = 7, l.deltaX = 4; },
-         RGB(255, 255, 255), RGB(0, 0, 0), 80, 12, false, 0, 100, false, L""},
-        {"smooth at its own speed, large", [](LaneLook& l) { l.smooth = 1, l.speedPx = 120, l.sizeChoice = 2; },
-         RGB(255, 255, 255), RGB(0, 0, 0), 120, 21, false, 0, 100, false, L""},
-        {"smooth, own speed beyond", [](LaneLook& l) { l.smooth = 1, l.speedPx = 2001, l.deltaX = 3; },
-         RGB(255, 255, 255), RGB(0, 0, 0), 60, 12, false, 0, 100, false, L""},
-        {"own speed without the smooth look", [](LaneLook& l) { l.speedPx = 120, l.deltaX = 1; },
-         RGB(255, 255, 255), RGB(0, 0, 0), 20, 12, false, 0, 100, false, L""},
-        {"band, outline, separator, insets", [](LaneLook& l) {
-             l.bandOn = 1, l.bandColor = 0x02A0B0C0, l.bandOpacity = 40, l.outline = 1, l.separator = "\x81\x9f";
-             l.lgap = 100, l.rgap = 20;
-         }, RGB(255, 255, 255), RGB(0, 0, 0), 40, 12, true, 0xA0B0C0, 40, true, L"\x25c6"},
-        {"own italic font, band beyond opaque", [](LaneLook& l) {
-             l.sizeChoice = 3, l.logFont.lfHeight = -30, l.logFont.lfItalic = 1, l.bandOn = 1, l.bandOpacity = 150;
-         }, RGB(255, 255, 255), RGB(0, 0, 0), 40, 30, true, 0, 100, false, L""},
+// A lane's look for overlays in one line (colours 0xBBGGRR).
+std::string Summary(const OverlayLook& l) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%06x/%06x %d px/s w%d%s band %d %06x %d%% outline %d sep %x", unsigned(l.textColor), unsigned(l.shadowColor),
+                  l.speedPx, l.fontWeight, l.italic ? "i" : "", l.bandOn, unsigned(l.bandColor), l.bandOpacity, l.outline, l.separator.empty() ? 0u : unsigned(l.separator[0]));
+    return line;
+}
+
+// Each lane's look for overlays is what its strip shows; the gateway publishes a look that changed
+// at once, in a new version, and no other; every entry, and the end of rolling.
+TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWithEveryEntry) {
+    const struct { void (*change)(LaneLook&); int em; const char* look; } cases[] = {
+        {[](LaneLook&) {}, 12, "ffffff/000000 40 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.colorChoice = 2, l.deltaX = 1, l.sizeChoice = 1; }, 16, "78ffff/870000 20 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.colorChoice = 4, l.userTextColor = 0x01123456, l.userShadowColor = 0xFF654321, l.deltaX = 9; }, 12, "123456/654321 40 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.colorChoice = 7, l.deltaX = 4, l.speedPx = 120; }, 12, "ffffff/000000 80 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.smooth = 1, l.speedPx = 120, l.sizeChoice = 2; }, 21, "ffffff/000000 120 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.smooth = 1, l.speedPx = 2001, l.deltaX = 3, l.bandOn = 1, l.bandColor = 0x02A0B0C0, l.bandOpacity = 40,
+                           l.outline = 1, l.separator = "\x81\x9f", l.lgap = 100; }, 12, "ffffff/000000 60 px/s w700 band 1 a0b0c0 40% outline 1 sep 25c6"},
+        {[](LaneLook& l) { l.sizeChoice = 3, l.logFont.lfHeight = -30, l.logFont.lfItalic = 1, l.bandOn = 1, l.bandOpacity = 150; }, 30, "ffffff/000000 40 px/s w700i band 1 000000 100% outline 0 sep 0"},
     };
     Start({"A"});
     ShowGateway& gateway = host->gateway();
     gateway.start();
     const LaneLook base = controller->appearance();
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.look);
         LaneLook changed = base;
         c.change(changed);
         const std::shared_ptr<const ShowSnapshot> before = gateway.snapshot();
-        controller->setLanes({changed}, {1}, 0);
-        const std::vector<OverlayLook> looks = controller->overlayLooks();
-        ASSERT_EQ(1u, looks.size());
-        const OverlayLook& look = looks[0];
-        EXPECT_EQ(c.text, look.textColor);
-        EXPECT_EQ(c.shadow, look.shadowColor);
-        EXPECT_EQ(c.speed, look.speedPx);
-        EXPECT_NEAR(c.fontPx, look.fontPx, 1) << "the font's own em height, as the font scaler rounds it";
-        EXPECT_EQ(c.band, look.bandOn);
-        EXPECT_EQ(c.bandColor, look.bandColor);
-        EXPECT_EQ(c.opacity, look.bandOpacity);
-        EXPECT_EQ(c.outline, look.outline);
-        EXPECT_EQ(c.separator, look.separator);
+        controller->setLanes({changed, base}, {1, 0}, 0);
+        const OverlayLook look = controller->overlayLooks().at(0);
+        EXPECT_EQ(c.look, Summary(look));
+        EXPECT_NEAR(c.em, look.fontPx, 1) << "the font's own em height, as its scaler rounds it";
         EXPECT_EQ(fw::WideFromCodePage932(defaultCaptionFont().lfFaceName), look.fontFace);
-        EXPECT_EQ(FW_BOLD, look.fontWeight);
-        EXPECT_EQ(changed.logFont.lfItalic != 0 && changed.sizeChoice == 3, look.italic);
         RECT strip{};
         ASSERT_TRUE(GetWindowRect(host->strips().first()->Hwnd(), &strip));
-        EXPECT_EQ(strip.right - strip.left, look.stripWidth) << "the primary monitor is at 96 DPI here";
+        EXPECT_EQ(strip.right - strip.left, look.stripWidth) << "at 96 DPI";
         EXPECT_EQ(strip.bottom - strip.top, look.stripHeight);
-
-        const std::shared_ptr<const ShowSnapshot> published = gateway.snapshot();
-        ASSERT_EQ(1u, published->looks.size());
-        EXPECT_EQ(look, published->looks[0]);
-        if (before->looks.empty() || before->looks[0] != look) {
-            EXPECT_GT(published->version, before->version);
-        } else {
-            EXPECT_EQ(published->version, before->version);
-        }
+        EXPECT_EQ((std::vector<OverlayLook>{look, controller->overlayLooks().at(1)}), gateway.snapshot()->looks);
+        EXPECT_EQ(before->looks != gateway.snapshot()->looks, gateway.snapshot()->version > before->version);
     }
-    LaneLook yellow = base;
-    yellow.colorChoice = 2;
-    controller->setLanes({base, yellow}, {1, 0}, 0);
-    ASSERT_EQ(2u, gateway.snapshot()->looks.size()) << "a lane added";
-    EXPECT_EQ(RGB(255, 255, 120), gateway.snapshot()->looks[1].textColor);
-    controller->setLanes({base}, {1}, 0);
-    EXPECT_EQ(1u, gateway.snapshot()->looks.size()) << "a lane removed";
-}
-
-// An entry alone (no row changes with it) and the end of rolling each reach a published snapshot.
-TEST_F(ControllerTest, TheGatewayPublishesEveryEntryAndTheEndOfRolling) {
-    Start({"A"});
-    ShowGateway& gateway = host->gateway();
-    gateway.start();
     controller->putOnAir(0);
+    host->queue().runAll();
     Lane& lane = host->show().laneOf(1);
-    for (int pass = 0; pass < 2; ++pass) {
-        const unsigned long long version = gateway.snapshot()->version;
-        const unsigned long long entries = lane.entries();
-        for (int moves = 0; lane.entries() == entries && moves < 100000; ++moves) lane.onScrollTick(8);
-        host->queue().runAll();
-        const std::shared_ptr<const ShowSnapshot> published = gateway.snapshot();
-        EXPECT_EQ(entries + 1, published->entries.at(0).number) << pass;
-        EXPECT_GT(published->version, version) << pass;
-    }
+    const unsigned long long entered = lane.entries();
+    for (int moves = 0; lane.entries() == entered && moves < 100000; ++moves) lane.onScrollTick(8);
+    host->queue().runAll();
+    EXPECT_EQ(entered + 1, gateway.snapshot()->entries.at(0).number) << "an entry alone, no row changed with it";
     controller->takeOffAir(0);
     for (int moves = 0; lane.rolling() && moves < 100000; ++moves) lane.onScrollTick(8);
     host->queue().runAll();
