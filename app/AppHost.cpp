@@ -4,6 +4,7 @@
 #include "app/AppHost.h"
 
 #include "app/VersionString.h"
+#include "display/OverlayLookOf.h"
 #include "fileif/FileLookPeriod.h"
 #include "surfaces/HttpServer.h"
 #include "surfaces/OscFeedbackSender.h"
@@ -33,6 +34,9 @@ AppHost::AppHost(const StartOptions& start)
       m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();
     m_lanes.first().setClock(&m_show.clockOf(1));
+    // The overlays' looks are measured when they may have changed, never for each snapshot.
+    m_gateway.setLooks([this] { return m_controller.overlayLooks(); });
+    m_controller.setLooksChanged([this] { m_gateway.looksChanged(); });
     m_controller.setRemoteChanged([this] {
         if (!m_surfacesStarted) return;
         stopRemote();
@@ -156,4 +160,9 @@ void AppHost::Strips::applyLook(int number, const LaneLook& look) {
 
 void AppHost::Strips::stopStrips() {
     for (int number = m_lanes.count(); number >= 1; --number) m_lanes.find(number)->stop();
+}
+
+OverlayLook AppHost::Strips::overlayLook(int number) const {
+    const StripSet* strips = m_lanes.find(number);
+    return strips ? overlayLookOf(*strips) : OverlayLook{};
 }

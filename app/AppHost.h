@@ -78,7 +78,6 @@ private:
 
     long long nowMs() const override;
 
-    // The controller's hold on the strips.
     // The controller's hold on the strips of every lane, and on the show's lanes that they show.
     class Strips : public StripControl {
     public:
@@ -88,6 +87,7 @@ private:
         bool removeLane(int number) override;
         void applyLook(int number, const LaneLook& look) override;
         void stopStrips() override;
+        OverlayLook overlayLook(int number) const override;
 
     private:
         LaneStrips& m_lanes;

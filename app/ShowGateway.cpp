@@ -1,5 +1,7 @@
 #include "app/ShowGateway.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "framework/Lock.h"
@@ -25,6 +27,13 @@ void ShowGateway::start() {
     if (m_started) return;
     m_started = true;
     m_show.addListener(this);
+    takeLooks();
+    publish(true);
+}
+
+void ShowGateway::looksChanged() {
+    if (!m_started) return;
+    takeLooks();
     publish(true);
 }
 
@@ -45,6 +54,9 @@ void ShowGateway::publish(bool timeMoved) {
     if (!timeMoved && m_show.version() == m_showVersion) return;
     m_showVersion = m_show.version();
     auto snapshot = std::make_shared<ShowSnapshot>(m_show.snapshot());
+    // A lane the looks do not know yet reads as the default look; a look of a lane gone is dropped.
+    snapshot->looks.assign(m_looks.begin(), m_looks.begin() + static_cast<std::ptrdiff_t>(
+                                                                  std::min(m_looks.size(), snapshot->lanes.size())));
     // A tick that moved no time left a whole second (or a source's captions on the strip,
     // which no row shows) is no change: the phones are not sent the same state again. One
     // that moved a time left is a new version of the show's, though the show told no change.

@@ -65,6 +65,7 @@ KirunController::StartReport KirunController::start() {
     // Strips that could not be made show nothing: the status line tells 表示OFF.
     m_show.setShown(1, m_stripsMade);
     matchLanes();
+    if (m_looksChanged) m_looksChanged();
     if (m_start.batchMode) putBatchOnAir();
     for (const CaptionCommand& command : m_start.commands) runCommand(command);
     // With nothing to roll, no end of rolling would ever come to end the hidden program.
@@ -222,6 +223,7 @@ void KirunController::applyAppearance() {
         // A new look shows the strips the operator hid.
         m_show.setShown(number, true);
     }
+    if (m_looksChanged) m_looksChanged();
 }
 
 void KirunController::setFileInterface(const FileInterfaceSettings& settings) {
@@ -393,5 +395,8 @@ void KirunController::closeProgram() {
 }
 
 std::vector<OverlayLook> KirunController::overlayLooks() const {
-    return std::vector<OverlayLook>(static_cast<std::size_t>(m_show.laneCount()));
+    std::vector<OverlayLook> looks;
+    looks.reserve(static_cast<std::size_t>(m_show.laneCount()));
+    for (int number = 1; number <= m_show.laneCount(); ++number) looks.push_back(m_strips.overlayLook(number));
+    return looks;
 }

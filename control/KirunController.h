@@ -97,6 +97,9 @@ public:
     // again with them.
     void setRemote(const HttpSettings& settings);
     void setRemoteChanged(std::function<void()> changed) { m_remoteChanged = std::move(changed); }
+    // Called once the strips have (possibly) taken other looks: at start, after every new
+    // appearance, and when lanes came or went.
+    void setLooksChanged(std::function<void()> changed) { m_looksChanged = std::move(changed); }
     // The program is to end (automatic exit, a batch run with nothing to roll), as when the
     // operator closes the main window.
     void setCloseRequested(std::function<void()> close) { m_closeRequested = std::move(close); }
@@ -217,6 +220,7 @@ private:
     int m_autoExit = 0;               // 1: the program ends when all rolling has ended
     int m_exitCode = kExitNormal;
     std::function<void()> m_remoteChanged;  // the program starts the remote again
+    std::function<void()> m_looksChanged;   // the program measures the overlays' looks again
     std::function<void()> m_closeRequested;
     SourceControl* m_sources = nullptr;     // the data sources, not owned; null in a batch run
 };

@@ -1,6 +1,7 @@
 #pragma once
 // What the program's controller asks of the strips of every lane, whatever windows they are.
 #include "model/LaneLook.h"
+#include "model/OverlayLook.h"
 
 class StripControl {
 public:
@@ -15,6 +16,9 @@ public:
     virtual void applyLook(int number, const LaneLook& look) = 0;
     // Destroys every lane's strips.
     virtual void stopStrips() = 0;
+    // Lane `number`'s look as its strip on the primary monitor shows it, for an overlay page;
+    // OverlayLook{} for a lane there is not.
+    virtual OverlayLook overlayLook(int number) const = 0;
 
 protected:
     ~StripControl() = default;

@@ -202,6 +202,10 @@ LRESULT CKirunWin::OnDisplayChange(UINT msg, WPARAM wp, LPARAM lp) {
     return result;
 }
 
+int stripHeightFor(HDC dc, HFONT font, bool smoothPicture) {
+    return captionHeightFor(smoothPicture, measureCaptionText(dc, font, kMeasureText).cy);
+}
+
 CKirunWin::StripScreen CKirunWin::currentScreen() const {
     StripScreen screen;
     if (!m_look.m_monitor.empty()) {
@@ -309,10 +313,7 @@ void CKirunWin::layOut(bool show) {
     int height = 2;
     {
         fw::WindowDC dc(m_hWnd);
-        if (dc) {
-            const int textHeight = measureCaptionText(dc.get(), captionFont(), kMeasureText).cy;
-            height = captionHeightFor(m_picture.smoothPicture(), textHeight);
-        }
+        if (dc) height = stripHeightFor(dc.get(), captionFont(), m_picture.smoothPicture());
     }
     const StripPlacement place = placementFor(height);
     // The window's styles are right before it shows: it never appears activatable or keyed wrong.

@@ -26,6 +26,10 @@
 #include "framework/Gdi.h"
 #include "framework/Window.h"
 
+// The height of a strip that draws its captions in `font` on `dc`: the text's with its shadow,
+// or the smooth picture's with room for its smoothed edges.
+int stripHeightFor(HDC dc, HFONT font, bool smoothPicture);
+
 class CKirunWin : public fw::Window {
 public:
     static constexpr UINT_PTR kScrollTimer = 101;     // one scroll step

@@ -43,6 +43,10 @@ void Lane::startRolling() {
 }
 
 void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bool fromBlank) {
+    // A blank behind the blank (the strips draining) is the same blank going on, no new entry.
+    const bool sameBlank = text.empty() && m_currentText.empty() && !fromBlank && m_entries > 0;
+    // New strips are blank, and blank strips that have not moved still are.
+    const bool blankBefore = fromBlank || m_entries == 0 || (m_fromBlank && m_position == 0);
     if (fromBlank) m_passed.clear();
     else m_passed.passed(m_currentText, m_follows, m_captionWidth, m_position);
     m_currentId = id;
@@ -50,6 +54,10 @@ void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bo
     m_follows = followsCaption && !text.empty();
     m_position = 0;
     m_captionWidth = m_strips.enter(text, m_follows, fromBlank);
+    if (sameBlank) return;
+    m_fromBlank = blankBefore;
+    ++m_entries;
+    m_listener.captionEntered();
 }
 
 int Lane::removeWhere(const std::function<bool(CaptionId)>& gone) {

@@ -66,6 +66,12 @@ public:
     int position() const override { return m_position; }
     int captionWidth() const override { return m_captionWidth; }
     const PassedCaptions& passed() const override { return m_passed; }
+    // How many captions have entered the strips, the blank one included (once while it repeats
+    // as the strips drain); whether the strips showed nothing before the last one (they were
+    // cleared for it, or were blank and have not moved since), so that a page drawing the lane
+    // itself clears with it.
+    unsigned long long entries() const { return m_entries; }
+    bool enteredFromBlank() const { return m_fromBlank; }
 
 private:
     void startRolling();
@@ -88,6 +94,8 @@ private:
     int m_position = 0;          // lane columns of the current caption entered so far
     bool m_rolling = false;
     bool m_counting = false;
+    unsigned long long m_entries = 0;
+    bool m_fromBlank = false;
     int m_drain = 0;             // lane columns still to move once nothing is on air
     long long m_lastCountDownMs = 0;
 };

@@ -327,6 +327,8 @@ void Show::captionEnded(LaneSlot& slot, CaptionId id) {
 }
 
 void Show::rollingEnded(LaneSlot& slot) {
+    // The lane's entry no longer rolls: a snapshot shows it.
+    ++m_version;
     tell(ShowChange{ShowChange::What::kLaneRolledOut, slot.number, caption_ids::kNone, -1});
     tellIfAllRolledOut();
 }
@@ -335,4 +337,9 @@ void Show::tellIfAllRolledOut() {
     for (const auto& slot : m_lanes)
         if (slot->lane.rolling()) return;
     tell(ShowChange{ShowChange::What::kAllRolledOut, 0, caption_ids::kNone, -1});
+}
+
+void Show::captionEntered(LaneSlot& slot) {
+    ++m_version;
+    tell(ShowChange{ShowChange::What::kEntered, slot.number, caption_ids::kNone, -1});
 }

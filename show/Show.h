@@ -148,6 +148,7 @@ private:
             : show(owner), number(laneNumber), strips(laneStrips), lane(laneStrips, *this, clock) {}
         void captionEnded(CaptionId id) override { show.captionEnded(*this, id); }
         void rollingEnded() override { show.rollingEnded(*this); }
+        void captionEntered() override { show.captionEntered(*this); }
 
         Show& show;
         int number;
@@ -164,6 +165,7 @@ private:
     std::vector<LaneSlot*> lanesFor(int lane);
     void captionEnded(LaneSlot& slot, CaptionId id);
     void rollingEnded(LaneSlot& slot);
+    void captionEntered(LaneSlot& slot);
     // Whether rolling has ended on every lane: told once, as the last one ends.
     void tellIfAllRolledOut();
     void put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position = -1);

@@ -10,6 +10,7 @@ struct ShowChange {
         kCaptionEnded,  // `id`'s display time on `lane` is up; it has left the schedule
         kLaneRolledOut, // nothing is on air on `lane` and its last caption has left its strips
         kAllRolledOut,  // the same for every lane, once, when the last of them has rolled out
+        kEntered,       // a caption entered `lane`'s strips (its entry in the snapshot); no row changed
     };
     What what = What::kState;
     int lane = 1;                      // from 1; 0: the change is no lane's (the list, sources)

@@ -69,6 +69,12 @@ ShowSnapshot Show::snapshot() const {
         }
     }
     snapshot.lanes = laneStates();
+    snapshot.entries.reserve(m_lanes.size());
+    for (const auto& slot : m_lanes) {
+        const Lane& lane = slot->lane;
+        snapshot.entries.push_back(LaneEntry{lane.rolling(), lane.entries(), lane.currentText(), lane.currentFollows(),
+                                             lane.enteredFromBlank(), lane.captionWidth()});
+    }
     int sourceNumber = 0;
     for (const SourceRow& source : m_sourceRows)
         snapshot.rows.push_back(ShowRow{ShowRow::Kind::Source, ++sourceNumber, source.text, 0,

@@ -65,6 +65,8 @@ public:
     virtual void captionEnded(CaptionId id) = 0;
     // Nothing is on air and the last caption has left every strip; moving has stopped.
     virtual void rollingEnded() = 0;
+    // A caption (or the blank one) entered the strips: the lane's entries() grew by one.
+    virtual void captionEntered() {}
 
 protected:
     ~LaneListener() = default;

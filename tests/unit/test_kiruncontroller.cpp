@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -268,5 +269,62 @@ TEST_F(ControllerTest, ARemovedLanesItemsGoToLaneOneAndStayOnAir) {
     const std::string saved = ReadFileBytes(dir.file("Kirunner.ini"));
     EXPECT_NE(std::string::npos, saved.find("LANECOUNT=2\r\n"));
     EXPECT_EQ(std::string::npos, saved.find("[LANE3]"));
+}
+}  // namespace
+
+namespace {
+// A lane's look for overlays in one line (colours 0xBBGGRR).
+std::string Summary(const OverlayLook& l) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%06x/%06x %d px/s w%d%s band %d %06x %d%% outline %d sep %x", unsigned(l.textColor), unsigned(l.shadowColor),
+                  l.speedPx, l.fontWeight, l.italic ? "i" : "", l.bandOn, unsigned(l.bandColor), l.bandOpacity, l.outline, l.separator.empty() ? 0u : unsigned(l.separator[0]));
+    return line;
+}
+
+// Each lane's look for overlays is what its strip shows; the gateway publishes a look that changed
+// at once, in a new version, and no other; every entry, and the end of rolling.
+TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWithEveryEntry) {
+    const struct { void (*change)(LaneLook&); int em; const char* look; } cases[] = {
+        {[](LaneLook&) {}, 12, "ffffff/000000 40 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.colorChoice = 2, l.deltaX = 1, l.sizeChoice = 1; }, 16, "78ffff/870000 20 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.colorChoice = 4, l.userTextColor = 0x01123456, l.userShadowColor = 0xFF654321, l.deltaX = 9; }, 12, "123456/654321 40 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.colorChoice = 7, l.deltaX = 4, l.speedPx = 120; }, 12, "ffffff/000000 80 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.smooth = 1, l.speedPx = 120, l.sizeChoice = 2; }, 21, "ffffff/000000 120 px/s w700 band 0 000000 100% outline 0 sep 0"},
+        {[](LaneLook& l) { l.smooth = 1, l.speedPx = 2001, l.deltaX = 3, l.bandOn = 1, l.bandColor = 0x02A0B0C0, l.bandOpacity = 40,
+                           l.outline = 1, l.separator = "\x81\x9f", l.lgap = 100; }, 12, "ffffff/000000 60 px/s w700 band 1 a0b0c0 40% outline 1 sep 25c6"},
+        {[](LaneLook& l) { l.sizeChoice = 3, l.logFont.lfHeight = -30, l.logFont.lfItalic = 1, l.bandOn = 1, l.bandOpacity = 150; }, 30, "ffffff/000000 40 px/s w700i band 1 000000 100% outline 0 sep 0"},
+    };
+    Start({"A"});
+    ShowGateway& gateway = host->gateway();
+    gateway.start();
+    const LaneLook base = controller->appearance();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.look);
+        LaneLook changed = base;
+        c.change(changed);
+        const std::shared_ptr<const ShowSnapshot> before = gateway.snapshot();
+        controller->setLanes({changed, base}, {1, 0}, 0);
+        const OverlayLook look = controller->overlayLooks().at(0);
+        EXPECT_EQ(c.look, Summary(look));
+        EXPECT_NEAR(c.em, look.fontPx, 1) << "the font's own em height, as its scaler rounds it";
+        EXPECT_EQ(fw::WideFromCodePage932(defaultCaptionFont().lfFaceName), look.fontFace);
+        RECT strip{};
+        ASSERT_TRUE(GetWindowRect(host->strips().first()->Hwnd(), &strip));
+        EXPECT_EQ(strip.right - strip.left, look.stripWidth) << "at 96 DPI";
+        EXPECT_EQ(strip.bottom - strip.top, look.stripHeight);
+        EXPECT_EQ((std::vector<OverlayLook>{look, controller->overlayLooks().at(1)}), gateway.snapshot()->looks);
+        EXPECT_EQ(before->looks != gateway.snapshot()->looks, gateway.snapshot()->version > before->version);
+    }
+    controller->putOnAir(0);
+    host->queue().runAll();
+    Lane& lane = host->show().laneOf(1);
+    const unsigned long long entered = lane.entries();
+    for (int moves = 0; lane.entries() == entered && moves < 100000; ++moves) lane.onScrollTick(8);
+    host->queue().runAll();
+    EXPECT_EQ(entered + 1, gateway.snapshot()->entries.at(0).number) << "an entry alone, no row changed with it";
+    controller->takeOffAir(0);
+    for (int moves = 0; lane.rolling() && moves < 100000; ++moves) lane.onScrollTick(8);
+    host->queue().runAll();
+    EXPECT_FALSE(gateway.snapshot()->entries.at(0).rolling);
 }
 }  // namespace

@@ -1,6 +1,7 @@
 // The show with no window: a fake strip, a clock the test moves, captions by id.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,14 @@ struct Reports : ShowListener {
         }
         if (change.what == ShowChange::What::kLaneRolledOut) rolledOutLanes.push_back(change.lane);
         if (change.what == ShowChange::What::kAllRolledOut) ++rollingEnds;
+        if (change.what == ShowChange::What::kEntered) enteredLanes.push_back(change.lane);
     }
     const Show& show;
     std::vector<int> ended;
     std::vector<int> endedLanes;
     std::vector<int> rolledOutLanes;
     int rollingEnds = 0;
+    std::vector<int> enteredLanes;
 };
 
 class ShowTest : public ::testing::Test {
@@ -151,6 +154,29 @@ TEST_F(ShowTest, DisplayTimesFollowTheClockNotTheNumberOfTicks) {
     clock.advance(100);
     lane().onCountDownTick();
     EXPECT_FALSE(show.onAir(0));
+}
+
+// Each caption entering the strips is the lane's next entry, told as kEntered in a new version: its
+// number, ">" following a caption, "|" from blank strips (after a cut-in, 今すぐ消去, a new layout,
+// and while they have not moved since), its text, "+" while the lane rolls.
+TEST_F(ShowTest, EveryCaptionEnteringIsAnEntryThatSaysWhetherTheStripsWereBlank) {
+    const struct { std::function<void()> act; const wchar_t* entry; } steps[] = {
+        {[&] { show.putOnAir(0); }, L"1 |A+"},          {[&] { Passes(4); }, L"2> A+"},
+        {[&] { show.putOnAir(1); }, L"2> A+"},          {[&] { show.cutIn(1, L"XYZ", 1, false); }, L"3 |XYZ+"},
+        {[&] { show.takeEverythingOffAir(1), show.blankNow(1); }, L"4 |-"},
+        {[&] { show.putOnAir(2); }, L"5 |CCC+"},        {[&] { Passes(9); }, L"6> CCC+"},
+        {[&] { lane().onStripsLaidOut(); }, L"7 |CCC+"}, {[&] { Minutes(1), Passes(40); }, L"8  -"},
+    };
+    for (const auto& s : steps) {
+        const unsigned long long version = show.version(), number = show.snapshot().entries.at(0).number;
+        s.act();
+        const LaneEntry e = show.snapshot().entries.at(0);
+        EXPECT_EQ(s.entry, std::to_wstring(e.number) + (e.follows ? L">" : L" ") + (e.fromBlank ? L"|" : L" ") + e.text +
+                               (e.rolling ? L"+" : L"-"));
+        EXPECT_EQ(e.number, reports.enteredLanes.size()) << s.entry << ": one kEntered an entry";
+        EXPECT_TRUE(e.number == number || show.version() > version) << s.entry;
+        EXPECT_EQ(lane().captionWidth(), e.width) << s.entry;
+    }
 }
 
 // Three strips of one lane at 96, 120 and 144 DPI: each draws the caption at its own width and
@@ -271,6 +297,8 @@ TEST_F(ShowLanesTest, ACutInOnOneLaneLeavesTheOtherRollingAndTheSnapshotNamesLan
     ASSERT_EQ(2u, snapshot.lanes.size());
     EXPECT_FALSE(snapshot.lanes[0].cutIn);
     EXPECT_TRUE(snapshot.lanes[1].cutIn);
+    EXPECT_EQ(L"XYZ", snapshot.entries.at(1).text) << "one entry a lane";
+    EXPECT_EQ((std::vector<int>{1, 2, 2}), reports.enteredLanes) << "each entry names its lane";
 
     Minutes(1);
     EXPECT_EQ((std::vector<int>{1, 2, 2}), reports.endedLanes) << "each caption's end names its lane";
