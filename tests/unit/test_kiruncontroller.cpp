@@ -276,23 +276,29 @@ namespace {
 // A lane's look for overlays in one line (colours 0xBBGGRR).
 std::string Summary(const OverlayLook& l) {
     char line[128];
-    std::snprintf(line, sizeof line, "%06x/%06x %d px/s w%d%s band %d %06x %d%% outline %d sep %x", unsigned(l.textColor), unsigned(l.shadowColor),
-                  l.speedPx, l.fontWeight, l.italic ? "i" : "", l.bandOn, unsigned(l.bandColor), l.bandOpacity, l.outline, l.separator.empty() ? 0u : unsigned(l.separator[0]));
+    std::snprintf(line, sizeof line, "%06x/%06x %dpx/s em%d w%d%s band%d %06x %d%% outline%d sep%x", unsigned(l.textColor),
+                  unsigned(l.shadowColor), l.speedPx, l.fontPx, l.fontWeight, l.italic ? "i" : "", l.bandOn,
+                  unsigned(l.bandColor), l.bandOpacity, l.outline, l.separator.empty() ? 0u : unsigned(l.separator[0]));
     return line;
 }
 
 // Each lane's look for overlays is what its strip shows; the gateway publishes a look that changed
 // at once, in a new version, and no other; every entry, and the end of rolling.
 TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWithEveryEntry) {
-    const struct { void (*change)(LaneLook&); int em; const char* look; } cases[] = {
-        {[](LaneLook&) {}, 12, "ffffff/000000 40 px/s w700 band 0 000000 100% outline 0 sep 0"},
-        {[](LaneLook& l) { l.colorChoice = 2, l.deltaX = 1, l.sizeChoice = 1; }, 16, "78ffff/870000 20 px/s w700 band 0 000000 100% outline 0 sep 0"},
-        {[](LaneLook& l) { l.colorChoice = 4, l.userTextColor = 0x01123456, l.userShadowColor = 0xFF654321, l.deltaX = 9; }, 12, "123456/654321 40 px/s w700 band 0 000000 100% outline 0 sep 0"},
-        {[](LaneLook& l) { l.colorChoice = 7, l.deltaX = 4, l.speedPx = 120; }, 12, "ffffff/000000 80 px/s w700 band 0 000000 100% outline 0 sep 0"},
-        {[](LaneLook& l) { l.smooth = 1, l.speedPx = 120, l.sizeChoice = 2; }, 21, "ffffff/000000 120 px/s w700 band 0 000000 100% outline 0 sep 0"},
-        {[](LaneLook& l) { l.smooth = 1, l.speedPx = 2001, l.deltaX = 3, l.bandOn = 1, l.bandColor = 0x02A0B0C0, l.bandOpacity = 40,
-                           l.outline = 1, l.separator = "\x81\x9f", l.lgap = 100; }, 12, "ffffff/000000 60 px/s w700 band 1 a0b0c0 40% outline 1 sep 25c6"},
-        {[](LaneLook& l) { l.sizeChoice = 3, l.logFont.lfHeight = -30, l.logFont.lfItalic = 1, l.bandOn = 1, l.bandOpacity = 150; }, 30, "ffffff/000000 40 px/s w700i band 1 000000 100% outline 0 sep 0"},
+    const struct { LaneLook (*change)(LaneLook); const char* look; } cases[] = {
+        {[](auto l) { return l; }, "ffffff/000000 40px/s em12 w700 band0 000000 100% outline0 sep0"},
+        {[](auto l) { return l.colorChoice = 2, l.deltaX = 1, l.sizeChoice = 1, l; },
+         "78ffff/870000 20px/s em16 w700 band0 000000 100% outline0 sep0"},
+        {[](auto l) { return l.colorChoice = 4, l.userTextColor = 0x01123456, l.userShadowColor = 0xFF654321, l.deltaX = 9, l; },
+         "123456/654321 40px/s em12 w700 band0 000000 100% outline0 sep0"},
+        {[](auto l) { return l.colorChoice = 7, l.deltaX = 4, l.speedPx = 120, l; },
+         "ffffff/000000 80px/s em12 w700 band0 000000 100% outline0 sep0"},
+        {[](auto l) { return l.smooth = 1, l.speedPx = 120, l.sizeChoice = 3, l.logFont.lfHeight = -16, l.logFont.lfItalic = 1, l; },
+         "ffffff/000000 120px/s em16 w700i band0 000000 100% outline0 sep0"},
+        {[](auto l) {
+             return l.smooth = 1, l.speedPx = 2001, l.deltaX = 3, l.bandOn = 1, l.bandColor = 0x02A0B0C0, l.bandOpacity = 40,
+                    l.outline = 1, l.separator = "\x81\x9f", l.lgap = 100, l;
+         }, "ffffff/000000 60px/s em12 w700 band1 a0b0c0 40% outline1 sep25c6"},
     };
     Start({"A"});
     ShowGateway& gateway = host->gateway();
@@ -300,23 +306,17 @@ TEST_F(ControllerTest, OverlayLooksAreWhatTheStripsShowAndArePublishedWithEveryE
     const LaneLook base = controller->appearance();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.look);
-        LaneLook changed = base;
-        c.change(changed);
         const std::shared_ptr<const ShowSnapshot> before = gateway.snapshot();
-        controller->setLanes({changed, base}, {1, 0}, 0);
+        controller->setLanes({c.change(base), base}, {1, 0}, 0);
         const OverlayLook look = controller->overlayLooks().at(0);
         EXPECT_EQ(c.look, Summary(look));
-        EXPECT_NEAR(c.em, look.fontPx, 1) << "the font's own em height, as its scaler rounds it";
         EXPECT_EQ(fw::WideFromCodePage932(defaultCaptionFont().lfFaceName), look.fontFace);
-        RECT strip{};
-        ASSERT_TRUE(GetWindowRect(host->strips().first()->Hwnd(), &strip));
-        EXPECT_EQ(strip.right - strip.left, look.stripWidth) << "at 96 DPI";
-        EXPECT_EQ(strip.bottom - strip.top, look.stripHeight);
+        const RECT strip = host->strips().first()->ClientRect();
+        EXPECT_EQ(std::make_pair(strip.right, strip.bottom), std::make_pair(LONG(look.stripWidth), LONG(look.stripHeight)));
         EXPECT_EQ((std::vector<OverlayLook>{look, controller->overlayLooks().at(1)}), gateway.snapshot()->looks);
         EXPECT_EQ(before->looks != gateway.snapshot()->looks, gateway.snapshot()->version > before->version);
     }
     controller->putOnAir(0);
-    host->queue().runAll();
     Lane& lane = host->show().laneOf(1);
     const unsigned long long entered = lane.entries();
     for (int moves = 0; lane.entries() == entered && moves < 100000; ++moves) lane.onScrollTick(8);

@@ -171,8 +171,8 @@ TEST_F(ShowTest, EveryCaptionEnteringIsAnEntryThatSaysWhetherTheStripsWereBlank)
         const unsigned long long version = show.version(), number = show.snapshot().entries.at(0).number;
         s.act();
         const LaneEntry e = show.snapshot().entries.at(0);
-        EXPECT_EQ(s.entry, std::to_wstring(e.number) + (e.follows ? L">" : L" ") + (e.fromBlank ? L"|" : L" ") + e.text +
-                               (e.rolling ? L"+" : L"-"));
+        const std::wstring marks = std::wstring(e.follows ? L">" : L" ") + (e.fromBlank ? L"|" : L" ");
+        EXPECT_EQ(s.entry, std::to_wstring(e.number) + marks + e.text + (e.rolling ? L"+" : L"-"));
         EXPECT_EQ(e.number, reports.enteredLanes.size()) << s.entry << ": one kEntered an entry";
         EXPECT_TRUE(e.number == number || show.version() > version) << s.entry;
         EXPECT_EQ(lane().captionWidth(), e.width) << s.entry;
