@@ -108,19 +108,22 @@ class Remote:
     def delete_item(self, number):
         return self.call("DELETE", f"/api/items/{number}")
 
-    def events(self, seconds):
-        """The event stream's events for at most `seconds`: (arrival time, name, id, state)."""
+    def events(self, seconds, target="/api/events", name="state", token=True):
+        """An event stream's events of that name for at most `seconds`: (arrival time, name, id,
+        document)."""
         connection = socket.create_connection((self.host, self.port), timeout=seconds + 5)
-        connection.sendall((f"GET /api/events HTTP/1.1\r\nHost: {self.host}:{self.port}\r\n"
-                            f"Authorization: Bearer {self.token}\r\nAccept: text/event-stream\r\n\r\n").encode())
-        return EventReader(connection, seconds)
+        authorization = f"Authorization: Bearer {self.token}\r\n" if token else ""
+        connection.sendall((f"GET {target} HTTP/1.1\r\nHost: {self.host}:{self.port}\r\n"
+                            f"{authorization}Accept: text/event-stream\r\n\r\n").encode())
+        return EventReader(connection, seconds, name)
 
 
 class EventReader:
     """Reads events off an open stream until its time is up; iterate, or call next_event()."""
 
-    def __init__(self, connection, seconds):
+    def __init__(self, connection, seconds, name="state"):
         self.connection = connection
+        self.name = name
         self.until = time.monotonic() + seconds
         self.buffer = b""
         self.head = None
@@ -149,8 +152,8 @@ class EventReader:
                         name, _, value = line.partition(":")
                         if name:
                             fields[name] = value[1:] if value.startswith(" ") else value
-                    if fields.get("event") == "state":
-                        return time.monotonic(), "state", int(fields["id"]), json.loads(fields["data"])
+                    if fields.get("event") == self.name:
+                        return time.monotonic(), self.name, int(fields["id"]), json.loads(fields["data"])
             left = self.until - time.monotonic()
             if left <= 0:
                 return None
