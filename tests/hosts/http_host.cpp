@@ -57,7 +57,6 @@ void runLine(FakeShow& show, const std::string& line) {
 int main(int argc, char** argv) {
     HttpSettings settings;
     settings.token = "test-token-0123456789abcdef";
-    settings.viewKey = "test-view-key-0123456789abcdef";
     HttpServer::Limits limits;
     std::string feedback;
     for (int i = 1; i + 1 < argc; i += 2) {

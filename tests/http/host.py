@@ -1,8 +1,7 @@
 """Starts the test host under Wine for a test, or names the real program to test instead.
 
 With KIRUNNER_URL and KIRUNNER_TOKEN set, the tests drive that program (a running Kirunner with
-the remote switched on; KIRUNNER_VIEW_KEY its view key, if it has one); tests that work the show
-from the PC's side are then skipped. Otherwise
+the remote switched on); tests that work the show from the PC's side are then skipped. Otherwise
 HTTP_HOST_EXE (the host), WINE_RUN and WINE_PREFIX (set by CTest) start the host.
 """
 import os
@@ -16,7 +15,6 @@ import unittest
 from remote_client import Remote
 
 TOKEN = "test-token-0123456789abcdef"
-VIEW_KEY = "test-view-key-0123456789abcdef"
 
 
 def free_port(kind=socket.SOCK_STREAM):
@@ -45,7 +43,7 @@ class Host:
         self.port = free_port()
         self.url = f"http://127.0.0.1:{self.port}"
         self.token = TOKEN
-        self.view_key = VIEW_KEY
+        self.view_key = "test-view-key-0123456789abcdef"
         command = [os.environ["WINE_RUN"], os.environ["WINE_PREFIX"], os.environ["HTTP_HOST_EXE"],
                    "--port", str(self.port), "--token", self.token, "--view-key", self.view_key] + self.options
         self.process = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,

@@ -108,22 +108,20 @@ class Remote:
     def delete_item(self, number):
         return self.call("DELETE", f"/api/items/{number}")
 
-    def events(self, seconds, target="/api/events", name="state", token=True):
-        """An event stream's events of that name for at most `seconds`: (arrival time, name, id,
-        document)."""
+    def events(self, seconds, target="/api/events", token=True):
+        """An event stream's events for at most `seconds`: (arrival time, name, id, document)."""
         connection = socket.create_connection((self.host, self.port), timeout=seconds + 5)
         authorization = f"Authorization: Bearer {self.token}\r\n" if token else ""
         connection.sendall((f"GET {target} HTTP/1.1\r\nHost: {self.host}:{self.port}\r\n"
                             f"{authorization}Accept: text/event-stream\r\n\r\n").encode())
-        return EventReader(connection, seconds, name)
+        return EventReader(connection, seconds)
 
 
 class EventReader:
     """Reads events off an open stream until its time is up; iterate, or call next_event()."""
 
-    def __init__(self, connection, seconds, name="state"):
+    def __init__(self, connection, seconds):
         self.connection = connection
-        self.name = name
         self.until = time.monotonic() + seconds
         self.buffer = b""
         self.head = None
@@ -152,8 +150,8 @@ class EventReader:
                         name, _, value = line.partition(":")
                         if name:
                             fields[name] = value[1:] if value.startswith(" ") else value
-                    if fields.get("event") == self.name:
-                        return time.monotonic(), self.name, int(fields["id"]), json.loads(fields["data"])
+                    if "event" in fields:
+                        return time.monotonic(), fields["event"], int(fields["id"]), json.loads(fields["data"])
             left = self.until - time.monotonic()
             if left <= 0:
                 return None

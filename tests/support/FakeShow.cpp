@@ -14,29 +14,10 @@ FakeShow::FakeShow(std::vector<Item> items, std::function<unsigned long long()> 
 
 FakeShow::~FakeShow() { DeleteCriticalSection(&m_lock); }
 
-OverlayLook FakeShow::look() {
-    OverlayLook look;
-    look.fontFace = L"ＭＳ Ｐゴシック";
-    look.fontPx = 24;
-    look.textColor = 0x00FFFF;  // yellow
-    look.shadowColor = 0x402010;
-    look.bandOn = true;
-    look.bandOpacity = 60;
-    look.separator = L"◆";
-    look.speedPx = 120;
-    look.stripWidth = 1280;
-    look.stripHeight = 30;
-    return look;
-}
-
 void FakeShow::enter(int lane, const std::wstring& text, bool fromBlank) {
     LaneEntry& entry = m_entries[static_cast<std::size_t>(lane - 1)];
-    entry.follows = !fromBlank && entry.rolling && !text.empty();
-    entry.rolling = !text.empty();
-    entry.number = ++m_entryCount;
-    entry.text = text;
-    entry.fromBlank = fromBlank;
-    entry.width = static_cast<int>(text.size()) * 24;
+    entry = LaneEntry{!text.empty(), ++m_entryCount, text, !fromBlank && entry.rolling && !text.empty(), fromBlank,
+                      static_cast<int>(text.size()) * 24};
 }
 
 ShowRow FakeShow::rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsigned long long now) const {
@@ -66,7 +47,8 @@ void FakeShow::publish() {
         next->lanes.push_back(LaneState{lane, L"", m_laneShown[static_cast<std::size_t>(lane - 1)],
                                         m_cutIn.untilMs > now && m_cutIn.lane == lane});
     next->entries = m_entries;
-    next->looks.assign(m_entries.size(), look());
+    next->looks.assign(m_entries.size(), OverlayLook{L"ＭＳ Ｐゴシック", 24, 700, false, 0x00FFFF, 0, false, false, 0, 100,
+                                                     L"", 120, 1280, 30});
     next->version = m_snapshot->version + 1;
     m_snapshot = next;
     WakeAllConditionVariable(&m_published);

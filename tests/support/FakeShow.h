@@ -1,9 +1,7 @@
 #pragma once
 // A show without a strip or a program's thread, behind ShowAccess: list entries, a free text and
-// a cut-in that go on and off air with real display times, and the strip shown or hidden. Each
-// caption put on air enters its lane at once (a cut-in and 今すぐ消去 clear the lane first), and
-// every lane has the look of kLook, so that an overlay has something to follow. Used by the
-// surfaces' tests and by the test host that serves them to clients from outside.
+// a cut-in that go on and off air with real display times, and the strip shown or hidden. Used
+// by the surfaces' tests and by the test host that serves them to clients from outside.
 #include <windows.h>
 
 #include <functional>
@@ -19,8 +17,6 @@ public:
         std::wstring text;
         int minutes = 1;
     };
-    // Every lane's look.
-    static OverlayLook look();
     // `clock`: milliseconds of a steady clock (GetTickCount64 unless given).
     explicit FakeShow(std::vector<Item> items, std::function<unsigned long long()> clock = nullptr);
     ~FakeShow();
@@ -48,7 +44,7 @@ private:
         int lane = 1;
     };
     CommandResult apply(const CaptionCommand& command);
-    void enter(int lane, const std::wstring& text, bool fromBlank);
+    void enter(int lane, const std::wstring& text, bool fromBlank);  // a caption on air enters at once
     void publish();  // with the lock held
     ShowRow rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsigned long long now) const;
 

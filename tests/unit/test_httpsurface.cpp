@@ -1,5 +1,5 @@
-// Who may do what at the HTTP surface: the token does everything, the view key (in the address)
-// reads the show and opens the overlay and nothing else, a wrong key or none only the open page.
+// Who may do what at the HTTP surface: the token everything; the view key, only in the address,
+// the overlay and reading the show, in the rate of requests without the token; other keys nothing.
 #include <gtest/gtest.h>
 
 #include "FakeShow.h"
@@ -7,141 +7,68 @@
 
 namespace {
 
-const char kToken[] = "token-0123456789abcdefghijklmnop";
-const char kViewKey[] = "view-0123456789abcdefghijklmnopq";
-const int kPort = 8080;
-
-enum class Key { kToken, kView, kWrongView, kNone };
-
-HttpRequest requestOf(const char* method, std::string target, Key key, std::string body = std::string()) {
-    HttpRequest request;
-    request.method = method;
-    if (key == Key::kView || key == Key::kWrongView) {
-        target += target.find('?') == std::string::npos ? "?view=" : "&view=";
-        target += kViewKey;
-        if (key == Key::kWrongView) target.back() = 'x';
-    }
-    request.target = target;
-    request.path = target.substr(0, target.find('?'));
-    request.fields.emplace_back("host", "127.0.0.1:8080");
-    if (key == Key::kToken) request.fields.emplace_back("authorization", std::string("Bearer ") + kToken);
-    request.body = std::move(body);
-    return request;
-}
-
-// The status the client sees: a stream allowed is 200.
-int statusOf(const HttpSurface::Decision& decision) {
-    return decision.kind == HttpSurface::Kind::kResponse ? decision.response.status : 200;
-}
+const std::string kToken = "token-0123456789abcdefghijklmnop";
+const std::string kView = "view-0123456789abcdefghijklmnopq";
 
 struct Surface {
-    explicit Surface(const char* viewKey = kViewKey)
-        : show({{L"開演まであと5分です", 5}}),
-          surface(show, kToken, viewKey, kPort, [] { return std::vector<std::string>{"127.0.0.1"}; }) {}
-    // A second apart: no rate is reached.
-    HttpSurface::Decision decide(const HttpRequest& request) { return surface.decide(request, 1, ++seconds * 1000); }
+    explicit Surface(const std::string& viewKey = kView)
+        : show({{L"x", 5}}), surface(show, kToken, viewKey, 8080, [] { return std::vector<std::string>{"127.0.0.1"}; }) {}
+    // The status the client sees (a stream allowed: 200), for requests `apart` ms apart.
+    int status(const std::string& method, const std::string& target, const std::string& authorization = "", int apart = 1000) {
+        const HttpRequest request{method, target, target.substr(0, target.find('?')), 1,
+                                  {{"host", "127.0.0.1:8080"}, {"authorization", authorization}}, "", true};
+        last = surface.decide(request, 1, nowMs += static_cast<unsigned>(apart));
+        return last.kind == HttpSurface::Kind::kResponse ? last.response.status : 200;
+    }
     FakeShow show;
     HttpSurface surface;
-    unsigned long long seconds = 0;
+    HttpSurface::Decision last;
+    unsigned long long nowMs = 0;
 };
 
 TEST(HttpSurface, EachKeyOpensWhatItMay) {
     const struct {
         const char* method;
         const char* target;
-        const char* body;
-        HttpSurface::Kind kind;  // when allowed
-    } requests[] = {
-        {"GET", "/overlay?lane=1", "", HttpSurface::Kind::kResponse},
-        {"GET", "/api/state", "", HttpSurface::Kind::kResponse},
-        {"GET", "/api/events", "", HttpSurface::Kind::kEventStream},
-        {"GET", "/api/overlay?lane=1", "", HttpSurface::Kind::kOverlayStream},
-        {"POST", "/api/show/1", "", HttpSurface::Kind::kResponse},
-        {"PUT", "/api/items/1", R"({"text": "x"})", HttpSurface::Kind::kResponse},
-    };
-    const struct {
-        Key key;
-        int statuses[6];
-    } keys[] = {
-        {Key::kToken, {200, 200, 200, 200, 200, 200}},
-        {Key::kView, {200, 200, 200, 200, 401, 401}},
-        {Key::kWrongView, {401, 401, 401, 401, 401, 401}},
-        {Key::kNone, {401, 401, 401, 401, 401, 401}},
-    };
+        int status[4];  // with the token, the view key, a wrong one, none
+    } cases[] = {{"GET", "/overlay?lane=1", {200, 200, 401, 401}},     {"GET", "/api/state?", {200, 200, 401, 401}},
+                 {"GET", "/api/events?", {200, 200, 401, 401}},        {"GET", "/api/overlay?lane=1", {200, 200, 401, 401}},
+                 {"POST", "/api/show/1?", {200, 401, 401, 401}},       {"DELETE", "/api/items/1?", {200, 401, 401, 401}}};
     Surface s;
-    for (const auto& k : keys) {
-        for (std::size_t i = 0; i < 6; ++i) {
-            const HttpSurface::Decision decision = s.decide(requestOf(requests[i].method, requests[i].target, k.key, requests[i].body));
-            const std::string where = std::to_string(static_cast<int>(k.key)) + " " + requests[i].target;
-            EXPECT_EQ(statusOf(decision), k.statuses[i]) << where;
-            if (k.statuses[i] == 200) {
-                EXPECT_EQ(decision.kind, requests[i].kind) << where;
-            } else {
-                EXPECT_EQ(decision.response.fields.back().second, "Bearer") << where;
-            }
-        }
+    for (const auto& c : cases) {
+        const std::string keys[] = {"", "&view=" + kView, "&view=" + kView.substr(1), ""};
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(s.status(c.method, c.target + keys[k], k == 0 ? "Bearer " + kToken : ""), c.status[k]) << c.target << k;
     }
     EXPECT_EQ(s.show.commands().size(), 2u) << "only the token's command and list edit were run";
 }
 
-TEST(HttpSurface, TheViewKeyOnlyInTheAddressAndWhole) {
+TEST(HttpSurface, TheViewKeyOnlyInTheAddressAndOnlyToRead) {
     Surface s;
-    const std::string key = kViewKey;
     const struct {
         const char* method;
-        std::string target;
-        Key key;
-        std::string authorization;  // besides the key
+        std::string target, authorization;
         int status;
-    } cases[] = {
-        {"GET", "/overlay?lane=2&view=" + key + "&w=1280&matte=1", Key::kNone, "", 200},
-        {"GET", "/overlay?view=" + key.substr(0, key.size() - 1), Key::kNone, "", 401},
-        {"GET", "/overlay?view=" + key + "x", Key::kNone, "", 401},
-        {"GET", "/overlay?xview=" + key, Key::kNone, "", 401},
-        {"GET", "/overlay?view", Key::kNone, "", 401},
-        {"GET", "/overlay?&&=&view=&", Key::kNone, "", 401},
-        {"GET", "/overlay?view=" + std::string(kToken), Key::kNone, "", 401},  // the token never in the address
-        {"GET", "/overlay", Key::kNone, "Bearer " + key, 401},                 // nor the view key as the token
-        {"POST", "/overlay", Key::kView, "", 405},
-        {"POST", "/api/state", Key::kView, "", 401},
-        {"GET", "/api/nothing", Key::kView, "", 401},
-        {"GET", "/api/overlay?lane=5", Key::kView, "", 400},
-        {"GET", "/api/overlay?lane=", Key::kView, "", 400},
-        {"GET", "/api/overlay?lane=12", Key::kView, "", 400},
-        {"GET", "/api/overlay?lane=2", Key::kView, "", 404},
-        {"POST", "/api/overlay", Key::kToken, "", 405},
-    };
-    for (const auto& c : cases) {
-        HttpRequest request = requestOf(c.method, c.target, c.key);
-        if (!c.authorization.empty()) request.fields.emplace_back("authorization", c.authorization);
-        EXPECT_EQ(statusOf(s.decide(request)), c.status) << c.method << " " << request.target;
-    }
-    const HttpSurface::Decision stream = s.decide(requestOf("GET", "/api/overlay", Key::kView));
-    EXPECT_EQ(stream.lane, 1) << "lane 1 unless named";
-    ASSERT_TRUE(stream.snapshot);
-
-    // The page carries the key, to the token's holder as well; a refusal ends only a keyless
-    // client's connection.
-    const std::string meta = std::string("content=\"") + kViewKey + "\"";
-    EXPECT_NE(s.decide(requestOf("GET", "/overlay", Key::kView)).response.body.find(meta), std::string::npos);
-    EXPECT_NE(s.decide(requestOf("GET", "/overlay", Key::kToken)).response.body.find(meta), std::string::npos);
-    EXPECT_FALSE(s.decide(requestOf("POST", "/api/clear", Key::kView)).closes);
-    EXPECT_TRUE(s.decide(requestOf("POST", "/api/clear", Key::kWrongView)).closes);
-
-    Surface odd("k\"<>'");  // written into an attribute, it stays inside it
-    EXPECT_NE(odd.decide(requestOf("GET", "/overlay", Key::kToken)).response.body.find("content=\"k&quot;&lt;&gt;&#39;\""),
-              std::string::npos);
-    Surface none("");  // without a view key only the token opens the overlay
-    EXPECT_EQ(statusOf(none.decide(requestOf("GET", "/overlay?view=", Key::kNone))), 401);
-    EXPECT_EQ(statusOf(none.decide(requestOf("GET", "/overlay", Key::kToken))), 200);
-}
-
-TEST(HttpSurface, TheViewKeySpendsTheRateOfRequestsWithoutTheToken) {
-    Surface s;
+    } cases[] = {{"GET", "/overlay?view=" + kToken, "", 401},  // the token never in the address,
+                 {"GET", "/overlay", "Bearer " + kView, 401},  // nor the view key as the token
+                 {"GET", "/overlay?&&=&view&view=&", "", 401},
+                 {"POST", "/overlay?view=" + kView, "", 405},
+                 {"GET", "/api/overlay?lane=5&view=" + kView, "", 400},
+                 {"GET", "/api/overlay?view=" + kView + "&lane=2", "", 404}};
+    for (const auto& c : cases) EXPECT_EQ(s.status(c.method, c.target, c.authorization), c.status) << c.target;
+    // A refusal ends a keyless client's connection only.
+    EXPECT_EQ(s.status("POST", "/api/clear?view=" + kView), 401);
+    EXPECT_FALSE(s.last.closes);
+    EXPECT_EQ(s.status("POST", "/api/clear?view=x"), 401);
+    EXPECT_TRUE(s.last.closes);
+    Surface odd("k\"<>'");  // the page gives the token's holder the key, kept inside its attribute
+    odd.status("GET", "/overlay", "Bearer " + kToken);
+    EXPECT_NE(odd.last.response.body.find("content=\"k&quot;&lt;&gt;&#39;\""), std::string::npos);
+    EXPECT_EQ(Surface("").status("GET", "/overlay?view="), 401) << "an empty key opens nothing";
     for (int i = 0; i < static_cast<int>(HttpSurface::kRequestBurst); ++i)
-        ASSERT_EQ(statusOf(s.surface.decide(requestOf("GET", "/api/state", Key::kView), 1, 0)), 200) << i;
-    EXPECT_EQ(statusOf(s.surface.decide(requestOf("GET", "/", Key::kNone), 1, 0)), 429);
-    EXPECT_EQ(statusOf(s.surface.decide(requestOf("GET", "/api/state", Key::kToken), 1, 0)), 200);
+        ASSERT_EQ(s.status("GET", "/api/state?view=" + kView, "", i == 0 ? 5000 : 0), 200) << i;
+    EXPECT_EQ(s.status("GET", "/", "", 0), 429);
+    EXPECT_EQ(s.status("GET", "/api/state", "Bearer " + kToken, 0), 200);
 }
 
 }  // namespace
