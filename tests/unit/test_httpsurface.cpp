@@ -56,9 +56,8 @@ TEST(HttpSurface, TheViewKeyOnlyInTheAddressAndOnlyToRead) {
                  {"GET", "/api/overlay?lane=5&view=" + kView, "", 400},
                  {"GET", "/api/overlay?view=" + kView + "&lane=2", "", 404}};
     for (const auto& c : cases) EXPECT_EQ(s.status(c.method, c.target, c.authorization), c.status) << c.target;
-    // A refusal ends a keyless client's connection only.
     EXPECT_EQ(s.status("POST", "/api/clear?view=" + kView), 401);
-    EXPECT_FALSE(s.last.closes);
+    EXPECT_FALSE(s.last.closes) << "a refusal ends a keyless client's connection only";
     EXPECT_EQ(s.status("POST", "/api/clear?view=x"), 401);
     EXPECT_TRUE(s.last.closes);
     Surface odd("k\"<>'");  // the page gives the token's holder the key, kept inside its attribute
