@@ -31,10 +31,10 @@ class Host:
         self.output = []
         url = os.environ.get("KIRUNNER_URL")
         self.real = bool(url)
+        self.view_key = os.environ.get("KIRUNNER_VIEW_KEY", "") if self.real else "test-view-key-0123456789abcdef"
         if self.real:
             self.url = url.rstrip("/")
             self.token = os.environ["KIRUNNER_TOKEN"]
-            self.view_key = os.environ.get("KIRUNNER_VIEW_KEY", "")
             self.port = Remote(self.url, self.token).port
 
     def __enter__(self):
@@ -43,7 +43,6 @@ class Host:
         self.port = free_port()
         self.url = f"http://127.0.0.1:{self.port}"
         self.token = TOKEN
-        self.view_key = "test-view-key-0123456789abcdef"
         command = [os.environ["WINE_RUN"], os.environ["WINE_PREFIX"], os.environ["HTTP_HOST_EXE"],
                    "--port", str(self.port), "--token", self.token, "--view-key", self.view_key] + self.options
         self.process = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,

