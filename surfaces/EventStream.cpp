@@ -4,7 +4,17 @@
 
 std::string streamPreamble() { return "retry: " + std::to_string(kStreamRetryMs) + "\n\n"; }
 
-std::string stateEvent(const ShowSnapshot& snapshot) {
-    return "event: state\nid: " + std::to_string(snapshot.version) + "\ndata: " + stateJson(snapshot) + "\n\n";
+namespace {
+
+std::string event(const char* name, unsigned long long id, const std::string& data) {
+    return std::string("event: ") + name + "\nid: " + std::to_string(id) + "\ndata: " + data + "\n\n";
+}
+
+}  // namespace
+
+std::string stateEvent(const ShowSnapshot& snapshot) { return event("state", snapshot.version, stateJson(snapshot)); }
+
+std::string overlayEvent(unsigned long long version, const std::string& document) {
+    return event("overlay", version, document);
 }
 

@@ -20,3 +20,10 @@ constexpr unsigned long long kStreamMinGapMs = 100;
 
 std::string streamPreamble();
 std::string stateEvent(const ShowSnapshot& snapshot);
+// An overlay's stream (GET /api/overlay) sends its lane's document (surfaces/OverlayJson.h)
+// at once and again each time it changes, apart from its version; not paced, so that a caption
+// that enters the lane reaches the overlay as it enters the strips:
+//   event: overlay
+//   id: <version>
+//   data: <the overlay document on one line>
+std::string overlayEvent(unsigned long long version, const std::string& document);

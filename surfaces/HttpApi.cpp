@@ -91,6 +91,7 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
             if (method != "GET") return wrongMethod("GET");
             return stateResponse(*m_show.snapshot());
         }
+        if (path.name == "overlay") return wrongMethod("GET");  // GET is the surface's: a stream
         static const struct {
             const char* name;
             CaptionCommand::Kind kind;

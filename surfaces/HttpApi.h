@@ -8,6 +8,8 @@
 //   POST   /api/items                   {"text": "…", "minutes": 5}: a list entry appended
 //   PUT    /api/items/<n>               the entry's text and minutes
 //   DELETE /api/items/<n>               the entry deleted (nobody is asked on the PC)
+//   GET    /api/overlay?lane=<n>        a lane's overlay stream (HttpSurface and HttpConnection serve
+//                                       it; here its other methods are answered 405)
 // PUT and DELETE may name the entry's caption (?id=… or "id" in the body, as the state's rows
 // give it): 409 with nothing changed when entry n holds another one by then.
 // Each command goes to the show through ShowAccess, the way the page's buttons go, and is

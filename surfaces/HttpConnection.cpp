@@ -1,6 +1,6 @@
 // One connection of the HTTP server, on a thread of its own: requests read within their time,
-// each answered as the surface decides, the event stream sent until the client, the server or a
-// newer stream ends it.
+// each answered as the surface decides, an event stream (the state's or an overlay's) sent until
+// the client, the server or a newer stream ends it.
 #include "surfaces/HttpServerShared.h"
 
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include "framework/Lock.h"
 #include "surfaces/ApiProblem.h"
 #include "surfaces/EventStream.h"
+#include "surfaces/OverlayJson.h"
 #include "surfaces/SocketIo.h"
 
 namespace {
@@ -81,7 +82,11 @@ public:
 private:
     enum class Read { kRequest, kClosed, kTooSlow };
     Read readRequest(bool first);
+    // Takes the connection among the streams and sends the stream's head, its preamble and the
+    // first event; false when the client is gone.
+    bool openStream(const std::string& firstEvent);
     void stream();
+    void overlayStream(int lane, std::shared_ptr<const ShowSnapshot> snapshot);
     bool ending() {
         fw::Lock locked(m_shared.lock);
         return m_shared.quit || m_connection.crowdedOut;
@@ -160,6 +165,10 @@ void ClientSession::serve() {
             stream();
             return;
         }
+        if (decision.kind == HttpSurface::Kind::kOverlayStream) {
+            overlayStream(decision.lane, decision.snapshot ? decision.snapshot : m_shared.surface.show().snapshot());
+            return;
+        }
         const bool keepAlive =
             request.keepAlive && !decision.closes && served + 1 < m_limits.maxRequestsPerConnection && !ending();
         if (!sendResponse(m_connection.socket, decision.response, keepAlive)) return;
@@ -171,14 +180,17 @@ void ClientSession::serve() {
     }
 }
 
-void ClientSession::stream() {
+bool ClientSession::openStream(const std::string& firstEvent) {
     m_shared.admitStream(m_connection);
     HttpResponse head;
     head.contentType = "text/event-stream; charset=utf-8";
+    return sockio::sendAll(m_connection.socket, responseHead(head, false, false) + streamPreamble() + firstEvent);
+}
+
+void ClientSession::stream() {
     ShowAccess& show = m_shared.surface.show();
     std::shared_ptr<const ShowSnapshot> snapshot = show.snapshot();
-    if (!sockio::sendAll(m_connection.socket, responseHead(head, false, false) + streamPreamble() + stateEvent(*snapshot)))
-        return;
+    if (!openStream(stateEvent(*snapshot))) return;
     unsigned long long version = snapshot->version;
     unsigned long long lastSentMs = steadyMs();
     while (!ending()) {
@@ -199,6 +211,41 @@ void ClientSession::stream() {
             bytes = ":\n\n";
         } else {
             continue;
+        }
+        if (!sockio::sendAll(m_connection.socket, bytes)) return;
+        lastSentMs = now;
+    }
+}
+
+// The lane's document at once, then again whenever it changes apart from its version: a new
+// entry goes out as soon as it is published, unpaced, so that the overlay starts it as the
+// strips do. Seconds ticking away on air change no overlay document and send nothing.
+void ClientSession::overlayStream(int lane, std::shared_ptr<const ShowSnapshot> snapshot) {
+    ShowAccess& show = m_shared.surface.show();
+    Json sent = overlayDocument(*snapshot, lane);
+    if (sent.is_null() || !openStream(overlayEvent(snapshot->version, jsonLine(sent)))) return;
+    unsigned long long version = snapshot->version;
+    unsigned long long lastSentMs = steadyMs();
+    while (!ending()) {
+        snapshot = show.waitNewer(version, 1000);
+        // A client that closed its side, or sent anything at all, is done with the stream.
+        if (sockio::waitReadable(m_connection.socket, 0)) return;
+        const unsigned long long now = steadyMs();
+        std::string bytes;
+        if (snapshot->version > version) {
+            version = snapshot->version;
+            Json document = overlayDocument(*snapshot, lane);
+            if (document.is_null()) return;  // the lane was removed: its overlay has nothing more to follow
+            Json compared = document;
+            compared["version"] = sent["version"];
+            if (compared != sent) {
+                bytes = overlayEvent(version, jsonLine(document));
+                sent = std::move(document);
+            }
+        }
+        if (bytes.empty()) {
+            if (now - lastSentMs < kStreamKeepAliveMs) continue;
+            bytes = ":\n\n";
         }
         if (!sockio::sendAll(m_connection.socket, bytes)) return;
         lastSentMs = now;

@@ -58,6 +58,22 @@ const std::string* HttpRequest::field(const char* name) const {
     return nullptr;
 }
 
+bool HttpRequest::queryParameter(const char* name, std::string& value) const {
+    const std::size_t question = target.find('?');
+    if (question == std::string::npos) return false;
+    const std::string wanted = std::string(name) + "=";
+    std::size_t start = question + 1;
+    while (start <= target.size()) {
+        const std::size_t end = std::min(target.find('&', start), target.size());
+        if (end - start >= wanted.size() && target.compare(start, wanted.size(), wanted) == 0) {
+            value = target.substr(start + wanted.size(), end - start - wanted.size());
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 void HttpRequestParser::reset() {
     m_state = State::kHead;
     m_failure = 0;

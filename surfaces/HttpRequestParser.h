@@ -26,6 +26,9 @@ struct HttpRequest {
 
     // The value of the first field of that (lower-case) name; null when there is none.
     const std::string* field(const char* name) const;
+    // The value of the target's first query parameter of that name, as sent (not
+    // percent-decoded); false when there is none.
+    bool queryParameter(const char* name, std::string& value) const;
 };
 
 class HttpRequestParser {

@@ -63,7 +63,7 @@ void refuseBusy(SOCKET client) {
 unsigned long long steadyMs() { return GetTickCount64(); }
 
 HttpServer::Shared::Shared(ShowAccess& show, const HttpSettings& settings, const Limits& limits)
-    : limits(limits), surface(show, settings.token, settings.port, &localHostNames),
+    : limits(limits), surface(show, settings.token, settings.viewKey, settings.port, &localHostNames),
       threadsEnded(CreateEventW(nullptr, TRUE, TRUE, nullptr)) {
     InitializeCriticalSection(&lock);
 }

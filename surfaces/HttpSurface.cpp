@@ -1,7 +1,9 @@
 #include "surfaces/HttpSurface.h"
 
 #include "framework/Lock.h"
+#include "model/LaneLook.h"
 #include "surfaces/ApiProblem.h"
+#include "surfaces/SnapshotLanes.h"
 #include "surfaces/WebPage.h"
 
 namespace {
@@ -11,6 +13,10 @@ const ApiProblem kForeignHost{400, u8"Host がこの PC の名前でもアドレ
                               "the Host field names neither this machine nor its address"};
 const ApiProblem kNoToken{401, u8"トークンがないか、違います。ペアリングのアドレスを開き直してください",
                           "no token, or a wrong one; open the pairing address again"};
+const ApiProblem kNoViewKey{401, u8"表示キーがないか、違います。Web リモートの画面にあるアドレスを使ってください",
+                            "no view key, or a wrong one"};
+const ApiProblem kBadLane{400, u8"レーンは1から4の番号で指定してください", "lane must be a number from 1 to 4"};
+const ApiProblem kNoSuchLane{404, u8"そのレーンはありません", "no such lane"};
 const ApiProblem kNoSuchPage{404, u8"そのページはありません", "no such page"};
 const ApiProblem kPageMethod{405, u8"ページは GET で取得してください", "pages are read with GET"};
 
@@ -22,10 +28,30 @@ const char kPagePolicy[] =
 
 const std::size_t kMaxClients = 256;
 
+HttpResponse unauthorised(const ApiProblem& problem) {
+    HttpResponse response = problemResponse(problem);
+    response.fields.emplace_back("WWW-Authenticate", "Bearer");
+    return response;
+}
+
+// What the view key may ask for: reading the show, never acting on it.
+bool readsOnly(const HttpRequest& request) {
+    return request.method == "GET" &&
+           (request.path == "/api/state" || request.path == "/api/events" || request.path == "/api/overlay");
+}
+
 }  // namespace
 
+bool sameSecret(const std::string& given, const std::string& secret) {
+    if (secret.empty()) return false;
+    unsigned difference = given.size() == secret.size() ? 0u : 1u;
+    for (std::size_t i = 0; i < secret.size(); ++i)
+        difference |= static_cast<unsigned char>(secret[i]) ^ static_cast<unsigned char>(i < given.size() ? given[i] : 0);
+    return difference == 0;
+}
+
 bool carriesToken(const std::string* authorization, const std::string& token) {
-    if (!authorization || token.empty()) return false;
+    if (!authorization) return false;
     const std::string& field = *authorization;
     const std::string scheme = "bearer ";
     if (field.size() < scheme.size()) return false;
@@ -33,15 +59,17 @@ bool carriesToken(const std::string* authorization, const std::string& token) {
         if ((field[i] | 0x20) != scheme[i]) return false;
     std::size_t start = scheme.size();
     while (start < field.size() && field[start] == ' ') ++start;
-    const std::string given = field.substr(start);
-    unsigned difference = given.size() == token.size() ? 0u : 1u;
-    for (std::size_t i = 0; i < token.size(); ++i)
-        difference |= static_cast<unsigned char>(token[i]) ^ static_cast<unsigned char>(i < given.size() ? given[i] : 0);
-    return difference == 0;
+    return sameSecret(field.substr(start), token);
 }
 
-HttpSurface::HttpSurface(ShowAccess& show, const std::string& token, int port, NameSource names)
-    : m_show(show), m_api(show), m_token(token), m_names(std::move(names)), m_hosts(port),
+bool carriesViewKey(const HttpRequest& request, const std::string& viewKey) {
+    std::string given;
+    return request.queryParameter("view", given) && sameSecret(given, viewKey);
+}
+
+HttpSurface::HttpSurface(ShowAccess& show, const std::string& token, const std::string& viewKey, int port,
+                         NameSource names)
+    : m_show(show), m_api(show), m_token(token), m_viewKey(viewKey), m_names(std::move(names)), m_hosts(port),
       m_rate(kRequestsPerSecond, kRequestBurst, kMaxClients), m_tokenRate(kRequestsPerSecond, kRequestBurst, kMaxClients) {
     InitializeCriticalSection(&m_lock);
     if (m_names) m_hosts.setNames(m_names());
@@ -63,13 +91,16 @@ bool HttpSurface::tokenAccepted(const std::string* authorization) const { return
 
 HttpSurface::Decision HttpSurface::decide(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs) {
     Decision decision = answer(request, client, nowMs);
-    decision.closes = !decision.tokenShown && decision.response.status >= 400;
+    // A holder of the view key is spared as well: an overlay host keeps its connection, and
+    // what the key may not do is refused without holding more than an answer would.
+    decision.closes = !decision.tokenShown && !decision.viewKeyShown && decision.response.status >= 400;
     return decision;
 }
 
 HttpSurface::Decision HttpSurface::answer(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs) {
     Decision decision;
     decision.tokenShown = tokenAccepted(request.field("authorization"));
+    decision.viewKeyShown = carriesViewKey(request, m_viewKey);
     bool allowed = false;
     {
         fw::Lock lock(m_lock);
@@ -86,15 +117,22 @@ HttpSurface::Decision HttpSurface::answer(const HttpRequest& request, std::uint3
         decision.refusal = Refusal::kForeignHost;
         return decision;
     }
+    if (request.path == "/overlay") {
+        answerOverlayPage(request, decision);
+        return decision;
+    }
     if (request.path.compare(0, 5, "/api/") == 0) {
-        if (!decision.tokenShown) {
-            decision.response = problemResponse(kNoToken);
-            decision.response.fields.emplace_back("WWW-Authenticate", "Bearer");
+        if (!decision.tokenShown && !(decision.viewKeyShown && readsOnly(request))) {
+            decision.response = unauthorised(kNoToken);
             decision.refusal = Refusal::kUnauthorised;
             return decision;
         }
         if (request.path == "/api/events" && request.method == "GET") {
             decision.kind = Kind::kEventStream;
+            return decision;
+        }
+        if (request.path == "/api/overlay" && request.method == "GET") {
+            answerOverlayStream(request, decision);
             return decision;
         }
         decision.response = m_api.answer(request);
@@ -115,4 +153,46 @@ HttpSurface::Decision HttpSurface::answer(const HttpRequest& request, std::uint3
     decision.response.body.assign(resource.data, resource.size);
     decision.response.fields.emplace_back("Content-Security-Policy", kPagePolicy);
     return decision;
+}
+
+void HttpSurface::answerOverlayPage(const HttpRequest& request, Decision& decision) const {
+    if (!decision.tokenShown && !decision.viewKeyShown) {
+        decision.response = unauthorised(kNoViewKey);
+        decision.refusal = Refusal::kUnauthorised;
+        return;
+    }
+    if (request.method != "GET") {
+        decision.response = problemResponse(kPageMethod);
+        decision.response.fields.emplace_back("Allow", "GET");
+        return;
+    }
+    std::string page;
+    if (!overlayPage(m_viewKey, page)) {
+        decision.response = problemResponse(kNoSuchPage);
+        return;
+    }
+    decision.response.contentType = "text/html; charset=utf-8";
+    decision.response.body = std::move(page);
+    decision.response.fields.emplace_back("Content-Security-Policy", kPagePolicy);
+}
+
+void HttpSurface::answerOverlayStream(const HttpRequest& request, Decision& decision) const {
+    int lane = 1;
+    std::string given;
+    if (request.queryParameter("lane", given)) {
+        if (given.size() != 1 || given[0] < '1' || given[0] > '0' + kMaxLanes) {
+            decision.response = problemResponse(kBadLane);
+            decision.refusal = Refusal::kMalformed;
+            return;
+        }
+        lane = given[0] - '0';
+    }
+    std::shared_ptr<const ShowSnapshot> snapshot = m_show.snapshot();
+    if (!holdsLane(*snapshot, lane)) {
+        decision.response = problemResponse(kNoSuchLane);
+        return;
+    }
+    decision.kind = Kind::kOverlayStream;
+    decision.lane = lane;
+    decision.snapshot = std::move(snapshot);
 }

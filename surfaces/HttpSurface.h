@@ -4,11 +4,16 @@
 // the token 401; the page and its resources are served to anyone who names this machine, the
 // API only with the token ("Authorization: Bearer <token>", from the loopback address too, so
 // that no web page open in the operator's browser can drive the program).
+// An overlay (GET /overlay, the lane's page for a video mixer's browser source) needs the token
+// or the view key, which its address carries ("?view=<key>"): the view key opens the overlay,
+// its stream (GET /api/overlay), the state and the event stream, and nothing that acts; its
+// requests count in the rate of requests without the token.
 // Called from every connection's thread at once.
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +38,7 @@ public:
     // the machine got from DHCP since the start).
     static constexpr unsigned long long kNameRefreshMs = 10000;
 
-    HttpSurface(ShowAccess& show, const std::string& token, int port, NameSource names);
+    HttpSurface(ShowAccess& show, const std::string& token, const std::string& viewKey, int port, NameSource names);
     ~HttpSurface();
     HttpSurface(const HttpSurface&) = delete;
     HttpSurface& operator=(const HttpSurface&) = delete;
@@ -41,15 +46,20 @@ public:
     enum class Kind {
         kResponse,     // send `response`
         kEventStream,  // the request is for the event stream, allowed
+        kOverlayStream,  // for the overlay stream of `lane`, allowed
     };
     struct Decision {
         Kind kind = Kind::kResponse;
         HttpResponse response;
         Refusal refusal = Refusal::kCount;  // kCount: not refused
-        bool tokenShown = false;  // the request carried the token
-        // The connection ends after the answer: an error to a request without the token, so
+        bool tokenShown = false;    // the request carried the token
+        bool viewKeyShown = false;  // the request carried the view key
+        // The connection ends after the answer: an error to a request without either key, so
         // that a client refused again and again holds no connection between its tries.
         bool closes = false;
+        // kOverlayStream: the lane, and the show in which it was found.
+        int lane = 0;
+        std::shared_ptr<const ShowSnapshot> snapshot;
     };
     Decision decide(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs);
 
@@ -57,12 +67,15 @@ public:
 
 private:
     Decision answer(const HttpRequest& request, std::uint32_t client, unsigned long long nowMs);
+    void answerOverlayPage(const HttpRequest& request, Decision& decision) const;
+    void answerOverlayStream(const HttpRequest& request, Decision& decision) const;
     bool hostAccepted(const std::string* host, unsigned long long nowMs);
     bool tokenAccepted(const std::string* authorization) const;
 
     ShowAccess& m_show;
     HttpApi m_api;
     std::string m_token;
+    std::string m_viewKey;
     NameSource m_names;
     CRITICAL_SECTION m_lock;  // guards the two below
     HostCheck m_hosts;
@@ -71,6 +84,10 @@ private:
     RateLimiter m_tokenRate;  // of requests with it
 };
 
-// Whether the Authorization field carries the token as a bearer token; compared in a time that
-// does not depend on where the two first differ. An empty token is never carried.
+// Whether `given` is `secret`, compared in a time that does not depend on where the two first
+// differ. An empty secret is never given.
+bool sameSecret(const std::string& given, const std::string& secret);
+// Whether the Authorization field carries the token as a bearer token (sameSecret).
 bool carriesToken(const std::string* authorization, const std::string& token);
+// Whether the target's query parameter "view" is the view key (sameSecret).
+bool carriesViewKey(const HttpRequest& request, const std::string& viewKey);

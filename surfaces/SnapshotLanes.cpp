@@ -9,3 +9,9 @@ std::vector<LaneState> lanesOf(const ShowSnapshot& snapshot) {
                  snapshot.rows[static_cast<std::size_t>(snapshot.cutInRow)].onAir;
     return {lane};
 }
+
+bool holdsLane(const ShowSnapshot& snapshot, int lane) {
+    for (const LaneState& state : lanesOf(snapshot))
+        if (state.number == lane) return true;
+    return false;
+}

@@ -6,3 +6,5 @@
 #include "show/ShowSnapshot.h"
 
 std::vector<LaneState> lanesOf(const ShowSnapshot& snapshot);
+// Whether the show holds the lane of that number.
+bool holdsLane(const ShowSnapshot& snapshot, int lane);

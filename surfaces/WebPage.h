@@ -10,6 +10,10 @@ struct WebResource {
     std::size_t size = 0;
 };
 
-// The resource served at `path` ("/", "/index.html", "/app.js", "/app.css"); false for any
-// other path.
+// The resource served to anyone at `path` ("/", "/index.html", "/app.js", "/app.css", the
+// overlay's script and style); false for any other path.
 bool findWebResource(const std::string& path, WebResource& resource);
+
+// The overlay page (GET /overlay, served only with a key) with `viewKey` put in where the page
+// holds "{{VIEW}}", written as an attribute's text; false when the program holds no such page.
+bool overlayPage(const std::string& viewKey, std::string& html);

@@ -2,7 +2,7 @@
 // from outside (tests/http) try the whole surface without the program. Lines on standard input
 // work the show as the operator would at the PC:
 //   show <n> | hide <n> | add <text> | stall 1|0 | lanes <n> | quit
-// Usage: http_host --port N [--address A] [--token T] [--osc-feedback host:port]
+// Usage: http_host --port N [--address A] [--token T] [--view-key K] [--osc-feedback host:port]
 //                  [--head-ms N] [--idle-ms N] [--crowd-ms N]
 #include <winsock2.h>
 #include <process.h>
@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
         if (option == "--port") settings.port = std::atoi(value);
         else if (option == "--address") settings.address = value;
         else if (option == "--token") settings.token = value;
+        else if (option == "--view-key") settings.viewKey = value;
         else if (option == "--osc-feedback") feedback = value;
         else if (option == "--head-ms") limits.headMs = std::strtoul(value, nullptr, 10);
         else if (option == "--idle-ms") limits.idleMs = std::strtoul(value, nullptr, 10);

@@ -31,6 +31,7 @@ class Host:
         self.output = []
         url = os.environ.get("KIRUNNER_URL")
         self.real = bool(url)
+        self.view_key = os.environ.get("KIRUNNER_VIEW_KEY", "") if self.real else "test-view-key-0123456789abcdef"
         if self.real:
             self.url = url.rstrip("/")
             self.token = os.environ["KIRUNNER_TOKEN"]
@@ -43,7 +44,7 @@ class Host:
         self.url = f"http://127.0.0.1:{self.port}"
         self.token = TOKEN
         command = [os.environ["WINE_RUN"], os.environ["WINE_PREFIX"], os.environ["HTTP_HOST_EXE"],
-                   "--port", str(self.port), "--token", self.token] + self.options
+                   "--port", str(self.port), "--token", self.token, "--view-key", self.view_key] + self.options
         self.process = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         stderr=subprocess.STDOUT, text=True, encoding="utf-8", errors="replace")
         threading.Thread(target=self._read, daemon=True).start()

@@ -108,11 +108,12 @@ class Remote:
     def delete_item(self, number):
         return self.call("DELETE", f"/api/items/{number}")
 
-    def events(self, seconds):
-        """The event stream's events for at most `seconds`: (arrival time, name, id, state)."""
+    def events(self, seconds, target="/api/events", token=True):
+        """An event stream's events for at most `seconds`: (arrival time, name, id, document)."""
         connection = socket.create_connection((self.host, self.port), timeout=seconds + 5)
-        connection.sendall((f"GET /api/events HTTP/1.1\r\nHost: {self.host}:{self.port}\r\n"
-                            f"Authorization: Bearer {self.token}\r\nAccept: text/event-stream\r\n\r\n").encode())
+        authorization = f"Authorization: Bearer {self.token}\r\n" if token else ""
+        connection.sendall((f"GET {target} HTTP/1.1\r\nHost: {self.host}:{self.port}\r\n"
+                            f"{authorization}Accept: text/event-stream\r\n\r\n").encode())
         return EventReader(connection, seconds)
 
 
@@ -149,8 +150,8 @@ class EventReader:
                         name, _, value = line.partition(":")
                         if name:
                             fields[name] = value[1:] if value.startswith(" ") else value
-                    if fields.get("event") == "state":
-                        return time.monotonic(), "state", int(fields["id"]), json.loads(fields["data"])
+                    if "event" in fields:
+                        return time.monotonic(), fields["event"], int(fields["id"]), json.loads(fields["data"])
             left = self.until - time.monotonic()
             if left <= 0:
                 return None

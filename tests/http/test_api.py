@@ -213,6 +213,40 @@ class Api(unittest.TestCase):
         self.assertGreaterEqual(counted, 30)
         self.assertLess(len(lines), 30, "one line per second, not one per request")
 
+    def test_the_view_key_opens_the_overlay_and_reads_the_show_but_never_acts(self):
+        key = self.host.view_key or self.skipTest("the program has no view key")
+        page = self.remote.request("GET", f"/overlay?lane=1&view={key}&w=1280", token=False)
+        self.assertEqual(page.status, 200)
+        self.assertIn(f'<meta name="kirunner-view" content="{key}">'.encode(), page.body)
+        refused = self.remote.request("GET", "/overlay", token=False)
+        self.assertEqual((refused.status, refused.json()["error"]["ja"]),
+                         (401, "表示キーがないか、違います。Web リモートの画面にあるアドレスを使ってください"))
+        before = self.remote.request("GET", f"/api/state?view={key}", token=False).json()
+        self.assertEqual(self.remote.request("PUT", f"/api/items/1?view={key}", {"text": "x"}, token=False).status, 401)
+        self.assertEqual(self.remote.state()["rows"], before["rows"], "read with the view key, nothing done with it")
+
+    def test_the_overlay_stream_sends_its_lane_and_each_new_caption(self):
+        key = self.host.view_key or self.skipTest("the program has no view key")
+        reader = self.remote.events(20, f"/api/overlay?view={key}", token=False)
+        try:
+            first = reader.next_event()
+            self.assertEqual((reader.status_line(), first[1], first[3]["version"], first[3]["lane"]),
+                             ("HTTP/1.1 200 OK", "overlay", first[2], 1))
+            for act, text, from_blank in [(lambda: self.remote.show(1), "開演まであと5分です", False),
+                                          (lambda: self.remote.cut_in("割り込みです"), "割り込みです", True)]:
+                act()
+                caption = None
+                while not caption or caption["text"] != text:
+                    event = reader.next_event()
+                    self.assertIsNotNone(event, f"{text} reached the overlay")
+                    caption = event[3]["caption"]
+                self.assertTrue(caption["fromBlank"] or not from_blank, "a cut-in clears the lane first")
+            if not self.host.real:  # the seconds left tick on; the overlay's document stays the same
+                reader.until = time.monotonic() + 2.5
+                self.assertIsNone(reader.next_event())
+        finally:
+            reader.close()
+
 
 class EventStream(unittest.TestCase):
     def test_events_follow_every_change_in_order_and_tick_while_on_air(self):

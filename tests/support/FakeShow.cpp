@@ -14,6 +14,12 @@ FakeShow::FakeShow(std::vector<Item> items, std::function<unsigned long long()> 
 
 FakeShow::~FakeShow() { DeleteCriticalSection(&m_lock); }
 
+void FakeShow::enter(int lane, const std::wstring& text, bool fromBlank) {
+    LaneEntry& entry = m_entries[static_cast<std::size_t>(lane - 1)];
+    entry = LaneEntry{!text.empty(), ++m_entryCount, text, !fromBlank && entry.rolling && !text.empty(), fromBlank,
+                      static_cast<int>(text.size()) * 24};
+}
+
 ShowRow FakeShow::rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsigned long long now) const {
     ShowRow row;
     row.kind = kind;
@@ -40,6 +46,9 @@ void FakeShow::publish() {
     for (int lane = 1; m_laneShown.size() > 1 && lane <= static_cast<int>(m_laneShown.size()); ++lane)
         next->lanes.push_back(LaneState{lane, L"", m_laneShown[static_cast<std::size_t>(lane - 1)],
                                         m_cutIn.untilMs > now && m_cutIn.lane == lane});
+    next->entries = m_entries;
+    next->looks.assign(m_entries.size(), OverlayLook{L"ＭＳ Ｐゴシック", 24, 700, false, 0x00FFFF, 0, false, false, 0, 100,
+                                                     L"", 120, 1280, 30});
     next->version = m_snapshot->version + 1;
     m_snapshot = next;
     WakeAllConditionVariable(&m_published);
@@ -80,18 +89,23 @@ CommandResult FakeShow::apply(const CaptionCommand& command) {
     switch (command.kind) {
     case CaptionCommand::kShowItem:
         m_items[index].untilMs = now + static_cast<unsigned long long>(m_items[index].minutes) * 60000;
+        enter(1, m_items[index].text, false);
         break;
     case CaptionCommand::kHideItem: m_items[index].untilMs = 0; break;
     case CaptionCommand::kClearAll:
     case CaptionCommand::kClearNow:
         for (OnAir& state : m_items) state.untilMs = 0;
         m_freeText.untilMs = m_cutIn.untilMs = 0;
+        if (command.kind == CaptionCommand::kClearNow)
+            for (int each = 1; each <= laneCount; ++each) enter(each, std::wstring(), true);
         break;
     case CaptionCommand::kShowText:
         m_freeText = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000, lane};
+        enter(lane, command.text, false);
         break;
     case CaptionCommand::kCutIn:
         m_cutIn = OnAir{command.text, command.minutes, now + static_cast<unsigned long long>(command.minutes) * 60000, lane};
+        enter(lane, command.text, true);
         break;
     case CaptionCommand::kEndCutIn: m_cutIn.untilMs = 0; break;
     case CaptionCommand::kShowStrip:
@@ -152,6 +166,7 @@ std::shared_ptr<const ShowSnapshot> FakeShow::waitNewer(unsigned long long versi
 void FakeShow::setLaneCount(int count) {
     fw::Lock lock(m_lock);
     m_laneShown.resize(static_cast<std::size_t>(count < 1 ? 1 : count), true);
+    m_entries.resize(m_laneShown.size());
     publish();
 }
 

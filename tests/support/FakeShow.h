@@ -44,6 +44,7 @@ private:
         int lane = 1;
     };
     CommandResult apply(const CaptionCommand& command);
+    void enter(int lane, const std::wstring& text, bool fromBlank);  // a caption on air enters at once
     void publish();  // with the lock held
     ShowRow rowOf(ShowRow::Kind kind, int number, const OnAir& state, unsigned long long now) const;
 
@@ -54,6 +55,8 @@ private:
     OnAir m_freeText;
     OnAir m_cutIn;
     std::vector<bool> m_laneShown{true};
+    std::vector<LaneEntry> m_entries{LaneEntry{}};
+    unsigned long long m_entryCount = 0;
     bool m_stalled = false;
     std::vector<CaptionCommand> m_commands;
     std::shared_ptr<const ShowSnapshot> m_snapshot;
