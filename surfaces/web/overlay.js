@@ -31,7 +31,7 @@
   var context = canvas.getContext("2d");
   var width = 0, height = 0;
   var look = null, shown = true, lastEntry = null;
-  var captions = [];                // {start, width, pieces: [{canvas, x}]}, in track pixels
+  var captions = [];                // {text, start, width, pieces: [{canvas, x}]}, in track pixels
   var offset = 0;                   // track pixels moved so far (whole pixels)
   var carry = 0;                    // the fraction of a pixel owed to the next frame
   var frames = 0, lastTime = null;
@@ -87,7 +87,7 @@
       drawText(ink, entry.text, sepWidth, height / 2);
       pieces.push({ canvas: piece, x: x });
     }
-    return { start: start, width: slot, pieces: pieces };
+    return { text: entry.text, start: start, width: slot, pieces: pieces };
   }
 
   function follow(doc) {
@@ -199,10 +199,16 @@
     frames++;
   }
 
+  // Read-only, for tests and measurements: how far the picture has moved, how many frames were
+  // drawn, the frame rate and speed in use, and the texts of the captions in view.
   window.kirunnerOverlay = Object.freeze({
     offset: function () { return offset; },
     frames: function () { return frames; },
     rate: function () { return rate; },
+    speed: function () { return look ? Number(look.speed) || 0 : 0; },
+    texts: function () {
+      return captions.filter(function (c) { return c.start < offset + width; }).map(function (c) { return c.text; });
+    },
   });
   resize();
   listen();

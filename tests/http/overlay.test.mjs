@@ -1,0 +1,175 @@
+// The overlay page in headless Chromium against the real program (with-program.sh, lane 1 at
+// 120 px/s, lane 2 at 50 px/s): its picture over a transparent page, a caption put on air and
+// taken off, 表示OFF, a cut-in, the matte, the motion frame by frame, and the view key that reads
+// but never acts. The page's animation frames come from a clock the test holds, as a browser
+// source's host drives them (headless Chromium paints changing pictures at 1 Hz here).
+import { createRequire } from "node:module";
+import assert from "node:assert/strict";
+
+const { chromium } = createRequire(process.env.PLAYWRIGHT_HOME + "/")("playwright-core");
+const base = process.env.KIRUNNER_URL.replace(/\/$/, "");
+const token = process.env.KIRUNNER_TOKEN, view = process.env.KIRUNNER_VIEWKEY;
+const cutInText = "割り込みのお知らせ";
+
+const api = (method, path, body, key = { Authorization: "Bearer " + token }) =>
+  fetch(base + "/api/" + path, { method, headers: { "Content-Type": "application/json", ...key },
+                                 body: body && JSON.stringify(body) });
+async function command(method, path, body) {
+  const response = await api(method, path, body);
+  assert.equal(response.status, 200, `${method} ${path}: ${await response.text()}`);
+}
+
+// The lane's overlay document as the stream first tells it.
+async function overlayDocument(lane) {
+  const controller = new AbortController();
+  const response = await fetch(`${base}/api/overlay?lane=${lane}&view=${view}`, { signal: controller.signal });
+  assert.equal(response.status, 200);
+  const reader = response.body.getReader();
+  let text = "";
+  while (!/\n\n/.test(text)) text += new TextDecoder().decode((await reader.read()).value);
+  controller.abort();
+  return JSON.parse(/^data: (.*)$/m.exec(text)[1]);
+}
+
+// The host's frame clock: frames every 1/60 s of real time, or only when the test runs them.
+function hostClock(manual) {
+  const waiting = [];
+  window.requestAnimationFrame = (callback) => waiting.push(callback);
+  window.hostFrame = (time) => { for (const callback of waiting.splice(0)) callback(time); };
+  if (!manual) setInterval(() => window.hostFrame(performance.now()), 1000 / 60);
+}
+
+// The canvas's pixels (RGBA) and the hook's offset, read in the same frame.
+const picture = (page) => page.evaluate(() => {
+  const canvas = document.getElementById("overlay");
+  const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+  return { pixels: Array.from(data), offset: window.kirunnerOverlay.offset(), texts: window.kirunnerOverlay.texts() };
+});
+const covered = (pixels) => pixels.filter((value, i) => i % 4 === 3 && value > 0).length;
+const untilCovered = (page, wanted, timeout) => page.waitForFunction((wanted) => {
+  const canvas = document.getElementById("overlay");
+  const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+  let any = false;
+  for (let i = 3; i < data.length && !any; i += 4) any = data[i] > 0;
+  return any === wanted;
+}, wanted, { timeout, polling: 20 });
+
+async function main() {
+  const browser = await chromium.launch({ executablePath: "/usr/bin/chromium",
+    args: ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking"] });
+  const open = async (query, manual = false) => {
+    const page = await browser.newPage({ viewport: { width: 1280, height: 60 } });
+    await page.addInitScript(hostClock, manual);
+    await page.goto(`${base}/overlay?view=${view}&w=1280&h=60${query}`);
+    await page.waitForFunction(() => window.kirunnerOverlay && window.kirunnerOverlay.speed() > 0, null, { polling: 50 });
+    return page;
+  };
+  try {
+    // The view key reads, and nothing acts on it; without a key, or with a wrong one, no overlay.
+    assert.equal((await fetch(`${base}/api/state?view=${view}`)).status, 200);
+    for (const [method, path, body] of [["POST", "show/1"], ["POST", "strip", { shown: false }],
+        ["POST", "cutin", { text: "x" }], ["POST", "items", { text: "x" }], ["DELETE", "items/1"],
+        ["PUT", "items/1", { text: "x" }], ["POST", "clearnow"]]) {
+      assert.equal((await api(method, `${path}?view=${view}`, body, {})).status, 401, `${method} ${path}`);
+    }
+    for (const query of ["", "?view=wrong-key", "?lane=1"]) {
+      assert.equal((await fetch(`${base}/overlay${query}`)).status, 401, query);
+    }
+    const state = await (await api("GET", "state")).json();
+    assert.deepEqual(state.rows.map((row) => row.onAir), [false, false, false], "the view key changed nothing");
+
+    // A caption put on air appears at once, in the lane's colours over full transparency.
+    const page = await open("");
+    const look = (await overlayDocument(1)).look;
+    await command("POST", "show/1");
+    await untilCovered(page, true, 300);
+    await page.waitForTimeout(3000);
+    const shot = await page.screenshot({ omitBackground: true });
+    const seen = await page.evaluate(async (png) => {
+      const image = new Image();
+      image.src = "data:image/png;base64," + png;
+      await image.decode();
+      const canvas = document.createElement("canvas");
+      canvas.width = image.width; canvas.height = image.height;
+      canvas.getContext("2d").drawImage(image, 0, 0);
+      return Array.from(canvas.getContext("2d").getImageData(0, 0, image.width, image.height).data);
+    }, shot.toString("base64"));
+    const rgb = (hex) => [1, 3, 5].map((i) => parseInt(hex.substr(i, 2), 16));
+    const [color, shadow] = [rgb(look.color), rgb(look.shadow)];
+    let exact = 0, clear = 0;
+    for (let i = 0; i < seen.length; i += 4) {
+      const pixel = seen.slice(i, i + 3), alpha = seen[i + 3], slack = 2 + 255 / alpha;  // unpremultiplied
+      clear += alpha === 0;
+      exact += alpha === 255 && pixel.every((v, c) => v === color[c]);
+      assert.ok(!alpha || pixel.every((v, c) => v >= Math.min(color[c], shadow[c]) - slack && v <= Math.max(color[c], shadow[c]) + slack),
+                `pixel ${i / 4} is ${pixel} ${seen[i + 3]}, neither text nor shadow`);
+    }
+    assert.ok(exact > 50, `${exact} pixels in the text colour`);
+    assert.ok(clear > seen.length / 4 / 2, `${clear} transparent pixels`);
+    for (let x = 0; x < 1280; x++) assert.equal(seen[x * 4 + 3], 0, "the top row is transparent");
+
+    // Taken off, it finishes its pass first.
+    await command("POST", "hide/1");
+    assert.ok(covered((await picture(page)).pixels) > 0, "still passing");
+    await untilCovered(page, false, 60000);
+    await command("POST", "show/2");
+    await untilCovered(page, true, 2000);
+
+    // matte=1 at the same offset: white as much as the page covers, over opaque black.
+    const [normal, matte] = [await open("", true), await open("&matte=1", true)];
+    let pair;
+    for (let time = 1000; ; time += 1000 / 60) {
+      for (const p of [normal, matte]) await p.evaluate((t) => window.hostFrame(t), time);
+      pair = [await picture(normal), await picture(matte)];
+      if (covered(pair[0].pixels) > 100) break;
+      assert.ok(time < 20000, "the caption entered the pages");
+    }
+    assert.equal(pair[0].offset, pair[1].offset);
+    assert.deepEqual(pair[0].texts, pair[1].texts);
+    for (let i = 0; i < pair[0].pixels.length; i += 4) {
+      const key = pair[1].pixels.slice(i, i + 4), alpha = pair[0].pixels[i + 3];
+      assert.ok(key[3] === 255 && key[0] === key[1] && key[1] === key[2] && Math.abs(key[0] - alpha) <= 1,
+                `matte pixel ${i / 4} is ${key} where the page's alpha is ${alpha}`);
+    }
+    await Promise.all([normal.close(), matte.close()]);
+
+    // 表示OFF empties the page; a cut-in replaces the caption.
+    await command("POST", "strip", { shown: false });
+    await untilCovered(page, false, 2000);
+    await command("POST", "strip", { shown: true });
+    await command("POST", "cutin", { text: cutInText, minutes: 1 });
+    await page.waitForFunction((text) => window.kirunnerOverlay.texts().join() === text, cutInText, { timeout: 2000, polling: 20 });
+    await command("POST", "endcutin");
+    await command("POST", "clearnow");
+    await page.close();
+
+    // The motion, frame by frame for 5 s at 60 Hz with a wandering clock and one late frame;
+    // then 1.5 s away (a hidden source), after which it is where the time says.
+    for (const [lane, speed] of [[1, 120], [2, 50]]) {
+      const lanePage = await open(`&lane=${lane}`, true);
+      const run = await lanePage.evaluate(() => {
+        const offsets = [], times = [];
+        for (let frame = 0, time = 1000; frame <= 360; frame++) {
+          time += frame === 200 ? 35 : 1000 / 60 + Math.sin(frame * 1.7) * 3;
+          window.hostFrame(time);
+          offsets.push(window.kirunnerOverlay.offset()); times.push(time);
+        }
+        const before = window.kirunnerOverlay.offset();
+        window.hostFrame(times[times.length - 1] + 1500);
+        return { offsets, times, away: window.kirunnerOverlay.offset() - before };
+      });
+      await lanePage.close();
+      const steps = run.offsets.slice(61).map((offset, i) => offset - run.offsets[60 + i]);
+      const moved = (run.offsets[360] - run.offsets[60]) / (run.times[360] - run.times[60]) * 1000;
+      assert.ok(Math.abs(moved - speed) <= speed * 0.01, `lane ${lane}: ${moved} px/s`);
+      assert.ok(Math.max(...steps) - Math.min(...steps) <= 1, `lane ${lane}: steps ${steps}`);
+      if (speed === 120) assert.ok(steps.filter((s) => s === 2).length >= steps.length * 0.99, `steps ${steps}`);
+      assert.ok(Math.abs(run.away - speed * 1.5) <= 2, `lane ${lane}: ${run.away} px after 1.5 s away`);
+    }
+  } finally {
+    await browser.close();
+  }
+  console.log("overlay test passed");
+}
+
+main().catch((error) => { console.error(error); process.exit(1); });
