@@ -200,12 +200,14 @@
   }
 
   // Read-only, for tests and measurements: how far the picture has moved, how many frames were
-  // drawn, the frame rate and speed in use, and the texts of the captions in view.
+  // drawn, the frame rate and speed in use, the last entry followed, and the texts of the captions
+  // in view.
   window.kirunnerOverlay = Object.freeze({
     offset: function () { return offset; },
     frames: function () { return frames; },
     rate: function () { return rate; },
     speed: function () { return look ? Number(look.speed) || 0 : 0; },
+    entry: function () { return lastEntry; },
     texts: function () {
       return captions.filter(function (c) { return c.start < offset + width; }).map(function (c) { return c.text; });
     },
