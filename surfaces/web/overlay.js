@@ -177,7 +177,8 @@
         for (var j = 0; j < caption.pieces.length; j++) {
           var piece = caption.pieces[j];
           var x = caption.start + piece.x - offset;
-          if (x < width && x + piece.canvas.width > 0) context.drawImage(piece.canvas, x, 0);
+          var from = Math.max(0, -x), to = Math.min(piece.canvas.width, width - x), tall = piece.canvas.height;
+          if (to > from) context.drawImage(piece.canvas, from, 0, to - from, tall, x + from, 0, to - from, tall);
         }
       }
     }
