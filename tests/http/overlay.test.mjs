@@ -1,8 +1,7 @@
 // The overlay page in headless Chromium against the real program (with-program.sh; lane 1 at 120
-// px/s, lane 2 at 50): the view key, the picture over a transparent page, a caption on and off air,
-// 表示OFF, a cut-in, the matte, the motion frame by frame. The page's animation frames come from a
-// clock the test holds, as a browser source's host drives them (headless, this Chromium paints a
-// changing picture at 1 Hz).
+// px/s, lane 2 at 50): the view key, the picture, a caption on and off air, 表示OFF, a cut-in, the
+// matte, the motion. Its animation frames come from a clock the test holds, as a browser source's
+// host drives them (headless, this Chromium paints a changing picture at 1 Hz).
 import { createRequire } from "node:module";
 import assert from "node:assert/strict";
 
@@ -20,8 +19,9 @@ async function command(method, path, body, key = { Authorization: "Bearer " + to
 async function overlayDocument(lane) {
   const controller = new AbortController();
   const reader = (await fetch(`${base}/api/overlay?lane=${lane}&view=${view}`, { signal: controller.signal })).body.getReader();
+  const decoder = new TextDecoder();
   let text = "";
-  while (!/\n\n/.test(text)) text += new TextDecoder().decode((await reader.read()).value);
+  for (let part; !/\n\n/.test(text) && !(part = await reader.read()).done;) text += decoder.decode(part.value, { stream: true });
   controller.abort();
   return JSON.parse(/^data: (.*)$/m.exec(text)[1]);
 }
