@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs playwright-core into the build folder (once) and runs the browser test of the web
-# remote. Skips (77) where Chromium or Node.js is missing.
-# Usage: run.sh INSTALL_DIR
+# remote, or the test given. Skips (77) where Chromium or Node.js is missing.
+# Usage: run.sh INSTALL_DIR [TEST_SCRIPT]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 home="$1"
@@ -15,4 +15,4 @@ if [ ! -d "$home/node_modules/playwright-core" ]; then
   (cd "$home" && npm install --no-audit --no-fund --no-package-lock --silent)
 fi
 export PLAYWRIGHT_HOME="$home"
-exec node "$here/remote.test.mjs"
+exec node "${2:-$here/remote.test.mjs}"
