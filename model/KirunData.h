@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "model/AirWindow.h"
 #include "model/CaptionId.h"
 
 // A caption text's limit in half-width cells (fw::CellsOf), wherever a text enters the list or
@@ -25,4 +26,5 @@ public:
     int m_minutes = 1;   // display time in minutes
     CaptionId m_id = caption_ids::kNone;  // given by the list the item is in
     int m_lane = 1;      // the lane it goes on air on, 1 to kMaxLanes
+    AirWindow m_window;  // its time on air; unset: whenever it is on air
 };

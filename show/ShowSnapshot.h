@@ -6,8 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "model/AirWindow.h"
 #include "model/CaptionId.h"
 #include "model/OverlayLook.h"
+
+// A list item's time on air as its row shows it.
+struct RowAirTime {
+    AirWindow window;                    // unset: it has none
+    bool waiting = false;                // on air (armed) but outside its window: 予定
+    bool over = false;                   // its end or its plays are over: 終了
+    LocalMinute opensAt = kNeverMinute;  // waiting: when it opens
+    int playsLeft = -1;                  // with plays, while on air; -1 otherwise
+
+    bool operator==(const RowAirTime& o) const {
+        return window == o.window && waiting == o.waiting && over == o.over && opensAt == o.opensAt &&
+               playsLeft == o.playsLeft;
+    }
+};
 
 struct ShowRow {
     enum class Kind { Item, File, CutIn, FreeText, Source };
@@ -23,10 +38,13 @@ struct ShowRow {
     CaptionId id = caption_ids::kNone;
     // The lane the caption goes on air on (a source's: its captions').
     int lane = 1;
+    // Item: its time on air and where it stands.
+    RowAirTime air = {};
 
     bool operator==(const ShowRow& other) const {
         return kind == other.kind && number == other.number && id == other.id && onAir == other.onAir &&
-               secondsLeft == other.secondsLeft && minutes == other.minutes && lane == other.lane && text == other.text;
+               secondsLeft == other.secondsLeft && minutes == other.minutes && lane == other.lane && text == other.text &&
+               air == other.air;
     }
     bool operator!=(const ShowRow& other) const { return !(*this == other); }
 };
