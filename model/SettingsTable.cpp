@@ -32,6 +32,9 @@ const size_t kMaxTokenBytes = 127;
 // A data source's texts in code page 932: two bytes for each of their UTF-16 units at most.
 const size_t kMaxSourceTextBytes = 2 * SourceSettings::kMaxTextLength;
 const size_t kMaxLaneNameBytes = 254;
+// A caption's time on air: its texts are at most 16 bytes ("YYYY-MM-DD HH:MM"); a longer value
+// is kept long enough that it stays malformed, and its caption never goes on air.
+const size_t kMaxAirTextBytes = 63;
 
 // The record that holds a field of type Record.
 template <typename Record> struct RecordIn;
@@ -95,6 +98,21 @@ template <auto Member> ElementField fontNumber() {
     using Type = typename element_fields::MemberOf<decltype(Member)>::Type;
     return {[](const void* e) { return static_cast<int>(static_cast<const LaneLook*>(e)->logFont.*Member); },
             [](void* e, int value) { static_cast<LaneLook*>(e)->logFont.*Member = static_cast<Type>(value); },
+            nullptr, nullptr, nullptr, nullptr};
+}
+
+// A field of an item's time on air.
+template <std::string AirWindow::*Member> ElementField airText() {
+    return {nullptr,
+            nullptr,
+            [](const void* e) { return static_cast<const CKirunData*>(e)->m_window.*Member; },
+            [](void* e, const std::string& value) { static_cast<CKirunData*>(e)->m_window.*Member = value; },
+            nullptr,
+            nullptr};
+}
+ElementField airPlays() {
+    return {[](const void* e) { return static_cast<const CKirunData*>(e)->m_window.plays; },
+            [](void* e, int value) { static_cast<CKirunData*>(e)->m_window.plays = value; },
             nullptr, nullptr, nullptr, nullptr};
 }
 
@@ -261,6 +279,11 @@ const RepeatedSections& itemSections() {
             {"STRINGS", K::HexText, elementWideText<&CKirunData::m_text>()},
             {"USTRINGS", K::ExactHexText, elementWideText<&CKirunData::m_text>()},
             {"LANE", K::Int, elementNumber<&CKirunData::m_lane>(), kUnlessDefault},
+            {"FROM", K::Text, airText<&AirWindow::from>(), kUnlessDefault, kMaxAirTextBytes},
+            {"UNTIL", K::Text, airText<&AirWindow::until>(), kUnlessDefault, kMaxAirTextBytes},
+            {"HOURS", K::Text, airText<&AirWindow::hours>(), kUnlessDefault, kMaxAirTextBytes},
+            {"DAYS", K::Text, airText<&AirWindow::days>(), kUnlessDefault, kMaxAirTextBytes},
+            {"PLAYS", K::Int, airPlays(), kUnlessDefault},
         },
         kCaptionList,
         kMaxLoadedItems,

@@ -22,6 +22,7 @@ const size_t kMaxMonitorNameBytes = 63;
 const size_t kMaxHexDigits = 4096;
 const size_t kMaxExactHexDigits = 8192;
 const int kMaxItems = 60000;
+const size_t kMaxAirTextBytes = 63;
 
 const size_t kMaxSourceTextBytes = 2048;
 const int kMaxSources = 16;
@@ -43,6 +44,17 @@ std::wstring ExactText(const std::string& stored, const std::string& utf8) {
 }
 
 int Colour(COLORREF colour) { return static_cast<int>(colour); }
+
+// An item's time on air as its keys hold it, in their order; an unset one has no key.
+struct AirKey {
+    const char* key;
+    std::string value;
+};
+std::vector<AirKey> AirKeys(const AirWindow& w) {
+    const auto text = [](const std::string& t) { return fw::CutToBytes(t, kMaxAirTextBytes); };
+    return {{"FROM", text(w.from)}, {"UNTIL", text(w.until)}, {"HOURS", text(w.hours)}, {"DAYS", text(w.days)},
+            {"PLAYS", w.plays != 0 ? std::to_string(w.plays) : ""}};
+}
 
 // The binding of the items' exact texts to the list as written, spelled out: 64-bit FNV-1a over
 // values each preceded by its length and ":".
@@ -82,6 +94,13 @@ public:
         if (fw::Widen(fw::CodePage932FromWide(text), 932) != text) Put(section, key, encodeHex(fw::Narrow(text, CP_UTF8)));
         else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), key);
     }
+    // An item's time on air: each key only while it is set.
+    void PutAirKeys(const std::string& section, const AirWindow& window) {
+        for (const AirKey& k : AirKeys(window)) {
+            if (!k.value.empty()) Put(section, k.key, k.value);
+            else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), k.key);
+        }
+    }
     void PutIntUnless(const char* key, int value, int defaultValue) {
         PutUnless(key, std::to_string(value), std::to_string(defaultValue));
     }
@@ -96,7 +115,11 @@ public:
         std::map<std::string, int> valueCount, textCount;
         for (const CKirunData& item : captions) {
             const std::string bytes = fw::CodePage932FromWide(item.m_text);
-            values.push_back(Fnv().Add(std::to_string(item.m_minutes)).Add(bytes).Hex());
+            Fnv value;
+            value.Add(std::to_string(item.m_minutes)).Add(bytes);
+            for (const AirKey& k : AirKeys(item.m_window))
+                if (!k.value.empty()) value.Add(k.value);
+            values.push_back(value.Hex());
             texts.push_back(Fnv().Add(bytes).Hex());
             ++valueCount[values.back()];
             ++textCount[texts.back()];
@@ -167,6 +190,11 @@ void LoadSettings(const std::string& path, Settings& s) {
         CKirunData item;
         item.m_minutes = file.readInt(section.c_str(), "MINUTE", item.m_minutes);
         item.m_text = ExactText(HexText(file, section.c_str(), "STRINGS"), HexText(file, section.c_str(), "USTRINGS", kMaxExactHexDigits));
+        item.m_window.from = file.readString(section.c_str(), "FROM", kMaxAirTextBytes);
+        item.m_window.until = file.readString(section.c_str(), "UNTIL", kMaxAirTextBytes);
+        item.m_window.hours = file.readString(section.c_str(), "HOURS", kMaxAirTextBytes);
+        item.m_window.days = file.readString(section.c_str(), "DAYS", kMaxAirTextBytes);
+        item.m_window.plays = file.readInt(section.c_str(), "PLAYS", 0);
         s.captions.append(item);
     }
     s.fileInterface.fileExec = file.readInt(kFile, "EXEC", s.fileInterface.fileExec);
@@ -253,6 +281,7 @@ bool WriteKeys(const std::string& path, const Settings& s, bool exactTexts) {
         writer.PutInt(section, "MINUTE", item.m_minutes);
         writer.Put(section, "STRINGS", encodeHex(fw::CodePage932FromWide(item.m_text)));
         writer.PutExact(section, "USTRINGS", item.m_text);
+        writer.PutAirKeys(section, item.m_window);
     }
     writer.PutInt(kFile, "EXEC", s.fileInterface.fileExec);
     writer.PutInt(kFile, "MINUTE", s.fileInterface.fileMinute);

@@ -47,7 +47,8 @@ void ExpectSameItems(const CaptionList& expected, const CaptionList& actual, con
             const CKirunData& a = expected.at(i);
             const CKirunData& b = actual.at(i);
             if (row.field.number) EXPECT_EQ(row.field.number(&a), row.field.number(&b)) << what << ", item " << i << " " << row.key;
-            else EXPECT_EQ(row.field.wideText(&a), row.field.wideText(&b)) << what << ", item " << i << " " << row.key;
+            else if (row.field.wideText) EXPECT_EQ(row.field.wideText(&a), row.field.wideText(&b)) << what << ", item " << i << " " << row.key;
+            else EXPECT_EQ(row.field.text(&a), row.field.text(&b)) << what << ", item " << i << " " << row.key;
         }
     }
 }
