@@ -145,7 +145,9 @@ AirCheck checkAirWindow(const AirWindow& window, LocalMinute now) {
     AirCheck check;
     if (openFrom <= now) {
         check.state = AirState::kOpen;
-        check.changesAt = openTo;
+        // Without hours or days the stretch runs on until the window's end, if it has one.
+        const bool wholeWeek = p.start < 0 && p.dayMask == 0x7F;
+        check.changesAt = !wholeWeek ? openTo : p.until < kFarMinute ? p.until : kNeverMinute;
     } else {
         check.state = AirState::kWaiting;
         check.opensAt = openFrom;

@@ -127,8 +127,9 @@ struct SettingRow {
     const RepeatedSections* group = nullptr;
 };
 
-// The keys of one item section: the display time (Int), the text in code page 932 (HexText)
-// and the exact text (ExactHexText).
+// The keys of one item section: the display time (Int), the text in code page 932 (HexText),
+// the exact text (ExactHexText), then, each only while set, its lane and its time on air (FROM,
+// UNTIL, HOURS, DAYS as the AirWindow's texts, PLAYS).
 using ItemSettingRow = SectionRow;
 
 // A damaged or hand-edited item count loads no more than this many items.

@@ -145,4 +145,74 @@ TEST(CaptionCsv, TheLaneColumnComesWithACaptionOffLaneOne) {
     EXPECT_EQ(1, withoutLanes.items.at(0).m_lane);
 }
 
+// The five columns of the time on air come only once a caption has one, after the lane's column
+// where that is written, and read back as written; a blank cell leaves its part unset.
+TEST(CaptionCsv, TheTimeOnAirColumnsComeWithACaptionThatHasOne) {
+    CaptionList list;
+    list.append(CKirunData(L"開場は18時です", 5));
+    list.append(CKirunData(L"協賛", 3));
+    CKirunData scheduled = list.at(0);
+    scheduled.m_window.from = "2024-03-01 10:00";
+    scheduled.m_window.until = "2024-03-31 18:00";
+    scheduled.m_window.hours = "22:00-02:00";
+    scheduled.m_window.days = "135";
+    scheduled.m_window.plays = 3;
+    list.replaceAt(0, scheduled);
+    const struct {
+        int lane;  // of the second caption
+        std::wstring csv;
+    } kCases[] = {
+        {1, L"\xFEFFテキスト,分,開始,終了,時間帯,曜日,回数\r\n開場は18時です,5,2024-03-01 10:00,2024-03-31 18:00,22:00-02:00,135,3\r\n"
+            L"協賛,3,,,,,\r\n"},
+        {2, L"\xFEFFテキスト,分,レーン,開始,終了,時間帯,曜日,回数\r\n"
+            L"開場は18時です,5,1,2024-03-01 10:00,2024-03-31 18:00,22:00-02:00,135,3\r\n協賛,3,2,,,,,\r\n"},
+    };
+    for (const auto& c : kCases) {
+        list.setLane(1, c.lane);
+        const std::string csv = captionListToCsv(list);
+        EXPECT_EQ(fw::Narrow(c.csv, CP_UTF8), csv);
+        const CaptionCsvImport imported = captionsFromCsv(csv);
+        ASSERT_TRUE(imported.ok) << imported.badLine;
+        ASSERT_EQ(2u, imported.items.size());
+        EXPECT_TRUE(imported.items[0].m_window == scheduled.m_window);
+        EXPECT_FALSE(imported.items[1].m_window.set());
+        EXPECT_EQ(c.lane, imported.items[1].m_lane);
+    }
+}
+
+TEST(CaptionCsv, ABadTimeOnAirIsRefusedWithItsLineAndWhatIsWrong) {
+    const std::wstring header = L"テキスト,分,開始,終了,時間帯,曜日,回数\r\n";
+    const struct {
+        std::wstring csv;
+        int line;
+        Problem problem;
+        const char* windowProblem;
+    } kCases[] = {
+        {header + L"a,1,,,,,\r\nb,1,2024-02-30 10:00,,,,\r\n", 3, Problem::Window, "日時は YYYY-MM-DD HH:MM の形で入れてください"},
+        {header + L"a,1,2024-03-01 10:00,2024-03-01 09:00,,,\r\n", 2, Problem::Window, "終了が開始より前です"},
+        {header + L"a,1,,,10:00-10:00,,\r\n", 2, Problem::Window, "時間帯の始まりと終わりが同じです"},
+        {header + L"a,1,,,25:00-01:00,,\r\n", 2, Problem::Window, "時間帯は HH:MM-HH:MM の形で入れてください"},
+        {header + L"a,1,,,,531,\r\n", 2, Problem::Window, "曜日は1～7の数字を小さい順に入れてください"},
+        {header + L"a,1,,,,,0\r\n", 2, Problem::Window, "回数は1～9999の整数にしてください"},
+        {header + L"a,1,,,,,x\r\n", 2, Problem::Window, "回数は1～9999の整数にしてください"},
+        {header + L"a,1,,,,\r\n", 2, Problem::WindowColumns, nullptr},
+        {L"テキスト,分,レーン,開始,終了,時間帯,曜日,回数\r\na,1,,,,,,\r\n", 2, Problem::Lane, nullptr},
+        {L"テキスト,分,開始,終了,時間帯,回数,曜日\r\na,1,,,,,\r\n", 1, Problem::Header, nullptr},
+        {L"テキスト,分,開始\r\na,1,\r\n", 1, Problem::Header, nullptr},
+    };
+    for (const auto& c : kCases) {
+        const CaptionCsvImport imported = captionsFromCsv(fw::Narrow(c.csv, CP_UTF8));
+        EXPECT_FALSE(imported.ok);
+        EXPECT_TRUE(imported.items.empty());
+        EXPECT_EQ(c.line, imported.badLine) << fw::Narrow(c.csv, CP_UTF8);
+        EXPECT_EQ(c.problem, imported.problem) << fw::Narrow(c.csv, CP_UTF8);
+        EXPECT_STREQ(c.windowProblem, imported.windowProblem) << fw::Narrow(c.csv, CP_UTF8);
+    }
+    const CaptionCsvImport spaced = captionsFromCsv(fw::Narrow(header + L"a,1, 2024-03-01 10:00 ,,,7, 12 \r\n", CP_UTF8));
+    ASSERT_TRUE(spaced.ok);
+    EXPECT_EQ("2024-03-01 10:00", spaced.items.at(0).m_window.from);
+    EXPECT_EQ("7", spaced.items.at(0).m_window.days);
+    EXPECT_EQ(12, spaced.items.at(0).m_window.plays);
+}
+
 }  // namespace

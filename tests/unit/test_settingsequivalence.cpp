@@ -234,7 +234,10 @@ TEST(SettingsEquivalence, CorpusSavedLikeThePlatformSavesIt) {
         }
         Settings loaded = LoadWithReader(path);
         Settings added = loaded;
-        added.captions.append(CKirunData(L"追加", 7));
+        CKirunData scheduled(L"追加", 7);
+        scheduled.m_window.hours = "22:00-02:00";
+        scheduled.m_window.plays = 5;
+        added.captions.append(scheduled);
         added.lanes[0].colorChoice = 2;
         Settings deleted = added;
         deleted.captions.eraseAt(0);
