@@ -21,6 +21,12 @@ bool CaptionList::setLane(int position, int lane) {
     return true;
 }
 
+bool CaptionList::setWindow(int position, const AirWindow& window) {
+    if (!contains(position)) return false;
+    m_items[static_cast<size_t>(position)].m_window = window;
+    return true;
+}
+
 void CaptionList::laneRemoved(int removed) {
     for (CKirunData& item : m_items) item.m_lane = laneAfterRemoval(item.m_lane, removed);
 }

@@ -22,6 +22,8 @@ public:
     bool eraseAt(int position);
     // Puts the item at `position` on `lane`.
     bool setLane(int position, int lane);
+    // Gives the item at `position` its time on air.
+    bool setWindow(int position, const AirWindow& window);
     // Lane `removed` is gone: its items go to lane 1, those of later lanes down one.
     void laneRemoved(int removed);
     // The position of the item with that id; -1 when the list holds none.

@@ -151,13 +151,13 @@ TEST(CaptionCsv, TheTimeOnAirColumnsComeWithACaptionThatHasOne) {
     CaptionList list;
     list.append(CKirunData(L"開場は18時です", 5));
     list.append(CKirunData(L"協賛", 3));
-    CKirunData scheduled = list.at(0);
-    scheduled.m_window.from = "2024-03-01 10:00";
-    scheduled.m_window.until = "2024-03-31 18:00";
-    scheduled.m_window.hours = "22:00-02:00";
-    scheduled.m_window.days = "135";
-    scheduled.m_window.plays = 3;
-    list.replaceAt(0, scheduled);
+    AirWindow window;
+    window.from = "2024-03-01 10:00";
+    window.until = "2024-03-31 18:00";
+    window.hours = "22:00-02:00";
+    window.days = "135";
+    window.plays = 3;
+    list.setWindow(0, window);
     const struct {
         int lane;  // of the second caption
         std::wstring csv;
@@ -174,7 +174,7 @@ TEST(CaptionCsv, TheTimeOnAirColumnsComeWithACaptionThatHasOne) {
         const CaptionCsvImport imported = captionsFromCsv(csv);
         ASSERT_TRUE(imported.ok) << imported.badLine;
         ASSERT_EQ(2u, imported.items.size());
-        EXPECT_TRUE(imported.items[0].m_window == scheduled.m_window);
+        EXPECT_TRUE(imported.items[0].m_window == window);
         EXPECT_FALSE(imported.items[1].m_window.set());
         EXPECT_EQ(c.lane, imported.items[1].m_lane);
     }
