@@ -94,8 +94,10 @@ public:
         if (fw::Widen(fw::CodePage932FromWide(text), 932) != text) Put(section, key, encodeHex(fw::Narrow(text, CP_UTF8)));
         else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), key);
     }
-    // An item's time on air: each key only while it is set.
+    // An item's time on air: each key only while it is set (a version that knows only code
+    // page 932 predates them and leaves them as they stand).
     void PutAirKeys(const std::string& section, const AirWindow& window) {
+        if (!m_exactTexts) return;
         for (const AirKey& k : AirKeys(window)) {
             if (!k.value.empty()) Put(section, k.key, k.value);
             else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), k.key);
