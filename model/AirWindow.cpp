@@ -12,12 +12,12 @@ const int kFirstYear = 2000;
 const int kLastYear = 9999;
 const int kMaxPlays = 9999;
 
-const char kUntilBeforeFrom[] = "終了が開始より前です";
-const char kZeroHours[] = "時間帯の始まりと終わりが同じです";
-const char kDateForm[] = "日時は YYYY-MM-DD HH:MM の形で入れてください";
-const char kHoursForm[] = "時間帯は HH:MM-HH:MM の形で入れてください";
-const char kDaysForm[] = "曜日は1～7の数字を小さい順に入れてください";
-const char kPlaysRange[] = "回数は1～9999の整数にしてください";
+const char kUntilBeforeFrom[] = u8"終了が開始より前です";
+const char kZeroHours[] = u8"時間帯の始まりと終わりが同じです";
+const char kDateForm[] = u8"日時は YYYY-MM-DD HH:MM の形で入れてください";
+const char kHoursForm[] = u8"時間帯は HH:MM-HH:MM の形で入れてください";
+const char kDaysForm[] = u8"曜日は1～7の数字を小さい順に入れてください";
+const char kPlaysRange[] = u8"回数は1～9999の整数にしてください";
 
 // a / b rounded down, for b > 0 (a clock before 2000 gives negative minutes).
 LocalMinute floorDiv(LocalMinute a, LocalMinute b) { return a / b - ((a % b != 0 && a < 0) ? 1 : 0); }

@@ -46,11 +46,7 @@ std::wstring ExactText(const std::string& stored, const std::string& utf8) {
 int Colour(COLORREF colour) { return static_cast<int>(colour); }
 
 // An item's time on air as its keys hold it, in their order; an unset one has no key.
-struct AirKey {
-    const char* key;
-    std::string value;
-};
-std::vector<AirKey> AirKeys(const AirWindow& w) {
+std::vector<std::pair<const char*, std::string>> AirKeys(const AirWindow& w) {
     const auto text = [](const std::string& t) { return fw::CutToBytes(t, kMaxAirTextBytes); };
     return {{"FROM", text(w.from)}, {"UNTIL", text(w.until)}, {"HOURS", text(w.hours)}, {"DAYS", text(w.days)},
             {"PLAYS", w.plays != 0 ? std::to_string(w.plays) : ""}};
@@ -94,14 +90,12 @@ public:
         if (fw::Widen(fw::CodePage932FromWide(text), 932) != text) Put(section, key, encodeHex(fw::Narrow(text, CP_UTF8)));
         else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), key);
     }
-    // An item's time on air: each key only while it is set (a version that knows only code
-    // page 932 predates them and leaves them as they stand).
+    // An item's time on air, each key only while set (left alone by the code page 932 version).
     void PutAirKeys(const std::string& section, const AirWindow& window) {
         if (!m_exactTexts) return;
-        for (const AirKey& k : AirKeys(window)) {
-            if (!k.value.empty()) Put(section, k.key, k.value);
-            else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), k.key);
-        }
+        for (const auto& k : AirKeys(window))
+            if (!k.second.empty()) Put(section, k.first, k.second);
+            else if (m_ok) m_ok = m_file.deleteKey(section.c_str(), k.first);
     }
     void PutIntUnless(const char* key, int value, int defaultValue) {
         PutUnless(key, std::to_string(value), std::to_string(defaultValue));
@@ -117,10 +111,9 @@ public:
         std::map<std::string, int> valueCount, textCount;
         for (const CKirunData& item : captions) {
             const std::string bytes = fw::CodePage932FromWide(item.m_text);
-            Fnv value;
-            value.Add(std::to_string(item.m_minutes)).Add(bytes);
-            for (const AirKey& k : AirKeys(item.m_window))
-                if (!k.value.empty()) value.Add(k.value);
+            Fnv value = Fnv().Add(std::to_string(item.m_minutes)).Add(bytes);
+            for (const auto& k : AirKeys(item.m_window))
+                if (!k.second.empty()) value.Add(k.second);
             values.push_back(value.Hex());
             texts.push_back(Fnv().Add(bytes).Hex());
             ++valueCount[values.back()];
@@ -192,11 +185,8 @@ void LoadSettings(const std::string& path, Settings& s) {
         CKirunData item;
         item.m_minutes = file.readInt(section.c_str(), "MINUTE", item.m_minutes);
         item.m_text = ExactText(HexText(file, section.c_str(), "STRINGS"), HexText(file, section.c_str(), "USTRINGS", kMaxExactHexDigits));
-        item.m_window.from = file.readString(section.c_str(), "FROM", kMaxAirTextBytes);
-        item.m_window.until = file.readString(section.c_str(), "UNTIL", kMaxAirTextBytes);
-        item.m_window.hours = file.readString(section.c_str(), "HOURS", kMaxAirTextBytes);
-        item.m_window.days = file.readString(section.c_str(), "DAYS", kMaxAirTextBytes);
-        item.m_window.plays = file.readInt(section.c_str(), "PLAYS", 0);
+        const auto text = [&](const char* key) { return file.readString(section.c_str(), key, kMaxAirTextBytes); };
+        item.m_window = {text("FROM"), text("UNTIL"), text("HOURS"), text("DAYS"), file.readInt(section.c_str(), "PLAYS", 0)};
         s.captions.append(item);
     }
     s.fileInterface.fileExec = file.readInt(kFile, "EXEC", s.fileInterface.fileExec);

@@ -88,10 +88,12 @@ TEST(CaptionCsv, TextsASpreadsheetWouldRunAsFormulasGoOutAsTextAndComeBackExactl
 TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
     const std::wstring header = L"テキスト,分\r\n";
     const std::wstring laneHeader = L"テキスト,分,レーン\r\n";
+    const std::wstring airHeader = L"テキスト,分,開始,終了,時間帯,曜日,回数\r\n";
     const struct {
         std::wstring csv;
         int line;
         Problem problem;
+        const char* windowProblem = nullptr;  // Window: airWindowProblem's text
     } kCases[] = {
         {L"Text,Minutes\r\na,1\r\n", 1, Problem::Header},
         {L"", 1, Problem::Header},
@@ -112,6 +114,16 @@ TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
         {laneHeader + L"a,1,\r\n", 2, Problem::Lane},
         {laneHeader + L"a,1,2x\r\n", 2, Problem::Lane},
         {laneHeader + L"a,0,2\r\n", 2, Problem::Minutes},
+        {airHeader + L"a,1,,,,,\r\nb,1,2024-02-30 10:00,,,,\r\n", 3, Problem::Window, u8"日時は YYYY-MM-DD HH:MM の形で入れてください"},
+        {airHeader + L"a,1,2024-03-01 10:00,2024-03-01 09:00,,,\r\n", 2, Problem::Window, u8"終了が開始より前です"},
+        {airHeader + L"a,1,,,10:00-10:00,,\r\n", 2, Problem::Window, u8"時間帯の始まりと終わりが同じです"},
+        {airHeader + L"a,1,,,25:00-01:00,,\r\n", 2, Problem::Window, u8"時間帯は HH:MM-HH:MM の形で入れてください"},
+        {airHeader + L"a,1,,,,531,\r\n", 2, Problem::Window, u8"曜日は1～7の数字を小さい順に入れてください"},
+        {airHeader + L"a,1,,,,,0\r\n", 2, Problem::Window, u8"回数は1～9999の整数にしてください"},
+        {airHeader + L"a,1,,,,\r\n", 2, Problem::WindowColumns},
+        {L"テキスト,分,レーン,開始,終了,時間帯,曜日,回数\r\na,1,,,,,,\r\n", 2, Problem::Lane},
+        {L"テキスト,分,開始,終了,時間帯,回数,曜日\r\na,1,,,,,\r\n", 1, Problem::Header},
+        {L"テキスト,分,開始\r\na,1,\r\n", 1, Problem::Header},
     };
     for (const auto& c : kCases) {
         const CaptionCsvImport imported = captionsFromCsv(fw::Narrow(c.csv, CP_UTF8));
@@ -119,10 +131,14 @@ TEST(CaptionCsv, TheFirstBadRowIsRefusedWithItsLine) {
         EXPECT_TRUE(imported.items.empty()) << c.line;
         EXPECT_EQ(c.line, imported.badLine) << fw::Narrow(c.csv, CP_UTF8);
         EXPECT_EQ(c.problem, imported.problem) << fw::Narrow(c.csv, CP_UTF8);
+        EXPECT_STREQ(c.windowProblem, imported.windowProblem) << fw::Narrow(c.csv, CP_UTF8);
     }
     const CaptionCsvImport padded = captionsFromCsv(fw::Narrow(header + L"\r\nx, 7 \r\n\r\n", CP_UTF8));
     ASSERT_TRUE(padded.ok);
     EXPECT_EQ(L"x=7\n", rowsOf(padded.items));
+    const CaptionCsvImport spaced = captionsFromCsv(fw::Narrow(airHeader + L"a,1, 2024-03-01 10:00 ,,,7, 12 \r\n", CP_UTF8));
+    ASSERT_TRUE(spaced.ok);
+    EXPECT_TRUE(spaced.items.at(0).m_window == (AirWindow{"2024-03-01 10:00", "", "", "7", 12}));
 }
 
 // The lane column is written only once a caption is off lane 1, and read back with each lane;
@@ -145,74 +161,26 @@ TEST(CaptionCsv, TheLaneColumnComesWithACaptionOffLaneOne) {
     EXPECT_EQ(1, withoutLanes.items.at(0).m_lane);
 }
 
-// The five columns of the time on air come only once a caption has one, after the lane's column
-// where that is written, and read back as written; a blank cell leaves its part unset.
+// The time on air's columns come with a caption that has one, after レーン; blank cells: unset.
 TEST(CaptionCsv, TheTimeOnAirColumnsComeWithACaptionThatHasOne) {
     CaptionList list;
     list.append(CKirunData(L"開場は18時です", 5));
     list.append(CKirunData(L"協賛", 3));
-    AirWindow window;
-    window.from = "2024-03-01 10:00";
-    window.until = "2024-03-31 18:00";
-    window.hours = "22:00-02:00";
-    window.days = "135";
-    window.plays = 3;
+    const AirWindow window{"2024-03-01 10:00", "2024-03-31 18:00", "22:00-02:00", "135", 3};
     list.setWindow(0, window);
-    const struct {
-        int lane;  // of the second caption
-        std::wstring csv;
-    } kCases[] = {
-        {1, L"\xFEFFテキスト,分,開始,終了,時間帯,曜日,回数\r\n開場は18時です,5,2024-03-01 10:00,2024-03-31 18:00,22:00-02:00,135,3\r\n"
-            L"協賛,3,,,,,\r\n"},
-        {2, L"\xFEFFテキスト,分,レーン,開始,終了,時間帯,曜日,回数\r\n"
-            L"開場は18時です,5,1,2024-03-01 10:00,2024-03-31 18:00,22:00-02:00,135,3\r\n協賛,3,2,,,,,\r\n"},
-    };
-    for (const auto& c : kCases) {
-        list.setLane(1, c.lane);
-        const std::string csv = captionListToCsv(list);
-        EXPECT_EQ(fw::Narrow(c.csv, CP_UTF8), csv);
-        const CaptionCsvImport imported = captionsFromCsv(csv);
-        ASSERT_TRUE(imported.ok) << imported.badLine;
-        ASSERT_EQ(2u, imported.items.size());
-        EXPECT_TRUE(imported.items[0].m_window == window);
-        EXPECT_FALSE(imported.items[1].m_window.set());
-        EXPECT_EQ(c.lane, imported.items[1].m_lane);
-    }
-}
-
-TEST(CaptionCsv, ABadTimeOnAirIsRefusedWithItsLineAndWhatIsWrong) {
-    const std::wstring header = L"テキスト,分,開始,終了,時間帯,曜日,回数\r\n";
-    const struct {
-        std::wstring csv;
-        int line;
-        Problem problem;
-        const char* windowProblem;
-    } kCases[] = {
-        {header + L"a,1,,,,,\r\nb,1,2024-02-30 10:00,,,,\r\n", 3, Problem::Window, "日時は YYYY-MM-DD HH:MM の形で入れてください"},
-        {header + L"a,1,2024-03-01 10:00,2024-03-01 09:00,,,\r\n", 2, Problem::Window, "終了が開始より前です"},
-        {header + L"a,1,,,10:00-10:00,,\r\n", 2, Problem::Window, "時間帯の始まりと終わりが同じです"},
-        {header + L"a,1,,,25:00-01:00,,\r\n", 2, Problem::Window, "時間帯は HH:MM-HH:MM の形で入れてください"},
-        {header + L"a,1,,,,531,\r\n", 2, Problem::Window, "曜日は1～7の数字を小さい順に入れてください"},
-        {header + L"a,1,,,,,0\r\n", 2, Problem::Window, "回数は1～9999の整数にしてください"},
-        {header + L"a,1,,,,,x\r\n", 2, Problem::Window, "回数は1～9999の整数にしてください"},
-        {header + L"a,1,,,,\r\n", 2, Problem::WindowColumns, nullptr},
-        {L"テキスト,分,レーン,開始,終了,時間帯,曜日,回数\r\na,1,,,,,,\r\n", 2, Problem::Lane, nullptr},
-        {L"テキスト,分,開始,終了,時間帯,回数,曜日\r\na,1,,,,,\r\n", 1, Problem::Header, nullptr},
-        {L"テキスト,分,開始\r\na,1,\r\n", 1, Problem::Header, nullptr},
-    };
-    for (const auto& c : kCases) {
-        const CaptionCsvImport imported = captionsFromCsv(fw::Narrow(c.csv, CP_UTF8));
-        EXPECT_FALSE(imported.ok);
-        EXPECT_TRUE(imported.items.empty());
-        EXPECT_EQ(c.line, imported.badLine) << fw::Narrow(c.csv, CP_UTF8);
-        EXPECT_EQ(c.problem, imported.problem) << fw::Narrow(c.csv, CP_UTF8);
-        EXPECT_STREQ(c.windowProblem, imported.windowProblem) << fw::Narrow(c.csv, CP_UTF8);
-    }
-    const CaptionCsvImport spaced = captionsFromCsv(fw::Narrow(header + L"a,1, 2024-03-01 10:00 ,,,7, 12 \r\n", CP_UTF8));
-    ASSERT_TRUE(spaced.ok);
-    EXPECT_EQ("2024-03-01 10:00", spaced.items.at(0).m_window.from);
-    EXPECT_EQ("7", spaced.items.at(0).m_window.days);
-    EXPECT_EQ(12, spaced.items.at(0).m_window.plays);
+    const std::wstring row = L"開場は18時です,5,2024-03-01 10:00,2024-03-31 18:00,22:00-02:00,135,3\r\n";
+    EXPECT_EQ(fw::Narrow(L"\xFEFFテキスト,分,開始,終了,時間帯,曜日,回数\r\n" + row + L"協賛,3,,,,,\r\n", CP_UTF8),
+              captionListToCsv(list));
+    list.setLane(1, 2);
+    const std::string csv = captionListToCsv(list);
+    EXPECT_EQ(fw::Narrow(L"\xFEFFテキスト,分,レーン,開始,終了,時間帯,曜日,回数\r\n"
+                         L"開場は18時です,5,1,2024-03-01 10:00,2024-03-31 18:00,22:00-02:00,135,3\r\n協賛,3,2,,,,,\r\n", CP_UTF8),
+              csv);
+    const CaptionCsvImport imported = captionsFromCsv(csv);
+    ASSERT_TRUE(imported.ok) << imported.badLine;
+    EXPECT_TRUE(imported.items.at(0).m_window == window);
+    EXPECT_FALSE(imported.items.at(1).m_window.set());
+    EXPECT_EQ(2, imported.items.at(1).m_lane);
 }
 
 }  // namespace

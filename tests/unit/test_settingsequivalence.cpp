@@ -234,10 +234,8 @@ TEST(SettingsEquivalence, CorpusSavedLikeThePlatformSavesIt) {
         }
         Settings loaded = LoadWithReader(path);
         Settings added = loaded;
-        CKirunData scheduled(L"追加", 7);
-        scheduled.m_window.hours = "22:00-02:00";
-        scheduled.m_window.plays = 5;
-        added.captions.append(scheduled);
+        added.captions.append(CKirunData(L"追加", 7));
+        added.captions.setWindow(added.captions.count() - 1, {"2024-03-01 10:00", "2024-03-31 18:00", "22:00-02:00", "135", 5});
         added.lanes[0].colorChoice = 2;
         Settings deleted = added;
         deleted.captions.eraseAt(0);

@@ -235,45 +235,6 @@ TEST(SettingsFile, KeysAddedLaterAreStoredOnlyWhileTheyDifferFromTheirDefaults) 
     EXPECT_EQ("x" + diamonds.substr(0, 62), loadFrom(path).lanes[0].separator);
 }
 
-// A caption's time on air: each key after the lane's, only while it is set, read back as saved;
-// a value longer than any the window takes is cut yet stays malformed.
-TEST(SettingsFile, ACaptionsTimeOnAirIsStoredAfterItsLaneOnlyWhileSet) {
-    TempDir dir;
-    const std::string path = dir.file("Kirunner.ini");
-    Settings plain;
-    plain.captions.append(CKirunData(L"abc", 5));
-    plain.captions.append(CKirunData(L"def", 1));
-    ASSERT_TRUE(saveTo(path, plain));
-    const std::string withoutWindows = ReadFileBytes(path);
-    Settings s = plain;
-    AirWindow full;
-    full.from = "2024-03-01 10:00";
-    full.until = "2024-03-31 18:00";
-    full.hours = "22:00-02:00";
-    full.days = "135";
-    full.plays = 3;
-    AirWindow plays;
-    plays.plays = 2;
-    s.captions.setLane(0, 2);
-    s.captions.setWindow(0, full);
-    s.captions.setWindow(1, plays);
-    ASSERT_TRUE(saveTo(path, s));
-    std::string expected = withoutWindows;
-    const std::string firstText = "STRINGS=616263\r\n", secondText = "STRINGS=646566\r\n";
-    expected.insert(expected.find(firstText) + firstText.size(),
-                    "LANE=2\r\nFROM=2024-03-01 10:00\r\nUNTIL=2024-03-31 18:00\r\nHOURS=22:00-02:00\r\nDAYS=135\r\nPLAYS=3\r\n");
-    expected.insert(expected.find(secondText) + secondText.size(), "PLAYS=2\r\n");
-    EXPECT_EQ(expected, ReadFileBytes(path));
-    testing_support::ExpectSameSettings(s, loadFrom(path), "time on air");
-    ASSERT_TRUE(saveTo(path, plain));
-    EXPECT_EQ(withoutWindows, ReadFileBytes(path));
-
-    HandWritten file(withItems("1", "[ITEM0]\r\nSTRINGS=61\r\nFROM=2024-03-01 10:00" + std::string(100, '0') + "\r\n"));
-    const AirWindow loaded = file.load().captions.at(0).m_window;
-    EXPECT_EQ(63u, loaded.from.size());
-    EXPECT_NE(nullptr, airWindowProblem(loaded));
-}
-
 TEST(SettingsFile, OddLengthTextLoadsEmptyWithItsMinutesAndSaysSo) {
     HandWritten file(withItems("2", "[ITEM0]\r\nMINUTE=7\r\nSTRINGS=616\r\n"
                                     "[ITEM1]\r\nMINUTE=8\r\nSTRINGS=6162\r\n"));
