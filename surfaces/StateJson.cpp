@@ -57,7 +57,8 @@ Json rowDocument(const ShowRow& row) {
     document["schedule"] = scheduleOf(row);
     const bool item = row.kind == ShowRow::Kind::Item;
     document["waiting"] = item && row.air.waiting;
-    // Where they stand, only where they do: when a waiting entry opens, and the plays left on air.
+    // Where they stand, only where they do: over, when a waiting entry opens, the plays left on air.
+    if (item && row.air.over) document["over"] = true;
     if (item && row.air.waiting && row.air.opensAt != kNeverMinute) {
         const std::string opensAt = localMinuteText(row.air.opensAt);
         if (!opensAt.empty()) document["opensAt"] = opensAt;
