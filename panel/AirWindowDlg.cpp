@@ -4,6 +4,7 @@
 
 #include "framework/Mbcs.h"
 #include "framework/TextCodec.h"
+#include "panel/AirTimeText.h"
 #include "resource.h"
 
 namespace {
@@ -68,8 +69,10 @@ void CAirWindowDlg::DoDataExchange(fw::DataExchange& dx) {
     int hoursOn = m_window.hours.empty() ? 0 : 1;
     int daysOn = m_window.days.empty() ? 0 : 1;
     int playsOn = m_window.plays > 0 ? 1 : 0;
-    std::string from = m_window.from;
-    std::string until = m_window.until;
+    // An unset date and time shows the present minute, the form to type over.
+    const std::string now = dx.Saving() ? std::string() : localMinuteText(pageLocalMinute());
+    std::string from = m_window.from.empty() ? now : m_window.from;
+    std::string until = m_window.until.empty() ? now : m_window.until;
     const std::size_t dash = m_window.hours.find('-');
     std::string hoursStart = m_window.hours.substr(0, dash);
     std::string hoursEnd = dash == std::string::npos ? std::string() : m_window.hours.substr(dash + 1);
