@@ -184,10 +184,10 @@ void CaptionRows::setCells(int row, const ShowRow& shown) {
         state = 10 + static_cast<int>(index < sources.size() ? sources[index].state : SourceRow::State::Off);
     }
     if (state != drawn.state) {
-        m_list.SetItemText(row, kStateColumn, source     ? stateOf(static_cast<SourceRow::State>(state - 10))
-                                              : airState ? airState
-                                              : shown.onAir ? kOnAir
-                                                            : kOffAir);
+        const char* text = shown.onAir ? kOnAir : kOffAir;
+        if (airState) text = airState;  // 予定, 終了
+        if (source) text = stateOf(static_cast<SourceRow::State>(state - 10));
+        m_list.SetItemText(row, kStateColumn, text);
         drawn.state = state;
     }
     // A source has no minutes and no time left.
