@@ -32,6 +32,14 @@ int laneOf(const CaptionCommand& command) {
 bool holdsCaption(const CaptionList& captions, int position, CaptionId id) {
     return id == caption_ids::kNone || captions.at(position).m_id == id;
 }
+
+// The list entry an add or change command from outside describes.
+CKirunData itemOf(const CaptionCommand& command) {
+    CKirunData item(command.text, command.minutes);
+    item.m_window = command.window;
+    return item;
+}
+
 }  // namespace
 
 KirunController::KirunController(OperatorMessages& messages, StartOptions start, Show& show, StripControl& strips,
@@ -296,12 +304,12 @@ CommandResult KirunController::runCommand(const CaptionCommand& command) {
     // status line says when the settings file could not keep it.
     case CaptionCommand::kAddItem:
         if (captions.full()) return CommandResult::kRefused;
-        m_show.addItem(CKirunData(command.text, command.minutes));
+        m_show.addItem(itemOf(command));
         return listEdited(Who::Outside) ? CommandResult::kDone : CommandResult::kDoneUnsaved;
     case CaptionCommand::kChangeItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;
         if (!holdsCaption(captions, position, command.item)) return CommandResult::kItemChanged;
-        m_show.changeItem(position, CKirunData(command.text, command.minutes));
+        m_show.changeItem(position, itemOf(command));
         return listEdited(Who::Outside) ? CommandResult::kDone : CommandResult::kDoneUnsaved;
     case CaptionCommand::kDeleteItem:
         if (!captions.contains(position)) return CommandResult::kNoSuchItem;

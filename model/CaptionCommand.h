@@ -5,6 +5,7 @@
 // switched on for them (the HTTP API) and go the way the page's buttons go.
 #include <string>
 
+#include "model/AirWindow.h"
 #include "model/CaptionId.h"
 
 struct CaptionCommand {
@@ -35,6 +36,8 @@ struct CaptionCommand {
     // sender last saw the list (kNone: whatever it holds). A list changed by someone else in the
     // meantime then refuses the command rather than edit another caption.
     CaptionId item = caption_ids::kNone;
+    // For kAddItem and kChangeItem: the entry's time on air (unset: none).
+    AirWindow window;
 };
 
 // What a command achieved.

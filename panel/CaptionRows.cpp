@@ -8,6 +8,7 @@
 #include "framework/App.h"
 #include "framework/Mbcs.h"
 #include "framework/WideText.h"
+#include "panel/AirTimeText.h"
 #include "panel/PageTexts.h"
 #include "panel/TimeLeftText.h"
 
@@ -84,6 +85,7 @@ void CaptionRows::showLaneColumn(bool shown) {
 }
 
 void CaptionRows::draw(const ShowSnapshot& snapshot) {
+    m_now = pageLocalMinute();
     showLaneColumn(snapshot.lanes.size() > 1);
     int items = 0;
     while (items < static_cast<int>(snapshot.rows.size()) && snapshot.rows[static_cast<size_t>(items)].kind == ShowRow::Kind::Item)
@@ -97,8 +99,9 @@ void CaptionRows::draw(const ShowSnapshot& snapshot) {
 }
 
 void CaptionRows::drawItem(int position, const ShowRow& row) {
-    if (position >= 0 && position < m_items && row.kind == ShowRow::Kind::Item && row.number == position + 1)
-        setCells(position, row);
+    if (position < 0 || position >= m_items || row.kind != ShowRow::Kind::Item || row.number != position + 1) return;
+    m_now = pageLocalMinute();
+    setCells(position, row);
 }
 
 void CaptionRows::makeItemRows(const ShowSnapshot& snapshot) {
@@ -171,7 +174,9 @@ void CaptionRows::setCells(int row, const ShowRow& shown) {
     Drawn& drawn = m_drawn[static_cast<size_t>(row)];
     drawn.lane = shown.lane;
     const bool source = shown.kind == ShowRow::Kind::Source;
+    const char* airState = airStateText(shown);
     int state = shown.onAir ? 1 : 0;
+    if (airState) state = shown.air.over ? 3 : 2;
     if (source) {
         // A source's state is more than on air or not: waiting, watching, stopped.
         const std::vector<SourceRow>& sources = m_show.sourceRows();
@@ -179,7 +184,10 @@ void CaptionRows::setCells(int row, const ShowRow& shown) {
         state = 10 + static_cast<int>(index < sources.size() ? sources[index].state : SourceRow::State::Off);
     }
     if (state != drawn.state) {
-        m_list.SetItemText(row, kStateColumn, source ? stateOf(static_cast<SourceRow::State>(state - 10)) : shown.onAir ? kOnAir : kOffAir);
+        const char* text = shown.onAir ? kOnAir : kOffAir;
+        if (airState) text = airState;  // 予定, 終了
+        if (source) text = stateOf(static_cast<SourceRow::State>(state - 10));
+        m_list.SetItemText(row, kStateColumn, text);
         drawn.state = state;
     }
     // A source has no minutes and no time left.
@@ -190,10 +198,11 @@ void CaptionRows::setCells(int row, const ShowRow& shown) {
         m_list.SetItemText(row, kMinutesColumn, minutes < 0 ? "" : text);
         drawn.minutes = minutes;
     }
-    const int secondsLeft = shown.onAir && !source ? std::max(0, shown.secondsLeft) : -1;
-    if (secondsLeft != drawn.secondsLeft) {
-        m_list.SetItemText(row, kTimeLeftColumn, secondsLeft < 0 ? "" : timeLeftText(secondsLeft * 10).c_str());
-        drawn.secondsLeft = secondsLeft;
+    std::string timeLeft = airTimeLeftText(shown, m_now);
+    if (timeLeft.empty() && shown.onAir && !source) timeLeft = timeLeftText(std::max(0, shown.secondsLeft) * 10);
+    if (timeLeft != drawn.timeLeft) {
+        m_list.SetItemText(row, kTimeLeftColumn, timeLeft.c_str());
+        drawn.timeLeft = std::move(timeLeft);
     }
     const int laneShown = m_laneColumn ? shown.lane : 0;
     if (laneShown != drawn.laneShown) {

@@ -66,8 +66,8 @@ private:
         int number = 0;         // the snapshot row's number
         int lane = 1;           // the row's lane
         int minutes = -1;
-        int state = -1;         // 0 off air, 1 on air; a source: 10 + its SourceRow::State
-        int secondsLeft = -1;
+        int state = -1;         // 0 off air, 1 on air, 2 waiting for its time on air, 3 its time on air over; a source: 10 + its SourceRow::State
+        std::string timeLeft;   // the time left cell's text
         int laneShown = 0;
         size_t text = 0;        // the text's hash
         bool textSet = false;
@@ -90,4 +90,5 @@ private:
     HWND m_page = nullptr;       // for the columns' resolution
     fw::Font m_markFont;
     int m_markFontColumnWidth = -1;     // the number column's width m_markFont was made for
+    LocalMinute m_now = 0;              // the wall clock's minute as the rows are drawn: "today"
 };

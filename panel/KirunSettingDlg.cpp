@@ -7,6 +7,7 @@
 #include "framework/WideText.h"
 #include "model/LaneLook.h"
 #include "model/MinutesRule.h"
+#include "panel/AirWindowDlg.h"
 #include "resource.h"
 
 namespace {
@@ -30,6 +31,7 @@ void CKirunSettingDlg::DoDataExchange(fw::DataExchange& dx) {
         !dx.Validate(IDC_MINUTES_EDIT, minutesProblem(m_editMinutes)))
         return;
     m_data.m_minutes = m_editMinutes;
+    m_data.m_window = m_airWindow;
     if (m_laneCount > 1 && m_laneIndex >= 0) m_data.m_lane = m_laneIndex + 1;
     // Cut between characters: half a surrogate pair would stand for nothing wherever it goes.
     m_data.m_text = fw::CutToCells(m_editText, kMaxCaptionTextCells);
@@ -38,6 +40,7 @@ void CKirunSettingDlg::DoDataExchange(fw::DataExchange& dx) {
 BOOL CKirunSettingDlg::OnInitDialog() {
     m_editMinutes = m_data.m_minutes;
     m_editText = m_data.m_text;
+    m_airWindow = m_data.m_window;
     showLaneChoice();
     fw::Dialog::OnInitDialog();
     if (!m_title.empty()) SetWindowTextA(m_hWnd, m_title.c_str());
@@ -49,6 +52,13 @@ BOOL CKirunSettingDlg::OnInitDialog() {
     return FALSE;
 }
 
+bool CKirunSettingDlg::OnButtonClicked(int id) {
+    if (id != IDC_AIR_WINDOW_BUTTON) return fw::Dialog::OnButtonClicked(id);
+    CAirWindowDlg dialog(m_hWnd);
+    dialog.setWindow(m_airWindow);
+    if (dialog.DoModal() == IDOK) m_airWindow = dialog.window();
+    return true;
+}
 
 void CKirunSettingDlg::showLaneChoice() {
     if (m_laneCount <= 1) {

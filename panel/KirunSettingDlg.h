@@ -1,6 +1,6 @@
 #pragma once
-// The caption text dialog: one caption text, its display time in minutes and, while the show
-// holds more than one lane, its lane. The caller hands the item in with setData and reads
+// The caption text dialog: one caption text, its display time in minutes, its time on air (予定...)
+// and, while the show holds more than one lane, its lane. The caller hands the item in with setData and reads
 // m_data back after IDOK.
 #include <windows.h>
 
@@ -29,6 +29,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(fw::DataExchange& dx) override;
+    bool OnButtonClicked(int id) override;
 
 private:
     void showLaneChoice();
@@ -37,4 +38,5 @@ private:
     int m_laneCount = 1;
     int m_laneIndex = 0;  // entry of the lane choice
     std::string m_title;
+    AirWindow m_airWindow;  // as the 予定 dialog left it; the item's once OK takes the rest
 };

@@ -28,6 +28,12 @@ inline constexpr char kSourceRowAnswer[] =
 // The list's cells.
 inline constexpr char kOnAir[] = "表示中";
 inline constexpr char kOffAir[] = "------";
+// A list item with a time on air: waiting for its window, and over (its end or plays passed).
+inline constexpr char kWaitingForAir[] = "予定";
+inline constexpr char kAirOver[] = "終了";
+// The time left cell of a waiting item, "<when>から", and of one on air with plays left.
+inline constexpr char kOpensAtFormat[] = "%sから";
+inline constexpr char kPlaysLeftFormat[] = "残り%d回";
 // The number column of the captions that are no list item.
 inline constexpr char kFileRowMark[] = "ファイル";
 inline constexpr char kCutInRowMark[] = "割り込み";

@@ -170,3 +170,26 @@
 #define IDC_SOURCE_MINUTE       1516
 #define IDC_SOURCE_PROBE        1517
 #define IDC_SOURCE_PROBE_RESULT 1518
+
+/* Caption text dialog (129): its time on air */
+#define IDC_AIR_WINDOW_BUTTON   1600
+
+/* Time on air dialog (142) */
+#define IDD_AIR_WINDOW          142
+#define IDC_AIR_FROM_ON         1601
+#define IDC_AIR_FROM            1602
+#define IDC_AIR_UNTIL_ON        1603
+#define IDC_AIR_UNTIL           1604
+#define IDC_AIR_HOURS_ON        1605
+#define IDC_AIR_HOURS_START     1606
+#define IDC_AIR_HOURS_END       1607
+#define IDC_AIR_DAYS_ON         1608
+#define IDC_AIR_DAY1            1609  /* 月 ... 日: one after the other */
+#define IDC_AIR_DAY2            1610
+#define IDC_AIR_DAY3            1611
+#define IDC_AIR_DAY4            1612
+#define IDC_AIR_DAY5            1613
+#define IDC_AIR_DAY6            1614
+#define IDC_AIR_DAY7            1615
+#define IDC_AIR_PLAYS_ON        1616
+#define IDC_AIR_PLAYS           1617

@@ -26,6 +26,12 @@ const ApiProblem kTooManyMinutes{400, u8"表示時間は60000分以下を設定�
 const ApiProblem kBadId{400, u8"id は項目の id（1 以上の整数）で指定してください",
                        "id must be an entry's id (a whole number from 1)"};
 const ApiProblem kBadLane{400, u8"レーンは1から4の番号で指定してください", "lane must be a number from 1 to 4"};
+const ApiProblem kBadSchedule{400, u8"schedule はオブジェクトか null にしてください",
+                             "schedule must be an object or null"};
+const ApiProblem kScheduleNotText{400, u8"schedule の from・until・hours・days は文字列にしてください",
+                                  "schedule's from, until, hours and days must be strings"};
+const ApiProblem kBadPlays{400, u8"回数は1～9999の整数にしてください", "schedule's plays must be a whole number from 1 to 9999"};
+const ApiProblem kNoDay{400, u8"曜日が1つも選ばれていません", "schedule's days name no day"};
 const ApiProblem kNoShown{400, u8"shown（true か false）がありません", "shown (true or false) is missing"};
 
 // The body as a JSON object; null when it is none. The parser reads UTF-8 only, so text with
@@ -145,4 +151,45 @@ const ApiProblem* readLane(const std::string& body, int& lane) {
     const ApiProblem* problem = readWholeMember(body, "lane", 1, kMaxLanes, kBadLane, value);
     if (!problem && value != 0) lane = static_cast<int>(value);
     return problem;
+}
+
+namespace {
+// The string member `key` of a schedule into `field`; false when it is there and no string.
+bool readScheduleText(const Json& schedule, const char* key, std::string& field) {
+    const auto member = schedule.find(key);
+    if (member == schedule.end()) return true;
+    if (!member->is_string()) return false;
+    field = member->get<std::string>();
+    return true;
+}
+}  // namespace
+
+const ApiProblem* readSchedule(const std::string& body, AirWindow& window, ApiProblem& refusal) {
+    window = AirWindow{};
+    Json object;
+    if (const ApiProblem* problem = readObject(body, object)) return problem;
+    const auto member = object.find("schedule");
+    if (member == object.end() || member->is_null()) return nullptr;
+    if (!member->is_object()) return &kBadSchedule;
+    const Json& schedule = *member;
+    AirWindow read;
+    if (!readScheduleText(schedule, "from", read.from) || !readScheduleText(schedule, "until", read.until) ||
+        !readScheduleText(schedule, "hours", read.hours) || !readScheduleText(schedule, "days", read.days))
+        return &kScheduleNotText;
+    // "days": "" names a day set with no day, as the dialog's weekday box checked with none;
+    // the settings file's form would read it as no day set at all.
+    if (schedule.contains("days") && read.days.empty()) return &kNoDay;
+    const auto plays = schedule.find("plays");
+    if (plays != schedule.end()) {
+        if (!plays->is_number_unsigned()) return &kBadPlays;
+        const auto value = plays->get<std::uint64_t>();
+        if (value < 1 || value > 9999) return &kBadPlays;
+        read.plays = static_cast<int>(value);
+    }
+    if (const char* problem = airWindowProblem(read)) {
+        refusal = ApiProblem{400, problem, "the schedule is not valid"};
+        return &refusal;
+    }
+    window = std::move(read);
+    return nullptr;
 }

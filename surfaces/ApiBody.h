@@ -5,6 +5,7 @@
 // dropped for what goes straight on air. Null: the body is fine; otherwise why it is not.
 #include <string>
 
+#include "model/AirWindow.h"
 #include "model/CaptionId.h"
 #include "surfaces/ApiProblem.h"
 
@@ -23,3 +24,8 @@ const ApiProblem* readLane(const std::string& body, int& lane);
 // body's "id" (a body that is no JSON object names none: DELETE needs no body); kNone when
 // neither gives one. A given id must be a whole number from 1 to 4294967295.
 const ApiProblem* readItemId(const std::string& target, const std::string& body, CaptionId& id);
+// A list entry's time on air, the body's "schedule": an object with the members from, until,
+// hours, days (strings in the settings file's forms) and plays (a whole number), each optional;
+// absent or null: none. A window the dialog would refuse is refused with the dialog's words,
+// given in `refusal`, which the answer then points to.
+const ApiProblem* readSchedule(const std::string& body, AirWindow& window, ApiProblem& refusal);

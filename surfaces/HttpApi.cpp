@@ -84,6 +84,7 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
     const ApiPath path = splitPath(request.path);
     const std::string& method = request.method;
     CaptionCommand command;
+    ApiProblem refusal{};  // a schedule's problem, in the words of the caption dialog
 
     // Paths without a number.
     if (path.number == 0) {
@@ -122,6 +123,10 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
             if (use == TextUse::kOnAir) {
                 if (const ApiProblem* problem = readLane(request.body, command.lane)) return problemResponse(*problem);
             }
+            if (use == TextUse::kListItem) {
+                if (const ApiProblem* problem = readSchedule(request.body, command.window, refusal))
+                    return problemResponse(*problem);
+            }
             command.kind = path.name == "text"    ? CaptionCommand::kShowText
                            : path.name == "cutin" ? CaptionCommand::kCutIn
                                                   : CaptionCommand::kAddItem;
@@ -148,6 +153,8 @@ HttpResponse HttpApi::answer(const HttpRequest& request) {
         return run(command);
     }
     if (const ApiProblem* problem = readTextBody(request.body, TextUse::kListItem, command.text, command.minutes))
+        return problemResponse(*problem);
+    if (const ApiProblem* problem = readSchedule(request.body, command.window, refusal))
         return problemResponse(*problem);
     command.kind = CaptionCommand::kChangeItem;
     return run(command);

@@ -27,6 +27,19 @@ std::string numberOf(const ShowRow& row) {
     return std::string();
 }
 
+// A list entry's time on air in the settings file's forms, unset members left out; null for none.
+Json scheduleOf(const ShowRow& row) {
+    const AirWindow& window = row.air.window;
+    if (row.kind != ShowRow::Kind::Item || !window.set()) return nullptr;
+    Json schedule = Json::object();
+    if (!window.from.empty()) schedule["from"] = window.from;
+    if (!window.until.empty()) schedule["until"] = window.until;
+    if (!window.hours.empty()) schedule["hours"] = window.hours;
+    if (!window.days.empty()) schedule["days"] = window.days;
+    if (window.plays > 0) schedule["plays"] = window.plays;
+    return schedule;
+}
+
 Json rowDocument(const ShowRow& row) {
     Json document;
     document["number"] = numberOf(row);
@@ -41,6 +54,16 @@ Json rowDocument(const ShowRow& row) {
         document["secondsLeft"] = row.secondsLeft;
     else
         document["secondsLeft"] = nullptr;
+    document["schedule"] = scheduleOf(row);
+    const bool item = row.kind == ShowRow::Kind::Item;
+    document["waiting"] = item && row.air.waiting;
+    // Where they stand, only where they do: over, when a waiting entry opens, the plays left on air.
+    if (item && row.air.over) document["over"] = true;
+    if (item && row.air.waiting && row.air.opensAt != kNeverMinute) {
+        const std::string opensAt = localMinuteText(row.air.opensAt);
+        if (!opensAt.empty()) document["opensAt"] = opensAt;
+    }
+    if (item && row.onAir && row.air.playsLeft >= 0) document["playsLeft"] = row.air.playsLeft;
     return document;
 }
 

@@ -281,13 +281,31 @@
     return Math.max(0, row.secondsLeft - Math.floor((Date.now() - receivedAt) / 1000));
   }
 
+  // A caption's time on air: 予定 and when it opens while it waits ("18:00から" today, "12/25
+  // 18:00から" another day), 終了 once it is over, the plays left in place of the time left.
+  function opensText(opensAt) {
+    if (typeof opensAt !== "string" || opensAt.length !== 16) return "";
+    var now = new Date();
+    var today = now.getFullYear() + "-" + ("0" + (now.getMonth() + 1)).slice(-2) + "-" + ("0" + now.getDate()).slice(-2);
+    var time = opensAt.slice(11);
+    if (opensAt.slice(0, 10) === today) return time + "から";
+    return Number(opensAt.slice(5, 7)) + "/" + Number(opensAt.slice(8, 10)) + " " + time + "から";
+  }
+
+  function stateText(row, left) {
+    if (row.over) return "終了";
+    if (row.waiting) return ("予定 " + opensText(row.opensAt)).trim();
+    if (left === null) return "—";
+    return "表示中 " + (typeof row.playsLeft === "number" ? "残り" + row.playsLeft + "回" : timeText(left));
+  }
+
   function countDown() {
     if (!state) return;
     var buttons = $("rows").querySelectorAll(".row");
     state.rows.forEach(function (row, index) {
       var left = secondsLeft(row);
       var cell = buttons[index] && buttons[index].querySelector(".state");
-      if (cell) cell.textContent = left === null ? "—" : "表示中 " + timeText(left);
+      if (cell) cell.textContent = stateText(row, left);
     });
     if (state.cutIn) {
       var left = secondsLeft(state.cutIn);

@@ -1,9 +1,11 @@
 // Who may do what at the HTTP surface: the token everything; the view key, only in the address,
-// the overlay and reading the show, in the rate of requests without the token; other keys nothing.
+// the overlay and reading the show, in the rate of requests without the token; other keys nothing;
+// and what a list edit's body may say of the entry's schedule.
 #include <gtest/gtest.h>
 
 #include "FakeShow.h"
 #include "surfaces/HttpSurface.h"
+#include "surfaces/JsonText.h"
 
 namespace {
 
@@ -19,6 +21,12 @@ struct Surface {
                                   {{"host", "127.0.0.1:8080"}, {"authorization", authorization}}, "", true};
         last = surface.decide(request, 1, nowMs += static_cast<unsigned>(apart));
         return last.kind == HttpSurface::Kind::kResponse ? last.response.status : 200;
+    }
+    // The answer to a request with the token and `body`.
+    HttpResponse answer(const std::string& method, const std::string& target, const std::string& body) {
+        const HttpRequest request{method, target, target, 1,
+                                  {{"host", "127.0.0.1:8080"}, {"authorization", "Bearer " + kToken}}, body, true};
+        return surface.decide(request, 1, nowMs += 1000).response;
     }
     FakeShow show;
     HttpSurface surface;
@@ -71,3 +79,41 @@ TEST(HttpSurface, TheViewKeyOnlyInTheAddressAndOnlyToRead) {
 }
 
 }  // namespace
+
+// A list entry's schedule reaches the show's command as the caption dialog keeps it; one the
+// dialog refuses, or of another shape, is answered 400 in the dialog's words and runs nothing.
+TEST(HttpSurface, ItemsTakeAScheduleTheDialogWouldKeep) {
+    const struct {
+        const char* method;
+        const char* target;
+        const char* schedule;
+        const char* refusal;  // the answer's "ja"; null: taken
+    } cases[] = {
+        {"POST", "/api/items", R"({"from":"2026-12-24 18:00","hours":"22:00-02:00","days":"135","plays":3,"x":1})", nullptr},
+        {"PUT", "/api/items/1", "null", nullptr},
+        {"POST", "/api/items", R"({"from":"2026-12-24 18:00","until":"2026-12-24 18:00"})", u8"終了が開始より前です"},
+        {"PUT", "/api/items/1", R"({"hours":"9:00-12:00"})", u8"時間帯は HH:MM-HH:MM の形で入れてください"},
+        {"POST", "/api/items", R"({"from":"2026-02-29 10:00"})", u8"日時は YYYY-MM-DD HH:MM の形で入れてください"},
+        {"POST", "/api/items", R"({"days":""})", u8"曜日が1つも選ばれていません"},
+        {"POST", "/api/items", R"({"days":"31"})", u8"曜日は1～7の数字を小さい順に入れてください"},
+        {"POST", "/api/items", R"({"plays":0})", u8"回数は1～9999の整数にしてください"},
+        {"POST", "/api/items", R"({"plays":4294967299})", u8"回数は1～9999の整数にしてください"},
+        {"POST", "/api/items", R"({"days":135})", u8"schedule の from・until・hours・days は文字列にしてください"},
+        {"POST", "/api/items", R"("daily")", u8"schedule はオブジェクトか null にしてください"},
+    };
+    Surface s;
+    for (const auto& c : cases) {
+        const HttpResponse response = s.answer(c.method, c.target, std::string(R"({"text":"a","schedule":)") + c.schedule + "}");
+        if (!c.refusal) {
+            EXPECT_EQ(200, response.status) << c.schedule;
+            continue;
+        }
+        EXPECT_EQ(400, response.status) << c.schedule;
+        EXPECT_EQ(Json::parse(response.body)["error"]["ja"], c.refusal) << c.schedule;
+    }
+    const std::vector<CaptionCommand> commands = s.show.commands();
+    ASSERT_EQ(2u, commands.size()) << "only the schedules taken";
+    EXPECT_TRUE((AirWindow{"2026-12-24 18:00", "", "22:00-02:00", "135", 3}) == commands[0].window);
+    EXPECT_FALSE(commands[1].window.set()) << "null: none";
+    EXPECT_EQ(CaptionCommand::kChangeItem, commands[1].kind);
+}

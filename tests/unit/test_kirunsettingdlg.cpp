@@ -143,3 +143,38 @@ TEST(KirunSettingDlg, TheLaneChoiceShowsOnlyWithMoreThanOneLane) {
 }
 
 }  // namespace
+
+// 予定...: the window typed in its dialog is checked at its OK (a refusal says why and keeps it
+// open), goes with the item only once the caption dialog's OK takes it, and a weekday box
+// checked with no day is refused rather than read as every day.
+TEST(KirunSettingDlg, TheScheduleDialogChecksItsWindowAndTheItemKeepsIt) {
+    const struct Case {
+        std::vector<DialogStep> steps;  // in the 予定 dialog, after 開始 and 終了 are typed
+        std::vector<std::string> told;
+        AirWindow kept;
+    } cases[] = {
+        {{Click(IDOK), SetText(IDC_AIR_UNTIL, "2026-12-25 21:00"), Click(IDC_AIR_DAYS_ON), Click(IDC_AIR_DAY1),
+          Click(IDC_AIR_DAY5), Click(IDC_AIR_PLAYS_ON), SetText(IDC_AIR_PLAYS, "3"), Click(IDOK)},
+         {"終了が開始より前です"},
+         {"2026-12-24 18:00", "2026-12-25 21:00", "", "15", 3}},
+        {{SetText(IDC_AIR_UNTIL, "2026-12-25 21:00"), Click(IDC_AIR_DAYS_ON), Click(IDOK), Click(IDCANCEL)},
+         {"曜日が1つも選ばれていません"},
+         {"", "", "22:00-02:00", "", 0}},
+    };
+    for (const Case& c : cases) {
+        MessageBoxRecorder boxes;
+        DialogDriver driver;
+        CKirunSettingDlg dlg;
+        CKirunData item(L"abc", 5);
+        item.m_window.hours = "22:00-02:00";
+        dlg.setData(item);
+        driver.Expect({Click(IDC_AIR_WINDOW_BUTTON), Click(IDOK)});
+        std::vector<DialogStep> steps = {Click(IDC_AIR_HOURS_ON), Click(IDC_AIR_FROM_ON), SetText(IDC_AIR_FROM, "2026-12-24 18:00"),
+                                         Click(IDC_AIR_UNTIL_ON), SetText(IDC_AIR_UNTIL, "2026-12-24 17:59")};
+        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
+        driver.Expect(steps);
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(c.told, boxes.texts());
+        EXPECT_TRUE(c.kept == dlg.m_data.m_window) << dlg.m_data.m_window.from << "|" << dlg.m_data.m_window.days;
+    }
+}

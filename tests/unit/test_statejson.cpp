@@ -76,4 +76,35 @@ TEST(StateJson, LanesAndEachRowsLane) {
     EXPECT_EQ(std::vector<int>{1}, told[0].arguments);
 }
 
+// A list entry's time on air: its set members only, null without one and on rows that are no
+// list entry; when a waiting entry opens and the plays left only where they stand.
+TEST(StateJson, ARowsScheduleAndWhetherItWaits) {
+    ShowSnapshot snapshot;
+    snapshot.rows = {rowOf(ShowRow::Kind::Item, 1, L"a", true, 60), rowOf(ShowRow::Kind::Item, 2, L"b", true, 60),
+                     rowOf(ShowRow::Kind::Item, 3, L"c", false, -1), rowOf(ShowRow::Kind::CutIn, 0, L"d", true, 60)};
+    snapshot.rows[0].air.window = {"2026-12-24 18:00", "", "22:00-02:00", "135", 0};
+    snapshot.rows[0].air.waiting = true;
+    ASSERT_TRUE(parseLocalMinute("2026-12-24 22:00", snapshot.rows[0].air.opensAt));
+    snapshot.rows[1].air.window.plays = 5;
+    snapshot.rows[1].air.playsLeft = 3;
+    snapshot.rows[2].air.window.until = "2026-12-24 18:00";
+    snapshot.rows[2].air.over = true;
+    snapshot.rows[3].air.window.plays = 2;
+    const Json rows = Json::parse(stateJson(snapshot))["rows"];
+    const Json expected[] = {
+        Json::parse(R"({"schedule": {"from": "2026-12-24 18:00", "hours": "22:00-02:00", "days": "135"}, "waiting": true,
+                        "opensAt": "2026-12-24 22:00"})"),
+        Json::parse(R"({"schedule": {"plays": 5}, "waiting": false, "playsLeft": 3})"),
+        Json::parse(R"({"schedule": {"until": "2026-12-24 18:00"}, "waiting": false, "over": true})"),
+        Json::parse(R"({"schedule": null, "waiting": false})")};
+    for (std::size_t i = 0; i < 4; ++i) {
+        Json air;
+        for (const char* key : {"schedule", "waiting", "opensAt", "playsLeft", "over"})
+            if (rows[i].contains(key)) air[key] = rows[i][key];
+        EXPECT_EQ(expected[i], air) << i;
+    }
+    snapshot.rows[1].onAir = false;
+    EXPECT_FALSE(Json::parse(stateJson(snapshot))["rows"][1].contains("playsLeft")) << "off air";
+}
+
 }  // namespace
