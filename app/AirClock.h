@@ -9,7 +9,7 @@
 #include "show/Show.h"
 #include "show/WallClock.h"
 
-class AirClock : public WallClock, private ShowListener {
+class AirClock final : public WallClock, private ShowListener {
 public:
     AirClock(fw::UiQueue& queue, Show& show);
     ~AirClock();

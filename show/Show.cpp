@@ -288,6 +288,7 @@ void Show::laneRemoved(int removed) {
 bool Show::deleteItem(int position) {
     if (!m_captions.contains(position)) return false;
     for (const auto& slot : m_lanes) slot->lane.remove(m_captions.at(position).m_id);
+    m_airOver.erase(m_captions.at(position).m_id);
     m_captions.eraseAt(position);
     changed();
     return true;
@@ -299,6 +300,7 @@ void Show::replaceList(CaptionList&& captions) {
     // Appended to this list, the new items get ids after those given so far: none stands for
     // an item that went.
     while (m_captions.count() > 0) m_captions.eraseAt(m_captions.count() - 1);
+    m_airOver.clear();
     m_captions.reserve(captions.count());
     for (const CKirunData& item : captions) m_captions.append(item);
     changed();
