@@ -34,6 +34,7 @@ AppHost::AppHost(const StartOptions& start)
       m_feedback(std::make_unique<OscFeedbackSender>()) {
     m_queue.create();
     m_lanes.first().setClock(&m_show.clockOf(1));
+    m_show.setWallClock(&m_airClock);
     // The overlays' looks are measured when they may have changed, never for each snapshot.
     m_gateway.setLooks([this] { return m_controller.overlayLooks(); });
     m_controller.setLooksChanged([this] { m_gateway.looksChanged(); });
@@ -112,6 +113,8 @@ void AppHost::stop() {
     m_controller.attachSources(nullptr);
     m_dataSources.stop();
     m_controller.stop();
+    m_airClock.stop();
+    m_show.setWallClock(nullptr);
     m_queue.destroy();
 }
 

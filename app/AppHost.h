@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "app/AirClock.h"
 #include "display/LaneStrips.h"
 #include "display/StripSet.h"
 #include "framework/UiQueue.h"
@@ -52,6 +53,10 @@ public:
     // Stops the surfaces, the data sources, the strips, the watched file and its clock; nothing
     // more reaches the show.
     void stop();
+
+    // The main window heard WM_TIMECHANGE (the system time, the time zone or daylight time
+    // changed) or the PC resumed from sleep: captions' windows are read again now.
+    void wallClockChanged() { m_airClock.clockChanged(); }
 
     KirunController& controller() { return m_controller; }
     Show& show() { return m_show; }
@@ -102,6 +107,7 @@ private:
     LaneStrips m_lanes;
     Strips m_stripControl{m_lanes, m_show};
     Show m_show;
+    AirClock m_airClock{m_queue, m_show};
     WatchedFile m_watchedFile;
     DataSources m_dataSources;
     Messages m_messages;

@@ -171,6 +171,12 @@ LRESULT CKirunDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_TIMECHANGE:
+        m_host.wallClockChanged();
+        break;
+    case WM_POWERBROADCAST:
+        if (wp == PBT_APMRESUMEAUTOMATIC || wp == PBT_APMRESUMESUSPEND) m_host.wallClockChanged();
+        break;
     case WM_DWMCOMPOSITIONCHANGED:
         return OnCompositionChanged(wp, lp);
     case WM_SIZE:

@@ -5,10 +5,12 @@
 Lane::Lane(StripPort& strips, LaneListener& listener, const MonotonicClock& clock)
     : m_strips(strips), m_listener(listener), m_clock(clock) {}
 
-void Lane::addKirun(CaptionId id, const std::wstring& text, int minutes) {
-    m_schedule.put(id, text, minutes);
-    // Nothing is being shown: this caption enters at the right edge from the next move on.
-    if (m_currentText.empty()) enter(id, text, false, false);
+void Lane::addKirun(CaptionId id, const std::wstring& text, int minutes, const AirWindow& window) {
+    if (m_wall && window.set()) m_schedule.setNow(m_wall->localMinute());
+    m_schedule.put(id, text, minutes, window);
+    // Nothing is being shown: this caption enters at the right edge from the next move on (an
+    // armed one only while its window is open; otherwise it joins at a boundary once it opens).
+    if (m_currentText.empty() && (!window.set() || m_schedule.showable(id))) enter(id, text, false, false);
     startRolling();
 }
 
@@ -30,6 +32,8 @@ void Lane::cutIn(const std::wstring& text, int minutes, bool afterCurrent) {
 
 void Lane::startRolling() {
     m_rolling = true;
+    m_waitingOnly = false;
+    m_idle = false;
     // Should the schedule empty again before the next move, the caption that entered still has
     // to leave the strips before rolling stops.
     resetDrain();
@@ -62,20 +66,14 @@ void Lane::enter(CaptionId id, const std::wstring& text, bool followsCaption, bo
 
 int Lane::removeWhere(const std::function<bool(CaptionId)>& gone) {
     const int removed = m_schedule.removeWhere(gone);
-    if (removed > 0 && m_schedule.empty() && m_counting) {
-        m_counting = false;
-        m_strips.setCounting(false);
-    }
+    if (removed > 0) stopCountingWhenEmpty();
     return removed;
 }
 
 bool Lane::remove(CaptionId id) {
     if (!m_schedule.remove(id)) return false;
     // The caption being shown finishes its pass; an emptied schedule drains on the moves.
-    if (m_schedule.empty() && m_counting) {
-        m_counting = false;
-        m_strips.setCounting(false);
-    }
+    stopCountingWhenEmpty();
     return true;
 }
 
@@ -91,18 +89,20 @@ bool Lane::blank() {
 }
 
 Lane::Move Lane::tick(int columns) {
-    if (!m_rolling) return Move::kIdle;
+    if (!m_rolling || m_idle) return Move::kIdle;
     scrollStep(columns);
+    reportAirEnded();
     return afterMove(columns);
 }
 
 Lane::Move Lane::advance(int columns) {
-    if (!m_rolling) return Move::kIdle;
+    if (!m_rolling || m_idle) return Move::kIdle;
     for (int left = columns; left > 0;) {
         const int step = std::min(left, std::max(1, m_captionWidth + 1 - m_position));
         scrollStep(step);
         left -= step;
     }
+    reportAirEnded();
     return afterMove(std::max(columns, 0));
 }
 
@@ -115,28 +115,87 @@ void Lane::scrollStep(int columns) {
 
 void Lane::selectNextCaption() {
     const bool followsCaption = !m_currentText.empty();
+    // The caption whose tail has entered made a pass; the wall clock is read at every boundary.
+    if (m_schedule.played(m_currentId)) m_airEnded.push_back(m_currentId);
+    if (m_wall && m_schedule.armedCount() > 0) {
+        m_schedule.setNow(m_wall->localMinute());
+        bool moved = false;
+        for (CaptionId id : m_schedule.refresh(&moved)) m_airEnded.push_back(id);
+        m_airMoved = m_airMoved || moved;
+    }
     const ScheduledCaption* next = m_schedule.selectNext();
+    m_waitingOnly = !next && !m_schedule.empty();
     if (next) enter(next->id, next->text, followsCaption, false);
     else enter(caption_ids::kNone, std::wstring(), false, false);
 }
 
 Lane::Move Lane::afterMove(int columns) {
-    if (!m_schedule.empty()) {
+    if (!m_schedule.empty() && !m_waitingOnly) {
         resetDrain();
         return Move::kMoved;
     }
     m_drain -= columns;
     if (m_drain >= 0) return Move::kMoved;
+    if (!m_schedule.empty()) {
+        // Every caption on air waits for its window: the drained lane stands still, still
+        // rolling, until the wall clock finds one open.
+        m_idle = true;
+        m_strips.setMoving(false);
+        return Move::kMoved;
+    }
     m_rolling = false;
     return Move::kEnded;
 }
 
 void Lane::countDown(long long elapsedMs) {
-    for (CaptionId id : m_schedule.countDown(elapsedMs)) m_listener.captionEnded(id);
-    if (m_schedule.empty() && m_counting) {
+    std::vector<CaptionId> over;
+    for (CaptionId id : m_schedule.countDown(elapsedMs, &over)) {
+        if (std::find(over.begin(), over.end(), id) != over.end()) m_listener.airOver(id);
+        m_listener.captionEnded(id);
+    }
+    stopCountingWhenEmpty();
+}
+
+void Lane::stopCountingWhenEmpty() {
+    if (!m_schedule.empty()) return;
+    if (m_counting) {
         m_counting = false;
         m_strips.setCounting(false);
     }
+    // A lane that stood still for a window moves again, to end its rolling on the next move.
+    wakeIfIdle();
+}
+
+void Lane::wakeIfIdle() {
+    if (!m_idle) return;
+    m_idle = false;
+    m_waitingOnly = false;
+    m_strips.setMoving(true);
+}
+
+void Lane::readWallClock() {
+    if (!m_wall || m_schedule.armedCount() == 0) return;
+    m_schedule.setNow(m_wall->localMinute());
+    bool moved = false;
+    for (CaptionId id : m_schedule.refresh(&moved)) m_airEnded.push_back(id);
+    m_airMoved = m_airMoved || moved;
+    if (m_idle && m_schedule.anyShowable()) wakeIfIdle();
+    reportAirEnded();
+}
+
+void Lane::reportAirEnded() {
+    if (m_airMoved) {
+        m_airMoved = false;
+        m_listener.airStateMoved();
+    }
+    if (m_airEnded.empty()) return;
+    const std::vector<CaptionId> ended = std::move(m_airEnded);
+    m_airEnded.clear();
+    for (CaptionId id : ended) {
+        m_listener.airOver(id);
+        m_listener.captionEnded(id);
+    }
+    stopCountingWhenEmpty();
 }
 
 void Lane::endRolling() {

@@ -12,6 +12,7 @@
 #include "show/PassedCaptions.h"
 #include "show/Schedule.h"
 #include "show/StripPort.h"
+#include "show/WallClock.h"
 
 class Lane : public LaneClock, public LaneView {
 public:
@@ -23,8 +24,11 @@ public:
     Lane(const Lane&) = delete;
     Lane& operator=(const Lane&) = delete;
 
-    // Puts a caption on air, or renews the one on air under that id (its time starts anew).
-    void addKirun(CaptionId id, const std::wstring& text, int minutes);
+    // The clock the captions' windows are read by (not owned; null: every window is open).
+    void setWallClock(const WallClock* wall) { m_wall = wall; }
+    // Puts a caption on air, or renews the one on air under that id (its time starts anew). With
+    // a window set it is armed: it is shown only while the window is open.
+    void addKirun(CaptionId id, const std::wstring& text, int minutes, const AirWindow& window = AirWindow());
     // The same for many captions at once, in their order (the strips are raised once).
     void addCaptions(const std::vector<std::pair<CaptionId, std::wstring>>& captions, int minutes);
     // Puts the cut-in on air (or renews it): it is shown pass after pass until its time is up or
@@ -47,6 +51,10 @@ public:
     Move advance(int columns);
     // `elapsedMs` pass for every caption on air; those whose time is up are reported and leave.
     void countDown(long long elapsedMs);
+    // The wall clock read between caption boundaries (once a minute, after a change of the
+    // system time or a sleep): armed captions that are over leave as reported, and a lane that
+    // stands still with only waiting captions starts moving once one opens.
+    void readWallClock();
 
     // LaneClock: the strips' timers and frames.
     void onScrollTick(int columns) override;
@@ -58,6 +66,8 @@ public:
 
     const Schedule& schedule() const { return m_schedule; }
     bool rolling() const { return m_rolling; }
+    // Rolling, but standing still: every caption on air waits for its window.
+    bool idle() const { return m_idle; }
     // The caption entering the strips; kNone and the empty text for the blank one.
     CaptionId currentId() const { return m_currentId; }
     // LaneView: the caption on the strips, as far as it has entered, and what passed before it.
@@ -81,6 +91,11 @@ private:
     Move afterMove(int columns);
     void endRolling();
     void resetDrain() { m_drain = m_strips.drainColumns(); }
+    // Reported after the move that found them: armed captions that made their last play or
+    // whose window is over.
+    void reportAirEnded();
+    void stopCountingWhenEmpty();
+    void wakeIfIdle();
 
     StripPort& m_strips;
     LaneListener& m_listener;
@@ -98,4 +113,9 @@ private:
     bool m_fromBlank = false;
     int m_drain = 0;             // lane columns still to move once nothing is on air
     long long m_lastCountDownMs = 0;
+    const WallClock* m_wall = nullptr;
+    std::vector<CaptionId> m_airEnded;  // armed captions gone at a boundary, still to report
+    bool m_waitingOnly = false;  // the last boundary found nothing to show: every caption waits
+    bool m_idle = false;         // so it stopped moving once the strips had drained
+    bool m_airMoved = false;     // an armed caption's state moved at a boundary, still to report
 };

@@ -2,17 +2,79 @@
 
 #include <utility>
 
-void Schedule::put(CaptionId id, const std::wstring& text, int minutes) {
+void Schedule::put(CaptionId id, const std::wstring& text, int minutes, const AirWindow& window) {
     const long long msLeft = static_cast<long long>(minutes) * kMsPerMinute;
     const int position = positionOf(id);
     if (position < 0) {
-        m_captions.push_back(ScheduledCaption{id, minutes, text, msLeft});
-        return;
+        m_captions.emplace_back();
+        m_captions.back().id = id;
     }
-    ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
+    ScheduledCaption& caption = position < 0 ? m_captions.back() : m_captions[static_cast<size_t>(position)];
     caption.text = text;
     caption.minutes = minutes;
     caption.msLeft = msLeft;
+    if (caption.armed) --m_armed;
+    caption.armed = window.set();
+    if (caption.armed) ++m_armed;
+    caption.window = caption.armed ? window : AirWindow();
+    caption.playsLeft = window.plays > 0 ? window.plays : -1;
+    caption.air = AirCheck();
+    caption.checkedAt = kNeverMinute;
+}
+
+AirState Schedule::stateOf(ScheduledCaption& caption) {
+    if (!caption.armed || !m_hasNow) return AirState::kOpen;
+    // A cached state holds until the minute it may change; a clock stepped back reads it anew.
+    if (caption.checkedAt == kNeverMinute || m_now < caption.checkedAt || m_now >= caption.air.changesAt) {
+        caption.air = checkAirWindow(caption.window, m_now);
+        caption.checkedAt = m_now;
+    }
+    return caption.air.state;
+}
+
+std::vector<CaptionId> Schedule::refresh(bool* changed) {
+    std::vector<CaptionId> over;
+    if (m_armed == 0) return over;
+    int position = 0;
+    while (position < count()) {
+        ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
+        if (!caption.armed) {
+            ++position;
+            continue;
+        }
+        const AirState before = caption.air.state;
+        const LocalMinute opensBefore = caption.air.opensAt;
+        const AirState state = stateOf(caption);
+        if (changed && (state != before || caption.air.opensAt != opensBefore)) *changed = true;
+        if (state == AirState::kOver) {
+            over.push_back(caption.id);
+            removeAt(position);
+            continue;
+        }
+        ++position;
+    }
+    return over;
+}
+
+bool Schedule::played(CaptionId id) {
+    if (m_armed == 0 || id == caption_ids::kNone) return false;
+    const int position = positionOf(id);
+    if (position < 0) return false;
+    ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
+    if (caption.playsLeft <= 0 || --caption.playsLeft > 0) return false;
+    removeAt(position);
+    return true;
+}
+
+bool Schedule::showable(CaptionId id) {
+    const int position = positionOf(id);
+    return position >= 0 && stateOf(m_captions[static_cast<size_t>(position)]) == AirState::kOpen;
+}
+
+bool Schedule::anyShowable() {
+    for (ScheduledCaption& caption : m_captions)
+        if (stateOf(caption) == AirState::kOpen) return true;
+    return false;
 }
 
 bool Schedule::remove(CaptionId id) {
@@ -30,6 +92,7 @@ int Schedule::removeWhere(const std::function<bool(CaptionId)>& gone) {
         ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
         if (gone(caption.id)) {
             if (position < m_next) --next;
+            if (caption.armed) --m_armed;
             continue;
         }
         if (kept != position) m_captions[static_cast<size_t>(kept)] = std::move(caption);
@@ -42,19 +105,24 @@ int Schedule::removeWhere(const std::function<bool(CaptionId)>& gone) {
 }
 
 void Schedule::removeAt(int position) {
+    if (m_captions[static_cast<size_t>(position)].armed) --m_armed;
     m_captions.erase(m_captions.begin() + position);
     // The cycle keeps pointing at the same caption: it moves only when an earlier one went. When
     // the caption due next went, its successor has taken its position.
     if (m_next > position) --m_next;
 }
 
-std::vector<CaptionId> Schedule::countDown(long long elapsedMs) {
+std::vector<CaptionId> Schedule::countDown(long long elapsedMs, std::vector<CaptionId>* over) {
     std::vector<CaptionId> ended;
-    if (elapsedMs <= 0) return ended;
+    if (elapsedMs <= 0 && m_armed == 0) return ended;
     int position = 0;
     while (position < count()) {
         ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
-        if (caption.msLeft > 0 && (caption.msLeft -= elapsedMs) <= 0) {
+        // An armed caption's minutes count only while its window is open; once it is over it leaves.
+        const AirState state = stateOf(caption);
+        const bool counts = state == AirState::kOpen && elapsedMs > 0;
+        if (state == AirState::kOver || (counts && caption.msLeft > 0 && (caption.msLeft -= elapsedMs) <= 0)) {
+            if (state == AirState::kOver && over) over->push_back(caption.id);
             ended.push_back(caption.id);
             removeAt(position);
             continue;
@@ -69,9 +137,14 @@ const ScheduledCaption* Schedule::selectNext() {
     if (const ScheduledCaption* cutIn = find(caption_ids::kCutIn)) return cutIn;
     // Past the end means the cycle is over: start again at the front.
     if (m_next < 0 || m_next >= count()) m_next = 0;
-    const ScheduledCaption* caption = &m_captions[static_cast<size_t>(m_next)];
-    if (++m_next >= count()) m_next = 0;
-    return caption;
+    // Armed captions whose window is not open are passed over, each looked at once at most.
+    for (int looked = 0; looked < count(); ++looked) {
+        const int position = m_next;
+        if (++m_next >= count()) m_next = 0;
+        ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
+        if (stateOf(caption) == AirState::kOpen) return &caption;
+    }
+    return nullptr;
 }
 
 void Schedule::makeDue(CaptionId id) {

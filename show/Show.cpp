@@ -30,10 +30,26 @@ void Show::tell(const ShowChange& change) {
         if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end()) listener->showChanged(change);
 }
 
+void Show::setWallClock(const WallClock* wall) {
+    m_wall = wall;
+    for (const auto& slot : m_lanes) slot->lane.setWallClock(wall);
+}
+
+void Show::readWallClock() {
+    for (const auto& slot : m_lanes) slot->lane.readWallClock();
+}
+
+bool Show::anyArmed() const {
+    for (const auto& slot : m_lanes)
+        if (slot->lane.schedule().armedCount() > 0) return true;
+    return false;
+}
+
 int Show::addLane(StripPort& strips) {
     if (laneCount() >= kMaxLanes) return 0;
     const int number = laneCount() + 1;
     m_lanes.push_back(std::make_unique<LaneSlot>(*this, number, strips, m_clock));
+    m_lanes.back()->lane.setWallClock(m_wall);
     changed(number);
     return number;
 }
@@ -73,9 +89,11 @@ void Show::printOnAir(CaptionId id, bool cutIn) const {
     std::fflush(stdout);
 }
 
-void Show::put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position) {
+void Show::put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position,
+               const AirWindow& window) {
     printOnAir(id, false);
-    slot.lane.addKirun(id, text, minutes);
+    m_airOver.erase(id);
+    slot.lane.addKirun(id, text, minutes, window);
     changed(slot.number, position);
 }
 
@@ -83,7 +101,7 @@ bool Show::putOnAir(int position) {
     if (!m_captions.contains(position)) return false;
     const CKirunData& item = m_captions.at(position);
     if (!hasLane(item.m_lane)) return false;
-    put(slotOf(item.m_lane), item.m_id, fw::WithoutLineBreaks(item.m_text), item.m_minutes, position);
+    put(slotOf(item.m_lane), item.m_id, fw::WithoutLineBreaks(item.m_text), item.m_minutes, position, item.m_window);
     return true;
 }
 
@@ -248,6 +266,7 @@ void Show::addItem(const CKirunData& item) {
 
 bool Show::changeItem(int position, const CKirunData& edited) {
     if (!m_captions.replaceAt(position, edited)) return false;
+    m_airOver.erase(m_captions.at(position).m_id);
     changed();
     return true;
 }
@@ -269,6 +288,7 @@ void Show::laneRemoved(int removed) {
 bool Show::deleteItem(int position) {
     if (!m_captions.contains(position)) return false;
     for (const auto& slot : m_lanes) slot->lane.remove(m_captions.at(position).m_id);
+    m_airOver.erase(m_captions.at(position).m_id);
     m_captions.eraseAt(position);
     changed();
     return true;
@@ -280,6 +300,7 @@ void Show::replaceList(CaptionList&& captions) {
     // Appended to this list, the new items get ids after those given so far: none stands for
     // an item that went.
     while (m_captions.count() > 0) m_captions.eraseAt(m_captions.count() - 1);
+    m_airOver.clear();
     m_captions.reserve(captions.count());
     for (const CKirunData& item : captions) m_captions.append(item);
     changed();

@@ -7,6 +7,7 @@
 // list never disturb it. Every change is told to the show's listeners, naming its lane.
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "show/ShowSnapshot.h"
 #include "show/SourceControl.h"
 #include "show/StripPort.h"
+#include "show/WallClock.h"
 
 class Show {
 public:
@@ -57,8 +59,21 @@ public:
     CaptionList& captionList() { return m_captions; }
     const CaptionList& captionList() const { return m_captions; }
 
-    // The list item at `position` goes on air on its lane (again: its time starts anew); false
-    // when there is no such item or its lane is not held.
+    // The PC's local wall clock that list items' windows are read by (not owned; it outlives the
+    // show); without one every window counts as open.
+    void setWallClock(const WallClock* wall);
+    // The wall clock read now, on every lane: once a minute while some armed caption is on air,
+    // and after a change of the system time or a resume from sleep. Armed captions whose window
+    // is over leave as ones whose minutes ran out; a lane standing still for a window that has
+    // opened starts moving.
+    void readWallClock();
+    // Whether some list item is on air with a window (armed): the wall clock is then read once a
+    // minute.
+    bool anyArmed() const;
+
+    // The list item at `position` goes on air on its lane (again: its time starts anew; with a
+    // window set it is armed, its window and plays as the item has them now); false when there is
+    // no such item or its lane is not held.
     bool putOnAir(int position);
     // The items of these list numbers (from 1) go on air, each once, in the order of its first
     // number (a number given again would only renew its caption at the same moment); numbers
@@ -149,6 +164,8 @@ private:
         void captionEnded(CaptionId id) override { show.captionEnded(*this, id); }
         void rollingEnded() override { show.rollingEnded(*this); }
         void captionEntered() override { show.captionEntered(*this); }
+        void airOver(CaptionId id) override { show.m_airOver.insert(id); }
+        void airStateMoved() override { show.changed(number); }
 
         Show& show;
         int number;
@@ -168,7 +185,10 @@ private:
     void captionEntered(LaneSlot& slot);
     // Whether rolling has ended on every lane: told once, as the last one ends.
     void tellIfAllRolledOut();
-    void put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position = -1);
+    void put(LaneSlot& slot, CaptionId id, const std::wstring& text, int minutes, int position = -1,
+             const AirWindow& window = AirWindow());
+    // An item's time on air as its row shows it; `caption`: its caption on air, or null.
+    RowAirTime airTimeOf(const CKirunData& item, const ScheduledCaption* caption) const;
     void putCutIn(LaneSlot& slot, const std::wstring& text, int minutes, bool afterCurrent);
     // The next waiting cut-in of the lane, once none is on air there.
     void nextCutIn(LaneSlot& slot, bool afterCurrent);
@@ -186,5 +206,8 @@ private:
     std::vector<ShowListener*> m_listeners;
     std::vector<SourceRow> m_sourceRows;
     const MonotonicClock& m_clock;
+    const WallClock* m_wall = nullptr;
+    // Items whose window or plays ran out, until they go on air again or are edited (終了).
+    std::unordered_set<CaptionId> m_airOver;
     unsigned long long m_version = 1;
 };

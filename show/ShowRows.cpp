@@ -56,7 +56,7 @@ ShowSnapshot Show::snapshot() const {
     for (const CKirunData& item : m_captions) {
         const ScheduledCaption* caption = onAirOf(item.m_id);
         snapshot.rows.push_back(ShowRow{ShowRow::Kind::Item, ++number, item.m_text, item.m_minutes, caption != nullptr,
-                                        secondsOf(caption), item.m_id, item.m_lane});
+                                        secondsOf(caption), item.m_id, item.m_lane, airTimeOf(item, caption)});
     }
     for (const auto& slot : m_lanes) {
         const Schedule& schedule = slot->lane.schedule();
@@ -90,5 +90,19 @@ ShowRow Show::itemRow(int position) const {
     for (const auto& slot : m_lanes)
         if ((caption = slot->lane.schedule().find(item.m_id)) != nullptr) break;
     return ShowRow{ShowRow::Kind::Item, position + 1, item.m_text, item.m_minutes, caption != nullptr, secondsOf(caption),
-                   item.m_id, item.m_lane};
+                   item.m_id, item.m_lane, airTimeOf(item, caption)};
+}
+
+RowAirTime Show::airTimeOf(const CKirunData& item, const ScheduledCaption* caption) const {
+    RowAirTime air;
+    air.window = item.m_window;
+    air.over = !caption && m_airOver.count(item.m_id) != 0;
+    if (!caption || !caption->armed) return air;
+    // Where it stood when the wall clock was last read (at a boundary, or the minute's check).
+    if (caption->checkedAt != kNeverMinute && caption->air.state == AirState::kWaiting) {
+        air.waiting = true;
+        air.opensAt = caption->air.opensAt;
+    }
+    air.playsLeft = caption->playsLeft;
+    return air;
 }

@@ -63,6 +63,11 @@ class LaneListener {
 public:
     // The caption's display time is up; it has left the schedule.
     virtual void captionEnded(CaptionId id) = 0;
+    // Told just before captionEnded for an armed caption that made its last play or whose
+    // window is over.
+    virtual void airOver(CaptionId) {}
+    // An armed caption's window opened or closed (its row changes).
+    virtual void airStateMoved() {}
     // Nothing is on air and the last caption has left every strip; moving has stopped.
     virtual void rollingEnded() = 0;
     // A caption (or the blank one) entered the strips: the lane's entries() grew by one.

@@ -1,6 +1,7 @@
 #pragma once
 // A monotonic clock that moves only when the test moves it.
 #include "show/StripPort.h"
+#include "show/WallClock.h"
 
 namespace testing_support {
 
@@ -11,6 +12,13 @@ public:
 
 private:
     long long m_now = 1000;
+};
+
+// A local wall clock set by the test, stepped back or forward as it likes.
+class ManualWallClock : public WallClock {
+public:
+    LocalMinute localMinute() const override { return now; }
+    LocalMinute now = 0;
 };
 
 }  // namespace testing_support
