@@ -5,14 +5,17 @@
 #include <cstdio>
 
 #include "framework/CommonDialogs.h"
+#include "framework/Mbcs.h"
 #include "framework/MessageBox.h"
+#include "framework/TextCodec.h"
 #include "panel/PageTexts.h"
 
 namespace {
 using namespace page_texts;
 
-const char* problemText(CaptionCsvImport::Problem problem) {
-    switch (problem) {
+// The refusal's reason in the program's code page; a time on air's problem comes in UTF-8.
+std::string problemText(const CaptionCsvImport& read) {
+    switch (read.problem) {
     case CaptionCsvImport::Problem::NotCsv: return kCsvNotCsv;
     case CaptionCsvImport::Problem::Header: return kCsvHeader;
     case CaptionCsvImport::Problem::Columns: return kCsvColumns;
@@ -22,6 +25,9 @@ const char* problemText(CaptionCsvImport::Problem problem) {
     case CaptionCsvImport::Problem::TooManyRows: return kCsvTooManyRows;
     case CaptionCsvImport::Problem::LaneColumns: return kCsvLaneColumns;
     case CaptionCsvImport::Problem::Lane: return kCsvLane;
+    case CaptionCsvImport::Problem::WindowColumns: return kCsvWindowColumns;
+    case CaptionCsvImport::Problem::Window:
+        return read.windowProblem ? fw::CodePage932FromWide(fw::Widen(read.windowProblem, CP_UTF8)) : std::string();
     default: return "";
     }
 }
@@ -29,7 +35,7 @@ const char* problemText(CaptionCsvImport::Problem problem) {
 
 std::string csvRefusalText(const CaptionCsvImport& read) {
     char text[512];
-    std::snprintf(text, sizeof text, kCsvBadLine, read.badLine, problemText(read.problem));
+    std::snprintf(text, sizeof text, kCsvBadLine, read.badLine, problemText(read).c_str());
     return text;
 }
 

@@ -67,6 +67,7 @@ inline constexpr char kCsvNotCsv[] = "引用符が閉じていないか、閉じ
 inline constexpr char kCsvHeader[] = "1行目は見出し『テキスト,分』か『テキスト,分,レーン』にしてください";
 inline constexpr char kCsvColumns[] = "列がテキストと分の2つではありません";
 inline constexpr char kCsvLaneColumns[] = "列がテキストと分とレーンの3つではありません";
+inline constexpr char kCsvWindowColumns[] = "列の数が見出しの列の数と違います";
 inline constexpr char kCsvEmptyText[] = "テキストが空です";
 inline constexpr char kCsvLongText[] = "テキストが長すぎます（半角1000文字まで）";
 inline constexpr char kCsvMinutes[] = "分が1～60000の整数ではありません";
