@@ -1,5 +1,6 @@
 #include "show/Schedule.h"
 
+#include <algorithm>
 #include <utility>
 
 void Schedule::put(CaptionId id, const std::wstring& text, int minutes, const AirWindow& window) {
@@ -20,6 +21,15 @@ void Schedule::put(CaptionId id, const std::wstring& text, int minutes, const Ai
     caption.playsLeft = window.plays > 0 ? window.plays : -1;
     caption.air = AirCheck();
     caption.checkedAt = kNeverMinute;
+    // Its state read now keeps the whole schedule's states valid as far as they hold; before the
+    // clock is first given, the first refresh reads every one.
+    if (!caption.armed) return;
+    if (m_hasNow) {
+        stateOf(caption);
+        m_validFrom = std::max(m_validFrom, m_now);
+    } else {
+        m_validFrom = kNeverMinute;
+    }
 }
 
 AirState Schedule::stateOf(ScheduledCaption& caption) {
@@ -28,13 +38,18 @@ AirState Schedule::stateOf(ScheduledCaption& caption) {
     if (caption.checkedAt == kNeverMinute || m_now < caption.checkedAt || m_now >= caption.air.changesAt) {
         caption.air = checkAirWindow(caption.window, m_now);
         caption.checkedAt = m_now;
+        m_validUntil = std::min(m_validUntil, caption.air.changesAt);
     }
     return caption.air.state;
 }
 
 std::vector<CaptionId> Schedule::refresh(bool* changed) {
     std::vector<CaptionId> over;
-    if (m_armed == 0) return over;
+    // Every cached state holds until the first minute one of them may change: most boundaries
+    // look at none of them.
+    if (m_armed == 0 || (m_now >= m_validFrom && m_now < m_validUntil)) return over;
+    m_validFrom = m_now;
+    m_validUntil = kNeverMinute;
     int position = 0;
     while (position < count()) {
         ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
@@ -46,6 +61,7 @@ std::vector<CaptionId> Schedule::refresh(bool* changed) {
         const LocalMinute opensBefore = caption.air.opensAt;
         const AirState state = stateOf(caption);
         if (changed && (state != before || caption.air.opensAt != opensBefore)) *changed = true;
+        m_validUntil = std::min(m_validUntil, caption.air.changesAt);
         if (state == AirState::kOver) {
             over.push_back(caption.id);
             removeAt(position);
@@ -58,7 +74,9 @@ std::vector<CaptionId> Schedule::refresh(bool* changed) {
 
 bool Schedule::played(CaptionId id) {
     if (m_armed == 0 || id == caption_ids::kNone) return false;
-    const int position = positionOf(id);
+    // Mostly the caption selected last, just before the one due.
+    const int last = (m_next > 0 ? m_next : count()) - 1;
+    const int position = last >= 0 && last < count() && m_captions[static_cast<size_t>(last)].id == id ? last : positionOf(id);
     if (position < 0) return false;
     ScheduledCaption& caption = m_captions[static_cast<size_t>(position)];
     if (caption.playsLeft <= 0 || --caption.playsLeft > 0) return false;

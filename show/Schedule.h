@@ -83,4 +83,7 @@ private:
     int m_armed = 0;
     LocalMinute m_now = 0;
     bool m_hasNow = false;
+    // The minutes over which every armed caption's cached state holds: [from, until).
+    LocalMinute m_validFrom = kNeverMinute;
+    LocalMinute m_validUntil = kNeverMinute;
 };

@@ -109,8 +109,12 @@ TEST(AirTimeShow, WindowsPlaysAndTheClockDecideWhatTheCycleShows) {
             air.Minutes(phase.minutes);
             EXPECT_EQ(phase.entered, air.Passes(phase.moves));
             EXPECT_EQ(phase.state, air.StateOf(1));
-            if (phase.opensAt) EXPECT_EQ(phase.opensAt, localMinuteText(air.show.itemRow(1).air.opensAt));
-            if (!c.withA && phase.state == 'W') EXPECT_FALSE(air.strip.moving);
+            if (phase.opensAt) {
+                EXPECT_EQ(phase.opensAt, localMinuteText(air.show.itemRow(1).air.opensAt));
+            }
+            if (!c.withA && phase.state == 'W') {
+                EXPECT_FALSE(air.strip.moving);
+            }
         }
         EXPECT_EQ(0, air.rolledOut);
     }
