@@ -25,7 +25,6 @@ const ApiProblem kTooFewMinutes{400, u8"表示時間は１分以上を設定し�
 const ApiProblem kTooManyMinutes{400, u8"表示時間は60000分以下を設定してください", "minutes must be 60000 or less"};
 const ApiProblem kBadId{400, u8"id は項目の id（1 以上の整数）で指定してください",
                        "id must be an entry's id (a whole number from 1)"};
-const ApiProblem kBadLane{400, u8"レーンは1から4の番号で指定してください", "lane must be a number from 1 to 4"};
 const ApiProblem kBadSchedule{400, u8"schedule はオブジェクトか null にしてください",
                              "schedule must be an object or null"};
 const ApiProblem kScheduleNotText{400, u8"schedule の from・until・hours・days は文字列にしてください",

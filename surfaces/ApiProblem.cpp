@@ -8,3 +8,6 @@ HttpResponse problemResponse(const ApiProblem& problem) {
     response.body = jsonLine(Json{{"error", Json{{"status", problem.status}, {"ja", problem.ja}, {"en", problem.en}}}});
     return response;
 }
+
+const ApiProblem kBadLane{400, u8"レーンは1から4の番号で指定してください", "lane must be a number from 1 to 4"};
+const ApiProblem kNoSuchLane{404, u8"そのレーンはありません", "no such lane"};

@@ -10,3 +10,7 @@ struct ApiProblem {
 };
 
 HttpResponse problemResponse(const ApiProblem& problem);
+
+// A lane named otherwise than by a number from 1 to 4 (400), and one the show does not hold (404).
+extern const ApiProblem kBadLane;
+extern const ApiProblem kNoSuchLane;

@@ -10,7 +10,6 @@ namespace {
 
 const ApiProblem kNoSuchPath{404, u8"そのような API はありません", "no such API"};
 const ApiProblem kNoSuchItem{404, u8"その番号の項目は一覧にありません", "no list entry of that number"};
-const ApiProblem kNoSuchLane{404, u8"そのレーンはありません", "no such lane"};
 const ApiProblem kWrongMethod{405, u8"この API はそのメソッドでは使えません", "this API does not take that method"};
 const ApiProblem kCommandsWaiting{429, u8"命令が多すぎます。少し待ってから送ってください",
                                   "too many commands are waiting; wait a moment"};

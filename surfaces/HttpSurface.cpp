@@ -15,8 +15,6 @@ const ApiProblem kNoToken{401, u8"トークンがないか、違います。ペ�
                           "no token, or a wrong one; open the pairing address again"};
 const ApiProblem kNoViewKey{401, u8"表示キーがないか、違います。Web リモートの画面にあるアドレスを使ってください",
                             "no view key, or a wrong one"};
-const ApiProblem kBadLane{400, u8"レーンは1から4の番号で指定してください", "lane must be a number from 1 to 4"};
-const ApiProblem kNoSuchLane{404, u8"そのレーンはありません", "no such lane"};
 const ApiProblem kNoSuchPage{404, u8"そのページはありません", "no such page"};
 const ApiProblem kPageMethod{405, u8"ページは GET で取得してください", "pages are read with GET"};
 
