@@ -71,6 +71,17 @@ void CaptionRows::scaleColumns(HWND page) {
     int column = 0;
     for (const ListColumn& c : kListColumns) m_list.SetColumnWidth(column++, fw::ScaledForWindow(page, c.width));
     if (m_laneColumn) m_list.SetColumnWidth(kLaneColumn, fw::ScaledForWindow(page, kLaneListColumn.width));
+    // The time left texts fit the new scale again as they are next drawn.
+    for (Drawn& drawn : m_drawn) drawn.timeLeft = "-";
+}
+
+void CaptionRows::fitTimeLeftColumn(const std::string& text) {
+    // When a window opens (12/25 18:00から) is wider than a time left: the column grows to show
+    // it whole, and never narrows below its own width.
+    const HWND list = m_list.Hwnd();
+    const int textWidth = static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    const int wanted = textWidth + 2 * fw::ScaledForWindow(list, kCellTextMargin);
+    if (textWidth > 0 && wanted > ListView_GetColumnWidth(list, kTimeLeftColumn)) m_list.SetColumnWidth(kTimeLeftColumn, wanted);
 }
 
 void CaptionRows::showLaneColumn(bool shown) {
@@ -202,6 +213,7 @@ void CaptionRows::setCells(int row, const ShowRow& shown) {
     if (timeLeft.empty() && shown.onAir && !source) timeLeft = timeLeftText(std::max(0, shown.secondsLeft) * 10);
     if (timeLeft != drawn.timeLeft) {
         m_list.SetItemText(row, kTimeLeftColumn, timeLeft.c_str());
+        fitTimeLeftColumn(timeLeft);
         drawn.timeLeft = std::move(timeLeft);
     }
     const int laneShown = m_laneColumn ? shown.lane : 0;

@@ -79,6 +79,8 @@ private:
     void makeOffListRows(const ShowSnapshot& snapshot);
     void setCells(int row, const ShowRow& shown);
     void showLaneColumn(bool shown);
+    // Widens the time left column when `text` does not fit in it.
+    void fitTimeLeftColumn(const std::string& text);
     // The list's font made narrower until the widest mark fits the number column.
     HFONT markFont();
 

@@ -92,6 +92,12 @@ protected:
         return value;
     }
 
+    // A second list view on the page, for rows drawn from snapshots made by the test.
+    HWND RowsList() const {
+        return CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, page->Hwnd(), nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    }
+
     PageHost host;
     CControlDlg* page = nullptr;  // the host's page while open
 };
@@ -439,8 +445,7 @@ TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
 // lane's row when another goes. With one lane again the column goes, the others keep their places.
 TEST_F(ControlPageTest, ALaneColumnFollowsTheRowsWhileThereIsMoreThanOneLane) {
     Open({{"A", 1}, {"B", 2}});
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, page->Hwnd(), nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND list = RowsList();
     ASSERT_NE(nullptr, list);
     fw::ListView view;
     view.Attach(list);
@@ -490,6 +495,36 @@ TEST_F(ControlPageTest, ALaneColumnFollowsTheRowsWhileThereIsMoreThanOneLane) {
     EXPECT_EQ((Strings{"", "1:30", "2:30"}), cells(4));
     rows.draw(two);
     EXPECT_EQ((Strings{"1", "2", "2"}), cells(5)) << "a column shown again is filled again";
+    DestroyWindow(list);
+}
+
+// A waiting row's opening on another day is wider than a time left: 残り時間 grows to show it
+// whole, and keeps its width while the rows fit.
+TEST_F(ControlPageTest, TheTimeLeftColumnGrowsToShowWhenAWaitingCaptionOpens) {
+    Open({{"A", 1}, {"B", 2}});
+    HWND list = RowsList();
+    ASSERT_NE(nullptr, list);
+    fw::ListView view;
+    view.Attach(list);
+    CaptionRows rows(view, host.host()->show());
+    rows.insertColumns(page->Hwnd());
+    ShowSnapshot snapshot = host.host()->show().snapshot();
+    snapshot.rows[0].onAir = true;
+    snapshot.rows[0].secondsLeft = 90;
+    rows.draw(snapshot);
+    const int width = ListView_GetColumnWidth(list, 4);
+    EXPECT_EQ("1:30", view.GetItemText(0, 4));
+
+    snapshot.rows[1].onAir = true;
+    snapshot.rows[1].air.waiting = true;
+    snapshot.rows[1].air.window.from = "2099-12-25 18:00";
+    ASSERT_TRUE(parseLocalMinute(snapshot.rows[1].air.window.from, snapshot.rows[1].air.opensAt));
+    rows.draw(snapshot);
+    const std::string opens = view.GetItemText(1, 4);
+    EXPECT_EQ("12/25 18:00から", opens);
+    const int textWidth = static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(opens.c_str())));
+    EXPECT_GT(ListView_GetColumnWidth(list, 4), textWidth);
+    EXPECT_GT(ListView_GetColumnWidth(list, 4), width);
     DestroyWindow(list);
 }
 
