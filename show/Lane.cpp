@@ -115,14 +115,9 @@ void Lane::scrollStep(int columns) {
 
 void Lane::selectNextCaption() {
     const bool followsCaption = !m_currentText.empty();
-    // The caption whose tail has entered made a pass; the wall clock is read at every boundary.
+    // The caption whose tail has entered made a pass. The windows' states were read at the
+    // last minute check and hold until the next one, so choosing reads no window.
     if (m_schedule.played(m_currentId)) m_airEnded.push_back(m_currentId);
-    if (m_wall && m_schedule.armedCount() > 0) {
-        m_schedule.setNow(m_wall->localMinute());
-        bool moved = false;
-        for (CaptionId id : m_schedule.refresh(&moved)) m_airEnded.push_back(id);
-        m_airMoved = m_airMoved || moved;
-    }
     const ScheduledCaption* next = m_schedule.selectNext();
     m_waitingOnly = !next && !m_schedule.empty();
     if (next) enter(next->id, next->text, followsCaption, false);

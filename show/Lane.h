@@ -51,9 +51,10 @@ public:
     Move advance(int columns);
     // `elapsedMs` pass for every caption on air; those whose time is up are reported and leave.
     void countDown(long long elapsedMs);
-    // The wall clock read between caption boundaries (once a minute, after a change of the
-    // system time or a sleep): armed captions that are over leave as reported, and a lane that
-    // stands still with only waiting captions starts moving once one opens.
+    // The wall clock read (once a minute, after a change of the system time or a sleep): the
+    // armed captions' windows are read here, not at caption boundaries, which choose by the
+    // states read last. Armed captions that are over leave as reported, and a lane that stands
+    // still with only waiting captions starts moving once one opens.
     void readWallClock();
 
     // LaneClock: the strips' timers and frames.
@@ -114,8 +115,8 @@ private:
     int m_drain = 0;             // lane columns still to move once nothing is on air
     long long m_lastCountDownMs = 0;
     const WallClock* m_wall = nullptr;
-    std::vector<CaptionId> m_airEnded;  // armed captions gone at a boundary, still to report
+    std::vector<CaptionId> m_airEnded;  // armed captions gone (played out or over), still to report
     bool m_waitingOnly = false;  // the last boundary found nothing to show: every caption waits
     bool m_idle = false;         // so it stopped moving once the strips had drained
-    bool m_airMoved = false;     // an armed caption's state moved at a boundary, still to report
+    bool m_airMoved = false;     // an armed caption's state moved, still to report
 };
