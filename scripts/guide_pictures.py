@@ -23,6 +23,7 @@ PICTURES = {
     "main.png": ["IDD_KIRUNNER_DIALOG", "IDD_CONTROL_PAGE"],
     "display-off.png": ["IDD_KIRUNNER_DIALOG", "IDD_CONTROL_PAGE"],
     "caption-text.png": ["IDD_CAPTION_TEXT"],
+    "air-window.png": ["IDD_AIR_WINDOW"],
     "appearance.png": ["IDD_APPEARANCE"],
     "appearance-key-colour.png": ["IDD_APPEARANCE"],
     "rgb.png": ["IDD_RGB_SELECT"],

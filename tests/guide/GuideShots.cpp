@@ -140,6 +140,20 @@ void TakePictures(KirunnerProcess& program) {
     PostClick(page, IDC_CHANGE_TEXT);
     HWND dialog = program.WaitForDialog(kChangeTextDialog, kTimeout);
     ShotOf("caption-text", dialog);
+    // Its 予定 dialog, filled in for a caption of Monday, Wednesday and Friday evenings.
+    if (dialog) {
+        PostClick(dialog, IDC_AIR_WINDOW_BUTTON);
+        HWND air = program.WaitForDialog("予定", kTimeout);
+        if (air) {
+            for (int box : {IDC_AIR_FROM_ON, IDC_AIR_HOURS_ON, IDC_AIR_DAYS_ON, IDC_AIR_DAY1, IDC_AIR_DAY3, IDC_AIR_DAY5})
+                SendMessageA(GetDlgItem(air, box), BM_CLICK, 0, 0);
+            SetDlgItemTextA(air, IDC_AIR_FROM, "2026-12-01 00:00");
+            SetDlgItemTextA(air, IDC_AIR_HOURS_START, "18:00");
+            SetDlgItemTextA(air, IDC_AIR_HOURS_END, "22:00");
+        }
+        ShotOf("air-window", air);
+        if (air) CloseWith(air, IDCANCEL);
+    }
     if (dialog) CloseWith(dialog, IDCANCEL);
 
     // The appearance dialog as it opens; the colour dialog of the user's text colour, set to the
