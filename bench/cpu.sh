@@ -5,6 +5,8 @@
 # program's own process, the prefix's wineserver (Wine programs only) and the X server.
 # explorer.exe and winedevice.exe of the prefix are shown apart and not counted.
 # Runs inside scripts/with-display.sh; the X server counted is the one of $DISPLAY.
+# BENCH_CPU_SCHEDULE=1: instead, the caption alone beside it with 999 more captions on air, each
+# with a time on air (a day's schedule).
 # Usage: cpu.sh BUILD PREFIX
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -104,6 +106,29 @@ start_wine() {  # start_wine FOLDER EXE NAME ARGS...
 # The strip's look for the next kirunner rows: extra SYSTEM keys, one "KEY=VALUE" per word
 # (empty: the transparent strip of the defaults).
 look=""
+# The list for the next kirunner rows: the caption alone (empty), or it and 999 more with a time
+# on air each: "waiting" (every one from tomorrow on), "day" (ten minutes each, one starting every
+# 1.44 minutes through the day, so about seven are open at any time and the states move often).
+schedule=""
+
+# The [ITEMn] sections after the caption's own ITEM0, for $schedule.
+schedule_items() {
+  [ -n "$schedule" ] || return 0
+  python3 - "$schedule" "$1" <<'PY'
+import datetime, sys
+kind, minutes = sys.argv[1], sys.argv[2]
+tomorrow = datetime.date.today() + datetime.timedelta(days=1)
+for i in range(1, 1000):
+    text = ("第%d回のお知らせです" % i).encode("cp932").hex()
+    if kind == "waiting":
+        window = "FROM=%s %02d:%02d" % (tomorrow.isoformat(), i * 60 // 1000 % 24, i % 60)
+    else:
+        start = i * 1440 // 1000
+        end = (start + 10) % 1440
+        window = "HOURS=%02d:%02d-%02d:%02d" % (start // 60, start % 60, end // 60, end % 60)
+    sys.stdout.write("[ITEM%d]\r\nMINUTE=%s\r\nSTRINGS=%s\r\n%s\r\n" % (i, minutes, text, window))
+PY
+}
 
 kirunner() {  # kirunner LABEL STEP ARGS...
   local label="$1" step="$2"; shift 2
@@ -113,9 +138,11 @@ kirunner() {  # kirunner LABEL STEP ARGS...
   for key in $look; do keys="$keys$key\r\n"; done
   mkdir -p "$folder"
   cp "$build/Kirunner.exe" "$folder/"
-  printf "[SYSTEM]\r\nDELTAX=%s\r\nSIZE=1\r\n${keys}ITEMCOUNT=1\r\n[ITEM0]\r\nMINUTE=%s\r\nSTRINGS=%s\r\n" \
-    "$step" "$minutes" "$(printf '%s' "$text" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')" \
+  local count=1; [ -z "$schedule" ] || count=1000
+  printf "[SYSTEM]\r\nDELTAX=%s\r\nSIZE=1\r\n${keys}ITEMCOUNT=%s\r\n[ITEM0]\r\nMINUTE=%s\r\nSTRINGS=%s\r\n" \
+    "$step" "$count" "$minutes" "$(printf '%s' "$text" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n')" \
     > "$folder/Kirunner.ini"
+  schedule_items "$minutes" >> "$folder/Kirunner.ini"
   start_wine "$folder" "$folder/Kirunner.exe" Kirunner.exe "$@"
   if [ -z "$prog_pid" ]; then echo "$label: Kirunner.exe did not start"; total=""; stop_launched; return; fi
   measure "$label" "$prog_pid" "$server_pid"
@@ -178,6 +205,16 @@ ratio() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN {if (b > 
 
 echo "one caption: $text; warm-up ${warmup} s, then ${seconds} s per row; CPU s/min"
 printf '%-26s %9s %11s %9s %9s %14s\n' "" program wineserver "X server" total "(explorer+dev)"
+if [ -n "${BENCH_CPU_SCHEDULE:-}" ]; then
+  # A day's schedule of 1,000 captions on air beside the caption alone, at step 2.
+  all="$(seq -f '-T%g' 1 1000 | tr '\n' ' ')"
+  kirunner "Kirunner -T1, caption alone" 2 -T1
+  schedule=waiting
+  kirunner "1,000 on air, 999 waiting" 2 $all
+  schedule=day
+  kirunner "1,000 on air, a day's hours" 2 $all
+  exit 0
+fi
 declare -A kir mini tick band half
 for step in $speeds; do
   kirunner "Kirunner -T1, step $step" "$step" -T1; kir[$step]="$total"
