@@ -20,7 +20,8 @@ class Recorder:
     def __init__(self, remote, target, token=True):
         self.reader = remote.events(590, target, token=token)
         self.events = []
-        threading.Thread(target=self._read, daemon=True).start()
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
 
     def _read(self):
         for _, _, _, document in self.reader:
@@ -31,6 +32,7 @@ class Recorder:
             self.reader.connection.shutdown(socket.SHUT_RDWR)
         except OSError:
             pass
+        self.thread.join(10)
         self.reader.close()
 
     def first(self, holds, seconds, what):
@@ -57,15 +59,16 @@ def entries(overlay):
 
 
 def item(state, caption_id):
-    return next(r for r in state["rows"] if r.get("id") == caption_id)
+    return next((r for r in state["rows"] if r.get("id") == caption_id), {})
 
 
 def course(events, caption_id, members):
-    """The row's members through the events, each change once."""
+    """The row's members through the events from its going on air on, each change once."""
     changes = []
     for _, state in list(events.events):
-        values = tuple(item(state, caption_id).get(m) for m in members)
-        if not changes or changes[-1] != values:
+        row = item(state, caption_id)
+        values = tuple(row.get(m) for m in members)
+        if (changes or row.get("onAir")) and (not changes or changes[-1] != values):
             changes.append(values)
     return changes
 
@@ -134,13 +137,13 @@ class AirTime(unittest.TestCase):
 
     def test_a_window_opens_and_closes_and_plays_run_out(self):
         r = self.remote
+        overlay, events = self.overlay(), self.record("/api/events")
+        overlay.first(lambda o: True, 10, "the overlay stream began")
+        # Opens at the next minute, or the one after when this one has less than 15 s left.
         start = (datetime.datetime.now() + datetime.timedelta(seconds=75)).replace(second=0, microsecond=0)
         window = {"from": start.strftime(FORM), "until": (start + datetime.timedelta(minutes=1)).strftime(FORM)}
         a_number, a_id = self.add("A 時間の知らせ", window)
         b_number, b_id = self.add("B 二回の宣伝", {"plays": 2})
-        overlay, events = self.overlay(), self.record("/api/events")
-        overlay.first(lambda o: True, 10, "the overlay stream began")
-        events.first(lambda s: True, 10, "the event stream began")
         r.show(KEEPER)
         r.show(b_number)
         a = item(r.show(a_number), a_id)
@@ -153,13 +156,15 @@ class AirTime(unittest.TestCase):
         self.assertGreaterEqual(a_arrivals[0], start.timestamp(), "A entered only once its window opened")
         passed = [text for arrival, text in shown if start.timestamp() <= arrival < a_arrivals[0]]
         self.assertEqual(len(passed), len(set(passed)), f"A joined within one pass after it opened: {passed}")
+        last = max(o["caption"]["entry"] for _, o in list(overlay.events) if o["caption"])
+        overlay.first(lambda o: (o["caption"] or {}).get("entry", 0) >= last + 2, 60, "two more captions entered")
         self.assertNotIn("A ", [text[:2] for arrival, text in entries(overlay) if arrival >= over[0]], "A left")
         self.assertEqual(course(events, a_id, ("onAir", "waiting", "over")),
-                         [(False, False, None), (True, True, None), (True, False, None), (False, False, True)])
+                         [(True, True, None), (True, False, None), (False, False, True)])
 
         self.assertEqual([text for _, text in entries(overlay)].count("B 二回の宣伝"), 2, "B entered twice")
         self.assertEqual(course(events, b_id, ("onAir", "playsLeft", "over")),
-                         [(False, None, None), (True, 2, None), (True, 1, None), (False, None, True)])
+                         [(True, 2, None), (True, 1, None), (False, None, True)])
 
 
 if __name__ == "__main__":
