@@ -117,7 +117,8 @@ class AirTime(unittest.TestCase):
 
     def test_daily_hours_after_midnight_count_on_the_day_they_began(self):
         now = datetime.datetime.now()
-        if now.hour == 23 and now.minute >= 56:  # no hours cross midnight with the present after it
+        # From 23:56 on no hours leave room after the present minute before they end: wait for the next day.
+        if now.hour == 23 and now.minute >= 56:
             time.sleep((now.replace(hour=0, minute=0, second=2) + datetime.timedelta(days=1) - now).total_seconds())
             now = datetime.datetime.now()
         # Hours that began yesterday and hold the present minute after their midnight; today's begin later.
