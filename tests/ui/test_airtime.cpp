@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commdlg.h>
-#include <dlgs.h>
 
 #include <functional>
 #include <string>
@@ -62,18 +60,6 @@ std::string AirSettings(const LocalMinutes& now) {
 // The time left cell of a caption waiting for `opens`: the time alone today, the day before it on another.
 std::string OpensText(const LocalMinutes& opens) {
     return (opens.sameDay(LocalMinutes::Now(0)) ? "" : opens.monthDay() + " ") + opens.clock() + "から";
-}
-
-// Chooses a list command as its entry of the context menu does and answers the file dialog with `path`.
-bool ChooseFileFor(const Desk& desk, UINT command, const std::string& path) {
-    PostMessageA(desk.page, WM_COMMAND, command, 0);
-    HWND dialog = desk.program.WaitForWindow([](HWND hwnd) {
-        return ClassName(hwnd) == "#32770" && IsWindowVisible(hwnd) && (GetDlgItem(hwnd, cmb13) || GetDlgItem(hwnd, edt1));
-    }, kTimeout);
-    if (!dialog) return false;
-    SetWindowTextA(GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1), path.c_str());
-    PostClick(dialog, IDOK);
-    return WaitForGone(dialog, kTimeout);
 }
 
 bool Closed(Desk& desk) {
@@ -145,7 +131,7 @@ TEST(AirTime, TheListsCsvCarriesItIntoAnEmptyList) {
         ASSERT_TRUE(desk.ready());
         list = desk.rows();
         ASSERT_EQ(5u, list.size());
-        ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_EXPORT, csv));
+        ASSERT_TRUE(desk.chooseFile(ID_CSV_EXPORT, csv));
         EXPECT_TRUE(WaitUntil([&] { return FileExists(csv); }, kTimeout));
         ASSERT_TRUE(Closed(desk));
     }
@@ -162,7 +148,7 @@ TEST(AirTime, TheListsCsvCarriesItIntoAnEmptyList) {
     // the one written out.
     Desk desk(empty.path());
     ASSERT_TRUE(desk.ready());
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, csv));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_IMPORT, csv));
     desk.answerMessage(IDYES);
     EXPECT_TRUE(desk.waitForRows(list));
     EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(empty.file("Kirunner.ini")) == settings; }, kTimeout))
