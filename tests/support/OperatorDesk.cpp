@@ -1,5 +1,8 @@
 #include "OperatorDesk.h"
 
+#include <commdlg.h>
+#include <dlgs.h>
+
 #include <cstdio>
 
 #include "framework/WideText.h"
@@ -39,6 +42,17 @@ bool Desk::enterCaption(const std::string& text, const std::string& minutes, con
     if (!dialog) return false;
     SetDlgItemTextA(dialog, IDC_CAPTION_TEXT, text.c_str());
     SetDlgItemTextA(dialog, IDC_MINUTES_EDIT, minutes.c_str());
+    PostClick(dialog, IDOK);
+    return WaitForGone(dialog, kDeskTimeout);
+}
+
+bool Desk::chooseFile(UINT command, const std::string& path) const {
+    PostMessageA(page, WM_COMMAND, command, 0);
+    HWND dialog = program.WaitForWindow([](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && IsWindowVisible(hwnd) && (GetDlgItem(hwnd, cmb13) || GetDlgItem(hwnd, edt1));
+    }, kDeskTimeout);
+    if (!dialog) return false;
+    SetWindowTextA(GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1), path.c_str());
     PostClick(dialog, IDOK);
     return WaitForGone(dialog, kDeskTimeout);
 }

@@ -43,6 +43,9 @@ public:
     // Types a text and minutes into the caption text dialog of that title and presses its OK.
     bool enterCaption(const std::string& text, const std::string& minutes,
                       const std::string& title = kAddTextTitle) const;
+    // Chooses a command of the page that opens the system's file dialog (as the list's context
+    // menu does), answers the dialog with `path` and waits for it to go; false when it did not.
+    bool chooseFile(UINT command, const std::string& path) const;
     // The text of the message box that opened, answered with `button`; empty when none came.
     std::string answerMessage(int button, bool* offersYesNo = nullptr) const;
 

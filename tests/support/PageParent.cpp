@@ -62,12 +62,17 @@ std::string Hex(const std::string& bytes) {
     return hex;
 }
 
+const char kDefaultSystemKeys[] =
+    "COLOR=0\r\nRGB=16777215\r\nRGBSDW=0\r\nPOS=0\r\nGAP=0\r\nLGAP=0\r\nRGAP=0\r\nSIZE=0\r\nDELTAX=2\r\n"
+    "FONTFACENAME=ＭＳ Ｐゴシック\r\nFONTHEIGHT=-12\r\nFONTWEIGHT=700\r\nFONTITALIC=0\r\n";
+const char kDefaultFileSection[] = "[FILE]\r\nEXEC=0\r\nMINUTE=1\r\nPATH=\r\n";
+
 std::string SettingsText(const std::vector<SettingsItem>& items, const std::string& systemKeys,
                          const std::string& moreSections) {
     std::string ini = "[SYSTEM]\r\n" + systemKeys + "ITEMCOUNT=" + std::to_string(items.size()) + "\r\n";
     for (size_t i = 0; i < items.size(); ++i)
         ini += "[ITEM" + std::to_string(i) + "]\r\nMINUTE=" + std::to_string(items[i].minutes) +
-               "\r\nSTRINGS=" + Hex(items[i].text) + "\r\n";
+               "\r\nSTRINGS=" + Hex(items[i].text) + "\r\n" + items[i].keys;
     return ini + moreSections;
 }
 

@@ -27,12 +27,16 @@ void PressButtonOnRow(CControlDlg& page, int row, int id);
 std::string Hex(const std::string& bytes);
 
 // A settings file as the program writes it: SYSTEM with `systemKeys` (whole KEY=value lines
-// ending in CR LF) and ITEMCOUNT, one ITEM section per caption (text, minutes), then
-// `moreSections`.
+// ending in CR LF) and ITEMCOUNT, one ITEM section per caption (text, minutes and any further
+// keys, whole lines after STRINGS), then `moreSections`.
 struct SettingsItem {
     std::string text;
     int minutes;
+    std::string keys = "";
 };
+// The SYSTEM keys before ITEMCOUNT and the FILE section that a first save writes with the defaults.
+extern const char kDefaultSystemKeys[];
+extern const char kDefaultFileSection[];
 std::string SettingsText(const std::vector<SettingsItem>& items, const std::string& systemKeys = "",
                          const std::string& moreSections = "");
 

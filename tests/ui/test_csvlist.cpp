@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commdlg.h>
-#include <dlgs.h>
 
 #include <string>
 
@@ -22,19 +20,6 @@ namespace {
 
 const DWORD kTimeout = kDeskTimeout;
 
-// Chooses a list command as its entry of the context menu does, answers the system's file
-// dialog with `path`, and waits for the dialog to go.
-bool ChooseFileFor(const Desk& desk, UINT command, const std::string& path) {
-    PostMessageA(desk.page, WM_COMMAND, command, 0);
-    HWND dialog = desk.program.WaitForWindow([](HWND hwnd) {
-        return ClassName(hwnd) == "#32770" && IsWindowVisible(hwnd) && (GetDlgItem(hwnd, cmb13) || GetDlgItem(hwnd, edt1));
-    }, kTimeout);
-    if (!dialog) return false;
-    SetWindowTextA(GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1), path.c_str());
-    PostClick(dialog, IDOK);
-    return WaitForGone(dialog, kTimeout);
-}
-
 TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
     TempDir dir;
     ASSERT_TRUE(WriteFileBytes(dir.file("Kirunner.ini"), SettingsText({{"お知らせ", 5}, {"a, \"quoted\" text", 10}})));
@@ -48,13 +33,13 @@ TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
     };
 
     const std::string written = dir.file("list.csv");
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_EXPORT, written));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_EXPORT, written));
     EXPECT_TRUE(WaitUntil([&] { return FileExists(written); }, kTimeout));
     EXPECT_EQ("\xEF\xBB\xBF" + Utf8("テキスト,分\r\nお知らせ,5\r\n\"a, \"\"quoted\"\" text\",10\r\n"), ReadFileBytes(written));
 
     // A sheet saved by Excel in Japan (code page 932), added to the list.
     ASSERT_TRUE(WriteFileBytes(dir.file("more.csv"), "テキスト,分\r\n\"二行目に\r\n続く文\",3\r\n"));
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("more.csv")));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_IMPORT, dir.file("more.csv")));
     bool yesNo = false;
     EXPECT_EQ(0u, desk.answerMessage(IDYES, &yesNo).rfind("追加しますか、置き換えますか？\n\nはい: 今の一覧の後に追加します", 0));
     Desk::Rows added = list;
@@ -63,7 +48,7 @@ TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
     EXPECT_TRUE(savedWith("ITEMCOUNT=3\r\n"));
 
     // The written file read back in the list's place.
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, written));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_IMPORT, written));
     desk.answerMessage(IDNO);
     EXPECT_TRUE(desk.waitForRows(list));
     EXPECT_TRUE(savedWith("ITEMCOUNT=2\r\n"));
@@ -71,14 +56,14 @@ TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
     // A bad row: its line is told, and nothing changes.
     const std::string settings = ReadFileBytes(dir.file("Kirunner.ini"));
     ASSERT_TRUE(WriteFileBytes(dir.file("bad.csv"), "テキスト,分\r\nよい行,5\r\n\r\n悪い行,0\r\n"));
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("bad.csv")));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_IMPORT, dir.file("bad.csv")));
     EXPECT_EQ("CSVの4行目を読み込めません（分が1～60000の整数ではありません）。一覧は変わっていません", desk.answerMessage(IDOK));
     EXPECT_EQ(list, desk.rows());
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
 
     // A file too large to be a list is refused before it is read, and nothing changes.
     ASSERT_TRUE(MakeHugeFile(dir.file("huge.csv"), "テキスト,分\r\n", 64LL * 1024 * 1024 + 1));
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("huge.csv")));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_IMPORT, dir.file("huge.csv")));
     EXPECT_EQ("ファイルが大きすぎます（64 MiB まで）。一覧は変わっていません", desk.answerMessage(IDOK));
     EXPECT_EQ(list, desk.rows());
     EXPECT_EQ(settings, ReadFileBytes(dir.file("Kirunner.ini")));
@@ -91,11 +76,11 @@ TEST(CsvList, WrittenAndReadBackAddedOrInPlaceAndABadRowChangesNothing) {
         typed.push_back({std::to_string(typed.size() + 1), "5", "------", caption});
     }
     ASSERT_TRUE(desk.waitForRows(typed));
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_EXPORT, dir.file("formulas.csv")));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_EXPORT, dir.file("formulas.csv")));
     EXPECT_TRUE(WaitUntil([&] { return FileExists(dir.file("formulas.csv")); }, kTimeout));
     EXPECT_EQ(ReadFileBytes(written) + Utf8("'-5分遅れ,5\r\n\"'=HYPERLINK(\"\"http://example.com/\"\",\"\"開く\"\")\",5\r\n"),
               ReadFileBytes(dir.file("formulas.csv")));
-    ASSERT_TRUE(ChooseFileFor(desk, ID_CSV_IMPORT, dir.file("formulas.csv")));
+    ASSERT_TRUE(desk.chooseFile(ID_CSV_IMPORT, dir.file("formulas.csv")));
     desk.answerMessage(IDYES);
     for (size_t row = 0; row < 4; ++row) typed.push_back({std::to_string(row + 5), typed[row][1], "------", typed[row][3]});
     EXPECT_TRUE(desk.waitForRows(typed));
