@@ -1,7 +1,5 @@
 #include "app/AirClock.h"
 
-#include <cstdio>
-
 namespace {
 // Past the turn of the minute, so that the minute read is the new one.
 constexpr DWORD kPastTheMinuteMs = 200;
@@ -11,16 +9,7 @@ AirClock::AirClock(fw::UiQueue& queue, Show& show) : m_queue(queue), m_show(show
 
 AirClock::~AirClock() { stop(); }
 
-LocalMinute AirClock::localMinute() const {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", static_cast<unsigned>(now.wYear),
-                  static_cast<unsigned>(now.wMonth), static_cast<unsigned>(now.wDay), static_cast<unsigned>(now.wHour),
-                  static_cast<unsigned>(now.wMinute));
-    LocalMinute minute = 0;
-    return parseLocalMinute(text, minute) ? minute : 0;
-}
+LocalMinute AirClock::localMinute() const { return localMinuteNow(); }
 
 void AirClock::clockChanged() {
     if (m_stopped) return;

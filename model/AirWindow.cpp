@@ -1,5 +1,7 @@
 #include "model/AirWindow.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -191,4 +193,15 @@ int weekdayOf(LocalMinute minute) {
     // 2000-01-01, day 0, was a Saturday (6).
     const LocalMinute day = floorDiv(minute, kMinutesPerDay);
     return static_cast<int>((day % 7 + 7 + 5) % 7) + 1;
+}
+
+LocalMinute localMinuteNow() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", static_cast<unsigned>(now.wYear),
+                  static_cast<unsigned>(now.wMonth), static_cast<unsigned>(now.wDay), static_cast<unsigned>(now.wHour),
+                  static_cast<unsigned>(now.wMinute));
+    LocalMinute minute = 0;
+    return parseLocalMinute(text, minute) ? minute : 0;
 }

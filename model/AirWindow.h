@@ -48,3 +48,5 @@ bool parseLocalMinute(const std::string& text, LocalMinute& minute);
 std::string localMinuteText(LocalMinute minute);
 // Monday 1 ... Sunday 7 of the minute's day.
 int weekdayOf(LocalMinute minute);
+// The PC's local wall clock now (GetLocalTime), in whole minutes.
+LocalMinute localMinuteNow();

@@ -1,7 +1,5 @@
 #include "panel/AirTimeText.h"
 
-#include <windows.h>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -41,15 +39,4 @@ std::string airTimeLeftText(const ShowRow& row, LocalMinute now) {
         return text;
     }
     return std::string();
-}
-
-LocalMinute pageLocalMinute() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", static_cast<unsigned>(now.wYear),
-                  static_cast<unsigned>(now.wMonth), static_cast<unsigned>(now.wDay), static_cast<unsigned>(now.wHour),
-                  static_cast<unsigned>(now.wMinute));
-    LocalMinute minute = 0;
-    return parseLocalMinute(text, minute) ? minute : 0;
 }

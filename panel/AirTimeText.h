@@ -12,5 +12,3 @@
 const char* airStateText(const ShowRow& row);
 // Empty when the row's time left cell shows its time left (or nothing) as without one.
 std::string airTimeLeftText(const ShowRow& row, LocalMinute now);
-// The PC's local wall clock now, as the page reads it for airTimeLeftText.
-LocalMinute pageLocalMinute();

@@ -70,7 +70,7 @@ void CAirWindowDlg::DoDataExchange(fw::DataExchange& dx) {
     int daysOn = m_window.days.empty() ? 0 : 1;
     int playsOn = m_window.plays > 0 ? 1 : 0;
     // An unset date and time shows the present minute, the form to type over.
-    const std::string now = dx.Saving() ? std::string() : localMinuteText(pageLocalMinute());
+    const std::string now = dx.Saving() ? std::string() : localMinuteText(localMinuteNow());
     std::string from = m_window.from.empty() ? now : m_window.from;
     std::string until = m_window.until.empty() ? now : m_window.until;
     const std::size_t dash = m_window.hours.find('-');

@@ -96,7 +96,7 @@ void CaptionRows::showLaneColumn(bool shown) {
 }
 
 void CaptionRows::draw(const ShowSnapshot& snapshot) {
-    m_now = pageLocalMinute();
+    m_now = localMinuteNow();
     showLaneColumn(snapshot.lanes.size() > 1);
     int items = 0;
     while (items < static_cast<int>(snapshot.rows.size()) && snapshot.rows[static_cast<size_t>(items)].kind == ShowRow::Kind::Item)
@@ -111,7 +111,7 @@ void CaptionRows::draw(const ShowSnapshot& snapshot) {
 
 void CaptionRows::drawItem(int position, const ShowRow& row) {
     if (position < 0 || position >= m_items || row.kind != ShowRow::Kind::Item || row.number != position + 1) return;
-    m_now = pageLocalMinute();
+    m_now = localMinuteNow();
     setCells(position, row);
 }
 

@@ -92,11 +92,21 @@ protected:
         return value;
     }
 
-    // A second list view on the page, for rows drawn from snapshots made by the test.
-    HWND RowsList() const {
-        return CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, page->Hwnd(), nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    }
+    // A second list view on the page with the page's columns, for rows drawn from snapshots
+    // made by the test.
+    struct DrawnRows {
+        explicit DrawnRows(ControlPageTest& test)
+            : list(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, test.page->Hwnd(), nullptr,
+                                   GetModuleHandleA(nullptr), nullptr)),
+              rows(view, test.host.host()->show()) {
+            view.Attach(list);
+            rows.insertColumns(test.page->Hwnd());
+        }
+        ~DrawnRows() { DestroyWindow(list); }
+        HWND list;
+        fw::ListView view;
+        CaptionRows rows;
+    };
 
     PageHost host;
     CControlDlg* page = nullptr;  // the host's page while open
@@ -445,12 +455,11 @@ TEST_F(ControlPageTest, AllRollEndClosesTheParentOnlyWithAutoExit) {
 // lane's row when another goes. With one lane again the column goes, the others keep their places.
 TEST_F(ControlPageTest, ALaneColumnFollowsTheRowsWhileThereIsMoreThanOneLane) {
     Open({{"A", 1}, {"B", 2}});
-    HWND list = RowsList();
-    ASSERT_NE(nullptr, list);
-    fw::ListView view;
-    view.Attach(list);
-    CaptionRows rows(view, host.host()->show());
-    rows.insertColumns(page->Hwnd());
+    DrawnRows drawn(*this);
+    ASSERT_NE(nullptr, drawn.list);
+    const HWND list = drawn.list;
+    fw::ListView& view = drawn.view;
+    CaptionRows& rows = drawn.rows;
     auto cells = [&](int column) {
         Strings texts;
         for (int row = 0; row < view.GetItemCount(); ++row) texts.push_back(view.GetItemText(row, column));
@@ -495,19 +504,17 @@ TEST_F(ControlPageTest, ALaneColumnFollowsTheRowsWhileThereIsMoreThanOneLane) {
     EXPECT_EQ((Strings{"", "1:30", "2:30"}), cells(4));
     rows.draw(two);
     EXPECT_EQ((Strings{"1", "2", "2"}), cells(5)) << "a column shown again is filled again";
-    DestroyWindow(list);
 }
 
 // A waiting row's opening on another day is wider than a time left: 残り時間 grows to show it
 // whole, and keeps its width while the rows fit.
 TEST_F(ControlPageTest, TheTimeLeftColumnGrowsToShowWhenAWaitingCaptionOpens) {
     Open({{"A", 1}, {"B", 2}});
-    HWND list = RowsList();
-    ASSERT_NE(nullptr, list);
-    fw::ListView view;
-    view.Attach(list);
-    CaptionRows rows(view, host.host()->show());
-    rows.insertColumns(page->Hwnd());
+    DrawnRows drawn(*this);
+    ASSERT_NE(nullptr, drawn.list);
+    const HWND list = drawn.list;
+    fw::ListView& view = drawn.view;
+    CaptionRows& rows = drawn.rows;
     ShowSnapshot snapshot = host.host()->show().snapshot();
     snapshot.rows[0].onAir = true;
     snapshot.rows[0].secondsLeft = 90;
@@ -525,7 +532,6 @@ TEST_F(ControlPageTest, TheTimeLeftColumnGrowsToShowWhenAWaitingCaptionOpens) {
     const int textWidth = static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(opens.c_str())));
     EXPECT_GT(ListView_GetColumnWidth(list, 4), textWidth);
     EXPECT_GT(ListView_GetColumnWidth(list, 4), width);
-    DestroyWindow(list);
 }
 
 TEST_F(ControlPageTest, LeavesNoGdiObjectBehind) {
