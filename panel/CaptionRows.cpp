@@ -210,10 +210,12 @@ void CaptionRows::setCells(int row, const ShowRow& shown) {
         drawn.minutes = minutes;
     }
     std::string timeLeft = airTimeLeftText(shown, m_now);
+    // A time left always fits its column; only a time on air's text is measured.
+    const bool measured = !timeLeft.empty();
     if (timeLeft.empty() && shown.onAir && !source) timeLeft = timeLeftText(std::max(0, shown.secondsLeft) * 10);
     if (timeLeft != drawn.timeLeft) {
         m_list.SetItemText(row, kTimeLeftColumn, timeLeft.c_str());
-        fitTimeLeftColumn(timeLeft);
+        if (measured) fitTimeLeftColumn(timeLeft);
         drawn.timeLeft = std::move(timeLeft);
     }
     const int laneShown = m_laneColumn ? shown.lane : 0;
