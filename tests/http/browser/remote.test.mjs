@@ -108,6 +108,16 @@ async function main() {
     const added = await page.locator(".row").count();
     await fetch(`${host.base}/api/items/${added}`, { method: "DELETE", headers: { Authorization: `Bearer ${host.token}` } });
 
+    // On the real program, a caption put on air outside its time on air says when it opens.
+    if (host.real) {
+      const answer = await fetch(`${host.base}/api/items`, { method: "POST", headers: { Authorization: `Bearer ${host.token}` },
+        body: JSON.stringify({ text: "年末のお知らせ", minutes: 1, schedule: { from: "2099-12-25 18:00" } }) });
+      const number = (await answer.json()).rows.filter((r) => r.kind === "item").length;
+      await row(page, number).tap();
+      await page.locator(`.row[data-number="${number}"] .state`, { hasText: "予定 12/25 18:00から" }).waitFor({ timeout: 5000 });
+      await fetch(`${host.base}/api/items/${number}`, { method: "DELETE", headers: { Authorization: `Bearer ${host.token}` } });
+    }
+
     // A tap takes it off air again; a cut-in shows with its own bar.
     await row(page, 3).tap();
     await page.waitForSelector('.row[data-number="3"]:not(.on-air)', { timeout: 5000 });
